@@ -1,0 +1,218 @@
+#include "drive_session.h"
+
+#include <charconv>
+#include <istream>
+#include <ostream>
+
+#include "json_text.h"
+#include "pure_sine_state.h"
+#include "vibration_app.h"
+
+namespace halvex {
+namespace {
+
+using ui::headless::HeadlessControl;
+using ui::headless::HeadlessWindow;
+
+const char* KindName(res::ControlKind kind) {
+    switch (kind) {
+        case res::ControlKind::Edit: return "edit";
+        case res::ControlKind::List: return "list";
+        case res::ControlKind::Button: return "button";
+        case res::ControlKind::Frame: return "frame";
+        default: return "static";
+    }
+}
+
+// Splits off the next blank-separated word.
+std::string_view NextWord(std::string_view& rest) {
+    std::size_t start = 0;
+    while (start < rest.size() && rest[start] == ' ') ++start;
+    std::size_t end = start;
+    while (end < rest.size() && rest[end] != ' ') ++end;
+    const std::string_view word = rest.substr(start, end - start);
+    rest.remove_prefix(end);
+    return word;
+}
+
+bool ParseInt(std::string_view word, long long& value) {
+    if (word.empty()) return false;
+    int base = 10;
+    if (word.size() > 2 && word[0] == '0' && (word[1] == 'x' || word[1] == 'X')) {
+        base = 16;
+        word.remove_prefix(2);
+    }
+    const auto result = std::from_chars(word.data(), word.data() + word.size(), value, base);
+    return result.ec == std::errc() && result.ptr == word.data() + word.size();
+}
+
+bool ParseInt(std::string_view word, int& value) {
+    long long wide = 0;
+    if (!ParseInt(word, wide) || wide < -2147483648LL || wide > 2147483647LL) return false;
+    value = static_cast<int>(wide);
+    return true;
+}
+
+}  // namespace
+
+DriveSession::DriveSession(std::istream& in, std::ostream& out) : m_in(in), m_out(out) {}
+
+int DriveSession::Run() {
+    ui::headless::HeadlessBackend backend;
+    backend.SetEventSource(this);
+    backend.SetObserver(this);
+    ui::SetBackend(&backend);
+    {
+        CVibrationApp app;
+        app.InitInstance();
+    }
+    ui::SetBackend(nullptr);
+    // The program has ended; whatever the script still asks finds no dialog.
+    while (std::getline(m_in, m_line)) Execute(m_line, nullptr);
+    m_out.flush();
+    return m_anyError ? 1 : 0;
+}
+
+bool DriveSession::Next(ui::headless::HeadlessBackend& /*backend*/, HeadlessWindow& top) {
+    if (!std::getline(m_in, m_line)) return false;
+    Execute(m_line, &top);
+    return true;
+}
+
+void DriveSession::WriteLine(const std::string& line) {
+    m_out << line << '\n';
+    m_out.flush();
+}
+
+void DriveSession::WriteError(std::string_view text) {
+    m_anyError = true;
+    std::string line = "{\"error\":";
+    AppendJsonString(line, text);
+    line += '}';
+    WriteLine(line);
+}
+
+void DriveSession::OnOpen(const HeadlessWindow& window) {
+    WriteLine("{\"event\":\"open\",\"dialog\":" + std::to_string(window.Template().id) + "}");
+}
+
+void DriveSession::OnClose(const HeadlessWindow& window, int code) {
+    WriteLine("{\"event\":\"close\",\"dialog\":" + std::to_string(window.Template().id) +
+              ",\"code\":" + std::to_string(code) + "}");
+}
+
+void DriveSession::OnMessageBox(std::string_view text) {
+    std::string line = "{\"event\":\"message\",\"text\":";
+    AppendJsonString(line, text);
+    line += '}';
+    WriteLine(line);
+}
+
+void DriveSession::WriteDump(const HeadlessWindow& window) {
+    std::string line = "{\"dialog\":" + std::to_string(window.Template().id) + ",\"caption\":";
+    AppendJsonString(line, window.Template().caption);
+    line += ",\"controls\":[";
+    bool first = true;
+    for (const HeadlessControl& control : window.Controls()) {
+        if (control.id == res::kNoId) continue;
+        if (!first) line += ',';
+        first = false;
+        line += "{\"id\":" + std::to_string(control.id) + ",\"kind\":\"" + KindName(control.kind) + "\",\"visible\":";
+        line += control.visible ? "true" : "false";
+        if (control.kind == res::ControlKind::List) {
+            line += ",\"items\":[";
+            for (std::size_t i = 0; i < control.items.size(); ++i) {
+                if (i > 0) line += ',';
+                AppendJsonString(line, control.items[i]);
+            }
+            line += "],\"selected\":" + std::to_string(control.selected);
+        } else {
+            line += ",\"text\":";
+            AppendJsonString(line, control.text);
+        }
+        line += '}';
+    }
+    line += "]}";
+    WriteLine(line);
+}
+
+void DriveSession::WriteGlobals() {
+    std::string line = "{";
+    const auto addInt = [&](const char* name, int value) {
+        if (line.size() > 1) line += ',';
+        line += '"';
+        line += name;
+        line += "\":" + std::to_string(value);
+    };
+    const auto addDouble = [&](const char* name, double value) {
+        if (line.size() > 1) line += ',';
+        line += '"';
+        line += name;
+        line += "\":";
+        AppendJsonDouble(line, value);
+    };
+    addInt("g_typeSel", g_typeSel);
+    addInt("g_dimensionSel", g_dimensionSel);
+    addInt("g_amplitudeUnitSel", g_amplitudeUnitSel);
+    addInt("g_frequencyUnitSel", g_frequencyUnitSel);
+    addDouble("g_frequencyValue", g_frequencyValue);
+    addDouble("g_amplitudeValue", g_amplitudeValue);
+    addDouble("g_omega", g_omega);
+    addDouble("g_zeroPeak", g_zeroPeak);
+    addDouble("g_velocity", g_velocity);
+    addDouble("g_acceleration", g_acceleration);
+    line += '}';
+    WriteLine(line);
+}
+
+void DriveSession::Execute(std::string_view line, HeadlessWindow* top) {
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    std::size_t start = 0;
+    while (start < line.size() && (line[start] == ' ' || line[start] == '\t')) ++start;
+    if (start == line.size() || line[start] == '#') return;
+
+    std::string_view rest = line.substr(start);
+    const std::string_view command = NextWord(rest);
+    const bool known = command == "select" || command == "type" || command == "click" || command == "enter" ||
+                       command == "escape" || command == "close" || command == "syscommand" || command == "dump" ||
+                       command == "globals";
+    if (!known) return WriteError("unknown command: " + std::string(command));
+    if (command == "globals") return WriteGlobals();
+    if (top == nullptr) return WriteError("no dialog open");
+
+    if (command == "dump") return WriteDump(*top);
+    if (command == "enter") return top->UserEnter();
+    if (command == "escape") return top->UserEscape();
+    if (command == "close") return top->UserClose();
+
+    std::string error;
+    if (command == "type") {
+        // The text is everything after the single blank that follows the id.
+        const std::string_view idWord = NextWord(rest);
+        int id = 0;
+        if (!ParseInt(idWord, id)) return WriteError("type: expected a control id");
+        const std::string_view text = rest.empty() ? rest : rest.substr(1);
+        error = top->UserType(id, text);
+    } else if (command == "select") {
+        int id = 0;
+        int index = 0;
+        if (!ParseInt(NextWord(rest), id) || !ParseInt(NextWord(rest), index) || !NextWord(rest).empty()) {
+            return WriteError("select: expected a list id and an index");
+        }
+        error = top->UserSelect(id, index);
+    } else if (command == "click") {
+        int id = 0;
+        if (!ParseInt(NextWord(rest), id) || !NextWord(rest).empty()) return WriteError("click: expected a button id");
+        error = top->UserClick(id);
+    } else {  // syscommand
+        long long commandId = 0;
+        if (!ParseInt(NextWord(rest), commandId) || commandId < 0 || commandId > 0xFFFFFFFFLL ||
+            !NextWord(rest).empty()) {
+            return WriteError("syscommand: expected a command number");
+        }
+        top->UserSysCommand(static_cast<unsigned>(commandId));
+    }
+    if (!error.empty()) WriteError(error);
+}
+
+}  // namespace halvex

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <string_view>
+
+#include "headless_backend.h"
+
+namespace halvex {
+
+// halvex-drive: runs the program on the headless backend and feeds it the
+// commands of a script, one a line; writes one JSON object a line. The
+// protocol is described in docs/halvex-drive.md.
+class DriveSession : public ui::headless::EventSource, public ui::headless::Observer {
+public:
+    DriveSession(std::istream& in, std::ostream& out);
+
+    // Runs the program to its end, then answers what is left of the script.
+    // Returns the exit status: 1 when any error was written, else 0.
+    int Run();
+
+    bool Next(ui::headless::HeadlessBackend& backend, ui::headless::HeadlessWindow& top) override;
+    void OnOpen(const ui::headless::HeadlessWindow& window) override;
+    void OnClose(const ui::headless::HeadlessWindow& window, int code) override;
+    void OnMessageBox(std::string_view text) override;
+
+private:
+    // Carries out one command line on the top window (nullptr when no dialog
+    // is open). Returns true when it was a user action that may end a run.
+    void Execute(std::string_view line, ui::headless::HeadlessWindow* top);
+    void WriteError(std::string_view text);
+    void WriteLine(const std::string& line);
+    void WriteDump(const ui::headless::HeadlessWindow& window);
+    void WriteGlobals();
+
+    std::istream& m_in;
+    std::ostream& m_out;
+    bool m_anyError = false;
+    std::string m_line;
+};
+
+}  // namespace halvex

@@ -1,0 +1,11 @@
+#include "vibration_app.h"
+
+#include "main_menu_dlg.h"
+
+bool CVibrationApp::InitInstance() {
+    CMainMenuDlg dialog;
+    m_pMainWnd = &dialog;
+    dialog.DoModal();
+    m_pMainWnd = nullptr;
+    return false;
+}

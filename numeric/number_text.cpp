@@ -1,0 +1,110 @@
+#include "number_text.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <locale.h>
+#include <stdexcept>
+
+namespace halvex {
+namespace {
+
+bool IsSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::size_t SkipDigits(std::string_view text, std::size_t pos) {
+    while (pos < text.size() && IsDigit(text[pos])) ++pos;
+    return pos;
+}
+
+// The "C" locale, created once; strtod_l with it ignores the global and the
+// thread locale that a toolkit may have set from the environment.
+locale_t CLocale() {
+    static const locale_t c = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+    return c;
+}
+
+}  // namespace
+
+std::size_t NumberPrefixLength(std::string_view text) {
+    std::size_t pos = 0;
+    while (pos < text.size() && IsSpace(text[pos])) ++pos;
+    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) ++pos;
+    const std::size_t intStart = pos;
+    pos = SkipDigits(text, pos);
+    bool haveDigits = pos > intStart;
+    if (pos < text.size() && text[pos] == '.') {
+        const std::size_t fracStart = pos + 1;
+        const std::size_t fracEnd = SkipDigits(text, fracStart);
+        if (haveDigits || fracEnd > fracStart) {
+            haveDigits = true;
+            pos = fracEnd;
+        }
+    }
+    if (!haveDigits) return 0;
+    if (pos < text.size() && (text[pos] == 'e' || text[pos] == 'E')) {
+        std::size_t exp = pos + 1;
+        if (exp < text.size() && (text[exp] == '+' || text[exp] == '-')) ++exp;
+        const std::size_t expEnd = SkipDigits(text, exp);
+        if (expEnd > exp) pos = expEnd;
+    }
+    return pos;
+}
+
+double ParseNumber(std::string_view text) {
+    const std::size_t length = NumberPrefixLength(text);
+    if (length == 0) return 0.0;
+    // strtod needs a terminated copy; the prefix holds nothing it would read
+    // differently (no hex, no inf/nan), so the two agree by construction.
+    const std::string prefix(text.substr(0, length));
+    return strtod_l(prefix.c_str(), nullptr, CLocale());
+}
+
+void FormatNumber(std::string& out, std::string_view format, double value) {
+    const std::size_t percent = format.find('%');
+    if (percent == std::string_view::npos) throw std::invalid_argument("format without a conversion");
+    std::size_t pos = percent + 1;
+    int width = 0;
+    while (pos < format.size() && IsDigit(format[pos])) width = width * 10 + (format[pos++] - '0');
+    int precision = 6;
+    if (pos < format.size() && format[pos] == '.') {
+        precision = 0;
+        ++pos;
+        while (pos < format.size() && IsDigit(format[pos])) precision = precision * 10 + (format[pos++] - '0');
+    }
+    if (pos >= format.size() || format[pos] != 'g') throw std::invalid_argument("format is not %W.Pg");
+    if (precision == 0) precision = 1;  // as printf treats %.0g
+
+    char number[64];
+    std::size_t numberLength = 0;
+    if (std::isnan(value)) {
+        number[0] = 'n';
+        number[1] = 'a';
+        number[2] = 'n';
+        numberLength = 3;
+    } else if (std::isinf(value)) {
+        const std::string_view word = value < 0 ? "-inf" : "inf";
+        word.copy(number, word.size());
+        numberLength = word.size();
+    } else {
+        // to_chars with a precision is printf's %.Pg in the "C" locale.
+        const auto result = std::to_chars(number, number + sizeof number, value, std::chars_format::general, precision);
+        numberLength = static_cast<std::size_t>(result.ptr - number);
+    }
+
+    out.assign(format.substr(0, percent));
+    if (numberLength < static_cast<std::size_t>(width)) out.append(static_cast<std::size_t>(width) - numberLength, ' ');
+    out.append(number, numberLength);
+    out.append(format.substr(pos + 1));
+}
+
+std::string FormatNumber(std::string_view format, double value) {
+    std::string out;
+    FormatNumber(out, format, value);
+    return out;
+}
+
+}  // namespace halvex

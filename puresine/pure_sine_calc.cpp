@@ -1,0 +1,165 @@
+#include "pure_sine_calc.h"
+
+#include <cmath>
+
+#include "number_text.h"
+#include "pure_sine_ids.h"
+
+namespace puresine {
+namespace {
+
+using namespace res::pure_sine;
+
+constexpr double kMinValue = 1e-12;
+constexpr double kMaxValue = 1e100;
+constexpr double kPeakToZeroPeak = 2.0;
+constexpr double kMicroInchesPerMetre = 39370000.0;
+constexpr double kMilsPerMetre = 39370.0;
+constexpr double kInchesPerMetre = 39.37;  // exactly 39.37, not 1/0.0254
+constexpr double kMicronsPerMetre = 1000000.0;
+constexpr double kMillimetresPerMetre = 1000.0;
+constexpr double kMetresPerSecSqPerG = 9.81;  // exactly 9.81, not 9.80665
+
+// Written so that NaN fails as well.
+bool InWindow(double value) { return value >= kMinValue && !(value > kMaxValue); }
+
+void Add(OutputTexts& out, int id, const char* format, double value) {
+    OutputText& item = out.items[out.count++];
+    item.id = id;
+    halvex::FormatNumber(item.text, format, value);
+}
+
+// Zero-to-peak amplitude in the amplitude's own unit, by the typed quantity.
+double QuantityStep(int dimensionSel, double amplitude, double omega) {
+    switch (dimensionSel) {
+        case 0:
+            return amplitude / kPeakToZeroPeak;
+        case 1:
+            return amplitude;
+        case 2:
+            return amplitude / omega;
+        case 3:
+            return amplitude / std::pow(omega, 2);
+        default:
+            return amplitude;
+    }
+}
+
+}  // namespace
+
+double AngularFrequency(int frequencyUnitSel, double frequencyValue, double twoPi) {
+    return frequencyUnitSel == 0 ? twoPi * frequencyValue : frequencyValue;
+}
+
+const char* CheckInputs(const PureSineInputs& inputs) {
+    if (!InWindow(inputs.frequencyValue)) return kFrequencyMessage;
+    if (!InWindow(inputs.amplitudeValue)) return kAmplitudeMessage;
+    if (inputs.amplitudeUnitSel < 0 || inputs.amplitudeUnitSel > 6) return kUnitMessage;
+    // A dimension of -1 is reachable after a type change; a result from it
+    // would not belong to the inputs on screen.
+    if (inputs.dimensionSel < 0 || inputs.dimensionSel > 3) return kDimensionMessage;
+    return nullptr;
+}
+
+Motion TranslationMotion(int dimensionSel, int amplitudeUnitSel, double amplitude, double omega) {
+    double zeroPeak = QuantityStep(dimensionSel, amplitude, omega);
+    switch (amplitudeUnitSel) {
+        case 0:
+            zeroPeak = zeroPeak / kMicroInchesPerMetre;
+            break;
+        case 1:
+            zeroPeak = zeroPeak / kMilsPerMetre;
+            break;
+        case 2:
+            zeroPeak = zeroPeak / kInchesPerMetre;
+            break;
+        case 3:
+            zeroPeak = zeroPeak / kMicronsPerMetre;
+            break;
+        case 4:
+            zeroPeak = zeroPeak / kMillimetresPerMetre;
+            break;
+        case 6:
+            if (dimensionSel == 3) zeroPeak = zeroPeak * kMetresPerSecSqPerG;
+            break;
+        default:  // 5: metres
+            break;
+    }
+    const double velocity = zeroPeak * omega;
+    const double acceleration = std::pow(omega, 2) * zeroPeak;
+    return Motion{zeroPeak, velocity, acceleration};
+}
+
+Motion RotationMotion(int dimensionSel, int amplitudeUnitSel, double amplitude, double omega, double pi) {
+    const double degreesPerRadian = 180.0 / pi;
+    const double radiansPerDegree = 1.0 / degreesPerRadian;  // the reciprocal, not pi / 180
+    double zeroPeak = QuantityStep(dimensionSel, amplitude, omega);
+    if (amplitudeUnitSel == 1) zeroPeak = zeroPeak * radiansPerDegree;
+    const double velocity = zeroPeak * omega;
+    const double acceleration = std::pow(omega, 2) * zeroPeak;
+    return Motion{zeroPeak, velocity, acceleration};
+}
+
+void TranslationTexts(const Motion& motion, OutputTexts& out) {
+    const double z = motion.zeroPeak;
+    const double p = z + z;
+    const double v = motion.velocity;
+    const double a = motion.acceleration;
+    out.count = 0;
+    // Mils and micro inches come from inches on output; products left to right.
+    Add(out, IDC_DISP_PP_MM, "%12.4g mm", p * kMillimetresPerMetre);
+    Add(out, IDC_DISP_ZP_MM, "%12.4g mm", z * kMillimetresPerMetre);
+    Add(out, IDC_DISP_PP_IN, "%12.4g inches", p * kInchesPerMetre);
+    Add(out, IDC_DISP_ZP_IN, "%12.4g inches", z * kInchesPerMetre);
+    Add(out, IDC_DISP_PP_MILS, "%12.4g Mils", p * kInchesPerMetre * 1000.0);
+    Add(out, IDC_DISP_ZP_MILS, "%12.4g Mils", z * kInchesPerMetre * 1000.0);
+    Add(out, IDC_DISP_PP_UIN, "%12.4g micro inch", p * kInchesPerMetre * 1000000.0);
+    Add(out, IDC_DISP_ZP_UIN, "%12.4g micro inch", z * kInchesPerMetre * 1000000.0);
+    Add(out, IDC_DISP_PP_MICRONS, "%12.4g microns", p * kMicronsPerMetre);
+    Add(out, IDC_DISP_ZP_MICRONS, "%12.4g microns", z * kMicronsPerMetre);
+    Add(out, IDC_VEL_M, "%12.4g meters/sec ", v);
+    Add(out, IDC_VEL_MM, "%12.4g mm/sec ", v * kMillimetresPerMetre);
+    Add(out, IDC_VEL_MICRONS, "%12.4g microns/sec ", v * kMicronsPerMetre);
+    Add(out, IDC_VEL_IN, "%12.4g inches/sec ", v * kInchesPerMetre);
+    Add(out, IDC_VEL_MILS, "%12.4g Mils/sec ", v * kInchesPerMetre * 1000.0);
+    Add(out, IDC_VEL_UIN, "%12.4g micro inches/sec ", v * kInchesPerMetre * 1000000.0);
+    Add(out, IDC_ACC_M, "%12.4g meters/sec^2", a);
+    Add(out, IDC_ACC_MM, "%12.4g mm/sec^2", a * kMillimetresPerMetre);
+    Add(out, IDC_ACC_IN, "%12.4g inches/sec^2", a * kInchesPerMetre);
+    Add(out, IDC_ACC_G, "%12.4g G", a / kMetresPerSecSqPerG);
+}
+
+void RotationTexts(const Motion& motion, double pi, OutputTexts& out) {
+    const double degreesPerRadian = 180.0 / pi;
+    const double z = motion.zeroPeak;
+    const double p = z + z;
+    const double v = motion.velocity;
+    const double a = motion.acceleration;
+    out.count = 0;
+    Add(out, IDC_DISP_PP_MM, "%12.4g radians", p);
+    Add(out, IDC_DISP_ZP_MM, "%12.4g radians", z);
+    Add(out, IDC_DISP_PP_IN, "%12.4g degrees", p * degreesPerRadian);
+    Add(out, IDC_DISP_ZP_IN, "%12.4g degrees", z * degreesPerRadian);
+    Add(out, IDC_VEL_M, "%12.4g radians/sec ", v);
+    Add(out, IDC_VEL_MM, "%12.4g degrees/sec ", v * degreesPerRadian);
+    Add(out, IDC_ACC_M, "%12.4g radians/sec^2", a);
+    Add(out, IDC_ACC_MM, "%12.4g degrees/sec^2", a * degreesPerRadian);
+}
+
+void CalculatePureSine(const PureSineInputs& inputs, double twoPi, double pi, PureSineOutcome& outcome) {
+    outcome.omega = AngularFrequency(inputs.frequencyUnitSel, inputs.frequencyValue, twoPi);
+    outcome.message = CheckInputs(inputs);
+    outcome.texts.count = 0;
+    if (outcome.message != nullptr) return;
+    if (inputs.typeSel == 0) {
+        outcome.motion =
+            TranslationMotion(inputs.dimensionSel, inputs.amplitudeUnitSel, inputs.amplitudeValue, outcome.omega);
+        TranslationTexts(outcome.motion, outcome.texts);
+    } else {
+        outcome.motion =
+            RotationMotion(inputs.dimensionSel, inputs.amplitudeUnitSel, inputs.amplitudeValue, outcome.omega, pi);
+        RotationTexts(outcome.motion, pi, outcome.texts);
+    }
+}
+
+}  // namespace puresine

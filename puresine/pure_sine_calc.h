@@ -1,0 +1,72 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string>
+
+// The pure sine checks and formulas, free of any window: indices and numbers
+// in, one message or the output texts (by control id) out.
+namespace puresine {
+
+constexpr const char* kFrequencyMessage = "Please enter valid frequency. ";
+constexpr const char* kAmplitudeMessage = "Please enter valid amplitude. ";
+constexpr const char* kUnitMessage = "Please select input unit. ";
+constexpr const char* kDimensionMessage = "Please select input dimension. ";
+
+struct PureSineInputs {
+    int typeSel;
+    int dimensionSel;
+    int amplitudeUnitSel;
+    int frequencyUnitSel;
+    double frequencyValue;
+    double amplitudeValue;
+};
+
+// Zero-to-peak displacement, velocity and acceleration: metres for
+// translation, radians for rotation.
+struct Motion {
+    double zeroPeak;
+    double velocity;
+    double acceleration;
+};
+
+struct OutputText {
+    int id;
+    std::string text;
+};
+
+// The texts of one calculation, in the order they are set.
+struct OutputTexts {
+    std::array<OutputText, 20> items;
+    std::size_t count = 0;
+
+    const OutputText* begin() const { return items.data(); }
+    const OutputText* end() const { return items.data() + count; }
+};
+
+// Hz (index 0) times two pi; any other index takes the value as rad/s.
+double AngularFrequency(int frequencyUnitSel, double frequencyValue, double twoPi);
+
+// The first failing check's message, or nullptr when the inputs may be
+// calculated: frequency, amplitude, unit, then dimension.
+const char* CheckInputs(const PureSineInputs& inputs);
+
+Motion TranslationMotion(int dimensionSel, int amplitudeUnitSel, double amplitude, double omega);
+Motion RotationMotion(int dimensionSel, int amplitudeUnitSel, double amplitude, double omega, double pi);
+
+// The twenty translation texts and the eight rotation texts.
+void TranslationTexts(const Motion& motion, OutputTexts& out);
+void RotationTexts(const Motion& motion, double pi, OutputTexts& out);
+
+struct PureSineOutcome {
+    double omega = 0.0;
+    const char* message = nullptr;  // set when a check failed; nothing else is then
+    Motion motion{};
+    OutputTexts texts;
+};
+
+// The whole Calculate after the inputs are read: ω, the checks, and the
+// branch that typeSel picks (0 translation, anything else rotation).
+void CalculatePureSine(const PureSineInputs& inputs, double twoPi, double pi, PureSineOutcome& outcome);
+
+}  // namespace puresine

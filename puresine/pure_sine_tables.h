@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstddef>
+
+// The pure sine lists' items. An item's index is its row here: the lists
+// are filled by position and never sorted, and the calculation reads indices.
+namespace puresine {
+
+struct ItemTable {
+    const char* const* items;
+    std::size_t count;
+
+    const char* const* begin() const { return items; }
+    const char* const* end() const { return items + count; }
+};
+
+extern const ItemTable kTypeItems;
+extern const ItemTable kDimensionItems;
+extern const ItemTable kFrequencyUnitItems;
+extern const ItemTable kDisplacementUnits;
+extern const ItemTable kVelocityUnits;
+extern const ItemTable kAccelerationUnits;
+extern const ItemTable kAngleUnits;
+extern const ItemTable kAngularVelocityUnits;
+extern const ItemTable kAngularAccelerationUnits;
+
+// The amplitude-unit table for a type and dimension; nullptr for any pair
+// outside the tables, and the unit list then stays empty.
+const ItemTable* AmplitudeUnitTable(int typeSel, int dimensionSel);
+
+}  // namespace puresine

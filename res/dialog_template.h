@@ -1,0 +1,68 @@
+#pragma once
+
+#include <cstddef>
+
+namespace res {
+
+// Control id of a control that has none (the resource compiler's IDC_STATIC).
+constexpr int kNoId = -1;
+
+enum class ControlKind { Edit, List, Static, Button, Frame, Icon };
+
+// The control styles that the program's behaviour or look depends on.
+enum ControlStyle : unsigned {
+    kTabStop = 1u << 0,
+    kGroup = 1u << 1,
+    kBorder = 1u << 2,
+    kDefaultButton = 1u << 3,
+    kReadOnly = 1u << 4,
+    kAutoHScroll = 1u << 5,
+    kNotify = 1u << 6,
+    kSort = 1u << 7,
+    kVScroll = 1u << 8,
+    kNoIntegralHeight = 1u << 9,
+    kNoPrefix = 1u << 10,
+    kLeftAligned = 1u << 11,
+};
+
+enum DialogStyle : unsigned {
+    kPopup = 1u << 0,
+    kVisible = 1u << 1,
+    kCaption = 1u << 2,
+    kSysMenu = 1u << 3,
+    kMinimizeBox = 1u << 4,
+    kMaximizeBox = 1u << 5,
+    kModalFrame = 1u << 6,
+    kAppWindow = 1u << 7,  // extended style: shown in the task bar
+};
+
+// Position and size are in dialog units. For an icon control the text is
+// unused and iconId names the icon resource.
+struct ControlTemplate {
+    int id;
+    ControlKind kind;
+    unsigned style;
+    int x, y, cx, cy;
+    const char* text;
+    int iconId;
+};
+
+struct DialogTemplate {
+    int id;
+    const char* caption;
+    int cx, cy;
+    const char* fontName;
+    int pointSize;
+    unsigned style;
+    const ControlTemplate* controls;
+    std::size_t controlCount;
+
+    const ControlTemplate* begin() const { return controls; }
+    const ControlTemplate* end() const { return controls + controlCount; }
+    const ControlTemplate* Find(int controlId) const;
+};
+
+// nullptr when the program has no template of that id.
+const DialogTemplate* FindDialogTemplate(int id);
+
+}  // namespace res

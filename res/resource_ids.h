@@ -1,0 +1,19 @@
+#pragma once
+
+// Resource ids shared by the whole program.
+namespace res {
+
+constexpr int IDOK = 1;
+constexpr int IDCANCEL = 2;
+
+constexpr int IDD_ABOUT = 100;
+constexpr int IDS_ABOUT_ITEM = 101;
+constexpr int IDD_MAIN_MENU = 102;
+constexpr int IDR_MAINFRAME = 128;
+constexpr int IDD_PURE_SINE = 129;
+constexpr int IDD_SINE_SWEEP = 130;
+
+// System-menu command that opens the About box.
+constexpr unsigned IDM_ABOUT = 0x0010;
+
+}  // namespace res

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string_view>
+
+namespace res {
+
+// The string resource of that id; empty when the program has none.
+std::string_view LoadResourceString(int id);
+
+struct VersionRecord {
+    unsigned fileVersion[4];
+    unsigned productVersion[4];
+    unsigned language;   // 0x0409
+    unsigned codePage;   // 1200
+    const char* companyName;
+    const char* fileDescription;
+    const char* fileVersionText;
+    const char* internalName;
+    const char* legalCopyright;
+    const char* legalTrademarks;
+    const char* originalFilename;
+    const char* productName;
+    const char* productVersionText;
+};
+
+// Kept with the program for whoever inspects it; nothing reads it at run time.
+const VersionRecord& GetVersionRecord();
+
+}  // namespace res

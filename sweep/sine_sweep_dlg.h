@@ -1,0 +1,10 @@
+#pragma once
+
+#include "dialog.h"
+
+// "Sine Sweep Test Parameters".
+class CSineSweepDlg : public ui::CDialog {
+public:
+    CSineSweepDlg();
+    ~CSineSweepDlg() override;
+};

@@ -1,0 +1,3 @@
+#include "sine_sweep_state.h"
+
+std::string g_sweepScratchText;

@@ -1,0 +1,114 @@
+#include <gtest/gtest.h>
+
+#include "case_name.h"
+
+#include "headless_script.h"
+#include "icon_position.h"
+#include "main_menu_dlg.h"
+#include "messages.h"
+#include "vibration_app.h"
+
+namespace {
+
+using halvex_test::Ctl;
+using halvex_test::HeadlessWindow;
+using halvex_test::ScriptedRun;
+
+const std::vector<std::string> kAnalyses = {"pure sine", "sine sweep"};
+
+TEST(MainMenu, OpensWithBothAnalysesAndTheAboutItem) {
+    ScriptedRun run;
+    run.Then([](HeadlessWindow& w) {
+        EXPECT_EQ(w.Template().id, 102);
+        EXPECT_STREQ(w.Template().caption, "Sine Vibration");
+        EXPECT_EQ(Ctl(w, 1000).items, kAnalyses);
+        EXPECT_EQ(Ctl(w, 1000).selected, -1);
+        ASSERT_EQ(w.SystemMenu().size(), 2u);
+        EXPECT_EQ(w.SystemMenu()[0].flags, ui::MF_SEPARATOR);
+        EXPECT_EQ(w.SystemMenu()[1].flags, ui::MF_STRING);
+        EXPECT_EQ(w.SystemMenu()[1].commandId, 0x0010u);
+        EXPECT_EQ(w.SystemMenu()[1].text, "&About Halvex...");
+        EXPECT_EQ(w.BigIcon(), 128);
+        EXPECT_EQ(w.SmallIcon(), 128);
+    });
+    CVibrationApp app;
+    EXPECT_FALSE(app.InitInstance());
+    EXPECT_EQ(run.opened, std::vector<int>{102});
+}
+
+// Each selection opens its dialog, and afterwards the list is back in its
+// opening state, so choosing the same entry again opens it again.
+TEST(MainMenu, SelectionOpensTheChosenDialogAndRefillsTheList) {
+    ScriptedRun run;
+    const auto checkRefilled = [](HeadlessWindow& w) {
+        EXPECT_EQ(w.Template().id, 102);
+        EXPECT_EQ(Ctl(w, 1000).items, kAnalyses);
+        EXPECT_EQ(Ctl(w, 1000).selected, -1);
+    };
+    const auto cancel = [](HeadlessWindow& w) { w.UserEscape(); };
+    run.Then([](HeadlessWindow& w) { EXPECT_EQ(w.UserSelect(1000, 0), ""); })
+        .Then(cancel)
+        .Then(checkRefilled)
+        .Then([](HeadlessWindow& w) { EXPECT_EQ(w.UserSelect(1000, 0), ""); })
+        .Then([](HeadlessWindow& w) { EXPECT_EQ(w.UserClick(2), ""); })
+        .Then([](HeadlessWindow& w) { EXPECT_EQ(w.UserSelect(1000, 1), ""); })
+        .Then([](HeadlessWindow& w) { w.UserClose(); })
+        .Then(checkRefilled)
+        .Then([](HeadlessWindow& w) { EXPECT_EQ(w.UserSelect(1000, -1), ""); })  // no selection: the sweep
+        .Then(cancel);
+    CVibrationApp app;
+    app.InitInstance();
+    EXPECT_EQ(run.opened, (std::vector<int>{102, 129, 129, 130, 130}));
+    EXPECT_EQ(run.closed, (std::vector<int>{129, 129, 130, 130, 102}));
+}
+
+TEST(MainMenu, AboutOpensForTheAboutCommandWhateverItsLowBits) {
+    ScriptedRun run;
+    for (unsigned command : {0x0010u, 0x0011u, 0x001Fu}) {
+        run.Then([command](HeadlessWindow& w) { w.UserSysCommand(command); });
+        run.Then([](HeadlessWindow& w) {
+            EXPECT_EQ(w.Template().id, 100);
+            EXPECT_EQ(w.UserClick(1), "");
+        });
+    }
+    run.Then([](HeadlessWindow& w) { w.UserSysCommand(0x0020); });  // another command
+    run.Then([](HeadlessWindow& w) { EXPECT_EQ(w.Template().id, 102); });
+    run.Then([](HeadlessWindow& w) { w.UserSysCommand(ui::SC_CLOSE); });
+    CVibrationApp app;
+    app.InitInstance();
+    EXPECT_EQ(run.opened, (std::vector<int>{102, 100, 100, 100}));
+    EXPECT_EQ(run.codes, (std::vector<int>{1, 1, 1, 2}));
+}
+
+TEST(MainMenu, EnterEndsTheProgramAsExitDoes) {
+    ScriptedRun run;
+    run.Then([](HeadlessWindow& w) { w.UserEnter(); });
+    CVibrationApp app;
+    app.InitInstance();
+    EXPECT_EQ(run.closed, std::vector<int>{102});
+    EXPECT_EQ(run.codes, std::vector<int>{1});
+}
+
+struct IconCase {
+    const char* name;
+    int clientWidth, clientHeight, iconWidth, iconHeight;
+    int x, y;
+};
+
+class IconPositionTest : public ::testing::TestWithParam<IconCase> {};
+
+TEST_P(IconPositionTest, CentresWithTruncatingDivision) {
+    const IconCase& c = GetParam();
+    const halvex::Point p = halvex::IconDrawPosition(c.clientWidth, c.clientHeight, c.iconWidth, c.iconHeight);
+    EXPECT_EQ(p.x, c.x);
+    EXPECT_EQ(p.y, c.y);
+}
+
+INSTANTIATE_TEST_SUITE_P(Minimised, IconPositionTest,
+                         ::testing::Values(IconCase{"Centred", 36, 36, 32, 32, 2, 2},
+                                           IconCase{"TwoNarrowerTruncatesToZero", 30, 36, 32, 32, 0, 2},
+                                           IconCase{"ThreeNarrower", 29, 29, 32, 32, -1, -1},
+                                           IconCase{"Large", 100, 51, 16, 16, 42, 18}),
+                         halvex_test::CaseName());
+
+}  // namespace

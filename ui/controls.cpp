@@ -1,0 +1,43 @@
+#include "controls.h"
+
+#include <stdexcept>
+
+#include "dialog.h"
+
+namespace ui {
+
+CDialog& CWnd::Dialog() const {
+    if (m_dialog == nullptr) throw std::logic_error("control wrapper is not bound");
+    return *m_dialog;
+}
+
+void CWnd::ShowWindow(int command) { Dialog().Window().ShowControl(m_id, command != SW_HIDE); }
+
+bool CWnd::IsWindowVisible() const { return Dialog().Window().IsControlVisible(m_id); }
+
+void CWnd::SetWindowText(std::string_view text) {
+    CDialog& dialog = Dialog();
+    dialog.Window().SetControlText(m_id, text);
+    if (dialog.Window().Template().Find(m_id)->kind == res::ControlKind::Edit) dialog.NotifyEditChanged(m_id);
+}
+
+void CWnd::GetWindowText(std::string& out) const { Dialog().Window().GetControlText(m_id, out); }
+
+void CListBox::ResetContent() { Dialog().Window().ListReset(GetDlgCtrlID()); }
+
+int CListBox::InsertString(int index, std::string_view text) {
+    Dialog().Window().ListInsert(GetDlgCtrlID(), index, text);
+    return index;
+}
+
+int CListBox::GetCount() const { return Dialog().Window().ListCount(GetDlgCtrlID()); }
+
+int CListBox::GetCurSel() const { return Dialog().Window().ListGetCurSel(GetDlgCtrlID()); }
+
+void CListBox::SetCurSel(int index) { Dialog().Window().ListSetCurSel(GetDlgCtrlID(), index); }
+
+void CMenu::AppendMenu(unsigned flags, unsigned commandId, std::string_view text) {
+    m_dialog.Window().AppendSystemMenu(flags, commandId, text);
+}
+
+}  // namespace ui

@@ -1,0 +1,90 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "dialog_template.h"
+
+namespace ui {
+
+class CDialog;
+
+// A control wrapper: drives one control of its dialog, by id, for as long as
+// the binding step of the current opening bound it.
+class CWnd {
+public:
+    CWnd() = default;
+    CWnd(const CWnd&) = delete;
+    CWnd& operator=(const CWnd&) = delete;
+    virtual ~CWnd() = default;
+
+    void ShowWindow(int command);  // SW_SHOW or SW_HIDE
+    bool IsWindowVisible() const;
+    // For an edit the change event reaches the dialog before this returns.
+    void SetWindowText(std::string_view text);
+    void GetWindowText(std::string& out) const;
+    int GetDlgCtrlID() const { return m_id; }
+    bool IsBound() const { return m_dialog != nullptr; }
+
+    // Whether a control of this kind may be driven by this wrapper.
+    virtual bool Accepts(res::ControlKind kind) const = 0;
+
+private:
+    friend class CDialog;
+    void Attach(CDialog* dialog, int id) {
+        m_dialog = dialog;
+        m_id = id;
+    }
+    void Detach() { m_dialog = nullptr; }
+
+protected:
+    CDialog& Dialog() const;
+
+private:
+    CDialog* m_dialog = nullptr;
+    int m_id = 0;
+};
+
+class CEdit : public CWnd {
+public:
+    bool Accepts(res::ControlKind kind) const override { return kind == res::ControlKind::Edit; }
+};
+
+class CStatic : public CWnd {
+public:
+    bool Accepts(res::ControlKind kind) const override {
+        return kind == res::ControlKind::Static || kind == res::ControlKind::Icon;
+    }
+};
+
+// Push buttons and group frames alike.
+class CButton : public CWnd {
+public:
+    bool Accepts(res::ControlKind kind) const override {
+        return kind == res::ControlKind::Button || kind == res::ControlKind::Frame;
+    }
+};
+
+class CListBox : public CWnd {
+public:
+    bool Accepts(res::ControlKind kind) const override { return kind == res::ControlKind::List; }
+
+    // None of these raises a selection change.
+    void ResetContent();
+    int InsertString(int index, std::string_view text);
+    int GetCount() const;
+    int GetCurSel() const;  // LB_ERR (-1) when nothing is selected
+    void SetCurSel(int index);
+};
+
+// The system menu of a dialog.
+class CMenu {
+public:
+    explicit CMenu(CDialog& dialog) : m_dialog(dialog) {}
+    void AppendMenu(unsigned flags, unsigned commandId = 0, std::string_view text = {});
+
+private:
+    CDialog& m_dialog;
+};
+
+}  // namespace ui

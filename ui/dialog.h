@@ -1,0 +1,137 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "controls.h"
+#include "messages.h"
+#include "window.h"
+
+namespace ui {
+
+// The binding context handed to DoDataExchange.
+class CDataExchange {
+public:
+    explicit CDataExchange(CDialog& dialog) : m_dialog(dialog) {}
+    CDialog& Dialog() const { return m_dialog; }
+
+private:
+    CDialog& m_dialog;
+};
+
+// Binds a wrapper to the control of that id for this opening. A missing
+// control or one of another kind is a fault in the program and throws.
+void DDX_Control(CDataExchange* pDX, int id, CWnd& control);
+
+// An icon handle: the resource it was loaded from.
+struct Icon {
+    int resourceId = 0;
+};
+
+// Base of every dialog: a template, an event table, the OK and Cancel
+// actions, and a modal run. A derived dialog lists its events with
+// EventEntry rows and returns them from its Events() override.
+class CDialog : private DialogSink {
+public:
+    explicit CDialog(int templateId);
+    CDialog(const CDialog&) = delete;
+    CDialog& operator=(const CDialog&) = delete;
+    virtual ~CDialog();
+
+    int DoModal();
+    void EndDialog(int code);
+
+    // Only valid while the dialog runs.
+    DialogWindow& Window() const;
+    bool IsRunning() const { return m_window != nullptr; }
+    int TemplateId() const { return m_templateId; }
+
+    CMenu GetSystemMenu(bool revert);
+    void SetIcon(Icon icon, bool big);
+    bool IsIconic() const;
+
+    // Raised by the layer when the program sets an edit's text, as the
+    // platform does for typing.
+    void NotifyEditChanged(int id);
+
+    void Bind(CWnd& control, int id);
+
+protected:
+    virtual void DoDataExchange(CDataExchange* pDX);
+    virtual bool OnInitDialog();
+    virtual void OnOK();
+    virtual void OnCancel();
+    // Default processing of a system command: close ends the run as Cancel
+    // does; the window-management commands belong to the backend.
+    void DefaultSysCommand(unsigned commandId);
+
+    // Dispatches one message to the dialog's event table; returns false when
+    // no entry matches. Derived dialogs implement it with DispatchEvent().
+    virtual bool OnEvent(unsigned message, std::uintptr_t wParam, std::intptr_t lParam, std::intptr_t& result);
+
+private:
+    std::intptr_t HandleMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) override;
+    void UnbindAll();
+
+    int m_templateId;
+    DialogWindow* m_window = nullptr;
+    std::vector<CWnd*> m_bound;
+};
+
+// One row of an event table: (message, notification, control id) to a
+// member handler. WM_COMMAND rows use the plain handler; WM_SYSCOMMAND rows
+// the one that takes the command and its second parameter; WM_QUERYDRAGICON
+// rows the one that returns a value.
+template <class D>
+struct EventEntry {
+    unsigned message;
+    unsigned notification;
+    int id;
+    void (D::*handler)() = nullptr;
+    void (D::*sysHandler)(unsigned, std::intptr_t) = nullptr;
+    std::intptr_t (D::*valueHandler)() = nullptr;
+};
+
+template <class D>
+constexpr EventEntry<D> OnCommand(unsigned notification, int id, void (D::*handler)()) {
+    return EventEntry<D>{WM_COMMAND, notification, id, handler, nullptr, nullptr};
+}
+template <class D>
+constexpr EventEntry<D> OnMessage(unsigned message, void (D::*handler)()) {
+    return EventEntry<D>{message, 0, 0, handler, nullptr, nullptr};
+}
+template <class D>
+constexpr EventEntry<D> OnSysCommandMessage(void (D::*handler)(unsigned, std::intptr_t)) {
+    return EventEntry<D>{WM_SYSCOMMAND, 0, 0, nullptr, handler, nullptr};
+}
+template <class D>
+constexpr EventEntry<D> OnValueMessage(unsigned message, std::intptr_t (D::*handler)()) {
+    return EventEntry<D>{message, 0, 0, nullptr, nullptr, handler};
+}
+
+template <class D, std::size_t N>
+bool DispatchEvent(D& dialog, const EventEntry<D> (&table)[N], unsigned message, std::uintptr_t wParam,
+                   std::intptr_t lParam, std::intptr_t& result) {
+    for (const EventEntry<D>& entry : table) {
+        if (entry.message != message) continue;
+        if (message == WM_COMMAND) {
+            if (static_cast<int>(LowWord(wParam)) != entry.id || HighWord(wParam) != entry.notification) continue;
+            (dialog.*entry.handler)();
+        } else if (entry.sysHandler != nullptr) {
+            (dialog.*entry.sysHandler)(static_cast<unsigned>(wParam), lParam);
+        } else if (entry.valueHandler != nullptr) {
+            result = (dialog.*entry.valueHandler)();
+        } else {
+            (dialog.*entry.handler)();
+        }
+        return true;
+    }
+    return false;
+}
+
+// A message box with an OK button only; returns when it is dismissed.
+void AfxMessageBox(std::string_view text);
+
+}  // namespace ui

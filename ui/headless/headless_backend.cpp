@@ -1,0 +1,148 @@
+#include "headless_backend.h"
+
+#include <stdexcept>
+
+#include "messages.h"
+
+namespace ui::headless {
+
+HeadlessWindow::HeadlessWindow(const res::DialogTemplate& dialogTemplate, DialogSink& sink)
+    : m_template(dialogTemplate), m_sink(sink) {
+    m_controls.reserve(dialogTemplate.controlCount);
+    for (const res::ControlTemplate& control : dialogTemplate) {
+        m_controls.push_back(HeadlessControl{control.id, control.kind, control.style, true, control.text, {}, -1});
+    }
+}
+
+const HeadlessControl* HeadlessWindow::FindControl(int id) const {
+    if (id == res::kNoId) return nullptr;
+    for (const HeadlessControl& control : m_controls) {
+        if (control.id == id) return &control;
+    }
+    return nullptr;
+}
+
+const HeadlessControl& HeadlessWindow::Control(int id) const {
+    const HeadlessControl* control = FindControl(id);
+    if (control == nullptr) throw std::logic_error("no control " + std::to_string(id));
+    return *control;
+}
+
+HeadlessControl& HeadlessWindow::Control(int id) {
+    return const_cast<HeadlessControl&>(static_cast<const HeadlessWindow&>(*this).Control(id));
+}
+
+void HeadlessWindow::ShowControl(int id, bool show) { Control(id).visible = show; }
+
+bool HeadlessWindow::IsControlVisible(int id) const { return Control(id).visible; }
+
+void HeadlessWindow::SetControlText(int id, std::string_view text) { Control(id).text.assign(text); }
+
+void HeadlessWindow::GetControlText(int id, std::string& out) const { out = Control(id).text; }
+
+void HeadlessWindow::ListReset(int id) {
+    HeadlessControl& list = Control(id);
+    list.items.clear();
+    list.selected = -1;
+}
+
+void HeadlessWindow::ListInsert(int id, int index, std::string_view text) {
+    HeadlessControl& list = Control(id);
+    if (index < 0 || index > static_cast<int>(list.items.size())) throw std::out_of_range("list insert position");
+    list.items.insert(list.items.begin() + index, std::string(text));
+    if (list.selected >= index) ++list.selected;
+}
+
+int HeadlessWindow::ListCount(int id) const { return static_cast<int>(Control(id).items.size()); }
+
+int HeadlessWindow::ListGetCurSel(int id) const { return Control(id).selected; }
+
+void HeadlessWindow::ListSetCurSel(int id, int index) {
+    HeadlessControl& list = Control(id);
+    list.selected = (index >= 0 && index < static_cast<int>(list.items.size())) ? index : -1;
+}
+
+void HeadlessWindow::AppendSystemMenu(unsigned flags, unsigned commandId, std::string_view text) {
+    m_systemMenu.push_back(SystemMenuItem{flags, commandId, std::string(text)});
+}
+
+void HeadlessWindow::SetIcon(bool big, int iconId) { (big ? m_bigIcon : m_smallIcon) = iconId; }
+
+void HeadlessWindow::EndDialog(int code) {
+    if (m_ended) return;
+    m_ended = true;
+    m_endCode = code;
+}
+
+std::string HeadlessWindow::CheckUsable(int id, res::ControlKind kind, const char* what) const {
+    const HeadlessControl* control = FindControl(id);
+    if (control == nullptr) return "no control " + std::to_string(id) + " on dialog " + std::to_string(m_template.id);
+    if (control->kind != kind) return "control " + std::to_string(id) + " is not " + what;
+    if (!control->visible) return "control " + std::to_string(id) + " is hidden";
+    return {};
+}
+
+std::string HeadlessWindow::UserSelect(int id, int index) {
+    std::string error = CheckUsable(id, res::ControlKind::List, "a list");
+    if (!error.empty()) return error;
+    HeadlessControl& list = Control(id);
+    if (index < -1 || index >= static_cast<int>(list.items.size())) {
+        return "index " + std::to_string(index) + " out of range for list " + std::to_string(id);
+    }
+    list.selected = index;
+    m_sink.HandleMessage(WM_COMMAND, MakeWParam(static_cast<unsigned>(id), LBN_SELCHANGE), 0);
+    return {};
+}
+
+std::string HeadlessWindow::UserType(int id, std::string_view text) {
+    std::string error = CheckUsable(id, res::ControlKind::Edit, "an edit");
+    if (!error.empty()) return error;
+    HeadlessControl& edit = Control(id);
+    if ((edit.style & res::kReadOnly) != 0) return "edit " + std::to_string(id) + " is read-only";
+    edit.text.assign(text);
+    m_sink.HandleMessage(WM_COMMAND, MakeWParam(static_cast<unsigned>(id), EN_CHANGE), 0);
+    return {};
+}
+
+std::string HeadlessWindow::UserClick(int id) {
+    std::string error = CheckUsable(id, res::ControlKind::Button, "a button");
+    if (!error.empty()) return error;
+    m_sink.HandleMessage(WM_COMMAND, MakeWParam(static_cast<unsigned>(id), BN_CLICKED), 0);
+    return {};
+}
+
+// Enter is the OK command: the default button's in the calculators, and
+// the platform's own OK in a dialog without one.
+void HeadlessWindow::UserEnter() { m_sink.HandleMessage(WM_COMMAND, MakeWParam(IDOK, BN_CLICKED), 0); }
+
+void HeadlessWindow::UserEscape() { m_sink.HandleMessage(WM_COMMAND, MakeWParam(IDCANCEL, BN_CLICKED), 0); }
+
+void HeadlessWindow::UserClose() { m_sink.HandleMessage(WM_CLOSE, 0, 0); }
+
+void HeadlessWindow::UserSysCommand(unsigned commandId) { m_sink.HandleMessage(WM_SYSCOMMAND, commandId, 0); }
+
+std::unique_ptr<DialogWindow> HeadlessBackend::CreateDialogWindow(const res::DialogTemplate& dialogTemplate,
+                                                                  DialogSink& sink) {
+    return std::make_unique<HeadlessWindow>(dialogTemplate, sink);
+}
+
+int HeadlessBackend::RunModal(DialogWindow& window) {
+    auto& headless = static_cast<HeadlessWindow&>(window);
+    m_running.push_back(&headless);
+    if (m_observer != nullptr) m_observer->OnOpen(headless);
+    while (!headless.Ended()) {
+        if (m_source == nullptr || !m_source->Next(*this, headless)) {
+            headless.UserEscape();
+            headless.EndDialog(IDCANCEL);  // in case the dialog refused to close
+        }
+    }
+    m_running.pop_back();
+    if (m_observer != nullptr) m_observer->OnClose(headless, headless.EndCode());
+    return headless.EndCode();
+}
+
+void HeadlessBackend::MessageBox(std::string_view text) {
+    if (m_observer != nullptr) m_observer->OnMessageBox(text);
+}
+
+}  // namespace ui::headless

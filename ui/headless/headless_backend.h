@@ -1,0 +1,121 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "window.h"
+
+// A backend without a screen: controls live in memory, the user's actions
+// come from an event source, message boxes are recorded and answered with OK.
+namespace ui::headless {
+
+struct HeadlessControl {
+    int id;
+    res::ControlKind kind;
+    unsigned style;
+    bool visible = true;
+    std::string text;
+    std::vector<std::string> items;
+    int selected = -1;
+};
+
+struct SystemMenuItem {
+    unsigned flags;
+    unsigned commandId;
+    std::string text;
+};
+
+class HeadlessWindow final : public DialogWindow {
+public:
+    HeadlessWindow(const res::DialogTemplate& dialogTemplate, DialogSink& sink);
+
+    const res::DialogTemplate& Template() const override { return m_template; }
+    void ShowControl(int id, bool show) override;
+    bool IsControlVisible(int id) const override;
+    void SetControlText(int id, std::string_view text) override;
+    void GetControlText(int id, std::string& out) const override;
+    void ListReset(int id) override;
+    void ListInsert(int id, int index, std::string_view text) override;
+    int ListCount(int id) const override;
+    int ListGetCurSel(int id) const override;
+    void ListSetCurSel(int id, int index) override;
+    void AppendSystemMenu(unsigned flags, unsigned commandId, std::string_view text) override;
+    void SetIcon(bool big, int iconId) override;
+    void EndDialog(int code) override;
+
+    // The user's actions. Each returns an empty text when carried out, or
+    // why it cannot be (no such control, wrong kind, hidden, read-only,
+    // index out of range), in which case nothing happened.
+    std::string UserSelect(int id, int index);
+    std::string UserType(int id, std::string_view text);
+    std::string UserClick(int id);
+    void UserEnter();
+    void UserEscape();
+    void UserClose();
+    void UserSysCommand(unsigned commandId);
+
+    const std::vector<HeadlessControl>& Controls() const { return m_controls; }
+    const HeadlessControl* FindControl(int id) const;
+    const std::vector<SystemMenuItem>& SystemMenu() const { return m_systemMenu; }
+    int BigIcon() const { return m_bigIcon; }
+    int SmallIcon() const { return m_smallIcon; }
+    bool Ended() const { return m_ended; }
+    int EndCode() const { return m_endCode; }
+
+private:
+    HeadlessControl& Control(int id);
+    const HeadlessControl& Control(int id) const;
+    std::string CheckUsable(int id, res::ControlKind kind, const char* what) const;
+
+    const res::DialogTemplate& m_template;
+    DialogSink& m_sink;
+    std::vector<HeadlessControl> m_controls;
+    std::vector<SystemMenuItem> m_systemMenu;
+    int m_bigIcon = 0;
+    int m_smallIcon = 0;
+    bool m_ended = false;
+    int m_endCode = 0;
+};
+
+class HeadlessBackend;
+
+// Supplies the user's actions to the innermost modal run, one at a time.
+class EventSource {
+public:
+    virtual ~EventSource() = default;
+    // Performs at most one user action on the top window; returns false when
+    // there will be no more, and the run is then cancelled.
+    virtual bool Next(HeadlessBackend& backend, HeadlessWindow& top) = 0;
+};
+
+// Told what happens, as it happens.
+class Observer {
+public:
+    virtual ~Observer() = default;
+    virtual void OnOpen(const HeadlessWindow& /*window*/) {}
+    virtual void OnClose(const HeadlessWindow& /*window*/, int /*code*/) {}
+    virtual void OnMessageBox(std::string_view /*text*/) {}
+};
+
+class HeadlessBackend final : public Backend {
+public:
+    void SetEventSource(EventSource* source) { m_source = source; }
+    void SetObserver(Observer* observer) { m_observer = observer; }
+
+    std::unique_ptr<DialogWindow> CreateDialogWindow(const res::DialogTemplate& dialogTemplate,
+                                                     DialogSink& sink) override;
+    int RunModal(DialogWindow& window) override;
+    void MessageBox(std::string_view text) override;
+
+    // The innermost running dialog, or nullptr.
+    HeadlessWindow* Top() const { return m_running.empty() ? nullptr : m_running.back(); }
+    std::size_t Depth() const { return m_running.size(); }
+
+private:
+    EventSource* m_source = nullptr;
+    Observer* m_observer = nullptr;
+    std::vector<HeadlessWindow*> m_running;
+};
+
+}  // namespace ui::headless
