@@ -57,16 +57,20 @@ bool ParseInt(std::string_view word, int& value) {
 
 DriveSession::DriveSession(std::istream& in, std::ostream& out) : m_in(in), m_out(out) {}
 
-int DriveSession::Run() {
+void DriveSession::RunProgram() {
     ui::headless::HeadlessBackend backend;
     backend.SetEventSource(this);
     backend.SetObserver(this);
     ui::SetBackend(&backend);
-    {
-        CVibrationApp app;
-        app.InitInstance();
-    }
-    ui::SetBackend(nullptr);
+    struct Unset {
+        ~Unset() { ui::SetBackend(nullptr); }
+    } unset;
+    CVibrationApp app;
+    app.InitInstance();
+}
+
+int DriveSession::Run() {
+    RunProgram();
     // The program has ended; whatever the script still asks finds no dialog.
     while (std::getline(m_in, m_line)) Execute(m_line, nullptr);
     m_out.flush();

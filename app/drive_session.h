@@ -24,10 +24,14 @@ public:
     void OnClose(const ui::headless::HeadlessWindow& window, int code) override;
     void OnMessageBox(std::string_view text) override;
 
-private:
+protected:
     // Carries out one command line on the top window (nullptr when no dialog
-    // is open). Returns true when it was a user action that may end a run.
+    // is open), writing what it has to say.
     void Execute(std::string_view line, ui::headless::HeadlessWindow* top);
+    // Runs the program once, from start-up until the main menu closes.
+    void RunProgram();
+
+private:
     void WriteError(std::string_view text);
     void WriteLine(const std::string& line);
     void WriteDump(const ui::headless::HeadlessWindow& window);

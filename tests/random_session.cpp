@@ -1,0 +1,260 @@
+#include "random_session.h"
+
+#include <algorithm>
+#include <set>
+
+#include "number_text.h"
+#include "pure_sine_calc.h"
+#include "pure_sine_state.h"
+
+namespace halvex_test {
+namespace {
+
+using ui::headless::HeadlessControl;
+using ui::headless::HeadlessWindow;
+
+const int kPureSineResults[] = {1018, 1023, 1024, 1025, 1026, 1027, 1028, 1029, 1030, 1031,
+                                1032, 1033, 1034, 1035, 1036, 1037, 1039, 1040, 1041, 1042};
+const int kPureSineFrame[] = {1011, 1012, 1013, 1014, 1015};
+
+const HeadlessControl& Control(const HeadlessWindow& window, int id) { return *window.FindControl(id); }
+
+std::string Text(const HeadlessWindow& window, int id) { return Control(window, id).text; }
+
+struct PureSineGlobals {
+    double zeroPeak, velocity, acceleration;
+};
+
+PureSineGlobals SnapshotPureSine() { return PureSineGlobals{g_zeroPeak, g_velocity, g_acceleration}; }
+
+bool Same(double a, double b) { return a == b || (a != a && b != b); }
+
+// The invariants of the pure sine dialog after one event.
+std::string CheckPureSine(const HeadlessWindow& w, bool calculated, bool changedInput, std::size_t newMessages,
+                          const PureSineGlobals& before) {
+    std::set<int> shown;
+    for (int id : kPureSineResults) {
+        const HeadlessControl& edit = Control(w, id);
+        if (edit.visible) {
+            shown.insert(id);
+        } else if (edit.text != " ") {
+            return "hidden result edit " + std::to_string(id) + " holds \"" + edit.text + "\"";
+        }
+    }
+    for (int id : kPureSineFrame) {
+        if (Control(w, id).visible != !shown.empty()) {
+            return "output frame control " + std::to_string(id) + " visibility disagrees with the results";
+        }
+    }
+    const puresine::PureSineInputs inputs{Control(w, 1003).selected,
+                                          Control(w, 1004).selected,
+                                          Control(w, 1001).selected,
+                                          Control(w, 1007).selected,
+                                          halvex::ParseNumber(Text(w, 1009)),
+                                          halvex::ParseNumber(Text(w, 1008))};
+    puresine::PureSineOutcome fresh;
+    puresine::CalculatePureSine(inputs, g_twoPi, g_pi, fresh);
+    if (!shown.empty()) {
+        if (fresh.message != nullptr) return std::string("results shown for inputs that fail: ") + fresh.message;
+        if (!Control(w, 1008).visible || !Control(w, 1009).visible) return "results shown with the inputs hidden";
+        std::set<int> expected;
+        for (const puresine::OutputText& item : fresh.texts) {
+            expected.insert(item.id);
+            if (Text(w, item.id) != item.text) {
+                return "result " + std::to_string(item.id) + " is \"" + Text(w, item.id) + "\", a fresh calculation gives \"" +
+                       item.text + "\"";
+            }
+        }
+        if (expected != shown) return "the shown result edits are not those of the calculation";
+    }
+    if (calculated) {
+        if (newMessages > 1) return "more than one message for one Calculate";
+        if (shown.empty() != (newMessages == 1)) return "Calculate gave neither results nor exactly one message";
+        if (g_typeSel != inputs.typeSel || g_dimensionSel != inputs.dimensionSel ||
+            g_amplitudeUnitSel != inputs.amplitudeUnitSel || g_frequencyUnitSel != inputs.frequencyUnitSel) {
+            return "process-wide selections differ from the lists";
+        }
+        if (!Same(g_frequencyValue, inputs.frequencyValue) || !Same(g_amplitudeValue, inputs.amplitudeValue) ||
+            !Same(g_omega, fresh.omega)) {
+            return "process-wide numbers differ from the edits";
+        }
+        const PureSineGlobals expected = shown.empty() ? before
+                                                       : PureSineGlobals{fresh.motion.zeroPeak, fresh.motion.velocity,
+                                                                         fresh.motion.acceleration};
+        if (!Same(g_zeroPeak, expected.zeroPeak) || !Same(g_velocity, expected.velocity) ||
+            !Same(g_acceleration, expected.acceleration)) {
+            return "process-wide results are not those of the last calculation that passed";
+        }
+    } else {
+        if (newMessages != 0) return "a message without Calculate";
+        if (changedInput && !shown.empty()) return "results still shown after an input changed";
+    }
+    return {};
+}
+
+std::string CheckMainMenu(const HeadlessWindow& w) {
+    const HeadlessControl& list = Control(w, 1000);
+    if (list.items != std::vector<std::string>{"pure sine", "sine sweep"} || list.selected != -1) {
+        return "main menu list is not back in its opening state";
+    }
+    return {};
+}
+
+// The id named by a select or type line, or 0.
+int TargetId(const std::string& line) {
+    if (line.rfind("select ", 0) != 0 && line.rfind("type ", 0) != 0) return 0;
+    const std::size_t start = line.find(' ') + 1;
+    return std::atoi(line.c_str() + start);
+}
+
+}  // namespace
+
+CheckedSession::CheckedSession() : DriveSession(m_noInput, m_noOutput) {}
+
+void CheckedSession::OnMessageBox(std::string_view text) {
+    ++m_messages;
+    DriveSession::OnMessageBox(text);
+}
+
+void CheckedSession::Step(const std::string& line, HeadlessWindow& top) {
+    const int dialog = top.Template().id;
+    const bool calculated = line == "click 1" || line == "enter";
+    const int target = TargetId(line);
+    const HeadlessControl* control = target != 0 ? top.FindControl(target) : nullptr;
+    // Whether the line will be accepted as a change of an input: a select on
+    // a visible list, or typing into a visible edit that is not read-only.
+    const bool isSelect = line.rfind("select ", 0) == 0;
+    const bool changedInput = control != nullptr && control->visible &&
+                              (isSelect ? control->kind == res::ControlKind::List
+                                        : control->kind == res::ControlKind::Edit &&
+                                              (control->style & res::kReadOnly) == 0);
+    const PureSineGlobals before = SnapshotPureSine();
+    const std::size_t messagesBefore = m_messages;
+
+    Execute(line, &top);
+    ++m_events;
+
+    std::string failure;
+    if (dialog == 129) {
+        failure = CheckPureSine(top, calculated, changedInput, m_messages - messagesBefore, before);
+    } else if (dialog == 102) {
+        failure = CheckMainMenu(top);
+    }
+    if (!failure.empty()) Fail("after \"" + line + "\" on dialog " + std::to_string(dialog) + ": " + failure);
+}
+
+RandomSession::RandomSession(std::uint64_t seed, std::size_t budget) : m_random(seed), m_budget(budget) {}
+
+RandomRunResult RandomSession::Run() {
+    while (m_events < m_budget && m_failure.empty()) RunProgram();
+    return RandomRunResult{m_events, m_failure, m_script};
+}
+
+bool RandomSession::Next(ui::headless::HeadlessBackend& /*backend*/, HeadlessWindow& top) {
+    if (m_events >= m_budget || !m_failure.empty()) return false;
+    std::string line = Generate(top);
+    m_script.push_back(line);
+    Step(line, top);
+    return true;
+}
+
+std::string RandomSession::RandomText() {
+    static const char* const kFixed[] = {
+        "",      " ",      "   ",     "0",     "-1",    "1e-12",  "1e100",  "9.9e-13", "1.0000001e100", "1e999",
+        "-1e999", "abc",   "inf",     "nan",   "0x10",  "1,5",    "10abc",  "1e3",     "2.5E-2",        "+7",
+        ".5",    "5.",     ".",       "-",     "e5",    "1e",     "µm 12",  "\xD9\xA1\xD9\xA2", "\xEF\xBC\x91", "\xFF\xFE",
+        "  42",  "1e-300", "1e308",   "3e-9"};
+    std::uniform_int_distribution<int> kind(0, 19);
+    switch (kind(m_random)) {
+        case 0:
+        case 1:
+        case 2:
+        case 3: {
+            const std::size_t pick = std::uniform_int_distribution<std::size_t>(0, std::size(kFixed) - 1)(m_random);
+            return kFixed[pick];
+        }
+        case 4: {  // very long texts
+            const std::size_t length = 100000;
+            switch (std::uniform_int_distribution<int>(0, 2)(m_random)) {
+                case 0: return "1" + std::string(length - 1, '0');
+                case 1: return std::string(length, '9');
+                default: return std::string(length, 'x');
+            }
+        }
+        default: {  // an ordinary number, mostly inside the window
+            std::uniform_real_distribution<double> mantissa(-2.0, 10.0);
+            std::uniform_int_distribution<int> exponent(-15, 15);
+            std::uniform_int_distribution<int> digits(1, 6);
+            const double value = mantissa(m_random) * std::pow(10.0, exponent(m_random));
+            return halvex::FormatNumber("%." + std::to_string(digits(m_random)) + "g", value);
+        }
+    }
+}
+
+std::string RandomSession::Generate(const HeadlessWindow& top) {
+    std::vector<const HeadlessControl*> lists;
+    std::vector<const HeadlessControl*> unselected;
+    std::vector<const HeadlessControl*> edits;
+    for (const HeadlessControl& control : top.Controls()) {
+        if (control.id == res::kNoId || !control.visible) continue;
+        if (control.kind == res::ControlKind::List && !control.items.empty()) {
+            lists.push_back(&control);
+            if (control.selected < 0) unselected.push_back(&control);
+        }
+        if (control.kind == res::ControlKind::Edit && (control.style & res::kReadOnly) == 0) edits.push_back(&control);
+    }
+    const auto pick = [this](std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(m_random); };
+    const int roll = std::uniform_int_distribution<int>(0, 999)(m_random);
+    // Leaving is rare, so that runs get deep into the dialogs.
+    if (roll < 10) return "escape";
+    if (roll < 15) return "close";
+    if (roll < 20) return "click 2";
+    if (roll < 30) return "syscommand 0x10";
+    if (roll < 50) {  // a control that may be hidden or read-only: refused, nothing changes
+        const HeadlessControl& any = top.Controls()[pick(top.Controls().size())];
+        return "type " + std::to_string(any.id) + " 1";
+    }
+    const bool canCalculate = top.FindControl(1) != nullptr;
+    if (roll < 500 && !lists.empty()) {
+        // Mostly move forward: choose in a list that has no selection yet.
+        const auto& from = !unselected.empty() && roll < 350 ? unselected : lists;
+        const HeadlessControl& list = *from[pick(from.size())];
+        const int index = roll < 60 ? -1 : static_cast<int>(pick(list.items.size()));
+        return "select " + std::to_string(list.id) + " " + std::to_string(index);
+    }
+    if (roll < 800 && !edits.empty()) {
+        return "type " + std::to_string(edits[pick(edits.size())]->id) + " " + RandomText();
+    }
+    if (canCalculate) return roll < 950 ? "click 1" : "enter";
+    return roll < 990 || lists.empty() ? "enter" : "select " + std::to_string(lists[0]->id) + " 0";
+}
+
+std::string ReplaySession::Run() {
+    while (m_next < m_script.size() && m_failure.empty()) RunProgram();
+    return m_failure;
+}
+
+bool ReplaySession::Next(ui::headless::HeadlessBackend& /*backend*/, HeadlessWindow& top) {
+    if (m_next >= m_script.size() || !m_failure.empty()) return false;
+    Step(m_script[m_next++], top);
+    return true;
+}
+
+std::vector<std::string> ShrinkFailingScript(std::vector<std::string> script) {
+    // Remove ever smaller chunks while the failure persists.
+    for (std::size_t chunk = script.size() / 2; chunk >= 1; chunk /= 2) {
+        for (std::size_t start = 0; start + chunk <= script.size();) {
+            std::vector<std::string> candidate(script.begin(), script.begin() + static_cast<std::ptrdiff_t>(start));
+            candidate.insert(candidate.end(), script.begin() + static_cast<std::ptrdiff_t>(start + chunk), script.end());
+            if (!ReplaySession(candidate).Run().empty()) {
+                script = std::move(candidate);
+            } else {
+                start += chunk;
+            }
+        }
+        if (chunk == 1) break;
+    }
+    return script;
+}
+
+}  // namespace halvex_test

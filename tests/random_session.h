@@ -1,0 +1,81 @@
+#pragma once
+
+#include <cstdint>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "drive_session.h"
+
+// Randomised whole-program testing on the headless backend: user events
+// chosen from what the top dialog shows, as halvex-drive command lines, with
+// the promised invariants checked after every one.
+namespace halvex_test {
+
+struct RandomRunResult {
+    std::size_t events = 0;
+    std::string failure;              // empty when every check held
+    std::vector<std::string> script;  // the events, as driver commands
+};
+
+class CheckedSession : public halvex::DriveSession {
+public:
+    CheckedSession();
+
+    const std::string& Failure() const { return m_failure; }
+    std::size_t Events() const { return m_events; }
+
+protected:
+    // Runs one event line on the top window and checks the invariants.
+    void Step(const std::string& line, ui::headless::HeadlessWindow& top);
+    void OnMessageBox(std::string_view text) override;
+    void Fail(std::string why) {
+        if (m_failure.empty()) m_failure = std::move(why);
+    }
+
+    std::string m_failure;
+    std::size_t m_events = 0;
+
+private:
+    std::istringstream m_noInput;
+    std::ostream m_noOutput{nullptr};
+    std::size_t m_messages = 0;
+};
+
+// Generates events from a seed until the budget is spent or a check fails.
+class RandomSession : public CheckedSession {
+public:
+    RandomSession(std::uint64_t seed, std::size_t budget);
+    RandomRunResult Run();
+
+    bool Next(ui::headless::HeadlessBackend& backend, ui::headless::HeadlessWindow& top) override;
+
+private:
+    std::string Generate(const ui::headless::HeadlessWindow& top);
+    std::string RandomText();
+
+    std::mt19937_64 m_random;
+    std::size_t m_budget;
+    std::vector<std::string> m_script;
+};
+
+// Replays a list of events, starting the program again whenever it ends.
+class ReplaySession : public CheckedSession {
+public:
+    explicit ReplaySession(std::vector<std::string> script) : m_script(std::move(script)) {}
+    // The first failure, or empty.
+    std::string Run();
+
+    bool Next(ui::headless::HeadlessBackend& backend, ui::headless::HeadlessWindow& top) override;
+
+private:
+    std::vector<std::string> m_script;
+    std::size_t m_next = 0;
+};
+
+// The shortest sub-list of events (found by removing chunks while the
+// failure persists) that still fails.
+std::vector<std::string> ShrinkFailingScript(std::vector<std::string> script);
+
+}  // namespace halvex_test
