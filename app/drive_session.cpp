@@ -6,6 +6,7 @@
 
 #include "json_text.h"
 #include "pure_sine_state.h"
+#include "sine_sweep_state.h"
 #include "vibration_app.h"
 
 namespace halvex {
@@ -165,6 +166,9 @@ void DriveSession::WriteGlobals() {
     addDouble("g_zeroPeak", g_zeroPeak);
     addDouble("g_velocity", g_velocity);
     addDouble("g_acceleration", g_acceleration);
+    addInt("g_sweepAnalysisSel", g_sweepAnalysisSel);
+    addInt("g_sweepInputSel", g_sweepInputSel);
+    addInt("g_sweepOutputGuard", g_sweepOutputGuard);
     line += '}';
     WriteLine(line);
 }

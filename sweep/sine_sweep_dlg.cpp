@@ -1,7 +1,269 @@
 #include "sine_sweep_dlg.h"
 
+#include <optional>
+
+#include "number_text.h"
 #include "resource_ids.h"
+#include "sine_sweep_ids.h"
+#include "sine_sweep_state.h"
+#include "sine_sweep_tables.h"
+
+using namespace res::sine_sweep;
+using sweep::SweepAnalysis;
+using ui::SW_HIDE;
+using ui::SW_SHOW;
+
+namespace {
+
+void Fill(ui::CListBox& list, const sweep::ItemTable& table) {
+    int index = 0;
+    for (const char* item : table) list.InsertString(index++, item);
+}
+
+// An index outside the table has no label, and the box keeps its text.
+void SetLabel(ui::CEdit& label, const char* text) {
+    if (text != nullptr) label.SetWindowText(text);
+}
+
+}  // namespace
+
+const ui::EventEntry<CSineSweepDlg> CSineSweepDlg::kEvents[] = {
+    ui::OnCommand(ui::LBN_SELCHANGE, IDC_ANALYSIS, &CSineSweepDlg::OnSelchangeAnalysis),
+    ui::OnCommand(ui::LBN_SELCHANGE, IDC_INPUT_LIST, &CSineSweepDlg::OnSelchangeInput),
+    ui::OnCommand(ui::EN_CHANGE, IDC_OUTPUT1, &CSineSweepDlg::OnChangeOutput),
+    ui::OnCommand(ui::EN_CHANGE, IDC_OUTPUT2, &CSineSweepDlg::OnChangeOutput),
+    ui::OnCommand(ui::EN_CHANGE, IDC_OUTPUT3, &CSineSweepDlg::OnChangeOutput),
+    ui::OnCommand(ui::EN_CHANGE, IDC_OUTPUT4, &CSineSweepDlg::OnChangeOutput),
+    ui::OnCommand(ui::EN_CHANGE, IDC_INPUT3, &CSineSweepDlg::OnChangeInput),
+    ui::OnCommand(ui::EN_CHANGE, IDC_INPUT1, &CSineSweepDlg::OnChangeInput),
+    ui::OnCommand(ui::EN_CHANGE, IDC_INPUT2, &CSineSweepDlg::OnChangeInput),
+};
 
 CSineSweepDlg::CSineSweepDlg() : CDialog(res::IDD_SINE_SWEEP) {}
 
 CSineSweepDlg::~CSineSweepDlg() = default;
+
+bool CSineSweepDlg::OnEvent(unsigned message, std::uintptr_t wParam, std::intptr_t lParam, std::intptr_t& result) {
+    return ui::DispatchEvent(*this, kEvents, message, wParam, lParam, result);
+}
+
+ui::CEdit& CSineSweepDlg::Output(int id) {
+    switch (id) {
+        case IDC_OUTPUT1: return m_output1;
+        case IDC_OUTPUT2: return m_output2;
+        case IDC_OUTPUT3: return m_output3;
+        default: return m_output4;
+    }
+}
+
+void CSineSweepDlg::DoDataExchange(ui::CDataExchange* pDX) {
+    CDialog::DoDataExchange(pDX);
+    ui::DDX_Control(pDX, IDC_INPUT_FRAME, m_inputFrame);
+    ui::DDX_Control(pDX, IDC_MARK1, m_mark1);
+    ui::DDX_Control(pDX, IDC_MARK2, m_mark2);
+    ui::DDX_Control(pDX, IDC_OUTPUT_FRAME, m_outputFrame);
+    ui::DDX_Control(pDX, IDC_OUTPUT4, m_output4);
+    ui::DDX_Control(pDX, IDC_OUTPUT3, m_output3);
+    ui::DDX_Control(pDX, IDC_OUTPUT2, m_output2);
+    ui::DDX_Control(pDX, IDC_OUTPUT1, m_output1);
+    ui::DDX_Control(pDX, IDC_HEADING, m_heading);
+    ui::DDX_Control(pDX, IDC_LABEL1, m_label1);
+    ui::DDX_Control(pDX, IDC_LABEL3, m_label3);
+    ui::DDX_Control(pDX, IDC_INPUT2, m_input2);
+    ui::DDX_Control(pDX, IDC_INPUT1, m_input1);
+    ui::DDX_Control(pDX, IDC_INPUT3, m_input3);
+    ui::DDX_Control(pDX, IDC_INPUT_LIST, m_inputList);
+    ui::DDX_Control(pDX, IDC_ANALYSIS, m_analysisList);
+
+    g_sweepOutputGuard = kGuardQuiet;
+    InputReset();
+    Fill(m_analysisList, sweep::kAnalysisItems);
+}
+
+void CSineSweepDlg::ClearResults() {
+    m_outputFrame.ShowWindow(SW_HIDE);
+    for (int id : {IDC_OUTPUT1, IDC_OUTPUT2, IDC_OUTPUT3, IDC_OUTPUT4}) {
+        Output(id).ShowWindow(SW_HIDE);
+        Output(id).SetWindowText(sweep::kBlank);
+    }
+}
+
+// Every input hidden and blank, the input list empty, no results. The label
+// above the third input is hidden but keeps its text.
+void CSineSweepDlg::InputReset() {
+    m_inputList.ShowWindow(SW_HIDE);
+    m_inputList.ResetContent();
+    m_inputFrame.ShowWindow(SW_HIDE);
+    m_mark1.ShowWindow(SW_HIDE);
+    m_mark2.ShowWindow(SW_HIDE);
+    m_label3.ShowWindow(SW_HIDE);
+    m_input3.ShowWindow(SW_HIDE);
+    m_input2.ShowWindow(SW_HIDE);
+    m_input1.ShowWindow(SW_HIDE);
+    m_input3.SetWindowText(sweep::kBlank);
+    m_input2.SetWindowText(sweep::kBlank);
+    m_input1.SetWindowText(sweep::kBlank);
+    ClearResults();
+    m_label1.ShowWindow(SW_HIDE);
+    m_label1.SetWindowText(sweep::kBlank);
+    m_heading.SetWindowText(sweep::kBlank);
+}
+
+void CSineSweepDlg::OnSelchangeAnalysis() {
+    g_sweepOutputGuard = kGuardQuiet;
+    InputReset();
+    g_sweepAnalysisSel = m_analysisList.GetCurSel();
+    switch (static_cast<SweepAnalysis>(g_sweepAnalysisSel)) {
+        case SweepAnalysis::Amplitude:
+            m_inputFrame.ShowWindow(SW_SHOW);
+            m_inputList.ShowWindow(SW_SHOW);
+            m_heading.ShowWindow(SW_SHOW);
+            m_heading.SetWindowText(sweep::kGivenHeading);
+            Fill(m_inputList, sweep::kGivenQuantityItems);
+            m_input1.ShowWindow(SW_SHOW);
+            m_label1.ShowWindow(SW_SHOW);
+            m_label1.SetWindowText(sweep::kAmplitudeFrequencyLabel);
+            break;
+        case SweepAnalysis::CrossoverFrequency:
+            // The edits appear once a pair is chosen.
+            m_inputFrame.ShowWindow(SW_SHOW);
+            m_inputList.ShowWindow(SW_SHOW);
+            m_heading.ShowWindow(SW_SHOW);
+            m_heading.SetWindowText(sweep::kAmplitudePairsHeading);
+            Fill(m_inputList, sweep::kAmplitudePairItems);
+            break;
+        case SweepAnalysis::NumberOfOctaves:
+            m_inputFrame.ShowWindow(SW_SHOW);
+            m_input2.ShowWindow(SW_SHOW);
+            m_input1.ShowWindow(SW_SHOW);
+            m_mark1.ShowWindow(SW_SHOW);
+            m_mark2.ShowWindow(SW_SHOW);
+            m_label1.ShowWindow(SW_SHOW);
+            m_label1.SetWindowText(sweep::kFrequencyLabel);
+            break;
+        case SweepAnalysis::SweepRate:
+        case SweepAnalysis::TotalSineCycles:
+            m_label1.ShowWindow(SW_SHOW);
+            m_label1.SetWindowText(sweep::kFrequencyLabel);
+            m_heading.ShowWindow(SW_SHOW);
+            m_heading.SetWindowText(sweep::kRateTypeHeading);
+            m_inputFrame.ShowWindow(SW_SHOW);
+            m_input2.ShowWindow(SW_SHOW);
+            m_input1.ShowWindow(SW_SHOW);
+            m_mark1.ShowWindow(SW_SHOW);
+            m_mark2.ShowWindow(SW_SHOW);
+            m_inputList.ShowWindow(SW_SHOW);
+            Fill(m_inputList, sweep::kRateTypeItems);
+            m_label3.ShowWindow(SW_SHOW);
+            m_label3.SetWindowText(sweep::kDurationLabel);
+            m_input3.ShowWindow(SW_SHOW);
+            break;
+    }
+}
+
+// The numbers typed stay in their boxes and take the new meaning.
+void CSineSweepDlg::OnSelchangeInput() {
+    g_sweepOutputGuard = kGuardQuiet;
+    ClearResults();
+    g_sweepAnalysisSel = m_analysisList.GetCurSel();
+    switch (static_cast<SweepAnalysis>(g_sweepAnalysisSel)) {
+        case SweepAnalysis::Amplitude:
+            g_sweepInputSel = m_inputList.GetCurSel();
+            SetLabel(m_label3, sweep::GivenQuantityLabel(g_sweepInputSel));
+            m_input3.ShowWindow(SW_SHOW);
+            m_label3.ShowWindow(SW_SHOW);
+            break;
+        case SweepAnalysis::CrossoverFrequency:
+            g_sweepInputSel = m_inputList.GetCurSel();
+            m_input3.ShowWindow(SW_SHOW);
+            m_input1.ShowWindow(SW_SHOW);
+            m_label3.ShowWindow(SW_SHOW);
+            m_label1.ShowWindow(SW_SHOW);
+            SetLabel(m_label1, sweep::PairFirstLabel(g_sweepInputSel));
+            SetLabel(m_label3, sweep::PairSecondLabel(g_sweepInputSel));
+            break;
+        default:
+            // The rate type is read by Calculate.
+            break;
+    }
+}
+
+void CSineSweepDlg::OnChangeInput() {
+    g_sweepOutputGuard = kGuardQuiet;
+    ClearResults();
+}
+
+// Also raised by the program's own changes to the outputs; only the guard
+// tells them from the user's.
+void CSineSweepDlg::OnChangeOutput() {
+    if (g_sweepOutputGuard == kGuardQuiet) return;
+    g_sweepOutputGuard = kGuardQuiet;
+    ClearResults();
+    ui::AfxMessageBox(sweep::kIllegalOutputMessage);
+}
+
+double CSineSweepDlg::ReadNumber(const ui::CEdit& edit) {
+    edit.GetWindowText(g_sweepScratchText);
+    return halvex::ParseNumber(g_sweepScratchText);
+}
+
+// Calculate: the dialog stays open. Octaves use no list, so the input list
+// is read only by the analyses that fill it; each edit is read only by the
+// analyses that use it, in box order.
+void CSineSweepDlg::OnOK() {
+    g_sweepOutputGuard = kGuardQuiet;
+    g_sweepAnalysisSel = m_analysisList.GetCurSel();
+    std::optional<sweep::SweepOutcome> outcome;
+    double x1 = 0.0;
+    double x2 = 0.0;
+    double x3 = 0.0;
+    switch (static_cast<SweepAnalysis>(g_sweepAnalysisSel)) {
+        case SweepAnalysis::Amplitude:
+            g_sweepInputSel = m_inputList.GetCurSel();
+            x1 = ReadNumber(m_input1);
+            x3 = ReadNumber(m_input3);
+            outcome = sweep::CalculateAmplitude(x1, x3, g_sweepInputSel);
+            break;
+        case SweepAnalysis::CrossoverFrequency:
+            g_sweepInputSel = m_inputList.GetCurSel();
+            x1 = ReadNumber(m_input1);
+            x3 = ReadNumber(m_input3);
+            outcome = sweep::CalculateCrossoverFrequency(x1, x3, g_sweepInputSel);
+            break;
+        case SweepAnalysis::NumberOfOctaves:
+            x1 = ReadNumber(m_input1);
+            x2 = ReadNumber(m_input2);
+            outcome = sweep::CalculateNumberOfOctaves(x1, x2);
+            break;
+        case SweepAnalysis::SweepRate:
+            g_sweepInputSel = m_inputList.GetCurSel();
+            x1 = ReadNumber(m_input1);
+            x2 = ReadNumber(m_input2);
+            x3 = ReadNumber(m_input3);
+            outcome = sweep::CalculateSweepRate(x1, x2, x3, g_sweepInputSel);
+            break;
+        case SweepAnalysis::TotalSineCycles:
+            g_sweepInputSel = m_inputList.GetCurSel();
+            x1 = ReadNumber(m_input1);
+            x2 = ReadNumber(m_input2);
+            x3 = ReadNumber(m_input3);
+            outcome = sweep::CalculateTotalSineCycles(x1, x2, x3, g_sweepInputSel);
+            break;
+    }
+    // No analysis selected: nothing happens but the arming.
+    if (outcome && outcome->message != nullptr) {
+        ui::AfxMessageBox(outcome->message);
+    } else if (outcome) {
+        ShowOutcome(*outcome);
+    }
+    g_sweepOutputGuard = kGuardArmed;
+}
+
+void CSineSweepDlg::ShowOutcome(const sweep::SweepOutcome& outcome) {
+    m_outputFrame.ShowWindow(SW_SHOW);
+    for (const sweep::SweepOutput& output : outcome.outputs) Output(output.id).ShowWindow(SW_SHOW);
+    for (const sweep::SweepOutput& output : outcome.outputs) {
+        g_sweepScratchText = output.text;
+        Output(output.id).SetWindowText(g_sweepScratchText);
+    }
+}

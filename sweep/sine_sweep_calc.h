@@ -1,0 +1,56 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// The sine sweep analyses, free of any window: parsed numbers and a list
+// index in, one message or the texts of some output boxes out. Inch units
+// throughout: in, in/sec, G, Hz and minutes.
+namespace sweep {
+
+// G to in/s^2: exactly 386, this calculator's own figure.
+constexpr double kInchesPerSecSqPerG = 386.0;
+
+constexpr const char* kInputErrorMessage = " Input Error ";
+constexpr const char* kPairInputErrorMessage = " Input Error";  // no trailing blank, unlike the others
+constexpr const char* kRateTypeMessage = " Please select rate type:  linear or log ";
+
+// By index in the analysis list.
+enum class SweepAnalysis { Amplitude = 0, CrossoverFrequency, NumberOfOctaves, SweepRate, TotalSineCycles };
+
+// By index in the input list, under the analysis that fills it.
+enum class GivenQuantity { DisplacementZeroPeak = 0, DisplacementPeakPeak, Velocity, Acceleration };
+enum class AmplitudePair {
+    DispZeroPeakVelocity = 0,
+    DispZeroPeakAcceleration,
+    DispPeakPeakVelocity,
+    DispPeakPeakAcceleration,
+    VelocityAcceleration
+};
+enum class RateType { Linear = 0, Log };
+
+struct SweepOutput {
+    int id;  // one of the output boxes 1025, 1029, 1030, 1031
+    std::string text;
+};
+
+// Either a message, and then no texts, or the texts in the order they are set.
+struct SweepOutcome {
+    const char* message = nullptr;
+    std::vector<SweepOutput> outputs;
+};
+
+// Octaves from one frequency to the other, never negative. Both are positive
+// and unequal.
+double OctavesBetween(double fa, double fb);
+
+// frequency Hz; amplitude in the units of the given quantity.
+SweepOutcome CalculateAmplitude(double frequency, double amplitude, int givenQuantity);
+// first and second amplitude in the units of the pair.
+SweepOutcome CalculateCrossoverFrequency(double first, double second, int amplitudePair);
+SweepOutcome CalculateNumberOfOctaves(double f1, double f2);
+// f1, f2 Hz; duration in minutes.
+SweepOutcome CalculateSweepRate(double f1, double f2, double duration, int rateType);
+SweepOutcome CalculateTotalSineCycles(double f1, double f2, double duration, int rateType);
+
+}  // namespace sweep
