@@ -1,11 +1,14 @@
 #include "random_session.h"
 
 #include <algorithm>
+#include <optional>
 #include <set>
 
 #include "number_text.h"
 #include "pure_sine_calc.h"
 #include "pure_sine_state.h"
+#include "sine_sweep_calc.h"
+#include "sine_sweep_state.h"
 
 namespace halvex_test {
 namespace {
@@ -92,6 +95,73 @@ std::string CheckPureSine(const HeadlessWindow& w, bool calculated, bool changed
     return {};
 }
 
+const int kSweepOutputs[] = {1025, 1029, 1030, 1031};
+
+// What Calculate would show for the sweep inputs on screen; nullopt when no
+// analysis is selected.
+std::optional<sweep::SweepOutcome> FreshSweep(const HeadlessWindow& w) {
+    const int analysis = Control(w, 1016).selected;
+    const int input = Control(w, 1017).selected;
+    const double x1 = halvex::ParseNumber(Text(w, 1019));
+    const double x2 = halvex::ParseNumber(Text(w, 1020));
+    const double x3 = halvex::ParseNumber(Text(w, 1021));
+    switch (analysis) {
+        case 0: return sweep::CalculateAmplitude(x1, x3, input);
+        case 1: return sweep::CalculateCrossoverFrequency(x1, x3, input);
+        case 2: return sweep::CalculateNumberOfOctaves(x1, x2);
+        case 3: return sweep::CalculateSweepRate(x1, x2, x3, input);
+        case 4: return sweep::CalculateTotalSineCycles(x1, x2, x3, input);
+        default: return std::nullopt;
+    }
+}
+
+// The invariants of the sine sweep dialog after one event.
+std::string CheckSweep(const HeadlessWindow& w, bool calculated, bool typedIntoOutput, int guardBefore,
+                       std::size_t newMessages) {
+    std::set<int> shown;
+    for (int id : kSweepOutputs) {
+        const HeadlessControl& box = Control(w, id);
+        if (box.visible) {
+            shown.insert(id);
+        } else if (box.text != " ") {
+            return "hidden output box " + std::to_string(id) + " holds \"" + box.text + "\"";
+        }
+    }
+    if (Control(w, 1011).visible != !shown.empty()) return "output frame visibility disagrees with the outputs";
+    if (!Control(w, 1022).visible || !Control(w, 1016).visible) return "heading or analysis list hidden";
+    if (!shown.empty()) {
+        if (g_sweepOutputGuard != kGuardArmed) return "results shown with the guard not armed";
+        const std::optional<sweep::SweepOutcome> fresh = FreshSweep(w);
+        if (!fresh || fresh->message != nullptr) return "results shown for inputs that give none";
+        std::set<int> expected;
+        for (const sweep::SweepOutput& output : fresh->outputs) {
+            expected.insert(output.id);
+            if (Text(w, output.id) != output.text) {
+                return "output " + std::to_string(output.id) + " is \"" + Text(w, output.id) +
+                       "\", a fresh calculation gives \"" + output.text + "\"";
+            }
+        }
+        if (expected != shown) return "the shown output boxes are not those of the calculation";
+    }
+    if (calculated) {
+        if (g_sweepOutputGuard != kGuardArmed) return "Calculate did not arm the guard";
+        if (newMessages > 1) return "more than one message for one Calculate";
+        const bool analysisChosen = Control(w, 1016).selected >= 0;
+        if (analysisChosen && shown.empty() != (newMessages == 1)) {
+            return "Calculate gave neither results nor exactly one message";
+        }
+        if (!analysisChosen && (newMessages != 0 || !shown.empty())) return "Calculate without an analysis did something";
+    } else if (typedIntoOutput) {
+        const std::size_t expected = guardBefore == kGuardArmed ? 1 : 0;
+        if (newMessages != expected) return "an output change gave " + std::to_string(newMessages) + " messages";
+        if (!shown.empty()) return "results still shown after an output change";
+        if (g_sweepOutputGuard != kGuardQuiet) return "the guard stays armed after an output change";
+    } else if (newMessages != 0) {
+        return "a message without Calculate or an output change";
+    }
+    return {};
+}
+
 std::string CheckMainMenu(const HeadlessWindow& w) {
     const HeadlessControl& list = Control(w, 1000);
     if (list.items != std::vector<std::string>{"pure sine", "sine sweep"} || list.selected != -1) {
@@ -129,6 +199,9 @@ void CheckedSession::Step(const std::string& line, HeadlessWindow& top) {
                                         : control->kind == res::ControlKind::Edit &&
                                               (control->style & res::kReadOnly) == 0);
     const PureSineGlobals before = SnapshotPureSine();
+    const int guardBefore = g_sweepOutputGuard;
+    const bool typedIntoOutput = changedInput && !isSelect && dialog == 130 &&
+                                 (target == 1025 || target == 1029 || target == 1030 || target == 1031);
     const std::size_t messagesBefore = m_messages;
 
     Execute(line, &top);
@@ -137,6 +210,8 @@ void CheckedSession::Step(const std::string& line, HeadlessWindow& top) {
     std::string failure;
     if (dialog == 129) {
         failure = CheckPureSine(top, calculated, changedInput, m_messages - messagesBefore, before);
+    } else if (dialog == 130) {
+        failure = CheckSweep(top, calculated, typedIntoOutput, guardBefore, m_messages - messagesBefore);
     } else if (dialog == 102) {
         failure = CheckMainMenu(top);
     }
