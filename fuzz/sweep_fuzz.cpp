@@ -1,0 +1,74 @@
+// Each sine sweep analysis over arbitrary numbers (any bit pattern) and indices.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <string_view>
+
+#include "number_text.h"
+#include "sine_sweep_calc.h"
+
+namespace {
+
+bool IsMessage(const char* text) {
+    return std::strcmp(text, sweep::kInputErrorMessage) == 0 || std::strcmp(text, sweep::kPairInputErrorMessage) == 0 ||
+           std::strcmp(text, sweep::kRateTypeMessage) == 0;
+}
+
+// The number field of an output: its width, and no spelling but the three words.
+void CheckField(std::string_view field) {
+    if (field.find("-nan") != std::string_view::npos) std::abort();
+    std::size_t start = 0;
+    while (start < field.size() && field[start] == ' ') ++start;
+    const std::string_view number = field.substr(start);
+    if (number.empty()) std::abort();
+    if (number == "inf" || number == "-inf" || number == "nan") return;
+    if (halvex::NumberPrefixLength(number) != number.size()) std::abort();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size < 2 + 3 * sizeof(double)) return 0;
+    const int analysis = data[0] % 5;
+    const int index = static_cast<int>(data[1] % 9) - 2;
+    double x[3];
+    std::memcpy(x, data + 2, sizeof x);
+
+    sweep::SweepOutcome outcome;
+    switch (analysis) {
+        case 0: outcome = sweep::CalculateAmplitude(x[0], x[2], index); break;
+        case 1: outcome = sweep::CalculateCrossoverFrequency(x[0], x[2], index); break;
+        case 2: outcome = sweep::CalculateNumberOfOctaves(x[0], x[1]); break;
+        case 3: outcome = sweep::CalculateSweepRate(x[0], x[1], x[2], index); break;
+        default: outcome = sweep::CalculateTotalSineCycles(x[0], x[1], x[2], index); break;
+    }
+    if (outcome.message != nullptr) {
+        if (!IsMessage(outcome.message) || !outcome.outputs.empty()) std::abort();
+        return 0;
+    }
+    // Passing the checks needs positive numbers where they are read.
+    if (!(x[0] > 0.0)) std::abort();
+    if (outcome.outputs.empty() || outcome.outputs.size() > 4) std::abort();
+    for (const sweep::SweepOutput& output : outcome.outputs) {
+        if (output.id != 1025 && output.id != 1029 && output.id != 1030 && output.id != 1031) std::abort();
+        const std::string& text = output.text;
+        // Every format puts a 12- or 13-wide field after an optional label.
+        const std::size_t equals = text.find('=');
+        const std::size_t fieldStart = equals == std::string::npos ? 0 : equals + 2;
+        const std::size_t width = text.find("cycles per sweep") != std::string::npos ? 13 : 12;
+        if (text.size() < fieldStart + width) std::abort();
+        CheckField(std::string_view(text).substr(fieldStart, width));
+    }
+    if (analysis == 2 || analysis == 3 || analysis == 4) {
+        // Octaves are never negative.
+        for (const sweep::SweepOutput& output : outcome.outputs) {
+            if (output.id == 1029 && output.text.find('-') != std::string::npos &&
+                output.text.find("e-") == std::string::npos) {
+                std::abort();
+            }
+        }
+    }
+    return 0;
+}
