@@ -23,12 +23,6 @@ constexpr double kMetresPerSecSqPerG = 9.81;  // exactly 9.81, not 9.80665
 // Written so that NaN fails as well.
 bool InWindow(double value) { return value >= kMinValue && !(value > kMaxValue); }
 
-void Add(OutputTexts& out, int id, const char* format, double value) {
-    OutputText& item = out.items[out.count++];
-    item.id = id;
-    halvex::FormatNumber(item.text, format, value);
-}
-
 // Zero-to-peak amplitude in the amplitude's own unit, by the typed quantity.
 double QuantityStep(int dimensionSel, double amplitude, double omega) {
     switch (dimensionSel) {
@@ -100,50 +94,100 @@ Motion RotationMotion(int dimensionSel, int amplitudeUnitSel, double amplitude, 
     return Motion{zeroPeak, velocity, acceleration};
 }
 
-void TranslationTexts(const Motion& motion, OutputTexts& out) {
+const std::array<OutputSpec, 20> kTranslationOutputs = {{
+    {IDC_DISP_PP_MM, "%12.4g mm"},
+    {IDC_DISP_ZP_MM, "%12.4g mm"},
+    {IDC_DISP_PP_IN, "%12.4g inches"},
+    {IDC_DISP_ZP_IN, "%12.4g inches"},
+    {IDC_DISP_PP_MILS, "%12.4g Mils"},
+    {IDC_DISP_ZP_MILS, "%12.4g Mils"},
+    {IDC_DISP_PP_UIN, "%12.4g micro inch"},
+    {IDC_DISP_ZP_UIN, "%12.4g micro inch"},
+    {IDC_DISP_PP_MICRONS, "%12.4g microns"},
+    {IDC_DISP_ZP_MICRONS, "%12.4g microns"},
+    {IDC_VEL_M, "%12.4g meters/sec "},
+    {IDC_VEL_MM, "%12.4g mm/sec "},
+    {IDC_VEL_MICRONS, "%12.4g microns/sec "},
+    {IDC_VEL_IN, "%12.4g inches/sec "},
+    {IDC_VEL_MILS, "%12.4g Mils/sec "},
+    {IDC_VEL_UIN, "%12.4g micro inches/sec "},
+    {IDC_ACC_M, "%12.4g meters/sec^2"},
+    {IDC_ACC_MM, "%12.4g mm/sec^2"},
+    {IDC_ACC_IN, "%12.4g inches/sec^2"},
+    {IDC_ACC_G, "%12.4g G"},
+}};
+
+const std::array<OutputSpec, 8> kRotationOutputs = {{
+    {IDC_DISP_PP_MM, "%12.4g radians"},
+    {IDC_DISP_ZP_MM, "%12.4g radians"},
+    {IDC_DISP_PP_IN, "%12.4g degrees"},
+    {IDC_DISP_ZP_IN, "%12.4g degrees"},
+    {IDC_VEL_M, "%12.4g radians/sec "},
+    {IDC_VEL_MM, "%12.4g degrees/sec "},
+    {IDC_ACC_M, "%12.4g radians/sec^2"},
+    {IDC_ACC_MM, "%12.4g degrees/sec^2"},
+}};
+
+void TranslationValues(const Motion& motion, std::array<double, 20>& values) {
     const double z = motion.zeroPeak;
     const double p = z + z;
     const double v = motion.velocity;
     const double a = motion.acceleration;
-    out.count = 0;
     // Mils and micro inches come from inches on output; products left to right.
-    Add(out, IDC_DISP_PP_MM, "%12.4g mm", p * kMillimetresPerMetre);
-    Add(out, IDC_DISP_ZP_MM, "%12.4g mm", z * kMillimetresPerMetre);
-    Add(out, IDC_DISP_PP_IN, "%12.4g inches", p * kInchesPerMetre);
-    Add(out, IDC_DISP_ZP_IN, "%12.4g inches", z * kInchesPerMetre);
-    Add(out, IDC_DISP_PP_MILS, "%12.4g Mils", p * kInchesPerMetre * 1000.0);
-    Add(out, IDC_DISP_ZP_MILS, "%12.4g Mils", z * kInchesPerMetre * 1000.0);
-    Add(out, IDC_DISP_PP_UIN, "%12.4g micro inch", p * kInchesPerMetre * 1000000.0);
-    Add(out, IDC_DISP_ZP_UIN, "%12.4g micro inch", z * kInchesPerMetre * 1000000.0);
-    Add(out, IDC_DISP_PP_MICRONS, "%12.4g microns", p * kMicronsPerMetre);
-    Add(out, IDC_DISP_ZP_MICRONS, "%12.4g microns", z * kMicronsPerMetre);
-    Add(out, IDC_VEL_M, "%12.4g meters/sec ", v);
-    Add(out, IDC_VEL_MM, "%12.4g mm/sec ", v * kMillimetresPerMetre);
-    Add(out, IDC_VEL_MICRONS, "%12.4g microns/sec ", v * kMicronsPerMetre);
-    Add(out, IDC_VEL_IN, "%12.4g inches/sec ", v * kInchesPerMetre);
-    Add(out, IDC_VEL_MILS, "%12.4g Mils/sec ", v * kInchesPerMetre * 1000.0);
-    Add(out, IDC_VEL_UIN, "%12.4g micro inches/sec ", v * kInchesPerMetre * 1000000.0);
-    Add(out, IDC_ACC_M, "%12.4g meters/sec^2", a);
-    Add(out, IDC_ACC_MM, "%12.4g mm/sec^2", a * kMillimetresPerMetre);
-    Add(out, IDC_ACC_IN, "%12.4g inches/sec^2", a * kInchesPerMetre);
-    Add(out, IDC_ACC_G, "%12.4g G", a / kMetresPerSecSqPerG);
+    values = {p * kMillimetresPerMetre,
+              z * kMillimetresPerMetre,
+              p * kInchesPerMetre,
+              z * kInchesPerMetre,
+              p * kInchesPerMetre * 1000.0,
+              z * kInchesPerMetre * 1000.0,
+              p * kInchesPerMetre * 1000000.0,
+              z * kInchesPerMetre * 1000000.0,
+              p * kMicronsPerMetre,
+              z * kMicronsPerMetre,
+              v,
+              v * kMillimetresPerMetre,
+              v * kMicronsPerMetre,
+              v * kInchesPerMetre,
+              v * kInchesPerMetre * 1000.0,
+              v * kInchesPerMetre * 1000000.0,
+              a,
+              a * kMillimetresPerMetre,
+              a * kInchesPerMetre,
+              a / kMetresPerSecSqPerG};
 }
 
-void RotationTexts(const Motion& motion, double pi, OutputTexts& out) {
+void RotationValues(const Motion& motion, double pi, std::array<double, 8>& values) {
     const double degreesPerRadian = 180.0 / pi;
     const double z = motion.zeroPeak;
     const double p = z + z;
     const double v = motion.velocity;
     const double a = motion.acceleration;
-    out.count = 0;
-    Add(out, IDC_DISP_PP_MM, "%12.4g radians", p);
-    Add(out, IDC_DISP_ZP_MM, "%12.4g radians", z);
-    Add(out, IDC_DISP_PP_IN, "%12.4g degrees", p * degreesPerRadian);
-    Add(out, IDC_DISP_ZP_IN, "%12.4g degrees", z * degreesPerRadian);
-    Add(out, IDC_VEL_M, "%12.4g radians/sec ", v);
-    Add(out, IDC_VEL_MM, "%12.4g degrees/sec ", v * degreesPerRadian);
-    Add(out, IDC_ACC_M, "%12.4g radians/sec^2", a);
-    Add(out, IDC_ACC_MM, "%12.4g degrees/sec^2", a * degreesPerRadian);
+    values = {p, z, p * degreesPerRadian, z * degreesPerRadian, v, v * degreesPerRadian, a, a * degreesPerRadian};
+}
+
+namespace {
+
+template <std::size_t N>
+void FormatAll(const std::array<OutputSpec, N>& specs, const std::array<double, N>& values, OutputTexts& out) {
+    out.count = N;
+    for (std::size_t i = 0; i < N; ++i) {
+        out.items[i].id = specs[i].id;
+        halvex::FormatNumber(out.items[i].text, specs[i].format, values[i]);
+    }
+}
+
+}  // namespace
+
+void TranslationTexts(const Motion& motion, OutputTexts& out) {
+    std::array<double, 20> values;
+    TranslationValues(motion, values);
+    FormatAll(kTranslationOutputs, values, out);
+}
+
+void RotationTexts(const Motion& motion, double pi, OutputTexts& out) {
+    std::array<double, 8> values;
+    RotationValues(motion, pi, values);
+    FormatAll(kRotationOutputs, values, out);
 }
 
 void CalculatePureSine(const PureSineInputs& inputs, double twoPi, double pi, PureSineOutcome& outcome) {

@@ -54,6 +54,18 @@ const char* CheckInputs(const PureSineInputs& inputs);
 Motion TranslationMotion(int dimensionSel, int amplitudeUnitSel, double amplitude, double omega);
 Motion RotationMotion(int dimensionSel, int amplitudeUnitSel, double amplitude, double omega, double pi);
 
+// Where each output goes and how it is written, in the order the texts are set.
+struct OutputSpec {
+    int id;
+    const char* format;
+};
+extern const std::array<OutputSpec, 20> kTranslationOutputs;
+extern const std::array<OutputSpec, 8> kRotationOutputs;
+
+// The numbers behind those outputs, in the same order.
+void TranslationValues(const Motion& motion, std::array<double, 20>& values);
+void RotationValues(const Motion& motion, double pi, std::array<double, 8>& values);
+
 // The twenty translation texts and the eight rotation texts.
 void TranslationTexts(const Motion& motion, OutputTexts& out);
 void RotationTexts(const Motion& motion, double pi, OutputTexts& out);

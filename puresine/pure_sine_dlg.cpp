@@ -207,36 +207,38 @@ void CPureSineDlg::OnOK() {
     }
 }
 
-// Shows the edits that carry texts, the captions and the frame, then sets
-// the texts in calculation order.
-void CPureSineDlg::ShowResults(const puresine::Motion& motion, const puresine::OutputTexts& texts) {
+// Shows the edits that carry results, the captions and the frame, then
+// formats each text into the scratch buffer and sets it, in output order.
+template <std::size_t N>
+void CPureSineDlg::ShowResults(const puresine::Motion& motion, const std::array<puresine::OutputSpec, N>& outputs,
+                               const std::array<double, N>& values) {
     g_zeroPeak = motion.zeroPeak;
     g_velocity = motion.velocity;
     g_acceleration = motion.acceleration;
-    for (const puresine::OutputText& item : texts) Result(item.id).ShowWindow(SW_SHOW);
+    for (const puresine::OutputSpec& output : outputs) Result(output.id).ShowWindow(SW_SHOW);
     m_captionVelocity.ShowWindow(SW_SHOW);
     m_captionDispPeakPeak.ShowWindow(SW_SHOW);
     m_captionDispZeroPeak.ShowWindow(SW_SHOW);
     m_captionAcceleration.ShowWindow(SW_SHOW);
     m_outputFrame.ShowWindow(SW_SHOW);
-    for (const puresine::OutputText& item : texts) {
-        g_scratchText = item.text;
-        Result(item.id).SetWindowText(g_scratchText);
+    for (std::size_t i = 0; i < N; ++i) {
+        halvex::FormatNumber(g_scratchText, outputs[i].format, values[i]);
+        Result(outputs[i].id).SetWindowText(g_scratchText);
     }
 }
 
 void CPureSineDlg::CalculateTranslation() {
-    puresine::OutputTexts texts;
     const puresine::Motion motion =
         puresine::TranslationMotion(g_dimensionSel, g_amplitudeUnitSel, g_amplitudeValue, g_omega);
-    puresine::TranslationTexts(motion, texts);
-    ShowResults(motion, texts);
+    std::array<double, 20> values;
+    puresine::TranslationValues(motion, values);
+    ShowResults(motion, puresine::kTranslationOutputs, values);
 }
 
 void CPureSineDlg::CalculateRotation() {
-    puresine::OutputTexts texts;
     const puresine::Motion motion =
         puresine::RotationMotion(g_dimensionSel, g_amplitudeUnitSel, g_amplitudeValue, g_omega, g_pi);
-    puresine::RotationTexts(motion, g_pi, texts);
-    ShowResults(motion, texts);
+    std::array<double, 8> values;
+    puresine::RotationValues(motion, g_pi, values);
+    ShowResults(motion, puresine::kRotationOutputs, values);
 }

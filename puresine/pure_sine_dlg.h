@@ -27,7 +27,9 @@ private:
     void ClearResults();
     void CalculateTranslation();
     void CalculateRotation();
-    void ShowResults(const puresine::Motion& motion, const puresine::OutputTexts& texts);
+    template <std::size_t N>
+    void ShowResults(const puresine::Motion& motion, const std::array<puresine::OutputSpec, N>& outputs,
+                     const std::array<double, N>& values);
     ui::CWnd& Result(int id);
 
     static const ui::EventEntry<CPureSineDlg> kEvents[];

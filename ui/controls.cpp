@@ -18,7 +18,7 @@ bool CWnd::IsWindowVisible() const { return Dialog().Window().IsControlVisible(m
 void CWnd::SetWindowText(std::string_view text) {
     CDialog& dialog = Dialog();
     dialog.Window().SetControlText(m_id, text);
-    if (dialog.Window().Template().Find(m_id)->kind == res::ControlKind::Edit) dialog.NotifyEditChanged(m_id);
+    if (m_isEdit) dialog.NotifyEditChanged(m_id);
 }
 
 void CWnd::GetWindowText(std::string& out) const { Dialog().Window().GetControlText(m_id, out); }

@@ -31,9 +31,10 @@ public:
 
 private:
     friend class CDialog;
-    void Attach(CDialog* dialog, int id) {
+    void Attach(CDialog* dialog, int id, res::ControlKind kind) {
         m_dialog = dialog;
         m_id = id;
+        m_isEdit = kind == res::ControlKind::Edit;
     }
     void Detach() { m_dialog = nullptr; }
 
@@ -43,6 +44,7 @@ protected:
 private:
     CDialog* m_dialog = nullptr;
     int m_id = 0;
+    bool m_isEdit = false;
 };
 
 class CEdit : public CWnd {

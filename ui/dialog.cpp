@@ -36,7 +36,7 @@ void CDialog::Bind(CWnd& control, int id) {
         throw std::logic_error("dialog " + std::to_string(m_templateId) + " has no control " + std::to_string(id) +
                                " of the bound kind");
     }
-    control.Attach(this, id);
+    control.Attach(this, id, found->kind);
     m_bound.push_back(&control);
 }
 

@@ -10,16 +10,17 @@ HeadlessWindow::HeadlessWindow(const res::DialogTemplate& dialogTemplate, Dialog
     : m_template(dialogTemplate), m_sink(sink) {
     m_controls.reserve(dialogTemplate.controlCount);
     for (const res::ControlTemplate& control : dialogTemplate) {
+        if (control.id >= 0) {
+            if (static_cast<std::size_t>(control.id) >= m_indexById.size()) m_indexById.resize(control.id + 1, -1);
+            m_indexById[control.id] = static_cast<int>(m_controls.size());
+        }
         m_controls.push_back(HeadlessControl{control.id, control.kind, control.style, true, control.text, {}, -1});
     }
 }
 
 const HeadlessControl* HeadlessWindow::FindControl(int id) const {
-    if (id == res::kNoId) return nullptr;
-    for (const HeadlessControl& control : m_controls) {
-        if (control.id == id) return &control;
-    }
-    return nullptr;
+    if (id < 0 || static_cast<std::size_t>(id) >= m_indexById.size() || m_indexById[id] < 0) return nullptr;
+    return &m_controls[m_indexById[id]];
 }
 
 const HeadlessControl& HeadlessWindow::Control(int id) const {

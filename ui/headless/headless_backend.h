@@ -71,6 +71,7 @@ private:
     const res::DialogTemplate& m_template;
     DialogSink& m_sink;
     std::vector<HeadlessControl> m_controls;
+    std::vector<int> m_indexById;  // control ids are small: a direct index, -1 for none
     std::vector<SystemMenuItem> m_systemMenu;
     int m_bigIcon = 0;
     int m_smallIcon = 0;

@@ -1,0 +1,92 @@
+// Whole dialogs on the headless backend: opening one (binding and its
+// initialisation), and one Calculate from the button press to the last text.
+#include <benchmark/benchmark.h>
+
+#include <functional>
+
+#include "headless_backend.h"
+#include "pure_sine_dlg.h"
+#include "sine_sweep_dlg.h"
+
+namespace {
+
+using ui::headless::HeadlessWindow;
+
+// Runs `body` once on the dialog's first turn for events, then closes it.
+class OneShot : public ui::headless::EventSource {
+public:
+    explicit OneShot(std::function<void(HeadlessWindow&)> body) : m_body(std::move(body)) {}
+    bool Next(ui::headless::HeadlessBackend& /*backend*/, HeadlessWindow& top) override {
+        if (m_done) return false;
+        m_done = true;
+        m_body(top);
+        return true;
+    }
+
+private:
+    std::function<void(HeadlessWindow&)> m_body;
+    bool m_done = false;
+};
+
+template <class Dialog>
+void RunOnce(ui::headless::EventSource& source) {
+    ui::headless::HeadlessBackend backend;
+    backend.SetEventSource(&source);
+    ui::SetBackend(&backend);
+    Dialog dialog;
+    dialog.DoModal();
+    ui::SetBackend(nullptr);
+}
+
+void BM_PureSineCalculateTranslation(benchmark::State& state) {
+    OneShot source([&state](HeadlessWindow& w) {
+        w.UserSelect(1003, 0);
+        w.UserSelect(1004, 0);
+        w.UserSelect(1001, 2);
+        w.UserType(1008, "1");
+        w.UserType(1009, "10");
+        for (auto _ : state) w.UserClick(1);
+    });
+    RunOnce<CPureSineDlg>(source);
+}
+BENCHMARK(BM_PureSineCalculateTranslation);
+
+void BM_PureSineCalculateRotation(benchmark::State& state) {
+    OneShot source([&state](HeadlessWindow& w) {
+        w.UserSelect(1003, 1);
+        w.UserSelect(1004, 0);
+        w.UserSelect(1001, 1);
+        w.UserType(1008, "2");
+        w.UserType(1009, "5");
+        for (auto _ : state) w.UserClick(1);
+    });
+    RunOnce<CPureSineDlg>(source);
+}
+BENCHMARK(BM_PureSineCalculateRotation);
+
+void BM_SineSweepCalculateAmplitude(benchmark::State& state) {
+    OneShot source([&state](HeadlessWindow& w) {
+        w.UserSelect(1016, 0);
+        w.UserSelect(1017, 3);
+        w.UserType(1019, "100");
+        w.UserType(1021, "10");
+        for (auto _ : state) w.UserClick(1);
+    });
+    RunOnce<CSineSweepDlg>(source);
+}
+BENCHMARK(BM_SineSweepCalculateAmplitude);
+
+// Opening: the window built from its template, the binding step and the
+// dialog's own initialisation, then closing at once.
+template <class Dialog>
+void BM_OpenDialog(benchmark::State& state) {
+    ui::headless::HeadlessBackend backend;
+    ui::SetBackend(&backend);
+    Dialog dialog;
+    for (auto _ : state) dialog.DoModal();
+    ui::SetBackend(nullptr);
+}
+BENCHMARK(BM_OpenDialog<CPureSineDlg>)->Name("BM_OpenPureSineDialog");
+BENCHMARK(BM_OpenDialog<CSineSweepDlg>)->Name("BM_OpenSineSweepDialog");
+
+}  // namespace
