@@ -21,11 +21,6 @@ constexpr int kResultIds[] = {
     IDC_DISP_ZP_MICRONS, IDC_DISP_PP_MICRONS,
 };
 
-void Fill(ui::CListBox& list, const puresine::ItemTable& table) {
-    int index = 0;
-    for (const char* item : table) list.InsertString(index++, item);
-}
-
 }  // namespace
 
 const ui::EventEntry<CPureSineDlg> CPureSineDlg::kEvents[] = {
@@ -109,18 +104,25 @@ void CPureSineDlg::DoDataExchange(ui::CDataExchange* pDX) {
     ui::DDX_Control(pDX, IDC_AMPLITUDE_UNIT, m_amplitudeUnit);
 
     // The list is new at each opening, so it is filled without emptying.
-    Fill(m_type, puresine::kTypeItems);
+    m_type.InsertItems(puresine::kTypeItems);
 
+    HideDimensionGroup();
+    HideAmplitudeAndFrequencyGroups();
+    ClearResults();
+}
+
+void CPureSineDlg::HideDimensionGroup() {
     m_dimension.ShowWindow(SW_HIDE);
     m_dimensionFrame.ShowWindow(SW_HIDE);
+}
+
+void CPureSineDlg::HideAmplitudeAndFrequencyGroups() {
     m_amplitudeUnit.ShowWindow(SW_HIDE);
     m_amplitudeFrame.ShowWindow(SW_HIDE);
     m_amplitude.ShowWindow(SW_HIDE);
     m_frequency.ShowWindow(SW_HIDE);
     m_frequencyFrame.ShowWindow(SW_HIDE);
     m_frequencyUnit.ShowWindow(SW_HIDE);
-
-    ClearResults();
 }
 
 void CPureSineDlg::ClearResults() {
@@ -134,34 +136,23 @@ void CPureSineDlg::ClearResults() {
 }
 
 void CPureSineDlg::OnSelchangeType() {
-    m_dimension.ShowWindow(SW_HIDE);
-    m_dimensionFrame.ShowWindow(SW_HIDE);
-    m_amplitudeUnit.ShowWindow(SW_HIDE);
-    m_amplitudeFrame.ShowWindow(SW_HIDE);
-    m_amplitude.ShowWindow(SW_HIDE);
-    m_frequency.ShowWindow(SW_HIDE);
-    m_frequencyFrame.ShowWindow(SW_HIDE);
-    m_frequencyUnit.ShowWindow(SW_HIDE);
+    HideDimensionGroup();
+    HideAmplitudeAndFrequencyGroups();
     ClearResults();
     m_dimension.ShowWindow(SW_SHOW);
     m_dimensionFrame.ShowWindow(SW_SHOW);
     m_dimension.ResetContent();
-    Fill(m_dimension, puresine::kDimensionItems);
+    m_dimension.InsertItems(puresine::kDimensionItems);
 }
 
 void CPureSineDlg::OnSelchangeDimension() {
-    m_amplitudeUnit.ShowWindow(SW_HIDE);
-    m_amplitudeFrame.ShowWindow(SW_HIDE);
-    m_amplitude.ShowWindow(SW_HIDE);
-    m_frequency.ShowWindow(SW_HIDE);
-    m_frequencyFrame.ShowWindow(SW_HIDE);
-    m_frequencyUnit.ShowWindow(SW_HIDE);
+    HideAmplitudeAndFrequencyGroups();
     ClearResults();
     m_frequency.ShowWindow(SW_SHOW);
     m_frequencyFrame.ShowWindow(SW_SHOW);
     m_frequencyUnit.ShowWindow(SW_SHOW);
     m_frequencyUnit.ResetContent();
-    Fill(m_frequencyUnit, puresine::kFrequencyUnitItems);
+    m_frequencyUnit.InsertItems(puresine::kFrequencyUnitItems);
     m_frequencyUnit.SetCurSel(0);
     m_amplitudeUnit.ShowWindow(SW_SHOW);
     m_amplitudeFrame.ShowWindow(SW_SHOW);
@@ -170,7 +161,7 @@ void CPureSineDlg::OnSelchangeDimension() {
     g_typeSel = m_type.GetCurSel();
     m_amplitudeUnit.ResetContent();
     if (const puresine::ItemTable* units = puresine::AmplitudeUnitTable(g_typeSel, g_dimensionSel)) {
-        Fill(m_amplitudeUnit, *units);
+        m_amplitudeUnit.InsertItems(*units);
     }
 }
 

@@ -25,6 +25,9 @@ private:
     void OnChangeFrequency();
 
     void ClearResults();
+    // In the order 1004, 1005, then 1001, 1006, 1008, 1009, 1010, 1007.
+    void HideDimensionGroup();
+    void HideAmplitudeAndFrequencyGroups();
     void CalculateTranslation();
     void CalculateRotation();
     template <std::size_t N>

@@ -3,11 +3,6 @@
 namespace puresine {
 namespace {
 
-template <std::size_t N>
-constexpr ItemTable Table(const char* const (&items)[N]) {
-    return ItemTable{items, N};
-}
-
 constexpr const char* kType[] = {"translation", "rotation"};
 constexpr const char* kDimension[] = {"displacement (peak-peak)", "displacement (zero-peak)", "velocity (zero-peak)",
                                       "acceleration (zero-peak)"};
@@ -23,15 +18,15 @@ constexpr const char* kAngularAcceleration[] = {"radians/sec^2", "degrees/sec^2"
 
 }  // namespace
 
-const ItemTable kTypeItems = Table(kType);
-const ItemTable kDimensionItems = Table(kDimension);
-const ItemTable kFrequencyUnitItems = Table(kFrequencyUnit);
-const ItemTable kDisplacementUnits = Table(kDisplacement);
-const ItemTable kVelocityUnits = Table(kVelocity);
-const ItemTable kAccelerationUnits = Table(kAcceleration);
-const ItemTable kAngleUnits = Table(kAngle);
-const ItemTable kAngularVelocityUnits = Table(kAngularVelocity);
-const ItemTable kAngularAccelerationUnits = Table(kAngularAcceleration);
+const ItemTable kTypeItems = res::MakeItemTable(kType);
+const ItemTable kDimensionItems = res::MakeItemTable(kDimension);
+const ItemTable kFrequencyUnitItems = res::MakeItemTable(kFrequencyUnit);
+const ItemTable kDisplacementUnits = res::MakeItemTable(kDisplacement);
+const ItemTable kVelocityUnits = res::MakeItemTable(kVelocity);
+const ItemTable kAccelerationUnits = res::MakeItemTable(kAcceleration);
+const ItemTable kAngleUnits = res::MakeItemTable(kAngle);
+const ItemTable kAngularVelocityUnits = res::MakeItemTable(kAngularVelocity);
+const ItemTable kAngularAccelerationUnits = res::MakeItemTable(kAngularAcceleration);
 
 const ItemTable* AmplitudeUnitTable(int typeSel, int dimensionSel) {
     static const ItemTable* const kTranslation[] = {&kDisplacementUnits, &kDisplacementUnits, &kVelocityUnits,

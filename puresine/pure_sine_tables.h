@@ -1,18 +1,12 @@
 #pragma once
 
-#include <cstddef>
+#include "item_table.h"
 
 // The pure sine lists' items. An item's index is its row here: the lists
 // are filled by position and never sorted, and the calculation reads indices.
 namespace puresine {
 
-struct ItemTable {
-    const char* const* items;
-    std::size_t count;
-
-    const char* const* begin() const { return items; }
-    const char* const* end() const { return items + count; }
-};
+using res::ItemTable;
 
 extern const ItemTable kTypeItems;
 extern const ItemTable kDimensionItems;

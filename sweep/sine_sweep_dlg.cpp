@@ -15,11 +15,6 @@ using ui::SW_SHOW;
 
 namespace {
 
-void Fill(ui::CListBox& list, const sweep::ItemTable& table) {
-    int index = 0;
-    for (const char* item : table) list.InsertString(index++, item);
-}
-
 // An index outside the table has no label, and the box keeps its text.
 void SetLabel(ui::CEdit& label, const char* text) {
     if (text != nullptr) label.SetWindowText(text);
@@ -77,7 +72,7 @@ void CSineSweepDlg::DoDataExchange(ui::CDataExchange* pDX) {
 
     g_sweepOutputGuard = kGuardQuiet;
     InputReset();
-    Fill(m_analysisList, sweep::kAnalysisItems);
+    m_analysisList.InsertItems(sweep::kAnalysisItems);
 }
 
 void CSineSweepDlg::ClearResults() {
@@ -119,7 +114,7 @@ void CSineSweepDlg::OnSelchangeAnalysis() {
             m_inputList.ShowWindow(SW_SHOW);
             m_heading.ShowWindow(SW_SHOW);
             m_heading.SetWindowText(sweep::kGivenHeading);
-            Fill(m_inputList, sweep::kGivenQuantityItems);
+            m_inputList.InsertItems(sweep::kGivenQuantityItems);
             m_input1.ShowWindow(SW_SHOW);
             m_label1.ShowWindow(SW_SHOW);
             m_label1.SetWindowText(sweep::kAmplitudeFrequencyLabel);
@@ -130,7 +125,7 @@ void CSineSweepDlg::OnSelchangeAnalysis() {
             m_inputList.ShowWindow(SW_SHOW);
             m_heading.ShowWindow(SW_SHOW);
             m_heading.SetWindowText(sweep::kAmplitudePairsHeading);
-            Fill(m_inputList, sweep::kAmplitudePairItems);
+            m_inputList.InsertItems(sweep::kAmplitudePairItems);
             break;
         case SweepAnalysis::NumberOfOctaves:
             m_inputFrame.ShowWindow(SW_SHOW);
@@ -153,7 +148,7 @@ void CSineSweepDlg::OnSelchangeAnalysis() {
             m_mark1.ShowWindow(SW_SHOW);
             m_mark2.ShowWindow(SW_SHOW);
             m_inputList.ShowWindow(SW_SHOW);
-            Fill(m_inputList, sweep::kRateTypeItems);
+            m_inputList.InsertItems(sweep::kRateTypeItems);
             m_label3.ShowWindow(SW_SHOW);
             m_label3.SetWindowText(sweep::kDurationLabel);
             m_input3.ShowWindow(SW_SHOW);

@@ -4,11 +4,6 @@ namespace sweep {
 namespace {
 
 template <std::size_t N>
-constexpr ItemTable Table(const char* const (&items)[N]) {
-    return ItemTable{items, N};
-}
-
-template <std::size_t N>
 const char* Row(const char* const (&items)[N], int index) {
     return (index >= 0 && static_cast<std::size_t>(index) < N) ? items[index] : nullptr;
 }
@@ -32,10 +27,10 @@ constexpr const char* kPairSecondLabel[] = {"Velocity (in/sec)", "Acceleration (
 
 }  // namespace
 
-const ItemTable kAnalysisItems = Table(kAnalysis);
-const ItemTable kGivenQuantityItems = Table(kGivenQuantity);
-const ItemTable kAmplitudePairItems = Table(kAmplitudePair);
-const ItemTable kRateTypeItems = Table(kRateType);
+const ItemTable kAnalysisItems = res::MakeItemTable(kAnalysis);
+const ItemTable kGivenQuantityItems = res::MakeItemTable(kGivenQuantity);
+const ItemTable kAmplitudePairItems = res::MakeItemTable(kAmplitudePair);
+const ItemTable kRateTypeItems = res::MakeItemTable(kRateType);
 
 const char* GivenQuantityLabel(int givenQuantity) { return Row(kGivenQuantityLabel, givenQuantity); }
 

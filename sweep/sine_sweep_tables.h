@@ -1,18 +1,12 @@
 #pragma once
 
-#include <cstddef>
+#include "item_table.h"
 
 // The sine sweep dialog's list items and labels, blanks included. An item's
 // index is its row here: the lists are filled by position and never sorted.
 namespace sweep {
 
-struct ItemTable {
-    const char* const* items;
-    std::size_t count;
-
-    const char* const* begin() const { return items; }
-    const char* const* end() const { return items + count; }
-};
+using res::ItemTable;
 
 extern const ItemTable kAnalysisItems;
 extern const ItemTable kGivenQuantityItems;

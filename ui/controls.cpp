@@ -36,6 +36,11 @@ int CListBox::GetCurSel() const { return Dialog().Window().ListGetCurSel(GetDlgC
 
 void CListBox::SetCurSel(int index) { Dialog().Window().ListSetCurSel(GetDlgCtrlID(), index); }
 
+void CListBox::InsertItems(const res::ItemTable& items) {
+    int index = 0;
+    for (const char* item : items) InsertString(index++, item);
+}
+
 void CMenu::AppendMenu(unsigned flags, unsigned commandId, std::string_view text) {
     m_dialog.Window().AppendSystemMenu(flags, commandId, text);
 }

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "dialog_template.h"
+#include "item_table.h"
 
 namespace ui {
 
@@ -77,6 +78,8 @@ public:
     int GetCount() const;
     int GetCurSel() const;  // LB_ERR (-1) when nothing is selected
     void SetCurSel(int index);
+    // Inserts the table's items at positions 0, 1, 2 ... after what is there.
+    void InsertItems(const res::ItemTable& items);
 };
 
 // The system menu of a dialog.
