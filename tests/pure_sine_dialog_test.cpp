@@ -79,13 +79,13 @@ void ExpectRotationResults(const HeadlessWindow& w) {
 ScriptedRun::Step Select(int id, int index) {
     return [id, index](HeadlessWindow& w) { ASSERT_EQ(w.UserSelect(id, index), ""); };
 }
-ScriptedRun::Step Type(int id, std::string text) {
+ScriptedRun::Step Type(int id, const std::string& text) {
     return [id, text](HeadlessWindow& w) { ASSERT_EQ(w.UserType(id, text), ""); };
 }
 ScriptedRun::Step Calculate() {
     return [](HeadlessWindow& w) { ASSERT_EQ(w.UserClick(1), ""); };
 }
-ScriptedRun::Step Check(std::function<void(const HeadlessWindow&)> check) {
+ScriptedRun::Step Check(const std::function<void(const HeadlessWindow&)>& check) {
     return [check](HeadlessWindow& w) { check(w); };
 }
 

@@ -50,6 +50,8 @@ int CDialog::DoModal() {
     if (dialogTemplate == nullptr) throw std::logic_error("no dialog template " + std::to_string(m_templateId));
     Backend& backend = GetBackend();
     std::unique_ptr<DialogWindow> window = backend.CreateDialogWindow(*dialogTemplate, *this);
+    // Cleared again by `reset` below, before the window is destroyed.
+    // cppcheck-suppress danglingLifetime
     m_window = window.get();
     struct Reset {
         CDialog& dialog;
