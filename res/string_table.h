@@ -4,6 +4,9 @@
 
 namespace res {
 
+// The title of message boxes and of the program in task lists.
+constexpr const char* kApplicationTitle = "Halvex";
+
 // The string resource of that id; empty when the program has none.
 std::string_view LoadResourceString(int id);
 

@@ -85,7 +85,11 @@ void CDialog::OnOK() { EndDialog(IDOK); }
 void CDialog::OnCancel() { EndDialog(IDCANCEL); }
 
 void CDialog::DefaultSysCommand(unsigned commandId) {
-    if ((commandId & SC_MASK) == SC_CLOSE) OnCancel();
+    if ((commandId & SC_MASK) == SC_CLOSE) {
+        OnCancel();
+    } else {
+        Window().SystemCommand(commandId);
+    }
 }
 
 bool CDialog::OnEvent(unsigned /*message*/, std::uintptr_t /*wParam*/, std::intptr_t /*lParam*/,

@@ -64,7 +64,7 @@ protected:
     virtual void OnOK();
     virtual void OnCancel();
     // Default processing of a system command: close ends the run as Cancel
-    // does; the window-management commands belong to the backend.
+    // does; the window-management commands go to the backend.
     void DefaultSysCommand(unsigned commandId);
 
     // Dispatches one message to the dialog's event table; returns false when

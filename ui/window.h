@@ -56,6 +56,10 @@ public:
     virtual Size IconSize() const { return Size{32, 32}; }
     virtual void DrawIcon(int /*x*/, int /*y*/, int /*iconId*/) {}
 
+    // Default processing of a system command other than close (minimise,
+    // maximise, restore), on backends whose windows have such commands.
+    virtual void SystemCommand(unsigned /*commandId*/) {}
+
     // Ends the modal run of this window with the given code once the current
     // handler has returned.
     virtual void EndDialog(int code) = 0;
