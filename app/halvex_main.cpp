@@ -1,0 +1,10 @@
+// halvex: the desktop program, on the Qt backend.
+#include "qt_desktop.h"
+#include "vibration_app.h"
+
+int main(int argc, char** argv) {
+    return ui::qt::RunDesktop(argc, argv, [] {
+        CVibrationApp app;
+        app.InitInstance();
+    });
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+
+class QPainter;
+class QRect;
+
+// The program's icon: one period of a sine wave over its axis, on a dark
+// blue tile. Drawn, not loaded, so it is sharp at every size: pixel-exact
+// and unsmoothed at 16 and 32 pixels, smoothed above.
+namespace ui::qt {
+
+void PaintAppIcon(QPainter& painter, const QRect& rect);
+QPixmap AppIconPixmap(int size);
+// Offers 16, 32, 48, 64, 128 and 256 pixels and paints any other size asked for.
+QIcon AppIcon();
+
+}  // namespace ui::qt

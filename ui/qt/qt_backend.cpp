@@ -1,0 +1,59 @@
+#include "qt_backend.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QMessageBox>
+#include <QStyleFactory>
+
+#include "app_icon.h"
+#include "qt_dialog.h"
+#include "string_table.h"
+
+namespace ui::qt {
+
+std::unique_ptr<DialogWindow> QtBackend::CreateDialogWindow(const res::DialogTemplate& dialogTemplate,
+                                                            DialogSink& sink) {
+    // Over the innermost running dialog, so that it opens centred on it and
+    // stays in front of it.
+    QWidget* parent = m_running.empty() ? nullptr : m_running.back();
+    return std::make_unique<QtDialog>(dialogTemplate, sink, parent);
+}
+
+int QtBackend::RunModal(DialogWindow& window) {
+    auto& dialog = static_cast<QtDialog&>(window);
+    if (dialog.Ended()) return dialog.EndCode();  // ended while it initialised
+    dialog.FocusFirstTabStop();
+    m_running.push_back(&dialog);
+    const int result = dialog.exec();
+    m_running.pop_back();
+    return dialog.Ended() ? dialog.EndCode() : result;
+}
+
+void QtBackend::MessageBox(std::string_view text) {
+    QWidget* parent = m_running.empty() ? nullptr : m_running.back();
+    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(res::kApplicationTitle),
+                    QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
+    m_running.push_back(&box);
+    box.exec();
+    m_running.pop_back();
+}
+
+bool QtBackend::Settled() const {
+    for (const QDialog* dialog : m_running) {
+        if (!dialog->isVisible()) return false;
+    }
+    return true;
+}
+
+void ConfigureApplication(QApplication& application) {
+    // The same look everywhere, and the one the layouts were checked in.
+    application.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    // Arial's metric-compatible stand-in; MS Sans Serif by a plain sans serif.
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Sans Serif"));
+    application.setWindowIcon(AppIcon());
+    application.setQuitOnLastWindowClosed(false);
+}
+
+}  // namespace ui::qt

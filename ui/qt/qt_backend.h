@@ -1,0 +1,37 @@
+#pragma once
+
+#include <vector>
+
+#include "window.h"
+
+class QApplication;
+class QDialog;
+
+// The dialog layer's backend on Qt 6 Widgets: dialogs are QDialogs run with
+// exec(), so modal runs nest; message boxes carry an OK button only and the
+// program's title.
+namespace ui::qt {
+
+class QtBackend final : public Backend {
+public:
+    std::unique_ptr<DialogWindow> CreateDialogWindow(const res::DialogTemplate& dialogTemplate,
+                                                     DialogSink& sink) override;
+    int RunModal(DialogWindow& window) override;
+    void MessageBox(std::string_view text) override;
+
+    // Modal runs in progress, dialogs and message boxes, innermost last.
+    const std::vector<QDialog*>& Running() const { return m_running; }
+    // False between the end of a modal run and the return of its exec(),
+    // while the run's own event loop is still unwinding.
+    bool Settled() const;
+
+private:
+    std::vector<QDialog*> m_running;
+};
+
+// What every Halvex process on Qt sets up once its QApplication exists: the
+// style, the fonts the templates name, the icon, and no quitting when the
+// last window closes (the dialogs' own runs decide when the program ends).
+void ConfigureApplication(QApplication& application);
+
+}  // namespace ui::qt

@@ -1,0 +1,21 @@
+#include "qt_desktop.h"
+
+#include <QApplication>
+
+#include "qt_backend.h"
+
+namespace ui::qt {
+
+int RunDesktop(int argc, char** argv, void (*body)()) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("halvex"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("halvex"));
+    ConfigureApplication(application);
+    QtBackend backend;
+    SetBackend(&backend);
+    body();
+    SetBackend(nullptr);
+    return 0;
+}
+
+}  // namespace ui::qt

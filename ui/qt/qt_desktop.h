@@ -1,0 +1,11 @@
+#pragma once
+
+// The desktop program's frame, free of Qt in its interface: creates the
+// QApplication, sets it up, installs the Qt backend for the dialog layer,
+// runs the body (which runs the program's dialogs) and returns the exit
+// status.
+namespace ui::qt {
+
+int RunDesktop(int argc, char** argv, void (*body)());
+
+}  // namespace ui::qt

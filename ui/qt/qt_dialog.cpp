@@ -1,0 +1,440 @@
+#include "qt_dialog.h"
+
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QShortcut>
+
+#include <stdexcept>
+#include <string>
+
+#include "accessible_names.h"
+#include "app_icon.h"
+#include "list_box.h"
+#include "messages.h"
+#include "resource_ids.h"
+
+namespace ui::qt {
+namespace {
+
+constexpr int kIconPixels = 32;
+
+QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+QFont TemplateFont(const res::DialogTemplate& dialogTemplate) {
+    QFont font(QString::fromLatin1(dialogTemplate.fontName));
+    font.setPointSize(dialogTemplate.pointSize);
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
+Qt::WindowFlags WindowFlagsFor(unsigned style) {
+    Qt::WindowFlags flags = (style & res::kAppWindow) != 0 ? Qt::Window : Qt::Dialog;
+    flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    if ((style & res::kSysMenu) != 0) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if ((style & res::kMinimizeBox) != 0) flags |= Qt::WindowMinimizeButtonHint;
+    if ((style & res::kMaximizeBox) != 0) flags |= Qt::WindowMaximizeButtonHint;
+    return flags;
+}
+
+bool Has(unsigned style, unsigned bit) { return (style & bit) != 0; }
+
+}  // namespace
+
+QtDialog::QtDialog(const res::DialogTemplate& dialogTemplate, DialogSink& sink, QWidget* parent)
+    : QDialog(parent, WindowFlagsFor(dialogTemplate.style)),
+      m_template(dialogTemplate),
+      m_sink(sink),
+      m_systemMenu(this) {
+    setWindowTitle(QString::fromUtf8(dialogTemplate.caption));
+    setFont(TemplateFont(dialogTemplate));
+    const QFontMetrics metrics(font());
+    m_units = BaseUnitsFor(metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")),
+                           metrics.height());
+
+    // Created in template order, which Qt keeps as the order of the focus
+    // chain and of the accessibility tree.
+    QWidget* previousTabStop = nullptr;
+    for (const res::ControlTemplate& control : dialogTemplate) {
+        QWidget* widget = CreateControl(control);
+        m_controls.push_back(widget);
+        if (Has(control.style, res::kTabStop)) {
+            if (previousTabStop != nullptr) setTabOrder(previousTabStop, widget);
+            previousTabStop = widget;
+        }
+    }
+    setFixedSize(HorizontalPixels(dialogTemplate.cx, m_units), VerticalPixels(dialogTemplate.cy, m_units));
+    BuildSystemMenu();
+    NameControls();
+}
+
+QtDialog::~QtDialog() = default;
+
+QWidget* QtDialog::CreateControl(const res::ControlTemplate& control) {
+    const int id = control.id;
+    const QString text = QString::fromUtf8(control.text);
+    QWidget* widget = nullptr;
+    switch (control.kind) {
+        case res::ControlKind::Edit: {
+            auto* edit = new QLineEdit(this);
+            edit->setFrame(Has(control.style, res::kBorder));
+            if (Has(control.style, res::kReadOnly)) {
+                // Selectable and copyable, and shaded as read-only edits are.
+                edit->setReadOnly(true);
+                QPalette palette = edit->palette();
+                palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+                edit->setPalette(palette);
+            }
+            edit->setText(text);
+            // textEdited is the user's typing only; the program's own changes
+            // are announced by the dialog layer.
+            connect(edit, &QLineEdit::textEdited, this, [this, id] { SendCommand(id, EN_CHANGE); });
+            widget = edit;
+            break;
+        }
+        case res::ControlKind::List:
+            widget = new ListBox(this, [this, id] { SendCommand(id, LBN_SELCHANGE); });
+            break;
+        case res::ControlKind::Static: {
+            auto* label = new QLabel(text, this);
+            label->setTextFormat(Qt::PlainText);
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            widget = label;
+            break;
+        }
+        case res::ControlKind::Icon: {
+            auto* label = new QLabel(this);
+            if (control.iconId == res::IDR_MAINFRAME) label->setPixmap(AppIconPixmap(kIconPixels));
+            widget = label;
+            break;
+        }
+        case res::ControlKind::Button: {
+            auto* button = new QPushButton(text, this);
+            // Enter is dispatched by the dialog, never by a button on its own.
+            button->setAutoDefault(false);
+            button->setDefault(Has(control.style, res::kDefaultButton));
+            connect(button, &QPushButton::clicked, this, [this, id] { SendCommand(id, BN_CLICKED); });
+            widget = button;
+            break;
+        }
+        case res::ControlKind::Frame: {
+            auto* frame = new QGroupBox(text, this);
+            // A frame is drawn around its controls, not over them.
+            frame->setAttribute(Qt::WA_TransparentForMouseEvents);
+            widget = frame;
+            break;
+        }
+    }
+
+    const bool interactive = control.kind == res::ControlKind::Edit || control.kind == res::ControlKind::List ||
+                             control.kind == res::ControlKind::Button;
+    if (Has(control.style, res::kTabStop)) {
+        widget->setFocusPolicy(Qt::StrongFocus);
+    } else {
+        widget->setFocusPolicy(interactive ? Qt::ClickFocus : Qt::NoFocus);
+    }
+
+    const int x = HorizontalPixels(control.x, m_units);
+    const int y = VerticalPixels(control.y, m_units);
+    if (control.kind == res::ControlKind::Icon) {
+        // An icon control takes the icon's size, whatever the template says.
+        widget->setGeometry(x, y, kIconPixels, kIconPixels);
+    } else {
+        widget->setGeometry(x, y, HorizontalPixels(control.cx, m_units), VerticalPixels(control.cy, m_units));
+    }
+    return widget;
+}
+
+QWidget* QtDialog::Control(int id) const {
+    if (id == res::kNoId) return nullptr;
+    std::size_t index = 0;
+    for (const res::ControlTemplate& control : m_template) {
+        if (control.id == id) return m_controls[index];
+        ++index;
+    }
+    return nullptr;
+}
+
+QWidget& QtDialog::Existing(int id) const {
+    QWidget* widget = Control(id);
+    if (widget == nullptr) throw std::logic_error("no control " + std::to_string(id));
+    return *widget;
+}
+
+const res::ControlTemplate& QtDialog::TemplateOf(int id) const {
+    const res::ControlTemplate* control = m_template.Find(id);
+    if (control == nullptr) throw std::logic_error("no control " + std::to_string(id));
+    return *control;
+}
+
+void QtDialog::ShowControl(int id, bool show) { Existing(id).setVisible(show); }
+
+// The control's own visibility flag, whether or not the dialog is shown.
+bool QtDialog::IsControlVisible(int id) const { return !Existing(id).isHidden(); }
+
+void QtDialog::SetControlText(int id, std::string_view text) {
+    QWidget& widget = Existing(id);
+    const QString value = FromUtf8(text);
+    switch (TemplateOf(id).kind) {
+        case res::ControlKind::Edit: {
+            auto& edit = static_cast<QLineEdit&>(widget);
+            edit.setText(value);
+            edit.setCursorPosition(0);  // a long text shows its start
+            break;
+        }
+        case res::ControlKind::Static:
+            static_cast<QLabel&>(widget).setText(value);
+            break;
+        case res::ControlKind::Button:
+            static_cast<QPushButton&>(widget).setText(value);
+            break;
+        case res::ControlKind::Frame:
+            static_cast<QGroupBox&>(widget).setTitle(value);
+            break;
+        case res::ControlKind::List:
+        case res::ControlKind::Icon:
+            widget.setWindowTitle(value);
+            break;
+    }
+    NameByLabel(id);
+}
+
+void QtDialog::GetControlText(int id, std::string& out) const {
+    const QWidget& widget = Existing(id);
+    QString value;
+    switch (TemplateOf(id).kind) {
+        case res::ControlKind::Edit:
+            value = static_cast<const QLineEdit&>(widget).text();
+            break;
+        case res::ControlKind::Static:
+            value = static_cast<const QLabel&>(widget).text();
+            break;
+        case res::ControlKind::Button:
+            value = static_cast<const QPushButton&>(widget).text();
+            break;
+        case res::ControlKind::Frame:
+            value = static_cast<const QGroupBox&>(widget).title();
+            break;
+        case res::ControlKind::List:
+        case res::ControlKind::Icon:
+            value = widget.windowTitle();
+            break;
+    }
+    const QByteArray bytes = value.toUtf8();
+    out.assign(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+namespace {
+
+ListBox& AsList(QWidget& widget, int id) {
+    auto* list = dynamic_cast<ListBox*>(&widget);
+    if (list == nullptr) throw std::logic_error("control " + std::to_string(id) + " is not a list");
+    return *list;
+}
+
+}  // namespace
+
+void QtDialog::ListReset(int id) { AsList(Existing(id), id).ProgramReset(); }
+
+void QtDialog::ListInsert(int id, int index, std::string_view text) {
+    AsList(Existing(id), id).ProgramInsert(index, FromUtf8(text));
+}
+
+int QtDialog::ListCount(int id) const { return AsList(Existing(id), id).count(); }
+
+int QtDialog::ListGetCurSel(int id) const { return AsList(Existing(id), id).CurSel(); }
+
+void QtDialog::ListSetCurSel(int id, int index) { AsList(Existing(id), id).ProgramSetCurSel(index); }
+
+// The window manager owns the title bar, so the system menu is the
+// program's own: the dialog's window commands, opened by Alt+Space or by a
+// right click where no control is. The items the program appends follow.
+void QtDialog::BuildSystemMenu() {
+    if (!Has(m_template.style, res::kSysMenu)) return;
+    const bool minimise = Has(m_template.style, res::kMinimizeBox);
+    const bool maximise = Has(m_template.style, res::kMaximizeBox);
+    if (minimise || maximise) AddSystemCommand(QStringLiteral("&Restore"), SC_RESTORE);
+    if (minimise) AddSystemCommand(QStringLiteral("Mi&nimize"), SC_MINIMIZE);
+    if (maximise) AddSystemCommand(QStringLiteral("Ma&ximize"), SC_MAXIMIZE);
+    if (minimise || maximise) m_systemMenu.addSeparator();
+    AddSystemCommand(QStringLiteral("&Close\tAlt+F4"), SC_CLOSE);
+    connect(&m_systemMenu, &QMenu::aboutToShow, this, [this] {
+        for (QAction* action : m_systemMenu.actions()) {
+            switch (action->data().toUInt()) {
+                case SC_RESTORE: action->setEnabled(isMaximized() || isMinimized()); break;
+                case SC_MINIMIZE: action->setEnabled(!isMinimized()); break;
+                case SC_MAXIMIZE: action->setEnabled(!isMaximized()); break;
+                default: break;
+            }
+        }
+    });
+    auto* shortcut = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), this);
+    connect(shortcut, &QShortcut::activated, this, [this] { PopUpSystemMenu(mapToGlobal(QPoint(0, 0))); });
+}
+
+void QtDialog::AddSystemCommand(const QString& text, unsigned commandId) {
+    m_systemMenu.addAction(text)->setData(commandId);
+}
+
+void QtDialog::AppendSystemMenu(unsigned flags, unsigned commandId, std::string_view text) {
+    if ((flags & MF_SEPARATOR) != 0) {
+        m_systemMenu.addSeparator();
+    } else {
+        AddSystemCommand(FromUtf8(text), commandId);
+    }
+}
+
+void QtDialog::PopUpSystemMenu(const QPoint& globalPosition) {
+    // The command goes out once the menu has closed, so that what it opens
+    // does not run inside the menu.
+    const QAction* chosen = m_systemMenu.exec(globalPosition);
+    if (chosen != nullptr) Send(WM_SYSCOMMAND, chosen->data().toUInt(), 0);
+}
+
+void QtDialog::SystemCommand(unsigned commandId) {
+    switch (commandId & SC_MASK) {
+        case SC_MINIMIZE:
+            showMinimized();
+            break;
+        case SC_MAXIMIZE:
+            setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+            showMaximized();
+            break;
+        case SC_RESTORE:
+            showNormal();
+            setFixedSize(HorizontalPixels(m_template.cx, m_units), VerticalPixels(m_template.cy, m_units));
+            break;
+        default:
+            break;
+    }
+}
+
+// Both icons are the one application icon, which holds the 32 and the 16
+// pixel images.
+void QtDialog::SetIcon(bool big, int iconId) {
+    (big ? m_bigIcon : m_smallIcon) = iconId;
+    if (iconId == res::IDR_MAINFRAME) setWindowIcon(AppIcon());
+}
+
+bool QtDialog::IsIconic() const { return isMinimized(); }
+
+Size QtDialog::ClientSize() const { return Size{width(), height()}; }
+
+Size QtDialog::IconSize() const { return Size{kIconPixels, kIconPixels}; }
+
+void QtDialog::DrawIcon(int x, int y, int iconId) {
+    if (m_painter != nullptr && iconId == res::IDR_MAINFRAME) m_painter->drawPixmap(x, y, AppIconPixmap(kIconPixels));
+}
+
+void QtDialog::EndDialog(int code) {
+    if (m_ended) return;
+    m_ended = true;
+    m_endCode = code;
+    done(code);
+}
+
+void QtDialog::FocusFirstTabStop() {
+    std::size_t index = 0;
+    for (const res::ControlTemplate& control : m_template) {
+        QWidget* widget = m_controls[index++];
+        if (Has(control.style, res::kTabStop) && !widget->isHidden()) {
+            widget->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}
+
+void QtDialog::NameControls() {
+    for (const res::ControlTemplate& control : m_template) {
+        const res::AccessibleName* entry = res::FindAccessibleName(m_template.id, control.id);
+        if (entry != nullptr) Existing(control.id).setAccessibleName(QString::fromUtf8(entry->name));
+        if (entry != nullptr && entry->labelId != res::kNoId) NameByLabel(entry->labelId);
+    }
+}
+
+// Controls named by a label take its text, without the blanks around it;
+// while the label is blank, their own name.
+void QtDialog::NameByLabel(int labelId) {
+    for (const res::ControlTemplate& control : m_template) {
+        const res::AccessibleName* entry = res::FindAccessibleName(m_template.id, control.id);
+        if (entry == nullptr || entry->labelId != labelId) continue;
+        std::string label;
+        GetControlText(labelId, label);
+        const QString text = QString::fromUtf8(label.c_str()).trimmed();
+        Existing(control.id)
+            .setAccessibleName(text.isEmpty() ? QString::fromUtf8(entry->name)
+                                              : text + QString::fromUtf8(entry->labelSuffix));
+    }
+}
+
+void QtDialog::Send(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
+    m_sink.HandleMessage(message, wParam, lParam);
+}
+
+void QtDialog::SendCommand(int id, unsigned notification) {
+    Send(WM_COMMAND, MakeWParam(static_cast<unsigned>(id), notification), 0);
+}
+
+// Enter is the OK command: the focused push button's, else the default
+// button's, else IDOK. Esc is always the cancel command.
+void QtDialog::keyPressEvent(QKeyEvent* event) {
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (modifiers == Qt::NoModifier) {
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+            int id = IDOK;
+            for (const res::ControlTemplate& control : m_template) {
+                if (Has(control.style, res::kDefaultButton)) id = control.id;
+            }
+            if (auto* button = qobject_cast<QPushButton*>(focusWidget())) {
+                std::size_t index = 0;
+                for (const res::ControlTemplate& control : m_template) {
+                    if (m_controls[index++] == button) id = control.id;
+                }
+            }
+            SendCommand(id, BN_CLICKED);
+            return;
+        }
+        if (event->key() == Qt::Key_Escape) {
+            SendCommand(IDCANCEL, BN_CLICKED);
+            return;
+        }
+    }
+    QWidget::keyPressEvent(event);
+}
+
+// The close box: the dialog decides, and it closes only by ending its run.
+void QtDialog::closeEvent(QCloseEvent* event) {
+    if (!m_ended) Send(WM_CLOSE, 0, 0);
+    event->setAccepted(m_ended);
+}
+
+void QtDialog::reject() { SendCommand(IDCANCEL, BN_CLICKED); }
+
+void QtDialog::contextMenuEvent(QContextMenuEvent* event) {
+    QWidget* child = childAt(event->pos());
+    const bool emptyArea = child == nullptr || qobject_cast<QLabel*>(child) != nullptr;
+    if (!emptyArea || !Has(m_template.style, res::kSysMenu)) {
+        event->ignore();
+        return;
+    }
+    PopUpSystemMenu(event->globalPos());
+}
+
+// Painted normally, the dialog has nothing to add; minimised, on a platform
+// that paints minimised windows, the dialog draws its icon on the erased
+// client area through WM_PAINT.
+void QtDialog::paintEvent(QPaintEvent* event) {
+    QDialog::paintEvent(event);
+    QPainter painter(this);
+    if (IsIconic()) painter.fillRect(rect(), palette().window());
+    m_painter = &painter;
+    Send(WM_PAINT, 0, 0);
+    m_painter = nullptr;
+}
+
+}  // namespace ui::qt

@@ -1,0 +1,92 @@
+#pragma once
+
+#include <QDialog>
+#include <QMenu>
+
+#include <vector>
+
+#include "dialog_units.h"
+#include "window.h"
+
+class QPainter;
+
+// One dialog window on Qt Widgets, built from its template: every control
+// at its template position converted from dialog units with the template's
+// font, in template order (which is also the tab order and the order of the
+// accessibility tree). The user's actions go to the sink; nothing the
+// program does through DialogWindow raises anything.
+namespace ui::qt {
+
+class QtDialog final : public QDialog, public DialogWindow {
+public:
+    QtDialog(const res::DialogTemplate& dialogTemplate, DialogSink& sink, QWidget* parent);
+    ~QtDialog() override;
+
+    const res::DialogTemplate& Template() const override { return m_template; }
+    void ShowControl(int id, bool show) override;
+    bool IsControlVisible(int id) const override;
+    void SetControlText(int id, std::string_view text) override;
+    void GetControlText(int id, std::string& out) const override;
+    void ListReset(int id) override;
+    void ListInsert(int id, int index, std::string_view text) override;
+    int ListCount(int id) const override;
+    int ListGetCurSel(int id) const override;
+    void ListSetCurSel(int id, int index) override;
+    void AppendSystemMenu(unsigned flags, unsigned commandId, std::string_view text) override;
+    void SetIcon(bool big, int iconId) override;
+    bool IsIconic() const override;
+    Size ClientSize() const override;
+    Size IconSize() const override;
+    void DrawIcon(int x, int y, int iconId) override;
+    void SystemCommand(unsigned commandId) override;
+    void EndDialog(int code) override;
+
+    // The control of that id, or nullptr.
+    QWidget* Control(int id) const;
+    // The controls in template order.
+    const std::vector<QWidget*>& Controls() const { return m_controls; }
+    BaseUnits Units() const { return m_units; }
+    QMenu& SystemMenu() { return m_systemMenu; }
+    // Opens the system menu there and sends the command chosen, if any.
+    void PopUpSystemMenu(const QPoint& globalPosition);
+    int BigIcon() const { return m_bigIcon; }
+    int SmallIcon() const { return m_smallIcon; }
+    bool Ended() const { return m_ended; }
+    int EndCode() const { return m_endCode; }
+    // Gives the keyboard focus to the first visible tab stop, as a dialog
+    // opens.
+    void FocusFirstTabStop();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+public:
+    void reject() override;
+
+private:
+    QWidget* CreateControl(const res::ControlTemplate& control);
+    QWidget& Existing(int id) const;
+    const res::ControlTemplate& TemplateOf(int id) const;
+    void BuildSystemMenu();
+    void AddSystemCommand(const QString& text, unsigned commandId);
+    void NameControls();
+    void NameByLabel(int labelId);
+    void Send(unsigned message, std::uintptr_t wParam, std::intptr_t lParam);
+    void SendCommand(int id, unsigned notification);
+
+    const res::DialogTemplate& m_template;
+    DialogSink& m_sink;
+    BaseUnits m_units{};
+    std::vector<QWidget*> m_controls;
+    QMenu m_systemMenu;
+    QPainter* m_painter = nullptr;  // set while a paint is being handled
+    int m_bigIcon = 0;
+    int m_smallIcon = 0;
+    bool m_ended = false;
+    int m_endCode = 0;
+};
+
+}  // namespace ui::qt
