@@ -1,0 +1,21 @@
+#include "qt_fixture.h"
+
+#include <ostream>
+
+#include "vibration_app.h"
+
+namespace halvex_test {
+
+void QtProgramTest::Play() {
+    driver.Run([] {
+        CVibrationApp app;
+        EXPECT_FALSE(app.InitInstance());
+    });
+}
+
+void PrintTo(const Report& report, std::ostream* out) {
+    *out << "{message 0x" << std::hex << report.message << std::dec << ", id " << report.id << ", notification 0x"
+         << std::hex << report.notification << std::dec << "}";
+}
+
+}  // namespace halvex_test

@@ -1,0 +1,87 @@
+#include "ui_actions.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+
+#include <stdexcept>
+
+#include "qt_dialog.h"
+
+namespace halvex_test {
+namespace {
+
+QWidget& Usable(QWidget& top, int id) {
+    QWidget& widget = ControlOf(top, id);
+    if (!widget.isVisible()) throw std::logic_error("control " + std::to_string(id) + " is not visible");
+    return widget;
+}
+
+}  // namespace
+
+ui::qt::QtDialog& Dialog(QWidget& top) {
+    auto* dialog = dynamic_cast<ui::qt::QtDialog*>(&top);
+    if (dialog == nullptr) throw std::logic_error("the window on top is not a dialog");
+    return *dialog;
+}
+
+QWidget& ControlOf(QWidget& top, int id) {
+    QWidget* widget = Dialog(top).Control(id);
+    if (widget == nullptr) throw std::logic_error("no control " + std::to_string(id));
+    return *widget;
+}
+
+void Click(QWidget& top, int buttonId) { QTest::mouseClick(&Usable(top, buttonId), Qt::LeftButton); }
+
+void ChooseItem(QWidget& top, int listId, int row, Qt::KeyboardModifiers modifiers) {
+    auto& list = dynamic_cast<QListWidget&>(Usable(top, listId));
+    if (row < 0 || row >= list.count()) throw std::logic_error("no row " + std::to_string(row));
+    const QRect item = list.visualItemRect(list.item(row));
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, modifiers, item.center());
+}
+
+void Type(QWidget& top, int editId, const QString& text) {
+    QWidget& edit = Usable(top, editId);
+    QTest::mouseClick(&edit, Qt::LeftButton);
+    QTest::keyClick(&edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(&edit, text);
+}
+
+void Key(QWidget& top, Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    QWidget* target = top.focusWidget() != nullptr ? top.focusWidget() : &top;
+    QTest::keyClick(target, key, modifiers);
+}
+
+void RightClick(QWidget& top, const QPoint& at) {
+    QWidget* target = top.childAt(at) != nullptr ? top.childAt(at) : &top;
+    const QPoint local = target->mapFrom(&top, at);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, local, target->mapToGlobal(local));
+    QApplication::sendEvent(target, &event);
+}
+
+std::string Text(QWidget& top, int id) {
+    std::string text;
+    Dialog(top).GetControlText(id, text);
+    return text;
+}
+
+bool Shown(QWidget& top, int id) { return !ControlOf(top, id).isHidden(); }
+
+int Selection(QWidget& top, int listId) { return Dialog(top).ListGetCurSel(listId); }
+
+int FocusedId(QWidget& top) {
+    ui::qt::QtDialog& dialog = Dialog(top);
+    std::size_t index = 0;
+    for (const res::ControlTemplate& control : dialog.Template()) {
+        if (dialog.Controls()[index++] == dialog.focusWidget()) return control.id;
+    }
+    return 0;
+}
+
+std::string Padded(const std::string& number, const std::string& rest) {
+    return std::string(number.size() < 12 ? 12 - number.size() : 0, ' ') + number + rest;
+}
+
+}  // namespace halvex_test
