@@ -1,13 +1,19 @@
 // The backend's contract, on real widgets with a recording sink: the user's
 // actions are reported, exactly once each; the program's changes never.
 #include <functional>
+#include <string>
 
+#include <QAccessible>
+#include <QApplication>
+#include <QStyle>
+#include <QFontInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 
 #include "case_name.h"
 #include "dialog_template.h"
+#include "pure_sine_tables.h"
 #include "qt_fixture.h"
 
 namespace {
@@ -169,5 +175,164 @@ const ContractCase kContractCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Qt, BackendContract, ::testing::ValuesIn(kContractCases), halvex_test::CaseName());
+
+struct TemplateCase {
+    const char* name;
+    int id;
+};
+
+const TemplateCase kTemplates[] = {{"About", 100}, {"MainMenu", 102}, {"PureSine", 129}, {"SineSweep", 130}};
+
+void PrintTo(const TemplateCase& c, std::ostream* out) { *out << c.name; }
+
+class EveryTemplate : public ::testing::TestWithParam<TemplateCase> {
+protected:
+    EveryTemplate() : dialog(*res::FindDialogTemplate(GetParam().id), sink, nullptr) {}
+    // Each control with its template entry, in template order.
+    template <class F>
+    void ForEachControl(F f) {
+        std::size_t index = 0;
+        for (const res::ControlTemplate& control : dialog.Template()) f(control, *dialog.Controls()[index++]);
+    }
+
+    RecordingSink sink;
+    QtDialog dialog;
+};
+
+// Arial is served by Liberation Sans; a missing font would change every
+// width below.
+TEST_P(EveryTemplate, TextsFitTheirControlsInTheTemplateFont) {
+    if (std::string(dialog.Template().fontName) == "Arial") {
+        EXPECT_EQ(QFontInfo(dialog.font()).family().toStdString(), "Liberation Sans");
+    }
+    ForEachControl([](const res::ControlTemplate& control, QWidget& widget) {
+        const QString text = QString::fromUtf8(control.text);
+        if (text.isEmpty()) return;
+        const QFontMetrics metrics(widget.font());
+        int margins = 0;  // a static text may fill its control
+        if (control.kind == res::ControlKind::Button) margins = 8;
+        if (control.kind == res::ControlKind::Frame) margins = 16;
+        EXPECT_LE(metrics.horizontalAdvance(text) + margins, widget.width()) << control.text;
+        if (control.kind == res::ControlKind::Static) {
+            EXPECT_LE(metrics.height(), widget.height()) << control.text;
+        }
+    });
+}
+
+TEST_P(EveryTemplate, NoTwoControlsOverlap) {
+    std::vector<std::pair<int, QRect>> placed;
+    ForEachControl([&placed](const res::ControlTemplate& control, QWidget& widget) {
+        if (control.kind == res::ControlKind::Frame) return;  // frames are around controls
+        for (const auto& [id, rect] : placed) {
+            EXPECT_FALSE(rect.intersects(widget.geometry())) << id << " and " << control.id;
+        }
+        placed.emplace_back(control.id, widget.geometry());
+    });
+}
+
+TEST_P(EveryTemplate, AccessibilityTreeListsTheControlsInTemplateOrder) {
+    QAccessibleInterface* root = QAccessible::queryAccessibleInterface(&dialog);
+    ASSERT_NE(root, nullptr);
+    ASSERT_EQ(root->childCount(), static_cast<int>(dialog.Controls().size()));
+    for (int i = 0; i < root->childCount(); ++i) {
+        EXPECT_EQ(root->child(i)->object(), dialog.Controls()[static_cast<std::size_t>(i)]) << i;
+    }
+}
+
+TEST_P(EveryTemplate, EveryControlTheUserWorksWithHasAName) {
+    ForEachControl([](const res::ControlTemplate& control, QWidget& widget) {
+        if ((control.style & res::kTabStop) == 0) return;
+        EXPECT_FALSE(QAccessible::queryAccessibleInterface(&widget)->text(QAccessible::Name).isEmpty()) << control.id;
+    });
+}
+
+INSTANTIATE_TEST_SUITE_P(Qt, EveryTemplate, ::testing::ValuesIn(kTemplates), halvex_test::CaseName());
+
+std::string NameOf(QtDialog& dialog, int id) {
+    return QAccessible::queryAccessibleInterface(dialog.Control(id))->text(QAccessible::Name).toStdString();
+}
+
+// The result grid by its columns and rows: the pairs a slip would swap.
+TEST(QtAccessibility, PureSineNamesSayWhatEachControlHolds) {
+    RecordingSink sink;
+    QtDialog dialog(*res::FindDialogTemplate(kPureSine), sink, nullptr);
+    const std::pair<int, const char*> names[] = {
+        {1008, "Input amplitude"},
+        {1001, "Amplitude unit"},
+        {1009, "Frequency"},
+        {1007, "Frequency unit"},
+        {1041, "Displacement zero-to-peak, microns"},
+        {1042, "Displacement peak-to-peak, microns"},
+        {1025, "Displacement zero-to-peak, inches or degrees"},
+        {1024, "Displacement peak-to-peak, inches or degrees"},
+        {1039, "Displacement zero-to-peak, micro inches"},
+        {1040, "Displacement peak-to-peak, micro inches"},
+        {1028, "Velocity zero-to-peak, microns per second"},
+        {1034, "Velocity zero-to-peak, mils per second"},
+        {1032, "Acceleration zero-to-peak, inches per second squared"},
+        {1033, "Acceleration zero-to-peak, G"},
+    };
+    for (const auto& [id, name] : names) EXPECT_EQ(NameOf(dialog, id), name) << id;
+}
+
+// The sweep relabels its inputs as the analysis changes; their names follow.
+TEST(QtAccessibility, SweepInputsAreNamedByTheirCurrentLabels) {
+    RecordingSink sink;
+    QtDialog dialog(*res::FindDialogTemplate(130), sink, nullptr);
+    EXPECT_EQ(NameOf(dialog, 1021), "Third input");
+    dialog.SetControlText(1024, "Duration (min) ");
+    EXPECT_EQ(NameOf(dialog, 1021), "Duration (min)");
+    dialog.SetControlText(1023, "Frequency(Hz)");
+    EXPECT_EQ(NameOf(dialog, 1019), "Frequency(Hz)");
+    EXPECT_EQ(NameOf(dialog, 1020), "Frequency(Hz) 2");
+    dialog.SetControlText(1022, " Amplitude Pairs ");
+    EXPECT_EQ(NameOf(dialog, 1017), "Amplitude Pairs");
+    dialog.SetControlText(1023, " ");
+    EXPECT_EQ(NameOf(dialog, 1019), "First input");
+    EXPECT_TRUE(sink.reports.empty());
+}
+
+struct ListCase {
+    const char* name;
+    int templateId;
+    int listId;
+    std::vector<std::string> items;
+};
+
+void PrintTo(const ListCase& c, std::ostream* out) { *out << c.name; }
+
+std::vector<std::string> ItemsOf(const puresine::ItemTable& table) { return {table.begin(), table.end()}; }
+
+class ListItemsFit : public ::testing::TestWithParam<ListCase> {};
+
+// Every item shows whole, beside the scroll bar when there is one.
+TEST_P(ListItemsFit, BesideTheScrollBar) {
+    const ListCase& c = GetParam();
+    ShownDialog w(c.templateId);
+    for (std::size_t i = 0; i < c.items.size(); ++i) {
+        w.dialog.ListInsert(c.listId, static_cast<int>(i), c.items[i]);
+    }
+    QListWidget& list = w.List(c.listId);
+    QApplication::processEvents();  // lays the items out and shows the scroll bar if needed
+    const int textMargin = list.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &list) + 1;
+    for (const std::string& item : c.items) {
+        EXPECT_LE(list.fontMetrics().horizontalAdvance(QString::fromStdString(item)) + 2 * textMargin,
+                  list.viewport()->width())
+            << item;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Qt, ListItemsFit,
+    ::testing::Values(ListCase{"Analyses", kMainMenu, 1000, {"pure sine", "sine sweep"}},
+                      ListCase{"Types", kPureSine, kType, ItemsOf(puresine::kTypeItems)},
+                      ListCase{"Dimensions", kPureSine, 1004, ItemsOf(puresine::kDimensionItems)},
+                      ListCase{"FrequencyUnits", kPureSine, 1007, ItemsOf(puresine::kFrequencyUnitItems)},
+                      ListCase{"DisplacementUnits", kPureSine, kAmplitudeUnit, ItemsOf(puresine::kDisplacementUnits)},
+                      ListCase{"VelocityUnits", kPureSine, kAmplitudeUnit, ItemsOf(puresine::kVelocityUnits)},
+                      ListCase{"AccelerationUnits", kPureSine, kAmplitudeUnit, ItemsOf(puresine::kAccelerationUnits)},
+                      ListCase{"AngularAccelerationUnits", kPureSine, kAmplitudeUnit,
+                               ItemsOf(puresine::kAngularAccelerationUnits)}),
+    halvex_test::CaseName());
 
 }  // namespace

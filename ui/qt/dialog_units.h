@@ -26,4 +26,16 @@ constexpr int MulDiv(int a, int b, int c) {
 constexpr int HorizontalPixels(int dialogUnits, BaseUnits units) { return MulDiv(dialogUnits, units.x, 4); }
 constexpr int VerticalPixels(int dialogUnits, BaseUnits units) { return MulDiv(dialogUnits, units.y, 8); }
 
+struct PixelRect {
+    int x, y, width, height;
+};
+
+// A rectangle is converted by its edges, not by its size, so that controls
+// that touch in dialog units touch in pixels instead of overlapping by one.
+constexpr PixelRect ToPixels(int x, int y, int cx, int cy, BaseUnits units) {
+    const int left = HorizontalPixels(x, units);
+    const int top = VerticalPixels(y, units);
+    return PixelRect{left, top, HorizontalPixels(x + cx, units) - left, VerticalPixels(y + cy, units) - top};
+}
+
 }  // namespace ui::qt

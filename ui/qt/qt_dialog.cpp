@@ -8,7 +8,6 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
-#include <QShortcut>
 
 #include <stdexcept>
 #include <string>
@@ -62,6 +61,7 @@ QtDialog::QtDialog(const res::DialogTemplate& dialogTemplate, DialogSink& sink, 
     QWidget* previousTabStop = nullptr;
     for (const res::ControlTemplate& control : dialogTemplate) {
         QWidget* widget = CreateControl(control);
+        widget->installEventFilter(this);
         m_controls.push_back(widget);
         if (Has(control.style, res::kTabStop)) {
             if (previousTabStop != nullptr) setTabOrder(previousTabStop, widget);
@@ -139,13 +139,12 @@ QWidget* QtDialog::CreateControl(const res::ControlTemplate& control) {
         widget->setFocusPolicy(interactive ? Qt::ClickFocus : Qt::NoFocus);
     }
 
-    const int x = HorizontalPixels(control.x, m_units);
-    const int y = VerticalPixels(control.y, m_units);
+    const PixelRect rect = ToPixels(control.x, control.y, control.cx, control.cy, m_units);
     if (control.kind == res::ControlKind::Icon) {
         // An icon control takes the icon's size, whatever the template says.
-        widget->setGeometry(x, y, kIconPixels, kIconPixels);
+        widget->setGeometry(rect.x, rect.y, kIconPixels, kIconPixels);
     } else {
-        widget->setGeometry(x, y, HorizontalPixels(control.cx, m_units), VerticalPixels(control.cy, m_units));
+        widget->setGeometry(rect.x, rect.y, rect.width, rect.height);
     }
     return widget;
 }
@@ -273,8 +272,28 @@ void QtDialog::BuildSystemMenu() {
             }
         }
     });
-    auto* shortcut = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), this);
-    connect(shortcut, &QShortcut::activated, this, [this] { PopUpSystemMenu(mapToGlobal(QPoint(0, 0))); });
+}
+
+namespace {
+
+bool IsSystemMenuKey(const QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return false;
+    const auto* key = static_cast<const QKeyEvent*>(event);
+    return key->key() == Qt::Key_Space && (key->modifiers() & ~Qt::KeypadModifier) == Qt::AltModifier;
+}
+
+}  // namespace
+
+bool QtDialog::SystemMenuKey(QEvent* event) {
+    if (!IsSystemMenuKey(event) || !Has(m_template.style, res::kSysMenu)) return false;
+    PopUpSystemMenu(mapToGlobal(QPoint(0, 0)));
+    return true;
+}
+
+// Alt+Space opens the system menu wherever the focus is, before a focused
+// button could take the Space as a press.
+bool QtDialog::eventFilter(QObject* watched, QEvent* event) {
+    return SystemMenuKey(event) || QDialog::eventFilter(watched, event);
 }
 
 void QtDialog::AddSystemCommand(const QString& text, unsigned commandId) {
@@ -383,6 +402,7 @@ void QtDialog::SendCommand(int id, unsigned notification) {
 // Enter is the OK command: the focused push button's, else the default
 // button's, else IDOK. Esc is always the cancel command.
 void QtDialog::keyPressEvent(QKeyEvent* event) {
+    if (SystemMenuKey(event)) return;
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
     if (modifiers == Qt::NoModifier) {
         if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {

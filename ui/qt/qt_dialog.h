@@ -58,6 +58,7 @@ public:
     void FocusFirstTabStop();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -72,6 +73,8 @@ private:
     const res::ControlTemplate& TemplateOf(int id) const;
     void BuildSystemMenu();
     void AddSystemCommand(const QString& text, unsigned commandId);
+    // Opens the system menu for Alt+Space; false for any other event.
+    bool SystemMenuKey(QEvent* event);
     void NameControls();
     void NameByLabel(int labelId);
     void Send(unsigned message, std::uintptr_t wParam, std::intptr_t lParam);

@@ -1,0 +1,370 @@
+// The whole program on real widgets, driven by simulated clicks and keys.
+#include <QAccessible>
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include <utility>
+
+#include "app_icon.h"
+#include "icon_position.h"
+#include "qt_fixture.h"
+#include "vibration_app.h"
+
+namespace {
+
+using namespace halvex_test;
+using Texts = std::vector<std::pair<int, std::string>>;
+
+const std::vector<int> kResultEdits = {1018, 1023, 1024, 1025, 1026, 1027, 1028, 1029, 1030, 1031,
+                                       1032, 1033, 1034, 1035, 1036, 1037, 1039, 1040, 1041, 1042};
+
+std::vector<std::string> Items(QWidget& w, int listId) {
+    std::vector<std::string> items;
+    auto& list = dynamic_cast<QListWidget&>(ControlOf(w, listId));
+    for (int row = 0; row < list.count(); ++row) items.push_back(list.item(row)->text().toStdString());
+    return items;
+}
+
+const std::vector<std::string> kAnalyses = {"pure sine", "sine sweep"};
+
+// Shown, with exactly these texts; every other result edit hidden and blank.
+void ExpectResults(QWidget& w, const Texts& expected) {
+    for (int id : kResultEdits) {
+        bool listed = false;
+        for (const auto& [expectedId, text] : expected) {
+            if (expectedId != id) continue;
+            listed = true;
+            EXPECT_TRUE(Shown(w, id)) << id;
+            EXPECT_EQ(Text(w, id), text) << id;
+        }
+        if (!listed) {
+            EXPECT_FALSE(Shown(w, id)) << id;
+            EXPECT_EQ(Text(w, id), " ") << id;
+        }
+    }
+}
+
+using QtMainMenu = QtProgramTest;
+
+TEST_F(QtMainMenu, OpensWithTheFocusOnExitAndEnterThereExits) {
+    driver.On(102, [](QWidget& w) {
+        EXPECT_EQ(w.windowTitle().toStdString(), "Sine Vibration");
+        EXPECT_EQ(Items(w, 1000), kAnalyses);
+        EXPECT_EQ(Selection(w, 1000), -1);
+        EXPECT_EQ(FocusedId(w), ui::IDCANCEL);
+        EXPECT_EQ(Dialog(w).BigIcon(), 128);
+        EXPECT_EQ(Dialog(w).SmallIcon(), 128);
+        const QList<QSize> sizes = w.windowIcon().availableSizes();
+        EXPECT_TRUE(sizes.contains(QSize(32, 32)) && sizes.contains(QSize(16, 16)));
+        Key(w, Qt::Key_Return);
+        EXPECT_TRUE(Dialog(w).Ended());
+        EXPECT_EQ(Dialog(w).EndCode(), ui::IDCANCEL);
+    });
+    Play();
+}
+
+TEST_F(QtMainMenu, EnterOnTheListEndsTheProgramAsOk) {
+    driver.On(102, [](QWidget& w) {
+        Key(w, Qt::Key_Tab);
+        EXPECT_EQ(FocusedId(w), 1000);
+        EXPECT_EQ(Selection(w, 1000), -1);  // the focus alone chooses nothing
+        Key(w, Qt::Key_Return);
+        EXPECT_EQ(Dialog(w).EndCode(), ui::IDOK);
+    });
+    Play();
+}
+
+TEST_F(QtMainMenu, EachChoiceOpensItsDialogAndTheListComesBackUnselected) {
+    const auto refilled = [](QWidget& w) {
+        EXPECT_EQ(Items(w, 1000), kAnalyses);
+        EXPECT_EQ(Selection(w, 1000), -1);
+    };
+    driver.On(102, [](QWidget& w) { ChooseItem(w, 1000, 0); })
+        .On(129, [](QWidget& w) {
+            EXPECT_EQ(w.windowTitle().toStdString(), "Pure Sine Vibration");
+            Key(w, Qt::Key_Escape);
+        })
+        .On(102, refilled)
+        .On(102, [](QWidget& w) { ChooseItem(w, 1000, 0); })
+        .On(129, [](QWidget& w) { w.close(); })  // the close box
+        .On(102, [](QWidget& w) { ChooseItem(w, 1000, 1); })
+        .On(130, [](QWidget& w) {
+            EXPECT_EQ(w.windowTitle().toStdString(), "Sine Sweep Test Parameters");
+            Click(w, ui::IDCANCEL);
+        })
+        .On(102, refilled)
+        .On(102, [](QWidget& w) { Click(w, ui::IDCANCEL); });
+    Play();
+}
+
+TEST_F(QtMainMenu, SystemMenuEndsWithTheAboutItemAndOpensTheAboutBox) {
+    const auto chooseAbout = [](QWidget& m) {
+        const QList<QAction*> actions = static_cast<QMenu&>(m).actions();
+        ASSERT_GE(actions.size(), 2);
+        EXPECT_TRUE(actions[actions.size() - 2]->isSeparator());
+        EXPECT_EQ(actions.back()->text().toStdString(), "&About Halvex...");
+        QTest::keyClick(&m, Qt::Key_A);
+    };
+    // A right click in the empty corner, then Alt+Space; a right click on a
+    // control opens no menu; Close from the menu ends the program.
+    driver.On(102, [](QWidget& w) { RightClick(w, QPoint(w.width() - 4, w.height() - 4)); })
+        .On(kPopupMenu, chooseAbout)
+        .On(100, [](QWidget& w) {
+            EXPECT_EQ(w.windowTitle().toStdString(), "About Halvex");
+            EXPECT_FALSE(static_cast<QLabel*>(Dialog(w).Controls()[0])->pixmap().isNull());
+            Click(w, ui::IDOK);
+        })
+        .On(102, [](QWidget& w) { Key(w, Qt::Key_Space, Qt::AltModifier); })
+        .On(kPopupMenu, chooseAbout)
+        .On(100, [](QWidget& w) { Key(w, Qt::Key_Escape); })
+        .On(102, [](QWidget& w) { RightClick(w, ControlOf(w, 1000).geometry().center()); })
+        .On(102, [](QWidget& w) { Key(w, Qt::Key_Space, Qt::AltModifier); })
+        .On(kPopupMenu, [](QWidget& m) { QTest::keyClick(&m, Qt::Key_C); });
+    Play();
+}
+
+// A platform that paints minimised windows gets the icon centred on the
+// erased client area.
+TEST_F(QtMainMenu, MinimisedItPaintsItsIconCentred) {
+    driver.On(102, [](QWidget& w) {
+        w.setWindowState(Qt::WindowMinimized);
+        ASSERT_TRUE(Dialog(w).IsIconic());
+        QImage painted(w.size(), QImage::Format_ARGB32);
+        painted.fill(Qt::transparent);
+        w.render(&painted, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+        w.setWindowState(Qt::WindowNoState);
+
+        const halvex::Point at = halvex::IconDrawPosition(w.width(), w.height(), 32, 32);
+        const QImage icon = ui::qt::AppIconPixmap(32).toImage();
+        int opaque = 0;
+        for (int y = 0; y < 32; ++y) {
+            for (int x = 0; x < 32; ++x) {
+                if (icon.pixelColor(x, y).alpha() != 255) continue;
+                ++opaque;
+                ASSERT_EQ(painted.pixelColor(at.x + x, at.y + y), icon.pixelColor(x, y)) << x << "," << y;
+            }
+        }
+        EXPECT_GT(opaque, 32 * 32 / 2);
+        EXPECT_EQ(painted.pixelColor(at.x - 1, at.y + 16), w.palette().window().color());
+        Click(w, ui::IDCANCEL);
+    });
+    Play();
+}
+
+using QtPureSine = QtProgramTest;
+
+void OpenPureSine(UiDriver& driver) {
+    driver.On(102, [](QWidget& w) { ChooseItem(w, 1000, 0); });
+}
+
+void BackToTheMenuAndExit(UiDriver& driver) {
+    driver.On(129, [](QWidget& w) { Key(w, Qt::Key_Escape); }).On(102, [](QWidget& w) { Click(w, ui::IDCANCEL); });
+}
+
+TEST_F(QtPureSine, TranslationWorkedExample) {
+    OpenPureSine(driver);
+    driver.On(129, [](QWidget& w) {
+        ChooseItem(w, 1003, 0);  // translation
+        ChooseItem(w, 1004, 0);  // displacement (peak-peak)
+        ChooseItem(w, 1001, 2);  // inches
+        Type(w, 1008, QStringLiteral("1"));
+        Type(w, 1009, QStringLiteral("10"));
+        Click(w, ui::IDOK);
+        ExpectResults(w, {{1018, Padded("25.4", " mm")},
+                          {1023, Padded("12.7", " mm")},
+                          {1024, Padded("1", " inches")},
+                          {1025, Padded("0.5", " inches")},
+                          {1037, Padded("1000", " Mils")},
+                          {1036, Padded("500", " Mils")},
+                          {1040, Padded("1e+06", " micro inch")},
+                          {1039, Padded("5e+05", " micro inch")},
+                          {1042, Padded("2.54e+04", " microns")},
+                          {1041, Padded("1.27e+04", " microns")},
+                          {1026, Padded("0.798", " meters/sec ")},
+                          {1027, Padded("798", " mm/sec ")},
+                          {1028, Padded("7.98e+05", " microns/sec ")},
+                          {1029, Padded("31.42", " inches/sec ")},
+                          {1034, Padded("3.142e+04", " Mils/sec ")},
+                          {1035, Padded("3.142e+07", " micro inches/sec ")},
+                          {1030, Padded("50.14", " meters/sec^2")},
+                          {1031, Padded("5.014e+04", " mm/sec^2")},
+                          {1032, Padded("1974", " inches/sec^2")},
+                          {1033, Padded("5.111", " G")}});
+        for (int id : {1011, 1012, 1013, 1014, 1015}) EXPECT_TRUE(Shown(w, id)) << id;
+    });
+    BackToTheMenuAndExit(driver);
+    Play();
+}
+
+TEST_F(QtPureSine, RotationWorkedExampleWithEnterInTheFrequencyEdit) {
+    OpenPureSine(driver);
+    driver.On(129, [](QWidget& w) {
+        ChooseItem(w, 1003, 1);  // rotation
+        ChooseItem(w, 1004, 0);  // displacement (peak-peak)
+        ChooseItem(w, 1001, 1);  // degrees
+        Type(w, 1008, QStringLiteral("2"));
+        Type(w, 1009, QStringLiteral("5"));
+        ASSERT_EQ(FocusedId(w), 1009);
+        Key(w, Qt::Key_Return);
+        ExpectResults(w, {{1018, Padded("0.03491", " radians")},
+                          {1023, Padded("0.01745", " radians")},
+                          {1024, Padded("2", " degrees")},
+                          {1025, Padded("1", " degrees")},
+                          {1026, Padded("0.5483", " radians/sec ")},
+                          {1027, Padded("31.42", " degrees/sec ")},
+                          {1030, Padded("17.23", " radians/sec^2")},
+                          {1031, Padded("987", " degrees/sec^2")}});
+    });
+    BackToTheMenuAndExit(driver);
+    Play();
+}
+
+// One and a half millimetres zero-to-peak at 10 Hz, worked by hand:
+// v = 0.0015 m x 62.83 rad/s = 0.09425 m/s, a = 0.0015 m x 3948 rad^2/s^2 =
+// 5.922 m/s^2. The comma-locale run proves neither reading nor printing
+// follows the locale.
+TEST_F(QtPureSine, TypedPointIsADecimalPointAndOutputsPrintOne) {
+    OpenPureSine(driver);
+    driver.On(129, [](QWidget& w) {
+        ChooseItem(w, 1003, 0);  // translation
+        ChooseItem(w, 1004, 1);  // displacement (zero-peak)
+        ChooseItem(w, 1001, 4);  // millimeters
+        Type(w, 1008, QStringLiteral("1.5"));
+        Type(w, 1009, QStringLiteral("10"));
+        Click(w, ui::IDOK);
+        EXPECT_EQ(Text(w, 1023), Padded("1.5", " mm"));
+        EXPECT_EQ(Text(w, 1018), Padded("3", " mm"));
+        EXPECT_EQ(Text(w, 1041), Padded("1500", " microns"));
+        EXPECT_EQ(Text(w, 1026), Padded("0.09425", " meters/sec "));
+        EXPECT_EQ(Text(w, 1030), Padded("5.922", " meters/sec^2"));
+        for (int id : kResultEdits) EXPECT_EQ(Text(w, id).find(','), std::string::npos) << id;
+    });
+    BackToTheMenuAndExit(driver);
+    Play();
+}
+
+TEST_F(QtPureSine, CalculateOnOpeningShowsTheFrequencyMessageInAnOkOnlyBox) {
+    const auto answer = [](QWidget& m) {
+        auto& box = static_cast<QMessageBox&>(m);
+        EXPECT_EQ(box.text().toStdString(), "Please enter valid frequency. ");
+        EXPECT_EQ(box.windowTitle().toStdString(), "Halvex");
+        ASSERT_EQ(box.buttons().size(), 1);
+        ASSERT_NE(box.button(QMessageBox::Ok), nullptr);
+        QTest::mouseClick(box.button(QMessageBox::Ok), Qt::LeftButton);
+    };
+    OpenPureSine(driver);
+    driver.On(129, [](QWidget& w) { Click(w, ui::IDOK); })
+        .On(kMessageBox, answer)
+        .On(129, [](QWidget& w) {
+            ExpectResults(w, {});
+            Key(w, Qt::Key_Return);  // Calculate again, from the keyboard
+        })
+        .On(kMessageBox, answer);
+    BackToTheMenuAndExit(driver);
+    Play();
+}
+
+TEST_F(QtPureSine, ReopensInItsOpeningStateAfterACalculation) {
+    OpenPureSine(driver);
+    driver.On(129, [](QWidget& w) {
+        ChooseItem(w, 1003, 0);
+        ChooseItem(w, 1004, 3);  // acceleration (zero-peak)
+        ChooseItem(w, 1001, 6);  // G
+        Type(w, 1008, QStringLiteral("1"));
+        Type(w, 1009, QStringLiteral("100"));
+        Click(w, ui::IDOK);
+        EXPECT_EQ(Text(w, 1033), Padded("1", " G"));
+        w.close();
+    });
+    OpenPureSine(driver);
+    driver.On(129, [](QWidget& w) {
+        for (int id : {1, 2, 1002, 1003}) EXPECT_TRUE(Shown(w, id)) << id;
+        for (int id : {1004, 1005, 1001, 1006, 1008, 1009, 1010, 1007, 1011, 1012, 1013, 1014, 1015}) {
+            EXPECT_FALSE(Shown(w, id)) << id;
+        }
+        EXPECT_EQ(Selection(w, 1003), -1);
+        EXPECT_EQ(Text(w, 1008), "");
+        EXPECT_EQ(Text(w, 1009), "");
+        ExpectResults(w, {});
+        EXPECT_EQ(FocusedId(w), ui::IDOK);
+    });
+    BackToTheMenuAndExit(driver);
+    Play();
+}
+
+// Template order, among the controls shown; Shift+Tab walks it backwards.
+TEST_F(QtPureSine, TabOrderFollowsTheTemplate) {
+    OpenPureSine(driver);
+    driver.On(129, [](QWidget& w) {
+        ChooseItem(w, 1003, 0);
+        ChooseItem(w, 1004, 0);
+        ControlOf(w, ui::IDOK).setFocus();
+        std::vector<int> visited;
+        for (int i = 0; i < 8; ++i) {
+            Key(w, Qt::Key_Tab);
+            visited.push_back(FocusedId(w));
+        }
+        EXPECT_EQ(visited, (std::vector<int>{2, 1001, 1003, 1004, 1007, 1008, 1009, 1}));
+        Key(w, Qt::Key_Backtab, Qt::ShiftModifier);
+        EXPECT_EQ(FocusedId(w), 1009);
+    });
+    BackToTheMenuAndExit(driver);
+    Play();
+}
+
+// A screen reader reads a result by its name and value; the value can be
+// selected and copied but not changed.
+TEST_F(QtPureSine, ResultsAreNamedReadOnlyAndCopyable) {
+    OpenPureSine(driver);
+    driver.On(129, [](QWidget& w) {
+        ChooseItem(w, 1003, 0);
+        ChooseItem(w, 1004, 1);  // displacement (zero-peak)
+        ChooseItem(w, 1001, 4);  // millimeters
+        Type(w, 1008, QStringLiteral("12.7"));
+        Type(w, 1009, QStringLiteral("10"));
+        Click(w, ui::IDOK);
+        QAccessibleInterface* result = QAccessible::queryAccessibleInterface(&ControlOf(w, 1023));
+        ASSERT_NE(result, nullptr);
+        EXPECT_EQ(result->text(QAccessible::Name).toStdString(), "Displacement zero-to-peak, millimetres or radians");
+        EXPECT_EQ(result->text(QAccessible::Value).toStdString(), Padded("12.7", " mm"));
+        EXPECT_TRUE(result->state().readOnly);
+        ControlOf(w, 1023).setFocus();
+        Key(w, Qt::Key_A, Qt::ControlModifier);
+        Key(w, Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), Padded("12.7", " mm"));
+    });
+    BackToTheMenuAndExit(driver);
+    Play();
+}
+
+// The safety net of every test above: a window the next step does not
+// expect is reported at once and closed, with everything under it, instead
+// of leaving the test waiting on it.
+TEST(QtDriver, UnexpectedModalFailsFastAndClosesEverything) {
+    ui::qt::QtBackend backend;
+    ui::SetBackend(&backend);
+    std::vector<std::string> failures;
+    UiDriver driver(backend, [&failures](const std::string& why) { failures.push_back(why); });
+    driver.On(102, [](QWidget& w) { ChooseItem(w, 1000, 0); })
+        .On(129, [](QWidget& w) { Click(w, ui::IDOK); })  // raises a message box
+        .On(129, [](QWidget& /*w*/) { ADD_FAILURE() << "played on a window under a message box"; });
+    QElapsedTimer clock;
+    clock.start();
+    driver.Run([] {
+        CVibrationApp app;
+        app.InitInstance();
+    });
+    ui::SetBackend(nullptr);
+    EXPECT_LT(clock.elapsed(), 5000);
+    ASSERT_EQ(failures.size(), 1u);
+    EXPECT_NE(failures[0].find("message box \"Please enter valid frequency. \""), std::string::npos) << failures[0];
+    EXPECT_TRUE(backend.Running().empty());
+}
+
+}  // namespace
