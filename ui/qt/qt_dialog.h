@@ -56,6 +56,8 @@ public:
     // Gives the keyboard focus to the first visible tab stop, as a dialog
     // opens.
     void FocusFirstTabStop();
+    // Whatever asks the dialog to go away asks it through the cancel command.
+    void reject() override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -63,9 +65,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
-
-public:
-    void reject() override;
 
 private:
     QWidget* CreateControl(const res::ControlTemplate& control);
