@@ -4,10 +4,13 @@
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 #include <utility>
 
@@ -33,7 +36,22 @@ std::vector<std::string> Items(QWidget& w, int listId) {
 
 const std::vector<std::string> kAnalyses = {"pure sine", "sine sweep"};
 
-// Shown, with exactly these texts; every other result edit hidden and blank.
+// Whether the whole text shows in the edit: its width against the edit's
+// contents, less the text margins and the two pixels a side that QLineEdit
+// keeps inside them.
+bool ShowsWhole(QWidget& widget) {
+    auto& edit = dynamic_cast<QLineEdit&>(widget);
+    QStyleOptionFrame option;
+    option.initFrom(&edit);
+    option.lineWidth = edit.hasFrame() ? edit.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &edit) : 0;
+    const QRect contents = edit.style()->subElementRect(QStyle::SE_LineEditContents, &option, &edit);
+    const QMargins margins = edit.textMargins();
+    const int room = contents.width() - margins.left() - margins.right() - 2 * 2;
+    return edit.fontMetrics().horizontalAdvance(edit.text()) <= room;
+}
+
+// Shown, whole, with exactly these texts; every other result edit hidden and
+// blank.
 void ExpectResults(QWidget& w, const Texts& expected) {
     for (int id : kResultEdits) {
         bool listed = false;
@@ -42,6 +60,7 @@ void ExpectResults(QWidget& w, const Texts& expected) {
             listed = true;
             EXPECT_TRUE(Shown(w, id)) << id;
             EXPECT_EQ(Text(w, id), text) << id;
+            EXPECT_TRUE(ShowsWhole(ControlOf(w, id))) << id;
         }
         if (!listed) {
             EXPECT_FALSE(Shown(w, id)) << id;
@@ -340,6 +359,51 @@ TEST_F(QtPureSine, ResultsAreNamedReadOnlyAndCopyable) {
         EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), Padded("12.7", " mm"));
     });
     BackToTheMenuAndExit(driver);
+    Play();
+}
+
+using QtSineSweep = QtProgramTest;
+
+std::string AccessibleName(QWidget& w, int id) {
+    return QAccessible::queryAccessibleInterface(&ControlOf(w, id))->text(QAccessible::Name).toStdString();
+}
+
+// The output guard rests on the backend: the program's own output texts
+// raise nothing it would take for the user's, and one typed key is one
+// change. Worked example: 10 G at 100 Hz.
+TEST_F(QtSineSweep, AmplitudeWorkedExampleThenTypingIntoAnOutputIsRefusedOnce) {
+    const std::vector<int> outputs = {1025, 1029, 1030, 1031};
+    driver.On(102, [](QWidget& w) { ChooseItem(w, 1000, 1); })
+        .On(130, [outputs](QWidget& w) {
+            ChooseItem(w, 1016, 0);  // Amplitude
+            EXPECT_EQ(AccessibleName(w, 1019), "Frequency (Hz)");
+            ChooseItem(w, 1017, 3);  // acceleration given
+            EXPECT_EQ(AccessibleName(w, 1021), "Acceleration (G)");
+            Type(w, 1019, QStringLiteral("100"));
+            Type(w, 1021, QStringLiteral("10"));
+            Click(w, ui::IDOK);
+            EXPECT_EQ(Text(w, 1025), "disp = " + Padded("0.00978", " in zero-to-peak"));
+            EXPECT_EQ(Text(w, 1029), "disp = " + Padded("0.0196", " in peak-to-peak"));
+            EXPECT_EQ(Text(w, 1030), "vel  = " + Padded("6.14", " in/sec"));
+            EXPECT_EQ(Text(w, 1031), "accel= " + Padded("10", " G"));
+            for (int id : outputs) EXPECT_TRUE(ShowsWhole(ControlOf(w, id))) << id;
+            Type(w, 1025, QStringLiteral("9"));  // answered by the message box step
+            for (int id : outputs) EXPECT_FALSE(Shown(w, id)) << id;
+            EXPECT_FALSE(Shown(w, 1011));
+        })
+        .On(kMessageBox,
+            [](QWidget& m) {
+                EXPECT_EQ(static_cast<QMessageBox&>(m).text().toStdString(), " Illegal attempt to modify output. ");
+                Key(m, Qt::Key_Return);
+            })
+        .On(130, [outputs](QWidget& w) {
+            Click(w, ui::IDOK);
+            EXPECT_TRUE(Shown(w, 1025));
+            Type(w, 1019, QStringLiteral("50"));  // an input: results go, silently
+            for (int id : outputs) EXPECT_FALSE(Shown(w, id)) << id;
+            Key(w, Qt::Key_Escape);
+        })
+        .On(102, [](QWidget& w) { Click(w, ui::IDCANCEL); });
     Play();
 }
 

@@ -14,6 +14,7 @@
 #include "case_name.h"
 #include "dialog_template.h"
 #include "pure_sine_tables.h"
+#include "sine_sweep_tables.h"
 #include "qt_fixture.h"
 
 namespace {
@@ -25,6 +26,7 @@ using ui::qt::QtDialog;
 
 constexpr int kPureSine = 129;
 constexpr int kMainMenu = 102;
+constexpr int kSineSweep = 130;
 constexpr int kType = 1003;
 constexpr int kAmplitudeUnit = 1001;
 constexpr int kAmplitude = 1008;
@@ -278,7 +280,7 @@ TEST(QtAccessibility, PureSineNamesSayWhatEachControlHolds) {
 // The sweep relabels its inputs as the analysis changes; their names follow.
 TEST(QtAccessibility, SweepInputsAreNamedByTheirCurrentLabels) {
     RecordingSink sink;
-    QtDialog dialog(*res::FindDialogTemplate(130), sink, nullptr);
+    QtDialog dialog(*res::FindDialogTemplate(kSineSweep), sink, nullptr);
     EXPECT_EQ(NameOf(dialog, 1021), "Third input");
     dialog.SetControlText(1024, "Duration (min) ");
     EXPECT_EQ(NameOf(dialog, 1021), "Duration (min)");
@@ -301,7 +303,7 @@ struct ListCase {
 
 void PrintTo(const ListCase& c, std::ostream* out) { *out << c.name; }
 
-std::vector<std::string> ItemsOf(const puresine::ItemTable& table) { return {table.begin(), table.end()}; }
+std::vector<std::string> ItemsOf(const res::ItemTable& table) { return {table.begin(), table.end()}; }
 
 class ListItemsFit : public ::testing::TestWithParam<ListCase> {};
 
@@ -332,7 +334,11 @@ INSTANTIATE_TEST_SUITE_P(
                       ListCase{"VelocityUnits", kPureSine, kAmplitudeUnit, ItemsOf(puresine::kVelocityUnits)},
                       ListCase{"AccelerationUnits", kPureSine, kAmplitudeUnit, ItemsOf(puresine::kAccelerationUnits)},
                       ListCase{"AngularAccelerationUnits", kPureSine, kAmplitudeUnit,
-                               ItemsOf(puresine::kAngularAccelerationUnits)}),
+                               ItemsOf(puresine::kAngularAccelerationUnits)},
+                      ListCase{"SweepAnalyses", kSineSweep, 1016, ItemsOf(sweep::kAnalysisItems)},
+                      ListCase{"GivenQuantities", kSineSweep, 1017, ItemsOf(sweep::kGivenQuantityItems)},
+                      ListCase{"AmplitudePairs", kSineSweep, 1017, ItemsOf(sweep::kAmplitudePairItems)},
+                      ListCase{"RateTypes", kSineSweep, 1017, ItemsOf(sweep::kRateTypeItems)}),
     halvex_test::CaseName());
 
 }  // namespace

@@ -116,6 +116,18 @@ int main(int argc, char** argv) {
             Save(Framed(w), "about.png");
             Click(w, 1);
         })
+        .On(102, [](QWidget& w) { ChooseItem(w, 1000, 1); })
+        .On(130, [](QWidget& w) {
+            ChooseItem(w, 1016, 0);  // Amplitude
+            ChooseItem(w, 1017, 3);  // acceleration given
+            Type(w, 1019, QStringLiteral("100"));
+            Type(w, 1021, QStringLiteral("10"));
+            Click(w, 1);
+        })
+        .On(130, [](QWidget& w) {
+            Save(Framed(w), "sine-sweep.png");
+            Key(w, Qt::Key_Escape);
+        })
         .On(102, [](QWidget& w) { Click(w, 2); });
     driver.Run([] {
         CVibrationApp app;

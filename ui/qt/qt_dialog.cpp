@@ -82,12 +82,17 @@ QWidget* QtDialog::CreateControl(const res::ControlTemplate& control) {
     switch (control.kind) {
         case res::ControlKind::Edit: {
             auto* edit = new QLineEdit(this);
-            edit->setFrame(Has(control.style, res::kBorder));
+            const bool border = Has(control.style, res::kBorder);
+            edit->setFrame(border);
+            // The templates size their edits for a narrower inner margin than
+            // Qt's; one pixel a side lets the widest results show whole.
+            edit->setTextMargins(-1, 0, -1, 0);
             if (Has(control.style, res::kReadOnly)) {
-                // Selectable and copyable, and shaded as read-only edits are.
+                // Selectable and copyable; shaded as read-only edits are, or,
+                // without a border, a label on whatever lies behind it.
                 edit->setReadOnly(true);
                 QPalette palette = edit->palette();
-                palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+                palette.setColor(QPalette::Base, border ? palette.color(QPalette::Window) : QColor(Qt::transparent));
                 edit->setPalette(palette);
             }
             edit->setText(text);
