@@ -30,6 +30,7 @@ const std::vector<int> kResultEdits = {1018, 1023, 1024, 1025, 1026, 1027, 1028,
 std::vector<std::string> Items(QWidget& w, int listId) {
     std::vector<std::string> items;
     auto& list = dynamic_cast<QListWidget&>(ControlOf(w, listId));
+    items.reserve(static_cast<std::size_t>(list.count()));
     for (int row = 0; row < list.count(); ++row) items.push_back(list.item(row)->text().toStdString());
     return items;
 }

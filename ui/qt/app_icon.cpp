@@ -38,7 +38,10 @@ void PaintAppIcon(QPainter& painter, const QRect& rect) {
     if (side <= 0) return;
     const bool small = side <= 32;
     const double s = side;
-    const QRectF tile(rect.x() + (rect.width() - side) / 2, rect.y() + (rect.height() - side) / 2, side, side);
+    // Centred on whole pixels, so the small sizes stay sharp.
+    const int tileLeft = rect.x() + (rect.width() - side) / 2;
+    const int tileTop = rect.y() + (rect.height() - side) / 2;
+    const QRectF tile(tileLeft, tileTop, side, side);
 
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, !small);

@@ -113,6 +113,8 @@ void ListBox::keyPressEvent(QKeyEvent* event) {
         Flag input(m_inUserInput);
         QListWidget::keyPressEvent(event);
     }
+    // The base handler has moved the selection, or not.
+    // cppcheck-suppress knownConditionTrueFalse
     if (CurSel() != before) m_onUserChoice();
 }
 

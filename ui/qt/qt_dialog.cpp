@@ -429,7 +429,7 @@ void QtDialog::keyPressEvent(QKeyEvent* event) {
             return;
         }
     }
-    QWidget::keyPressEvent(event);
+    QDialog::keyPressEvent(event);
 }
 
 // The close box: the dialog decides, and it closes only by ending its run.
