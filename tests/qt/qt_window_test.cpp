@@ -254,29 +254,6 @@ std::string NameOf(QtDialog& dialog, int id) {
     return QAccessible::queryAccessibleInterface(dialog.Control(id))->text(QAccessible::Name).toStdString();
 }
 
-// The result grid by its columns and rows: the pairs a slip would swap.
-TEST(QtAccessibility, PureSineNamesSayWhatEachControlHolds) {
-    RecordingSink sink;
-    QtDialog dialog(*res::FindDialogTemplate(kPureSine), sink, nullptr);
-    const std::pair<int, const char*> names[] = {
-        {1008, "Input amplitude"},
-        {1001, "Amplitude unit"},
-        {1009, "Frequency"},
-        {1007, "Frequency unit"},
-        {1041, "Displacement zero-to-peak, microns"},
-        {1042, "Displacement peak-to-peak, microns"},
-        {1025, "Displacement zero-to-peak, inches or degrees"},
-        {1024, "Displacement peak-to-peak, inches or degrees"},
-        {1039, "Displacement zero-to-peak, micro inches"},
-        {1040, "Displacement peak-to-peak, micro inches"},
-        {1028, "Velocity zero-to-peak, microns per second"},
-        {1034, "Velocity zero-to-peak, mils per second"},
-        {1032, "Acceleration zero-to-peak, inches per second squared"},
-        {1033, "Acceleration zero-to-peak, G"},
-    };
-    for (const auto& [id, name] : names) EXPECT_EQ(NameOf(dialog, id), name) << id;
-}
-
 // The sweep relabels its inputs as the analysis changes; their names follow.
 TEST(QtAccessibility, SweepInputsAreNamedByTheirCurrentLabels) {
     RecordingSink sink;
