@@ -22,13 +22,27 @@ public:
         PaintAppIcon(*painter, rect);
     }
     QPixmap pixmap(const QSize& size, QIcon::Mode /*mode*/, QIcon::State /*state*/) override {
-        return AppIconPixmap(qMin(size.width(), size.height()));
+        const int side = qMin(size.width(), size.height());
+        // The two window icon sizes are asked for at every window's creation.
+        if (side == 16 || side == 32) {
+            QPixmap& cached = side == 16 ? m_small : m_big;
+            if (cached.isNull()) cached = AppIconPixmap(side);
+            return cached;
+        }
+        return AppIconPixmap(side);
     }
-    QIconEngine* clone() const override { return new SineIconEngine; }
+    QIconEngine* clone() const override { return new SineIconEngine(*this); }
     QString key() const override { return QStringLiteral("halvex-sine"); }
+    // The drawn sizes; any other is painted to scale on demand. Listing only
+    // these keeps the window system from asking for large renderings at
+    // start-up.
     QList<QSize> availableSizes(QIcon::Mode /*mode*/, QIcon::State /*state*/) override {
-        return {QSize(16, 16), QSize(32, 32), QSize(48, 48), QSize(64, 64), QSize(128, 128), QSize(256, 256)};
+        return {QSize(16, 16), QSize(32, 32)};
     }
+
+private:
+    QPixmap m_small;
+    QPixmap m_big;
 };
 
 }  // namespace
