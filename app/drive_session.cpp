@@ -17,11 +17,16 @@ using ui::headless::HeadlessWindow;
 
 const char* KindName(res::ControlKind kind) {
     switch (kind) {
-        case res::ControlKind::Edit: return "edit";
-        case res::ControlKind::List: return "list";
-        case res::ControlKind::Button: return "button";
-        case res::ControlKind::Frame: return "frame";
-        default: return "static";
+        case res::ControlKind::Edit:
+            return "edit";
+        case res::ControlKind::List:
+            return "list";
+        case res::ControlKind::Button:
+            return "button";
+        case res::ControlKind::Frame:
+            return "frame";
+        default:
+            return "static";
     }
 }
 

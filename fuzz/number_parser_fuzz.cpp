@@ -1,9 +1,9 @@
 // The number reader against the C library's strtod in the "C" locale.
+#include <locale.h>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <locale.h>
 #include <string>
 
 #include "number_text.h"

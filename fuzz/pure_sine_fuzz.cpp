@@ -1,10 +1,10 @@
 // The pure sine calculation over arbitrary selections and typed texts.
+#include <locale.h>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <locale.h>
 #include <string>
 #include <string_view>
 
@@ -29,8 +29,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view amplitudeText = bar == std::string_view::npos ? std::string_view() : rest.substr(bar + 1);
 
     const double pi = std::atan2(0.0, -1.0);
-    const puresine::PureSineInputs inputs{sel(0), sel(1), sel(2), sel(3), halvex::ParseNumber(frequencyText),
-                                          halvex::ParseNumber(amplitudeText)};
+    const puresine::PureSineInputs inputs{
+        sel(0), sel(1), sel(2), sel(3), halvex::ParseNumber(frequencyText), halvex::ParseNumber(amplitudeText)};
     puresine::PureSineOutcome outcome;
     puresine::CalculatePureSine(inputs, 2.0 * pi, pi, outcome);
     if (outcome.message != nullptr) {
@@ -48,8 +48,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const double value = halvex::ParseNumber(number);
         if (!std::isfinite(value)) std::abort();
         const std::string_view unit = std::string_view(item.text).substr(12);
-        static const char* const kUnits[] = {" mm", " inches", " Mils", " micro inch", " microns", "/sec ", "/sec^2", " G",
-                                             " radians", " degrees"};
+        static const char* const kUnits[] = {" mm",   " inches", " Mils", " micro inch", " microns",
+                                             "/sec ", "/sec^2",  " G",    " radians",    " degrees"};
         bool known = false;
         for (const char* tail : kUnits) known = known || EndsWith(unit, tail);
         if (!known) std::abort();

@@ -1,17 +1,15 @@
 #include "number_text.h"
 
+#include <locale.h>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
-#include <locale.h>
 #include <stdexcept>
 
 namespace halvex {
 namespace {
 
-bool IsSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
+bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 

@@ -15,10 +15,10 @@ namespace {
 
 // The twenty result edits, in the order Calculate clears them.
 constexpr int kResultIds[] = {
-    IDC_DISP_PP_MM,      IDC_DISP_ZP_MM,      IDC_DISP_PP_IN,   IDC_DISP_ZP_IN,   IDC_VEL_M,       IDC_VEL_MM,
-    IDC_VEL_MICRONS,     IDC_VEL_IN,          IDC_ACC_M,        IDC_ACC_MM,       IDC_ACC_IN,      IDC_ACC_G,
-    IDC_VEL_MILS,        IDC_VEL_UIN,         IDC_DISP_ZP_MILS, IDC_DISP_PP_MILS, IDC_DISP_ZP_UIN, IDC_DISP_PP_UIN,
-    IDC_DISP_ZP_MICRONS, IDC_DISP_PP_MICRONS,
+    IDC_DISP_PP_MM,   IDC_DISP_ZP_MM,  IDC_DISP_PP_IN,  IDC_DISP_ZP_IN,      IDC_VEL_M,
+    IDC_VEL_MM,       IDC_VEL_MICRONS, IDC_VEL_IN,      IDC_ACC_M,           IDC_ACC_MM,
+    IDC_ACC_IN,       IDC_ACC_G,       IDC_VEL_MILS,    IDC_VEL_UIN,         IDC_DISP_ZP_MILS,
+    IDC_DISP_PP_MILS, IDC_DISP_ZP_UIN, IDC_DISP_PP_UIN, IDC_DISP_ZP_MICRONS, IDC_DISP_PP_MICRONS,
 };
 
 }  // namespace
@@ -42,26 +42,46 @@ bool CPureSineDlg::OnEvent(unsigned message, std::uintptr_t wParam, std::intptr_
 
 ui::CWnd& CPureSineDlg::Result(int id) {
     switch (id) {
-        case IDC_DISP_PP_MM: return m_dispPeakPeakMillimetres;
-        case IDC_DISP_ZP_MM: return m_dispZeroPeakMillimetres;
-        case IDC_DISP_PP_IN: return m_dispPeakPeakInches;
-        case IDC_DISP_ZP_IN: return m_dispZeroPeakInches;
-        case IDC_VEL_M: return m_velMetres;
-        case IDC_VEL_MM: return m_velMillimetres;
-        case IDC_VEL_MICRONS: return m_velMicrons;
-        case IDC_VEL_IN: return m_velInches;
-        case IDC_ACC_M: return m_accMetres;
-        case IDC_ACC_MM: return m_accMillimetres;
-        case IDC_ACC_IN: return m_accInches;
-        case IDC_ACC_G: return m_accG;
-        case IDC_VEL_MILS: return m_velMils;
-        case IDC_VEL_UIN: return m_velMicroInches;
-        case IDC_DISP_ZP_MILS: return m_dispZeroPeakMils;
-        case IDC_DISP_PP_MILS: return m_dispPeakPeakMils;
-        case IDC_DISP_ZP_UIN: return m_dispZeroPeakMicroInches;
-        case IDC_DISP_PP_UIN: return m_dispPeakPeakMicroInches;
-        case IDC_DISP_ZP_MICRONS: return m_dispZeroPeakMicrons;
-        default: return m_dispPeakPeakMicrons;
+        case IDC_DISP_PP_MM:
+            return m_dispPeakPeakMillimetres;
+        case IDC_DISP_ZP_MM:
+            return m_dispZeroPeakMillimetres;
+        case IDC_DISP_PP_IN:
+            return m_dispPeakPeakInches;
+        case IDC_DISP_ZP_IN:
+            return m_dispZeroPeakInches;
+        case IDC_VEL_M:
+            return m_velMetres;
+        case IDC_VEL_MM:
+            return m_velMillimetres;
+        case IDC_VEL_MICRONS:
+            return m_velMicrons;
+        case IDC_VEL_IN:
+            return m_velInches;
+        case IDC_ACC_M:
+            return m_accMetres;
+        case IDC_ACC_MM:
+            return m_accMillimetres;
+        case IDC_ACC_IN:
+            return m_accInches;
+        case IDC_ACC_G:
+            return m_accG;
+        case IDC_VEL_MILS:
+            return m_velMils;
+        case IDC_VEL_UIN:
+            return m_velMicroInches;
+        case IDC_DISP_ZP_MILS:
+            return m_dispZeroPeakMils;
+        case IDC_DISP_PP_MILS:
+            return m_dispPeakPeakMils;
+        case IDC_DISP_ZP_UIN:
+            return m_dispZeroPeakMicroInches;
+        case IDC_DISP_PP_UIN:
+            return m_dispPeakPeakMicroInches;
+        case IDC_DISP_ZP_MICRONS:
+            return m_dispZeroPeakMicrons;
+        default:
+            return m_dispPeakPeakMicrons;
     }
 }
 
@@ -184,7 +204,7 @@ void CPureSineDlg::OnOK() {
     m_amplitude.GetWindowText(g_scratchText);
     g_amplitudeValue = halvex::ParseNumber(g_scratchText);
 
-    const puresine::PureSineInputs inputs{g_typeSel,         g_dimensionSel,    g_amplitudeUnitSel,
+    const puresine::PureSineInputs inputs{g_typeSel,          g_dimensionSel,   g_amplitudeUnitSel,
                                           g_frequencyUnitSel, g_frequencyValue, g_amplitudeValue};
     g_omega = puresine::AngularFrequency(g_frequencyUnitSel, g_frequencyValue, g_twoPi);
     if (const char* message = puresine::CheckInputs(inputs)) {

@@ -10,8 +10,8 @@ constexpr const char* kFrequencyUnit[] = {"Hz", "radians/sec"};
 constexpr const char* kDisplacement[] = {"micro inches", "Mils", "inches", "microns", "millimeters", "meters"};
 constexpr const char* kVelocity[] = {"micro inches/sec", "Mils/sec",        "inches/sec",
                                      "microns/sec",      "millimeters/sec", "meters/sec"};
-constexpr const char* kAcceleration[] = {"micro inches/sec^2", "Mils/sec^2",        "inches/sec^2", "microns/sec^2",
-                                         "millimeters/sec^2",  "meters/sec^2", "G"};
+constexpr const char* kAcceleration[] = {
+    "micro inches/sec^2", "Mils/sec^2", "inches/sec^2", "microns/sec^2", "millimeters/sec^2", "meters/sec^2", "G"};
 constexpr const char* kAngle[] = {"radians", "degrees"};
 constexpr const char* kAngularVelocity[] = {"radians/sec", "degrees/sec"};
 constexpr const char* kAngularAcceleration[] = {"radians/sec^2", "degrees/sec^2"};

@@ -106,13 +106,13 @@ constexpr DialogTemplate MakeTemplate(int id, const char* caption, int cx, int c
 }
 
 constexpr DialogTemplate kTemplates[] = {
-    MakeTemplate(IDD_ABOUT, "About Halvex", 217, 55, "MS Sans Serif", 8,
-                 kPopup | kCaption | kSysMenu | kModalFrame, kAboutControls),
+    MakeTemplate(IDD_ABOUT, "About Halvex", 217, 55, "MS Sans Serif", 8, kPopup | kCaption | kSysMenu | kModalFrame,
+                 kAboutControls),
     MakeTemplate(IDD_MAIN_MENU, "Sine Vibration", 238, 108, "Arial", 9,
                  kPopup | kVisible | kCaption | kSysMenu | kMinimizeBox | kMaximizeBox | kModalFrame | kAppWindow,
                  kMainMenuControls),
-    MakeTemplate(IDD_PURE_SINE, "Pure Sine Vibration", 445, 349, "Arial", 9,
-                 kPopup | kCaption | kSysMenu | kModalFrame, kPureSineControls),
+    MakeTemplate(IDD_PURE_SINE, "Pure Sine Vibration", 445, 349, "Arial", 9, kPopup | kCaption | kSysMenu | kModalFrame,
+                 kPureSineControls),
     MakeTemplate(IDD_SINE_SWEEP, "Sine Sweep Test Parameters", 385, 277, "Arial", 9,
                  kPopup | kCaption | kSysMenu | kModalFrame, kSineSweepControls),
 };

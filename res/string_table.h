@@ -13,8 +13,8 @@ std::string_view LoadResourceString(int id);
 struct VersionRecord {
     unsigned fileVersion[4];
     unsigned productVersion[4];
-    unsigned language;   // 0x0409
-    unsigned codePage;   // 1200
+    unsigned language;  // 0x0409
+    unsigned codePage;  // 1200
     const char* companyName;
     const char* fileDescription;
     const char* fileVersionText;

@@ -44,10 +44,14 @@ bool CSineSweepDlg::OnEvent(unsigned message, std::uintptr_t wParam, std::intptr
 
 ui::CEdit& CSineSweepDlg::Output(int id) {
     switch (id) {
-        case IDC_OUTPUT1: return m_output1;
-        case IDC_OUTPUT2: return m_output2;
-        case IDC_OUTPUT3: return m_output3;
-        default: return m_output4;
+        case IDC_OUTPUT1:
+            return m_output1;
+        case IDC_OUTPUT2:
+            return m_output2;
+        case IDC_OUTPUT3:
+            return m_output3;
+        default:
+            return m_output4;
     }
 }
 

@@ -10,15 +10,15 @@ const char* Row(const char* const (&items)[N], int index) {
 
 constexpr const char* kAnalysis[] = {"Amplitude", "Crossover Frequency", "Number of Octaves", "Sweep Rate",
                                      "Total Sine Cycles"};
-constexpr const char* kGivenQuantity[] = {"displacement (zero-to-peak)", "displacement (peak-to-peak)",
-                                          "velocity    ", "acceleration    "};
+constexpr const char* kGivenQuantity[] = {"displacement (zero-to-peak)", "displacement (peak-to-peak)", "velocity    ",
+                                          "acceleration    "};
 constexpr const char* kAmplitudePair[] = {"disp (zero-peak) -> velocity ", "disp (zero-peak) -> acceleration ",
                                           "disp (peak-peak) -> velocity ", "disp (peak-peak) -> acceleration ",
                                           "velocity         -> acceleration  "};
 constexpr const char* kRateType[] = {"linear ", "log    "};
 
-constexpr const char* kGivenQuantityLabel[] = {"Disp. (in zero-peak) ", "Disp. (in peak-peak) ",
-                                               "Velocity (in/sec) ", "Acceleration (G) "};
+constexpr const char* kGivenQuantityLabel[] = {"Disp. (in zero-peak) ", "Disp. (in peak-peak) ", "Velocity (in/sec) ",
+                                               "Acceleration (G) "};
 constexpr const char* kPairFirstLabel[] = {"Disp. (in zero-peak) ", "Disp. (in zero-peak) ", "Disp. (in peak-peak) ",
                                            "Disp. (in peak-peak) ", "Velocity (in/sec) "};
 // Without the trailing blank that the amplitude analysis's labels have.

@@ -37,26 +37,16 @@ TEST(PureSineTranslation, OneInchPeakToPeakAtTenHz) {
     EXPECT_NEAR(outcome.motion.acceleration, 50.1376906, 1e-7);
     // Leading blanks right-align each number in twelve characters.
     const std::map<int, std::string> expected = {
-        {1018, "        25.4 mm"},
-        {1023, "        12.7 mm"},
-        {1024, "           1 inches"},
-        {1025, "         0.5 inches"},
-        {1037, "        1000 Mils"},
-        {1036, "         500 Mils"},
-        {1040, "       1e+06 micro inch"},
-        {1039, "       5e+05 micro inch"},
-        {1042, "    2.54e+04 microns"},
-        {1041, "    1.27e+04 microns"},
-        {1026, "       0.798 meters/sec "},
-        {1027, "         798 mm/sec "},
-        {1028, "    7.98e+05 microns/sec "},
-        {1029, "       31.42 inches/sec "},
-        {1034, "   3.142e+04 Mils/sec "},
-        {1035, "   3.142e+07 micro inches/sec "},
-        {1030, "       50.14 meters/sec^2"},
-        {1031, "   5.014e+04 mm/sec^2"},
-        {1032, "        1974 inches/sec^2"},
-        {1033, "       5.111 G"},
+        {1018, "        25.4 mm"},           {1023, "        12.7 mm"},
+        {1024, "           1 inches"},       {1025, "         0.5 inches"},
+        {1037, "        1000 Mils"},         {1036, "         500 Mils"},
+        {1040, "       1e+06 micro inch"},   {1039, "       5e+05 micro inch"},
+        {1042, "    2.54e+04 microns"},      {1041, "    1.27e+04 microns"},
+        {1026, "       0.798 meters/sec "},  {1027, "         798 mm/sec "},
+        {1028, "    7.98e+05 microns/sec "}, {1029, "       31.42 inches/sec "},
+        {1034, "   3.142e+04 Mils/sec "},    {1035, "   3.142e+07 micro inches/sec "},
+        {1030, "       50.14 meters/sec^2"}, {1031, "   5.014e+04 mm/sec^2"},
+        {1032, "        1974 inches/sec^2"}, {1033, "       5.111 G"},
     };
     EXPECT_EQ(Texts(outcome), expected);
     // The order of setting is part of the behaviour: millimetres first, G last.
@@ -122,9 +112,8 @@ TEST(PureSineRotation, TwoDegreesPeakToPeakAtFiveHz) {
     EXPECT_NEAR(outcome.motion.velocity, 0.548311356, 1e-9);
     EXPECT_NEAR(outcome.motion.acceleration, 17.2257093, 1e-7);
     const std::map<int, std::string> expected = {
-        {1018, "     0.03491 radians"},      {1023, "     0.01745 radians"},
-        {1024, "           2 degrees"},      {1025, "           1 degrees"},
-        {1026, "      0.5483 radians/sec "}, {1027, "       31.42 degrees/sec "},
+        {1018, "     0.03491 radians"},       {1023, "     0.01745 radians"},       {1024, "           2 degrees"},
+        {1025, "           1 degrees"},       {1026, "      0.5483 radians/sec "},  {1027, "       31.42 degrees/sec "},
         {1030, "       17.23 radians/sec^2"}, {1031, "         987 degrees/sec^2"},
     };
     EXPECT_EQ(Texts(outcome), expected);
@@ -184,24 +173,23 @@ const double kInf = HUGE_VAL;
 
 INSTANTIATE_TEST_SUITE_P(
     Checks, PureSineCheckTest,
-    ::testing::Values(
-        CheckCase{"BoundsIncluded", 0, 0, 1e-12, 1e100, nullptr},
-        CheckCase{"UpperBoundsIncluded", 0, 0, 1e100, 1e-12, nullptr},
-        CheckCase{"ZeroFrequency", 0, 0, 0.0, 1.0, "Please enter valid frequency. "},
-        CheckCase{"NegativeFrequency", 0, 0, -5.0, 1.0, "Please enter valid frequency. "},
-        CheckCase{"FrequencyBelowWindow", 0, 0, 9.9e-13, 1.0, "Please enter valid frequency. "},
-        CheckCase{"FrequencyAboveWindow", 0, 0, 1.0000000001e100, 1.0, "Please enter valid frequency. "},
-        CheckCase{"FrequencyNaN", 0, 0, kNaN, 1.0, "Please enter valid frequency. "},
-        CheckCase{"FrequencyInfinite", 0, 0, kInf, 1.0, "Please enter valid frequency. "},
-        CheckCase{"BothInvalidFrequencyFirst", 0, 0, 0.0, 0.0, "Please enter valid frequency. "},
-        CheckCase{"ZeroAmplitude", 0, 0, 1.0, 0.0, "Please enter valid amplitude. "},
-        CheckCase{"AmplitudeNaN", 0, 0, 1.0, kNaN, "Please enter valid amplitude. "},
-        CheckCase{"NumbersBeforeUnit", -1, 0, 1.0, 0.0, "Please enter valid amplitude. "},
-        CheckCase{"NoUnit", -1, 0, 1.0, 1.0, "Please select input unit. "},
-        CheckCase{"UnitSevenDoesNotExist", 7, 3, 1.0, 1.0, "Please select input unit. "},
-        CheckCase{"GIsTheLastUnit", 6, 3, 1.0, 1.0, nullptr},
-        CheckCase{"NoDimension", 2, -1, 1.0, 1.0, "Please select input dimension. "},
-        CheckCase{"UnitBeforeDimension", -1, -1, 1.0, 1.0, "Please select input unit. "}),
+    ::testing::Values(CheckCase{"BoundsIncluded", 0, 0, 1e-12, 1e100, nullptr},
+                      CheckCase{"UpperBoundsIncluded", 0, 0, 1e100, 1e-12, nullptr},
+                      CheckCase{"ZeroFrequency", 0, 0, 0.0, 1.0, "Please enter valid frequency. "},
+                      CheckCase{"NegativeFrequency", 0, 0, -5.0, 1.0, "Please enter valid frequency. "},
+                      CheckCase{"FrequencyBelowWindow", 0, 0, 9.9e-13, 1.0, "Please enter valid frequency. "},
+                      CheckCase{"FrequencyAboveWindow", 0, 0, 1.0000000001e100, 1.0, "Please enter valid frequency. "},
+                      CheckCase{"FrequencyNaN", 0, 0, kNaN, 1.0, "Please enter valid frequency. "},
+                      CheckCase{"FrequencyInfinite", 0, 0, kInf, 1.0, "Please enter valid frequency. "},
+                      CheckCase{"BothInvalidFrequencyFirst", 0, 0, 0.0, 0.0, "Please enter valid frequency. "},
+                      CheckCase{"ZeroAmplitude", 0, 0, 1.0, 0.0, "Please enter valid amplitude. "},
+                      CheckCase{"AmplitudeNaN", 0, 0, 1.0, kNaN, "Please enter valid amplitude. "},
+                      CheckCase{"NumbersBeforeUnit", -1, 0, 1.0, 0.0, "Please enter valid amplitude. "},
+                      CheckCase{"NoUnit", -1, 0, 1.0, 1.0, "Please select input unit. "},
+                      CheckCase{"UnitSevenDoesNotExist", 7, 3, 1.0, 1.0, "Please select input unit. "},
+                      CheckCase{"GIsTheLastUnit", 6, 3, 1.0, 1.0, nullptr},
+                      CheckCase{"NoDimension", 2, -1, 1.0, 1.0, "Please select input dimension. "},
+                      CheckCase{"UnitBeforeDimension", -1, -1, 1.0, 1.0, "Please select input unit. "}),
     halvex_test::CaseName());
 
 TEST(PureSineCalculate, FailedCheckProducesNoTexts) {

@@ -227,8 +227,9 @@ TEST(PureSineDialog, FailedChecksShowOneMessageAndNoResults) {
         ExpectTranslationResults(w);  // 1e-12 micro inches is accepted
     }));
     RunDialog();
-    EXPECT_EQ(run.messages, (std::vector<std::string>{"Please enter valid frequency. ", "Please enter valid frequency. ",
-                                                      "Please enter valid amplitude. "}));
+    EXPECT_EQ(run.messages,
+              (std::vector<std::string>{"Please enter valid frequency. ", "Please enter valid frequency. ",
+                                        "Please enter valid amplitude. "}));
 }
 
 TEST(PureSineDialog, RotationAfterTranslationShowsOnlyTheEightRotationEdits) {

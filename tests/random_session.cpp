@@ -49,12 +49,9 @@ std::string CheckPureSine(const HeadlessWindow& w, bool calculated, bool changed
             return "output frame control " + std::to_string(id) + " visibility disagrees with the results";
         }
     }
-    const puresine::PureSineInputs inputs{Control(w, 1003).selected,
-                                          Control(w, 1004).selected,
-                                          Control(w, 1001).selected,
-                                          Control(w, 1007).selected,
-                                          halvex::ParseNumber(Text(w, 1009)),
-                                          halvex::ParseNumber(Text(w, 1008))};
+    const puresine::PureSineInputs inputs{Control(w, 1003).selected,          Control(w, 1004).selected,
+                                          Control(w, 1001).selected,          Control(w, 1007).selected,
+                                          halvex::ParseNumber(Text(w, 1009)), halvex::ParseNumber(Text(w, 1008))};
     puresine::PureSineOutcome fresh;
     puresine::CalculatePureSine(inputs, g_twoPi, g_pi, fresh);
     if (!shown.empty()) {
@@ -64,8 +61,8 @@ std::string CheckPureSine(const HeadlessWindow& w, bool calculated, bool changed
         for (const puresine::OutputText& item : fresh.texts) {
             expected.insert(item.id);
             if (Text(w, item.id) != item.text) {
-                return "result " + std::to_string(item.id) + " is \"" + Text(w, item.id) + "\", a fresh calculation gives \"" +
-                       item.text + "\"";
+                return "result " + std::to_string(item.id) + " is \"" + Text(w, item.id) +
+                       "\", a fresh calculation gives \"" + item.text + "\"";
             }
         }
         if (expected != shown) return "the shown result edits are not those of the calculation";
@@ -81,9 +78,9 @@ std::string CheckPureSine(const HeadlessWindow& w, bool calculated, bool changed
             !Same(g_omega, fresh.omega)) {
             return "process-wide numbers differ from the edits";
         }
-        const PureSineGlobals expected = shown.empty() ? before
-                                                       : PureSineGlobals{fresh.motion.zeroPeak, fresh.motion.velocity,
-                                                                         fresh.motion.acceleration};
+        const PureSineGlobals expected =
+            shown.empty() ? before
+                          : PureSineGlobals{fresh.motion.zeroPeak, fresh.motion.velocity, fresh.motion.acceleration};
         if (!Same(g_zeroPeak, expected.zeroPeak) || !Same(g_velocity, expected.velocity) ||
             !Same(g_acceleration, expected.acceleration)) {
             return "process-wide results are not those of the last calculation that passed";
@@ -106,12 +103,18 @@ std::optional<sweep::SweepOutcome> FreshSweep(const HeadlessWindow& w) {
     const double x2 = halvex::ParseNumber(Text(w, 1020));
     const double x3 = halvex::ParseNumber(Text(w, 1021));
     switch (analysis) {
-        case 0: return sweep::CalculateAmplitude(x1, x3, input);
-        case 1: return sweep::CalculateCrossoverFrequency(x1, x3, input);
-        case 2: return sweep::CalculateNumberOfOctaves(x1, x2);
-        case 3: return sweep::CalculateSweepRate(x1, x2, x3, input);
-        case 4: return sweep::CalculateTotalSineCycles(x1, x2, x3, input);
-        default: return std::nullopt;
+        case 0:
+            return sweep::CalculateAmplitude(x1, x3, input);
+        case 1:
+            return sweep::CalculateCrossoverFrequency(x1, x3, input);
+        case 2:
+            return sweep::CalculateNumberOfOctaves(x1, x2);
+        case 3:
+            return sweep::CalculateSweepRate(x1, x2, x3, input);
+        case 4:
+            return sweep::CalculateTotalSineCycles(x1, x2, x3, input);
+        default:
+            return std::nullopt;
     }
 }
 
@@ -150,7 +153,8 @@ std::string CheckSweep(const HeadlessWindow& w, bool calculated, bool typedIntoO
         if (analysisChosen && shown.empty() != (newMessages == 1)) {
             return "Calculate gave neither results nor exactly one message";
         }
-        if (!analysisChosen && (newMessages != 0 || !shown.empty())) return "Calculate without an analysis did something";
+        if (!analysisChosen && (newMessages != 0 || !shown.empty()))
+            return "Calculate without an analysis did something";
     } else if (typedIntoOutput) {
         const std::size_t expected = guardBefore == kGuardArmed ? 1 : 0;
         if (newMessages != expected) return "an output change gave " + std::to_string(newMessages) + " messages";
@@ -194,10 +198,10 @@ void CheckedSession::Step(const std::string& line, HeadlessWindow& top) {
     // Whether the line will be accepted as a change of an input: a select on
     // a visible list, or typing into a visible edit that is not read-only.
     const bool isSelect = line.rfind("select ", 0) == 0;
-    const bool changedInput = control != nullptr && control->visible &&
-                              (isSelect ? control->kind == res::ControlKind::List
-                                        : control->kind == res::ControlKind::Edit &&
-                                              (control->style & res::kReadOnly) == 0);
+    const bool changedInput =
+        control != nullptr && control->visible &&
+        (isSelect ? control->kind == res::ControlKind::List
+                  : control->kind == res::ControlKind::Edit && (control->style & res::kReadOnly) == 0);
     const PureSineGlobals before = SnapshotPureSine();
     const int guardBefore = g_sweepOutputGuard;
     const bool typedIntoOutput = changedInput && !isSelect && dialog == 130 &&
@@ -234,11 +238,40 @@ bool RandomSession::Next(ui::headless::HeadlessBackend& /*backend*/, HeadlessWin
 }
 
 std::string RandomSession::RandomText() {
-    static const char* const kFixed[] = {
-        "",      " ",      "   ",     "0",     "-1",    "1e-12",  "1e100",  "9.9e-13", "1.0000001e100", "1e999",
-        "-1e999", "abc",   "inf",     "nan",   "0x10",  "1,5",    "10abc",  "1e3",     "2.5E-2",        "+7",
-        ".5",    "5.",     ".",       "-",     "e5",    "1e",     "µm 12",  "\xD9\xA1\xD9\xA2", "\xEF\xBC\x91", "\xFF\xFE",
-        "  42",  "1e-300", "1e308",   "3e-9"};
+    static const char* const kFixed[] = {"",
+                                         " ",
+                                         "   ",
+                                         "0",
+                                         "-1",
+                                         "1e-12",
+                                         "1e100",
+                                         "9.9e-13",
+                                         "1.0000001e100",
+                                         "1e999",
+                                         "-1e999",
+                                         "abc",
+                                         "inf",
+                                         "nan",
+                                         "0x10",
+                                         "1,5",
+                                         "10abc",
+                                         "1e3",
+                                         "2.5E-2",
+                                         "+7",
+                                         ".5",
+                                         "5.",
+                                         ".",
+                                         "-",
+                                         "e5",
+                                         "1e",
+                                         "µm 12",
+                                         "\xD9\xA1\xD9\xA2",
+                                         "\xEF\xBC\x91",
+                                         "\xFF\xFE",
+                                         "  42",
+                                         "1e-300",
+                                         "1e308",
+                                         "3e-9"};
     std::uniform_int_distribution<int> kind(0, 19);
     switch (kind(m_random)) {
         case 0:
@@ -251,9 +284,12 @@ std::string RandomSession::RandomText() {
         case 4: {  // very long texts
             const std::size_t length = 100000;
             switch (std::uniform_int_distribution<int>(0, 2)(m_random)) {
-                case 0: return "1" + std::string(length - 1, '0');
-                case 1: return std::string(length, '9');
-                default: return std::string(length, 'x');
+                case 0:
+                    return "1" + std::string(length - 1, '0');
+                case 1:
+                    return std::string(length, '9');
+                default:
+                    return std::string(length, 'x');
             }
         }
         default: {  // an ordinary number, mostly inside the window
@@ -320,7 +356,8 @@ std::vector<std::string> ShrinkFailingScript(std::vector<std::string> script) {
     for (std::size_t chunk = script.size() / 2; chunk >= 1; chunk /= 2) {
         for (std::size_t start = 0; start + chunk <= script.size();) {
             std::vector<std::string> candidate(script.begin(), script.begin() + static_cast<std::ptrdiff_t>(start));
-            candidate.insert(candidate.end(), script.begin() + static_cast<std::ptrdiff_t>(start + chunk), script.end());
+            candidate.insert(candidate.end(), script.begin() + static_cast<std::ptrdiff_t>(start + chunk),
+                             script.end());
             if (!ReplaySession(candidate).Run().empty()) {
                 script = std::move(candidate);
             } else {

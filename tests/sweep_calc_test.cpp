@@ -31,11 +31,16 @@ struct SweepCase {
 
 SweepOutcome Calculate(const SweepCase& c) {
     switch (c.analysis) {
-        case SweepAnalysis::Amplitude: return CalculateAmplitude(c.x1, c.x3, c.sel);
-        case SweepAnalysis::CrossoverFrequency: return CalculateCrossoverFrequency(c.x1, c.x3, c.sel);
-        case SweepAnalysis::NumberOfOctaves: return CalculateNumberOfOctaves(c.x1, c.x2);
-        case SweepAnalysis::SweepRate: return CalculateSweepRate(c.x1, c.x2, c.x3, c.sel);
-        default: return CalculateTotalSineCycles(c.x1, c.x2, c.x3, c.sel);
+        case SweepAnalysis::Amplitude:
+            return CalculateAmplitude(c.x1, c.x3, c.sel);
+        case SweepAnalysis::CrossoverFrequency:
+            return CalculateCrossoverFrequency(c.x1, c.x3, c.sel);
+        case SweepAnalysis::NumberOfOctaves:
+            return CalculateNumberOfOctaves(c.x1, c.x2);
+        case SweepAnalysis::SweepRate:
+            return CalculateSweepRate(c.x1, c.x2, c.x3, c.sel);
+        default:
+            return CalculateTotalSineCycles(c.x1, c.x2, c.x3, c.sel);
     }
 }
 
@@ -78,25 +83,24 @@ Texts WithOctaves(const char* octaves, int id, const char* text) {
 
 INSTANTIATE_TEST_SUITE_P(
     Amplitude, SweepCalcTest,
-    ::testing::Values(
-        SweepCase{"TenGAtHundredHz", kAmp, 3, 100, 0, 10, nullptr,
-                  Amplitude("     0.00978", "      0.0196", "        6.14", "          10")},
-        SweepCase{"TwoInchesPeakPeakAtFiftyHz", kAmp, 1, 50, 0, 2, nullptr,
-                  Amplitude("           1", "           2", "         314", "         256")},
-        SweepCase{"ZeroPeakShownAsTyped", kAmp, 0, 100, 0, 0.01, nullptr,
-                  Amplitude("        0.01", "        0.02", "        6.28", "        10.2")},
-        SweepCase{"VelocityShownAsTyped", kAmp, 2, 10, 0, 1, nullptr,
-                  Amplitude("      0.0159", "      0.0318", "           1", "       0.163")},
-        SweepCase{"OneGAtTwoThousandHzInExponentForm", kAmp, 3, 2000, 0, 1, nullptr,
-                  Amplitude("    2.44e-06", "    4.89e-06", "      0.0307", "           1")},
-        SweepCase{"OverflowWritesInfAndNan", kAmp, 0, 1e200, 0, 1, nullptr,
-                  Amplitude("           1", "         nan", "         inf", "         inf")},
-        SweepCase{"NoQuantityLeavesAccelerationZero", kAmp, -1, 100, 0, 5, nullptr,
-                  Amplitude("           0", "           0", "           0", "           0")},
-        SweepCase{"ZeroFrequency", kAmp, 3, 0, 0, 10, kInput, {}},
-        SweepCase{"NegativeFrequency", kAmp, 3, -100, 0, 10, kInput, {}},
-        SweepCase{"ZeroAmplitude", kAmp, 3, 100, 0, 0, kInput, {}},
-        SweepCase{"NegativeAmplitude", kAmp, 0, 100, 0, -1, kInput, {}}),
+    ::testing::Values(SweepCase{"TenGAtHundredHz", kAmp, 3, 100, 0, 10, nullptr,
+                                Amplitude("     0.00978", "      0.0196", "        6.14", "          10")},
+                      SweepCase{"TwoInchesPeakPeakAtFiftyHz", kAmp, 1, 50, 0, 2, nullptr,
+                                Amplitude("           1", "           2", "         314", "         256")},
+                      SweepCase{"ZeroPeakShownAsTyped", kAmp, 0, 100, 0, 0.01, nullptr,
+                                Amplitude("        0.01", "        0.02", "        6.28", "        10.2")},
+                      SweepCase{"VelocityShownAsTyped", kAmp, 2, 10, 0, 1, nullptr,
+                                Amplitude("      0.0159", "      0.0318", "           1", "       0.163")},
+                      SweepCase{"OneGAtTwoThousandHzInExponentForm", kAmp, 3, 2000, 0, 1, nullptr,
+                                Amplitude("    2.44e-06", "    4.89e-06", "      0.0307", "           1")},
+                      SweepCase{"OverflowWritesInfAndNan", kAmp, 0, 1e200, 0, 1, nullptr,
+                                Amplitude("           1", "         nan", "         inf", "         inf")},
+                      SweepCase{"NoQuantityLeavesAccelerationZero", kAmp, -1, 100, 0, 5, nullptr,
+                                Amplitude("           0", "           0", "           0", "           0")},
+                      SweepCase{"ZeroFrequency", kAmp, 3, 0, 0, 10, kInput, {}},
+                      SweepCase{"NegativeFrequency", kAmp, 3, -100, 0, 10, kInput, {}},
+                      SweepCase{"ZeroAmplitude", kAmp, 3, 100, 0, 0, kInput, {}},
+                      SweepCase{"NegativeAmplitude", kAmp, 0, 100, 0, -1, kInput, {}}),
     halvex_test::CaseName());
 
 INSTANTIATE_TEST_SUITE_P(
@@ -127,47 +131,44 @@ INSTANTIATE_TEST_SUITE_P(
                       SweepCase{"NegativeSecond", kOct, -1, 20, -20, 0, kInput, {}}),
     halvex_test::CaseName());
 
-INSTANTIATE_TEST_SUITE_P(
-    SweepRate, SweepCalcTest,
-    ::testing::Values(
-        SweepCase{"LinearUpward", kRateA, 0, 20, 2000, 10, nullptr,
-                  WithOctaves("        6.64", 1025, "         198  Hz/min")},
-        SweepCase{"LogUpward", kRateA, 1, 20, 2000, 10, nullptr,
-                  WithOctaves("        6.64", 1025, "       0.664  octaves/min")},
-        SweepCase{"LinearDownwardIsNegative", kRateA, 0, 2000, 20, 10, nullptr,
-                  WithOctaves("        6.64", 1025, "        -198  Hz/min")},
-        SweepCase{"LogDownwardUnchanged", kRateA, 1, 2000, 20, 10, nullptr,
-                  WithOctaves("        6.64", 1025, "       0.664  octaves/min")},
-        SweepCase{"OverflowWritesMinusInf", kRateA, 0, 1e308, 1, 1e-10, nullptr,
-                  WithOctaves("    1.02e+03", 1025, "        -inf  Hz/min")},
-        SweepCase{"NoTypeAskedBeforeNumbers", kRateA, -1, 0, 0, 0, kRate, {}},
-        SweepCase{"TypeTwoDoesNotExist", kRateA, 2, 20, 2000, 10, kRate, {}},
-        SweepCase{"ZeroDuration", kRateA, 0, 20, 2000, 0, kInput, {}},
-        SweepCase{"EqualFrequencies", kRateA, 1, 20, 20, 10, kInput, {}},
-        SweepCase{"ZeroSecondFrequency", kRateA, 1, 20, 0, 10, kInput, {}}),
-    halvex_test::CaseName());
+INSTANTIATE_TEST_SUITE_P(SweepRate, SweepCalcTest,
+                         ::testing::Values(SweepCase{"LinearUpward", kRateA, 0, 20, 2000, 10, nullptr,
+                                                     WithOctaves("        6.64", 1025, "         198  Hz/min")},
+                                           SweepCase{"LogUpward", kRateA, 1, 20, 2000, 10, nullptr,
+                                                     WithOctaves("        6.64", 1025, "       0.664  octaves/min")},
+                                           SweepCase{"LinearDownwardIsNegative", kRateA, 0, 2000, 20, 10, nullptr,
+                                                     WithOctaves("        6.64", 1025, "        -198  Hz/min")},
+                                           SweepCase{"LogDownwardUnchanged", kRateA, 1, 2000, 20, 10, nullptr,
+                                                     WithOctaves("        6.64", 1025, "       0.664  octaves/min")},
+                                           SweepCase{"OverflowWritesMinusInf", kRateA, 0, 1e308, 1, 1e-10, nullptr,
+                                                     WithOctaves("    1.02e+03", 1025, "        -inf  Hz/min")},
+                                           SweepCase{"NoTypeAskedBeforeNumbers", kRateA, -1, 0, 0, 0, kRate, {}},
+                                           SweepCase{"TypeTwoDoesNotExist", kRateA, 2, 20, 2000, 10, kRate, {}},
+                                           SweepCase{"ZeroDuration", kRateA, 0, 20, 2000, 0, kInput, {}},
+                                           SweepCase{"EqualFrequencies", kRateA, 1, 20, 20, 10, kInput, {}},
+                                           SweepCase{"ZeroSecondFrequency", kRateA, 1, 20, 0, 10, kInput, {}}),
+                         halvex_test::CaseName());
 
 INSTANTIATE_TEST_SUITE_P(
     TotalSineCycles, SweepCalcTest,
-    ::testing::Values(
-        SweepCase{"LinearUpward", kCycles, 0, 20, 2000, 10, nullptr,
-                  WithOctaves("        6.64", 1025, "       606000 cycles per sweep")},
-        SweepCase{"LogUpward", kCycles, 1, 20, 2000, 10, nullptr,
-                  WithOctaves("        6.64", 1025, "       257971 cycles per sweep")},
-        SweepCase{"LinearOneOctave", kCycles, 0, 10, 20, 1, nullptr,
-                  WithOctaves("           1", 1025, "          900 cycles per sweep")},
-        SweepCase{"LogOneOctave", kCycles, 1, 10, 20, 1, nullptr,
-                  WithOctaves("           1", 1025, "      865.617 cycles per sweep")},
-        SweepCase{"LinearDownwardSame", kCycles, 0, 2000, 20, 10, nullptr,
-                  WithOctaves("        6.64", 1025, "       606000 cycles per sweep")},
-        // Counted from the lower frequency, not from the first box.
-        SweepCase{"LogDownwardSameAsUpward", kCycles, 1, 2000, 20, 10, nullptr,
-                  WithOctaves("        6.64", 1025, "       257971 cycles per sweep")},
-        SweepCase{"OverflowWritesInf", kCycles, 0, 1, 1e308, 1e10, nullptr,
-                  WithOctaves("    1.02e+03", 1025, "          inf cycles per sweep")},
-        SweepCase{"NoTypeAskedBeforeNumbers", kCycles, -1, 0, 0, 0, kRate, {}},
-        SweepCase{"ZeroDuration", kCycles, 1, 20, 2000, 0, kInput, {}},
-        SweepCase{"EqualFrequencies", kCycles, 0, 20, 20, 10, kInput, {}}),
+    ::testing::Values(SweepCase{"LinearUpward", kCycles, 0, 20, 2000, 10, nullptr,
+                                WithOctaves("        6.64", 1025, "       606000 cycles per sweep")},
+                      SweepCase{"LogUpward", kCycles, 1, 20, 2000, 10, nullptr,
+                                WithOctaves("        6.64", 1025, "       257971 cycles per sweep")},
+                      SweepCase{"LinearOneOctave", kCycles, 0, 10, 20, 1, nullptr,
+                                WithOctaves("           1", 1025, "          900 cycles per sweep")},
+                      SweepCase{"LogOneOctave", kCycles, 1, 10, 20, 1, nullptr,
+                                WithOctaves("           1", 1025, "      865.617 cycles per sweep")},
+                      SweepCase{"LinearDownwardSame", kCycles, 0, 2000, 20, 10, nullptr,
+                                WithOctaves("        6.64", 1025, "       606000 cycles per sweep")},
+                      // Counted from the lower frequency, not from the first box.
+                      SweepCase{"LogDownwardSameAsUpward", kCycles, 1, 2000, 20, 10, nullptr,
+                                WithOctaves("        6.64", 1025, "       257971 cycles per sweep")},
+                      SweepCase{"OverflowWritesInf", kCycles, 0, 1, 1e308, 1e10, nullptr,
+                                WithOctaves("    1.02e+03", 1025, "          inf cycles per sweep")},
+                      SweepCase{"NoTypeAskedBeforeNumbers", kCycles, -1, 0, 0, 0, kRate, {}},
+                      SweepCase{"ZeroDuration", kCycles, 1, 20, 2000, 0, kInput, {}},
+                      SweepCase{"EqualFrequencies", kCycles, 0, 20, 20, 10, kInput, {}}),
     halvex_test::CaseName());
 
 TEST(OctavesBetween, SameCountEitherWay) {
@@ -184,10 +185,9 @@ TEST(SweepTables, ItemsAndLabelsKeepTheirBlanks) {
               (Items{"Amplitude", "Crossover Frequency", "Number of Octaves", "Sweep Rate", "Total Sine Cycles"}));
     EXPECT_EQ(items(kGivenQuantityItems), (Items{"displacement (zero-to-peak)", "displacement (peak-to-peak)",
                                                  "velocity    ", "acceleration    "}));
-    EXPECT_EQ(items(kAmplitudePairItems),
-              (Items{"disp (zero-peak) -> velocity ", "disp (zero-peak) -> acceleration ",
-                     "disp (peak-peak) -> velocity ", "disp (peak-peak) -> acceleration ",
-                     "velocity         -> acceleration  "}));
+    EXPECT_EQ(items(kAmplitudePairItems), (Items{"disp (zero-peak) -> velocity ", "disp (zero-peak) -> acceleration ",
+                                                 "disp (peak-peak) -> velocity ", "disp (peak-peak) -> acceleration ",
+                                                 "velocity         -> acceleration  "}));
     EXPECT_EQ(items(kRateTypeItems), (Items{"linear ", "log    "}));
 
     const auto labels = [](const char* (*label)(int), int count) {
@@ -197,8 +197,9 @@ TEST(SweepTables, ItemsAndLabelsKeepTheirBlanks) {
     };
     EXPECT_EQ(labels(GivenQuantityLabel, 4),
               (Items{"Disp. (in zero-peak) ", "Disp. (in peak-peak) ", "Velocity (in/sec) ", "Acceleration (G) "}));
-    EXPECT_EQ(labels(PairFirstLabel, 5), (Items{"Disp. (in zero-peak) ", "Disp. (in zero-peak) ", "Disp. (in peak-peak) ",
-                                                "Disp. (in peak-peak) ", "Velocity (in/sec) "}));
+    EXPECT_EQ(labels(PairFirstLabel, 5),
+              (Items{"Disp. (in zero-peak) ", "Disp. (in zero-peak) ", "Disp. (in peak-peak) ", "Disp. (in peak-peak) ",
+                     "Velocity (in/sec) "}));
     EXPECT_EQ(labels(PairSecondLabel, 5), (Items{"Velocity (in/sec)", "Acceleration (G)", "Velocity (in/sec)",
                                                  "Acceleration (G)", "Acceleration (G)"}));
     for (int outside : {-1, 5}) {

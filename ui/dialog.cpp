@@ -97,7 +97,9 @@ bool CDialog::OnEvent(unsigned /*message*/, std::uintptr_t /*wParam*/, std::intp
     return false;
 }
 
-void CDialog::NotifyEditChanged(int id) { HandleMessage(WM_COMMAND, MakeWParam(static_cast<unsigned>(id), EN_CHANGE), 0); }
+void CDialog::NotifyEditChanged(int id) {
+    HandleMessage(WM_COMMAND, MakeWParam(static_cast<unsigned>(id), EN_CHANGE), 0);
+}
 
 std::intptr_t CDialog::HandleMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
     std::intptr_t result = 0;

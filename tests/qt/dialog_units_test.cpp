@@ -23,10 +23,10 @@ TEST_P(BaseUnitsTest, AverageWidthOfTheAlphabet) {
 }
 
 INSTANTIATE_TEST_SUITE_P(DialogUnits, BaseUnitsTest,
-                         ::testing::Values(BaseCase{"Exact", 312, 6},            // 12 -> 6
-                                           BaseCase{"HalfRoundsUp", 286, 6},     // 11 -> 6
-                                           BaseCase{"BelowTheHalf", 285, 5},     // 10 -> 5
-                                           BaseCase{"WiderFont", 338, 7}),       // 13 -> 7
+                         ::testing::Values(BaseCase{"Exact", 312, 6},         // 12 -> 6
+                                           BaseCase{"HalfRoundsUp", 286, 6},  // 11 -> 6
+                                           BaseCase{"BelowTheHalf", 285, 5},  // 10 -> 5
+                                           BaseCase{"WiderFont", 338, 7}),    // 13 -> 7
                          halvex_test::CaseName());
 
 struct PixelCase {
@@ -48,11 +48,11 @@ TEST_P(PixelsTest, QuarterAndEighthOfTheBaseUnits) {
 }
 
 INSTANTIATE_TEST_SUITE_P(DialogUnits, PixelsTest,
-                         ::testing::Values(PixelCase{"ExitButtonX", 129, {6, 13}, 194, 210},    // 193.5, 209.625
+                         ::testing::Values(PixelCase{"ExitButtonX", 129, {6, 13}, 194, 210},     // 193.5, 209.625
                                            PixelCase{"MainMenuHeight", 108, {6, 13}, 162, 176},  // 162, 175.5
                                            PixelCase{"OneUnit", 1, {5, 13}, 1, 2},               // 1.25, 1.625
                                            PixelCase{"Zero", 0, {6, 13}, 0, 0},
-                                           PixelCase{"Negative", -3, {6, 13}, -5, -5}),          // -4.5, -4.875
+                                           PixelCase{"Negative", -3, {6, 13}, -5, -5}),  // -4.5, -4.875
                          halvex_test::CaseName());
 
 // Two edits that touch in dialog units, 158 + 14 = 172, with a 14-pixel

@@ -106,18 +106,20 @@ TEST_F(QtMainMenu, EachChoiceOpensItsDialogAndTheListComesBackUnselected) {
         EXPECT_EQ(Selection(w, 1000), -1);
     };
     driver.On(102, [](QWidget& w) { ChooseItem(w, 1000, 0); })
-        .On(129, [](QWidget& w) {
-            EXPECT_EQ(w.windowTitle().toStdString(), "Pure Sine Vibration");
-            Key(w, Qt::Key_Escape);
-        })
+        .On(129,
+            [](QWidget& w) {
+                EXPECT_EQ(w.windowTitle().toStdString(), "Pure Sine Vibration");
+                Key(w, Qt::Key_Escape);
+            })
         .On(102, refilled)
         .On(102, [](QWidget& w) { ChooseItem(w, 1000, 0); })
         .On(129, [](QWidget& w) { w.close(); })  // the close box
         .On(102, [](QWidget& w) { ChooseItem(w, 1000, 1); })
-        .On(130, [](QWidget& w) {
-            EXPECT_EQ(w.windowTitle().toStdString(), "Sine Sweep Test Parameters");
-            Click(w, ui::IDCANCEL);
-        })
+        .On(130,
+            [](QWidget& w) {
+                EXPECT_EQ(w.windowTitle().toStdString(), "Sine Sweep Test Parameters");
+                Click(w, ui::IDCANCEL);
+            })
         .On(102, refilled)
         .On(102, [](QWidget& w) { Click(w, ui::IDCANCEL); });
     Play();
@@ -135,11 +137,12 @@ TEST_F(QtMainMenu, SystemMenuEndsWithTheAboutItemAndOpensTheAboutBox) {
     // control opens no menu; Close from the menu ends the program.
     driver.On(102, [](QWidget& w) { RightClick(w, QPoint(w.width() - 4, w.height() - 4)); })
         .On(kPopupMenu, chooseAbout)
-        .On(100, [](QWidget& w) {
-            EXPECT_EQ(w.windowTitle().toStdString(), "About Halvex");
-            EXPECT_FALSE(static_cast<QLabel*>(Dialog(w).Controls()[0])->pixmap().isNull());
-            Click(w, ui::IDOK);
-        })
+        .On(100,
+            [](QWidget& w) {
+                EXPECT_EQ(w.windowTitle().toStdString(), "About Halvex");
+                EXPECT_FALSE(static_cast<QLabel*>(Dialog(w).Controls()[0])->pixmap().isNull());
+                Click(w, ui::IDOK);
+            })
         .On(102, [](QWidget& w) { Key(w, Qt::Key_Space, Qt::AltModifier); })
         .On(kPopupMenu, chooseAbout)
         .On(100, [](QWidget& w) { Key(w, Qt::Key_Escape); })
@@ -292,10 +295,11 @@ TEST_F(QtPureSine, CalculateOnOpeningShowsTheFrequencyMessageInAnOkOnlyBox) {
     OpenPureSine(driver);
     driver.On(129, [](QWidget& w) { Click(w, ui::IDOK); })
         .On(kMessageBox, answer)
-        .On(129, [](QWidget& w) {
-            ExpectResults(w, {});
-            Key(w, Qt::Key_Return);  // Calculate again, from the keyboard
-        })
+        .On(129,
+            [](QWidget& w) {
+                ExpectResults(w, {});
+                Key(w, Qt::Key_Return);  // Calculate again, from the keyboard
+            })
         .On(kMessageBox, answer);
     BackToTheMenuAndExit(driver);
     Play();
@@ -361,35 +365,37 @@ std::string AccessibleName(QWidget& w, int id) {
 TEST_F(QtSineSweep, AmplitudeWorkedExampleThenTypingIntoAnOutputIsRefusedOnce) {
     const std::vector<int> outputs = {1025, 1029, 1030, 1031};
     driver.On(102, [](QWidget& w) { ChooseItem(w, 1000, 1); })
-        .On(130, [outputs](QWidget& w) {
-            ChooseItem(w, 1016, 0);  // Amplitude
-            EXPECT_EQ(AccessibleName(w, 1019), "Frequency (Hz)");
-            ChooseItem(w, 1017, 3);  // acceleration given
-            EXPECT_EQ(AccessibleName(w, 1021), "Acceleration (G)");
-            Type(w, 1019, QStringLiteral("100"));
-            Type(w, 1021, QStringLiteral("10"));
-            Click(w, ui::IDOK);
-            EXPECT_EQ(Text(w, 1025), "disp = " + Padded("0.00978", " in zero-to-peak"));
-            EXPECT_EQ(Text(w, 1029), "disp = " + Padded("0.0196", " in peak-to-peak"));
-            EXPECT_EQ(Text(w, 1030), "vel  = " + Padded("6.14", " in/sec"));
-            EXPECT_EQ(Text(w, 1031), "accel= " + Padded("10", " G"));
-            for (int id : outputs) EXPECT_TRUE(ShowsWhole(ControlOf(w, id))) << id;
-            Type(w, 1025, QStringLiteral("9"));  // answered by the message box step
-            for (int id : outputs) EXPECT_FALSE(Shown(w, id)) << id;
-            EXPECT_FALSE(Shown(w, 1011));
-        })
+        .On(130,
+            [outputs](QWidget& w) {
+                ChooseItem(w, 1016, 0);  // Amplitude
+                EXPECT_EQ(AccessibleName(w, 1019), "Frequency (Hz)");
+                ChooseItem(w, 1017, 3);  // acceleration given
+                EXPECT_EQ(AccessibleName(w, 1021), "Acceleration (G)");
+                Type(w, 1019, QStringLiteral("100"));
+                Type(w, 1021, QStringLiteral("10"));
+                Click(w, ui::IDOK);
+                EXPECT_EQ(Text(w, 1025), "disp = " + Padded("0.00978", " in zero-to-peak"));
+                EXPECT_EQ(Text(w, 1029), "disp = " + Padded("0.0196", " in peak-to-peak"));
+                EXPECT_EQ(Text(w, 1030), "vel  = " + Padded("6.14", " in/sec"));
+                EXPECT_EQ(Text(w, 1031), "accel= " + Padded("10", " G"));
+                for (int id : outputs) EXPECT_TRUE(ShowsWhole(ControlOf(w, id))) << id;
+                Type(w, 1025, QStringLiteral("9"));  // answered by the message box step
+                for (int id : outputs) EXPECT_FALSE(Shown(w, id)) << id;
+                EXPECT_FALSE(Shown(w, 1011));
+            })
         .On(kMessageBox,
             [](QWidget& m) {
                 EXPECT_EQ(static_cast<QMessageBox&>(m).text().toStdString(), " Illegal attempt to modify output. ");
                 Key(m, Qt::Key_Return);
             })
-        .On(130, [outputs](QWidget& w) {
-            Click(w, ui::IDOK);
-            EXPECT_TRUE(Shown(w, 1025));
-            Type(w, 1019, QStringLiteral("50"));  // an input: results go, silently
-            for (int id : outputs) EXPECT_FALSE(Shown(w, id)) << id;
-            Key(w, Qt::Key_Escape);
-        })
+        .On(130,
+            [outputs](QWidget& w) {
+                Click(w, ui::IDOK);
+                EXPECT_TRUE(Shown(w, 1025));
+                Type(w, 1019, QStringLiteral("50"));  // an input: results go, silently
+                for (int id : outputs) EXPECT_FALSE(Shown(w, id)) << id;
+                Key(w, Qt::Key_Escape);
+            })
         .On(102, [](QWidget& w) { Click(w, ui::IDCANCEL); });
     Play();
 }

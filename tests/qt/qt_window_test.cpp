@@ -5,17 +5,17 @@
 
 #include <QAccessible>
 #include <QApplication>
-#include <QStyle>
 #include <QFontInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStyle>
 
 #include "case_name.h"
 #include "dialog_template.h"
 #include "pure_sine_tables.h"
-#include "sine_sweep_tables.h"
 #include "qt_fixture.h"
+#include "sine_sweep_tables.h"
 
 namespace {
 
@@ -74,7 +74,8 @@ TEST_P(BackendContract, ReportsTheUsersActionsOnly) {
 }
 
 const ContractCase kContractCases[] = {
-    {"ProgramChangesRaiseNothing", kPureSine,
+    {"ProgramChangesRaiseNothing",
+     kPureSine,
      [](ShownDialog& w) {
          w.dialog.ListSetCurSel(kType, 1);
          w.dialog.ListSetCurSel(kType, -1);
@@ -85,43 +86,58 @@ const ContractCase kContractCases[] = {
          w.dialog.ShowControl(kType, false);
          w.dialog.ShowControl(kType, true);
      },
-     {}, -1},
-    {"ClickOnAnItem", kPureSine, [](ShownDialog& w) { halvex_test::ChooseItem(w.dialog, kType, 1); },
-     {Command(kType, ui::LBN_SELCHANGE)}, 1},
-    {"ClickOnTheSelectedItemIsAChoiceAgain", kPureSine,
+     {},
+     -1},
+    {"ClickOnAnItem",
+     kPureSine,
+     [](ShownDialog& w) { halvex_test::ChooseItem(w.dialog, kType, 1); },
+     {Command(kType, ui::LBN_SELCHANGE)},
+     1},
+    {"ClickOnTheSelectedItemIsAChoiceAgain",
+     kPureSine,
      [](ShownDialog& w) {
          w.dialog.ListSetCurSel(kType, 1);
          halvex_test::ChooseItem(w.dialog, kType, 1);
      },
-     {Command(kType, ui::LBN_SELCHANGE)}, 1},
-    {"ControlClickCannotClearTheSelection", kPureSine,
+     {Command(kType, ui::LBN_SELCHANGE)},
+     1},
+    {"ControlClickCannotClearTheSelection",
+     kPureSine,
      [](ShownDialog& w) {
          w.dialog.ListSetCurSel(kType, 1);
          halvex_test::ChooseItem(w.dialog, kType, 1, Qt::ControlModifier);
      },
-     {Command(kType, ui::LBN_SELCHANGE)}, 1},
-    {"ClickBesideTheItemsChangesNothing", kPureSine,
+     {Command(kType, ui::LBN_SELCHANGE)},
+     1},
+    {"ClickBesideTheItemsChangesNothing",
+     kPureSine,
      [](ShownDialog& w) {
          w.dialog.ListSetCurSel(kType, 0);
          QWidget* viewport = w.List(kType).viewport();
          QTest::mouseClick(viewport, Qt::LeftButton, {}, QPoint(viewport->width() / 2, viewport->height() - 2));
      },
-     {}, 0},
-    {"ArrowKeyMovesTheSelection", kPureSine,
+     {},
+     0},
+    {"ArrowKeyMovesTheSelection",
+     kPureSine,
      [](ShownDialog& w) {
          w.dialog.ListSetCurSel(kType, 0);
          w.List(kType).setFocus();
          QTest::keyClick(&w.List(kType), Qt::Key_Down);
      },
-     {Command(kType, ui::LBN_SELCHANGE)}, 1},
-    {"ArrowKeyAtTheEndChangesNothing", kPureSine,
+     {Command(kType, ui::LBN_SELCHANGE)},
+     1},
+    {"ArrowKeyAtTheEndChangesNothing",
+     kPureSine,
      [](ShownDialog& w) {
          w.dialog.ListSetCurSel(kType, 0);
          w.List(kType).setFocus();
          QTest::keyClick(&w.List(kType), Qt::Key_Up);
      },
-     {}, 0},
-    {"FocusAloneSelectsNothing", kPureSine,
+     {},
+     0},
+    {"FocusAloneSelectsNothing",
+     kPureSine,
      [](ShownDialog& w) {
          w.dialog.ListInsert(kAmplitudeUnit, 0, "micro inches");
          w.dialog.ListInsert(kAmplitudeUnit, 1, "Mils");
@@ -130,8 +146,10 @@ const ContractCase kContractCases[] = {
          EXPECT_EQ(w.dialog.focusWidget(), &w.Widget(kAmplitudeUnit));
          EXPECT_EQ(w.dialog.ListGetCurSel(kAmplitudeUnit), -1);
      },
-     {}, -1},
-    {"EveryKeyTypedIsOneChange", kPureSine,
+     {},
+     -1},
+    {"EveryKeyTypedIsOneChange",
+     kPureSine,
      [](ShownDialog& w) {
          halvex_test::Type(w.dialog, kAmplitude, QStringLiteral("12"));
          QTest::keyClick(&w.Widget(kAmplitude), Qt::Key_Backspace);
@@ -139,41 +157,57 @@ const ContractCase kContractCases[] = {
      },
      {Command(kAmplitude, ui::EN_CHANGE), Command(kAmplitude, ui::EN_CHANGE), Command(kAmplitude, ui::EN_CHANGE)},
      -1},
-    {"ReadOnlyEditTakesNoTyping", kPureSine,
+    {"ReadOnlyEditTakesNoTyping",
+     kPureSine,
      [](ShownDialog& w) {
          w.dialog.SetControlText(kResult, "  25.4 mm");
          halvex_test::Type(w.dialog, kResult, QStringLiteral("9"));
          EXPECT_EQ(halvex_test::Text(w.dialog, kResult), "  25.4 mm");
      },
-     {}, -1},
-    {"ButtonClick", kPureSine, [](ShownDialog& w) { halvex_test::Click(w.dialog, ui::IDCANCEL); },
-     {Command(ui::IDCANCEL, ui::BN_CLICKED)}, -1},
-    {"EnterInAnEditIsTheDefaultButton", kPureSine,
+     {},
+     -1},
+    {"ButtonClick",
+     kPureSine,
+     [](ShownDialog& w) { halvex_test::Click(w.dialog, ui::IDCANCEL); },
+     {Command(ui::IDCANCEL, ui::BN_CLICKED)},
+     -1},
+    {"EnterInAnEditIsTheDefaultButton",
+     kPureSine,
      [](ShownDialog& w) {
          w.Widget(kAmplitude).setFocus();
          QTest::keyClick(&w.Widget(kAmplitude), Qt::Key_Return);
      },
-     {Command(ui::IDOK, ui::BN_CLICKED)}, -1},
-    {"EnterOnAButtonPressesThatButton", kPureSine,
+     {Command(ui::IDOK, ui::BN_CLICKED)},
+     -1},
+    {"EnterOnAButtonPressesThatButton",
+     kPureSine,
      [](ShownDialog& w) {
          w.Widget(ui::IDCANCEL).setFocus();
          QTest::keyClick(&w.Widget(ui::IDCANCEL), Qt::Key_Enter, Qt::KeypadModifier);
      },
-     {Command(ui::IDCANCEL, ui::BN_CLICKED)}, -1},
-    {"EnterOnAListWithoutDefaultButtonIsOk", kMainMenu,
+     {Command(ui::IDCANCEL, ui::BN_CLICKED)},
+     -1},
+    {"EnterOnAListWithoutDefaultButtonIsOk",
+     kMainMenu,
      [](ShownDialog& w) {
          w.Widget(1000).setFocus();
          QTest::keyClick(&w.Widget(1000), Qt::Key_Return);
      },
-     {Command(ui::IDOK, ui::BN_CLICKED)}, -2},
-    {"EscapeIsCancel", kPureSine, [](ShownDialog& w) { QTest::keyClick(&w.Widget(kType), Qt::Key_Escape); },
-     {Command(ui::IDCANCEL, ui::BN_CLICKED)}, -1},
-    {"CloseBoxAsksTheDialog", kPureSine,
+     {Command(ui::IDOK, ui::BN_CLICKED)},
+     -2},
+    {"EscapeIsCancel",
+     kPureSine,
+     [](ShownDialog& w) { QTest::keyClick(&w.Widget(kType), Qt::Key_Escape); },
+     {Command(ui::IDCANCEL, ui::BN_CLICKED)},
+     -1},
+    {"CloseBoxAsksTheDialog",
+     kPureSine,
      [](ShownDialog& w) {
          w.dialog.close();
          EXPECT_TRUE(w.dialog.isVisible());  // only ending the run closes it
      },
-     {Report{ui::WM_CLOSE, 0, 0}}, -1},
+     {Report{ui::WM_CLOSE, 0, 0}},
+     -1},
 };
 
 INSTANTIATE_TEST_SUITE_P(Qt, BackendContract, ::testing::ValuesIn(kContractCases), halvex_test::CaseName());

@@ -80,54 +80,62 @@ int main(int argc, char** argv) {
     });
     driver.On(102, [](QWidget& w) { Save(Framed(w), "main-menu.png"); })
         .On(102, [](QWidget& w) { ChooseItem(w, 1000, 0); })
-        .On(129, [](QWidget& w) {
-            ChooseItem(w, 1003, 0);
-            ChooseItem(w, 1004, 0);
-            ChooseItem(w, 1001, 2);
-            Type(w, 1008, QStringLiteral("1"));
-            Type(w, 1009, QStringLiteral("10"));
-            Click(w, 1);
-        })
+        .On(129,
+            [](QWidget& w) {
+                ChooseItem(w, 1003, 0);
+                ChooseItem(w, 1004, 0);
+                ChooseItem(w, 1001, 2);
+                Type(w, 1008, QStringLiteral("1"));
+                Type(w, 1009, QStringLiteral("10"));
+                Click(w, 1);
+            })
         .On(129, [](QWidget& w) { Save(Framed(w), "pure-sine-translation.png"); })
-        .On(129, [](QWidget& w) {
-            ChooseItem(w, 1003, 1);
-            ChooseItem(w, 1004, 0);
-            ChooseItem(w, 1001, 1);
-            Type(w, 1008, QStringLiteral("2"));
-            Type(w, 1009, QStringLiteral("5"));
-            Click(w, 1);
-        })
+        .On(129,
+            [](QWidget& w) {
+                ChooseItem(w, 1003, 1);
+                ChooseItem(w, 1004, 0);
+                ChooseItem(w, 1001, 1);
+                Type(w, 1008, QStringLiteral("2"));
+                Type(w, 1009, QStringLiteral("5"));
+                Click(w, 1);
+            })
         .On(129, [](QWidget& w) { Save(Framed(w), "pure-sine-rotation.png"); })
-        .On(129, [](QWidget& w) {
-            Type(w, 1009, QStringLiteral("0"));
-            Click(w, 1);
-        })
-        .On(kMessageBox, [](QWidget& w) {
-            Save(Framed(w), "message-box.png");
-            Key(w, Qt::Key_Return);
-        })
+        .On(129,
+            [](QWidget& w) {
+                Type(w, 1009, QStringLiteral("0"));
+                Click(w, 1);
+            })
+        .On(kMessageBox,
+            [](QWidget& w) {
+                Save(Framed(w), "message-box.png");
+                Key(w, Qt::Key_Return);
+            })
         .On(129, [](QWidget& w) { Key(w, Qt::Key_Escape); })
         .On(102, [](QWidget& w) { RightClick(w, QPoint(w.width() - 8, w.height() - 8)); })
-        .On(kPopupMenu, [](QWidget& w) {
-            Save(w.grab().toImage(), "system-menu.png");
-            QTest::keyClick(&w, Qt::Key_A);
-        })
-        .On(100, [](QWidget& w) {
-            Save(Framed(w), "about.png");
-            Click(w, 1);
-        })
+        .On(kPopupMenu,
+            [](QWidget& w) {
+                Save(w.grab().toImage(), "system-menu.png");
+                QTest::keyClick(&w, Qt::Key_A);
+            })
+        .On(100,
+            [](QWidget& w) {
+                Save(Framed(w), "about.png");
+                Click(w, 1);
+            })
         .On(102, [](QWidget& w) { ChooseItem(w, 1000, 1); })
-        .On(130, [](QWidget& w) {
-            ChooseItem(w, 1016, 0);  // Amplitude
-            ChooseItem(w, 1017, 3);  // acceleration given
-            Type(w, 1019, QStringLiteral("100"));
-            Type(w, 1021, QStringLiteral("10"));
-            Click(w, 1);
-        })
-        .On(130, [](QWidget& w) {
-            Save(Framed(w), "sine-sweep.png");
-            Key(w, Qt::Key_Escape);
-        })
+        .On(130,
+            [](QWidget& w) {
+                ChooseItem(w, 1016, 0);  // Amplitude
+                ChooseItem(w, 1017, 3);  // acceleration given
+                Type(w, 1019, QStringLiteral("100"));
+                Type(w, 1021, QStringLiteral("10"));
+                Click(w, 1);
+            })
+        .On(130,
+            [](QWidget& w) {
+                Save(Framed(w), "sine-sweep.png");
+                Key(w, Qt::Key_Escape);
+            })
         .On(102, [](QWidget& w) { Click(w, 2); });
     driver.Run([] {
         CVibrationApp app;

@@ -87,8 +87,7 @@ void UiDriver::Tick() {
             }
             Abort("still open after the last step: " + Describe(top));
         } else if (KindOf(top) != m_steps.front().expected) {
-            Abort("the next step expects " + std::to_string(m_steps.front().expected) + " but found " +
-                  Describe(top));
+            Abort("the next step expects " + std::to_string(m_steps.front().expected) + " but found " + Describe(top));
         }
     }
     if (m_aborting) {

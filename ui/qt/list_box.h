@@ -24,8 +24,7 @@ public:
     void ProgramSetCurSel(int index);
 
 protected:
-    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
-                                                         const QEvent* event) const override;
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index, const QEvent* event) const override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -36,7 +35,7 @@ private:
     void OnSelectionChanged();
 
     std::function<void()> m_onUserChoice;
-    int m_programDepth = 0;    // inside a change the program makes
+    int m_programDepth = 0;      // inside a change the program makes
     bool m_inUserInput = false;  // inside a mouse or key handler, which reports by itself
     bool m_pressedOnItem = false;
 };

@@ -53,8 +53,9 @@ QtDialog::QtDialog(const res::DialogTemplate& dialogTemplate, DialogSink& sink, 
     setWindowTitle(QString::fromUtf8(dialogTemplate.caption));
     setFont(TemplateFont(dialogTemplate));
     const QFontMetrics metrics(font());
-    m_units = BaseUnitsFor(metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")),
-                           metrics.height());
+    m_units =
+        BaseUnitsFor(metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")),
+                     metrics.height());
 
     // Created in template order, which Qt keeps as the order of the focus
     // chain and of the accessibility tree.
@@ -270,10 +271,17 @@ void QtDialog::BuildSystemMenu() {
     connect(&m_systemMenu, &QMenu::aboutToShow, this, [this] {
         for (QAction* action : m_systemMenu.actions()) {
             switch (action->data().toUInt()) {
-                case SC_RESTORE: action->setEnabled(isMaximized() || isMinimized()); break;
-                case SC_MINIMIZE: action->setEnabled(!isMinimized()); break;
-                case SC_MAXIMIZE: action->setEnabled(!isMaximized()); break;
-                default: break;
+                case SC_RESTORE:
+                    action->setEnabled(isMaximized() || isMinimized());
+                    break;
+                case SC_MINIMIZE:
+                    action->setEnabled(!isMinimized());
+                    break;
+                case SC_MAXIMIZE:
+                    action->setEnabled(!isMaximized());
+                    break;
+                default:
+                    break;
             }
         }
     });
