@@ -36,24 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     double x[3];
     std::memcpy(x, data + 2, sizeof x);
 
-    sweep::SweepOutcome outcome;
-    switch (analysis) {
-        case 0:
-            outcome = sweep::CalculateAmplitude(x[0], x[2], index);
-            break;
-        case 1:
-            outcome = sweep::CalculateCrossoverFrequency(x[0], x[2], index);
-            break;
-        case 2:
-            outcome = sweep::CalculateNumberOfOctaves(x[0], x[1]);
-            break;
-        case 3:
-            outcome = sweep::CalculateSweepRate(x[0], x[1], x[2], index);
-            break;
-        default:
-            outcome = sweep::CalculateTotalSineCycles(x[0], x[1], x[2], index);
-            break;
-    }
+    const sweep::SweepOutcome outcome = *sweep::CalculateAnalysis(analysis, index, x[0], x[1], x[2]);
     if (outcome.message != nullptr) {
         if (!IsMessage(outcome.message) || !outcome.outputs.empty()) std::abort();
         return 0;

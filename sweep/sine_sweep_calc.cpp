@@ -167,4 +167,20 @@ SweepOutcome CalculateTotalSineCycles(double f1, double f2, double duration, int
     return outcome;
 }
 
+std::optional<SweepOutcome> CalculateAnalysis(int analysis, int inputSel, double x1, double x2, double x3) {
+    switch (static_cast<SweepAnalysis>(analysis)) {
+        case SweepAnalysis::Amplitude:
+            return CalculateAmplitude(x1, x3, inputSel);
+        case SweepAnalysis::CrossoverFrequency:
+            return CalculateCrossoverFrequency(x1, x3, inputSel);
+        case SweepAnalysis::NumberOfOctaves:
+            return CalculateNumberOfOctaves(x1, x2);
+        case SweepAnalysis::SweepRate:
+            return CalculateSweepRate(x1, x2, x3, inputSel);
+        case SweepAnalysis::TotalSineCycles:
+            return CalculateTotalSineCycles(x1, x2, x3, inputSel);
+    }
+    return std::nullopt;
+}
+
 }  // namespace sweep

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -52,5 +53,10 @@ SweepOutcome CalculateNumberOfOctaves(double f1, double f2);
 // f1, f2 Hz; duration in minutes.
 SweepOutcome CalculateSweepRate(double f1, double f2, double duration, int rateType);
 SweepOutcome CalculateTotalSineCycles(double f1, double f2, double duration, int rateType);
+
+// The calculation of the analysis at that index of the analysis list, on the
+// three inputs x1, x2, x3 (edits 1019, 1020, 1021) as each analysis reads
+// them; no outcome at all for an index outside 0 to 4 (no analysis chosen).
+std::optional<SweepOutcome> CalculateAnalysis(int analysis, int inputSel, double x1, double x2, double x3);
 
 }  // namespace sweep

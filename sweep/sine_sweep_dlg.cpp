@@ -212,43 +212,30 @@ double CSineSweepDlg::ReadNumber(const ui::CEdit& edit) {
 void CSineSweepDlg::OnOK() {
     g_sweepOutputGuard = kGuardQuiet;
     g_sweepAnalysisSel = m_analysisList.GetCurSel();
-    std::optional<sweep::SweepOutcome> outcome;
     double x1 = 0.0;
     double x2 = 0.0;
     double x3 = 0.0;
     switch (static_cast<SweepAnalysis>(g_sweepAnalysisSel)) {
         case SweepAnalysis::Amplitude:
-            g_sweepInputSel = m_inputList.GetCurSel();
-            x1 = ReadNumber(m_input1);
-            x3 = ReadNumber(m_input3);
-            outcome = sweep::CalculateAmplitude(x1, x3, g_sweepInputSel);
-            break;
         case SweepAnalysis::CrossoverFrequency:
             g_sweepInputSel = m_inputList.GetCurSel();
             x1 = ReadNumber(m_input1);
             x3 = ReadNumber(m_input3);
-            outcome = sweep::CalculateCrossoverFrequency(x1, x3, g_sweepInputSel);
             break;
         case SweepAnalysis::NumberOfOctaves:
             x1 = ReadNumber(m_input1);
             x2 = ReadNumber(m_input2);
-            outcome = sweep::CalculateNumberOfOctaves(x1, x2);
             break;
         case SweepAnalysis::SweepRate:
-            g_sweepInputSel = m_inputList.GetCurSel();
-            x1 = ReadNumber(m_input1);
-            x2 = ReadNumber(m_input2);
-            x3 = ReadNumber(m_input3);
-            outcome = sweep::CalculateSweepRate(x1, x2, x3, g_sweepInputSel);
-            break;
         case SweepAnalysis::TotalSineCycles:
             g_sweepInputSel = m_inputList.GetCurSel();
             x1 = ReadNumber(m_input1);
             x2 = ReadNumber(m_input2);
             x3 = ReadNumber(m_input3);
-            outcome = sweep::CalculateTotalSineCycles(x1, x2, x3, g_sweepInputSel);
             break;
     }
+    const std::optional<sweep::SweepOutcome> outcome =
+        sweep::CalculateAnalysis(g_sweepAnalysisSel, g_sweepInputSel, x1, x2, x3);
     // No analysis selected: nothing happens but the arming.
     if (outcome && outcome->message != nullptr) {
         ui::AfxMessageBox(outcome->message);

@@ -102,20 +102,7 @@ std::optional<sweep::SweepOutcome> FreshSweep(const HeadlessWindow& w) {
     const double x1 = halvex::ParseNumber(Text(w, 1019));
     const double x2 = halvex::ParseNumber(Text(w, 1020));
     const double x3 = halvex::ParseNumber(Text(w, 1021));
-    switch (analysis) {
-        case 0:
-            return sweep::CalculateAmplitude(x1, x3, input);
-        case 1:
-            return sweep::CalculateCrossoverFrequency(x1, x3, input);
-        case 2:
-            return sweep::CalculateNumberOfOctaves(x1, x2);
-        case 3:
-            return sweep::CalculateSweepRate(x1, x2, x3, input);
-        case 4:
-            return sweep::CalculateTotalSineCycles(x1, x2, x3, input);
-        default:
-            return std::nullopt;
-    }
+    return sweep::CalculateAnalysis(analysis, input, x1, x2, x3);
 }
 
 // The invariants of the sine sweep dialog after one event.
