@@ -30,8 +30,6 @@ int CListBox::InsertString(int index, std::string_view text) {
     return index;
 }
 
-int CListBox::GetCount() const { return Dialog().Window().ListCount(GetDlgCtrlID()); }
-
 int CListBox::GetCurSel() const { return Dialog().Window().ListGetCurSel(GetDlgCtrlID()); }
 
 void CListBox::SetCurSel(int index) { Dialog().Window().ListSetCurSel(GetDlgCtrlID(), index); }

@@ -25,7 +25,6 @@ public:
     void SetWindowText(std::string_view text);
     void GetWindowText(std::string& out) const;
     int GetDlgCtrlID() const { return m_id; }
-    bool IsBound() const { return m_dialog != nullptr; }
 
     // Whether a control of this kind may be driven by this wrapper.
     virtual bool Accepts(res::ControlKind kind) const = 0;
@@ -75,7 +74,6 @@ public:
     // None of these raises a selection change.
     void ResetContent();
     int InsertString(int index, std::string_view text);
-    int GetCount() const;
     int GetCurSel() const;  // LB_ERR (-1) when nothing is selected
     void SetCurSel(int index);
     // Inserts the table's items at positions 0, 1, 2 ... after what is there.

@@ -43,7 +43,6 @@ public:
 
     virtual void ListReset(int id) = 0;
     virtual void ListInsert(int id, int index, std::string_view text) = 0;
-    virtual int ListCount(int id) const = 0;
     virtual int ListGetCurSel(int id) const = 0;  // LB_ERR when nothing is selected
     virtual void ListSetCurSel(int id, int index) = 0;
 

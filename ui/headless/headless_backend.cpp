@@ -54,8 +54,6 @@ void HeadlessWindow::ListInsert(int id, int index, std::string_view text) {
     if (list.selected >= index) ++list.selected;
 }
 
-int HeadlessWindow::ListCount(int id) const { return static_cast<int>(Control(id).items.size()); }
-
 int HeadlessWindow::ListGetCurSel(int id) const { return Control(id).selected; }
 
 void HeadlessWindow::ListSetCurSel(int id, int index) {

@@ -37,7 +37,6 @@ public:
     void GetControlText(int id, std::string& out) const override;
     void ListReset(int id) override;
     void ListInsert(int id, int index, std::string_view text) override;
-    int ListCount(int id) const override;
     int ListGetCurSel(int id) const override;
     void ListSetCurSel(int id, int index) override;
     void AppendSystemMenu(unsigned flags, unsigned commandId, std::string_view text) override;
@@ -111,7 +110,6 @@ public:
 
     // The innermost running dialog, or nullptr.
     HeadlessWindow* Top() const { return m_running.empty() ? nullptr : m_running.back(); }
-    std::size_t Depth() const { return m_running.size(); }
 
 private:
     EventSource* m_source = nullptr;

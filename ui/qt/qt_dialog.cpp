@@ -250,8 +250,6 @@ void QtDialog::ListInsert(int id, int index, std::string_view text) {
     AsList(Existing(id), id).ProgramInsert(index, FromUtf8(text));
 }
 
-int QtDialog::ListCount(int id) const { return AsList(Existing(id), id).count(); }
-
 int QtDialog::ListGetCurSel(int id) const { return AsList(Existing(id), id).CurSel(); }
 
 void QtDialog::ListSetCurSel(int id, int index) { AsList(Existing(id), id).ProgramSetCurSel(index); }

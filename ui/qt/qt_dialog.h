@@ -29,7 +29,6 @@ public:
     void GetControlText(int id, std::string& out) const override;
     void ListReset(int id) override;
     void ListInsert(int id, int index, std::string_view text) override;
-    int ListCount(int id) const override;
     int ListGetCurSel(int id) const override;
     void ListSetCurSel(int id, int index) override;
     void AppendSystemMenu(unsigned flags, unsigned commandId, std::string_view text) override;
