@@ -1,5 +1,5 @@
-#include "about_box_dlg.h"
+#include "app/about_box_dlg.h"
 
-#include "resource_ids.h"
+#include "res/resource_ids.h"
 
 CAboutBoxDlg::CAboutBoxDlg() : CDialog(res::IDD_ABOUT) {}

@@ -1,13 +1,13 @@
-#include "drive_session.h"
+#include "app/drive_session.h"
 
 #include <charconv>
 #include <istream>
 #include <ostream>
 
-#include "json_text.h"
-#include "pure_sine_state.h"
-#include "sine_sweep_state.h"
-#include "vibration_app.h"
+#include "app/json_text.h"
+#include "puresine/pure_sine_state.h"
+#include "sweep/sine_sweep_state.h"
+#include "app/vibration_app.h"
 
 namespace halvex {
 namespace {

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "headless_backend.h"
+#include "ui/headless/headless_backend.h"
 
 namespace halvex {
 

@@ -3,7 +3,7 @@
 #include <fstream>
 #include <iostream>
 
-#include "drive_session.h"
+#include "app/drive_session.h"
 
 int main(int argc, char** argv) {
     if (argc > 2) {

@@ -1,8 +1,8 @@
-#include "json_text.h"
+#include "app/json_text.h"
 
 #include <cmath>
 
-#include "number_text.h"
+#include "numeric/number_text.h"
 
 namespace halvex {
 namespace {

@@ -1,12 +1,12 @@
-#include "main_menu_dlg.h"
+#include "app/main_menu_dlg.h"
 
 #include <string>
 
-#include "about_box_dlg.h"
-#include "icon_position.h"
-#include "main_menu_ids.h"
-#include "resource_ids.h"
-#include "string_table.h"
+#include "app/about_box_dlg.h"
+#include "app/icon_position.h"
+#include "res/main_menu_ids.h"
+#include "res/resource_ids.h"
+#include "res/string_table.h"
 
 using res::main_menu::IDC_ANALYSIS_LIST;
 

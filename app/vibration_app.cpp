@@ -1,6 +1,6 @@
-#include "vibration_app.h"
+#include "app/vibration_app.h"
 
-#include "main_menu_dlg.h"
+#include "app/main_menu_dlg.h"
 
 bool CVibrationApp::InitInstance() {
     CMainMenuDlg dialog;

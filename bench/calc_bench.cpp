@@ -3,9 +3,9 @@
 
 #include <cmath>
 
-#include "number_text.h"
-#include "pure_sine_calc.h"
-#include "sine_sweep_calc.h"
+#include "numeric/number_text.h"
+#include "puresine/pure_sine_calc.h"
+#include "sweep/sine_sweep_calc.h"
 
 namespace {
 

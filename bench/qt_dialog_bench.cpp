@@ -7,10 +7,10 @@
 #include <QDialog>
 #include <QTimer>
 
-#include "pure_sine_dlg.h"
-#include "qt_backend.h"
-#include "sine_sweep_dlg.h"
-#include "ui_actions.h"
+#include "puresine/pure_sine_dlg.h"
+#include "ui/qt/qt_backend.h"
+#include "sweep/sine_sweep_dlg.h"
+#include "tests/qt/ui_actions.h"
 
 namespace {
 

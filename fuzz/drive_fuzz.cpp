@@ -6,7 +6,7 @@
 #include <sstream>
 #include <string>
 
-#include "drive_session.h"
+#include "app/drive_session.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <string>
 
-#include "number_text.h"
+#include "numeric/number_text.h"
 
 namespace {
 

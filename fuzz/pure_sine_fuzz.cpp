@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "number_text.h"
-#include "pure_sine_calc.h"
+#include "numeric/number_text.h"
+#include "puresine/pure_sine_calc.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "number_text.h"
-#include "sine_sweep_calc.h"
+#include "numeric/number_text.h"
+#include "sweep/sine_sweep_calc.h"
 
 namespace {
 

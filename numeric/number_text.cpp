@@ -1,4 +1,4 @@
-#include "number_text.h"
+#include "numeric/number_text.h"
 
 #include <locale.h>
 #include <charconv>

@@ -1,9 +1,9 @@
-#include "pure_sine_calc.h"
+#include "puresine/pure_sine_calc.h"
 
 #include <cmath>
 
-#include "number_text.h"
-#include "pure_sine_ids.h"
+#include "numeric/number_text.h"
+#include "res/pure_sine_ids.h"
 
 namespace puresine {
 namespace {

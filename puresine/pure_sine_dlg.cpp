@@ -1,11 +1,11 @@
-#include "pure_sine_dlg.h"
+#include "puresine/pure_sine_dlg.h"
 
-#include "number_text.h"
-#include "pure_sine_calc.h"
-#include "pure_sine_ids.h"
-#include "pure_sine_state.h"
-#include "pure_sine_tables.h"
-#include "resource_ids.h"
+#include "numeric/number_text.h"
+#include "puresine/pure_sine_calc.h"
+#include "res/pure_sine_ids.h"
+#include "puresine/pure_sine_state.h"
+#include "puresine/pure_sine_tables.h"
+#include "res/resource_ids.h"
 
 using namespace res::pure_sine;
 using ui::SW_HIDE;

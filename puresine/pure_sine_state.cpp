@@ -1,4 +1,4 @@
-#include "pure_sine_state.h"
+#include "puresine/pure_sine_state.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "pure_sine_tables.h"
+#include "puresine/pure_sine_tables.h"
 
 namespace puresine {
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "item_table.h"
+#include "res/item_table.h"
 
 // The pure sine lists' items. An item's index is its row here: the lists
 // are filled by position and never sorted, and the calculation reads indices.

@@ -1,10 +1,10 @@
-#include "accessible_names.h"
+#include "res/accessible_names.h"
 
-#include "dialog_template.h"
-#include "main_menu_ids.h"
-#include "pure_sine_ids.h"
-#include "resource_ids.h"
-#include "sine_sweep_ids.h"
+#include "res/dialog_template.h"
+#include "res/main_menu_ids.h"
+#include "res/pure_sine_ids.h"
+#include "res/resource_ids.h"
+#include "res/sine_sweep_ids.h"
 
 namespace res {
 namespace {

@@ -1,6 +1,6 @@
-#include "string_table.h"
+#include "res/string_table.h"
 
-#include "resource_ids.h"
+#include "res/resource_ids.h"
 
 namespace res {
 

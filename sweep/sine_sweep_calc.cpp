@@ -1,10 +1,10 @@
-#include "sine_sweep_calc.h"
+#include "sweep/sine_sweep_calc.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "number_text.h"
-#include "sine_sweep_ids.h"
+#include "numeric/number_text.h"
+#include "res/sine_sweep_ids.h"
 
 namespace sweep {
 namespace {

@@ -1,12 +1,12 @@
-#include "sine_sweep_dlg.h"
+#include "sweep/sine_sweep_dlg.h"
 
 #include <optional>
 
-#include "number_text.h"
-#include "resource_ids.h"
-#include "sine_sweep_ids.h"
-#include "sine_sweep_state.h"
-#include "sine_sweep_tables.h"
+#include "numeric/number_text.h"
+#include "res/resource_ids.h"
+#include "res/sine_sweep_ids.h"
+#include "sweep/sine_sweep_state.h"
+#include "sweep/sine_sweep_tables.h"
 
 using namespace res::sine_sweep;
 using sweep::SweepAnalysis;

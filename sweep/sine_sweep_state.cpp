@@ -1,4 +1,4 @@
-#include "sine_sweep_state.h"
+#include "sweep/sine_sweep_state.h"
 
 // 99 stands for "never read".
 int g_sweepAnalysisSel = 99;

@@ -1,4 +1,4 @@
-#include "sine_sweep_tables.h"
+#include "sweep/sine_sweep_tables.h"
 
 namespace sweep {
 namespace {

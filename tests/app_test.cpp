@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "case_name.h"
+#include "tests/case_name.h"
 
-#include "headless_script.h"
-#include "icon_position.h"
-#include "main_menu_dlg.h"
-#include "messages.h"
-#include "vibration_app.h"
+#include "tests/headless_script.h"
+#include "app/icon_position.h"
+#include "app/main_menu_dlg.h"
+#include "ui/messages.h"
+#include "app/vibration_app.h"
 
 namespace {
 

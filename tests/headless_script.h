@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "dialog.h"
-#include "headless_backend.h"
+#include "ui/dialog.h"
+#include "ui/headless/headless_backend.h"
 
 // Runs dialogs on the headless backend with the user's actions given as a
 // list of steps; records what the backend reports.

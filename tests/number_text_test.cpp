@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "case_name.h"
+#include "tests/case_name.h"
 
 #include <clocale>
 #include <cmath>
 #include <limits>
 
-#include "number_text.h"
+#include "numeric/number_text.h"
 
 namespace {
 

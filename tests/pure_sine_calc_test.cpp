@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
-#include "case_name.h"
+#include "tests/case_name.h"
 
 #include <cmath>
 #include <map>
 #include <string>
 
-#include "pure_sine_calc.h"
-#include "pure_sine_tables.h"
+#include "puresine/pure_sine_calc.h"
+#include "puresine/pure_sine_tables.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <iostream>
 
-#include "random_session.h"
+#include "tests/random_session.h"
 
 namespace {
 

@@ -1,14 +1,14 @@
-#include "random_session.h"
+#include "tests/random_session.h"
 
 #include <algorithm>
 #include <optional>
 #include <set>
 
-#include "number_text.h"
-#include "pure_sine_calc.h"
-#include "pure_sine_state.h"
-#include "sine_sweep_calc.h"
-#include "sine_sweep_state.h"
+#include "numeric/number_text.h"
+#include "puresine/pure_sine_calc.h"
+#include "puresine/pure_sine_state.h"
+#include "sweep/sine_sweep_calc.h"
+#include "sweep/sine_sweep_state.h"
 
 namespace halvex_test {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "drive_session.h"
+#include "app/drive_session.h"
 
 // Randomised whole-program testing on the headless backend: user events
 // chosen from what the top dialog shows, as halvex-drive command lines, with

@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
-#include "case_name.h"
+#include "tests/case_name.h"
 
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "sine_sweep_calc.h"
-#include "sine_sweep_tables.h"
+#include "sweep/sine_sweep_calc.h"
+#include "sweep/sine_sweep_tables.h"
 
 namespace {
 

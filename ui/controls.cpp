@@ -1,8 +1,8 @@
-#include "controls.h"
+#include "ui/controls.h"
 
 #include <stdexcept>
 
-#include "dialog.h"
+#include "ui/dialog.h"
 
 namespace ui {
 

@@ -3,8 +3,8 @@
 #include <string>
 #include <string_view>
 
-#include "dialog_template.h"
-#include "item_table.h"
+#include "res/dialog_template.h"
+#include "res/item_table.h"
 
 namespace ui {
 

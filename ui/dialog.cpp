@@ -1,4 +1,4 @@
-#include "dialog.h"
+#include "ui/dialog.h"
 
 #include <stdexcept>
 #include <string>

@@ -5,9 +5,9 @@
 #include <string_view>
 #include <vector>
 
-#include "controls.h"
-#include "messages.h"
-#include "window.h"
+#include "ui/controls.h"
+#include "ui/messages.h"
+#include "ui/window.h"
 
 namespace ui {
 

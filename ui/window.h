@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "dialog_template.h"
+#include "res/dialog_template.h"
 
 // The one interface between the dialog layer and a windowing backend.
 //

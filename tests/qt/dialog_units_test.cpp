@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "case_name.h"
-#include "dialog_units.h"
+#include "tests/case_name.h"
+#include "ui/qt/dialog_units.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "qt_fixture.h"
+#include "tests/qt/qt_fixture.h"
 
 #include <ostream>
 
-#include "vibration_app.h"
+#include "app/vibration_app.h"
 
 namespace halvex_test {
 

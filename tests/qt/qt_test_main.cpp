@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "qt_backend.h"
+#include "ui/qt/qt_backend.h"
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -11,11 +11,11 @@
 #include <QPushButton>
 #include <QStyle>
 
-#include "case_name.h"
-#include "dialog_template.h"
-#include "pure_sine_tables.h"
-#include "qt_fixture.h"
-#include "sine_sweep_tables.h"
+#include "tests/case_name.h"
+#include "res/dialog_template.h"
+#include "puresine/pure_sine_tables.h"
+#include "tests/qt/qt_fixture.h"
+#include "sweep/sine_sweep_tables.h"
 
 namespace {
 

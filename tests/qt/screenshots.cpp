@@ -11,12 +11,12 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app_icon.h"
-#include "qt_backend.h"
-#include "qt_dialog.h"
-#include "ui_actions.h"
-#include "ui_driver.h"
-#include "vibration_app.h"
+#include "ui/qt/app_icon.h"
+#include "ui/qt/qt_backend.h"
+#include "ui/qt/qt_dialog.h"
+#include "tests/qt/ui_actions.h"
+#include "tests/qt/ui_driver.h"
+#include "app/vibration_app.h"
 
 namespace {
 

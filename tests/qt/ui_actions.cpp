@@ -1,4 +1,4 @@
-#include "ui_actions.h"
+#include "tests/qt/ui_actions.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -8,7 +8,7 @@
 
 #include <stdexcept>
 
-#include "qt_dialog.h"
+#include "ui/qt/qt_dialog.h"
 
 namespace halvex_test {
 namespace {

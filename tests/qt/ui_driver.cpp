@@ -1,12 +1,12 @@
-#include "ui_driver.h"
+#include "tests/qt/ui_driver.h"
 
 #include <QApplication>
 #include <QMenu>
 #include <QMessageBox>
 #include <QTimer>
 
-#include "messages.h"
-#include "qt_dialog.h"
+#include "ui/messages.h"
+#include "ui/qt/qt_dialog.h"
 
 namespace halvex_test {
 namespace {

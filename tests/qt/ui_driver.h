@@ -8,7 +8,7 @@
 #include <functional>
 #include <string>
 
-#include "qt_backend.h"
+#include "ui/qt/qt_backend.h"
 
 class QWidget;
 

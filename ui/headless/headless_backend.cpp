@@ -1,8 +1,8 @@
-#include "headless_backend.h"
+#include "ui/headless/headless_backend.h"
 
 #include <stdexcept>
 
-#include "messages.h"
+#include "ui/messages.h"
 
 namespace ui::headless {
 

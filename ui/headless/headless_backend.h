@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "window.h"
+#include "ui/window.h"
 
 // A backend without a screen: controls live in memory, the user's actions
 // come from an event source, message boxes are recorded and answered with OK.

@@ -1,4 +1,4 @@
-#include "app_icon.h"
+#include "ui/qt/app_icon.h"
 
 #include <QIconEngine>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "list_box.h"
+#include "ui/qt/list_box.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -1,13 +1,13 @@
-#include "qt_backend.h"
+#include "ui/qt/qt_backend.h"
 
 #include <QApplication>
 #include <QFont>
 #include <QMessageBox>
 #include <QStyleFactory>
 
-#include "app_icon.h"
-#include "qt_dialog.h"
-#include "string_table.h"
+#include "ui/qt/app_icon.h"
+#include "ui/qt/qt_dialog.h"
+#include "res/string_table.h"
 
 namespace ui::qt {
 

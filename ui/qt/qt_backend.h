@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "window.h"
+#include "ui/window.h"
 
 class QApplication;
 class QDialog;

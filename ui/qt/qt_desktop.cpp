@@ -1,8 +1,8 @@
-#include "qt_desktop.h"
+#include "ui/qt/qt_desktop.h"
 
 #include <QApplication>
 
-#include "qt_backend.h"
+#include "ui/qt/qt_backend.h"
 
 namespace ui::qt {
 

@@ -1,4 +1,4 @@
-#include "qt_dialog.h"
+#include "ui/qt/qt_dialog.h"
 
 #include <QCloseEvent>
 #include <QContextMenuEvent>
@@ -12,11 +12,11 @@
 #include <stdexcept>
 #include <string>
 
-#include "accessible_names.h"
-#include "app_icon.h"
-#include "list_box.h"
-#include "messages.h"
-#include "resource_ids.h"
+#include "res/accessible_names.h"
+#include "ui/qt/app_icon.h"
+#include "ui/qt/list_box.h"
+#include "ui/messages.h"
+#include "res/resource_ids.h"
 
 namespace ui::qt {
 namespace {

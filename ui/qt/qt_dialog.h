@@ -5,8 +5,8 @@
 
 #include <vector>
 
-#include "dialog_units.h"
-#include "window.h"
+#include "ui/qt/dialog_units.h"
+#include "ui/window.h"
 
 class QPainter;
 
