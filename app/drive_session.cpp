@@ -5,9 +5,9 @@
 #include <ostream>
 
 #include "app/json_text.h"
+#include "app/vibration_app.h"
 #include "puresine/pure_sine_state.h"
 #include "sweep/sine_sweep_state.h"
-#include "app/vibration_app.h"
 
 namespace halvex {
 namespace {

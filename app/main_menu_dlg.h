@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ui/dialog.h"
 #include "puresine/pure_sine_dlg.h"
 #include "sweep/sine_sweep_dlg.h"
+#include "ui/dialog.h"
 
 // "Sine Vibration": the list of the two analyses; closing it ends the program.
 class CMainMenuDlg : public ui::CDialog {

@@ -4,9 +4,9 @@
 
 #include <functional>
 
-#include "ui/headless/headless_backend.h"
 #include "puresine/pure_sine_dlg.h"
 #include "sweep/sine_sweep_dlg.h"
+#include "ui/headless/headless_backend.h"
 
 namespace {
 

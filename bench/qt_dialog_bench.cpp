@@ -8,9 +8,9 @@
 #include <QTimer>
 
 #include "puresine/pure_sine_dlg.h"
-#include "ui/qt/qt_backend.h"
 #include "sweep/sine_sweep_dlg.h"
 #include "tests/qt/ui_actions.h"
+#include "ui/qt/qt_backend.h"
 
 namespace {
 

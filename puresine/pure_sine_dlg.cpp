@@ -2,9 +2,9 @@
 
 #include "numeric/number_text.h"
 #include "puresine/pure_sine_calc.h"
-#include "res/pure_sine_ids.h"
 #include "puresine/pure_sine_state.h"
 #include "puresine/pure_sine_tables.h"
+#include "res/pure_sine_ids.h"
 #include "res/resource_ids.h"
 
 using namespace res::pure_sine;

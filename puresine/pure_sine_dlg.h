@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/dialog.h"
 #include "puresine/pure_sine_calc.h"
+#include "ui/dialog.h"
 
 // "Pure Sine Vibration": the inputs appear step by step (type, dimension,
 // then amplitude and frequency with their units), Calculate fills the result

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/dialog.h"
 #include "sweep/sine_sweep_calc.h"
+#include "ui/dialog.h"
 
 // "Sine Sweep Test Parameters": an analysis list, an input list and three
 // edits relabelled by analysis, and four output boxes that stay editable but

@@ -2,11 +2,11 @@
 
 #include "tests/case_name.h"
 
-#include "tests/headless_script.h"
 #include "app/icon_position.h"
 #include "app/main_menu_dlg.h"
-#include "ui/messages.h"
 #include "app/vibration_app.h"
+#include "tests/headless_script.h"
+#include "ui/messages.h"
 
 namespace {
 

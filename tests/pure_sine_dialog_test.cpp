@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "tests/case_name.h"
-#include "tests/headless_script.h"
 #include "puresine/pure_sine_dlg.h"
 #include "puresine/pure_sine_state.h"
+#include "tests/case_name.h"
+#include "tests/headless_script.h"
 
 namespace {
 

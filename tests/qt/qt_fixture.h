@@ -8,12 +8,12 @@
 #include <string>
 #include <vector>
 
+#include "tests/qt/ui_actions.h"
+#include "tests/qt/ui_driver.h"
 #include "ui/dialog.h"
 #include "ui/messages.h"
 #include "ui/qt/qt_backend.h"
 #include "ui/qt/qt_dialog.h"
-#include "tests/qt/ui_actions.h"
-#include "tests/qt/ui_driver.h"
 
 namespace halvex_test {
 

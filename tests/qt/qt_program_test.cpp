@@ -14,10 +14,10 @@
 
 #include <utility>
 
-#include "ui/qt/app_icon.h"
 #include "app/icon_position.h"
-#include "tests/qt/qt_fixture.h"
 #include "app/vibration_app.h"
+#include "tests/qt/qt_fixture.h"
+#include "ui/qt/app_icon.h"
 
 namespace {
 

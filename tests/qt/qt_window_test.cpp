@@ -11,11 +11,11 @@
 #include <QPushButton>
 #include <QStyle>
 
-#include "tests/case_name.h"
-#include "res/dialog_template.h"
 #include "puresine/pure_sine_tables.h"
-#include "tests/qt/qt_fixture.h"
+#include "res/dialog_template.h"
 #include "sweep/sine_sweep_tables.h"
+#include "tests/case_name.h"
+#include "tests/qt/qt_fixture.h"
 
 namespace {
 

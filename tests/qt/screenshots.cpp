@@ -11,12 +11,12 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/vibration_app.h"
+#include "tests/qt/ui_actions.h"
+#include "tests/qt/ui_driver.h"
 #include "ui/qt/app_icon.h"
 #include "ui/qt/qt_backend.h"
 #include "ui/qt/qt_dialog.h"
-#include "tests/qt/ui_actions.h"
-#include "tests/qt/ui_driver.h"
-#include "app/vibration_app.h"
 
 namespace {
 

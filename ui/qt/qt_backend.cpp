@@ -5,9 +5,9 @@
 #include <QMessageBox>
 #include <QStyleFactory>
 
+#include "res/string_table.h"
 #include "ui/qt/app_icon.h"
 #include "ui/qt/qt_dialog.h"
-#include "res/string_table.h"
 
 namespace ui::qt {
 

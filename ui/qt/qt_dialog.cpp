@@ -13,10 +13,10 @@
 #include <string>
 
 #include "res/accessible_names.h"
+#include "res/resource_ids.h"
+#include "ui/messages.h"
 #include "ui/qt/app_icon.h"
 #include "ui/qt/list_box.h"
-#include "ui/messages.h"
-#include "res/resource_ids.h"
 
 namespace ui::qt {
 namespace {
