@@ -1,0 +1,107 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "planner/quantity.h"
+
+namespace planner {
+
+constexpr int kPlanVersion = 1;  // the newest version this program reads and the one it writes
+constexpr double kMaxSweeps = 10000.0;
+
+enum class LevelKind { DisplacementPp, DisplacementZp, Velocity, Acceleration };
+
+// "displacement_pp" etc., the field names of the document.
+const char* LevelFieldName(LevelKind kind);
+QuantityKind LevelQuantityKind(LevelKind kind);
+
+struct Boundary {
+    bool isAuto = false;
+    Quantity frequency;  // when not auto
+
+    bool operator==(const Boundary& o) const { return isAuto == o.isAuto && (isAuto || frequency == o.frequency); }
+};
+
+struct Segment {
+    Boundary from;
+    Boundary to;
+    LevelKind kind = LevelKind::Acceleration;
+    std::vector<Quantity> values;  // one for a constant level, two for a ramp from `from` to `to`
+
+    bool operator==(const Segment& o) const {
+        return from == o.from && to == o.to && kind == o.kind && values == o.values;
+    }
+};
+
+struct Dwell {
+    Quantity frequency;
+    Quantity time;
+
+    bool operator==(const Dwell& o) const { return frequency == o.frequency && time == o.time; }
+};
+
+enum class SweepType { Log, Linear };
+enum class SweepMode { Up, Down, UpDown };
+
+struct SweepSpec {
+    SweepType type = SweepType::Log;
+    std::optional<Quantity> rate;  // exactly one of rate and passTime
+    std::optional<Quantity> passTime;
+    SweepMode mode = SweepMode::Up;
+    double sweeps = 1.0;  // whole
+    double axes = 1.0;    // whole
+    std::vector<Dwell> dwells;
+
+    bool operator==(const SweepSpec& o) const {
+        return type == o.type && rate == o.rate && passTime == o.passTime && mode == o.mode && sweeps == o.sweeps &&
+               axes == o.axes && dwells == o.dwells;
+    }
+};
+
+struct ShakerSpec {
+    std::optional<Quantity> ratedForce;
+    double forceFraction = 1.0;
+    // The moving masses: armature, expander, fixture, specimen; any may be absent.
+    std::optional<Quantity> masses[4];
+    std::optional<Quantity> strokePp;
+    std::optional<Quantity> velocity;
+    std::optional<Quantity> acceleration;
+
+    bool operator==(const ShakerSpec& o) const {
+        for (int i = 0; i < 4; ++i) {
+            if (masses[i] != o.masses[i]) return false;
+        }
+        return ratedForce == o.ratedForce && forceFraction == o.forceFraction && strokePp == o.strokePp &&
+               velocity == o.velocity && acceleration == o.acceleration;
+    }
+};
+
+extern const char* const kMassNames[4];
+
+struct PlanDocument {
+    Quantity gravity{kStandardGravity, ""};
+    std::vector<Segment> profile;
+    std::optional<SweepSpec> sweep;
+    std::optional<ShakerSpec> shaker;
+
+    bool operator==(const PlanDocument& o) const {
+        return gravity == o.gravity && profile == o.profile && sweep == o.sweep && shaker == o.shaker;
+    }
+
+    double GravitySi() const { return ToSi(gravity, QuantityKind::Acceleration, 0.0); }
+    // The document writes at least one inch or pound unit: show results in those.
+    bool UsesInchPound() const;
+};
+
+// Reads a document and checks each field on its own: kinds, units, ranges,
+// known names. Whether the profile holds together is checked by the profile.
+// Returns false with one message that names the field as a JSON path.
+bool ReadPlanDocument(std::string_view text, PlanDocument& document, std::string& message);
+
+// A version 1 document that reads back to an equal model.
+std::string WritePlanDocument(const PlanDocument& document);
+
+}  // namespace planner

@@ -1,0 +1,48 @@
+#include "planner/plan.h"
+
+namespace planner {
+
+bool EvaluatePlan(const PlanDocument& document, const PlanQuery& query, PlanOutcome& outcome, std::string& message) {
+    outcome = PlanOutcome();
+    if (!ResolveProfile(document, outcome.profile, message)) return false;
+    if (document.shaker) {
+        outcome.shaker.emplace();
+        if (!CheckShaker(document, outcome.profile, *outcome.shaker, message)) return false;
+    }
+    if (document.sweep) {
+        outcome.sweep.emplace();
+        if (!PlanSweep(document, outcome.profile, *outcome.sweep, message)) return false;
+    }
+    const bool asksSweep = query.at || query.frequency || query.resonance;
+    if (asksSweep && !outcome.sweep) {
+        message = std::string(query.at          ? "--at"
+                              : query.frequency ? "--frequency"
+                                                : "--resonance") +
+                  ": the document has no sweep";
+        return false;
+    }
+    if (query.at) {
+        outcome.at.emplace();
+        if (!FrequencyAt(*outcome.sweep, *query.at, *outcome.at, message)) return false;
+    }
+    if (query.frequency) {
+        outcome.crossings.emplace();
+        outcome.crossings->frequency = *query.frequency;
+        if (!CrossingTimes(*outcome.sweep, *query.frequency, outcome.crossings->times, message)) return false;
+    }
+    if (query.resonance) {
+        outcome.resonance.emplace();
+        if (!ResonanceIn(*outcome.sweep, *query.resonance, query.q.value_or(0.0), *outcome.resonance, message)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool ReadPlan(std::string_view text, PlanDocument& document, std::string& message) {
+    if (!ReadPlanDocument(text, document, message)) return false;
+    PlanOutcome outcome;
+    return EvaluatePlan(document, PlanQuery(), outcome, message);
+}
+
+}  // namespace planner

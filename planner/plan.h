@@ -1,0 +1,59 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "planner/document.h"
+#include "planner/profile.h"
+#include "planner/shaker.h"
+#include "planner/sweep_plan.h"
+
+namespace planner {
+
+// What a user asks of a plan besides the plan itself (SI units).
+struct PlanQuery {
+    std::optional<double> at;         // s, elapsed
+    std::optional<double> frequency;  // Hz, when is it passed
+    std::optional<double> resonance;  // Hz, with q
+    std::optional<double> q;
+};
+
+struct Crossings {
+    double frequency = 0.0;
+    std::vector<double> times;
+};
+
+// Everything the planner works out for one document and query; a part is
+// present when its input is.
+struct PlanOutcome {
+    ResolvedProfile profile;
+    std::optional<ShakerResult> shaker;
+    std::optional<SweepResult> sweep;
+    std::optional<TimePoint> at;
+    std::optional<Crossings> crossings;
+    std::optional<ResonanceResult> resonance;
+};
+
+// The checks that need the whole document (the profile's joins, dwells
+// inside the profile, results that can be computed) and the answers to the
+// query. Returns false with one message.
+bool EvaluatePlan(const PlanDocument& document, const PlanQuery& query, PlanOutcome& outcome, std::string& message);
+
+// Reads and checks a whole document: a plan, or false and one message.
+bool ReadPlan(std::string_view text, PlanDocument& document, std::string& message);
+
+// The JSON report, SI units, one line.
+std::string PlanJsonReport(const PlanDocument& document, const PlanOutcome& outcome);
+
+// The report for people, in the units the document is written in.
+std::string PlanTextReport(const PlanDocument& document, const PlanOutcome& outcome);
+
+// `halvex-calc plan FILE [--format text|json] [--at TIME] [--frequency F]
+// [--resonance F --q Q]`: args are the words after "plan". Returns the exit
+// status: 0 with the report in out, 1 with one message in err for a refused
+// document or query, 2 with one line in err for a usage error.
+int RunPlanCommand(const std::vector<std::string>& args, std::string& out, std::string& err);
+
+}  // namespace planner

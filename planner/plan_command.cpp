@@ -1,0 +1,115 @@
+#include <cmath>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+#include "numeric/number_text.h"
+#include "planner/plan.h"
+
+namespace planner {
+namespace {
+
+// An option's value: a bare number in SI units or "NUMBER UNIT".
+bool ReadOptionValue(const std::string& text, QuantityKind kind, double& value) {
+    if (IsNumberText(text)) {
+        value = halvex::ParseNumber(text);
+        return true;
+    }
+    Quantity quantity;
+    std::string problem;
+    if (!ParseQuantityText(text, kind, quantity, problem)) return false;
+    value = ToSi(quantity, kind, kStandardGravity);
+    return true;
+}
+
+bool ReadFile(const std::string& path, std::string& text) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) return false;
+    std::ostringstream buffer;
+    buffer << file.rdbuf();
+    if (file.bad()) return false;
+    text = buffer.str();
+    return true;
+}
+
+int Usage(std::string& err, const std::string& problem) {
+    err = "plan: " + problem +
+          " (usage: plan FILE [--format text|json] [--at TIME] [--frequency F] [--resonance F --q Q])\n";
+    return 2;
+}
+
+}  // namespace
+
+int RunPlanCommand(const std::vector<std::string>& args, std::string& out, std::string& err) {
+    out.clear();
+    err.clear();
+    std::string file;
+    bool haveFile = false;
+    bool json = false;
+    bool haveFormat = false;
+    PlanQuery query;
+
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& word = args[i];
+        if (word.size() < 2 || word.compare(0, 2, "--") != 0) {
+            if (haveFile) return Usage(err, "more than one FILE: \"" + word + "\"");
+            file = word;
+            haveFile = true;
+            continue;
+        }
+        if (word != "--format" && word != "--at" && word != "--frequency" && word != "--resonance" && word != "--q") {
+            return Usage(err, "unknown option " + word);
+        }
+        if (i + 1 >= args.size()) return Usage(err, word + " needs a value");
+        const std::string& value = args[++i];
+        std::optional<double>* slot = nullptr;
+        QuantityKind kind = QuantityKind::Frequency;
+        const char* expected = "a frequency, such as 100 or \"100 Hz\"";
+        if (word == "--format") {
+            if (haveFormat) return Usage(err, "--format given twice");
+            if (value != "text" && value != "json")
+                return Usage(err, "--format is text or json, not \"" + value + "\"");
+            haveFormat = true;
+            json = value == "json";
+            continue;
+        }
+        if (word == "--at") {
+            slot = &query.at;
+            kind = QuantityKind::Time;
+            expected = "a time, such as 2273 or \"37.9 min\"";
+        } else if (word == "--frequency") {
+            slot = &query.frequency;
+        } else if (word == "--resonance") {
+            slot = &query.resonance;
+        } else {
+            slot = &query.q;
+            expected = "a number";
+        }
+        if (slot->has_value()) return Usage(err, word + " given twice");
+        double number = 0.0;
+        const bool read = word == "--q" ? IsNumberText(value) : ReadOptionValue(value, kind, number);
+        if (word == "--q" && read) number = halvex::ParseNumber(value);
+        if (!read) return Usage(err, word + " needs " + expected + ", not \"" + value + "\"");
+        *slot = number;
+    }
+    if (!haveFile) return Usage(err, "FILE is missing");
+    if (query.q && !query.resonance) return Usage(err, "--q needs --resonance");
+    if (query.resonance && !query.q) return Usage(err, "--resonance needs --q");
+
+    std::string text;
+    if (!ReadFile(file, text)) {
+        err = file + ": cannot be read\n";
+        return 1;
+    }
+    PlanDocument document;
+    PlanOutcome outcome;
+    std::string message;
+    if (!ReadPlanDocument(text, document, message) || !EvaluatePlan(document, query, outcome, message)) {
+        err = file + ": " + message + '\n';
+        return 1;
+    }
+    out = json ? PlanJsonReport(document, outcome) : PlanTextReport(document, outcome);
+    return 0;
+}
+
+}  // namespace planner

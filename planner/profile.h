@@ -1,0 +1,56 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "planner/document.h"
+
+namespace planner {
+
+// Sine motion at one frequency, SI: displacement peak-to-peak in m, velocity
+// in m/s and acceleration in m/s^2, both zero-to-peak.
+struct Motion {
+    double displacementPp = 0.0;
+    double velocity = 0.0;
+    double acceleration = 0.0;
+};
+
+// The motion of a level of this kind and value (SI) at f Hz.
+Motion MotionAt(LevelKind kind, double level, double f);
+
+struct ResolvedSegment {
+    double from = 0.0;  // Hz
+    double to = 0.0;
+    LevelKind kind = LevelKind::Acceleration;
+    bool ramp = false;
+    double startLevel = 0.0;  // the level's own quantity, SI, at from and at to
+    double endLevel = 0.0;
+    // A ramp's slope: 20 log10 of the ratio of the level's own quantity per octave.
+    double slopeDbPerOctave = 0.0;
+    Motion start;
+    Motion end;
+};
+
+struct Peak {
+    double value = 0.0;
+    double frequency = 0.0;  // the lowest frequency where the value is reached
+};
+
+struct ResolvedProfile {
+    std::vector<ResolvedSegment> segments;
+    std::vector<double> crossovers;  // Hz, the auto boundaries from low to high
+    Peak displacementPp;
+    Peak velocity;
+    Peak acceleration;
+
+    double Lowest() const { return segments.front().from; }
+    double Highest() const { return segments.back().to; }
+};
+
+// Resolves the boundaries (crossovers where both sides say auto), checks
+// that the segments join from low to high, and finds the values at the ends
+// and the peaks. Returns false with one message naming the field.
+bool ResolveProfile(const PlanDocument& document, ResolvedProfile& profile, std::string& message);
+
+}  // namespace planner

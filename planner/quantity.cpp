@@ -1,0 +1,139 @@
+#include "planner/quantity.h"
+
+#include "numeric/number_text.h"
+#include "planner/json.h"
+
+namespace planner {
+namespace {
+
+struct Unit {
+    const char* symbol;
+    QuantityKind kind;
+    double factor;  // SI per unit; 0 for g, which is the document's gravity
+};
+
+// Inch and pound are exact by definition, whatever the gravity.
+constexpr double kInch = 0.0254;
+constexpr double kPound = 0.45359237;
+constexpr double kPoundForce = 4.4482216152605;
+
+constexpr Unit kUnits[] = {
+    {"m", QuantityKind::Length, 1.0},
+    {"mm", QuantityKind::Length, 1e-3},
+    {"um", QuantityKind::Length, 1e-6},
+    {"in", QuantityKind::Length, kInch},
+    {"mil", QuantityKind::Length, kInch / 1000.0},
+    {"m/s", QuantityKind::Velocity, 1.0},
+    {"mm/s", QuantityKind::Velocity, 1e-3},
+    {"in/s", QuantityKind::Velocity, kInch},
+    {"m/s^2", QuantityKind::Acceleration, 1.0},
+    {"mm/s^2", QuantityKind::Acceleration, 1e-3},
+    {"in/s^2", QuantityKind::Acceleration, kInch},
+    {"g", QuantityKind::Acceleration, 0.0},
+    {"Hz", QuantityKind::Frequency, 1.0},
+    {"s", QuantityKind::Time, 1.0},
+    {"min", QuantityKind::Time, 60.0},
+    {"h", QuantityKind::Time, 3600.0},
+    {"kg", QuantityKind::Mass, 1.0},
+    {"g", QuantityKind::Mass, 1e-3},
+    {"lb", QuantityKind::Mass, kPound},
+    {"N", QuantityKind::Force, 1.0},
+    {"kN", QuantityKind::Force, 1e3},
+    {"lbf", QuantityKind::Force, kPoundForce},
+    {"oct/min", QuantityKind::SweepRate, 1.0 / 60.0},
+    {"oct/s", QuantityKind::SweepRate, 1.0},
+    {"Hz/min", QuantityKind::SweepRate, 1.0 / 60.0},
+    {"Hz/s", QuantityKind::SweepRate, 1.0},
+};
+
+const Unit* FindUnit(std::string_view symbol, QuantityKind kind) {
+    for (const Unit& unit : kUnits) {
+        if (unit.kind == kind && symbol == unit.symbol) return &unit;
+    }
+    return nullptr;
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+}  // namespace
+
+std::string KindDescription(QuantityKind kind) {
+    static const char* const kNames[] = {"a length", "a velocity", "an acceleration", "a frequency",
+                                         "a time",   "a mass",     "a force",         "a sweep rate"};
+    std::string out = kNames[static_cast<int>(kind)];
+    out += " (";
+    bool first = true;
+    for (const Unit& unit : kUnits) {
+        if (unit.kind != kind) continue;
+        if (!first) out += ", ";
+        out += unit.symbol;
+        first = false;
+    }
+    out += ')';
+    return out;
+}
+
+bool IsNumberText(std::string_view text) {
+    std::size_t pos = 0;
+    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) ++pos;
+    std::size_t digits = 0;
+    while (pos < text.size() && IsDigit(text[pos])) ++pos, ++digits;
+    if (pos < text.size() && text[pos] == '.') {
+        ++pos;
+        while (pos < text.size() && IsDigit(text[pos])) ++pos, ++digits;
+    }
+    if (digits == 0) return false;
+    if (pos < text.size() && (text[pos] == 'e' || text[pos] == 'E')) {
+        ++pos;
+        if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) ++pos;
+        const std::size_t start = pos;
+        while (pos < text.size() && IsDigit(text[pos])) ++pos;
+        if (pos == start) return false;
+    }
+    return pos == text.size();
+}
+
+bool ParseQuantityText(std::string_view text, QuantityKind kind, Quantity& quantity, std::string& problem) {
+    const std::size_t blank = text.find(' ');
+    if (blank == std::string_view::npos || text.find(' ', blank + 1) != std::string_view::npos) {
+        problem = "expected a number, one blank and a unit, such as \"2.54 mm\"";
+        return false;
+    }
+    // The number reader reads whole texts only, so the number goes alone.
+    const std::string_view number = text.substr(0, blank);
+    const std::string_view symbol = text.substr(blank + 1);
+    if (!IsNumberText(number)) {
+        problem = "\"" + std::string(number) + "\" is not a number";
+        return false;
+    }
+    if (FindUnit(symbol, kind) == nullptr) {
+        problem = "\"" + std::string(symbol) + "\" is not a unit of " + KindDescription(kind);
+        return false;
+    }
+    quantity.number = halvex::ParseNumber(number);
+    quantity.unit = std::string(symbol);
+    return true;
+}
+
+double ToSi(const Quantity& quantity, QuantityKind kind, double gravity) {
+    if (quantity.unit.empty()) return quantity.number;
+    const Unit* unit = FindUnit(quantity.unit, kind);
+    if (unit == nullptr) return quantity.number;
+    if (unit->factor == 0.0) return quantity.number * gravity;
+    return quantity.number * unit->factor;
+}
+
+bool IsInchPoundUnit(std::string_view unit) {
+    return unit == "in" || unit == "mil" || unit == "in/s" || unit == "in/s^2" || unit == "lb" || unit == "lbf";
+}
+
+bool IsOctaveRateUnit(std::string_view unit) { return unit == "oct/min" || unit == "oct/s"; }
+
+std::string QuantityText(const Quantity& quantity) {
+    std::string out;
+    AppendJsonNumber(out, quantity.number);
+    if (!quantity.unit.empty()) out += ' ' + quantity.unit;
+    return out;
+}
+
+}  // namespace planner

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace planner {
+
+enum class QuantityKind { Length, Velocity, Acceleration, Frequency, Time, Mass, Force, SweepRate };
+
+// Standard gravity in m/s^2; a document may set its own.
+constexpr double kStandardGravity = 9.80665;
+
+// A quantity as the document wrote it: the number and its unit symbol, the
+// unit empty for a bare number in SI units (for a sweep rate: oct/s on a log
+// sweep, Hz/s on a linear one). Kept as written so that a document saved
+// again reads back to the same numbers.
+struct Quantity {
+    double number = 0.0;
+    std::string unit;
+
+    bool operator==(const Quantity& other) const { return number == other.number && unit == other.unit; }
+    bool operator!=(const Quantity& other) const { return !(*this == other); }
+};
+
+// "a length (m, mm, um, in, mil)": what a message says a field expects.
+std::string KindDescription(QuantityKind kind);
+
+// Reads "NUMBER UNIT" (one blank between) with a unit of that kind. On
+// failure says what is wrong, without the field's name.
+bool ParseQuantityText(std::string_view text, QuantityKind kind, Quantity& quantity, std::string& problem);
+
+// The value in SI units (sweep rates in oct/s or Hz/s). The kind tells "g"
+// the gram from "g" the gravity.
+double ToSi(const Quantity& quantity, QuantityKind kind, double gravity);
+
+// True for in, mil, in/s, in/s^2, lb and lbf.
+bool IsInchPoundUnit(std::string_view unit);
+
+// True for oct/min and oct/s; false for Hz/min, Hz/s and the bare number.
+bool IsOctaveRateUnit(std::string_view unit);
+
+// "2.54 mm", or "0.5" for a bare number; the number in shortest round-trip form.
+std::string QuantityText(const Quantity& quantity);
+
+// The number reader's grammar, for the whole text: [sign] digits [. digits] [e [sign] digits].
+bool IsNumberText(std::string_view text);
+
+}  // namespace planner

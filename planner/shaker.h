@@ -1,0 +1,37 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "planner/document.h"
+#include "planner/profile.h"
+
+namespace planner {
+
+enum class LimitKind { Force, Stroke, Velocity, Acceleration };
+
+const char* LimitName(LimitKind kind);  // "force", "stroke", "velocity", "acceleration"
+
+// One limit of the shaker against what the profile asks of it (SI units:
+// N, m peak-to-peak, m/s, m/s^2).
+struct ShakerCheck {
+    LimitKind limit = LimitKind::Force;
+    double required = 0.0;
+    double available = 0.0;
+    double margin = 0.0;     // available / required; below 1 fails
+    double frequency = 0.0;  // Hz, where the profile asks the most
+    bool ok = false;
+};
+
+struct ShakerResult {
+    std::optional<double> movingMass;       // kg, when any mass is given
+    std::optional<double> maxAcceleration;  // m/s^2, the usable force over the moving mass
+    std::vector<ShakerCheck> checks;        // force, stroke, velocity, acceleration: those with a limit
+    bool ok = true;                         // every check passes
+};
+
+bool CheckShaker(const PlanDocument& document, const ResolvedProfile& profile, ShakerResult& result,
+                 std::string& message);
+
+}  // namespace planner

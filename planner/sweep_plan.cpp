@@ -1,0 +1,153 @@
+#include "planner/sweep_plan.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "numeric/number_text.h"
+
+namespace planner {
+namespace {
+
+std::string Number(double value) { return halvex::FormatNumber("%.6g", value); }
+
+std::string ProfileSpan(const SweepResult& sweep) {
+    return "the profile (" + Number(sweep.lowest) + " to " + Number(sweep.highest) + " Hz)";
+}
+
+bool Usable(double value) { return std::isfinite(value) && value > 0.0; }
+
+// Time from the lower end of a pass up to f, and the cycles on the way.
+double TimeFromLowest(const SweepResult& sweep, double f) {
+    if (sweep.type == SweepType::Log) return std::log2(f / sweep.lowest) / sweep.rate;
+    return (f - sweep.lowest) / sweep.rate;
+}
+
+double TimeFromHighest(const SweepResult& sweep, double f) {
+    if (sweep.type == SweepType::Log) return std::log2(sweep.highest / f) / sweep.rate;
+    return (sweep.highest - f) / sweep.rate;
+}
+
+bool PassIsUpward(const SweepResult& sweep, int passIndex) {
+    if (sweep.mode == SweepMode::UpDown) return passIndex % 2 == 0;
+    return sweep.mode == SweepMode::Up;
+}
+
+}  // namespace
+
+bool PlanSweep(const PlanDocument& document, const ResolvedProfile& profile, SweepResult& sweep, std::string& message) {
+    sweep = SweepResult();
+    if (!document.sweep) return true;
+    const SweepSpec& spec = *document.sweep;
+    const double gravity = document.GravitySi();
+    sweep.type = spec.type;
+    sweep.mode = spec.mode;
+    sweep.lowest = profile.Lowest();
+    sweep.highest = profile.Highest();
+    sweep.octaves = std::log2(sweep.highest / sweep.lowest);
+    // A log sweep's rate is in octaves per second, a linear one's in Hz per second.
+    const double span = spec.type == SweepType::Log ? sweep.octaves : sweep.highest - sweep.lowest;
+    if (spec.rate) {
+        sweep.rate = ToSi(*spec.rate, QuantityKind::SweepRate, gravity);
+        sweep.passTime = span / sweep.rate;
+    } else {
+        sweep.passTime = ToSi(*spec.passTime, QuantityKind::Time, gravity);
+        sweep.rate = span / sweep.passTime;
+    }
+    if (spec.type == SweepType::Log) {
+        sweep.cyclesPerPass = (sweep.highest - sweep.lowest) / (sweep.rate * std::log(2.0));
+    } else {
+        sweep.cyclesPerPass = (sweep.lowest + sweep.highest) / 2.0 * sweep.passTime;
+    }
+    sweep.passesPerAxis = spec.mode == SweepMode::UpDown ? 2.0 * spec.sweeps : spec.sweeps;
+    for (std::size_t i = 0; i < spec.dwells.size(); ++i) {
+        const double f = ToSi(spec.dwells[i].frequency, QuantityKind::Frequency, gravity);
+        if (f < sweep.lowest || f > sweep.highest) {
+            message = "sweep.dwells[" + std::to_string(i) + "].frequency: " + Number(f) + " Hz is outside " +
+                      ProfileSpan(sweep);
+            return false;
+        }
+        sweep.dwellTime += ToSi(spec.dwells[i].time, QuantityKind::Time, gravity);
+    }
+    sweep.axisTime = sweep.SweepingTime() + sweep.dwellTime;
+    sweep.totalTime = sweep.axisTime * spec.axes;
+    if (!Usable(sweep.rate) || !Usable(sweep.passTime) || !Usable(sweep.cyclesPerPass) || !Usable(sweep.totalTime)) {
+        message = std::string("sweep.") + (spec.rate ? "rate" : "pass_time") +
+                  ": the sweep's time or cycles are too large or too small to compute";
+        return false;
+    }
+    return true;
+}
+
+bool FrequencyAt(const SweepResult& sweep, double time, TimePoint& point, std::string& message) {
+    const double end = sweep.SweepingTime();
+    if (!(time >= 0.0) || !std::isfinite(time) || time > end) {
+        message = "--at: " + Number(time) + " s is outside the sweeps of one axis (0 to " + Number(end) + " s)";
+        return false;
+    }
+    // The end of the last pass still belongs to it.
+    const double passes = std::floor(time / sweep.passTime);
+    const int index = static_cast<int>(std::min(passes, sweep.passesPerAxis - 1.0));
+    const double inPass = std::min(time - index * sweep.passTime, sweep.passTime);
+    point.time = time;
+    point.pass = index + 1;
+    point.upward = PassIsUpward(sweep, index);
+    if (sweep.type == SweepType::Log) {
+        point.frequency = point.upward ? sweep.lowest * std::pow(2.0, sweep.rate * inPass)
+                                       : sweep.highest * std::pow(2.0, -sweep.rate * inPass);
+    } else {
+        point.frequency = point.upward ? sweep.lowest + sweep.rate * inPass : sweep.highest - sweep.rate * inPass;
+    }
+    point.frequency = std::clamp(point.frequency, sweep.lowest, sweep.highest);
+    return true;
+}
+
+bool CrossingTimes(const SweepResult& sweep, double frequency, std::vector<double>& times, std::string& message) {
+    times.clear();
+    if (!(frequency >= sweep.lowest && frequency <= sweep.highest)) {
+        message = "--frequency: " + Number(frequency) + " Hz is outside " + ProfileSpan(sweep);
+        return false;
+    }
+    const double up = TimeFromLowest(sweep, frequency);
+    const double down = TimeFromHighest(sweep, frequency);
+    const int passes = static_cast<int>(sweep.passesPerAxis);
+    for (int k = 0; k < passes; ++k) {
+        const double t = k * sweep.passTime + (PassIsUpward(sweep, k) ? up : down);
+        if (times.empty() || t != times.back()) times.push_back(t);
+    }
+    return true;
+}
+
+bool ResonanceIn(const SweepResult& sweep, double naturalFrequency, double q, ResonanceResult& resonance,
+                 std::string& message) {
+    if (!Usable(naturalFrequency)) {
+        message = "--resonance: the natural frequency must be positive and finite";
+        return false;
+    }
+    if (!(q > 0.5) || !std::isfinite(q)) {
+        message = "--q: the quality factor must be above 0.5 for the band to start above 0 Hz";
+        return false;
+    }
+    resonance.low = naturalFrequency * (1.0 - 1.0 / (2.0 * q));
+    resonance.high = naturalFrequency * (1.0 + 1.0 / (2.0 * q));
+    const double low = std::max(resonance.low, sweep.lowest);
+    const double high = std::min(resonance.high, sweep.highest);
+    resonance.timePerPass = 0.0;
+    resonance.cyclesPerPass = 0.0;
+    if (low < high) {
+        if (sweep.type == SweepType::Log) {
+            resonance.timePerPass = std::log2(high / low) / sweep.rate;
+            resonance.cyclesPerPass = (high - low) / (sweep.rate * std::log(2.0));
+        } else {
+            resonance.timePerPass = (high - low) / sweep.rate;
+            resonance.cyclesPerPass = (low + high) / 2.0 * resonance.timePerPass;
+        }
+    }
+    if (!std::isfinite(resonance.high) || !std::isfinite(resonance.timePerPass) ||
+        !std::isfinite(resonance.cyclesPerPass)) {
+        message = "--resonance: the band is too wide to compute";
+        return false;
+    }
+    return true;
+}
+
+}  // namespace planner

@@ -1,0 +1,280 @@
+#include <gtest/gtest.h>
+
+#include "tests/case_name.h"
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "planner/json.h"
+#include "planner/plan.h"
+#include "planner/quantity.h"
+
+namespace {
+
+using planner::QuantityKind;
+
+constexpr double kG = 9.80665;
+
+// A document with this profile (and sweep or shaker when given).
+std::string Document(const std::string& profile, const std::string& rest = "") {
+    return "{\"format\": \"halvex-plan\", \"version\": 1, \"profile\": [" + profile + "]" +
+           (rest.empty() ? "" : ", " + rest) + "}";
+}
+
+planner::PlanOutcome Evaluate(const std::string& text, const planner::PlanQuery& query = {}) {
+    planner::PlanDocument document;
+    planner::PlanOutcome outcome;
+    std::string message;
+    EXPECT_TRUE(planner::ReadPlanDocument(text, document, message)) << message;
+    EXPECT_TRUE(planner::EvaluatePlan(document, query, outcome, message)) << message;
+    return outcome;
+}
+
+// Runs the command on a document written to a scratch file and reads its JSON.
+planner::JsonValue RunJson(const std::string& text, std::vector<std::string> options) {
+    const std::string path = ::testing::TempDir() + "planner_calc_test.halvex-plan";
+    std::ofstream(path, std::ios::binary) << text;
+    options.insert(options.begin(), {path, "--format", "json"});
+    std::string out;
+    std::string err;
+    EXPECT_EQ(planner::RunPlanCommand(options, out, err), 0) << err;
+    EXPECT_EQ(err, "");
+    std::remove(path.c_str());
+    planner::JsonValue value;
+    planner::JsonError error;
+    EXPECT_TRUE(planner::ParseJson(out, value, error)) << out;
+    return value;
+}
+
+double At(const planner::JsonValue& value, std::initializer_list<const char*> path) {
+    const planner::JsonValue* v = &value;
+    for (const char* name : path) {
+        v = v->Find(name);
+        if (v == nullptr) {
+            ADD_FAILURE() << "no " << name;
+            return 0.0;
+        }
+    }
+    return v->number;
+}
+
+const std::string kFiveToFiveHundred = R"({"from": 5, "to": 500, "acceleration": "1 g"})";
+
+TEST(PlannerWorkedExamples, OneInchPeakToPeakMeetsTwelveGAt15_32Hz) {
+    const planner::JsonValue out = RunJson(Document(R"({"from": 5, "to": "auto", "displacement_pp": "1.0 in"},
+                                                       {"from": "auto", "to": 100, "acceleration": "12 g"})"),
+                                           {});
+    ASSERT_EQ(out.Find("crossovers")->items.size(), 1u);
+    EXPECT_NEAR(out.Find("crossovers")->items[0].number, 15.32, 0.005);
+}
+
+TEST(PlannerWorkedExamples, LogSweepTimelineUpDownAndUp) {
+    const std::string upDown =
+        Document(kFiveToFiveHundred, R"("sweep": {"type": "log", "rate": "0.2215 oct/min", "mode": "up-down"})");
+    const planner::JsonValue out = RunJson(upDown, {"--at", "2273"});
+    EXPECT_NEAR(At(out, {"sweep", "octaves"}), 6.644, 0.0005);
+    EXPECT_NEAR(At(out, {"sweep", "pass_time"}) / 60.0, 30.0, 0.05);
+    EXPECT_EQ(At(out, {"at", "pass"}), 2.0);
+    EXPECT_EQ(out.Find("at")->Find("direction")->text, "down");
+    EXPECT_NEAR(At(out, {"at", "frequency"}), 148.9, 0.05);
+
+    const std::string up = Document(kFiveToFiveHundred,
+                                    R"("sweep": {"type": "log", "rate": "0.2215 oct/min", "mode": "up", "sweeps": 2})");
+    const planner::JsonValue outUp = RunJson(up, {"--at", "37.883333333333333 min"});
+    EXPECT_EQ(outUp.Find("at")->Find("direction")->text, "up");
+    EXPECT_NEAR(At(outUp, {"at", "frequency"}), 16.79, 0.005);
+}
+
+TEST(PlannerWorkedExamples, FiveHundredPoundForceDriving105PoundsReaches4_76G) {
+    const planner::JsonValue out = RunJson(
+        Document(kFiveToFiveHundred, R"("shaker": {"rated_force": "500 lbf", "moving_mass": {"specimen": "105 lb"}})"),
+        {});
+    EXPECT_NEAR(At(out, {"shaker", "max_acceleration"}) / kG, 4.76, 0.005);
+}
+
+TEST(PlannerWorkedExamples, ResonanceAt100HzQ10AtOneOctavePerMinute) {
+    const planner::JsonValue out =
+        RunJson(Document(kFiveToFiveHundred, R"("sweep": {"type": "log", "rate": "1 oct/min", "mode": "up"})"),
+                {"--resonance", "100 Hz", "--q", "10"});
+    const planner::JsonValue& resonance = *out.Find("resonance");
+    EXPECT_NEAR(resonance.Find("band")->items[0].number, 95.0, 1e-9);
+    EXPECT_NEAR(resonance.Find("band")->items[1].number, 105.0, 1e-9);
+    EXPECT_NEAR(resonance.Find("time_per_pass")->number, 8.66, 0.005);
+    EXPECT_NEAR(resonance.Find("cycles_per_pass")->number, 866.0, 0.5);
+}
+
+// Where two auto neighbours meet; expected values by hand: f = A/(2 pi V),
+// V/(2 pi X), sqrt(A/X)/(2 pi).
+struct CrossoverCase {
+    const char* name;
+    const char* lower;  // "field": value of the lower segment
+    const char* upper;
+    double hz;
+};
+
+class PlannerCrossoverTest : public ::testing::TestWithParam<CrossoverCase> {};
+
+TEST_P(PlannerCrossoverTest, MeetsWhereTheLevelsAreEqual) {
+    const CrossoverCase& c = GetParam();
+    const planner::PlanOutcome outcome = Evaluate(Document(std::string(R"({"from": 1, "to": "auto", )") + c.lower +
+                                                           R"(}, {"from": "auto", "to": 2000, )" + c.upper + "}"));
+    ASSERT_EQ(outcome.profile.crossovers.size(), 1u);
+    EXPECT_NEAR(outcome.profile.crossovers[0], c.hz, c.hz * 1e-12);
+    EXPECT_EQ(outcome.profile.segments[0].to, outcome.profile.crossovers[0]);
+    EXPECT_EQ(outcome.profile.segments[1].from, outcome.profile.crossovers[0]);
+}
+
+INSTANTIATE_TEST_SUITE_P(Pairs, PlannerCrossoverTest,
+                         ::testing::Values(CrossoverCase{"VelocityThenAcceleration", R"("velocity": 0.5)",
+                                                         R"("acceleration": "10 g")", 31.215536453442706},
+                                           CrossoverCase{"ZeroPeakThenVelocity", R"("displacement_zp": "1 mm")",
+                                                         R"("velocity": "100 mm/s")", 15.915494309189533},
+                                           CrossoverCase{"PeakPeakThenAcceleration", R"("displacement_pp": "2.54 mm")",
+                                                         R"("acceleration": "1 g")", 13.985519687813353},
+                                           CrossoverCase{"AccelerationThenVelocity", R"("acceleration": "10 g")",
+                                                         R"("velocity": "1 m/s")", 15.607768226721355}),
+                         halvex_test::CaseName());
+
+TEST(PlannerProfile, AMiddleSegmentWithTwoAutoEndsMeetsBothNeighbours) {
+    // 10 mm p-p meets 0.2 m/s at 0.2 / (2 pi 0.005 m); that meets 5 g at 5 g / (2 pi 0.2 m/s).
+    const planner::PlanOutcome o = Evaluate(Document(R"({"from": 5, "to": "auto", "displacement_pp": "10 mm"},
+                                                        {"from": "auto", "to": "auto", "velocity": 0.2},
+                                                        {"from": "auto", "to": 500, "acceleration": "5 g"})"));
+    ASSERT_EQ(o.profile.crossovers.size(), 2u);
+    EXPECT_NEAR(o.profile.crossovers[0], 6.366197723675814, 1e-9);
+    EXPECT_NEAR(o.profile.crossovers[1], 39.01942056680338, 1e-9);
+}
+
+TEST(PlannerProfile, RampSlopeEndsAndPeaksOfTheExampleDocument) {
+    std::ifstream file(std::string(HALVEX_SOURCE_DIR) + "/docs/examples/shaker-test.halvex-plan");
+    const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    const planner::PlanOutcome o = Evaluate(text);
+    ASSERT_EQ(o.profile.segments.size(), 3u);
+    // 1 g to 2 g over 100 to 500 Hz: 20 log10(2) / log2(5) dB per octave of acceleration.
+    EXPECT_NEAR(o.profile.segments[2].slopeDbPerOctave, 2.5929312481882376, 1e-12);
+    EXPECT_NEAR(o.profile.segments[2].end.acceleration, 2 * kG, 1e-12);
+    EXPECT_NEAR(o.profile.segments[0].start.velocity, 0.00127 * 2 * 3.141592653589793 * 5, 1e-15);
+    EXPECT_NEAR(o.profile.displacementPp.value, 0.00254, 1e-15);
+    EXPECT_EQ(o.profile.displacementPp.frequency, 5.0);  // constant on the segment: the lowest place
+    EXPECT_NEAR(o.profile.velocity.frequency, 13.985519687813353, 1e-9);
+    EXPECT_NEAR(o.profile.velocity.value, 0.11159948700598941, 1e-12);
+    EXPECT_EQ(o.profile.acceleration.frequency, 500.0);
+
+    // 5 + 0 + 8 + 12 kg moving; force 25 kg * 2 g against 9 kN.
+    ASSERT_TRUE(o.shaker);
+    EXPECT_EQ(*o.shaker->movingMass, 25.0);
+    EXPECT_NEAR(*o.shaker->maxAcceleration, 360.0, 1e-12);
+    struct Expected {
+        planner::LimitKind limit;
+        double margin;
+        double frequency;
+    };
+    const Expected expected[] = {{planner::LimitKind::Force, 18.35489183360271, 500.0},
+                                 {planner::LimitKind::Stroke, 51.0 / 2.54, 5.0},
+                                 {planner::LimitKind::Velocity, 16.12910639905895, 13.985519687813353},
+                                 {planner::LimitKind::Acceleration, 50.0, 500.0}};
+    ASSERT_EQ(o.shaker->checks.size(), 4u);
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(o.shaker->checks[i].limit, expected[i].limit) << i;
+        EXPECT_NEAR(o.shaker->checks[i].margin, expected[i].margin, 1e-9) << i;
+        EXPECT_NEAR(o.shaker->checks[i].frequency, expected[i].frequency, 1e-9) << i;
+        EXPECT_TRUE(o.shaker->checks[i].ok) << i;
+    }
+    EXPECT_TRUE(o.shaker->ok);
+
+    // log2(100) octaves at 1 oct/min, 10 sweeps up and down, 3 axes.
+    ASSERT_TRUE(o.sweep);
+    EXPECT_NEAR(o.sweep->passTime, 398.63137138648347, 1e-9);
+    EXPECT_NEAR(o.sweep->cyclesPerPass, 42848.04271440222, 1e-6);
+    EXPECT_EQ(o.sweep->passesPerAxis, 20.0);
+    EXPECT_NEAR(o.sweep->totalTime, 23917.882283189007, 1e-6);
+}
+
+TEST(PlannerShaker, OneFailingLimitFailsThePlan) {
+    // 10 mm p-p to 20 Hz then 5 g: a 6 mm stroke is short, the rest holds.
+    const planner::PlanOutcome o = Evaluate(Document(R"({"from": 5, "to": 20, "displacement_pp": "10 mm"},
+                                                        {"from": 20, "to": 200, "acceleration": "5 g"})",
+                                                     R"("shaker": {"stroke_pp": "6 mm", "acceleration": "50 g"})"));
+    ASSERT_EQ(o.shaker->checks.size(), 2u);
+    EXPECT_FALSE(o.shaker->checks[0].ok);
+    EXPECT_NEAR(o.shaker->checks[0].margin, 0.6, 1e-12);
+    EXPECT_TRUE(o.shaker->checks[1].ok);
+    EXPECT_FALSE(o.shaker->ok);
+    EXPECT_FALSE(o.shaker->movingMass);
+}
+
+TEST(PlannerSweep, LinearSweepTimelineCrossingsAndDwells) {
+    // 10 to 110 Hz in 100 s: 1 Hz/s, mean 60 Hz, 6000 cycles a pass.
+    const std::string text = Document(R"({"from": 10, "to": 110, "velocity": 0.1})",
+                                      R"("sweep": {"type": "linear", "pass_time": "100 s", "mode": "up-down",
+                                         "sweeps": 2, "axes": 2, "dwells": [{"frequency": 60, "time": "1 min"}]})");
+    planner::PlanQuery query;
+    query.at = 150.0;
+    query.frequency = 60.0;
+    const planner::PlanOutcome o = Evaluate(text, query);
+    EXPECT_EQ(o.sweep->rate, 1.0);
+    EXPECT_EQ(o.sweep->cyclesPerPass, 6000.0);
+    EXPECT_EQ(o.sweep->axisTime, 460.0);
+    EXPECT_EQ(o.sweep->totalTime, 920.0);
+    EXPECT_EQ(o.at->pass, 2);
+    EXPECT_FALSE(o.at->upward);
+    EXPECT_EQ(o.at->frequency, 60.0);
+    EXPECT_EQ(o.crossings->times, (std::vector<double>{50.0, 150.0, 250.0, 350.0}));
+
+    // The lowest frequency is met once at each turn between a down and an up pass.
+    query.at = 400.0;  // the very end belongs to the last pass
+    query.frequency = 10.0;
+    const planner::PlanOutcome ends = Evaluate(text, query);
+    EXPECT_EQ(ends.crossings->times, (std::vector<double>{0.0, 200.0, 400.0}));
+    EXPECT_EQ(ends.at->pass, 4);
+    EXPECT_EQ(ends.at->frequency, 10.0);
+}
+
+struct UnitCase {
+    const char* name;
+    const char* text;
+    QuantityKind kind;
+    double si;
+};
+
+class PlannerUnitTest : public ::testing::TestWithParam<UnitCase> {};
+
+TEST_P(PlannerUnitTest, ConvertsToSi) {
+    const UnitCase& c = GetParam();
+    planner::Quantity quantity;
+    std::string problem;
+    ASSERT_TRUE(planner::ParseQuantityText(c.text, c.kind, quantity, problem)) << problem;
+    EXPECT_DOUBLE_EQ(planner::ToSi(quantity, c.kind, 9.81), c.si);
+}
+
+INSTANTIATE_TEST_SUITE_P(Units, PlannerUnitTest,
+                         ::testing::Values(UnitCase{"Inch", "2 in", QuantityKind::Length, 0.0508},
+                                           UnitCase{"Mil", "3 mil", QuantityKind::Length, 7.62e-5},
+                                           UnitCase{"Micrometre", "25 um", QuantityKind::Length, 2.5e-5},
+                                           UnitCase{"InchPerSecond", "10 in/s", QuantityKind::Velocity, 0.254},
+                                           UnitCase{"GravityOfTheDocument", "2 g", QuantityKind::Acceleration, 19.62},
+                                           UnitCase{"InchPerSecondSquared", "-1e2 in/s^2", QuantityKind::Acceleration,
+                                                    -2.54},
+                                           UnitCase{"Gram", "500 g", QuantityKind::Mass, 0.5},
+                                           UnitCase{"Pound", "105 lb", QuantityKind::Mass, 47.62719885},
+                                           UnitCase{"PoundForce", "2 lbf", QuantityKind::Force, 8.896443230521},
+                                           UnitCase{"KiloNewton", "9 kN", QuantityKind::Force, 9000.0},
+                                           UnitCase{"Hour", ".5 h", QuantityKind::Time, 1800.0},
+                                           UnitCase{"OctavesPerMinute", "3 oct/min", QuantityKind::SweepRate, 0.05},
+                                           UnitCase{"HertzPerMinute", "30 Hz/min", QuantityKind::SweepRate, 0.5}),
+                         halvex_test::CaseName());
+
+TEST(PlannerUnits, RefusesAnythingButNumberBlankUnit) {
+    const char* const bad[] = {"2.54mm",  "2.54  mm", " 2.54 mm", "2.54 mm ", "2.54 MM", "1,5 mm",
+                               "0x10 mm", "inf mm",   "1e mm",    ". mm",     "2 Hz",    ""};
+    for (const char* text : bad) {
+        planner::Quantity quantity;
+        std::string problem;
+        EXPECT_FALSE(planner::ParseQuantityText(text, QuantityKind::Length, quantity, problem)) << text;
+        EXPECT_FALSE(problem.empty()) << text;
+    }
+}
+
+}  // namespace

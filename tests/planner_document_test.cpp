@@ -1,0 +1,242 @@
+#include <gtest/gtest.h>
+
+#include "tests/case_name.h"
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "planner/plan.h"
+
+namespace {
+
+std::string Document(const std::string& profile, const std::string& rest = "") {
+    return "{\"format\": \"halvex-plan\", \"version\": 1, \"profile\": [" + profile + "]" +
+           (rest.empty() ? "" : ", " + rest) + "}";
+}
+
+const std::string kOne = R"({"from": 5, "to": 500, "acceleration": "1 g"})";
+const std::string kSweep = R"("sweep": {"type": "log", "rate": "1 oct/min", "mode": "up"})";
+
+struct BadDocument {
+    const char* name;
+    std::string text;
+    const char* message;
+};
+
+class PlanRefusesTest : public ::testing::TestWithParam<BadDocument> {};
+
+TEST_P(PlanRefusesTest, WithOneMessageNamingTheField) {
+    const BadDocument& c = GetParam();
+    planner::PlanDocument document;
+    std::string message;
+    EXPECT_FALSE(planner::ReadPlan(c.text, document, message));
+    EXPECT_EQ(message, c.message);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BadInput, PlanRefusesTest,
+    ::testing::Values(
+        BadDocument{"NotJson", R"({"format": "halvex-plan",})",
+                    "not valid JSON at line 1, column 26: expected a member name in quotes"},
+        BadDocument{"NotAnObject", "[]", "document: expected an object, found an array"},
+        BadDocument{"UnknownFormat", R"({"format": "halvex-sheet", "version": 1, "profile": []})",
+                    "format: unknown format; expected \"halvex-plan\""},
+        BadDocument{"NewerVersion", R"({"format": "halvex-plan", "version": 2, "profile": [], "colour": 1})",
+                    "version: this document is of a newer version than this program reads (1)"},
+        BadDocument{"FractionalVersion", R"({"format": "halvex-plan", "version": 0.5})",
+                    "version: must be a whole number, at least 1"},
+        BadDocument{"UnknownTopField", Document(kOne, R"("comment": "x")"), "comment: unknown field"},
+        BadDocument{"UnknownSegmentField",
+                    Document(kOne + R"(, {"from": 500, "to": 600, "acceleration": 1, "colour": "red"})"),
+                    "profile[1].colour: unknown field"},
+        BadDocument{"UnknownMass", Document(kOne, R"("shaker": {"moving_mass": {"table": "1 kg"}})"),
+                    "shaker.moving_mass.table: unknown field"},
+        BadDocument{"WrongUnitKind", Document(R"({"from": 5, "to": 500, "acceleration": "1 mm"})"),
+                    "profile[0].acceleration: \"mm\" is not a unit of an acceleration (m/s^2, mm/s^2, in/s^2, g)"},
+        BadDocument{"WrongUnitKindInRamp", Document(R"({"from": 5, "to": 500, "velocity": ["1 m/s", "2 kg"]})"),
+                    "profile[0].velocity[1]: \"kg\" is not a unit of a velocity (m/s, mm/s, in/s)"},
+        BadDocument{"RateOfTheOtherSweepType", Document(kOne, R"("sweep": {"type": "linear", "rate": "1 oct/min",
+                    "mode": "up"})"),
+                    "sweep.rate: a linear sweep's rate is in Hz/min or Hz/s"},
+        BadDocument{"GravityInG", Document(kOne, R"("gravity": "1 g")"), "gravity: cannot be given in g"},
+        BadDocument{"ZeroLevel", Document(R"({"from": 5, "to": 500, "velocity": 0})"),
+                    "profile[0].velocity: must be positive and finite"},
+        BadDocument{"NegativeFrequency", Document(R"({"from": "-5 Hz", "to": 500, "velocity": 1})"),
+                    "profile[0].from: must be positive and finite"},
+        BadDocument{"InfiniteInText", Document(R"({"from": 5, "to": 500, "displacement_pp": "1e999 mm"})"),
+                    "profile[0].displacement_pp: must be positive and finite"},
+        BadDocument{"NegativeMass", Document(kOne, R"("shaker": {"moving_mass": {"fixture": "-1 kg"}})"),
+                    "shaker.moving_mass.fixture: must be zero or positive, and finite"},
+        BadDocument{"ForceFractionAboveOne", Document(kOne, R"("shaker": {"force_fraction": 1.5})"),
+                    "shaker.force_fraction: must be a number above 0 and at most 1"},
+        BadDocument{"ZeroSweeps", Document(kOne, R"("sweep": {"type": "log", "rate": 1, "mode": "up", "sweeps": 0})"),
+                    "sweep.sweeps: must be a whole number, at least 1"},
+        BadDocument{"RateAndPassTime", Document(kOne, R"("sweep": {"type": "log", "rate": 1, "pass_time": 60,
+                    "mode": "up"})"),
+                    "sweep: give either rate or pass_time, not both"},
+        BadDocument{"TwoLevels", Document(R"({"from": 5, "to": 500, "velocity": 1, "acceleration": 1})"),
+                    "profile[0].acceleration: a segment has one level, and this one has velocity"},
+        BadDocument{
+            "NoLevel", Document(R"({"from": 5, "to": 500})"),
+            "profile[0]: a segment needs one level: displacement_pp, displacement_zp, velocity or acceleration"},
+        BadDocument{"Gap", Document(kOne + R"(, {"from": 600, "to": 900, "velocity": 1})"),
+                    "profile[1].from: 600 Hz does not meet profile[0].to (500 Hz); segments must be contiguous"},
+        BadDocument{"Backwards", Document(R"({"from": 500, "to": 5, "velocity": 1})"),
+                    "profile[0].to: must be above from (500 Hz)"},
+        BadDocument{"AutoAtTheBottom", Document(R"({"from": "auto", "to": 5, "velocity": 1})"),
+                    "profile[0].from: auto needs a segment below to meet"},
+        BadDocument{"AutoNextToARamp", Document(R"({"from": 5, "to": "auto", "velocity": [1, 2]},
+                    {"from": "auto", "to": 500, "acceleration": "1 g"})"),
+                    "profile[0].to: a ramp's ends must be numbers, not auto"},
+        BadDocument{"NeverMeet", Document(R"({"from": 5, "to": "auto", "acceleration": "1 g"},
+                    {"from": "auto", "to": 500, "acceleration": "2 g"})"),
+                    "profile[0].to: the levels of profile[0] and profile[1] never meet"},
+        BadDocument{"MeetOutsideTheirSpan", Document(R"({"from": 20, "to": "auto", "displacement_pp": "1.0 in"},
+                    {"from": "auto", "to": 100, "acceleration": "12 g"})"),
+                    "profile[0].to: the levels of profile[0] and profile[1] meet at 15.3204 Hz, outside their span "
+                    "20 Hz to 100 Hz"},
+        BadDocument{"DwellOutsideTheProfile", Document(kOne, R"("sweep": {"type": "log", "rate": 1, "mode": "up",
+                    "dwells": [{"frequency": 2000, "time": 60}]})"),
+                    "sweep.dwells[0].frequency: 2000 Hz is outside the profile (5 to 500 Hz)"},
+        BadDocument{"ForceWithoutMass", Document(kOne, R"("shaker": {"rated_force": "1 kN"})"),
+                    "shaker.moving_mass: the force check needs a moving mass above 0"}),
+    halvex_test::CaseName());
+
+TEST(PlanDocumentTest, DeepNestingIsRefusedWithItsPathAndPlace) {
+    const std::string brackets(70, '[');
+    const std::string text = Document(kOne, "\"x\": " + brackets + std::string(70, ']'));
+    // The document itself is the first level, so the 64th bracket is one too many.
+    std::string expected = "x";
+    for (int i = 0; i < 63; ++i) expected += "[0]";
+    expected +=
+        ": not valid JSON at line 1, column " + std::to_string(text.find(brackets) + 64) + ": nested too deeply";
+    planner::PlanDocument document;
+    std::string message;
+    EXPECT_FALSE(planner::ReadPlan(text, document, message));
+    EXPECT_EQ(message, expected);
+}
+
+TEST(PlanDocumentTest, WritesWhatReadsBackEqual) {
+    const std::string text = Document(
+        R"({"from": "5 Hz", "to": "auto", "displacement_zp": "0.1 in"},
+           {"from": "auto", "to": 33.3, "velocity": "250 mm/s"},
+           {"from": 33.3, "to": 2000, "acceleration": ["0.1 g", "1.5e1 m/s^2"]})",
+        R"("gravity": "9.81 m/s^2",
+           "sweep": {"type": "linear", "pass_time": "2.5 min", "mode": "down", "sweeps": 3, "axes": 2,
+                     "dwells": [{"frequency": "50 Hz", "time": 30}, {"frequency": 1000, "time": "1 h"}]},
+           "shaker": {"rated_force": "2000 lbf", "force_fraction": 0.8,
+                      "moving_mass": {"armature": "10 lb", "specimen": 0.1}, "velocity": "70 in/s"})");
+    planner::PlanDocument first;
+    std::string message;
+    ASSERT_TRUE(planner::ReadPlan(text, first, message)) << message;
+    const std::string written = planner::WritePlanDocument(first);
+    planner::PlanDocument second;
+    ASSERT_TRUE(planner::ReadPlan(written, second, message)) << message << "\n" << written;
+    EXPECT_TRUE(second == first) << written;
+    EXPECT_EQ(second.profile[2].values[1].unit, "m/s^2");
+    EXPECT_EQ(second.profile[2].values[1].number, 15.0);
+    EXPECT_FALSE(second.shaker->masses[1].has_value());
+    EXPECT_TRUE(second.UsesInchPound());
+    EXPECT_EQ(planner::WritePlanDocument(second), written);
+}
+
+// The command: its exit statuses and where its words go.
+struct CommandCase {
+    const char* name;
+    std::string document;
+    std::vector<std::string> options;
+    int status;
+    const char* errStart;  // the start of the one line on err; empty when it must be empty
+};
+
+class PlanCommandTest : public ::testing::TestWithParam<CommandCase> {};
+
+TEST_P(PlanCommandTest, ExitsWithItsStatus) {
+    const CommandCase& c = GetParam();
+    const std::string path = ::testing::TempDir() + "plan_command_test.halvex-plan";
+    std::ofstream(path, std::ios::binary) << c.document;
+    std::vector<std::string> args = c.options;
+    for (std::string& word : args) {
+        if (word == "FILE") word = path;
+    }
+    std::string out;
+    std::string err;
+    EXPECT_EQ(planner::RunPlanCommand(args, out, err), c.status) << err;
+    std::remove(path.c_str());
+    if (c.status == 0) {
+        EXPECT_EQ(err, "");
+        EXPECT_FALSE(out.empty());
+        return;
+    }
+    EXPECT_EQ(out, "");
+    std::string expected = c.errStart;
+    if (expected.compare(0, 4, "FILE") == 0) expected.replace(0, 4, path);
+    EXPECT_EQ(err.substr(0, expected.size()), expected) << err;
+    ASSERT_FALSE(err.empty());
+    EXPECT_EQ(err.find('\n'), err.size() - 1) << err;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Statuses, PlanCommandTest,
+    ::testing::Values(
+        CommandCase{"Text", Document(kOne, kSweep), {"FILE"}, 0, ""},
+        CommandCase{
+            "AllQueries",
+            Document(kOne, kSweep),
+            {"FILE", "--format", "text", "--at", "1 min", "--frequency", "50", "--resonance", "100", "--q", "5"},
+            0,
+            ""},
+        CommandCase{"NoFile", Document(kOne), {"--format", "json"}, 2, "plan: FILE is missing"},
+        CommandCase{"TwoFiles", Document(kOne), {"FILE", "other"}, 2, "plan: more than one FILE: \"other\""},
+        CommandCase{"UnknownOption", Document(kOne), {"FILE", "--colour", "red"}, 2, "plan: unknown option --colour"},
+        CommandCase{"BadFormat", Document(kOne), {"FILE", "--format", "xml"}, 2, "plan: --format is text or json"},
+        CommandCase{"MissingValue", Document(kOne), {"FILE", "--at"}, 2, "plan: --at needs a value"},
+        CommandCase{"NotATime", Document(kOne, kSweep), {"FILE", "--at", "5 Hz"}, 2, "plan: --at needs a time"},
+        CommandCase{"QAlone", Document(kOne, kSweep), {"FILE", "--q", "10"}, 2, "plan: --q needs --resonance"},
+        CommandCase{
+            "ResonanceAlone", Document(kOne, kSweep), {"FILE", "--resonance", "100"}, 2, "plan: --resonance needs --q"},
+        CommandCase{"Twice", Document(kOne, kSweep), {"FILE", "--at", "1", "--at", "2"}, 2, "plan: --at given twice"},
+        CommandCase{"NoSuchFile", "", {"/nonexistent/plan.halvex-plan"}, 1, "/nonexistent/plan.halvex-plan: cannot"},
+        CommandCase{"RefusedDocument", Document(kOne, R"("colour": 1)"), {"FILE"}, 1, "FILE: "},
+        CommandCase{"AtAfterTheEnd", Document(kOne, kSweep), {"FILE", "--at", "1 h"}, 1, "FILE: --at: 3600 s is"},
+        CommandCase{"FrequencyOutside",
+                    Document(kOne, kSweep),
+                    {"FILE", "--frequency", "1"},
+                    1,
+                    "FILE: --frequency: 1 Hz is outside"},
+        CommandCase{"QTooLow", Document(kOne, kSweep), {"FILE", "--resonance", "100", "--q", "0.5"}, 1, "FILE: --q: "},
+        CommandCase{"NoSweepToAsk",
+                    Document(kOne),
+                    {"FILE", "--frequency", "100"},
+                    1,
+                    "FILE: --frequency: the document has no sweep"}),
+    halvex_test::CaseName());
+
+TEST(PlanCommandTest, TextReportIsInTheDocumentsUnits) {
+    const std::string path = ::testing::TempDir() + "plan_text_test.halvex-plan";
+    std::ofstream(path, std::ios::binary)
+        << Document(R"({"from": 5, "to": "auto", "displacement_pp": "1.0 in"},
+                       {"from": "auto", "to": 100, "acceleration": "12 g"})",
+                    R"("shaker": {"rated_force": "500 lbf", "moving_mass": {"specimen": "105 lb"}})");
+    std::string out;
+    std::string err;
+    ASSERT_EQ(planner::RunPlanCommand({path}, out, err), 0) << err;
+    std::remove(path.c_str());
+    EXPECT_NE(out.find("Gravity g = 9.80665 m/s^2\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("Disp p-p in"), std::string::npos) << out;
+    EXPECT_NE(out.find("Crossovers: 15.32 Hz\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("Highest acceleration 4.762 g\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("Moving mass 105 lb\n"), std::string::npos) << out;
+    // 105 lb at 12 g (reached first at the crossover) needs 1260 lbf of the 500.
+    const std::size_t force = out.find("  force ");
+    ASSERT_NE(force, std::string::npos) << out;
+    std::istringstream line(out.substr(force, out.find('\n', force) - force));
+    std::vector<std::string> words{std::istream_iterator<std::string>(line), std::istream_iterator<std::string>()};
+    EXPECT_EQ(words, (std::vector<std::string>{"force", "1260", "500", "lbf", "0.3968", "15.32", "FAILS"})) << out;
+}
+
+}  // namespace
