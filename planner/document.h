@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -65,17 +66,14 @@ struct ShakerSpec {
     std::optional<Quantity> ratedForce;
     double forceFraction = 1.0;
     // The moving masses: armature, expander, fixture, specimen; any may be absent.
-    std::optional<Quantity> masses[4];
+    std::array<std::optional<Quantity>, 4> masses;
     std::optional<Quantity> strokePp;
     std::optional<Quantity> velocity;
     std::optional<Quantity> acceleration;
 
     bool operator==(const ShakerSpec& o) const {
-        for (int i = 0; i < 4; ++i) {
-            if (masses[i] != o.masses[i]) return false;
-        }
-        return ratedForce == o.ratedForce && forceFraction == o.forceFraction && strokePp == o.strokePp &&
-               velocity == o.velocity && acceleration == o.acceleration;
+        return masses == o.masses && ratedForce == o.ratedForce && forceFraction == o.forceFraction &&
+               strokePp == o.strokePp && velocity == o.velocity && acceleration == o.acceleration;
     }
 };
 

@@ -101,7 +101,9 @@ public:
     }
 
     static std::string Join(const std::string& path, const std::string& name) {
-        return path.empty() ? name : path + '.' + name;
+        std::string joined = path;
+        AppendPathMember(joined, name);
+        return joined;
     }
 
     bool ReadQuantity(const JsonValue& value, QuantityKind kind, const std::string& path, Quantity& quantity) {

@@ -55,8 +55,7 @@ private:
             if (step.isIndex) {
                 m_error.path += '[' + std::to_string(step.index) + ']';
             } else {
-                if (!m_error.path.empty()) m_error.path += '.';
-                m_error.path += step.name;
+                AppendPathMember(m_error.path, step.name);
             }
         }
         m_error.what = what;
@@ -121,7 +120,7 @@ private:
             if (!ReadString(name)) return false;
             if (!seen.insert(name).second) {
                 m_pos = nameStart;
-                return Fail("the name \"" + name + "\" appears twice");
+                return Fail("the name " + Quoted(name) + " appears twice");
             }
             SkipSpace();
             if (AtEnd() || Peek() != ':') return Fail("expected ':' after a member name");
@@ -386,6 +385,26 @@ void AppendJsonString(std::string& out, std::string_view text) {
         }
     }
     out += '"';
+}
+
+std::string Quoted(std::string_view text) {
+    std::string out;
+    AppendJsonString(out, text);
+    return out;
+}
+
+void AppendPathMember(std::string& path, std::string_view name) {
+    bool plain = !name.empty();
+    for (const char c : name) {
+        plain = plain &&
+                ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' || c == '-');
+    }
+    if (!plain) {
+        path += '[' + Quoted(name) + ']';
+        return;
+    }
+    if (!path.empty()) path += '.';
+    path.append(name);
 }
 
 }  // namespace planner

@@ -47,4 +47,12 @@ std::string FormatJsonError(const JsonError& error);
 void AppendJsonNumber(std::string& out, double value);
 void AppendJsonString(std::string& out, std::string_view text);
 
+// Text from a document or a command line in quotes and escaped, so that a
+// message stays on one line whatever it holds.
+std::string Quoted(std::string_view text);
+
+// Appends a member name to a path: ".name" (no dot at the start), or
+// ["name"] for a name that is not plain letters, digits, '_' and '-'.
+void AppendPathMember(std::string& path, std::string_view name);
+
 }  // namespace planner

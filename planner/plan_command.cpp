@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "numeric/number_text.h"
+#include "planner/json.h"
 #include "planner/plan.h"
 
 namespace planner {
@@ -52,13 +53,13 @@ int RunPlanCommand(const std::vector<std::string>& args, std::string& out, std::
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& word = args[i];
         if (word.size() < 2 || word.compare(0, 2, "--") != 0) {
-            if (haveFile) return Usage(err, "more than one FILE: \"" + word + "\"");
+            if (haveFile) return Usage(err, "more than one FILE: " + Quoted(word));
             file = word;
             haveFile = true;
             continue;
         }
         if (word != "--format" && word != "--at" && word != "--frequency" && word != "--resonance" && word != "--q") {
-            return Usage(err, "unknown option " + word);
+            return Usage(err, "unknown option " + Quoted(word));
         }
         if (i + 1 >= args.size()) return Usage(err, word + " needs a value");
         const std::string& value = args[++i];
@@ -67,8 +68,7 @@ int RunPlanCommand(const std::vector<std::string>& args, std::string& out, std::
         const char* expected = "a frequency, such as 100 or \"100 Hz\"";
         if (word == "--format") {
             if (haveFormat) return Usage(err, "--format given twice");
-            if (value != "text" && value != "json")
-                return Usage(err, "--format is text or json, not \"" + value + "\"");
+            if (value != "text" && value != "json") return Usage(err, "--format is text or json, not " + Quoted(value));
             haveFormat = true;
             json = value == "json";
             continue;
@@ -89,7 +89,7 @@ int RunPlanCommand(const std::vector<std::string>& args, std::string& out, std::
         double number = 0.0;
         const bool read = word == "--q" ? IsNumberText(value) : ReadOptionValue(value, kind, number);
         if (word == "--q" && read) number = halvex::ParseNumber(value);
-        if (!read) return Usage(err, word + " needs " + expected + ", not \"" + value + "\"");
+        if (!read) return Usage(err, word + " needs " + expected + ", not " + Quoted(value));
         *slot = number;
     }
     if (!haveFile) return Usage(err, "FILE is missing");

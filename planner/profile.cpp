@@ -140,11 +140,10 @@ bool ResolveProfile(const PlanDocument& document, ResolvedProfile& profile, std:
         if (!crossover[j]) continue;
         const LogLine& a = lines[j - 1];
         const LogLine& b = lines[j];
-        const std::string field = SegmentPath(j - 1) + ".to";
-        const std::string pair = "the levels of " + SegmentPath(j - 1) + " and " + SegmentPath(j);
         const double f = std::exp((b.intercept - a.intercept) / (a.slope - b.slope));
         if (a.slope == b.slope || !std::isfinite(f) || !(f > 0.0)) {
-            message = field + ": " + pair + " never meet";
+            message = SegmentPath(j - 1);
+            message += ".to: the levels of " + SegmentPath(j - 1) + " and " + SegmentPath(j) + " never meet";
             return false;
         }
         bounds[j] = f;

@@ -103,11 +103,11 @@ bool ParseQuantityText(std::string_view text, QuantityKind kind, Quantity& quant
     const std::string_view number = text.substr(0, blank);
     const std::string_view symbol = text.substr(blank + 1);
     if (!IsNumberText(number)) {
-        problem = "\"" + std::string(number) + "\" is not a number";
+        problem = Quoted(number) + " is not a number";
         return false;
     }
     if (FindUnit(symbol, kind) == nullptr) {
-        problem = "\"" + std::string(symbol) + "\" is not a unit of " + KindDescription(kind);
+        problem = Quoted(symbol) + " is not a unit of " + KindDescription(kind);
         return false;
     }
     quantity.number = halvex::ParseNumber(number);

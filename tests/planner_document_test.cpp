@@ -53,6 +53,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadDocument{"UnknownSegmentField",
                     Document(kOne + R"(, {"from": 500, "to": 600, "acceleration": 1, "colour": "red"})"),
                     "profile[1].colour: unknown field"},
+        BadDocument{"OddFieldNameStaysOnOneLine", Document(R"({"from": 5, "to": 500, "velocity": 1, "a b\n": 2})"),
+                    "profile[0][\"a b\\n\"]: unknown field"},
         BadDocument{"UnknownMass", Document(kOne, R"("shaker": {"moving_mass": {"table": "1 kg"}})"),
                     "shaker.moving_mass.table: unknown field"},
         BadDocument{"WrongUnitKind", Document(R"({"from": 5, "to": 500, "acceleration": "1 mm"})"),
@@ -192,7 +194,8 @@ INSTANTIATE_TEST_SUITE_P(
             ""},
         CommandCase{"NoFile", Document(kOne), {"--format", "json"}, 2, "plan: FILE is missing"},
         CommandCase{"TwoFiles", Document(kOne), {"FILE", "other"}, 2, "plan: more than one FILE: \"other\""},
-        CommandCase{"UnknownOption", Document(kOne), {"FILE", "--colour", "red"}, 2, "plan: unknown option --colour"},
+        CommandCase{
+            "UnknownOption", Document(kOne), {"FILE", "--colour", "red"}, 2, "plan: unknown option \"--colour\""},
         CommandCase{"BadFormat", Document(kOne), {"FILE", "--format", "xml"}, 2, "plan: --format is text or json"},
         CommandCase{"MissingValue", Document(kOne), {"FILE", "--at"}, 2, "plan: --at needs a value"},
         CommandCase{"NotATime", Document(kOne, kSweep), {"FILE", "--at", "5 Hz"}, 2, "plan: --at needs a time"},

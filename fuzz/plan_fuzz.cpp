@@ -1,0 +1,65 @@
+// The plan reader over arbitrary bytes: a plan whose reports are well formed
+// and whose saved form reads back equal, or exactly one message.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <sstream>
+#include <string>
+#include <string_view>
+
+#include "planner/json.h"
+#include "planner/plan.h"
+
+namespace {
+
+void CheckTextReport(const std::string& text) {
+    std::istringstream words(text);
+    std::string word;
+    while (words >> word) {
+        if (word == "inf" || word == "-inf" || word == "nan" || word == "-nan") std::abort();
+    }
+}
+
+void CheckJsonReport(const std::string& text) {
+    // Reading it back refuses anything but finite numbers.
+    planner::JsonValue value;
+    planner::JsonError error;
+    if (!planner::ParseJson(text, value, error)) std::abort();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    planner::PlanDocument document;
+    std::string message;
+    if (!planner::ReadPlan(text, document, message)) {
+        if (message.empty() || message.find('\n') != std::string::npos) std::abort();
+        return 0;
+    }
+    if (!message.empty()) std::abort();
+
+    planner::PlanDocument again;
+    if (!planner::ReadPlan(planner::WritePlanDocument(document), again, message) || !(again == document)) std::abort();
+
+    // Ask the sweep something at its ends and its middle.
+    planner::PlanOutcome outcome;
+    if (!planner::EvaluatePlan(document, planner::PlanQuery(), outcome, message)) std::abort();
+    planner::PlanQuery query;
+    if (outcome.sweep) {
+        const double lowest = outcome.profile.Lowest();
+        const double highest = outcome.profile.Highest();
+        query.at = outcome.sweep->SweepingTime() * (size % 2 == 0 ? 1.0 : 0.5);
+        query.frequency = size % 3 == 0 ? highest : lowest;
+        query.resonance = (lowest + highest) / 2.0;
+        query.q = 0.5 + static_cast<double>(size % 50);
+    }
+    std::string queryMessage;
+    if (planner::EvaluatePlan(document, query, outcome, queryMessage)) {
+        CheckJsonReport(planner::PlanJsonReport(document, outcome));
+        CheckTextReport(planner::PlanTextReport(document, outcome));
+    } else if (queryMessage.empty() || queryMessage.find('\n') != std::string::npos) {
+        std::abort();
+    }
+    return 0;
+}
