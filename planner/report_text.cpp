@@ -41,6 +41,12 @@ private:
 
 std::string Num(double value) { return halvex::FormatNumber("%.4g", value); }
 
+// Cycles are counted: whole numbers rather than an exponent up to a billion.
+std::string Count(double value) {
+    if (value < 1e4 || value >= 1e9) return Num(value);
+    return std::to_string(std::llround(value));
+}
+
 // A duration as a test engineer reads it: 8.663 s, 29 min 59.7 s, 10 h 0 min 0 s.
 std::string Duration(double seconds) {
     if (seconds < 60.0 || seconds >= 1e9) return Num(seconds) + " s";
@@ -152,7 +158,7 @@ void AppendSweep(std::string& out, const SweepResult& sweep) {
     Table table("lr");
     table.Row({"Octaves", Num(sweep.octaves)});
     table.Row({"Time per pass", Duration(sweep.passTime)});
-    table.Row({"Cycles per pass", Num(sweep.cyclesPerPass)});
+    table.Row({"Cycles per pass", Count(sweep.cyclesPerPass)});
     table.Row({"Passes per axis", Num(sweep.passesPerAxis)});
     table.Row({"Time per axis", Duration(sweep.axisTime)});
     table.Row({"Total time", Duration(sweep.totalTime)});
@@ -182,7 +188,7 @@ std::string PlanTextReport(const PlanDocument& document, const PlanOutcome& outc
     if (outcome.resonance) {
         const ResonanceResult& r = *outcome.resonance;
         out += "Half-power band " + Num(r.low) + " to " + Num(r.high) + " Hz: " + Duration(r.timePerPass) + " and " +
-               Num(r.cyclesPerPass) + " cycles per pass\n";
+               Count(r.cyclesPerPass) + " cycles per pass\n";
     }
     return out;
 }

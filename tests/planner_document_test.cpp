@@ -243,3 +243,28 @@ TEST(PlanCommandTest, TextReportIsInTheDocumentsUnits) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(PlanCommandTest, TextReportOfTheSweepExamples) {
+    const std::string path = ::testing::TempDir() + "plan_sweep_text_test.halvex-plan";
+    std::ofstream(path, std::ios::binary)
+        << Document(kOne, R"("sweep": {"type": "log", "rate": "0.2215 oct/min", "mode": "up-down", "sweeps": 2})");
+    std::string out;
+    std::string err;
+    ASSERT_EQ(planner::RunPlanCommand({path, "--at", "2273", "--resonance", "100", "--q", "10"}, out, err), 0) << err;
+    std::remove(path.c_str());
+    // Alignment aside: runs of blanks become one.
+    std::string words;
+    for (const char c : out) {
+        if (c != ' ' || (!words.empty() && words.back() != ' ' && words.back() != '\n')) words += c;
+    }
+    // log2(100) / 0.2215 oct/min = 29.9948 min; 4 passes of it.
+    for (const char* line : {"\nOctaves 6.644\n", "\nTime per pass 29 min 59.7 s\n", "\nTotal time 1 h 59 min 58.8 s\n",
+                             "\nAt 37 min 53 s: pass 2 (down), 148.9 Hz\n",
+                             "\nHalf-power band 95 to 105 Hz: 39.11 s and 3908 cycles per pass\n"}) {
+        EXPECT_NE(words.find(line), std::string::npos) << line << words;
+    }
+}
+
+}  // namespace
