@@ -1,7 +1,4 @@
-#include <cmath>
-#include <fstream>
-#include <iterator>
-#include <sstream>
+#include <cstdio>
 
 #include "numeric/number_text.h"
 #include "planner/json.h"
@@ -23,14 +20,16 @@ bool ReadOptionValue(const std::string& text, QuantityKind kind, double& value) 
     return true;
 }
 
+// False for a file that cannot be opened or read, a directory included.
 bool ReadFile(const std::string& path, std::string& text) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return false;
-    std::ostringstream buffer;
-    buffer << file.rdbuf();
-    if (file.bad()) return false;
-    text = buffer.str();
-    return true;
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr) return false;
+    char buffer[65536];
+    std::size_t got = 0;
+    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) text.append(buffer, got);
+    const bool failed = std::ferror(file) != 0;
+    std::fclose(file);
+    return !failed;
 }
 
 int Usage(std::string& err, const std::string& problem) {

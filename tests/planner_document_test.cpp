@@ -204,6 +204,7 @@ INSTANTIATE_TEST_SUITE_P(
             "ResonanceAlone", Document(kOne, kSweep), {"FILE", "--resonance", "100"}, 2, "plan: --resonance needs --q"},
         CommandCase{"Twice", Document(kOne, kSweep), {"FILE", "--at", "1", "--at", "2"}, 2, "plan: --at given twice"},
         CommandCase{"NoSuchFile", "", {"/nonexistent/plan.halvex-plan"}, 1, "/nonexistent/plan.halvex-plan: cannot"},
+        CommandCase{"Directory", "", {"/"}, 1, "/: cannot be read"},
         CommandCase{"RefusedDocument", Document(kOne, R"("colour": 1)"), {"FILE"}, 1, "FILE: "},
         CommandCase{"AtAfterTheEnd", Document(kOne, kSweep), {"FILE", "--at", "1 h"}, 1, "FILE: --at: 3600 s is"},
         CommandCase{"FrequencyOutside",
