@@ -85,6 +85,14 @@ TEST(PlannerWorkedExamples, LogSweepTimelineUpDownAndUp) {
     const planner::JsonValue outUp = RunJson(up, {"--at", "37.883333333333333 min"});
     EXPECT_EQ(outUp.Find("at")->Find("direction")->text, "up");
     EXPECT_NEAR(At(outUp, {"at", "frequency"}), 16.79, 0.005);
+
+    // Every pass downward: the first pass too, and the same place in the second as up-down.
+    const std::string down = Document(
+        kFiveToFiveHundred, R"("sweep": {"type": "log", "rate": "0.2215 oct/min", "mode": "down", "sweeps": 2})");
+    const planner::JsonValue outDown = RunJson(down, {"--at", "2273"});
+    EXPECT_EQ(At(outDown, {"sweep", "passes_per_axis"}), 2.0);
+    EXPECT_EQ(outDown.Find("at")->Find("direction")->text, "down");
+    EXPECT_NEAR(At(outDown, {"at", "frequency"}), 148.9, 0.05);
 }
 
 TEST(PlannerWorkedExamples, FiveHundredPoundForceDriving105PoundsReaches4_76G) {
