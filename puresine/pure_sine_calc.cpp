@@ -3,12 +3,9 @@
 #include <cmath>
 
 #include "numeric/number_text.h"
-#include "res/pure_sine_ids.h"
 
 namespace puresine {
 namespace {
-
-using namespace res::pure_sine;
 
 constexpr double kMinValue = 1e-12;
 constexpr double kMaxValue = 1e100;
@@ -94,39 +91,9 @@ Motion RotationMotion(int dimensionSel, int amplitudeUnitSel, double amplitude, 
     return Motion{zeroPeak, velocity, acceleration};
 }
 
-const std::array<OutputSpec, 20> kTranslationOutputs = {{
-    {IDC_DISP_PP_MM, "%12.4g mm"},
-    {IDC_DISP_ZP_MM, "%12.4g mm"},
-    {IDC_DISP_PP_IN, "%12.4g inches"},
-    {IDC_DISP_ZP_IN, "%12.4g inches"},
-    {IDC_DISP_PP_MILS, "%12.4g Mils"},
-    {IDC_DISP_ZP_MILS, "%12.4g Mils"},
-    {IDC_DISP_PP_UIN, "%12.4g micro inch"},
-    {IDC_DISP_ZP_UIN, "%12.4g micro inch"},
-    {IDC_DISP_PP_MICRONS, "%12.4g microns"},
-    {IDC_DISP_ZP_MICRONS, "%12.4g microns"},
-    {IDC_VEL_M, "%12.4g meters/sec "},
-    {IDC_VEL_MM, "%12.4g mm/sec "},
-    {IDC_VEL_MICRONS, "%12.4g microns/sec "},
-    {IDC_VEL_IN, "%12.4g inches/sec "},
-    {IDC_VEL_MILS, "%12.4g Mils/sec "},
-    {IDC_VEL_UIN, "%12.4g micro inches/sec "},
-    {IDC_ACC_M, "%12.4g meters/sec^2"},
-    {IDC_ACC_MM, "%12.4g mm/sec^2"},
-    {IDC_ACC_IN, "%12.4g inches/sec^2"},
-    {IDC_ACC_G, "%12.4g G"},
-}};
-
-const std::array<OutputSpec, 8> kRotationOutputs = {{
-    {IDC_DISP_PP_MM, "%12.4g radians"},
-    {IDC_DISP_ZP_MM, "%12.4g radians"},
-    {IDC_DISP_PP_IN, "%12.4g degrees"},
-    {IDC_DISP_ZP_IN, "%12.4g degrees"},
-    {IDC_VEL_M, "%12.4g radians/sec "},
-    {IDC_VEL_MM, "%12.4g degrees/sec "},
-    {IDC_ACC_M, "%12.4g radians/sec^2"},
-    {IDC_ACC_MM, "%12.4g degrees/sec^2"},
-}};
+const char* OutputFormat(const ResultBox& box, int typeSel) {
+    return typeSel == 0 ? box.translationFormat : box.rotationFormat;
+}
 
 void TranslationValues(const Motion& motion, std::array<double, 20>& values) {
     const double z = motion.zeroPeak;
@@ -168,11 +135,16 @@ void RotationValues(const Motion& motion, double pi, std::array<double, 8>& valu
 namespace {
 
 template <std::size_t N>
-void FormatAll(const std::array<OutputSpec, N>& specs, const std::array<double, N>& values, OutputTexts& out) {
-    out.count = N;
-    for (std::size_t i = 0; i < N; ++i) {
-        out.items[i].id = specs[i].id;
-        halvex::FormatNumber(out.items[i].text, specs[i].format, values[i]);
+void FormatAll(int typeSel, const std::array<double, N>& values, OutputTexts& out) {
+    out.count = 0;
+    for (const ResultBox& box : kResultBoxes) {
+        const char* format = OutputFormat(box, typeSel);
+        if (format == nullptr) continue;
+        OutputText& item = out.items[out.count];
+        item.id = box.id;
+        // at(): a table with more boxes than values is a fault, not a read past the end.
+        halvex::FormatNumber(item.text, format, values.at(out.count));
+        ++out.count;
     }
 }
 
@@ -181,13 +153,13 @@ void FormatAll(const std::array<OutputSpec, N>& specs, const std::array<double, 
 void TranslationTexts(const Motion& motion, OutputTexts& out) {
     std::array<double, 20> values;
     TranslationValues(motion, values);
-    FormatAll(kTranslationOutputs, values, out);
+    FormatAll(0, values, out);
 }
 
 void RotationTexts(const Motion& motion, double pi, OutputTexts& out) {
     std::array<double, 8> values;
     RotationValues(motion, pi, values);
-    FormatAll(kRotationOutputs, values, out);
+    FormatAll(1, values, out);
 }
 
 void CalculatePureSine(const PureSineInputs& inputs, double twoPi, double pi, PureSineOutcome& outcome) {

@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <string>
 
+#include "puresine/pure_sine_results.h"
+
 // The pure sine checks and formulas, free of any window: indices and numbers
 // in, one message or the output texts (by control id) out.
 namespace puresine {
@@ -54,15 +56,13 @@ const char* CheckInputs(const PureSineInputs& inputs);
 Motion TranslationMotion(int dimensionSel, int amplitudeUnitSel, double amplitude, double omega);
 Motion RotationMotion(int dimensionSel, int amplitudeUnitSel, double amplitude, double omega, double pi);
 
-// Where each output goes and how it is written, in the order the texts are set.
-struct OutputSpec {
-    int id;
-    const char* format;
-};
-extern const std::array<OutputSpec, 20> kTranslationOutputs;
-extern const std::array<OutputSpec, 8> kRotationOutputs;
+// How a result box is written after a calculation of that type (typeSel 0
+// translation, anything else rotation); nullptr for the twelve boxes that a
+// rotation leaves hidden and blank. The boxes are set in kResultBoxes order.
+const char* OutputFormat(const ResultBox& box, int typeSel);
 
-// The numbers behind those outputs, in the same order.
+// The numbers behind the outputs, in the order the texts are set: one per
+// row of kResultBoxes, and one per rotation box.
 void TranslationValues(const Motion& motion, std::array<double, 20>& values);
 void RotationValues(const Motion& motion, double pi, std::array<double, 8>& values);
 

@@ -1,7 +1,12 @@
 #include "puresine/pure_sine_dlg.h"
 
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+
 #include "numeric/number_text.h"
 #include "puresine/pure_sine_calc.h"
+#include "puresine/pure_sine_results.h"
 #include "puresine/pure_sine_state.h"
 #include "puresine/pure_sine_tables.h"
 #include "res/pure_sine_ids.h"
@@ -13,13 +18,17 @@ using ui::SW_SHOW;
 
 namespace {
 
-// The twenty result edits, in the order Calculate clears them.
-constexpr int kResultIds[] = {
-    IDC_DISP_PP_MM,   IDC_DISP_ZP_MM,  IDC_DISP_PP_IN,  IDC_DISP_ZP_IN,      IDC_VEL_M,
-    IDC_VEL_MM,       IDC_VEL_MICRONS, IDC_VEL_IN,      IDC_ACC_M,           IDC_ACC_MM,
-    IDC_ACC_IN,       IDC_ACC_G,       IDC_VEL_MILS,    IDC_VEL_UIN,         IDC_DISP_ZP_MILS,
-    IDC_DISP_PP_MILS, IDC_DISP_ZP_UIN, IDC_DISP_PP_UIN, IDC_DISP_ZP_MICRONS, IDC_DISP_PP_MICRONS,
-};
+// The rows of kResultBoxes in the order ClearResults hides and blanks them:
+// by id.
+std::array<std::size_t, 20> RowsById() {
+    std::array<std::size_t, 20> rows;
+    for (std::size_t row = 0; row < rows.size(); ++row) rows[row] = row;
+    std::sort(rows.begin(), rows.end(),
+              [](std::size_t a, std::size_t b) { return puresine::kResultBoxes[a].id < puresine::kResultBoxes[b].id; });
+    return rows;
+}
+
+const std::array<std::size_t, 20> kClearOrder = RowsById();
 
 }  // namespace
 
@@ -40,76 +49,42 @@ bool CPureSineDlg::OnEvent(unsigned message, std::uintptr_t wParam, std::intptr_
     return ui::DispatchEvent(*this, kEvents, message, wParam, lParam, result);
 }
 
-ui::CWnd& CPureSineDlg::Result(int id) {
-    switch (id) {
-        case IDC_DISP_PP_MM:
-            return m_dispPeakPeakMillimetres;
-        case IDC_DISP_ZP_MM:
-            return m_dispZeroPeakMillimetres;
-        case IDC_DISP_PP_IN:
-            return m_dispPeakPeakInches;
-        case IDC_DISP_ZP_IN:
-            return m_dispZeroPeakInches;
-        case IDC_VEL_M:
-            return m_velMetres;
-        case IDC_VEL_MM:
-            return m_velMillimetres;
-        case IDC_VEL_MICRONS:
-            return m_velMicrons;
-        case IDC_VEL_IN:
-            return m_velInches;
-        case IDC_ACC_M:
-            return m_accMetres;
-        case IDC_ACC_MM:
-            return m_accMillimetres;
-        case IDC_ACC_IN:
-            return m_accInches;
-        case IDC_ACC_G:
-            return m_accG;
-        case IDC_VEL_MILS:
-            return m_velMils;
-        case IDC_VEL_UIN:
-            return m_velMicroInches;
-        case IDC_DISP_ZP_MILS:
-            return m_dispZeroPeakMils;
-        case IDC_DISP_PP_MILS:
-            return m_dispPeakPeakMils;
-        case IDC_DISP_ZP_UIN:
-            return m_dispZeroPeakMicroInches;
-        case IDC_DISP_PP_UIN:
-            return m_dispPeakPeakMicroInches;
-        case IDC_DISP_ZP_MICRONS:
-            return m_dispZeroPeakMicrons;
-        default:
-            return m_dispPeakPeakMicrons;
-    }
+ui::CEdit& CPureSineDlg::Result(int id) {
+    const puresine::ResultBox* box = puresine::FindResultBox(id);
+    if (box == nullptr) throw std::logic_error("control " + std::to_string(id) + " is not a result box");
+    return m_results[static_cast<std::size_t>(box - puresine::kResultBoxes.data())];
+}
+
+const char* CPureSineDlg::ControlName(int id) const {
+    const puresine::ResultBox* box = puresine::FindResultBox(id);
+    return box == nullptr ? nullptr : box->accessibleName;
 }
 
 void CPureSineDlg::DoDataExchange(ui::CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
-    ui::DDX_Control(pDX, IDC_DISP_ZP_MICRONS, m_dispZeroPeakMicrons);
-    ui::DDX_Control(pDX, IDC_DISP_PP_MICRONS, m_dispPeakPeakMicrons);
-    ui::DDX_Control(pDX, IDC_DISP_ZP_UIN, m_dispZeroPeakMicroInches);
-    ui::DDX_Control(pDX, IDC_DISP_PP_UIN, m_dispPeakPeakMicroInches);
-    ui::DDX_Control(pDX, IDC_DISP_ZP_MILS, m_dispZeroPeakMils);
-    ui::DDX_Control(pDX, IDC_DISP_PP_MILS, m_dispPeakPeakMils);
-    ui::DDX_Control(pDX, IDC_VEL_UIN, m_velMicroInches);
-    ui::DDX_Control(pDX, IDC_VEL_MILS, m_velMils);
+    ui::DDX_Control(pDX, IDC_DISP_ZP_MICRONS, Result(IDC_DISP_ZP_MICRONS));
+    ui::DDX_Control(pDX, IDC_DISP_PP_MICRONS, Result(IDC_DISP_PP_MICRONS));
+    ui::DDX_Control(pDX, IDC_DISP_ZP_UIN, Result(IDC_DISP_ZP_UIN));
+    ui::DDX_Control(pDX, IDC_DISP_PP_UIN, Result(IDC_DISP_PP_UIN));
+    ui::DDX_Control(pDX, IDC_DISP_ZP_MILS, Result(IDC_DISP_ZP_MILS));
+    ui::DDX_Control(pDX, IDC_DISP_PP_MILS, Result(IDC_DISP_PP_MILS));
+    ui::DDX_Control(pDX, IDC_VEL_UIN, Result(IDC_VEL_UIN));
+    ui::DDX_Control(pDX, IDC_VEL_MILS, Result(IDC_VEL_MILS));
     ui::DDX_Control(pDX, IDC_CAPTION_DISP_ZP, m_captionDispZeroPeak);
     ui::DDX_Control(pDX, IDC_FREQUENCY, m_frequency);
     ui::DDX_Control(pDX, IDC_AMPLITUDE, m_amplitude);
-    ui::DDX_Control(pDX, IDC_VEL_IN, m_velInches);
-    ui::DDX_Control(pDX, IDC_VEL_MICRONS, m_velMicrons);
-    ui::DDX_Control(pDX, IDC_VEL_MM, m_velMillimetres);
-    ui::DDX_Control(pDX, IDC_VEL_M, m_velMetres);
-    ui::DDX_Control(pDX, IDC_DISP_ZP_IN, m_dispZeroPeakInches);
-    ui::DDX_Control(pDX, IDC_DISP_PP_IN, m_dispPeakPeakInches);
-    ui::DDX_Control(pDX, IDC_DISP_ZP_MM, m_dispZeroPeakMillimetres);
-    ui::DDX_Control(pDX, IDC_DISP_PP_MM, m_dispPeakPeakMillimetres);
-    ui::DDX_Control(pDX, IDC_ACC_G, m_accG);
-    ui::DDX_Control(pDX, IDC_ACC_IN, m_accInches);
-    ui::DDX_Control(pDX, IDC_ACC_MM, m_accMillimetres);
-    ui::DDX_Control(pDX, IDC_ACC_M, m_accMetres);
+    ui::DDX_Control(pDX, IDC_VEL_IN, Result(IDC_VEL_IN));
+    ui::DDX_Control(pDX, IDC_VEL_MICRONS, Result(IDC_VEL_MICRONS));
+    ui::DDX_Control(pDX, IDC_VEL_MM, Result(IDC_VEL_MM));
+    ui::DDX_Control(pDX, IDC_VEL_M, Result(IDC_VEL_M));
+    ui::DDX_Control(pDX, IDC_DISP_ZP_IN, Result(IDC_DISP_ZP_IN));
+    ui::DDX_Control(pDX, IDC_DISP_PP_IN, Result(IDC_DISP_PP_IN));
+    ui::DDX_Control(pDX, IDC_DISP_ZP_MM, Result(IDC_DISP_ZP_MM));
+    ui::DDX_Control(pDX, IDC_DISP_PP_MM, Result(IDC_DISP_PP_MM));
+    ui::DDX_Control(pDX, IDC_ACC_G, Result(IDC_ACC_G));
+    ui::DDX_Control(pDX, IDC_ACC_IN, Result(IDC_ACC_IN));
+    ui::DDX_Control(pDX, IDC_ACC_MM, Result(IDC_ACC_MM));
+    ui::DDX_Control(pDX, IDC_ACC_M, Result(IDC_ACC_M));
     ui::DDX_Control(pDX, IDC_CAPTION_VELOCITY, m_captionVelocity);
     ui::DDX_Control(pDX, IDC_CAPTION_DISP_PP, m_captionDispPeakPeak);
     ui::DDX_Control(pDX, IDC_CAPTION_ACCELERATION, m_captionAcceleration);
@@ -146,8 +121,8 @@ void CPureSineDlg::HideAmplitudeAndFrequencyGroups() {
 }
 
 void CPureSineDlg::ClearResults() {
-    for (int id : kResultIds) Result(id).ShowWindow(SW_HIDE);
-    for (int id : kResultIds) Result(id).SetWindowText(" ");
+    for (std::size_t row : kClearOrder) m_results[row].ShowWindow(SW_HIDE);
+    for (std::size_t row : kClearOrder) m_results[row].SetWindowText(" ");
     m_outputFrame.ShowWindow(SW_HIDE);
     m_captionVelocity.ShowWindow(SW_HIDE);
     m_captionDispPeakPeak.ShowWindow(SW_HIDE);
@@ -219,22 +194,29 @@ void CPureSineDlg::OnOK() {
 }
 
 // Shows the edits that carry results, the captions and the frame, then
-// formats each text into the scratch buffer and sets it, in output order.
+// formats each text into the scratch buffer and sets it, in kResultBoxes
+// order.
 template <std::size_t N>
-void CPureSineDlg::ShowResults(const puresine::Motion& motion, const std::array<puresine::OutputSpec, N>& outputs,
-                               const std::array<double, N>& values) {
+void CPureSineDlg::ShowResults(const puresine::Motion& motion, int typeSel, const std::array<double, N>& values) {
     g_zeroPeak = motion.zeroPeak;
     g_velocity = motion.velocity;
     g_acceleration = motion.acceleration;
-    for (const puresine::OutputSpec& output : outputs) Result(output.id).ShowWindow(SW_SHOW);
+    for (std::size_t row = 0; row < m_results.size(); ++row) {
+        if (puresine::OutputFormat(puresine::kResultBoxes[row], typeSel) != nullptr) {
+            m_results[row].ShowWindow(SW_SHOW);
+        }
+    }
     m_captionVelocity.ShowWindow(SW_SHOW);
     m_captionDispPeakPeak.ShowWindow(SW_SHOW);
     m_captionDispZeroPeak.ShowWindow(SW_SHOW);
     m_captionAcceleration.ShowWindow(SW_SHOW);
     m_outputFrame.ShowWindow(SW_SHOW);
-    for (std::size_t i = 0; i < N; ++i) {
-        halvex::FormatNumber(g_scratchText, outputs[i].format, values[i]);
-        Result(outputs[i].id).SetWindowText(g_scratchText);
+    std::size_t next = 0;
+    for (std::size_t row = 0; row < m_results.size(); ++row) {
+        const char* format = puresine::OutputFormat(puresine::kResultBoxes[row], typeSel);
+        if (format == nullptr) continue;
+        halvex::FormatNumber(g_scratchText, format, values.at(next++));
+        m_results[row].SetWindowText(g_scratchText);
     }
 }
 
@@ -243,7 +225,7 @@ void CPureSineDlg::CalculateTranslation() {
         puresine::TranslationMotion(g_dimensionSel, g_amplitudeUnitSel, g_amplitudeValue, g_omega);
     std::array<double, 20> values;
     puresine::TranslationValues(motion, values);
-    ShowResults(motion, puresine::kTranslationOutputs, values);
+    ShowResults(motion, 0, values);
 }
 
 void CPureSineDlg::CalculateRotation() {
@@ -251,5 +233,5 @@ void CPureSineDlg::CalculateRotation() {
         puresine::RotationMotion(g_dimensionSel, g_amplitudeUnitSel, g_amplitudeValue, g_omega, g_pi);
     std::array<double, 8> values;
     puresine::RotationValues(motion, g_pi, values);
-    ShowResults(motion, puresine::kRotationOutputs, values);
+    ShowResults(motion, g_typeSel, values);
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
+
 #include "puresine/pure_sine_calc.h"
 #include "ui/dialog.h"
 
@@ -15,6 +18,8 @@ protected:
     void DoDataExchange(ui::CDataExchange* pDX) override;
     void OnOK() override;
     bool OnEvent(unsigned message, std::uintptr_t wParam, std::intptr_t lParam, std::intptr_t& result) override;
+    // The result boxes are named by their row in puresine::kResultBoxes.
+    const char* ControlName(int id) const override;
 
 private:
     void OnSelchangeType();
@@ -31,19 +36,17 @@ private:
     void CalculateTranslation();
     void CalculateRotation();
     template <std::size_t N>
-    void ShowResults(const puresine::Motion& motion, const std::array<puresine::OutputSpec, N>& outputs,
-                     const std::array<double, N>& values);
-    ui::CWnd& Result(int id);
+    void ShowResults(const puresine::Motion& motion, int typeSel, const std::array<double, N>& values);
+    // The result edit of that id; any id that is not a result box throws.
+    ui::CEdit& Result(int id);
 
     static const ui::EventEntry<CPureSineDlg> kEvents[];
 
-    // Declaration order is binding order.
-    ui::CEdit m_dispZeroPeakMicrons, m_dispPeakPeakMicrons, m_dispZeroPeakMicroInches, m_dispPeakPeakMicroInches,
-        m_dispZeroPeakMils, m_dispPeakPeakMils, m_velMicroInches, m_velMils;
+    // The twenty result edits by their row in puresine::kResultBoxes. The
+    // other controls are declared in binding order.
+    std::array<ui::CEdit, 20> m_results;
     ui::CStatic m_captionDispZeroPeak;
     ui::CEdit m_frequency, m_amplitude;
-    ui::CEdit m_velInches, m_velMicrons, m_velMillimetres, m_velMetres, m_dispZeroPeakInches, m_dispPeakPeakInches,
-        m_dispZeroPeakMillimetres, m_dispPeakPeakMillimetres, m_accG, m_accInches, m_accMillimetres, m_accMetres;
     ui::CStatic m_captionVelocity, m_captionDispPeakPeak, m_captionAcceleration;
     ui::CButton m_outputFrame, m_frequencyFrame;
     ui::CListBox m_frequencyUnit;

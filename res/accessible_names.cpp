@@ -12,8 +12,9 @@ namespace {
 namespace ps = pure_sine;
 namespace ss = sine_sweep;
 
-// The result grid keeps its place for rotation, where the first two rows of
-// each column show radians and degrees instead: those names say both.
+// The pure sine result boxes are named in their own table with the rest of
+// what each box is (puresine/pure_sine_results.h); the dialog gives those
+// names to the backend.
 constexpr AccessibleName kNames[] = {
     {IDD_MAIN_MENU, main_menu::IDC_ANALYSIS_LIST, "Select Analysis", kNoId, ""},
 
@@ -23,28 +24,6 @@ constexpr AccessibleName kNames[] = {
     {IDD_PURE_SINE, ps::IDC_AMPLITUDE_UNIT, "Amplitude unit", kNoId, ""},
     {IDD_PURE_SINE, ps::IDC_FREQUENCY, "Frequency", kNoId, ""},
     {IDD_PURE_SINE, ps::IDC_FREQUENCY_UNIT, "Frequency unit", kNoId, ""},
-    {IDD_PURE_SINE, ps::IDC_DISP_ZP_MM, "Displacement zero-to-peak, millimetres or radians", kNoId, ""},
-    {IDD_PURE_SINE, ps::IDC_DISP_ZP_MICRONS, "Displacement zero-to-peak, microns", kNoId, ""},
-    {IDD_PURE_SINE, ps::IDC_DISP_ZP_IN, "Displacement zero-to-peak, inches or degrees", kNoId, ""},
-    {IDD_PURE_SINE, ps::IDC_DISP_ZP_MILS, "Displacement zero-to-peak, mils", kNoId, ""},
-    {IDD_PURE_SINE, ps::IDC_DISP_ZP_UIN, "Displacement zero-to-peak, micro inches", kNoId, ""},
-    {IDD_PURE_SINE, ps::IDC_DISP_PP_MM, "Displacement peak-to-peak, millimetres or radians", kNoId, ""},
-    {IDD_PURE_SINE, ps::IDC_DISP_PP_MICRONS, "Displacement peak-to-peak, microns", kNoId, ""},
-    {IDD_PURE_SINE, ps::IDC_DISP_PP_IN, "Displacement peak-to-peak, inches or degrees", kNoId, ""},
-    {IDD_PURE_SINE, ps::IDC_DISP_PP_MILS, "Displacement peak-to-peak, mils", kNoId, ""},
-    {IDD_PURE_SINE, ps::IDC_DISP_PP_UIN, "Displacement peak-to-peak, micro inches", kNoId, ""},
-    {IDD_PURE_SINE, ps::IDC_VEL_M, "Velocity zero-to-peak, metres per second or radians per second", kNoId, ""},
-    {IDD_PURE_SINE, ps::IDC_VEL_MM, "Velocity zero-to-peak, millimetres per second or degrees per second", kNoId, ""},
-    {IDD_PURE_SINE, ps::IDC_VEL_MICRONS, "Velocity zero-to-peak, microns per second", kNoId, ""},
-    {IDD_PURE_SINE, ps::IDC_VEL_IN, "Velocity zero-to-peak, inches per second", kNoId, ""},
-    {IDD_PURE_SINE, ps::IDC_VEL_MILS, "Velocity zero-to-peak, mils per second", kNoId, ""},
-    {IDD_PURE_SINE, ps::IDC_VEL_UIN, "Velocity zero-to-peak, micro inches per second", kNoId, ""},
-    {IDD_PURE_SINE, ps::IDC_ACC_M, "Acceleration zero-to-peak, metres per second squared or radians per second squared",
-     kNoId, ""},
-    {IDD_PURE_SINE, ps::IDC_ACC_MM,
-     "Acceleration zero-to-peak, millimetres per second squared or degrees per second squared", kNoId, ""},
-    {IDD_PURE_SINE, ps::IDC_ACC_IN, "Acceleration zero-to-peak, inches per second squared", kNoId, ""},
-    {IDD_PURE_SINE, ps::IDC_ACC_G, "Acceleration zero-to-peak, G", kNoId, ""},
 
     {IDD_SINE_SWEEP, ss::IDC_ANALYSIS, "Select Analysis", kNoId, ""},
     {IDD_SINE_SWEEP, ss::IDC_INPUT_LIST, "Input choice", ss::IDC_HEADING, ""},

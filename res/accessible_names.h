@@ -1,6 +1,7 @@
 #pragma once
 
-// What a screen reader calls the controls the user works with. Buttons,
+// What a screen reader calls the controls the user works with, unless the
+// dialog names a control itself (ui::DialogSink::ControlName). Buttons,
 // frames and static texts are named by their own text and are not listed.
 namespace res {
 

@@ -1,6 +1,8 @@
 #include "sweep/sine_sweep_dlg.h"
 
 #include <optional>
+#include <stdexcept>
+#include <string>
 
 #include "numeric/number_text.h"
 #include "res/resource_ids.h"
@@ -50,8 +52,10 @@ ui::CEdit& CSineSweepDlg::Output(int id) {
             return m_output2;
         case IDC_OUTPUT3:
             return m_output3;
-        default:
+        case IDC_OUTPUT4:
             return m_output4;
+        default:
+            throw std::logic_error("control " + std::to_string(id) + " is not an output box");
     }
 }
 

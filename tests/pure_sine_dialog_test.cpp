@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <set>
 #include <string>
 #include <vector>
 
 #include "puresine/pure_sine_dlg.h"
+#include "puresine/pure_sine_results.h"
 #include "puresine/pure_sine_state.h"
 #include "tests/case_name.h"
 #include "tests/headless_script.h"
@@ -21,9 +21,6 @@ const std::vector<int> kDimensionGroup = {1005, 1004};
 const std::vector<int> kAmplitudeGroup = {1006, 1008, 1001};
 const std::vector<int> kFrequencyGroup = {1010, 1009, 1007};
 const std::vector<int> kOutputFrame = {1011, 1012, 1013, 1014, 1015};
-const std::vector<int> kResultEdits = {1018, 1023, 1024, 1025, 1026, 1027, 1028, 1029, 1030, 1031,
-                                       1032, 1033, 1034, 1035, 1036, 1037, 1039, 1040, 1041, 1042};
-const std::set<int> kRotationEdits = {1018, 1023, 1024, 1025, 1026, 1027, 1030, 1031};
 
 enum class Shown { Hidden, Visible };
 
@@ -42,9 +39,9 @@ const State kInputsShown{"InputsShown", Shown::Visible, Shown::Visible, Shown::V
 const State kResults{"Results", Shown::Visible, Shown::Visible, Shown::Visible, Shown::Visible, Shown::Visible};
 
 void ExpectNoResults(const HeadlessWindow& w) {
-    for (int id : kResultEdits) {
-        EXPECT_FALSE(Ctl(w, id).visible) << id;
-        EXPECT_EQ(Ctl(w, id).text, " ") << id;
+    for (const puresine::ResultBox& box : puresine::kResultBoxes) {
+        EXPECT_FALSE(Ctl(w, box.id).visible) << box.id;
+        EXPECT_EQ(Ctl(w, box.id).text, " ") << box.id;
     }
 }
 
@@ -61,16 +58,16 @@ void ExpectState(const HeadlessWindow& w, const State& s) {
 
 void ExpectTranslationResults(const HeadlessWindow& w) {
     ExpectState(w, kResults);
-    for (int id : kResultEdits) EXPECT_TRUE(Ctl(w, id).visible) << id;
+    for (const puresine::ResultBox& box : puresine::kResultBoxes) EXPECT_TRUE(Ctl(w, box.id).visible) << box.id;
 }
 
 void ExpectRotationResults(const HeadlessWindow& w) {
     ExpectState(w, kResults);
-    for (int id : kResultEdits) {
-        const bool rotation = kRotationEdits.count(id) > 0;
-        EXPECT_EQ(Ctl(w, id).visible, rotation) << id;
+    for (const puresine::ResultBox& box : puresine::kResultBoxes) {
+        const bool rotation = box.rotationFormat != nullptr;
+        EXPECT_EQ(Ctl(w, box.id).visible, rotation) << box.id;
         if (!rotation) {
-            EXPECT_EQ(Ctl(w, id).text, " ") << id;
+            EXPECT_EQ(Ctl(w, box.id).text, " ") << box.id;
         }
     }
 }

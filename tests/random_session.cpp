@@ -6,6 +6,7 @@
 
 #include "numeric/number_text.h"
 #include "puresine/pure_sine_calc.h"
+#include "puresine/pure_sine_results.h"
 #include "puresine/pure_sine_state.h"
 #include "sweep/sine_sweep_calc.h"
 #include "sweep/sine_sweep_state.h"
@@ -16,8 +17,6 @@ namespace {
 using ui::headless::HeadlessControl;
 using ui::headless::HeadlessWindow;
 
-const int kPureSineResults[] = {1018, 1023, 1024, 1025, 1026, 1027, 1028, 1029, 1030, 1031,
-                                1032, 1033, 1034, 1035, 1036, 1037, 1039, 1040, 1041, 1042};
 const int kPureSineFrame[] = {1011, 1012, 1013, 1014, 1015};
 
 const HeadlessControl& Control(const HeadlessWindow& window, int id) { return *window.FindControl(id); }
@@ -36,7 +35,8 @@ bool Same(double a, double b) { return a == b || (a != a && b != b); }
 std::string CheckPureSine(const HeadlessWindow& w, bool calculated, bool changedInput, std::size_t newMessages,
                           const PureSineGlobals& before) {
     std::set<int> shown;
-    for (int id : kPureSineResults) {
+    for (const puresine::ResultBox& box : puresine::kResultBoxes) {
+        const int id = box.id;
         const HeadlessControl& edit = Control(w, id);
         if (edit.visible) {
             shown.insert(id);

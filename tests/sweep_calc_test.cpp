@@ -2,10 +2,15 @@
 
 #include "tests/case_name.h"
 
+#include <cctype>
+#include <cmath>
+#include <iterator>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "numeric/number_text.h"
 #include "sweep/sine_sweep_calc.h"
 #include "sweep/sine_sweep_tables.h"
 
@@ -29,26 +34,16 @@ struct SweepCase {
     Texts texts;
 };
 
-SweepOutcome Calculate(const SweepCase& c) {
-    switch (c.analysis) {
-        case SweepAnalysis::Amplitude:
-            return CalculateAmplitude(c.x1, c.x3, c.sel);
-        case SweepAnalysis::CrossoverFrequency:
-            return CalculateCrossoverFrequency(c.x1, c.x3, c.sel);
-        case SweepAnalysis::NumberOfOctaves:
-            return CalculateNumberOfOctaves(c.x1, c.x2);
-        case SweepAnalysis::SweepRate:
-            return CalculateSweepRate(c.x1, c.x2, c.x3, c.sel);
-        default:
-            return CalculateTotalSineCycles(c.x1, c.x2, c.x3, c.sel);
-    }
-}
-
 class SweepCalcTest : public ::testing::TestWithParam<SweepCase> {};
 
 TEST_P(SweepCalcTest, GivesTheMessageOrTheTexts) {
     const SweepCase& c = GetParam();
-    const SweepOutcome outcome = Calculate(c);
+    // Through the dispatch that Calculate, the random checker and the fuzzer
+    // use, so each case also checks which inputs its analysis reads.
+    const std::optional<SweepOutcome> calculated =
+        CalculateAnalysis(static_cast<int>(c.analysis), c.sel, c.x1, c.x2, c.x3);
+    ASSERT_TRUE(calculated.has_value());
+    const SweepOutcome& outcome = *calculated;
     Texts texts;
     for (const SweepOutput& output : outcome.outputs) texts.emplace_back(output.id, output.text);
     if (c.message == nullptr) {
@@ -178,36 +173,120 @@ TEST(OctavesBetween, SameCountEitherWay) {
     EXPECT_EQ(OctavesBetween(20, 10), 1.0);
 }
 
-TEST(SweepTables, ItemsAndLabelsKeepTheirBlanks) {
-    using Items = std::vector<std::string>;
-    const auto items = [](const ItemTable& table) { return Items(table.begin(), table.end()); };
-    EXPECT_EQ(items(kAnalysisItems),
-              (Items{"Amplitude", "Crossover Frequency", "Number of Octaves", "Sweep Rate", "Total Sine Cycles"}));
-    EXPECT_EQ(items(kGivenQuantityItems), (Items{"displacement (zero-to-peak)", "displacement (peak-to-peak)",
-                                                 "velocity    ", "acceleration    "}));
-    EXPECT_EQ(items(kAmplitudePairItems), (Items{"disp (zero-peak) -> velocity ", "disp (zero-peak) -> acceleration ",
-                                                 "disp (peak-peak) -> velocity ", "disp (peak-peak) -> acceleration ",
-                                                 "velocity         -> acceleration  "}));
-    EXPECT_EQ(items(kRateTypeItems), (Items{"linear ", "log    "}));
+TEST(CalculateAnalysis, NoAnalysisChosenCalculatesNothing) {
+    for (int analysis : {-1, 5}) EXPECT_FALSE(CalculateAnalysis(analysis, 0, 20, 2000, 10).has_value()) << analysis;
+}
 
-    const auto labels = [](const char* (*label)(int), int count) {
-        Items texts;
-        for (int i = 0; i < count; ++i) texts.emplace_back(label(i));
-        return texts;
+std::string Lower(std::string text) {
+    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+bool Names(const char* text, const char* word) {
+    return text != nullptr && Lower(text).find(word) != std::string::npos;
+}
+
+// The number after "=" in an output text, or the leading one.
+double NumberIn(const std::string& text) {
+    const std::size_t equals = text.find('=');
+    return halvex::ParseNumber(equals == std::string::npos ? text : text.substr(equals + 1));
+}
+
+// What each list index means, as the item says it and as the calculation
+// takes it: a swapped item, label or case would break one of these rows.
+struct AnalysisMeaning {
+    const char* name;
+    int index;           // in the analysis list
+    const char* item;    // a word of the item
+    int sel;             // a valid input list choice for it
+    const char* output;  // a word of one of its output texts
+};
+
+const AnalysisMeaning kAnalysisMeanings[] = {
+    {"Amplitude", 0, "amplitude", 3, "disp"},       {"Crossover", 1, "crossover", 4, "frequency ="},
+    {"Octaves", 2, "octaves", 0, "octaves"},        {"SweepRate", 3, "rate", 1, "octaves/min"},
+    {"Cycles", 4, "cycles", 0, "cycles per sweep"},
+};
+
+class AnalysisItems : public ::testing::TestWithParam<AnalysisMeaning> {};
+
+TEST_P(AnalysisItems, ItemNamesWhatTheDispatchCalculates) {
+    const AnalysisMeaning& m = GetParam();
+    const int index = m.index;
+    ASSERT_LT(static_cast<std::size_t>(index), kAnalysisItems.count);
+    EXPECT_TRUE(Names(kAnalysisItems.items[index], m.item)) << kAnalysisItems.items[index];
+    const std::optional<SweepOutcome> outcome = CalculateAnalysis(index, m.sel, 20, 2000, 10);
+    ASSERT_TRUE(outcome.has_value());
+    bool named = false;
+    for (const SweepOutput& output : outcome->outputs) named = named || Names(output.text.c_str(), m.output);
+    EXPECT_TRUE(named) << m.output;
+}
+
+INSTANTIATE_TEST_SUITE_P(Sweep, AnalysisItems, ::testing::ValuesIn(kAnalysisMeanings), halvex_test::CaseName());
+
+// Given quantity: the item, the label above the amplitude and the output
+// box that shows the amplitude as typed name the same quantity.
+TEST(SweepTables, GivenQuantityItemLabelAndEchoAgree) {
+    struct Row {
+        const char* item;
+        const char* label;
+        int echo;
     };
-    EXPECT_EQ(labels(GivenQuantityLabel, 4),
-              (Items{"Disp. (in zero-peak) ", "Disp. (in peak-peak) ", "Velocity (in/sec) ", "Acceleration (G) "}));
-    EXPECT_EQ(labels(PairFirstLabel, 5),
-              (Items{"Disp. (in zero-peak) ", "Disp. (in zero-peak) ", "Disp. (in peak-peak) ", "Disp. (in peak-peak) ",
-                     "Velocity (in/sec) "}));
-    EXPECT_EQ(labels(PairSecondLabel, 5), (Items{"Velocity (in/sec)", "Acceleration (G)", "Velocity (in/sec)",
-                                                 "Acceleration (G)", "Acceleration (G)"}));
-    for (int outside : {-1, 5}) {
+    const Row rows[] = {{"zero-to-peak", "zero-peak", 1025},
+                        {"peak-to-peak", "peak-peak", 1029},
+                        {"velocity", "velocity", 1030},
+                        {"acceleration", "acceleration", 1031}};
+    ASSERT_EQ(kGivenQuantityItems.count, std::size(rows));
+    EXPECT_EQ(GivenQuantityLabel(-1), nullptr);
+    EXPECT_EQ(GivenQuantityLabel(static_cast<int>(std::size(rows))), nullptr);
+    for (int i = 0; i < static_cast<int>(std::size(rows)); ++i) {
+        const Row& row = rows[i];
+        EXPECT_TRUE(Names(kGivenQuantityItems.items[i], row.item)) << i;
+        EXPECT_TRUE(Names(GivenQuantityLabel(i), row.label)) << i;
+        std::string echo;
+        for (const SweepOutput& output : CalculateAmplitude(100, 0.5, i).outputs) {
+            if (output.id == row.echo) echo = output.text;
+        }
+        EXPECT_EQ(NumberIn(echo), 0.5) << i << ": " << echo;
+    }
+}
+
+// Amplitude pairs: both labels name the pair's two sides, and the
+// crossover of two amplitudes of one motion is that motion's frequency:
+// 0.1 in zero-to-peak at 10 Hz is 0.2 in peak-to-peak, 2 pi in/sec and
+// (20 pi)^2 x 0.1 / 386 G.
+TEST(SweepTables, AmplitudePairItemsLabelsAndCrossoverAgree) {
+    const double pi = std::atan2(0.0, -1.0);
+    const double velocity = 2 * pi;
+    const double acceleration = std::pow(20 * pi, 2) * 0.1 / 386.0;
+    struct Row {
+        const char* first;
+        const char* second;
+        double x1, x3;
+    };
+    const Row rows[] = {{"zero-peak", "velocity", 0.1, velocity},
+                        {"zero-peak", "acceleration", 0.1, acceleration},
+                        {"peak-peak", "velocity", 0.2, velocity},
+                        {"peak-peak", "acceleration", 0.2, acceleration},
+                        {"velocity", "acceleration", velocity, acceleration}};
+    ASSERT_EQ(kAmplitudePairItems.count, std::size(rows));
+    for (int outside : {-1, static_cast<int>(std::size(rows))}) {
         EXPECT_EQ(PairFirstLabel(outside), nullptr);
         EXPECT_EQ(PairSecondLabel(outside), nullptr);
     }
-    EXPECT_EQ(GivenQuantityLabel(-1), nullptr);
-    EXPECT_EQ(GivenQuantityLabel(4), nullptr);
+    for (int i = 0; i < static_cast<int>(std::size(rows)); ++i) {
+        const Row& row = rows[i];
+        const std::string item = kAmplitudePairItems.items[i];
+        const std::size_t arrow = item.find("->");
+        ASSERT_NE(arrow, std::string::npos) << item;
+        EXPECT_TRUE(Names(item.substr(0, arrow).c_str(), row.first)) << item;
+        EXPECT_TRUE(Names(item.substr(arrow).c_str(), row.second)) << item;
+        EXPECT_TRUE(Names(PairFirstLabel(i), row.first)) << i;
+        EXPECT_TRUE(Names(PairSecondLabel(i), row.second)) << i;
+        const SweepOutcome outcome = CalculateCrossoverFrequency(row.x1, row.x3, i);
+        ASSERT_EQ(outcome.outputs.size(), 1u) << i;
+        EXPECT_NEAR(NumberIn(outcome.outputs[0].text), 10.0, 0.01) << outcome.outputs[0].text;
+    }
 }
 
 }  // namespace

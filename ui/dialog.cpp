@@ -97,6 +97,8 @@ bool CDialog::OnEvent(unsigned /*message*/, std::uintptr_t /*wParam*/, std::intp
     return false;
 }
 
+const char* CDialog::ControlName(int /*id*/) const { return nullptr; }
+
 void CDialog::NotifyEditChanged(int id) {
     HandleMessage(WM_COMMAND, MakeWParam(static_cast<unsigned>(id), EN_CHANGE), 0);
 }

@@ -70,6 +70,9 @@ protected:
     // Dispatches one message to the dialog's event table; returns false when
     // no entry matches. Derived dialogs implement it with DispatchEvent().
     virtual bool OnEvent(unsigned message, std::uintptr_t wParam, std::intptr_t lParam, std::intptr_t& result);
+    // The name of a control that this dialog gives itself (see DialogSink);
+    // by default none, and the resources' names apply.
+    const char* ControlName(int id) const override;
 
 private:
     std::intptr_t HandleMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) override;

@@ -20,6 +20,10 @@ namespace ui {
 class DialogSink {
 public:
     virtual std::intptr_t HandleMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) = 0;
+    // What a screen reader calls a control that the dialog names itself, or
+    // nullptr; a backend that names controls asks here first, then
+    // res::FindAccessibleName. Asked while the window is being built.
+    virtual const char* ControlName(int /*id*/) const { return nullptr; }
 
 protected:
     ~DialogSink() = default;

@@ -16,6 +16,7 @@
 
 #include "app/icon_position.h"
 #include "app/vibration_app.h"
+#include "puresine/pure_sine_results.h"
 #include "tests/qt/qt_fixture.h"
 #include "ui/qt/app_icon.h"
 
@@ -23,9 +24,6 @@ namespace {
 
 using namespace halvex_test;
 using Texts = std::vector<std::pair<int, std::string>>;
-
-const std::vector<int> kResultEdits = {1018, 1023, 1024, 1025, 1026, 1027, 1028, 1029, 1030, 1031,
-                                       1032, 1033, 1034, 1035, 1036, 1037, 1039, 1040, 1041, 1042};
 
 std::vector<std::string> Items(QWidget& w, int listId) {
     std::vector<std::string> items;
@@ -54,7 +52,8 @@ bool ShowsWhole(QWidget& widget) {
 // Shown, whole, with exactly these texts; every other result edit hidden and
 // blank.
 void ExpectResults(QWidget& w, const Texts& expected) {
-    for (int id : kResultEdits) {
+    for (const puresine::ResultBox& box : puresine::kResultBoxes) {
+        const int id = box.id;
         bool listed = false;
         for (const auto& [expectedId, text] : expected) {
             if (expectedId != id) continue;
@@ -277,7 +276,9 @@ TEST_F(QtPureSine, TypedPointIsADecimalPointAndOutputsPrintOne) {
         EXPECT_EQ(Text(w, 1041), Padded("1500", " microns"));
         EXPECT_EQ(Text(w, 1026), Padded("0.09425", " meters/sec "));
         EXPECT_EQ(Text(w, 1030), Padded("5.922", " meters/sec^2"));
-        for (int id : kResultEdits) EXPECT_EQ(Text(w, id).find(','), std::string::npos) << id;
+        for (const puresine::ResultBox& box : puresine::kResultBoxes) {
+            EXPECT_EQ(Text(w, box.id).find(','), std::string::npos) << box.id;
+        }
     });
     BackToTheMenuAndExit(driver);
     Play();

@@ -73,11 +73,8 @@ int Selection(QWidget& top, int listId) { return Dialog(top).ListGetCurSel(listI
 
 int FocusedId(QWidget& top) {
     ui::qt::QtDialog& dialog = Dialog(top);
-    std::size_t index = 0;
-    for (const res::ControlTemplate& control : dialog.Template()) {
-        if (dialog.Controls()[index++] == dialog.focusWidget()) return control.id;
-    }
-    return 0;
+    const int id = dialog.IdOf(dialog.focusWidget());
+    return id == res::kNoId ? 0 : id;
 }
 
 std::string Padded(const std::string& number, const std::string& rest) {

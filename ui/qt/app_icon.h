@@ -13,7 +13,8 @@ namespace ui::qt {
 
 void PaintAppIcon(QPainter& painter, const QRect& rect);
 QPixmap AppIconPixmap(int size);
-// Offers 16, 32, 48, 64, 128 and 256 pixels and paints any other size asked for.
+// Lists the 16 and 32 pixel images, kept once drawn, and paints any other
+// size to scale when asked for it.
 QIcon AppIcon();
 
 }  // namespace ui::qt

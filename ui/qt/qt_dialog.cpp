@@ -157,12 +157,16 @@ QWidget* QtDialog::CreateControl(const res::ControlTemplate& control) {
 
 QWidget* QtDialog::Control(int id) const {
     if (id == res::kNoId) return nullptr;
-    std::size_t index = 0;
-    for (const res::ControlTemplate& control : m_template) {
-        if (control.id == id) return m_controls[index];
-        ++index;
-    }
-    return nullptr;
+    const res::ControlTemplate* control = m_template.Find(id);
+    return control == nullptr ? nullptr : m_controls[static_cast<std::size_t>(control - m_template.begin())];
+}
+
+int QtDialog::IdOf(const QWidget* widget) const {
+    int id = res::kNoId;
+    ForEachControl([&](const res::ControlTemplate& control, const QWidget& candidate) {
+        if (&candidate == widget) id = control.id;
+    });
+    return id;
 }
 
 QWidget& QtDialog::Existing(int id) const {
@@ -369,37 +373,39 @@ void QtDialog::EndDialog(int code) {
 }
 
 void QtDialog::FocusFirstTabStop() {
-    std::size_t index = 0;
-    for (const res::ControlTemplate& control : m_template) {
-        QWidget* widget = m_controls[index++];
-        if (Has(control.style, res::kTabStop) && !widget->isHidden()) {
-            widget->setFocus(Qt::TabFocusReason);
-            return;
-        }
-    }
+    QWidget* first = nullptr;
+    ForEachControl([&first](const res::ControlTemplate& control, QWidget& widget) {
+        if (first == nullptr && Has(control.style, res::kTabStop) && !widget.isHidden()) first = &widget;
+    });
+    if (first != nullptr) first->setFocus(Qt::TabFocusReason);
 }
 
+// A name the dialog gives comes first; then the resources' name, or for a
+// control named by a label, that label's text.
 void QtDialog::NameControls() {
-    for (const res::ControlTemplate& control : m_template) {
+    ForEachControl([this](const res::ControlTemplate& control, QWidget& widget) {
+        if (const char* name = m_sink.ControlName(control.id)) {
+            widget.setAccessibleName(QString::fromUtf8(name));
+            return;
+        }
         const res::AccessibleName* entry = res::FindAccessibleName(m_template.id, control.id);
-        if (entry != nullptr) Existing(control.id).setAccessibleName(QString::fromUtf8(entry->name));
+        if (entry != nullptr) widget.setAccessibleName(QString::fromUtf8(entry->name));
         if (entry != nullptr && entry->labelId != res::kNoId) NameByLabel(entry->labelId);
-    }
+    });
 }
 
 // Controls named by a label take its text, without the blanks around it;
 // while the label is blank, their own name.
 void QtDialog::NameByLabel(int labelId) {
-    for (const res::ControlTemplate& control : m_template) {
+    ForEachControl([this, labelId](const res::ControlTemplate& control, QWidget& widget) {
         const res::AccessibleName* entry = res::FindAccessibleName(m_template.id, control.id);
-        if (entry == nullptr || entry->labelId != labelId) continue;
+        if (entry == nullptr || entry->labelId != labelId) return;
         std::string label;
         GetControlText(labelId, label);
         const QString text = QString::fromUtf8(label.c_str()).trimmed();
-        Existing(control.id)
-            .setAccessibleName(text.isEmpty() ? QString::fromUtf8(entry->name)
-                                              : text + QString::fromUtf8(entry->labelSuffix));
-    }
+        widget.setAccessibleName(text.isEmpty() ? QString::fromUtf8(entry->name)
+                                                : text + QString::fromUtf8(entry->labelSuffix));
+    });
 }
 
 void QtDialog::Send(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
@@ -421,12 +427,8 @@ void QtDialog::keyPressEvent(QKeyEvent* event) {
             for (const res::ControlTemplate& control : m_template) {
                 if (Has(control.style, res::kDefaultButton)) id = control.id;
             }
-            if (auto* button = qobject_cast<QPushButton*>(focusWidget())) {
-                std::size_t index = 0;
-                for (const res::ControlTemplate& control : m_template) {
-                    if (m_controls[index++] == button) id = control.id;
-                }
-            }
+            const int focusedButton = IdOf(qobject_cast<QPushButton*>(focusWidget()));
+            if (focusedButton != res::kNoId) id = focusedButton;
             SendCommand(id, BN_CLICKED);
             return;
         }

@@ -40,8 +40,16 @@ public:
     void SystemCommand(unsigned commandId) override;
     void EndDialog(int code) override;
 
-    // The control of that id, or nullptr.
+    // The one way between a template entry and its widget: the control of
+    // that id, or nullptr; the id of a widget, or res::kNoId; and each entry
+    // with its widget, in template order.
     QWidget* Control(int id) const;
+    int IdOf(const QWidget* widget) const;
+    template <class F>
+    void ForEachControl(F f) const {
+        std::size_t index = 0;
+        for (const res::ControlTemplate& control : m_template) f(control, *m_controls[index++]);
+    }
     // The controls in template order.
     const std::vector<QWidget*>& Controls() const { return m_controls; }
     BaseUnits Units() const { return m_units; }
