@@ -172,11 +172,11 @@ TEST(QtSystemMenu, CommandsFollowTheTemplateStylesAndRestoreReturnsTheWindow) {
     wide.move(137, 91);
     wide.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&wide));
-    const QPoint before = wide.pos();
+    const QRect before = wide.geometry();
     wide.SystemCommand(ui::SC_MAXIMIZE);
     QTRY_VERIFY(wide.isMaximized());
     wide.SystemCommand(ui::SC_RESTORE);
-    QTRY_COMPARE(wide.pos(), before);
+    QTRY_COMPARE(wide.geometry(), before);
     EXPECT_EQ(wide.size(), fixed);
 }
 

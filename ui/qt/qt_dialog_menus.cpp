@@ -120,7 +120,9 @@ void QtDialog::SystemCommand(unsigned commandId) {
             break;
         case SC_MAXIMIZE:
             if (!Has(m_template.style, res::kMaximizeBox) || isMaximized()) break;
-            m_normalPosition = pos();
+            // Where the client area stood: the frame may differ once the
+            // window manager has dropped its borders for the maximised window.
+            m_normalPosition = geometry().topLeft();
             m_maximised = true;
             setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
             showMaximized();
@@ -128,7 +130,7 @@ void QtDialog::SystemCommand(unsigned commandId) {
         case SC_RESTORE:
             showNormal();
             setFixedSize(HorizontalPixels(m_template.cx, m_units), VerticalPixels(m_template.cy, m_units));
-            if (m_maximised) move(m_normalPosition);
+            if (m_maximised) setGeometry(QRect(m_normalPosition, size()));
             m_maximised = false;
             break;
         default:
