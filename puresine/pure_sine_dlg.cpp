@@ -195,6 +195,7 @@ void CPureSineDlg::OnSelchangeAmplitudeUnit() { ClearResults(); }
 bool CPureSineDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     std::vector<int> results;
+    results.reserve(puresine::kResultBoxes.size());
     for (const puresine::ResultBox& box : puresine::kResultBoxes) results.push_back(box.id);
     Window().AddControlCommand(res::IDM_COPY_ALL_RESULTS, res::kCopyAllResultsItem, res::kCopyAllResultsShortcut,
                                results);
