@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "res/dialog_template.h"
 
@@ -62,6 +63,15 @@ public:
     // Default processing of a system command other than close (minimise,
     // maximise, restore), on backends whose windows have such commands.
     virtual void SystemCommand(unsigned /*commandId*/) {}
+
+    // A command of the dialog's own on some of its controls: an entry with
+    // that text in the context menu of each, and a shortcut key ("Ctrl+Shift+C")
+    // anywhere in the window. Choosing it sends WM_COMMAND with the command id
+    // and BN_CLICKED. Backends without such menus or keys may ignore it.
+    virtual void AddControlCommand(unsigned /*commandId*/, std::string_view /*text*/, std::string_view /*shortcut*/,
+                                   const std::vector<int>& /*controlIds*/) {}
+    // Puts plain text on the clipboard, on backends that have one.
+    virtual void SetClipboardText(std::string_view /*text*/) {}
 
     // Ends the modal run of this window with the given code once the current
     // handler has returned.

@@ -7,10 +7,11 @@
 namespace ui::qt {
 
 int RunDesktop(int argc, char** argv, void (*body)()) {
+    const bool styleChosen = StyleChosen(argc, argv);
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("halvex"));
     QGuiApplication::setDesktopFileName(QStringLiteral("halvex"));
-    ConfigureApplication(application);
+    ConfigureApplication(application, styleChosen);
     QtBackend backend;
     SetBackend(&backend);
     body();
