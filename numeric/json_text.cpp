@@ -1,5 +1,6 @@
-#include "app/json_text.h"
+#include "numeric/json_text.h"
 
+#include <charconv>
 #include <cmath>
 
 #include "numeric/number_text.h"
@@ -85,6 +86,17 @@ void AppendJsonDouble(std::string& out, double value) {
         return;
     }
     out += FormatNumber("%.17g", value);
+}
+
+void AppendJsonShortestDouble(std::string& out, double value) {
+    if (!std::isfinite(value)) {
+        AppendJsonDouble(out, value);
+        return;
+    }
+    // to_chars without a precision is locale-free and round-trips exactly.
+    char buffer[32];
+    const std::to_chars_result written = std::to_chars(buffer, buffer + sizeof buffer, value);
+    out.append(buffer, written.ptr);
 }
 
 }  // namespace halvex
