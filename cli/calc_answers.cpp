@@ -5,9 +5,12 @@
 #include <cstddef>
 
 #include "numeric/json_text.h"
+#include "numeric/results_table.h"
+#include "puresine/pure_sine_report.h"
 #include "puresine/pure_sine_results.h"
 #include "puresine/pure_sine_state.h"
 #include "res/sine_sweep_ids.h"
+#include "sweep/sine_sweep_report.h"
 
 namespace halvex::cli {
 namespace {
@@ -98,8 +101,15 @@ void WritePureSine(const puresine::PureSineOutcome& outcome, int typeSel, Format
                 out += '\n';
             });
             break;
-        case Format::Tsv:
+        case Format::Tsv: {
+            // The copied table, its rows in the grid's reading order too.
+            puresine::OutputTexts ordered;
+            ForEachPureSineItem(outcome, rotation, [&](const PureSineItem& item) {
+                ordered.items[ordered.count++] = puresine::OutputText{item.box->id, *item.text};
+            });
+            out += ResultsTable(puresine::ResultRows(ordered, rotation));
             break;
+        }
         case Format::Json: {
             out += "{\"results\":[";
             bool first = true;
@@ -135,8 +145,14 @@ void WriteSweep(const sweep::SweepOutcome& outcome, Format format, std::string& 
                 out += '\n';
             }
             break;
-        case Format::Tsv:
+        case Format::Tsv: {
+            sweep::SweepOutcome ordered;
+            for (const sweep::SweepOutput* output : rows) {
+                if (output != nullptr) ordered.outputs.push_back(*output);
+            }
+            out += ResultsTable(sweep::ResultRows(ordered));
             break;
+        }
         case Format::Json: {
             out += "{\"outputs\":[";
             bool first = true;
