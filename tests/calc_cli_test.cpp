@@ -186,3 +186,122 @@ INSTANTIATE_TEST_SUITE_P(Scripts, WorkedExampleReplay,
                          halvex_test::CaseName());
 
 }  // namespace
+
+namespace {
+
+// Each --unit word must pick the list index of its unit: checked by an
+// amplitude that converts to a known figure by hand (an inch is 1/39.37 m
+// here, a G 9.81 m/s^2).
+struct UnitCase {
+    const char* name;
+    std::vector<std::string> args;
+    const char* line;  // one line of the text answer
+};
+
+class UnitWordTest : public ::testing::TestWithParam<UnitCase> {};
+
+TEST_P(UnitWordTest, PicksTheUnitOfItsName) {
+    std::vector<std::string> args = {"sine", "--amplitude", "1", "--frequency", "1"};
+    args.insert(args.end(), GetParam().args.begin(), GetParam().args.end());
+    const Answers answers = AskAll(args);
+    ASSERT_EQ(answers.status, halvex::cli::Status::Answered) << answers.problem;
+    EXPECT_NE(("\n" + answers.text).find(std::string("\n") + GetParam().line + "\n"), std::string::npos)
+        << answers.text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Units, UnitWordTest,
+    ::testing::Values(
+        UnitCase{"MicroInch", {"--dimension", "zp", "--unit", "uin"}, "    2.54e-05 mm"},
+        UnitCase{"Mil", {"--dimension", "zp", "--unit", "mil"}, "      0.0254 mm"},
+        UnitCase{"Inch", {"--dimension", "zp", "--unit", "in"}, "        25.4 mm"},
+        UnitCase{"Micron", {"--dimension", "zp", "--unit", "um"}, "       0.001 mm"},
+        UnitCase{"Millimetre", {"--dimension", "zp", "--unit", "mm"}, "           1 mm"},
+        UnitCase{"Metre", {"--dimension", "zp", "--unit", "m"}, "        1000 mm"},
+        UnitCase{"MetrePerSecond", {"--dimension", "velocity", "--unit", "m"}, "           1 meters/sec "},
+        UnitCase{"G", {"--dimension", "acceleration", "--unit", "g"}, "        9.81 meters/sec^2"},
+        // 1 m/s at 1 rad/s is 1 m zero-to-peak; at 1 Hz it would be 1/(2 pi) m.
+        UnitCase{"RadiansPerSecond",
+                 {"--dimension", "velocity", "--unit", "m", "--frequency-unit", "rad/s"},
+                 "        1000 mm"},
+        UnitCase{"Radian", {"--dimension", "zp", "--unit", "rad", "--rotation"}, "           2 radians"},
+        UnitCase{"Degree", {"--dimension", "zp", "--unit", "deg", "--rotation"}, "           2 degrees"}),
+    halvex_test::CaseName());
+
+// What the dialog would refuse is refused with its message; what no dialog
+// could be asked is a usage error of one line.
+struct ProblemCase {
+    const char* name;
+    std::vector<std::string> args;
+    halvex::cli::Status status;
+    const char* problem;  // the whole message of a refusal; part of a usage problem
+};
+
+class ProblemTest : public ::testing::TestWithParam<ProblemCase> {};
+
+TEST_P(ProblemTest, NamesTheProblem) {
+    const ProblemCase& c = GetParam();
+    const std::vector<std::string_view> args(c.args.begin(), c.args.end());
+    halvex::cli::Scratch scratch;
+    std::string out;
+    std::string problem;
+    halvex::cli::Format format = halvex::cli::Format::Text;
+    EXPECT_EQ(halvex::cli::RunRequest(args, false, scratch, out, problem, format), c.status);
+    if (c.status == halvex::cli::Status::Refused) {
+        EXPECT_EQ(problem, c.problem);
+    } else {
+        EXPECT_NE(problem.find(c.problem), std::string::npos) << problem;
+        EXPECT_EQ(problem.find('\n'), std::string::npos);
+    }
+    EXPECT_EQ(out, "");
+}
+
+using S = halvex::cli::Status;
+const char* const kSine[] = {"sine", "--dimension", "zp", "--amplitude", "1", "--frequency", "10"};
+
+std::vector<std::string> Sine(std::vector<std::string> more) {
+    std::vector<std::string> args(std::begin(kSine), std::end(kSine));
+    args.insert(args.end(), more.begin(), more.end());
+    return args;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Requests, ProblemTest,
+    ::testing::Values(
+        ProblemCase{"NothingGiven", {"sine"}, S::Refused, "Please enter valid frequency. "},
+        ProblemCase{"NoUnit", Sine({}), S::Refused, "Please select input unit. "},
+        ProblemCase{"NoDimension", {"sine", "--amplitude", "1", "--frequency", "1", "--unit", "mm"}, S::Refused,
+                    "Please select input dimension. "},
+        ProblemCase{"AmplitudeOverTheTop",
+                    {"sine", "--dimension", "zp", "--amplitude=1e101", "--frequency", "10", "--unit", "mm"},
+                    S::Refused, "Please enter valid amplitude. "},
+        ProblemCase{"NoRateType", {"sweep", "rate", "--from", "1", "--to", "2", "--minutes", "1"}, S::Refused,
+                    " Please select rate type:  linear or log "},
+        ProblemCase{"CrossoverZero", {"sweep", "crossover", "--pair", "dzp-velocity", "--first", "0", "--second", "1"},
+                    S::Refused, " Input Error"},
+        ProblemCase{"NoCommand", {}, S::Usage, "no command"},
+        ProblemCase{"UnknownCommand", {"cosine"}, S::Usage, "unknown command 'cosine'"},
+        ProblemCase{"OptionFirst", {"--format", "json", "sine"}, S::Usage, "a command comes first"},
+        ProblemCase{"NoAnalysis", {"sweep", "--from", "1"}, S::Usage, "'sweep' needs one of amplitude, crossover"},
+        ProblemCase{"UnknownAnalysis", {"sweep", "speed"}, S::Usage, "unknown sweep analysis 'speed'"},
+        ProblemCase{"UnknownOption", Sine({"--colour", "red"}), S::Usage, "unknown option --colour"},
+        ProblemCase{"OtherCommandsOption", {"sweep", "octaves", "--rotation"}, S::Usage,
+                    "option --rotation does not belong to 'sweep octaves'"},
+        ProblemCase{"MissingValue", Sine({"--unit"}), S::Usage, "option --unit needs a value"},
+        ProblemCase{"OptionWhereAValueBelongs", {"sine", "--amplitude", "--frequency", "1"}, S::Usage,
+                    "option --amplitude needs a value"},
+        ProblemCase{"GivenTwice", {"sweep", "octaves", "--from", "1", "--from", "2"}, S::Usage,
+                    "option --from given twice"},
+        ProblemCase{"FlagWithValue", Sine({"--rotation=yes"}), S::Usage, "--rotation takes no value"},
+        ProblemCase{"StrayArgument", Sine({"12"}), S::Usage, "unexpected argument '12'"},
+        ProblemCase{"BadDimension", {"sine", "--dimension", "rms"}, S::Usage, "--dimension must be pp, zp, velocity"},
+        ProblemCase{"BadFormat", Sine({"--format", "xml"}), S::Usage, "--format must be text, tsv or json"},
+        ProblemCase{"AngleWithoutRotation", Sine({"--unit", "deg"}), S::Usage, "--unit deg needs --rotation"},
+        ProblemCase{"LengthWithRotation", Sine({"--unit", "mm", "--rotation"}), S::Usage, "not an angle unit"},
+        ProblemCase{"GForVelocity", {"sine", "--dimension", "velocity", "--unit", "g"}, S::Usage,
+                    "--unit g is only for --dimension acceleration"},
+        ProblemCase{"BadFrequencyUnit", Sine({"--frequency-unit", "rpm"}), S::Usage,
+                    "--frequency-unit must be hz or rad/s"}),
+    halvex_test::CaseName());
+
+}  // namespace
