@@ -42,7 +42,8 @@ void BM_BatchPureSineJson(benchmark::State& state) {
     }
     if (batch.ExitStatus() != 0) state.SkipWithError("a request was refused");
     state.SetItemsProcessed(state.iterations() * lines);
-    state.counters["answer_bytes"] = benchmark::Counter(static_cast<double>(bytes) / static_cast<double>(state.iterations()) / lines);
+    state.counters["answer_bytes"] =
+        benchmark::Counter(static_cast<double>(bytes) / static_cast<double>(state.iterations()) / lines);
 }
 BENCHMARK(BM_BatchPureSineJson)->Unit(benchmark::kMillisecond);
 

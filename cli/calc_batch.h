@@ -34,9 +34,9 @@ private:
     void Answer(std::string_view line);
     void Error(std::string_view message);
 
-    std::string m_line;          // the current line, up to kMaxRequestBytes
-    bool m_overlong = false;     // bytes beyond the limit were dropped
-    int m_droppedFirst = -1;     // first non-blank byte among them; -1 when none
+    std::string m_line;       // the current line, up to kMaxRequestBytes
+    bool m_overlong = false;  // bytes beyond the limit were dropped
+    int m_droppedFirst = -1;  // first non-blank byte among them; -1 when none
     Words m_words;
     Scratch m_scratch;
     std::string m_problem;

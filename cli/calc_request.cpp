@@ -74,8 +74,8 @@ bool AmplitudeUnit(std::string_view unit, int typeSel, int dimensionSel, int& in
         } else if (rotation && IndexIn(kLengthUnits, unit) >= 0) {
             problem = "--unit " + std::string(unit) + " is not an angle unit: with --rotation use rad or deg";
         } else {
-            problem = "--unit must be " + Alternatives(kLengthUnits) + " (rad or deg with --rotation), not " +
-                      Quoted(unit);
+            problem =
+                "--unit must be " + Alternatives(kLengthUnits) + " (rad or deg with --rotation), not " + Quoted(unit);
         }
         return false;
     }
@@ -100,9 +100,12 @@ Status RunSine(const Options& options, Format format, Scratch& scratch, std::str
     if (const std::string_view* unit = options.Find("unit")) {
         if (!AmplitudeUnit(*unit, typeSel, dimensionSel, amplitudeUnitSel, problem)) return Status::Usage;
     }
-    const puresine::PureSineInputs inputs{typeSel,          dimensionSel,
-                                          amplitudeUnitSel, frequencyUnitSel,
-                                          Number(options, "frequency"), Number(options, "amplitude")};
+    const puresine::PureSineInputs inputs{typeSel,
+                                          dimensionSel,
+                                          amplitudeUnitSel,
+                                          frequencyUnitSel,
+                                          Number(options, "frequency"),
+                                          Number(options, "amplitude")};
     puresine::CalculatePureSine(inputs, g_twoPi, g_pi, scratch.pureSine);
     if (scratch.pureSine.message != nullptr) {
         problem = scratch.pureSine.message;
@@ -135,8 +138,8 @@ Status RunAmplitude(const Options& options, Format format, Scratch&, std::string
 Status RunCrossover(const Options& options, Format format, Scratch&, std::string& out, std::string& problem) {
     int pair = -1;
     if (!Choose(options, "pair",
-                {"dzp-velocity", "dzp-acceleration", "dpp-velocity", "dpp-acceleration", "velocity-acceleration"},
-                pair, problem)) {
+                {"dzp-velocity", "dzp-acceleration", "dpp-velocity", "dpp-acceleration", "velocity-acceleration"}, pair,
+                problem)) {
         return Status::Usage;
     }
     return AnswerSweep(sweep::CalculateAnalysis(static_cast<int>(sweep::SweepAnalysis::CrossoverFrequency), pair,
@@ -211,9 +214,9 @@ bool ReadOptions(const CommandSpec& command, const std::vector<std::string_view>
         }
         const OptionSpec* spec = name == kFormatOption.name ? &kFormatOption : FindSpec(command.options, name);
         if (spec == nullptr) {
-            problem = KnownAnywhere(name) ? "option --" + std::string(name) + " does not belong to " +
-                                                Quoted(CommandName(command))
-                                          : "unknown option --" + std::string(name);
+            problem = KnownAnywhere(name)
+                          ? "option --" + std::string(name) + " does not belong to " + Quoted(CommandName(command))
+                          : "unknown option --" + std::string(name);
             return false;
         }
         if (options.Has(name)) {

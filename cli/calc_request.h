@@ -55,8 +55,8 @@ struct OptionSpec {
 
 // One entry per command: a new command is one more entry.
 struct CommandSpec {
-    const char* name;      // first word: "sine", "sweep"
-    const char* analysis;  // second word, or nullptr when there is none
+    const char* name;                 // first word: "sine", "sweep"
+    const char* analysis;             // second word, or nullptr when there is none
     std::vector<OptionSpec> options;  // besides --format, which every command takes
     CommandRun run;
 };

@@ -20,8 +20,8 @@ public:
     const std::vector<std::string_view>& List() const { return m_views; }
 
 private:
-    std::string m_text;                // every word, one after the other
-    std::vector<std::size_t> m_ends;   // where each word ends in m_text
+    std::string m_text;               // every word, one after the other
+    std::vector<std::size_t> m_ends;  // where each word ends in m_text
     std::vector<std::string_view> m_views;
 };
 

@@ -39,17 +39,17 @@ TEST_P(WordsTest, SplitsAsAShellWould) {
 
 INSTANTIATE_TEST_SUITE_P(
     Lines, WordsTest,
-    ::testing::Values(
-        WordsCase{"Blanks", " sine\t --amplitude   1 ", {"sine", "--amplitude", "1"}, nullptr},
-        WordsCase{"SingleQuotesKeepEverything", R"(a 'b c\d "e"')", {"a", R"(b c\d "e")"}, nullptr},
-        WordsCase{"DoubleQuotesEscapeFourCharacters", R"("a \"b\" \$ \\ \x")", {R"(a "b" $ \ \x)"}, nullptr},
-        WordsCase{"BackslashKeepsTheNextCharacter", R"(a\ b \'c)", {"a b", "'c"}, nullptr},
-        WordsCase{"PiecesJoinIntoOneWord", R"(--unit'm'"m"\m)", {"--unitmmm"}, nullptr},
-        WordsCase{"EmptyQuotesAreAWord", R"('' "" x)", {"", "", "x"}, nullptr},
-        WordsCase{"NothingButBlanks", "  \t ", {}, nullptr},
-        WordsCase{"OpenSingleQuote", "sine 'abc", {}, "unterminated single quote"},
-        WordsCase{"OpenDoubleQuote", R"(sine "ab\")", {}, "unterminated double quote"},
-        WordsCase{"TrailingBackslash", R"(sine \)", {}, "backslash at the end of the line"}),
+    ::testing::Values(WordsCase{"Blanks", " sine\t --amplitude   1 ", {"sine", "--amplitude", "1"}, nullptr},
+                      WordsCase{"SingleQuotesKeepEverything", R"(a 'b c\d "e"')", {"a", R"(b c\d "e")"}, nullptr},
+                      WordsCase{
+                          "DoubleQuotesEscapeFourCharacters", R"("a \"b\" \$ \\ \x")", {R"(a "b" $ \ \x)"}, nullptr},
+                      WordsCase{"BackslashKeepsTheNextCharacter", R"(a\ b \'c)", {"a b", "'c"}, nullptr},
+                      WordsCase{"PiecesJoinIntoOneWord", R"(--unit'm'"m"\m)", {"--unitmmm"}, nullptr},
+                      WordsCase{"EmptyQuotesAreAWord", R"('' "" x)", {"", "", "x"}, nullptr},
+                      WordsCase{"NothingButBlanks", "  \t ", {}, nullptr},
+                      WordsCase{"OpenSingleQuote", "sine 'abc", {}, "unterminated single quote"},
+                      WordsCase{"OpenDoubleQuote", R"(sine "ab\")", {}, "unterminated double quote"},
+                      WordsCase{"TrailingBackslash", R"(sine \)", {}, "backslash at the end of the line"}),
     halvex_test::CaseName());
 
 std::vector<std::string> Lines(const std::string& text) {
@@ -131,8 +131,8 @@ TEST(Batch, NulBytesAndOverlongLinesAreErrorsAndTheBatchGoesOn) {
     const std::size_t big = halvex::cli::kMaxRequestBytes + 10;
     std::string input = std::string("sweep octaves --from 10\0 --to 20\n", 33) + good;
     input += "sweep octaves --from 10 --to " + std::string(big, '2') + "\n" + good;
-    input += "#" + std::string(big, 'x') + "\n";                   // a comment, however long
-    input += std::string(big, ' ') + "\n";                         // a blank line, however long
+    input += "#" + std::string(big, 'x') + "\n";                                 // a comment, however long
+    input += std::string(big, ' ') + "\n";                                       // a blank line, however long
     input += std::string(halvex::cli::kMaxRequestBytes, ' ') + "sine\n" + good;  // content past the limit
     int status = -1;
     const std::vector<std::string> lines = Lines(RunWhole(input, &status));

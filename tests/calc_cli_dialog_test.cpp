@@ -38,7 +38,8 @@ std::string RandomNumberText(std::mt19937_64& random) {
     if (k < 3) return kFixed[std::uniform_int_distribution<std::size_t>(0, std::size(kFixed) - 1)(random)];
     const double mantissa = std::uniform_real_distribution<double>(0.1, 10.0)(random);
     const int exponent = std::uniform_int_distribution<int>(-6, 6)(random);
-    return halvex::FormatNumber(k < 6 ? "%.6g" : "%.3g", mantissa) + (exponent != 0 ? "e" + std::to_string(exponent) : "");
+    return halvex::FormatNumber(k < 6 ? "%.6g" : "%.3g", mantissa) +
+           (exponent != 0 ? "e" + std::to_string(exponent) : "");
 }
 
 int Pick(std::mt19937_64& random, int from, int to) { return std::uniform_int_distribution<int>(from, to)(random); }
@@ -91,8 +92,8 @@ TEST(CalcCliAgainstDialog, PureSineRandomInputs) {
         const int frequencyUnit = Pick(random, 0, 1);
         const std::string amplitude = RandomNumberText(random);
         const std::string frequency = RandomNumberText(random);
-        std::vector<std::string> args = {"sine",    "--dimension", kDimensions[dimension], "--amplitude",
-                                         amplitude, "--frequency", frequency};
+        std::vector<std::string> args = {"sine",        "--dimension", kDimensions[dimension], "--amplitude", amplitude,
+                                         "--frequency", frequency};
         run.Then(Select(1003, type)).Then(Select(1004, dimension));
         if (unit >= 0) {
             run.Then(Select(1001, unit));
@@ -135,7 +136,8 @@ TEST(CalcCliAgainstDialog, SweepRandomInputs) {
     for (int i = 0; i < kCases; ++i) {
         const int analysis = Pick(random, 0, 4);
         // Mostly an input chosen; sometimes none, as a user who forgot.
-        const int input = kInputCount[analysis] == 0 ? -1 : Pick(random, -1, kInputCount[analysis] * 4 - 1) % kInputCount[analysis];
+        const int input =
+            kInputCount[analysis] == 0 ? -1 : Pick(random, -1, kInputCount[analysis] * 4 - 1) % kInputCount[analysis];
         std::vector<std::string> args = {"sweep", kAnalyses[analysis]};
         run.Then(Select(1016, analysis));
         if (input >= 0) {

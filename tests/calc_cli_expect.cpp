@@ -28,10 +28,10 @@ struct GridBox {
     const char* rotationUnit;
 };
 const GridBox kGrid[] = {
-    {1023, 0, "mm", "rad"},   {1018, 1, "mm", "rad"},   {1026, 2, "m/s", "rad/s"},  {1030, 3, "m/s^2", "rad/s^2"},
-    {1041, 0, "um", nullptr}, {1042, 1, "um", nullptr}, {1027, 2, "mm/s", "deg/s"}, {1031, 3, "mm/s^2", "deg/s^2"},
-    {1025, 0, "in", "deg"},   {1024, 1, "in", "deg"},   {1028, 2, "um/s", nullptr}, {1032, 3, "in/s^2", nullptr},
-    {1036, 0, "mil", nullptr}, {1037, 1, "mil", nullptr}, {1029, 2, "in/s", nullptr}, {1033, 3, "g", nullptr},
+    {1023, 0, "mm", "rad"},    {1018, 1, "mm", "rad"},    {1026, 2, "m/s", "rad/s"},   {1030, 3, "m/s^2", "rad/s^2"},
+    {1041, 0, "um", nullptr},  {1042, 1, "um", nullptr},  {1027, 2, "mm/s", "deg/s"},  {1031, 3, "mm/s^2", "deg/s^2"},
+    {1025, 0, "in", "deg"},    {1024, 1, "in", "deg"},    {1028, 2, "um/s", nullptr},  {1032, 3, "in/s^2", nullptr},
+    {1036, 0, "mil", nullptr}, {1037, 1, "mil", nullptr}, {1029, 2, "in/s", nullptr},  {1033, 3, "g", nullptr},
     {1039, 0, "uin", nullptr}, {1040, 1, "uin", nullptr}, {1034, 2, "mil/s", nullptr}, {1035, 2, "uin/s", nullptr},
 };
 const char* const kColumnQuantity[] = {"displacement", "displacement", "velocity", "acceleration"};
@@ -158,8 +158,8 @@ void ExpectSameAsDialog(const std::vector<std::string>& args, const Answers& ans
         const JsonValue& item = items[i];
         EXPECT_EQ(item["text"].text, text);
         if (pureSine) {
-            const GridBox& box = *std::find_if(std::begin(kGrid), std::end(kGrid),
-                                               [id = id](const GridBox& b) { return b.id == id; });
+            const GridBox& box =
+                *std::find_if(std::begin(kGrid), std::end(kGrid), [id = id](const GridBox& b) { return b.id == id; });
             const std::string unit = rotation ? box.rotationUnit : box.unit;
             EXPECT_EQ(item["quantity"].text, kColumnQuantity[box.column]) << id;
             EXPECT_EQ(item["form"].text, kColumnForm[box.column]) << id;

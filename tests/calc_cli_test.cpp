@@ -162,8 +162,8 @@ TEST_P(WorkedExampleReplay, AnswersAsTheDialogShowed) {
         } else if (command == "dump") {
             ASSERT_LT(nextDump, dumps.size());
             const JsonValue& dump = dumps[nextDump++];
-            const Shown shown = VisibleResults(
-                dump, dialog == 129 ? halvex_test::PureSineGridOrder() : halvex_test::SweepRowOrder());
+            const Shown shown =
+                VisibleResults(dump, dialog == 129 ? halvex_test::PureSineGridOrder() : halvex_test::SweepRowOrder());
             if (shown.empty()) continue;
             SCOPED_TRACE(halvex_test::Joined(lastArgs));
             ExpectSameAsDialog(lastArgs, last, shown);
@@ -178,8 +178,7 @@ TEST_P(WorkedExampleReplay, AnswersAsTheDialogShowed) {
 
 INSTANTIATE_TEST_SUITE_P(Scripts, WorkedExampleReplay,
                          ::testing::Values(ReplayCase{"pure_sine_translation_example"}, ReplayCase{"pure_sine_one_g"},
-                                           ReplayCase{"pure_sine_rotation_example"},
-                                           ReplayCase{"pure_sine_messages"},
+                                           ReplayCase{"pure_sine_rotation_example"}, ReplayCase{"pure_sine_messages"},
                                            ReplayCase{"sweep_amplitude"}, ReplayCase{"sweep_crossover"},
                                            ReplayCase{"sweep_octaves"}, ReplayCase{"sweep_rate"},
                                            ReplayCase{"sweep_cycles"}, ReplayCase{"sweep_overflow"}),
@@ -211,21 +210,21 @@ TEST_P(UnitWordTest, PicksTheUnitOfItsName) {
 
 INSTANTIATE_TEST_SUITE_P(
     Units, UnitWordTest,
-    ::testing::Values(
-        UnitCase{"MicroInch", {"--dimension", "zp", "--unit", "uin"}, "    2.54e-05 mm"},
-        UnitCase{"Mil", {"--dimension", "zp", "--unit", "mil"}, "      0.0254 mm"},
-        UnitCase{"Inch", {"--dimension", "zp", "--unit", "in"}, "        25.4 mm"},
-        UnitCase{"Micron", {"--dimension", "zp", "--unit", "um"}, "       0.001 mm"},
-        UnitCase{"Millimetre", {"--dimension", "zp", "--unit", "mm"}, "           1 mm"},
-        UnitCase{"Metre", {"--dimension", "zp", "--unit", "m"}, "        1000 mm"},
-        UnitCase{"MetrePerSecond", {"--dimension", "velocity", "--unit", "m"}, "           1 meters/sec "},
-        UnitCase{"G", {"--dimension", "acceleration", "--unit", "g"}, "        9.81 meters/sec^2"},
-        // 1 m/s at 1 rad/s is 1 m zero-to-peak; at 1 Hz it would be 1/(2 pi) m.
-        UnitCase{"RadiansPerSecond",
-                 {"--dimension", "velocity", "--unit", "m", "--frequency-unit", "rad/s"},
-                 "        1000 mm"},
-        UnitCase{"Radian", {"--dimension", "zp", "--unit", "rad", "--rotation"}, "           2 radians"},
-        UnitCase{"Degree", {"--dimension", "zp", "--unit", "deg", "--rotation"}, "           2 degrees"}),
+    ::testing::Values(UnitCase{"MicroInch", {"--dimension", "zp", "--unit", "uin"}, "    2.54e-05 mm"},
+                      UnitCase{"Mil", {"--dimension", "zp", "--unit", "mil"}, "      0.0254 mm"},
+                      UnitCase{"Inch", {"--dimension", "zp", "--unit", "in"}, "        25.4 mm"},
+                      UnitCase{"Micron", {"--dimension", "zp", "--unit", "um"}, "       0.001 mm"},
+                      UnitCase{"Millimetre", {"--dimension", "zp", "--unit", "mm"}, "           1 mm"},
+                      UnitCase{"Metre", {"--dimension", "zp", "--unit", "m"}, "        1000 mm"},
+                      UnitCase{
+                          "MetrePerSecond", {"--dimension", "velocity", "--unit", "m"}, "           1 meters/sec "},
+                      UnitCase{"G", {"--dimension", "acceleration", "--unit", "g"}, "        9.81 meters/sec^2"},
+                      // 1 m/s at 1 rad/s is 1 m zero-to-peak; at 1 Hz it would be 1/(2 pi) m.
+                      UnitCase{"RadiansPerSecond",
+                               {"--dimension", "velocity", "--unit", "m", "--frequency-unit", "rad/s"},
+                               "        1000 mm"},
+                      UnitCase{"Radian", {"--dimension", "zp", "--unit", "rad", "--rotation"}, "           2 radians"},
+                      UnitCase{"Degree", {"--dimension", "zp", "--unit", "deg", "--rotation"}, "           2 degrees"}),
     halvex_test::CaseName());
 
 // What the dialog would refuse is refused with its message; what no dialog
@@ -270,35 +269,48 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         ProblemCase{"NothingGiven", {"sine"}, S::Refused, "Please enter valid frequency. "},
         ProblemCase{"NoUnit", Sine({}), S::Refused, "Please select input unit. "},
-        ProblemCase{"NoDimension", {"sine", "--amplitude", "1", "--frequency", "1", "--unit", "mm"}, S::Refused,
+        ProblemCase{"NoDimension",
+                    {"sine", "--amplitude", "1", "--frequency", "1", "--unit", "mm"},
+                    S::Refused,
                     "Please select input dimension. "},
         ProblemCase{"AmplitudeOverTheTop",
                     {"sine", "--dimension", "zp", "--amplitude=1e101", "--frequency", "10", "--unit", "mm"},
-                    S::Refused, "Please enter valid amplitude. "},
-        ProblemCase{"NoRateType", {"sweep", "rate", "--from", "1", "--to", "2", "--minutes", "1"}, S::Refused,
+                    S::Refused,
+                    "Please enter valid amplitude. "},
+        ProblemCase{"NoRateType",
+                    {"sweep", "rate", "--from", "1", "--to", "2", "--minutes", "1"},
+                    S::Refused,
                     " Please select rate type:  linear or log "},
-        ProblemCase{"CrossoverZero", {"sweep", "crossover", "--pair", "dzp-velocity", "--first", "0", "--second", "1"},
-                    S::Refused, " Input Error"},
+        ProblemCase{"CrossoverZero",
+                    {"sweep", "crossover", "--pair", "dzp-velocity", "--first", "0", "--second", "1"},
+                    S::Refused,
+                    " Input Error"},
         ProblemCase{"NoCommand", {}, S::Usage, "no command"},
         ProblemCase{"UnknownCommand", {"cosine"}, S::Usage, "unknown command 'cosine'"},
         ProblemCase{"OptionFirst", {"--format", "json", "sine"}, S::Usage, "a command comes first"},
         ProblemCase{"NoAnalysis", {"sweep", "--from", "1"}, S::Usage, "'sweep' needs one of amplitude, crossover"},
         ProblemCase{"UnknownAnalysis", {"sweep", "speed"}, S::Usage, "unknown sweep analysis 'speed'"},
         ProblemCase{"UnknownOption", Sine({"--colour", "red"}), S::Usage, "unknown option --colour"},
-        ProblemCase{"OtherCommandsOption", {"sweep", "octaves", "--rotation"}, S::Usage,
+        ProblemCase{"OtherCommandsOption",
+                    {"sweep", "octaves", "--rotation"},
+                    S::Usage,
                     "option --rotation does not belong to 'sweep octaves'"},
         ProblemCase{"MissingValue", Sine({"--unit"}), S::Usage, "option --unit needs a value"},
-        ProblemCase{"OptionWhereAValueBelongs", {"sine", "--amplitude", "--frequency", "1"}, S::Usage,
+        ProblemCase{"OptionWhereAValueBelongs",
+                    {"sine", "--amplitude", "--frequency", "1"},
+                    S::Usage,
                     "option --amplitude needs a value"},
-        ProblemCase{"GivenTwice", {"sweep", "octaves", "--from", "1", "--from", "2"}, S::Usage,
-                    "option --from given twice"},
+        ProblemCase{
+            "GivenTwice", {"sweep", "octaves", "--from", "1", "--from", "2"}, S::Usage, "option --from given twice"},
         ProblemCase{"FlagWithValue", Sine({"--rotation=yes"}), S::Usage, "--rotation takes no value"},
         ProblemCase{"StrayArgument", Sine({"12"}), S::Usage, "unexpected argument '12'"},
         ProblemCase{"BadDimension", {"sine", "--dimension", "rms"}, S::Usage, "--dimension must be pp, zp, velocity"},
         ProblemCase{"BadFormat", Sine({"--format", "xml"}), S::Usage, "--format must be text, tsv or json"},
         ProblemCase{"AngleWithoutRotation", Sine({"--unit", "deg"}), S::Usage, "--unit deg needs --rotation"},
         ProblemCase{"LengthWithRotation", Sine({"--unit", "mm", "--rotation"}), S::Usage, "not an angle unit"},
-        ProblemCase{"GForVelocity", {"sine", "--dimension", "velocity", "--unit", "g"}, S::Usage,
+        ProblemCase{"GForVelocity",
+                    {"sine", "--dimension", "velocity", "--unit", "g"},
+                    S::Usage,
                     "--unit g is only for --dimension acceleration"},
         ProblemCase{"BadFrequencyUnit", Sine({"--frequency-unit", "rpm"}), S::Usage,
                     "--frequency-unit must be hz or rad/s"}),

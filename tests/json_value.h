@@ -96,7 +96,8 @@ private:
         } else {
             value.kind = JsonValue::Kind::Number;
             const std::size_t start = m_pos;
-            while (m_pos < m_text.size() && std::string_view("+-.eE0123456789").find(m_text[m_pos]) != std::string_view::npos) {
+            while (m_pos < m_text.size() &&
+                   std::string_view("+-.eE0123456789").find(m_text[m_pos]) != std::string_view::npos) {
                 ++m_pos;
             }
             value.text = std::string(m_text.substr(start, m_pos - start));
@@ -122,21 +123,33 @@ private:
             if (m_pos >= m_text.size()) Fail("unterminated escape");
             const char e = m_text[m_pos++];
             switch (e) {
-                case 'n': out += '\n'; break;
-                case 't': out += '\t'; break;
-                case 'r': out += '\r'; break;
-                case 'b': out += '\b'; break;
-                case 'f': out += '\f'; break;
+                case 'n':
+                    out += '\n';
+                    break;
+                case 't':
+                    out += '\t';
+                    break;
+                case 'r':
+                    out += '\r';
+                    break;
+                case 'b':
+                    out += '\b';
+                    break;
+                case 'f':
+                    out += '\f';
+                    break;
                 case 'u': {
                     if (m_pos + 4 > m_text.size()) Fail("short \\u escape");
-                    const unsigned code = static_cast<unsigned>(std::stoul(std::string(m_text.substr(m_pos, 4)), nullptr, 16));
+                    const unsigned code =
+                        static_cast<unsigned>(std::stoul(std::string(m_text.substr(m_pos, 4)), nullptr, 16));
                     m_pos += 4;
                     // Only what the writers escape this way: control characters.
                     if (code >= 0x80) Fail("\\u escape above ASCII");
                     out += static_cast<char>(code);
                     break;
                 }
-                default: out += e;
+                default:
+                    out += e;
             }
         }
     }
