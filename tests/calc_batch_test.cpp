@@ -120,8 +120,10 @@ TEST(Batch, LineEndsAndPiecesDoNotChangeTheAnswers) {
     EXPECT_EQ(RunWhole(a + "\r\n" + b + "\r\n" + c + "\r\n"), expected);
     EXPECT_EQ(RunWhole(a + "\r" + b + "\r" + c), expected);
     EXPECT_EQ(RunWhole(a + "\n" + b + "\n" + c), expected);
+    std::string whole = a;
+    whole.append("\r\n").append(b).append("\n").append(c);
     BatchRun pieces;
-    for (char byte : a + "\r\n" + b + "\n" + c) pieces.Feed(std::string(1, byte));
+    for (char byte : whole) pieces.Feed(std::string_view(&byte, 1));
     pieces.Finish();
     EXPECT_EQ(pieces.Output(), expected);
 }

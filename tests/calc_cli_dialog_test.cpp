@@ -47,7 +47,7 @@ int Pick(std::mt19937_64& random, int from, int to) { return std::uniform_int_di
 ScriptedRun::Step Select(int id, int index) {
     return [id, index](HeadlessWindow& w) { ASSERT_EQ(w.UserSelect(id, index), ""); };
 }
-ScriptedRun::Step Type(int id, std::string text) {
+ScriptedRun::Step Type(int id, const std::string& text) {
     return [id, text](HeadlessWindow& w) { ASSERT_EQ(w.UserType(id, text), ""); };
 }
 
