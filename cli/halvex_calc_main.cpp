@@ -73,17 +73,26 @@ int main(int argc, char** argv) {
     if (std::find(args.begin(), args.end(), "--batch") != args.end()) {
         // Nothing else but --format json, before or after.
         bool batch = false;
+        bool format = false;
         for (std::size_t i = 0; i < args.size(); ++i) {
-            if (args[i] == "--batch" && !batch) {
+            const std::string_view arg = args[i];
+            if (arg == "--batch") {
+                if (batch) return UsageError("option --batch given twice");
                 batch = true;
-            } else if (args[i] == "--format=json") {
-            } else if (args[i] == "--format" && i + 1 < args.size() && args[i + 1] == "json") {
-                ++i;
-            } else if (args[i] == "--format" || args[i].rfind("--format=", 0) == 0) {
-                return UsageError("--batch answers in JSON only: --format json or nothing");
-            } else {
-                return UsageError("unexpected argument '" + std::string(args[i]) + "' with --batch");
+                continue;
             }
+            std::string_view value;
+            if (arg == "--format") {
+                if (i + 1 == args.size()) return UsageError("option --format needs a value");
+                value = args[++i];
+            } else if (arg.rfind("--format=", 0) == 0) {
+                value = arg.substr(9);
+            } else {
+                return UsageError("unexpected argument '" + std::string(arg) + "' with --batch");
+            }
+            if (format) return UsageError("option --format given twice");
+            format = true;
+            if (value != "json") return UsageError("--batch answers in JSON only: --format json or nothing");
         }
         return RunBatch();
     }
