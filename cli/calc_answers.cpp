@@ -101,15 +101,10 @@ void WritePureSine(const puresine::PureSineOutcome& outcome, int typeSel, Format
                 out += '\n';
             });
             break;
-        case Format::Tsv: {
-            // The copied table, its rows in the grid's reading order too.
-            puresine::OutputTexts ordered;
-            ForEachPureSineItem(outcome, rotation, [&](const PureSineItem& item) {
-                ordered.items[ordered.count++] = puresine::OutputText{item.box->id, *item.text};
-            });
-            out += ResultsTable(puresine::ResultRows(ordered, rotation));
+        case Format::Tsv:
+            // As Copy All Results copies it: in the order Calculate sets the texts.
+            out += ResultsTable(puresine::ResultRows(outcome.texts, rotation));
             break;
-        }
         case Format::Json: {
             out += "{\"results\":[";
             bool first = true;
@@ -145,14 +140,9 @@ void WriteSweep(const sweep::SweepOutcome& outcome, Format format, std::string& 
                 out += '\n';
             }
             break;
-        case Format::Tsv: {
-            sweep::SweepOutcome ordered;
-            for (const sweep::SweepOutput* output : rows) {
-                if (output != nullptr) ordered.outputs.push_back(*output);
-            }
-            out += ResultsTable(sweep::ResultRows(ordered));
+        case Format::Tsv:
+            out += ResultsTable(sweep::ResultRows(outcome));
             break;
-        }
         case Format::Json: {
             out += "{\"outputs\":[";
             bool first = true;

@@ -34,6 +34,13 @@ const GridBox kGrid[] = {
     {1036, 0, "mil", nullptr}, {1037, 1, "mil", nullptr}, {1029, 2, "in/s", nullptr},  {1033, 3, "g", nullptr},
     {1039, 0, "uin", nullptr}, {1040, 1, "uin", nullptr}, {1034, 2, "mil/s", nullptr}, {1035, 2, "uin/s", nullptr},
 };
+// The order in which Calculate sets the texts.
+const std::vector<int> kTranslationSetOrder = {1018, 1023, 1024, 1025, 1037, 1036, 1040, 1039, 1042, 1041,
+                                               1026, 1027, 1028, 1029, 1034, 1035, 1030, 1031, 1032, 1033};
+const std::vector<int> kRotationSetOrder = {1018, 1023, 1024, 1025, 1026, 1027, 1030, 1031};
+// The rate and cycle analyses set the octaves first; the others go from the top.
+const std::vector<int> kTimedSweepSetOrder = {1029, 1025};
+
 const char* const kColumnQuantity[] = {"displacement", "displacement", "velocity", "acceleration"};
 const char* const kColumnForm[] = {"zero-to-peak", "peak-to-peak", "zero-to-peak", "zero-to-peak"};
 
@@ -151,7 +158,7 @@ void ExpectSameAsDialog(const std::vector<std::string>& args, const Answers& ans
     const bool rotation = std::find(args.begin(), args.end(), "--rotation") != args.end();
     const JsonValue json = JsonReader::Parse(answers.json.substr(0, answers.json.find('\n')));
     const std::vector<JsonValue>& items = json[pureSine ? "results" : "outputs"].items;
-    std::vector<std::string> tsv = {"quantity\tform\tvalue\tunit"};
+    std::vector<std::pair<int, std::string>> rows;  // (id, table row) in reading order
     ASSERT_EQ(items.size(), shown.size());
     for (std::size_t i = 0; i < shown.size(); ++i) {
         const auto& [id, text] = shown[i];
@@ -165,17 +172,28 @@ void ExpectSameAsDialog(const std::vector<std::string>& args, const Answers& ans
             EXPECT_EQ(item["form"].text, kColumnForm[box.column]) << id;
             EXPECT_EQ(item["unit"].text, unit) << id;
             ExpectValueBehindText(item["value"], text, 4);
-            tsv.push_back(std::string(kColumnQuantity[box.column]) + "\t" + kColumnForm[box.column] + "\t" +
-                          NumberToken(text) + "\t" + unit);
+            rows.emplace_back(id, std::string(kColumnQuantity[box.column]) + "\t" + kColumnForm[box.column] + "\t" +
+                                      NumberToken(text) + "\t" + unit);
         } else {
             const int row = SweepRowOf(id);
             const SweepMeaning meaning = SweepRow(args[1], OptionValue(args, "--type"), row);
             EXPECT_EQ(item["row"].number, row);
             ExpectValueBehindText(item["value"], text, meaning.digits);
-            tsv.push_back(std::string(meaning.quantity) + "\t" + meaning.form + "\t" + NumberToken(text) + "\t" +
-                          meaning.unit);
+            rows.emplace_back(id, std::string(meaning.quantity) + "\t" + meaning.form + "\t" + NumberToken(text) +
+                                      "\t" + meaning.unit);
         }
     }
+    // The table lists the rows as Copy All Results does: in the order
+    // Calculate sets the texts.
+    const std::vector<int>& setOrder = pureSine ? (rotation ? kRotationSetOrder : kTranslationSetOrder)
+                                       : (args[1] == "rate" || args[1] == "cycles") ? kTimedSweepSetOrder
+                                                                                    : SweepRowOrder();
+    std::stable_sort(rows.begin(), rows.end(), [&setOrder](const auto& a, const auto& b) {
+        return std::find(setOrder.begin(), setOrder.end(), a.first) <
+               std::find(setOrder.begin(), setOrder.end(), b.first);
+    });
+    std::vector<std::string> tsv = {"quantity\tform\tvalue\tunit"};
+    for (const auto& row : rows) tsv.push_back(row.second);
     EXPECT_EQ(Lines(answers.tsv), tsv);
 }
 
