@@ -65,8 +65,10 @@ const std::vector<CommandSpec>& Commands();
 
 // Runs one request (the arguments without the program's name). On success
 // the answer is appended to out; otherwise problem holds the message of a
-// refusal or the one-line description of a usage error. A batch passes
-// jsonOnly: its answers are JSON lines, whatever a line asks for.
+// refusal or the one-line description of a usage error, and format the
+// format asked for, in which a refusal is to be written. A batch passes
+// jsonOnly: its answers are JSON lines, and asking for another format is a
+// usage error.
 Status RunRequest(const std::vector<std::string_view>& args, bool jsonOnly, Scratch& scratch, std::string& out,
                   std::string& problem, Format& format);
 
