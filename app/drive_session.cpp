@@ -4,8 +4,8 @@
 #include <istream>
 #include <ostream>
 
-#include "app/json_text.h"
 #include "app/vibration_app.h"
+#include "numeric/json_text.h"
 #include "puresine/pure_sine_state.h"
 #include "sweep/sine_sweep_state.h"
 

@@ -23,7 +23,7 @@ SweepOutcome Message(const char* text) {
 }
 
 void Add(SweepOutcome& outcome, int id, const char* format, double value) {
-    outcome.outputs.push_back(SweepOutput{id, halvex::FormatNumber(format, value)});
+    outcome.outputs.push_back(SweepOutput{id, halvex::FormatNumber(format, value), value});
 }
 
 // The checks shared by the octave, rate and cycle analyses; written so that
