@@ -3,6 +3,11 @@
 #include <fstream>
 #include <iostream>
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
 #include "app/drive_session.h"
 
 int main(int argc, char** argv) {
@@ -18,6 +23,11 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
+#ifdef _WIN32
+    // The same bytes as everywhere else: LF line ends out, input as it is.
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stdin), _O_BINARY);
+#endif
     std::ios::sync_with_stdio(false);
     halvex::DriveSession session(argc == 2 ? static_cast<std::istream&>(file) : std::cin, std::cout);
     return session.Run();
