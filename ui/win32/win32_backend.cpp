@@ -356,6 +356,7 @@ void Win32Dialog::AnswerMessageBox(int attempts) {
     BoxSearch search{m_hwnd, nullptr};
     EnumThreadWindows(GetCurrentThreadId(), &FindOwnedBox, reinterpret_cast<LPARAM>(&search));
     if (search.found != nullptr) {
+        if (Automation* automation = m_backend.GetAutomation()) automation->OnMessageBoxShown(search.found);
         PostMessageW(search.found, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
     } else if (attempts < kAnswerAttempts) {
         Sleep(1);

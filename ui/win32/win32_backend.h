@@ -99,8 +99,10 @@ public:
     virtual ~Automation() = default;
     virtual void OnOpen(Win32Dialog& /*dialog*/) {}
     virtual void OnClose(Win32Dialog& /*dialog*/, int /*code*/) {}
-    // The box is then answered with OK.
+    // The box is then answered with OK: told before it shows, and once it
+    // is up, just before OK is pressed on it.
     virtual void OnMessageBox(std::string_view /*text*/) {}
+    virtual void OnMessageBoxShown(HWND /*box*/) {}
     // Performs at most one user action on the top dialog; false when there
     // will be no more, and the run is then cancelled.
     virtual bool Next(Win32Dialog& top) = 0;
