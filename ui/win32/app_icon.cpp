@@ -14,7 +14,8 @@ int Round(double v) { return static_cast<int>(std::lround(v)); }
 
 HPEN MakePen(double width, res::Rgb colour) {
     LOGBRUSH brush{BS_SOLID, Colour(colour), 0};
-    const int pixels = width < 1.0 ? 1 : Round(width);
+    // Whole pixels, never wider than asked: unsmoothed lines look heavier.
+    const int pixels = width < 1.0 ? 1 : static_cast<int>(width);
     return ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_ROUND | PS_JOIN_ROUND, static_cast<DWORD>(pixels), &brush,
                         0, nullptr);
 }
