@@ -12,7 +12,7 @@
 #include <fcntl.h>
 #include <io.h>
 
-#include "app/win32_drive_session.h"
+#include "app/win32/win32_drive_session.h"
 #endif
 
 namespace {

@@ -1,4 +1,4 @@
-#include "app/win32_drive_session.h"
+#include "app/win32/win32_drive_session.h"
 
 #include "app/vibration_app.h"
 
