@@ -158,8 +158,17 @@ TEST(Win32Rules, UserInputOnRealControlsRaisesOneEvent) {
             SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
             SendMessageW(list, WM_LBUTTONUP, 0, at);
         });
+    // A long paste is taken whole: the edit's default limit is lifted.
+    int pastedLength = 0;
+    steps.Then([&](Win32Dialog& top) {
+        HWND edit = top.Control(ss::IDC_INPUT2);
+        const std::wstring text(40000, L'9');
+        SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
+        pastedLength = GetWindowTextLengthW(edit);
+    });
     probe.DoModal();
     EXPECT_EQ(probe.events, (std::vector<std::string>{"change 7", "selchange 1"}));
+    EXPECT_EQ(pastedLength, 40000);
 }
 
 // The main menu's system menu ends with a separator and the About item; the
