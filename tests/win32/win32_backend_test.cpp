@@ -234,6 +234,44 @@ TEST(Win32MainMenu, IconsBigAndSmallAndTheDragIcon) {
     app.InitInstance();
 }
 
+int g_iconErases = 0;
+WNDPROC g_dialogProc = nullptr;
+
+LRESULT CALLBACK CountIconErase(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_ICONERASEBKGND) ++g_iconErases;
+    return CallWindowProcW(g_dialogProc, hwnd, message, wParam, lParam);
+}
+
+// Minimised, a paint message takes the icon path (erasing the icon's
+// background first); shown normally, it leaves the painting to the dialog
+// manager. Windows no longer sends a minimised window WM_PAINT, so the
+// message is sent here.
+TEST(Win32MainMenu, MinimisedPaintTakesTheIconPath) {
+    Steps steps;
+    int normalErases = -1;
+    int minimisedErases = -1;
+    steps.Then([&](Win32Dialog& top) {
+        HWND hwnd = top.Handle();
+        g_iconErases = 0;
+        g_dialogProc = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CountIconErase)));
+        InvalidateRect(hwnd, nullptr, TRUE);
+        SendMessageW(hwnd, WM_PAINT, 0, 0);
+        normalErases = g_iconErases;
+        ShowWindow(hwnd, SW_MINIMIZE);
+        EXPECT_TRUE(top.IsIconic());
+        InvalidateRect(hwnd, nullptr, TRUE);
+        SendMessageW(hwnd, WM_PAINT, 0, 0);
+        minimisedErases = g_iconErases - normalErases;
+        ShowWindow(hwnd, SW_RESTORE);
+        SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_dialogProc));
+    });
+    CVibrationApp app;
+    app.InitInstance();
+    EXPECT_EQ(normalErases, 0);
+    EXPECT_EQ(minimisedErases, 1);
+}
+
 // Pure sine inside the main menu, a message box inside pure sine: three
 // nested runs, each owned by the one below, each ended by EndDialog.
 TEST(Win32Runs, NestedRunsAndAnOwnedMessageBox) {
