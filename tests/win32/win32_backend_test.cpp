@@ -208,7 +208,8 @@ TEST(Win32MainMenu, SystemMenuAndAboutBox) {
     EXPECT_EQ(aboutOwner, mainMenu);
 }
 
-// Both icons are set, 32 and 16 pixels; the drag icon is the big one.
+// Both icons are set, each drawn at the system's size for it, so sharp at
+// any DPI; the drag icon is the big one.
 TEST(Win32MainMenu, IconsBigAndSmallAndTheDragIcon) {
     Steps steps;
     steps.Then([](Win32Dialog& top) {
@@ -225,8 +226,9 @@ TEST(Win32MainMenu, IconsBigAndSmallAndTheDragIcon) {
             DeleteObject(info.hbmMask);
             return std::make_pair(static_cast<int>(bitmap.bmWidth), static_cast<int>(bitmap.bmHeight));
         };
-        EXPECT_EQ(size(big), std::make_pair(32, 32));
-        EXPECT_EQ(size(small), std::make_pair(16, 16));
+        // The system's icon sizes: 32 and 16 at 96 dots per inch, twice that at 192.
+        EXPECT_EQ(size(big), std::make_pair(GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)));
+        EXPECT_EQ(size(small), std::make_pair(GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON)));
         const auto drag = reinterpret_cast<HICON>(SendMessageW(top.Handle(), WM_QUERYDRAGICON, 0, 0));
         EXPECT_EQ(drag, big);
     });
