@@ -311,10 +311,21 @@ int ThreadWindows() {
     return count;
 }
 
+// The live GDI objects of this process, where the system does not count
+// them (Wine): Wine takes a handle's table index alone for the handle, so
+// every index in use answers with its object's type.
+int ProbeGdiObjects() {
+    int count = 0;
+    for (ULONG_PTR index = 1; index < 0x10000; ++index) {
+        if (GetObjectType(reinterpret_cast<HGDIOBJ>(index)) != 0) ++count;
+    }
+    return count;
+}
+
 // A thousand openings of a dialog, each with the main menu's icons set,
 // leave no GDI or USER object behind: counted by the system where it
-// counts them (Wine does not), and on every system no window left over and
-// each opening's font deleted with its dialog.
+// counts them, GDI objects probed where it does not (Wine), and on every
+// system no window left over and each opening's font deleted with its dialog.
 TEST(Win32Resources, NoHandleLeakAcrossAThousandOpenings) {
     Steps steps;
     std::vector<HGDIOBJ> fonts;
@@ -337,6 +348,10 @@ TEST(Win32Resources, NoHandleLeakAcrossAThousandOpenings) {
     const DWORD gdiBefore = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
     const bool counted = !(gdiBefore == 0 && GetLastError() == ERROR_CALL_NOT_IMPLEMENTED);
     const DWORD userBefore = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+    const int probedBefore = counted ? 0 : ProbeGdiObjects();
+    if (!counted) {
+        ASSERT_GT(probedBefore, 0) << "the probe finds no GDI object at all";
+    }
     for (int i = 0; i < 1000; ++i) open();
     EXPECT_EQ(ThreadWindows(), windowsBefore);
     int fontsLeft = 0;
@@ -345,6 +360,8 @@ TEST(Win32Resources, NoHandleLeakAcrossAThousandOpenings) {
     if (counted) {
         EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), gdiBefore);
         EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS), userBefore);
+    } else {
+        EXPECT_EQ(ProbeGdiObjects(), probedBefore);
     }
 }
 
