@@ -10,6 +10,7 @@
 #include "planner/json.h"
 #include "planner/plan.h"
 #include "planner/quantity.h"
+#include "tests/temp_file.h"
 
 namespace {
 
@@ -34,7 +35,7 @@ planner::PlanOutcome Evaluate(const std::string& text, const planner::PlanQuery&
 
 // Runs the command on a document written to a scratch file and reads its JSON.
 planner::JsonValue RunJson(const std::string& text, std::vector<std::string> options) {
-    const std::string path = ::testing::TempDir() + "planner_calc_test.halvex-plan";
+    const std::string path = TestTempPath(".halvex-plan");
     std::ofstream(path, std::ios::binary) << text;
     options.insert(options.begin(), {path, "--format", "json"});
     std::string out;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "planner/plan.h"
+#include "tests/temp_file.h"
 
 namespace {
 
@@ -159,7 +160,7 @@ class PlanCommandTest : public ::testing::TestWithParam<CommandCase> {};
 
 TEST_P(PlanCommandTest, ExitsWithItsStatus) {
     const CommandCase& c = GetParam();
-    const std::string path = ::testing::TempDir() + "plan_command_test.halvex-plan";
+    const std::string path = TestTempPath(".halvex-plan");
     std::ofstream(path, std::ios::binary) << c.document;
     std::vector<std::string> args = c.options;
     for (std::string& word : args) {
@@ -221,7 +222,7 @@ INSTANTIATE_TEST_SUITE_P(
     halvex_test::CaseName());
 
 TEST(PlanCommandTest, TextReportIsInTheDocumentsUnits) {
-    const std::string path = ::testing::TempDir() + "plan_text_test.halvex-plan";
+    const std::string path = TestTempPath(".halvex-plan");
     std::ofstream(path, std::ios::binary)
         << Document(R"({"from": 5, "to": "auto", "displacement_pp": "1.0 in"},
                        {"from": "auto", "to": 100, "acceleration": "12 g"})",
@@ -248,7 +249,7 @@ TEST(PlanCommandTest, TextReportIsInTheDocumentsUnits) {
 namespace {
 
 TEST(PlanCommandTest, TextReportOfTheSweepExamples) {
-    const std::string path = ::testing::TempDir() + "plan_sweep_text_test.halvex-plan";
+    const std::string path = TestTempPath(".halvex-plan");
     std::ofstream(path, std::ios::binary)
         << Document(kOne, R"("sweep": {"type": "log", "rate": "0.2215 oct/min", "mode": "up-down", "sweeps": 2})");
     std::string out;
