@@ -2,10 +2,10 @@
 #include <algorithm>
 #include <cmath>
 
+#include "draw/drawing.h"
 #include "numeric/number_text.h"
-#include "planner/chart.h"
 
-namespace planner {
+namespace draw {
 namespace {
 
 constexpr double kLeftRoom = 64.0;  // px for the velocity labels
@@ -127,6 +127,36 @@ std::string Element(const ChartMapping& map, const DrawOp& op) {
 
 }  // namespace
 
+DrawStyle StyleOf(DrawRole role) {
+    switch (role) {
+        case DrawRole::Frame:
+            return {0x000000, 1.0, false, 0, 0.0, 11.0, 0.0};
+        case DrawRole::GridMajor:
+            return {0x9a9a9a, 1.0, false, 0, 0.0, 11.0, 0.0};
+        case DrawRole::GridMinor:
+            return {0xd8d8d8, 1.0, false, 0, 0.0, 11.0, 0.0};
+        case DrawRole::Displacement:
+            return {0x5f8fbf, 1.0, true, 0, 0.0, 11.0, 0.0};
+        case DrawRole::Acceleration:
+            return {0xbf7f3f, 1.0, true, 0, 0.0, 11.0, 0.0};
+        case DrawRole::AxisLabel:
+        case DrawRole::AxisTitle:
+        case DrawRole::Note:
+            return {0x000000, 1.0, false, 0, 0.0, 11.0, 0.0};
+        case DrawRole::DiagonalLabel:
+            return {0x505050, 1.0, false, 0, 0.0, 10.0, 0.0};
+        case DrawRole::LimitRegion:
+            return {0xc03030, 1.5, false, 0xe04040, 0.18, 11.0, 0.0};
+        case DrawRole::Profile:
+            return {0x0030a0, 2.5, false, 0, 0.0, 11.0, 0.0};
+        case DrawRole::Crossover:
+            return {0x0030a0, 1.5, false, 0xffffff, 1.0, 11.0, 4.0};
+        case DrawRole::Binding:
+            break;
+    }
+    return {0xc00000, 2.0, false, 0xffd000, 1.0, 11.0, 6.0};
+}
+
 ChartPoint ChartMapping::ToChart(double px, double py) const {
     return {box.x0 + (px - left) / width * (box.x1 - box.x0), box.y1 - (py - top) / height * (box.y1 - box.y0)};
 }
@@ -182,4 +212,4 @@ std::string ChartSvg(const Chart& chart, double width, double height) {
     return svg + "</svg>\n";
 }
 
-}  // namespace planner
+}  // namespace draw
