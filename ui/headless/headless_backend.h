@@ -1,5 +1,7 @@
 #pragma once
 
+#include <deque>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,6 +20,7 @@ struct HeadlessControl {
     std::string text;
     std::vector<std::string> items;
     int selected = -1;
+    std::shared_ptr<const draw::Chart> drawing;  // a chart's, as last set
 };
 
 struct SystemMenuItem {
@@ -41,6 +44,7 @@ public:
     void ListSetCurSel(int id, int index) override;
     void AppendSystemMenu(unsigned flags, unsigned commandId, std::string_view text) override;
     void SetIcon(bool big, int iconId) override;
+    void SetControlDrawing(int id, std::shared_ptr<const draw::Chart> drawing) override;
     void EndDialog(int code) override;
 
     // The user's actions. Each returns an empty text when carried out, or
@@ -96,6 +100,9 @@ public:
     virtual void OnOpen(const HeadlessWindow& /*window*/) {}
     virtual void OnClose(const HeadlessWindow& /*window*/, int /*code*/) {}
     virtual void OnMessageBox(std::string_view /*text*/) {}
+    virtual void OnQuestion(std::string_view /*text*/, int /*answer*/) {}
+    virtual void OnFileDialog(FileDialog /*kind*/, std::string_view /*extension*/, bool /*answered*/,
+                              std::string_view /*path*/) {}
 };
 
 class HeadlessBackend final : public Backend {
@@ -107,6 +114,13 @@ public:
                                                      DialogSink& sink) override;
     int RunModal(DialogWindow& window) override;
     void MessageBox(std::string_view text) override;
+    // Questions and file dialogs take the answers queued for them, in order:
+    // "yes", "no" or "cancel" for a question, a path (empty to cancel) for a
+    // file dialog. With none queued they are cancelled.
+    int AskYesNoCancel(std::string_view text) override;
+    bool AskFileName(FileDialog kind, std::string_view filterName, std::string_view extension,
+                     std::string& path) override;
+    void QueueAnswer(std::string answer) { m_answers.push_back(std::move(answer)); }
 
     // The innermost running dialog, or nullptr.
     HeadlessWindow* Top() const { return m_running.empty() ? nullptr : m_running.back(); }
@@ -115,6 +129,7 @@ private:
     EventSource* m_source = nullptr;
     Observer* m_observer = nullptr;
     std::vector<HeadlessWindow*> m_running;
+    std::deque<std::string> m_answers;
 };
 
 }  // namespace ui::headless
