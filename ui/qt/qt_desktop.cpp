@@ -6,10 +6,10 @@
 
 namespace ui::qt {
 
-int RunDesktop(int argc, char** argv, void (*body)()) {
+int RunDesktop(int argc, char** argv, void (*body)(), const char* name) {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("halvex"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("halvex"));
+    QApplication::setApplicationName(QString::fromUtf8(name));
+    QGuiApplication::setDesktopFileName(QString::fromUtf8(name));
     ConfigureApplication(application);
     QtBackend backend;
     SetBackend(&backend);

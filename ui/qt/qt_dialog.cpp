@@ -16,6 +16,7 @@
 #include "res/resource_ids.h"
 #include "ui/messages.h"
 #include "ui/qt/app_icon.h"
+#include "ui/qt/chart_view.h"
 #include "ui/qt/list_box.h"
 
 namespace ui::qt {
@@ -128,6 +129,9 @@ QWidget* QtDialog::CreateControl(const res::ControlTemplate& control) {
             widget = button;
             break;
         }
+        case res::ControlKind::Chart:
+            widget = new ChartView(this);
+            break;
         case res::ControlKind::Frame: {
             auto* frame = new QGroupBox(text, this);
             // A frame is drawn around its controls, not over them.
@@ -207,10 +211,15 @@ void QtDialog::SetControlText(int id, std::string_view text) {
             break;
         case res::ControlKind::List:
         case res::ControlKind::Icon:
+        case res::ControlKind::Chart:
             widget.setWindowTitle(value);
             break;
     }
     NameByLabel(id);
+}
+
+void QtDialog::SetControlDrawing(int id, std::shared_ptr<const draw::Chart> drawing) {
+    if (auto* chart = dynamic_cast<ChartView*>(&Existing(id))) chart->SetDrawing(std::move(drawing));
 }
 
 void QtDialog::GetControlText(int id, std::string& out) const {
@@ -231,6 +240,7 @@ void QtDialog::GetControlText(int id, std::string& out) const {
             break;
         case res::ControlKind::List:
         case res::ControlKind::Icon:
+        case res::ControlKind::Chart:
             value = widget.windowTitle();
             break;
     }

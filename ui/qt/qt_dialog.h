@@ -33,6 +33,7 @@ public:
     void ListSetCurSel(int id, int index) override;
     void AppendSystemMenu(unsigned flags, unsigned commandId, std::string_view text) override;
     void SetIcon(bool big, int iconId) override;
+    void SetControlDrawing(int id, std::shared_ptr<const draw::Chart> drawing) override;
     bool IsIconic() const override;
     Size ClientSize() const override;
     Size IconSize() const override;
