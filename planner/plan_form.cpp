@@ -231,7 +231,7 @@ std::string SegmentSummary(const SegmentFields& segment) {
     const std::vector<std::string>& units = LevelUnits(segment.kind);
     const std::string unit =
         segment.unit >= 0 && segment.unit < static_cast<int>(units.size()) ? units[segment.unit] : "";
-    const auto hz = [](const std::string& text) { return text == "auto" ? text : text + " Hz"; };
+    const auto hz = [](const std::string& text) { return text.empty() ? "?" : text == "auto" ? text : text + " Hz"; };
     std::string level = Trimmed(segment.value) + " " + unit;
     if (!Trimmed(segment.endValue).empty()) level += " to " + Trimmed(segment.endValue) + " " + unit;
     return hz(Trimmed(segment.from)) + " to " + hz(Trimmed(segment.to)) + ": " + level + " " +

@@ -289,7 +289,7 @@ void CPlannerDlg::Recalculate() {
     planner::DrawChart(m_document, m_outcome, *drawing);
     m_drawing = drawing;
     m_chart.SetDrawing(std::move(drawing));
-    m_results.SetWindowText(planner::PlanTextReport(m_document, m_outcome));
+    m_results.SetWindowText(planner::PlanSummary(m_document, m_outcome));
     ShowStatus({});
 }
 
