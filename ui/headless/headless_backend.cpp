@@ -14,7 +14,8 @@ HeadlessWindow::HeadlessWindow(const res::DialogTemplate& dialogTemplate, Dialog
             if (static_cast<std::size_t>(control.id) >= m_indexById.size()) m_indexById.resize(control.id + 1, -1);
             m_indexById[control.id] = static_cast<int>(m_controls.size());
         }
-        m_controls.push_back(HeadlessControl{control.id, control.kind, control.style, true, control.text, {}, -1, nullptr});
+        m_controls.push_back(
+            HeadlessControl{control.id, control.kind, control.style, true, control.text, {}, -1, nullptr});
     }
 }
 
