@@ -5,8 +5,8 @@
 #include <istream>
 #include <ostream>
 
-#include "app/json_text.h"
 #include "app/vibration_app.h"
+#include "numeric/json_text.h"
 #include "numeric/number_text.h"
 #include "planner/planner_dlg.h"
 #include "puresine/pure_sine_state.h"

@@ -24,7 +24,7 @@ void CheckField(std::string_view field) {
     const std::string_view number = field.substr(start);
     if (number.empty()) std::abort();
     if (number == "inf" || number == "-inf" || number == "nan") return;
-    if (halvex::NumberPrefixLength(number) != number.size()) std::abort();
+    if (!halvex::ReadNumber(number)) std::abort();
 }
 
 }  // namespace

@@ -25,8 +25,8 @@ locale_t CLocale() {
     return c;
 }
 
-}  // namespace
-
+// Length of the number at the start of the text, leading white space
+// included; 0 when there is none.
 std::size_t NumberPrefixLength(std::string_view text) {
     std::size_t pos = 0;
     while (pos < text.size() && IsSpace(text[pos])) ++pos;
@@ -52,14 +52,21 @@ std::size_t NumberPrefixLength(std::string_view text) {
     return pos;
 }
 
-double ParseNumber(std::string_view text) {
+}  // namespace
+
+std::optional<double> ReadNumber(std::string_view text) {
     const std::size_t length = NumberPrefixLength(text);
-    if (length == 0) return 0.0;
-    // strtod needs a terminated copy; the prefix holds nothing it would read
+    if (length == 0) return std::nullopt;
+    for (std::size_t pos = length; pos < text.size(); ++pos) {
+        if (!IsSpace(text[pos])) return std::nullopt;
+    }
+    // strtod needs a terminated copy; the number holds nothing it would read
     // differently (no hex, no inf/nan), so the two agree by construction.
-    const std::string prefix(text.substr(0, length));
-    return strtod_l(prefix.c_str(), nullptr, CLocale());
+    const std::string number(text.substr(0, length));
+    return strtod_l(number.c_str(), nullptr, CLocale());
 }
+
+double ParseNumber(std::string_view text) { return ReadNumber(text).value_or(0.0); }
 
 void FormatNumber(std::string& out, std::string_view format, double value) {
     const std::size_t percent = format.find('%');

@@ -1,22 +1,23 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace halvex {
 
-// Reads a typed number the way the calculators always have: leading white
-// space is skipped, the longest prefix of the form
-//   [sign] digits [. digits] [(e|E) [sign] digits]
-// is the number (digits may be missing on one side of the point, not both),
-// and the rest of the text is ignored. Text without such a prefix gives 0.
-// Hexadecimal forms and the words inf and nan are not numbers. The result
-// never depends on the process locale.
-double ParseNumber(std::string_view text);
+// Reads a typed number. The text counts as a number only when all of it is
+// one number of the form
+//   [white space] [sign] digits [. digits] [(e|E) [sign] digits] [white space]
+// (digits may be missing on one side of the point, not both); anything else,
+// "1,5", "12abc", "1e" or "10 kHz" included, is not a number. Hexadecimal
+// forms and the words inf and nan are not numbers either. The value is
+// strtod's in the "C" locale, whatever the process locale is.
+std::optional<double> ReadNumber(std::string_view text);
 
-// Length of the number prefix that ParseNumber reads, counted from the start
-// of the text (leading white space included); 0 when there is none.
-std::size_t NumberPrefixLength(std::string_view text);
+// The typed number, or 0 for a text that is not one: the checks then refuse
+// it just as they refuse an empty box.
+double ParseNumber(std::string_view text);
 
 // printf-style formatting of one double with a format that holds exactly one
 // "%W.Pg" conversion between literal text, e.g. "%12.4g mm". The result

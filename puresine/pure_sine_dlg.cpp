@@ -5,12 +5,15 @@
 #include <string>
 
 #include "numeric/number_text.h"
+#include "numeric/results_table.h"
 #include "puresine/pure_sine_calc.h"
+#include "puresine/pure_sine_report.h"
 #include "puresine/pure_sine_results.h"
 #include "puresine/pure_sine_state.h"
 #include "puresine/pure_sine_tables.h"
 #include "res/pure_sine_ids.h"
 #include "res/resource_ids.h"
+#include "res/string_table.h"
 
 using namespace res::pure_sine;
 using ui::SW_HIDE;
@@ -39,6 +42,7 @@ const ui::EventEntry<CPureSineDlg> CPureSineDlg::kEvents[] = {
     ui::OnCommand(ui::LBN_SELCHANGE, IDC_FREQUENCY_UNIT, &CPureSineDlg::OnSelchangeFrequencyUnit),
     ui::OnCommand(ui::EN_CHANGE, IDC_AMPLITUDE, &CPureSineDlg::OnChangeAmplitude),
     ui::OnCommand(ui::EN_CHANGE, IDC_FREQUENCY, &CPureSineDlg::OnChangeFrequency),
+    ui::OnCommand(ui::BN_CLICKED, res::IDM_COPY_ALL_RESULTS, &CPureSineDlg::OnCopyAllResults),
 };
 
 CPureSineDlg::CPureSineDlg() : CDialog(res::IDD_PURE_SINE) {}
@@ -161,6 +165,31 @@ void CPureSineDlg::OnSelchangeDimension() {
 }
 
 void CPureSineDlg::OnSelchangeAmplitudeUnit() { ClearResults(); }
+
+bool CPureSineDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    std::vector<int> results;
+    results.reserve(puresine::kResultBoxes.size());
+    for (const puresine::ResultBox& box : puresine::kResultBoxes) results.push_back(box.id);
+    Window().AddControlCommand(res::IDM_COPY_ALL_RESULTS, res::kCopyAllResultsItem, res::kCopyAllResultsShortcut,
+                               results);
+    return true;
+}
+
+// The boxes on show, in the order Calculate sets them, as one table; with
+// none on show the clipboard keeps what it had.
+void CPureSineDlg::OnCopyAllResults() {
+    puresine::OutputTexts shown;
+    for (const puresine::ResultBox& box : puresine::kResultBoxes) {
+        const ui::CWnd& result = Result(box.id);
+        if (!result.IsWindowVisible()) continue;
+        puresine::OutputText& item = shown.items[shown.count++];
+        item.id = box.id;
+        result.GetWindowText(item.text);
+    }
+    const std::vector<halvex::ResultRow> rows = puresine::ResultRows(shown, g_typeSel != 0);
+    if (!rows.empty()) Window().SetClipboardText(halvex::ResultsTable(rows));
+}
 
 void CPureSineDlg::OnSelchangeFrequencyUnit() { ClearResults(); }
 

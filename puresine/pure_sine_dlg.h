@@ -16,6 +16,7 @@ public:
 
 protected:
     void DoDataExchange(ui::CDataExchange* pDX) override;
+    bool OnInitDialog() override;
     void OnOK() override;
     bool OnEvent(unsigned message, std::uintptr_t wParam, std::intptr_t lParam, std::intptr_t& result) override;
     // The result boxes are named by their row in puresine::kResultBoxes.
@@ -28,6 +29,7 @@ private:
     void OnSelchangeFrequencyUnit();
     void OnChangeAmplitude();
     void OnChangeFrequency();
+    void OnCopyAllResults();
 
     void ClearResults();
     // In the order 1004, 1005, then 1001, 1006, 1008, 1009, 1010, 1007.

@@ -17,4 +17,7 @@ constexpr int IDD_PLANNER = 131;
 // System-menu command that opens the About box.
 constexpr unsigned IDM_ABOUT = 0x0010;
 
+// Command that copies every result shown, as a table, from a calculator.
+constexpr int IDM_COPY_ALL_RESULTS = 0x8001;
+
 }  // namespace res

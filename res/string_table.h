@@ -7,6 +7,10 @@ namespace res {
 // The title of message boxes and of the program in task lists.
 constexpr const char* kApplicationTitle = "Halvex";
 
+// The result boxes' context-menu entry and its key.
+constexpr const char* kCopyAllResultsItem = "Copy All Results";
+constexpr const char* kCopyAllResultsShortcut = "Ctrl+Shift+C";
+
 // The string resource of that id; empty when the program has none.
 std::string_view LoadResourceString(int id);
 

@@ -5,6 +5,7 @@
 
 #include "numeric/number_text.h"
 #include "res/sine_sweep_ids.h"
+#include "sweep/sine_sweep_report.h"
 
 namespace sweep {
 namespace {
@@ -22,7 +23,7 @@ SweepOutcome Message(const char* text) {
 }
 
 void Add(SweepOutcome& outcome, int id, const char* format, double value) {
-    outcome.outputs.push_back(SweepOutput{id, halvex::FormatNumber(format, value)});
+    outcome.outputs.push_back(SweepOutput{id, halvex::FormatNumber(format, value), value});
 }
 
 // The checks shared by the octave, rate and cycle analyses; written so that
@@ -77,10 +78,10 @@ SweepOutcome CalculateAmplitude(double frequency, double amplitude, int givenQua
     const double accG = acc / kInchesPerSecSqPerG;
 
     SweepOutcome outcome;
-    Add(outcome, IDC_OUTPUT1, "disp = %12.3g in zero-to-peak", zeroPeak);
-    Add(outcome, IDC_OUTPUT2, "disp = %12.3g in peak-to-peak", peakPeak);
-    Add(outcome, IDC_OUTPUT3, "vel  = %12.3g in/sec", velocity);
-    Add(outcome, IDC_OUTPUT4, "accel= %12.3g G", accG);
+    Add(outcome, IDC_OUTPUT1, kDispZeroPeakFormat, zeroPeak);
+    Add(outcome, IDC_OUTPUT2, kDispPeakPeakFormat, peakPeak);
+    Add(outcome, IDC_OUTPUT3, kVelocityFormat, velocity);
+    Add(outcome, IDC_OUTPUT4, kAccelerationFormat, accG);
     return outcome;
 }
 
@@ -111,14 +112,14 @@ SweepOutcome CalculateCrossoverFrequency(double first, double second, int amplit
     }
 
     SweepOutcome outcome;
-    Add(outcome, IDC_OUTPUT1, "Frequency = %12.4g Hz", f);
+    Add(outcome, IDC_OUTPUT1, kFrequencyFormat, f);
     return outcome;
 }
 
 SweepOutcome CalculateNumberOfOctaves(double f1, double f2) {
     if (!FrequenciesValid(f1, f2)) return Message(kInputErrorMessage);
     SweepOutcome outcome;
-    Add(outcome, IDC_OUTPUT2, "%12.3g octaves", OctavesBetween(f1, f2));
+    Add(outcome, IDC_OUTPUT2, kOctavesFormat, OctavesBetween(f1, f2));
     return outcome;
 }
 
@@ -131,12 +132,12 @@ SweepOutcome CalculateSweepRate(double f1, double f2, double duration, int rateT
     const double octaves = OctavesBetween(f1, f2);
 
     SweepOutcome outcome;
-    Add(outcome, IDC_OUTPUT2, "%12.3g octaves", octaves);
+    Add(outcome, IDC_OUTPUT2, kOctavesFormat, octaves);
     if (static_cast<RateType>(rateType) == RateType::Linear) {
         // Hz per minute, signed: negative for a downward sweep.
-        Add(outcome, IDC_OUTPUT1, "%12.3g  Hz/min", (f2 - f1) / duration);
+        Add(outcome, IDC_OUTPUT1, kLinearRateFormat, (f2 - f1) / duration);
     } else {
-        Add(outcome, IDC_OUTPUT1, "%12.3g  octaves/min", octaves / duration);
+        Add(outcome, IDC_OUTPUT1, kLogRateFormat, octaves / duration);
     }
     return outcome;
 }
@@ -162,8 +163,8 @@ SweepOutcome CalculateTotalSineCycles(double f1, double f2, double duration, int
     }
 
     SweepOutcome outcome;
-    Add(outcome, IDC_OUTPUT2, "%12.3g octaves", octaves);
-    Add(outcome, IDC_OUTPUT1, "%13.6g cycles per sweep", cycles);
+    Add(outcome, IDC_OUTPUT2, kOctavesFormat, octaves);
+    Add(outcome, IDC_OUTPUT1, kCyclesFormat, cycles);
     return outcome;
 }
 

@@ -33,6 +33,7 @@ enum class RateType { Linear = 0, Log };
 struct SweepOutput {
     int id;  // one of the output boxes 1025, 1029, 1030, 1031
     std::string text;
+    double value;  // the number the text shows
 };
 
 // Either a message, and then no texts, or the texts in the order they are set.

@@ -5,8 +5,11 @@
 #include <string>
 
 #include "numeric/number_text.h"
+#include "numeric/results_table.h"
 #include "res/resource_ids.h"
 #include "res/sine_sweep_ids.h"
+#include "res/string_table.h"
+#include "sweep/sine_sweep_report.h"
 #include "sweep/sine_sweep_state.h"
 #include "sweep/sine_sweep_tables.h"
 
@@ -34,6 +37,7 @@ const ui::EventEntry<CSineSweepDlg> CSineSweepDlg::kEvents[] = {
     ui::OnCommand(ui::EN_CHANGE, IDC_INPUT3, &CSineSweepDlg::OnChangeInput),
     ui::OnCommand(ui::EN_CHANGE, IDC_INPUT1, &CSineSweepDlg::OnChangeInput),
     ui::OnCommand(ui::EN_CHANGE, IDC_INPUT2, &CSineSweepDlg::OnChangeInput),
+    ui::OnCommand(ui::BN_CLICKED, res::IDM_COPY_ALL_RESULTS, &CSineSweepDlg::OnCopyAllResults),
 };
 
 CSineSweepDlg::CSineSweepDlg() : CDialog(res::IDD_SINE_SWEEP) {}
@@ -83,7 +87,29 @@ void CSineSweepDlg::DoDataExchange(ui::CDataExchange* pDX) {
     m_analysisList.InsertItems(sweep::kAnalysisItems);
 }
 
+bool CSineSweepDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    Window().AddControlCommand(res::IDM_COPY_ALL_RESULTS, res::kCopyAllResultsItem, res::kCopyAllResultsShortcut,
+                               {IDC_OUTPUT1, IDC_OUTPUT2, IDC_OUTPUT3, IDC_OUTPUT4});
+    return true;
+}
+
+// The outputs on show, in the order Calculate set them, as one table; with
+// none on show the clipboard keeps what it had.
+void CSineSweepDlg::OnCopyAllResults() {
+    sweep::SweepOutcome shown;
+    for (int id : m_shownOutputs) {
+        if (!Output(id).IsWindowVisible()) continue;
+        sweep::SweepOutput& output = shown.outputs.emplace_back();
+        output.id = id;
+        Output(id).GetWindowText(output.text);
+    }
+    const std::vector<halvex::ResultRow> rows = sweep::ResultRows(shown);
+    if (!rows.empty()) Window().SetClipboardText(halvex::ResultsTable(rows));
+}
+
 void CSineSweepDlg::ClearResults() {
+    m_shownOutputs.clear();
     m_outputFrame.ShowWindow(SW_HIDE);
     for (int id : {IDC_OUTPUT1, IDC_OUTPUT2, IDC_OUTPUT3, IDC_OUTPUT4}) {
         Output(id).ShowWindow(SW_HIDE);
@@ -253,6 +279,7 @@ void CSineSweepDlg::ShowOutcome(const sweep::SweepOutcome& outcome) {
     m_outputFrame.ShowWindow(SW_SHOW);
     for (const sweep::SweepOutput& output : outcome.outputs) Output(output.id).ShowWindow(SW_SHOW);
     for (const sweep::SweepOutput& output : outcome.outputs) {
+        m_shownOutputs.push_back(output.id);
         g_sweepScratchText = output.text;
         Output(output.id).SetWindowText(g_sweepScratchText);
     }

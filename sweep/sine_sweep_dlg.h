@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include "sweep/sine_sweep_calc.h"
 #include "ui/dialog.h"
 
@@ -14,6 +16,7 @@ public:
 
 protected:
     void DoDataExchange(ui::CDataExchange* pDX) override;
+    bool OnInitDialog() override;
     void OnOK() override;
     bool OnEvent(unsigned message, std::uintptr_t wParam, std::intptr_t lParam, std::intptr_t& result) override;
 
@@ -22,6 +25,7 @@ private:
     void OnSelchangeInput();
     void OnChangeOutput();
     void OnChangeInput();
+    void OnCopyAllResults();
 
     void InputReset();
     void ClearResults();
@@ -39,4 +43,6 @@ private:
     ui::CEdit m_heading, m_label1, m_label3;
     ui::CEdit m_input2, m_input1, m_input3;
     ui::CListBox m_inputList, m_analysisList;
+    // The outputs Calculate set, in its order; empty while none is on show.
+    std::vector<int> m_shownOutputs;
 };

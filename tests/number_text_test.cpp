@@ -5,6 +5,7 @@
 #include <clocale>
 #include <cmath>
 #include <limits>
+#include <string_view>
 
 #include "numeric/number_text.h"
 
@@ -15,31 +16,38 @@ using halvex::ParseNumber;
 
 struct ParseCase {
     const char* name;
-    const char* text;
+    std::string_view text;
     double expected;
+    bool number;
 };
 
 class ParseNumberTest : public ::testing::TestWithParam<ParseCase> {};
 
-TEST_P(ParseNumberTest, ReadsTheLongestNumberPrefix) {
+TEST_P(ParseNumberTest, ReadsOnlyAWholeNumber) {
     const ParseCase& c = GetParam();
     EXPECT_EQ(ParseNumber(c.text), c.expected) << '"' << c.text << '"';
+    // A refused text reads as 0; a typed 0 is still a number.
+    EXPECT_EQ(halvex::ReadNumber(c.text).has_value(), c.number) << '"' << c.text << '"';
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Grammar, ParseNumberTest,
-    ::testing::Values(ParseCase{"Empty", "", 0.0}, ParseCase{"LoneBlank", " ", 0.0}, ParseCase{"Integer", "10", 10.0},
-                      ParseCase{"LeadingWhiteSpace", " \t\n 2.5", 2.5}, ParseCase{"TrailingLetters", "10abc", 10.0},
-                      ParseCase{"Exponent", "1e3", 1000.0}, ParseCase{"CapitalExponentWithSign", "2.5E-2", 0.025},
-                      ParseCase{"PlusSign", "+7", 7.0}, ParseCase{"MinusSign", "-7.5", -7.5},
-                      ParseCase{"NoDigitsBeforePoint", ".5", 0.5}, ParseCase{"NoDigitsAfterPoint", "5.", 5.0},
-                      ParseCase{"PointAlone", ".", 0.0}, ParseCase{"SignAlone", "-", 0.0},
-                      ParseCase{"ExponentWithoutDigits", "3e", 3.0},
-                      ParseCase{"ExponentSignWithoutDigits", "3e+x", 3.0}, ParseCase{"CommaIsNotAPoint", "1,5", 1.0},
-                      ParseCase{"HexIsNotANumber", "0x10", 0.0}, ParseCase{"InfIsNotANumber", "inf", 0.0},
-                      ParseCase{"InfinityIsNotANumber", "-infinity", 0.0}, ParseCase{"NanIsNotANumber", "nan", 0.0},
-                      ParseCase{"Words", "ten", 0.0}, ParseCase{"BlankAfterSign", "- 5", 0.0},
-                      ParseCase{"SmallestValid", "1e-12", 1e-12}, ParseCase{"LargestValid", "1e100", 1e100}),
+    ::testing::Values(
+        ParseCase{"Empty", "", 0.0, false}, ParseCase{"LoneBlank", " ", 0.0, false},
+        ParseCase{"Integer", "10", 10.0, true}, ParseCase{"Zero", "0", 0.0, true},
+        ParseCase{"WhiteSpaceAround", " \t\n 2.5 \t", 2.5, true}, ParseCase{"TrailingLetters", "12abc", 0.0, false},
+        ParseCase{"Exponent", "1e3", 1000.0, true}, ParseCase{"CapitalExponentWithSign", "1E-3", 0.001, true},
+        ParseCase{"PlusSign", "+5", 5.0, true}, ParseCase{"SignPointExponent", "-.5e1", -5.0, true},
+        ParseCase{"NoDigitsBeforePoint", ".5", 0.5, true}, ParseCase{"NoDigitsAfterPoint", "5.", 5.0, true},
+        ParseCase{"PointAlone", ".", 0.0, false}, ParseCase{"SignAlone", "-", 0.0, false},
+        ParseCase{"ExponentWithoutDigits", "1e", 0.0, false}, ParseCase{"ExponentSignWithoutDigits", "3e+", 0.0, false},
+        ParseCase{"CommaIsNotAPoint", "1,5", 0.0, false}, ParseCase{"InnerBlank", "1 5", 0.0, false},
+        ParseCase{"TwoPoints", "1.5.3", 0.0, false}, ParseCase{"UnitAfterNumber", "10 kHz", 0.0, false},
+        ParseCase{"HexIsNotANumber", "0x10", 0.0, false}, ParseCase{"InfIsNotANumber", "inf", 0.0, false},
+        ParseCase{"InfinityIsNotANumber", "-infinity", 0.0, false}, ParseCase{"NanIsNotANumber", "nan", 0.0, false},
+        ParseCase{"BlankAfterSign", "- 5", 0.0, false},
+        ParseCase{"EmbeddedNul", std::string_view("5\0", 2), 0.0, false},
+        ParseCase{"SmallestValid", "1e-12", 1e-12, true}, ParseCase{"LargestValid", "1e100", 1e100, true}),
     halvex_test::CaseName());
 
 TEST(ParseNumberLimits, OverflowAndUnderflowFollowStrtod) {
@@ -87,6 +95,7 @@ TEST(NumberTextLocale, IgnoresACommaDecimalLocale) {
     const char* set = std::setlocale(LC_ALL, "de_DE.UTF-8");
     if (set == nullptr) GTEST_SKIP() << "de_DE.UTF-8 is not installed";
     EXPECT_EQ(ParseNumber("1.5"), 1.5);
+    EXPECT_EQ(ParseNumber("1,5"), 0.0);
     EXPECT_EQ(FormatNumber("%12.4g mm", 1.5), "         1.5 mm");
     std::setlocale(LC_ALL, "C");
 }

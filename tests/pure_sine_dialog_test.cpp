@@ -219,14 +219,29 @@ TEST(PureSineDialog, FailedChecksShowOneMessageAndNoResults) {
     run.Then(Calculate()).Then(Type(1009, "0")).Then(Calculate()).Then(Check([](const HeadlessWindow& w) {
         ExpectState(w, kInputsShown);
     }));
-    run.Then(Type(1009, "10abc")).Then(Type(1008, "-1")).Then(Calculate());
+    run.Then(Type(1009, "10abc")).Then(Calculate());  // not a number, so read as 0
+    run.Then(Type(1009, " 10\t")).Then(Type(1008, "-1")).Then(Calculate());
     run.Then(Type(1008, "1e-12")).Then(Select(1001, 0)).Then(Calculate()).Then(Check([](const HeadlessWindow& w) {
         ExpectTranslationResults(w);  // 1e-12 micro inches is accepted
     }));
     RunDialog();
     EXPECT_EQ(run.messages,
               (std::vector<std::string>{"Please enter valid frequency. ", "Please enter valid frequency. ",
-                                        "Please enter valid amplitude. "}));
+                                        "Please enter valid frequency. ", "Please enter valid amplitude. "}));
+}
+
+// A comma typed for a decimal point is not read as far as the comma: the
+// whole text is refused, as an empty box is, and no result is shown.
+TEST(PureSineDialog, CommaDecimalIsRefusedLikeAnEmptyBox) {
+    ScriptedRun run;
+    EnterTranslationExample(run);
+    run.Then(Calculate()).Then(Type(1008, "1,5")).Then(Calculate()).Then(Check([](const HeadlessWindow& w) {
+        ExpectState(w, kInputsShown);
+    }));
+    RunDialog();
+    EXPECT_EQ(run.messages, std::vector<std::string>{"Please enter valid amplitude. "});
+    EXPECT_EQ(g_amplitudeValue, 0.0);
+    EXPECT_EQ(g_frequencyValue, 10.0);
 }
 
 TEST(PureSineDialog, RotationAfterTranslationShowsOnlyTheEightRotationEdits) {

@@ -187,9 +187,11 @@ bool Names(const char* text, const char* word) {
 }
 
 // The number after "=" in an output text, or the leading one.
+// The number of an output text: the first word after any "=".
 double NumberIn(const std::string& text) {
     const std::size_t equals = text.find('=');
-    return halvex::ParseNumber(equals == std::string::npos ? text : text.substr(equals + 1));
+    const std::size_t start = text.find_first_not_of(' ', equals == std::string::npos ? 0 : equals + 1);
+    return halvex::ParseNumber(text.substr(start, text.find(' ', start) - start));
 }
 
 // What each list index means, as the item says it and as the calculation

@@ -20,6 +20,7 @@ constexpr unsigned EN_CHANGE = 0x0300;
 
 // System commands; the low four bits are the platform's own.
 constexpr unsigned SC_MASK = 0xFFF0;
+constexpr unsigned SC_SIZE = 0xF000;
 constexpr unsigned SC_MINIMIZE = 0xF020;
 constexpr unsigned SC_MAXIMIZE = 0xF030;
 constexpr unsigned SC_CLOSE = 0xF060;

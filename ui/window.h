@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "draw/drawing.h"
 #include "res/dialog_template.h"
@@ -69,6 +70,14 @@ public:
     // whenever the control needs painting. A backend without painting keeps
     // nothing.
     virtual void SetControlDrawing(int /*id*/, std::shared_ptr<const draw::Chart> /*drawing*/) {}
+    // A command of the dialog's own on some of its controls: an entry with
+    // that text in the context menu of each, and a shortcut key ("Ctrl+Shift+C")
+    // anywhere in the window. Choosing it sends WM_COMMAND with the command id
+    // and BN_CLICKED. Backends without such menus or keys may ignore it.
+    virtual void AddControlCommand(unsigned /*commandId*/, std::string_view /*text*/, std::string_view /*shortcut*/,
+                                   const std::vector<int>& /*controlIds*/) {}
+    // Puts plain text on the clipboard, on backends that have one.
+    virtual void SetClipboardText(std::string_view /*text*/) {}
 
     // Ends the modal run of this window with the given code once the current
     // handler has returned.

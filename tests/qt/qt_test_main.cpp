@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QStyle>
 
 #include <clocale>
 #include <cstdio>
@@ -12,8 +13,15 @@
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    const bool styleChosen = ui::qt::StyleChosen(argc, argv);
     QApplication application(argc, argv);
-    ui::qt::ConfigureApplication(application);
+    ui::qt::ConfigureApplication(application, styleChosen);
+    // A run under a chosen style must really run under it.
+    const QString expectedStyle = qEnvironmentVariable("HALVEX_EXPECT_STYLE");
+    if (!expectedStyle.isEmpty() && application.style()->name().compare(expectedStyle, Qt::CaseInsensitive) != 0) {
+        std::fprintf(stderr, "style %s, not %s\n", qPrintable(application.style()->name()), qPrintable(expectedStyle));
+        return 1;
+    }
     // The comma-locale run must really run under one: QApplication has set
     // the C library's locale from the environment by now.
     if (qEnvironmentVariableIsSet("HALVEX_EXPECT_COMMA_LOCALE")) {

@@ -94,6 +94,12 @@ int main(int argc, char** argv) {
                 Click(w, 1);
             })
         .On(129, [](QWidget& w) { Save(Framed(w), "pure-sine-translation.png"); })
+        .On(129, [](QWidget& w) { RightClick(w, ControlOf(w, 1033).geometry().center()); })
+        .On(kPopupMenu,
+            [](QWidget& w) {
+                Save(w.grab().toImage(), "result-menu.png");
+                QTest::keyClick(&w, Qt::Key_Escape);
+            })
         .On(129,
             [](QWidget& w) {
                 ChooseItem(w, 1003, 1);

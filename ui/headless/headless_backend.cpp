@@ -66,6 +66,11 @@ void HeadlessWindow::AppendSystemMenu(unsigned flags, unsigned commandId, std::s
     m_systemMenu.push_back(SystemMenuItem{flags, commandId, std::string(text)});
 }
 
+void HeadlessWindow::AddControlCommand(unsigned commandId, std::string_view text, std::string_view shortcut,
+                                       const std::vector<int>& controlIds) {
+    m_controlCommands.push_back(ControlCommand{commandId, std::string(text), std::string(shortcut), controlIds});
+}
+
 void HeadlessWindow::SetIcon(bool big, int iconId) { (big ? m_bigIcon : m_smallIcon) = iconId; }
 
 void HeadlessWindow::SetControlDrawing(int id, std::shared_ptr<const draw::Chart> drawing) {
@@ -124,6 +129,15 @@ void HeadlessWindow::UserEscape() { m_sink.HandleMessage(WM_COMMAND, MakeWParam(
 void HeadlessWindow::UserClose() { m_sink.HandleMessage(WM_CLOSE, 0, 0); }
 
 void HeadlessWindow::UserSysCommand(unsigned commandId) { m_sink.HandleMessage(WM_SYSCOMMAND, commandId, 0); }
+
+std::string HeadlessWindow::UserShortcut(unsigned commandId) {
+    for (const ControlCommand& command : m_controlCommands) {
+        if (command.commandId != commandId) continue;
+        m_sink.HandleMessage(WM_COMMAND, MakeWParam(commandId, BN_CLICKED), 0);
+        return {};
+    }
+    return "no command " + std::to_string(commandId) + " on dialog " + std::to_string(m_template.id);
+}
 
 std::unique_ptr<DialogWindow> HeadlessBackend::CreateDialogWindow(const res::DialogTemplate& dialogTemplate,
                                                                   DialogSink& sink) {

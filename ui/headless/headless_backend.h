@@ -29,6 +29,13 @@ struct SystemMenuItem {
     std::string text;
 };
 
+struct ControlCommand {
+    unsigned commandId;
+    std::string text;
+    std::string shortcut;
+    std::vector<int> controlIds;
+};
+
 class HeadlessWindow final : public DialogWindow {
 public:
     HeadlessWindow(const res::DialogTemplate& dialogTemplate, DialogSink& sink);
@@ -45,6 +52,9 @@ public:
     void AppendSystemMenu(unsigned flags, unsigned commandId, std::string_view text) override;
     void SetIcon(bool big, int iconId) override;
     void SetControlDrawing(int id, std::shared_ptr<const draw::Chart> drawing) override;
+    void AddControlCommand(unsigned commandId, std::string_view text, std::string_view shortcut,
+                           const std::vector<int>& controlIds) override;
+    void SetClipboardText(std::string_view text) override { m_clipboard.assign(text); }
     void EndDialog(int code) override;
 
     // The user's actions. Each returns an empty text when carried out, or
@@ -57,10 +67,15 @@ public:
     void UserEscape();
     void UserClose();
     void UserSysCommand(unsigned commandId);
+    // The shortcut key of a command the dialog added.
+    std::string UserShortcut(unsigned commandId);
 
     const std::vector<HeadlessControl>& Controls() const { return m_controls; }
     const HeadlessControl* FindControl(int id) const;
     const std::vector<SystemMenuItem>& SystemMenu() const { return m_systemMenu; }
+    const std::vector<ControlCommand>& ControlCommands() const { return m_controlCommands; }
+    // What the dialog last put on the clipboard.
+    const std::string& Clipboard() const { return m_clipboard; }
     int BigIcon() const { return m_bigIcon; }
     int SmallIcon() const { return m_smallIcon; }
     bool Ended() const { return m_ended; }
@@ -76,6 +91,8 @@ private:
     std::vector<HeadlessControl> m_controls;
     std::vector<int> m_indexById;  // control ids are small: a direct index, -1 for none
     std::vector<SystemMenuItem> m_systemMenu;
+    std::vector<ControlCommand> m_controlCommands;
+    std::string m_clipboard;
     int m_bigIcon = 0;
     int m_smallIcon = 0;
     bool m_ended = false;

@@ -3,7 +3,11 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QFont>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
+#include <QStyle>
 #include <QStyleFactory>
 
 #include "res/string_table.h"
@@ -35,6 +39,12 @@ void QtBackend::MessageBox(std::string_view text) {
     QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(res::kApplicationTitle),
                     QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
+    // A short text makes a box narrower than its title bar needs; a spacer
+    // across the box's grid widens it without touching text or buttons.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        grid->addItem(new QSpacerItem(MessageBoxMinimumWidth(box.windowTitle()), 0, QSizePolicy::Minimum),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    }
     m_running.push_back(&box);
     box.exec();
     m_running.pop_back();
@@ -73,9 +83,32 @@ bool QtBackend::Settled() const {
     return true;
 }
 
-void ConfigureApplication(QApplication& application) {
-    // The same look everywhere, and the one the layouts were checked in.
-    application.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+// The window manager draws the title in a bold face of about the
+// application font, beside an icon and up to three buttons of the title
+// bar's height; room for all of that, whatever the theme.
+int MessageBoxMinimumWidth(const QString& title) {
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    const int button = metrics.height() * 2;
+    return metrics.horizontalAdvance(title) + 4 * button;
+}
+
+bool StyleChosen(int argc, const char* const* argv) {
+    if (!qEnvironmentVariableIsEmpty("QT_STYLE_OVERRIDE")) return true;
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument(argv[i]);
+        if (argument == "-style" || argument == "--style" || argument.startsWith("-style=") ||
+            argument.startsWith("--style=")) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void ConfigureApplication(QApplication& application, bool styleChosen) {
+    // Fusion looks the same everywhere, unless the user asked for a style.
+    if (!styleChosen) application.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     // Arial's metric-compatible stand-in; MS Sans Serif by a plain sans serif.
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Sans Serif"));

@@ -6,6 +6,7 @@
 
 class QApplication;
 class QDialog;
+class QString;
 
 // The dialog layer's backend on Qt 6 Widgets: dialogs are QDialogs run with
 // exec(), so modal runs nest; message boxes carry an OK button only and the
@@ -32,9 +33,19 @@ private:
     std::vector<QDialog*> m_running;
 };
 
+// Whether the command line (-style) or the environment (QT_STYLE_OVERRIDE)
+// chooses a style; asked before QApplication takes -style off the command
+// line.
+bool StyleChosen(int argc, const char* const* argv);
+
 // What every Halvex process on Qt sets up once its QApplication exists: the
-// style, the fonts the templates name, the icon, and no quitting when the
-// last window closes (the dialogs' own runs decide when the program ends).
-void ConfigureApplication(QApplication& application);
+// style (Fusion, unless one was chosen), the fonts the templates name, the
+// icon, and no quitting when the last window closes (the dialogs' own runs
+// decide when the program ends).
+void ConfigureApplication(QApplication& application, bool styleChosen = false);
+
+// The width that a message box keeps at least, so that the window manager
+// shows its title whole.
+int MessageBoxMinimumWidth(const QString& title);
 
 }  // namespace ui::qt

@@ -1,14 +1,15 @@
 #include "ui/qt/qt_dialog.h"
 
 #include <QCloseEvent>
-#include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QStyle>
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 
@@ -86,9 +87,12 @@ QWidget* QtDialog::CreateControl(const res::ControlTemplate& control) {
             auto* edit = new QLineEdit(this);
             const bool border = Has(control.style, res::kBorder);
             edit->setFrame(border);
-            // The templates size their edits for a narrower inner margin than
-            // Qt's; one pixel a side lets the widest results show whole.
-            edit->setTextMargins(-1, 0, -1, 0);
+            // The templates size their edits for a one-pixel border and a
+            // narrower inner margin than Qt's; a pixel a side, and whatever a
+            // style's frame is wider, lets the widest results show whole.
+            const int frame = border ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit) : 1;
+            const int margin = -1 - std::max(0, frame - 1);
+            edit->setTextMargins(margin, 0, margin, 0);
             if (Has(control.style, res::kReadOnly)) {
                 // Selectable and copyable; shaded as read-only edits are, or,
                 // without a border, a label on whatever lies behind it.
@@ -268,94 +272,11 @@ int QtDialog::ListGetCurSel(int id) const { return AsList(Existing(id), id).CurS
 
 void QtDialog::ListSetCurSel(int id, int index) { AsList(Existing(id), id).ProgramSetCurSel(index); }
 
-// The window manager owns the title bar, so the system menu is the
-// program's own: the dialog's window commands, opened by Alt+Space or by a
-// right click where no control is. The items the program appends follow.
-void QtDialog::BuildSystemMenu() {
-    if (!Has(m_template.style, res::kSysMenu)) return;
-    const bool minimise = Has(m_template.style, res::kMinimizeBox);
-    const bool maximise = Has(m_template.style, res::kMaximizeBox);
-    if (minimise || maximise) AddSystemCommand(QStringLiteral("&Restore"), SC_RESTORE);
-    if (minimise) AddSystemCommand(QStringLiteral("Mi&nimize"), SC_MINIMIZE);
-    if (maximise) AddSystemCommand(QStringLiteral("Ma&ximize"), SC_MAXIMIZE);
-    if (minimise || maximise) m_systemMenu.addSeparator();
-    AddSystemCommand(QStringLiteral("&Close\tAlt+F4"), SC_CLOSE);
-    connect(&m_systemMenu, &QMenu::aboutToShow, this, [this] {
-        for (QAction* action : m_systemMenu.actions()) {
-            switch (action->data().toUInt()) {
-                case SC_RESTORE:
-                    action->setEnabled(isMaximized() || isMinimized());
-                    break;
-                case SC_MINIMIZE:
-                    action->setEnabled(!isMinimized());
-                    break;
-                case SC_MAXIMIZE:
-                    action->setEnabled(!isMaximized());
-                    break;
-                default:
-                    break;
-            }
-        }
-    });
-}
-
-namespace {
-
-bool IsSystemMenuKey(const QEvent* event) {
-    if (event->type() != QEvent::KeyPress) return false;
-    const auto* key = static_cast<const QKeyEvent*>(event);
-    return key->key() == Qt::Key_Space && (key->modifiers() & ~Qt::KeypadModifier) == Qt::AltModifier;
-}
-
-}  // namespace
-
-bool QtDialog::SystemMenuKey(QEvent* event) {
-    if (!IsSystemMenuKey(event) || !Has(m_template.style, res::kSysMenu)) return false;
-    PopUpSystemMenu(mapToGlobal(QPoint(0, 0)));
-    return true;
-}
-
-// Alt+Space opens the system menu wherever the focus is, before a focused
-// button could take the Space as a press.
+// Alt+Space, the Menu key and Shift+F10 open a menu, and a command's
+// shortcut sends it, wherever the focus is, before a focused button could
+// take the Space as a press.
 bool QtDialog::eventFilter(QObject* watched, QEvent* event) {
-    return SystemMenuKey(event) || QDialog::eventFilter(watched, event);
-}
-
-void QtDialog::AddSystemCommand(const QString& text, unsigned commandId) {
-    m_systemMenu.addAction(text)->setData(commandId);
-}
-
-void QtDialog::AppendSystemMenu(unsigned flags, unsigned commandId, std::string_view text) {
-    if ((flags & MF_SEPARATOR) != 0) {
-        m_systemMenu.addSeparator();
-    } else {
-        AddSystemCommand(FromUtf8(text), commandId);
-    }
-}
-
-void QtDialog::PopUpSystemMenu(const QPoint& globalPosition) {
-    // The command goes out once the menu has closed, so that what it opens
-    // does not run inside the menu.
-    const QAction* chosen = m_systemMenu.exec(globalPosition);
-    if (chosen != nullptr) Send(WM_SYSCOMMAND, chosen->data().toUInt(), 0);
-}
-
-void QtDialog::SystemCommand(unsigned commandId) {
-    switch (commandId & SC_MASK) {
-        case SC_MINIMIZE:
-            showMinimized();
-            break;
-        case SC_MAXIMIZE:
-            setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-            showMaximized();
-            break;
-        case SC_RESTORE:
-            showNormal();
-            setFixedSize(HorizontalPixels(m_template.cx, m_units), VerticalPixels(m_template.cy, m_units));
-            break;
-        default:
-            break;
-    }
+    return MenuKey(event) || CommandKey(event) || QDialog::eventFilter(watched, event);
 }
 
 // Both icons are the one application icon, which holds the 32 and the 16
@@ -429,7 +350,7 @@ void QtDialog::SendCommand(int id, unsigned notification) {
 // Enter is the OK command: the focused push button's, else the default
 // button's, else IDOK. Esc is always the cancel command.
 void QtDialog::keyPressEvent(QKeyEvent* event) {
-    if (SystemMenuKey(event)) return;
+    if (MenuKey(event) || CommandKey(event)) return;
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
     if (modifiers == Qt::NoModifier) {
         if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
@@ -457,16 +378,6 @@ void QtDialog::closeEvent(QCloseEvent* event) {
 }
 
 void QtDialog::reject() { SendCommand(IDCANCEL, BN_CLICKED); }
-
-void QtDialog::contextMenuEvent(QContextMenuEvent* event) {
-    QWidget* child = childAt(event->pos());
-    const bool emptyArea = child == nullptr || qobject_cast<QLabel*>(child) != nullptr;
-    if (!emptyArea || !Has(m_template.style, res::kSysMenu)) {
-        event->ignore();
-        return;
-    }
-    PopUpSystemMenu(event->globalPos());
-}
 
 // Painted normally, the dialog has nothing to add; minimised, on a platform
 // that paints minimised windows, the dialog draws its icon on the erased

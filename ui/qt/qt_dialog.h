@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QKeySequence>
 #include <QMenu>
 
 #include <vector>
@@ -39,6 +40,9 @@ public:
     Size IconSize() const override;
     void DrawIcon(int x, int y, int iconId) override;
     void SystemCommand(unsigned commandId) override;
+    void AddControlCommand(unsigned commandId, std::string_view text, std::string_view shortcut,
+                           const std::vector<int>& controlIds) override;
+    void SetClipboardText(std::string_view text) override;
     void EndDialog(int code) override;
 
     // The one way between a template entry and its widget: the control of
@@ -80,8 +84,11 @@ private:
     const res::ControlTemplate& TemplateOf(int id) const;
     void BuildSystemMenu();
     void AddSystemCommand(const QString& text, unsigned commandId);
-    // Opens the system menu for Alt+Space; false for any other event.
-    bool SystemMenuKey(QEvent* event);
+    // Opens the menu that Alt+Space, the Menu key or Shift+F10 asks for;
+    // false for any other event.
+    bool MenuKey(QEvent* event);
+    // Sends the command whose shortcut was pressed; false for any other event.
+    bool CommandKey(QEvent* event);
     void NameControls();
     void NameByLabel(int labelId);
     void Send(unsigned message, std::uintptr_t wParam, std::intptr_t lParam);
@@ -96,6 +103,14 @@ private:
     int m_bigIcon = 0;
     int m_smallIcon = 0;
     bool m_ended = false;
+    struct KeyCommand {
+        QKeySequence keys;
+        unsigned commandId;
+    };
+    std::vector<KeyCommand> m_commandKeys;
+    // Where the window stood before it was maximised.
+    QPoint m_normalPosition;
+    bool m_maximised = false;
     int m_endCode = 0;
 };
 

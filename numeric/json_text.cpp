@@ -1,5 +1,6 @@
-#include "app/json_text.h"
+#include "numeric/json_text.h"
 
+#include <charconv>
 #include <cmath>
 
 #include "numeric/number_text.h"
@@ -39,6 +40,8 @@ std::size_t Utf8Length(std::string_view text, std::size_t pos) {
     return length;
 }
 
+bool IsPlainAscii(unsigned char c) { return c >= 0x20 && c < 0x7F && c != '"' && c != '\\'; }
+
 }  // namespace
 
 void AppendJsonString(std::string& out, std::string_view text) {
@@ -46,6 +49,14 @@ void AppendJsonString(std::string& out, std::string_view text) {
     out += '"';
     std::size_t pos = 0;
     while (pos < text.size()) {
+        // Printable ASCII, by far the most of what is written, in one append.
+        std::size_t run = pos;
+        while (run < text.size() && IsPlainAscii(static_cast<unsigned char>(text[run]))) ++run;
+        if (run > pos) {
+            out.append(text.data() + pos, run - pos);
+            pos = run;
+            continue;
+        }
         const auto c = static_cast<unsigned char>(text[pos]);
         if (c == '"' || c == '\\') {
             out += '\\';
@@ -85,6 +96,17 @@ void AppendJsonDouble(std::string& out, double value) {
         return;
     }
     out += FormatNumber("%.17g", value);
+}
+
+void AppendJsonShortestDouble(std::string& out, double value) {
+    if (!std::isfinite(value)) {
+        AppendJsonDouble(out, value);
+        return;
+    }
+    // to_chars without a precision is locale-free and round-trips exactly.
+    char buffer[32];
+    const std::to_chars_result written = std::to_chars(buffer, buffer + sizeof buffer, value);
+    out.append(buffer, written.ptr);
 }
 
 }  // namespace halvex

@@ -13,4 +13,8 @@ void AppendJsonString(std::string& out, std::string_view text);
 // and NaN, which JSON has no number for, as the strings "inf", "-inf", "nan".
 void AppendJsonDouble(std::string& out, double value);
 
+// The same in the shortest form that reads back as the same double
+// (0.1 rather than 0.10000000000000001).
+void AppendJsonShortestDouble(std::string& out, double value);
+
 }  // namespace halvex

@@ -1,0 +1,135 @@
+// halvex-calc: the calculators from the command line, one request from the
+// arguments or a batch from standard input.
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/calc_batch.h"
+#include "cli/calc_request.h"
+#include "planner/plan.h"
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
+namespace {
+
+using halvex::cli::Format;
+using halvex::cli::Status;
+
+constexpr int kUsageStatus = static_cast<int>(Status::Usage);
+
+void Write(std::FILE* stream, const std::string& text) { std::fwrite(text.data(), 1, text.size(), stream); }
+
+int UsageError(const std::string& problem) {
+    Write(stderr, "halvex-calc: " + problem + "\n");
+    return kUsageStatus;
+}
+
+int RunBatch() {
+#ifdef _WIN32
+    // Bytes as they are: no CR LF translation, no end at a Ctrl-Z.
+    _setmode(_fileno(stdin), _O_BINARY);
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
+    halvex::cli::BatchRun batch;
+    std::vector<char> buffer(1 << 16);
+    while (true) {
+        const std::size_t read = std::fread(buffer.data(), 1, buffer.size(), stdin);
+        if (read > 0) batch.Feed(std::string_view(buffer.data(), read));
+        if (batch.Output().size() >= (1u << 16)) {
+            Write(stdout, batch.Output());
+            batch.Output().clear();
+        }
+        if (read < buffer.size()) break;
+    }
+    const bool unreadable = std::ferror(stdin) != 0;
+    if (!unreadable) batch.Finish();
+    Write(stdout, batch.Output());
+    if (std::fflush(stdout) != 0) return kUsageStatus;
+    if (unreadable) {
+        Write(stderr, "halvex-calc: cannot read standard input\n");
+        return kUsageStatus;
+    }
+    return batch.ExitStatus();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string_view> args(argv + 1, argv + argc);
+    for (std::string_view arg : args) {
+        if (arg == "--help") {
+            Write(stdout, halvex::cli::HelpText());
+            return 0;
+        }
+        if (arg == "--version") {
+            Write(stdout, halvex::cli::VersionText());
+            return 0;
+        }
+    }
+    if (std::find(args.begin(), args.end(), "--batch") != args.end()) {
+        // Nothing else but --format json, before or after.
+        bool batch = false;
+        bool format = false;
+        for (std::size_t i = 0; i < args.size(); ++i) {
+            const std::string_view arg = args[i];
+            if (arg == "--batch") {
+                if (batch) return UsageError("option --batch given twice");
+                batch = true;
+                continue;
+            }
+            std::string_view value;
+            if (arg == "--format") {
+                if (i + 1 == args.size()) return UsageError("option --format needs a value");
+                value = args[++i];
+            } else if (arg.rfind("--format=", 0) == 0) {
+                value = arg.substr(9);
+            } else {
+                return UsageError("unexpected argument '" + std::string(arg) + "' with --batch");
+            }
+            if (format) return UsageError("option --format given twice");
+            format = true;
+            if (value != "json") return UsageError("--batch answers in JSON only: --format json or nothing");
+        }
+        return RunBatch();
+    }
+
+    if (!args.empty() && args.front() == "plan") {
+        // The planner reads its document and options itself.
+        const std::vector<std::string> words(args.begin() + 1, args.end());
+        std::string out;
+        std::string err;
+        const int status = planner::RunPlanCommand(words, out, err);
+        Write(stdout, out);
+        if (!err.empty()) Write(stderr, (status == kUsageStatus ? "halvex-calc: " : "") + err);
+        if (std::fflush(stdout) != 0) return kUsageStatus;
+        return status;
+    }
+
+    halvex::cli::Scratch scratch;
+    std::string out;
+    std::string problem;
+    Format format = Format::Text;
+    const Status status = halvex::cli::RunRequest(args, false, scratch, out, problem, format);
+    switch (status) {
+        case Status::Answered:
+            Write(stdout, out);
+            break;
+        case Status::Refused:
+            if (format == Format::Json) {
+                halvex::cli::AppendJsonError(out, problem);
+                Write(stdout, out);
+            } else {
+                Write(stderr, problem + "\n");
+            }
+            break;
+        case Status::Usage:
+            return UsageError(problem);
+    }
+    if (std::fflush(stdout) != 0) return kUsageStatus;
+    return static_cast<int>(status);
+}
