@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "numeric/number_text.h"
+#include "numeric/results_table.h"
 
 namespace planner {
 
@@ -239,42 +240,45 @@ std::string SegmentSummary(const SegmentFields& segment) {
 }
 
 std::string ResultsTable(const PlanDocument& document, const PlanOutcome& outcome) {
-    std::string table = "Result\tValue\tUnit\tAt Hz\n";
-    const auto row = [&](const std::string& name, double value, const char* unit, double at = NAN) {
-        table += name + "\t" + Number(value) + "\t" + unit + "\t" + (std::isnan(at) ? "" : Number(at)) + "\n";
+    std::vector<halvex::ResultRow> rows;
+    const auto row = [&](const std::string& quantity, const char* form, double value, const char* unit) {
+        rows.push_back({quantity, form, Number(value), unit});
     };
-    row("gravity", document.GravitySi(), "m/s^2");
+    row("gravity", "", document.GravitySi(), "m/s^2");
     const ResolvedProfile& profile = outcome.profile;
-    for (std::size_t i = 0; i < profile.crossovers.size(); ++i) {
-        row("crossover " + std::to_string(i + 1), profile.crossovers[i], "Hz");
-    }
-    row("peak displacement p-p", profile.displacementPp.value, "m", profile.displacementPp.frequency);
-    row("peak velocity", profile.velocity.value, "m/s", profile.velocity.frequency);
-    row("peak acceleration", profile.acceleration.value, "m/s^2", profile.acceleration.frequency);
+    for (double f : profile.crossovers) row("crossover", "", f, "Hz");
+    row("peak displacement", "peak-to-peak", profile.displacementPp.value, "m");
+    row("peak displacement frequency", "", profile.displacementPp.frequency, "Hz");
+    row("peak velocity", "zero-to-peak", profile.velocity.value, "m/s");
+    row("peak velocity frequency", "", profile.velocity.frequency, "Hz");
+    row("peak acceleration", "zero-to-peak", profile.acceleration.value, "m/s^2");
+    row("peak acceleration frequency", "", profile.acceleration.frequency, "Hz");
     if (outcome.shaker) {
         const ShakerResult& shaker = *outcome.shaker;
-        if (shaker.movingMass) row("moving mass", *shaker.movingMass, "kg");
-        if (shaker.maxAcceleration) row("highest acceleration", *shaker.maxAcceleration, "m/s^2");
+        if (shaker.movingMass) row("moving mass", "", *shaker.movingMass, "kg");
+        if (shaker.maxAcceleration) row("highest acceleration", "zero-to-peak", *shaker.maxAcceleration, "m/s^2");
         static const char* const kUnits[] = {"N", "m", "m/s", "m/s^2"};
+        static const char* const kForms[] = {"", "peak-to-peak", "zero-to-peak", "zero-to-peak"};
         for (const ShakerCheck& check : shaker.checks) {
             const std::string name = LimitName(check.limit);
-            const char* unit = kUnits[static_cast<int>(check.limit)];
-            row(name + " required", check.required, unit, check.frequency);
-            row(name + " available", check.available, unit);
-            row(name + " margin", check.margin, "");
+            const int limit = static_cast<int>(check.limit);
+            row(name + " required", kForms[limit], check.required, kUnits[limit]);
+            row(name + " available", kForms[limit], check.available, kUnits[limit]);
+            row(name + " margin", "", check.margin, "");
+            row(name + " frequency", "", check.frequency, "Hz");
         }
-        table += std::string("verdict\t") + (shaker.ok ? "pass" : "fail") + "\t\t\n";
+        rows.push_back({"verdict", "", shaker.ok ? "pass" : "fail", ""});
     }
     if (outcome.sweep) {
         const SweepResult& sweep = *outcome.sweep;
-        row("octaves", sweep.octaves, "");
-        row("time per pass", sweep.passTime, "s");
-        row("cycles per pass", sweep.cyclesPerPass, "");
-        row("passes per axis", sweep.passesPerAxis, "");
-        row("time per axis", sweep.axisTime, "s");
-        row("total time", sweep.totalTime, "s");
+        row("octaves", "", sweep.octaves, "");
+        row("time per pass", "", sweep.passTime, "s");
+        row("cycles per pass", "", sweep.cyclesPerPass, "");
+        row("passes per axis", "", sweep.passesPerAxis, "");
+        row("time per axis", "", sweep.axisTime, "s");
+        row("total time", "", sweep.totalTime, "s");
     }
-    return table;
+    return halvex::ResultsTable(rows);
 }
 
 }  // namespace planner

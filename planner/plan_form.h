@@ -59,9 +59,9 @@ bool DocumentOf(const PlanFields& fields, PlanDocument& document, std::string& p
 // A segment's line in the editor's list: "5 Hz to auto: 2.54 mm displacement p-p".
 std::string SegmentSummary(const SegmentFields& segment);
 
-// Every result as a tab-separated table for a spreadsheet: a header row, then
-// one row per result with its value in SI units, the unit, and the frequency
-// it belongs to where there is one.
+// Every result as the calculators' Copy All Results table (quantity, form,
+// value, unit; tab-separated), values in SI units, each peak and each
+// shaker check followed by the frequency where it lies.
 std::string ResultsTable(const PlanDocument& document, const PlanOutcome& outcome);
 
 }  // namespace planner

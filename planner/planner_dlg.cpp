@@ -7,6 +7,7 @@
 #include "planner/chart.h"
 #include "res/planner_ids.h"
 #include "res/resource_ids.h"
+#include "res/string_table.h"
 
 using namespace res::planner_dlg;
 
@@ -70,6 +71,7 @@ const ui::EventEntry<CPlannerDlg> CPlannerDlg::kEvents[] = {
     ui::OnCommand(ui::BN_CLICKED, IDC_SAVE_AS, &CPlannerDlg::OnSaveAs),
     ui::OnCommand(ui::BN_CLICKED, IDC_EXPORT_CHART, &CPlannerDlg::OnExportChart),
     ui::OnCommand(ui::BN_CLICKED, IDC_EXPORT_RESULTS, &CPlannerDlg::OnExportResults),
+    ui::OnCommand(ui::BN_CLICKED, res::IDM_COPY_ALL_RESULTS, &CPlannerDlg::OnCopyAllResults),
 };
 
 CPlannerDlg::CPlannerDlg() : CDialog(res::IDD_PLANNER), m_fields(planner::NewPlanFields()) {}
@@ -110,6 +112,8 @@ bool CPlannerDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     SetIcon(ui::Icon{res::IDR_MAINFRAME}, true);
     SetIcon(ui::Icon{res::IDR_MAINFRAME}, false);
+    Window().AddControlCommand(res::IDM_COPY_ALL_RESULTS, res::kCopyAllResultsItem, res::kCopyAllResultsShortcut,
+                               {IDC_RESULTS, IDC_CHART});
     FillList(m_kind, planner::kLevelKindItems);
     FillList(m_sweepType, planner::kSweepTypeItems);
     FillList(m_sweepMode, planner::kSweepModeItems);
@@ -391,6 +395,11 @@ bool CPlannerDlg::ExportTo(const char* filterName, const char* extension, const 
 
 void CPlannerDlg::OnExportChart() {
     if (m_drawing) ExportTo("SVG pictures", "svg", planner::ChartSvg(*m_drawing, 800, 600));
+}
+
+// The same table as the calculators copy, on the clipboard.
+void CPlannerDlg::OnCopyAllResults() {
+    if (m_haveResult) Window().SetClipboardText(planner::ResultsTable(m_document, m_outcome));
 }
 
 void CPlannerDlg::OnExportResults() {

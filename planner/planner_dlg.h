@@ -46,6 +46,7 @@ private:
     void OnSaveAs();
     void OnExportChart();
     void OnExportResults();
+    void OnCopyAllResults();
 
     void ShowFields();
     void ShowSegments();

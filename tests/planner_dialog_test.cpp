@@ -9,6 +9,7 @@
 #include "planner/file_io.h"
 #include "planner/planner_dlg.h"
 #include "res/planner_ids.h"
+#include "res/resource_ids.h"
 #include "tests/headless_script.h"
 
 namespace {
@@ -81,6 +82,9 @@ TEST(PlannerDialog, EveryEditRedrawsTheChart) {
             EXPECT_NEAR(std::pow(10.0, op.points.back().x), 200.0, 1e-9);
             EXPECT_NEAR(std::pow(10.0, op.points.back().y), 0.007803884, 1e-8);
         }
+        // Copy All Results: the calculators' table; the profile peaks at 10 Hz.
+        EXPECT_EQ(w.UserShortcut(res::IDM_COPY_ALL_RESULTS), "");
+        EXPECT_NE(w.Clipboard().find("\npeak velocity frequency\t\t10\tHz\n"), std::string::npos) << w.Clipboard();
         run.Backend().QueueAnswer("no");
         w.UserClose();
     });
