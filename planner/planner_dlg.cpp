@@ -393,8 +393,21 @@ bool CPlannerDlg::ExportTo(const char* filterName, const char* extension, const 
     return true;
 }
 
+// SVG everywhere; a path ending in .png or .pdf asks the backend to paint
+// the chart into such a file, where it can.
 void CPlannerDlg::OnExportChart() {
-    if (m_drawing) ExportTo("SVG pictures", "svg", planner::ChartSvg(*m_drawing, 800, 600));
+    if (!m_drawing) return;
+    std::string path;
+    if (!ui::AfxFileName(ui::FileDialog::Save, "Pictures (SVG; PNG and PDF on the desktop)", "svg", path)) return;
+    const std::string extension = path.size() > 4 ? path.substr(path.size() - 4) : "";
+    if (extension == ".png" || extension == ".pdf") {
+        if (!Window().SaveControlPicture(IDC_CHART, path)) ui::AfxMessageBox(path + ": cannot be written");
+        return;
+    }
+    std::string message;
+    if (!planner::WriteFileReplacing(WithExtension(path, "svg"), planner::ChartSvg(*m_drawing, 800, 600), message)) {
+        ui::AfxMessageBox(message);
+    }
 }
 
 // The same table as the calculators copy, on the clipboard.

@@ -70,6 +70,9 @@ public:
     // whenever the control needs painting. A backend without painting keeps
     // nothing.
     virtual void SetControlDrawing(int /*id*/, std::shared_ptr<const draw::Chart> /*drawing*/) {}
+    // Writes what a chart control shows to a picture file of the kind its
+    // extension names (png, pdf), on backends that can; false otherwise.
+    virtual bool SaveControlPicture(int /*id*/, const std::string& /*path*/) { return false; }
     // A command of the dialog's own on some of its controls: an entry with
     // that text in the context menu of each, and a shortcut key ("Ctrl+Shift+C")
     // anywhere in the window. Choosing it sends WM_COMMAND with the command id

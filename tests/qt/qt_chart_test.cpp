@@ -3,6 +3,8 @@
 // quantities there.
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QTest>
 
@@ -62,6 +64,23 @@ TEST(QtChart, ThePlannersTemplateHasAChartThatTakesTheDrawing) {
     dialog.SetControlDrawing(res::planner_dlg::IDC_CHART, chart);
     EXPECT_EQ(view->Drawing(), chart.get());
     EXPECT_TRUE(sink.reports.empty());  // the program's own change reports nothing
+}
+
+TEST(QtChart, ExportsAsPngAndPdf) {
+    const auto chart = ThreeDecades();
+    const QString dir = QDir::tempPath();
+    const std::string png = (dir + QStringLiteral("/halvex_chart_test.png")).toStdString();
+    const std::string pdf = (dir + QStringLiteral("/halvex_chart_test.pdf")).toStdString();
+    ASSERT_TRUE(ui::qt::SaveChartPicture(*chart, png));
+    ASSERT_TRUE(ui::qt::SaveChartPicture(*chart, pdf));
+    EXPECT_FALSE(ui::qt::SaveChartPicture(*chart, png + ".gif"));
+    const QImage image(QString::fromStdString(png));
+    EXPECT_EQ(image.size(), QSize(1600, 1200));
+    QFile file(QString::fromStdString(pdf));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.read(5) == "%PDF-");
+    QFile::remove(QString::fromStdString(png));
+    QFile::remove(QString::fromStdString(pdf));
 }
 
 }  // namespace

@@ -2,7 +2,10 @@
 
 #include <QFontMetricsF>
 #include <QMouseEvent>
+#include <QPageLayout>
+#include <QPageSize>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPolygonF>
 
 namespace ui::qt {
@@ -80,6 +83,30 @@ void PaintChart(QPainter& painter, const draw::Chart& chart, double width, doubl
                 break;
         }
     }
+}
+
+bool SaveChartPicture(const draw::Chart& chart, const std::string& path) {
+    const QString name = QString::fromUtf8(path.c_str());
+    if (name.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive)) {
+        QImage image(1600, 1200, QImage::Format_ARGB32_Premultiplied);
+        {
+            QPainter painter(&image);
+            painter.scale(2.0, 2.0);  // the window's look at twice its size
+            PaintChart(painter, chart, 800, 600);
+        }
+        return image.save(name, "PNG");
+    }
+    if (name.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) {
+        QPdfWriter pdf(name);
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+        pdf.setPageOrientation(QPageLayout::Landscape);
+        pdf.setResolution(96);
+        QPainter painter;
+        if (!painter.begin(&pdf)) return false;
+        PaintChart(painter, chart, pdf.width(), pdf.height());
+        return painter.end();
+    }
+    return false;
 }
 
 ChartView::ChartView(QWidget* parent) : QWidget(parent) {

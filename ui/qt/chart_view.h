@@ -37,4 +37,8 @@ private:
 // used to export pictures and PDF files.
 void PaintChart(QPainter& painter, const draw::Chart& chart, double width, double height);
 
+// The chart as a PNG picture of 1600 x 1200 pixels or a landscape A4 PDF
+// page, by the path's extension; false for another or a file not written.
+bool SaveChartPicture(const draw::Chart& chart, const std::string& path);
+
 }  // namespace ui::qt

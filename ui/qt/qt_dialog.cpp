@@ -226,6 +226,11 @@ void QtDialog::SetControlDrawing(int id, std::shared_ptr<const draw::Chart> draw
     if (auto* chart = dynamic_cast<ChartView*>(&Existing(id))) chart->SetDrawing(std::move(drawing));
 }
 
+bool QtDialog::SaveControlPicture(int id, const std::string& path) {
+    auto* chart = dynamic_cast<ChartView*>(&Existing(id));
+    return chart != nullptr && chart->Drawing() != nullptr && SaveChartPicture(*chart->Drawing(), path);
+}
+
 void QtDialog::GetControlText(int id, std::string& out) const {
     const QWidget& widget = Existing(id);
     QString value;

@@ -35,6 +35,7 @@ public:
     void AppendSystemMenu(unsigned flags, unsigned commandId, std::string_view text) override;
     void SetIcon(bool big, int iconId) override;
     void SetControlDrawing(int id, std::shared_ptr<const draw::Chart> drawing) override;
+    bool SaveControlPicture(int id, const std::string& path) override;
     bool IsIconic() const override;
     Size ClientSize() const override;
     Size IconSize() const override;
