@@ -64,7 +64,10 @@ void AddText(Chart& chart, DrawRole role, ChartPoint at, std::string text, TextA
 template <typename Fn>
 void ForEachStep(double lo, double hi, double unit, Fn fn) {
     const double offset = std::log10(unit);
-    for (double decade = std::floor(lo - offset) - 1; decade <= std::ceil(hi - offset); ++decade) {
+    const int first = static_cast<int>(std::floor(lo - offset)) - 1;
+    const int last = static_cast<int>(std::ceil(hi - offset));
+    for (int step = first; step <= last; ++step) {
+        const double decade = step;
         for (int m = 1; m <= 9; ++m) {
             const double at = decade + std::log10(static_cast<double>(m)) + offset;
             if (at < lo - kEps || at > hi + kEps) continue;
@@ -113,9 +116,9 @@ void DrawDiagonals(Chart& chart, double displacementUnit, const char* displaceme
     const ChartBox& b = chart.box;
     const double twoPi = 2.0 * Pi();
     // Acceleration A: v = A / (2 pi f), so y = log10(A / 2pi) - x.
-    const double gLo = std::floor(b.x0 + b.y0 + std::log10(twoPi / chart.gravity));
-    const double gHi = std::ceil(b.x1 + b.y1 + std::log10(twoPi / chart.gravity));
-    for (double k = gLo; k <= gHi; ++k) {
+    const int gLo = static_cast<int>(std::floor(b.x0 + b.y0 + std::log10(twoPi / chart.gravity)));
+    const int gHi = static_cast<int>(std::ceil(b.x1 + b.y1 + std::log10(twoPi / chart.gravity)));
+    for (int k = gLo; k <= gHi; ++k) {
         const double a = std::pow(10.0, k);
         ChartPoint p, q;
         if (!ClipDiagonal(b, std::log10(a * chart.gravity / twoPi), -1.0, p, q)) continue;
@@ -125,7 +128,9 @@ void DrawDiagonals(Chart& chart, double displacementUnit, const char* displaceme
     }
     // Displacement D peak-to-peak: v = pi f D, so y = log10(pi D) + x.
     const double offset = std::log10(Pi() * displacementUnit);
-    for (double k = std::floor(b.y0 - b.x1 - offset); k <= std::ceil(b.y1 - b.x0 - offset); ++k) {
+    const int dLo = static_cast<int>(std::floor(b.y0 - b.x1 - offset));
+    const int dHi = static_cast<int>(std::ceil(b.y1 - b.x0 - offset));
+    for (int k = dLo; k <= dHi; ++k) {
         ChartPoint p, q;
         if (!ClipDiagonal(b, k + offset, 1.0, p, q)) continue;
         Add(chart, DrawKind::Line, DrawRole::Displacement, {p, q});

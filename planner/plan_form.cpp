@@ -56,6 +56,12 @@ bool ReadQuantity(const std::string& field, QuantityKind kind, std::optional<Qua
     return true;
 }
 
+// Puts the field's name before what is wrong with it; always false.
+bool Named(const char* field, std::string& problem) {
+    problem.insert(0, field);
+    return false;
+}
+
 bool ReadNumber(const std::string& field, double& number, std::string& problem) {
     const std::string text = Trimmed(field);
     if (!IsNumberText(text)) {
@@ -83,15 +89,15 @@ bool ReadBoundary(const std::string& field, Boundary& boundary, std::string& pro
 bool ReadSegment(const SegmentFields& fields, Segment& segment, std::string& problem) {
     const std::vector<std::string>& units = LevelUnits(fields.kind);
     const std::string unit = fields.unit >= 0 && fields.unit < static_cast<int>(units.size()) ? units[fields.unit] : "";
-    if (!ReadBoundary(fields.from, segment.from, problem)) return (problem = "From: " + problem), false;
-    if (!ReadBoundary(fields.to, segment.to, problem)) return (problem = "To: " + problem), false;
+    if (!ReadBoundary(fields.from, segment.from, problem)) return Named("From: ", problem);
+    if (!ReadBoundary(fields.to, segment.to, problem)) return Named("To: ", problem);
     segment.kind = fields.kind;
     segment.values.clear();
     double number = 0.0;
-    if (!ReadNumber(fields.value, number, problem)) return (problem = "Value: " + problem), false;
+    if (!ReadNumber(fields.value, number, problem)) return Named("Value: ", problem);
     segment.values.push_back(Quantity{number, unit});
     if (!Trimmed(fields.endValue).empty()) {
-        if (!ReadNumber(fields.endValue, number, problem)) return (problem = "ramp to: " + problem), false;
+        if (!ReadNumber(fields.endValue, number, problem)) return Named("ramp to: ", problem);
         segment.values.push_back(Quantity{number, unit});
     }
     return true;
@@ -172,7 +178,7 @@ bool DocumentOf(const PlanFields& fields, PlanDocument& document, std::string& p
     for (std::size_t i = 0; i < fields.segments.size(); ++i) {
         Segment segment;
         if (!ReadSegment(fields.segments[i], segment, problem)) {
-            problem = "Segment " + std::to_string(i + 1) + ", " + problem;
+            problem.insert(0, "Segment " + std::to_string(i + 1) + ", ");
             return false;
         }
         built.profile.push_back(segment);
@@ -189,8 +195,8 @@ bool DocumentOf(const PlanFields& fields, PlanDocument& document, std::string& p
             problem = "Sweep, rate or time per pass: " + rateProblem + ", or a time (s, min, h)";
             return false;
         }
-        if (!ReadNumber(fields.sweeps, sweep.sweeps, problem)) return (problem = "Sweep, sweeps: " + problem), false;
-        if (!ReadNumber(fields.axes, sweep.axes, problem)) return (problem = "Sweep, axes: " + problem), false;
+        if (!ReadNumber(fields.sweeps, sweep.sweeps, problem)) return Named("Sweep, sweeps: ", problem);
+        if (!ReadNumber(fields.axes, sweep.axes, problem)) return Named("Sweep, axes: ", problem);
         sweep.dwells = fields.dwells;
         built.sweep = sweep;
     }
@@ -214,7 +220,7 @@ bool DocumentOf(const PlanFields& fields, PlanDocument& document, std::string& p
     bool anyShaker = !Trimmed(fields.fraction).empty();
     for (const Field& field : shakerFields) {
         if (!ReadQuantity(field.text, field.kind, *field.slot, problem)) {
-            problem = std::string("Shaker, ") + field.name + ": " + problem;
+            problem.insert(0, std::string("Shaker, ").append(field.name).append(": "));
             return false;
         }
         anyShaker = anyShaker || field.slot->has_value();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -35,7 +36,7 @@ struct PlanFields {
     // The shaker: each empty when absent; none given, no shaker.
     std::string force;
     std::string fraction;
-    std::string masses[4];
+    std::array<std::string, 4> masses;
     std::string stroke;
     std::string velocity;
     std::string acceleration;

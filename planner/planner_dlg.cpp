@@ -292,7 +292,7 @@ void CPlannerDlg::Recalculate() {
     auto drawing = std::make_shared<draw::Chart>();
     planner::DrawChart(m_document, m_outcome, *drawing);
     m_drawing = drawing;
-    m_chart.SetDrawing(std::move(drawing));
+    m_chart.SetDrawing(drawing);
     m_results.SetWindowText(planner::PlanSummary(m_document, m_outcome));
     ShowStatus({});
 }

@@ -23,8 +23,8 @@ void CWnd::SetWindowText(std::string_view text) {
 
 void CWnd::GetWindowText(std::string& out) const { Dialog().Window().GetControlText(m_id, out); }
 
-void CChart::SetDrawing(std::shared_ptr<const draw::Chart> drawing) {
-    Dialog().Window().SetControlDrawing(GetDlgCtrlID(), std::move(drawing));
+void CChart::SetDrawing(const std::shared_ptr<const draw::Chart>& drawing) {
+    Dialog().Window().SetControlDrawing(GetDlgCtrlID(), drawing);
 }
 
 void CListBox::ResetContent() { Dialog().Window().ListReset(GetDlgCtrlID()); }

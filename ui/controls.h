@@ -87,7 +87,7 @@ public:
 class CChart : public CWnd {
 public:
     bool Accepts(res::ControlKind kind) const override { return kind == res::ControlKind::Chart; }
-    void SetDrawing(std::shared_ptr<const draw::Chart> drawing);
+    void SetDrawing(const std::shared_ptr<const draw::Chart>& drawing);
 };
 
 // The system menu of a dialog.

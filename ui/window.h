@@ -69,7 +69,7 @@ public:
     // The picture of a chart control: the backend keeps it and paints it
     // whenever the control needs painting. A backend without painting keeps
     // nothing.
-    virtual void SetControlDrawing(int /*id*/, std::shared_ptr<const draw::Chart> /*drawing*/) {}
+    virtual void SetControlDrawing(int /*id*/, const std::shared_ptr<const draw::Chart>& /*drawing*/) {}
     // Writes what a chart control shows to a picture file of the kind its
     // extension names (png, pdf), on backends that can; false otherwise.
     virtual bool SaveControlPicture(int /*id*/, const std::string& /*path*/) { return false; }

@@ -73,8 +73,8 @@ void HeadlessWindow::AddControlCommand(unsigned commandId, std::string_view text
 
 void HeadlessWindow::SetIcon(bool big, int iconId) { (big ? m_bigIcon : m_smallIcon) = iconId; }
 
-void HeadlessWindow::SetControlDrawing(int id, std::shared_ptr<const draw::Chart> drawing) {
-    Control(id).drawing = std::move(drawing);
+void HeadlessWindow::SetControlDrawing(int id, const std::shared_ptr<const draw::Chart>& drawing) {
+    Control(id).drawing = drawing;
 }
 
 void HeadlessWindow::EndDialog(int code) {

@@ -51,7 +51,7 @@ public:
     void ListSetCurSel(int id, int index) override;
     void AppendSystemMenu(unsigned flags, unsigned commandId, std::string_view text) override;
     void SetIcon(bool big, int iconId) override;
-    void SetControlDrawing(int id, std::shared_ptr<const draw::Chart> drawing) override;
+    void SetControlDrawing(int id, const std::shared_ptr<const draw::Chart>& drawing) override;
     void AddControlCommand(unsigned commandId, std::string_view text, std::string_view shortcut,
                            const std::vector<int>& controlIds) override;
     void SetClipboardText(std::string_view text) override { m_clipboard.assign(text); }

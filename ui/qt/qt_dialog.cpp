@@ -222,8 +222,8 @@ void QtDialog::SetControlText(int id, std::string_view text) {
     NameByLabel(id);
 }
 
-void QtDialog::SetControlDrawing(int id, std::shared_ptr<const draw::Chart> drawing) {
-    if (auto* chart = dynamic_cast<ChartView*>(&Existing(id))) chart->SetDrawing(std::move(drawing));
+void QtDialog::SetControlDrawing(int id, const std::shared_ptr<const draw::Chart>& drawing) {
+    if (auto* chart = dynamic_cast<ChartView*>(&Existing(id))) chart->SetDrawing(drawing);
 }
 
 bool QtDialog::SaveControlPicture(int id, const std::string& path) {
