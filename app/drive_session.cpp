@@ -1,5 +1,6 @@
 #include "app/drive_session.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <istream>
@@ -15,7 +16,6 @@
 namespace halvex {
 namespace {
 
-using ui::headless::HeadlessControl;
 using ui::headless::HeadlessWindow;
 
 const char* KindName(res::ControlKind kind) {
@@ -137,10 +137,12 @@ int DriveSession::Run() {
 }
 
 bool DriveSession::Next(ui::headless::HeadlessBackend& /*backend*/, HeadlessWindow& top) {
-    if (!std::getline(m_in, m_line)) return false;
+    if (!ReadLine(m_line)) return false;
     Execute(m_line, &top);
     return true;
 }
+
+bool DriveSession::ReadLine(std::string& line) { return static_cast<bool>(std::getline(m_in, line)); }
 
 void DriveSession::WriteLine(const std::string& line) {
     m_out << line << '\n';
@@ -155,12 +157,16 @@ void DriveSession::WriteError(std::string_view text) {
     WriteLine(line);
 }
 
-void DriveSession::OnOpen(const HeadlessWindow& window) {
-    WriteLine("{\"event\":\"open\",\"dialog\":" + std::to_string(window.Template().id) + "}");
+void DriveSession::OnOpen(const HeadlessWindow& window) { ReportOpen(window.Template()); }
+
+void DriveSession::OnClose(const HeadlessWindow& window, int code) { ReportClose(window.Template(), code); }
+
+void DriveSession::ReportOpen(const res::DialogTemplate& dialogTemplate) {
+    WriteLine("{\"event\":\"open\",\"dialog\":" + std::to_string(dialogTemplate.id) + "}");
 }
 
-void DriveSession::OnClose(const HeadlessWindow& window, int code) {
-    WriteLine("{\"event\":\"close\",\"dialog\":" + std::to_string(window.Template().id) +
+void DriveSession::ReportClose(const res::DialogTemplate& dialogTemplate, int code) {
+    WriteLine("{\"event\":\"close\",\"dialog\":" + std::to_string(dialogTemplate.id) +
               ",\"code\":" + std::to_string(code) + "}");
 }
 
@@ -193,12 +199,12 @@ void DriveSession::OnFileDialog(ui::FileDialog kind, std::string_view extension,
     WriteLine(line + "}");
 }
 
-void DriveSession::WriteDump(const HeadlessWindow& window) {
+void DriveSession::WriteDump(const ui::UserWindow& window) {
     std::string line = "{\"dialog\":" + std::to_string(window.Template().id) + ",\"caption\":";
     AppendJsonString(line, window.Template().caption);
     line += ",\"controls\":[";
     bool first = true;
-    for (const HeadlessControl& control : window.Controls()) {
+    for (const ui::ControlState& control : window.ReadControls()) {
         if (control.id == res::kNoId) continue;
         if (!first) line += ',';
         first = false;
@@ -208,7 +214,7 @@ void DriveSession::WriteDump(const HeadlessWindow& window) {
     WriteLine(line);
 }
 
-void DriveSession::AppendControl(std::string& line, const HeadlessControl& control) {
+void DriveSession::AppendControl(std::string& line, const ui::ControlState& control) {
     line += "{\"id\":" + std::to_string(control.id) + ",\"kind\":\"" + KindName(control.kind) + "\",\"visible\":";
     line += control.visible ? "true" : "false";
     if (control.kind == res::ControlKind::List) {
@@ -259,7 +265,7 @@ void DriveSession::WriteGlobals() {
     WriteLine(line);
 }
 
-void DriveSession::Execute(std::string_view line, HeadlessWindow* top) {
+void DriveSession::Execute(std::string_view line, ui::UserWindow* top) {
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     std::size_t start = 0;
     while (start < line.size() && (line[start] == ' ' || line[start] == '\t')) ++start;
@@ -284,8 +290,10 @@ void DriveSession::Execute(std::string_view line, HeadlessWindow* top) {
     if (command == "show") {
         int id = 0;
         if (!ParseInt(NextWord(rest), id) || !NextWord(rest).empty()) return WriteError("show: expected a control id");
-        const HeadlessControl* control = top->FindControl(id);
-        if (control == nullptr) {
+        const std::vector<ui::ControlState> controls = top->ReadControls();
+        const auto control =
+            std::find_if(controls.begin(), controls.end(), [id](const ui::ControlState& c) { return c.id == id; });
+        if (control == controls.end()) {
             return WriteError("no control " + std::to_string(id) + " on dialog " + std::to_string(top->Template().id));
         }
         std::string shown;

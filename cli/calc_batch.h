@@ -14,7 +14,7 @@
 namespace halvex::cli {
 
 // Longer lines are answered with an error and not kept in memory.
-constexpr std::size_t kMaxRequestBytes = 64 * 1024;
+constexpr std::size_t kMaxRequestBytes = std::size_t{64} * 1024;
 
 class BatchRun {
 public:
