@@ -1,11 +1,15 @@
 #include "app/drive_session.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <istream>
 #include <ostream>
 
 #include "app/vibration_app.h"
 #include "numeric/json_text.h"
+#include "numeric/number_text.h"
+#include "planner/planner_dlg.h"
 #include "puresine/pure_sine_state.h"
 #include "sweep/sine_sweep_state.h"
 
@@ -24,6 +28,8 @@ const char* KindName(res::ControlKind kind) {
             return "button";
         case res::ControlKind::Frame:
             return "frame";
+        case res::ControlKind::Chart:
+            return "chart";
         default:
             return "static";
     }
@@ -58,9 +64,50 @@ bool ParseInt(std::string_view word, int& value) {
     return true;
 }
 
+// A number of a chart, to four significant digits: enough to check by hand.
+void AppendShort(std::string& line, double value) { line += halvex::FormatNumber("%.4g", value); }
+
+void AppendPoint(std::string& line, const draw::ChartPoint& point) {
+    line += '[';
+    AppendShort(line, std::pow(10.0, point.x));
+    line += ',';
+    AppendShort(line, std::pow(10.0, point.y));
+    line += ']';
+}
+
+// A chart briefly: its ranges (Hz, m/s), the profile's vertices, the
+// crossovers, and what binds.
+void AppendDrawing(std::string& line, const draw::Chart* chart) {
+    if (chart == nullptr) {
+        line += ",\"drawing\":null";
+        return;
+    }
+    line += ",\"drawing\":{\"range\":[";
+    AppendPoint(line, {chart->box.x0, chart->box.y0});
+    line += ',';
+    AppendPoint(line, {chart->box.x1, chart->box.y1});
+    std::string profile, crossovers, binding = "null";
+    for (const draw::DrawOp& op : chart->ops) {
+        if (op.role == draw::DrawRole::Profile) {
+            for (const draw::ChartPoint& p : op.points) {
+                if (!profile.empty()) profile += ',';
+                AppendPoint(profile, p);
+            }
+        } else if (op.role == draw::DrawRole::Crossover) {
+            if (!crossovers.empty()) crossovers += ',';
+            AppendShort(crossovers, std::pow(10.0, op.points[0].x));
+        } else if (op.role == draw::DrawRole::Binding && op.kind == draw::DrawKind::Text) {
+            binding.clear();
+            AppendJsonString(binding, op.text);
+        }
+    }
+    line += "],\"profile\":[" + profile + "],\"crossovers\":[" + crossovers + "],\"binding\":" + binding + "}";
+}
+
 }  // namespace
 
-DriveSession::DriveSession(std::istream& in, std::ostream& out) : m_in(in), m_out(out) {}
+DriveSession::DriveSession(std::istream& in, std::ostream& out, Program program)
+    : m_program(program), m_in(in), m_out(out) {}
 
 void DriveSession::RunProgram() {
     ui::headless::HeadlessBackend backend;
@@ -70,8 +117,15 @@ void DriveSession::RunProgram() {
     struct Unset {
         ~Unset() { ui::SetBackend(nullptr); }
     } unset;
-    CVibrationApp app;
-    app.InitInstance();
+    m_backend = &backend;
+    if (m_program == Program::Planner) {
+        CPlannerDlg planner;
+        planner.DoModal();
+    } else {
+        CVibrationApp app;
+        app.InitInstance();
+    }
+    m_backend = nullptr;
 }
 
 int DriveSession::Run() {
@@ -123,6 +177,28 @@ void DriveSession::OnMessageBox(std::string_view text) {
     WriteLine(line);
 }
 
+void DriveSession::OnQuestion(std::string_view text, int answer) {
+    std::string line = "{\"event\":\"question\",\"text\":";
+    AppendJsonString(line, text);
+    line += ",\"answer\":\"";
+    line += answer == ui::IDYES ? "yes" : answer == ui::IDNO ? "no" : "cancel";
+    WriteLine(line + "\"}");
+}
+
+void DriveSession::OnFileDialog(ui::FileDialog kind, std::string_view extension, bool answered, std::string_view path) {
+    std::string line = "{\"event\":\"file\",\"dialog\":\"";
+    line += kind == ui::FileDialog::Open ? "open" : "save";
+    line += "\",\"extension\":";
+    AppendJsonString(line, extension);
+    line += ",\"path\":";
+    if (answered) {
+        AppendJsonString(line, path);
+    } else {
+        line += "null";
+    }
+    WriteLine(line + "}");
+}
+
 void DriveSession::WriteDump(const ui::UserWindow& window) {
     std::string line = "{\"dialog\":" + std::to_string(window.Template().id) + ",\"caption\":";
     AppendJsonString(line, window.Template().caption);
@@ -132,23 +208,29 @@ void DriveSession::WriteDump(const ui::UserWindow& window) {
         if (control.id == res::kNoId) continue;
         if (!first) line += ',';
         first = false;
-        line += "{\"id\":" + std::to_string(control.id) + ",\"kind\":\"" + KindName(control.kind) + "\",\"visible\":";
-        line += control.visible ? "true" : "false";
-        if (control.kind == res::ControlKind::List) {
-            line += ",\"items\":[";
-            for (std::size_t i = 0; i < control.items.size(); ++i) {
-                if (i > 0) line += ',';
-                AppendJsonString(line, control.items[i]);
-            }
-            line += "],\"selected\":" + std::to_string(control.selected);
-        } else {
-            line += ",\"text\":";
-            AppendJsonString(line, control.text);
-        }
-        line += '}';
+        AppendControl(line, control);
     }
     line += "]}";
     WriteLine(line);
+}
+
+void DriveSession::AppendControl(std::string& line, const ui::ControlState& control) {
+    line += "{\"id\":" + std::to_string(control.id) + ",\"kind\":\"" + KindName(control.kind) + "\",\"visible\":";
+    line += control.visible ? "true" : "false";
+    if (control.kind == res::ControlKind::List) {
+        line += ",\"items\":[";
+        for (std::size_t i = 0; i < control.items.size(); ++i) {
+            if (i > 0) line += ',';
+            AppendJsonString(line, control.items[i]);
+        }
+        line += "],\"selected\":" + std::to_string(control.selected);
+    } else if (control.kind == res::ControlKind::Chart) {
+        AppendDrawing(line, control.drawing.get());
+    } else {
+        line += ",\"text\":";
+        AppendJsonString(line, control.text);
+    }
+    line += '}';
 }
 
 void DriveSession::WriteGlobals() {
@@ -193,12 +275,31 @@ void DriveSession::Execute(std::string_view line, ui::UserWindow* top) {
     const std::string_view command = NextWord(rest);
     const bool known = command == "select" || command == "type" || command == "click" || command == "enter" ||
                        command == "escape" || command == "close" || command == "syscommand" || command == "dump" ||
-                       command == "globals";
+                       command == "globals" || command == "answer" || command == "show";
     if (!known) return WriteError("unknown command: " + std::string(command));
     if (command == "globals") return WriteGlobals();
+    if (command == "answer") {
+        // Queued for the next question or file dialog: the rest of the line.
+        if (m_backend == nullptr) return WriteError("no dialog open");
+        m_backend->QueueAnswer(std::string(rest.empty() ? rest : rest.substr(1)));
+        return;
+    }
     if (top == nullptr) return WriteError("no dialog open");
 
     if (command == "dump") return WriteDump(*top);
+    if (command == "show") {
+        int id = 0;
+        if (!ParseInt(NextWord(rest), id) || !NextWord(rest).empty()) return WriteError("show: expected a control id");
+        const std::vector<ui::ControlState> controls = top->ReadControls();
+        const auto control =
+            std::find_if(controls.begin(), controls.end(), [id](const ui::ControlState& c) { return c.id == id; });
+        if (control == controls.end()) {
+            return WriteError("no control " + std::to_string(id) + " on dialog " + std::to_string(top->Template().id));
+        }
+        std::string shown;
+        AppendControl(shown, *control);
+        return WriteLine(shown);
+    }
     if (command == "enter") return top->UserEnter();
     if (command == "escape") return top->UserEscape();
     if (command == "close") return top->UserClose();

@@ -14,7 +14,9 @@ namespace halvex {
 // the program on another backend and play the same commands there.
 class DriveSession : public ui::headless::EventSource, public ui::headless::Observer {
 public:
-    DriveSession(std::istream& in, std::ostream& out);
+    enum class Program { Calculator, Planner };
+
+    DriveSession(std::istream& in, std::ostream& out, Program program = Program::Calculator);
 
     // Runs the program to its end, then answers what is left of the script.
     // Returns the exit status: 1 when any error was written, else 0.
@@ -24,6 +26,8 @@ public:
     void OnOpen(const ui::headless::HeadlessWindow& window) override;
     void OnClose(const ui::headless::HeadlessWindow& window, int code) override;
     void OnMessageBox(std::string_view text) override;
+    void OnQuestion(std::string_view text, int answer) override;
+    void OnFileDialog(ui::FileDialog kind, std::string_view extension, bool answered, std::string_view path) override;
 
 protected:
     // Carries out one command line on the top window (nullptr when no dialog
@@ -40,8 +44,11 @@ private:
     void WriteError(std::string_view text);
     void WriteLine(const std::string& line);
     void WriteDump(const ui::UserWindow& window);
+    void AppendControl(std::string& line, const ui::ControlState& control);
     void WriteGlobals();
 
+    Program m_program;
+    ui::headless::HeadlessBackend* m_backend = nullptr;
     std::istream& m_in;
     std::ostream& m_out;
     bool m_anyError = false;

@@ -1,6 +1,7 @@
-// halvex-drive [--backend headless|win32] [SCRIPT]: the program driven by a
-// script (or standard input), writing JSON lines to standard output; on the
-// headless backend, or on real Win32 dialogs in the Windows build.
+// halvex-drive [--backend headless|win32] [--program calculator|planner]
+// [SCRIPT]: the program driven by a script (or standard input), writing JSON
+// lines to standard output; on the headless backend, or on real Win32
+// dialogs in the Windows build. The planner runs headless.
 #include <fstream>
 #include <iostream>
 #include <string_view>
@@ -17,7 +18,7 @@
 namespace {
 
 int Usage() {
-    std::cerr << "usage: halvex-drive [--backend headless|win32] [SCRIPT]\n";
+    std::cerr << "usage: halvex-drive [--backend headless|win32] [--program calculator|planner] [SCRIPT]\n";
     return 2;
 }
 
@@ -25,11 +26,21 @@ int Usage() {
 
 int main(int argc, char** argv) {
     std::string_view backend = "headless";
+    std::string_view program = "calculator";
     int next = 1;
     if (next < argc && std::string_view(argv[next]) == "--backend") {
         if (next + 1 >= argc) return Usage();
         backend = argv[next + 1];
         next += 2;
+    }
+    if (next < argc && std::string_view(argv[next]) == "--program") {
+        if (next + 1 >= argc) return Usage();
+        program = argv[next + 1];
+        next += 2;
+    }
+    if (program != "calculator" && (program != "planner" || backend != "headless")) {
+        std::cerr << "halvex-drive: no program " << program << " on the " << backend << " backend\n";
+        return 2;
     }
     if (argc - next > 1) return Usage();
 #ifdef _WIN32
@@ -59,5 +70,8 @@ int main(int argc, char** argv) {
 #ifdef _WIN32
     if (backend == "win32") return halvex::Win32DriveSession(in, std::cout).Run();
 #endif
-    return halvex::DriveSession(in, std::cout).Run();
+    return halvex::DriveSession(in, std::cout,
+                                program == "planner" ? halvex::DriveSession::Program::Planner
+                                                     : halvex::DriveSession::Program::Calculator)
+        .Run();
 }

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "planner/chart.h"
 #include "planner/json.h"
 #include "planner/plan.h"
 
@@ -47,5 +48,45 @@ void BM_ReadJsonWideObject(benchmark::State& state) {
     state.SetComplexityN(state.range(0));
 }
 BENCHMARK(BM_ReadJsonWideObject)->RangeMultiplier(8)->Range(8, 262144)->Complexity();
+
+}  // namespace
+
+namespace {
+
+// One edit to a ten-segment profile, as the planner window makes it: the
+// plan recalculated and the chart drawn into its list (aim: under 1 ms).
+void BM_EditAndDrawChart(benchmark::State& state) {
+    planner::PlanDocument document;
+    std::string message;
+    std::string text = PlanWithSegments(10);
+    text.insert(text.rfind('}'), R"(, "shaker": {"rated_force": "9 kN", "moving_mass": {"armature": "25 kg"},
+        "stroke_pp": "51 mm", "velocity": "1.8 m/s", "acceleration": "100 g"})");
+    if (!planner::ReadPlan(text, document, message)) state.SkipWithError(message.c_str());
+    planner::PlanOutcome outcome;
+    planner::Chart chart;
+    int edit = 0;
+    for (auto _ : state) {
+        document.profile[4].values[0].number = 0.1 + 0.01 * (++edit % 10);
+        if (!planner::EvaluatePlan(document, {}, outcome, message)) state.SkipWithError(message.c_str());
+        planner::DrawChart(document, outcome, chart);
+        benchmark::DoNotOptimize(chart.ops.data());
+    }
+}
+BENCHMARK(BM_EditAndDrawChart)->Unit(benchmark::kMicrosecond);
+
+// The same chart written as SVG, as Export and `plan --svg` do.
+void BM_ChartSvg(benchmark::State& state) {
+    planner::PlanDocument document;
+    planner::PlanOutcome outcome;
+    std::string message;
+    if (!planner::ReadPlan(PlanWithSegments(10), document, message) ||
+        !planner::EvaluatePlan(document, {}, outcome, message)) {
+        state.SkipWithError(message.c_str());
+    }
+    planner::Chart chart;
+    planner::DrawChart(document, outcome, chart);
+    for (auto _ : state) benchmark::DoNotOptimize(planner::ChartSvg(chart, 800, 500));
+}
+BENCHMARK(BM_ChartSvg)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -50,6 +50,10 @@ std::string PlanJsonReport(const PlanDocument& document, const PlanOutcome& outc
 // The report for people, in the units the document is written in.
 std::string PlanTextReport(const PlanDocument& document, const PlanOutcome& outcome);
 
+// The results in a few lines, for the planner's window: crossovers, peaks,
+// each shaker check with its margin and the verdict, the test time.
+std::string PlanSummary(const PlanDocument& document, const PlanOutcome& outcome);
+
 // `halvex-calc plan FILE [--format text|json] [--at TIME] [--frequency F]
 // [--resonance F --q Q]`: args are the words after "plan". Returns the exit
 // status: 0 with the report in out, 1 with one message in err for a refused

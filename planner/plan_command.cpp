@@ -1,6 +1,8 @@
 #include <cstdio>
 
 #include "numeric/number_text.h"
+#include "planner/chart.h"
+#include "planner/file_io.h"
 #include "planner/json.h"
 #include "planner/plan.h"
 
@@ -20,21 +22,9 @@ bool ReadOptionValue(const std::string& text, QuantityKind kind, double& value) 
     return true;
 }
 
-// False for a file that cannot be opened or read, a directory included.
-bool ReadFile(const std::string& path, std::string& text) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) return false;
-    char buffer[65536];
-    std::size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) text.append(buffer, got);
-    const bool failed = std::ferror(file) != 0;
-    std::fclose(file);
-    return !failed;
-}
-
 int Usage(std::string& err, const std::string& problem) {
     err = "plan: " + problem +
-          " (usage: plan FILE [--format text|json] [--at TIME] [--frequency F] [--resonance F --q Q])\n";
+          " (usage: plan FILE [--format text|json] [--at TIME] [--frequency F] [--resonance F --q Q] [--svg OUT])\n";
     return 2;
 }
 
@@ -47,6 +37,7 @@ int RunPlanCommand(const std::vector<std::string>& args, std::string& out, std::
     bool haveFile = false;
     bool json = false;
     bool haveFormat = false;
+    std::optional<std::string> svg;
     PlanQuery query;
 
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -57,7 +48,8 @@ int RunPlanCommand(const std::vector<std::string>& args, std::string& out, std::
             haveFile = true;
             continue;
         }
-        if (word != "--format" && word != "--at" && word != "--frequency" && word != "--resonance" && word != "--q") {
+        if (word != "--format" && word != "--at" && word != "--frequency" && word != "--resonance" && word != "--q" &&
+            word != "--svg") {
             return Usage(err, "unknown option " + Quoted(word));
         }
         if (i + 1 >= args.size()) return Usage(err, word + " needs a value");
@@ -70,6 +62,11 @@ int RunPlanCommand(const std::vector<std::string>& args, std::string& out, std::
             if (value != "text" && value != "json") return Usage(err, "--format is text or json, not " + Quoted(value));
             haveFormat = true;
             json = value == "json";
+            continue;
+        }
+        if (word == "--svg") {
+            if (svg) return Usage(err, "--svg given twice");
+            svg = value;
             continue;
         }
         if (word == "--at") {
@@ -96,7 +93,7 @@ int RunPlanCommand(const std::vector<std::string>& args, std::string& out, std::
     if (query.resonance && !query.q) return Usage(err, "--resonance needs --q");
 
     std::string text;
-    if (!ReadFile(file, text)) {
+    if (!ReadTextFile(file, text)) {
         err = file + ": cannot be read\n";
         return 1;
     }
@@ -106,6 +103,15 @@ int RunPlanCommand(const std::vector<std::string>& args, std::string& out, std::
     if (!ReadPlanDocument(text, document, message) || !EvaluatePlan(document, query, outcome, message)) {
         err = file + ": " + message + '\n';
         return 1;
+    }
+    if (svg) {
+        // The picture the planner window shows, at its default size.
+        Chart chart;
+        DrawChart(document, outcome, chart);
+        if (!WriteFileReplacing(*svg, ChartSvg(chart, 800, 600), message)) {
+            err = message + '\n';
+            return 1;
+        }
     }
     out = json ? PlanJsonReport(document, outcome) : PlanTextReport(document, outcome);
     return 0;

@@ -167,7 +167,47 @@ void AppendSweep(std::string& out, const SweepResult& sweep) {
     table.AppendTo(out, "  ");
 }
 
+// One check on a line: "stroke 2.54 of 51 mm, margin 20.08 at 5 Hz: ok".
+std::string CheckLine(const ShakerCheck& c, const Units& u) {
+    double scale = 1.0 / u.gravity;
+    const char* unit = "g";
+    if (c.limit == LimitKind::Force) scale = u.forcePerNewton, unit = u.force;
+    if (c.limit == LimitKind::Stroke) scale = u.lengthPerMetre, unit = u.length;
+    if (c.limit == LimitKind::Velocity) scale = u.velocityPerMps, unit = u.velocity;
+    return std::string(LimitName(c.limit)) + ' ' + Num(c.required * scale) + " of " + Num(c.available * scale) + ' ' +
+           unit + ", margin " + Num(c.margin) + " at " + Num(c.frequency) + " Hz: " + (c.ok ? "ok" : "FAILS");
+}
+
 }  // namespace
+
+std::string PlanSummary(const PlanDocument& document, const PlanOutcome& outcome) {
+    const Units u = ChooseUnits(document);
+    const ResolvedProfile& p = outcome.profile;
+    std::string out = "Crossovers:";
+    for (const double f : p.crossovers) out += ' ' + Num(f) + " Hz";
+    if (p.crossovers.empty()) out += " none";
+    out += "\nPeaks: " + Num(p.displacementPp.value * u.lengthPerMetre) + ' ' + u.length + " p-p at " +
+           Num(p.displacementPp.frequency) + " Hz, " + Num(p.velocity.value * u.velocityPerMps) + ' ' + u.velocity +
+           " at " + Num(p.velocity.frequency) + " Hz, " + Num(p.acceleration.value / u.gravity) + " g at " +
+           Num(p.acceleration.frequency) + " Hz\n";
+    if (outcome.shaker) {
+        const ShakerResult& shaker = *outcome.shaker;
+        out += "Shaker";
+        if (shaker.movingMass) out += ", moving mass " + Num(*shaker.movingMass * u.massPerKg) + ' ' + u.mass;
+        if (shaker.maxAcceleration) out += ", at most " + Num(*shaker.maxAcceleration / u.gravity) + " g";
+        out += ":\n";
+        for (const ShakerCheck& c : shaker.checks) out += "    " + CheckLine(c, u) + '\n';
+        out += shaker.ok ? "    Verdict: the shaker can run this profile\n"
+                         : "    Verdict: the shaker cannot run this profile\n";
+    }
+    if (outcome.sweep) {
+        const SweepResult& sweep = *outcome.sweep;
+        out += "Sweep: " + Num(sweep.octaves) + " octaves; per pass " + Duration(sweep.passTime) + " and " +
+               Count(sweep.cyclesPerPass) + " cycles; " + Num(sweep.passesPerAxis) + " passes per axis\n";
+        out += "Test time: " + Duration(sweep.axisTime) + " per axis, " + Duration(sweep.totalTime) + " in total\n";
+    }
+    return out;
+}
 
 std::string PlanTextReport(const PlanDocument& document, const PlanOutcome& outcome) {
     const Units units = ChooseUnits(document);

@@ -7,7 +7,8 @@ namespace res {
 // Control id of a control that has none (the resource compiler's IDC_STATIC).
 constexpr int kNoId = -1;
 
-enum class ControlKind { Edit, List, Static, Button, Frame, Icon };
+// A chart shows a drawing list that the dialog sets (DialogWindow::SetControlDrawing).
+enum class ControlKind { Edit, List, Static, Button, Frame, Icon, Chart };
 
 // The control styles that the program's behaviour or look depends on.
 enum ControlStyle : unsigned {

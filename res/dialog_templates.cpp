@@ -1,6 +1,7 @@
 #include "res/dialog_template.h"
 
 #include "res/main_menu_ids.h"
+#include "res/planner_ids.h"
 #include "res/pure_sine_ids.h"
 #include "res/resource_ids.h"
 #include "res/sine_sweep_ids.h"
@@ -99,6 +100,70 @@ constexpr ControlTemplate kSineSweepControls[] = {
     {ss::IDC_MARK2, K::Static, kLeftAligned, 245, 174, 8, 8, "2", 0},
 };
 
+// The planner: the profile, sweep and shaker on the left, the chart and the
+// results on the right, the files along the bottom.
+namespace pl = planner_dlg;
+constexpr unsigned kChoiceList = kNotify | kNoIntegralHeight | kVScroll | kBorder | kTabStop;
+constexpr unsigned kLabel = kLeftAligned | kNoPrefix;
+constexpr ControlTemplate kPlannerControls[] = {
+    {kNoId, K::Frame, 0, 7, 7, 200, 158, "Profile", 0},
+    {pl::IDC_SEGMENTS, K::List, kChoiceList, 13, 19, 132, 62, "", 0},
+    {pl::IDC_ADD, K::Button, kTabStop, 150, 19, 51, 14, "Add", 0},
+    {pl::IDC_REMOVE, K::Button, kTabStop, 150, 35, 51, 14, "Remove", 0},
+    {pl::IDC_MOVE_UP, K::Button, kTabStop, 150, 51, 51, 14, "Move Up", 0},
+    {pl::IDC_MOVE_DOWN, K::Button, kTabStop, 150, 67, 51, 14, "Move Down", 0},
+    {kNoId, K::Static, kLabel, 13, 90, 22, 8, "From", 0},
+    {pl::IDC_FROM, K::Edit, kInputEdit, 37, 88, 40, 13, "", 0},
+    {kNoId, K::Static, kLabel, 83, 90, 14, 8, "To", 0},
+    {pl::IDC_TO, K::Edit, kInputEdit, 99, 88, 40, 13, "", 0},
+    {kNoId, K::Static, kLabel, 144, 90, 58, 8, "Hz, or auto", 0},
+    {kNoId, K::Static, kLabel, 13, 107, 22, 8, "Level", 0},
+    {pl::IDC_KIND, K::List, kChoiceList, 37, 105, 86, 38, "", 0},
+    {pl::IDC_UNIT, K::List, kChoiceList, 128, 105, 50, 38, "", 0},
+    {kNoId, K::Static, kLabel, 13, 149, 22, 8, "Value", 0},
+    {pl::IDC_VALUE, K::Edit, kInputEdit, 37, 147, 45, 13, "", 0},
+    {kNoId, K::Static, kLabel, 88, 149, 28, 8, "ramp to", 0},
+    {pl::IDC_END_VALUE, K::Edit, kInputEdit, 118, 147, 45, 13, "", 0},
+    {kNoId, K::Frame, 0, 7, 168, 200, 62, "Sweep", 0},
+    {pl::IDC_SWEEP_TYPE, K::List, kChoiceList, 13, 180, 40, 20, "", 0},
+    {pl::IDC_SWEEP_MODE, K::List, kChoiceList, 58, 180, 50, 29, "", 0},
+    {kNoId, K::Static, kLabel, 113, 180, 88, 8, "Rate or time per pass", 0},
+    {pl::IDC_RATE, K::Edit, kInputEdit, 113, 189, 88, 13, "", 0},
+    {kNoId, K::Static, kLabel, 13, 214, 26, 8, "Sweeps", 0},
+    {pl::IDC_SWEEPS, K::Edit, kInputEdit, 40, 212, 30, 13, "", 0},
+    {kNoId, K::Static, kLabel, 76, 214, 18, 8, "Axes", 0},
+    {pl::IDC_AXES, K::Edit, kInputEdit, 96, 212, 25, 13, "", 0},
+    {kNoId, K::Frame, 0, 7, 233, 200, 100, "Shaker", 0},
+    {kNoId, K::Static, kLabel, 13, 247, 48, 8, "Rated force", 0},
+    {pl::IDC_FORCE, K::Edit, kInputEdit, 62, 245, 40, 13, "", 0},
+    {kNoId, K::Static, kLabel, 108, 247, 45, 8, "Fraction", 0},
+    {pl::IDC_FRACTION, K::Edit, kInputEdit, 155, 245, 46, 13, "", 0},
+    {kNoId, K::Static, kLabel, 13, 263, 48, 8, "Armature", 0},
+    {pl::IDC_ARMATURE, K::Edit, kInputEdit, 62, 261, 40, 13, "", 0},
+    {kNoId, K::Static, kLabel, 108, 263, 45, 8, "Expander", 0},
+    {pl::IDC_EXPANDER, K::Edit, kInputEdit, 155, 261, 46, 13, "", 0},
+    {kNoId, K::Static, kLabel, 13, 279, 48, 8, "Fixture", 0},
+    {pl::IDC_FIXTURE, K::Edit, kInputEdit, 62, 277, 40, 13, "", 0},
+    {kNoId, K::Static, kLabel, 108, 279, 45, 8, "Specimen", 0},
+    {pl::IDC_SPECIMEN, K::Edit, kInputEdit, 155, 277, 46, 13, "", 0},
+    {kNoId, K::Static, kLabel, 13, 295, 48, 8, "Stroke p-p", 0},
+    {pl::IDC_STROKE, K::Edit, kInputEdit, 62, 293, 40, 13, "", 0},
+    {kNoId, K::Static, kLabel, 108, 295, 45, 8, "Velocity", 0},
+    {pl::IDC_VELOCITY_LIMIT, K::Edit, kInputEdit, 155, 293, 46, 13, "", 0},
+    {kNoId, K::Static, kLabel, 13, 311, 48, 8, "Acceleration", 0},
+    {pl::IDC_ACCELERATION_LIMIT, K::Edit, kInputEdit, 62, 309, 40, 13, "", 0},
+    {pl::IDC_CHART, K::Chart, kBorder, 214, 7, 379, 214, "", 0},
+    {pl::IDC_RESULTS, K::Static, kLabel, 214, 225, 379, 108, "", 0},
+    {pl::IDC_STATUS, K::Static, kLabel, 7, 337, 586, 9, "", 0},
+    {pl::IDC_NEW, K::Button, kTabStop, 7, 350, 44, 14, "New", 0},
+    {pl::IDC_OPEN, K::Button, kTabStop, 55, 350, 44, 14, "Open...", 0},
+    {pl::IDC_SAVE, K::Button, kTabStop, 103, 350, 44, 14, "Save", 0},
+    {pl::IDC_SAVE_AS, K::Button, kTabStop, 151, 350, 44, 14, "Save As...", 0},
+    {pl::IDC_EXPORT_CHART, K::Button, kTabStop, 214, 350, 64, 14, "Export Chart...", 0},
+    {pl::IDC_EXPORT_RESULTS, K::Button, kTabStop, 282, 350, 70, 14, "Export Results...", 0},
+    {IDCANCEL, K::Button, kTabStop, 543, 350, 50, 14, "Close", 0},
+};
+
 template <std::size_t N>
 constexpr DialogTemplate MakeTemplate(int id, const char* caption, int cx, int cy, const char* font, int points,
                                       unsigned style, const ControlTemplate (&controls)[N]) {
@@ -115,6 +180,8 @@ constexpr DialogTemplate kTemplates[] = {
                  kPureSineControls),
     MakeTemplate(IDD_SINE_SWEEP, "Sine Sweep Test Parameters", 385, 277, "Arial", 9,
                  kPopup | kCaption | kSysMenu | kModalFrame, kSineSweepControls),
+    MakeTemplate(IDD_PLANNER, "Sine Test Planner", 600, 370, "Arial", 9,
+                 kPopup | kVisible | kCaption | kSysMenu | kMinimizeBox | kModalFrame | kAppWindow, kPlannerControls),
 };
 
 }  // namespace

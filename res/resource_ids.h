@@ -12,6 +12,7 @@ constexpr int IDD_MAIN_MENU = 102;
 constexpr int IDR_MAINFRAME = 128;
 constexpr int IDD_PURE_SINE = 129;
 constexpr int IDD_SINE_SWEEP = 130;
+constexpr int IDD_PLANNER = 131;
 
 // System-menu command that opens the About box.
 constexpr unsigned IDM_ABOUT = 0x0010;

@@ -81,6 +81,12 @@ file(WRITE ${WORK}/crossover.halvex-plan
 run(plan ARGS plan ${WORK}/crossover.halvex-plan --format json)
 expect("plan status" "${plan_status}|${plan_err}" "0|")
 expect_match("plan crossover" "${plan_out}" "\"crossovers\":\\[15\\.32[0-9]*\\]")
+# --svg: the same run also writes the chart.
+file(REMOVE ${WORK}/chart.svg)
+run(plan_svg ARGS plan ${WORK}/crossover.halvex-plan --svg ${WORK}/chart.svg)
+expect("plan svg status" "${plan_svg_status}|${plan_svg_err}" "0|")
+file(READ ${WORK}/chart.svg chart_svg)
+expect_match("plan svg" "${chart_svg}" "^<\\?xml .*<polyline class=\"profile\"")
 file(WRITE ${WORK}/bad.halvex-plan "{\"format\": \"halvex-plan\", \"version\": 1, \"profile\": [{\"from\": 5}]}")
 run(plan_bad ARGS plan ${WORK}/bad.halvex-plan)
 expect("refused plan" "${plan_bad_status}|${plan_bad_out}" "1|")

@@ -1,5 +1,9 @@
-# Runs halvex-drive on SCRIPT and compares its output with EXPECTED, byte for byte.
-execute_process(COMMAND ${DRIVE} ${SCRIPT} OUTPUT_VARIABLE actual RESULT_VARIABLE status)
+# Runs halvex-drive on SCRIPT (with --program PROGRAM when given) and compares
+# its output with EXPECTED, byte for byte.
+if(PROGRAM)
+  set(program_args --program ${PROGRAM})
+endif()
+execute_process(COMMAND ${DRIVE} ${program_args} ${SCRIPT} OUTPUT_VARIABLE actual RESULT_VARIABLE status)
 file(READ ${EXPECTED} expected)
 if(NOT actual STREQUAL expected)
   get_filename_component(name ${SCRIPT} NAME_WE)

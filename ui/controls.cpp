@@ -23,6 +23,10 @@ void CWnd::SetWindowText(std::string_view text) {
 
 void CWnd::GetWindowText(std::string& out) const { Dialog().Window().GetControlText(m_id, out); }
 
+void CChart::SetDrawing(const std::shared_ptr<const draw::Chart>& drawing) {
+    Dialog().Window().SetControlDrawing(GetDlgCtrlID(), drawing);
+}
+
 void CListBox::ResetContent() { Dialog().Window().ListReset(GetDlgCtrlID()); }
 
 int CListBox::InsertString(int index, std::string_view text) {

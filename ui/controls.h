@@ -1,7 +1,10 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
+
+#include "draw/drawing.h"
 
 #include "res/dialog_template.h"
 #include "res/item_table.h"
@@ -78,6 +81,13 @@ public:
     void SetCurSel(int index);
     // Inserts the table's items at positions 0, 1, 2 ... after what is there.
     void InsertItems(const res::ItemTable& items);
+};
+
+// A chart: shows the drawing list it is given until it is given another.
+class CChart : public CWnd {
+public:
+    bool Accepts(res::ControlKind kind) const override { return kind == res::ControlKind::Chart; }
+    void SetDrawing(const std::shared_ptr<const draw::Chart>& drawing);
 };
 
 // The system menu of a dialog.

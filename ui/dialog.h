@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -136,5 +137,11 @@ bool DispatchEvent(D& dialog, const EventEntry<D> (&table)[N], unsigned message,
 
 // A message box with an OK button only; returns when it is dismissed.
 void AfxMessageBox(std::string_view text);
+
+// A question answered Yes, No or Cancel: IDYES, IDNO or IDCANCEL.
+int AfxQuestion(std::string_view text);
+
+// The file dialog; false when cancelled.
+bool AfxFileName(FileDialog kind, std::string_view filterName, std::string_view extension, std::string& path);
 
 }  // namespace ui

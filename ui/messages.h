@@ -34,6 +34,8 @@ constexpr int LB_ERR = -1;
 
 constexpr int IDOK = 1;
 constexpr int IDCANCEL = 2;
+constexpr int IDYES = 6;
+constexpr int IDNO = 7;
 
 // System menu item flags.
 constexpr unsigned MF_STRING = 0x0000;

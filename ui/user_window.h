@@ -1,9 +1,11 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "draw/drawing.h"
 #include "res/dialog_template.h"
 
 // A running dialog as the user sees and works it: what its controls show,
@@ -19,6 +21,7 @@ struct ControlState {
     std::string text;
     std::vector<std::string> items;
     int selected = -1;
+    std::shared_ptr<const draw::Chart> drawing;  // a chart's, as last set
 };
 
 class UserWindow {

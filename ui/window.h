@@ -6,7 +6,9 @@
 #include <string_view>
 #include <vector>
 
+#include "draw/drawing.h"
 #include "res/dialog_template.h"
+#include "ui/messages.h"
 
 // The one interface between the dialog layer and a windowing backend.
 //
@@ -66,6 +68,13 @@ public:
     // maximise, restore), on backends whose windows have such commands.
     virtual void SystemCommand(unsigned /*commandId*/) {}
 
+    // The picture of a chart control: the backend keeps it and paints it
+    // whenever the control needs painting. A backend without painting keeps
+    // nothing.
+    virtual void SetControlDrawing(int /*id*/, const std::shared_ptr<const draw::Chart>& /*drawing*/) {}
+    // Writes what a chart control shows to a picture file of the kind its
+    // extension names (png, pdf), on backends that can; false otherwise.
+    virtual bool SaveControlPicture(int /*id*/, const std::string& /*path*/) { return false; }
     // A command of the dialog's own on some of its controls: an entry with
     // that text in the context menu of each, and a shortcut key ("Ctrl+Shift+C")
     // anywhere in the window. Choosing it sends WM_COMMAND with the command id
@@ -79,6 +88,8 @@ public:
     // handler has returned.
     virtual void EndDialog(int code) = 0;
 };
+
+enum class FileDialog { Open, Save };
 
 class Backend {
 public:
@@ -95,6 +106,18 @@ public:
     virtual bool SendsInitDialog() const { return false; }
     // A message box with an OK button only; returns once it is dismissed.
     virtual void MessageBox(std::string_view text) = 0;
+
+    // A question with Yes, No and Cancel: IDYES, IDNO or IDCANCEL. A backend
+    // that cannot ask answers Cancel, which leaves everything as it was.
+    virtual int AskYesNoCancel(std::string_view /*text*/) { return IDCANCEL; }
+
+    // The platform's file dialog, opening or saving, for files with this
+    // extension (without the dot) described by the filter's name. False when
+    // the user cancels; a backend without one cancels.
+    virtual bool AskFileName(FileDialog /*kind*/, std::string_view /*filterName*/, std::string_view /*extension*/,
+                             std::string& /*path*/) {
+        return false;
+    }
 };
 
 // The process's backend; set once at start-up, before any dialog runs.

@@ -5,13 +5,17 @@
 #include <QApplication>
 #include <QDir>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPainter>
+#include <QPushButton>
 #include <QTest>
 
 #include <cstdio>
 #include <cstdlib>
 
 #include "app/vibration_app.h"
+#include "planner/planner_dlg.h"
+#include "res/resource_ids.h"
 #include "tests/qt/ui_actions.h"
 #include "tests/qt/ui_driver.h"
 #include "ui/qt/app_icon.h"
@@ -146,6 +150,39 @@ int main(int argc, char** argv) {
     driver.Run([] {
         CVibrationApp app;
         app.InitInstance();
+    });
+
+    // The planner with the worked example: three segments and a shaker.
+    driver
+        .On(res::IDD_PLANNER,
+            [](QWidget& w) {
+                Type(w, 1206, QStringLiteral("5"));
+                Type(w, 1207, QStringLiteral("auto"));
+                ChooseItem(w, 1208, 0);  // displacement p-p, in mm
+                Type(w, 1210, QStringLiteral("2.54"));
+                Click(w, 1202);  // from auto
+                Type(w, 1207, QStringLiteral("100"));
+                ChooseItem(w, 1208, 3);  // acceleration, in g
+                Type(w, 1210, QStringLiteral("1"));
+                Click(w, 1202);  // from 100 Hz
+                Type(w, 1207, QStringLiteral("500"));
+                Type(w, 1211, QStringLiteral("2"));
+                Type(w, 1223, QStringLiteral("10"));
+                Type(w, 1224, QStringLiteral("3"));
+                const std::pair<int, const char*> shaker[] = {{1230, "9 kN"},  {1232, "5 kg"},  {1234, "8 kg"},
+                                                              {1235, "12 kg"}, {1236, "51 mm"}, {1237, "1.8 m/s"},
+                                                              {1238, "100 g"}};
+                for (const auto& [id, text] : shaker) Type(w, id, QString::fromUtf8(text));
+            })
+        .On(res::IDD_PLANNER,
+            [](QWidget& w) {
+                Save(Framed(w), "planner.png");
+                Click(w, 2);
+            })
+        .On(kMessageBox, [](QWidget& w) { static_cast<QMessageBox&>(w).button(QMessageBox::No)->click(); });
+    driver.Run([] {
+        CPlannerDlg planner;
+        planner.DoModal();
     });
 
     for (int size : {16, 32, 256}) {

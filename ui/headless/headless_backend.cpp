@@ -14,7 +14,8 @@ HeadlessWindow::HeadlessWindow(const res::DialogTemplate& dialogTemplate, Dialog
             if (static_cast<std::size_t>(control.id) >= m_indexById.size()) m_indexById.resize(control.id + 1, -1);
             m_indexById[control.id] = static_cast<int>(m_controls.size());
         }
-        m_controls.push_back(HeadlessControl{control.id, control.kind, control.style, true, control.text, {}, -1});
+        m_controls.push_back(
+            HeadlessControl{control.id, control.kind, control.style, true, control.text, {}, -1, nullptr});
     }
 }
 
@@ -71,6 +72,10 @@ void HeadlessWindow::AddControlCommand(unsigned commandId, std::string_view text
 }
 
 void HeadlessWindow::SetIcon(bool big, int iconId) { (big ? m_bigIcon : m_smallIcon) = iconId; }
+
+void HeadlessWindow::SetControlDrawing(int id, const std::shared_ptr<const draw::Chart>& drawing) {
+    Control(id).drawing = drawing;
+}
 
 void HeadlessWindow::EndDialog(int code) {
     if (m_ended) return;
@@ -152,6 +157,29 @@ int HeadlessBackend::RunModal(DialogWindow& window) {
 
 void HeadlessBackend::MessageBox(std::string_view text) {
     if (m_observer != nullptr) m_observer->OnMessageBox(text);
+}
+
+int HeadlessBackend::AskYesNoCancel(std::string_view text) {
+    int answer = IDCANCEL;
+    if (!m_answers.empty()) {
+        if (m_answers.front() == "yes") answer = IDYES;
+        if (m_answers.front() == "no") answer = IDNO;
+        m_answers.pop_front();
+    }
+    if (m_observer != nullptr) m_observer->OnQuestion(text, answer);
+    return answer;
+}
+
+bool HeadlessBackend::AskFileName(FileDialog kind, std::string_view /*filterName*/, std::string_view extension,
+                                  std::string& path) {
+    bool answered = false;
+    if (!m_answers.empty()) {
+        answered = !m_answers.front().empty();
+        if (answered) path = m_answers.front();
+        m_answers.pop_front();
+    }
+    if (m_observer != nullptr) m_observer->OnFileDialog(kind, extension, answered, answered ? path : "");
+    return answered;
 }
 
 }  // namespace ui::headless

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <deque>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -41,6 +43,7 @@ public:
     void ListSetCurSel(int id, int index) override;
     void AppendSystemMenu(unsigned flags, unsigned commandId, std::string_view text) override;
     void SetIcon(bool big, int iconId) override;
+    void SetControlDrawing(int id, const std::shared_ptr<const draw::Chart>& drawing) override;
     void AddControlCommand(unsigned commandId, std::string_view text, std::string_view shortcut,
                            const std::vector<int>& controlIds) override;
     void SetClipboardText(std::string_view text) override { m_clipboard.assign(text); }
@@ -104,6 +107,9 @@ public:
     virtual void OnOpen(const HeadlessWindow& /*window*/) {}
     virtual void OnClose(const HeadlessWindow& /*window*/, int /*code*/) {}
     virtual void OnMessageBox(std::string_view /*text*/) {}
+    virtual void OnQuestion(std::string_view /*text*/, int /*answer*/) {}
+    virtual void OnFileDialog(FileDialog /*kind*/, std::string_view /*extension*/, bool /*answered*/,
+                              std::string_view /*path*/) {}
 };
 
 class HeadlessBackend final : public Backend {
@@ -115,6 +121,13 @@ public:
                                                      DialogSink& sink) override;
     int RunModal(DialogWindow& window) override;
     void MessageBox(std::string_view text) override;
+    // Questions and file dialogs take the answers queued for them, in order:
+    // "yes", "no" or "cancel" for a question, a path (empty to cancel) for a
+    // file dialog. With none queued they are cancelled.
+    int AskYesNoCancel(std::string_view text) override;
+    bool AskFileName(FileDialog kind, std::string_view filterName, std::string_view extension,
+                     std::string& path) override;
+    void QueueAnswer(std::string answer) { m_answers.push_back(std::move(answer)); }
 
     // The innermost running dialog, or nullptr.
     HeadlessWindow* Top() const { return m_running.empty() ? nullptr : m_running.back(); }
@@ -123,6 +136,7 @@ private:
     EventSource* m_source = nullptr;
     Observer* m_observer = nullptr;
     std::vector<HeadlessWindow*> m_running;
+    std::deque<std::string> m_answers;
 };
 
 }  // namespace ui::headless

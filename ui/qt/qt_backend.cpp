@@ -1,6 +1,7 @@
 #include "ui/qt/qt_backend.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QFont>
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -47,6 +48,32 @@ void QtBackend::MessageBox(std::string_view text) {
     m_running.push_back(&box);
     box.exec();
     m_running.pop_back();
+}
+
+int QtBackend::AskYesNoCancel(std::string_view text) {
+    QWidget* parent = m_running.empty() ? nullptr : m_running.back();
+    QMessageBox box(QMessageBox::Question, QString::fromUtf8(res::kApplicationTitle),
+                    QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+    box.setTextFormat(Qt::PlainText);
+    m_running.push_back(&box);
+    const int answer = box.exec();
+    m_running.pop_back();
+    return answer == QMessageBox::Yes ? IDYES : answer == QMessageBox::No ? IDNO : IDCANCEL;
+}
+
+bool QtBackend::AskFileName(FileDialog kind, std::string_view filterName, std::string_view extension,
+                            std::string& path) {
+    QWidget* parent = m_running.empty() ? nullptr : m_running.back();
+    const QString filter =
+        QString::fromUtf8(filterName.data(), static_cast<qsizetype>(filterName.size())) + QStringLiteral(" (*.") +
+        QString::fromUtf8(extension.data(), static_cast<qsizetype>(extension.size())) + QStringLiteral(")");
+    const QString start = QString::fromUtf8(path.c_str());
+    const QString chosen = kind == FileDialog::Open ? QFileDialog::getOpenFileName(parent, QString(), start, filter)
+                                                    : QFileDialog::getSaveFileName(parent, QString(), start, filter);
+    if (chosen.isEmpty()) return false;
+    path = chosen.toUtf8().toStdString();
+    return true;
 }
 
 bool QtBackend::Settled() const {

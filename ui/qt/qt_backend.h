@@ -19,6 +19,9 @@ public:
                                                      DialogSink& sink) override;
     int RunModal(DialogWindow& window) override;
     void MessageBox(std::string_view text) override;
+    int AskYesNoCancel(std::string_view text) override;
+    bool AskFileName(FileDialog kind, std::string_view filterName, std::string_view extension,
+                     std::string& path) override;
 
     // Modal runs in progress, dialogs and message boxes, innermost last.
     const std::vector<QDialog*>& Running() const { return m_running; }

@@ -6,11 +6,11 @@
 
 namespace ui::qt {
 
-int RunDesktop(int argc, char** argv, void (*body)()) {
+int RunDesktop(int argc, char** argv, void (*body)(), const char* name) {
     const bool styleChosen = StyleChosen(argc, argv);
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("halvex"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("halvex"));
+    QApplication::setApplicationName(QString::fromUtf8(name));
+    QGuiApplication::setDesktopFileName(QString::fromUtf8(name));
     ConfigureApplication(application, styleChosen);
     QtBackend backend;
     SetBackend(&backend);

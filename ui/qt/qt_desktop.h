@@ -6,6 +6,7 @@
 // status.
 namespace ui::qt {
 
-int RunDesktop(int argc, char** argv, void (*body)());
+// name is the program's, which also names its desktop entry.
+int RunDesktop(int argc, char** argv, void (*body)(), const char* name = "halvex");
 
 }  // namespace ui::qt

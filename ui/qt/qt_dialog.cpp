@@ -17,6 +17,7 @@
 #include "res/resource_ids.h"
 #include "ui/messages.h"
 #include "ui/qt/app_icon.h"
+#include "ui/qt/chart_view.h"
 #include "ui/qt/list_box.h"
 
 namespace ui::qt {
@@ -132,6 +133,9 @@ QWidget* QtDialog::CreateControl(const res::ControlTemplate& control) {
             widget = button;
             break;
         }
+        case res::ControlKind::Chart:
+            widget = new ChartView(this);
+            break;
         case res::ControlKind::Frame: {
             auto* frame = new QGroupBox(text, this);
             // A frame is drawn around its controls, not over them.
@@ -211,10 +215,20 @@ void QtDialog::SetControlText(int id, std::string_view text) {
             break;
         case res::ControlKind::List:
         case res::ControlKind::Icon:
+        case res::ControlKind::Chart:
             widget.setWindowTitle(value);
             break;
     }
     NameByLabel(id);
+}
+
+void QtDialog::SetControlDrawing(int id, const std::shared_ptr<const draw::Chart>& drawing) {
+    if (auto* chart = dynamic_cast<ChartView*>(&Existing(id))) chart->SetDrawing(drawing);
+}
+
+bool QtDialog::SaveControlPicture(int id, const std::string& path) {
+    auto* chart = dynamic_cast<ChartView*>(&Existing(id));
+    return chart != nullptr && chart->Drawing() != nullptr && SaveChartPicture(*chart->Drawing(), path);
 }
 
 void QtDialog::GetControlText(int id, std::string& out) const {
@@ -235,6 +249,7 @@ void QtDialog::GetControlText(int id, std::string& out) const {
             break;
         case res::ControlKind::List:
         case res::ControlKind::Icon:
+        case res::ControlKind::Chart:
             value = widget.windowTitle();
             break;
     }

@@ -34,6 +34,8 @@ public:
     void ListSetCurSel(int id, int index) override;
     void AppendSystemMenu(unsigned flags, unsigned commandId, std::string_view text) override;
     void SetIcon(bool big, int iconId) override;
+    void SetControlDrawing(int id, const std::shared_ptr<const draw::Chart>& drawing) override;
+    bool SaveControlPicture(int id, const std::string& path) override;
     bool IsIconic() const override;
     Size ClientSize() const override;
     Size IconSize() const override;

@@ -51,6 +51,7 @@ std::uint16_t ClassOf(res::ControlKind kind) {
             return kListBoxClass;
         case res::ControlKind::Static:
         case res::ControlKind::Icon:
+        case res::ControlKind::Chart:
             return kStaticClass;
         case res::ControlKind::Button:
         case res::ControlKind::Frame:
@@ -106,6 +107,10 @@ std::uint32_t ControlStyle(const res::ControlTemplate& c) {
             break;
         case res::ControlKind::Frame:
             style |= BS_GROUPBOX;
+            break;
+        case res::ControlKind::Chart:
+            // A white area: the drawing list is not painted with GDI yet.
+            style |= SS_WHITERECT;
             break;
     }
     return style;

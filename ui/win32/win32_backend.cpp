@@ -241,7 +241,7 @@ std::vector<ControlState> Win32Dialog::ReadControls() const {
     std::size_t index = 0;
     for (const res::ControlTemplate& control : m_template) {
         HWND hwnd = m_controls.at(index++);
-        ControlState state{control.id, control.kind, control.style, true, {}, {}, -1};
+        ControlState state{control.id, control.kind, control.style, true, {}, {}, -1, nullptr};
         state.visible = (GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_VISIBLE) != 0;
         if (control.kind == res::ControlKind::List) {
             const auto count = static_cast<int>(SendMessageW(hwnd, LB_GETCOUNT, 0, 0));

@@ -1,0 +1,215 @@
+// The chart's mapping to pixels, the pointer readout and the SVG writer.
+#include <algorithm>
+#include <cmath>
+
+#include "draw/drawing.h"
+#include "numeric/number_text.h"
+
+namespace draw {
+namespace {
+
+constexpr double kLeftRoom = 64.0;  // px for the velocity labels
+constexpr double kRightRoom = 16.0;
+constexpr double kTopRoom = 24.0;     // the velocity title
+constexpr double kBottomRoom = 44.0;  // the frequency labels and title
+
+double Pi() { return std::atan2(0.0, -1.0); }
+
+std::string Px(double value) { return halvex::FormatNumber("%.7g", std::round(value * 100.0) / 100.0); }
+
+std::string Colour(std::uint32_t rgb) {
+    static const char kHex[] = "0123456789abcdef";
+    std::string text = "#";
+    for (int shift = 20; shift >= 0; shift -= 4) text += kHex[(rgb >> shift) & 0xf];
+    return text;
+}
+
+std::string Escaped(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        switch (c) {
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '"':
+                out += "&quot;";
+                break;
+            default:
+                out += c;
+        }
+    }
+    return out;
+}
+
+const char* RoleClass(DrawRole role) {
+    switch (role) {
+        case DrawRole::Frame:
+            return "frame";
+        case DrawRole::GridMajor:
+            return "grid-major";
+        case DrawRole::GridMinor:
+            return "grid-minor";
+        case DrawRole::Displacement:
+            return "displacement";
+        case DrawRole::Acceleration:
+            return "acceleration";
+        case DrawRole::AxisLabel:
+            return "axis-label";
+        case DrawRole::AxisTitle:
+            return "axis-title";
+        case DrawRole::DiagonalLabel:
+            return "diagonal-label";
+        case DrawRole::LimitRegion:
+            return "limit";
+        case DrawRole::Profile:
+            return "profile";
+        case DrawRole::Crossover:
+            return "crossover";
+        case DrawRole::Binding:
+            return "binding";
+        case DrawRole::Note:
+            break;
+    }
+    return "note";
+}
+
+std::string Points(const ChartMapping& map, const std::vector<ChartPoint>& points) {
+    std::string text;
+    for (const ChartPoint& p : points) {
+        if (!text.empty()) text += ' ';
+        text += Px(map.PixelX(p.x)) + "," + Px(map.PixelY(p.y));
+    }
+    return text;
+}
+
+std::string Stroke(const DrawStyle& style) {
+    std::string text = " stroke=\"" + Colour(style.stroke) + "\" stroke-width=\"" + Px(style.width) + "\"";
+    if (style.dashed) text += " stroke-dasharray=\"5,3\"";
+    return text;
+}
+
+std::string Element(const ChartMapping& map, const DrawOp& op) {
+    const DrawStyle style = StyleOf(op.role);
+    const std::string head = std::string("class=\"") + RoleClass(op.role) + "\"";
+    switch (op.kind) {
+        case DrawKind::Line:
+            return "<line " + head + " x1=\"" + Px(map.PixelX(op.points[0].x)) + "\" y1=\"" +
+                   Px(map.PixelY(op.points[0].y)) + "\" x2=\"" + Px(map.PixelX(op.points[1].x)) + "\" y2=\"" +
+                   Px(map.PixelY(op.points[1].y)) + "\"" + Stroke(style) + "/>";
+        case DrawKind::Polyline:
+            return "<polyline " + head + " points=\"" + Points(map, op.points) + "\" fill=\"none\"" + Stroke(style) +
+                   " stroke-linejoin=\"round\"/>";
+        case DrawKind::Fill:
+            return "<polygon " + head + " points=\"" + Points(map, op.points) + "\" fill=\"" + Colour(style.fill) +
+                   "\" fill-opacity=\"" + Px(style.fillOpacity) + "\" stroke=\"none\"/>";
+        case DrawKind::Marker:
+            return "<circle " + head + " cx=\"" + Px(map.PixelX(op.points[0].x)) + "\" cy=\"" +
+                   Px(map.PixelY(op.points[0].y)) + "\" r=\"" + Px(style.radius) + "\" fill=\"" + Colour(style.fill) +
+                   "\"" + Stroke(style) + "/>";
+        case DrawKind::Text:
+            break;
+    }
+    const double x = map.PixelX(op.points[0].x) + op.dx;
+    const double y = map.PixelY(op.points[0].y) + op.dy;
+    const char* anchor = op.anchor == TextAnchor::Start ? "start" : op.anchor == TextAnchor::Middle ? "middle" : "end";
+    std::string text = "<text " + head + " x=\"" + Px(x) + "\" y=\"" + Px(y) + "\" font-size=\"" + Px(style.fontSize) +
+                       "\" fill=\"" + Colour(style.stroke) + "\" text-anchor=\"" + anchor + "\"";
+    const double angle = map.TextAngle(op);
+    if (angle != 0.0) text += " transform=\"rotate(" + Px(-angle) + " " + Px(x) + " " + Px(y) + ")\"";
+    return text + ">" + Escaped(op.text) + "</text>";
+}
+
+}  // namespace
+
+DrawStyle StyleOf(DrawRole role) {
+    switch (role) {
+        case DrawRole::Frame:
+            return {0x000000, 1.0, false, 0, 0.0, 11.0, 0.0};
+        case DrawRole::GridMajor:
+            return {0x9a9a9a, 1.0, false, 0, 0.0, 11.0, 0.0};
+        case DrawRole::GridMinor:
+            return {0xd8d8d8, 1.0, false, 0, 0.0, 11.0, 0.0};
+        case DrawRole::Displacement:
+            return {0x5f8fbf, 1.0, true, 0, 0.0, 11.0, 0.0};
+        case DrawRole::Acceleration:
+            return {0xbf7f3f, 1.0, true, 0, 0.0, 11.0, 0.0};
+        case DrawRole::AxisLabel:
+        case DrawRole::AxisTitle:
+        case DrawRole::Note:
+            return {0x000000, 1.0, false, 0, 0.0, 11.0, 0.0};
+        case DrawRole::DiagonalLabel:
+            return {0x505050, 1.0, false, 0, 0.0, 10.0, 0.0};
+        case DrawRole::LimitRegion:
+            return {0xc03030, 1.5, false, 0xe04040, 0.18, 11.0, 0.0};
+        case DrawRole::Profile:
+            return {0x0030a0, 2.5, false, 0, 0.0, 11.0, 0.0};
+        case DrawRole::Crossover:
+            return {0x0030a0, 1.5, false, 0xffffff, 1.0, 11.0, 4.0};
+        case DrawRole::Binding:
+            break;
+    }
+    return {0xc00000, 2.0, false, 0xffd000, 1.0, 11.0, 6.0};
+}
+
+ChartPoint ChartMapping::ToChart(double px, double py) const {
+    return {box.x0 + (px - left) / width * (box.x1 - box.x0), box.y1 - (py - top) / height * (box.y1 - box.y0)};
+}
+
+bool ChartMapping::Inside(double px, double py) const {
+    return px >= left && px <= left + width && py >= top && py <= top + height;
+}
+
+double ChartMapping::TextAngle(const DrawOp& op) const {
+    if (op.slope == 0.0) return 0.0;
+    const double perX = width / (box.x1 - box.x0);
+    const double perY = height / (box.y1 - box.y0);
+    return std::atan2(op.slope * perY, perX) * 180.0 / Pi();
+}
+
+ChartMapping FitChart(const ChartBox& box, double width, double height) {
+    ChartMapping map;
+    map.box = box;
+    const double roomX = std::max(1.0, width - kLeftRoom - kRightRoom);
+    const double roomY = std::max(1.0, height - kTopRoom - kBottomRoom);
+    const double perDecade = std::min(roomX / (box.x1 - box.x0), roomY / (box.y1 - box.y0));
+    map.width = perDecade * (box.x1 - box.x0);
+    map.height = perDecade * (box.y1 - box.y0);
+    map.left = kLeftRoom + (roomX - map.width) / 2.0;
+    map.top = kTopRoom + (roomY - map.height) / 2.0;
+    return map;
+}
+
+std::string ChartReadout(const Chart& chart, ChartPoint point) {
+    const double f = std::pow(10.0, point.x);
+    const double v = std::pow(10.0, point.y);
+    const double omega = 2.0 * Pi() * f;
+    const double displacementPp = 2.0 * v / omega;
+    const double acceleration = v * omega;
+    const double length = chart.inchPound ? 0.0254 : 0.001;
+    const double speed = chart.inchPound ? 0.0254 : 1.0;
+    return halvex::FormatNumber("%.4g Hz", f) + "   " +
+           halvex::FormatNumber(chart.inchPound ? "%.4g in p-p" : "%.4g mm p-p", displacementPp / length) + "   " +
+           halvex::FormatNumber(chart.inchPound ? "%.4g in/s" : "%.4g m/s", v / speed) + "   " +
+           halvex::FormatNumber("%.4g g", acceleration / chart.gravity);
+}
+
+std::string ChartSvg(const Chart& chart, double width, double height) {
+    const ChartMapping map = FitChart(chart.box, width, height);
+    std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+    svg += "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + Px(width) + "\" height=\"" + Px(height) +
+           "\" viewBox=\"0 0 " + Px(width) + " " + Px(height) + "\" font-family=\"sans-serif\" data-plot=\"" +
+           Px(map.left) + " " + Px(map.top) + " " + Px(map.width) + " " + Px(map.height) + "\" data-range=\"" +
+           halvex::FormatNumber("%.17g", chart.box.x0) + " " + halvex::FormatNumber("%.17g", chart.box.x1) + " " +
+           halvex::FormatNumber("%.17g", chart.box.y0) + " " + halvex::FormatNumber("%.17g", chart.box.y1) + "\">\n";
+    svg += "<rect width=\"100%\" height=\"100%\" fill=\"#ffffff\"/>\n";
+    for (const DrawOp& op : chart.ops) svg += Element(map, op) + "\n";
+    return svg + "</svg>\n";
+}
+
+}  // namespace draw

@@ -1,0 +1,420 @@
+#include "planner/planner_dlg.h"
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+#include "planner/chart.h"
+#include "res/planner_ids.h"
+#include "res/resource_ids.h"
+#include "res/string_table.h"
+
+using namespace res::planner_dlg;
+
+namespace {
+
+constexpr char kPlanFilter[] = "Sine test plans";
+constexpr char kPlanExtension[] = "halvex-plan";
+
+std::string WithExtension(std::string path, const std::string& extension) {
+    const std::string dotted = "." + extension;
+    if (path.size() < dotted.size() || path.compare(path.size() - dotted.size(), dotted.size(), dotted) != 0) {
+        path += dotted;
+    }
+    return path;
+}
+
+template <typename Items>
+void FillList(ui::CListBox& list, const Items& items) {
+    list.ResetContent();
+    int index = 0;
+    for (const auto& item : items) list.InsertString(index++, item);
+}
+
+std::string FileName(const std::string& path) {
+    if (path.empty()) return "Untitled";
+    const std::size_t slash = path.find_last_of("/\\");
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+}  // namespace
+
+const ui::EventEntry<CPlannerDlg> CPlannerDlg::kEvents[] = {
+    ui::OnCommand(ui::LBN_SELCHANGE, IDC_SEGMENTS, &CPlannerDlg::OnSelchangeSegments),
+    ui::OnCommand(ui::BN_CLICKED, IDC_ADD, &CPlannerDlg::OnAdd),
+    ui::OnCommand(ui::BN_CLICKED, IDC_REMOVE, &CPlannerDlg::OnRemove),
+    ui::OnCommand(ui::BN_CLICKED, IDC_MOVE_UP, &CPlannerDlg::OnMoveUp),
+    ui::OnCommand(ui::BN_CLICKED, IDC_MOVE_DOWN, &CPlannerDlg::OnMoveDown),
+    ui::OnCommand(ui::EN_CHANGE, IDC_FROM, &CPlannerDlg::OnChangeSegment),
+    ui::OnCommand(ui::EN_CHANGE, IDC_TO, &CPlannerDlg::OnChangeSegment),
+    ui::OnCommand(ui::LBN_SELCHANGE, IDC_KIND, &CPlannerDlg::OnSelchangeKind),
+    ui::OnCommand(ui::LBN_SELCHANGE, IDC_UNIT, &CPlannerDlg::OnChangeSegment),
+    ui::OnCommand(ui::EN_CHANGE, IDC_VALUE, &CPlannerDlg::OnChangeSegment),
+    ui::OnCommand(ui::EN_CHANGE, IDC_END_VALUE, &CPlannerDlg::OnChangeSegment),
+    ui::OnCommand(ui::LBN_SELCHANGE, IDC_SWEEP_TYPE, &CPlannerDlg::OnChangePlan),
+    ui::OnCommand(ui::LBN_SELCHANGE, IDC_SWEEP_MODE, &CPlannerDlg::OnChangePlan),
+    ui::OnCommand(ui::EN_CHANGE, IDC_RATE, &CPlannerDlg::OnChangePlan),
+    ui::OnCommand(ui::EN_CHANGE, IDC_SWEEPS, &CPlannerDlg::OnChangePlan),
+    ui::OnCommand(ui::EN_CHANGE, IDC_AXES, &CPlannerDlg::OnChangePlan),
+    ui::OnCommand(ui::EN_CHANGE, IDC_FORCE, &CPlannerDlg::OnChangePlan),
+    ui::OnCommand(ui::EN_CHANGE, IDC_FRACTION, &CPlannerDlg::OnChangePlan),
+    ui::OnCommand(ui::EN_CHANGE, IDC_ARMATURE, &CPlannerDlg::OnChangePlan),
+    ui::OnCommand(ui::EN_CHANGE, IDC_EXPANDER, &CPlannerDlg::OnChangePlan),
+    ui::OnCommand(ui::EN_CHANGE, IDC_FIXTURE, &CPlannerDlg::OnChangePlan),
+    ui::OnCommand(ui::EN_CHANGE, IDC_SPECIMEN, &CPlannerDlg::OnChangePlan),
+    ui::OnCommand(ui::EN_CHANGE, IDC_STROKE, &CPlannerDlg::OnChangePlan),
+    ui::OnCommand(ui::EN_CHANGE, IDC_VELOCITY_LIMIT, &CPlannerDlg::OnChangePlan),
+    ui::OnCommand(ui::EN_CHANGE, IDC_ACCELERATION_LIMIT, &CPlannerDlg::OnChangePlan),
+    ui::OnCommand(ui::BN_CLICKED, IDC_NEW, &CPlannerDlg::OnNew),
+    ui::OnCommand(ui::BN_CLICKED, IDC_OPEN, &CPlannerDlg::OnOpen),
+    ui::OnCommand(ui::BN_CLICKED, IDC_SAVE, &CPlannerDlg::OnSave),
+    ui::OnCommand(ui::BN_CLICKED, IDC_SAVE_AS, &CPlannerDlg::OnSaveAs),
+    ui::OnCommand(ui::BN_CLICKED, IDC_EXPORT_CHART, &CPlannerDlg::OnExportChart),
+    ui::OnCommand(ui::BN_CLICKED, IDC_EXPORT_RESULTS, &CPlannerDlg::OnExportResults),
+    ui::OnCommand(ui::BN_CLICKED, res::IDM_COPY_ALL_RESULTS, &CPlannerDlg::OnCopyAllResults),
+};
+
+CPlannerDlg::CPlannerDlg() : CDialog(res::IDD_PLANNER), m_fields(planner::NewPlanFields()) {}
+
+CPlannerDlg::~CPlannerDlg() = default;
+
+bool CPlannerDlg::OnEvent(unsigned message, std::uintptr_t wParam, std::intptr_t lParam, std::intptr_t& result) {
+    return ui::DispatchEvent(*this, kEvents, message, wParam, lParam, result);
+}
+
+void CPlannerDlg::DoDataExchange(ui::CDataExchange* pDX) {
+    CDialog::DoDataExchange(pDX);
+    ui::DDX_Control(pDX, IDC_SEGMENTS, m_segments);
+    ui::DDX_Control(pDX, IDC_FROM, m_from);
+    ui::DDX_Control(pDX, IDC_TO, m_to);
+    ui::DDX_Control(pDX, IDC_KIND, m_kind);
+    ui::DDX_Control(pDX, IDC_UNIT, m_unit);
+    ui::DDX_Control(pDX, IDC_VALUE, m_value);
+    ui::DDX_Control(pDX, IDC_END_VALUE, m_endValue);
+    ui::DDX_Control(pDX, IDC_SWEEP_TYPE, m_sweepType);
+    ui::DDX_Control(pDX, IDC_SWEEP_MODE, m_sweepMode);
+    ui::DDX_Control(pDX, IDC_RATE, m_rate);
+    ui::DDX_Control(pDX, IDC_SWEEPS, m_sweeps);
+    ui::DDX_Control(pDX, IDC_AXES, m_axes);
+    ui::DDX_Control(pDX, IDC_FORCE, m_force);
+    ui::DDX_Control(pDX, IDC_FRACTION, m_fraction);
+    const int massIds[4] = {IDC_ARMATURE, IDC_EXPANDER, IDC_FIXTURE, IDC_SPECIMEN};
+    for (int i = 0; i < 4; ++i) ui::DDX_Control(pDX, massIds[i], m_masses[i]);
+    ui::DDX_Control(pDX, IDC_STROKE, m_stroke);
+    ui::DDX_Control(pDX, IDC_VELOCITY_LIMIT, m_velocity);
+    ui::DDX_Control(pDX, IDC_ACCELERATION_LIMIT, m_acceleration);
+    ui::DDX_Control(pDX, IDC_CHART, m_chart);
+    ui::DDX_Control(pDX, IDC_RESULTS, m_results);
+    ui::DDX_Control(pDX, IDC_STATUS, m_status);
+}
+
+bool CPlannerDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    SetIcon(ui::Icon{res::IDR_MAINFRAME}, true);
+    SetIcon(ui::Icon{res::IDR_MAINFRAME}, false);
+    Window().AddControlCommand(res::IDM_COPY_ALL_RESULTS, res::kCopyAllResultsItem, res::kCopyAllResultsShortcut,
+                               {IDC_RESULTS, IDC_CHART});
+    FillList(m_kind, planner::kLevelKindItems);
+    FillList(m_sweepType, planner::kSweepTypeItems);
+    FillList(m_sweepMode, planner::kSweepModeItems);
+    ShowFields();
+    return true;
+}
+
+// Enter does nothing of its own: every edit has already recalculated.
+void CPlannerDlg::OnOK() {}
+
+void CPlannerDlg::OnCancel() {
+    if (KeepChanges()) EndDialog(ui::IDCANCEL);
+}
+
+// Every control from the fields, then the plan they make.
+void CPlannerDlg::ShowFields() {
+    m_loading = true;
+    if (m_selected >= static_cast<int>(m_fields.segments.size())) m_selected = 0;
+    ShowSegments();
+    ShowSegment();
+    m_sweepType.SetCurSel(static_cast<int>(m_fields.sweepType));
+    m_sweepMode.SetCurSel(static_cast<int>(m_fields.sweepMode));
+    m_rate.SetWindowText(m_fields.rate);
+    m_sweeps.SetWindowText(m_fields.sweeps);
+    m_axes.SetWindowText(m_fields.axes);
+    m_force.SetWindowText(m_fields.force);
+    m_fraction.SetWindowText(m_fields.fraction);
+    for (int i = 0; i < 4; ++i) m_masses[i].SetWindowText(m_fields.masses[i]);
+    m_stroke.SetWindowText(m_fields.stroke);
+    m_velocity.SetWindowText(m_fields.velocity);
+    m_acceleration.SetWindowText(m_fields.acceleration);
+    m_loading = false;
+    Recalculate();
+}
+
+void CPlannerDlg::ShowSegments() {
+    std::vector<std::string> items;
+    for (const planner::SegmentFields& segment : m_fields.segments) items.push_back(planner::SegmentSummary(segment));
+    FillList(m_segments, items);
+    m_segments.SetCurSel(m_selected);
+}
+
+void CPlannerDlg::ShowUnits() {
+    const planner::SegmentFields& segment = m_fields.segments[m_selected];
+    FillList(m_unit, planner::LevelUnits(segment.kind));
+    m_unit.SetCurSel(segment.unit);
+}
+
+void CPlannerDlg::ShowSegment() {
+    const bool loading = std::exchange(m_loading, true);
+    const planner::SegmentFields& segment = m_fields.segments[m_selected];
+    m_from.SetWindowText(segment.from);
+    m_to.SetWindowText(segment.to);
+    m_kind.SetCurSel(static_cast<int>(segment.kind));
+    ShowUnits();
+    m_value.SetWindowText(segment.value);
+    m_endValue.SetWindowText(segment.endValue);
+    m_loading = loading;
+}
+
+void CPlannerDlg::ReadPlanFields() {
+    m_fields.sweepType = static_cast<planner::SweepType>(std::max(0, m_sweepType.GetCurSel()));
+    m_fields.sweepMode = static_cast<planner::SweepMode>(std::max(0, m_sweepMode.GetCurSel()));
+    m_rate.GetWindowText(m_fields.rate);
+    m_sweeps.GetWindowText(m_fields.sweeps);
+    m_axes.GetWindowText(m_fields.axes);
+    m_force.GetWindowText(m_fields.force);
+    m_fraction.GetWindowText(m_fields.fraction);
+    for (int i = 0; i < 4; ++i) m_masses[i].GetWindowText(m_fields.masses[i]);
+    m_stroke.GetWindowText(m_fields.stroke);
+    m_velocity.GetWindowText(m_fields.velocity);
+    m_acceleration.GetWindowText(m_fields.acceleration);
+}
+
+void CPlannerDlg::Edited() {
+    m_modified = true;
+    Recalculate();
+}
+
+void CPlannerDlg::OnSelchangeSegments() {
+    const int chosen = m_segments.GetCurSel();
+    if (chosen < 0) {
+        m_segments.SetCurSel(m_selected);  // one segment is always the one being edited
+        return;
+    }
+    m_selected = chosen;
+    ShowSegment();
+}
+
+void CPlannerDlg::OnChangeSegment() {
+    if (m_loading) return;
+    planner::SegmentFields& segment = m_fields.segments[m_selected];
+    m_from.GetWindowText(segment.from);
+    m_to.GetWindowText(segment.to);
+    segment.unit = std::max(0, m_unit.GetCurSel());
+    m_value.GetWindowText(segment.value);
+    m_endValue.GetWindowText(segment.endValue);
+    ShowSegments();
+    Edited();
+}
+
+// Another kind of level starts in the first unit of its kind.
+void CPlannerDlg::OnSelchangeKind() {
+    if (m_loading) return;
+    planner::SegmentFields& segment = m_fields.segments[m_selected];
+    const int kind = m_kind.GetCurSel();
+    if (kind < 0) {
+        m_kind.SetCurSel(static_cast<int>(segment.kind));
+        return;
+    }
+    segment.kind = static_cast<planner::LevelKind>(kind);
+    segment.unit = 0;
+    ShowUnits();
+    ShowSegments();
+    Edited();
+}
+
+// A new segment after the chosen one, from where it ends, at its level;
+// its end is for the user to type.
+void CPlannerDlg::OnAdd() {
+    planner::SegmentFields segment = m_fields.segments[m_selected];
+    segment.from = segment.to;
+    segment.to.clear();
+    segment.endValue.clear();
+    m_fields.segments.insert(m_fields.segments.begin() + m_selected + 1, segment);
+    ++m_selected;
+    ShowSegments();
+    ShowSegment();
+    Edited();
+}
+
+void CPlannerDlg::OnRemove() {
+    if (m_fields.segments.size() < 2) return;  // a profile has a segment
+    m_fields.segments.erase(m_fields.segments.begin() + m_selected);
+    if (m_selected >= static_cast<int>(m_fields.segments.size())) --m_selected;
+    ShowSegments();
+    ShowSegment();
+    Edited();
+}
+
+void CPlannerDlg::OnMoveUp() {
+    if (m_selected == 0) return;
+    std::swap(m_fields.segments[m_selected], m_fields.segments[m_selected - 1]);
+    --m_selected;
+    ShowSegments();
+    Edited();
+}
+
+void CPlannerDlg::OnMoveDown() {
+    if (m_selected + 1 >= static_cast<int>(m_fields.segments.size())) return;
+    std::swap(m_fields.segments[m_selected], m_fields.segments[m_selected + 1]);
+    ++m_selected;
+    ShowSegments();
+    Edited();
+}
+
+void CPlannerDlg::OnChangePlan() {
+    if (m_loading) return;
+    ReadPlanFields();
+    Edited();
+}
+
+// The plan of the fields on show; while they do not make one, the status
+// line says why and the last good plan stays.
+void CPlannerDlg::Recalculate() {
+    planner::PlanDocument document;
+    planner::PlanOutcome outcome;
+    std::string problem;
+    if (!planner::DocumentOf(m_fields, document, problem) || !planner::EvaluatePlan(document, {}, outcome, problem)) {
+        ShowStatus(problem);
+        return;
+    }
+    m_document = std::move(document);
+    m_outcome = std::move(outcome);
+    m_haveResult = true;
+    auto drawing = std::make_shared<draw::Chart>();
+    planner::DrawChart(m_document, m_outcome, *drawing);
+    m_drawing = drawing;
+    m_chart.SetDrawing(drawing);
+    m_results.SetWindowText(planner::PlanSummary(m_document, m_outcome));
+    ShowStatus({});
+}
+
+void CPlannerDlg::ShowStatus(const std::string& problem) {
+    if (!problem.empty()) {
+        m_status.SetWindowText(problem);
+        return;
+    }
+    m_status.SetWindowText(FileName(m_path) + (m_modified ? ", changed" : ""));
+}
+
+// Before the document is replaced: false when the user cancels, or a save
+// that was asked for did not happen.
+bool CPlannerDlg::KeepChanges() {
+    if (!m_modified) return true;
+    switch (ui::AfxQuestion("Save the changes to " + FileName(m_path) + "?")) {
+        case ui::IDYES:
+            OnSave();
+            return !m_modified;
+        case ui::IDNO:
+            return true;
+        default:
+            return false;
+    }
+}
+
+void CPlannerDlg::OnNew() {
+    if (!KeepChanges()) return;
+    m_fields = planner::NewPlanFields();
+    m_selected = 0;
+    m_path.clear();
+    m_modified = false;
+    ShowFields();
+}
+
+// A file that does not read is refused with the reader's message, and the
+// document on show stays as it was.
+void CPlannerDlg::OnOpen() {
+    if (!KeepChanges()) return;
+    std::string path;
+    if (!ui::AfxFileName(ui::FileDialog::Open, kPlanFilter, kPlanExtension, path)) return;
+    std::string text;
+    planner::PlanDocument document;
+    std::string message;
+    if (!planner::ReadTextFile(path, text)) {
+        ui::AfxMessageBox(path + ": cannot be read");
+        return;
+    }
+    if (!planner::ReadPlan(text, document, message)) {
+        ui::AfxMessageBox(path + ": " + message);
+        return;
+    }
+    m_fields = planner::FieldsOf(document);
+    m_selected = 0;
+    m_path = path;
+    m_modified = false;
+    ShowFields();
+}
+
+void CPlannerDlg::OnSave() {
+    if (m_path.empty()) return OnSaveAs();
+    SaveTo(m_path);
+}
+
+void CPlannerDlg::OnSaveAs() {
+    std::string path = m_path;
+    if (!ui::AfxFileName(ui::FileDialog::Save, kPlanFilter, kPlanExtension, path)) return;
+    SaveTo(WithExtension(path, kPlanExtension));
+}
+
+// Only a plan that reads is saved: the file must open again.
+bool CPlannerDlg::SaveTo(const std::string& path) {
+    planner::PlanDocument document;
+    std::string message;
+    if (!planner::DocumentOf(m_fields, document, message)) {
+        ui::AfxMessageBox("The plan cannot be saved while " + message);
+        return false;
+    }
+    if (!planner::WriteFileReplacing(path, planner::WritePlanDocument(document), message, beforeReplace)) {
+        ui::AfxMessageBox(message);
+        return false;
+    }
+    m_path = path;
+    m_modified = false;
+    ShowStatus({});
+    return true;
+}
+
+bool CPlannerDlg::ExportTo(const char* filterName, const char* extension, const std::string& text) {
+    std::string path;
+    if (!ui::AfxFileName(ui::FileDialog::Save, filterName, extension, path)) return false;
+    std::string message;
+    if (!planner::WriteFileReplacing(WithExtension(path, extension), text, message)) {
+        ui::AfxMessageBox(message);
+        return false;
+    }
+    return true;
+}
+
+// SVG everywhere; a path ending in .png or .pdf asks the backend to paint
+// the chart into such a file, where it can.
+void CPlannerDlg::OnExportChart() {
+    if (!m_drawing) return;
+    std::string path;
+    if (!ui::AfxFileName(ui::FileDialog::Save, "Pictures (SVG; PNG and PDF on the desktop)", "svg", path)) return;
+    const std::string extension = path.size() > 4 ? path.substr(path.size() - 4) : "";
+    if (extension == ".png" || extension == ".pdf") {
+        if (!Window().SaveControlPicture(IDC_CHART, path)) ui::AfxMessageBox(path + ": cannot be written");
+        return;
+    }
+    std::string message;
+    if (!planner::WriteFileReplacing(WithExtension(path, "svg"), planner::ChartSvg(*m_drawing, 800, 600), message)) {
+        ui::AfxMessageBox(message);
+    }
+}
+
+// The same table as the calculators copy, on the clipboard.
+void CPlannerDlg::OnCopyAllResults() {
+    if (m_haveResult) Window().SetClipboardText(planner::ResultsTable(m_document, m_outcome));
+}
+
+void CPlannerDlg::OnExportResults() {
+    if (m_haveResult) ExportTo("Tab-separated tables", "tsv", planner::ResultsTable(m_document, m_outcome));
+}

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "planner/file_io.h"
+#include "planner/plan_form.h"
+#include "ui/dialog.h"
+
+// "Sine Test Planner": the profile's segments with the fields of the chosen
+// one, the sweep and the shaker; every edit recalculates the plan and redraws
+// the chart at once. A field that does not read is named in the status line
+// and the last good plan stays on show. Files: New, Open, Save, Save As, and
+// exports of the chart and the results.
+class CPlannerDlg : public ui::CDialog {
+public:
+    CPlannerDlg();
+    ~CPlannerDlg() override;
+
+    bool Modified() const { return m_modified; }
+    const std::string& Path() const { return m_path; }
+
+    // Called between writing a save and renaming it over the file; a test
+    // stops the save there.
+    planner::BeforeReplace beforeReplace;
+
+protected:
+    void DoDataExchange(ui::CDataExchange* pDX) override;
+    bool OnInitDialog() override;
+    void OnOK() override;
+    void OnCancel() override;
+    bool OnEvent(unsigned message, std::uintptr_t wParam, std::intptr_t lParam, std::intptr_t& result) override;
+
+private:
+    void OnSelchangeSegments();
+    void OnAdd();
+    void OnRemove();
+    void OnMoveUp();
+    void OnMoveDown();
+    void OnChangeSegment();
+    void OnSelchangeKind();
+    void OnChangePlan();
+    void OnNew();
+    void OnOpen();
+    void OnSave();
+    void OnSaveAs();
+    void OnExportChart();
+    void OnExportResults();
+    void OnCopyAllResults();
+
+    void ShowFields();
+    void ShowSegments();
+    void ShowSegment();
+    void ShowUnits();
+    void ReadPlanFields();
+    void Edited();
+    void Recalculate();
+    void ShowStatus(const std::string& problem);
+    bool KeepChanges();
+    bool SaveTo(const std::string& path);
+    bool ExportTo(const char* filterName, const char* extension, const std::string& text);
+
+    static const ui::EventEntry<CPlannerDlg> kEvents[];
+
+    planner::PlanFields m_fields;
+    int m_selected = 0;
+    bool m_loading = false;  // the program fills the fields: not an edit
+    bool m_modified = false;
+    std::string m_path;
+    bool m_haveResult = false;
+    planner::PlanDocument m_document;
+    planner::PlanOutcome m_outcome;
+    std::shared_ptr<draw::Chart> m_drawing;
+
+    ui::CListBox m_segments, m_kind, m_unit, m_sweepType, m_sweepMode;
+    ui::CEdit m_from, m_to, m_value, m_endValue;
+    ui::CEdit m_rate, m_sweeps, m_axes;
+    ui::CEdit m_force, m_fraction, m_masses[4], m_stroke, m_velocity, m_acceleration;
+    ui::CChart m_chart;
+    ui::CStatic m_results, m_status;
+};

@@ -1,0 +1,97 @@
+// The planner's window on the headless backend: a save stopped between its
+// write and its rename, and an edit that recalculates the chart it shows.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+
+#include "planner/file_io.h"
+#include "planner/planner_dlg.h"
+#include "res/planner_ids.h"
+#include "res/resource_ids.h"
+#include "tests/headless_script.h"
+
+namespace {
+
+using namespace res::planner_dlg;
+using halvex_test::Ctl;
+using halvex_test::HeadlessWindow;
+using halvex_test::ScriptedRun;
+
+std::string Contents(const std::string& path) {
+    std::string text;
+    return planner::ReadTextFile(path, text) ? text : "(unreadable)";
+}
+
+TEST(PlannerDialog, ASaveStoppedBeforeTheRenameLeavesTheOldFileAndTheChange) {
+    const std::string path = ::testing::TempDir() + "planner_dialog_save.halvex-plan";
+    std::remove(path.c_str());
+    ScriptedRun run;
+    CPlannerDlg dialog;
+    bool stop = true;
+    dialog.beforeReplace = [&](const std::string&) { return !stop; };
+    std::string saved, afterStop, status;
+    run.Then([&](HeadlessWindow& w) {
+           run.Backend().QueueAnswer(path);
+           w.UserClick(IDC_SAVE_AS);  // stopped: nothing at path yet
+           saved = Contents(path);
+           stop = false;
+           run.Backend().QueueAnswer(path);
+           w.UserClick(IDC_SAVE_AS);
+       })
+        .Then([&](HeadlessWindow& w) {
+            w.UserType(IDC_VALUE, "3");
+            stop = true;
+            w.UserClick(IDC_SAVE);
+            afterStop = Contents(path);
+            status = Ctl(w, IDC_STATUS).text;
+        })
+        .Then([&](HeadlessWindow& w) {
+            run.Backend().QueueAnswer("no");
+            w.UserClose();
+        });
+    dialog.DoModal();
+    EXPECT_EQ(saved, "(unreadable)");
+    EXPECT_NE(afterStop.find(R"("acceleration": "1 g")"), std::string::npos) << afterStop;
+    EXPECT_EQ(status, "planner_dialog_save.halvex-plan, changed");
+    EXPECT_TRUE(dialog.Modified());
+    ASSERT_EQ(run.messages.size(), 2u);
+    EXPECT_EQ(run.messages[0], path + ": the save was stopped");
+    std::remove(path.c_str());
+    std::remove((path + ".saving").c_str());
+}
+
+TEST(PlannerDialog, EveryEditRedrawsTheChart) {
+    ScriptedRun run;
+    CPlannerDlg dialog;
+    const draw::Chart* first = nullptr;
+    const draw::Chart* second = nullptr;
+    const draw::Chart* third = nullptr;
+    run.Then([&](HeadlessWindow& w) {
+        first = Ctl(w, IDC_CHART).drawing.get();
+        w.UserType(IDC_TO, "200");
+        second = Ctl(w, IDC_CHART).drawing.get();
+        w.UserType(IDC_TO, "2OO");  // letters O: the last chart stays
+        third = Ctl(w, IDC_CHART).drawing.get();
+        EXPECT_EQ(Ctl(w, IDC_STATUS).text, "Segment 1, To: \"2OO\" is not a number (a frequency in Hz, or auto)");
+        // The profile now ends at 200 Hz: 1 g there is g / (2 pi 200) = 7.804 mm/s.
+        const auto& ops = Ctl(w, IDC_CHART).drawing->ops;
+        for (const draw::DrawOp& op : ops) {
+            if (op.role != draw::DrawRole::Profile) continue;
+            EXPECT_NEAR(std::pow(10.0, op.points.back().x), 200.0, 1e-9);
+            EXPECT_NEAR(std::pow(10.0, op.points.back().y), 0.007803884, 1e-8);
+        }
+        // Copy All Results: the calculators' table; the profile peaks at 10 Hz.
+        EXPECT_EQ(w.UserShortcut(res::IDM_COPY_ALL_RESULTS), "");
+        EXPECT_NE(w.Clipboard().find("\npeak velocity frequency\t\t10\tHz\n"), std::string::npos) << w.Clipboard();
+        run.Backend().QueueAnswer("no");
+        w.UserClose();
+    });
+    dialog.DoModal();
+    ASSERT_NE(first, nullptr);
+    EXPECT_NE(second, first);
+    EXPECT_EQ(third, second);
+}
+
+}  // namespace

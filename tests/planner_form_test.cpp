@@ -1,0 +1,127 @@
+// The planner window's fields without a window: what they read as, what a
+// field that does not read is called, and the results table.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <sstream>
+
+#include "planner/plan_form.h"
+
+namespace {
+
+planner::PlanDocument Example() {
+    std::ifstream in(std::string(HALVEX_SOURCE_DIR) + "/docs/examples/shaker-test.halvex-plan");
+    std::stringstream text;
+    text << in.rdbuf();
+    planner::PlanDocument document;
+    std::string message;
+    EXPECT_TRUE(planner::ReadPlan(text.str(), document, message)) << message;
+    return document;
+}
+
+TEST(PlannerForm, ADocumentsFieldsDescribeTheSameDocument) {
+    const planner::PlanDocument example = Example();
+    const planner::PlanFields fields = planner::FieldsOf(example);
+    ASSERT_EQ(fields.segments.size(), 3u);
+    EXPECT_EQ(fields.segments[0].from, "5");
+    EXPECT_EQ(fields.segments[0].to, "auto");
+    EXPECT_EQ(planner::LevelUnits(fields.segments[0].kind)[fields.segments[0].unit], "mm");
+    EXPECT_EQ(fields.segments[2].endValue, "2");
+    EXPECT_EQ(fields.rate, "1 oct/min");
+    EXPECT_EQ(planner::SegmentSummary(fields.segments[2]), "100 Hz to 500 Hz: 1 g to 2 g acceleration");
+    planner::PlanDocument again;
+    std::string problem;
+    ASSERT_TRUE(planner::DocumentOf(fields, again, problem)) << problem;
+    EXPECT_TRUE(again == example);
+}
+
+TEST(PlannerForm, LevelsInOtherUnitsShowInTheListsUnit) {
+    // A bare number is SI: 9.80665 m/s^2 shows as such; 0.5 in/s stays in in/s.
+    planner::PlanDocument document;
+    std::string message;
+    ASSERT_TRUE(planner::ReadPlan(R"({"format": "halvex-plan", "version": 1, "profile": [
+        {"from": 10, "to": 20, "acceleration": [9.80665, "2 g"]},
+        {"from": 20, "to": 40, "velocity": "0.5 in/s"}]})",
+                                  document, message))
+        << message;
+    const planner::PlanFields fields = planner::FieldsOf(document);
+    EXPECT_EQ(planner::SegmentSummary(fields.segments[0]),
+              "10 Hz to 20 Hz: 9.80665 m/s^2 to 19.6133 m/s^2 acceleration");
+    EXPECT_EQ(planner::SegmentSummary(fields.segments[1]), "20 Hz to 40 Hz: 0.5 in/s velocity");
+}
+
+struct BadField {
+    const char* name;
+    void (*edit)(planner::PlanFields&);
+    const char* message;  // its start
+};
+
+const BadField kBadFields[] = {
+    {"empty_end", [](planner::PlanFields& f) { f.segments[0].to = ""; },
+     "Segment 1, To: a number is needed (a frequency in Hz, or auto)"},
+    {"ramp_end_text", [](planner::PlanFields& f) { f.segments[0].endValue = "two"; },
+     "Segment 1, ramp to: \"two\" is not a number"},
+    {"rate_of_a_length", [](planner::PlanFields& f) { f.rate = "1 mm"; }, "Sweep, rate or time per pass: "},
+    {"sweeps_empty", [](planner::PlanFields& f) { f.sweeps = ""; }, "Sweep, sweeps: a number is needed"},
+    {"mass_in_newtons", [](planner::PlanFields& f) { f.masses[3] = "12 N"; }, "Shaker, specimen: \"N\" is not a unit"},
+    {"fraction_word", [](planner::PlanFields& f) { f.fraction = "all"; }, "Shaker, fraction: \"all\" is not a number"},
+    // Reads as a number, but the document refuses it: named by its path.
+    {"negative_level", [](planner::PlanFields& f) { f.segments[0].value = "-1"; }, "profile[0].acceleration"},
+    {"end_below_start", [](planner::PlanFields& f) { f.segments[0].to = "5"; }, "profile[0].to: must be above from"},
+};
+
+TEST(PlannerForm, AFieldThatDoesNotReadIsNamed) {
+    for (const BadField& c : kBadFields) {
+        SCOPED_TRACE(c.name);
+        planner::PlanFields fields = planner::NewPlanFields();
+        c.edit(fields);
+        planner::PlanDocument document;
+        std::string problem;
+        EXPECT_FALSE(planner::DocumentOf(fields, document, problem));
+        EXPECT_EQ(problem.rfind(c.message, 0), 0u) << problem;
+    }
+}
+
+TEST(PlannerForm, ARateFieldMayHoldATimePerPass) {
+    planner::PlanFields fields = planner::NewPlanFields();
+    fields.rate = "30 min";
+    planner::PlanDocument document;
+    std::string problem;
+    ASSERT_TRUE(planner::DocumentOf(fields, document, problem)) << problem;
+    ASSERT_TRUE(document.sweep->passTime.has_value());
+    EXPECT_FALSE(document.sweep->rate.has_value());
+    EXPECT_EQ(planner::QuantityText(*document.sweep->passTime), "30 min");
+    fields.rate = "";
+    ASSERT_TRUE(planner::DocumentOf(fields, document, problem)) << problem;
+    EXPECT_FALSE(document.sweep.has_value());
+}
+
+TEST(PlannerForm, ResultsTableInSiUnits) {
+    const planner::PlanDocument example = Example();
+    planner::PlanOutcome outcome;
+    std::string message;
+    ASSERT_TRUE(planner::EvaluatePlan(example, {}, outcome, message)) << message;
+    const std::string table = planner::ResultsTable(example, outcome);
+    EXPECT_EQ(table.rfind("quantity\tform\tvalue\tunit\ngravity\t\t9.80665\tm/s^2\n", 0), 0u) << table;
+    // 2 g at 500 Hz; 25 kg; 1 oct/min over log2(100) octaves is 6.644 min a pass.
+    EXPECT_NE(table.find("\npeak acceleration\tzero-to-peak\t19.6133\tm/s^2\npeak acceleration frequency\t\t500\tHz\n"),
+              std::string::npos)
+        << table;
+    EXPECT_NE(table.find("\nmoving mass\t\t25\tkg\n"), std::string::npos) << table;
+    EXPECT_NE(table.find("\nverdict\t\tpass\t\n"), std::string::npos) << table;
+    // 51 mm in m, in shortest round-trip form: 51 * 0.001 is 0.051000000000000004.
+    EXPECT_NE(table.find("\nstroke available\tpeak-to-peak\t0.0510000"), std::string::npos) << table;
+    EXPECT_NE(table.find("\ntime per pass\t\t398.6"), std::string::npos) << table;
+    // The window's summary: 51 / 2.54 = 20.08; 9 kN over 25 kg is 36.71 g.
+    const std::string summary = planner::PlanSummary(example, outcome);
+    EXPECT_EQ(summary.rfind("Crossovers: 13.99 Hz\n", 0), 0u) << summary;
+    EXPECT_NE(summary.find("Shaker, moving mass 25 kg, at most 36.71 g:\n"), std::string::npos) << summary;
+    EXPECT_NE(summary.find("\n    stroke 2.54 of 51 mm, margin 20.08 at 5 Hz: ok\n"), std::string::npos) << summary;
+    for (std::size_t at = 0, next; (next = table.find('\n', at)) != std::string::npos; at = next + 1) {
+        const std::string row = table.substr(at, next - at);
+        EXPECT_EQ(std::count(row.begin(), row.end(), '\t'), 3) << row;
+    }
+}
+
+}  // namespace

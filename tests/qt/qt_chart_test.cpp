@@ -1,0 +1,86 @@
+// The chart control on real widgets: the planner's template makes one, it
+// paints the drawing it is given, and the pointer reads out the four
+// quantities there.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTest>
+
+#include "res/dialog_template.h"
+#include "res/planner_ids.h"
+#include "res/resource_ids.h"
+#include "tests/qt/qt_fixture.h"
+#include "ui/qt/chart_view.h"
+#include "ui/qt/qt_dialog.h"
+
+namespace {
+
+// Three decades each way on a 380 x 368 control: with the margins for the
+// labels (64 left, 16 right, 24 top, 44 bottom) a decade is 100 pixels, and
+// the plot's top left corner (1 Hz, 1 m/s) is at (64, 24).
+std::shared_ptr<draw::Chart> ThreeDecades() {
+    auto chart = std::make_shared<draw::Chart>();
+    chart->box = {0.0, 3.0, -3.0, 0.0};
+    draw::DrawOp profile;
+    profile.kind = draw::DrawKind::Polyline;
+    profile.role = draw::DrawRole::Profile;
+    profile.points = {{1.0, -1.0}, {2.0, -2.0}};
+    chart->ops.push_back(profile);
+    return chart;
+}
+
+TEST(QtChart, PaintsTheProfileAndReadsOutUnderThePointer) {
+    ui::qt::ChartView view(nullptr);
+    view.resize(380, 368);
+    view.SetDrawing(ThreeDecades());
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+
+    // The profile's middle, 31.6 Hz at 31.6 mm/s, is at (214, 174): its blue.
+    const QImage image = view.grab().toImage();
+    const QColor middle = image.pixelColor(214, 174);
+    EXPECT_GT(middle.blue(), 120);
+    EXPECT_LT(middle.red(), 60);
+    EXPECT_EQ(image.pixelColor(300, 300), QColor(Qt::white));
+
+    // (164, 105): 10 Hz and 10^-0.81 = 0.1549 m/s, so 2v/w = 4.930 mm p-p
+    // and v w = 0.9923 g.
+    QTest::mouseMove(&view, QPoint(164, 105));
+    EXPECT_EQ(view.Readout(), "10 Hz   4.93 mm p-p   0.1549 m/s   0.9923 g");
+    QTest::mouseMove(&view, QPoint(20, 20));  // over the labels, off the plot
+    EXPECT_EQ(view.Readout(), "");
+}
+
+TEST(QtChart, ThePlannersTemplateHasAChartThatTakesTheDrawing) {
+    halvex_test::RecordingSink sink;
+    const res::DialogTemplate* planner = res::FindDialogTemplate(res::IDD_PLANNER);
+    ASSERT_NE(planner, nullptr);
+    ui::qt::QtDialog dialog(*planner, sink, nullptr);
+    auto* view = dynamic_cast<ui::qt::ChartView*>(dialog.Control(res::planner_dlg::IDC_CHART));
+    ASSERT_NE(view, nullptr);
+    const auto chart = ThreeDecades();
+    dialog.SetControlDrawing(res::planner_dlg::IDC_CHART, chart);
+    EXPECT_EQ(view->Drawing(), chart.get());
+    EXPECT_TRUE(sink.reports.empty());  // the program's own change reports nothing
+}
+
+TEST(QtChart, ExportsAsPngAndPdf) {
+    const auto chart = ThreeDecades();
+    const QString dir = QDir::tempPath();
+    const std::string png = (dir + QStringLiteral("/halvex_chart_test.png")).toStdString();
+    const std::string pdf = (dir + QStringLiteral("/halvex_chart_test.pdf")).toStdString();
+    ASSERT_TRUE(ui::qt::SaveChartPicture(*chart, png));
+    ASSERT_TRUE(ui::qt::SaveChartPicture(*chart, pdf));
+    EXPECT_FALSE(ui::qt::SaveChartPicture(*chart, png + ".gif"));
+    const QImage image(QString::fromStdString(png));
+    EXPECT_EQ(image.size(), QSize(1600, 1200));
+    QFile file(QString::fromStdString(pdf));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.read(5) == "%PDF-");
+    QFile::remove(QString::fromStdString(png));
+    QFile::remove(QString::fromStdString(pdf));
+}
+
+}  // namespace
