@@ -12,7 +12,6 @@
 namespace halvex {
 namespace {
 
-using ui::headless::HeadlessControl;
 using ui::headless::HeadlessWindow;
 
 const char* KindName(res::ControlKind kind) {
@@ -84,10 +83,12 @@ int DriveSession::Run() {
 }
 
 bool DriveSession::Next(ui::headless::HeadlessBackend& /*backend*/, HeadlessWindow& top) {
-    if (!std::getline(m_in, m_line)) return false;
+    if (!ReadLine(m_line)) return false;
     Execute(m_line, &top);
     return true;
 }
+
+bool DriveSession::ReadLine(std::string& line) { return static_cast<bool>(std::getline(m_in, line)); }
 
 void DriveSession::WriteLine(const std::string& line) {
     m_out << line << '\n';
@@ -102,12 +103,16 @@ void DriveSession::WriteError(std::string_view text) {
     WriteLine(line);
 }
 
-void DriveSession::OnOpen(const HeadlessWindow& window) {
-    WriteLine("{\"event\":\"open\",\"dialog\":" + std::to_string(window.Template().id) + "}");
+void DriveSession::OnOpen(const HeadlessWindow& window) { ReportOpen(window.Template()); }
+
+void DriveSession::OnClose(const HeadlessWindow& window, int code) { ReportClose(window.Template(), code); }
+
+void DriveSession::ReportOpen(const res::DialogTemplate& dialogTemplate) {
+    WriteLine("{\"event\":\"open\",\"dialog\":" + std::to_string(dialogTemplate.id) + "}");
 }
 
-void DriveSession::OnClose(const HeadlessWindow& window, int code) {
-    WriteLine("{\"event\":\"close\",\"dialog\":" + std::to_string(window.Template().id) +
+void DriveSession::ReportClose(const res::DialogTemplate& dialogTemplate, int code) {
+    WriteLine("{\"event\":\"close\",\"dialog\":" + std::to_string(dialogTemplate.id) +
               ",\"code\":" + std::to_string(code) + "}");
 }
 
@@ -118,12 +123,12 @@ void DriveSession::OnMessageBox(std::string_view text) {
     WriteLine(line);
 }
 
-void DriveSession::WriteDump(const HeadlessWindow& window) {
+void DriveSession::WriteDump(const ui::UserWindow& window) {
     std::string line = "{\"dialog\":" + std::to_string(window.Template().id) + ",\"caption\":";
     AppendJsonString(line, window.Template().caption);
     line += ",\"controls\":[";
     bool first = true;
-    for (const HeadlessControl& control : window.Controls()) {
+    for (const ui::ControlState& control : window.ReadControls()) {
         if (control.id == res::kNoId) continue;
         if (!first) line += ',';
         first = false;
@@ -178,7 +183,7 @@ void DriveSession::WriteGlobals() {
     WriteLine(line);
 }
 
-void DriveSession::Execute(std::string_view line, HeadlessWindow* top) {
+void DriveSession::Execute(std::string_view line, ui::UserWindow* top) {
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     std::size_t start = 0;
     while (start < line.size() && (line[start] == ' ' || line[start] == '\t')) ++start;

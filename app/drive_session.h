@@ -10,10 +10,12 @@ namespace halvex {
 
 // halvex-drive: runs the program on the headless backend and feeds it the
 // commands of a script, one a line; writes one JSON object a line. The
-// protocol is described in docs/halvex-drive.md.
+// protocol is described in docs/halvex-drive.md. A derived session may run
+// the program on another backend and play the same commands there.
 class DriveSession : public ui::headless::EventSource, public ui::headless::Observer {
 public:
     DriveSession(std::istream& in, std::ostream& out);
+    virtual ~DriveSession() = default;
 
     // Runs the program to its end, then answers what is left of the script.
     // Returns the exit status: 1 when any error was written, else 0.
@@ -27,14 +29,18 @@ public:
 protected:
     // Carries out one command line on the top window (nullptr when no dialog
     // is open), writing what it has to say.
-    void Execute(std::string_view line, ui::headless::HeadlessWindow* top);
+    void Execute(std::string_view line, ui::UserWindow* top);
     // Runs the program once, from start-up until the main menu closes.
-    void RunProgram();
+    virtual void RunProgram();
+    // The next line of the script; false at its end.
+    bool ReadLine(std::string& line);
+    void ReportOpen(const res::DialogTemplate& dialogTemplate);
+    void ReportClose(const res::DialogTemplate& dialogTemplate, int code);
 
 private:
     void WriteError(std::string_view text);
     void WriteLine(const std::string& line);
-    void WriteDump(const ui::headless::HeadlessWindow& window);
+    void WriteDump(const ui::UserWindow& window);
     void WriteGlobals();
 
     std::istream& m_in;

@@ -1,10 +1,20 @@
-// halvex-drive [SCRIPT]: the program on the headless backend, driven by a
-// script (or standard input), writing JSON lines to standard output.
+// halvex-drive [--backend headless|win32] [SCRIPT]: the program driven by a
+// script (or standard input), writing JSON lines to standard output; on the
+// headless backend, or on real Win32 dialogs in the Windows build.
 #include <fstream>
 #include <iostream>
+#include <memory>
+#include <string>
 
 #include "app/command_line.h"
 #include "app/drive_session.h"
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+
+#include "app/win32/win32_drive_session.h"
+#endif
 
 namespace {
 
@@ -17,14 +27,16 @@ const halvex::CommandLineSyntax kSyntax{
     "JSON object a line. The commands are described in halvex-drive(1).\n"
     "\n"
     "Options:\n"
-    "  --help     show this help and exit\n"
-    "  --version  show the version and exit\n"
-    "  --         end of options: what follows is the script's name, even if it\n"
-    "             begins with '-'\n"
+    "  --backend NAME  headless (the default), or win32 for real Win32 dialogs in\n"
+    "                  the Windows build\n"
+    "  --help          show this help and exit\n"
+    "  --version       show the version and exit\n"
+    "  --              end of options: what follows is the script's name, even if\n"
+    "                  it begins with '-'\n"
     "\n"
     "Exit status: 0 when every command was carried out, 1 when an error line was\n"
     "written, 2 when the script cannot be opened or the command line is wrong.\n",
-    {},
+    {{"backend", true}},
     1,
 };
 
@@ -33,6 +45,19 @@ const halvex::CommandLineSyntax kSyntax{
 int main(int argc, char** argv) {
     const halvex::CommandLine line = halvex::ParseCommandLine(kSyntax, argc, argv, std::cout, std::cerr);
     if (line.exit) return line.exitStatus;
+    std::string backend = "headless";
+    for (const auto& [name, value] : line.options) {
+        if (name == "backend") backend = value;
+    }
+#ifdef _WIN32
+    const bool known = backend == "headless" || backend == "win32";
+#else
+    const bool known = backend == "headless";
+#endif
+    if (!known) {
+        std::cerr << "halvex-drive: no backend " << backend << " in this build\n";
+        return 2;
+    }
     std::ifstream file;
     const bool fromFile = !line.operands.empty();
     if (fromFile) {
@@ -42,7 +67,17 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
+#ifdef _WIN32
+    // The same bytes as everywhere else: LF line ends out, input as it is.
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stdin), _O_BINARY);
+#endif
     std::ios::sync_with_stdio(false);
-    halvex::DriveSession session(fromFile ? static_cast<std::istream&>(file) : std::cin, std::cout);
-    return session.Run();
+    std::istream& in = fromFile ? static_cast<std::istream&>(file) : std::cin;
+    std::unique_ptr<halvex::DriveSession> session;
+#ifdef _WIN32
+    if (backend == "win32") session = std::make_unique<halvex::Win32DriveSession>(in, std::cout);
+#endif
+    if (session == nullptr) session = std::make_unique<halvex::DriveSession>(in, std::cout);
+    return session->Run();
 }

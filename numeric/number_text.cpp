@@ -18,12 +18,14 @@ std::size_t SkipDigits(std::string_view text, std::size_t pos) {
     return pos;
 }
 
+#ifndef _WIN32
 // The "C" locale, created once; strtod_l with it ignores the global and the
 // thread locale that a toolkit may have set from the environment.
 locale_t CLocale() {
     static const locale_t c = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
     return c;
 }
+#endif
 
 }  // namespace
 
@@ -55,10 +57,32 @@ std::size_t NumberPrefixLength(std::string_view text) {
 double ParseNumber(std::string_view text) {
     const std::size_t length = NumberPrefixLength(text);
     if (length == 0) return 0.0;
-    // strtod needs a terminated copy; the prefix holds nothing it would read
-    // differently (no hex, no inf/nan), so the two agree by construction.
+        // strtod needs a terminated copy; the prefix holds nothing it would read
+        // differently (no hex, no inf/nan), so the two agree by construction.
+#ifdef _WIN32
+    // Windows has no strtod_l; from_chars is locale-free and correctly
+    // rounded, as strtod is, but takes neither blanks nor a plus sign.
+    std::size_t start = 0;
+    while (IsSpace(text[start])) ++start;
+    if (text[start] == '+') ++start;
+    const char* first = text.data() + start;
+    const char* last = text.data() + length;
+    double value = 0.0;
+    if (std::from_chars(first, last, value).ec != std::errc::result_out_of_range) return value;
+    // Beyond a double's range: through the wider type, which rounds it to
+    // infinity or zero with its sign as strtod does; beyond that too, by the
+    // exponent's sign.
+    long double wide = 0.0L;
+    if (std::from_chars(first, last, wide).ec != std::errc::result_out_of_range) return static_cast<double>(wide);
+    const std::string_view number(first, static_cast<std::size_t>(last - first));
+    const std::size_t e = number.find_first_of("eE");
+    const bool tiny = e != std::string_view::npos && number[e + 1] == '-';
+    const double magnitude = tiny ? 0.0 : HUGE_VAL;
+    return number[0] == '-' ? -magnitude : magnitude;
+#else
     const std::string prefix(text.substr(0, length));
     return strtod_l(prefix.c_str(), nullptr, CLocale());
+#endif
 }
 
 void FormatNumber(std::string& out, std::string_view format, double value) {

@@ -3,7 +3,7 @@ execute_process(COMMAND ${DRIVE} ${SCRIPT} OUTPUT_VARIABLE actual RESULT_VARIABL
 file(READ ${EXPECTED} expected)
 if(NOT actual STREQUAL expected)
   get_filename_component(name ${SCRIPT} NAME_WE)
-  set(actual_file ${CMAKE_CURRENT_BINARY_DIR}/${name}.actual)
+  set(actual_file ${CMAKE_CURRENT_BINARY_DIR}/${name}${ACTUAL_SUFFIX}.actual)
   file(WRITE ${actual_file} "${actual}")
   execute_process(COMMAND diff -u ${EXPECTED} ${actual_file})
   message(FATAL_ERROR "output differs from ${EXPECTED} (actual output in ${actual_file})")

@@ -60,7 +60,7 @@ int CDialog::DoModal() {
             dialog.m_window = nullptr;
         }
     } reset{*this};
-    OnInitDialog();
+    if (!backend.SendsInitDialog()) OnInitDialog();
     return backend.RunModal(*window);
 }
 
@@ -116,6 +116,9 @@ std::intptr_t CDialog::HandleMessage(unsigned message, std::uintptr_t wParam, st
             break;
         case WM_CLOSE:
             OnCancel();
+            break;
+        case WM_INITDIALOG:
+            result = OnInitDialog() ? 1 : 0;
             break;
         default:
             break;

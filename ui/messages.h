@@ -10,6 +10,7 @@ namespace ui {
 constexpr unsigned WM_PAINT = 0x000F;
 constexpr unsigned WM_CLOSE = 0x0010;
 constexpr unsigned WM_QUERYDRAGICON = 0x0037;
+constexpr unsigned WM_INITDIALOG = 0x0110;
 constexpr unsigned WM_COMMAND = 0x0111;
 constexpr unsigned WM_SYSCOMMAND = 0x0112;
 

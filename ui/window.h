@@ -15,6 +15,8 @@
 // taken effect on the control. Changes the program makes through this
 // interface raise nothing: the layer itself raises the change event of an
 // edit whose text the program sets, so that rule holds on every backend.
+// A handler's result is the message's result; for WM_QUERYDRAGICON it is an
+// icon resource id, which the backend turns into its own icon handle.
 namespace ui {
 
 class DialogSink {
@@ -72,6 +74,11 @@ public:
                                                              DialogSink& sink) = 0;
     // Shows the window and handles the user's events until EndDialog.
     virtual int RunModal(DialogWindow& window) = 0;
+    // Whether RunModal sends the sink WM_INITDIALOG once the window's
+    // controls exist, as a platform whose modal run creates the window does;
+    // otherwise the window exists from CreateDialogWindow and the layer
+    // initialises the dialog itself before RunModal.
+    virtual bool SendsInitDialog() const { return false; }
     // A message box with an OK button only; returns once it is dismissed.
     virtual void MessageBox(std::string_view text) = 0;
 };

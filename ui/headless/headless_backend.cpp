@@ -74,11 +74,7 @@ void HeadlessWindow::EndDialog(int code) {
 }
 
 std::string HeadlessWindow::CheckUsable(int id, res::ControlKind kind, const char* what) const {
-    const HeadlessControl* control = FindControl(id);
-    if (control == nullptr) return "no control " + std::to_string(id) + " on dialog " + std::to_string(m_template.id);
-    if (control->kind != kind) return "control " + std::to_string(id) + " is not " + what;
-    if (!control->visible) return "control " + std::to_string(id) + " is hidden";
-    return {};
+    return ui::CheckUsable(m_template, FindControl(id), id, kind, what);
 }
 
 std::string HeadlessWindow::UserSelect(int id, int index) {

@@ -4,21 +4,14 @@
 #include <string_view>
 #include <vector>
 
+#include "ui/user_window.h"
 #include "ui/window.h"
 
 // A backend without a screen: controls live in memory, the user's actions
 // come from an event source, message boxes are recorded and answered with OK.
 namespace ui::headless {
 
-struct HeadlessControl {
-    int id;
-    res::ControlKind kind;
-    unsigned style;
-    bool visible = true;
-    std::string text;
-    std::vector<std::string> items;
-    int selected = -1;
-};
+using HeadlessControl = ControlState;
 
 struct SystemMenuItem {
     unsigned flags;
@@ -26,7 +19,7 @@ struct SystemMenuItem {
     std::string text;
 };
 
-class HeadlessWindow final : public DialogWindow {
+class HeadlessWindow final : public DialogWindow, public UserWindow {
 public:
     HeadlessWindow(const res::DialogTemplate& dialogTemplate, DialogSink& sink);
 
@@ -43,16 +36,14 @@ public:
     void SetIcon(bool big, int iconId) override;
     void EndDialog(int code) override;
 
-    // The user's actions. Each returns an empty text when carried out, or
-    // why it cannot be (no such control, wrong kind, hidden, read-only,
-    // index out of range), in which case nothing happened.
-    std::string UserSelect(int id, int index);
-    std::string UserType(int id, std::string_view text);
-    std::string UserClick(int id);
-    void UserEnter();
-    void UserEscape();
-    void UserClose();
-    void UserSysCommand(unsigned commandId);
+    std::vector<ControlState> ReadControls() const override { return m_controls; }
+    std::string UserSelect(int id, int index) override;
+    std::string UserType(int id, std::string_view text) override;
+    std::string UserClick(int id) override;
+    void UserEnter() override;
+    void UserEscape() override;
+    void UserClose() override;
+    void UserSysCommand(unsigned commandId) override;
 
     const std::vector<HeadlessControl>& Controls() const { return m_controls; }
     const HeadlessControl* FindControl(int id) const;

@@ -1,0 +1,61 @@
+// halvex.exe: the desktop program on the Win32 backend.
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+
+#include "app/command_line.h"
+#include "app/vibration_app.h"
+#include "ui/win32/win32_backend.h"
+
+#include <commctrl.h>
+
+namespace {
+
+const halvex::CommandLineSyntax kSyntax{
+    "halvex",
+    "Usage: halvex [OPTION]...\n"
+    "Halvex, a calculator for sinusoidal vibration. Opens the main menu, from\n"
+    "which the pure sine and the sine sweep calculators are chosen; closing the\n"
+    "main menu ends the program.\n"
+    "\n"
+    "Options:\n"
+    "  --help     show this help and exit\n"
+    "  --version  show the version and exit\n"
+    "\n"
+    "Exit status: 0 when the main menu was closed, 2 when the command line is\n"
+    "wrong.\n",
+    {},
+    0,
+};
+
+// A windowed program has no console of its own: its answers to the command
+// line go to the console it was started from, unless they are redirected.
+void UseParentConsole() {
+    if (GetStdHandle(STD_OUTPUT_HANDLE) != nullptr && GetStdHandle(STD_ERROR_HANDLE) != nullptr) return;
+    if (!AttachConsole(ATTACH_PARENT_PROCESS)) return;
+    if (GetStdHandle(STD_OUTPUT_HANDLE) == nullptr || std::freopen("CONOUT$", "w", stdout) == nullptr) return;
+    std::freopen("CONOUT$", "w", stderr);
+    std::cout.clear();
+    std::cerr.clear();
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLine*/, int /*show*/) {
+    if (__argc > 1) {
+        UseParentConsole();
+        const halvex::CommandLine line = halvex::ParseCommandLine(kSyntax, __argc, __argv, std::cout, std::cerr);
+        std::cout.flush();
+        if (line.exit) return line.exitStatus;
+    }
+    // The manifest asks for the version 6 controls; they are used once the
+    // library is initialised.
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    ui::win32::Win32Backend backend(instance);
+    ui::SetBackend(&backend);
+    CVibrationApp app;
+    app.InitInstance();
+    ui::SetBackend(nullptr);
+    return 0;
+}

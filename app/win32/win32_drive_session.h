@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+
+#include "app/drive_session.h"
+#include "ui/win32/win32_backend.h"
+
+namespace halvex {
+
+// halvex-drive --backend win32: the same script played on real Win32
+// dialogs. Each command runs from inside the modal run of the dialog on
+// top, as the messages the user's action would produce.
+class Win32DriveSession : public DriveSession, public ui::win32::Automation {
+public:
+    using DriveSession::DriveSession;
+
+    bool Next(ui::win32::Win32Dialog& top) override;
+    void OnOpen(ui::win32::Win32Dialog& dialog) override;
+    void OnClose(ui::win32::Win32Dialog& dialog, int code) override;
+    void OnMessageBox(std::string_view text) override;
+
+protected:
+    void RunProgram() override;
+
+private:
+    std::string m_command;
+};
+
+}  // namespace halvex

@@ -1,0 +1,100 @@
+// halvex.exe carries what Windows shows of it: the icon in both sizes, the
+// version record, the About item's string and the manifest.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <string>
+
+namespace {
+
+std::wstring g_program;  // halvex.exe, from the command line
+
+class ProgramResources : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_module =
+            LoadLibraryExW(g_program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+        ASSERT_NE(m_module, nullptr) << "cannot load the program's resources";
+    }
+    void TearDown() override {
+        if (m_module != nullptr) FreeLibrary(m_module);
+    }
+    HMODULE m_module = nullptr;
+};
+
+// The group holds a 32 and a 16 pixel image, and each loads at its size.
+TEST_F(ProgramResources, IconGroupWithBothSizes) {
+    for (int side : {32, 16}) {
+        HANDLE icon = LoadImageW(m_module, MAKEINTRESOURCEW(128), IMAGE_ICON, side, side, 0);
+        ASSERT_NE(icon, nullptr) << side;
+        ICONINFO info{};
+        ASSERT_TRUE(GetIconInfo(static_cast<HICON>(icon), &info));
+        BITMAP bitmap{};
+        GetObjectW(info.hbmColor, sizeof bitmap, &bitmap);
+        EXPECT_EQ(bitmap.bmWidth, side);
+        DeleteObject(info.hbmColor);
+        DeleteObject(info.hbmMask);
+        DestroyIcon(static_cast<HICON>(icon));
+    }
+    HRSRC group = FindResourceW(m_module, MAKEINTRESOURCEW(128), MAKEINTRESOURCEW(14));  // RT_GROUP_ICON
+    ASSERT_NE(group, nullptr);
+    const auto* dir = static_cast<const WORD*>(LockResource(LoadResource(m_module, group)));
+    EXPECT_EQ(dir[2], 2);  // image count
+}
+
+TEST_F(ProgramResources, AboutItemStringAndManifest) {
+    wchar_t text[64] = {};
+    LoadStringW(m_module, 101, text, 64);
+    EXPECT_STREQ(text, L"&About Halvex...");
+    HRSRC manifest = FindResourceW(m_module, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));  // RT_MANIFEST
+    ASSERT_NE(manifest, nullptr);
+    const std::string body(static_cast<const char*>(LockResource(LoadResource(m_module, manifest))),
+                           SizeofResource(m_module, manifest));
+    EXPECT_NE(body.find("Microsoft.Windows.Common-Controls"), std::string::npos);
+    EXPECT_NE(body.find("PerMonitorV2"), std::string::npos);
+}
+
+// File and product version 1.0.0.1, and the strings in the US English,
+// UTF-16 block.
+TEST(ProgramVersion, RecordAsInResources) {
+    DWORD handle = 0;
+    const DWORD size = GetFileVersionInfoSizeW(g_program.c_str(), &handle);
+    ASSERT_GT(size, 0u);
+    std::string data(size, '\0');
+    ASSERT_TRUE(GetFileVersionInfoW(g_program.c_str(), 0, size, data.data()));
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(VerQueryValueW(data.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
+    EXPECT_EQ(fixed->dwFileVersionMS, 0x00010000u);
+    EXPECT_EQ(fixed->dwFileVersionLS, 0x00000001u);
+    EXPECT_EQ(fixed->dwProductVersionMS, 0x00010000u);
+    EXPECT_EQ(fixed->dwProductVersionLS, 0x00000001u);
+    EXPECT_EQ(fixed->dwFileOS, 4u);
+    EXPECT_EQ(fixed->dwFileType, 1u);
+    const struct {
+        const wchar_t* key;
+        const wchar_t* value;
+    } strings[] = {
+        {L"FileDescription", L"HALVEX MFC Application"},
+        {L"OriginalFilename", L"HALVEX.EXE"},
+        {L"ProductVersion", L"1, 0, 0, 1"},
+    };
+    for (const auto& s : strings) {
+        wchar_t* value = nullptr;
+        const std::wstring path = std::wstring(L"\\StringFileInfo\\040904B0\\") + s.key;
+        ASSERT_TRUE(VerQueryValueW(data.data(), path.c_str(), reinterpret_cast<void**>(&value), &length));
+        EXPECT_STREQ(value, s.value);
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    if (argc >= 2) {
+        const std::string path = argv[1];
+        g_program.assign(path.begin(), path.end());
+    }
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,133 @@
+// halvex-win32-screenshots DIR: plays a short session on the Win32 backend
+// and writes each window as DIR/NAME.bmp: the main menu, pure sine with
+// results, a message box, the sine sweep with results and the About box.
+// Needs a display (scripts/screenshots-windows runs it on Xvfb).
+#include <cstdio>
+#include <deque>
+#include <functional>
+#include <string>
+
+#include "app/vibration_app.h"
+#include "ui/win32/win32_backend.h"
+
+namespace {
+
+std::string g_dir;
+
+// The window as it is on the screen, frame and caption included.
+void Capture(HWND hwnd, const char* name) {
+    UpdateWindow(hwnd);
+    RECT rect{};
+    GetWindowRect(hwnd, &rect);
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof info.bmiHeader, width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+    GdiFlush();
+    const DWORD rowBytes = static_cast<DWORD>((width * 3 + 3) & ~3);
+    const DWORD imageBytes = rowBytes * static_cast<DWORD>(height);
+    BITMAPFILEHEADER file{0x4D42, static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof info.bmiHeader) + imageBytes, 0,
+                          0, static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof info.bmiHeader)};
+    const std::string path = g_dir + "/" + name + ".bmp";
+    if (std::FILE* out = std::fopen(path.c_str(), "wb")) {
+        std::fwrite(&file, sizeof file, 1, out);
+        std::fwrite(&info.bmiHeader, sizeof info.bmiHeader, 1, out);
+        std::fwrite(bits, 1, imageBytes, out);
+        std::fclose(out);
+    }
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+}
+
+// Lets the window system show what the last action changed.
+void Settle() {
+    for (int i = 0; i < 20; ++i) {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        Sleep(25);
+    }
+}
+
+class Session : public ui::win32::Automation {
+public:
+    using Step = std::function<void(ui::win32::Win32Dialog&)>;
+    std::deque<Step> steps;
+
+    bool Next(ui::win32::Win32Dialog& top) override {
+        if (steps.empty()) return false;
+        Step step = std::move(steps.front());
+        steps.pop_front();
+        step(top);
+        return true;
+    }
+    void OnMessageBoxShown(HWND box) override {
+        ShowWindow(box, SW_SHOW);
+        Settle();
+        Capture(box, "win32-message-box");
+    }
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: halvex-win32-screenshots DIR\n");
+        return 2;
+    }
+    g_dir = argv[1];
+    Session session;
+    const auto shot = [](const char* name) {
+        return [name](ui::win32::Win32Dialog& top) {
+            // A dialog shows once its run is idle; these runs never are.
+            ShowWindow(top.Handle(), SW_SHOW);
+            Settle();
+            Capture(top.Handle(), name);
+        };
+    };
+    const auto act = [](std::function<void(ui::win32::Win32Dialog&)> action) { return action; };
+    session.steps = {
+        shot("win32-main-menu"),
+        act([](ui::win32::Win32Dialog& top) { top.UserSysCommand(0x0010); }),
+        shot("win32-about"),
+        act([](ui::win32::Win32Dialog& top) { top.UserClick(1); }),
+        act([](ui::win32::Win32Dialog& top) { top.UserSelect(1000, 0); }),
+        act([](ui::win32::Win32Dialog& top) { top.UserClick(1); }),  // a message: nothing chosen
+        act([](ui::win32::Win32Dialog& top) {
+            top.UserSelect(1003, 0);
+            top.UserSelect(1004, 0);
+            top.UserSelect(1001, 2);
+            top.UserType(1008, "1");
+            top.UserType(1009, "10");
+            top.UserClick(1);
+        }),
+        shot("win32-pure-sine"),
+        act([](ui::win32::Win32Dialog& top) { top.UserEscape(); }),
+        act([](ui::win32::Win32Dialog& top) { top.UserSelect(1000, 1); }),
+        act([](ui::win32::Win32Dialog& top) {
+            top.UserSelect(1016, 0);
+            top.UserSelect(1017, 3);
+            top.UserType(1019, "100");
+            top.UserType(1021, "10");
+            top.UserClick(1);
+        }),
+        shot("win32-sine-sweep"),
+    };
+    ui::win32::Win32Backend backend;
+    backend.SetAutomation(&session);
+    ui::SetBackend(&backend);
+    CVibrationApp app;
+    app.InitInstance();
+    ui::SetBackend(nullptr);
+    return 0;
+}

@@ -1,0 +1,311 @@
+// The Win32 backend on real dialogs and controls, in-process (under Wine on
+// Linux): the layer's rules where the platform would break them, the modal
+// runs, the system menu, the icons, and no handle leaks.
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/vibration_app.h"
+#include "res/sine_sweep_ids.h"
+#include "ui/win32/win32_backend.h"
+
+// The layer's wrappers, not the platform's macros for the W functions.
+#undef GetWindowText
+#undef SetWindowText
+
+namespace {
+
+using ui::win32::Win32Dialog;
+namespace ss = res::sine_sweep;
+
+// Plays steps on whichever dialog is on top, and records what it is told.
+class Steps : public ui::win32::Automation {
+public:
+    using Step = std::function<void(Win32Dialog&)>;
+
+    Steps() {
+        m_backend.SetAutomation(this);
+        ui::SetBackend(&m_backend);
+    }
+    ~Steps() override { ui::SetBackend(nullptr); }
+
+    Steps& Then(Step step) {
+        m_steps.push_back(std::move(step));
+        return *this;
+    }
+
+    bool Next(Win32Dialog& top) override {
+        if (m_steps.empty()) return false;
+        Step step = std::move(m_steps.front());
+        m_steps.pop_front();
+        step(top);
+        return true;
+    }
+    void OnOpen(Win32Dialog& dialog) override { opened.push_back(dialog.Template().id); }
+    void OnClose(Win32Dialog& dialog, int code) override {
+        closed.push_back(dialog.Template().id);
+        codes.push_back(code);
+    }
+    void OnMessageBox(std::string_view text) override { messages.emplace_back(text); }
+    void OnMessageBoxShown(HWND box) override {
+        boxOwners.push_back(GetWindow(box, GW_OWNER));
+        ownerEnabled.push_back(IsWindowEnabled(GetWindow(box, GW_OWNER)) != FALSE);
+    }
+
+    ui::win32::Win32Backend& Backend() { return m_backend; }
+
+    std::vector<int> opened, closed, codes;
+    std::vector<std::string> messages;
+    std::vector<HWND> boxOwners;
+    std::vector<bool> ownerEnabled;
+
+private:
+    ui::win32::Win32Backend m_backend;
+    std::deque<Step> m_steps;
+};
+
+// A dialog on the sweep's template that records the events it receives.
+class ProbeDlg : public ui::CDialog {
+public:
+    ProbeDlg() : CDialog(res::IDD_SINE_SWEEP) {}
+
+    std::vector<std::string> events;
+    ui::CListBox list;
+    ui::CEdit edit;
+    std::function<void(ProbeDlg&)> onInit;
+
+protected:
+    void DoDataExchange(ui::CDataExchange* pDX) override {
+        ui::DDX_Control(pDX, ss::IDC_ANALYSIS, list);
+        ui::DDX_Control(pDX, ss::IDC_INPUT1, edit);
+    }
+    bool OnInitDialog() override {
+        CDialog::OnInitDialog();
+        if (onInit) onInit(*this);
+        return true;
+    }
+    bool OnEvent(unsigned message, std::uintptr_t wParam, std::intptr_t lParam, std::intptr_t& result) override;
+
+private:
+    void OnSelchange() { events.push_back("selchange " + std::to_string(list.GetCurSel())); }
+    void OnChange() {
+        std::string text;
+        edit.GetWindowText(text);
+        events.push_back("change " + text);
+    }
+    static const ui::EventEntry<ProbeDlg> kEvents[];
+};
+
+const ui::EventEntry<ProbeDlg> ProbeDlg::kEvents[] = {
+    ui::OnCommand(LBN_SELCHANGE, ss::IDC_ANALYSIS, &ProbeDlg::OnSelchange),
+    ui::OnCommand(EN_CHANGE, ss::IDC_INPUT1, &ProbeDlg::OnChange),
+};
+
+bool ProbeDlg::OnEvent(unsigned message, std::uintptr_t wParam, std::intptr_t lParam, std::intptr_t& result) {
+    return ui::DispatchEvent(*this, kEvents, message, wParam, lParam, result);
+}
+
+// The program's own list operations raise no selection change, though the
+// list has the notify style; the program's text change raises exactly one
+// change event, before SetWindowText returns, though the edit also
+// announces it; text goes through UTF-16 and back unchanged.
+TEST(Win32Rules, ProgramChangesRaiseWhatTheLayerPromises) {
+    Steps steps;
+    ProbeDlg probe;
+    std::vector<std::string> afterList, afterText;
+    probe.onInit = [&](ProbeDlg& p) {
+        p.list.ResetContent();
+        p.list.InsertString(0, "b");
+        p.list.InsertString(0, "a");  // at the index given, not sorted
+        p.list.InsertString(2, "c");
+        p.list.SetCurSel(1);
+        afterList = p.events;
+        p.edit.SetWindowText("\xCE\xA9 1,5 \xC2\xB5m");
+        afterText = p.events;
+    };
+    steps.Then([&](Win32Dialog& top) {
+        EXPECT_EQ(probe.list.GetCurSel(), 1);
+        const std::vector<ui::ControlState> controls = top.ReadControls();
+        for (const ui::ControlState& c : controls) {
+            if (c.id == ss::IDC_ANALYSIS) {
+                EXPECT_EQ(c.items, (std::vector<std::string>{"a", "b", "c"}));
+            }
+        }
+    });
+    probe.DoModal();
+    EXPECT_TRUE(afterList.empty());
+    EXPECT_EQ(afterText, std::vector<std::string>{"change \xCE\xA9 1,5 \xC2\xB5m"});
+    EXPECT_EQ(probe.events.size(), 1u);
+}
+
+// What the user does to the real controls does reach the event table.
+TEST(Win32Rules, UserInputOnRealControlsRaisesOneEvent) {
+    Steps steps;
+    ProbeDlg probe;
+    probe.onInit = [](ProbeDlg& p) {
+        p.list.InsertString(0, "first");
+        p.list.InsertString(1, "second");
+    };
+    steps.Then([](Win32Dialog& top) { SendMessageW(top.Control(ss::IDC_INPUT1), WM_CHAR, L'7', 1); })
+        .Then([](Win32Dialog& top) {
+            HWND list = top.Control(ss::IDC_ANALYSIS);
+            RECT item{};
+            SendMessageW(list, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&item));
+            const LPARAM at = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
+            SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
+            SendMessageW(list, WM_LBUTTONUP, 0, at);
+        });
+    // A long paste is taken whole: the edit's default limit is lifted.
+    int pastedLength = 0;
+    steps.Then([&](Win32Dialog& top) {
+        HWND edit = top.Control(ss::IDC_INPUT2);
+        const std::wstring text(40000, L'9');
+        SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
+        pastedLength = GetWindowTextLengthW(edit);
+    });
+    probe.DoModal();
+    EXPECT_EQ(probe.events, (std::vector<std::string>{"change 7", "selchange 1"}));
+    EXPECT_EQ(pastedLength, 40000);
+}
+
+// The main menu's system menu ends with a separator and the About item; the
+// About command, also with the low four bits set, opens the About box over
+// the main menu, which takes no input while it runs.
+TEST(Win32MainMenu, SystemMenuAndAboutBox) {
+    Steps steps;
+    HWND mainMenu = nullptr;
+    bool mainEnabledDuringAbout = true;
+    HWND aboutOwner = nullptr;
+    steps
+        .Then([&](Win32Dialog& top) {
+            mainMenu = top.Handle();
+            HMENU menu = GetSystemMenu(top.Handle(), FALSE);
+            const int count = GetMenuItemCount(menu);
+            ASSERT_GE(count, 2);
+            EXPECT_NE(GetMenuState(menu, static_cast<UINT>(count - 2), MF_BYPOSITION) & MF_SEPARATOR, 0u);
+            EXPECT_EQ(GetMenuItemID(menu, count - 1), 0x0010u);
+            wchar_t text[64] = {};
+            GetMenuStringW(menu, static_cast<UINT>(count - 1), text, 64, MF_BYPOSITION);
+            EXPECT_STREQ(text, L"&About Halvex...");
+            top.UserSysCommand(0x0010);
+        })
+        .Then([&](Win32Dialog& top) {
+            mainEnabledDuringAbout = IsWindowEnabled(mainMenu) != FALSE;
+            aboutOwner = GetWindow(top.Handle(), GW_OWNER);
+            top.UserClick(IDOK);
+        })
+        .Then([](Win32Dialog& top) { top.UserSysCommand(0x001F); })
+        .Then([](Win32Dialog& top) { top.UserClose(); });
+    CVibrationApp app;
+    app.InitInstance();
+    EXPECT_EQ(steps.opened, (std::vector<int>{102, 100, 100}));
+    EXPECT_EQ(steps.closed, (std::vector<int>{100, 100, 102}));
+    EXPECT_EQ(steps.codes, (std::vector<int>{IDOK, IDCANCEL, IDCANCEL}));
+    EXPECT_FALSE(mainEnabledDuringAbout);
+    EXPECT_EQ(aboutOwner, mainMenu);
+}
+
+// Both icons are set, 32 and 16 pixels; the drag icon is the big one.
+TEST(Win32MainMenu, IconsBigAndSmallAndTheDragIcon) {
+    Steps steps;
+    steps.Then([](Win32Dialog& top) {
+        const auto big = reinterpret_cast<HICON>(SendMessageW(top.Handle(), WM_GETICON, ICON_BIG, 0));
+        const auto small = reinterpret_cast<HICON>(SendMessageW(top.Handle(), WM_GETICON, ICON_SMALL, 0));
+        ASSERT_NE(big, nullptr);
+        ASSERT_NE(small, nullptr);
+        const auto size = [](HICON icon) {
+            ICONINFO info{};
+            GetIconInfo(icon, &info);
+            BITMAP bitmap{};
+            GetObjectW(info.hbmColor, sizeof bitmap, &bitmap);
+            DeleteObject(info.hbmColor);
+            DeleteObject(info.hbmMask);
+            return std::make_pair(static_cast<int>(bitmap.bmWidth), static_cast<int>(bitmap.bmHeight));
+        };
+        EXPECT_EQ(size(big), std::make_pair(32, 32));
+        EXPECT_EQ(size(small), std::make_pair(16, 16));
+        const auto drag = reinterpret_cast<HICON>(SendMessageW(top.Handle(), WM_QUERYDRAGICON, 0, 0));
+        EXPECT_EQ(drag, big);
+    });
+    CVibrationApp app;
+    app.InitInstance();
+}
+
+// Pure sine inside the main menu, a message box inside pure sine: three
+// nested runs, each owned by the one below, each ended by EndDialog.
+TEST(Win32Runs, NestedRunsAndAnOwnedMessageBox) {
+    Steps steps;
+    HWND pureSine = nullptr;
+    steps.Then([](Win32Dialog& top) { EXPECT_EQ(top.UserSelect(1000, 0), ""); })
+        .Then([&](Win32Dialog& top) {
+            pureSine = top.Handle();
+            EXPECT_EQ(top.Template().id, 129);
+            top.UserEnter();  // Calculate with nothing chosen: a message
+        })
+        .Then([](Win32Dialog& top) { top.UserEscape(); })
+        .Then([](Win32Dialog& top) {
+            EXPECT_EQ(top.Template().id, 102);
+            top.UserEscape();
+        });
+    CVibrationApp app;
+    app.InitInstance();
+    EXPECT_EQ(steps.opened, (std::vector<int>{102, 129}));
+    EXPECT_EQ(steps.closed, (std::vector<int>{129, 102}));
+    ASSERT_EQ(steps.messages.size(), 1u);
+    ASSERT_EQ(steps.boxOwners.size(), 1u);
+    EXPECT_EQ(steps.boxOwners[0], pureSine);
+    EXPECT_FALSE(steps.ownerEnabled[0]);
+}
+
+BOOL CALLBACK CountWindow(HWND /*hwnd*/, LPARAM count) {
+    ++*reinterpret_cast<int*>(count);
+    return TRUE;
+}
+
+int ThreadWindows() {
+    int count = 0;
+    EnumThreadWindows(GetCurrentThreadId(), &CountWindow, reinterpret_cast<LPARAM>(&count));
+    return count;
+}
+
+// A thousand openings of a dialog, each with the main menu's icons set,
+// leave no GDI or USER object behind: counted by the system where it
+// counts them (Wine does not), and on every system no window left over and
+// each opening's font deleted with its dialog.
+TEST(Win32Resources, NoHandleLeakAcrossAThousandOpenings) {
+    Steps steps;
+    std::vector<HGDIOBJ> fonts;
+    const auto open = [&fonts] {
+        ProbeDlg probe;
+        probe.onInit = [&fonts](ProbeDlg& p) {
+            p.list.InsertString(0, "item");
+            p.edit.SetWindowText("text");
+            p.SetIcon(ui::Icon{res::IDR_MAINFRAME}, true);
+            p.SetIcon(ui::Icon{res::IDR_MAINFRAME}, false);
+            const auto top = static_cast<ui::win32::Win32Backend&>(ui::GetBackend()).Top();
+            fonts.push_back(reinterpret_cast<HGDIOBJ>(SendMessageW(top->Handle(), WM_GETFONT, 0, 0)));
+            p.EndDialog(IDCANCEL);
+        };
+        probe.DoModal();
+    };
+    open();  // what the first opening sets up once (classes, icons) is not a leak
+    const int windowsBefore = ThreadWindows();
+    SetLastError(0);
+    const DWORD gdiBefore = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    const bool counted = !(gdiBefore == 0 && GetLastError() == ERROR_CALL_NOT_IMPLEMENTED);
+    const DWORD userBefore = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+    for (int i = 0; i < 1000; ++i) open();
+    EXPECT_EQ(ThreadWindows(), windowsBefore);
+    int fontsLeft = 0;
+    for (HGDIOBJ font : fonts) fontsLeft += font != nullptr && GetObjectType(font) != 0 ? 1 : 0;
+    EXPECT_LE(fontsLeft, 1);  // a font the system shares between dialogs may stay
+    if (counted) {
+        EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), gdiBefore);
+        EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS), userBefore);
+    }
+}
+
+}  // namespace

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "res/dialog_template.h"
+
+// A running dialog as the user sees and works it: what its controls show,
+// and the user's actions on them. Every backend that can be driven by a
+// script offers it, so one driver plays the same script on each.
+namespace ui {
+
+struct ControlState {
+    int id;
+    res::ControlKind kind;
+    unsigned style;
+    bool visible = true;
+    std::string text;
+    std::vector<std::string> items;
+    int selected = -1;
+};
+
+class UserWindow {
+public:
+    virtual const res::DialogTemplate& Template() const = 0;
+    // The controls in template order.
+    virtual std::vector<ControlState> ReadControls() const = 0;
+
+    // Each returns an empty text when carried out, or why it cannot be (no
+    // such control, wrong kind, hidden, read-only, index out of range), in
+    // which case nothing happened.
+    virtual std::string UserSelect(int id, int index) = 0;
+    virtual std::string UserType(int id, std::string_view text) = 0;
+    virtual std::string UserClick(int id) = 0;
+    virtual void UserEnter() = 0;
+    virtual void UserEscape() = 0;
+    virtual void UserClose() = 0;
+    virtual void UserSysCommand(unsigned commandId) = 0;
+
+protected:
+    ~UserWindow() = default;
+};
+
+// Why the user cannot work control `id` as a `kind` ("a list", "an edit"...),
+// or empty when they can: the same answer on every backend. `found` is
+// nullptr when the dialog has no such control.
+std::string CheckUsable(const res::DialogTemplate& dialogTemplate, const ControlState* found, int id,
+                        res::ControlKind kind, const char* what);
+
+}  // namespace ui

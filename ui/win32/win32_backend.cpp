@@ -1,0 +1,417 @@
+#include "ui/win32/win32_backend.h"
+
+#include <stdexcept>
+#include <string>
+
+#include "res/string_table.h"
+#include "ui/win32/app_icon.h"
+#include "ui/win32/template_builder.h"
+#include "ui/win32/utf16.h"
+
+namespace ui::win32 {
+namespace {
+
+// How often the answer to a message box looks for the box before giving up.
+constexpr int kAnswerAttempts = 100;
+
+std::wstring TextOf(HWND hwnd) {
+    const int length = GetWindowTextLengthW(hwnd);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    const int copied = GetWindowTextW(hwnd, text.data(), length + 1);
+    text.resize(static_cast<std::size_t>(copied < 0 ? 0 : copied));
+    return text;
+}
+
+}  // namespace
+
+// ---- the dialog -------------------------------------------------------------
+
+Win32Dialog::Win32Dialog(Win32Backend& backend, const res::DialogTemplate& dialogTemplate, DialogSink& sink)
+    : m_backend(backend), m_template(dialogTemplate), m_sink(sink) {}
+
+Win32Dialog::~Win32Dialog() {
+    // A run that was never started, or a window left behind, goes with the object.
+    if (m_hwnd != nullptr && IsWindow(m_hwnd)) DestroyWindow(m_hwnd);
+}
+
+int Win32Dialog::Run(HWND owner) {
+    const std::vector<std::uint16_t> words = BuildDialogTemplate(m_template);
+    const INT_PTR result =
+        DialogBoxIndirectParamW(m_backend.Instance(), reinterpret_cast<LPCDLGTEMPLATEW>(words.data()), owner,
+                                &Win32Dialog::DialogProc, reinterpret_cast<LPARAM>(this));
+    m_hwnd = nullptr;
+    m_controls.clear();
+    return static_cast<int>(result);
+}
+
+INT_PTR CALLBACK Win32Dialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        auto* dialog = reinterpret_cast<Win32Dialog*>(lParam);
+        SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
+        return dialog->OnInitDialog(hwnd);
+    }
+    auto* dialog = reinterpret_cast<Win32Dialog*>(GetWindowLongPtrW(hwnd, DWLP_USER));
+    if (dialog == nullptr) return FALSE;
+    return dialog->Handle(message, wParam, lParam);
+}
+
+INT_PTR Win32Dialog::OnInitDialog(HWND hwnd) {
+    m_hwnd = hwnd;
+    // The dialog manager creates the controls in template order, which is
+    // also the order of the child windows.
+    m_controls.clear();
+    for (HWND child = GetWindow(hwnd, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        m_controls.push_back(child);
+    }
+    if (m_controls.size() != m_template.controlCount) throw std::logic_error("dialog controls do not match template");
+    std::size_t index = 0;
+    for (const res::ControlTemplate& control : m_template) {
+        HWND child = m_controls[index++];
+        if (control.kind == res::ControlKind::Icon) {
+            SendMessageW(child, STM_SETICON, reinterpret_cast<WPARAM>(m_backend.Icon(control.iconId, IconSize().cx)),
+                         0);
+        } else if (control.kind == res::ControlKind::Edit) {
+            SendMessageW(child, EM_SETLIMITTEXT, 0, 0);  // as long as the user likes
+        }
+    }
+    const INT_PTR focus = Send(WM_INITDIALOG, 0, 0) != 0 ? TRUE : FALSE;
+    if (Automation* automation = m_backend.GetAutomation()) {
+        automation->OnOpen(*this);
+        if (!m_ended) PostMessageW(m_hwnd, kStepMessage, 0, 0);
+    }
+    return focus;
+}
+
+INT_PTR Win32Dialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_COMMAND:
+            // The edit announces the program's own SetWindowText as a change;
+            // the layer raises that event itself.
+            if (HIWORD(wParam) == EN_CHANGE && m_settingText != nullptr &&
+                reinterpret_cast<HWND>(lParam) == m_settingText) {
+                return TRUE;
+            }
+            Send(WM_COMMAND, wParam, lParam);
+            return TRUE;
+        case WM_SYSCOMMAND:
+            m_sysCommandParam = lParam;
+            Send(WM_SYSCOMMAND, wParam, lParam);
+            return TRUE;
+        case WM_CLOSE:
+            Send(WM_CLOSE, 0, 0);
+            return TRUE;
+        case WM_PAINT:
+            return OnPaint();
+        case WM_QUERYDRAGICON: {
+            // The layer answers with an icon resource id.
+            const std::intptr_t iconId = Send(WM_QUERYDRAGICON, 0, 0);
+            if (iconId == 0) return FALSE;
+            return reinterpret_cast<INT_PTR>(m_backend.Icon(static_cast<int>(iconId), IconSize().cx));
+        }
+        case kStepMessage:
+            Step();
+            return TRUE;
+        case kAnswerBoxMessage:
+            AnswerMessageBox(static_cast<int>(wParam));
+            return TRUE;
+        default:
+            return FALSE;
+    }
+}
+
+// Not minimised, the dialog manager paints; minimised, the handler draws the
+// icon on the erased client area.
+INT_PTR Win32Dialog::OnPaint() {
+    if (!::IsIconic(m_hwnd)) {
+        Send(WM_PAINT, 0, 0);
+        return FALSE;
+    }
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(m_hwnd, &paint);
+    SendMessageW(m_hwnd, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    m_paintDc = dc;
+    Send(WM_PAINT, 0, 0);
+    m_paintDc = nullptr;
+    EndPaint(m_hwnd, &paint);
+    return TRUE;
+}
+
+std::intptr_t Win32Dialog::Send(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
+    return m_sink.HandleMessage(message, wParam, lParam);
+}
+
+HWND Win32Dialog::Control(int id) const {
+    if (id == res::kNoId || m_hwnd == nullptr) return nullptr;
+    std::size_t index = 0;
+    for (const res::ControlTemplate& control : m_template) {
+        if (control.id == id) return m_controls[index];
+        ++index;
+    }
+    return nullptr;
+}
+
+HWND Win32Dialog::Existing(int id) const {
+    HWND control = Control(id);
+    if (control == nullptr) throw std::logic_error("no control " + std::to_string(id));
+    return control;
+}
+
+void Win32Dialog::ShowControl(int id, bool show) { ::ShowWindow(Existing(id), show ? SW_SHOW : SW_HIDE); }
+
+// The control's own visibility, whether or not the dialog is shown yet.
+bool Win32Dialog::IsControlVisible(int id) const {
+    return (GetWindowLongPtrW(Existing(id), GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+void Win32Dialog::SetControlText(int id, std::string_view text) {
+    HWND control = Existing(id);
+    HWND previous = m_settingText;
+    m_settingText = control;
+    SetWindowTextW(control, Widen(text).c_str());
+    m_settingText = previous;
+}
+
+void Win32Dialog::GetControlText(int id, std::string& out) const { out = Narrow(TextOf(Existing(id))); }
+
+void Win32Dialog::ListReset(int id) { SendMessageW(Existing(id), LB_RESETCONTENT, 0, 0); }
+
+void Win32Dialog::ListInsert(int id, int index, std::string_view text) {
+    HWND list = Existing(id);
+    const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+    if (index < 0 || index > count) throw std::out_of_range("list insert position");
+    const std::wstring wide = Widen(text);
+    SendMessageW(list, LB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(wide.c_str()));
+}
+
+int Win32Dialog::ListGetCurSel(int id) const {
+    return static_cast<int>(SendMessageW(Existing(id), LB_GETCURSEL, 0, 0));
+}
+
+void Win32Dialog::ListSetCurSel(int id, int index) {
+    SendMessageW(Existing(id), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+void Win32Dialog::AppendSystemMenu(unsigned flags, unsigned commandId, std::string_view text) {
+    HMENU menu = GetSystemMenu(m_hwnd, FALSE);
+    if (menu == nullptr) return;
+    if ((flags & MF_SEPARATOR) != 0) {
+        AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    } else {
+        AppendMenuW(menu, flags, commandId, Widen(text).c_str());
+    }
+}
+
+void Win32Dialog::SetIcon(bool big, int iconId) {
+    const int side = big ? GetSystemMetrics(SM_CXICON) : GetSystemMetrics(SM_CXSMICON);
+    SendMessageW(m_hwnd, WM_SETICON, big ? ICON_BIG : ICON_SMALL,
+                 reinterpret_cast<LPARAM>(m_backend.Icon(iconId, side)));
+}
+
+bool Win32Dialog::IsIconic() const { return ::IsIconic(m_hwnd) != FALSE; }
+
+Size Win32Dialog::ClientSize() const {
+    RECT rect{};
+    GetClientRect(m_hwnd, &rect);
+    return Size{rect.right - rect.left, rect.bottom - rect.top};
+}
+
+Size Win32Dialog::IconSize() const { return Size{GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)}; }
+
+void Win32Dialog::DrawIcon(int x, int y, int iconId) {
+    if (m_paintDc != nullptr) ::DrawIcon(m_paintDc, x, y, m_backend.Icon(iconId, IconSize().cx));
+}
+
+// Moving, sizing, minimising and the rest are the platform's.
+void Win32Dialog::SystemCommand(unsigned commandId) {
+    DefWindowProcW(m_hwnd, WM_SYSCOMMAND, commandId, m_sysCommandParam);
+}
+
+void Win32Dialog::EndDialog(int code) {
+    if (m_ended) return;
+    m_ended = true;
+    m_endCode = code;
+    ::EndDialog(m_hwnd, code);
+}
+
+// ---- the user's actions -----------------------------------------------------
+
+std::vector<ControlState> Win32Dialog::ReadControls() const {
+    std::vector<ControlState> states;
+    states.reserve(m_template.controlCount);
+    std::size_t index = 0;
+    for (const res::ControlTemplate& control : m_template) {
+        HWND hwnd = m_controls.at(index++);
+        ControlState state{control.id, control.kind, control.style, true, {}, {}, -1};
+        state.visible = (GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_VISIBLE) != 0;
+        if (control.kind == res::ControlKind::List) {
+            const auto count = static_cast<int>(SendMessageW(hwnd, LB_GETCOUNT, 0, 0));
+            for (int i = 0; i < count; ++i) {
+                const auto length = static_cast<std::size_t>(SendMessageW(hwnd, LB_GETTEXTLEN, i, 0));
+                std::wstring item(length + 1, L'\0');
+                SendMessageW(hwnd, LB_GETTEXT, i, reinterpret_cast<LPARAM>(item.data()));
+                item.resize(length);
+                state.items.push_back(Narrow(item));
+            }
+            state.selected = static_cast<int>(SendMessageW(hwnd, LB_GETCURSEL, 0, 0));
+        } else {
+            state.text = Narrow(TextOf(hwnd));
+        }
+        states.push_back(std::move(state));
+    }
+    return states;
+}
+
+const ControlState* Win32Dialog::FindState(const std::vector<ControlState>& states, int id) const {
+    if (id == res::kNoId) return nullptr;
+    for (const ControlState& state : states) {
+        if (state.id == id) return &state;
+    }
+    return nullptr;
+}
+
+void Win32Dialog::SendCommand(int id, unsigned notification) {
+    SendMessageW(m_hwnd, WM_COMMAND, MAKEWPARAM(static_cast<unsigned>(id), notification),
+                 reinterpret_cast<LPARAM>(Control(id)));
+}
+
+// A click on an item selects it, and the list tells its dialog.
+std::string Win32Dialog::UserSelect(int id, int index) {
+    const std::vector<ControlState> states = ReadControls();
+    const ControlState* list = FindState(states, id);
+    std::string error = CheckUsable(m_template, list, id, res::ControlKind::List, "a list");
+    if (!error.empty()) return error;
+    if (index < -1 || index >= static_cast<int>(list->items.size())) {
+        return "index " + std::to_string(index) + " out of range for list " + std::to_string(id);
+    }
+    SendMessageW(Existing(id), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    SendCommand(id, LBN_SELCHANGE);
+    return {};
+}
+
+// Typing replaces the text, and the edit tells its dialog once.
+std::string Win32Dialog::UserType(int id, std::string_view text) {
+    const std::vector<ControlState> states = ReadControls();
+    const ControlState* edit = FindState(states, id);
+    std::string error = CheckUsable(m_template, edit, id, res::ControlKind::Edit, "an edit");
+    if (!error.empty()) return error;
+    if ((edit->style & res::kReadOnly) != 0) return "edit " + std::to_string(id) + " is read-only";
+    SetControlText(id, text);
+    SendCommand(id, EN_CHANGE);
+    return {};
+}
+
+std::string Win32Dialog::UserClick(int id) {
+    const std::vector<ControlState> states = ReadControls();
+    std::string error = CheckUsable(m_template, FindState(states, id), id, res::ControlKind::Button, "a button");
+    if (!error.empty()) return error;
+    SendCommand(id, BN_CLICKED);
+    return {};
+}
+
+// What the dialog manager sends for Enter and Esc.
+void Win32Dialog::UserEnter() { SendCommand(IDOK, BN_CLICKED); }
+
+void Win32Dialog::UserEscape() { SendCommand(IDCANCEL, BN_CLICKED); }
+
+void Win32Dialog::UserClose() { SendMessageW(m_hwnd, WM_CLOSE, 0, 0); }
+
+void Win32Dialog::UserSysCommand(unsigned commandId) { SendMessageW(m_hwnd, WM_SYSCOMMAND, commandId, 0); }
+
+// One action of the automation, then the next is queued behind whatever the
+// action left to do; a nested run queues its own, and this one's follows
+// when it has ended.
+void Win32Dialog::Step() {
+    Automation* automation = m_backend.GetAutomation();
+    if (automation == nullptr || m_ended) return;
+    if (!automation->Next(*this)) {
+        UserEscape();
+        EndDialog(IDCANCEL);  // in case the dialog refused to close
+        return;
+    }
+    if (!m_ended) PostMessageW(m_hwnd, kStepMessage, 0, 0);
+}
+
+namespace {
+
+struct BoxSearch {
+    HWND owner;
+    HWND found;
+};
+
+BOOL CALLBACK FindOwnedBox(HWND hwnd, LPARAM lParam) {
+    auto* search = reinterpret_cast<BoxSearch*>(lParam);
+    if (GetWindow(hwnd, GW_OWNER) != search->owner || !IsWindowVisible(hwnd)) return TRUE;
+    wchar_t className[16] = {};
+    GetClassNameW(hwnd, className, 16);
+    if (std::wstring_view(className) != L"#32770") return TRUE;
+    search->found = hwnd;
+    return FALSE;
+}
+
+}  // namespace
+
+// Presses OK on the message box this dialog owns; it is looked for again a
+// little later when it is not shown yet.
+void Win32Dialog::AnswerMessageBox(int attempts) {
+    BoxSearch search{m_hwnd, nullptr};
+    EnumThreadWindows(GetCurrentThreadId(), &FindOwnedBox, reinterpret_cast<LPARAM>(&search));
+    if (search.found != nullptr) {
+        if (Automation* automation = m_backend.GetAutomation()) automation->OnMessageBoxShown(search.found);
+        PostMessageW(search.found, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    } else if (attempts < kAnswerAttempts) {
+        Sleep(1);
+        PostMessageW(m_hwnd, kAnswerBoxMessage, static_cast<WPARAM>(attempts + 1), 0);
+    }
+}
+
+// ---- the backend ------------------------------------------------------------
+
+Win32Backend::Win32Backend(HINSTANCE instance)
+    : m_instance(instance != nullptr ? instance : GetModuleHandleW(nullptr)) {}
+
+Win32Backend::~Win32Backend() {
+    for (auto& entry : m_icons) DestroyIcon(entry.second);
+}
+
+std::unique_ptr<DialogWindow> Win32Backend::CreateDialogWindow(const res::DialogTemplate& dialogTemplate,
+                                                               DialogSink& sink) {
+    return std::make_unique<Win32Dialog>(*this, dialogTemplate, sink);
+}
+
+int Win32Backend::RunModal(DialogWindow& window) {
+    auto& dialog = static_cast<Win32Dialog&>(window);
+    HWND owner = m_running.empty() ? nullptr : m_running.back()->Handle();
+    m_running.push_back(&dialog);
+    struct Pop {
+        std::vector<Win32Dialog*>& running;
+        ~Pop() { running.pop_back(); }
+    } pop{m_running};
+    const int result = dialog.Run(owner);
+    const int code = dialog.Ended() ? dialog.EndCode() : result;
+    if (m_automation != nullptr) m_automation->OnClose(dialog, code);
+    return code;
+}
+
+void Win32Backend::MessageBox(std::string_view text) {
+    Win32Dialog* top = Top();
+    HWND owner = top != nullptr ? top->Handle() : nullptr;
+    if (m_automation != nullptr) {
+        m_automation->OnMessageBox(text);
+        // Nobody could press OK on a box without an owner to ask.
+        if (owner == nullptr) return;
+        PostMessageW(owner, kAnswerBoxMessage, 0, 0);
+    }
+    MessageBoxW(owner, Widen(text).c_str(), Widen(res::kApplicationTitle).c_str(), MB_OK);
+}
+
+HICON Win32Backend::Icon(int iconId, int size) {
+    if (iconId != res::IDR_MAINFRAME) return nullptr;
+    const auto key = std::make_pair(iconId, size);
+    auto found = m_icons.find(key);
+    if (found != m_icons.end()) return found->second;
+    HICON icon = CreateAppIcon(size);
+    m_icons.emplace(key, icon);
+    return icon;
+}
+
+}  // namespace ui::win32

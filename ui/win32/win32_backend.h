@@ -1,0 +1,145 @@
+#pragma once
+
+// The layer's names first: windows.h defines the same names (WM_COMMAND,
+// IDOK...) as macros of the same values, which would break their declarations.
+#include "res/resource_ids.h"
+#include "ui/dialog.h"
+#include "ui/messages.h"
+#include "ui/user_window.h"
+#include "ui/window.h"
+
+#include <windows.h>
+// The layer's own MessageBox, not the platform's macro for MessageBoxW.
+#undef MessageBox
+
+#include <map>
+#include <string_view>
+#include <vector>
+
+// The dialog layer's backend on the Win32 API: each dialog is built from its
+// template as an in-memory extended dialog template and run with
+// DialogBoxIndirectParamW, so modal runs nest as the platform's do; the
+// controls are the system's LISTBOX, EDIT, STATIC and BUTTON; message boxes
+// are MessageBoxW owned by the innermost dialog.
+namespace ui::win32 {
+
+class Win32Backend;
+
+class Win32Dialog final : public DialogWindow, public UserWindow {
+public:
+    Win32Dialog(Win32Backend& backend, const res::DialogTemplate& dialogTemplate, DialogSink& sink);
+    ~Win32Dialog() override;
+
+    const res::DialogTemplate& Template() const override { return m_template; }
+    void ShowControl(int id, bool show) override;
+    bool IsControlVisible(int id) const override;
+    void SetControlText(int id, std::string_view text) override;
+    void GetControlText(int id, std::string& out) const override;
+    void ListReset(int id) override;
+    void ListInsert(int id, int index, std::string_view text) override;
+    int ListGetCurSel(int id) const override;
+    void ListSetCurSel(int id, int index) override;
+    void AppendSystemMenu(unsigned flags, unsigned commandId, std::string_view text) override;
+    void SetIcon(bool big, int iconId) override;
+    bool IsIconic() const override;
+    Size ClientSize() const override;
+    Size IconSize() const override;
+    void DrawIcon(int x, int y, int iconId) override;
+    void SystemCommand(unsigned commandId) override;
+    void EndDialog(int code) override;
+
+    // The user's actions, as the messages the platform sends for them.
+    std::vector<ControlState> ReadControls() const override;
+    std::string UserSelect(int id, int index) override;
+    std::string UserType(int id, std::string_view text) override;
+    std::string UserClick(int id) override;
+    void UserEnter() override;
+    void UserEscape() override;
+    void UserClose() override;
+    void UserSysCommand(unsigned commandId) override;
+
+    HWND Handle() const { return m_hwnd; }
+    // The control of that id, or nullptr.
+    HWND Control(int id) const;
+    // The controls in template order.
+    const std::vector<HWND>& Controls() const { return m_controls; }
+    bool Ended() const { return m_ended; }
+    int EndCode() const { return m_endCode; }
+
+    int Run(HWND owner);
+
+private:
+    static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR OnInitDialog(HWND hwnd);
+    INT_PTR OnPaint();
+    HWND Existing(int id) const;
+    const ControlState* FindState(const std::vector<ControlState>& states, int id) const;
+    std::intptr_t Send(unsigned message, std::uintptr_t wParam, std::intptr_t lParam);
+    void SendCommand(int id, unsigned notification);
+    void Step();
+    void AnswerMessageBox(int attempts);
+
+    Win32Backend& m_backend;
+    const res::DialogTemplate& m_template;
+    DialogSink& m_sink;
+    HWND m_hwnd = nullptr;
+    std::vector<HWND> m_controls;
+    HWND m_settingText = nullptr;  // the edit whose text the program is setting
+    HDC m_paintDc = nullptr;       // set while a minimised window paints
+    LPARAM m_sysCommandParam = 0;
+    bool m_ended = false;
+    int m_endCode = 0;
+};
+
+// Plays the user: told of every dialog and message box, and asked for one
+// action at a time on the innermost dialog, from inside its modal run.
+class Automation {
+public:
+    virtual ~Automation() = default;
+    virtual void OnOpen(Win32Dialog& /*dialog*/) {}
+    virtual void OnClose(Win32Dialog& /*dialog*/, int /*code*/) {}
+    // The box is then answered with OK: told before it shows, and once it
+    // is up, just before OK is pressed on it.
+    virtual void OnMessageBox(std::string_view /*text*/) {}
+    virtual void OnMessageBoxShown(HWND /*box*/) {}
+    // Performs at most one user action on the top dialog; false when there
+    // will be no more, and the run is then cancelled.
+    virtual bool Next(Win32Dialog& top) = 0;
+};
+
+class Win32Backend final : public Backend {
+public:
+    explicit Win32Backend(HINSTANCE instance = nullptr);
+    ~Win32Backend() override;
+    Win32Backend(const Win32Backend&) = delete;
+    Win32Backend& operator=(const Win32Backend&) = delete;
+
+    std::unique_ptr<DialogWindow> CreateDialogWindow(const res::DialogTemplate& dialogTemplate,
+                                                     DialogSink& sink) override;
+    int RunModal(DialogWindow& window) override;
+    void MessageBox(std::string_view text) override;
+    bool SendsInitDialog() const override { return true; }
+
+    void SetAutomation(Automation* automation) { m_automation = automation; }
+    Automation* GetAutomation() const { return m_automation; }
+    HINSTANCE Instance() const { return m_instance; }
+    // The innermost running dialog, or nullptr.
+    Win32Dialog* Top() const { return m_running.empty() ? nullptr : m_running.back(); }
+    // The icon of that resource at that size in pixels, made once and kept
+    // for the backend's life; nullptr for an unknown id.
+    HICON Icon(int iconId, int size);
+
+private:
+    friend class Win32Dialog;
+    HINSTANCE m_instance;
+    Automation* m_automation = nullptr;
+    std::vector<Win32Dialog*> m_running;
+    std::map<std::pair<int, int>, HICON> m_icons;
+};
+
+// Private messages of the backend's own, posted to a dialog.
+constexpr UINT kStepMessage = WM_APP + 1;       // the automation's next action
+constexpr UINT kAnswerBoxMessage = WM_APP + 2;  // press OK on the open message box
+
+}  // namespace ui::win32
