@@ -15,7 +15,6 @@ namespace halvex {
 class DriveSession : public ui::headless::EventSource, public ui::headless::Observer {
 public:
     DriveSession(std::istream& in, std::ostream& out);
-    virtual ~DriveSession() = default;
 
     // Runs the program to its end, then answers what is left of the script.
     // Returns the exit status: 1 when any error was written, else 0.

@@ -3,7 +3,6 @@
 // headless backend, or on real Win32 dialogs in the Windows build.
 #include <fstream>
 #include <iostream>
-#include <memory>
 #include <string>
 
 #include "app/command_line.h"
@@ -74,10 +73,8 @@ int main(int argc, char** argv) {
 #endif
     std::ios::sync_with_stdio(false);
     std::istream& in = fromFile ? static_cast<std::istream&>(file) : std::cin;
-    std::unique_ptr<halvex::DriveSession> session;
 #ifdef _WIN32
-    if (backend == "win32") session = std::make_unique<halvex::Win32DriveSession>(in, std::cout);
+    if (backend == "win32") return halvex::Win32DriveSession(in, std::cout).Run();
 #endif
-    if (session == nullptr) session = std::make_unique<halvex::DriveSession>(in, std::cout);
-    return session->Run();
+    return halvex::DriveSession(in, std::cout).Run();
 }

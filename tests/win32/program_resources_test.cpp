@@ -88,6 +88,48 @@ TEST(ProgramVersion, RecordAsInResources) {
     }
 }
 
+struct Search {
+    DWORD process;
+    HWND found;
+};
+
+BOOL CALLBACK FindMainMenu(HWND hwnd, LPARAM lParam) {
+    auto* search = reinterpret_cast<Search*>(lParam);
+    DWORD process = 0;
+    GetWindowThreadProcessId(hwnd, &process);
+    wchar_t caption[32] = {};
+    GetWindowTextW(hwnd, caption, 32);
+    if (process != search->process || std::wstring(caption) != L"Sine Vibration") return TRUE;
+    search->found = hwnd;
+    return FALSE;
+}
+
+// The program starts with its main menu, and ends, with status 0, when the
+// main menu is closed.
+TEST(Program, StartsWithTheMainMenuAndEndsWithIt) {
+    std::wstring commandLine = L"\"" + g_program + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    ASSERT_TRUE(CreateProcessW(g_program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                               &startup, &process));
+    Search search{process.dwProcessId, nullptr};
+    for (int i = 0; i < 200 && search.found == nullptr; ++i) {
+        Sleep(50);
+        EnumWindows(&FindMainMenu, reinterpret_cast<LPARAM>(&search));
+    }
+    EXPECT_NE(search.found, nullptr);
+    if (search.found != nullptr) PostMessageW(search.found, WM_CLOSE, 0, 0);
+    const bool ended = WaitForSingleObject(process.hProcess, 10000) == WAIT_OBJECT_0;
+    EXPECT_TRUE(ended);
+    DWORD status = 1;
+    GetExitCodeProcess(process.hProcess, &status);
+    if (!ended) TerminateProcess(process.hProcess, 1);
+    EXPECT_EQ(status, 0u);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {

@@ -208,7 +208,8 @@ TEST(Win32MainMenu, SystemMenuAndAboutBox) {
     EXPECT_EQ(aboutOwner, mainMenu);
 }
 
-// Both icons are set, 32 and 16 pixels; the drag icon is the big one.
+// Both icons are set, each drawn at the system's size for it, so sharp at
+// any DPI; the drag icon is the big one.
 TEST(Win32MainMenu, IconsBigAndSmallAndTheDragIcon) {
     Steps steps;
     steps.Then([](Win32Dialog& top) {
@@ -225,13 +226,52 @@ TEST(Win32MainMenu, IconsBigAndSmallAndTheDragIcon) {
             DeleteObject(info.hbmMask);
             return std::make_pair(static_cast<int>(bitmap.bmWidth), static_cast<int>(bitmap.bmHeight));
         };
-        EXPECT_EQ(size(big), std::make_pair(32, 32));
-        EXPECT_EQ(size(small), std::make_pair(16, 16));
+        // The system's icon sizes: 32 and 16 at 96 dots per inch, twice that at 192.
+        EXPECT_EQ(size(big), std::make_pair(GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)));
+        EXPECT_EQ(size(small), std::make_pair(GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON)));
         const auto drag = reinterpret_cast<HICON>(SendMessageW(top.Handle(), WM_QUERYDRAGICON, 0, 0));
         EXPECT_EQ(drag, big);
     });
     CVibrationApp app;
     app.InitInstance();
+}
+
+int g_iconErases = 0;
+WNDPROC g_dialogProc = nullptr;
+
+LRESULT CALLBACK CountIconErase(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_ICONERASEBKGND) ++g_iconErases;
+    return CallWindowProcW(g_dialogProc, hwnd, message, wParam, lParam);
+}
+
+// Minimised, a paint message takes the icon path (erasing the icon's
+// background first); shown normally, it leaves the painting to the dialog
+// manager. Windows no longer sends a minimised window WM_PAINT, so the
+// message is sent here.
+TEST(Win32MainMenu, MinimisedPaintTakesTheIconPath) {
+    Steps steps;
+    int normalErases = -1;
+    int minimisedErases = -1;
+    steps.Then([&](Win32Dialog& top) {
+        HWND hwnd = top.Handle();
+        g_iconErases = 0;
+        g_dialogProc = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CountIconErase)));
+        InvalidateRect(hwnd, nullptr, TRUE);
+        SendMessageW(hwnd, WM_PAINT, 0, 0);
+        normalErases = g_iconErases;
+        ShowWindow(hwnd, SW_MINIMIZE);
+        EXPECT_TRUE(top.IsIconic());
+        InvalidateRect(hwnd, nullptr, TRUE);
+        SendMessageW(hwnd, WM_PAINT, 0, 0);
+        minimisedErases = g_iconErases - normalErases;
+        ShowWindow(hwnd, SW_RESTORE);
+        SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_dialogProc));
+    });
+    CVibrationApp app;
+    app.InitInstance();
+    EXPECT_EQ(normalErases, 0);
+    EXPECT_EQ(minimisedErases, 1);
 }
 
 // Pure sine inside the main menu, a message box inside pure sine: three
@@ -271,10 +311,21 @@ int ThreadWindows() {
     return count;
 }
 
+// The live GDI objects of this process, where the system does not count
+// them (Wine): Wine takes a handle's table index alone for the handle, so
+// every index in use answers with its object's type.
+int ProbeGdiObjects() {
+    int count = 0;
+    for (ULONG_PTR index = 1; index < 0x10000; ++index) {
+        if (GetObjectType(reinterpret_cast<HGDIOBJ>(index)) != 0) ++count;
+    }
+    return count;
+}
+
 // A thousand openings of a dialog, each with the main menu's icons set,
 // leave no GDI or USER object behind: counted by the system where it
-// counts them (Wine does not), and on every system no window left over and
-// each opening's font deleted with its dialog.
+// counts them, GDI objects probed where it does not (Wine), and on every
+// system no window left over and each opening's font deleted with its dialog.
 TEST(Win32Resources, NoHandleLeakAcrossAThousandOpenings) {
     Steps steps;
     std::vector<HGDIOBJ> fonts;
@@ -297,6 +348,10 @@ TEST(Win32Resources, NoHandleLeakAcrossAThousandOpenings) {
     const DWORD gdiBefore = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
     const bool counted = !(gdiBefore == 0 && GetLastError() == ERROR_CALL_NOT_IMPLEMENTED);
     const DWORD userBefore = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+    const int probedBefore = counted ? 0 : ProbeGdiObjects();
+    if (!counted) {
+        ASSERT_GT(probedBefore, 0) << "the probe finds no GDI object at all";
+    }
     for (int i = 0; i < 1000; ++i) open();
     EXPECT_EQ(ThreadWindows(), windowsBefore);
     int fontsLeft = 0;
@@ -305,6 +360,8 @@ TEST(Win32Resources, NoHandleLeakAcrossAThousandOpenings) {
     if (counted) {
         EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), gdiBefore);
         EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS), userBefore);
+    } else {
+        EXPECT_EQ(ProbeGdiObjects(), probedBefore);
     }
 }
 

@@ -6,15 +6,10 @@
 #include <QPolygonF>
 #include <QRect>
 
-#include <cmath>
+#include "res/app_icon_picture.h"
 
 namespace ui::qt {
 namespace {
-
-const QColor kTile(0x1d, 0x3a, 0x6e);
-const QColor kTileEdge(0x0b, 0x18, 0x33);
-const QColor kAxis(0x7d, 0x9b, 0xcf);
-const QColor kWave(0xff, 0xc8, 0x2e);
 
 class SineIconEngine final : public QIconEngine {
 public:
@@ -47,43 +42,38 @@ private:
 
 }  // namespace
 
+namespace {
+
+QColor ToQColor(res::Rgb c) { return QColor(c.r, c.g, c.b); }
+
+}  // namespace
+
+// The picture every backend paints, at the rectangle's place.
 void PaintAppIcon(QPainter& painter, const QRect& rect) {
     const int side = qMin(rect.width(), rect.height());
     if (side <= 0) return;
-    const bool small = side <= 32;
-    const double s = side;
+    const res::AppIconPicture p = res::MakeAppIconPicture(side);
     // Centred on whole pixels, so the small sizes stay sharp.
     const int tileLeft = rect.x() + (rect.width() - side) / 2;
     const int tileTop = rect.y() + (rect.height() - side) / 2;
-    const QRectF tile(tileLeft, tileTop, side, side);
+    const auto at = [&](res::PointF point) { return QPointF(tileLeft + point.x, tileTop + point.y); };
+    const QRectF tile(tileLeft + p.tileLeft, tileTop + p.tileTop, p.tileSide, p.tileSide);
 
     painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, !small);
+    painter.setRenderHint(QPainter::Antialiasing, p.smooth);
 
-    // The tile, with a one-pixel edge at small sizes.
-    const double edge = small ? 1.0 : s / 32.0;
-    const double radius = small ? 2.0 : s / 8.0;
-    painter.setPen(QPen(kTileEdge, edge));
-    painter.setBrush(kTile);
-    painter.drawRoundedRect(tile.adjusted(edge / 2, edge / 2, -edge / 2, -edge / 2), radius, radius);
+    // The tile, inset by half its edge.
+    const double half = p.edgeWidth / 2;
+    painter.setPen(QPen(ToQColor(p.tileEdge), p.edgeWidth));
+    painter.setBrush(ToQColor(p.tile));
+    painter.drawRoundedRect(tile.adjusted(half, half, -half, -half), p.cornerRadius, p.cornerRadius);
 
     // The axis, then the wave over it.
-    const double margin = small ? (side <= 16 ? 2.0 : 4.0) : s / 8.0;
-    const double middle = tile.top() + s / 2.0;
-    const double left = tile.left() + margin;
-    const double right = tile.right() + 1 - margin;
-    painter.setPen(QPen(kAxis, small ? 1.0 : s / 32.0, Qt::SolidLine, Qt::FlatCap));
-    painter.drawLine(QPointF(left, middle), QPointF(right, middle));
-
-    const double amplitude = s * (small ? 0.3 : 0.28);
-    const double width = small ? (side <= 16 ? 1.5 : 2.5) : s / 11.0;
+    painter.setPen(QPen(ToQColor(p.axis), p.axisWidth, Qt::SolidLine, Qt::FlatCap));
+    painter.drawLine(at(p.axisFrom), at(p.axisTo));
     QPolygonF wave;
-    const int steps = small ? side * 2 : 96;
-    for (int i = 0; i <= steps; ++i) {
-        const double t = static_cast<double>(i) / steps;
-        wave << QPointF(left + (right - left) * t, middle - amplitude * std::sin(2.0 * M_PI * t));
-    }
-    painter.setPen(QPen(kWave, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    for (const res::PointF& point : p.wave) wave << at(point);
+    painter.setPen(QPen(ToQColor(p.waveColour), p.waveWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.setBrush(Qt::NoBrush);
     painter.drawPolyline(wave);
     painter.restore();
