@@ -79,7 +79,7 @@ QByteArray IcoImage(int size) {
         const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
         for (int x = 0; x < size; ++x) PutLe(out, row[x], 4);  // B, G, R, A in memory order
     }
-    const int maskRowBytes = ((size + 31) / 32) * 4;
+    const qsizetype maskRowBytes = static_cast<qsizetype>((size + 31) / 32) * 4;
     out.append(QByteArray(maskRowBytes * size, '\0'));
     return out;
 }
@@ -87,6 +87,7 @@ QByteArray IcoImage(int size) {
 bool WriteIco(const QString& path) {
     const std::vector<int> sizes{16, 24, 32, 48, 64, 256};
     std::vector<QByteArray> images;
+    images.reserve(sizes.size());
     for (const int size : sizes) images.push_back(IcoImage(size));
     QByteArray out;
     PutLe(out, 0, 2);  // reserved
