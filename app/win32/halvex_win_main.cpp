@@ -29,12 +29,11 @@ const halvex::CommandLineSyntax kSyntax{
 // A windowed program has no console of its own: its answers to the command
 // line go to the console it was started from, unless they are redirected.
 void UseParentConsole() {
-    if (GetStdHandle(STD_OUTPUT_HANDLE) != nullptr && GetStdHandle(STD_ERROR_HANDLE) != nullptr) return;
-    if (!AttachConsole(ATTACH_PARENT_PROCESS)) return;
-    if (GetStdHandle(STD_OUTPUT_HANDLE) == nullptr || std::freopen("CONOUT$", "w", stdout) == nullptr) return;
-    std::freopen("CONOUT$", "w", stderr);
-    std::cout.clear();
-    std::cerr.clear();
+    const bool outMissing = GetStdHandle(STD_OUTPUT_HANDLE) == nullptr;
+    const bool errMissing = GetStdHandle(STD_ERROR_HANDLE) == nullptr;
+    if ((!outMissing && !errMissing) || !AttachConsole(ATTACH_PARENT_PROCESS)) return;
+    if (outMissing && std::freopen("CONOUT$", "w", stdout) != nullptr) std::cout.clear();
+    if (errMissing && std::freopen("CONOUT$", "w", stderr) != nullptr) std::cerr.clear();
 }
 
 }  // namespace
