@@ -4,8 +4,9 @@
 // dialogs in the Windows build. The planner runs headless.
 #include <fstream>
 #include <iostream>
-#include <string_view>
+#include <string>
 
+#include "app/command_line.h"
 #include "app/drive_session.h"
 
 #ifdef _WIN32
@@ -17,32 +18,45 @@
 
 namespace {
 
-int Usage() {
-    std::cerr << "usage: halvex-drive [--backend headless|win32] [--program calculator|planner] [SCRIPT]\n";
-    return 2;
-}
+const halvex::CommandLineSyntax kSyntax{
+    "halvex-drive",
+    "Usage: halvex-drive [OPTION]... [--] [SCRIPT]\n"
+    "Runs Halvex without a screen: plays the user actions of SCRIPT, or of\n"
+    "standard input when there is no SCRIPT, one command a line, on the main menu\n"
+    "and the dialogs it opens, and writes what happens to standard output as one\n"
+    "JSON object a line. The commands are described in halvex-drive(1).\n"
+    "\n"
+    "Options:\n"
+    "  --backend NAME  headless (the default), or win32 for real Win32 dialogs in\n"
+    "                  the Windows build\n"
+    "  --program NAME  calculator (the default: the main menu), or planner for the\n"
+    "                  sine test planner (headless only)\n"
+    "  --help          show this help and exit\n"
+    "  --version       show the version and exit\n"
+    "  --              end of options: what follows is the script's name, even if\n"
+    "                  it begins with '-'\n"
+    "\n"
+    "Exit status: 0 when every command was carried out, 1 when an error line was\n"
+    "written, 2 when the script cannot be opened or the command line is wrong.\n",
+    {{"backend", true}, {"program", true}},
+    1,
+};
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::string_view backend = "headless";
-    std::string_view program = "calculator";
-    int next = 1;
-    if (next < argc && std::string_view(argv[next]) == "--backend") {
-        if (next + 1 >= argc) return Usage();
-        backend = argv[next + 1];
-        next += 2;
-    }
-    if (next < argc && std::string_view(argv[next]) == "--program") {
-        if (next + 1 >= argc) return Usage();
-        program = argv[next + 1];
-        next += 2;
+    const halvex::CommandLine line = halvex::ParseCommandLine(kSyntax, argc, argv, std::cout, std::cerr);
+    if (line.exit) return line.exitStatus;
+    std::string backend = "headless";
+    std::string program = "calculator";
+    for (const auto& [name, value] : line.options) {
+        if (name == "backend") backend = value;
+        if (name == "program") program = value;
     }
     if (program != "calculator" && (program != "planner" || backend != "headless")) {
         std::cerr << "halvex-drive: no program " << program << " on the " << backend << " backend\n";
         return 2;
     }
-    if (argc - next > 1) return Usage();
 #ifdef _WIN32
     const bool known = backend == "headless" || backend == "win32";
 #else
@@ -53,10 +67,11 @@ int main(int argc, char** argv) {
         return 2;
     }
     std::ifstream file;
-    if (next < argc) {
-        file.open(argv[next], std::ios::binary);
+    const bool fromFile = !line.operands.empty();
+    if (fromFile) {
+        file.open(line.operands[0], std::ios::binary);
         if (!file) {
-            std::cerr << "halvex-drive: cannot open " << argv[next] << '\n';
+            std::cerr << "halvex-drive: cannot open " << line.operands[0] << '\n';
             return 2;
         }
     }
@@ -66,7 +81,7 @@ int main(int argc, char** argv) {
     _setmode(_fileno(stdin), _O_BINARY);
 #endif
     std::ios::sync_with_stdio(false);
-    std::istream& in = next < argc ? static_cast<std::istream&>(file) : std::cin;
+    std::istream& in = fromFile ? static_cast<std::istream&>(file) : std::cin;
 #ifdef _WIN32
     if (backend == "win32") return halvex::Win32DriveSession(in, std::cout).Run();
 #endif

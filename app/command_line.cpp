@@ -1,0 +1,99 @@
+#include "app/command_line.h"
+
+#include <ostream>
+#include <string_view>
+#include <vector>
+
+#include "res/version.h"
+
+namespace halvex {
+namespace {
+
+const OptionSpec* FindOption(const CommandLineSyntax& syntax, std::string_view name) {
+    for (const OptionSpec& option : syntax.options) {
+        if (option.name == name) return &option;
+    }
+    return nullptr;
+}
+
+CommandLine Fail(const CommandLineSyntax& syntax, std::ostream& err, const std::string& what) {
+    err << syntax.program << ": " << what << " (see '" << syntax.program << " --help')\n";
+    CommandLine line;
+    line.exit = true;
+    line.exitStatus = 2;
+    return line;
+}
+
+}  // namespace
+
+CommandLine ParseCommandLine(const CommandLineSyntax& syntax, int argc, const char* const* argv, std::ostream& out,
+                             std::ostream& err) {
+    CommandLine line;
+    bool optionsEnded = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (optionsEnded || arg == "-" || arg.empty() || arg[0] != '-') {
+            if (line.operands.size() == syntax.maxOperands) {
+                return Fail(syntax, err, "unexpected argument '" + std::string(arg) + "'");
+            }
+            line.operands.emplace_back(arg);
+            continue;
+        }
+        if (arg == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        if (arg.substr(0, 2) != "--") return Fail(syntax, err, "unknown option '" + std::string(arg) + "'");
+
+        const std::size_t equals = arg.find('=');
+        const std::string_view name = arg.substr(2, equals == std::string_view::npos ? arg.npos : equals - 2);
+        const bool hasInlineValue = equals != std::string_view::npos;
+        if (name == "help" || name == "version") {
+            if (hasInlineValue) return Fail(syntax, err, "option '--" + std::string(name) + "' takes no value");
+            if (name == "help") {
+                out << syntax.help;
+            } else {
+                out << syntax.program << ' ' << res::kProgramVersion << '\n'
+                    << "Copyright (C) 2026 The Halvex developers\n"
+                    << "License: MIT\n";
+            }
+            line.exit = true;
+            line.exitStatus = 0;
+            return line;
+        }
+        const OptionSpec* option = FindOption(syntax, name);
+        if (option == nullptr) {
+            return Fail(syntax, err, "unknown option '--" + std::string(name) + "'");
+        }
+        std::string value;
+        if (hasInlineValue) {
+            if (!option->takesValue) return Fail(syntax, err, "option '--" + std::string(name) + "' takes no value");
+            value = std::string(arg.substr(equals + 1));
+        } else if (option->takesValue) {
+            if (i + 1 == argc) return Fail(syntax, err, "option '--" + std::string(name) + "' needs a value");
+            value = argv[++i];
+        }
+        line.options.emplace_back(std::string(name), std::move(value));
+    }
+    return line;
+}
+
+std::vector<const char*> WithoutStyleOption(int argc, const char* const* argv) {
+    std::vector<const char*> kept;
+    bool options = true;
+    for (int i = 0; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (i > 0 && options) {
+            if (arg == "--") options = false;
+            if ((arg == "-style" || arg == "--style") && i + 1 < argc) {
+                ++i;
+                continue;
+            }
+            if (arg.rfind("-style=", 0) == 0 || arg.rfind("--style=", 0) == 0) continue;
+        }
+        kept.push_back(argv[i]);
+    }
+    return kept;
+}
+
+}  // namespace halvex

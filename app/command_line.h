@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstddef>
+#include <iosfwd>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+// The programs' command lines: --help and --version for every program, the
+// program's own long options, and operands. "--" ends the options, so an
+// operand may begin with "-"; a lone "-" is an operand.
+namespace halvex {
+
+struct OptionSpec {
+    std::string_view name;  // without the leading "--"
+    bool takesValue;        // "--name VALUE" or "--name=VALUE"
+};
+
+struct CommandLineSyntax {
+    std::string_view program;  // in messages and in --version
+    std::string_view help;     // the whole text of --help
+    std::vector<OptionSpec> options;
+    std::size_t maxOperands;
+};
+
+struct CommandLine {
+    // Set when the program must end at once with exitStatus: after --help or
+    // --version (0), or a wrong command line, already reported in one line (2).
+    bool exit = false;
+    int exitStatus = 0;
+    // The program's own options in the order given, each with its value
+    // (empty for an option without one).
+    std::vector<std::pair<std::string, std::string>> options;
+    std::vector<std::string> operands;
+};
+
+CommandLine ParseCommandLine(const CommandLineSyntax& syntax, int argc, const char* const* argv, std::ostream& out,
+                             std::ostream& err);
+
+// The arguments without the widget toolkit's style choice ("-style NAME" or
+// "-style=NAME", also with two dashes), which the desktop programs leave for
+// the toolkit; argv[0] stays first. Stops at "--".
+std::vector<const char*> WithoutStyleOption(int argc, const char* const* argv);
+
+}  // namespace halvex

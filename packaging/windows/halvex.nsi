@@ -1,0 +1,144 @@
+; The Windows installer for Halvex, made by scripts/package:
+;   makensis -DVERSION=1.0.0.1 -DSRCDIR=folder -DOUTFILE=setup.exe halvex.nsi
+; SRCDIR holds halvex.exe, halvex-drive.exe (and halvex-calc.exe when it is
+; built, and the runtime libraries when they are not linked in), halvex.ico
+; and LICENSE.txt. Installs for all users under
+; Program Files, with a Start-menu shortcut and an entry in the installed
+; programs; /S installs or uninstalls silently.
+Unicode true
+Target amd64-unicode
+
+!ifndef VERSION | SRCDIR | OUTFILE
+  !error "define VERSION, SRCDIR and OUTFILE"
+!endif
+
+!include "MUI2.nsh"
+!include "LogicLib.nsh"
+!include "FileFunc.nsh"
+
+!define PUBLISHER "The Halvex developers"
+!define HOMEPAGE "https://github.com/halvex/halvex"
+!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Halvex"
+
+Name "Halvex"
+OutFile "${OUTFILE}"
+InstallDir "$PROGRAMFILES64\Halvex"
+InstallDirRegKey HKLM "${UNINSTALL_KEY}" "InstallLocation"
+RequestExecutionLevel admin
+SetCompressor /SOLID lzma
+ManifestDPIAware true
+
+VIProductVersion "${VERSION}"
+VIAddVersionKey "ProductName" "Halvex"
+VIAddVersionKey "CompanyName" "${PUBLISHER}"
+VIAddVersionKey "LegalCopyright" "Copyright (C) 2026 ${PUBLISHER}"
+VIAddVersionKey "FileDescription" "Halvex ${VERSION} installer"
+VIAddVersionKey "FileVersion" "${VERSION}"
+VIAddVersionKey "ProductVersion" "${VERSION}"
+
+!define MUI_ICON "${SRCDIR}\halvex.ico"
+!define MUI_UNICON "${SRCDIR}\halvex.ico"
+!define MUI_FINISHPAGE_RUN "$INSTDIR\halvex.exe"
+!insertmacro MUI_PAGE_LICENSE "${SRCDIR}\LICENSE.txt"
+!insertmacro MUI_PAGE_DIRECTORY
+!insertmacro MUI_PAGE_INSTFILES
+!insertmacro MUI_PAGE_FINISH
+!insertmacro MUI_UNPAGE_CONFIRM
+!insertmacro MUI_UNPAGE_INSTFILES
+!insertmacro MUI_LANGUAGE "English"
+
+; The installed files, listed once for installing and removing.
+!macro HalvexFiles Action
+  !insertmacro ${Action} "halvex.exe"
+  !insertmacro ${Action} "halvex-drive.exe"
+  !if /FileExists "${SRCDIR}\halvex-calc.exe"
+    !insertmacro ${Action} "halvex-calc.exe"
+  !endif
+  !if /FileExists "${SRCDIR}\*.dll"
+    !insertmacro ${Action} "*.dll"
+  !endif
+  !insertmacro ${Action} "halvex.ico"
+  !insertmacro ${Action} "LICENSE.txt"
+!macroend
+!macro InstallFile Name
+  File "${SRCDIR}\${Name}"
+!macroend
+!macro RemoveFile Name
+  Delete "$INSTDIR\${Name}"
+!macroend
+
+Function .onInit
+  SetShellVarContext all
+FunctionEnd
+
+Section "Halvex"
+  ; An earlier installation is removed by its own uninstaller first, so
+  ; nothing of an older version stays behind.
+  ReadRegStr $0 HKLM "${UNINSTALL_KEY}" "InstallLocation"
+  ${If} $0 != ""
+  ${AndIf} ${FileExists} "$0\uninstall.exe"
+    ExecWait '"$0\uninstall.exe" /S _?=$0'
+    Delete "$0\uninstall.exe"
+    RMDir "$0"
+  ${EndIf}
+
+  SetOutPath "$INSTDIR"
+  !insertmacro HalvexFiles InstallFile
+  WriteUninstaller "$INSTDIR\uninstall.exe"
+  CreateShortCut "$SMPROGRAMS\Halvex.lnk" "$INSTDIR\halvex.exe" "" "$INSTDIR\halvex.ico" 0 \
+    SW_SHOWNORMAL "" "Calculate sinusoidal vibration and plan sine sweep tests"
+
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "Halvex"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\halvex.ico"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "URLInfoAbout" "${HOMEPAGE}"
+  WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
+  WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
+  ${GetSize} "$INSTDIR" "/S=0K" $1 $2 $3
+  IntFmt $1 "0x%08X" $1
+  WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" $1
+SectionEnd
+
+; Says a message on standard error (for a silent run from a console or a
+; script) and, unless silent, in a message box.
+Function un.SayError
+  Exch $0
+  System::Call 'kernel32::GetStdHandle(i -12) p .r1'
+  ${If} $1 P= 0
+  ${OrIf} $1 P= -1
+    System::Call 'kernel32::AttachConsole(i -1)'
+    System::Call 'kernel32::GetStdHandle(i -12) p .r1'
+  ${EndIf}
+  ${If} $1 P<> 0
+  ${AndIf} $1 P<> -1
+    FileWrite $1 "$0$\r$\n"
+  ${EndIf}
+  MessageBox MB_ICONSTOP "$0" /SD IDOK
+  Pop $0
+FunctionEnd
+
+Function un.onInit
+  SetShellVarContext all
+  ; Only an installed Halvex is uninstalled: the uninstall entry must exist
+  ; and this uninstaller must sit beside the installed program.
+  ReadRegStr $0 HKLM "${UNINSTALL_KEY}" "InstallLocation"
+  ${If} $0 == ""
+  ${OrIfNot} ${FileExists} "$INSTDIR\halvex.exe"
+    Push "Halvex is not installed in $INSTDIR: there is nothing to uninstall."
+    Call un.SayError
+    SetErrorLevel 2
+    Quit
+  ${EndIf}
+FunctionEnd
+
+Section "Uninstall"
+  !insertmacro HalvexFiles RemoveFile
+  Delete "$INSTDIR\uninstall.exe"
+  RMDir "$INSTDIR"
+  Delete "$SMPROGRAMS\Halvex.lnk"
+  DeleteRegKey HKLM "${UNINSTALL_KEY}"
+SectionEnd
