@@ -9,21 +9,12 @@
 #include <sstream>
 
 #include "planner/chart.h"
+#include "tests/planner_example.h"
 
 namespace {
 
-planner::PlanDocument Example() {
-    std::ifstream in(std::string(HALVEX_SOURCE_DIR) + "/docs/examples/shaker-test.halvex-plan");
-    std::stringstream text;
-    text << in.rdbuf();
-    planner::PlanDocument document;
-    std::string message;
-    EXPECT_TRUE(planner::ReadPlan(text.str(), document, message)) << message;
-    return document;
-}
-
 planner::Chart ExampleChart(planner::PlanOutcome* outcomeOut = nullptr) {
-    const planner::PlanDocument document = Example();
+    const planner::PlanDocument document = ExamplePlan();
     planner::PlanOutcome outcome;
     std::string message;
     EXPECT_TRUE(planner::EvaluatePlan(document, {}, outcome, message)) << message;

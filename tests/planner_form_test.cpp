@@ -7,21 +7,12 @@
 #include <sstream>
 
 #include "planner/plan_form.h"
+#include "tests/planner_example.h"
 
 namespace {
 
-planner::PlanDocument Example() {
-    std::ifstream in(std::string(HALVEX_SOURCE_DIR) + "/docs/examples/shaker-test.halvex-plan");
-    std::stringstream text;
-    text << in.rdbuf();
-    planner::PlanDocument document;
-    std::string message;
-    EXPECT_TRUE(planner::ReadPlan(text.str(), document, message)) << message;
-    return document;
-}
-
 TEST(PlannerForm, ADocumentsFieldsDescribeTheSameDocument) {
-    const planner::PlanDocument example = Example();
+    const planner::PlanDocument example = ExamplePlan();
     const planner::PlanFields fields = planner::FieldsOf(example);
     ASSERT_EQ(fields.segments.size(), 3u);
     EXPECT_EQ(fields.segments[0].from, "5");
@@ -98,7 +89,7 @@ TEST(PlannerForm, ARateFieldMayHoldATimePerPass) {
 }
 
 TEST(PlannerForm, ResultsTableInSiUnits) {
-    const planner::PlanDocument example = Example();
+    const planner::PlanDocument example = ExamplePlan();
     planner::PlanOutcome outcome;
     std::string message;
     ASSERT_TRUE(planner::EvaluatePlan(example, {}, outcome, message)) << message;
