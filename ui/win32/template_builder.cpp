@@ -109,8 +109,8 @@ std::uint32_t ControlStyle(const res::ControlTemplate& c) {
             style |= BS_GROUPBOX;
             break;
         case res::ControlKind::Chart:
-            // A white area: the drawing list is not painted with GDI yet.
-            style |= SS_WHITERECT;
+            // The dialog paints the drawing list on WM_DRAWITEM.
+            style |= SS_OWNERDRAW;
             break;
     }
     return style;

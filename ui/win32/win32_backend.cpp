@@ -1,12 +1,16 @@
 #include "ui/win32/win32_backend.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 
 #include "res/string_table.h"
 #include "ui/win32/app_icon.h"
+#include "ui/win32/chart_painter.h"
 #include "ui/win32/template_builder.h"
 #include "ui/win32/utf16.h"
+
+#include <commdlg.h>
 
 namespace ui::win32 {
 namespace {
@@ -102,6 +106,8 @@ INT_PTR Win32Dialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return TRUE;
         case WM_PAINT:
             return OnPaint();
+        case WM_DRAWITEM:
+            return OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
         case WM_QUERYDRAGICON: {
             // The layer answers with an icon resource id.
             const std::intptr_t iconId = Send(WM_QUERYDRAGICON, 0, 0);
@@ -133,6 +139,19 @@ INT_PTR Win32Dialog::OnPaint() {
     Send(WM_PAINT, 0, 0);
     m_paintDc = nullptr;
     EndPaint(m_hwnd, &paint);
+    return TRUE;
+}
+
+// A chart control paints the drawing it was handed, or white before it has one.
+INT_PTR Win32Dialog::OnDrawItem(const DRAWITEMSTRUCT& item) {
+    if (item.CtlType != ODT_STATIC) return FALSE;
+    const RECT& r = item.rcItem;
+    auto found = m_drawings.find(static_cast<int>(item.CtlID));
+    if (found == m_drawings.end() || !found->second) {
+        FillRect(item.hDC, &r, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    } else {
+        PaintChart(item.hDC, *found->second, r.left, r.top, r.right - r.left, r.bottom - r.top);
+    }
     return TRUE;
 }
 
@@ -231,6 +250,12 @@ void Win32Dialog::EndDialog(int code) {
     m_ended = true;
     m_endCode = code;
     ::EndDialog(m_hwnd, code);
+}
+
+// Kept before the window exists too: the dialog may hand it over early.
+void Win32Dialog::SetControlDrawing(int id, const std::shared_ptr<const draw::Chart>& drawing) {
+    m_drawings[id] = drawing;
+    if (HWND control = Control(id)) InvalidateRect(control, nullptr, FALSE);
 }
 
 // ---- the user's actions -----------------------------------------------------
@@ -402,6 +427,54 @@ void Win32Backend::MessageBox(std::string_view text) {
         PostMessageW(owner, kAnswerBoxMessage, 0, 0);
     }
     MessageBoxW(owner, Widen(text).c_str(), Widen(res::kApplicationTitle).c_str(), MB_OK);
+}
+
+// Nobody answers anything but OK for an automation, so it gets Cancel, which
+// leaves every document as it was.
+int Win32Backend::AskYesNoCancel(std::string_view text) {
+    if (m_automation != nullptr) {
+        m_automation->OnMessageBox(text);
+        return IDCANCEL;
+    }
+    Win32Dialog* top = Top();
+    const int answer = MessageBoxW(top != nullptr ? top->Handle() : nullptr, Widen(text).c_str(),
+                                   Widen(res::kApplicationTitle).c_str(), MB_YESNOCANCEL | MB_ICONQUESTION);
+    return answer == IDYES ? IDYES : answer == IDNO ? IDNO : IDCANCEL;
+}
+
+bool Win32Backend::AskFileName(FileDialog kind, std::string_view filterName, std::string_view extension,
+                               std::string& path) {
+    if (m_automation != nullptr) return false;  // the platform's dialog cannot be played
+    // "name\0*.ext\0\0", as the filter wants it.
+    std::wstring filter = Widen(filterName);
+    filter.push_back(L'\0');
+    filter += L"*." + Widen(extension);
+    filter.push_back(L'\0');
+    filter.push_back(L'\0');
+    const std::wstring defaultExtension = Widen(extension);
+    std::wstring buffer = Widen(path);
+    buffer.resize(std::max<std::size_t>(buffer.size() + 1, 4096), L'\0');
+    OPENFILENAMEW dialog{};
+    dialog.lStructSize = sizeof(dialog);
+    Win32Dialog* top = Top();
+    dialog.hwndOwner = top != nullptr ? top->Handle() : nullptr;
+    dialog.lpstrFilter = filter.c_str();
+    dialog.nFilterIndex = 1;
+    dialog.lpstrFile = buffer.data();
+    dialog.nMaxFile = static_cast<DWORD>(buffer.size());
+    dialog.lpstrDefExt = defaultExtension.c_str();
+    dialog.Flags = OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY;
+    BOOL chosen = FALSE;
+    if (kind == FileDialog::Open) {
+        dialog.Flags |= OFN_FILEMUSTEXIST;
+        chosen = GetOpenFileNameW(&dialog);
+    } else {
+        dialog.Flags |= OFN_OVERWRITEPROMPT;
+        chosen = GetSaveFileNameW(&dialog);
+    }
+    if (chosen == FALSE) return false;
+    path = Narrow(buffer.c_str());
+    return true;
 }
 
 HICON Win32Backend::Icon(int iconId, int size) {

@@ -13,6 +13,7 @@
 #undef MessageBox
 
 #include <map>
+#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -20,7 +21,8 @@
 // template as an in-memory extended dialog template and run with
 // DialogBoxIndirectParamW, so modal runs nest as the platform's do; the
 // controls are the system's LISTBOX, EDIT, STATIC and BUTTON; message boxes
-// are MessageBoxW owned by the innermost dialog.
+// are MessageBoxW owned by the innermost dialog; a chart is an owner-drawn
+// STATIC painted with GDI.
 namespace ui::win32 {
 
 class Win32Backend;
@@ -47,6 +49,7 @@ public:
     void DrawIcon(int x, int y, int iconId) override;
     void SystemCommand(unsigned commandId) override;
     void EndDialog(int code) override;
+    void SetControlDrawing(int id, const std::shared_ptr<const draw::Chart>& drawing) override;
 
     // The user's actions, as the messages the platform sends for them.
     std::vector<ControlState> ReadControls() const override;
@@ -73,6 +76,7 @@ private:
     INT_PTR Handle(UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR OnInitDialog(HWND hwnd);
     INT_PTR OnPaint();
+    INT_PTR OnDrawItem(const DRAWITEMSTRUCT& item);
     HWND Existing(int id) const;
     const ControlState* FindState(const std::vector<ControlState>& states, int id) const;
     std::intptr_t Send(unsigned message, std::uintptr_t wParam, std::intptr_t lParam);
@@ -85,8 +89,9 @@ private:
     DialogSink& m_sink;
     HWND m_hwnd = nullptr;
     std::vector<HWND> m_controls;
-    HWND m_settingText = nullptr;  // the edit whose text the program is setting
-    HDC m_paintDc = nullptr;       // set while a minimised window paints
+    std::map<int, std::shared_ptr<const draw::Chart>> m_drawings;  // by chart control id
+    HWND m_settingText = nullptr;                                  // the edit whose text the program is setting
+    HDC m_paintDc = nullptr;                                       // set while a minimised window paints
     LPARAM m_sysCommandParam = 0;
     bool m_ended = false;
     int m_endCode = 0;
@@ -119,6 +124,9 @@ public:
                                                      DialogSink& sink) override;
     int RunModal(DialogWindow& window) override;
     void MessageBox(std::string_view text) override;
+    int AskYesNoCancel(std::string_view text) override;
+    bool AskFileName(FileDialog kind, std::string_view filterName, std::string_view extension,
+                     std::string& path) override;
     bool SendsInitDialog() const override { return true; }
 
     void SetAutomation(Automation* automation) { m_automation = automation; }
