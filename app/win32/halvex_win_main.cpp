@@ -1,10 +1,9 @@
 // halvex.exe: the desktop program on the Win32 backend.
-#include <cstdio>
-#include <cstdlib>
 #include <iostream>
 
 #include "app/command_line.h"
 #include "app/vibration_app.h"
+#include "app/win32/parent_console.h"
 #include "ui/win32/win32_backend.h"
 
 namespace {
@@ -26,16 +25,6 @@ const halvex::CommandLineSyntax kSyntax{
     0,
 };
 
-// A windowed program has no console of its own: its answers to the command
-// line go to the console it was started from, unless they are redirected.
-void UseParentConsole() {
-    const bool outMissing = GetStdHandle(STD_OUTPUT_HANDLE) == nullptr;
-    const bool errMissing = GetStdHandle(STD_ERROR_HANDLE) == nullptr;
-    if ((!outMissing && !errMissing) || !AttachConsole(ATTACH_PARENT_PROCESS)) return;
-    if (outMissing && std::freopen("CONOUT$", "w", stdout) != nullptr) std::cout.clear();
-    if (errMissing && std::freopen("CONOUT$", "w", stderr) != nullptr) std::cerr.clear();
-}
-
 }  // namespace
 
 // The manifest asks for the version 6 controls; the system loads them when
@@ -44,7 +33,7 @@ void UseParentConsole() {
 // second of start-up under Wine).
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLine*/, int /*show*/) {
     if (__argc > 1) {
-        UseParentConsole();
+        halvex::win32::UseParentConsole();
         const halvex::CommandLine line = halvex::ParseCommandLine(kSyntax, __argc, __argv, std::cout, std::cerr);
         std::cout.flush();
         if (line.exit) return line.exitStatus;

@@ -1,5 +1,6 @@
 // halvex.exe carries what Windows shows of it: the icon in both sizes, the
-// version record, the About item's string and the manifest.
+// version record, the About item's string and the manifest; it and
+// halvex-planner.exe start and end with their windows.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -9,6 +10,7 @@
 namespace {
 
 std::wstring g_program;  // halvex.exe, from the command line
+std::wstring g_planner;  // halvex-planner.exe, after it
 
 class ProgramResources : public ::testing::Test {
 protected:
@@ -90,33 +92,39 @@ TEST(ProgramVersion, RecordAsInResources) {
 
 struct Search {
     DWORD process;
+    const wchar_t* caption;
     HWND found;
 };
 
-BOOL CALLBACK FindMainMenu(HWND hwnd, LPARAM lParam) {
+// A visible window of that process whose caption holds the text.
+BOOL CALLBACK FindWindowOf(HWND hwnd, LPARAM lParam) {
     auto* search = reinterpret_cast<Search*>(lParam);
     DWORD process = 0;
     GetWindowThreadProcessId(hwnd, &process);
-    wchar_t caption[32] = {};
-    GetWindowTextW(hwnd, caption, 32);
-    if (process != search->process || std::wstring(caption) != L"Sine Vibration") return TRUE;
+    wchar_t caption[128] = {};
+    GetWindowTextW(hwnd, caption, 128);
+    if (process != search->process || !IsWindowVisible(hwnd) ||
+        std::wstring(caption).find(search->caption) == std::wstring::npos) {
+        return TRUE;
+    }
     search->found = hwnd;
     return FALSE;
 }
 
-// The program starts with its main menu, and ends, with status 0, when the
-// main menu is closed.
-TEST(Program, StartsWithTheMainMenuAndEndsWithIt) {
-    std::wstring commandLine = L"\"" + g_program + L"\"";
+// Starts the program, waits for its window, closes it and expects the
+// program to end with status 0.
+void StartsAndEndsWithItsWindow(const std::wstring& program, const wchar_t* caption) {
+    ASSERT_FALSE(program.empty()) << "no program given";
+    std::wstring commandLine = L"\"" + program + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    ASSERT_TRUE(CreateProcessW(g_program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+    ASSERT_TRUE(CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                                &startup, &process));
-    Search search{process.dwProcessId, nullptr};
+    Search search{process.dwProcessId, caption, nullptr};
     for (int i = 0; i < 200 && search.found == nullptr; ++i) {
         Sleep(50);
-        EnumWindows(&FindMainMenu, reinterpret_cast<LPARAM>(&search));
+        EnumWindows(&FindWindowOf, reinterpret_cast<LPARAM>(&search));
     }
     EXPECT_NE(search.found, nullptr);
     if (search.found != nullptr) PostMessageW(search.found, WM_CLOSE, 0, 0);
@@ -130,6 +138,13 @@ TEST(Program, StartsWithTheMainMenuAndEndsWithIt) {
     CloseHandle(process.hProcess);
 }
 
+// The program starts with its main menu, and ends when it is closed.
+TEST(Program, StartsWithTheMainMenuAndEndsWithIt) { StartsAndEndsWithItsWindow(g_program, L"Sine Vibration"); }
+
+// The planner starts with its window, an untouched plan, and ends when it is
+// closed without asking anything.
+TEST(Planner, StartsWithItsWindowAndEndsWithIt) { StartsAndEndsWithItsWindow(g_planner, L"Sine Test Planner"); }
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -137,6 +152,10 @@ int main(int argc, char** argv) {
     if (argc >= 2) {
         const std::string path = argv[1];
         g_program.assign(path.begin(), path.end());
+    }
+    if (argc >= 3) {
+        const std::string path = argv[2];
+        g_planner.assign(path.begin(), path.end());
     }
     return RUN_ALL_TESTS();
 }
