@@ -9,8 +9,8 @@
 namespace halvex {
 namespace {
 
-const OptionSpec* FindOption(const CommandLineSyntax& syntax, std::string_view name) {
-    for (const OptionSpec& option : syntax.options) {
+const OptionRule* FindOption(const CommandLineSyntax& syntax, std::string_view name) {
+    for (const OptionRule& option : syntax.options) {
         if (option.name == name) return &option;
     }
     return nullptr;
@@ -61,7 +61,7 @@ CommandLine ParseCommandLine(const CommandLineSyntax& syntax, int argc, const ch
             line.exitStatus = 0;
             return line;
         }
-        const OptionSpec* option = FindOption(syntax, name);
+        const OptionRule* option = FindOption(syntax, name);
         if (option == nullptr) {
             return Fail(syntax, err, "unknown option '--" + std::string(name) + "'");
         }

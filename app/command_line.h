@@ -12,7 +12,7 @@
 // operand may begin with "-"; a lone "-" is an operand.
 namespace halvex {
 
-struct OptionSpec {
+struct OptionRule {
     std::string_view name;  // without the leading "--"
     bool takesValue;        // "--name VALUE" or "--name=VALUE"
 };
@@ -20,7 +20,7 @@ struct OptionSpec {
 struct CommandLineSyntax {
     std::string_view program;  // in messages and in --version
     std::string_view help;     // the whole text of --help
-    std::vector<OptionSpec> options;
+    std::vector<OptionRule> options;
     std::size_t maxOperands;
 };
 

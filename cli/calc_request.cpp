@@ -172,9 +172,9 @@ Status RunCycles(const Options& options, Format format, Scratch&, std::string& o
 
 bool StartsWithDashes(std::string_view word) { return word.size() >= 2 && word[0] == '-' && word[1] == '-'; }
 
-const OptionSpec* FindSpec(const std::vector<OptionSpec>& specs, std::string_view name) {
-    for (const OptionSpec& spec : specs) {
-        if (name == spec.name) return &spec;
+const OptionRule* FindOptionRule(const std::vector<OptionRule>& rules, std::string_view name) {
+    for (const OptionRule& rule : rules) {
+        if (name == rule.name) return &rule;
     }
     return nullptr;
 }
@@ -182,20 +182,20 @@ const OptionSpec* FindSpec(const std::vector<OptionSpec>& specs, std::string_vie
 // Whether any command, or the program itself, knows the option.
 bool KnownAnywhere(std::string_view name) {
     if (name == "batch" || name == "help" || name == "version") return true;
-    for (const CommandSpec& command : Commands()) {
-        if (FindSpec(command.options, name) != nullptr) return true;
+    for (const CommandRule& command : Commands()) {
+        if (FindOptionRule(command.options, name) != nullptr) return true;
     }
     return false;
 }
 
-std::string CommandName(const CommandSpec& command) {
+std::string CommandName(const CommandRule& command) {
     return command.analysis == nullptr ? command.name : std::string(command.name) + " " + command.analysis;
 }
 
-const OptionSpec kFormatOption{"format", false};
+const OptionRule kFormatOption{"format", false};
 
 // Reads args[first...] as the command's options into options.
-bool ReadOptions(const CommandSpec& command, const std::vector<std::string_view>& args, std::size_t first,
+bool ReadOptions(const CommandRule& command, const std::vector<std::string_view>& args, std::size_t first,
                  Options& options, std::string& problem) {
     options.Clear();
     for (std::size_t i = first; i < args.size(); ++i) {
@@ -212,8 +212,8 @@ bool ReadOptions(const CommandSpec& command, const std::vector<std::string_view>
             value = name.substr(equals + 1);
             name = name.substr(0, equals);
         }
-        const OptionSpec* spec = name == kFormatOption.name ? &kFormatOption : FindSpec(command.options, name);
-        if (spec == nullptr) {
+        const OptionRule* rule = name == kFormatOption.name ? &kFormatOption : FindOptionRule(command.options, name);
+        if (rule == nullptr) {
             problem = KnownAnywhere(name)
                           ? "option --" + std::string(name) + " does not belong to " + Quoted(CommandName(command))
                           : "unknown option --" + std::string(name);
@@ -223,11 +223,11 @@ bool ReadOptions(const CommandSpec& command, const std::vector<std::string_view>
             problem = "option --" + std::string(name) + " given twice";
             return false;
         }
-        if (spec->flag && inlineValue) {
+        if (rule->flag && inlineValue) {
             problem = "option --" + std::string(name) + " takes no value";
             return false;
         }
-        if (!spec->flag && !inlineValue) {
+        if (!rule->flag && !inlineValue) {
             // A following option is not a value: the value was left out.
             if (i + 1 == args.size() || StartsWithDashes(args[i + 1])) {
                 problem = "option --" + std::string(name) + " needs a value";
@@ -254,8 +254,8 @@ std::string_view Options::Value(std::string_view name) const {
     return value != nullptr ? *value : std::string_view();
 }
 
-const std::vector<CommandSpec>& Commands() {
-    static const std::vector<CommandSpec> commands = {
+const std::vector<CommandRule>& Commands() {
+    static const std::vector<CommandRule> commands = {
         {"sine",
          nullptr,
          {{"dimension", false},
@@ -281,9 +281,9 @@ Status RunRequest(const std::vector<std::string_view>& args, bool jsonOnly, Scra
         problem = "no command given (see --help)";
         return Status::Usage;
     }
-    const CommandSpec* command = nullptr;
+    const CommandRule* command = nullptr;
     bool nameKnown = false;
-    for (const CommandSpec& candidate : Commands()) {
+    for (const CommandRule& candidate : Commands()) {
         if (args[0] != candidate.name) continue;
         nameKnown = true;
         if (candidate.analysis == nullptr || (args.size() > 1 && args[1] == candidate.analysis)) {
@@ -298,7 +298,7 @@ Status RunRequest(const std::vector<std::string_view>& args, bool jsonOnly, Scra
             problem = "unknown command " + Quoted(args[0]);
         } else if (args.size() < 2 || StartsWithDashes(args[1])) {
             std::string analyses;
-            for (const CommandSpec& candidate : Commands()) {
+            for (const CommandRule& candidate : Commands()) {
                 if (args[0] != candidate.name) continue;
                 analyses += analyses.empty() ? "" : ", ";
                 analyses += candidate.analysis;

@@ -48,20 +48,20 @@ struct Scratch {
 using CommandRun = Status (*)(const Options& options, Format format, Scratch& scratch, std::string& out,
                               std::string& problem);
 
-struct OptionSpec {
+struct OptionRule {
     const char* name;  // without the dashes
     bool flag;         // takes no value
 };
 
 // One entry per command: a new command is one more entry.
-struct CommandSpec {
+struct CommandRule {
     const char* name;                 // first word: "sine", "sweep"
     const char* analysis;             // second word, or nullptr when there is none
-    std::vector<OptionSpec> options;  // besides --format, which every command takes
+    std::vector<OptionRule> options;  // besides --format, which every command takes
     CommandRun run;
 };
 
-const std::vector<CommandSpec>& Commands();
+const std::vector<CommandRule>& Commands();
 
 // Runs one request (the arguments without the program's name). On success
 // the answer is appended to out; otherwise problem holds the message of a

@@ -47,7 +47,7 @@ struct Dwell {
 enum class SweepType { Log, Linear };
 enum class SweepMode { Up, Down, UpDown };
 
-struct SweepSpec {
+struct SweepSettings {
     SweepType type = SweepType::Log;
     std::optional<Quantity> rate;  // exactly one of rate and passTime
     std::optional<Quantity> passTime;
@@ -56,13 +56,13 @@ struct SweepSpec {
     double axes = 1.0;    // whole
     std::vector<Dwell> dwells;
 
-    bool operator==(const SweepSpec& o) const {
+    bool operator==(const SweepSettings& o) const {
         return type == o.type && rate == o.rate && passTime == o.passTime && mode == o.mode && sweeps == o.sweeps &&
                axes == o.axes && dwells == o.dwells;
     }
 };
 
-struct ShakerSpec {
+struct ShakerSettings {
     std::optional<Quantity> ratedForce;
     double forceFraction = 1.0;
     // The moving masses: armature, expander, fixture, specimen; any may be absent.
@@ -71,7 +71,7 @@ struct ShakerSpec {
     std::optional<Quantity> velocity;
     std::optional<Quantity> acceleration;
 
-    bool operator==(const ShakerSpec& o) const {
+    bool operator==(const ShakerSettings& o) const {
         return masses == o.masses && ratedForce == o.ratedForce && forceFraction == o.forceFraction &&
                strokePp == o.strokePp && velocity == o.velocity && acceleration == o.acceleration;
     }
@@ -82,8 +82,8 @@ extern const char* const kMassNames[4];
 struct PlanDocument {
     Quantity gravity{kStandardGravity, ""};
     std::vector<Segment> profile;
-    std::optional<SweepSpec> sweep;
-    std::optional<ShakerSpec> shaker;
+    std::optional<SweepSettings> sweep;
+    std::optional<ShakerSettings> shaker;
 
     bool operator==(const PlanDocument& o) const {
         return gravity == o.gravity && profile == o.profile && sweep == o.sweep && shaker == o.shaker;

@@ -268,7 +268,7 @@ public:
         return true;
     }
 
-    bool ReadSweep(const JsonValue& value, SweepSpec& sweep) {
+    bool ReadSweep(const JsonValue& value, SweepSettings& sweep) {
         const std::string path = "sweep";
         if (!CheckObject(value, path)) return false;
         if (!CheckFields(value, path, {"type", "rate", "pass_time", "mode", "sweeps", "axes", "dwells"})) return false;
@@ -315,7 +315,7 @@ public:
         return true;
     }
 
-    bool ReadShaker(const JsonValue& value, ShakerSpec& shaker) {
+    bool ReadShaker(const JsonValue& value, ShakerSettings& shaker) {
         const std::string path = "shaker";
         if (!CheckObject(value, path)) return false;
         if (!CheckFields(value, path,

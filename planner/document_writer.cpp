@@ -51,7 +51,7 @@ void AppendSegment(std::string& out, const Segment& segment) {
     out += '}';
 }
 
-void AppendSweep(std::string& out, const SweepSpec& sweep) {
+void AppendSweep(std::string& out, const SweepSettings& sweep) {
     static const char* const kModes[] = {"up", "down", "up-down"};
     bool first = true;
     out += "{";
@@ -92,7 +92,7 @@ void AppendOptional(std::string& out, bool& first, const char* name, const std::
     AppendQuantity(out, *quantity);
 }
 
-void AppendShaker(std::string& out, const ShakerSpec& shaker) {
+void AppendShaker(std::string& out, const ShakerSettings& shaker) {
     bool first = true;
     out += "{";
     AppendOptional(out, first, "rated_force", shaker.ratedForce);

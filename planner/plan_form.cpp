@@ -150,7 +150,7 @@ PlanFields FieldsOf(const PlanDocument& document) {
     }
     fields.rate.clear();
     if (document.sweep) {
-        const SweepSpec& sweep = *document.sweep;
+        const SweepSettings& sweep = *document.sweep;
         fields.sweepType = sweep.type;
         fields.sweepMode = sweep.mode;
         fields.rate = sweep.rate ? QuantityText(*sweep.rate) : TextOf(sweep.passTime);
@@ -161,7 +161,7 @@ PlanFields FieldsOf(const PlanDocument& document) {
         fields.dwells = sweep.dwells;
     }
     if (document.shaker) {
-        const ShakerSpec& shaker = *document.shaker;
+        const ShakerSettings& shaker = *document.shaker;
         fields.force = TextOf(shaker.ratedForce);
         fields.fraction = Number(shaker.forceFraction);
         for (int i = 0; i < 4; ++i) fields.masses[i] = TextOf(shaker.masses[i]);
@@ -184,7 +184,7 @@ bool DocumentOf(const PlanFields& fields, PlanDocument& document, std::string& p
         built.profile.push_back(segment);
     }
     if (!Trimmed(fields.rate).empty()) {
-        SweepSpec sweep;
+        SweepSettings sweep;
         sweep.type = fields.sweepType;
         sweep.mode = fields.sweepMode;
         std::optional<Quantity> rate;
@@ -206,7 +206,7 @@ bool DocumentOf(const PlanFields& fields, PlanDocument& document, std::string& p
         QuantityKind kind;
         std::optional<Quantity>* slot;
     };
-    ShakerSpec shaker;
+    ShakerSettings shaker;
     const Field shakerFields[] = {
         {"rated force", fields.force, QuantityKind::Force, &shaker.ratedForce},
         {"armature", fields.masses[0], QuantityKind::Mass, &shaker.masses[0]},

@@ -28,7 +28,7 @@ bool CheckShaker(const PlanDocument& document, const ResolvedProfile& profile, S
                  std::string& message) {
     result = ShakerResult();
     if (!document.shaker) return true;
-    const ShakerSpec& shaker = *document.shaker;
+    const ShakerSettings& shaker = *document.shaker;
     const double gravity = document.GravitySi();
 
     double mass = 0.0;

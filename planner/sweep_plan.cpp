@@ -37,41 +37,41 @@ bool PassIsUpward(const SweepResult& sweep, int passIndex) {
 bool PlanSweep(const PlanDocument& document, const ResolvedProfile& profile, SweepResult& sweep, std::string& message) {
     sweep = SweepResult();
     if (!document.sweep) return true;
-    const SweepSpec& spec = *document.sweep;
+    const SweepSettings& settings = *document.sweep;
     const double gravity = document.GravitySi();
-    sweep.type = spec.type;
-    sweep.mode = spec.mode;
+    sweep.type = settings.type;
+    sweep.mode = settings.mode;
     sweep.lowest = profile.Lowest();
     sweep.highest = profile.Highest();
     sweep.octaves = std::log2(sweep.highest / sweep.lowest);
     // A log sweep's rate is in octaves per second, a linear one's in Hz per second.
-    const double span = spec.type == SweepType::Log ? sweep.octaves : sweep.highest - sweep.lowest;
-    if (spec.rate) {
-        sweep.rate = ToSi(*spec.rate, QuantityKind::SweepRate, gravity);
+    const double span = settings.type == SweepType::Log ? sweep.octaves : sweep.highest - sweep.lowest;
+    if (settings.rate) {
+        sweep.rate = ToSi(*settings.rate, QuantityKind::SweepRate, gravity);
         sweep.passTime = span / sweep.rate;
     } else {
-        sweep.passTime = ToSi(*spec.passTime, QuantityKind::Time, gravity);
+        sweep.passTime = ToSi(*settings.passTime, QuantityKind::Time, gravity);
         sweep.rate = span / sweep.passTime;
     }
-    if (spec.type == SweepType::Log) {
+    if (settings.type == SweepType::Log) {
         sweep.cyclesPerPass = (sweep.highest - sweep.lowest) / (sweep.rate * std::log(2.0));
     } else {
         sweep.cyclesPerPass = (sweep.lowest + sweep.highest) / 2.0 * sweep.passTime;
     }
-    sweep.passesPerAxis = spec.mode == SweepMode::UpDown ? 2.0 * spec.sweeps : spec.sweeps;
-    for (std::size_t i = 0; i < spec.dwells.size(); ++i) {
-        const double f = ToSi(spec.dwells[i].frequency, QuantityKind::Frequency, gravity);
+    sweep.passesPerAxis = settings.mode == SweepMode::UpDown ? 2.0 * settings.sweeps : settings.sweeps;
+    for (std::size_t i = 0; i < settings.dwells.size(); ++i) {
+        const double f = ToSi(settings.dwells[i].frequency, QuantityKind::Frequency, gravity);
         if (f < sweep.lowest || f > sweep.highest) {
             message = "sweep.dwells[" + std::to_string(i) + "].frequency: " + Number(f) + " Hz is outside " +
                       ProfileSpan(sweep);
             return false;
         }
-        sweep.dwellTime += ToSi(spec.dwells[i].time, QuantityKind::Time, gravity);
+        sweep.dwellTime += ToSi(settings.dwells[i].time, QuantityKind::Time, gravity);
     }
     sweep.axisTime = sweep.SweepingTime() + sweep.dwellTime;
-    sweep.totalTime = sweep.axisTime * spec.axes;
+    sweep.totalTime = sweep.axisTime * settings.axes;
     if (!Usable(sweep.rate) || !Usable(sweep.passTime) || !Usable(sweep.cyclesPerPass) || !Usable(sweep.totalTime)) {
-        message = std::string("sweep.") + (spec.rate ? "rate" : "pass_time") +
+        message = std::string("sweep.") + (settings.rate ? "rate" : "pass_time") +
                   ": the sweep's time or cycles are too large or too small to compute";
         return false;
     }
