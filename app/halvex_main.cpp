@@ -4,6 +4,8 @@
 
 #include "app/command_line.h"
 #include "app/vibration_app.h"
+#include "res/resource_ids.h"
+#include "res/version.h"
 #include "ui/qt/qt_desktop.h"
 
 namespace {
@@ -38,8 +40,10 @@ int main(int argc, char** argv) {
     const halvex::CommandLine line =
         halvex::ParseCommandLine(kSyntax, static_cast<int>(ours.size()), ours.data(), std::cout, std::cerr);
     if (line.exit) return line.exitStatus;
-    return ui::qt::RunDesktop(argc, argv, [] {
-        CVibrationApp app;
-        app.InitInstance();
-    });
+    return ui::qt::RunDesktop(argc, argv,
+                              [] {
+                                  CVibrationApp app;
+                                  app.InitInstance();
+                              },
+                              {"halvex", res::kApplicationId, res::IDR_MAINFRAME});
 }

@@ -5,6 +5,8 @@
 
 #include "app/command_line.h"
 #include "planner/planner_dlg.h"
+#include "res/resource_ids.h"
+#include "res/version.h"
 #include "ui/qt/qt_desktop.h"
 
 namespace {
@@ -33,11 +35,10 @@ int main(int argc, char** argv) {
     const halvex::CommandLine line =
         halvex::ParseCommandLine(kSyntax, static_cast<int>(ours.size()), ours.data(), std::cout, std::cerr);
     if (line.exit) return line.exitStatus;
-    return ui::qt::RunDesktop(
-        argc, argv,
-        [] {
-            CPlannerDlg planner;
-            planner.DoModal();
-        },
-        "halvex-planner");
+    return ui::qt::RunDesktop(argc, argv,
+                              [] {
+                                  CPlannerDlg planner;
+                                  planner.DoModal();
+                              },
+                              {"halvex-planner", res::kPlannerApplicationId, res::IDR_PLANNER});
 }

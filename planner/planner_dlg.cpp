@@ -110,8 +110,8 @@ void CPlannerDlg::DoDataExchange(ui::CDataExchange* pDX) {
 
 bool CPlannerDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    SetIcon(ui::Icon{res::IDR_MAINFRAME}, true);
-    SetIcon(ui::Icon{res::IDR_MAINFRAME}, false);
+    SetIcon(ui::Icon{res::IDR_PLANNER}, true);
+    SetIcon(ui::Icon{res::IDR_PLANNER}, false);
     Window().AddControlCommand(res::IDM_COPY_ALL_RESULTS, res::kCopyAllResultsItem, res::kCopyAllResultsShortcut,
                                {IDC_RESULTS, IDC_CHART});
     FillList(m_kind, planner::kLevelKindItems);

@@ -2,10 +2,13 @@
 
 #include <vector>
 
-// The program's icon as a picture every backend paints the same way: one
-// period of a sine wave over its axis, on a dark blue tile. Coordinates are
-// pixels in a square of the given side; small sizes (32 and under) are drawn
-// unsmoothed on whole pixels.
+// The programs' icons as pictures every backend paints the same way, on one
+// dark blue tile: the calculator's is one period of a sine wave over its
+// axis; the planner's is a sine test profile (rising at constant
+// displacement, level at constant velocity, falling at constant
+// acceleration) over the crossing diagonals of the four-coordinate chart.
+// Coordinates are pixels in a square of the given side; small sizes (32 and
+// under) are drawn unsmoothed on whole pixels.
 namespace res {
 
 struct Rgb {
@@ -16,21 +19,30 @@ struct PointF {
     double x, y;
 };
 
+struct LineF {
+    PointF from, to;
+};
+
 struct AppIconPicture {
     bool smooth;
     // The tile: a rounded square inset by half its edge width.
     double tileLeft, tileTop, tileSide;
     double edgeWidth, cornerRadius;
     Rgb tile, tileEdge;
-    // The axis, a straight line, and the wave over it, a polyline.
-    PointF axisFrom, axisTo;
-    double axisWidth;
-    Rgb axis;
-    std::vector<PointF> wave;
-    double waveWidth;
-    Rgb waveColour;
+    // Thin straight guides (the axis, or the chart's diagonals), and the
+    // curve over them, a polyline.
+    std::vector<LineF> guides;
+    double guideWidth;
+    Rgb guide;
+    std::vector<PointF> curve;
+    double curveWidth;
+    Rgb curveColour;
 };
 
-AppIconPicture MakeAppIconPicture(int side);
+// Whether the icon resource of that id is one of these pictures.
+bool HasAppIconPicture(int iconId);
+// The picture of an icon resource: IDR_PLANNER's, or else the calculator's
+// (IDR_MAINFRAME).
+AppIconPicture MakeAppIconPicture(int side, int iconId);
 
 }  // namespace res

@@ -1,7 +1,9 @@
-// make_resources ICO RC MANIFEST: writes the program's icon (32 and 16
-// pixels, drawn as the dialogs draw it) to ICO, and to RC the resource
-// script that names it, the manifest and the version record from res/.
-// Run at build time, so the icon never drifts from its drawing.
+// make_resources ICO RC MANIFEST [planner]: writes the calculator's icon
+// (32 and 16 pixels, drawn as the dialogs draw it) to ICO, and to RC the
+// resource script that names it, the manifest and the version record from
+// res/; with "planner", the planner's icon and a version record that names
+// halvex-planner.exe. Run at build time, so the icon never drifts from its
+// drawing.
 #include <cstdint>
 #include <cstdio>
 #include <string>
@@ -24,8 +26,8 @@ void Put32(std::string& out, std::uint32_t value) {
 }
 
 // One icon image: header, colours bottom row first, then the all-opaque mask.
-std::string IconImage(int side) {
-    const std::vector<std::uint32_t> pixels = ui::win32::AppIconPixels(side);
+std::string IconImage(int side, int iconId) {
+    const std::vector<std::uint32_t> pixels = ui::win32::AppIconPixels(side, iconId);
     std::string out;
     Put32(out, 40);
     Put32(out, static_cast<std::uint32_t>(side));
@@ -41,10 +43,10 @@ std::string IconImage(int side) {
     return out;
 }
 
-std::string IconFile() {
+std::string IconFile(int iconId) {
     const int sides[] = {32, 16};
     std::vector<std::string> images;
-    for (int side : sides) images.push_back(IconImage(side));
+    for (int side : sides) images.push_back(IconImage(side, iconId));
     std::string out;
     Put16(out, 0);
     Put16(out, 1);  // an icon
@@ -78,14 +80,14 @@ std::string Version(const unsigned (&v)[4]) {
     return std::to_string(v[0]) + "," + std::to_string(v[1]) + "," + std::to_string(v[2]) + "," + std::to_string(v[3]);
 }
 
-std::string ResourceScript(const std::string& icon, const std::string& manifest) {
-    const res::VersionRecord& v = res::GetVersionRecord();
+std::string ResourceScript(const std::string& icon, int iconId, const std::string& manifest,
+                           const res::VersionRecord& v) {
     char block[16];
     std::snprintf(block, sizeof block, "%04X%04X", v.language, v.codePage);
     char translation[32];
     std::snprintf(translation, sizeof translation, "0x%04X, %u", v.language, v.codePage);
     std::string rc;
-    rc += std::to_string(res::IDR_MAINFRAME) + " ICON " + Quoted(icon) + "\n";
+    rc += std::to_string(iconId) + " ICON " + Quoted(icon) + "\n";
     rc += "1 24 " + Quoted(manifest) + "\n";  // the manifest, RT_MANIFEST
     rc += "STRINGTABLE\nBEGIN\n  " + std::to_string(res::IDS_ABOUT_ITEM) + " " +
           Quoted(std::string(res::LoadResourceString(res::IDS_ABOUT_ITEM))) + "\nEND\n";
@@ -119,11 +121,20 @@ bool Write(const char* path, const std::string& bytes) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: make_resources ICO RC MANIFEST\n");
+    const bool planner = argc == 5 && std::string(argv[4]) == "planner";
+    if (argc != 4 && !planner) {
+        std::fprintf(stderr, "usage: make_resources ICO RC MANIFEST [planner]\n");
         return 2;
     }
-    if (!Write(argv[1], IconFile()) || !Write(argv[2], ResourceScript(argv[1], argv[3]))) {
+    res::VersionRecord record = res::GetVersionRecord();
+    int iconId = res::IDR_MAINFRAME;
+    if (planner) {
+        iconId = res::IDR_PLANNER;
+        record.fileDescription = "Halvex Sine Test Planner";
+        record.internalName = "HALVEX-PLANNER";
+        record.originalFilename = "HALVEX-PLANNER.EXE";
+    }
+    if (!Write(argv[1], IconFile(iconId)) || !Write(argv[2], ResourceScript(argv[1], iconId, argv[3], record))) {
         std::fprintf(stderr, "make_resources: cannot write\n");
         return 1;
     }

@@ -1,9 +1,10 @@
 ; The Windows installer for Halvex, made by scripts/package:
 ;   makensis -DVERSION=1.0.0.1 -DSRCDIR=folder -DOUTFILE=setup.exe halvex.nsi
-; SRCDIR holds halvex.exe, halvex-drive.exe (and halvex-calc.exe when it is
-; built, and the runtime libraries when they are not linked in), halvex.ico
-; and LICENSE.txt. Installs for all users under
-; Program Files, with a Start-menu shortcut and an entry in the installed
+; SRCDIR holds halvex.exe, halvex-planner.exe, halvex-drive.exe (and
+; halvex-calc.exe when it is built, and the runtime libraries when they are
+; not linked in), halvex.ico, halvex-planner.ico and LICENSE.txt. Installs
+; for all users under Program Files, with a Start-menu shortcut for the
+; calculator and one for the planner, and an entry in the installed
 ; programs; /S installs or uninstalls silently.
 Unicode true
 Target amd64-unicode
@@ -50,6 +51,7 @@ VIAddVersionKey "ProductVersion" "${VERSION}"
 ; The installed files, listed once for installing and removing.
 !macro HalvexFiles Action
   !insertmacro ${Action} "halvex.exe"
+  !insertmacro ${Action} "halvex-planner.exe"
   !insertmacro ${Action} "halvex-drive.exe"
   !if /FileExists "${SRCDIR}\halvex-calc.exe"
     !insertmacro ${Action} "halvex-calc.exe"
@@ -58,6 +60,7 @@ VIAddVersionKey "ProductVersion" "${VERSION}"
     !insertmacro ${Action} "*.dll"
   !endif
   !insertmacro ${Action} "halvex.ico"
+  !insertmacro ${Action} "halvex-planner.ico"
   !insertmacro ${Action} "LICENSE.txt"
 !macroend
 !macro InstallFile Name
@@ -87,6 +90,8 @@ Section "Halvex"
   WriteUninstaller "$INSTDIR\uninstall.exe"
   CreateShortCut "$SMPROGRAMS\Halvex.lnk" "$INSTDIR\halvex.exe" "" "$INSTDIR\halvex.ico" 0 \
     SW_SHOWNORMAL "" "Calculate sinusoidal vibration and plan sine sweep tests"
+  CreateShortCut "$SMPROGRAMS\Halvex Sine Test Planner.lnk" "$INSTDIR\halvex-planner.exe" "" \
+    "$INSTDIR\halvex-planner.ico" 0 SW_SHOWNORMAL "" "Plan a sine vibration test on the four-coordinate chart"
 
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "Halvex"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
@@ -140,5 +145,6 @@ Section "Uninstall"
   Delete "$INSTDIR\uninstall.exe"
   RMDir "$INSTDIR"
   Delete "$SMPROGRAMS\Halvex.lnk"
+  Delete "$SMPROGRAMS\Halvex Sine Test Planner.lnk"
   DeleteRegKey HKLM "${UNINSTALL_KEY}"
 SectionEnd

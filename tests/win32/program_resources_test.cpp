@@ -57,14 +57,27 @@ TEST_F(ProgramResources, AboutItemStringAndManifest) {
     EXPECT_NE(body.find("PerMonitorV2"), std::string::npos);
 }
 
-// File and product version 1.0.0.1, and the strings in the US English,
-// UTF-16 block.
-TEST(ProgramVersion, RecordAsInResources) {
+// One string of a program's version record, from the US English, UTF-16 block.
+std::wstring VersionString(const std::string& data, const wchar_t* key) {
+    wchar_t* value = nullptr;
+    UINT length = 0;
+    const std::wstring path = std::wstring(L"\\StringFileInfo\\040904B0\\") + key;
+    if (!VerQueryValueW(data.data(), path.c_str(), reinterpret_cast<void**>(&value), &length)) return L"(none)";
+    return value;
+}
+
+std::string VersionData(const std::wstring& program) {
     DWORD handle = 0;
-    const DWORD size = GetFileVersionInfoSizeW(g_program.c_str(), &handle);
-    ASSERT_GT(size, 0u);
+    const DWORD size = GetFileVersionInfoSizeW(program.c_str(), &handle);
     std::string data(size, '\0');
-    ASSERT_TRUE(GetFileVersionInfoW(g_program.c_str(), 0, size, data.data()));
+    if (size == 0 || !GetFileVersionInfoW(program.c_str(), 0, size, data.data())) data.clear();
+    return data;
+}
+
+// File and product version 1.0.0.1, and the strings.
+TEST(ProgramVersion, RecordAsInResources) {
+    const std::string data = VersionData(g_program);
+    ASSERT_FALSE(data.empty());
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT length = 0;
     ASSERT_TRUE(VerQueryValueW(data.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
@@ -74,20 +87,24 @@ TEST(ProgramVersion, RecordAsInResources) {
     EXPECT_EQ(fixed->dwProductVersionLS, 0x00000001u);
     EXPECT_EQ(fixed->dwFileOS, 4u);
     EXPECT_EQ(fixed->dwFileType, 1u);
-    const struct {
-        const wchar_t* key;
-        const wchar_t* value;
-    } strings[] = {
-        {L"FileDescription", L"HALVEX MFC Application"},
-        {L"OriginalFilename", L"HALVEX.EXE"},
-        {L"ProductVersion", L"1, 0, 0, 1"},
-    };
-    for (const auto& s : strings) {
-        wchar_t* value = nullptr;
-        const std::wstring path = std::wstring(L"\\StringFileInfo\\040904B0\\") + s.key;
-        ASSERT_TRUE(VerQueryValueW(data.data(), path.c_str(), reinterpret_cast<void**>(&value), &length));
-        EXPECT_STREQ(value, s.value);
-    }
+    EXPECT_EQ(VersionString(data, L"FileDescription"), L"HALVEX MFC Application");
+    EXPECT_EQ(VersionString(data, L"OriginalFilename"), L"HALVEX.EXE");
+    EXPECT_EQ(VersionString(data, L"ProductVersion"), L"1, 0, 0, 1");
+}
+
+// The planner shows its own icon in Explorer, not the calculator's, and
+// names itself in its version record.
+TEST(PlannerResources, OwnIconAndName) {
+    HMODULE planner =
+        LoadLibraryExW(g_planner.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    ASSERT_NE(planner, nullptr);
+    EXPECT_EQ(FindResourceW(planner, MAKEINTRESOURCEW(128), MAKEINTRESOURCEW(14)), nullptr);
+    HRSRC group = FindResourceW(planner, MAKEINTRESOURCEW(132), MAKEINTRESOURCEW(14));  // RT_GROUP_ICON
+    EXPECT_NE(group, nullptr);
+    FreeLibrary(planner);
+    const std::string data = VersionData(g_planner);
+    EXPECT_EQ(VersionString(data, L"FileDescription"), L"Halvex Sine Test Planner");
+    EXPECT_EQ(VersionString(data, L"OriginalFilename"), L"HALVEX-PLANNER.EXE");
 }
 
 struct Search {

@@ -11,23 +11,24 @@
 namespace ui::qt {
 namespace {
 
-class SineIconEngine final : public QIconEngine {
+class AppIconEngine final : public QIconEngine {
 public:
+    explicit AppIconEngine(int iconId) : m_iconId(iconId) {}
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode /*mode*/, QIcon::State /*state*/) override {
-        PaintAppIcon(*painter, rect);
+        PaintAppIcon(*painter, rect, m_iconId);
     }
     QPixmap pixmap(const QSize& size, QIcon::Mode /*mode*/, QIcon::State /*state*/) override {
         const int side = qMin(size.width(), size.height());
         // The two window icon sizes are asked for at every window's creation.
         if (side == 16 || side == 32) {
             QPixmap& cached = side == 16 ? m_small : m_big;
-            if (cached.isNull()) cached = AppIconPixmap(side);
+            if (cached.isNull()) cached = AppIconPixmap(side, m_iconId);
             return cached;
         }
-        return AppIconPixmap(side);
+        return AppIconPixmap(side, m_iconId);
     }
-    QIconEngine* clone() const override { return new SineIconEngine(*this); }
-    QString key() const override { return QStringLiteral("halvex-sine"); }
+    QIconEngine* clone() const override { return new AppIconEngine(*this); }
+    QString key() const override { return QStringLiteral("halvex-%1").arg(m_iconId); }
     // The drawn sizes; any other is painted to scale on demand. Listing only
     // these keeps the window system from asking for large renderings at
     // start-up.
@@ -36,6 +37,7 @@ public:
     }
 
 private:
+    int m_iconId;
     QPixmap m_small;
     QPixmap m_big;
 };
@@ -49,10 +51,10 @@ QColor ToQColor(res::Rgb c) { return QColor(c.r, c.g, c.b); }
 }  // namespace
 
 // The picture every backend paints, at the rectangle's place.
-void PaintAppIcon(QPainter& painter, const QRect& rect) {
+void PaintAppIcon(QPainter& painter, const QRect& rect, int iconId) {
     const int side = qMin(rect.width(), rect.height());
     if (side <= 0) return;
-    const res::AppIconPicture p = res::MakeAppIconPicture(side);
+    const res::AppIconPicture p = res::MakeAppIconPicture(side, iconId);
     // Centred on whole pixels, so the small sizes stay sharp.
     const int tileLeft = rect.x() + (rect.width() - side) / 2;
     const int tileTop = rect.y() + (rect.height() - side) / 2;
@@ -68,25 +70,25 @@ void PaintAppIcon(QPainter& painter, const QRect& rect) {
     painter.setBrush(ToQColor(p.tile));
     painter.drawRoundedRect(tile.adjusted(half, half, -half, -half), p.cornerRadius, p.cornerRadius);
 
-    // The axis, then the wave over it.
-    painter.setPen(QPen(ToQColor(p.axis), p.axisWidth, Qt::SolidLine, Qt::FlatCap));
-    painter.drawLine(at(p.axisFrom), at(p.axisTo));
-    QPolygonF wave;
-    for (const res::PointF& point : p.wave) wave << at(point);
-    painter.setPen(QPen(ToQColor(p.waveColour), p.waveWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    // The guides, then the curve over them.
+    painter.setPen(QPen(ToQColor(p.guide), p.guideWidth, Qt::SolidLine, Qt::FlatCap));
+    for (const res::LineF& line : p.guides) painter.drawLine(at(line.from), at(line.to));
+    QPolygonF curve;
+    for (const res::PointF& point : p.curve) curve << at(point);
+    painter.setPen(QPen(ToQColor(p.curveColour), p.curveWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.setBrush(Qt::NoBrush);
-    painter.drawPolyline(wave);
+    painter.drawPolyline(curve);
     painter.restore();
 }
 
-QPixmap AppIconPixmap(int size) {
+QPixmap AppIconPixmap(int size, int iconId) {
     QPixmap pixmap(size, size);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
-    PaintAppIcon(painter, QRect(0, 0, size, size));
+    PaintAppIcon(painter, QRect(0, 0, size, size), iconId);
     return pixmap;
 }
 
-QIcon AppIcon() { return QIcon(new SineIconEngine); }
+QIcon AppIcon(int iconId) { return QIcon(new AppIconEngine(iconId)); }
 
 }  // namespace ui::qt

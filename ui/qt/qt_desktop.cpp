@@ -1,22 +1,22 @@
 #include "ui/qt/qt_desktop.h"
 
 #include <QApplication>
-#include <string_view>
 
 #include "res/version.h"
+#include "ui/qt/app_icon.h"
 #include "ui/qt/qt_backend.h"
 
 namespace ui::qt {
 
-int RunDesktop(int argc, char** argv, void (*body)(), const char* name) {
+int RunDesktop(int argc, char** argv, void (*body)(), const DesktopProgram& program) {
     const bool styleChosen = StyleChosen(argc, argv);
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QString::fromUtf8(name));
+    QApplication::setApplicationName(QString::fromUtf8(program.name));
     QApplication::setApplicationVersion(QString::fromLatin1(res::kProgramVersion));
-    // Ties the calculator's windows to the installed desktop entry and its icon.
-    QGuiApplication::setDesktopFileName(
-        QString::fromUtf8(std::string_view(name) == "halvex" ? res::kApplicationId : name));
+    // Ties the program's windows to its installed desktop entry and icon.
+    QGuiApplication::setDesktopFileName(QString::fromUtf8(program.desktopId));
     ConfigureApplication(application, styleChosen);
+    application.setWindowIcon(AppIcon(program.iconId));
     QtBackend backend;
     SetBackend(&backend);
     body();

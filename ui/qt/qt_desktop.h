@@ -6,7 +6,12 @@
 // status.
 namespace ui::qt {
 
-// name is the program's, which also names its desktop entry.
-int RunDesktop(int argc, char** argv, void (*body)(), const char* name = "halvex");
+struct DesktopProgram {
+    const char* name;       // the program's, as on its command line
+    const char* desktopId;  // its desktop entry's, without ".desktop"
+    int iconId;             // its icon, for every window it opens
+};
+
+int RunDesktop(int argc, char** argv, void (*body)(), const DesktopProgram& program);
 
 }  // namespace ui::qt

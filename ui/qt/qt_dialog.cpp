@@ -14,6 +14,7 @@
 #include <string>
 
 #include "res/accessible_names.h"
+#include "res/app_icon_picture.h"
 #include "res/resource_ids.h"
 #include "ui/messages.h"
 #include "ui/qt/app_icon.h"
@@ -120,7 +121,7 @@ QWidget* QtDialog::CreateControl(const res::ControlTemplate& control) {
         }
         case res::ControlKind::Icon: {
             auto* label = new QLabel(this);
-            if (control.iconId == res::IDR_MAINFRAME) label->setPixmap(AppIconPixmap(kIconPixels));
+            if (res::HasAppIconPicture(control.iconId)) label->setPixmap(AppIconPixmap(kIconPixels, control.iconId));
             widget = label;
             break;
         }
@@ -288,7 +289,7 @@ bool QtDialog::eventFilter(QObject* watched, QEvent* event) {
 // pixel images.
 void QtDialog::SetIcon(bool big, int iconId) {
     (big ? m_bigIcon : m_smallIcon) = iconId;
-    if (iconId == res::IDR_MAINFRAME) setWindowIcon(AppIcon());
+    if (res::HasAppIconPicture(iconId)) setWindowIcon(AppIcon(iconId));
 }
 
 bool QtDialog::IsIconic() const { return isMinimized(); }
@@ -298,7 +299,9 @@ Size QtDialog::ClientSize() const { return Size{width(), height()}; }
 Size QtDialog::IconSize() const { return Size{kIconPixels, kIconPixels}; }
 
 void QtDialog::DrawIcon(int x, int y, int iconId) {
-    if (m_painter != nullptr && iconId == res::IDR_MAINFRAME) m_painter->drawPixmap(x, y, AppIconPixmap(kIconPixels));
+    if (m_painter != nullptr && res::HasAppIconPicture(iconId)) {
+        m_painter->drawPixmap(x, y, AppIconPixmap(kIconPixels, iconId));
+    }
 }
 
 void QtDialog::EndDialog(int code) {

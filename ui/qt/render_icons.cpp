@@ -1,8 +1,9 @@
-// halvex-render-icons OUTDIR NAME [ICO]: writes the program's icon, painted
-// by the same code as the window icon, as the hicolor theme's PNG files at
-// each size a desktop asks for and as a scalable SVG:
-// OUTDIR/SIZExSIZE/apps/NAME.png and OUTDIR/scalable/apps/NAME.svg; and,
-// given ICO, as a Windows icon file for the installer and its shortcuts.
+// halvex-render-icons [--planner] OUTDIR NAME [ICO]: writes the calculator's
+// icon (the planner's with --planner), painted by the same code as the
+// window icon, as the hicolor theme's PNG files at each size a desktop asks
+// for and as a scalable SVG: OUTDIR/SIZExSIZE/apps/NAME.png and
+// OUTDIR/scalable/apps/NAME.svg; and, given ICO, as a Windows icon file for
+// the installer and its shortcuts.
 #include <QBuffer>
 #include <QByteArray>
 #include <QDir>
@@ -14,11 +15,15 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
+#include "res/resource_ids.h"
 #include "ui/qt/app_icon.h"
 
 namespace {
+
+int g_iconId = res::IDR_MAINFRAME;
 
 bool WritePng(const QString& dir, const QString& name, int size) {
     const QString folder = QStringLiteral("%1/%2x%2/apps").arg(dir).arg(size);
@@ -26,7 +31,7 @@ bool WritePng(const QString& dir, const QString& name, int size) {
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
-    ui::qt::PaintAppIcon(painter, QRect(0, 0, size, size));
+    ui::qt::PaintAppIcon(painter, QRect(0, 0, size, size), g_iconId);
     painter.end();
     return image.save(QStringLiteral("%1/%2.png").arg(folder, name), "PNG");
 }
@@ -41,11 +46,13 @@ bool WriteSvg(const QString& dir, const QString& name) {
     svg.setFileName(QStringLiteral("%1/%2.svg").arg(folder, name));
     svg.setSize(QSize(side, side));
     svg.setViewBox(QRect(0, 0, side, side));
-    svg.setTitle(QStringLiteral("Halvex"));
-    svg.setDescription(QStringLiteral("One period of a sine wave over its axis"));
+    const bool planner = g_iconId == res::IDR_PLANNER;
+    svg.setTitle(planner ? QStringLiteral("Halvex Sine Test Planner") : QStringLiteral("Halvex"));
+    svg.setDescription(planner ? QStringLiteral("A sine test profile over the diagonals of a four-coordinate chart")
+                               : QStringLiteral("One period of a sine wave over its axis"));
     QPainter painter;
     if (!painter.begin(&svg)) return false;
-    ui::qt::PaintAppIcon(painter, QRect(0, 0, side, side));
+    ui::qt::PaintAppIcon(painter, QRect(0, 0, side, side), g_iconId);
     return painter.end();
 }
 
@@ -60,7 +67,7 @@ QByteArray IcoImage(int size) {
     QImage image(size, size, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QPainter painter(&image);
-    ui::qt::PaintAppIcon(painter, QRect(0, 0, size, size));
+    ui::qt::PaintAppIcon(painter, QRect(0, 0, size, size), g_iconId);
     painter.end();
     QByteArray out;
     if (size >= 256) {
@@ -114,13 +121,19 @@ bool WriteIco(const QString& path) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3 && argc != 4) {
-        std::fputs("usage: halvex-render-icons OUTDIR NAME [ICO]\n", stderr);
+    int first = 1;
+    if (argc > 1 && std::strcmp(argv[1], "--planner") == 0) {
+        g_iconId = res::IDR_PLANNER;
+        first = 2;
+    }
+    const int count = argc - first;
+    if (count != 2 && count != 3) {
+        std::fputs("usage: halvex-render-icons [--planner] OUTDIR NAME [ICO]\n", stderr);
         return 2;
     }
     QGuiApplication application(argc, argv);
-    const QString dir = QString::fromLocal8Bit(argv[1]);
-    const QString name = QString::fromLocal8Bit(argv[2]);
+    const QString dir = QString::fromLocal8Bit(argv[first]);
+    const QString name = QString::fromLocal8Bit(argv[first + 1]);
     for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
         if (!WritePng(dir, name, size)) {
             std::fprintf(stderr, "halvex-render-icons: cannot write the %d-pixel icon\n", size);
@@ -131,7 +144,7 @@ int main(int argc, char** argv) {
         std::fputs("halvex-render-icons: cannot write the scalable icon\n", stderr);
         return 1;
     }
-    if (argc == 4 && !WriteIco(QString::fromLocal8Bit(argv[3]))) {
+    if (count == 3 && !WriteIco(QString::fromLocal8Bit(argv[first + 2]))) {
         std::fputs("halvex-render-icons: cannot write the icon file\n", stderr);
         return 1;
     }

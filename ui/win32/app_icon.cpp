@@ -30,28 +30,30 @@ void Paint(HDC dc, const res::AppIconPicture& p) {
     RoundRect(dc, Round(p.tileLeft + half - 0.5), Round(p.tileTop + half - 0.5),
               Round(p.tileLeft + p.tileSide - half + 0.5), Round(p.tileTop + p.tileSide - half + 0.5), corner, corner);
 
-    HPEN axis = MakePen(p.axisWidth, p.axis);
-    SelectObject(dc, axis);
-    MoveToEx(dc, Round(p.axisFrom.x), static_cast<int>(p.axisFrom.y), nullptr);
-    LineTo(dc, Round(p.axisTo.x), static_cast<int>(p.axisTo.y));
+    HPEN guide = MakePen(p.guideWidth, p.guide);
+    SelectObject(dc, guide);
+    for (const res::LineF& line : p.guides) {
+        MoveToEx(dc, Round(line.from.x), static_cast<int>(line.from.y), nullptr);
+        LineTo(dc, Round(line.to.x), static_cast<int>(line.to.y));
+    }
 
-    HPEN wave = MakePen(p.waveWidth, p.waveColour);
-    SelectObject(dc, wave);
+    HPEN curve = MakePen(p.curveWidth, p.curveColour);
+    SelectObject(dc, curve);
     std::vector<POINT> points;
-    for (const res::PointF& point : p.wave) points.push_back(POINT{Round(point.x), Round(point.y)});
+    for (const res::PointF& point : p.curve) points.push_back(POINT{Round(point.x), Round(point.y)});
     Polyline(dc, points.data(), static_cast<int>(points.size()));
 
     SelectObject(dc, oldPen);
     SelectObject(dc, oldBrush);
-    DeleteObject(wave);
-    DeleteObject(axis);
+    DeleteObject(curve);
+    DeleteObject(guide);
     DeleteObject(edge);
     DeleteObject(tile);
 }
 
 }  // namespace
 
-std::vector<std::uint32_t> AppIconPixels(int side) {
+std::vector<std::uint32_t> AppIconPixels(int side, int iconId) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = side;
@@ -65,7 +67,7 @@ std::vector<std::uint32_t> AppIconPixels(int side) {
     std::vector<std::uint32_t> pixels(static_cast<std::size_t>(side) * side, 0);
     if (bitmap != nullptr) {
         HGDIOBJ old = SelectObject(dc, bitmap);
-        Paint(dc, res::MakeAppIconPicture(side));
+        Paint(dc, res::MakeAppIconPicture(side, iconId));
         GdiFlush();
         const auto* drawn = static_cast<const std::uint32_t*>(bits);
         // GDI leaves alpha at 0: whatever it drew is opaque, the rest (black,
@@ -81,8 +83,8 @@ std::vector<std::uint32_t> AppIconPixels(int side) {
     return pixels;
 }
 
-HICON CreateAppIcon(int side) {
-    const std::vector<std::uint32_t> pixels = AppIconPixels(side);
+HICON CreateAppIcon(int side, int iconId) {
+    const std::vector<std::uint32_t> pixels = AppIconPixels(side, iconId);
     BITMAPV5HEADER header{};
     header.bV5Size = sizeof header;
     header.bV5Width = side;

@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "res/app_icon_picture.h"
 #include "res/string_table.h"
 #include "ui/win32/app_icon.h"
 #include "ui/win32/chart_painter.h"
@@ -478,11 +479,11 @@ bool Win32Backend::AskFileName(FileDialog kind, std::string_view filterName, std
 }
 
 HICON Win32Backend::Icon(int iconId, int size) {
-    if (iconId != res::IDR_MAINFRAME) return nullptr;
+    if (!res::HasAppIconPicture(iconId)) return nullptr;
     const auto key = std::make_pair(iconId, size);
     auto found = m_icons.find(key);
     if (found != m_icons.end()) return found->second;
-    HICON icon = CreateAppIcon(size);
+    HICON icon = CreateAppIcon(size, iconId);
     m_icons.emplace(key, icon);
     return icon;
 }
