@@ -118,6 +118,7 @@ bool CPlannerDlg::OnInitDialog() {
     FillList(m_sweepType, planner::kSweepTypeItems);
     FillList(m_sweepMode, planner::kSweepModeItems);
     ShowFields();
+    if (!m_startPath.empty()) OpenFile(m_startPath);
     return true;
 }
 
@@ -334,7 +335,12 @@ void CPlannerDlg::OnNew() {
 void CPlannerDlg::OnOpen() {
     if (!KeepChanges()) return;
     std::string path;
-    if (!ui::AfxFileName(ui::FileDialog::Open, kPlanFilter, kPlanExtension, path)) return;
+    if (ui::AfxFileName(ui::FileDialog::Open, kPlanFilter, kPlanExtension, path)) OpenFile(path);
+}
+
+// The plan in that file replaces the open one; a file that does not read is
+// refused with the reader's message and the open plan stays as it was.
+void CPlannerDlg::OpenFile(const std::string& path) {
     std::string text;
     planner::PlanDocument document;
     std::string message;

@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "planner/file_io.h"
 #include "planner/plan_form.h"
@@ -16,6 +17,10 @@ class CPlannerDlg : public ui::CDialog {
 public:
     CPlannerDlg();
     ~CPlannerDlg() override;
+
+    // A plan file to open as the window opens; empty for a new plan. A file
+    // that cannot be read is refused with a message, leaving a new plan.
+    void OpenAtStart(std::string path) { m_startPath = std::move(path); }
 
     bool Modified() const { return m_modified; }
     const std::string& Path() const { return m_path; }
@@ -57,6 +62,7 @@ private:
     void Recalculate();
     void ShowStatus(const std::string& problem);
     bool KeepChanges();
+    void OpenFile(const std::string& path);
     bool SaveTo(const std::string& path);
     bool ExportTo(const char* filterName, const char* extension, const std::string& text);
 
@@ -67,6 +73,7 @@ private:
     bool m_loading = false;  // the program fills the fields: not an edit
     bool m_modified = false;
     std::string m_path;
+    std::string m_startPath;
     bool m_haveResult = false;
     planner::PlanDocument m_document;
     planner::PlanOutcome m_outcome;

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdio>
 #include <fstream>
+#include <string>
+#include <vector>
 
 #include "planner/file_io.h"
 #include "planner/planner_dlg.h"
@@ -92,6 +94,34 @@ TEST(PlannerDialog, EveryEditRedrawsTheChart) {
     ASSERT_NE(first, nullptr);
     EXPECT_NE(second, first);
     EXPECT_EQ(third, second);
+}
+
+// The file named on the command line opens with the window; one that cannot
+// be read is refused with its reason, and the window holds a new plan.
+TEST(PlannerDialog, OpensTheFileGivenAtStartOrRefusesIt) {
+    const std::string example = std::string(HALVEX_SOURCE_DIR) + "/docs/examples/shaker-test.halvex-plan";
+    const std::string missing = ::testing::TempDir() + "no-such-plan.halvex-plan";
+    std::remove(missing.c_str());
+    for (const std::string& path : {example, missing}) {
+        ScriptedRun run;
+        CPlannerDlg dialog;
+        dialog.OpenAtStart(path);
+        std::string status;
+        run.Then([&](HeadlessWindow& w) {
+            status = Ctl(w, IDC_STATUS).text;
+            w.UserClose();
+        });
+        dialog.DoModal();
+        EXPECT_FALSE(dialog.Modified());
+        if (path == example) {
+            EXPECT_TRUE(run.messages.empty());
+            EXPECT_EQ(dialog.Path(), example);
+            EXPECT_EQ(status, "shaker-test.halvex-plan");
+        } else {
+            EXPECT_EQ(run.messages, std::vector<std::string>{missing + ": cannot be read"});
+            EXPECT_EQ(dialog.Path(), "");
+        }
+    }
 }
 
 }  // namespace

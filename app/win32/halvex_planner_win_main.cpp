@@ -1,42 +1,51 @@
 // halvex-planner.exe: the sine test planner on the Win32 backend.
 #include <iostream>
+#include <string>
+#include <vector>
 
 #include "app/command_line.h"
+#include "app/desktop_syntax.h"
 #include "app/win32/parent_console.h"
 #include "planner/planner_dlg.h"
+#include "ui/win32/utf16.h"
 #include "ui/win32/win32_backend.h"
+
+#include <shellapi.h>
 
 namespace {
 
-const halvex::CommandLineSyntax kSyntax{
-    "halvex-planner",
-    "Usage: halvex-planner [OPTION]...\n"
-    "The Halvex sine test planner: a profile of sine segments, its crossovers and\n"
-    "peaks, the shaker check and the test time, on the four-coordinate chart.\n"
-    "Plans are kept in .halvex-plan files.\n"
-    "\n"
-    "Options:\n"
-    "  --help     show this help and exit\n"
-    "  --version  show the version and exit\n"
-    "\n"
-    "Exit status: 0 when the window was closed, 2 when the command line is wrong.\n",
-    {},
-    0,
-};
+// The arguments in UTF-8, so that a plan's path may hold any character.
+std::vector<std::string> Arguments() {
+    std::vector<std::string> arguments;
+    int count = 0;
+    wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
+    if (wide == nullptr) return arguments;
+    for (int i = 0; i < count; ++i) arguments.push_back(ui::win32::Narrow(wide[i]));
+    LocalFree(wide);
+    return arguments;
+}
 
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLine*/, int /*show*/) {
-    if (__argc > 1) {
+    const std::vector<std::string> arguments = Arguments();
+    std::string file;
+    if (arguments.size() > 1) {
+        std::vector<const char*> argv;
+        for (const std::string& argument : arguments) argv.push_back(argument.c_str());
         halvex::win32::UseParentConsole();
-        const halvex::CommandLine line = halvex::ParseCommandLine(kSyntax, __argc, __argv, std::cout, std::cerr);
+        const halvex::CommandLine line =
+            halvex::ParseCommandLine(halvex::PlannerSyntax(halvex::Toolkit::Win32), static_cast<int>(argv.size()),
+                                     argv.data(), std::cout, std::cerr);
         std::cout.flush();
         if (line.exit) return line.exitStatus;
+        if (!line.operands.empty()) file = line.operands.front();
     }
     ui::win32::Win32Backend backend(instance);
     ui::SetBackend(&backend);
     {
         CPlannerDlg planner;
+        planner.OpenAtStart(file);
         planner.DoModal();
     }
     ui::SetBackend(nullptr);

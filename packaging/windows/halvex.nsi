@@ -20,6 +20,8 @@ Target amd64-unicode
 !define PUBLISHER "The Halvex developers"
 !define HOMEPAGE "https://github.com/halvex/halvex"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Halvex"
+!define PLAN_CLASS "Software\Classes\Halvex.Plan"
+!define PLAN_EXTENSION "Software\Classes\.halvex-plan"
 
 Name "Halvex"
 OutFile "${OUTFILE}"
@@ -93,6 +95,13 @@ Section "Halvex"
   CreateShortCut "$SMPROGRAMS\Halvex Sine Test Planner.lnk" "$INSTDIR\halvex-planner.exe" "" \
     "$INSTDIR\halvex-planner.ico" 0 SW_SHOWNORMAL "" "Plan a sine vibration test on the four-coordinate chart"
 
+  ; Plans open in the planner from Explorer.
+  WriteRegStr HKLM "${PLAN_EXTENSION}" "" "Halvex.Plan"
+  WriteRegStr HKLM "${PLAN_CLASS}" "" "Halvex sine test plan"
+  WriteRegStr HKLM "${PLAN_CLASS}\DefaultIcon" "" "$INSTDIR\halvex-planner.ico"
+  WriteRegStr HKLM "${PLAN_CLASS}\shell\open\command" "" '"$INSTDIR\halvex-planner.exe" "%1"'
+  System::Call 'shell32::SHChangeNotify(i 0x08000000, i 0, p 0, p 0)'  ; the associations changed
+
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "Halvex"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
@@ -146,5 +155,12 @@ Section "Uninstall"
   RMDir "$INSTDIR"
   Delete "$SMPROGRAMS\Halvex.lnk"
   Delete "$SMPROGRAMS\Halvex Sine Test Planner.lnk"
+  DeleteRegKey HKLM "${PLAN_CLASS}"
+  ; The extension only while it still names the planner's class.
+  ReadRegStr $0 HKLM "${PLAN_EXTENSION}" ""
+  ${If} $0 == "Halvex.Plan"
+    DeleteRegKey HKLM "${PLAN_EXTENSION}"
+  ${EndIf}
+  System::Call 'shell32::SHChangeNotify(i 0x08000000, i 0, p 0, p 0)'
   DeleteRegKey HKLM "${UNINSTALL_KEY}"
 SectionEnd

@@ -8,7 +8,7 @@
 
 namespace ui::qt {
 
-int RunDesktop(int argc, char** argv, void (*body)(), const DesktopProgram& program) {
+int RunDesktop(int argc, char** argv, const std::function<void()>& body, const DesktopProgram& program) {
     const bool styleChosen = StyleChosen(argc, argv);
     QApplication application(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(program.name));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 // The desktop program's frame, free of Qt in its interface: creates the
 // QApplication, sets it up, installs the Qt backend for the dialog layer,
 // runs the body (which runs the program's dialogs) and returns the exit
@@ -12,6 +14,6 @@ struct DesktopProgram {
     int iconId;             // its icon, for every window it opens
 };
 
-int RunDesktop(int argc, char** argv, void (*body)(), const DesktopProgram& program);
+int RunDesktop(int argc, char** argv, const std::function<void()>& body, const DesktopProgram& program);
 
 }  // namespace ui::qt

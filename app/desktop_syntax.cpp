@@ -1,0 +1,61 @@
+#include "app/desktop_syntax.h"
+
+#include <string>
+
+namespace halvex {
+namespace {
+
+std::string Options(Toolkit toolkit) {
+    if (toolkit == Toolkit::Win32) {
+        return "Options:\n"
+               "  --help     show this help and exit\n"
+               "  --version  show the version and exit\n";
+    }
+    return "Options:\n"
+           "  --help       show this help and exit\n"
+           "  --version    show the version and exit\n"
+           "  -style NAME  the widget style, e.g. fusion (the default) or windows; also\n"
+           "               taken from QT_STYLE_OVERRIDE\n"
+           "\n"
+           "The display is chosen as for any Qt program, e.g. QT_QPA_PLATFORM=wayland.\n";
+}
+
+std::string CalculatorHelp(Toolkit toolkit) {
+    return "Usage: halvex [OPTION]...\n"
+           "Halvex, a calculator for sinusoidal vibration. Opens the main menu, from\n"
+           "which the pure sine and the sine sweep calculators are chosen; closing the\n"
+           "main menu ends the program.\n"
+           "\n" +
+           Options(toolkit) +
+           "\n"
+           "Exit status: 0 when the main menu was closed, 2 when the command line is\n"
+           "wrong.\n";
+}
+
+std::string PlannerHelp(Toolkit toolkit) {
+    return "Usage: halvex-planner [OPTION]... [FILE]\n"
+           "The Halvex sine test planner: a profile of sine segments, its crossovers and\n"
+           "peaks, the shaker check and the test time, on the four-coordinate chart.\n"
+           "Plans are kept in .halvex-plan files; FILE, when given, is opened at start.\n"
+           "\n" +
+           Options(toolkit) +
+           "\n"
+           "Exit status: 0 when the window was closed, 2 when the command line is wrong.\n";
+}
+
+}  // namespace
+
+// The syntax keeps views of its texts, so they live as long as the program.
+const CommandLineSyntax& CalculatorSyntax(Toolkit toolkit) {
+    static const std::string help[] = {CalculatorHelp(Toolkit::Qt), CalculatorHelp(Toolkit::Win32)};
+    static const CommandLineSyntax syntax[] = {{"halvex", help[0], {}, 0}, {"halvex", help[1], {}, 0}};
+    return syntax[toolkit == Toolkit::Qt ? 0 : 1];
+}
+
+const CommandLineSyntax& PlannerSyntax(Toolkit toolkit) {
+    static const std::string help[] = {PlannerHelp(Toolkit::Qt), PlannerHelp(Toolkit::Win32)};
+    static const CommandLineSyntax syntax[] = {{"halvex-planner", help[0], {}, 1}, {"halvex-planner", help[1], {}, 1}};
+    return syntax[toolkit == Toolkit::Qt ? 0 : 1];
+}
+
+}  // namespace halvex
