@@ -50,6 +50,11 @@ std::string PlanJsonReport(const PlanDocument& document, const PlanOutcome& outc
 // The report for people, in the units the document is written in.
 std::string PlanTextReport(const PlanDocument& document, const PlanOutcome& outcome);
 
+// The answers to the query in outcome, a line each: "At 1 min 0 s: pass 1
+// (up), 20 Hz"; the times a frequency is passed each on a line of its own,
+// or all on one line, comma-separated.
+std::string QueryAnswers(const PlanOutcome& outcome, bool timesOnOneLine);
+
 // The results in a few lines, for the planner's window: crossovers, peaks,
 // each shaker check with its margin and the verdict, the test time.
 std::string PlanSummary(const PlanDocument& document, const PlanOutcome& outcome);

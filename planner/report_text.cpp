@@ -215,14 +215,23 @@ std::string PlanTextReport(const PlanDocument& document, const PlanOutcome& outc
     AppendProfile(out, outcome.profile, units);
     if (outcome.shaker) AppendShaker(out, *outcome.shaker, units);
     if (outcome.sweep) AppendSweep(out, *outcome.sweep);
-    if (outcome.at || outcome.crossings || outcome.resonance) out += '\n';
+    if (outcome.at || outcome.crossings || outcome.resonance) out += '\n' + QueryAnswers(outcome, false);
+    return out;
+}
+
+std::string QueryAnswers(const PlanOutcome& outcome, bool timesOnOneLine) {
+    std::string out;
     if (outcome.at) {
         out += "At " + Duration(outcome.at->time) + ": pass " + std::to_string(outcome.at->pass) +
                (outcome.at->upward ? " (up), " : " (down), ") + Num(outcome.at->frequency) + " Hz\n";
     }
     if (outcome.crossings) {
         out += Num(outcome.crossings->frequency) + " Hz is passed at:";
-        for (const double t : outcome.crossings->times) out += "\n  " + Duration(t);
+        const char* separator = timesOnOneLine ? " " : "\n  ";
+        for (const double t : outcome.crossings->times) {
+            out += separator + Duration(t);
+            if (timesOnOneLine) separator = ", ";
+        }
         out += '\n';
     }
     if (outcome.resonance) {
