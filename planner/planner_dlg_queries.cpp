@@ -36,6 +36,10 @@ constexpr FieldControl kFieldControls[] = {
     {planner::FormField::QueryQ, IDC_QUERY_Q},
 };
 
+// The times a frequency is passed that fit on the answer's line; Copy All
+// Results has them all.
+constexpr std::size_t kTimesShown = 4;
+
 // The control that shows the field, or none: a segment's field is on show
 // only while that segment is the one being edited.
 int ControlOf(const planner::FieldPlace& place, int selected) {
@@ -65,7 +69,7 @@ void CPlannerDlg::ShowAnswers() {
     m_queryPlace = planner::FieldPlace();
     if (m_haveResult) {
         planner::AnswerQueries(m_queries, m_outcome, m_queryProblem, m_queryPlace);
-        m_answers.SetWindowText(planner::QueryAnswers(m_outcome, true));
+        m_answers.SetWindowText(planner::QueryAnswers(m_outcome, kTimesShown));
     }
     ShowStatus();
 }
