@@ -1,5 +1,6 @@
 #include "planner/query_form.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "numeric/number_text.h"
@@ -62,8 +63,11 @@ bool Read(const std::string& field, QuantityKind kind, const Asked& asked, std::
     double read = 0.0;
     std::string what;
     if (!ReadSiValue(text, kind, kStandardGravity, read, what)) {
-        // Without a blank it was meant as a number.
-        if (text.find(' ') == std::string::npos) what = "\"" + text + "\" is not a number or " + KindDescription(kind);
+        // Unless it has the one blank of "NUMBER UNIT", say what would read
+        // here rather than the reader's general example.
+        if (std::count(text.begin(), text.end(), ' ') != 1) {
+            what = "\"" + text + "\" is not a number or " + KindDescription(kind);
+        }
         return problems.Add(asked, what);
     }
     value = read;
