@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -49,6 +50,12 @@ std::string PlanJsonReport(const PlanDocument& document, const PlanOutcome& outc
 
 // The report for people, in the units the document is written in.
 std::string PlanTextReport(const PlanDocument& document, const PlanOutcome& outcome);
+
+// The answers to the query in outcome, a line each: "At 1 min 0 s: pass 1
+// (up), 20 Hz". The times a frequency is passed each on a line of its own
+// when timesInLine is 0; otherwise the first timesInLine of them on the
+// answer's line, then how many more there are.
+std::string QueryAnswers(const PlanOutcome& outcome, std::size_t timesInLine);
 
 // The results in a few lines, for the planner's window: crossovers, peaks,
 // each shaker check with its margin and the verdict, the test time.

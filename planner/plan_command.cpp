@@ -11,15 +11,8 @@ namespace {
 
 // An option's value: a bare number in SI units or "NUMBER UNIT".
 bool ReadOptionValue(const std::string& text, QuantityKind kind, double& value) {
-    if (IsNumberText(text)) {
-        value = halvex::ParseNumber(text);
-        return true;
-    }
-    Quantity quantity;
     std::string problem;
-    if (!ParseQuantityText(text, kind, quantity, problem)) return false;
-    value = ToSi(quantity, kind, kStandardGravity);
-    return true;
+    return ReadSiValue(text, kind, kStandardGravity, value, problem);
 }
 
 int Usage(std::string& err, const std::string& problem) {

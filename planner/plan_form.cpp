@@ -1,6 +1,7 @@
 #include "planner/plan_form.h"
 
 #include <cmath>
+#include <cstdio>
 
 #include "numeric/number_text.h"
 #include "numeric/results_table.h"
@@ -86,21 +87,63 @@ bool ReadBoundary(const std::string& field, Boundary& boundary, std::string& pro
     return true;
 }
 
-bool ReadSegment(const SegmentFields& fields, Segment& segment, std::string& problem) {
+bool ReadSegment(const SegmentFields& fields, Segment& segment, std::string& problem, FormField& field) {
     const std::vector<std::string>& units = LevelUnits(fields.kind);
     const std::string unit = fields.unit >= 0 && fields.unit < static_cast<int>(units.size()) ? units[fields.unit] : "";
+    field = FormField::From;
     if (!ReadBoundary(fields.from, segment.from, problem)) return Named("From: ", problem);
+    field = FormField::To;
     if (!ReadBoundary(fields.to, segment.to, problem)) return Named("To: ", problem);
     segment.kind = fields.kind;
     segment.values.clear();
     double number = 0.0;
+    field = FormField::Value;
     if (!ReadNumber(fields.value, number, problem)) return Named("Value: ", problem);
     segment.values.push_back(Quantity{number, unit});
     if (!Trimmed(fields.endValue).empty()) {
+        field = FormField::EndValue;
         if (!ReadNumber(fields.endValue, number, problem)) return Named("ramp to: ", problem);
         segment.values.push_back(Quantity{number, unit});
     }
+    field = FormField::None;
     return true;
+}
+
+// The field a checked document's message names by its path: "profile[1].to:
+// ..." is segment 2's To; a segment's level is its Value.
+FieldPlace PlaceOfPath(const std::string& message) {
+    const std::string path = message.substr(0, message.find(':'));
+    FieldPlace place;
+    unsigned long segment = 0;
+    char rest[32] = "";
+    if (std::sscanf(path.c_str(), "profile[%lu]%31s", &segment, rest) >= 1) {
+        place.segment = static_cast<int>(segment);
+        const std::string part = rest;
+        place.field = part == ".from" ? FormField::From : part == ".to" ? FormField::To : FormField::Value;
+        return place;
+    }
+    static const struct {
+        const char* path;
+        FormField field;
+    } kPaths[] = {
+        {"sweep.rate", FormField::Rate},
+        {"sweep.pass_time", FormField::Rate},
+        {"sweep.sweeps", FormField::Sweeps},
+        {"sweep.axes", FormField::Axes},
+        {"shaker.rated_force", FormField::Force},
+        {"shaker.force_fraction", FormField::Fraction},
+        {"shaker.moving_mass.armature", FormField::Armature},
+        {"shaker.moving_mass.expander", FormField::Expander},
+        {"shaker.moving_mass.fixture", FormField::Fixture},
+        {"shaker.moving_mass.specimen", FormField::Specimen},
+        {"shaker.stroke_pp", FormField::Stroke},
+        {"shaker.velocity", FormField::Velocity},
+        {"shaker.acceleration", FormField::Acceleration},
+    };
+    for (const auto& known : kPaths) {
+        if (path == known.path) place.field = known.field;
+    }
+    return place;
 }
 
 // The field's unit in the kind's list, the number converted when the
@@ -173,16 +216,24 @@ PlanFields FieldsOf(const PlanDocument& document) {
 }
 
 bool DocumentOf(const PlanFields& fields, PlanDocument& document, std::string& problem) {
+    FieldPlace place;
+    return DocumentOf(fields, document, problem, place);
+}
+
+bool DocumentOf(const PlanFields& fields, PlanDocument& document, std::string& problem, FieldPlace& place) {
     PlanDocument built;
     built.gravity = fields.gravity;
+    place = FieldPlace();
     for (std::size_t i = 0; i < fields.segments.size(); ++i) {
         Segment segment;
-        if (!ReadSegment(fields.segments[i], segment, problem)) {
+        if (!ReadSegment(fields.segments[i], segment, problem, place.field)) {
             problem.insert(0, "Segment " + std::to_string(i + 1) + ", ");
+            place.segment = static_cast<int>(i);
             return false;
         }
         built.profile.push_back(segment);
     }
+    place.field = FormField::Rate;
     if (!Trimmed(fields.rate).empty()) {
         SweepSettings sweep;
         sweep.type = fields.sweepType;
@@ -195,43 +246,54 @@ bool DocumentOf(const PlanFields& fields, PlanDocument& document, std::string& p
             problem = "Sweep, rate or time per pass: " + rateProblem + ", or a time (s, min, h)";
             return false;
         }
+        place.field = FormField::Sweeps;
         if (!ReadNumber(fields.sweeps, sweep.sweeps, problem)) return Named("Sweep, sweeps: ", problem);
+        place.field = FormField::Axes;
         if (!ReadNumber(fields.axes, sweep.axes, problem)) return Named("Sweep, axes: ", problem);
         sweep.dwells = fields.dwells;
         built.sweep = sweep;
     }
     struct Field {
         const char* name;
+        FormField field;
         const std::string& text;
         QuantityKind kind;
         std::optional<Quantity>* slot;
     };
     ShakerSettings shaker;
     const Field shakerFields[] = {
-        {"rated force", fields.force, QuantityKind::Force, &shaker.ratedForce},
-        {"armature", fields.masses[0], QuantityKind::Mass, &shaker.masses[0]},
-        {"expander", fields.masses[1], QuantityKind::Mass, &shaker.masses[1]},
-        {"fixture", fields.masses[2], QuantityKind::Mass, &shaker.masses[2]},
-        {"specimen", fields.masses[3], QuantityKind::Mass, &shaker.masses[3]},
-        {"stroke p-p", fields.stroke, QuantityKind::Length, &shaker.strokePp},
-        {"velocity", fields.velocity, QuantityKind::Velocity, &shaker.velocity},
-        {"acceleration", fields.acceleration, QuantityKind::Acceleration, &shaker.acceleration},
+        {"rated force", FormField::Force, fields.force, QuantityKind::Force, &shaker.ratedForce},
+        {"armature", FormField::Armature, fields.masses[0], QuantityKind::Mass, &shaker.masses[0]},
+        {"expander", FormField::Expander, fields.masses[1], QuantityKind::Mass, &shaker.masses[1]},
+        {"fixture", FormField::Fixture, fields.masses[2], QuantityKind::Mass, &shaker.masses[2]},
+        {"specimen", FormField::Specimen, fields.masses[3], QuantityKind::Mass, &shaker.masses[3]},
+        {"stroke p-p", FormField::Stroke, fields.stroke, QuantityKind::Length, &shaker.strokePp},
+        {"velocity", FormField::Velocity, fields.velocity, QuantityKind::Velocity, &shaker.velocity},
+        {"acceleration", FormField::Acceleration, fields.acceleration, QuantityKind::Acceleration,
+         &shaker.acceleration},
     };
     bool anyShaker = !Trimmed(fields.fraction).empty();
     for (const Field& field : shakerFields) {
         if (!ReadQuantity(field.text, field.kind, *field.slot, problem)) {
             problem.insert(0, std::string("Shaker, ").append(field.name).append(": "));
+            place.field = field.field;
             return false;
         }
         anyShaker = anyShaker || field.slot->has_value();
     }
+    place.field = FormField::Fraction;
     if (!Trimmed(fields.fraction).empty() && !ReadNumber(fields.fraction, shaker.forceFraction, problem)) {
         problem = "Shaker, fraction: " + problem;
         return false;
     }
     if (anyShaker) built.shaker = shaker;
     // Ranges and the profile's order as a file of this document is checked.
-    return ReadPlan(WritePlanDocument(built), document, problem);
+    if (!ReadPlan(WritePlanDocument(built), document, problem)) {
+        place = PlaceOfPath(problem);
+        return false;
+    }
+    place = FieldPlace();
+    return true;
 }
 
 std::string SegmentSummary(const SegmentFields& segment) {
@@ -283,6 +345,23 @@ std::string ResultsTable(const PlanDocument& document, const PlanOutcome& outcom
         row("passes per axis", "", sweep.passesPerAxis, "");
         row("time per axis", "", sweep.axisTime, "s");
         row("total time", "", sweep.totalTime, "s");
+    }
+    // The answers to the window's queries, when asked.
+    if (outcome.at) {
+        row("queried time", "", outcome.at->time, "s");
+        row("frequency at queried time", "", outcome.at->frequency, "Hz");
+        row("pass at queried time", "", outcome.at->pass, "");
+        rows.push_back({"direction at queried time", "", outcome.at->upward ? "up" : "down", ""});
+    }
+    if (outcome.crossings) {
+        row("queried frequency", "", outcome.crossings->frequency, "Hz");
+        for (double t : outcome.crossings->times) row("queried frequency passed at", "", t, "s");
+    }
+    if (outcome.resonance) {
+        row("half-power band low", "", outcome.resonance->low, "Hz");
+        row("half-power band high", "", outcome.resonance->high, "Hz");
+        row("time in band per pass", "", outcome.resonance->timePerPass, "s");
+        row("cycles in band per pass", "", outcome.resonance->cyclesPerPass, "");
     }
     return halvex::ResultsTable(rows);
 }

@@ -52,9 +52,42 @@ PlanFields NewPlanFields();
 // The fields of a document as it was written.
 PlanFields FieldsOf(const PlanDocument& document);
 
+// The window's fields that a problem can lie in; the segment's own ones
+// (From to EndValue) are those of one segment.
+enum class FormField {
+    None,
+    From,
+    To,
+    Value,
+    EndValue,
+    Rate,
+    Sweeps,
+    Axes,
+    Force,
+    Fraction,
+    Armature,
+    Expander,
+    Fixture,
+    Specimen,
+    Stroke,
+    Velocity,
+    Acceleration,
+    QueryTime,
+    QueryFrequency,
+    QueryResonance,
+    QueryQ,
+};
+
+struct FieldPlace {
+    FormField field = FormField::None;
+    int segment = -1;  // from 0, for a segment's own field
+};
+
 // The document the fields describe, checked as a file of it would be. False
 // with one message naming the field ("Segment 2, To: ..." or the document's
-// path of the field).
+// path of the field) and, in place, that field; None when the message names
+// no single field (the moving mass, the profile as a whole).
+bool DocumentOf(const PlanFields& fields, PlanDocument& document, std::string& problem, FieldPlace& place);
 bool DocumentOf(const PlanFields& fields, PlanDocument& document, std::string& problem);
 
 // A segment's line in the editor's list: "5 Hz to auto: 2.54 mm displacement p-p".

@@ -65,6 +65,10 @@ const ui::EventEntry<CPlannerDlg> CPlannerDlg::kEvents[] = {
     ui::OnCommand(ui::EN_CHANGE, IDC_STROKE, &CPlannerDlg::OnChangePlan),
     ui::OnCommand(ui::EN_CHANGE, IDC_VELOCITY_LIMIT, &CPlannerDlg::OnChangePlan),
     ui::OnCommand(ui::EN_CHANGE, IDC_ACCELERATION_LIMIT, &CPlannerDlg::OnChangePlan),
+    ui::OnCommand(ui::EN_CHANGE, IDC_QUERY_TIME, &CPlannerDlg::OnChangeQuery),
+    ui::OnCommand(ui::EN_CHANGE, IDC_QUERY_FREQUENCY, &CPlannerDlg::OnChangeQuery),
+    ui::OnCommand(ui::EN_CHANGE, IDC_QUERY_RESONANCE, &CPlannerDlg::OnChangeQuery),
+    ui::OnCommand(ui::EN_CHANGE, IDC_QUERY_Q, &CPlannerDlg::OnChangeQuery),
     ui::OnCommand(ui::BN_CLICKED, IDC_NEW, &CPlannerDlg::OnNew),
     ui::OnCommand(ui::BN_CLICKED, IDC_OPEN, &CPlannerDlg::OnOpen),
     ui::OnCommand(ui::BN_CLICKED, IDC_SAVE, &CPlannerDlg::OnSave),
@@ -74,7 +78,7 @@ const ui::EventEntry<CPlannerDlg> CPlannerDlg::kEvents[] = {
     ui::OnCommand(ui::BN_CLICKED, res::IDM_COPY_ALL_RESULTS, &CPlannerDlg::OnCopyAllResults),
 };
 
-CPlannerDlg::CPlannerDlg() : CDialog(res::IDD_PLANNER), m_fields(planner::NewPlanFields()) {}
+CPlannerDlg::CPlannerDlg() : CDialog(res::IDD_PLANNER), m_fields(planner::NewPlanFields()), m_marked(res::kNoId) {}
 
 CPlannerDlg::~CPlannerDlg() = default;
 
@@ -106,6 +110,11 @@ void CPlannerDlg::DoDataExchange(ui::CDataExchange* pDX) {
     ui::DDX_Control(pDX, IDC_CHART, m_chart);
     ui::DDX_Control(pDX, IDC_RESULTS, m_results);
     ui::DDX_Control(pDX, IDC_STATUS, m_status);
+    ui::DDX_Control(pDX, IDC_QUERY_TIME, m_queryTime);
+    ui::DDX_Control(pDX, IDC_QUERY_FREQUENCY, m_queryFrequency);
+    ui::DDX_Control(pDX, IDC_QUERY_RESONANCE, m_queryResonance);
+    ui::DDX_Control(pDX, IDC_QUERY_Q, m_queryQ);
+    ui::DDX_Control(pDX, IDC_QUERY_ANSWERS, m_answers);
 }
 
 bool CPlannerDlg::OnInitDialog() {
@@ -202,6 +211,7 @@ void CPlannerDlg::OnSelchangeSegments() {
     }
     m_selected = chosen;
     ShowSegment();
+    ShowStatus();  // a mark goes with the segment whose field it is
 }
 
 void CPlannerDlg::OnChangeSegment() {
@@ -278,32 +288,31 @@ void CPlannerDlg::OnChangePlan() {
 }
 
 // The plan of the fields on show; while they do not make one, the status
-// line says why and the last good plan stays.
+// line says why and the last good plan stays. The queries ask whichever
+// plan is on show.
 void CPlannerDlg::Recalculate() {
     planner::PlanDocument document;
     planner::PlanOutcome outcome;
-    std::string problem;
-    if (!planner::DocumentOf(m_fields, document, problem) || !planner::EvaluatePlan(document, {}, outcome, problem)) {
-        ShowStatus(problem);
-        return;
+    if (planner::DocumentOf(m_fields, document, m_planProblem, m_planPlace) &&
+        planner::EvaluatePlan(document, {}, outcome, m_planProblem)) {
+        m_planProblem.clear();
+        m_document = std::move(document);
+        m_outcome = std::move(outcome);
+        m_haveResult = true;
+        auto drawing = std::make_shared<draw::Chart>();
+        planner::DrawChart(m_document, m_outcome, *drawing);
+        m_drawing = drawing;
+        m_chart.SetDrawing(drawing);
+        m_results.SetWindowText(planner::PlanSummary(m_document, m_outcome));
     }
-    m_document = std::move(document);
-    m_outcome = std::move(outcome);
-    m_haveResult = true;
-    auto drawing = std::make_shared<draw::Chart>();
-    planner::DrawChart(m_document, m_outcome, *drawing);
-    m_drawing = drawing;
-    m_chart.SetDrawing(drawing);
-    m_results.SetWindowText(planner::PlanSummary(m_document, m_outcome));
-    ShowStatus({});
+    ShowAnswers();
 }
 
-void CPlannerDlg::ShowStatus(const std::string& problem) {
-    if (!problem.empty()) {
-        m_status.SetWindowText(problem);
-        return;
-    }
-    m_status.SetWindowText(FileName(m_path) + (m_modified ? ", changed" : ""));
+void CPlannerDlg::ShowStatus() {
+    const bool planFails = !m_planProblem.empty();
+    const std::string& problem = planFails ? m_planProblem : m_queryProblem;
+    m_status.SetWindowText(problem.empty() ? FileName(m_path) + (m_modified ? ", changed" : "") : problem);
+    ShowMark(problem, planFails ? m_planPlace : m_queryPlace);
 }
 
 // Before the document is replaced: false when the user cancels, or a save
@@ -384,7 +393,7 @@ bool CPlannerDlg::SaveTo(const std::string& path) {
     }
     m_path = path;
     m_modified = false;
-    ShowStatus({});
+    ShowStatus();
     return true;
 }
 

@@ -6,13 +6,15 @@
 
 #include "planner/file_io.h"
 #include "planner/plan_form.h"
+#include "planner/query_form.h"
 #include "ui/dialog.h"
 
 // "Sine Test Planner": the profile's segments with the fields of the chosen
 // one, the sweep and the shaker; every edit recalculates the plan and redraws
-// the chart at once. A field that does not read is named in the status line
-// and the last good plan stays on show. Files: New, Open, Save, Save As, and
-// exports of the chart and the results.
+// the chart at once. A field that does not read is named in the status line,
+// marked where it is on show, and the last good plan stays on show. Queries
+// ask the plan on show for its timeline and a resonance's band. Files: New,
+// Open, Save, Save As, and exports of the chart and the results.
 class CPlannerDlg : public ui::CDialog {
 public:
     CPlannerDlg();
@@ -52,6 +54,7 @@ private:
     void OnExportChart();
     void OnExportResults();
     void OnCopyAllResults();
+    void OnChangeQuery();
 
     void ShowFields();
     void ShowSegments();
@@ -60,7 +63,10 @@ private:
     void ReadPlanFields();
     void Edited();
     void Recalculate();
-    void ShowStatus(const std::string& problem);
+    void ShowAnswers();
+    // The status line: the plan's problem, else the queries', else the file.
+    void ShowStatus();
+    void ShowMark(const std::string& problem, const planner::FieldPlace& place);
     bool KeepChanges();
     void OpenFile(const std::string& path);
     bool SaveTo(const std::string& path);
@@ -78,11 +84,16 @@ private:
     planner::PlanDocument m_document;
     planner::PlanOutcome m_outcome;
     std::shared_ptr<draw::Chart> m_drawing;
+    planner::QueryFields m_queries;
+    std::string m_planProblem, m_queryProblem;  // empty while they read
+    planner::FieldPlace m_planPlace, m_queryPlace;
+    int m_marked;  // the control marked as not reading, or none
 
     ui::CListBox m_segments, m_kind, m_unit, m_sweepType, m_sweepMode;
     ui::CEdit m_from, m_to, m_value, m_endValue;
     ui::CEdit m_rate, m_sweeps, m_axes;
     ui::CEdit m_force, m_fraction, m_masses[4], m_stroke, m_velocity, m_acceleration;
     ui::CChart m_chart;
-    ui::CStatic m_results, m_status;
+    ui::CEdit m_queryTime, m_queryFrequency, m_queryResonance, m_queryQ;
+    ui::CStatic m_results, m_status, m_answers;
 };

@@ -123,6 +123,17 @@ double ToSi(const Quantity& quantity, QuantityKind kind, double gravity) {
     return quantity.number * unit->factor;
 }
 
+bool ReadSiValue(std::string_view text, QuantityKind kind, double gravity, double& value, std::string& problem) {
+    if (IsNumberText(text)) {
+        value = halvex::ParseNumber(text);
+        return true;
+    }
+    Quantity quantity;
+    if (!ParseQuantityText(text, kind, quantity, problem)) return false;
+    value = ToSi(quantity, kind, gravity);
+    return true;
+}
+
 bool IsInchPoundUnit(std::string_view unit) {
     return unit == "in" || unit == "mil" || unit == "in/s" || unit == "in/s^2" || unit == "lb" || unit == "lbf";
 }

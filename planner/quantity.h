@@ -33,6 +33,10 @@ bool ParseQuantityText(std::string_view text, QuantityKind kind, Quantity& quant
 // the gram from "g" the gravity.
 double ToSi(const Quantity& quantity, QuantityKind kind, double gravity);
 
+// A value typed as a bare number in SI units or as "NUMBER UNIT", in SI
+// units; false with what is wrong.
+bool ReadSiValue(std::string_view text, QuantityKind kind, double gravity, double& value, std::string& problem);
+
 // True for in, mil, in/s, in/s^2, lb and lbf.
 bool IsInchPoundUnit(std::string_view unit);
 

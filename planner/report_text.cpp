@@ -215,14 +215,27 @@ std::string PlanTextReport(const PlanDocument& document, const PlanOutcome& outc
     AppendProfile(out, outcome.profile, units);
     if (outcome.shaker) AppendShaker(out, *outcome.shaker, units);
     if (outcome.sweep) AppendSweep(out, *outcome.sweep);
-    if (outcome.at || outcome.crossings || outcome.resonance) out += '\n';
+    if (outcome.at || outcome.crossings || outcome.resonance) out += '\n' + QueryAnswers(outcome, 0);
+    return out;
+}
+
+std::string QueryAnswers(const PlanOutcome& outcome, std::size_t timesInLine) {
+    std::string out;
     if (outcome.at) {
         out += "At " + Duration(outcome.at->time) + ": pass " + std::to_string(outcome.at->pass) +
                (outcome.at->upward ? " (up), " : " (down), ") + Num(outcome.at->frequency) + " Hz\n";
     }
     if (outcome.crossings) {
+        const std::vector<double>& times = outcome.crossings->times;
         out += Num(outcome.crossings->frequency) + " Hz is passed at:";
-        for (const double t : outcome.crossings->times) out += "\n  " + Duration(t);
+        if (timesInLine == 0) {
+            for (const double t : times) out += "\n  " + Duration(t);
+        } else {
+            for (std::size_t i = 0; i < times.size() && i < timesInLine; ++i) {
+                out += (i == 0 ? " " : ", ") + Duration(times[i]);
+            }
+            if (times.size() > timesInLine) out += ", and " + std::to_string(times.size() - timesInLine) + " more";
+        }
         out += '\n';
     }
     if (outcome.resonance) {

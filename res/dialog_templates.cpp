@@ -100,8 +100,8 @@ constexpr ControlTemplate kSineSweepControls[] = {
     {ss::IDC_MARK2, K::Static, kLeftAligned, 245, 174, 8, 8, "2", 0},
 };
 
-// The planner: the profile, sweep and shaker on the left, the chart and the
-// results on the right, the files along the bottom.
+// The planner: the profile, sweep and shaker on the left, the chart, the
+// results and the queries on the right, the files along the bottom.
 namespace pl = planner_dlg;
 constexpr unsigned kChoiceList = kNotify | kNoIntegralHeight | kVScroll | kBorder | kTabStop;
 constexpr unsigned kLabel = kLeftAligned | kNoPrefix;
@@ -152,16 +152,26 @@ constexpr ControlTemplate kPlannerControls[] = {
     {pl::IDC_VELOCITY_LIMIT, K::Edit, kInputEdit, 155, 293, 46, 13, "", 0},
     {kNoId, K::Static, kLabel, 13, 311, 48, 8, "Acceleration", 0},
     {pl::IDC_ACCELERATION_LIMIT, K::Edit, kInputEdit, 62, 309, 40, 13, "", 0},
-    {pl::IDC_CHART, K::Chart, kBorder, 214, 7, 379, 214, "", 0},
-    {pl::IDC_RESULTS, K::Static, kLabel, 214, 225, 379, 108, "", 0},
-    {pl::IDC_STATUS, K::Static, kLabel, 7, 337, 586, 9, "", 0},
+    {pl::IDC_CHART, K::Chart, kBorder, 214, 7, 357, 178, "", 0},
+    {pl::IDC_RESULTS, K::Static, kLabel, 214, 188, 357, 84, "", 0},
+    {kNoId, K::Frame, 0, 214, 274, 357, 59, "Queries", 0},
+    {kNoId, K::Static, kLabel, 220, 288, 18, 8, "Time", 0},
+    {pl::IDC_QUERY_TIME, K::Edit, kInputEdit, 240, 286, 50, 13, "", 0},
+    {kNoId, K::Static, kLabel, 297, 288, 34, 8, "Frequency", 0},
+    {pl::IDC_QUERY_FREQUENCY, K::Edit, kInputEdit, 332, 286, 45, 13, "", 0},
+    {kNoId, K::Static, kLabel, 384, 288, 38, 8, "Resonance", 0},
+    {pl::IDC_QUERY_RESONANCE, K::Edit, kInputEdit, 423, 286, 45, 13, "", 0},
+    {kNoId, K::Static, kLabel, 475, 288, 8, 8, "Q", 0},
+    {pl::IDC_QUERY_Q, K::Edit, kInputEdit, 485, 286, 30, 13, "", 0},
+    {pl::IDC_QUERY_ANSWERS, K::Static, kLabel, 220, 303, 345, 27, "", 0},
+    {pl::IDC_STATUS, K::Static, kLabel, 7, 337, 564, 9, "", 0},
     {pl::IDC_NEW, K::Button, kTabStop, 7, 350, 44, 14, "New", 0},
     {pl::IDC_OPEN, K::Button, kTabStop, 55, 350, 44, 14, "Open...", 0},
     {pl::IDC_SAVE, K::Button, kTabStop, 103, 350, 44, 14, "Save", 0},
     {pl::IDC_SAVE_AS, K::Button, kTabStop, 151, 350, 44, 14, "Save As...", 0},
     {pl::IDC_EXPORT_CHART, K::Button, kTabStop, 214, 350, 64, 14, "Export Chart...", 0},
     {pl::IDC_EXPORT_RESULTS, K::Button, kTabStop, 282, 350, 70, 14, "Export Results...", 0},
-    {IDCANCEL, K::Button, kTabStop, 543, 350, 50, 14, "Close", 0},
+    {IDCANCEL, K::Button, kTabStop, 521, 350, 50, 14, "Close", 0},
 };
 
 template <std::size_t N>
@@ -180,7 +190,7 @@ constexpr DialogTemplate kTemplates[] = {
                  kPureSineControls),
     MakeTemplate(IDD_SINE_SWEEP, "Sine Sweep Test Parameters", 385, 277, "Arial", 9,
                  kPopup | kCaption | kSysMenu | kModalFrame, kSineSweepControls),
-    MakeTemplate(IDD_PLANNER, "Sine Test Planner", 600, 370, "Arial", 9,
+    MakeTemplate(IDD_PLANNER, "Sine Test Planner", 578, 370, "Arial", 9,
                  kPopup | kVisible | kCaption | kSysMenu | kMinimizeBox | kModalFrame | kAppWindow, kPlannerControls),
 };
 

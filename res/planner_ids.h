@@ -34,6 +34,14 @@ constexpr int IDC_CHART = 1250;
 constexpr int IDC_RESULTS = 1251;
 constexpr int IDC_STATUS = 1252;
 
+// Questions about the plan, not part of it: an elapsed time, a frequency,
+// a resonance's natural frequency and Q; the answers below them.
+constexpr int IDC_QUERY_TIME = 1270;
+constexpr int IDC_QUERY_FREQUENCY = 1271;
+constexpr int IDC_QUERY_RESONANCE = 1272;
+constexpr int IDC_QUERY_Q = 1273;
+constexpr int IDC_QUERY_ANSWERS = 1274;
+
 constexpr int IDC_NEW = 1260;
 constexpr int IDC_OPEN = 1261;
 constexpr int IDC_SAVE = 1262;

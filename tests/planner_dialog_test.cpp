@@ -1,5 +1,6 @@
 // The planner's window on the headless backend: a save stopped between its
-// write and its rename, and an edit that recalculates the chart it shows.
+// write and its rename, an edit that recalculates the chart it shows, and
+// the queries, which are not part of the document.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -122,6 +123,38 @@ TEST(PlannerDialog, OpensTheFileGivenAtStartOrRefusesIt) {
             EXPECT_EQ(dialog.Path(), "");
         }
     }
+}
+
+// The new plan sweeps 10 to 100 Hz at 1 oct/min: 60 s in, 20 Hz. Asking
+// changes nothing in the document; the answer is copied with the results.
+// A segment's bad field is marked only while that segment is on show.
+TEST(PlannerDialog, QueriesAreCopiedButNotPartOfThePlan) {
+    ScriptedRun run;
+    CPlannerDlg dialog;
+    run.Then([&](HeadlessWindow& w) {
+        w.UserType(IDC_QUERY_TIME, "1 min");
+        EXPECT_FALSE(dialog.Modified());
+        EXPECT_EQ(Ctl(w, IDC_STATUS).text, "Untitled");
+        EXPECT_EQ(w.UserShortcut(res::IDM_COPY_ALL_RESULTS), "");
+        EXPECT_NE(w.Clipboard().find("\nfrequency at queried time\t\t20\tHz\n"), std::string::npos) << w.Clipboard();
+        EXPECT_NE(w.Clipboard().find("\ndirection at queried time\t\tup\t\n"), std::string::npos) << w.Clipboard();
+
+        w.UserClick(IDC_ADD);  // segment 2 has no end yet
+        EXPECT_TRUE(Ctl(w, IDC_TO).marked);
+        w.UserSelect(IDC_SEGMENTS, 0);
+        EXPECT_FALSE(Ctl(w, IDC_TO).marked);
+        w.UserSelect(IDC_SEGMENTS, 1);
+        EXPECT_TRUE(Ctl(w, IDC_TO).marked);
+        w.UserType(IDC_TO, "200");
+        EXPECT_FALSE(Ctl(w, IDC_TO).marked);
+        // A value that reads but is out of range is named by the document's path.
+        w.UserType(IDC_SWEEPS, "0");
+        EXPECT_EQ(Ctl(w, IDC_STATUS).text.rfind("sweep.sweeps: ", 0), 0u) << Ctl(w, IDC_STATUS).text;
+        EXPECT_TRUE(Ctl(w, IDC_SWEEPS).marked);
+        run.Backend().QueueAnswer("no");
+        w.UserClose();
+    });
+    dialog.DoModal();
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // The planner window's fields without a window: what they read as, what a
-// field that does not read is called, and the results table.
+// field that does not read is called and where it is, the queries, and the
+// results table.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -7,6 +8,7 @@
 #include <sstream>
 
 #include "planner/plan_form.h"
+#include "planner/query_form.h"
 #include "tests/planner_example.h"
 
 namespace {
@@ -42,24 +44,45 @@ TEST(PlannerForm, LevelsInOtherUnitsShowInTheListsUnit) {
     EXPECT_EQ(planner::SegmentSummary(fields.segments[1]), "20 Hz to 40 Hz: 0.5 in/s velocity");
 }
 
+using planner::FormField;
+
 struct BadField {
     const char* name;
     void (*edit)(planner::PlanFields&);
     const char* message;  // its start
+    FormField field;      // the field the window marks
+    int segment;
 };
 
 const BadField kBadFields[] = {
     {"empty_end", [](planner::PlanFields& f) { f.segments[0].to = ""; },
-     "Segment 1, To: a number is needed (a frequency in Hz, or auto)"},
+     "Segment 1, To: a number is needed (a frequency in Hz, or auto)", FormField::To, 0},
     {"ramp_end_text", [](planner::PlanFields& f) { f.segments[0].endValue = "two"; },
-     "Segment 1, ramp to: \"two\" is not a number"},
-    {"rate_of_a_length", [](planner::PlanFields& f) { f.rate = "1 mm"; }, "Sweep, rate or time per pass: "},
-    {"sweeps_empty", [](planner::PlanFields& f) { f.sweeps = ""; }, "Sweep, sweeps: a number is needed"},
-    {"mass_in_newtons", [](planner::PlanFields& f) { f.masses[3] = "12 N"; }, "Shaker, specimen: \"N\" is not a unit"},
-    {"fraction_word", [](planner::PlanFields& f) { f.fraction = "all"; }, "Shaker, fraction: \"all\" is not a number"},
+     "Segment 1, ramp to: \"two\" is not a number", FormField::EndValue, 0},
+    {"second_segment_from",
+     [](planner::PlanFields& f) {
+         f.segments.push_back(f.segments[0]);
+         f.segments[1].from = "x";
+     },
+     "Segment 2, From: ", FormField::From, 1},
+    {"rate_of_a_length", [](planner::PlanFields& f) { f.rate = "1 mm"; },
+     "Sweep, rate or time per pass: ", FormField::Rate, -1},
+    {"sweeps_empty", [](planner::PlanFields& f) { f.sweeps = ""; }, "Sweep, sweeps: a number is needed",
+     FormField::Sweeps, -1},
+    {"mass_in_newtons", [](planner::PlanFields& f) { f.masses[3] = "12 N"; }, "Shaker, specimen: \"N\" is not a unit",
+     FormField::Specimen, -1},
+    {"fraction_word", [](planner::PlanFields& f) { f.fraction = "all"; }, "Shaker, fraction: \"all\" is not a number",
+     FormField::Fraction, -1},
     // Reads as a number, but the document refuses it: named by its path.
-    {"negative_level", [](planner::PlanFields& f) { f.segments[0].value = "-1"; }, "profile[0].acceleration"},
-    {"end_below_start", [](planner::PlanFields& f) { f.segments[0].to = "5"; }, "profile[0].to: must be above from"},
+    {"negative_level", [](planner::PlanFields& f) { f.segments[0].value = "-1"; }, "profile[0].acceleration",
+     FormField::Value, 0},
+    {"end_below_start", [](planner::PlanFields& f) { f.segments[0].to = "5"; }, "profile[0].to: must be above from",
+     FormField::To, 0},
+    {"no_axes", [](planner::PlanFields& f) { f.axes = "0"; }, "sweep.axes: ", FormField::Axes, -1},
+    {"stroke_zero", [](planner::PlanFields& f) { f.stroke = "0 mm"; }, "shaker.stroke_pp: ", FormField::Stroke, -1},
+    // The moving mass is four fields: none of them is marked.
+    {"force_without_mass", [](planner::PlanFields& f) { f.force = "9 kN"; }, "shaker.moving_mass: ", FormField::None,
+     -1},
 };
 
 TEST(PlannerForm, AFieldThatDoesNotReadIsNamed) {
@@ -69,8 +92,82 @@ TEST(PlannerForm, AFieldThatDoesNotReadIsNamed) {
         c.edit(fields);
         planner::PlanDocument document;
         std::string problem;
-        EXPECT_FALSE(planner::DocumentOf(fields, document, problem));
+        planner::FieldPlace place;
+        EXPECT_FALSE(planner::DocumentOf(fields, document, problem, place));
         EXPECT_EQ(problem.rfind(c.message, 0), 0u) << problem;
+        EXPECT_EQ(place.field, c.field);
+        EXPECT_EQ(place.segment, c.segment);
+    }
+}
+
+// The new plan sweeps 10 to 100 Hz at 1 oct/min, up and down once: 199.3 s
+// a pass (log2(10) octaves), 398.6 s of sweeping.
+struct QueryCase {
+    const char* name;
+    planner::QueryFields fields;
+    bool sweep;
+    const char* problem;  // empty when every query is answered
+    FormField field;
+    bool crossings;  // the frequency 40 Hz answered all the same
+};
+
+const QueryCase kQueries[] = {
+    {"all_empty_ask_nothing", {}, true, "", FormField::None, false},
+    {"time_with_two_units",
+     {"4 min9 min", "40", "", ""},
+     true,
+     "Queries, time: \"4 min9 min\" is not a number or a time (s, min, h)",
+     FormField::QueryTime,
+     true},
+    {"time_past_the_sweeping",
+     {"400", "", "", ""},
+     true,
+     "Queries, time: 400 s is outside the sweeps of one axis (0 to 398.631 s)",
+     FormField::QueryTime,
+     false},
+    {"frequency_in_an_unknown_unit",
+     {"", "40 Hertz", "", ""},
+     true,
+     "Queries, frequency: \"Hertz\" is not a unit of a frequency",
+     FormField::QueryFrequency,
+     false},
+    {"q_without_resonance",
+     {"", "40", "", "10"},
+     true,
+     "Queries, resonance: a natural frequency is needed for the half-power band",
+     FormField::QueryResonance,
+     true},
+    {"q_of_one_half",
+     {"", "40", "40", "0.5"},
+     true,
+     "Queries, Q: the quality factor must be above 0.5",
+     FormField::QueryQ,
+     true},
+    {"resonance_of_zero",
+     {"", "", "0", "10"},
+     true,
+     "Queries, resonance: the natural frequency must be positive",
+     FormField::QueryResonance,
+     false},
+    {"no_sweep", {"60", "", "", ""}, false, "Queries, time: the plan has no sweep", FormField::QueryTime, false},
+};
+
+TEST(PlannerForm, AQueryThatDoesNotReadIsNamedAndTheOthersAnswered) {
+    for (const QueryCase& c : kQueries) {
+        SCOPED_TRACE(c.name);
+        planner::PlanFields fields = planner::NewPlanFields();
+        if (!c.sweep) fields.rate.clear();
+        planner::PlanDocument document;
+        planner::PlanOutcome outcome;
+        std::string problem;
+        ASSERT_TRUE(planner::DocumentOf(fields, document, problem)) << problem;
+        ASSERT_TRUE(planner::EvaluatePlan(document, {}, outcome, problem)) << problem;
+        planner::FieldPlace place;
+        EXPECT_EQ(planner::AnswerQueries(c.fields, outcome, problem, place), *c.problem == '\0');
+        EXPECT_EQ(problem.rfind(c.problem, 0), 0u) << problem;
+        EXPECT_EQ(place.field, c.field);
+        EXPECT_EQ(outcome.crossings.has_value(), c.crossings);
+        EXPECT_FALSE(outcome.at.has_value());
     }
 }
 

@@ -22,6 +22,7 @@ struct ControlState {
     std::vector<std::string> items;
     int selected = -1;
     std::shared_ptr<const draw::Chart> drawing;  // a chart's, as last set
+    bool marked = false;                         // see DialogWindow::MarkControl
 };
 
 class UserWindow {

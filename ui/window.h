@@ -83,6 +83,10 @@ public:
                                    const std::vector<int>& /*controlIds*/) {}
     // Puts plain text on the clipboard, on backends that have one.
     virtual void SetClipboardText(std::string_view /*text*/) {}
+    // Marks an edit whose text does not read, so that the user sees which
+    // one is wrong; problem is what is wrong with it, for a screen reader.
+    // An empty problem takes the mark away.
+    virtual void MarkControl(int id, std::string_view problem) = 0;
 
     // Ends the modal run of this window with the given code once the current
     // handler has returned.

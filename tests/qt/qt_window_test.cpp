@@ -293,6 +293,26 @@ TEST_P(EveryTemplate, EveryControlTheUserWorksWithHasAName) {
 
 INSTANTIATE_TEST_SUITE_P(Qt, EveryTemplate, ::testing::ValuesIn(kTemplates), halvex_test::CaseName());
 
+// A marked edit stands out under the style in use (the suite also runs
+// under the Windows style): its inside turns red, a screen reader hears
+// the problem, and unmarked it looks as it did.
+TEST(QtMark, AMarkedEditLooksDifferentUntilUnmarked) {
+    ShownDialog w(kPureSine);
+    QWidget& edit = w.Widget(kAmplitude);
+    const QImage plain = edit.grab().toImage();
+    w.dialog.MarkControl(kAmplitude, "\"2x\" is not a number");
+    const QImage marked = edit.grab().toImage();
+    const QString description = QAccessible::queryAccessibleInterface(&edit)->text(QAccessible::Description);
+    w.dialog.MarkControl(kAmplitude, {});
+    EXPECT_NE(marked, plain);
+    // Inside the frame, right of any text.
+    const QColor inside = marked.pixelColor(marked.width() - 5, marked.height() / 2);
+    EXPECT_GT(inside.red(), inside.green() + 20) << inside.name().toStdString();
+    EXPECT_EQ(description.toStdString(), "\"2x\" is not a number");
+    EXPECT_EQ(edit.grab().toImage(), plain);
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(&edit)->text(QAccessible::Description).isEmpty());
+}
+
 std::string NameOf(QtDialog& dialog, int id) {
     return QAccessible::queryAccessibleInterface(dialog.Control(id))->text(QAccessible::Name).toStdString();
 }

@@ -173,6 +173,10 @@ int main(int argc, char** argv) {
                                                               {1235, "12 kg"}, {1236, "51 mm"}, {1237, "1.8 m/s"},
                                                               {1238, "100 g"}};
                 for (const auto& [id, text] : shaker) Type(w, id, QString::fromUtf8(text));
+                // Queries: 37.9 min into the sweeping, 100 Hz, a resonance there with Q 10.
+                const std::pair<int, const char*> queries[] = {
+                    {1270, "37.9 min"}, {1271, "100"}, {1272, "100"}, {1273, "10"}};
+                for (const auto& [id, text] : queries) Type(w, id, QString::fromUtf8(text));
             })
         .On(res::IDD_PLANNER,
             [](QWidget& w) {

@@ -171,6 +171,40 @@ TEST(Win32Rules, UserInputOnRealControlsRaisesOneEvent) {
     EXPECT_EQ(pastedLength, 40000);
 }
 
+// A marked edit is painted with a light red brush of its own, which it
+// loses when unmarked; the user's view of the controls says which is marked.
+TEST(Win32Rules, AMarkedEditIsPaintedOnItsOwnBrush) {
+    Steps steps;
+    ProbeDlg probe;
+    LRESULT plain = 0, marked = 0, unmarked = 0;
+    LOGBRUSH markedBrush{};
+    bool readMarked = false;
+    steps.Then([&](Win32Dialog& top) {
+        HWND edit = top.Control(ss::IDC_INPUT1);
+        HDC dc = GetDC(edit);
+        const auto brush = [&] {
+            return SendMessageW(top.Handle(), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
+                                reinterpret_cast<LPARAM>(edit));
+        };
+        plain = brush();
+        top.MarkControl(ss::IDC_INPUT1, "\"2x\" is not a number");
+        marked = brush();
+        GetObjectW(reinterpret_cast<HBRUSH>(marked), sizeof markedBrush, &markedBrush);
+        for (const ui::ControlState& c : top.ReadControls()) {
+            if (c.id == ss::IDC_INPUT1) readMarked = c.marked;
+        }
+        top.MarkControl(ss::IDC_INPUT1, {});
+        unmarked = brush();
+        ReleaseDC(edit, dc);
+    });
+    probe.DoModal();
+    EXPECT_NE(marked, 0);
+    EXPECT_NE(marked, plain);
+    EXPECT_EQ(markedBrush.lbColor, RGB(255, 214, 214));
+    EXPECT_TRUE(readMarked);
+    EXPECT_EQ(unmarked, plain);
+}
+
 // The main menu's system menu ends with a separator and the About item; the
 // About command, also with the low four bits set, opens the About box over
 // the main menu, which takes no input while it runs.

@@ -15,7 +15,7 @@ HeadlessWindow::HeadlessWindow(const res::DialogTemplate& dialogTemplate, Dialog
             m_indexById[control.id] = static_cast<int>(m_controls.size());
         }
         m_controls.push_back(
-            HeadlessControl{control.id, control.kind, control.style, true, control.text, {}, -1, nullptr});
+            HeadlessControl{control.id, control.kind, control.style, true, control.text, {}, -1, nullptr, false});
     }
 }
 
@@ -41,6 +41,8 @@ bool HeadlessWindow::IsControlVisible(int id) const { return Control(id).visible
 void HeadlessWindow::SetControlText(int id, std::string_view text) { Control(id).text.assign(text); }
 
 void HeadlessWindow::GetControlText(int id, std::string& out) const { out = Control(id).text; }
+
+void HeadlessWindow::MarkControl(int id, std::string_view problem) { Control(id).marked = !problem.empty(); }
 
 void HeadlessWindow::ListReset(int id) {
     HeadlessControl& list = Control(id);

@@ -47,6 +47,7 @@ public:
     void AddControlCommand(unsigned commandId, std::string_view text, std::string_view shortcut,
                            const std::vector<int>& controlIds) override;
     void SetClipboardText(std::string_view text) override { m_clipboard.assign(text); }
+    void MarkControl(int id, std::string_view problem) override;
     void EndDialog(int code) override;
 
     std::vector<ControlState> ReadControls() const override { return m_controls; }

@@ -195,6 +195,28 @@ void QtDialog::ShowControl(int id, bool show) { Existing(id).setVisible(show); }
 // The control's own visibility flag, whether or not the dialog is shown.
 bool QtDialog::IsControlVisible(int id) const { return !Existing(id).isHidden(); }
 
+// A light red field, the same under every style: styles paint an edit's
+// inside with the palette's base colour. A screen reader hears the problem.
+void QtDialog::MarkControl(int id, std::string_view problem) {
+    QWidget& widget = Existing(id);
+    const auto found = m_marked.find(id);
+    if (problem.empty()) {
+        if (found == m_marked.end()) return;
+        widget.setPalette(found->second.palette);
+        widget.setAccessibleDescription(found->second.description);
+        m_marked.erase(found);
+        return;
+    }
+    if (found == m_marked.end()) {
+        m_marked.emplace(id, Unmarked{widget.palette(), widget.accessibleDescription()});
+        QPalette palette = widget.palette();
+        palette.setColor(QPalette::Base, QColor(255, 214, 214));
+        palette.setColor(QPalette::Text, Qt::black);
+        widget.setPalette(palette);
+    }
+    widget.setAccessibleDescription(FromUtf8(problem));
+}
+
 void QtDialog::SetControlText(int id, std::string_view text) {
     QWidget& widget = Existing(id);
     const QString value = FromUtf8(text);

@@ -3,7 +3,9 @@
 #include <QDialog>
 #include <QKeySequence>
 #include <QMenu>
+#include <QPalette>
 
+#include <map>
 #include <vector>
 
 #include "ui/qt/dialog_units.h"
@@ -44,6 +46,7 @@ public:
     void AddControlCommand(unsigned commandId, std::string_view text, std::string_view shortcut,
                            const std::vector<int>& controlIds) override;
     void SetClipboardText(std::string_view text) override;
+    void MarkControl(int id, std::string_view problem) override;
     void EndDialog(int code) override;
 
     // The one way between a template entry and its widget: the control of
@@ -109,6 +112,12 @@ private:
         unsigned commandId;
     };
     std::vector<KeyCommand> m_commandKeys;
+    // A marked control's own palette and description, to go back to.
+    struct Unmarked {
+        QPalette palette;
+        QString description;
+    };
+    std::map<int, Unmarked> m_marked;
     // Where the window stood before it was maximised.
     QPoint m_normalPosition;
     bool m_maximised = false;

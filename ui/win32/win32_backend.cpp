@@ -109,6 +109,10 @@ INT_PTR Win32Dialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return OnPaint();
         case WM_DRAWITEM:
             return OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        case WM_CTLCOLOREDIT:
+            // A brush is the one answer a dialog procedure returns as it is.
+            return reinterpret_cast<INT_PTR>(
+                m_marks.ColourEdit(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
         case WM_QUERYDRAGICON: {
             // The layer answers with an icon resource id.
             const std::intptr_t iconId = Send(WM_QUERYDRAGICON, 0, 0);
@@ -259,6 +263,8 @@ void Win32Dialog::SetControlDrawing(int id, const std::shared_ptr<const draw::Ch
     if (HWND control = Control(id)) InvalidateRect(control, nullptr, FALSE);
 }
 
+void Win32Dialog::MarkControl(int id, std::string_view problem) { m_marks.Mark(id, Control(id), !problem.empty()); }
+
 // ---- the user's actions -----------------------------------------------------
 
 std::vector<ControlState> Win32Dialog::ReadControls() const {
@@ -267,7 +273,8 @@ std::vector<ControlState> Win32Dialog::ReadControls() const {
     std::size_t index = 0;
     for (const res::ControlTemplate& control : m_template) {
         HWND hwnd = m_controls.at(index++);
-        ControlState state{control.id, control.kind, control.style, true, {}, {}, -1, nullptr};
+        ControlState state{control.id, control.kind, control.style, true, {}, {}, -1, nullptr, false};
+        state.marked = m_marks.IsMarked(control.id);
         state.visible = (GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_VISIBLE) != 0;
         if (control.kind == res::ControlKind::List) {
             const auto count = static_cast<int>(SendMessageW(hwnd, LB_GETCOUNT, 0, 0));

@@ -6,6 +6,7 @@
 #include "ui/dialog.h"
 #include "ui/messages.h"
 #include "ui/user_window.h"
+#include "ui/win32/control_marks.h"
 #include "ui/window.h"
 
 #include <windows.h>
@@ -50,6 +51,7 @@ public:
     void SystemCommand(unsigned commandId) override;
     void EndDialog(int code) override;
     void SetControlDrawing(int id, const std::shared_ptr<const draw::Chart>& drawing) override;
+    void MarkControl(int id, std::string_view problem) override;
 
     // The user's actions, as the messages the platform sends for them.
     std::vector<ControlState> ReadControls() const override;
@@ -90,8 +92,9 @@ private:
     HWND m_hwnd = nullptr;
     std::vector<HWND> m_controls;
     std::map<int, std::shared_ptr<const draw::Chart>> m_drawings;  // by chart control id
-    HWND m_settingText = nullptr;                                  // the edit whose text the program is setting
-    HDC m_paintDc = nullptr;                                       // set while a minimised window paints
+    ControlMarks m_marks;
+    HWND m_settingText = nullptr;  // the edit whose text the program is setting
+    HDC m_paintDc = nullptr;       // set while a minimised window paints
     LPARAM m_sysCommandParam = 0;
     bool m_ended = false;
     int m_endCode = 0;

@@ -1,0 +1,140 @@
+#include "planner/query_form.h"
+
+#include <algorithm>
+#include <optional>
+
+#include "numeric/number_text.h"
+
+namespace planner {
+namespace {
+
+std::string Trimmed(const std::string& text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos) return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+struct Asked {
+    const char* name;  // as the status line names the field
+    FormField field;
+};
+
+constexpr Asked kTime{"Queries, time: ", FormField::QueryTime};
+constexpr Asked kFrequency{"Queries, frequency: ", FormField::QueryFrequency};
+constexpr Asked kResonance{"Queries, resonance: ", FormField::QueryResonance};
+constexpr Asked kQ{"Queries, Q: ", FormField::QueryQ};
+
+// Keeps the first problem only.
+class Problems {
+public:
+    Problems(std::string& problem, FieldPlace& place) : m_problem(problem), m_place(place) {
+        m_problem.clear();
+        m_place = FieldPlace();
+    }
+
+    bool Add(const Asked& asked, const std::string& what) {
+        if (m_place.field == FormField::None) {
+            m_problem = asked.name + what;
+            m_place.field = asked.field;
+        }
+        return false;
+    }
+
+    // The sweep's own message names the command line's option: the field's
+    // name replaces it.
+    bool AddAnswer(const Asked& asked, const std::string& message) {
+        const std::size_t colon = message.find(": ");
+        return Add(asked, colon == std::string::npos ? message : message.substr(colon + 2));
+    }
+
+    bool None() const { return m_place.field == FormField::None; }
+
+private:
+    std::string& m_problem;
+    FieldPlace& m_place;
+};
+
+// The field's value in SI units, absent when empty; false when it does not read.
+bool Read(const std::string& field, QuantityKind kind, const Asked& asked, std::optional<double>& value,
+          Problems& problems) {
+    const std::string text = Trimmed(field);
+    value.reset();
+    if (text.empty()) return true;
+    double read = 0.0;
+    std::string what;
+    if (!ReadSiValue(text, kind, kStandardGravity, read, what)) {
+        // Unless it has the one blank of "NUMBER UNIT", say what would read
+        // here rather than the reader's general example.
+        if (std::count(text.begin(), text.end(), ' ') != 1) {
+            what = "\"" + text + "\" is not a number or " + KindDescription(kind);
+        }
+        return problems.Add(asked, what);
+    }
+    value = read;
+    return true;
+}
+
+bool ReadQ(const std::string& field, std::optional<double>& value, Problems& problems) {
+    const std::string text = Trimmed(field);
+    value.reset();
+    if (text.empty()) return true;
+    if (!IsNumberText(text)) return problems.Add(kQ, "\"" + text + "\" is not a number");
+    value = halvex::ParseNumber(text);
+    return true;
+}
+
+}  // namespace
+
+bool AnswerQueries(const QueryFields& fields, PlanOutcome& outcome, std::string& problem, FieldPlace& place) {
+    outcome.at.reset();
+    outcome.crossings.reset();
+    outcome.resonance.reset();
+    Problems problems(problem, place);
+    std::optional<double> time, frequency, resonance, q;
+    Read(fields.time, QuantityKind::Time, kTime, time, problems);
+    Read(fields.frequency, QuantityKind::Frequency, kFrequency, frequency, problems);
+    Read(fields.resonance, QuantityKind::Frequency, kResonance, resonance, problems);
+    ReadQ(fields.q, q, problems);
+    // A band needs both; the one that is missing is the one to fill in.
+    if (resonance && !q) problems.Add(kQ, "a quality factor is needed for the half-power band");
+    if (q && !resonance) problems.Add(kResonance, "a natural frequency is needed for the half-power band");
+
+    const SweepResult* sweep = outcome.sweep ? &*outcome.sweep : nullptr;
+    const char* const noSweep = "the plan has no sweep (give a rate or a time per pass)";
+    std::string message;
+    if (time) {
+        TimePoint point;
+        if (!sweep) {
+            problems.Add(kTime, noSweep);
+        } else if (FrequencyAt(*sweep, *time, point, message)) {
+            outcome.at = point;
+        } else {
+            problems.AddAnswer(kTime, message);
+        }
+    }
+    if (frequency) {
+        Crossings crossings;
+        crossings.frequency = *frequency;
+        if (!sweep) {
+            problems.Add(kFrequency, noSweep);
+        } else if (CrossingTimes(*sweep, *frequency, crossings.times, message)) {
+            outcome.crossings = crossings;
+        } else {
+            problems.AddAnswer(kFrequency, message);
+        }
+    }
+    if (resonance && q) {
+        ResonanceResult band;
+        if (!sweep) {
+            problems.Add(kResonance, noSweep);
+        } else if (ResonanceIn(*sweep, *resonance, *q, band, message)) {
+            outcome.resonance = band;
+        } else {
+            // Only the quality factor's own message is about Q.
+            problems.AddAnswer(message.compare(0, 4, "--q:") == 0 ? kQ : kResonance, message);
+        }
+    }
+    return problems.None();
+}
+
+}  // namespace planner
