@@ -23,10 +23,12 @@ int Win32Backend::AskYesNoCancel(std::string_view text) {
 bool Win32Backend::AskFileName(FileDialog kind, std::string_view filterName, std::string_view extension,
                                std::string& path) {
     if (m_automation != nullptr) return m_automation->AskFileName(kind, filterName, extension, path);
-    // "name\0*.ext\0\0", as the filter wants it.
-    std::wstring filter = Widen(filterName);
+    // "name (*.ext)\0*.ext\0\0": the list of types shows the pattern too, as
+    // Windows programs' do.
+    const std::wstring pattern = L"*." + Widen(extension);
+    std::wstring filter = Widen(filterName) + L" (" + pattern + L")";
     filter.push_back(L'\0');
-    filter += L"*." + Widen(extension);
+    filter += pattern;
     filter.push_back(L'\0');
     filter.push_back(L'\0');
     const std::wstring defaultExtension = Widen(extension);

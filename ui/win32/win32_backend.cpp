@@ -1,6 +1,5 @@
 #include "ui/win32/win32_backend.h"
 
-#include <algorithm>
 #include <stdexcept>
 #include <string>
 
