@@ -113,11 +113,15 @@ void DriveSession::RunProgram() {
     ui::headless::HeadlessBackend backend;
     backend.SetEventSource(this);
     backend.SetObserver(this);
+    backend.SetAnswerQueue(&m_answers);
     ui::SetBackend(&backend);
     struct Unset {
         ~Unset() { ui::SetBackend(nullptr); }
     } unset;
-    m_backend = &backend;
+    RunChosenProgram();
+}
+
+void DriveSession::RunChosenProgram() {
     if (m_program == Program::Planner) {
         CPlannerDlg planner;
         planner.DoModal();
@@ -125,11 +129,24 @@ void DriveSession::RunProgram() {
         CVibrationApp app;
         app.InitInstance();
     }
-    m_backend = nullptr;
+}
+
+int DriveSession::AnswerQuestion(std::string_view text) {
+    const int answer = m_answers.TakeQuestion();
+    OnQuestion(text, answer);
+    return answer;
+}
+
+bool DriveSession::AnswerFileName(ui::FileDialog kind, std::string_view extension, std::string& path) {
+    const bool answered = m_answers.TakeFileName(path);
+    OnFileDialog(kind, extension, answered, answered ? path : "");
+    return answered;
 }
 
 int DriveSession::Run() {
+    m_running = true;
     RunProgram();
+    m_running = false;
     // The program has ended; whatever the script still asks finds no dialog.
     while (std::getline(m_in, m_line)) Execute(m_line, nullptr);
     m_out.flush();
@@ -282,8 +299,8 @@ void DriveSession::Execute(std::string_view line, ui::UserWindow* top) {
     if (command == "globals") return WriteGlobals();
     if (command == "answer") {
         // Queued for the next question or file dialog: the rest of the line.
-        if (m_backend == nullptr) return WriteError("no dialog open");
-        m_backend->QueueAnswer(std::string(rest.empty() ? rest : rest.substr(1)));
+        if (!m_running) return WriteError("no dialog open");
+        m_answers.Push(std::string(rest.empty() ? rest : rest.substr(1)));
         return;
     }
     if (top == nullptr) return WriteError("no dialog open");

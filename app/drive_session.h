@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "ui/answer_queue.h"
 #include "ui/headless/headless_backend.h"
 
 namespace halvex {
@@ -33,8 +34,15 @@ protected:
     // Carries out one command line on the top window (nullptr when no dialog
     // is open), writing what it has to say.
     void Execute(std::string_view line, ui::UserWindow* top);
-    // Runs the program once, from start-up until the main menu closes.
+    // Runs the program once on the headless backend, from start-up until
+    // its first window closes.
     virtual void RunProgram();
+    // Runs the program on the backend that is set.
+    void RunChosenProgram();
+    // A question or file dialog of the program, answered as the script said
+    // with its answer commands, and reported.
+    int AnswerQuestion(std::string_view text);
+    bool AnswerFileName(ui::FileDialog kind, std::string_view extension, std::string& path);
     // The next line of the script; false at its end.
     bool ReadLine(std::string& line);
     void ReportOpen(const res::DialogTemplate& dialogTemplate);
@@ -48,7 +56,8 @@ private:
     void WriteGlobals();
 
     Program m_program;
-    ui::headless::HeadlessBackend* m_backend = nullptr;
+    ui::AnswerQueue m_answers;
+    bool m_running = false;  // answers are taken while the program runs
     std::istream& m_in;
     std::ostream& m_out;
     bool m_anyError = false;

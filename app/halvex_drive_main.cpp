@@ -1,7 +1,7 @@
 // halvex-drive [--backend headless|win32] [--program calculator|planner]
 // [SCRIPT]: the program driven by a script (or standard input), writing JSON
 // lines to standard output; on the headless backend, or on real Win32
-// dialogs in the Windows build. The planner runs headless.
+// dialogs in the Windows build.
 #include <fstream>
 #include <iostream>
 #include <string>
@@ -30,7 +30,7 @@ const halvex::CommandLineSyntax kSyntax{
     "  --backend NAME  headless (the default), or win32 for real Win32 dialogs in\n"
     "                  the Windows build\n"
     "  --program NAME  calculator (the default: the main menu), or planner for the\n"
-    "                  sine test planner (headless only)\n"
+    "                  sine test planner\n"
     "  --help          show this help and exit\n"
     "  --version       show the version and exit\n"
     "  --              end of options: what follows is the script's name, even if\n"
@@ -53,8 +53,8 @@ int main(int argc, char** argv) {
         if (name == "backend") backend = value;
         if (name == "program") program = value;
     }
-    if (program != "calculator" && (program != "planner" || backend != "headless")) {
-        std::cerr << "halvex-drive: no program " << program << " on the " << backend << " backend\n";
+    if (program != "calculator" && program != "planner") {
+        std::cerr << "halvex-drive: no program " << program << '\n';
         return 2;
     }
 #ifdef _WIN32
@@ -82,11 +82,10 @@ int main(int argc, char** argv) {
 #endif
     std::ios::sync_with_stdio(false);
     std::istream& in = fromFile ? static_cast<std::istream&>(file) : std::cin;
+    const auto chosen =
+        program == "planner" ? halvex::DriveSession::Program::Planner : halvex::DriveSession::Program::Calculator;
 #ifdef _WIN32
-    if (backend == "win32") return halvex::Win32DriveSession(in, std::cout).Run();
+    if (backend == "win32") return halvex::Win32DriveSession(in, std::cout, chosen).Run();
 #endif
-    return halvex::DriveSession(in, std::cout,
-                                program == "planner" ? halvex::DriveSession::Program::Planner
-                                                     : halvex::DriveSession::Program::Calculator)
-        .Run();
+    return halvex::DriveSession(in, std::cout, chosen).Run();
 }

@@ -9,10 +9,38 @@
 #endif
 
 namespace planner {
+namespace {
+
+#ifdef _WIN32
+// Paths are UTF-8 in the program; the narrow file functions would read them
+// in the ANSI code page.
+std::wstring Wide(const std::string& path) {
+    const int length = MultiByteToWideChar(CP_UTF8, 0, path.data(), static_cast<int>(path.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, path.data(), static_cast<int>(path.size()), wide.data(), length);
+    return wide;
+}
+
+std::FILE* Open(const std::string& path, bool writing) { return _wfopen(Wide(path).c_str(), writing ? L"wb" : L"rb"); }
+
+void Remove(const std::string& path) { _wremove(Wide(path).c_str()); }
+
+bool Rename(const std::string& from, const std::string& to) {
+    return MoveFileExW(Wide(from).c_str(), Wide(to).c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+}
+#else
+std::FILE* Open(const std::string& path, bool writing) { return std::fopen(path.c_str(), writing ? "wb" : "rb"); }
+
+void Remove(const std::string& path) { std::remove(path.c_str()); }
+
+bool Rename(const std::string& from, const std::string& to) { return std::rename(from.c_str(), to.c_str()) == 0; }
+#endif
+
+}  // namespace
 
 bool ReadTextFile(const std::string& path, std::string& text) {
     text.clear();
-    std::FILE* file = std::fopen(path.c_str(), "rb");
+    std::FILE* file = Open(path, false);
     if (file == nullptr) return false;
     char buffer[65536];
     std::size_t got = 0;
@@ -25,7 +53,7 @@ bool ReadTextFile(const std::string& path, std::string& text) {
 bool WriteFileReplacing(const std::string& path, const std::string& text, std::string& message,
                         const BeforeReplace& beforeReplace) {
     const std::string temporary = path + ".saving";
-    std::FILE* file = std::fopen(temporary.c_str(), "wb");
+    std::FILE* file = Open(temporary, true);
     if (file == nullptr) {
         message = path + ": cannot be written";
         return false;
@@ -37,7 +65,7 @@ bool WriteFileReplacing(const std::string& path, const std::string& text, std::s
 #endif
     written = std::fclose(file) == 0 && written;
     if (!written) {
-        std::remove(temporary.c_str());
+        Remove(temporary);
         message = path + ": cannot be written";
         return false;
     }
@@ -45,13 +73,8 @@ bool WriteFileReplacing(const std::string& path, const std::string& text, std::s
         message = path + ": the save was stopped";
         return false;
     }
-#ifdef _WIN32
-    const bool renamed = MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
-#else
-    const bool renamed = std::rename(temporary.c_str(), path.c_str()) == 0;
-#endif
-    if (!renamed) {
-        std::remove(temporary.c_str());
+    if (!Rename(temporary, path)) {
+        Remove(temporary);
         message = path + ": cannot be replaced";
         return false;
     }

@@ -67,6 +67,28 @@ TEST(PlannerFiles, ReplacesOnlyOnceTheNewTextIsWhole) {
     std::remove(path.c_str());
 }
 
+// Saved twice (the second replaces the first) and opened again, under the
+// name as written: on Windows the UTF-16 name, not the UTF-8 bytes read in
+// the ANSI code page.
+TEST(PlannerFiles, ANameOutsideAsciiIsKept) {
+    const std::string path = Temp("plan_\xC3\xA4_\xCE\xA9_\xE6\x97\xA5.halvex-plan");  // ä, Omega, a CJK sign
+    std::string message;
+    ASSERT_TRUE(planner::WriteFileReplacing(path, "first", message)) << message;
+    ASSERT_TRUE(planner::WriteFileReplacing(path, kPlan, message)) << message;
+    EXPECT_EQ(Contents(path), kPlan);
+#ifdef _WIN32
+    const std::string folder = ::testing::TempDir();
+    std::wstring wide(folder.begin(), folder.end());  // the temporary folder's name is plain ASCII
+    wide += L"plan_\u00E4_\u03A9_\u65E5.halvex-plan";
+    std::FILE* file = _wfopen(wide.c_str(), L"rb");
+    EXPECT_NE(file, nullptr);
+    if (file != nullptr) std::fclose(file);
+    _wremove(wide.c_str());
+#else
+    std::remove(path.c_str());
+#endif
+}
+
 struct SvgCase {
     const char* name;
     const char* document;

@@ -1,7 +1,5 @@
 #include "app/win32/win32_drive_session.h"
 
-#include "app/vibration_app.h"
-
 namespace halvex {
 
 void Win32DriveSession::RunProgram() {
@@ -11,8 +9,7 @@ void Win32DriveSession::RunProgram() {
     struct Unset {
         ~Unset() { ui::SetBackend(nullptr); }
     } unset;
-    CVibrationApp app;
-    app.InitInstance();
+    RunChosenProgram();
 }
 
 bool Win32DriveSession::Next(ui::win32::Win32Dialog& top) {
@@ -26,5 +23,12 @@ void Win32DriveSession::OnOpen(ui::win32::Win32Dialog& dialog) { ReportOpen(dial
 void Win32DriveSession::OnClose(ui::win32::Win32Dialog& dialog, int code) { ReportClose(dialog.Template(), code); }
 
 void Win32DriveSession::OnMessageBox(std::string_view text) { DriveSession::OnMessageBox(text); }
+
+int Win32DriveSession::AskYesNoCancel(std::string_view text) { return AnswerQuestion(text); }
+
+bool Win32DriveSession::AskFileName(ui::FileDialog kind, std::string_view /*filterName*/, std::string_view extension,
+                                    std::string& path) {
+    return AnswerFileName(kind, extension, path);
+}
 
 }  // namespace halvex

@@ -9,7 +9,8 @@ namespace halvex {
 
 // halvex-drive --backend win32: the same script played on real Win32
 // dialogs. Each command runs from inside the modal run of the dialog on
-// top, as the messages the user's action would produce.
+// top, as the messages the user's action would produce; questions and file
+// dialogs take the script's answers, as on the headless backend.
 class Win32DriveSession : public DriveSession, public ui::win32::Automation {
 public:
     using DriveSession::DriveSession;
@@ -18,6 +19,9 @@ public:
     void OnOpen(ui::win32::Win32Dialog& dialog) override;
     void OnClose(ui::win32::Win32Dialog& dialog, int code) override;
     void OnMessageBox(std::string_view text) override;
+    int AskYesNoCancel(std::string_view text) override;
+    bool AskFileName(ui::FileDialog kind, std::string_view filterName, std::string_view extension,
+                     std::string& path) override;
 
 protected:
     void RunProgram() override;

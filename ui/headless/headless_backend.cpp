@@ -162,24 +162,14 @@ void HeadlessBackend::MessageBox(std::string_view text) {
 }
 
 int HeadlessBackend::AskYesNoCancel(std::string_view text) {
-    int answer = IDCANCEL;
-    if (!m_answers.empty()) {
-        if (m_answers.front() == "yes") answer = IDYES;
-        if (m_answers.front() == "no") answer = IDNO;
-        m_answers.pop_front();
-    }
+    const int answer = m_answers->TakeQuestion();
     if (m_observer != nullptr) m_observer->OnQuestion(text, answer);
     return answer;
 }
 
 bool HeadlessBackend::AskFileName(FileDialog kind, std::string_view /*filterName*/, std::string_view extension,
                                   std::string& path) {
-    bool answered = false;
-    if (!m_answers.empty()) {
-        answered = !m_answers.front().empty();
-        if (answered) path = m_answers.front();
-        m_answers.pop_front();
-    }
+    const bool answered = m_answers->TakeFileName(path);
     if (m_observer != nullptr) m_observer->OnFileDialog(kind, extension, answered, answered ? path : "");
     return answered;
 }

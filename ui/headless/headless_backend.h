@@ -1,11 +1,11 @@
 #pragma once
 
-#include <deque>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "ui/answer_queue.h"
 #include "ui/user_window.h"
 #include "ui/window.h"
 
@@ -122,13 +122,14 @@ public:
                                                      DialogSink& sink) override;
     int RunModal(DialogWindow& window) override;
     void MessageBox(std::string_view text) override;
-    // Questions and file dialogs take the answers queued for them, in order:
-    // "yes", "no" or "cancel" for a question, a path (empty to cancel) for a
-    // file dialog. With none queued they are cancelled.
+    // Questions and file dialogs take the answers queued for them (see
+    // AnswerQueue); with none queued they are cancelled.
     int AskYesNoCancel(std::string_view text) override;
     bool AskFileName(FileDialog kind, std::string_view filterName, std::string_view extension,
                      std::string& path) override;
-    void QueueAnswer(std::string answer) { m_answers.push_back(std::move(answer)); }
+    void QueueAnswer(std::string answer) { m_answers->Push(std::move(answer)); }
+    // Answers from that queue, kept by the caller, instead of the backend's own.
+    void SetAnswerQueue(AnswerQueue* answers) { m_answers = answers != nullptr ? answers : &m_ownAnswers; }
 
     // The innermost running dialog, or nullptr.
     HeadlessWindow* Top() const { return m_running.empty() ? nullptr : m_running.back(); }
@@ -137,7 +138,8 @@ private:
     EventSource* m_source = nullptr;
     Observer* m_observer = nullptr;
     std::vector<HeadlessWindow*> m_running;
-    std::deque<std::string> m_answers;
+    AnswerQueue m_ownAnswers;
+    AnswerQueue* m_answers = &m_ownAnswers;
 };
 
 }  // namespace ui::headless

@@ -1,6 +1,5 @@
 #include "ui/win32/win32_backend.h"
 
-#include <algorithm>
 #include <stdexcept>
 #include <string>
 
@@ -10,8 +9,6 @@
 #include "ui/win32/chart_painter.h"
 #include "ui/win32/template_builder.h"
 #include "ui/win32/utf16.h"
-
-#include <commdlg.h>
 
 namespace ui::win32 {
 namespace {
@@ -286,6 +283,9 @@ std::vector<ControlState> Win32Dialog::ReadControls() const {
                 state.items.push_back(Narrow(item));
             }
             state.selected = static_cast<int>(SendMessageW(hwnd, LB_GETCURSEL, 0, 0));
+        } else if (control.kind == res::ControlKind::Chart) {
+            const auto drawing = m_drawings.find(control.id);
+            if (drawing != m_drawings.end()) state.drawing = drawing->second;
         } else {
             state.text = Narrow(TextOf(hwnd));
         }
@@ -435,54 +435,6 @@ void Win32Backend::MessageBox(std::string_view text) {
         PostMessageW(owner, kAnswerBoxMessage, 0, 0);
     }
     MessageBoxW(owner, Widen(text).c_str(), Widen(res::kApplicationTitle).c_str(), MB_OK);
-}
-
-// Nobody answers anything but OK for an automation, so it gets Cancel, which
-// leaves every document as it was.
-int Win32Backend::AskYesNoCancel(std::string_view text) {
-    if (m_automation != nullptr) {
-        m_automation->OnMessageBox(text);
-        return IDCANCEL;
-    }
-    Win32Dialog* top = Top();
-    const int answer = MessageBoxW(top != nullptr ? top->Handle() : nullptr, Widen(text).c_str(),
-                                   Widen(res::kApplicationTitle).c_str(), MB_YESNOCANCEL | MB_ICONQUESTION);
-    return answer == IDYES ? IDYES : answer == IDNO ? IDNO : IDCANCEL;
-}
-
-bool Win32Backend::AskFileName(FileDialog kind, std::string_view filterName, std::string_view extension,
-                               std::string& path) {
-    if (m_automation != nullptr) return false;  // the platform's dialog cannot be played
-    // "name\0*.ext\0\0", as the filter wants it.
-    std::wstring filter = Widen(filterName);
-    filter.push_back(L'\0');
-    filter += L"*." + Widen(extension);
-    filter.push_back(L'\0');
-    filter.push_back(L'\0');
-    const std::wstring defaultExtension = Widen(extension);
-    std::wstring buffer = Widen(path);
-    buffer.resize(std::max<std::size_t>(buffer.size() + 1, 4096), L'\0');
-    OPENFILENAMEW dialog{};
-    dialog.lStructSize = sizeof(dialog);
-    Win32Dialog* top = Top();
-    dialog.hwndOwner = top != nullptr ? top->Handle() : nullptr;
-    dialog.lpstrFilter = filter.c_str();
-    dialog.nFilterIndex = 1;
-    dialog.lpstrFile = buffer.data();
-    dialog.nMaxFile = static_cast<DWORD>(buffer.size());
-    dialog.lpstrDefExt = defaultExtension.c_str();
-    dialog.Flags = OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY;
-    BOOL chosen = FALSE;
-    if (kind == FileDialog::Open) {
-        dialog.Flags |= OFN_FILEMUSTEXIST;
-        chosen = GetOpenFileNameW(&dialog);
-    } else {
-        dialog.Flags |= OFN_OVERWRITEPROMPT;
-        chosen = GetSaveFileNameW(&dialog);
-    }
-    if (chosen == FALSE) return false;
-    path = Narrow(buffer.c_str());
-    return true;
 }
 
 HICON Win32Backend::Icon(int iconId, int size) {

@@ -15,6 +15,7 @@
 
 #include <map>
 #include <memory>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -111,6 +112,13 @@ public:
     // is up, just before OK is pressed on it.
     virtual void OnMessageBox(std::string_view /*text*/) {}
     virtual void OnMessageBoxShown(HWND /*box*/) {}
+    // Questions and file dialogs are asked of the automation instead of
+    // shown: IDYES, IDNO or IDCANCEL; false for a cancelled file dialog.
+    virtual int AskYesNoCancel(std::string_view /*text*/) { return IDCANCEL; }
+    virtual bool AskFileName(FileDialog /*kind*/, std::string_view /*filterName*/, std::string_view /*extension*/,
+                             std::string& /*path*/) {
+        return false;
+    }
     // Performs at most one user action on the top dialog; false when there
     // will be no more, and the run is then cancelled.
     virtual bool Next(Win32Dialog& top) = 0;

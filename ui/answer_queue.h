@@ -1,0 +1,24 @@
+#pragma once
+
+#include <deque>
+#include <string>
+#include <utility>
+
+namespace ui {
+
+// The user's answers to questions and file dialogs, given ahead and taken
+// in order: "yes", "no" or "cancel" for a question, a path (empty to
+// cancel) for a file dialog. With none left, each is cancelled.
+class AnswerQueue {
+public:
+    void Push(std::string answer) { m_answers.push_back(std::move(answer)); }
+    // IDYES, IDNO or IDCANCEL.
+    int TakeQuestion();
+    // False when the dialog is cancelled; else path is the answer.
+    bool TakeFileName(std::string& path);
+
+private:
+    std::deque<std::string> m_answers;
+};
+
+}  // namespace ui

@@ -1,0 +1,60 @@
+// The backend's question and file dialogs: the platform's MessageBoxW and
+// common file dialogs, owned by the innermost dialog; an automation answers
+// them itself instead.
+#include <algorithm>
+#include <string>
+
+#include "res/string_table.h"
+#include "ui/win32/utf16.h"
+#include "ui/win32/win32_backend.h"
+
+#include <commdlg.h>
+
+namespace ui::win32 {
+
+int Win32Backend::AskYesNoCancel(std::string_view text) {
+    if (m_automation != nullptr) return m_automation->AskYesNoCancel(text);
+    Win32Dialog* top = Top();
+    const int answer = MessageBoxW(top != nullptr ? top->Handle() : nullptr, Widen(text).c_str(),
+                                   Widen(res::kApplicationTitle).c_str(), MB_YESNOCANCEL | MB_ICONQUESTION);
+    return answer == IDYES ? IDYES : answer == IDNO ? IDNO : IDCANCEL;
+}
+
+bool Win32Backend::AskFileName(FileDialog kind, std::string_view filterName, std::string_view extension,
+                               std::string& path) {
+    if (m_automation != nullptr) return m_automation->AskFileName(kind, filterName, extension, path);
+    // "name (*.ext)\0*.ext\0\0": the list of types shows the pattern too, as
+    // Windows programs' do.
+    const std::wstring pattern = L"*." + Widen(extension);
+    std::wstring filter = Widen(filterName) + L" (" + pattern + L")";
+    filter.push_back(L'\0');
+    filter += pattern;
+    filter.push_back(L'\0');
+    filter.push_back(L'\0');
+    const std::wstring defaultExtension = Widen(extension);
+    std::wstring buffer = Widen(path);
+    buffer.resize(std::max<std::size_t>(buffer.size() + 1, 4096), L'\0');
+    OPENFILENAMEW dialog{};
+    dialog.lStructSize = sizeof(dialog);
+    Win32Dialog* top = Top();
+    dialog.hwndOwner = top != nullptr ? top->Handle() : nullptr;
+    dialog.lpstrFilter = filter.c_str();
+    dialog.nFilterIndex = 1;
+    dialog.lpstrFile = buffer.data();
+    dialog.nMaxFile = static_cast<DWORD>(buffer.size());
+    dialog.lpstrDefExt = defaultExtension.c_str();
+    dialog.Flags = OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY;
+    BOOL chosen = FALSE;
+    if (kind == FileDialog::Open) {
+        dialog.Flags |= OFN_FILEMUSTEXIST;
+        chosen = GetOpenFileNameW(&dialog);
+    } else {
+        dialog.Flags |= OFN_OVERWRITEPROMPT;
+        chosen = GetSaveFileNameW(&dialog);
+    }
+    if (chosen == FALSE) return false;
+    path = Narrow(buffer.c_str());
+    return true;
+}
+
+}  // namespace ui::win32
