@@ -6,7 +6,6 @@
 
 #include "res/string_table.h"
 #include "ui/win32/app_icon.h"
-#include "ui/win32/chart_painter.h"
 #include "ui/win32/template_builder.h"
 #include "ui/win32/utf16.h"
 
@@ -76,6 +75,8 @@ INT_PTR Win32Dialog::OnInitDialog(HWND hwnd) {
                          0);
         } else if (control.kind == res::ControlKind::Edit) {
             SendMessageW(child, EM_SETLIMITTEXT, 0, 0);  // as long as the user likes
+        } else if (control.kind == res::ControlKind::Chart) {
+            m_charts[control.id].Attach(child);
         }
     }
     const INT_PTR focus = Send(WM_INITDIALOG, 0, 0) != 0 ? TRUE : FALSE;
@@ -145,13 +146,7 @@ INT_PTR Win32Dialog::OnPaint() {
 // A chart control paints the drawing it was handed, or white before it has one.
 INT_PTR Win32Dialog::OnDrawItem(const DRAWITEMSTRUCT& item) {
     if (item.CtlType != ODT_STATIC) return FALSE;
-    const RECT& r = item.rcItem;
-    auto found = m_drawings.find(static_cast<int>(item.CtlID));
-    if (found == m_drawings.end() || !found->second) {
-        FillRect(item.hDC, &r, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    } else {
-        PaintChart(item.hDC, *found->second, r.left, r.top, r.right - r.left, r.bottom - r.top);
-    }
+    m_charts[static_cast<int>(item.CtlID)].Paint(item.hDC, item.rcItem);
     return TRUE;
 }
 
@@ -254,8 +249,17 @@ void Win32Dialog::EndDialog(int code) {
 
 // Kept before the window exists too: the dialog may hand it over early.
 void Win32Dialog::SetControlDrawing(int id, const std::shared_ptr<const draw::Chart>& drawing) {
-    m_drawings[id] = drawing;
-    if (HWND control = Control(id)) InvalidateRect(control, nullptr, FALSE);
+    m_charts[id].SetDrawing(drawing);
+}
+
+bool Win32Dialog::SaveControlPicture(int id, const std::string& path) {
+    const ChartControl* chart = Chart(id);
+    return chart != nullptr && chart->Drawing() && SaveChartPicture(*chart->Drawing(), path);
+}
+
+const ChartControl* Win32Dialog::Chart(int id) const {
+    auto found = m_charts.find(id);
+    return found == m_charts.end() ? nullptr : &found->second;
 }
 
 // ---- the user's actions -----------------------------------------------------
@@ -444,7 +448,7 @@ int Win32Backend::AskYesNoCancel(std::string_view text) {
 
 bool Win32Backend::AskFileName(FileDialog kind, std::string_view filterName, std::string_view extension,
                                std::string& path) {
-    if (m_automation != nullptr) return false;  // the platform's dialog cannot be played
+    if (m_automation != nullptr) return m_automation->FileName(kind, extension, path);
     // "name\0*.ext\0\0", as the filter wants it.
     std::wstring filter = Widen(filterName);
     filter.push_back(L'\0');

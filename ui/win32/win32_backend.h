@@ -12,6 +12,8 @@
 // The layer's own MessageBox, not the platform's macro for MessageBoxW.
 #undef MessageBox
 
+#include "ui/win32/chart_control.h"
+
 #include <map>
 #include <memory>
 #include <string_view>
@@ -50,6 +52,7 @@ public:
     void SystemCommand(unsigned commandId) override;
     void EndDialog(int code) override;
     void SetControlDrawing(int id, const std::shared_ptr<const draw::Chart>& drawing) override;
+    bool SaveControlPicture(int id, const std::string& path) override;
 
     // The user's actions, as the messages the platform sends for them.
     std::vector<ControlState> ReadControls() const override;
@@ -66,6 +69,8 @@ public:
     HWND Control(int id) const;
     // The controls in template order.
     const std::vector<HWND>& Controls() const { return m_controls; }
+    // The chart control of that id, or nullptr.
+    const ChartControl* Chart(int id) const;
     bool Ended() const { return m_ended; }
     int EndCode() const { return m_endCode; }
 
@@ -89,9 +94,9 @@ private:
     DialogSink& m_sink;
     HWND m_hwnd = nullptr;
     std::vector<HWND> m_controls;
-    std::map<int, std::shared_ptr<const draw::Chart>> m_drawings;  // by chart control id
-    HWND m_settingText = nullptr;                                  // the edit whose text the program is setting
-    HDC m_paintDc = nullptr;                                       // set while a minimised window paints
+    std::map<int, ChartControl> m_charts;  // by control id
+    HWND m_settingText = nullptr;          // the edit whose text the program is setting
+    HDC m_paintDc = nullptr;               // set while a minimised window paints
     LPARAM m_sysCommandParam = 0;
     bool m_ended = false;
     int m_endCode = 0;
@@ -111,6 +116,8 @@ public:
     // Performs at most one user action on the top dialog; false when there
     // will be no more, and the run is then cancelled.
     virtual bool Next(Win32Dialog& top) = 0;
+    // The path the platform's file dialog would return; false: cancelled.
+    virtual bool FileName(FileDialog /*kind*/, std::string_view /*extension*/, std::string& /*path*/) { return false; }
 };
 
 class Win32Backend final : public Backend {
