@@ -40,8 +40,9 @@ TEST(PngWriter, ChecksumsMatchTheirPublishedValues) {
 // A white picture is one colour run: it must come out far smaller than its
 // pixels, or the encoder is storing rather than compressing.
 TEST(PngWriter, AFlatPictureCompresses) {
-    const std::string white(800 * 600 * 3, '\xff');
-    const std::string png = draw::EncodePng(800, 600, reinterpret_cast<const std::uint8_t*>(white.data()), 800 * 3);
+    constexpr std::size_t kRow = std::size_t{800} * 3;
+    const std::string white(kRow * 600, '\xff');
+    const std::string png = draw::EncodePng(800, 600, reinterpret_cast<const std::uint8_t*>(white.data()), kRow);
     ASSERT_GT(png.size(), 8u);
     EXPECT_EQ(png.substr(0, 8), std::string("\x89PNG\r\n\x1a\n", 8));
     EXPECT_LT(png.size(), white.size() / 100);
