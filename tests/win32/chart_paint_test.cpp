@@ -3,12 +3,18 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <functional>
+#include <initializer_list>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "res/planner_ids.h"
+#include "tests/temp_file.h"
 #include "ui/win32/win32_backend.h"
+
+#include <wincodec.h>
 
 namespace {
 
@@ -75,8 +81,60 @@ std::shared_ptr<const draw::Chart> TestChart() {
     return chart;
 }
 
-// The control paints into a memory bitmap as it paints on screen: through
-// WM_PRINTCLIENT, which the owner-drawn STATIC answers with WM_DRAWITEM.
+// What a control paints, caught in a memory bitmap as it paints on screen:
+// through WM_PRINTCLIENT, which the owner-drawn STATIC answers with
+// WM_DRAWITEM. Black first, so that a control that paints nothing fails.
+class Printed {
+public:
+    explicit Printed(HWND control) {
+        RECT client{};
+        GetClientRect(control, &client);
+        width = client.right;
+        height = client.bottom;
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof(info.bmiHeader);
+        info.bmiHeader.biWidth = width;
+        info.bmiHeader.biHeight = -height;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+        void* bits = nullptr;
+        m_dc = CreateCompatibleDC(nullptr);
+        m_bitmap = CreateDIBSection(m_dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        m_old = SelectObject(m_dc, m_bitmap);
+        PatBlt(m_dc, 0, 0, width, height, BLACKNESS);
+        SendMessageW(control, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(m_dc), PRF_CLIENT);
+    }
+    ~Printed() {
+        SelectObject(m_dc, m_old);
+        DeleteObject(m_bitmap);
+        DeleteDC(m_dc);
+    }
+    Printed(const Printed&) = delete;
+    Printed& operator=(const Printed&) = delete;
+
+    COLORREF Pixel(int x, int y) const { return GetPixel(m_dc, x, y); }
+    // Pixels darker than mid-grey in the rectangle: text, on a blank chart.
+    int Dark(const RECT& area) const {
+        int count = 0;
+        for (int y = area.top; y < area.bottom; ++y) {
+            for (int x = area.left; x < area.right; ++x) {
+                const COLORREF c = Pixel(x, y);
+                if (GetRValue(c) < 128 && GetGValue(c) < 128 && GetBValue(c) < 128) ++count;
+            }
+        }
+        return count;
+    }
+
+    int width = 0;
+    int height = 0;
+
+private:
+    HDC m_dc = nullptr;
+    HBITMAP m_bitmap = nullptr;
+    HGDIOBJ m_old = nullptr;
+};
+
 TEST(Win32Chart, PaintsTheDrawingWhereTheMappingPutsIt) {
     const std::shared_ptr<const draw::Chart> chart = TestChart();
     struct Probe {
@@ -94,40 +152,135 @@ TEST(Win32Chart, PaintsTheDrawingWhereTheMappingPutsIt) {
     OneStep run([&](Win32Dialog& top) {
         HWND control = top.Control(res::planner_dlg::IDC_CHART);
         ASSERT_NE(control, nullptr);
-        RECT client{};
-        GetClientRect(control, &client);
-        const int width = client.right, height = client.bottom;
-        ASSERT_GT(width, 100);
-        ASSERT_GT(height, 100);
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(info.bmiHeader);
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        void* bits = nullptr;
-        HDC dc = CreateCompatibleDC(nullptr);
-        HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        ASSERT_NE(bitmap, nullptr);
-        HGDIOBJ old = SelectObject(dc, bitmap);
-        // Black first, so that a control that paints nothing fails.
-        PatBlt(dc, 0, 0, width, height, BLACKNESS);
-        SendMessageW(control, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
-        const draw::ChartMapping map = draw::FitChart(chart->box, width, height);
+        const Printed printed(control);
+        ASSERT_GT(printed.width, 100);
+        ASSERT_GT(printed.height, 100);
+        const draw::ChartMapping map = draw::FitChart(chart->box, printed.width, printed.height);
         for (const Probe& probe : probes) {
             const int x = static_cast<int>(std::lround(map.PixelX(probe.at.x)));
             const int y = static_cast<int>(std::lround(map.PixelY(probe.at.y)));
-            EXPECT_EQ(GetPixel(dc, x, y), probe.expected) << "at " << probe.at.x << ", " << probe.at.y;
+            EXPECT_EQ(printed.Pixel(x, y), probe.expected) << "at " << probe.at.x << ", " << probe.at.y;
             ++checked;
         }
-        SelectObject(dc, old);
-        DeleteObject(bitmap);
-        DeleteDC(dc);
     });
     ChartDlg dialog(chart);
     dialog.DoModal();
     EXPECT_EQ(checked, 4);
+}
+
+// The pointer over the plot reads out the four quantities at the point the
+// painter put there, in the plot's top right corner; off the plot, or gone
+// from the control, nothing.
+TEST(Win32Chart, ReadsOutUnderThePointer) {
+    auto blank = std::make_shared<draw::Chart>();
+    blank->box = draw::ChartBox{0.0, 3.0, -3.0, 0.0};
+    // At 380 x 368, with the room for the labels (64 left, 16 right, 24 top,
+    // 44 bottom), a decade is 100 pixels and (1 Hz, 1 m/s) is at (64, 24).
+    // So (164, 124) is 10 Hz at 0.1 m/s: 2v/w = 0.2 / 62.83 = 3.183 mm p-p,
+    // v w = 6.283 m/s^2 = 0.6407 g.
+    const RECT corner{164, 26, 364, 50};  // the plot's top right, where the readout goes
+    std::string over, off, left;
+    int darkOver = -1, darkOff = -1;
+    LRESULT hit = HTNOWHERE;
+    OneStep run([&](Win32Dialog& top) {
+        HWND control = top.Control(res::planner_dlg::IDC_CHART);
+        const ui::win32::ChartControl* chart = top.Chart(res::planner_dlg::IDC_CHART);
+        ASSERT_NE(chart, nullptr);
+        // The client area, inside the control's border.
+        RECT frame{}, client{};
+        GetWindowRect(control, &frame);
+        GetClientRect(control, &client);
+        SetWindowPos(control, nullptr, 0, 0, 380 + (frame.right - frame.left) - client.right,
+                     368 + (frame.bottom - frame.top) - client.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        // A plain STATIC lets the mouse through to its dialog.
+        POINT inside{164, 124};
+        ClientToScreen(control, &inside);
+        hit = SendMessageW(control, WM_NCHITTEST, 0, MAKELPARAM(inside.x, inside.y));
+        SendMessageW(control, WM_MOUSEMOVE, 0, MAKELPARAM(164, 124));
+        over = chart->Readout();
+        darkOver = Printed(control).Dark(corner);
+        SendMessageW(control, WM_MOUSEMOVE, 0, MAKELPARAM(20, 20));  // over the labels
+        off = chart->Readout();
+        darkOff = Printed(control).Dark(corner);
+        SendMessageW(control, WM_MOUSEMOVE, 0, MAKELPARAM(164, 124));
+        SendMessageW(control, WM_MOUSELEAVE, 0, 0);
+        left = chart->Readout();
+    });
+    ChartDlg dialog(blank);
+    dialog.DoModal();
+    EXPECT_EQ(hit, HTCLIENT);
+    EXPECT_EQ(over, "10 Hz   3.183 mm p-p   0.1 m/s   0.6407 g");
+    EXPECT_GT(darkOver, 20);
+    EXPECT_EQ(off, "");
+    EXPECT_EQ(darkOff, 0);
+    EXPECT_EQ(left, "");
+}
+
+// A pixel of a PNG file as the platform's own decoder reads it, with the
+// picture's size; false when it does not read.
+bool ReadPngPixel(const std::string& path, UINT x, UINT y, UINT& width, UINT& height, COLORREF& pixel) {
+    const bool com = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
+    IWICImagingFactory* factory = nullptr;
+    IWICBitmapDecoder* decoder = nullptr;
+    IWICBitmapFrameDecode* frame = nullptr;
+    IWICFormatConverter* converter = nullptr;
+    bool read = false;
+    const std::wstring wide(path.begin(), path.end());  // a temporary directory's path is ASCII
+    if (SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
+                                   reinterpret_cast<void**>(&factory))) &&
+        SUCCEEDED(factory->CreateDecoderFromFilename(wide.c_str(), nullptr, GENERIC_READ,
+                                                     WICDecodeMetadataCacheOnDemand, &decoder)) &&
+        SUCCEEDED(decoder->GetFrame(0, &frame)) && SUCCEEDED(frame->GetSize(&width, &height)) &&
+        SUCCEEDED(factory->CreateFormatConverter(&converter)) &&
+        SUCCEEDED(converter->Initialize(frame, GUID_WICPixelFormat24bppBGR, WICBitmapDitherTypeNone, nullptr, 0.0,
+                                        WICBitmapPaletteTypeCustom))) {
+        BYTE bgr[3] = {};
+        const WICRect one{static_cast<INT>(x), static_cast<INT>(y), 1, 1};
+        read = SUCCEEDED(converter->CopyPixels(&one, 3, 3, bgr));
+        pixel = RGB(bgr[2], bgr[1], bgr[0]);
+    }
+    for (IUnknown* object : std::initializer_list<IUnknown*>{converter, frame, decoder, factory}) {
+        if (object != nullptr) object->Release();
+    }
+    if (com) CoUninitialize();
+    return read;
+}
+
+// Export to PNG paints the chart laid out at 800 x 600, at twice that size,
+// and writes a file any decoder reads; other kinds are not written here.
+TEST(Win32Chart, SavesThePictureAsPng) {
+    const std::shared_ptr<const draw::Chart> chart = TestChart();
+    const std::string path = TestTempPath(".png");
+    bool saved = false, pdf = true;
+    OneStep run([&](Win32Dialog& top) {
+        saved = top.SaveControlPicture(res::planner_dlg::IDC_CHART, path);
+        pdf = top.SaveControlPicture(res::planner_dlg::IDC_CHART, path + ".pdf");
+    });
+    ChartDlg dialog(chart);
+    dialog.DoModal();
+    ASSERT_TRUE(saved);
+    EXPECT_FALSE(pdf);
+    const draw::ChartMapping map = draw::FitChart(chart->box, 800, 600);
+    struct Probe {
+        draw::ChartPoint at;
+        COLORREF expected;
+    };
+    const Probe probes[] = {
+        {{1.5, -1.5}, RGB(0x00, 0x30, 0xa0)},  // the profile's peak
+        {{0.5, -0.5}, RGB(249, 221, 221)},     // the shaded region, over white
+        {{2.5, -1.5}, RGB(0xff, 0xff, 0xff)},  // nothing drawn
+    };
+    for (const Probe& probe : probes) {
+        const auto x = static_cast<UINT>(2 * std::lround(map.PixelX(probe.at.x)));
+        const auto y = static_cast<UINT>(2 * std::lround(map.PixelY(probe.at.y)));
+        UINT width = 0, height = 0;
+        COLORREF pixel = 0;
+        ASSERT_TRUE(ReadPngPixel(path, x, y, width, height, pixel));
+        EXPECT_EQ(width, 1600u);
+        EXPECT_EQ(height, 1200u);
+        EXPECT_EQ(pixel, probe.expected) << "at " << probe.at.x << ", " << probe.at.y;
+    }
+    std::remove(path.c_str());
 }
 
 }  // namespace

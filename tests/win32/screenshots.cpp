@@ -1,13 +1,17 @@
-// halvex-win32-screenshots DIR: plays a short session on the Win32 backend
-// and writes each window as DIR/NAME.bmp: the main menu, pure sine with
-// results, a message box, the sine sweep with results and the About box.
-// Needs a display (scripts/screenshots-windows runs it on Xvfb).
+// halvex-win32-screenshots DIR PLAN: plays a short session on the Win32
+// backend and writes each window as DIR/NAME.bmp: the main menu, pure sine
+// with results, a message box, the sine sweep with results and the About
+// box; then the planner with the plan file PLAN open and the pointer over its
+// chart. Needs a display (scripts/screenshots-windows runs it on Xvfb).
+#include <cmath>
 #include <cstdio>
 #include <deque>
 #include <functional>
 #include <string>
 
 #include "app/vibration_app.h"
+#include "planner/planner_dlg.h"
+#include "res/planner_ids.h"
 #include "ui/win32/win32_backend.h"
 
 namespace {
@@ -76,13 +80,42 @@ public:
         Settle();
         Capture(box, "win32-message-box");
     }
+    // The file dialog's answer: the plan to open.
+    bool AskFileName(ui::FileDialog /*kind*/, std::string_view /*filterName*/, std::string_view /*extension*/,
+                     std::string& path) override {
+        if (plan.empty()) return false;
+        path = plan;
+        return true;
+    }
+    std::string plan;
 };
+
+// The pointer put on the chart's binding point, as the user moves it there,
+// so that the readout repeats what the results say of it.
+void PointAtBinding(ui::win32::Win32Dialog& top) {
+    HWND chart = top.Control(res::planner_dlg::IDC_CHART);
+    const ui::win32::ChartControl* control = top.Chart(res::planner_dlg::IDC_CHART);
+    if (chart == nullptr || control == nullptr || !control->Drawing()) return;
+    const draw::Chart& drawing = *control->Drawing();
+    RECT client{};
+    GetClientRect(chart, &client);
+    const draw::ChartMapping map = draw::FitChart(drawing.box, client.right, client.bottom);
+    for (const draw::DrawOp& op : drawing.ops) {
+        if (op.role != draw::DrawRole::Binding || op.points.empty()) continue;
+        POINT at{std::lround(map.PixelX(op.points[0].x)), std::lround(map.PixelY(op.points[0].y))};
+        const LPARAM local = MAKELPARAM(at.x, at.y);
+        ClientToScreen(chart, &at);
+        SetCursorPos(at.x, at.y);
+        SendMessageW(chart, WM_MOUSEMOVE, 0, local);
+        return;
+    }
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: halvex-win32-screenshots DIR\n");
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: halvex-win32-screenshots DIR PLAN\n");
         return 2;
     }
     g_dir = argv[1];
@@ -126,8 +159,28 @@ int main(int argc, char** argv) {
     ui::win32::Win32Backend backend;
     backend.SetAutomation(&session);
     ui::SetBackend(&backend);
-    CVibrationApp app;
-    app.InitInstance();
+    {
+        CVibrationApp app;
+        app.InitInstance();
+    }
+    session.plan = argv[2];
+    session.steps = {
+        act([](ui::win32::Win32Dialog& top) { top.UserClick(res::planner_dlg::IDC_OPEN); }),
+        act([](ui::win32::Win32Dialog& top) {
+            ShowWindow(top.Handle(), SW_SHOW);
+            Settle();
+            PointAtBinding(top);
+        }),
+        shot("win32-planner"),
+        // The chart as Export Chart writes it, to look at beside the window.
+        act([](ui::win32::Win32Dialog& top) {
+            top.SaveControlPicture(res::planner_dlg::IDC_CHART, g_dir + "/planner-chart-export.png");
+        }),
+    };
+    {
+        CPlannerDlg planner;
+        planner.DoModal();
+    }
     ui::SetBackend(nullptr);
     return 0;
 }

@@ -6,7 +6,6 @@
 #include "res/app_icon_picture.h"
 #include "res/string_table.h"
 #include "ui/win32/app_icon.h"
-#include "ui/win32/chart_painter.h"
 #include "ui/win32/template_builder.h"
 #include "ui/win32/utf16.h"
 
@@ -74,6 +73,8 @@ INT_PTR Win32Dialog::OnInitDialog(HWND hwnd) {
                          0);
         } else if (control.kind == res::ControlKind::Edit) {
             SendMessageW(child, EM_SETLIMITTEXT, 0, 0);  // as long as the user likes
+        } else if (control.kind == res::ControlKind::Chart) {
+            m_charts[control.id].Attach(child);
         }
     }
     const INT_PTR focus = Send(WM_INITDIALOG, 0, 0) != 0 ? TRUE : FALSE;
@@ -147,13 +148,7 @@ INT_PTR Win32Dialog::OnPaint() {
 // A chart control paints the drawing it was handed, or white before it has one.
 INT_PTR Win32Dialog::OnDrawItem(const DRAWITEMSTRUCT& item) {
     if (item.CtlType != ODT_STATIC) return FALSE;
-    const RECT& r = item.rcItem;
-    auto found = m_drawings.find(static_cast<int>(item.CtlID));
-    if (found == m_drawings.end() || !found->second) {
-        FillRect(item.hDC, &r, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    } else {
-        PaintChart(item.hDC, *found->second, r.left, r.top, r.right - r.left, r.bottom - r.top);
-    }
+    m_charts[static_cast<int>(item.CtlID)].Paint(item.hDC, item.rcItem);
     return TRUE;
 }
 
@@ -256,8 +251,17 @@ void Win32Dialog::EndDialog(int code) {
 
 // Kept before the window exists too: the dialog may hand it over early.
 void Win32Dialog::SetControlDrawing(int id, const std::shared_ptr<const draw::Chart>& drawing) {
-    m_drawings[id] = drawing;
-    if (HWND control = Control(id)) InvalidateRect(control, nullptr, FALSE);
+    m_charts[id].SetDrawing(drawing);
+}
+
+bool Win32Dialog::SaveControlPicture(int id, const std::string& path) {
+    const ChartControl* chart = Chart(id);
+    return chart != nullptr && chart->Drawing() && SaveChartPicture(*chart->Drawing(), path);
+}
+
+const ChartControl* Win32Dialog::Chart(int id) const {
+    auto found = m_charts.find(id);
+    return found == m_charts.end() ? nullptr : &found->second;
 }
 
 void Win32Dialog::MarkControl(int id, std::string_view problem) { m_marks.Mark(id, Control(id), !problem.empty()); }
@@ -284,8 +288,7 @@ std::vector<ControlState> Win32Dialog::ReadControls() const {
             }
             state.selected = static_cast<int>(SendMessageW(hwnd, LB_GETCURSEL, 0, 0));
         } else if (control.kind == res::ControlKind::Chart) {
-            const auto drawing = m_drawings.find(control.id);
-            if (drawing != m_drawings.end()) state.drawing = drawing->second;
+            if (const ChartControl* chart = Chart(control.id)) state.drawing = chart->Drawing();
         } else {
             state.text = Narrow(TextOf(hwnd));
         }

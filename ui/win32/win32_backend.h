@@ -13,6 +13,8 @@
 // The layer's own MessageBox, not the platform's macro for MessageBoxW.
 #undef MessageBox
 
+#include "ui/win32/chart_control.h"
+
 #include <map>
 #include <memory>
 #include <string>
@@ -53,6 +55,7 @@ public:
     void EndDialog(int code) override;
     void SetControlDrawing(int id, const std::shared_ptr<const draw::Chart>& drawing) override;
     void MarkControl(int id, std::string_view problem) override;
+    bool SaveControlPicture(int id, const std::string& path) override;
 
     // The user's actions, as the messages the platform sends for them.
     std::vector<ControlState> ReadControls() const override;
@@ -69,6 +72,8 @@ public:
     HWND Control(int id) const;
     // The controls in template order.
     const std::vector<HWND>& Controls() const { return m_controls; }
+    // The chart control of that id, or nullptr.
+    const ChartControl* Chart(int id) const;
     bool Ended() const { return m_ended; }
     int EndCode() const { return m_endCode; }
 
@@ -92,7 +97,7 @@ private:
     DialogSink& m_sink;
     HWND m_hwnd = nullptr;
     std::vector<HWND> m_controls;
-    std::map<int, std::shared_ptr<const draw::Chart>> m_drawings;  // by chart control id
+    std::map<int, ChartControl> m_charts;  // by control id
     ControlMarks m_marks;
     HWND m_settingText = nullptr;  // the edit whose text the program is setting
     HDC m_paintDc = nullptr;       // set while a minimised window paints
