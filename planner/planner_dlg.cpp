@@ -408,13 +408,14 @@ bool CPlannerDlg::ExportTo(const char* filterName, const char* extension, const 
     return true;
 }
 
-// SVG everywhere; a path ending in .png or .pdf asks the backend to paint
-// the chart into such a file, where it can.
+// SVG everywhere; a path ending in .png (or .pdf, on Qt) asks the backend
+// to paint the chart into such a file, where it can.
 void CPlannerDlg::OnExportChart() {
     if (!m_drawing) return;
     std::string path;
-    if (!ui::AfxFileName(ui::FileDialog::Save, "Pictures (SVG; PNG and PDF on the desktop)", "svg", path)) return;
-    const std::string extension = path.size() > 4 ? path.substr(path.size() - 4) : "";
+    if (!ui::AfxFileName(ui::FileDialog::Save, "Pictures (SVG or PNG)", "svg", path)) return;
+    std::string extension = path.size() > 4 ? path.substr(path.size() - 4) : "";
+    for (char& c : extension) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
     if (extension == ".png" || extension == ".pdf") {
         if (!Window().SaveControlPicture(IDC_CHART, path)) ui::AfxMessageBox(path + ": cannot be written");
         return;
