@@ -2,6 +2,7 @@
 
 #include "res/dialog_template.h"
 #include "res/main_menu_ids.h"
+#include "res/planner_ids.h"
 #include "res/pure_sine_ids.h"
 #include "res/resource_ids.h"
 #include "res/sine_sweep_ids.h"
@@ -11,6 +12,7 @@ namespace {
 
 namespace ps = pure_sine;
 namespace ss = sine_sweep;
+namespace pl = planner_dlg;
 
 // The pure sine result boxes are named in their own table with the rest of
 // what each box is (puresine/pure_sine_results.h); the dialog gives those
@@ -34,6 +36,33 @@ constexpr AccessibleName kNames[] = {
     {IDD_SINE_SWEEP, ss::IDC_OUTPUT2, "Output, second row", kNoId, ""},
     {IDD_SINE_SWEEP, ss::IDC_OUTPUT3, "Output, third row", kNoId, ""},
     {IDD_SINE_SWEEP, ss::IDC_OUTPUT4, "Output, fourth row", kNoId, ""},
+
+    {IDD_PLANNER, pl::IDC_SEGMENTS, "Profile segments", kNoId, ""},
+    {IDD_PLANNER, pl::IDC_FROM, "Segment from, Hz or auto", kNoId, ""},
+    {IDD_PLANNER, pl::IDC_TO, "Segment to, Hz or auto", kNoId, ""},
+    {IDD_PLANNER, pl::IDC_KIND, "Level kind", kNoId, ""},
+    {IDD_PLANNER, pl::IDC_UNIT, "Level unit", kNoId, ""},
+    {IDD_PLANNER, pl::IDC_VALUE, "Level value", kNoId, ""},
+    {IDD_PLANNER, pl::IDC_END_VALUE, "Ramp to", kNoId, ""},
+    {IDD_PLANNER, pl::IDC_SWEEP_TYPE, "Sweep type", kNoId, ""},
+    {IDD_PLANNER, pl::IDC_SWEEP_MODE, "Sweep mode", kNoId, ""},
+    {IDD_PLANNER, pl::IDC_RATE, "Sweep rate or time per pass", kNoId, ""},
+    {IDD_PLANNER, pl::IDC_SWEEPS, "Sweeps", kNoId, ""},
+    {IDD_PLANNER, pl::IDC_AXES, "Axes", kNoId, ""},
+    {IDD_PLANNER, pl::IDC_FORCE, "Shaker rated force", kNoId, ""},
+    {IDD_PLANNER, pl::IDC_FRACTION, "Fraction of the rated force", kNoId, ""},
+    {IDD_PLANNER, pl::IDC_ARMATURE, "Armature mass", kNoId, ""},
+    {IDD_PLANNER, pl::IDC_EXPANDER, "Head expander mass", kNoId, ""},
+    {IDD_PLANNER, pl::IDC_FIXTURE, "Fixture mass", kNoId, ""},
+    {IDD_PLANNER, pl::IDC_SPECIMEN, "Specimen mass", kNoId, ""},
+    {IDD_PLANNER, pl::IDC_STROKE, "Stroke limit, peak-to-peak", kNoId, ""},
+    {IDD_PLANNER, pl::IDC_VELOCITY_LIMIT, "Velocity limit", kNoId, ""},
+    {IDD_PLANNER, pl::IDC_ACCELERATION_LIMIT, "Acceleration limit", kNoId, ""},
+    {IDD_PLANNER, pl::IDC_CHART, "Four-coordinate chart", kNoId, ""},
+    {IDD_PLANNER, pl::IDC_QUERY_TIME, "Query, elapsed time", kNoId, ""},
+    {IDD_PLANNER, pl::IDC_QUERY_FREQUENCY, "Query, frequency", kNoId, ""},
+    {IDD_PLANNER, pl::IDC_QUERY_RESONANCE, "Query, resonance frequency", kNoId, ""},
+    {IDD_PLANNER, pl::IDC_QUERY_Q, "Query, resonance Q", kNoId, ""},
 };
 
 }  // namespace

@@ -218,7 +218,8 @@ struct TemplateCase {
     int id;
 };
 
-const TemplateCase kTemplates[] = {{"About", 100}, {"MainMenu", 102}, {"PureSine", 129}, {"SineSweep", 130}};
+const TemplateCase kTemplates[] = {
+    {"About", 100}, {"MainMenu", 102}, {"PureSine", 129}, {"SineSweep", 130}, {"Planner", 131}};
 
 void PrintTo(const TemplateCase& c, std::ostream* out) { *out << c.name; }
 
