@@ -110,33 +110,63 @@ bool ClipDiagonal(const ChartBox& b, double c, double slope, ChartPoint& p, Char
     return true;
 }
 
+// A diagonal's label sits a fixed way in from one end of the line, so that
+// the frame never cuts it: the upper end, where the line leaves the plot, or
+// the lower one when a label there would crowd one already placed (where an
+// acceleration and a displacement line leave the plot close together). A
+// line too short to hold a label goes without. In decades of frequency.
+constexpr double kLabelInset = 0.17;
+constexpr double kLabelSpacing = 0.3;
+
+bool PlaceLabel(std::vector<ChartPoint>& placed, const ChartPoint& p, const ChartPoint& q, ChartPoint& at) {
+    if (q.x - p.x < 2.0 * kLabelInset) return false;
+    const double slope = (q.y - p.y) / (q.x - p.x);
+    const ChartPoint nearStart{p.x + kLabelInset, p.y + slope * kLabelInset};
+    const ChartPoint nearEnd{q.x - kLabelInset, q.y - slope * kLabelInset};
+    const bool startIsUpper = slope < 0;
+    for (const ChartPoint& candidate : {startIsUpper ? nearStart : nearEnd, startIsUpper ? nearEnd : nearStart}) {
+        const bool crowded = std::any_of(placed.begin(), placed.end(), [&](const ChartPoint& other) {
+            return std::abs(other.x - candidate.x) < kLabelSpacing && std::abs(other.y - candidate.y) < kLabelSpacing;
+        });
+        if (crowded) continue;
+        at = candidate;
+        placed.push_back(at);
+        return true;
+    }
+    return false;
+}
+
 // Decade lines of constant acceleration (in g) and displacement peak-to-peak
 // (in mm or in), labelled near their upper end.
 void DrawDiagonals(Chart& chart, double displacementUnit, const char* displacementName) {
     const ChartBox& b = chart.box;
     const double twoPi = 2.0 * Pi();
+    std::vector<ChartPoint> placed;
     // Acceleration A: v = A / (2 pi f), so y = log10(A / 2pi) - x.
     const int gLo = static_cast<int>(std::floor(b.x0 + b.y0 + std::log10(twoPi / chart.gravity)));
     const int gHi = static_cast<int>(std::ceil(b.x1 + b.y1 + std::log10(twoPi / chart.gravity)));
     for (int k = gLo; k <= gHi; ++k) {
         const double a = std::pow(10.0, k);
-        ChartPoint p, q;
+        ChartPoint p, q, at;
         if (!ClipDiagonal(b, std::log10(a * chart.gravity / twoPi), -1.0, p, q)) continue;
         Add(chart, DrawKind::Line, DrawRole::Acceleration, {p, q});
-        const ChartPoint at{p.x + 0.12 * (q.x - p.x), p.y + 0.12 * (q.y - p.y)};
-        AddText(chart, DrawRole::DiagonalLabel, at, halvex::FormatNumber("%g g", a), TextAnchor::Middle, 0, -3, -1.0);
+        if (PlaceLabel(placed, p, q, at)) {
+            AddText(chart, DrawRole::DiagonalLabel, at, halvex::FormatNumber("%g g", a), TextAnchor::Middle, 0, -3,
+                    -1.0);
+        }
     }
     // Displacement D peak-to-peak: v = pi f D, so y = log10(pi D) + x.
     const double offset = std::log10(Pi() * displacementUnit);
     const int dLo = static_cast<int>(std::floor(b.y0 - b.x1 - offset));
     const int dHi = static_cast<int>(std::ceil(b.y1 - b.x0 - offset));
     for (int k = dLo; k <= dHi; ++k) {
-        ChartPoint p, q;
+        ChartPoint p, q, at;
         if (!ClipDiagonal(b, k + offset, 1.0, p, q)) continue;
         Add(chart, DrawKind::Line, DrawRole::Displacement, {p, q});
-        const ChartPoint at{p.x + 0.88 * (q.x - p.x), p.y + 0.88 * (q.y - p.y)};
-        AddText(chart, DrawRole::DiagonalLabel, at, halvex::FormatNumber("%g ", std::pow(10.0, k)) + displacementName,
-                TextAnchor::Middle, 0, -3, 1.0);
+        if (PlaceLabel(placed, p, q, at)) {
+            AddText(chart, DrawRole::DiagonalLabel, at,
+                    halvex::FormatNumber("%g ", std::pow(10.0, k)) + displacementName, TextAnchor::Middle, 0, -3, 1.0);
+        }
     }
 }
 

@@ -4,6 +4,7 @@
 // to 2 g at 500 Hz; shaker 9 kN over 25 kg, 51 mm stroke, 1.8 m/s, 100 g.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <sstream>
@@ -76,6 +77,25 @@ TEST(PlannerChart, DiagonalsPassThroughTheirValueAtEachDecade) {
     ASSERT_NE(oneG, nullptr);
     EXPECT_LE(oneG->points[0].x, 1.0);
     EXPECT_GE(oneG->points[1].x, 2.0);
+}
+
+// Labels were cut by the frame where a diagonal crossed a corner, and ran
+// into each other where two lines left the plot together.
+TEST(PlannerChart, DiagonalLabelsStayInsideThePlotAndApart) {
+    const planner::Chart chart = ExampleChart();
+    std::vector<planner::ChartPoint> labels;
+    for (const planner::DrawOp& op : chart.ops) {
+        if (op.role == planner::DrawRole::DiagonalLabel) labels.push_back(op.points[0]);
+    }
+    ASSERT_GE(labels.size(), 8u);
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        const planner::ChartPoint& at = labels[i];
+        EXPECT_GE(std::min({at.x - chart.box.x0, chart.box.x1 - at.x, at.y - chart.box.y0, chart.box.y1 - at.y}), 0.1)
+            << i;
+        for (std::size_t j = 0; j < i; ++j) {
+            EXPECT_GE(std::max(std::abs(at.x - labels[j].x), std::abs(at.y - labels[j].y)), 0.25) << i << "," << j;
+        }
+    }
 }
 
 TEST(PlannerChart, RangesFollowTheProfileWithRoom) {
