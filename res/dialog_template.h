@@ -34,7 +34,8 @@ enum DialogStyle : unsigned {
     kMinimizeBox = 1u << 4,
     kMaximizeBox = 1u << 5,
     kModalFrame = 1u << 6,
-    kAppWindow = 1u << 7,  // extended style: shown in the task bar
+    kAppWindow = 1u << 7,   // extended style: shown in the task bar
+    kThickFrame = 1u << 8,  // the user may resize the window (res/dialog_anchors.h)
 };
 
 // Position and size are in dialog units. For an icon control the text is

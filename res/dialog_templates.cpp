@@ -191,7 +191,8 @@ constexpr DialogTemplate kTemplates[] = {
     MakeTemplate(IDD_SINE_SWEEP, "Sine Sweep Test Parameters", 385, 277, "Arial", 9,
                  kPopup | kCaption | kSysMenu | kModalFrame, kSineSweepControls),
     MakeTemplate(IDD_PLANNER, "Sine Test Planner", 578, 370, "Arial", 9,
-                 kPopup | kVisible | kCaption | kSysMenu | kMinimizeBox | kModalFrame | kAppWindow, kPlannerControls),
+                 kPopup | kVisible | kCaption | kSysMenu | kMinimizeBox | kModalFrame | kAppWindow | kThickFrame,
+                 kPlannerControls),
 };
 
 }  // namespace

@@ -66,6 +66,34 @@ TEST(QtChart, ThePlannersTemplateHasAChartThatTakesTheDrawing) {
     EXPECT_TRUE(sink.reports.empty());  // the program's own change reports nothing
 }
 
+// The planner's window is resizable: the chart takes what it gains, the
+// Close button keeps to the bottom-right corner, the left column stays, and
+// the template's size is the least the window can be.
+TEST(QtChart, ThePlannersChartGrowsWithTheWindow) {
+    halvex_test::RecordingSink sink;
+    ui::qt::QtDialog dialog(*res::FindDialogTemplate(res::IDD_PLANNER), sink, nullptr);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    const QSize initial = dialog.size();
+    QWidget& chart = *dialog.Control(res::planner_dlg::IDC_CHART);
+    QWidget& close = *dialog.Control(res::IDCANCEL);
+    QWidget& segments = *dialog.Control(res::planner_dlg::IDC_SEGMENTS);
+    const QRect chartAt = chart.geometry();
+    const QRect closeAt = close.geometry();
+    const QRect segmentsAt = segments.geometry();
+
+    dialog.resize(initial + QSize(200, 150));
+    EXPECT_EQ(dialog.size(), initial + QSize(200, 150));
+    EXPECT_EQ(chart.geometry(), chartAt.adjusted(0, 0, 200, 150));
+    EXPECT_EQ(close.geometry(), closeAt.translated(200, 150));
+    EXPECT_EQ(segments.geometry(), segmentsAt);
+
+    dialog.resize(initial - QSize(100, 100));
+    EXPECT_EQ(dialog.size(), initial);
+    EXPECT_EQ(chart.geometry(), chartAt);
+    EXPECT_EQ(close.geometry(), closeAt);
+}
+
 TEST(QtChart, ExportsAsPngAndPdf) {
     const auto chart = ThreeDecades();
     const QString dir = QDir::tempPath();

@@ -3,12 +3,15 @@
 // runs, the system menu, the icons, and no handle leaks.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <deque>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "app/vibration_app.h"
+#include "res/planner_ids.h"
 #include "res/sine_sweep_ids.h"
 #include "ui/win32/win32_backend.h"
 
@@ -397,6 +400,56 @@ TEST(Win32Resources, NoHandleLeakAcrossAThousandOpenings) {
     } else {
         EXPECT_EQ(ProbeGdiObjects(), probedBefore);
     }
+}
+
+// The planner's window is resizable: the chart takes all the room the window
+// gains, Close keeps to the bottom-right corner, and the window cannot be made
+// smaller than it opened. The growth is what the test screen has room for.
+TEST(Win32Resize, ThePlannersChartGrowsWithTheWindow) {
+    Steps steps;
+    SIZE opened{}, growth{}, grown{}, shrunk{};
+    RECT chartBefore{}, chartAfter{}, closeBefore{}, closeAfter{};
+    const auto size = [](HWND hwnd) {
+        RECT r{};
+        GetWindowRect(hwnd, &r);
+        return SIZE{r.right - r.left, r.bottom - r.top};
+    };
+    const auto place = [](HWND control) {
+        RECT r{};
+        GetWindowRect(control, &r);
+        MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
+        return r;
+    };
+    steps.Then([&](Win32Dialog& top) {
+        HWND hwnd = top.Handle();
+        HWND chart = GetDlgItem(hwnd, res::planner_dlg::IDC_CHART);
+        HWND close = GetDlgItem(hwnd, IDCANCEL);
+        opened = size(hwnd);
+        growth = {std::min(200L, GetSystemMetrics(SM_CXMAXTRACK) - opened.cx),
+                  std::min(150L, GetSystemMetrics(SM_CYMAXTRACK) - opened.cy)};
+        chartBefore = place(chart);
+        closeBefore = place(close);
+        SetWindowPos(hwnd, nullptr, 0, 0, opened.cx + growth.cx, opened.cy + growth.cy, SWP_NOMOVE | SWP_NOZORDER);
+        grown = size(hwnd);
+        chartAfter = place(chart);
+        closeAfter = place(close);
+        SetWindowPos(hwnd, nullptr, 0, 0, opened.cx - 100, opened.cy - 100, SWP_NOMOVE | SWP_NOZORDER);
+        shrunk = size(hwnd);
+    });
+    ui::CDialog planner(res::IDD_PLANNER);
+    planner.DoModal();
+    EXPECT_EQ(grown.cx, opened.cx + growth.cx);
+    EXPECT_EQ(grown.cy, opened.cy + growth.cy);
+    EXPECT_EQ(chartAfter.left, chartBefore.left);
+    EXPECT_EQ(chartAfter.top, chartBefore.top);
+    EXPECT_EQ(chartAfter.right, chartBefore.right + growth.cx);
+    EXPECT_EQ(chartAfter.bottom, chartBefore.bottom + growth.cy);
+    EXPECT_EQ(closeAfter.left, closeBefore.left + growth.cx);
+    EXPECT_EQ(closeAfter.top, closeBefore.top + growth.cy);
+    EXPECT_EQ(closeAfter.right - closeAfter.left, closeBefore.right - closeBefore.left);
+    EXPECT_EQ(shrunk.cx, opened.cx);
+    EXPECT_EQ(shrunk.cy, opened.cy);
+    std::printf("planner %ldx%ld, grown by %ldx%ld\n", opened.cx, opened.cy, growth.cx, growth.cy);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QStyle>
 
 #include <algorithm>
@@ -15,6 +16,7 @@
 
 #include "res/accessible_names.h"
 #include "res/app_icon_picture.h"
+#include "res/dialog_anchors.h"
 #include "res/resource_ids.h"
 #include "ui/messages.h"
 #include "ui/qt/app_icon.h"
@@ -72,12 +74,42 @@ QtDialog::QtDialog(const res::DialogTemplate& dialogTemplate, DialogSink& sink, 
             previousTabStop = widget;
         }
     }
-    setFixedSize(HorizontalPixels(dialogTemplate.cx, m_units), VerticalPixels(dialogTemplate.cy, m_units));
+    FitToTemplate();
     BuildSystemMenu();
     NameControls();
 }
 
 QtDialog::~QtDialog() = default;
+
+// The template's size, which a resizable window may grow from but never
+// shrink below.
+void QtDialog::FitToTemplate() {
+    const QSize templateSize(HorizontalPixels(m_template.cx, m_units), VerticalPixels(m_template.cy, m_units));
+    if (!Has(m_template.style, res::kThickFrame)) {
+        setFixedSize(templateSize);
+        return;
+    }
+    setMinimumSize(templateSize);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    resize(templateSize);
+}
+
+// Each anchored control from where it stood at the template size, so that
+// sizing back and forth never drifts.
+void QtDialog::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    if (!Has(m_template.style, res::kThickFrame)) return;
+    const int dx = width() - HorizontalPixels(m_template.cx, m_units);
+    const int dy = height() - VerticalPixels(m_template.cy, m_units);
+    ForEachControl([&](const res::ControlTemplate& control, QWidget& widget) {
+        const unsigned anchors = res::ControlAnchors(m_template.id, control);
+        if (anchors == 0) return;
+        const PixelRect pixels = ToPixels(control.x, control.y, control.cx, control.cy, m_units);
+        const res::AnchoredRect rect =
+            res::Anchored({pixels.x, pixels.y, pixels.width, pixels.height}, anchors, dx, dy);
+        widget.setGeometry(rect.x, rect.y, rect.width, rect.height);
+    });
+}
 
 QWidget* QtDialog::CreateControl(const res::ControlTemplate& control) {
     const int id = control.id;

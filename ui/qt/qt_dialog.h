@@ -81,11 +81,13 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     QWidget* CreateControl(const res::ControlTemplate& control);
     QWidget& Existing(int id) const;
     const res::ControlTemplate& TemplateOf(int id) const;
+    void FitToTemplate();
     void BuildSystemMenu();
     void AddSystemCommand(const QString& text, unsigned commandId);
     // Opens the menu that Alt+Space, the Menu key or Shift+F10 asks for;

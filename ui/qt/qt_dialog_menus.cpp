@@ -39,7 +39,7 @@ MenuKeyKind MenuKeyOf(const QEvent* event) {
 // The window manager owns the title bar, so the system menu is the
 // program's own: the dialog's window commands, opened by a menu key or by a
 // right click where no control is. A command that the template's styles do
-// not allow is greyed, as is Size, since no template has a sizing frame. The
+// not allow is greyed, as is Size: a sizing frame is sized by its edges. The
 // items the program appends follow.
 void QtDialog::BuildSystemMenu() {
     if (!Has(m_template.style, res::kSysMenu)) return;
@@ -129,7 +129,8 @@ void QtDialog::SystemCommand(unsigned commandId) {
             break;
         case SC_RESTORE:
             showNormal();
-            setFixedSize(HorizontalPixels(m_template.cx, m_units), VerticalPixels(m_template.cy, m_units));
+            // A sizing frame keeps the size it had; a fixed one its template's.
+            if (!Has(m_template.style, res::kThickFrame)) FitToTemplate();
             if (m_maximised) setGeometry(QRect(m_normalPosition, size()));
             m_maximised = false;
             break;

@@ -71,6 +71,7 @@ std::uint32_t DialogStyle(const res::DialogTemplate& t) {
     if (Has(t.style, res::kMinimizeBox)) style |= WS_MINIMIZEBOX;
     if (Has(t.style, res::kMaximizeBox)) style |= WS_MAXIMIZEBOX;
     if (Has(t.style, res::kModalFrame)) style |= DS_MODALFRAME;
+    if (Has(t.style, res::kThickFrame)) style |= WS_THICKFRAME;
     return style;
 }
 

@@ -42,6 +42,7 @@ int Win32Dialog::Run(HWND owner) {
                                 &Win32Dialog::DialogProc, reinterpret_cast<LPARAM>(this));
     m_hwnd = nullptr;
     m_controls.clear();
+    m_anchors.Detach();
     return static_cast<int>(result);
 }
 
@@ -77,6 +78,7 @@ INT_PTR Win32Dialog::OnInitDialog(HWND hwnd) {
             m_charts[control.id].Attach(child);
         }
     }
+    m_anchors.Attach(hwnd, m_template, m_controls);
     const INT_PTR focus = Send(WM_INITDIALOG, 0, 0) != 0 ? TRUE : FALSE;
     if (Automation* automation = m_backend.GetAutomation()) {
         automation->OnOpen(*this);
@@ -103,6 +105,11 @@ INT_PTR Win32Dialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CLOSE:
             Send(WM_CLOSE, 0, 0);
             return TRUE;
+        case WM_SIZE:
+            m_anchors.Resize();
+            return FALSE;
+        case WM_GETMINMAXINFO:
+            return m_anchors.Limit(*reinterpret_cast<MINMAXINFO*>(lParam)) ? TRUE : FALSE;
         case WM_PAINT:
             return OnPaint();
         case WM_DRAWITEM:

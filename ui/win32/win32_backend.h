@@ -13,6 +13,7 @@
 // The layer's own MessageBox, not the platform's macro for MessageBoxW.
 #undef MessageBox
 
+#include "ui/win32/anchors.h"
 #include "ui/win32/chart_control.h"
 
 #include <map>
@@ -99,6 +100,7 @@ private:
     std::vector<HWND> m_controls;
     std::map<int, ChartControl> m_charts;  // by control id
     ControlMarks m_marks;
+    Anchors m_anchors;
     HWND m_settingText = nullptr;  // the edit whose text the program is setting
     HDC m_paintDc = nullptr;       // set while a minimised window paints
     LPARAM m_sysCommandParam = 0;
