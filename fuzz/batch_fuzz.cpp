@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "cli/calc_batch.h"
+#include "fuzz/valid_utf8.h"
 
 namespace {
 
@@ -24,20 +25,6 @@ std::size_t RequestLines(std::string_view input) {
         start = end + 1;
     }
     return count;
-}
-
-bool ValidUtf8(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        const std::size_t n = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
-        if (n == 0 || i + n > text.size()) return false;
-        for (std::size_t k = 1; k < n; ++k) {
-            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
-        }
-        i += n;
-    }
-    return true;
 }
 
 }  // namespace

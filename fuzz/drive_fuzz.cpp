@@ -7,24 +7,7 @@
 #include <string>
 
 #include "app/drive_session.h"
-
-namespace {
-
-bool ValidUtf8(const std::string& text) {
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        std::size_t n = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
-        if (n == 0 || i + n > text.size()) return false;
-        for (std::size_t k = 1; k < n; ++k) {
-            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
-        }
-        i += n;
-    }
-    return true;
-}
-
-}  // namespace
+#include "fuzz/valid_utf8.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "cli/calc_batch.h"
 #include "cli/calc_words.h"
+#include "tests/calc_cli_expect.h"
 #include "tests/case_name.h"
 #include "tests/json_value.h"
 
@@ -13,6 +13,7 @@ namespace {
 
 using halvex::cli::BatchRun;
 using halvex_test::JsonReader;
+using halvex_test::Lines;
 
 struct WordsCase {
     const char* name;
@@ -51,14 +52,6 @@ INSTANTIATE_TEST_SUITE_P(
                       WordsCase{"OpenDoubleQuote", R"(sine "ab\")", {}, "unterminated double quote"},
                       WordsCase{"TrailingBackslash", R"(sine \)", {}, "backslash at the end of the line"}),
     halvex_test::CaseName());
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    std::string line;
-    while (std::getline(in, line)) lines.push_back(line);
-    return lines;
-}
 
 std::string RunWhole(const std::string& input, int* status = nullptr) {
     BatchRun batch;

@@ -102,6 +102,8 @@ void ExpectValueBehindText(const JsonValue& value, const std::string& text, int 
     EXPECT_EQ(halvex::FormatNumber(format, JsonNumber(value)), NumberToken(text)) << text;
 }
 
+}  // namespace
+
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
     std::istringstream in(text);
@@ -109,8 +111,6 @@ std::vector<std::string> Lines(const std::string& text) {
     while (std::getline(in, line)) lines.push_back(line);
     return lines;
 }
-
-}  // namespace
 
 Answers AskAll(const std::vector<std::string>& args) {
     Answers answers;

@@ -31,4 +31,7 @@ void ExpectSameAsDialog(const std::vector<std::string>& args, const Answers& ans
 
 std::string Joined(const std::vector<std::string>& args);
 
+// The text's lines, without their line ends.
+std::vector<std::string> Lines(const std::string& text);
+
 }  // namespace halvex_test
