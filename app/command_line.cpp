@@ -1,6 +1,6 @@
 #include "app/command_line.h"
 
-#include <ostream>
+#include <cstdio>
 #include <string_view>
 #include <vector>
 
@@ -16,9 +16,10 @@ const OptionRule* FindOption(const CommandLineSyntax& syntax, std::string_view n
     return nullptr;
 }
 
-CommandLine Fail(const CommandLineSyntax& syntax, std::ostream& err, const std::string& what) {
-    err << syntax.program << ": " << what << " (see '" << syntax.program << " --help')\n";
+CommandLine Fail(const CommandLineSyntax& syntax, const std::string& what) {
+    const std::string program(syntax.program);
     CommandLine line;
+    line.err = program + ": " + what + " (see '" + program + " --help')\n";
     line.exit = true;
     line.exitStatus = 2;
     return line;
@@ -26,15 +27,14 @@ CommandLine Fail(const CommandLineSyntax& syntax, std::ostream& err, const std::
 
 }  // namespace
 
-CommandLine ParseCommandLine(const CommandLineSyntax& syntax, int argc, const char* const* argv, std::ostream& out,
-                             std::ostream& err) {
+CommandLine ParseCommandLine(const CommandLineSyntax& syntax, int argc, const char* const* argv) {
     CommandLine line;
     bool optionsEnded = false;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         if (optionsEnded || arg == "-" || arg.empty() || arg[0] != '-') {
             if (line.operands.size() == syntax.maxOperands) {
-                return Fail(syntax, err, "unexpected argument '" + std::string(arg) + "'");
+                return Fail(syntax, "unexpected argument '" + std::string(arg) + "'");
             }
             line.operands.emplace_back(arg);
             continue;
@@ -43,19 +43,18 @@ CommandLine ParseCommandLine(const CommandLineSyntax& syntax, int argc, const ch
             optionsEnded = true;
             continue;
         }
-        if (arg.substr(0, 2) != "--") return Fail(syntax, err, "unknown option '" + std::string(arg) + "'");
+        if (arg.substr(0, 2) != "--") return Fail(syntax, "unknown option '" + std::string(arg) + "'");
 
         const std::size_t equals = arg.find('=');
         const std::string_view name = arg.substr(2, equals == std::string_view::npos ? arg.npos : equals - 2);
         const bool hasInlineValue = equals != std::string_view::npos;
         if (name == "help" || name == "version") {
-            if (hasInlineValue) return Fail(syntax, err, "option '--" + std::string(name) + "' takes no value");
+            if (hasInlineValue) return Fail(syntax, "option '--" + std::string(name) + "' takes no value");
             if (name == "help") {
-                out << syntax.help;
+                line.out = std::string(syntax.help);
             } else {
-                out << syntax.program << ' ' << res::kProgramVersion << '\n'
-                    << "Copyright (C) 2026 The Halvex developers\n"
-                    << "License: MIT\n";
+                line.out = std::string(syntax.program) + ' ' + res::kProgramVersion + '\n' +
+                           "Copyright (C) 2026 The Halvex developers\n" + "License: MIT\n";
             }
             line.exit = true;
             line.exitStatus = 0;
@@ -63,19 +62,26 @@ CommandLine ParseCommandLine(const CommandLineSyntax& syntax, int argc, const ch
         }
         const OptionRule* option = FindOption(syntax, name);
         if (option == nullptr) {
-            return Fail(syntax, err, "unknown option '--" + std::string(name) + "'");
+            return Fail(syntax, "unknown option '--" + std::string(name) + "'");
         }
         std::string value;
         if (hasInlineValue) {
-            if (!option->takesValue) return Fail(syntax, err, "option '--" + std::string(name) + "' takes no value");
+            if (!option->takesValue) return Fail(syntax, "option '--" + std::string(name) + "' takes no value");
             value = std::string(arg.substr(equals + 1));
         } else if (option->takesValue) {
-            if (i + 1 == argc) return Fail(syntax, err, "option '--" + std::string(name) + "' needs a value");
+            if (i + 1 == argc) return Fail(syntax, "option '--" + std::string(name) + "' needs a value");
             value = argv[++i];
         }
         line.options.emplace_back(std::string(name), std::move(value));
     }
     return line;
+}
+
+void PrintCommandLineMessages(const CommandLine& line) {
+    std::fwrite(line.out.data(), 1, line.out.size(), stdout);
+    std::fflush(stdout);
+    std::fwrite(line.err.data(), 1, line.err.size(), stderr);
+    std::fflush(stderr);
 }
 
 std::vector<const char*> WithoutStyleOption(int argc, const char* const* argv) {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstddef>
-#include <iosfwd>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -33,10 +32,18 @@ struct CommandLine {
     // (empty for an option without one).
     std::vector<std::pair<std::string, std::string>> options;
     std::vector<std::string> operands;
+    // What the program is to print: --help's or --version's text, and the
+    // one-line report of a wrong command line.
+    std::string out;
+    std::string err;
 };
 
-CommandLine ParseCommandLine(const CommandLineSyntax& syntax, int argc, const char* const* argv, std::ostream& out,
-                             std::ostream& err);
+// Reads the arguments; prints nothing (the desktop programs carry no
+// iostreams: PrintCommandLineMessages writes through C's standard streams).
+CommandLine ParseCommandLine(const CommandLineSyntax& syntax, int argc, const char* const* argv);
+
+// Writes the line's out and err texts to standard output and error, flushed.
+void PrintCommandLineMessages(const CommandLine& line);
 
 // The arguments without the widget toolkit's style choice ("-style NAME" or
 // "-style=NAME", also with two dashes), which the desktop programs leave for

@@ -45,7 +45,8 @@ const halvex::CommandLineSyntax kSyntax{
 }  // namespace
 
 int main(int argc, char** argv) {
-    const halvex::CommandLine line = halvex::ParseCommandLine(kSyntax, argc, argv, std::cout, std::cerr);
+    const halvex::CommandLine line = halvex::ParseCommandLine(kSyntax, argc, argv);
+    halvex::PrintCommandLineMessages(line);
     if (line.exit) return line.exitStatus;
     std::string backend = "headless";
     std::string program = "calculator";

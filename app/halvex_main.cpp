@@ -1,5 +1,4 @@
 // halvex: the desktop program, on the Qt backend.
-#include <iostream>
 #include <vector>
 
 #include "app/command_line.h"
@@ -15,7 +14,8 @@ int main(int argc, char** argv) {
     const std::vector<const char*> ours = halvex::WithoutStyleOption(argc, argv);
     const halvex::CommandLine line =
         halvex::ParseCommandLine(halvex::CalculatorSyntax(halvex::Toolkit::Qt), static_cast<int>(ours.size()),
-                                 ours.data(), std::cout, std::cerr);
+                                 ours.data());
+    halvex::PrintCommandLineMessages(line);
     if (line.exit) return line.exitStatus;
     return ui::qt::RunDesktop(argc, argv,
                               [] {

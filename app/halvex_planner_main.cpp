@@ -1,6 +1,5 @@
 // halvex-planner: the sine test planner, a desktop program of its own on the
 // Qt backend.
-#include <iostream>
 #include <string>
 #include <vector>
 
@@ -14,7 +13,8 @@
 int main(int argc, char** argv) {
     const std::vector<const char*> ours = halvex::WithoutStyleOption(argc, argv);
     const halvex::CommandLine line = halvex::ParseCommandLine(
-        halvex::PlannerSyntax(halvex::Toolkit::Qt), static_cast<int>(ours.size()), ours.data(), std::cout, std::cerr);
+        halvex::PlannerSyntax(halvex::Toolkit::Qt), static_cast<int>(ours.size()), ours.data());
+    halvex::PrintCommandLineMessages(line);
     if (line.exit) return line.exitStatus;
     const std::string file = line.operands.empty() ? std::string() : line.operands.front();
     return ui::qt::RunDesktop(argc, argv,

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -30,14 +29,11 @@ TEST_P(CommandLineTest, ReadsArguments) {
     const Row& row = GetParam();
     std::vector<const char*> argv{"prog"};
     for (const std::string& a : row.args) argv.push_back(a.c_str());
-    std::ostringstream out;
-    std::ostringstream err;
-    const halvex::CommandLine line =
-        halvex::ParseCommandLine(kSyntax, static_cast<int>(argv.size()), argv.data(), out, err);
+    const halvex::CommandLine line = halvex::ParseCommandLine(kSyntax, static_cast<int>(argv.size()), argv.data());
     EXPECT_EQ(line.exit, row.exit);
     EXPECT_EQ(line.exitStatus, row.status);
-    EXPECT_EQ(out.str(), row.out);
-    const std::string e = err.str();
+    EXPECT_EQ(line.out, row.out);
+    const std::string& e = line.err;
     if (row.oneErrorLine) {
         ASSERT_FALSE(e.empty());
         EXPECT_EQ(e.rfind("prog: ", 0), 0u) << e;
@@ -89,10 +85,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(CommandLine, VersionNamesProgramAndBuildVersion) {
     const char* argv[] = {"prog", "--version"};
-    std::ostringstream out;
-    std::ostringstream err;
-    halvex::ParseCommandLine(kSyntax, 2, argv, out, err);
-    EXPECT_EQ(out.str().substr(0, kVersion.size()), kVersion);
+    const halvex::CommandLine line = halvex::ParseCommandLine(kSyntax, 2, argv);
+    EXPECT_EQ(line.out.substr(0, kVersion.size()), kVersion);
 }
 
 // The desktop programs leave the toolkit's style choice to the toolkit; what

@@ -1,5 +1,4 @@
 // halvex-planner.exe: the sine test planner on the Win32 backend.
-#include <iostream>
 #include <string>
 #include <vector>
 
@@ -36,8 +35,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
         halvex::win32::UseParentConsole();
         const halvex::CommandLine line =
             halvex::ParseCommandLine(halvex::PlannerSyntax(halvex::Toolkit::Win32), static_cast<int>(argv.size()),
-                                     argv.data(), std::cout, std::cerr);
-        std::cout.flush();
+                                     argv.data());
+        halvex::PrintCommandLineMessages(line);
         if (line.exit) return line.exitStatus;
         if (!line.operands.empty()) file = line.operands.front();
     }

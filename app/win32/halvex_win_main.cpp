@@ -1,6 +1,4 @@
 // halvex.exe: the desktop program on the Win32 backend.
-#include <iostream>
-
 #include "app/command_line.h"
 #include "app/desktop_syntax.h"
 #include "app/vibration_app.h"
@@ -15,8 +13,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
     if (__argc > 1) {
         halvex::win32::UseParentConsole();
         const halvex::CommandLine line = halvex::ParseCommandLine(halvex::CalculatorSyntax(halvex::Toolkit::Win32),
-                                                                  __argc, __argv, std::cout, std::cerr);
-        std::cout.flush();
+                                                                  __argc, __argv);
+        halvex::PrintCommandLineMessages(line);
         if (line.exit) return line.exitStatus;
     }
     ui::win32::Win32Backend backend(instance);

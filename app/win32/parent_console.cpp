@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <iostream>
 
 namespace halvex::win32 {
 
@@ -11,8 +10,8 @@ void UseParentConsole() {
     const bool outMissing = GetStdHandle(STD_OUTPUT_HANDLE) == nullptr;
     const bool errMissing = GetStdHandle(STD_ERROR_HANDLE) == nullptr;
     if ((!outMissing && !errMissing) || !AttachConsole(ATTACH_PARENT_PROCESS)) return;
-    if (outMissing && std::freopen("CONOUT$", "w", stdout) != nullptr) std::cout.clear();
-    if (errMissing && std::freopen("CONOUT$", "w", stderr) != nullptr) std::cerr.clear();
+    if (outMissing) std::freopen("CONOUT$", "w", stdout);
+    if (errMissing) std::freopen("CONOUT$", "w", stderr);
 }
 
 }  // namespace halvex::win32

@@ -11,6 +11,21 @@
 #include <commdlg.h>
 
 namespace ui::win32 {
+namespace {
+
+using FileDialogFunction = BOOL(WINAPI*)(LPOPENFILENAMEW);
+
+// The common dialog library is loaded when a file dialog is first asked for,
+// not at start: it brings the printing stack with it, megabytes that the
+// calculator, which never asks for a file, would carry for nothing.
+FileDialogFunction CommonFileDialog(FileDialog kind) {
+    static HMODULE library = LoadLibraryW(L"comdlg32.dll");
+    if (library == nullptr) return nullptr;
+    const FARPROC address = GetProcAddress(library, kind == FileDialog::Open ? "GetOpenFileNameW" : "GetSaveFileNameW");
+    return reinterpret_cast<FileDialogFunction>(reinterpret_cast<void*>(address));
+}
+
+}  // namespace
 
 int Win32Backend::AskYesNoCancel(std::string_view text) {
     if (m_automation != nullptr) return m_automation->AskYesNoCancel(text);
@@ -44,15 +59,9 @@ bool Win32Backend::AskFileName(FileDialog kind, std::string_view filterName, std
     dialog.nMaxFile = static_cast<DWORD>(buffer.size());
     dialog.lpstrDefExt = defaultExtension.c_str();
     dialog.Flags = OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY;
-    BOOL chosen = FALSE;
-    if (kind == FileDialog::Open) {
-        dialog.Flags |= OFN_FILEMUSTEXIST;
-        chosen = GetOpenFileNameW(&dialog);
-    } else {
-        dialog.Flags |= OFN_OVERWRITEPROMPT;
-        chosen = GetSaveFileNameW(&dialog);
-    }
-    if (chosen == FALSE) return false;
+    dialog.Flags |= kind == FileDialog::Open ? OFN_FILEMUSTEXIST : OFN_OVERWRITEPROMPT;
+    const FileDialogFunction show = CommonFileDialog(kind);
+    if (show == nullptr || show(&dialog) == FALSE) return false;
     path = Narrow(buffer.c_str());
     return true;
 }
