@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "tests/case_name.h"
 
+#include "app/drive_session.h"
 #include "app/icon_position.h"
 #include "app/main_menu_dlg.h"
 #include "app/vibration_app.h"
@@ -87,6 +90,37 @@ TEST(MainMenu, EnterEndsTheProgramAsExitDoes) {
     app.InitInstance();
     EXPECT_EQ(run.closed, std::vector<int>{102});
     EXPECT_EQ(run.codes, std::vector<int>{1});
+}
+
+// A script may name a control as its dialog's header does. Names belong to
+// the dialog on top: 1018 is the pure sine's IDC_DISP_PP_MM and the sine
+// sweep's IDC_INPUT_FRAME, and neither name reaches the other's control.
+TEST(DriveScript, NamesAControlAsItsDialogDoesAndRefusesAnyOther) {
+    std::istringstream script(
+        "select IDC_ANALYSIS_LIST 0\n"
+        "show IDC_AMPLITUDE\n"
+        "show 1008\n"
+        "show IDC_INPUT_FRAME\n"
+        "click IDC_NO_SUCH\n"
+        "click IDCANCEL\n"
+        "select IDC_ANALYSIS_LIST 1\n"
+        "show IDC_INPUT_FRAME\n"
+        "show IDC_DISP_PP_MM\n");
+    std::ostringstream out;
+    EXPECT_EQ(halvex::DriveSession(script, out).Run(), 1);
+    EXPECT_EQ(out.str(),
+              "{\"event\":\"open\",\"dialog\":102}\n"
+              "{\"event\":\"open\",\"dialog\":129}\n"
+              "{\"id\":1008,\"kind\":\"edit\",\"visible\":false,\"text\":\"\"}\n"
+              "{\"id\":1008,\"kind\":\"edit\",\"visible\":false,\"text\":\"\"}\n"
+              "{\"error\":\"no control IDC_INPUT_FRAME on dialog 129\"}\n"
+              "{\"error\":\"no control IDC_NO_SUCH on dialog 129\"}\n"
+              "{\"event\":\"close\",\"dialog\":129,\"code\":2}\n"
+              "{\"event\":\"open\",\"dialog\":130}\n"
+              "{\"id\":1018,\"kind\":\"frame\",\"visible\":false,\"text\":\"Input\"}\n"
+              "{\"error\":\"no control IDC_DISP_PP_MM on dialog 130\"}\n"
+              "{\"event\":\"close\",\"dialog\":130,\"code\":2}\n"
+              "{\"event\":\"close\",\"dialog\":102,\"code\":2}\n");
 }
 
 struct IconCase {
