@@ -65,8 +65,6 @@ bool ParseInt(std::string_view word, int& value) {
     return true;
 }
 
-bool IsNameStart(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; }
-
 // A number of a chart, to four significant digits: enough to check by hand.
 void AppendShort(std::string& line, double value) { line += halvex::FormatNumber("%.4g", value); }
 
@@ -110,7 +108,9 @@ void AppendDrawing(std::string& line, const draw::Chart* chart) {
 }  // namespace
 
 ControlWord ReadControlWord(std::string_view word, int dialogId, int& id) {
-    if (!word.empty() && IsNameStart(word[0])) {
+    // Every name in the headers starts with ID. Any other word that is no
+    // number is a line that does not read, refused in its command's words.
+    if (word.rfind("ID", 0) == 0) {
         return res::FindControlId(dialogId, word, id) ? ControlWord::Read : ControlWord::Unknown;
     }
     return ParseInt(word, id) ? ControlWord::Read : ControlWord::Malformed;

@@ -94,7 +94,9 @@ TEST(MainMenu, EnterEndsTheProgramAsExitDoes) {
 
 // A script may name a control as its dialog's header does. Names belong to
 // the dialog on top: 1018 is the pure sine's IDC_DISP_PP_MM and the sine
-// sweep's IDC_INPUT_FRAME, and neither name reaches the other's control.
+// sweep's IDC_INPUT_FRAME, and neither name reaches the other's control. Only
+// a word that starts with ID is a name: any other word that is no number
+// makes a line that does not read.
 TEST(DriveScript, NamesAControlAsItsDialogDoesAndRefusesAnyOther) {
     std::istringstream script(
         "select IDC_ANALYSIS_LIST 0\n"
@@ -102,6 +104,7 @@ TEST(DriveScript, NamesAControlAsItsDialogDoesAndRefusesAnyOther) {
         "show 1008\n"
         "show IDC_INPUT_FRAME\n"
         "click IDC_NO_SUCH\n"
+        "click Cancel\n"
         "click IDCANCEL\n"
         "select IDC_ANALYSIS_LIST 1\n"
         "show IDC_INPUT_FRAME\n"
@@ -115,6 +118,7 @@ TEST(DriveScript, NamesAControlAsItsDialogDoesAndRefusesAnyOther) {
               "{\"id\":1008,\"kind\":\"edit\",\"visible\":false,\"text\":\"\"}\n"
               "{\"error\":\"no control IDC_INPUT_FRAME on dialog 129\"}\n"
               "{\"error\":\"no control IDC_NO_SUCH on dialog 129\"}\n"
+              "{\"error\":\"click: expected a button id\"}\n"
               "{\"event\":\"close\",\"dialog\":129,\"code\":2}\n"
               "{\"event\":\"open\",\"dialog\":130}\n"
               "{\"id\":1018,\"kind\":\"frame\",\"visible\":false,\"text\":\"Input\"}\n"
