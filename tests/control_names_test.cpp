@@ -1,6 +1,7 @@
 // The names halvex-drive's scripts give controls: every control of every
 // template has one on its dialog, and every id constant of the headers is
-// named with the value written there.
+// named with the value written there. And the one table of the values the
+// ids were given.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -12,7 +13,11 @@
 
 #include "res/control_names.h"
 #include "res/dialog_template.h"
+#include "res/main_menu_ids.h"
+#include "res/planner_ids.h"
+#include "res/pure_sine_ids.h"
 #include "res/resource_ids.h"
+#include "res/sine_sweep_ids.h"
 
 namespace {
 
@@ -79,6 +84,85 @@ TEST(ControlNames, EveryIdConstantOfTheHeadersIsNamedWithItsValue) {
         }
         EXPECT_GT(constants, 0) << header.file;
     }
+}
+
+// Tests and scripts spell the ids by name, so a value changed in a header
+// would pass them all: this is where it shows.
+TEST(ResourceIds, KeepTheirGivenValues) {
+    namespace mm = res::main_menu;
+    namespace ps = res::pure_sine;
+    namespace ss = res::sine_sweep;
+    namespace pd = res::planner_dlg;
+    struct Id {
+        const char* name;
+        long long value, given;
+    };
+#define HALVEX_GIVEN(space, name, given) \
+    Id { #space "::" #name, space::name, given }
+    // clang-format off
+    const Id ids[] = {
+        HALVEX_GIVEN(res, IDOK, 1), HALVEX_GIVEN(res, IDCANCEL, 2), HALVEX_GIVEN(res, IDD_ABOUT, 100),
+        HALVEX_GIVEN(res, IDS_ABOUT_ITEM, 101), HALVEX_GIVEN(res, IDD_MAIN_MENU, 102),
+        HALVEX_GIVEN(res, IDR_MAINFRAME, 128), HALVEX_GIVEN(res, IDD_PURE_SINE, 129),
+        HALVEX_GIVEN(res, IDD_SINE_SWEEP, 130), HALVEX_GIVEN(res, IDD_PLANNER, 131),
+        HALVEX_GIVEN(res, IDR_PLANNER, 132), HALVEX_GIVEN(res, IDM_ABOUT, 0x0010),
+        HALVEX_GIVEN(res, IDM_COPY_ALL_RESULTS, 0x8001),
+
+        HALVEX_GIVEN(mm, IDC_ANALYSIS_LIST, 1000),
+
+        HALVEX_GIVEN(ps, IDC_AMPLITUDE_UNIT, 1001), HALVEX_GIVEN(ps, IDC_TYPE_FRAME, 1002),
+        HALVEX_GIVEN(ps, IDC_TYPE, 1003), HALVEX_GIVEN(ps, IDC_DIMENSION, 1004),
+        HALVEX_GIVEN(ps, IDC_DIMENSION_FRAME, 1005), HALVEX_GIVEN(ps, IDC_AMPLITUDE_FRAME, 1006),
+        HALVEX_GIVEN(ps, IDC_FREQUENCY_UNIT, 1007), HALVEX_GIVEN(ps, IDC_AMPLITUDE, 1008),
+        HALVEX_GIVEN(ps, IDC_FREQUENCY, 1009), HALVEX_GIVEN(ps, IDC_FREQUENCY_FRAME, 1010),
+        HALVEX_GIVEN(ps, IDC_OUTPUT_FRAME, 1011), HALVEX_GIVEN(ps, IDC_CAPTION_DISP_PP, 1012),
+        HALVEX_GIVEN(ps, IDC_CAPTION_VELOCITY, 1013), HALVEX_GIVEN(ps, IDC_CAPTION_ACCELERATION, 1014),
+        HALVEX_GIVEN(ps, IDC_CAPTION_DISP_ZP, 1015), HALVEX_GIVEN(ps, IDC_DISP_PP_MM, 1018),
+        HALVEX_GIVEN(ps, IDC_DISP_ZP_MM, 1023), HALVEX_GIVEN(ps, IDC_DISP_PP_IN, 1024),
+        HALVEX_GIVEN(ps, IDC_DISP_ZP_IN, 1025), HALVEX_GIVEN(ps, IDC_VEL_M, 1026),
+        HALVEX_GIVEN(ps, IDC_VEL_MM, 1027), HALVEX_GIVEN(ps, IDC_VEL_MICRONS, 1028),
+        HALVEX_GIVEN(ps, IDC_VEL_IN, 1029), HALVEX_GIVEN(ps, IDC_ACC_M, 1030),
+        HALVEX_GIVEN(ps, IDC_ACC_MM, 1031), HALVEX_GIVEN(ps, IDC_ACC_IN, 1032),
+        HALVEX_GIVEN(ps, IDC_ACC_G, 1033), HALVEX_GIVEN(ps, IDC_VEL_MILS, 1034),
+        HALVEX_GIVEN(ps, IDC_VEL_UIN, 1035), HALVEX_GIVEN(ps, IDC_DISP_ZP_MILS, 1036),
+        HALVEX_GIVEN(ps, IDC_DISP_PP_MILS, 1037), HALVEX_GIVEN(ps, IDC_DISP_ZP_UIN, 1039),
+        HALVEX_GIVEN(ps, IDC_DISP_PP_UIN, 1040), HALVEX_GIVEN(ps, IDC_DISP_ZP_MICRONS, 1041),
+        HALVEX_GIVEN(ps, IDC_DISP_PP_MICRONS, 1042),
+
+        HALVEX_GIVEN(ss, IDC_OUTPUT_FRAME, 1011), HALVEX_GIVEN(ss, IDC_ANALYSIS_FRAME, 1015),
+        HALVEX_GIVEN(ss, IDC_ANALYSIS, 1016), HALVEX_GIVEN(ss, IDC_INPUT_LIST, 1017),
+        HALVEX_GIVEN(ss, IDC_INPUT_FRAME, 1018), HALVEX_GIVEN(ss, IDC_INPUT1, 1019),
+        HALVEX_GIVEN(ss, IDC_INPUT2, 1020), HALVEX_GIVEN(ss, IDC_INPUT3, 1021),
+        HALVEX_GIVEN(ss, IDC_HEADING, 1022), HALVEX_GIVEN(ss, IDC_LABEL1, 1023),
+        HALVEX_GIVEN(ss, IDC_LABEL3, 1024), HALVEX_GIVEN(ss, IDC_OUTPUT1, 1025),
+        HALVEX_GIVEN(ss, IDC_MARK1, 1026), HALVEX_GIVEN(ss, IDC_MARK2, 1027),
+        HALVEX_GIVEN(ss, IDC_OUTPUT2, 1029), HALVEX_GIVEN(ss, IDC_OUTPUT3, 1030),
+        HALVEX_GIVEN(ss, IDC_OUTPUT4, 1031),
+
+        HALVEX_GIVEN(pd, IDC_SEGMENTS, 1201), HALVEX_GIVEN(pd, IDC_ADD, 1202),
+        HALVEX_GIVEN(pd, IDC_REMOVE, 1203), HALVEX_GIVEN(pd, IDC_MOVE_UP, 1204),
+        HALVEX_GIVEN(pd, IDC_MOVE_DOWN, 1205), HALVEX_GIVEN(pd, IDC_FROM, 1206),
+        HALVEX_GIVEN(pd, IDC_TO, 1207), HALVEX_GIVEN(pd, IDC_KIND, 1208),
+        HALVEX_GIVEN(pd, IDC_UNIT, 1209), HALVEX_GIVEN(pd, IDC_VALUE, 1210),
+        HALVEX_GIVEN(pd, IDC_END_VALUE, 1211), HALVEX_GIVEN(pd, IDC_SWEEP_TYPE, 1220),
+        HALVEX_GIVEN(pd, IDC_SWEEP_MODE, 1221), HALVEX_GIVEN(pd, IDC_RATE, 1222),
+        HALVEX_GIVEN(pd, IDC_SWEEPS, 1223), HALVEX_GIVEN(pd, IDC_AXES, 1224),
+        HALVEX_GIVEN(pd, IDC_FORCE, 1230), HALVEX_GIVEN(pd, IDC_FRACTION, 1231),
+        HALVEX_GIVEN(pd, IDC_ARMATURE, 1232), HALVEX_GIVEN(pd, IDC_EXPANDER, 1233),
+        HALVEX_GIVEN(pd, IDC_FIXTURE, 1234), HALVEX_GIVEN(pd, IDC_SPECIMEN, 1235),
+        HALVEX_GIVEN(pd, IDC_STROKE, 1236), HALVEX_GIVEN(pd, IDC_VELOCITY_LIMIT, 1237),
+        HALVEX_GIVEN(pd, IDC_ACCELERATION_LIMIT, 1238), HALVEX_GIVEN(pd, IDC_CHART, 1250),
+        HALVEX_GIVEN(pd, IDC_RESULTS, 1251), HALVEX_GIVEN(pd, IDC_STATUS, 1252),
+        HALVEX_GIVEN(pd, IDC_NEW, 1260), HALVEX_GIVEN(pd, IDC_OPEN, 1261),
+        HALVEX_GIVEN(pd, IDC_SAVE, 1262), HALVEX_GIVEN(pd, IDC_SAVE_AS, 1263),
+        HALVEX_GIVEN(pd, IDC_EXPORT_CHART, 1264), HALVEX_GIVEN(pd, IDC_EXPORT_RESULTS, 1265),
+        HALVEX_GIVEN(pd, IDC_QUERY_TIME, 1270), HALVEX_GIVEN(pd, IDC_QUERY_FREQUENCY, 1271),
+        HALVEX_GIVEN(pd, IDC_QUERY_RESONANCE, 1272), HALVEX_GIVEN(pd, IDC_QUERY_Q, 1273),
+        HALVEX_GIVEN(pd, IDC_QUERY_ANSWERS, 1274),
+    };
+    // clang-format on
+#undef HALVEX_GIVEN
+    for (const Id& id : ids) EXPECT_EQ(id.value, id.given) << id.name;
 }
 
 }  // namespace
