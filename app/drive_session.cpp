@@ -11,6 +11,7 @@
 #include "numeric/number_text.h"
 #include "planner/planner_dlg.h"
 #include "puresine/pure_sine_state.h"
+#include "res/control_names.h"
 #include "sweep/sine_sweep_state.h"
 
 namespace halvex {
@@ -105,6 +106,15 @@ void AppendDrawing(std::string& line, const draw::Chart* chart) {
 }
 
 }  // namespace
+
+ControlWord ReadControlWord(std::string_view word, int dialogId, int& id) {
+    // Every name in the headers starts with ID. Any other word that is no
+    // number is a line that does not read, refused in its command's words.
+    if (word.rfind("ID", 0) == 0) {
+        return res::FindControlId(dialogId, word, id) ? ControlWord::Read : ControlWord::Unknown;
+    }
+    return ParseInt(word, id) ? ControlWord::Read : ControlWord::Malformed;
+}
 
 DriveSession::DriveSession(std::istream& in, std::ostream& out, Program program)
     : m_program(program), m_in(in), m_out(out) {}
@@ -306,49 +316,56 @@ void DriveSession::Execute(std::string_view line, ui::UserWindow* top) {
     if (top == nullptr) return WriteError("no dialog open");
 
     if (command == "dump") return WriteDump(*top);
-    if (command == "show") {
-        int id = 0;
-        if (!ParseInt(NextWord(rest), id) || !NextWord(rest).empty()) return WriteError("show: expected a control id");
-        const std::vector<ui::ControlState> controls = top->ReadControls();
-        const auto control =
-            std::find_if(controls.begin(), controls.end(), [id](const ui::ControlState& c) { return c.id == id; });
-        if (control == controls.end()) {
-            return WriteError("no control " + std::to_string(id) + " on dialog " + std::to_string(top->Template().id));
-        }
-        std::string shown;
-        AppendControl(shown, *control);
-        return WriteLine(shown);
-    }
     if (command == "enter") return top->UserEnter();
     if (command == "escape") return top->UserEscape();
     if (command == "close") return top->UserClose();
-
-    std::string error;
-    if (command == "type") {
-        // The text is everything after the single blank that follows the id.
-        const std::string_view idWord = NextWord(rest);
-        int id = 0;
-        if (!ParseInt(idWord, id)) return WriteError("type: expected a control id");
-        const std::string_view text = rest.empty() ? rest : rest.substr(1);
-        error = top->UserType(id, text);
-    } else if (command == "select") {
-        int id = 0;
-        int index = 0;
-        if (!ParseInt(NextWord(rest), id) || !ParseInt(NextWord(rest), index) || !NextWord(rest).empty()) {
-            return WriteError("select: expected a list id and an index");
-        }
-        error = top->UserSelect(id, index);
-    } else if (command == "click") {
-        int id = 0;
-        if (!ParseInt(NextWord(rest), id) || !NextWord(rest).empty()) return WriteError("click: expected a button id");
-        error = top->UserClick(id);
-    } else {  // syscommand
+    if (command == "syscommand") {
         long long commandId = 0;
         if (!ParseInt(NextWord(rest), commandId) || commandId < 0 || commandId > 0xFFFFFFFFLL ||
             !NextWord(rest).empty()) {
             return WriteError("syscommand: expected a command number");
         }
-        top->UserSysCommand(static_cast<unsigned>(commandId));
+        return top->UserSysCommand(static_cast<unsigned>(commandId));
+    }
+
+    // The rest name a control first. A line that does not read is refused
+    // before a name that the dialog does not know.
+    const int dialog = top->Template().id;
+    const std::string_view idWord = NextWord(rest);
+    int id = 0;
+    const ControlWord word = ReadControlWord(idWord, dialog, id);
+    const std::string unknown = "no control " + std::string(idWord) + " on dialog " + std::to_string(dialog);
+    std::string error;
+    if (command == "show") {
+        if (word == ControlWord::Malformed || !NextWord(rest).empty()) return WriteError("show: expected a control id");
+        if (word == ControlWord::Unknown) return WriteError(unknown);
+        const std::vector<ui::ControlState> controls = top->ReadControls();
+        const auto control =
+            std::find_if(controls.begin(), controls.end(), [id](const ui::ControlState& c) { return c.id == id; });
+        if (control == controls.end()) {
+            return WriteError("no control " + std::to_string(id) + " on dialog " + std::to_string(dialog));
+        }
+        std::string shown;
+        AppendControl(shown, *control);
+        return WriteLine(shown);
+    }
+    if (command == "type") {
+        if (word == ControlWord::Malformed) return WriteError("type: expected a control id");
+        if (word == ControlWord::Unknown) return WriteError(unknown);
+        // The text is everything after the single blank that follows the id.
+        const std::string_view text = rest.empty() ? rest : rest.substr(1);
+        error = top->UserType(id, text);
+    } else if (command == "select") {
+        int index = 0;
+        if (word == ControlWord::Malformed || !ParseInt(NextWord(rest), index) || !NextWord(rest).empty()) {
+            return WriteError("select: expected a list id and an index");
+        }
+        if (word == ControlWord::Unknown) return WriteError(unknown);
+        error = top->UserSelect(id, index);
+    } else {  // click
+        if (word == ControlWord::Malformed || !NextWord(rest).empty()) return WriteError("click: expected a button id");
+        if (word == ControlWord::Unknown) return WriteError(unknown);
+        error = top->UserClick(id);
     }
     if (!error.empty()) WriteError(error);
 }

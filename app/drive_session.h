@@ -9,6 +9,13 @@
 
 namespace halvex {
 
+// How a script names a control: by its number (decimal, or hexadecimal with
+// 0x), or by its name in res/*_ids.h on the dialog in question (IDC_AMPLITUDE,
+// IDOK). A word that begins with ID is a name, and Unknown when that dialog
+// has none of it; any other word that is no number is Malformed.
+enum class ControlWord { Read, Unknown, Malformed };
+ControlWord ReadControlWord(std::string_view word, int dialogId, int& id);
+
 // halvex-drive: runs the program on the headless backend and feeds it the
 // commands of a script, one a line; writes one JSON object a line. The
 // protocol is described in docs/halvex-drive.md. A derived session may run

@@ -1,6 +1,7 @@
 #include "planner/planner_dlg.h"
 
 #include <algorithm>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -144,19 +145,42 @@ void CPlannerDlg::ShowFields() {
     if (m_selected >= static_cast<int>(m_fields.segments.size())) m_selected = 0;
     ShowSegments();
     ShowSegment();
-    m_sweepType.SetCurSel(static_cast<int>(m_fields.sweepType));
-    m_sweepMode.SetCurSel(static_cast<int>(m_fields.sweepMode));
-    m_rate.SetWindowText(m_fields.rate);
-    m_sweeps.SetWindowText(m_fields.sweeps);
-    m_axes.SetWindowText(m_fields.axes);
-    m_force.SetWindowText(m_fields.force);
-    m_fraction.SetWindowText(m_fields.fraction);
-    for (int i = 0; i < 4; ++i) m_masses[i].SetWindowText(m_fields.masses[i]);
-    m_stroke.SetWindowText(m_fields.stroke);
-    m_velocity.SetWindowText(m_fields.velocity);
-    m_acceleration.SetWindowText(m_fields.acceleration);
+    ExchangePlanFields(Exchange::Show);
     m_loading = false;
     Recalculate();
+}
+
+// The plan's fields below the segments and the control that shows each, in
+// one list for both ways, so that a field cannot be shown in one control and
+// read back from another. A list reads as its first item while it has no
+// selection.
+void CPlannerDlg::ExchangePlanFields(Exchange way) {
+    const auto list = [way](ui::CListBox& box, auto& choice) {
+        using Choice = std::remove_reference_t<decltype(choice)>;
+        if (way == Exchange::Show) {
+            box.SetCurSel(static_cast<int>(choice));
+        } else {
+            choice = static_cast<Choice>(std::max(0, box.GetCurSel()));
+        }
+    };
+    const auto text = [way](ui::CEdit& edit, std::string& field) {
+        if (way == Exchange::Show) {
+            edit.SetWindowText(field);
+        } else {
+            edit.GetWindowText(field);
+        }
+    };
+    list(m_sweepType, m_fields.sweepType);
+    list(m_sweepMode, m_fields.sweepMode);
+    text(m_rate, m_fields.rate);
+    text(m_sweeps, m_fields.sweeps);
+    text(m_axes, m_fields.axes);
+    text(m_force, m_fields.force);
+    text(m_fraction, m_fields.fraction);
+    for (int i = 0; i < 4; ++i) text(m_masses[i], m_fields.masses[i]);
+    text(m_stroke, m_fields.stroke);
+    text(m_velocity, m_fields.velocity);
+    text(m_acceleration, m_fields.acceleration);
 }
 
 void CPlannerDlg::ShowSegments() {
@@ -182,20 +206,6 @@ void CPlannerDlg::ShowSegment() {
     m_value.SetWindowText(segment.value);
     m_endValue.SetWindowText(segment.endValue);
     m_loading = loading;
-}
-
-void CPlannerDlg::ReadPlanFields() {
-    m_fields.sweepType = static_cast<planner::SweepType>(std::max(0, m_sweepType.GetCurSel()));
-    m_fields.sweepMode = static_cast<planner::SweepMode>(std::max(0, m_sweepMode.GetCurSel()));
-    m_rate.GetWindowText(m_fields.rate);
-    m_sweeps.GetWindowText(m_fields.sweeps);
-    m_axes.GetWindowText(m_fields.axes);
-    m_force.GetWindowText(m_fields.force);
-    m_fraction.GetWindowText(m_fields.fraction);
-    for (int i = 0; i < 4; ++i) m_masses[i].GetWindowText(m_fields.masses[i]);
-    m_stroke.GetWindowText(m_fields.stroke);
-    m_velocity.GetWindowText(m_fields.velocity);
-    m_acceleration.GetWindowText(m_fields.acceleration);
 }
 
 void CPlannerDlg::Edited() {
@@ -283,7 +293,7 @@ void CPlannerDlg::OnMoveDown() {
 
 void CPlannerDlg::OnChangePlan() {
     if (m_loading) return;
-    ReadPlanFields();
+    ExchangePlanFields(Exchange::Read);
     Edited();
 }
 

@@ -60,7 +60,8 @@ private:
     void ShowSegments();
     void ShowSegment();
     void ShowUnits();
-    void ReadPlanFields();
+    enum class Exchange { Show, Read };
+    void ExchangePlanFields(Exchange way);
     void Edited();
     void Recalculate();
     void ShowAnswers();

@@ -8,6 +8,9 @@
 #include "numeric/number_text.h"
 #include "puresine/pure_sine_dlg.h"
 #include "puresine/pure_sine_tables.h"
+#include "res/pure_sine_ids.h"
+#include "res/resource_ids.h"
+#include "res/sine_sweep_ids.h"
 #include "sweep/sine_sweep_dlg.h"
 #include "tests/calc_cli_expect.h"
 #include "tests/headless_script.h"
@@ -22,6 +25,8 @@ using halvex_test::Ctl;
 using halvex_test::HeadlessWindow;
 using halvex_test::ScriptedRun;
 using halvex_test::Shown;
+namespace ps = res::pure_sine;
+namespace ss = res::sine_sweep;
 
 std::uint64_t Seed() {
     const char* value = std::getenv("HALVEX_RANDOM_SEED");
@@ -57,7 +62,7 @@ void CalculateAndCompare(ScriptedRun& run, const std::vector<std::string>& args,
                          std::size_t& messagesBefore) {
     run.Then([&run, &messagesBefore](HeadlessWindow& w) {
         messagesBefore = run.messages.size();
-        ASSERT_EQ(w.UserClick(1), "");
+        ASSERT_EQ(w.UserClick(res::IDOK), "");
     });
     run.Then([&run, args, &order, &messagesBefore](HeadlessWindow& w) {
         SCOPED_TRACE(halvex_test::Joined(args));
@@ -94,17 +99,17 @@ TEST(CalcCliAgainstDialog, PureSineRandomInputs) {
         const std::string frequency = RandomNumberText(random);
         std::vector<std::string> args = {"sine",        "--dimension", kDimensions[dimension], "--amplitude", amplitude,
                                          "--frequency", frequency};
-        run.Then(Select(1003, type)).Then(Select(1004, dimension));
+        run.Then(Select(ps::IDC_TYPE, type)).Then(Select(ps::IDC_DIMENSION, dimension));
         if (unit >= 0) {
-            run.Then(Select(1001, unit));
+            run.Then(Select(ps::IDC_AMPLITUDE_UNIT, unit));
             args.insert(args.end(), {"--unit", type == 1 ? kAngle[unit] : kLength[unit]});
         }
         if (frequencyUnit == 1) {
-            run.Then(Select(1007, 1));
+            run.Then(Select(ps::IDC_FREQUENCY_UNIT, 1));
             args.insert(args.end(), {"--frequency-unit", "rad/s"});
         }
         if (type == 1) args.emplace_back("--rotation");
-        run.Then(Type(1008, amplitude)).Then(Type(1009, frequency));
+        run.Then(Type(ps::IDC_AMPLITUDE, amplitude)).Then(Type(ps::IDC_FREQUENCY, frequency));
         CalculateAndCompare(run, args, halvex_test::PureSineGridOrder(), messagesBefore);
     }
     CPureSineDlg dialog;
@@ -139,9 +144,9 @@ TEST(CalcCliAgainstDialog, SweepRandomInputs) {
         const int input =
             kInputCount[analysis] == 0 ? -1 : Pick(random, -1, kInputCount[analysis] * 4 - 1) % kInputCount[analysis];
         std::vector<std::string> args = {"sweep", kAnalyses[analysis]};
-        run.Then(Select(1016, analysis));
+        run.Then(Select(ss::IDC_ANALYSIS, analysis));
         if (input >= 0) {
-            run.Then(Select(1017, input));
+            run.Then(Select(ss::IDC_INPUT_LIST, input));
             args.insert(args.end(), {kInputOption[analysis], kInputs[analysis][input]});
         }
         for (int box = 0; box < 3; ++box) {
@@ -150,7 +155,7 @@ TEST(CalcCliAgainstDialog, SweepRandomInputs) {
             const bool shown = option != nullptr && (analysis >= 2 || input >= 0 || (analysis == 0 && box == 0));
             if (!shown) continue;
             const std::string text = RandomNumberText(random);
-            run.Then(Type(1019 + box, text));
+            run.Then(Type(ss::IDC_INPUT1 + box, text));
             args.insert(args.end(), {option, text});
         }
         CalculateAndCompare(run, args, halvex_test::SweepRowOrder(), messagesBefore);

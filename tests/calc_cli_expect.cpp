@@ -10,6 +10,8 @@
 #include <string_view>
 
 #include "numeric/number_text.h"
+#include "res/pure_sine_ids.h"
+#include "res/sine_sweep_ids.h"
 #include "tests/json_value.h"
 
 namespace halvex_test {
@@ -17,6 +19,8 @@ namespace {
 
 using halvex::cli::Format;
 using halvex::cli::Status;
+namespace ps = res::pure_sine;
+namespace ss = res::sine_sweep;
 
 // The pure sine grid: columns are displacement zero-to-peak, displacement
 // peak-to-peak, velocity and acceleration; the units by row, translation and
@@ -28,18 +32,28 @@ struct GridBox {
     const char* rotationUnit;
 };
 const GridBox kGrid[] = {
-    {1023, 0, "mm", "rad"},    {1018, 1, "mm", "rad"},    {1026, 2, "m/s", "rad/s"},   {1030, 3, "m/s^2", "rad/s^2"},
-    {1041, 0, "um", nullptr},  {1042, 1, "um", nullptr},  {1027, 2, "mm/s", "deg/s"},  {1031, 3, "mm/s^2", "deg/s^2"},
-    {1025, 0, "in", "deg"},    {1024, 1, "in", "deg"},    {1028, 2, "um/s", nullptr},  {1032, 3, "in/s^2", nullptr},
-    {1036, 0, "mil", nullptr}, {1037, 1, "mil", nullptr}, {1029, 2, "in/s", nullptr},  {1033, 3, "g", nullptr},
-    {1039, 0, "uin", nullptr}, {1040, 1, "uin", nullptr}, {1034, 2, "mil/s", nullptr}, {1035, 2, "uin/s", nullptr},
+    {ps::IDC_DISP_ZP_MM, 0, "mm", "rad"},        {ps::IDC_DISP_PP_MM, 1, "mm", "rad"},
+    {ps::IDC_VEL_M, 2, "m/s", "rad/s"},          {ps::IDC_ACC_M, 3, "m/s^2", "rad/s^2"},
+    {ps::IDC_DISP_ZP_MICRONS, 0, "um", nullptr}, {ps::IDC_DISP_PP_MICRONS, 1, "um", nullptr},
+    {ps::IDC_VEL_MM, 2, "mm/s", "deg/s"},        {ps::IDC_ACC_MM, 3, "mm/s^2", "deg/s^2"},
+    {ps::IDC_DISP_ZP_IN, 0, "in", "deg"},        {ps::IDC_DISP_PP_IN, 1, "in", "deg"},
+    {ps::IDC_VEL_MICRONS, 2, "um/s", nullptr},   {ps::IDC_ACC_IN, 3, "in/s^2", nullptr},
+    {ps::IDC_DISP_ZP_MILS, 0, "mil", nullptr},   {ps::IDC_DISP_PP_MILS, 1, "mil", nullptr},
+    {ps::IDC_VEL_IN, 2, "in/s", nullptr},        {ps::IDC_ACC_G, 3, "g", nullptr},
+    {ps::IDC_DISP_ZP_UIN, 0, "uin", nullptr},    {ps::IDC_DISP_PP_UIN, 1, "uin", nullptr},
+    {ps::IDC_VEL_MILS, 2, "mil/s", nullptr},     {ps::IDC_VEL_UIN, 2, "uin/s", nullptr},
 };
 // The order in which Calculate sets the texts.
-const std::vector<int> kTranslationSetOrder = {1018, 1023, 1024, 1025, 1037, 1036, 1040, 1039, 1042, 1041,
-                                               1026, 1027, 1028, 1029, 1034, 1035, 1030, 1031, 1032, 1033};
-const std::vector<int> kRotationSetOrder = {1018, 1023, 1024, 1025, 1026, 1027, 1030, 1031};
+const std::vector<int> kTranslationSetOrder = {
+    ps::IDC_DISP_PP_MM,   ps::IDC_DISP_ZP_MM,  ps::IDC_DISP_PP_IN,  ps::IDC_DISP_ZP_IN,      ps::IDC_DISP_PP_MILS,
+    ps::IDC_DISP_ZP_MILS, ps::IDC_DISP_PP_UIN, ps::IDC_DISP_ZP_UIN, ps::IDC_DISP_PP_MICRONS, ps::IDC_DISP_ZP_MICRONS,
+    ps::IDC_VEL_M,        ps::IDC_VEL_MM,      ps::IDC_VEL_MICRONS, ps::IDC_VEL_IN,          ps::IDC_VEL_MILS,
+    ps::IDC_VEL_UIN,      ps::IDC_ACC_M,       ps::IDC_ACC_MM,      ps::IDC_ACC_IN,          ps::IDC_ACC_G};
+const std::vector<int> kRotationSetOrder = {ps::IDC_DISP_PP_MM, ps::IDC_DISP_ZP_MM, ps::IDC_DISP_PP_IN,
+                                            ps::IDC_DISP_ZP_IN, ps::IDC_VEL_M,      ps::IDC_VEL_MM,
+                                            ps::IDC_ACC_M,      ps::IDC_ACC_MM};
 // The rate and cycle analyses set the octaves first; the others go from the top.
-const std::vector<int> kTimedSweepSetOrder = {1029, 1025};
+const std::vector<int> kTimedSweepSetOrder = {ss::IDC_OUTPUT2, ss::IDC_OUTPUT1};
 
 const char* const kColumnQuantity[] = {"displacement", "displacement", "velocity", "acceleration"};
 const char* const kColumnForm[] = {"zero-to-peak", "peak-to-peak", "zero-to-peak", "zero-to-peak"};
@@ -67,7 +81,7 @@ SweepMeaning SweepRow(const std::string& analysis, const std::string& rateType, 
     return {"sweep rate", "", rateType == "log" ? "oct/min" : "Hz/min", 3};
 }
 
-int SweepRowOf(int id) { return id == 1025 ? 1 : id == 1029 ? 2 : id == 1030 ? 3 : 4; }
+int SweepRowOf(int id) { return id == ss::IDC_OUTPUT1 ? 1 : id == ss::IDC_OUTPUT2 ? 2 : id == ss::IDC_OUTPUT3 ? 3 : 4; }
 
 std::string OptionValue(const std::vector<std::string>& args, const std::string& name) {
     const auto found = std::find(args.begin(), args.end(), name);
@@ -144,7 +158,7 @@ const std::vector<int>& PureSineGridOrder() {
 }
 
 const std::vector<int>& SweepRowOrder() {
-    static const std::vector<int> order = {1025, 1029, 1030, 1031};
+    static const std::vector<int> order = {ss::IDC_OUTPUT1, ss::IDC_OUTPUT2, ss::IDC_OUTPUT3, ss::IDC_OUTPUT4};
     return order;
 }
 

@@ -7,6 +7,11 @@
 
 #include "cli/calc_request.h"
 #include "numeric/number_text.h"
+#include "res/control_names.h"
+#include "res/main_menu_ids.h"
+#include "res/pure_sine_ids.h"
+#include "res/resource_ids.h"
+#include "res/sine_sweep_ids.h"
 #include "tests/calc_cli_expect.h"
 #include "tests/case_name.h"
 #include "tests/json_value.h"
@@ -22,6 +27,8 @@ using halvex_test::ExpectSameAsDialog;
 using halvex_test::JsonReader;
 using halvex_test::JsonValue;
 using halvex_test::Shown;
+namespace ps = res::pure_sine;
+namespace ss = res::sine_sweep;
 
 std::vector<std::string> ReadLines(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -30,6 +37,15 @@ std::vector<std::string> ReadLines(const std::string& path) {
     std::string line;
     while (std::getline(in, line)) lines.push_back(line);
     return lines;
+}
+
+// A control as a script names it on the dialog on top: by its name, or by
+// its number; 0 for a word that is neither (a command without a control).
+int ControlId(const std::string& word, int dialog) {
+    int id = 0;
+    if (res::FindControlId(dialog, word, id)) return id;
+    std::istringstream number(word);
+    return number >> id ? id : 0;
 }
 
 // The dialogs' inputs as a script leaves them. (A unit list left over from
@@ -110,7 +126,7 @@ TEST_P(WorkedExampleReplay, AnswersAsTheDialogShowed) {
         if (value.Has("event") && value["event"].text == "message") messages.push_back(value["text"].text);
         if (value.Has("controls")) dumps.push_back(value);
     }
-    int dialog = 0;
+    int dialog = res::IDD_MAIN_MENU;
     PureSineInputs pure;
     SweepInputs sweepIn;
     Answers last;
@@ -118,42 +134,42 @@ TEST_P(WorkedExampleReplay, AnswersAsTheDialogShowed) {
     std::size_t nextMessage = 0, nextDump = 0, compared = 0;
     for (const std::string& line : ReadLines(base + ".script")) {
         std::istringstream words(line);
-        std::string command;
-        int id = 0;
+        std::string command, control;
         int index = 0;
-        words >> command >> id;
+        words >> command >> control;
+        const int id = ControlId(control, dialog);
         if (command == "select" && (words >> index)) {
-            if (id == 1000) {
-                dialog = index == 0 ? 129 : 130;
+            if (id == res::main_menu::IDC_ANALYSIS_LIST) {
+                dialog = index == 0 ? res::IDD_PURE_SINE : res::IDD_SINE_SWEEP;
                 pure = PureSineInputs{};  // each opening starts afresh
                 sweepIn = SweepInputs{};
-            } else if (id == 1003) {
+            } else if (id == ps::IDC_TYPE) {
                 pure.type = index;
                 pure.dimension = -1;
-            } else if (id == 1004) {
+            } else if (id == ps::IDC_DIMENSION) {
                 pure.dimension = index;
                 pure.unit = -1;
                 pure.frequencyUnit = 0;
-            } else if (id == 1001) {
+            } else if (id == ps::IDC_AMPLITUDE_UNIT) {
                 pure.unit = index;
-            } else if (id == 1007) {
+            } else if (id == ps::IDC_FREQUENCY_UNIT) {
                 pure.frequencyUnit = index;
-            } else if (id == 1016) {
+            } else if (id == ss::IDC_ANALYSIS) {
                 sweepIn = SweepInputs{index, -1};
-            } else if (id == 1017) {
+            } else if (id == ss::IDC_INPUT_LIST) {
                 sweepIn.input = index;
             }
         } else if (command == "type") {
             const std::string text = line.substr(line.find(' ', 5) + 1);
-            std::string& field = id == 1008   ? pure.amplitude
-                                 : id == 1009 ? pure.frequency
-                                 : id == 1019 ? sweepIn.x1
-                                 : id == 1020 ? sweepIn.x2
-                                              : sweepIn.x3;
+            std::string& field = id == ps::IDC_AMPLITUDE   ? pure.amplitude
+                                 : id == ps::IDC_FREQUENCY ? pure.frequency
+                                 : id == ss::IDC_INPUT1    ? sweepIn.x1
+                                 : id == ss::IDC_INPUT2    ? sweepIn.x2
+                                                           : sweepIn.x3;
             field = text;
-        } else if ((command == "click" && id == 1) || command == "enter") {
-            if (dialog == 130 && sweepIn.analysis < 0) continue;  // Calculate does nothing
-            lastArgs = dialog == 129 ? PureSineArgs(pure) : SweepArgs(sweepIn);
+        } else if ((command == "click" && id == res::IDOK) || command == "enter") {
+            if (dialog == res::IDD_SINE_SWEEP && sweepIn.analysis < 0) continue;  // Calculate does nothing
+            lastArgs = dialog == res::IDD_PURE_SINE ? PureSineArgs(pure) : SweepArgs(sweepIn);
             last = AskAll(lastArgs);
             if (last.status == halvex::cli::Status::Refused) {
                 ASSERT_LT(nextMessage, messages.size()) << line;
@@ -162,14 +178,14 @@ TEST_P(WorkedExampleReplay, AnswersAsTheDialogShowed) {
         } else if (command == "dump") {
             ASSERT_LT(nextDump, dumps.size());
             const JsonValue& dump = dumps[nextDump++];
-            const Shown shown =
-                VisibleResults(dump, dialog == 129 ? halvex_test::PureSineGridOrder() : halvex_test::SweepRowOrder());
+            const Shown shown = VisibleResults(
+                dump, dialog == res::IDD_PURE_SINE ? halvex_test::PureSineGridOrder() : halvex_test::SweepRowOrder());
             if (shown.empty()) continue;
             SCOPED_TRACE(halvex_test::Joined(lastArgs));
             ExpectSameAsDialog(lastArgs, last, shown);
             ++compared;
-        } else if (command == "escape" || (command == "click" && id == 2)) {
-            dialog = 0;
+        } else if (command == "escape" || (command == "click" && id == res::IDCANCEL)) {
+            dialog = res::IDD_MAIN_MENU;
         }
     }
     EXPECT_EQ(nextMessage, messages.size()) << "a message the command line did not give";

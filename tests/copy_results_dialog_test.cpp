@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "puresine/pure_sine_dlg.h"
+#include "res/pure_sine_ids.h"
 #include "res/resource_ids.h"
+#include "res/sine_sweep_ids.h"
 #include "sweep/sine_sweep_dlg.h"
 #include "tests/headless_script.h"
 
@@ -15,6 +17,8 @@ namespace {
 
 using halvex_test::HeadlessWindow;
 using halvex_test::ScriptedRun;
+namespace ps = res::pure_sine;
+namespace ss = res::sine_sweep;
 
 const unsigned kCopyAll = res::IDM_COPY_ALL_RESULTS;
 
@@ -42,8 +46,12 @@ ScriptedRun::Step CopyAll(std::vector<std::string>& copies) {
 TEST(CopyAllResults, PureSineRotationTableThenNothingOnceTheResultsAreHidden) {
     std::vector<std::string> copies;
     ScriptedRun run;
-    run.Then(Select(1003, 1)).Then(Select(1004, 0)).Then(Select(1001, 1)).Then(Type(1008, "2")).Then(Type(1009, "5"));
-    run.Then(Click(1)).Then(CopyAll(copies)).Then(Type(1009, "6")).Then(CopyAll(copies));
+    run.Then(Select(ps::IDC_TYPE, 1))
+        .Then(Select(ps::IDC_DIMENSION, 0))
+        .Then(Select(ps::IDC_AMPLITUDE_UNIT, 1))
+        .Then(Type(ps::IDC_AMPLITUDE, "2"))
+        .Then(Type(ps::IDC_FREQUENCY, "5"));
+    run.Then(Click(res::IDOK)).Then(CopyAll(copies)).Then(Type(ps::IDC_FREQUENCY, "6")).Then(CopyAll(copies));
     CPureSineDlg dialog;
     dialog.DoModal();
     EXPECT_TRUE(run.messages.empty());
@@ -73,8 +81,12 @@ TEST(CopyAllResults, PureSineOffersTheCommandOnEveryResultBox) {
     CPureSineDlg dialog;
     dialog.DoModal();
     std::sort(ids.begin(), ids.end());
-    EXPECT_EQ(ids, (std::vector<int>{1018, 1023, 1024, 1025, 1026, 1027, 1028, 1029, 1030, 1031,
-                                     1032, 1033, 1034, 1035, 1036, 1037, 1039, 1040, 1041, 1042}));
+    EXPECT_EQ(ids, (std::vector<int>{
+                       ps::IDC_DISP_PP_MM,  ps::IDC_DISP_ZP_MM,  ps::IDC_DISP_PP_IN,      ps::IDC_DISP_ZP_IN,
+                       ps::IDC_VEL_M,       ps::IDC_VEL_MM,      ps::IDC_VEL_MICRONS,     ps::IDC_VEL_IN,
+                       ps::IDC_ACC_M,       ps::IDC_ACC_MM,      ps::IDC_ACC_IN,          ps::IDC_ACC_G,
+                       ps::IDC_VEL_MILS,    ps::IDC_VEL_UIN,     ps::IDC_DISP_ZP_MILS,    ps::IDC_DISP_PP_MILS,
+                       ps::IDC_DISP_ZP_UIN, ps::IDC_DISP_PP_UIN, ps::IDC_DISP_ZP_MICRONS, ps::IDC_DISP_PP_MICRONS}));
 }
 
 // Linear sweep from 10 to 2000 Hz in 10 minutes: log2(200) = 7.64 octaves,
@@ -83,9 +95,12 @@ TEST(CopyAllResults, PureSineOffersTheCommandOnEveryResultBox) {
 TEST(CopyAllResults, SweepRateInTheOrderSetThenNothingAfterTheGuardCleared) {
     std::vector<std::string> copies;
     ScriptedRun run;
-    run.Then(Select(1016, 3)).Then(Select(1017, 0)).Then(Type(1019, "10")).Then(Type(1020, "2000"));
-    run.Then(Type(1021, "10")).Then(Click(1)).Then(CopyAll(copies));
-    run.Then(Type(1025, "x")).Then(CopyAll(copies));
+    run.Then(Select(ss::IDC_ANALYSIS, 3))
+        .Then(Select(ss::IDC_INPUT_LIST, 0))
+        .Then(Type(ss::IDC_INPUT1, "10"))
+        .Then(Type(ss::IDC_INPUT2, "2000"));
+    run.Then(Type(ss::IDC_INPUT3, "10")).Then(Click(res::IDOK)).Then(CopyAll(copies));
+    run.Then(Type(ss::IDC_OUTPUT1, "x")).Then(CopyAll(copies));
     CSineSweepDlg dialog;
     dialog.DoModal();
     ASSERT_EQ(copies.size(), 2u);

@@ -8,10 +8,12 @@
 
 #include "puresine/pure_sine_calc.h"
 #include "puresine/pure_sine_tables.h"
+#include "res/pure_sine_ids.h"
 
 namespace {
 
 using namespace puresine;
+using namespace res::pure_sine;
 
 const double kPi = std::atan2(0.0, -1.0);
 const double kTwoPi = 2.0 * kPi;
@@ -37,22 +39,32 @@ TEST(PureSineTranslation, OneInchPeakToPeakAtTenHz) {
     EXPECT_NEAR(outcome.motion.acceleration, 50.1376906, 1e-7);
     // Leading blanks right-align each number in twelve characters.
     const std::map<int, std::string> expected = {
-        {1018, "        25.4 mm"},           {1023, "        12.7 mm"},
-        {1024, "           1 inches"},       {1025, "         0.5 inches"},
-        {1037, "        1000 Mils"},         {1036, "         500 Mils"},
-        {1040, "       1e+06 micro inch"},   {1039, "       5e+05 micro inch"},
-        {1042, "    2.54e+04 microns"},      {1041, "    1.27e+04 microns"},
-        {1026, "       0.798 meters/sec "},  {1027, "         798 mm/sec "},
-        {1028, "    7.98e+05 microns/sec "}, {1029, "       31.42 inches/sec "},
-        {1034, "   3.142e+04 Mils/sec "},    {1035, "   3.142e+07 micro inches/sec "},
-        {1030, "       50.14 meters/sec^2"}, {1031, "   5.014e+04 mm/sec^2"},
-        {1032, "        1974 inches/sec^2"}, {1033, "       5.111 G"},
+        {IDC_DISP_PP_MM, "        25.4 mm"},
+        {IDC_DISP_ZP_MM, "        12.7 mm"},
+        {IDC_DISP_PP_IN, "           1 inches"},
+        {IDC_DISP_ZP_IN, "         0.5 inches"},
+        {IDC_DISP_PP_MILS, "        1000 Mils"},
+        {IDC_DISP_ZP_MILS, "         500 Mils"},
+        {IDC_DISP_PP_UIN, "       1e+06 micro inch"},
+        {IDC_DISP_ZP_UIN, "       5e+05 micro inch"},
+        {IDC_DISP_PP_MICRONS, "    2.54e+04 microns"},
+        {IDC_DISP_ZP_MICRONS, "    1.27e+04 microns"},
+        {IDC_VEL_M, "       0.798 meters/sec "},
+        {IDC_VEL_MM, "         798 mm/sec "},
+        {IDC_VEL_MICRONS, "    7.98e+05 microns/sec "},
+        {IDC_VEL_IN, "       31.42 inches/sec "},
+        {IDC_VEL_MILS, "   3.142e+04 Mils/sec "},
+        {IDC_VEL_UIN, "   3.142e+07 micro inches/sec "},
+        {IDC_ACC_M, "       50.14 meters/sec^2"},
+        {IDC_ACC_MM, "   5.014e+04 mm/sec^2"},
+        {IDC_ACC_IN, "        1974 inches/sec^2"},
+        {IDC_ACC_G, "       5.111 G"},
     };
     EXPECT_EQ(Texts(outcome), expected);
     // The order of setting is part of the behaviour: millimetres first, G last.
-    EXPECT_EQ(outcome.texts.items[0].id, 1018);
-    EXPECT_EQ(outcome.texts.items[4].id, 1037);
-    EXPECT_EQ(outcome.texts.items[19].id, 1033);
+    EXPECT_EQ(outcome.texts.items[0].id, IDC_DISP_PP_MM);
+    EXPECT_EQ(outcome.texts.items[4].id, IDC_DISP_PP_MILS);
+    EXPECT_EQ(outcome.texts.items[19].id, IDC_ACC_G);
 }
 
 TEST(PureSineTranslation, OneGAtOneHundredHz) {
@@ -60,12 +72,12 @@ TEST(PureSineTranslation, OneGAtOneHundredHz) {
     ASSERT_EQ(outcome.message, nullptr);
     EXPECT_NEAR(outcome.motion.zeroPeak, 2.4849020e-05, 1e-12);
     const auto texts = Texts(outcome);
-    EXPECT_EQ(texts.at(1023), "     0.02485 mm");
-    EXPECT_EQ(texts.at(1018), "      0.0497 mm");
-    EXPECT_EQ(texts.at(1029), "      0.6147 inches/sec ");
-    EXPECT_EQ(texts.at(1030), "        9.81 meters/sec^2");
-    EXPECT_EQ(texts.at(1032), "       386.2 inches/sec^2");
-    EXPECT_EQ(texts.at(1033), "           1 G");
+    EXPECT_EQ(texts.at(IDC_DISP_ZP_MM), "     0.02485 mm");
+    EXPECT_EQ(texts.at(IDC_DISP_PP_MM), "      0.0497 mm");
+    EXPECT_EQ(texts.at(IDC_VEL_IN), "      0.6147 inches/sec ");
+    EXPECT_EQ(texts.at(IDC_ACC_M), "        9.81 meters/sec^2");
+    EXPECT_EQ(texts.at(IDC_ACC_IN), "       386.2 inches/sec^2");
+    EXPECT_EQ(texts.at(IDC_ACC_G), "           1 G");
 }
 
 // Each unit index names the same length unit in every table; checked by
@@ -82,7 +94,7 @@ TEST_P(PureSineUnitTest, ZeroPeakDisplacementConvertsToMetres) {
     const UnitCase& c = GetParam();
     const PureSineOutcome outcome = Calculate(0, 1, c.unit, 0, 1, c.amplitude);
     ASSERT_EQ(outcome.message, nullptr);
-    EXPECT_EQ(Texts(outcome).at(1023), "           1 mm");
+    EXPECT_EQ(Texts(outcome).at(IDC_DISP_ZP_MM), "           1 mm");
 }
 
 INSTANTIATE_TEST_SUITE_P(Units, PureSineUnitTest,
@@ -112,33 +124,34 @@ TEST(PureSineRotation, TwoDegreesPeakToPeakAtFiveHz) {
     EXPECT_NEAR(outcome.motion.velocity, 0.548311356, 1e-9);
     EXPECT_NEAR(outcome.motion.acceleration, 17.2257093, 1e-7);
     const std::map<int, std::string> expected = {
-        {1018, "     0.03491 radians"},       {1023, "     0.01745 radians"},       {1024, "           2 degrees"},
-        {1025, "           1 degrees"},       {1026, "      0.5483 radians/sec "},  {1027, "       31.42 degrees/sec "},
-        {1030, "       17.23 radians/sec^2"}, {1031, "         987 degrees/sec^2"},
+        {IDC_DISP_PP_MM, "     0.03491 radians"},  {IDC_DISP_ZP_MM, "     0.01745 radians"},
+        {IDC_DISP_PP_IN, "           2 degrees"},  {IDC_DISP_ZP_IN, "           1 degrees"},
+        {IDC_VEL_M, "      0.5483 radians/sec "},  {IDC_VEL_MM, "       31.42 degrees/sec "},
+        {IDC_ACC_M, "       17.23 radians/sec^2"}, {IDC_ACC_MM, "         987 degrees/sec^2"},
     };
     EXPECT_EQ(Texts(outcome), expected);
 }
 
 TEST(PureSineRotation, EdgeCases) {
     auto texts = Texts(Calculate(1, 3, 0, 0, 1, 1));  // 1 rad/s^2 at 1 Hz
-    EXPECT_EQ(texts.at(1023), "     0.02533 radians");
-    EXPECT_EQ(texts.at(1025), "       1.451 degrees");
-    EXPECT_EQ(texts.at(1026), "      0.1592 radians/sec ");
-    EXPECT_EQ(texts.at(1030), "           1 radians/sec^2");
-    EXPECT_EQ(texts.at(1031), "        57.3 degrees/sec^2");
+    EXPECT_EQ(texts.at(IDC_DISP_ZP_MM), "     0.02533 radians");
+    EXPECT_EQ(texts.at(IDC_DISP_ZP_IN), "       1.451 degrees");
+    EXPECT_EQ(texts.at(IDC_VEL_M), "      0.1592 radians/sec ");
+    EXPECT_EQ(texts.at(IDC_ACC_M), "           1 radians/sec^2");
+    EXPECT_EQ(texts.at(IDC_ACC_MM), "        57.3 degrees/sec^2");
 
     texts = Texts(Calculate(1, 1, 1, 0, 1, 180));  // 180 degrees zero-peak
-    EXPECT_EQ(texts.at(1023), "       3.142 radians");
-    EXPECT_EQ(texts.at(1025), "         180 degrees");
+    EXPECT_EQ(texts.at(IDC_DISP_ZP_MM), "       3.142 radians");
+    EXPECT_EQ(texts.at(IDC_DISP_ZP_IN), "         180 degrees");
 
     texts = Texts(Calculate(1, 2, 1, 1, 2, 90));  // 90 degrees/sec at 2 rad/s
-    EXPECT_EQ(texts.at(1023), "      0.7854 radians");
-    EXPECT_EQ(texts.at(1025), "          45 degrees");
-    EXPECT_EQ(texts.at(1031), "         180 degrees/sec^2");
+    EXPECT_EQ(texts.at(IDC_DISP_ZP_MM), "      0.7854 radians");
+    EXPECT_EQ(texts.at(IDC_DISP_ZP_IN), "          45 degrees");
+    EXPECT_EQ(texts.at(IDC_ACC_MM), "         180 degrees/sec^2");
 
     texts = Texts(Calculate(1, 1, 0, 0, 10, 1));  // 1 radian zero-peak at 10 Hz
-    EXPECT_EQ(texts.at(1027), "        3600 degrees/sec ");
-    EXPECT_EQ(texts.at(1031), "   2.262e+05 degrees/sec^2");
+    EXPECT_EQ(texts.at(IDC_VEL_MM), "        3600 degrees/sec ");
+    EXPECT_EQ(texts.at(IDC_ACC_MM), "   2.262e+05 degrees/sec^2");
 }
 
 TEST(PureSineRotation, RadiansPerDegreeIsTheReciprocalOfDegreesPerRadian) {

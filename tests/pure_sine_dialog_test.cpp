@@ -7,6 +7,8 @@
 #include "puresine/pure_sine_dlg.h"
 #include "puresine/pure_sine_results.h"
 #include "puresine/pure_sine_state.h"
+#include "res/pure_sine_ids.h"
+#include "res/resource_ids.h"
 #include "tests/case_name.h"
 #include "tests/headless_script.h"
 
@@ -15,12 +17,14 @@ namespace {
 using halvex_test::Ctl;
 using halvex_test::HeadlessWindow;
 using halvex_test::ScriptedRun;
+using namespace res::pure_sine;
 
-const std::vector<int> kTypeGroup = {1002, 1003};
-const std::vector<int> kDimensionGroup = {1005, 1004};
-const std::vector<int> kAmplitudeGroup = {1006, 1008, 1001};
-const std::vector<int> kFrequencyGroup = {1010, 1009, 1007};
-const std::vector<int> kOutputFrame = {1011, 1012, 1013, 1014, 1015};
+const std::vector<int> kTypeGroup = {IDC_TYPE_FRAME, IDC_TYPE};
+const std::vector<int> kDimensionGroup = {IDC_DIMENSION_FRAME, IDC_DIMENSION};
+const std::vector<int> kAmplitudeGroup = {IDC_AMPLITUDE_FRAME, IDC_AMPLITUDE, IDC_AMPLITUDE_UNIT};
+const std::vector<int> kFrequencyGroup = {IDC_FREQUENCY_FRAME, IDC_FREQUENCY, IDC_FREQUENCY_UNIT};
+const std::vector<int> kOutputFrame = {IDC_OUTPUT_FRAME, IDC_CAPTION_DISP_PP, IDC_CAPTION_VELOCITY,
+                                       IDC_CAPTION_ACCELERATION, IDC_CAPTION_DISP_ZP};
 
 enum class Shown { Hidden, Visible };
 
@@ -52,7 +56,7 @@ void ExpectState(const HeadlessWindow& w, const State& s) {
     ExpectGroup(w, kAmplitudeGroup, s.amplitude, "amplitude");
     ExpectGroup(w, kFrequencyGroup, s.frequency, "frequency");
     ExpectGroup(w, kOutputFrame, s.output, "output frame");
-    ExpectGroup(w, {1, 2}, Shown::Visible, "buttons");
+    ExpectGroup(w, {res::IDOK, res::IDCANCEL}, Shown::Visible, "buttons");
     if (s.output == Shown::Hidden) ExpectNoResults(w);
 }
 
@@ -80,7 +84,7 @@ ScriptedRun::Step Type(int id, const std::string& text) {
     return [id, text](HeadlessWindow& w) { ASSERT_EQ(w.UserType(id, text), ""); };
 }
 ScriptedRun::Step Calculate() {
-    return [](HeadlessWindow& w) { ASSERT_EQ(w.UserClick(1), ""); };
+    return [](HeadlessWindow& w) { ASSERT_EQ(w.UserClick(res::IDOK), ""); };
 }
 ScriptedRun::Step Check(const std::function<void(const HeadlessWindow&)>& check) {
     return [check](HeadlessWindow& w) { check(w); };
@@ -88,7 +92,11 @@ ScriptedRun::Step Check(const std::function<void(const HeadlessWindow&)>& check)
 
 // Enters the worked translation example: 1 inch peak-to-peak at 10 Hz.
 void EnterTranslationExample(ScriptedRun& run) {
-    run.Then(Select(1003, 0)).Then(Select(1004, 0)).Then(Select(1001, 2)).Then(Type(1008, "1")).Then(Type(1009, "10"));
+    run.Then(Select(IDC_TYPE, 0))
+        .Then(Select(IDC_DIMENSION, 0))
+        .Then(Select(IDC_AMPLITUDE_UNIT, 2))
+        .Then(Type(IDC_AMPLITUDE, "1"))
+        .Then(Type(IDC_FREQUENCY, "10"));
 }
 
 void RunDialog() {
@@ -101,10 +109,10 @@ TEST(PureSineDialog, OpensWithOnlyTheTypeGroup) {
     run.Then(Check([](const HeadlessWindow& w) {
         EXPECT_STREQ(w.Template().caption, "Pure Sine Vibration");
         ExpectState(w, kOpened);
-        EXPECT_EQ(Ctl(w, 1003).items, (std::vector<std::string>{"translation", "rotation"}));
-        EXPECT_EQ(Ctl(w, 1003).selected, -1);
-        EXPECT_EQ(Ctl(w, 1008).text, "");
-        EXPECT_EQ(Ctl(w, 1009).text, "");
+        EXPECT_EQ(Ctl(w, IDC_TYPE).items, (std::vector<std::string>{"translation", "rotation"}));
+        EXPECT_EQ(Ctl(w, IDC_TYPE).selected, -1);
+        EXPECT_EQ(Ctl(w, IDC_AMPLITUDE).text, "");
+        EXPECT_EQ(Ctl(w, IDC_FREQUENCY).text, "");
     }));
     RunDialog();
     EXPECT_TRUE(run.messages.empty());
@@ -112,28 +120,31 @@ TEST(PureSineDialog, OpensWithOnlyTheTypeGroup) {
 
 TEST(PureSineDialog, WalksThroughTheStatesToTranslationResults) {
     ScriptedRun run;
-    run.Then(Select(1003, 0)).Then(Check([](const HeadlessWindow& w) {
+    run.Then(Select(IDC_TYPE, 0)).Then(Check([](const HeadlessWindow& w) {
         ExpectState(w, kTypeChosen);
-        EXPECT_EQ(Ctl(w, 1004).items.size(), 4u);
-        EXPECT_EQ(Ctl(w, 1004).selected, -1);
+        EXPECT_EQ(Ctl(w, IDC_DIMENSION).items.size(), 4u);
+        EXPECT_EQ(Ctl(w, IDC_DIMENSION).selected, -1);
     }));
-    run.Then(Select(1004, 0)).Then(Check([](const HeadlessWindow& w) {
+    run.Then(Select(IDC_DIMENSION, 0)).Then(Check([](const HeadlessWindow& w) {
         ExpectState(w, kInputsShown);
-        EXPECT_EQ(Ctl(w, 1007).items, (std::vector<std::string>{"Hz", "radians/sec"}));
-        EXPECT_EQ(Ctl(w, 1007).selected, 0);
-        EXPECT_EQ(Ctl(w, 1001).items.size(), 6u);
-        EXPECT_EQ(Ctl(w, 1001).selected, -1);
+        EXPECT_EQ(Ctl(w, IDC_FREQUENCY_UNIT).items, (std::vector<std::string>{"Hz", "radians/sec"}));
+        EXPECT_EQ(Ctl(w, IDC_FREQUENCY_UNIT).selected, 0);
+        EXPECT_EQ(Ctl(w, IDC_AMPLITUDE_UNIT).items.size(), 6u);
+        EXPECT_EQ(Ctl(w, IDC_AMPLITUDE_UNIT).selected, -1);
     }));
-    run.Then(Select(1001, 2)).Then(Type(1008, "1")).Then(Type(1009, "10")).Then(Calculate());
+    run.Then(Select(IDC_AMPLITUDE_UNIT, 2))
+        .Then(Type(IDC_AMPLITUDE, "1"))
+        .Then(Type(IDC_FREQUENCY, "10"))
+        .Then(Calculate());
     run.Then(Check([](const HeadlessWindow& w) {
         ExpectTranslationResults(w);
-        EXPECT_EQ(Ctl(w, 1018).text, "        25.4 mm");
-        EXPECT_EQ(Ctl(w, 1033).text, "       5.111 G");
-        EXPECT_EQ(Ctl(w, 1035).text, "   3.142e+07 micro inches/sec ");
+        EXPECT_EQ(Ctl(w, IDC_DISP_PP_MM).text, "        25.4 mm");
+        EXPECT_EQ(Ctl(w, IDC_ACC_G).text, "       5.111 G");
+        EXPECT_EQ(Ctl(w, IDC_VEL_UIN).text, "   3.142e+07 micro inches/sec ");
     }));
     RunDialog();
     EXPECT_TRUE(run.messages.empty());
-    EXPECT_EQ(run.closed, std::vector<int>{129});  // Calculate leaves the dialog open
+    EXPECT_EQ(run.closed, std::vector<int>{res::IDD_PURE_SINE});  // Calculate leaves the dialog open
     EXPECT_EQ(g_typeSel, 0);
     EXPECT_EQ(g_dimensionSel, 0);
     EXPECT_EQ(g_amplitudeUnitSel, 2);
@@ -162,33 +173,37 @@ TEST_P(PureSineInputChangeTest, HidesAndBlanksTheResults) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Inputs, PureSineInputChangeTest,
-                         ::testing::Values(ChangeCase{"TypeOneCharacter", [] { return Type(1008, "12"); }},
-                                           ChangeCase{"ClearFrequency", [] { return Type(1009, ""); }},
-                                           ChangeCase{"AmplitudeUnit", [] { return Select(1001, 3); }},
-                                           ChangeCase{"SameAmplitudeUnit", [] { return Select(1001, 2); }},
-                                           ChangeCase{"FrequencyUnit", [] { return Select(1007, 1); }},
-                                           ChangeCase{"Dimension", [] { return Select(1004, 1); }}),
+                         ::testing::Values(ChangeCase{"TypeOneCharacter", [] { return Type(IDC_AMPLITUDE, "12"); }},
+                                           ChangeCase{"ClearFrequency", [] { return Type(IDC_FREQUENCY, ""); }},
+                                           ChangeCase{"AmplitudeUnit", [] { return Select(IDC_AMPLITUDE_UNIT, 3); }},
+                                           ChangeCase{"SameAmplitudeUnit",
+                                                      [] { return Select(IDC_AMPLITUDE_UNIT, 2); }},
+                                           ChangeCase{"FrequencyUnit", [] { return Select(IDC_FREQUENCY_UNIT, 1); }},
+                                           ChangeCase{"Dimension", [] { return Select(IDC_DIMENSION, 1); }}),
                          halvex_test::CaseName());
 
 TEST(PureSineDialog, TypeChangeKeepsHiddenInputsAndDimensionRefillsUnits) {
     ScriptedRun run;
     EnterTranslationExample(run);
-    run.Then(Select(1007, 1)).Then(Calculate()).Then(Select(1003, 1)).Then(Check([](const HeadlessWindow& w) {
-        ExpectState(w, kTypeChosen);
-        EXPECT_EQ(Ctl(w, 1004).selected, -1);
-        // Hidden, but still holding what the user left there.
-        EXPECT_EQ(Ctl(w, 1008).text, "1");
-        EXPECT_EQ(Ctl(w, 1009).text, "10");
-        EXPECT_EQ(Ctl(w, 1001).selected, 2);
-        EXPECT_EQ(Ctl(w, 1007).selected, 1);
-    }));
-    run.Then(Select(1004, 1)).Then(Check([](const HeadlessWindow& w) {
+    run.Then(Select(IDC_FREQUENCY_UNIT, 1))
+        .Then(Calculate())
+        .Then(Select(IDC_TYPE, 1))
+        .Then(Check([](const HeadlessWindow& w) {
+            ExpectState(w, kTypeChosen);
+            EXPECT_EQ(Ctl(w, IDC_DIMENSION).selected, -1);
+            // Hidden, but still holding what the user left there.
+            EXPECT_EQ(Ctl(w, IDC_AMPLITUDE).text, "1");
+            EXPECT_EQ(Ctl(w, IDC_FREQUENCY).text, "10");
+            EXPECT_EQ(Ctl(w, IDC_AMPLITUDE_UNIT).selected, 2);
+            EXPECT_EQ(Ctl(w, IDC_FREQUENCY_UNIT).selected, 1);
+        }));
+    run.Then(Select(IDC_DIMENSION, 1)).Then(Check([](const HeadlessWindow& w) {
         ExpectState(w, kInputsShown);
-        EXPECT_EQ(Ctl(w, 1008).text, "1");
-        EXPECT_EQ(Ctl(w, 1009).text, "10");
-        EXPECT_EQ(Ctl(w, 1007).selected, 0);  // back on Hz
-        EXPECT_EQ(Ctl(w, 1001).items, (std::vector<std::string>{"radians", "degrees"}));
-        EXPECT_EQ(Ctl(w, 1001).selected, -1);
+        EXPECT_EQ(Ctl(w, IDC_AMPLITUDE).text, "1");
+        EXPECT_EQ(Ctl(w, IDC_FREQUENCY).text, "10");
+        EXPECT_EQ(Ctl(w, IDC_FREQUENCY_UNIT).selected, 0);  // back on Hz
+        EXPECT_EQ(Ctl(w, IDC_AMPLITUDE_UNIT).items, (std::vector<std::string>{"radians", "degrees"}));
+        EXPECT_EQ(Ctl(w, IDC_AMPLITUDE_UNIT).selected, -1);
     }));
     run.Then(Calculate());  // valid numbers, no unit
     RunDialog();
@@ -203,7 +218,7 @@ TEST(PureSineDialog, TypeChangeKeepsHiddenInputsAndDimensionRefillsUnits) {
 TEST(PureSineDialog, CalculateWithoutDimensionIsRefused) {
     ScriptedRun run;
     EnterTranslationExample(run);
-    run.Then(Calculate()).Then(Select(1003, 0)).Then(Calculate()).Then(Check([](const HeadlessWindow& w) {
+    run.Then(Calculate()).Then(Select(IDC_TYPE, 0)).Then(Calculate()).Then(Check([](const HeadlessWindow& w) {
         ExpectState(w, kTypeChosen);
     }));
     RunDialog();
@@ -216,14 +231,17 @@ TEST(PureSineDialog, FailedChecksShowOneMessageAndNoResults) {
     ScriptedRun run;
     run.Then(Calculate());  // nothing chosen or typed yet
     EnterTranslationExample(run);
-    run.Then(Calculate()).Then(Type(1009, "0")).Then(Calculate()).Then(Check([](const HeadlessWindow& w) {
+    run.Then(Calculate()).Then(Type(IDC_FREQUENCY, "0")).Then(Calculate()).Then(Check([](const HeadlessWindow& w) {
         ExpectState(w, kInputsShown);
     }));
-    run.Then(Type(1009, "10abc")).Then(Calculate());  // not a number, so read as 0
-    run.Then(Type(1009, " 10\t")).Then(Type(1008, "-1")).Then(Calculate());
-    run.Then(Type(1008, "1e-12")).Then(Select(1001, 0)).Then(Calculate()).Then(Check([](const HeadlessWindow& w) {
-        ExpectTranslationResults(w);  // 1e-12 micro inches is accepted
-    }));
+    run.Then(Type(IDC_FREQUENCY, "10abc")).Then(Calculate());  // not a number, so read as 0
+    run.Then(Type(IDC_FREQUENCY, " 10\t")).Then(Type(IDC_AMPLITUDE, "-1")).Then(Calculate());
+    run.Then(Type(IDC_AMPLITUDE, "1e-12"))
+        .Then(Select(IDC_AMPLITUDE_UNIT, 0))
+        .Then(Calculate())
+        .Then(Check([](const HeadlessWindow& w) {
+            ExpectTranslationResults(w);  // 1e-12 micro inches is accepted
+        }));
     RunDialog();
     EXPECT_EQ(run.messages,
               (std::vector<std::string>{"Please enter valid frequency. ", "Please enter valid frequency. ",
@@ -235,7 +253,7 @@ TEST(PureSineDialog, FailedChecksShowOneMessageAndNoResults) {
 TEST(PureSineDialog, CommaDecimalIsRefusedLikeAnEmptyBox) {
     ScriptedRun run;
     EnterTranslationExample(run);
-    run.Then(Calculate()).Then(Type(1008, "1,5")).Then(Calculate()).Then(Check([](const HeadlessWindow& w) {
+    run.Then(Calculate()).Then(Type(IDC_AMPLITUDE, "1,5")).Then(Calculate()).Then(Check([](const HeadlessWindow& w) {
         ExpectState(w, kInputsShown);
     }));
     RunDialog();
@@ -247,12 +265,18 @@ TEST(PureSineDialog, CommaDecimalIsRefusedLikeAnEmptyBox) {
 TEST(PureSineDialog, RotationAfterTranslationShowsOnlyTheEightRotationEdits) {
     ScriptedRun run;
     EnterTranslationExample(run);
-    run.Then(Calculate()).Then(Select(1003, 1)).Then(Select(1004, 0)).Then(Select(1001, 1)).Then(Type(1008, "2"));
-    run.Then(Type(1009, "5")).Then([](HeadlessWindow& w) { w.UserEnter(); }).Then(Check([](const HeadlessWindow& w) {
-        ExpectRotationResults(w);
-        EXPECT_EQ(Ctl(w, 1018).text, "     0.03491 radians");
-        EXPECT_EQ(Ctl(w, 1031).text, "         987 degrees/sec^2");
-    }));
+    run.Then(Calculate())
+        .Then(Select(IDC_TYPE, 1))
+        .Then(Select(IDC_DIMENSION, 0))
+        .Then(Select(IDC_AMPLITUDE_UNIT, 1))
+        .Then(Type(IDC_AMPLITUDE, "2"));
+    run.Then(Type(IDC_FREQUENCY, "5"))
+        .Then([](HeadlessWindow& w) { w.UserEnter(); })
+        .Then(Check([](const HeadlessWindow& w) {
+            ExpectRotationResults(w);
+            EXPECT_EQ(Ctl(w, IDC_DISP_PP_MM).text, "     0.03491 radians");
+            EXPECT_EQ(Ctl(w, IDC_ACC_MM).text, "         987 degrees/sec^2");
+        }));
     RunDialog();
     EXPECT_TRUE(run.messages.empty());
 }
@@ -263,7 +287,7 @@ TEST(PureSineDialog, ReopensInItsOpeningStateAndKeepsTheProcessWideValues) {
         EnterTranslationExample(run);
         run.Then(Calculate()).Then([closeBy](HeadlessWindow& w) {
             if (std::string(closeBy) == "button") {
-                ASSERT_EQ(w.UserClick(2), "");
+                ASSERT_EQ(w.UserClick(res::IDCANCEL), "");
             } else if (std::string(closeBy) == "escape") {
                 w.UserEscape();
             } else {
@@ -272,8 +296,8 @@ TEST(PureSineDialog, ReopensInItsOpeningStateAndKeepsTheProcessWideValues) {
         });
         run.Then(Check([](const HeadlessWindow& w) {
             ExpectState(w, kOpened);
-            EXPECT_EQ(Ctl(w, 1008).text, "");
-            EXPECT_EQ(Ctl(w, 1003).selected, -1);
+            EXPECT_EQ(Ctl(w, IDC_AMPLITUDE).text, "");
+            EXPECT_EQ(Ctl(w, IDC_TYPE).selected, -1);
         }));
         CPureSineDlg dialog;
         dialog.DoModal();
@@ -288,8 +312,8 @@ TEST(PureSineDialog, ResultEditsAreReadOnly) {
     ScriptedRun run;
     EnterTranslationExample(run);
     run.Then(Calculate()).Then([](HeadlessWindow& w) {
-        EXPECT_NE(w.UserType(1018, "x"), "");
-        EXPECT_EQ(Ctl(w, 1018).text, "        25.4 mm");
+        EXPECT_NE(w.UserType(IDC_DISP_PP_MM, "x"), "");
+        EXPECT_EQ(Ctl(w, IDC_DISP_PP_MM).text, "        25.4 mm");
     });
     RunDialog();
 }

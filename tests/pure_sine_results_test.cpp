@@ -14,6 +14,7 @@
 #include "puresine/pure_sine_calc.h"
 #include "puresine/pure_sine_results.h"
 #include "res/dialog_template.h"
+#include "res/pure_sine_ids.h"
 #include "res/resource_ids.h"
 
 namespace {
@@ -22,6 +23,7 @@ using puresine::Form;
 using puresine::kResultBoxes;
 using puresine::Quantity;
 using puresine::ResultBox;
+namespace ps = res::pure_sine;
 
 const res::DialogTemplate& PureSineTemplate() { return *res::FindDialogTemplate(res::IDD_PURE_SINE); }
 
@@ -43,10 +45,10 @@ TEST(PureSineResultTable, HoldsEachReadOnlyEditOfTheDialogOnce) {
 // counts down that column, so a box given another's id or place is caught.
 TEST(PureSineResultTable, GridPlaceAgreesWithTheTemplate) {
     const std::map<std::pair<Quantity, Form>, int> captions = {
-        {{Quantity::Displacement, Form::ZeroToPeak}, 1015},
-        {{Quantity::Displacement, Form::PeakToPeak}, 1012},
-        {{Quantity::Velocity, Form::ZeroToPeak}, 1013},
-        {{Quantity::Acceleration, Form::ZeroToPeak}, 1014},
+        {{Quantity::Displacement, Form::ZeroToPeak}, ps::IDC_CAPTION_DISP_ZP},
+        {{Quantity::Displacement, Form::PeakToPeak}, ps::IDC_CAPTION_DISP_PP},
+        {{Quantity::Velocity, Form::ZeroToPeak}, ps::IDC_CAPTION_VELOCITY},
+        {{Quantity::Acceleration, Form::ZeroToPeak}, ps::IDC_CAPTION_ACCELERATION},
     };
     for (const ResultBox& box : kResultBoxes) {
         int nearest = 0;
@@ -74,7 +76,8 @@ TEST(PureSineResultTable, RotationFillsTheFirstTwoRowsOfEachColumn) {
         EXPECT_EQ(box.rotationFormat != nullptr, box.rotationUnit != nullptr) << box.id;
         if (box.rotationFormat != nullptr) rotation.insert(box.id);
     }
-    EXPECT_EQ(rotation, (std::set<int>{1018, 1023, 1024, 1025, 1026, 1027, 1030, 1031}));
+    EXPECT_EQ(rotation, (std::set<int>{ps::IDC_DISP_PP_MM, ps::IDC_DISP_ZP_MM, ps::IDC_DISP_PP_IN, ps::IDC_DISP_ZP_IN,
+                                       ps::IDC_VEL_M, ps::IDC_VEL_MM, ps::IDC_ACC_M, ps::IDC_ACC_MM}));
 }
 
 // The value in each box is the motion in that box's quantity, form and unit:

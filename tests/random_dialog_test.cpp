@@ -36,9 +36,18 @@ TEST(RandomDialogs, InvariantsHoldAfterEveryEvent) {
 // A hand-written session through both calculators must replay without a
 // complaint: the checker itself raises no false alarms on correct behaviour.
 TEST(RandomDialogs, ReplayOfAGoodScriptFindsNothing) {
-    const std::vector<std::string> script = {"select 1000 0", "select 1003 0", "select 1004 3", "select 1001 6",
-                                             "type 1008 1",   "type 1009 100", "click 1",       "type 1035 x",
-                                             "type 1008 2",   "enter",         "escape",        "escape"};
+    const std::vector<std::string> script = {"select IDC_ANALYSIS_LIST 0",
+                                             "select IDC_TYPE 0",
+                                             "select IDC_DIMENSION 3",
+                                             "select IDC_AMPLITUDE_UNIT 6",
+                                             "type IDC_AMPLITUDE 1",
+                                             "type IDC_FREQUENCY 100",
+                                             "click IDOK",
+                                             "type IDC_VEL_UIN x",
+                                             "type IDC_AMPLITUDE 2",
+                                             "enter",
+                                             "escape",
+                                             "escape"};
     EXPECT_EQ(halvex_test::ReplaySession(script).Run(), "");
 }
 

@@ -1,13 +1,19 @@
 #include "tests/random_session.h"
 
 #include <algorithm>
+#include <iterator>
 #include <optional>
 #include <set>
+#include <sstream>
 
 #include "numeric/number_text.h"
 #include "puresine/pure_sine_calc.h"
 #include "puresine/pure_sine_results.h"
 #include "puresine/pure_sine_state.h"
+#include "res/main_menu_ids.h"
+#include "res/pure_sine_ids.h"
+#include "res/resource_ids.h"
+#include "res/sine_sweep_ids.h"
 #include "sweep/sine_sweep_calc.h"
 #include "sweep/sine_sweep_state.h"
 
@@ -16,8 +22,11 @@ namespace {
 
 using ui::headless::HeadlessControl;
 using ui::headless::HeadlessWindow;
+namespace ps = res::pure_sine;
+namespace ss = res::sine_sweep;
 
-const int kPureSineFrame[] = {1011, 1012, 1013, 1014, 1015};
+const int kPureSineFrame[] = {ps::IDC_OUTPUT_FRAME, ps::IDC_CAPTION_DISP_PP, ps::IDC_CAPTION_VELOCITY,
+                              ps::IDC_CAPTION_ACCELERATION, ps::IDC_CAPTION_DISP_ZP};
 
 const HeadlessControl& Control(const HeadlessWindow& window, int id) { return *window.FindControl(id); }
 
@@ -49,14 +58,19 @@ std::string CheckPureSine(const HeadlessWindow& w, bool calculated, bool changed
             return "output frame control " + std::to_string(id) + " visibility disagrees with the results";
         }
     }
-    const puresine::PureSineInputs inputs{Control(w, 1003).selected,          Control(w, 1004).selected,
-                                          Control(w, 1001).selected,          Control(w, 1007).selected,
-                                          halvex::ParseNumber(Text(w, 1009)), halvex::ParseNumber(Text(w, 1008))};
+    const puresine::PureSineInputs inputs{Control(w, ps::IDC_TYPE).selected,
+                                          Control(w, ps::IDC_DIMENSION).selected,
+                                          Control(w, ps::IDC_AMPLITUDE_UNIT).selected,
+                                          Control(w, ps::IDC_FREQUENCY_UNIT).selected,
+                                          halvex::ParseNumber(Text(w, ps::IDC_FREQUENCY)),
+                                          halvex::ParseNumber(Text(w, ps::IDC_AMPLITUDE))};
     puresine::PureSineOutcome fresh;
     puresine::CalculatePureSine(inputs, g_twoPi, g_pi, fresh);
     if (!shown.empty()) {
         if (fresh.message != nullptr) return std::string("results shown for inputs that fail: ") + fresh.message;
-        if (!Control(w, 1008).visible || !Control(w, 1009).visible) return "results shown with the inputs hidden";
+        if (!Control(w, ps::IDC_AMPLITUDE).visible || !Control(w, ps::IDC_FREQUENCY).visible) {
+            return "results shown with the inputs hidden";
+        }
         std::set<int> expected;
         for (const puresine::OutputText& item : fresh.texts) {
             expected.insert(item.id);
@@ -92,16 +106,16 @@ std::string CheckPureSine(const HeadlessWindow& w, bool calculated, bool changed
     return {};
 }
 
-const int kSweepOutputs[] = {1025, 1029, 1030, 1031};
+const int kSweepOutputs[] = {ss::IDC_OUTPUT1, ss::IDC_OUTPUT2, ss::IDC_OUTPUT3, ss::IDC_OUTPUT4};
 
 // What Calculate would show for the sweep inputs on screen; nullopt when no
 // analysis is selected.
 std::optional<sweep::SweepOutcome> FreshSweep(const HeadlessWindow& w) {
-    const int analysis = Control(w, 1016).selected;
-    const int input = Control(w, 1017).selected;
-    const double x1 = halvex::ParseNumber(Text(w, 1019));
-    const double x2 = halvex::ParseNumber(Text(w, 1020));
-    const double x3 = halvex::ParseNumber(Text(w, 1021));
+    const int analysis = Control(w, ss::IDC_ANALYSIS).selected;
+    const int input = Control(w, ss::IDC_INPUT_LIST).selected;
+    const double x1 = halvex::ParseNumber(Text(w, ss::IDC_INPUT1));
+    const double x2 = halvex::ParseNumber(Text(w, ss::IDC_INPUT2));
+    const double x3 = halvex::ParseNumber(Text(w, ss::IDC_INPUT3));
     return sweep::CalculateAnalysis(analysis, input, x1, x2, x3);
 }
 
@@ -117,8 +131,12 @@ std::string CheckSweep(const HeadlessWindow& w, bool calculated, bool typedIntoO
             return "hidden output box " + std::to_string(id) + " holds \"" + box.text + "\"";
         }
     }
-    if (Control(w, 1011).visible != !shown.empty()) return "output frame visibility disagrees with the outputs";
-    if (!Control(w, 1022).visible || !Control(w, 1016).visible) return "heading or analysis list hidden";
+    if (Control(w, ss::IDC_OUTPUT_FRAME).visible != !shown.empty()) {
+        return "output frame visibility disagrees with the outputs";
+    }
+    if (!Control(w, ss::IDC_HEADING).visible || !Control(w, ss::IDC_ANALYSIS).visible) {
+        return "heading or analysis list hidden";
+    }
     if (!shown.empty()) {
         if (g_sweepOutputGuard != kGuardArmed) return "results shown with the guard not armed";
         const std::optional<sweep::SweepOutcome> fresh = FreshSweep(w);
@@ -136,7 +154,7 @@ std::string CheckSweep(const HeadlessWindow& w, bool calculated, bool typedIntoO
     if (calculated) {
         if (g_sweepOutputGuard != kGuardArmed) return "Calculate did not arm the guard";
         if (newMessages > 1) return "more than one message for one Calculate";
-        const bool analysisChosen = Control(w, 1016).selected >= 0;
+        const bool analysisChosen = Control(w, ss::IDC_ANALYSIS).selected >= 0;
         if (analysisChosen && shown.empty() != (newMessages == 1)) {
             return "Calculate gave neither results nor exactly one message";
         }
@@ -154,18 +172,22 @@ std::string CheckSweep(const HeadlessWindow& w, bool calculated, bool typedIntoO
 }
 
 std::string CheckMainMenu(const HeadlessWindow& w) {
-    const HeadlessControl& list = Control(w, 1000);
+    const HeadlessControl& list = Control(w, res::main_menu::IDC_ANALYSIS_LIST);
     if (list.items != std::vector<std::string>{"pure sine", "sine sweep"} || list.selected != -1) {
         return "main menu list is not back in its opening state";
     }
     return {};
 }
 
-// The id named by a select or type line, or 0.
-int TargetId(const std::string& line) {
-    if (line.rfind("select ", 0) != 0 && line.rfind("type ", 0) != 0) return 0;
-    const std::size_t start = line.find(' ') + 1;
-    return std::atoi(line.c_str() + start);
+// The control a select, type or click line names on that dialog (by number
+// or by name, as halvex-drive reads it), or 0.
+int TargetId(const std::string& line, int dialog) {
+    std::istringstream words(line);
+    std::string command, word;
+    words >> command >> word;
+    if (command != "select" && command != "type" && command != "click") return 0;
+    int id = 0;
+    return halvex::ReadControlWord(word, dialog, id) == halvex::ControlWord::Read ? id : 0;
 }
 
 }  // namespace
@@ -179,8 +201,8 @@ void CheckedSession::OnMessageBox(std::string_view text) {
 
 void CheckedSession::Step(const std::string& line, HeadlessWindow& top) {
     const int dialog = top.Template().id;
-    const bool calculated = line == "click 1" || line == "enter";
-    const int target = TargetId(line);
+    const int target = TargetId(line, dialog);
+    const bool calculated = (line.rfind("click ", 0) == 0 && target == res::IDOK) || line == "enter";
     const HeadlessControl* control = target != 0 ? top.FindControl(target) : nullptr;
     // Whether the line will be accepted as a change of an input: a select on
     // a visible list, or typing into a visible edit that is not read-only.
@@ -191,19 +213,20 @@ void CheckedSession::Step(const std::string& line, HeadlessWindow& top) {
                   : control->kind == res::ControlKind::Edit && (control->style & res::kReadOnly) == 0);
     const PureSineGlobals before = SnapshotPureSine();
     const int guardBefore = g_sweepOutputGuard;
-    const bool typedIntoOutput = changedInput && !isSelect && dialog == 130 &&
-                                 (target == 1025 || target == 1029 || target == 1030 || target == 1031);
+    const bool typedIntoOutput =
+        changedInput && !isSelect && dialog == res::IDD_SINE_SWEEP &&
+        std::find(std::begin(kSweepOutputs), std::end(kSweepOutputs), target) != std::end(kSweepOutputs);
     const std::size_t messagesBefore = m_messages;
 
     Execute(line, &top);
     ++m_events;
 
     std::string failure;
-    if (dialog == 129) {
+    if (dialog == res::IDD_PURE_SINE) {
         failure = CheckPureSine(top, calculated, changedInput, m_messages - messagesBefore, before);
-    } else if (dialog == 130) {
+    } else if (dialog == res::IDD_SINE_SWEEP) {
         failure = CheckSweep(top, calculated, typedIntoOutput, guardBefore, m_messages - messagesBefore);
-    } else if (dialog == 102) {
+    } else if (dialog == res::IDD_MAIN_MENU) {
         failure = CheckMainMenu(top);
     }
     if (!failure.empty()) Fail("after \"" + line + "\" on dialog " + std::to_string(dialog) + ": " + failure);
@@ -306,13 +329,13 @@ std::string RandomSession::Generate(const HeadlessWindow& top) {
     // Leaving is rare, so that runs get deep into the dialogs.
     if (roll < 10) return "escape";
     if (roll < 15) return "close";
-    if (roll < 20) return "click 2";
+    if (roll < 20) return "click IDCANCEL";
     if (roll < 30) return "syscommand 0x10";
     if (roll < 50) {  // a control that may be hidden or read-only: refused, nothing changes
         const HeadlessControl& any = top.Controls()[pick(top.Controls().size())];
         return "type " + std::to_string(any.id) + " 1";
     }
-    const bool canCalculate = top.FindControl(1) != nullptr;
+    const bool canCalculate = top.FindControl(res::IDOK) != nullptr;
     if (roll < 500 && !lists.empty()) {
         // Mostly move forward: choose in a list that has no selection yet.
         const auto& from = !unselected.empty() && roll < 350 ? unselected : lists;
@@ -323,7 +346,7 @@ std::string RandomSession::Generate(const HeadlessWindow& top) {
     if (roll < 800 && !edits.empty()) {
         return "type " + std::to_string(edits[pick(edits.size())]->id) + " " + RandomText();
     }
-    if (canCalculate) return roll < 950 ? "click 1" : "enter";
+    if (canCalculate) return roll < 950 ? "click IDOK" : "enter";
     return roll < 990 || lists.empty() ? "enter" : "select " + std::to_string(lists[0]->id) + " 0";
 }
 

@@ -11,11 +11,13 @@
 #include <vector>
 
 #include "numeric/number_text.h"
+#include "res/sine_sweep_ids.h"
 #include "sweep/sine_sweep_calc.h"
 #include "sweep/sine_sweep_tables.h"
 
 namespace {
 
+using namespace res::sine_sweep;
 using namespace sweep;
 using Texts = std::vector<std::pair<int, std::string>>;
 
@@ -23,8 +25,8 @@ const char* const kInput = " Input Error ";
 const char* const kPair = " Input Error";
 const char* const kRate = " Please select rate type:  linear or log ";
 
-// x1, x2 and x3 are the numbers of edits 1019, 1020 and 1021; the texts are
-// in the order they are set.
+// x1, x2 and x3 are the numbers of edits IDC_INPUT1, IDC_INPUT2 and
+// IDC_INPUT3; the texts are in the order they are set.
 struct SweepCase {
     const char* name;
     SweepAnalysis analysis;
@@ -62,18 +64,18 @@ constexpr SweepAnalysis kRateA = SweepAnalysis::SweepRate;
 constexpr SweepAnalysis kCycles = SweepAnalysis::TotalSineCycles;
 
 Texts Amplitude(const char* d0, const char* dpp, const char* v, const char* g) {
-    return {{1025, std::string("disp = ") + d0 + " in zero-to-peak"},
-            {1029, std::string("disp = ") + dpp + " in peak-to-peak"},
-            {1030, std::string("vel  = ") + v + " in/sec"},
-            {1031, std::string("accel= ") + g + " G"}};
+    return {{IDC_OUTPUT1, std::string("disp = ") + d0 + " in zero-to-peak"},
+            {IDC_OUTPUT2, std::string("disp = ") + dpp + " in peak-to-peak"},
+            {IDC_OUTPUT3, std::string("vel  = ") + v + " in/sec"},
+            {IDC_OUTPUT4, std::string("accel= ") + g + " G"}};
 }
 
-Texts Crossover(const char* f) { return {{1025, std::string("Frequency = ") + f + " Hz"}}; }
+Texts Crossover(const char* f) { return {{IDC_OUTPUT1, std::string("Frequency = ") + f + " Hz"}}; }
 
-const Texts kSixOctaves = {{1029, "        6.64 octaves"}};
+const Texts kSixOctaves = {{IDC_OUTPUT2, "        6.64 octaves"}};
 
 Texts WithOctaves(const char* octaves, int id, const char* text) {
-    return {{1029, std::string(octaves) + " octaves"}, {id, text}};
+    return {{IDC_OUTPUT2, std::string(octaves) + " octaves"}, {id, text}};
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -117,50 +119,51 @@ INSTANTIATE_TEST_SUITE_P(
 
 INSTANTIATE_TEST_SUITE_P(
     Octaves, SweepCalcTest,
-    ::testing::Values(SweepCase{"Upward", kOct, -1, 20, 2000, 0, nullptr, kSixOctaves},
-                      SweepCase{"DownwardSame", kOct, -1, 2000, 20, 0, nullptr, kSixOctaves},
-                      SweepCase{"ExactlyOne", kOct, -1, 10, 20, 0, nullptr, {{1029, "           1 octaves"}}},
-                      SweepCase{"LastDigitDiffers", kOct, -1, 1000, 1001, 0, nullptr, {{1029, "     0.00144 octaves"}}},
-                      SweepCase{"Equal", kOct, -1, 20, 20, 0, kInput, {}},
-                      SweepCase{"ZeroFirst", kOct, -1, 0, 20, 0, kInput, {}},
-                      SweepCase{"NegativeSecond", kOct, -1, 20, -20, 0, kInput, {}}),
+    ::testing::Values(
+        SweepCase{"Upward", kOct, -1, 20, 2000, 0, nullptr, kSixOctaves},
+        SweepCase{"DownwardSame", kOct, -1, 2000, 20, 0, nullptr, kSixOctaves},
+        SweepCase{"ExactlyOne", kOct, -1, 10, 20, 0, nullptr, {{IDC_OUTPUT2, "           1 octaves"}}},
+        SweepCase{"LastDigitDiffers", kOct, -1, 1000, 1001, 0, nullptr, {{IDC_OUTPUT2, "     0.00144 octaves"}}},
+        SweepCase{"Equal", kOct, -1, 20, 20, 0, kInput, {}}, SweepCase{"ZeroFirst", kOct, -1, 0, 20, 0, kInput, {}},
+        SweepCase{"NegativeSecond", kOct, -1, 20, -20, 0, kInput, {}}),
     halvex_test::CaseName());
 
-INSTANTIATE_TEST_SUITE_P(SweepRate, SweepCalcTest,
-                         ::testing::Values(SweepCase{"LinearUpward", kRateA, 0, 20, 2000, 10, nullptr,
-                                                     WithOctaves("        6.64", 1025, "         198  Hz/min")},
-                                           SweepCase{"LogUpward", kRateA, 1, 20, 2000, 10, nullptr,
-                                                     WithOctaves("        6.64", 1025, "       0.664  octaves/min")},
-                                           SweepCase{"LinearDownwardIsNegative", kRateA, 0, 2000, 20, 10, nullptr,
-                                                     WithOctaves("        6.64", 1025, "        -198  Hz/min")},
-                                           SweepCase{"LogDownwardUnchanged", kRateA, 1, 2000, 20, 10, nullptr,
-                                                     WithOctaves("        6.64", 1025, "       0.664  octaves/min")},
-                                           SweepCase{"OverflowWritesMinusInf", kRateA, 0, 1e308, 1, 1e-10, nullptr,
-                                                     WithOctaves("    1.02e+03", 1025, "        -inf  Hz/min")},
-                                           SweepCase{"NoTypeAskedBeforeNumbers", kRateA, -1, 0, 0, 0, kRate, {}},
-                                           SweepCase{"TypeTwoDoesNotExist", kRateA, 2, 20, 2000, 10, kRate, {}},
-                                           SweepCase{"ZeroDuration", kRateA, 0, 20, 2000, 0, kInput, {}},
-                                           SweepCase{"EqualFrequencies", kRateA, 1, 20, 20, 10, kInput, {}},
-                                           SweepCase{"ZeroSecondFrequency", kRateA, 1, 20, 0, 10, kInput, {}}),
-                         halvex_test::CaseName());
+INSTANTIATE_TEST_SUITE_P(
+    SweepRate, SweepCalcTest,
+    ::testing::Values(SweepCase{"LinearUpward", kRateA, 0, 20, 2000, 10, nullptr,
+                                WithOctaves("        6.64", IDC_OUTPUT1, "         198  Hz/min")},
+                      SweepCase{"LogUpward", kRateA, 1, 20, 2000, 10, nullptr,
+                                WithOctaves("        6.64", IDC_OUTPUT1, "       0.664  octaves/min")},
+                      SweepCase{"LinearDownwardIsNegative", kRateA, 0, 2000, 20, 10, nullptr,
+                                WithOctaves("        6.64", IDC_OUTPUT1, "        -198  Hz/min")},
+                      SweepCase{"LogDownwardUnchanged", kRateA, 1, 2000, 20, 10, nullptr,
+                                WithOctaves("        6.64", IDC_OUTPUT1, "       0.664  octaves/min")},
+                      SweepCase{"OverflowWritesMinusInf", kRateA, 0, 1e308, 1, 1e-10, nullptr,
+                                WithOctaves("    1.02e+03", IDC_OUTPUT1, "        -inf  Hz/min")},
+                      SweepCase{"NoTypeAskedBeforeNumbers", kRateA, -1, 0, 0, 0, kRate, {}},
+                      SweepCase{"TypeTwoDoesNotExist", kRateA, 2, 20, 2000, 10, kRate, {}},
+                      SweepCase{"ZeroDuration", kRateA, 0, 20, 2000, 0, kInput, {}},
+                      SweepCase{"EqualFrequencies", kRateA, 1, 20, 20, 10, kInput, {}},
+                      SweepCase{"ZeroSecondFrequency", kRateA, 1, 20, 0, 10, kInput, {}}),
+    halvex_test::CaseName());
 
 INSTANTIATE_TEST_SUITE_P(
     TotalSineCycles, SweepCalcTest,
     ::testing::Values(SweepCase{"LinearUpward", kCycles, 0, 20, 2000, 10, nullptr,
-                                WithOctaves("        6.64", 1025, "       606000 cycles per sweep")},
+                                WithOctaves("        6.64", IDC_OUTPUT1, "       606000 cycles per sweep")},
                       SweepCase{"LogUpward", kCycles, 1, 20, 2000, 10, nullptr,
-                                WithOctaves("        6.64", 1025, "       257971 cycles per sweep")},
+                                WithOctaves("        6.64", IDC_OUTPUT1, "       257971 cycles per sweep")},
                       SweepCase{"LinearOneOctave", kCycles, 0, 10, 20, 1, nullptr,
-                                WithOctaves("           1", 1025, "          900 cycles per sweep")},
+                                WithOctaves("           1", IDC_OUTPUT1, "          900 cycles per sweep")},
                       SweepCase{"LogOneOctave", kCycles, 1, 10, 20, 1, nullptr,
-                                WithOctaves("           1", 1025, "      865.617 cycles per sweep")},
+                                WithOctaves("           1", IDC_OUTPUT1, "      865.617 cycles per sweep")},
                       SweepCase{"LinearDownwardSame", kCycles, 0, 2000, 20, 10, nullptr,
-                                WithOctaves("        6.64", 1025, "       606000 cycles per sweep")},
+                                WithOctaves("        6.64", IDC_OUTPUT1, "       606000 cycles per sweep")},
                       // Counted from the lower frequency, not from the first box.
                       SweepCase{"LogDownwardSameAsUpward", kCycles, 1, 2000, 20, 10, nullptr,
-                                WithOctaves("        6.64", 1025, "       257971 cycles per sweep")},
+                                WithOctaves("        6.64", IDC_OUTPUT1, "       257971 cycles per sweep")},
                       SweepCase{"OverflowWritesInf", kCycles, 0, 1, 1e308, 1e10, nullptr,
-                                WithOctaves("    1.02e+03", 1025, "          inf cycles per sweep")},
+                                WithOctaves("    1.02e+03", IDC_OUTPUT1, "          inf cycles per sweep")},
                       SweepCase{"NoTypeAskedBeforeNumbers", kCycles, -1, 0, 0, 0, kRate, {}},
                       SweepCase{"ZeroDuration", kCycles, 1, 20, 2000, 0, kInput, {}},
                       SweepCase{"EqualFrequencies", kCycles, 0, 20, 20, 10, kInput, {}}),
@@ -234,10 +237,10 @@ TEST(SweepTables, GivenQuantityItemLabelAndEchoAgree) {
         const char* label;
         int echo;
     };
-    const Row rows[] = {{"zero-to-peak", "zero-peak", 1025},
-                        {"peak-to-peak", "peak-peak", 1029},
-                        {"velocity", "velocity", 1030},
-                        {"acceleration", "acceleration", 1031}};
+    const Row rows[] = {{"zero-to-peak", "zero-peak", IDC_OUTPUT1},
+                        {"peak-to-peak", "peak-peak", IDC_OUTPUT2},
+                        {"velocity", "velocity", IDC_OUTPUT3},
+                        {"acceleration", "acceleration", IDC_OUTPUT4}};
     ASSERT_EQ(kGivenQuantityItems.count, std::size(rows));
     EXPECT_EQ(GivenQuantityLabel(-1), nullptr);
     EXPECT_EQ(GivenQuantityLabel(static_cast<int>(std::size(rows))), nullptr);
