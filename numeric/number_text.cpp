@@ -130,6 +130,13 @@ void FormatNumber(std::string& out, std::string_view format, double value) {
     out.append(format.substr(pos + 1));
 }
 
+void AppendShortestNumber(std::string& out, double value) {
+    // to_chars without a precision is locale-free and round-trips exactly.
+    char buffer[32];
+    const std::to_chars_result written = std::to_chars(buffer, buffer + sizeof buffer, value);
+    out.append(buffer, written.ptr);
+}
+
 std::string FormatNumber(std::string_view format, double value) {
     std::string out;
     FormatNumber(out, format, value);

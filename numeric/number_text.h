@@ -28,4 +28,9 @@ void FormatNumber(std::string& out, std::string_view format, double value);
 
 std::string FormatNumber(std::string_view format, double value);
 
+// Appends the shortest text that reads back as the same double ("0.1", not
+// "0.10000000000000001"), always with '.'; infinities and NaN as "inf",
+// "-inf" and "nan".
+void AppendShortestNumber(std::string& out, double value);
+
 }  // namespace halvex
