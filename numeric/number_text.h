@@ -33,4 +33,11 @@ std::string FormatNumber(std::string_view format, double value);
 // "-inf" and "nan".
 void AppendShortestNumber(std::string& out, double value);
 
+// The number alone as FormatNumber writes it in its field: no padding and no
+// literal text, "0.00978" for "disp = %12.3g in" and 0.0097775. Tables and
+// machine output take the number from here, never from a text shown.
+void FormatNumberField(std::string& out, std::string_view format, double value);
+
+std::string FormatNumberField(std::string_view format, double value);
+
 }  // namespace halvex

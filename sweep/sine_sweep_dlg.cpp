@@ -98,11 +98,8 @@ bool CSineSweepDlg::OnInitDialog() {
 // none on show the clipboard keeps what it had.
 void CSineSweepDlg::OnCopyAllResults() {
     sweep::SweepOutcome shown;
-    for (int id : m_shownOutputs) {
-        if (!Output(id).IsWindowVisible()) continue;
-        sweep::SweepOutput& output = shown.outputs.emplace_back();
-        output.id = id;
-        Output(id).GetWindowText(output.text);
+    for (const sweep::SweepOutput& output : m_shownOutputs) {
+        if (Output(output.id).IsWindowVisible()) shown.outputs.push_back(output);
     }
     const std::vector<halvex::ResultRow> rows = sweep::ResultRows(shown);
     if (!rows.empty()) Window().SetClipboardText(halvex::ResultsTable(rows));
@@ -279,7 +276,7 @@ void CSineSweepDlg::ShowOutcome(const sweep::SweepOutcome& outcome) {
     m_outputFrame.ShowWindow(SW_SHOW);
     for (const sweep::SweepOutput& output : outcome.outputs) Output(output.id).ShowWindow(SW_SHOW);
     for (const sweep::SweepOutput& output : outcome.outputs) {
-        m_shownOutputs.push_back(output.id);
+        m_shownOutputs.push_back(output);
         g_sweepScratchText = output.text;
         Output(output.id).SetWindowText(g_sweepScratchText);
     }
