@@ -272,11 +272,13 @@ void CSineSweepDlg::OnOK() {
     g_sweepOutputGuard = kGuardArmed;
 }
 
+// Calculate does not clear what is on show, so a second click without a
+// change sets the same outputs again: they replace the first, not join them.
 void CSineSweepDlg::ShowOutcome(const sweep::SweepOutcome& outcome) {
+    m_shownOutputs = outcome.outputs;
     m_outputFrame.ShowWindow(SW_SHOW);
     for (const sweep::SweepOutput& output : outcome.outputs) Output(output.id).ShowWindow(SW_SHOW);
     for (const sweep::SweepOutput& output : outcome.outputs) {
-        m_shownOutputs.push_back(output);
         g_sweepScratchText = output.text;
         Output(output.id).SetWindowText(g_sweepScratchText);
     }

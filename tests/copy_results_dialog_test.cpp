@@ -78,13 +78,14 @@ TEST(CopyAllResults, PureSineOffersTheCommandOnEveryResultBox) {
 }
 
 // Linear sweep from 10 to 2000 Hz in 10 minutes: log2(200) = 7.64 octaves,
-// set first, then 1990 / 10 = 199 Hz/min. Typing into an output clears the
-// results, and then there is nothing to copy.
+// set first, then 1990 / 10 = 199 Hz/min. Calculate clicked twice shows the
+// same outputs, each copied once. Typing into an output clears the results,
+// and then there is nothing to copy.
 TEST(CopyAllResults, SweepRateInTheOrderSetThenNothingAfterTheGuardCleared) {
     std::vector<std::string> copies;
     ScriptedRun run;
     run.Then(Select(1016, 3)).Then(Select(1017, 0)).Then(Type(1019, "10")).Then(Type(1020, "2000"));
-    run.Then(Type(1021, "10")).Then(Click(1)).Then(CopyAll(copies));
+    run.Then(Type(1021, "10")).Then(Click(1)).Then(Click(1)).Then(CopyAll(copies));
     run.Then(Type(1025, "x")).Then(CopyAll(copies));
     CSineSweepDlg dialog;
     dialog.DoModal();
