@@ -8,67 +8,40 @@
 #include "numeric/results_table.h"
 #include "puresine/pure_sine_report.h"
 #include "puresine/pure_sine_results.h"
-#include "puresine/pure_sine_state.h"
 #include "res/sine_sweep_ids.h"
 #include "sweep/sine_sweep_report.h"
 
 namespace halvex::cli {
 namespace {
 
-using puresine::kResultBoxes;
 using puresine::ResultBox;
 
-// Indices into kResultBoxes in the grid's reading order: row by row from
-// the top, left to right within a row.
-const std::array<std::size_t, 20>& GridOrder() {
-    static const std::array<std::size_t, 20> order = [] {
-        std::array<std::size_t, 20> indices{};
-        for (std::size_t i = 0; i < indices.size(); ++i) indices[i] = i;
-        std::stable_sort(indices.begin(), indices.end(), [](std::size_t a, std::size_t b) {
-            const ResultBox& x = kResultBoxes[a];
-            const ResultBox& y = kResultBoxes[b];
-            return x.row != y.row ? x.row < y.row : x.column < y.column;
-        });
-        return indices;
-    }();
-    return order;
-}
-
-// Where the text of a box stands among the texts set, which is also where
-// its number stands among the values; -1 for a box this branch leaves blank.
-int SetIndexOf(const puresine::OutputTexts& texts, int id) {
-    for (std::size_t i = 0; i < texts.count; ++i) {
-        if (texts.items[i].id == id) return static_cast<int>(i);
-    }
-    return -1;
-}
-
-// One pure sine result as the JSON answer lists it.
-struct PureSineItem {
+// One text set, with the box that shows it.
+struct BoxText {
     const ResultBox* box;
-    const std::string* text;
-    double value;
-    const char* unit;
+    const puresine::OutputText* text;
 };
 
-template <typename Visit>
-void ForEachPureSineItem(const puresine::PureSineOutcome& outcome, bool rotation, Visit visit) {
-    std::array<double, 20> translation{};
-    std::array<double, 8> angular{};
-    if (rotation) {
-        puresine::RotationValues(outcome.motion, g_pi, angular);
-    } else {
-        puresine::TranslationValues(outcome.motion, translation);
+// The texts set, in the grid's reading order: row by row from the top, left
+// to right within a row.
+struct GridTexts {
+    std::array<BoxText, 20> items{};
+    std::size_t count = 0;
+
+    const BoxText* begin() const { return items.data(); }
+    const BoxText* end() const { return items.data() + count; }
+};
+
+GridTexts InGridOrder(const puresine::OutputTexts& texts) {
+    GridTexts grid;
+    for (const puresine::OutputText& text : texts) {
+        if (const ResultBox* box = puresine::FindResultBox(text.id)) grid.items[grid.count++] = {box, &text};
     }
-    for (std::size_t index : GridOrder()) {
-        const ResultBox& box = kResultBoxes[index];
-        const int set = SetIndexOf(outcome.texts, box.id);
-        if (set < 0) continue;
-        const auto i = static_cast<std::size_t>(set);
-        const double value = rotation ? angular[i] : translation[i];
-        visit(
-            PureSineItem{&box, &outcome.texts.items[i].text, value, rotation ? box.rotationUnit : box.translationUnit});
-    }
+    std::stable_sort(grid.items.begin(), grid.items.begin() + static_cast<std::ptrdiff_t>(grid.count),
+                     [](const BoxText& a, const BoxText& b) {
+                         return a.box->row != b.box->row ? a.box->row < b.box->row : a.box->column < b.box->column;
+                     });
+    return grid;
 }
 
 int SweepRow(int id) {
@@ -89,12 +62,13 @@ int SweepRow(int id) {
 
 void WritePureSine(const puresine::PureSineOutcome& outcome, int typeSel, Format format, std::string& out) {
     const bool rotation = typeSel != 0;
+    const GridTexts grid = InGridOrder(outcome.texts);
     switch (format) {
         case Format::Text:
-            ForEachPureSineItem(outcome, rotation, [&](const PureSineItem& item) {
-                out += *item.text;
+            for (const BoxText& item : grid) {
+                out += item.text->text;
                 out += '\n';
-            });
+            }
             break;
         case Format::Tsv:
             // As Copy All Results copies it: in the order Calculate sets the texts.
@@ -103,20 +77,20 @@ void WritePureSine(const puresine::PureSineOutcome& outcome, int typeSel, Format
         case Format::Json: {
             out += "{\"results\":[";
             bool first = true;
-            ForEachPureSineItem(outcome, rotation, [&](const PureSineItem& item) {
+            for (const BoxText& item : grid) {
                 out += first ? "{\"quantity\":\"" : ",{\"quantity\":\"";
                 first = false;
                 out += puresine::QuantityName(item.box->quantity);
                 out += "\",\"form\":\"";
                 out += puresine::FormName(item.box->form);
                 out += "\",\"unit\":";
-                AppendJsonString(out, item.unit);
+                AppendJsonString(out, rotation ? item.box->rotationUnit : item.box->translationUnit);
                 out += ",\"value\":";
-                AppendJsonShortestDouble(out, item.value);
+                AppendJsonShortestDouble(out, item.text->value);
                 out += ",\"text\":";
-                AppendJsonString(out, *item.text);
+                AppendJsonString(out, item.text->text);
                 out += '}';
-            });
+            }
             out += "]}\n";
             break;
         }

@@ -47,6 +47,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (number.find("inf") != std::string::npos || number.find("nan") != std::string::npos) std::abort();
         const double value = halvex::ParseNumber(number);
         if (!std::isfinite(value)) std::abort();
+        // The results table's value is the number the box shows.
+        if (number.substr(number.find_first_not_of(' ')) != item.number) std::abort();
         const std::string_view unit = std::string_view(item.text).substr(12);
         static const char* const kUnits[] = {" mm",   " inches", " Mils", " micro inch", " microns",
                                              "/sec ", "/sec^2",  " G",    " radians",    " degrees"};

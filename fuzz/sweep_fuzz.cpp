@@ -16,15 +16,17 @@ bool IsMessage(const char* text) {
            std::strcmp(text, sweep::kRateTypeMessage) == 0;
 }
 
-// The number field of an output: its width, and no spelling but the three words.
-void CheckField(std::string_view field) {
+// The number field of an output: its width, and no spelling but the three
+// words. Returns the number without its padding.
+std::string_view CheckField(std::string_view field) {
     if (field.find("-nan") != std::string_view::npos) std::abort();
     std::size_t start = 0;
     while (start < field.size() && field[start] == ' ') ++start;
     const std::string_view number = field.substr(start);
     if (number.empty()) std::abort();
-    if (number == "inf" || number == "-inf" || number == "nan") return;
+    if (number == "inf" || number == "-inf" || number == "nan") return number;
     if (!halvex::ReadNumber(number)) std::abort();
+    return number;
 }
 
 }  // namespace
@@ -52,7 +54,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::size_t fieldStart = equals == std::string::npos ? 0 : equals + 2;
         const std::size_t width = text.find("cycles per sweep") != std::string::npos ? 13 : 12;
         if (text.size() < fieldStart + width) std::abort();
-        CheckField(std::string_view(text).substr(fieldStart, width));
+        // The results table's value is the number the box shows.
+        if (output.kind == nullptr || CheckField(std::string_view(text).substr(fieldStart, width)) != output.number) {
+            std::abort();
+        }
     }
     if (analysis == 2 || analysis == 3 || analysis == 4) {
         // Octaves are never negative.

@@ -1,6 +1,5 @@
 #include "numeric/json_text.h"
 
-#include <charconv>
 #include <cmath>
 
 #include "numeric/number_text.h"
@@ -103,10 +102,7 @@ void AppendJsonShortestDouble(std::string& out, double value) {
         AppendJsonDouble(out, value);
         return;
     }
-    // to_chars without a precision is locale-free and round-trips exactly.
-    char buffer[32];
-    const std::to_chars_result written = std::to_chars(buffer, buffer + sizeof buffer, value);
-    out.append(buffer, written.ptr);
+    AppendShortestNumber(out, value);
 }
 
 }  // namespace halvex

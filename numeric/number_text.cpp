@@ -92,47 +92,90 @@ std::optional<double> ReadNumber(std::string_view text) {
 
 double ParseNumber(std::string_view text) { return ReadNumber(text).value_or(0.0); }
 
-void FormatNumber(std::string& out, std::string_view format, double value) {
-    const std::size_t percent = format.find('%');
-    if (percent == std::string_view::npos) throw std::invalid_argument("format without a conversion");
-    std::size_t pos = percent + 1;
+namespace {
+
+// The one "%W.Pg" conversion of a format: where it starts and ends, and its
+// width and precision.
+struct Conversion {
+    std::size_t percent = 0;
+    std::size_t end = 0;  // just past the 'g'
     int width = 0;
-    while (pos < format.size() && IsDigit(format[pos])) width = width * 10 + (format[pos++] - '0');
     int precision = 6;
+};
+
+Conversion ReadConversion(std::string_view format) {
+    Conversion conversion;
+    conversion.percent = format.find('%');
+    if (conversion.percent == std::string_view::npos) throw std::invalid_argument("format without a conversion");
+    std::size_t pos = conversion.percent + 1;
+    while (pos < format.size() && IsDigit(format[pos])) {
+        conversion.width = conversion.width * 10 + (format[pos++] - '0');
+    }
     if (pos < format.size() && format[pos] == '.') {
-        precision = 0;
+        conversion.precision = 0;
         ++pos;
-        while (pos < format.size() && IsDigit(format[pos])) precision = precision * 10 + (format[pos++] - '0');
+        while (pos < format.size() && IsDigit(format[pos])) {
+            conversion.precision = conversion.precision * 10 + (format[pos++] - '0');
+        }
     }
     if (pos >= format.size() || format[pos] != 'g') throw std::invalid_argument("format is not %W.Pg");
-    if (precision == 0) precision = 1;  // as printf treats %.0g
+    if (conversion.precision == 0) conversion.precision = 1;  // as printf treats %.0g
+    conversion.end = pos + 1;
+    return conversion;
+}
 
-    char number[64];
-    std::size_t numberLength = 0;
+// The number as %.Pg writes it, without padding; returns its length.
+std::size_t WriteNumber(char (&number)[64], double value, int precision) {
     if (std::isnan(value)) {
-        number[0] = 'n';
-        number[1] = 'a';
-        number[2] = 'n';
-        numberLength = 3;
-    } else if (std::isinf(value)) {
+        constexpr std::string_view word = "nan";
+        word.copy(number, word.size());
+        return word.size();
+    }
+    if (std::isinf(value)) {
         const std::string_view word = value < 0 ? "-inf" : "inf";
         word.copy(number, word.size());
-        numberLength = word.size();
-    } else {
-        // to_chars with a precision is printf's %.Pg in the "C" locale.
-        const auto result = std::to_chars(number, number + sizeof number, value, std::chars_format::general, precision);
-        numberLength = static_cast<std::size_t>(result.ptr - number);
+        return word.size();
     }
+    // to_chars with a precision is printf's %.Pg in the "C" locale.
+    const auto result = std::to_chars(number, number + sizeof number, value, std::chars_format::general, precision);
+    return static_cast<std::size_t>(result.ptr - number);
+}
 
-    out.assign(format.substr(0, percent));
-    if (numberLength < static_cast<std::size_t>(width)) out.append(static_cast<std::size_t>(width) - numberLength, ' ');
+}  // namespace
+
+void FormatNumber(std::string& out, std::string_view format, double value) {
+    const Conversion conversion = ReadConversion(format);
+    char number[64];
+    const std::size_t numberLength = WriteNumber(number, value, conversion.precision);
+    out.assign(format.substr(0, conversion.percent));
+    const auto width = static_cast<std::size_t>(conversion.width);
+    if (numberLength < width) out.append(width - numberLength, ' ');
     out.append(number, numberLength);
-    out.append(format.substr(pos + 1));
+    out.append(format.substr(conversion.end));
+}
+
+void FormatNumberField(std::string& out, std::string_view format, double value) {
+    const Conversion conversion = ReadConversion(format);
+    char number[64];
+    out.assign(number, WriteNumber(number, value, conversion.precision));
+}
+
+void AppendShortestNumber(std::string& out, double value) {
+    // to_chars without a precision is locale-free and round-trips exactly.
+    char buffer[32];
+    const std::to_chars_result written = std::to_chars(buffer, buffer + sizeof buffer, value);
+    out.append(buffer, written.ptr);
 }
 
 std::string FormatNumber(std::string_view format, double value) {
     std::string out;
     FormatNumber(out, format, value);
+    return out;
+}
+
+std::string FormatNumberField(std::string_view format, double value) {
+    std::string out;
+    FormatNumberField(out, format, value);
     return out;
 }
 

@@ -28,4 +28,16 @@ void FormatNumber(std::string& out, std::string_view format, double value);
 
 std::string FormatNumber(std::string_view format, double value);
 
+// Appends the shortest text that reads back as the same double ("0.1", not
+// "0.10000000000000001"), always with '.'; infinities and NaN as "inf",
+// "-inf" and "nan".
+void AppendShortestNumber(std::string& out, double value);
+
+// The number alone as FormatNumber writes it in its field: no padding and no
+// literal text, "0.00978" for "disp = %12.3g in" and 0.0097775. Tables and
+// machine output take the number from here, never from a text shown.
+void FormatNumberField(std::string& out, std::string_view format, double value);
+
+std::string FormatNumberField(std::string_view format, double value);
+
 }  // namespace halvex

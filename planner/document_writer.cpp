@@ -1,16 +1,16 @@
 #include <string>
 
+#include "numeric/json_text.h"
 #include "planner/document.h"
-#include "planner/json.h"
 
 namespace planner {
 namespace {
 
 void AppendQuantity(std::string& out, const Quantity& quantity) {
     if (quantity.unit.empty()) {
-        AppendJsonNumber(out, quantity.number);
+        halvex::AppendJsonShortestDouble(out, quantity.number);
     } else {
-        AppendJsonString(out, QuantityText(quantity));
+        halvex::AppendJsonString(out, QuantityText(quantity));
     }
 }
 
@@ -26,7 +26,7 @@ void AppendBoundary(std::string& out, const Boundary& boundary) {
 void Member(std::string& out, bool& first, const char* name) {
     if (!first) out += ", ";
     first = false;
-    AppendJsonString(out, name);
+    halvex::AppendJsonString(out, name);
     out += ": ";
 }
 
@@ -36,7 +36,7 @@ void AppendSegment(std::string& out, const Segment& segment) {
     out += ", \"to\": ";
     AppendBoundary(out, segment.to);
     out += ", ";
-    AppendJsonString(out, LevelFieldName(segment.kind));
+    halvex::AppendJsonString(out, LevelFieldName(segment.kind));
     out += ": ";
     if (segment.values.size() == 1) {
         AppendQuantity(out, segment.values[0]);
@@ -56,7 +56,7 @@ void AppendSweep(std::string& out, const SweepSettings& sweep) {
     bool first = true;
     out += "{";
     Member(out, first, "type");
-    AppendJsonString(out, sweep.type == SweepType::Log ? "log" : "linear");
+    halvex::AppendJsonString(out, sweep.type == SweepType::Log ? "log" : "linear");
     if (sweep.rate) {
         Member(out, first, "rate");
         AppendQuantity(out, *sweep.rate);
@@ -66,11 +66,11 @@ void AppendSweep(std::string& out, const SweepSettings& sweep) {
         AppendQuantity(out, *sweep.passTime);
     }
     Member(out, first, "mode");
-    AppendJsonString(out, kModes[static_cast<int>(sweep.mode)]);
+    halvex::AppendJsonString(out, kModes[static_cast<int>(sweep.mode)]);
     Member(out, first, "sweeps");
-    AppendJsonNumber(out, sweep.sweeps);
+    halvex::AppendJsonShortestDouble(out, sweep.sweeps);
     Member(out, first, "axes");
-    AppendJsonNumber(out, sweep.axes);
+    halvex::AppendJsonShortestDouble(out, sweep.axes);
     if (!sweep.dwells.empty()) {
         Member(out, first, "dwells");
         out += "[";
@@ -97,7 +97,7 @@ void AppendShaker(std::string& out, const ShakerSettings& shaker) {
     out += "{";
     AppendOptional(out, first, "rated_force", shaker.ratedForce);
     Member(out, first, "force_fraction");
-    AppendJsonNumber(out, shaker.forceFraction);
+    halvex::AppendJsonShortestDouble(out, shaker.forceFraction);
     bool anyMass = false;
     for (const auto& mass : shaker.masses) anyMass = anyMass || mass.has_value();
     if (anyMass) {

@@ -1,10 +1,10 @@
 #include "planner/json.h"
 
-#include <charconv>
 #include <cmath>
 #include <set>
 #include <string_view>
 
+#include "numeric/json_text.h"
 #include "numeric/number_text.h"
 
 namespace planner {
@@ -356,40 +356,9 @@ std::string FormatJsonError(const JsonError& error) {
     return out;
 }
 
-void AppendJsonNumber(std::string& out, double value) {
-    char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    out.append(buffer, result.ptr);
-}
-
-void AppendJsonString(std::string& out, std::string_view text) {
-    static const char kHex[] = "0123456789abcdef";
-    out += '"';
-    for (const char c : text) {
-        const unsigned char u = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (c == '\n') {
-            out += "\\n";
-        } else if (c == '\t') {
-            out += "\\t";
-        } else if (c == '\r') {
-            out += "\\r";
-        } else if (u < 0x20) {
-            out += "\\u00";
-            out += kHex[u >> 4];
-            out += kHex[u & 0xF];
-        } else {
-            out += c;
-        }
-    }
-    out += '"';
-}
-
 std::string Quoted(std::string_view text) {
     std::string out;
-    AppendJsonString(out, text);
+    halvex::AppendJsonString(out, text);
     return out;
 }
 

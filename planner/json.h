@@ -42,13 +42,9 @@ bool ParseJson(std::string_view text, JsonValue& value, JsonError& error);
 // "line 3, column 7: what" with the path first when there is one.
 std::string FormatJsonError(const JsonError& error);
 
-// Writing: shortest text that reads back to the same double; a string in
-// quotes with the escapes JSON needs.
-void AppendJsonNumber(std::string& out, double value);
-void AppendJsonString(std::string& out, std::string_view text);
-
-// Text from a document or a command line in quotes and escaped, so that a
-// message stays on one line whatever it holds.
+// Text from a document or a command line in quotes and escaped as a JSON
+// string (numeric/json_text.h), so that a message stays on one line and is
+// UTF-8 whatever it holds.
 std::string Quoted(std::string_view text);
 
 // Appends a member name to a path: ".name" (no dot at the start), or

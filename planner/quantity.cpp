@@ -142,7 +142,7 @@ bool IsOctaveRateUnit(std::string_view unit) { return unit == "oct/min" || unit 
 
 std::string QuantityText(const Quantity& quantity) {
     std::string out;
-    AppendJsonNumber(out, quantity.number);
+    halvex::AppendShortestNumber(out, quantity.number);
     if (!quantity.unit.empty()) out += ' ' + quantity.unit;
     return out;
 }

@@ -1,6 +1,6 @@
 #include <string>
 
-#include "planner/json.h"
+#include "numeric/json_text.h"
 #include "planner/plan.h"
 
 namespace planner {
@@ -17,12 +17,12 @@ public:
     std::string& Key(const char* name) {
         if (!m_first) m_out += ',';
         m_first = false;
-        AppendJsonString(m_out, name);
+        halvex::AppendJsonString(m_out, name);
         m_out += ':';
         return m_out;
     }
-    void Number(const char* name, double value) { AppendJsonNumber(Key(name), value); }
-    void Text(const char* name, const char* value) { AppendJsonString(Key(name), value); }
+    void Number(const char* name, double value) { halvex::AppendJsonShortestDouble(Key(name), value); }
+    void Text(const char* name, const char* value) { halvex::AppendJsonString(Key(name), value); }
     void Bool(const char* name, bool value) { Key(name) += value ? "true" : "false"; }
 
 private:
@@ -34,7 +34,7 @@ void AppendNumbers(std::string& out, const std::vector<double>& values) {
     out += '[';
     for (std::size_t i = 0; i < values.size(); ++i) {
         if (i > 0) out += ',';
-        AppendJsonNumber(out, values[i]);
+        halvex::AppendJsonShortestDouble(out, values[i]);
     }
     out += ']';
 }

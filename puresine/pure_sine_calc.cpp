@@ -143,7 +143,9 @@ void FormatAll(int typeSel, const std::array<double, N>& values, OutputTexts& ou
         OutputText& item = out.items[out.count];
         item.id = box.id;
         // at(): a table with more boxes than values is a fault, not a read past the end.
-        halvex::FormatNumber(item.text, format, values.at(out.count));
+        item.value = values.at(out.count);
+        halvex::FormatNumber(item.text, format, item.value);
+        halvex::FormatNumberField(item.number, format, item.value);
         ++out.count;
     }
 }

@@ -32,9 +32,14 @@ struct Motion {
     double acceleration;
 };
 
+// One box's text as set, with the value it was formatted from and that
+// number as the text writes it, alone: tables and JSON take these two, so
+// they never read a number back from a text.
 struct OutputText {
     int id;
     std::string text;
+    std::string number;
+    double value = 0.0;
 };
 
 // The texts of one calculation, in the order they are set.

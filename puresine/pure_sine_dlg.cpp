@@ -125,6 +125,7 @@ void CPureSineDlg::HideAmplitudeAndFrequencyGroups() {
 }
 
 void CPureSineDlg::ClearResults() {
+    m_shownTexts.count = 0;
     for (std::size_t row : kClearOrder) m_results[row].ShowWindow(SW_HIDE);
     for (std::size_t row : kClearOrder) m_results[row].SetWindowText(" ");
     m_outputFrame.ShowWindow(SW_HIDE);
@@ -180,12 +181,8 @@ bool CPureSineDlg::OnInitDialog() {
 // none on show the clipboard keeps what it had.
 void CPureSineDlg::OnCopyAllResults() {
     puresine::OutputTexts shown;
-    for (const puresine::ResultBox& box : puresine::kResultBoxes) {
-        const ui::CWnd& result = Result(box.id);
-        if (!result.IsWindowVisible()) continue;
-        puresine::OutputText& item = shown.items[shown.count++];
-        item.id = box.id;
-        result.GetWindowText(item.text);
+    for (const puresine::OutputText& item : m_shownTexts) {
+        if (Result(item.id).IsWindowVisible()) shown.items[shown.count++] = item;
     }
     const std::vector<halvex::ResultRow> rows = puresine::ResultRows(shown, g_typeSel != 0);
     if (!rows.empty()) Window().SetClipboardText(halvex::ResultsTable(rows));
@@ -222,11 +219,9 @@ void CPureSineDlg::OnOK() {
     }
 }
 
-// Shows the edits that carry results, the captions and the frame, then
-// formats each text into the scratch buffer and sets it, in kResultBoxes
-// order.
-template <std::size_t N>
-void CPureSineDlg::ShowResults(const puresine::Motion& motion, int typeSel, const std::array<double, N>& values) {
+// Shows the edits that carry results, the captions and the frame, then sets
+// each text of m_shownTexts through the scratch buffer, in kResultBoxes order.
+void CPureSineDlg::ShowResults(const puresine::Motion& motion, int typeSel) {
     g_zeroPeak = motion.zeroPeak;
     g_velocity = motion.velocity;
     g_acceleration = motion.acceleration;
@@ -240,27 +235,22 @@ void CPureSineDlg::ShowResults(const puresine::Motion& motion, int typeSel, cons
     m_captionDispZeroPeak.ShowWindow(SW_SHOW);
     m_captionAcceleration.ShowWindow(SW_SHOW);
     m_outputFrame.ShowWindow(SW_SHOW);
-    std::size_t next = 0;
-    for (std::size_t row = 0; row < m_results.size(); ++row) {
-        const char* format = puresine::OutputFormat(puresine::kResultBoxes[row], typeSel);
-        if (format == nullptr) continue;
-        halvex::FormatNumber(g_scratchText, format, values.at(next++));
-        m_results[row].SetWindowText(g_scratchText);
+    for (const puresine::OutputText& item : m_shownTexts) {
+        g_scratchText = item.text;
+        Result(item.id).SetWindowText(g_scratchText);
     }
 }
 
 void CPureSineDlg::CalculateTranslation() {
     const puresine::Motion motion =
         puresine::TranslationMotion(g_dimensionSel, g_amplitudeUnitSel, g_amplitudeValue, g_omega);
-    std::array<double, 20> values;
-    puresine::TranslationValues(motion, values);
-    ShowResults(motion, 0, values);
+    puresine::TranslationTexts(motion, m_shownTexts);
+    ShowResults(motion, 0);
 }
 
 void CPureSineDlg::CalculateRotation() {
     const puresine::Motion motion =
         puresine::RotationMotion(g_dimensionSel, g_amplitudeUnitSel, g_amplitudeValue, g_omega, g_pi);
-    std::array<double, 8> values;
-    puresine::RotationValues(motion, g_pi, values);
-    ShowResults(motion, g_typeSel, values);
+    puresine::RotationTexts(motion, g_pi, m_shownTexts);
+    ShowResults(motion, g_typeSel);
 }

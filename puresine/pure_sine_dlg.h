@@ -37,8 +37,7 @@ private:
     void HideAmplitudeAndFrequencyGroups();
     void CalculateTranslation();
     void CalculateRotation();
-    template <std::size_t N>
-    void ShowResults(const puresine::Motion& motion, int typeSel, const std::array<double, N>& values);
+    void ShowResults(const puresine::Motion& motion, int typeSel);
     // The result edit of that id; any id that is not a result box throws.
     ui::CEdit& Result(int id);
 
@@ -54,4 +53,7 @@ private:
     ui::CListBox m_frequencyUnit;
     ui::CButton m_amplitudeFrame, m_typeFrame, m_dimensionFrame;
     ui::CListBox m_dimension, m_type, m_amplitudeUnit;
+    // The texts Calculate set, with their numbers for Copy All Results; none
+    // while the results are hidden.
+    puresine::OutputTexts m_shownTexts;
 };

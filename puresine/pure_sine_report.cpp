@@ -10,10 +10,8 @@ std::vector<halvex::ResultRow> ResultRows(const OutputTexts& texts, bool rotatio
         const ResultBox* box = FindResultBox(text.id);
         if (box == nullptr) continue;
         const char* unit = rotation ? box->rotationUnit : box->translationUnit;
-        const char* format = rotation ? box->rotationFormat : box->translationFormat;
-        if (unit == nullptr || format == nullptr) continue;
-        rows.push_back(
-            {QuantityName(box->quantity), FormName(box->form), halvex::NumberField(format, text.text), unit});
+        if (unit == nullptr) continue;
+        rows.push_back({QuantityName(box->quantity), FormName(box->form), text.number, unit});
     }
     return rows;
 }

@@ -22,8 +22,9 @@ SweepOutcome Message(const char* text) {
     return outcome;
 }
 
-void Add(SweepOutcome& outcome, int id, const char* format, double value) {
-    outcome.outputs.push_back(SweepOutput{id, halvex::FormatNumber(format, value), value});
+void Add(SweepOutcome& outcome, int id, const OutputKind& kind, double value) {
+    outcome.outputs.push_back(SweepOutput{id, halvex::FormatNumber(kind.format, value), value,
+                                          halvex::FormatNumberField(kind.format, value), &kind});
 }
 
 // The checks shared by the octave, rate and cycle analyses; written so that
@@ -78,10 +79,10 @@ SweepOutcome CalculateAmplitude(double frequency, double amplitude, int givenQua
     const double accG = acc / kInchesPerSecSqPerG;
 
     SweepOutcome outcome;
-    Add(outcome, IDC_OUTPUT1, kDispZeroPeakFormat, zeroPeak);
-    Add(outcome, IDC_OUTPUT2, kDispPeakPeakFormat, peakPeak);
-    Add(outcome, IDC_OUTPUT3, kVelocityFormat, velocity);
-    Add(outcome, IDC_OUTPUT4, kAccelerationFormat, accG);
+    Add(outcome, IDC_OUTPUT1, kDispZeroPeakOutput, zeroPeak);
+    Add(outcome, IDC_OUTPUT2, kDispPeakPeakOutput, peakPeak);
+    Add(outcome, IDC_OUTPUT3, kVelocityOutput, velocity);
+    Add(outcome, IDC_OUTPUT4, kAccelerationOutput, accG);
     return outcome;
 }
 
@@ -112,14 +113,14 @@ SweepOutcome CalculateCrossoverFrequency(double first, double second, int amplit
     }
 
     SweepOutcome outcome;
-    Add(outcome, IDC_OUTPUT1, kFrequencyFormat, f);
+    Add(outcome, IDC_OUTPUT1, kFrequencyOutput, f);
     return outcome;
 }
 
 SweepOutcome CalculateNumberOfOctaves(double f1, double f2) {
     if (!FrequenciesValid(f1, f2)) return Message(kInputErrorMessage);
     SweepOutcome outcome;
-    Add(outcome, IDC_OUTPUT2, kOctavesFormat, OctavesBetween(f1, f2));
+    Add(outcome, IDC_OUTPUT2, kOctavesOutput, OctavesBetween(f1, f2));
     return outcome;
 }
 
@@ -132,12 +133,12 @@ SweepOutcome CalculateSweepRate(double f1, double f2, double duration, int rateT
     const double octaves = OctavesBetween(f1, f2);
 
     SweepOutcome outcome;
-    Add(outcome, IDC_OUTPUT2, kOctavesFormat, octaves);
+    Add(outcome, IDC_OUTPUT2, kOctavesOutput, octaves);
     if (static_cast<RateType>(rateType) == RateType::Linear) {
         // Hz per minute, signed: negative for a downward sweep.
-        Add(outcome, IDC_OUTPUT1, kLinearRateFormat, (f2 - f1) / duration);
+        Add(outcome, IDC_OUTPUT1, kLinearRateOutput, (f2 - f1) / duration);
     } else {
-        Add(outcome, IDC_OUTPUT1, kLogRateFormat, octaves / duration);
+        Add(outcome, IDC_OUTPUT1, kLogRateOutput, octaves / duration);
     }
     return outcome;
 }
@@ -163,8 +164,8 @@ SweepOutcome CalculateTotalSineCycles(double f1, double f2, double duration, int
     }
 
     SweepOutcome outcome;
-    Add(outcome, IDC_OUTPUT2, kOctavesFormat, octaves);
-    Add(outcome, IDC_OUTPUT1, kCyclesFormat, cycles);
+    Add(outcome, IDC_OUTPUT2, kOctavesOutput, octaves);
+    Add(outcome, IDC_OUTPUT1, kCyclesOutput, cycles);
     return outcome;
 }
 

@@ -30,10 +30,23 @@ enum class AmplitudePair {
 };
 enum class RateType { Linear = 0, Log };
 
+// What an output states: its format, and for the results table the quantity,
+// the form (empty for a frequency, a count or a rate) and a unit symbol.
+struct OutputKind {
+    const char* format;
+    const char* quantity;
+    const char* form;
+    const char* unit;
+};
+
+// One output as set: tables and JSON take its value and number, so they never
+// read a number back from the text.
 struct SweepOutput {
     int id;  // one of the output boxes 1025, 1029, 1030, 1031
     std::string text;
-    double value;  // the number the text shows
+    double value;        // the number the text shows
+    std::string number;  // that number as the text writes it, alone: no padding, no words
+    const OutputKind* kind;
 };
 
 // Either a message, and then no texts, or the texts in the order they are set.

@@ -98,11 +98,8 @@ bool CSineSweepDlg::OnInitDialog() {
 // none on show the clipboard keeps what it had.
 void CSineSweepDlg::OnCopyAllResults() {
     sweep::SweepOutcome shown;
-    for (int id : m_shownOutputs) {
-        if (!Output(id).IsWindowVisible()) continue;
-        sweep::SweepOutput& output = shown.outputs.emplace_back();
-        output.id = id;
-        Output(id).GetWindowText(output.text);
+    for (const sweep::SweepOutput& output : m_shownOutputs) {
+        if (Output(output.id).IsWindowVisible()) shown.outputs.push_back(output);
     }
     const std::vector<halvex::ResultRow> rows = sweep::ResultRows(shown);
     if (!rows.empty()) Window().SetClipboardText(halvex::ResultsTable(rows));
@@ -275,11 +272,13 @@ void CSineSweepDlg::OnOK() {
     g_sweepOutputGuard = kGuardArmed;
 }
 
+// Calculate does not clear what is on show, so a second click without a
+// change sets the same outputs again: they replace the first, not join them.
 void CSineSweepDlg::ShowOutcome(const sweep::SweepOutcome& outcome) {
+    m_shownOutputs = outcome.outputs;
     m_outputFrame.ShowWindow(SW_SHOW);
     for (const sweep::SweepOutput& output : outcome.outputs) Output(output.id).ShowWindow(SW_SHOW);
     for (const sweep::SweepOutput& output : outcome.outputs) {
-        m_shownOutputs.push_back(output.id);
         g_sweepScratchText = output.text;
         Output(output.id).SetWindowText(g_sweepScratchText);
     }

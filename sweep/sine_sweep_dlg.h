@@ -43,6 +43,7 @@ private:
     ui::CEdit m_heading, m_label1, m_label3;
     ui::CEdit m_input2, m_input1, m_input3;
     ui::CListBox m_inputList, m_analysisList;
-    // The outputs Calculate set, in its order; empty while none is on show.
-    std::vector<int> m_shownOutputs;
+    // The outputs Calculate set, in its order, with their numbers for Copy All
+    // Results; empty while none is on show.
+    std::vector<sweep::SweepOutput> m_shownOutputs;
 };

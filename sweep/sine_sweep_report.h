@@ -18,9 +18,21 @@ constexpr const char* kLinearRateFormat = "%12.3g  Hz/min";
 constexpr const char* kLogRateFormat = "%12.3g  octaves/min";
 constexpr const char* kCyclesFormat = "%13.6g cycles per sweep";
 
-// One results-table row per output text, in the outcome's order, told apart
-// by the literal text around the number. A message outcome gives no rows, and
-// a text in none of the formats above gives none either.
+// Velocity and acceleration are amplitudes like the displacement, so
+// zero-to-peak; a frequency, a count or a rate has no form.
+inline constexpr OutputKind kDispZeroPeakOutput{kDispZeroPeakFormat, "displacement", "zero-to-peak", "in"};
+inline constexpr OutputKind kDispPeakPeakOutput{kDispPeakPeakFormat, "displacement", "peak-to-peak", "in"};
+inline constexpr OutputKind kVelocityOutput{kVelocityFormat, "velocity", "zero-to-peak", "in/s"};
+inline constexpr OutputKind kAccelerationOutput{kAccelerationFormat, "acceleration", "zero-to-peak", "g"};
+inline constexpr OutputKind kFrequencyOutput{kFrequencyFormat, "frequency", "", "Hz"};
+inline constexpr OutputKind kOctavesOutput{kOctavesFormat, "octaves", "", "oct"};
+inline constexpr OutputKind kLinearRateOutput{kLinearRateFormat, "sweep rate", "", "Hz/min"};
+inline constexpr OutputKind kLogRateOutput{kLogRateFormat, "sweep rate", "", "oct/min"};
+inline constexpr OutputKind kCyclesOutput{kCyclesFormat, "cycles", "", "cycles"};
+
+// One results-table row per output, in the outcome's order, from its kind and
+// its number as formatted. A message outcome gives no rows, and an output
+// without a kind gives none either.
 std::vector<halvex::ResultRow> ResultRows(const SweepOutcome& outcome);
 
 }  // namespace sweep

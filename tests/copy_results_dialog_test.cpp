@@ -90,8 +90,9 @@ TEST(CopyAllResults, PureSineOffersTheCommandOnEveryResultBox) {
 }
 
 // Linear sweep from 10 to 2000 Hz in 10 minutes: log2(200) = 7.64 octaves,
-// set first, then 1990 / 10 = 199 Hz/min. Typing into an output clears the
-// results, and then there is nothing to copy.
+// set first, then 1990 / 10 = 199 Hz/min. Calculate clicked twice shows the
+// same outputs, each copied once. Typing into an output clears the results,
+// and then there is nothing to copy.
 TEST(CopyAllResults, SweepRateInTheOrderSetThenNothingAfterTheGuardCleared) {
     std::vector<std::string> copies;
     ScriptedRun run;
@@ -99,7 +100,7 @@ TEST(CopyAllResults, SweepRateInTheOrderSetThenNothingAfterTheGuardCleared) {
         .Then(Select(ss::IDC_INPUT_LIST, 0))
         .Then(Type(ss::IDC_INPUT1, "10"))
         .Then(Type(ss::IDC_INPUT2, "2000"));
-    run.Then(Type(ss::IDC_INPUT3, "10")).Then(Click(res::IDOK)).Then(CopyAll(copies));
+    run.Then(Type(ss::IDC_INPUT3, "10")).Then(Click(res::IDOK)).Then(Click(res::IDOK)).Then(CopyAll(copies));
     run.Then(Type(ss::IDC_OUTPUT1, "x")).Then(CopyAll(copies));
     CSineSweepDlg dialog;
     dialog.DoModal();

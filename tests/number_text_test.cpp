@@ -63,6 +63,7 @@ struct FormatCase {
     const char* format;
     double value;
     const char* expected;
+    const char* field;  // the number alone, as a results table shows it
 };
 
 class FormatNumberTest : public ::testing::TestWithParam<FormatCase> {};
@@ -70,23 +71,25 @@ class FormatNumberTest : public ::testing::TestWithParam<FormatCase> {};
 TEST_P(FormatNumberTest, MatchesPrintfInTheCLocale) {
     const FormatCase& c = GetParam();
     EXPECT_EQ(FormatNumber(c.format, c.value), c.expected);
+    EXPECT_EQ(halvex::FormatNumberField(c.format, c.value), c.field);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Formats, FormatNumberTest,
-    ::testing::Values(FormatCase{"RightAligned", "%12.4g mm", 25.4, "        25.4 mm"},
-                      FormatCase{"TwoDigitExponent", "%12.4g micro inch", 1e6, "       1e+06 micro inch"},
-                      FormatCase{"SmallExponent", "%12.3g in", 2.44e-6, "    2.44e-06 in"},
-                      FormatCase{"RoundsToPrecision", "%12.4g G", 5.11124, "       5.111 G"},
-                      FormatCase{"TrailingZerosDropped", "%12.4g", 1.5, "         1.5"},
-                      FormatCase{"LiteralBeforeNumber", "disp = %12.3g in", 0.0097775, "disp =      0.00978 in"},
-                      FormatCase{"WidthThirteen", "%13.6g cycles", 25797092.0, "  2.57971e+07 cycles"},
-                      FormatCase{"Negative", "%12.3g  Hz/min", -198.0, "        -198  Hz/min"},
-                      FormatCase{"Infinity", "%12.3g x", std::numeric_limits<double>::infinity(), "         inf x"},
-                      FormatCase{"MinusInfinity", "%12.3g", -std::numeric_limits<double>::infinity(), "        -inf"},
-                      FormatCase{"NaNHasNoSign", "%12.3g", -std::numeric_limits<double>::quiet_NaN(), "         nan"},
-                      FormatCase{"WiderThanField", "%5.4g", 1.234e-100, "1.234e-100"},
-                      FormatCase{"RoundTrip", "%.17g", 0.1, "0.10000000000000001"}),
+    ::testing::Values(
+        FormatCase{"RightAligned", "%12.4g mm", 25.4, "        25.4 mm", "25.4"},
+        FormatCase{"TwoDigitExponent", "%12.4g micro inch", 1e6, "       1e+06 micro inch", "1e+06"},
+        FormatCase{"SmallExponent", "%12.3g in", 2.44e-6, "    2.44e-06 in", "2.44e-06"},
+        FormatCase{"RoundsToPrecision", "%12.4g G", 5.11124, "       5.111 G", "5.111"},
+        FormatCase{"TrailingZerosDropped", "%12.4g", 1.5, "         1.5", "1.5"},
+        FormatCase{"LiteralBeforeNumber", "disp = %12.3g in", 0.0097775, "disp =      0.00978 in", "0.00978"},
+        FormatCase{"WidthThirteen", "%13.6g cycles", 25797092.0, "  2.57971e+07 cycles", "2.57971e+07"},
+        FormatCase{"Negative", "%12.3g  Hz/min", -198.0, "        -198  Hz/min", "-198"},
+        FormatCase{"Infinity", "%12.3g x", std::numeric_limits<double>::infinity(), "         inf x", "inf"},
+        FormatCase{"MinusInfinity", "%12.3g", -std::numeric_limits<double>::infinity(), "        -inf", "-inf"},
+        FormatCase{"NaNHasNoSign", "%12.3g", -std::numeric_limits<double>::quiet_NaN(), "         nan", "nan"},
+        FormatCase{"WiderThanField", "%5.4g", 1.234e-100, "1.234e-100", "1.234e-100"},
+        FormatCase{"RoundTrip", "%.17g", 0.1, "0.10000000000000001", "0.10000000000000001"}),
     halvex_test::CaseName());
 
 // A toolkit sets the process locale from the environment; a comma-decimal

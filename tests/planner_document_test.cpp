@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "planner/json.h"
 #include "planner/plan.h"
 #include "tests/temp_file.h"
 
@@ -145,6 +146,26 @@ TEST(PlanDocumentTest, WritesWhatReadsBackEqual) {
     EXPECT_FALSE(second.shaker->masses[1].has_value());
     EXPECT_TRUE(second.UsesInchPound());
     EXPECT_EQ(planner::WritePlanDocument(second), written);
+}
+
+// A byte that is not UTF-8 and a DEL, in a unit a program set and in a
+// command line's word: the document is still JSON that reads back, and the
+// message still UTF-8, the byte as U+FFFD and the DEL spelled out.
+TEST(PlanDocumentTest, TextThatIsNotUtf8OrHoldsDelIsWrittenAsJson) {
+    planner::PlanDocument document;
+    document.gravity = {9.81, std::string("m/s^2\xFF\x7F")};
+    const std::string written = planner::WritePlanDocument(document);
+    EXPECT_NE(written.find("\"9.81 m/s^2\xEF\xBF\xBD\\u007f\""), std::string::npos) << written;
+    planner::JsonValue value;
+    planner::JsonError error;
+    ASSERT_TRUE(planner::ParseJson(written, value, error)) << planner::FormatJsonError(error);
+    EXPECT_EQ(value.Find("gravity")->text, "9.81 m/s^2\xEF\xBF\xBD\x7F");
+
+    std::string out;
+    std::string err;
+    EXPECT_EQ(planner::RunPlanCommand({"--format", "x\xC3\x7F"}, out, err), 2);
+    const std::string expected = "plan: --format is text or json, not \"x\xEF\xBF\xBD\\u007f\" (usage: ";
+    EXPECT_EQ(err.substr(0, expected.size()), expected);
 }
 
 // The command: its exit statuses and where its words go.

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "numeric/json_text.h"
 #include "planner/json.h"
 
 namespace {
@@ -105,14 +106,14 @@ TEST(JsonTest, WritesNumbersAndStringsThatReadBack) {
     const double numbers[] = {0.1, 1e-300, 123456789012345678.0, -2.5, 5e-324, 1.7976931348623157e308};
     for (const double n : numbers) {
         std::string text;
-        planner::AppendJsonNumber(text, n);
+        halvex::AppendJsonShortestDouble(text, n);
         JsonValue value;
         JsonError error;
         ASSERT_TRUE(planner::ParseJson(text, value, error)) << text;
         EXPECT_EQ(value.number, n) << text;
     }
     std::string text;
-    planner::AppendJsonString(text, std::string("q\"b\\\n\x01\xC3\xA9", 8));
+    halvex::AppendJsonString(text, std::string("q\"b\\\n\x01\xC3\xA9", 8));
     EXPECT_EQ(text, "\"q\\\"b\\\\\\n\\u0001\xC3\xA9\"");
     JsonValue value;
     JsonError error;

@@ -10,7 +10,6 @@
 #include <string>
 
 #include "numeric/number_text.h"
-#include "numeric/results_table.h"
 #include "puresine/pure_sine_calc.h"
 #include "puresine/pure_sine_results.h"
 #include "res/dialog_template.h"
@@ -119,9 +118,7 @@ TEST(PureSineResultTable, EachRowShowsItsOwnQuantityAndUnit) {
             const puresine::OutputText& text = texts.items[item++];
             ASSERT_EQ(text.id, box.id);
             const double expected = Expected(box, unit);
-            const char* format = type == 0 ? box.translationFormat : box.rotationFormat;
-            EXPECT_NEAR(halvex::ParseNumber(halvex::NumberField(format, text.text)), expected, expected * 1e-3)
-                << text.text;
+            EXPECT_NEAR(halvex::ParseNumber(text.number), expected, expected * 1e-3) << text.text;
         }
         EXPECT_EQ(item, texts.count);
     }
