@@ -12,9 +12,8 @@ int main(int argc, char** argv) {
     // Read before the toolkit starts, so --help works without a display. The
     // toolkit's own -style is left for it to take.
     const std::vector<const char*> ours = halvex::WithoutStyleOption(argc, argv);
-    const halvex::CommandLine line =
-        halvex::ParseCommandLine(halvex::CalculatorSyntax(halvex::Toolkit::Qt), static_cast<int>(ours.size()),
-                                 ours.data());
+    const halvex::CommandLine line = halvex::ParseCommandLine(halvex::CalculatorSyntax(halvex::Toolkit::Qt),
+                                                              static_cast<int>(ours.size()), ours.data());
     halvex::PrintCommandLineMessages(line);
     if (line.exit) return line.exitStatus;
     return ui::qt::RunDesktop(argc, argv,

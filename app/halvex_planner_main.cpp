@@ -12,8 +12,8 @@
 
 int main(int argc, char** argv) {
     const std::vector<const char*> ours = halvex::WithoutStyleOption(argc, argv);
-    const halvex::CommandLine line = halvex::ParseCommandLine(
-        halvex::PlannerSyntax(halvex::Toolkit::Qt), static_cast<int>(ours.size()), ours.data());
+    const halvex::CommandLine line = halvex::ParseCommandLine(halvex::PlannerSyntax(halvex::Toolkit::Qt),
+                                                              static_cast<int>(ours.size()), ours.data());
     halvex::PrintCommandLineMessages(line);
     if (line.exit) return line.exitStatus;
     const std::string file = line.operands.empty() ? std::string() : line.operands.front();

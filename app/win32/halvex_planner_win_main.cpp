@@ -33,9 +33,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
         std::vector<const char*> argv;
         for (const std::string& argument : arguments) argv.push_back(argument.c_str());
         halvex::win32::UseParentConsole();
-        const halvex::CommandLine line =
-            halvex::ParseCommandLine(halvex::PlannerSyntax(halvex::Toolkit::Win32), static_cast<int>(argv.size()),
-                                     argv.data());
+        const halvex::CommandLine line = halvex::ParseCommandLine(halvex::PlannerSyntax(halvex::Toolkit::Win32),
+                                                                  static_cast<int>(argv.size()), argv.data());
         halvex::PrintCommandLineMessages(line);
         if (line.exit) return line.exitStatus;
         if (!line.operands.empty()) file = line.operands.front();

@@ -12,8 +12,8 @@
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLine*/, int /*show*/) {
     if (__argc > 1) {
         halvex::win32::UseParentConsole();
-        const halvex::CommandLine line = halvex::ParseCommandLine(halvex::CalculatorSyntax(halvex::Toolkit::Win32),
-                                                                  __argc, __argv);
+        const halvex::CommandLine line =
+            halvex::ParseCommandLine(halvex::CalculatorSyntax(halvex::Toolkit::Win32), __argc, __argv);
         halvex::PrintCommandLineMessages(line);
         if (line.exit) return line.exitStatus;
     }

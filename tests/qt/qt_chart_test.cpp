@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "res/dialog_template.h"
@@ -96,9 +97,11 @@ TEST(QtChart, ThePlannersChartGrowsWithTheWindow) {
 
 TEST(QtChart, ExportsAsPngAndPdf) {
     const auto chart = ThreeDecades();
-    const QString dir = QDir::tempPath();
-    const std::string png = (dir + QStringLiteral("/halvex_chart_test.png")).toStdString();
-    const std::string pdf = (dir + QStringLiteral("/halvex_chart_test.pdf")).toStdString();
+    // A folder of this run's own: the suite runs several times at once.
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const std::string png = folder.filePath(QStringLiteral("chart.png")).toStdString();
+    const std::string pdf = folder.filePath(QStringLiteral("chart.pdf")).toStdString();
     ASSERT_TRUE(ui::qt::SaveChartPicture(*chart, png));
     ASSERT_TRUE(ui::qt::SaveChartPicture(*chart, pdf));
     EXPECT_FALSE(ui::qt::SaveChartPicture(*chart, png + ".gif"));
