@@ -13,12 +13,19 @@
 #include <vector>
 
 #include "numeric/number_text.h"
+#include "res/main_menu_ids.h"
+#include "res/pure_sine_ids.h"
+#include "res/resource_ids.h"
+#include "res/sine_sweep_ids.h"
 #include "tests/qt/qt_fixture.h"
 
 namespace {
 
 using namespace halvex_test;
 using QtDesktop = QtProgramTest;
+using res::main_menu::IDC_ANALYSIS_LIST;
+namespace ps = res::pure_sine;
+namespace ss = res::sine_sweep;
 
 std::vector<std::string> Split(const std::string& text, char separator) {
     std::vector<std::string> parts;
@@ -51,19 +58,19 @@ void Choose(QWidget& m, const QString& text) {
 // spreadsheet receives has one value per cell, and each value is the number
 // the box shows. With no results shown the clipboard is left alone.
 TEST_F(QtDesktop, CtrlShiftCCopiesThePureSineTableAndNothingWithoutResults) {
-    driver.On(102, [](QWidget& w) { ChooseItem(w, 1000, 0); })
-        .On(129,
+    driver.On(res::IDD_MAIN_MENU, [](QWidget& w) { ChooseItem(w, IDC_ANALYSIS_LIST, 0); })
+        .On(res::IDD_PURE_SINE,
             [](QWidget& w) {
                 QGuiApplication::clipboard()->setText(QStringLiteral("kept"));
                 Key(w, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
                 EXPECT_EQ(Clipboard(), "kept");
-                ChooseItem(w, 1003, 0);
-                ChooseItem(w, 1004, 0);
-                ChooseItem(w, 1001, 2);
-                Type(w, 1008, QStringLiteral("1"));
-                Type(w, 1009, QStringLiteral("10"));
+                ChooseItem(w, ps::IDC_TYPE, 0);
+                ChooseItem(w, ps::IDC_DIMENSION, 0);
+                ChooseItem(w, ps::IDC_AMPLITUDE_UNIT, 2);
+                Type(w, ps::IDC_AMPLITUDE, QStringLiteral("1"));
+                Type(w, ps::IDC_FREQUENCY, QStringLiteral("10"));
                 Click(w, ui::IDOK);
-                ControlOf(w, 1023).setFocus();  // a result box, whose own Ctrl+C copies it alone
+                ControlOf(w, ps::IDC_DISP_ZP_MM).setFocus();  // a result box, whose own Ctrl+C copies it alone
                 Key(w, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
                 std::vector<std::string> lines = Split(Clipboard(), '\n');
                 ASSERT_EQ(lines.size(), 22u);  // header, twenty rows, and the empty rest after the last line end
@@ -79,7 +86,7 @@ TEST_F(QtDesktop, CtrlShiftCCopiesThePureSineTableAndNothingWithoutResults) {
                 EXPECT_EQ(lines[20], "acceleration\tzero-to-peak\t5.111\tg");
                 Key(w, Qt::Key_Escape);
             })
-        .On(102, [](QWidget& w) { Click(w, ui::IDCANCEL); });
+        .On(res::IDD_MAIN_MENU, [](QWidget& w) { Click(w, ui::IDCANCEL); });
     Play();
 }
 
@@ -92,36 +99,36 @@ TEST_F(QtDesktop, ResultBoxMenuCopiesTheSweepTable) {
         "displacement\tpeak-to-peak\t0.0196\tin\n"
         "velocity\tzero-to-peak\t6.14\tin/s\n"
         "acceleration\tzero-to-peak\t10\tg\n";
-    driver.On(102, [](QWidget& w) { ChooseItem(w, 1000, 1); })
-        .On(130,
+    driver.On(res::IDD_MAIN_MENU, [](QWidget& w) { ChooseItem(w, IDC_ANALYSIS_LIST, 1); })
+        .On(res::IDD_SINE_SWEEP,
             [](QWidget& w) {
-                ChooseItem(w, 1016, 0);
-                ChooseItem(w, 1017, 3);
-                Type(w, 1019, QStringLiteral("100"));
-                Type(w, 1021, QStringLiteral("10"));
+                ChooseItem(w, ss::IDC_ANALYSIS, 0);
+                ChooseItem(w, ss::IDC_INPUT_LIST, 3);
+                Type(w, ss::IDC_INPUT1, QStringLiteral("100"));
+                Type(w, ss::IDC_INPUT3, QStringLiteral("10"));
                 Click(w, ui::IDOK);
                 QGuiApplication::clipboard()->clear();
-                RightClick(w, ControlOf(w, 1030).geometry().center());
+                RightClick(w, ControlOf(w, ss::IDC_OUTPUT3).geometry().center());
             })
         .On(kPopupMenu,
             [](QWidget& m) {
                 EXPECT_EQ(static_cast<QMenu&>(m).actions().back()->text().toStdString(), "Copy All Results");
                 Choose(m, QStringLiteral("Copy All Results"));
             })
-        .On(130,
+        .On(res::IDD_SINE_SWEEP,
             [table](QWidget& w) {
                 EXPECT_EQ(Clipboard(), table);
                 QGuiApplication::clipboard()->clear();
-                ControlOf(w, 1025).setFocus();
+                ControlOf(w, ss::IDC_OUTPUT1).setFocus();
                 Key(w, Qt::Key_F10, Qt::ShiftModifier);
             })
         .On(kPopupMenu, [](QWidget& m) { Choose(m, QStringLiteral("Copy All Results")); })
-        .On(130,
+        .On(res::IDD_SINE_SWEEP,
             [table](QWidget& w) {
                 EXPECT_EQ(Clipboard(), table);
                 Key(w, Qt::Key_Escape);
             })
-        .On(102, [](QWidget& w) { Click(w, ui::IDCANCEL); });
+        .On(res::IDD_MAIN_MENU, [](QWidget& w) { Click(w, ui::IDCANCEL); });
     Play();
 }
 
@@ -137,22 +144,22 @@ TEST_F(QtDesktop, MenuKeyAndShiftF10OpenTheSystemMenu) {
         EXPECT_FALSE(ActionNamed(menu, QStringLiteral("&Restore"))->isEnabled());
         QTest::keyClick(&m, Qt::Key_Escape);
     };
-    driver.On(102, [](QWidget& w) { Key(w, Qt::Key_Menu); })
+    driver.On(res::IDD_MAIN_MENU, [](QWidget& w) { Key(w, Qt::Key_Menu); })
         .On(kPopupMenu, systemMenu)
-        .On(102,
+        .On(res::IDD_MAIN_MENU,
             [](QWidget& w) {
-                ControlOf(w, 1000).setFocus();
+                ControlOf(w, IDC_ANALYSIS_LIST).setFocus();
                 Key(w, Qt::Key_F10, Qt::ShiftModifier);
             })
         .On(kPopupMenu, systemMenu)
-        .On(102, [](QWidget& w) { Click(w, ui::IDCANCEL); });
+        .On(res::IDD_MAIN_MENU, [](QWidget& w) { Click(w, ui::IDCANCEL); });
     Play();
 }
 
 // A command the styles do not allow is greyed and does nothing; Restore
 // puts a maximised window back where it stood.
 TEST(QtSystemMenu, CommandsFollowTheTemplateStylesAndRestoreReturnsTheWindow) {
-    const res::DialogTemplate& mainMenu = *res::FindDialogTemplate(102);
+    const res::DialogTemplate& mainMenu = *res::FindDialogTemplate(res::IDD_MAIN_MENU);
     res::DialogTemplate minimiseOnly = mainMenu;
     minimiseOnly.style &= ~static_cast<unsigned>(res::kMaximizeBox);
     RecordingSink sink;
@@ -229,15 +236,15 @@ TEST_F(QtDesktop, MessageBoxesAreWideEnoughForTheirTitle) {
         EXPECT_EQ(static_cast<QMessageBox&>(m).buttons().size(), 1);
         Key(m, Qt::Key_Return);
     };
-    driver.On(102, [](QWidget& w) { ChooseItem(w, 1000, 1); })
-        .On(130,
+    driver.On(res::IDD_MAIN_MENU, [](QWidget& w) { ChooseItem(w, IDC_ANALYSIS_LIST, 1); })
+        .On(res::IDD_SINE_SWEEP,
             [](QWidget& w) {
-                ChooseItem(w, 1016, 2);  // octaves, with nothing typed
+                ChooseItem(w, ss::IDC_ANALYSIS, 2);  // octaves, with nothing typed
                 Click(w, ui::IDOK);
             })
         .On(kMessageBox, wideEnough)
-        .On(130, [](QWidget& w) { Key(w, Qt::Key_Escape); })
-        .On(102, [](QWidget& w) { Click(w, ui::IDCANCEL); });
+        .On(res::IDD_SINE_SWEEP, [](QWidget& w) { Key(w, Qt::Key_Escape); })
+        .On(res::IDD_MAIN_MENU, [](QWidget& w) { Click(w, ui::IDCANCEL); });
     Play();
 }
 

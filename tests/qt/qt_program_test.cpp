@@ -17,13 +17,20 @@
 #include "app/icon_position.h"
 #include "app/vibration_app.h"
 #include "puresine/pure_sine_results.h"
+#include "res/main_menu_ids.h"
+#include "res/pure_sine_ids.h"
+#include "res/resource_ids.h"
+#include "res/sine_sweep_ids.h"
 #include "tests/qt/qt_fixture.h"
 #include "ui/qt/app_icon.h"
 
 namespace {
 
 using namespace halvex_test;
+using res::main_menu::IDC_ANALYSIS_LIST;
 using Texts = std::vector<std::pair<int, std::string>>;
+namespace ps = res::pure_sine;
+namespace ss = res::sine_sweep;
 
 std::vector<std::string> Items(QWidget& w, int listId) {
     std::vector<std::string> items;
@@ -72,13 +79,13 @@ void ExpectResults(QWidget& w, const Texts& expected) {
 using QtMainMenu = QtProgramTest;
 
 TEST_F(QtMainMenu, OpensWithTheFocusOnExitAndEnterThereExits) {
-    driver.On(102, [](QWidget& w) {
+    driver.On(res::IDD_MAIN_MENU, [](QWidget& w) {
         EXPECT_EQ(w.windowTitle().toStdString(), "Sine Vibration");
-        EXPECT_EQ(Items(w, 1000), kAnalyses);
-        EXPECT_EQ(Selection(w, 1000), -1);
+        EXPECT_EQ(Items(w, IDC_ANALYSIS_LIST), kAnalyses);
+        EXPECT_EQ(Selection(w, IDC_ANALYSIS_LIST), -1);
         EXPECT_EQ(FocusedId(w), ui::IDCANCEL);
-        EXPECT_EQ(Dialog(w).BigIcon(), 128);
-        EXPECT_EQ(Dialog(w).SmallIcon(), 128);
+        EXPECT_EQ(Dialog(w).BigIcon(), res::IDR_MAINFRAME);
+        EXPECT_EQ(Dialog(w).SmallIcon(), res::IDR_MAINFRAME);
         const QList<QSize> sizes = w.windowIcon().availableSizes();
         EXPECT_TRUE(sizes.contains(QSize(32, 32)) && sizes.contains(QSize(16, 16)));
         Key(w, Qt::Key_Return);
@@ -89,10 +96,10 @@ TEST_F(QtMainMenu, OpensWithTheFocusOnExitAndEnterThereExits) {
 }
 
 TEST_F(QtMainMenu, EnterOnTheListEndsTheProgramAsOk) {
-    driver.On(102, [](QWidget& w) {
+    driver.On(res::IDD_MAIN_MENU, [](QWidget& w) {
         Key(w, Qt::Key_Tab);
-        EXPECT_EQ(FocusedId(w), 1000);
-        EXPECT_EQ(Selection(w, 1000), -1);  // the focus alone chooses nothing
+        EXPECT_EQ(FocusedId(w), IDC_ANALYSIS_LIST);
+        EXPECT_EQ(Selection(w, IDC_ANALYSIS_LIST), -1);  // the focus alone chooses nothing
         Key(w, Qt::Key_Return);
         EXPECT_EQ(Dialog(w).EndCode(), ui::IDOK);
     });
@@ -101,26 +108,26 @@ TEST_F(QtMainMenu, EnterOnTheListEndsTheProgramAsOk) {
 
 TEST_F(QtMainMenu, EachChoiceOpensItsDialogAndTheListComesBackUnselected) {
     const auto refilled = [](QWidget& w) {
-        EXPECT_EQ(Items(w, 1000), kAnalyses);
-        EXPECT_EQ(Selection(w, 1000), -1);
+        EXPECT_EQ(Items(w, IDC_ANALYSIS_LIST), kAnalyses);
+        EXPECT_EQ(Selection(w, IDC_ANALYSIS_LIST), -1);
     };
-    driver.On(102, [](QWidget& w) { ChooseItem(w, 1000, 0); })
-        .On(129,
+    driver.On(res::IDD_MAIN_MENU, [](QWidget& w) { ChooseItem(w, IDC_ANALYSIS_LIST, 0); })
+        .On(res::IDD_PURE_SINE,
             [](QWidget& w) {
                 EXPECT_EQ(w.windowTitle().toStdString(), "Pure Sine Vibration");
                 Key(w, Qt::Key_Escape);
             })
-        .On(102, refilled)
-        .On(102, [](QWidget& w) { ChooseItem(w, 1000, 0); })
-        .On(129, [](QWidget& w) { w.close(); })  // the close box
-        .On(102, [](QWidget& w) { ChooseItem(w, 1000, 1); })
-        .On(130,
+        .On(res::IDD_MAIN_MENU, refilled)
+        .On(res::IDD_MAIN_MENU, [](QWidget& w) { ChooseItem(w, IDC_ANALYSIS_LIST, 0); })
+        .On(res::IDD_PURE_SINE, [](QWidget& w) { w.close(); })  // the close box
+        .On(res::IDD_MAIN_MENU, [](QWidget& w) { ChooseItem(w, IDC_ANALYSIS_LIST, 1); })
+        .On(res::IDD_SINE_SWEEP,
             [](QWidget& w) {
                 EXPECT_EQ(w.windowTitle().toStdString(), "Sine Sweep Test Parameters");
                 Click(w, ui::IDCANCEL);
             })
-        .On(102, refilled)
-        .On(102, [](QWidget& w) { Click(w, ui::IDCANCEL); });
+        .On(res::IDD_MAIN_MENU, refilled)
+        .On(res::IDD_MAIN_MENU, [](QWidget& w) { Click(w, ui::IDCANCEL); });
     Play();
 }
 
@@ -134,19 +141,19 @@ TEST_F(QtMainMenu, SystemMenuEndsWithTheAboutItemAndOpensTheAboutBox) {
     };
     // A right click in the empty corner, then Alt+Space; a right click on a
     // control opens no menu; Close from the menu ends the program.
-    driver.On(102, [](QWidget& w) { RightClick(w, QPoint(w.width() - 4, w.height() - 4)); })
+    driver.On(res::IDD_MAIN_MENU, [](QWidget& w) { RightClick(w, QPoint(w.width() - 4, w.height() - 4)); })
         .On(kPopupMenu, chooseAbout)
-        .On(100,
+        .On(res::IDD_ABOUT,
             [](QWidget& w) {
                 EXPECT_EQ(w.windowTitle().toStdString(), "About Halvex");
                 EXPECT_FALSE(static_cast<QLabel*>(Dialog(w).Controls()[0])->pixmap().isNull());
                 Click(w, ui::IDOK);
             })
-        .On(102, [](QWidget& w) { Key(w, Qt::Key_Space, Qt::AltModifier); })
+        .On(res::IDD_MAIN_MENU, [](QWidget& w) { Key(w, Qt::Key_Space, Qt::AltModifier); })
         .On(kPopupMenu, chooseAbout)
-        .On(100, [](QWidget& w) { Key(w, Qt::Key_Escape); })
-        .On(102, [](QWidget& w) { RightClick(w, ControlOf(w, 1000).geometry().center()); })
-        .On(102, [](QWidget& w) { Key(w, Qt::Key_Space, Qt::AltModifier); })
+        .On(res::IDD_ABOUT, [](QWidget& w) { Key(w, Qt::Key_Escape); })
+        .On(res::IDD_MAIN_MENU, [](QWidget& w) { RightClick(w, ControlOf(w, IDC_ANALYSIS_LIST).geometry().center()); })
+        .On(res::IDD_MAIN_MENU, [](QWidget& w) { Key(w, Qt::Key_Space, Qt::AltModifier); })
         .On(kPopupMenu, [](QWidget& m) { QTest::keyClick(&m, Qt::Key_C); });
     Play();
 }
@@ -154,7 +161,7 @@ TEST_F(QtMainMenu, SystemMenuEndsWithTheAboutItemAndOpensTheAboutBox) {
 // A platform that paints minimised windows gets the icon centred on the
 // erased client area.
 TEST_F(QtMainMenu, MinimisedItPaintsItsIconCentred) {
-    driver.On(102, [](QWidget& w) {
+    driver.On(res::IDD_MAIN_MENU, [](QWidget& w) {
         w.setWindowState(Qt::WindowMinimized);
         ASSERT_TRUE(Dialog(w).IsIconic());
         QImage painted(w.size(), QImage::Format_ARGB32);
@@ -182,51 +189,55 @@ TEST_F(QtMainMenu, MinimisedItPaintsItsIconCentred) {
 using QtPureSine = QtProgramTest;
 
 void OpenPureSine(UiDriver& driver) {
-    driver.On(102, [](QWidget& w) { ChooseItem(w, 1000, 0); });
+    driver.On(res::IDD_MAIN_MENU, [](QWidget& w) { ChooseItem(w, IDC_ANALYSIS_LIST, 0); });
 }
 
 void BackToTheMenuAndExit(UiDriver& driver) {
-    driver.On(129, [](QWidget& w) { Key(w, Qt::Key_Escape); }).On(102, [](QWidget& w) { Click(w, ui::IDCANCEL); });
+    driver.On(res::IDD_PURE_SINE, [](QWidget& w) { Key(w, Qt::Key_Escape); });
+    driver.On(res::IDD_MAIN_MENU, [](QWidget& w) { Click(w, ui::IDCANCEL); });
 }
 
 TEST_F(QtPureSine, TranslationWorkedExample) {
     OpenPureSine(driver);
-    driver.On(129, [](QWidget& w) {
-        ChooseItem(w, 1003, 0);  // translation
-        ChooseItem(w, 1004, 0);  // displacement (peak-peak)
-        ChooseItem(w, 1001, 2);  // inches
-        Type(w, 1008, QStringLiteral("1"));
-        Type(w, 1009, QStringLiteral("10"));
+    driver.On(res::IDD_PURE_SINE, [](QWidget& w) {
+        ChooseItem(w, ps::IDC_TYPE, 0);            // translation
+        ChooseItem(w, ps::IDC_DIMENSION, 0);       // displacement (peak-peak)
+        ChooseItem(w, ps::IDC_AMPLITUDE_UNIT, 2);  // inches
+        Type(w, ps::IDC_AMPLITUDE, QStringLiteral("1"));
+        Type(w, ps::IDC_FREQUENCY, QStringLiteral("10"));
         Click(w, ui::IDOK);
-        ExpectResults(w, {{1018, Padded("25.4", " mm")},
-                          {1023, Padded("12.7", " mm")},
-                          {1024, Padded("1", " inches")},
-                          {1025, Padded("0.5", " inches")},
-                          {1037, Padded("1000", " Mils")},
-                          {1036, Padded("500", " Mils")},
-                          {1040, Padded("1e+06", " micro inch")},
-                          {1039, Padded("5e+05", " micro inch")},
-                          {1042, Padded("2.54e+04", " microns")},
-                          {1041, Padded("1.27e+04", " microns")},
-                          {1026, Padded("0.798", " meters/sec ")},
-                          {1027, Padded("798", " mm/sec ")},
-                          {1028, Padded("7.98e+05", " microns/sec ")},
-                          {1029, Padded("31.42", " inches/sec ")},
-                          {1034, Padded("3.142e+04", " Mils/sec ")},
-                          {1035, Padded("3.142e+07", " micro inches/sec ")},
-                          {1030, Padded("50.14", " meters/sec^2")},
-                          {1031, Padded("5.014e+04", " mm/sec^2")},
-                          {1032, Padded("1974", " inches/sec^2")},
-                          {1033, Padded("5.111", " G")}});
-        for (int id : {1011, 1012, 1013, 1014, 1015}) EXPECT_TRUE(Shown(w, id)) << id;
+        ExpectResults(w, {{ps::IDC_DISP_PP_MM, Padded("25.4", " mm")},
+                          {ps::IDC_DISP_ZP_MM, Padded("12.7", " mm")},
+                          {ps::IDC_DISP_PP_IN, Padded("1", " inches")},
+                          {ps::IDC_DISP_ZP_IN, Padded("0.5", " inches")},
+                          {ps::IDC_DISP_PP_MILS, Padded("1000", " Mils")},
+                          {ps::IDC_DISP_ZP_MILS, Padded("500", " Mils")},
+                          {ps::IDC_DISP_PP_UIN, Padded("1e+06", " micro inch")},
+                          {ps::IDC_DISP_ZP_UIN, Padded("5e+05", " micro inch")},
+                          {ps::IDC_DISP_PP_MICRONS, Padded("2.54e+04", " microns")},
+                          {ps::IDC_DISP_ZP_MICRONS, Padded("1.27e+04", " microns")},
+                          {ps::IDC_VEL_M, Padded("0.798", " meters/sec ")},
+                          {ps::IDC_VEL_MM, Padded("798", " mm/sec ")},
+                          {ps::IDC_VEL_MICRONS, Padded("7.98e+05", " microns/sec ")},
+                          {ps::IDC_VEL_IN, Padded("31.42", " inches/sec ")},
+                          {ps::IDC_VEL_MILS, Padded("3.142e+04", " Mils/sec ")},
+                          {ps::IDC_VEL_UIN, Padded("3.142e+07", " micro inches/sec ")},
+                          {ps::IDC_ACC_M, Padded("50.14", " meters/sec^2")},
+                          {ps::IDC_ACC_MM, Padded("5.014e+04", " mm/sec^2")},
+                          {ps::IDC_ACC_IN, Padded("1974", " inches/sec^2")},
+                          {ps::IDC_ACC_G, Padded("5.111", " G")}});
+        for (int id : {ps::IDC_OUTPUT_FRAME, ps::IDC_CAPTION_DISP_PP, ps::IDC_CAPTION_VELOCITY,
+                       ps::IDC_CAPTION_ACCELERATION, ps::IDC_CAPTION_DISP_ZP}) {
+            EXPECT_TRUE(Shown(w, id)) << id;
+        }
 
         // A screen reader reads a result by its name and value; the value can
         // be selected and copied but not changed.
-        QAccessibleInterface* result = QAccessible::queryAccessibleInterface(&ControlOf(w, 1023));
+        QAccessibleInterface* result = QAccessible::queryAccessibleInterface(&ControlOf(w, ps::IDC_DISP_ZP_MM));
         EXPECT_EQ(result->text(QAccessible::Name).toStdString(), "Displacement zero-to-peak, millimetres or radians");
         EXPECT_EQ(result->text(QAccessible::Value).toStdString(), Padded("12.7", " mm"));
         EXPECT_TRUE(result->state().readOnly);
-        ControlOf(w, 1023).setFocus();
+        ControlOf(w, ps::IDC_DISP_ZP_MM).setFocus();
         Key(w, Qt::Key_A, Qt::ControlModifier);
         Key(w, Qt::Key_C, Qt::ControlModifier);
         EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), Padded("12.7", " mm"));
@@ -237,22 +248,22 @@ TEST_F(QtPureSine, TranslationWorkedExample) {
 
 TEST_F(QtPureSine, RotationWorkedExampleWithEnterInTheFrequencyEdit) {
     OpenPureSine(driver);
-    driver.On(129, [](QWidget& w) {
-        ChooseItem(w, 1003, 1);  // rotation
-        ChooseItem(w, 1004, 0);  // displacement (peak-peak)
-        ChooseItem(w, 1001, 1);  // degrees
-        Type(w, 1008, QStringLiteral("2"));
-        Type(w, 1009, QStringLiteral("5"));
-        ASSERT_EQ(FocusedId(w), 1009);
+    driver.On(res::IDD_PURE_SINE, [](QWidget& w) {
+        ChooseItem(w, ps::IDC_TYPE, 1);            // rotation
+        ChooseItem(w, ps::IDC_DIMENSION, 0);       // displacement (peak-peak)
+        ChooseItem(w, ps::IDC_AMPLITUDE_UNIT, 1);  // degrees
+        Type(w, ps::IDC_AMPLITUDE, QStringLiteral("2"));
+        Type(w, ps::IDC_FREQUENCY, QStringLiteral("5"));
+        ASSERT_EQ(FocusedId(w), ps::IDC_FREQUENCY);
         Key(w, Qt::Key_Return);
-        ExpectResults(w, {{1018, Padded("0.03491", " radians")},
-                          {1023, Padded("0.01745", " radians")},
-                          {1024, Padded("2", " degrees")},
-                          {1025, Padded("1", " degrees")},
-                          {1026, Padded("0.5483", " radians/sec ")},
-                          {1027, Padded("31.42", " degrees/sec ")},
-                          {1030, Padded("17.23", " radians/sec^2")},
-                          {1031, Padded("987", " degrees/sec^2")}});
+        ExpectResults(w, {{ps::IDC_DISP_PP_MM, Padded("0.03491", " radians")},
+                          {ps::IDC_DISP_ZP_MM, Padded("0.01745", " radians")},
+                          {ps::IDC_DISP_PP_IN, Padded("2", " degrees")},
+                          {ps::IDC_DISP_ZP_IN, Padded("1", " degrees")},
+                          {ps::IDC_VEL_M, Padded("0.5483", " radians/sec ")},
+                          {ps::IDC_VEL_MM, Padded("31.42", " degrees/sec ")},
+                          {ps::IDC_ACC_M, Padded("17.23", " radians/sec^2")},
+                          {ps::IDC_ACC_MM, Padded("987", " degrees/sec^2")}});
     });
     BackToTheMenuAndExit(driver);
     Play();
@@ -264,18 +275,18 @@ TEST_F(QtPureSine, RotationWorkedExampleWithEnterInTheFrequencyEdit) {
 // follows the locale.
 TEST_F(QtPureSine, TypedPointIsADecimalPointAndOutputsPrintOne) {
     OpenPureSine(driver);
-    driver.On(129, [](QWidget& w) {
-        ChooseItem(w, 1003, 0);  // translation
-        ChooseItem(w, 1004, 1);  // displacement (zero-peak)
-        ChooseItem(w, 1001, 4);  // millimeters
-        Type(w, 1008, QStringLiteral("1.5"));
-        Type(w, 1009, QStringLiteral("10"));
+    driver.On(res::IDD_PURE_SINE, [](QWidget& w) {
+        ChooseItem(w, ps::IDC_TYPE, 0);            // translation
+        ChooseItem(w, ps::IDC_DIMENSION, 1);       // displacement (zero-peak)
+        ChooseItem(w, ps::IDC_AMPLITUDE_UNIT, 4);  // millimeters
+        Type(w, ps::IDC_AMPLITUDE, QStringLiteral("1.5"));
+        Type(w, ps::IDC_FREQUENCY, QStringLiteral("10"));
         Click(w, ui::IDOK);
-        EXPECT_EQ(Text(w, 1023), Padded("1.5", " mm"));
-        EXPECT_EQ(Text(w, 1018), Padded("3", " mm"));
-        EXPECT_EQ(Text(w, 1041), Padded("1500", " microns"));
-        EXPECT_EQ(Text(w, 1026), Padded("0.09425", " meters/sec "));
-        EXPECT_EQ(Text(w, 1030), Padded("5.922", " meters/sec^2"));
+        EXPECT_EQ(Text(w, ps::IDC_DISP_ZP_MM), Padded("1.5", " mm"));
+        EXPECT_EQ(Text(w, ps::IDC_DISP_PP_MM), Padded("3", " mm"));
+        EXPECT_EQ(Text(w, ps::IDC_DISP_ZP_MICRONS), Padded("1500", " microns"));
+        EXPECT_EQ(Text(w, ps::IDC_VEL_M), Padded("0.09425", " meters/sec "));
+        EXPECT_EQ(Text(w, ps::IDC_ACC_M), Padded("5.922", " meters/sec^2"));
         for (const puresine::ResultBox& box : puresine::kResultBoxes) {
             EXPECT_EQ(Text(w, box.id).find(','), std::string::npos) << box.id;
         }
@@ -294,9 +305,9 @@ TEST_F(QtPureSine, CalculateOnOpeningShowsTheFrequencyMessageInAnOkOnlyBox) {
         QTest::mouseClick(box.button(QMessageBox::Ok), Qt::LeftButton);
     };
     OpenPureSine(driver);
-    driver.On(129, [](QWidget& w) { Click(w, ui::IDOK); })
+    driver.On(res::IDD_PURE_SINE, [](QWidget& w) { Click(w, ui::IDOK); })
         .On(kMessageBox, answer)
-        .On(129,
+        .On(res::IDD_PURE_SINE,
             [](QWidget& w) {
                 ExpectResults(w, {});
                 Key(w, Qt::Key_Return);  // Calculate again, from the keyboard
@@ -308,25 +319,28 @@ TEST_F(QtPureSine, CalculateOnOpeningShowsTheFrequencyMessageInAnOkOnlyBox) {
 
 TEST_F(QtPureSine, ReopensInItsOpeningStateAfterACalculation) {
     OpenPureSine(driver);
-    driver.On(129, [](QWidget& w) {
-        ChooseItem(w, 1003, 0);
-        ChooseItem(w, 1004, 3);  // acceleration (zero-peak)
-        ChooseItem(w, 1001, 6);  // G
-        Type(w, 1008, QStringLiteral("1"));
-        Type(w, 1009, QStringLiteral("100"));
+    driver.On(res::IDD_PURE_SINE, [](QWidget& w) {
+        ChooseItem(w, ps::IDC_TYPE, 0);
+        ChooseItem(w, ps::IDC_DIMENSION, 3);       // acceleration (zero-peak)
+        ChooseItem(w, ps::IDC_AMPLITUDE_UNIT, 6);  // G
+        Type(w, ps::IDC_AMPLITUDE, QStringLiteral("1"));
+        Type(w, ps::IDC_FREQUENCY, QStringLiteral("100"));
         Click(w, ui::IDOK);
-        EXPECT_EQ(Text(w, 1033), Padded("1", " G"));
+        EXPECT_EQ(Text(w, ps::IDC_ACC_G), Padded("1", " G"));
         w.close();
     });
     OpenPureSine(driver);
-    driver.On(129, [](QWidget& w) {
-        for (int id : {1, 2, 1002, 1003}) EXPECT_TRUE(Shown(w, id)) << id;
-        for (int id : {1004, 1005, 1001, 1006, 1008, 1009, 1010, 1007, 1011, 1012, 1013, 1014, 1015}) {
+    driver.On(res::IDD_PURE_SINE, [](QWidget& w) {
+        for (int id : {ui::IDOK, ui::IDCANCEL, ps::IDC_TYPE_FRAME, ps::IDC_TYPE}) EXPECT_TRUE(Shown(w, id)) << id;
+        for (int id : {ps::IDC_DIMENSION, ps::IDC_DIMENSION_FRAME, ps::IDC_AMPLITUDE_UNIT, ps::IDC_AMPLITUDE_FRAME,
+                       ps::IDC_AMPLITUDE, ps::IDC_FREQUENCY, ps::IDC_FREQUENCY_FRAME, ps::IDC_FREQUENCY_UNIT,
+                       ps::IDC_OUTPUT_FRAME, ps::IDC_CAPTION_DISP_PP, ps::IDC_CAPTION_VELOCITY,
+                       ps::IDC_CAPTION_ACCELERATION, ps::IDC_CAPTION_DISP_ZP}) {
             EXPECT_FALSE(Shown(w, id)) << id;
         }
-        EXPECT_EQ(Selection(w, 1003), -1);
-        EXPECT_EQ(Text(w, 1008), "");
-        EXPECT_EQ(Text(w, 1009), "");
+        EXPECT_EQ(Selection(w, ps::IDC_TYPE), -1);
+        EXPECT_EQ(Text(w, ps::IDC_AMPLITUDE), "");
+        EXPECT_EQ(Text(w, ps::IDC_FREQUENCY), "");
         ExpectResults(w, {});
         EXPECT_EQ(FocusedId(w), ui::IDOK);
     });
@@ -337,18 +351,19 @@ TEST_F(QtPureSine, ReopensInItsOpeningStateAfterACalculation) {
 // Template order, among the controls shown; Shift+Tab walks it backwards.
 TEST_F(QtPureSine, TabOrderFollowsTheTemplate) {
     OpenPureSine(driver);
-    driver.On(129, [](QWidget& w) {
-        ChooseItem(w, 1003, 0);
-        ChooseItem(w, 1004, 0);
+    driver.On(res::IDD_PURE_SINE, [](QWidget& w) {
+        ChooseItem(w, ps::IDC_TYPE, 0);
+        ChooseItem(w, ps::IDC_DIMENSION, 0);
         ControlOf(w, ui::IDOK).setFocus();
         std::vector<int> visited;
         for (int i = 0; i < 8; ++i) {
             Key(w, Qt::Key_Tab);
             visited.push_back(FocusedId(w));
         }
-        EXPECT_EQ(visited, (std::vector<int>{2, 1001, 1003, 1004, 1007, 1008, 1009, 1}));
+        EXPECT_EQ(visited, (std::vector<int>{ui::IDCANCEL, ps::IDC_AMPLITUDE_UNIT, ps::IDC_TYPE, ps::IDC_DIMENSION,
+                                             ps::IDC_FREQUENCY_UNIT, ps::IDC_AMPLITUDE, ps::IDC_FREQUENCY, ui::IDOK}));
         Key(w, Qt::Key_Backtab, Qt::ShiftModifier);
-        EXPECT_EQ(FocusedId(w), 1009);
+        EXPECT_EQ(FocusedId(w), ps::IDC_FREQUENCY);
     });
     BackToTheMenuAndExit(driver);
     Play();
@@ -364,40 +379,40 @@ std::string AccessibleName(QWidget& w, int id) {
 // raise nothing it would take for the user's, and one typed key is one
 // change. Worked example: 10 G at 100 Hz.
 TEST_F(QtSineSweep, AmplitudeWorkedExampleThenTypingIntoAnOutputIsRefusedOnce) {
-    const std::vector<int> outputs = {1025, 1029, 1030, 1031};
-    driver.On(102, [](QWidget& w) { ChooseItem(w, 1000, 1); })
-        .On(130,
+    const std::vector<int> outputs = {ss::IDC_OUTPUT1, ss::IDC_OUTPUT2, ss::IDC_OUTPUT3, ss::IDC_OUTPUT4};
+    driver.On(res::IDD_MAIN_MENU, [](QWidget& w) { ChooseItem(w, IDC_ANALYSIS_LIST, 1); })
+        .On(res::IDD_SINE_SWEEP,
             [outputs](QWidget& w) {
-                ChooseItem(w, 1016, 0);  // Amplitude
-                EXPECT_EQ(AccessibleName(w, 1019), "Frequency (Hz)");
-                ChooseItem(w, 1017, 3);  // acceleration given
-                EXPECT_EQ(AccessibleName(w, 1021), "Acceleration (G)");
-                Type(w, 1019, QStringLiteral("100"));
-                Type(w, 1021, QStringLiteral("10"));
+                ChooseItem(w, ss::IDC_ANALYSIS, 0);  // Amplitude
+                EXPECT_EQ(AccessibleName(w, ss::IDC_INPUT1), "Frequency (Hz)");
+                ChooseItem(w, ss::IDC_INPUT_LIST, 3);  // acceleration given
+                EXPECT_EQ(AccessibleName(w, ss::IDC_INPUT3), "Acceleration (G)");
+                Type(w, ss::IDC_INPUT1, QStringLiteral("100"));
+                Type(w, ss::IDC_INPUT3, QStringLiteral("10"));
                 Click(w, ui::IDOK);
-                EXPECT_EQ(Text(w, 1025), "disp = " + Padded("0.00978", " in zero-to-peak"));
-                EXPECT_EQ(Text(w, 1029), "disp = " + Padded("0.0196", " in peak-to-peak"));
-                EXPECT_EQ(Text(w, 1030), "vel  = " + Padded("6.14", " in/sec"));
-                EXPECT_EQ(Text(w, 1031), "accel= " + Padded("10", " G"));
+                EXPECT_EQ(Text(w, ss::IDC_OUTPUT1), "disp = " + Padded("0.00978", " in zero-to-peak"));
+                EXPECT_EQ(Text(w, ss::IDC_OUTPUT2), "disp = " + Padded("0.0196", " in peak-to-peak"));
+                EXPECT_EQ(Text(w, ss::IDC_OUTPUT3), "vel  = " + Padded("6.14", " in/sec"));
+                EXPECT_EQ(Text(w, ss::IDC_OUTPUT4), "accel= " + Padded("10", " G"));
                 for (int id : outputs) EXPECT_TRUE(ShowsWhole(ControlOf(w, id))) << id;
-                Type(w, 1025, QStringLiteral("9"));  // answered by the message box step
+                Type(w, ss::IDC_OUTPUT1, QStringLiteral("9"));  // answered by the message box step
                 for (int id : outputs) EXPECT_FALSE(Shown(w, id)) << id;
-                EXPECT_FALSE(Shown(w, 1011));
+                EXPECT_FALSE(Shown(w, ss::IDC_OUTPUT_FRAME));
             })
         .On(kMessageBox,
             [](QWidget& m) {
                 EXPECT_EQ(static_cast<QMessageBox&>(m).text().toStdString(), " Illegal attempt to modify output. ");
                 Key(m, Qt::Key_Return);
             })
-        .On(130,
+        .On(res::IDD_SINE_SWEEP,
             [outputs](QWidget& w) {
                 Click(w, ui::IDOK);
-                EXPECT_TRUE(Shown(w, 1025));
-                Type(w, 1019, QStringLiteral("50"));  // an input: results go, silently
+                EXPECT_TRUE(Shown(w, ss::IDC_OUTPUT1));
+                Type(w, ss::IDC_INPUT1, QStringLiteral("50"));  // an input: results go, silently
                 for (int id : outputs) EXPECT_FALSE(Shown(w, id)) << id;
                 Key(w, Qt::Key_Escape);
             })
-        .On(102, [](QWidget& w) { Click(w, ui::IDCANCEL); });
+        .On(res::IDD_MAIN_MENU, [](QWidget& w) { Click(w, ui::IDCANCEL); });
     Play();
 }
 
@@ -409,9 +424,9 @@ TEST(QtDriver, UnexpectedModalFailsFastAndClosesEverything) {
     ui::SetBackend(&backend);
     std::vector<std::string> failures;
     UiDriver driver(backend, [&failures](const std::string& why) { failures.push_back(why); });
-    driver.On(102, [](QWidget& w) { ChooseItem(w, 1000, 0); })
-        .On(129, [](QWidget& w) { Click(w, ui::IDOK); })  // raises a message box
-        .On(129, [](QWidget& /*w*/) { ADD_FAILURE() << "played on a window under a message box"; });
+    driver.On(res::IDD_MAIN_MENU, [](QWidget& w) { ChooseItem(w, IDC_ANALYSIS_LIST, 0); })
+        .On(res::IDD_PURE_SINE, [](QWidget& w) { Click(w, ui::IDOK); })  // raises a message box
+        .On(res::IDD_PURE_SINE, [](QWidget& /*w*/) { ADD_FAILURE() << "played on a window under a message box"; });
     QElapsedTimer clock;
     clock.start();
     driver.Run([] {

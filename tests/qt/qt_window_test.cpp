@@ -14,6 +14,10 @@
 #include "puresine/pure_sine_results.h"
 #include "puresine/pure_sine_tables.h"
 #include "res/dialog_template.h"
+#include "res/main_menu_ids.h"
+#include "res/pure_sine_ids.h"
+#include "res/resource_ids.h"
+#include "res/sine_sweep_ids.h"
 #include "sweep/sine_sweep_tables.h"
 #include "tests/case_name.h"
 #include "tests/qt/qt_fixture.h"
@@ -25,13 +29,15 @@ using halvex_test::RecordingSink;
 using halvex_test::Report;
 using ui::qt::QtDialog;
 
-constexpr int kPureSine = 129;
-constexpr int kMainMenu = 102;
-constexpr int kSineSweep = 130;
-constexpr int kType = 1003;
-constexpr int kAmplitudeUnit = 1001;
-constexpr int kAmplitude = 1008;
-constexpr int kResult = 1018;
+namespace ss = res::sine_sweep;
+
+constexpr int kPureSine = res::IDD_PURE_SINE;
+constexpr int kMainMenu = res::IDD_MAIN_MENU;
+constexpr int kSineSweep = res::IDD_SINE_SWEEP;
+constexpr int kType = res::pure_sine::IDC_TYPE;
+constexpr int kAmplitudeUnit = res::pure_sine::IDC_AMPLITUDE_UNIT;
+constexpr int kAmplitude = res::pure_sine::IDC_AMPLITUDE;
+constexpr int kResult = res::pure_sine::IDC_DISP_PP_MM;
 
 class ShownDialog {
 public:
@@ -54,9 +60,9 @@ void FillTypes(QtDialog& d) {
 struct ContractCase {
     const char* name;
     int templateId;
-    std::function<void(ShownDialog&)> act;  // after the program has filled list 1003 (dialog 129)
+    std::function<void(ShownDialog&)> act;  // after the program has filled the pure sine's type list
     std::vector<Report> reports;
-    int typeSelection;  // of list 1003 afterwards, or -2 when not checked
+    int typeSelection;  // of the type list afterwards, or -2 when not checked
 };
 
 void PrintTo(const ContractCase& c, std::ostream* out) { *out << c.name; }
@@ -191,8 +197,8 @@ const ContractCase kContractCases[] = {
     {"EnterOnAListWithoutDefaultButtonIsOk",
      kMainMenu,
      [](ShownDialog& w) {
-         w.Widget(1000).setFocus();
-         QTest::keyClick(&w.Widget(1000), Qt::Key_Return);
+         w.Widget(res::main_menu::IDC_ANALYSIS_LIST).setFocus();
+         QTest::keyClick(&w.Widget(res::main_menu::IDC_ANALYSIS_LIST), Qt::Key_Return);
      },
      {Command(ui::IDOK, ui::BN_CLICKED)},
      -2},
@@ -218,8 +224,11 @@ struct TemplateCase {
     int id;
 };
 
-const TemplateCase kTemplates[] = {
-    {"About", 100}, {"MainMenu", 102}, {"PureSine", 129}, {"SineSweep", 130}, {"Planner", 131}};
+const TemplateCase kTemplates[] = {{"About", res::IDD_ABOUT},
+                                   {"MainMenu", res::IDD_MAIN_MENU},
+                                   {"PureSine", res::IDD_PURE_SINE},
+                                   {"SineSweep", res::IDD_SINE_SWEEP},
+                                   {"Planner", res::IDD_PLANNER}};
 
 void PrintTo(const TemplateCase& c, std::ostream* out) { *out << c.name; }
 
@@ -322,16 +331,16 @@ std::string NameOf(QtDialog& dialog, int id) {
 TEST(QtAccessibility, SweepInputsAreNamedByTheirCurrentLabels) {
     RecordingSink sink;
     QtDialog dialog(*res::FindDialogTemplate(kSineSweep), sink, nullptr);
-    EXPECT_EQ(NameOf(dialog, 1021), "Third input");
-    dialog.SetControlText(1024, "Duration (min) ");
-    EXPECT_EQ(NameOf(dialog, 1021), "Duration (min)");
-    dialog.SetControlText(1023, "Frequency(Hz)");
-    EXPECT_EQ(NameOf(dialog, 1019), "Frequency(Hz)");
-    EXPECT_EQ(NameOf(dialog, 1020), "Frequency(Hz) 2");
-    dialog.SetControlText(1022, " Amplitude Pairs ");
-    EXPECT_EQ(NameOf(dialog, 1017), "Amplitude Pairs");
-    dialog.SetControlText(1023, " ");
-    EXPECT_EQ(NameOf(dialog, 1019), "First input");
+    EXPECT_EQ(NameOf(dialog, ss::IDC_INPUT3), "Third input");
+    dialog.SetControlText(ss::IDC_LABEL3, "Duration (min) ");
+    EXPECT_EQ(NameOf(dialog, ss::IDC_INPUT3), "Duration (min)");
+    dialog.SetControlText(ss::IDC_LABEL1, "Frequency(Hz)");
+    EXPECT_EQ(NameOf(dialog, ss::IDC_INPUT1), "Frequency(Hz)");
+    EXPECT_EQ(NameOf(dialog, ss::IDC_INPUT2), "Frequency(Hz) 2");
+    dialog.SetControlText(ss::IDC_HEADING, " Amplitude Pairs ");
+    EXPECT_EQ(NameOf(dialog, ss::IDC_INPUT_LIST), "Amplitude Pairs");
+    dialog.SetControlText(ss::IDC_LABEL1, " ");
+    EXPECT_EQ(NameOf(dialog, ss::IDC_INPUT1), "First input");
     EXPECT_TRUE(sink.reports.empty());
 }
 
@@ -367,19 +376,20 @@ TEST_P(ListItemsFit, BesideTheScrollBar) {
 
 INSTANTIATE_TEST_SUITE_P(
     Qt, ListItemsFit,
-    ::testing::Values(ListCase{"Analyses", kMainMenu, 1000, {"pure sine", "sine sweep"}},
-                      ListCase{"Types", kPureSine, kType, ItemsOf(puresine::kTypeItems)},
-                      ListCase{"Dimensions", kPureSine, 1004, ItemsOf(puresine::kDimensionItems)},
-                      ListCase{"FrequencyUnits", kPureSine, 1007, ItemsOf(puresine::kFrequencyUnitItems)},
-                      ListCase{"DisplacementUnits", kPureSine, kAmplitudeUnit, ItemsOf(puresine::kDisplacementUnits)},
-                      ListCase{"VelocityUnits", kPureSine, kAmplitudeUnit, ItemsOf(puresine::kVelocityUnits)},
-                      ListCase{"AccelerationUnits", kPureSine, kAmplitudeUnit, ItemsOf(puresine::kAccelerationUnits)},
-                      ListCase{"AngularAccelerationUnits", kPureSine, kAmplitudeUnit,
-                               ItemsOf(puresine::kAngularAccelerationUnits)},
-                      ListCase{"SweepAnalyses", kSineSweep, 1016, ItemsOf(sweep::kAnalysisItems)},
-                      ListCase{"GivenQuantities", kSineSweep, 1017, ItemsOf(sweep::kGivenQuantityItems)},
-                      ListCase{"AmplitudePairs", kSineSweep, 1017, ItemsOf(sweep::kAmplitudePairItems)},
-                      ListCase{"RateTypes", kSineSweep, 1017, ItemsOf(sweep::kRateTypeItems)}),
+    ::testing::Values(
+        ListCase{"Analyses", kMainMenu, res::main_menu::IDC_ANALYSIS_LIST, {"pure sine", "sine sweep"}},
+        ListCase{"Types", kPureSine, kType, ItemsOf(puresine::kTypeItems)},
+        ListCase{"Dimensions", kPureSine, res::pure_sine::IDC_DIMENSION, ItemsOf(puresine::kDimensionItems)},
+        ListCase{"FrequencyUnits", kPureSine, res::pure_sine::IDC_FREQUENCY_UNIT,
+                 ItemsOf(puresine::kFrequencyUnitItems)},
+        ListCase{"DisplacementUnits", kPureSine, kAmplitudeUnit, ItemsOf(puresine::kDisplacementUnits)},
+        ListCase{"VelocityUnits", kPureSine, kAmplitudeUnit, ItemsOf(puresine::kVelocityUnits)},
+        ListCase{"AccelerationUnits", kPureSine, kAmplitudeUnit, ItemsOf(puresine::kAccelerationUnits)},
+        ListCase{"AngularAccelerationUnits", kPureSine, kAmplitudeUnit, ItemsOf(puresine::kAngularAccelerationUnits)},
+        ListCase{"SweepAnalyses", kSineSweep, ss::IDC_ANALYSIS, ItemsOf(sweep::kAnalysisItems)},
+        ListCase{"GivenQuantities", kSineSweep, ss::IDC_INPUT_LIST, ItemsOf(sweep::kGivenQuantityItems)},
+        ListCase{"AmplitudePairs", kSineSweep, ss::IDC_INPUT_LIST, ItemsOf(sweep::kAmplitudePairItems)},
+        ListCase{"RateTypes", kSineSweep, ss::IDC_INPUT_LIST, ItemsOf(sweep::kRateTypeItems)}),
     halvex_test::CaseName());
 
 }  // namespace

@@ -15,7 +15,11 @@
 
 #include "app/vibration_app.h"
 #include "planner/planner_dlg.h"
+#include "res/main_menu_ids.h"
+#include "res/planner_ids.h"
+#include "res/pure_sine_ids.h"
 #include "res/resource_ids.h"
+#include "res/sine_sweep_ids.h"
 #include "tests/qt/ui_actions.h"
 #include "tests/qt/ui_driver.h"
 #include "ui/qt/app_icon.h"
@@ -25,6 +29,9 @@
 namespace {
 
 using namespace halvex_test;
+namespace pd = res::planner_dlg;
+namespace ps = res::pure_sine;
+namespace ss = res::sine_sweep;
 
 QDir g_outDir;
 bool g_failed = false;
@@ -82,71 +89,71 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "halvex-screenshots: %s\n", why.c_str());
         g_failed = true;
     });
-    driver.On(102, [](QWidget& w) { Save(Framed(w), "main-menu.png"); })
-        .On(102, [](QWidget& w) { ChooseItem(w, 1000, 0); })
-        .On(129,
+    driver.On(res::IDD_MAIN_MENU, [](QWidget& w) { Save(Framed(w), "main-menu.png"); })
+        .On(res::IDD_MAIN_MENU, [](QWidget& w) { ChooseItem(w, res::main_menu::IDC_ANALYSIS_LIST, 0); })
+        .On(res::IDD_PURE_SINE,
             [](QWidget& w) {
-                ChooseItem(w, 1003, 0);
-                ChooseItem(w, 1004, 0);
-                ChooseItem(w, 1001, 2);
-                Type(w, 1008, QStringLiteral("1"));
-                Type(w, 1009, QStringLiteral("10"));
-                Click(w, 1);
+                ChooseItem(w, ps::IDC_TYPE, 0);
+                ChooseItem(w, ps::IDC_DIMENSION, 0);
+                ChooseItem(w, ps::IDC_AMPLITUDE_UNIT, 2);
+                Type(w, ps::IDC_AMPLITUDE, QStringLiteral("1"));
+                Type(w, ps::IDC_FREQUENCY, QStringLiteral("10"));
+                Click(w, res::IDOK);
             })
-        .On(129, [](QWidget& w) { Save(Framed(w), "pure-sine-translation.png"); })
-        .On(129, [](QWidget& w) { RightClick(w, ControlOf(w, 1033).geometry().center()); })
+        .On(res::IDD_PURE_SINE, [](QWidget& w) { Save(Framed(w), "pure-sine-translation.png"); })
+        .On(res::IDD_PURE_SINE, [](QWidget& w) { RightClick(w, ControlOf(w, ps::IDC_ACC_G).geometry().center()); })
         .On(kPopupMenu,
             [](QWidget& w) {
                 Save(w.grab().toImage(), "result-menu.png");
                 QTest::keyClick(&w, Qt::Key_Escape);
             })
-        .On(129,
+        .On(res::IDD_PURE_SINE,
             [](QWidget& w) {
-                ChooseItem(w, 1003, 1);
-                ChooseItem(w, 1004, 0);
-                ChooseItem(w, 1001, 1);
-                Type(w, 1008, QStringLiteral("2"));
-                Type(w, 1009, QStringLiteral("5"));
-                Click(w, 1);
+                ChooseItem(w, ps::IDC_TYPE, 1);
+                ChooseItem(w, ps::IDC_DIMENSION, 0);
+                ChooseItem(w, ps::IDC_AMPLITUDE_UNIT, 1);
+                Type(w, ps::IDC_AMPLITUDE, QStringLiteral("2"));
+                Type(w, ps::IDC_FREQUENCY, QStringLiteral("5"));
+                Click(w, res::IDOK);
             })
-        .On(129, [](QWidget& w) { Save(Framed(w), "pure-sine-rotation.png"); })
-        .On(129,
+        .On(res::IDD_PURE_SINE, [](QWidget& w) { Save(Framed(w), "pure-sine-rotation.png"); })
+        .On(res::IDD_PURE_SINE,
             [](QWidget& w) {
-                Type(w, 1009, QStringLiteral("0"));
-                Click(w, 1);
+                Type(w, ps::IDC_FREQUENCY, QStringLiteral("0"));
+                Click(w, res::IDOK);
             })
         .On(kMessageBox,
             [](QWidget& w) {
                 Save(Framed(w), "message-box.png");
                 Key(w, Qt::Key_Return);
             })
-        .On(129, [](QWidget& w) { Key(w, Qt::Key_Escape); })
-        .On(102, [](QWidget& w) { RightClick(w, QPoint(w.width() - 8, w.height() - 8)); })
+        .On(res::IDD_PURE_SINE, [](QWidget& w) { Key(w, Qt::Key_Escape); })
+        .On(res::IDD_MAIN_MENU, [](QWidget& w) { RightClick(w, QPoint(w.width() - 8, w.height() - 8)); })
         .On(kPopupMenu,
             [](QWidget& w) {
                 Save(w.grab().toImage(), "system-menu.png");
                 QTest::keyClick(&w, Qt::Key_A);
             })
-        .On(100,
+        .On(res::IDD_ABOUT,
             [](QWidget& w) {
                 Save(Framed(w), "about.png");
-                Click(w, 1);
+                Click(w, res::IDOK);
             })
-        .On(102, [](QWidget& w) { ChooseItem(w, 1000, 1); })
-        .On(130,
+        .On(res::IDD_MAIN_MENU, [](QWidget& w) { ChooseItem(w, res::main_menu::IDC_ANALYSIS_LIST, 1); })
+        .On(res::IDD_SINE_SWEEP,
             [](QWidget& w) {
-                ChooseItem(w, 1016, 0);  // Amplitude
-                ChooseItem(w, 1017, 3);  // acceleration given
-                Type(w, 1019, QStringLiteral("100"));
-                Type(w, 1021, QStringLiteral("10"));
-                Click(w, 1);
+                ChooseItem(w, ss::IDC_ANALYSIS, 0);    // Amplitude
+                ChooseItem(w, ss::IDC_INPUT_LIST, 3);  // acceleration given
+                Type(w, ss::IDC_INPUT1, QStringLiteral("100"));
+                Type(w, ss::IDC_INPUT3, QStringLiteral("10"));
+                Click(w, res::IDOK);
             })
-        .On(130,
+        .On(res::IDD_SINE_SWEEP,
             [](QWidget& w) {
                 Save(Framed(w), "sine-sweep.png");
                 Key(w, Qt::Key_Escape);
             })
-        .On(102, [](QWidget& w) { Click(w, 2); });
+        .On(res::IDD_MAIN_MENU, [](QWidget& w) { Click(w, res::IDCANCEL); });
     driver.Run([] {
         CVibrationApp app;
         app.InitInstance();
@@ -156,32 +163,38 @@ int main(int argc, char** argv) {
     driver
         .On(res::IDD_PLANNER,
             [](QWidget& w) {
-                Type(w, 1206, QStringLiteral("5"));
-                Type(w, 1207, QStringLiteral("auto"));
-                ChooseItem(w, 1208, 0);  // displacement p-p, in mm
-                Type(w, 1210, QStringLiteral("2.54"));
-                Click(w, 1202);  // from auto
-                Type(w, 1207, QStringLiteral("100"));
-                ChooseItem(w, 1208, 3);  // acceleration, in g
-                Type(w, 1210, QStringLiteral("1"));
-                Click(w, 1202);  // from 100 Hz
-                Type(w, 1207, QStringLiteral("500"));
-                Type(w, 1211, QStringLiteral("2"));
-                Type(w, 1223, QStringLiteral("10"));
-                Type(w, 1224, QStringLiteral("3"));
-                const std::pair<int, const char*> shaker[] = {{1230, "9 kN"},  {1232, "5 kg"},  {1234, "8 kg"},
-                                                              {1235, "12 kg"}, {1236, "51 mm"}, {1237, "1.8 m/s"},
-                                                              {1238, "100 g"}};
+                Type(w, pd::IDC_FROM, QStringLiteral("5"));
+                Type(w, pd::IDC_TO, QStringLiteral("auto"));
+                ChooseItem(w, pd::IDC_KIND, 0);  // displacement p-p, in mm
+                Type(w, pd::IDC_VALUE, QStringLiteral("2.54"));
+                Click(w, pd::IDC_ADD);  // from auto
+                Type(w, pd::IDC_TO, QStringLiteral("100"));
+                ChooseItem(w, pd::IDC_KIND, 3);  // acceleration, in g
+                Type(w, pd::IDC_VALUE, QStringLiteral("1"));
+                Click(w, pd::IDC_ADD);  // from 100 Hz
+                Type(w, pd::IDC_TO, QStringLiteral("500"));
+                Type(w, pd::IDC_END_VALUE, QStringLiteral("2"));
+                Type(w, pd::IDC_SWEEPS, QStringLiteral("10"));
+                Type(w, pd::IDC_AXES, QStringLiteral("3"));
+                const std::pair<int, const char*> shaker[] = {{pd::IDC_FORCE, "9 kN"},
+                                                              {pd::IDC_ARMATURE, "5 kg"},
+                                                              {pd::IDC_FIXTURE, "8 kg"},
+                                                              {pd::IDC_SPECIMEN, "12 kg"},
+                                                              {pd::IDC_STROKE, "51 mm"},
+                                                              {pd::IDC_VELOCITY_LIMIT, "1.8 m/s"},
+                                                              {pd::IDC_ACCELERATION_LIMIT, "100 g"}};
                 for (const auto& [id, text] : shaker) Type(w, id, QString::fromUtf8(text));
                 // Queries: 37.9 min into the sweeping, 100 Hz, a resonance there with Q 10.
-                const std::pair<int, const char*> queries[] = {
-                    {1270, "37.9 min"}, {1271, "100"}, {1272, "100"}, {1273, "10"}};
+                const std::pair<int, const char*> queries[] = {{pd::IDC_QUERY_TIME, "37.9 min"},
+                                                               {pd::IDC_QUERY_FREQUENCY, "100"},
+                                                               {pd::IDC_QUERY_RESONANCE, "100"},
+                                                               {pd::IDC_QUERY_Q, "10"}};
                 for (const auto& [id, text] : queries) Type(w, id, QString::fromUtf8(text));
             })
         .On(res::IDD_PLANNER,
             [](QWidget& w) {
                 Save(Framed(w), "planner.png");
-                Click(w, 2);
+                Click(w, res::IDCANCEL);
             })
         .On(kMessageBox, [](QWidget& w) { static_cast<QMessageBox&>(w).button(QMessageBox::No)->click(); });
     driver.Run([] {

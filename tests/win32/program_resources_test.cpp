@@ -3,6 +3,9 @@
 // halvex-planner.exe start and end with their windows.
 #include <gtest/gtest.h>
 
+// Before windows.h, whose IDOK and IDCANCEL macros would break its declarations.
+#include "res/resource_ids.h"
+
 #include <windows.h>
 
 #include <string>
@@ -28,7 +31,7 @@ protected:
 // The group holds a 32 and a 16 pixel image, and each loads at its size.
 TEST_F(ProgramResources, IconGroupWithBothSizes) {
     for (int side : {32, 16}) {
-        HANDLE icon = LoadImageW(m_module, MAKEINTRESOURCEW(128), IMAGE_ICON, side, side, 0);
+        HANDLE icon = LoadImageW(m_module, MAKEINTRESOURCEW(res::IDR_MAINFRAME), IMAGE_ICON, side, side, 0);
         ASSERT_NE(icon, nullptr) << side;
         ICONINFO info{};
         ASSERT_TRUE(GetIconInfo(static_cast<HICON>(icon), &info));
@@ -39,7 +42,7 @@ TEST_F(ProgramResources, IconGroupWithBothSizes) {
         DeleteObject(info.hbmMask);
         DestroyIcon(static_cast<HICON>(icon));
     }
-    HRSRC group = FindResourceW(m_module, MAKEINTRESOURCEW(128), MAKEINTRESOURCEW(14));  // RT_GROUP_ICON
+    HRSRC group = FindResourceW(m_module, MAKEINTRESOURCEW(res::IDR_MAINFRAME), MAKEINTRESOURCEW(14));  // RT_GROUP_ICON
     ASSERT_NE(group, nullptr);
     const auto* dir = static_cast<const WORD*>(LockResource(LoadResource(m_module, group)));
     EXPECT_EQ(dir[2], 2);  // image count
@@ -47,7 +50,7 @@ TEST_F(ProgramResources, IconGroupWithBothSizes) {
 
 TEST_F(ProgramResources, AboutItemStringAndManifest) {
     wchar_t text[64] = {};
-    LoadStringW(m_module, 101, text, 64);
+    LoadStringW(m_module, res::IDS_ABOUT_ITEM, text, 64);
     EXPECT_STREQ(text, L"&About Halvex...");
     HRSRC manifest = FindResourceW(m_module, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));  // RT_MANIFEST
     ASSERT_NE(manifest, nullptr);
@@ -98,8 +101,8 @@ TEST(PlannerResources, OwnIconAndName) {
     HMODULE planner =
         LoadLibraryExW(g_planner.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
     ASSERT_NE(planner, nullptr);
-    EXPECT_EQ(FindResourceW(planner, MAKEINTRESOURCEW(128), MAKEINTRESOURCEW(14)), nullptr);
-    HRSRC group = FindResourceW(planner, MAKEINTRESOURCEW(132), MAKEINTRESOURCEW(14));  // RT_GROUP_ICON
+    EXPECT_EQ(FindResourceW(planner, MAKEINTRESOURCEW(res::IDR_MAINFRAME), MAKEINTRESOURCEW(14)), nullptr);
+    HRSRC group = FindResourceW(planner, MAKEINTRESOURCEW(res::IDR_PLANNER), MAKEINTRESOURCEW(14));  // RT_GROUP_ICON
     EXPECT_NE(group, nullptr);
     FreeLibrary(planner);
     const std::string data = VersionData(g_planner);

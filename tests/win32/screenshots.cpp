@@ -11,10 +11,17 @@
 
 #include "app/vibration_app.h"
 #include "planner/planner_dlg.h"
+#include "res/main_menu_ids.h"
 #include "res/planner_ids.h"
+#include "res/pure_sine_ids.h"
+#include "res/resource_ids.h"
+#include "res/sine_sweep_ids.h"
 #include "ui/win32/win32_backend.h"
 
 namespace {
+
+namespace ps = res::pure_sine;
+namespace ss = res::sine_sweep;
 
 std::string g_dir;
 
@@ -131,28 +138,28 @@ int main(int argc, char** argv) {
     const auto act = [](std::function<void(ui::win32::Win32Dialog&)> action) { return action; };
     session.steps = {
         shot("win32-main-menu"),
-        act([](ui::win32::Win32Dialog& top) { top.UserSysCommand(0x0010); }),
+        act([](ui::win32::Win32Dialog& top) { top.UserSysCommand(res::IDM_ABOUT); }),
         shot("win32-about"),
-        act([](ui::win32::Win32Dialog& top) { top.UserClick(1); }),
-        act([](ui::win32::Win32Dialog& top) { top.UserSelect(1000, 0); }),
-        act([](ui::win32::Win32Dialog& top) { top.UserClick(1); }),  // a message: nothing chosen
+        act([](ui::win32::Win32Dialog& top) { top.UserClick(IDOK); }),
+        act([](ui::win32::Win32Dialog& top) { top.UserSelect(res::main_menu::IDC_ANALYSIS_LIST, 0); }),
+        act([](ui::win32::Win32Dialog& top) { top.UserClick(IDOK); }),  // a message: nothing chosen
         act([](ui::win32::Win32Dialog& top) {
-            top.UserSelect(1003, 0);
-            top.UserSelect(1004, 0);
-            top.UserSelect(1001, 2);
-            top.UserType(1008, "1");
-            top.UserType(1009, "10");
-            top.UserClick(1);
+            top.UserSelect(ps::IDC_TYPE, 0);
+            top.UserSelect(ps::IDC_DIMENSION, 0);
+            top.UserSelect(ps::IDC_AMPLITUDE_UNIT, 2);
+            top.UserType(ps::IDC_AMPLITUDE, "1");
+            top.UserType(ps::IDC_FREQUENCY, "10");
+            top.UserClick(IDOK);
         }),
         shot("win32-pure-sine"),
         act([](ui::win32::Win32Dialog& top) { top.UserEscape(); }),
-        act([](ui::win32::Win32Dialog& top) { top.UserSelect(1000, 1); }),
+        act([](ui::win32::Win32Dialog& top) { top.UserSelect(res::main_menu::IDC_ANALYSIS_LIST, 1); }),
         act([](ui::win32::Win32Dialog& top) {
-            top.UserSelect(1016, 0);
-            top.UserSelect(1017, 3);
-            top.UserType(1019, "100");
-            top.UserType(1021, "10");
-            top.UserClick(1);
+            top.UserSelect(ss::IDC_ANALYSIS, 0);
+            top.UserSelect(ss::IDC_INPUT_LIST, 3);
+            top.UserType(ss::IDC_INPUT1, "100");
+            top.UserType(ss::IDC_INPUT3, "10");
+            top.UserClick(IDOK);
         }),
         shot("win32-sine-sweep"),
     };

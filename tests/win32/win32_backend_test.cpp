@@ -11,7 +11,9 @@
 #include <vector>
 
 #include "app/vibration_app.h"
+#include "res/main_menu_ids.h"
 #include "res/planner_ids.h"
+#include "res/resource_ids.h"
 #include "res/sine_sweep_ids.h"
 #include "ui/win32/win32_backend.h"
 
@@ -223,11 +225,11 @@ TEST(Win32MainMenu, SystemMenuAndAboutBox) {
             const int count = GetMenuItemCount(menu);
             ASSERT_GE(count, 2);
             EXPECT_NE(GetMenuState(menu, static_cast<UINT>(count - 2), MF_BYPOSITION) & MF_SEPARATOR, 0u);
-            EXPECT_EQ(GetMenuItemID(menu, count - 1), 0x0010u);
+            EXPECT_EQ(GetMenuItemID(menu, count - 1), res::IDM_ABOUT);
             wchar_t text[64] = {};
             GetMenuStringW(menu, static_cast<UINT>(count - 1), text, 64, MF_BYPOSITION);
             EXPECT_STREQ(text, L"&About Halvex...");
-            top.UserSysCommand(0x0010);
+            top.UserSysCommand(res::IDM_ABOUT);
         })
         .Then([&](Win32Dialog& top) {
             mainEnabledDuringAbout = IsWindowEnabled(mainMenu) != FALSE;
@@ -238,8 +240,8 @@ TEST(Win32MainMenu, SystemMenuAndAboutBox) {
         .Then([](Win32Dialog& top) { top.UserClose(); });
     CVibrationApp app;
     app.InitInstance();
-    EXPECT_EQ(steps.opened, (std::vector<int>{102, 100, 100}));
-    EXPECT_EQ(steps.closed, (std::vector<int>{100, 100, 102}));
+    EXPECT_EQ(steps.opened, (std::vector<int>{res::IDD_MAIN_MENU, res::IDD_ABOUT, res::IDD_ABOUT}));
+    EXPECT_EQ(steps.closed, (std::vector<int>{res::IDD_ABOUT, res::IDD_ABOUT, res::IDD_MAIN_MENU}));
     EXPECT_EQ(steps.codes, (std::vector<int>{IDOK, IDCANCEL, IDCANCEL}));
     EXPECT_FALSE(mainEnabledDuringAbout);
     EXPECT_EQ(aboutOwner, mainMenu);
@@ -316,21 +318,21 @@ TEST(Win32MainMenu, MinimisedPaintTakesTheIconPath) {
 TEST(Win32Runs, NestedRunsAndAnOwnedMessageBox) {
     Steps steps;
     HWND pureSine = nullptr;
-    steps.Then([](Win32Dialog& top) { EXPECT_EQ(top.UserSelect(1000, 0), ""); })
+    steps.Then([](Win32Dialog& top) { EXPECT_EQ(top.UserSelect(res::main_menu::IDC_ANALYSIS_LIST, 0), ""); })
         .Then([&](Win32Dialog& top) {
             pureSine = top.Handle();
-            EXPECT_EQ(top.Template().id, 129);
+            EXPECT_EQ(top.Template().id, res::IDD_PURE_SINE);
             top.UserEnter();  // Calculate with nothing chosen: a message
         })
         .Then([](Win32Dialog& top) { top.UserEscape(); })
         .Then([](Win32Dialog& top) {
-            EXPECT_EQ(top.Template().id, 102);
+            EXPECT_EQ(top.Template().id, res::IDD_MAIN_MENU);
             top.UserEscape();
         });
     CVibrationApp app;
     app.InitInstance();
-    EXPECT_EQ(steps.opened, (std::vector<int>{102, 129}));
-    EXPECT_EQ(steps.closed, (std::vector<int>{129, 102}));
+    EXPECT_EQ(steps.opened, (std::vector<int>{res::IDD_MAIN_MENU, res::IDD_PURE_SINE}));
+    EXPECT_EQ(steps.closed, (std::vector<int>{res::IDD_PURE_SINE, res::IDD_MAIN_MENU}));
     ASSERT_EQ(steps.messages.size(), 1u);
     ASSERT_EQ(steps.boxOwners.size(), 1u);
     EXPECT_EQ(steps.boxOwners[0], pureSine);
