@@ -5,8 +5,14 @@
 #include <functional>
 
 #include "puresine/pure_sine_dlg.h"
+#include "res/pure_sine_ids.h"
+#include "res/resource_ids.h"
+#include "res/sine_sweep_ids.h"
 #include "sweep/sine_sweep_dlg.h"
 #include "ui/headless/headless_backend.h"
+
+namespace ps = res::pure_sine;
+namespace ss = res::sine_sweep;
 
 namespace {
 
@@ -40,12 +46,12 @@ void RunOnce(ui::headless::EventSource& source) {
 
 void BM_PureSineCalculateTranslation(benchmark::State& state) {
     OneShot source([&state](HeadlessWindow& w) {
-        w.UserSelect(1003, 0);
-        w.UserSelect(1004, 0);
-        w.UserSelect(1001, 2);
-        w.UserType(1008, "1");
-        w.UserType(1009, "10");
-        for (auto _ : state) w.UserClick(1);
+        w.UserSelect(ps::IDC_TYPE, 0);
+        w.UserSelect(ps::IDC_DIMENSION, 0);
+        w.UserSelect(ps::IDC_AMPLITUDE_UNIT, 2);
+        w.UserType(ps::IDC_AMPLITUDE, "1");
+        w.UserType(ps::IDC_FREQUENCY, "10");
+        for (auto _ : state) w.UserClick(res::IDOK);
     });
     RunOnce<CPureSineDlg>(source);
 }
@@ -53,12 +59,12 @@ BENCHMARK(BM_PureSineCalculateTranslation);
 
 void BM_PureSineCalculateRotation(benchmark::State& state) {
     OneShot source([&state](HeadlessWindow& w) {
-        w.UserSelect(1003, 1);
-        w.UserSelect(1004, 0);
-        w.UserSelect(1001, 1);
-        w.UserType(1008, "2");
-        w.UserType(1009, "5");
-        for (auto _ : state) w.UserClick(1);
+        w.UserSelect(ps::IDC_TYPE, 1);
+        w.UserSelect(ps::IDC_DIMENSION, 0);
+        w.UserSelect(ps::IDC_AMPLITUDE_UNIT, 1);
+        w.UserType(ps::IDC_AMPLITUDE, "2");
+        w.UserType(ps::IDC_FREQUENCY, "5");
+        for (auto _ : state) w.UserClick(res::IDOK);
     });
     RunOnce<CPureSineDlg>(source);
 }
@@ -66,11 +72,11 @@ BENCHMARK(BM_PureSineCalculateRotation);
 
 void BM_SineSweepCalculateAmplitude(benchmark::State& state) {
     OneShot source([&state](HeadlessWindow& w) {
-        w.UserSelect(1016, 0);
-        w.UserSelect(1017, 3);
-        w.UserType(1019, "100");
-        w.UserType(1021, "10");
-        for (auto _ : state) w.UserClick(1);
+        w.UserSelect(ss::IDC_ANALYSIS, 0);
+        w.UserSelect(ss::IDC_INPUT_LIST, 3);
+        w.UserType(ss::IDC_INPUT1, "100");
+        w.UserType(ss::IDC_INPUT3, "10");
+        for (auto _ : state) w.UserClick(res::IDOK);
     });
     RunOnce<CSineSweepDlg>(source);
 }

@@ -8,9 +8,13 @@
 #include <QTimer>
 
 #include "puresine/pure_sine_dlg.h"
+#include "res/pure_sine_ids.h"
+#include "res/resource_ids.h"
 #include "sweep/sine_sweep_dlg.h"
 #include "tests/qt/ui_actions.h"
 #include "ui/qt/qt_backend.h"
+
+namespace ps = res::pure_sine;
 
 namespace {
 
@@ -31,13 +35,13 @@ void BM_QtPureSineCalculateTranslation(benchmark::State& state) {
     CPureSineDlg dialog;
     QTimer::singleShot(0, [&] {
         QWidget& top = *g_backend->Running().back();
-        halvex_test::ChooseItem(top, 1003, 0);
-        halvex_test::ChooseItem(top, 1004, 0);
-        halvex_test::ChooseItem(top, 1001, 2);
-        halvex_test::Type(top, 1008, "1");
-        halvex_test::Type(top, 1009, "10");
+        halvex_test::ChooseItem(top, ps::IDC_TYPE, 0);
+        halvex_test::ChooseItem(top, ps::IDC_DIMENSION, 0);
+        halvex_test::ChooseItem(top, ps::IDC_AMPLITUDE_UNIT, 2);
+        halvex_test::Type(top, ps::IDC_AMPLITUDE, "1");
+        halvex_test::Type(top, ps::IDC_FREQUENCY, "10");
         for (auto _ : state) {
-            halvex_test::Click(top, 1);
+            halvex_test::Click(top, res::IDOK);
             QCoreApplication::processEvents();  // the repaint of what changed
         }
         dialog.EndDialog(ui::IDCANCEL);

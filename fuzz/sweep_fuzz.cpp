@@ -7,7 +7,10 @@
 #include <string_view>
 
 #include "numeric/number_text.h"
+#include "res/sine_sweep_ids.h"
 #include "sweep/sine_sweep_calc.h"
+
+namespace ss = res::sine_sweep;
 
 namespace {
 
@@ -47,7 +50,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!(x[0] > 0.0)) std::abort();
     if (outcome.outputs.empty() || outcome.outputs.size() > 4) std::abort();
     for (const sweep::SweepOutput& output : outcome.outputs) {
-        if (output.id != 1025 && output.id != 1029 && output.id != 1030 && output.id != 1031) std::abort();
+        if (output.id != ss::IDC_OUTPUT1 && output.id != ss::IDC_OUTPUT2 && output.id != ss::IDC_OUTPUT3 &&
+            output.id != ss::IDC_OUTPUT4)
+            std::abort();
         const std::string& text = output.text;
         // Every format puts a 12- or 13-wide field after an optional label.
         const std::size_t equals = text.find('=');
@@ -62,7 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (analysis == 2 || analysis == 3 || analysis == 4) {
         // Octaves are never negative.
         for (const sweep::SweepOutput& output : outcome.outputs) {
-            if (output.id == 1029 && output.text.find('-') != std::string::npos &&
+            if (output.id == ss::IDC_OUTPUT2 && output.text.find('-') != std::string::npos &&
                 output.text.find("e-") == std::string::npos) {
                 std::abort();
             }
