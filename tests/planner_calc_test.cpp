@@ -201,6 +201,64 @@ TEST(PlannerProfile, RampSlopeEndsAndPeaksOfTheExampleDocument) {
     EXPECT_NEAR(o.sweep->totalTime, 23917.882283189007, 1e-6);
 }
 
+// 10 mm p-p meets 0.5 m/s at 0.5 / (pi 0.01 m) = 15.9155 Hz, which meets
+// 20 g at 20 g / (2 pi 0.5 m/s) = 62.4311 Hz. Each peak is first reached at
+// the lower of its two places, though its other place computes a hair
+// higher; limits equal to the peaks hold, and of limits equally short the
+// first binds.
+TEST(PlannerProfile, APeakIsReachedFirstAtTheLowestFrequencyWhateverTheRounding) {
+    const std::string text = Document(R"({"from": 5, "to": "auto", "displacement_pp": "10 mm"},
+                                        {"from": "auto", "to": "auto", "velocity": "0.5 m/s"},
+                                        {"from": "auto", "to": 2000, "acceleration": "20 g"})",
+                                      R"("shaker": {"rated_force": "1961.33 N", "moving_mass": {"specimen": "10 kg"},
+                                         "stroke_pp": "10 mm", "velocity": "0.5 m/s", "acceleration": "20 g"})");
+    const planner::PlanOutcome o = Evaluate(text);
+    const double first = 0.5 / (3.141592653589793 * 0.01);
+    const double second = 20 * kG / (2 * 3.141592653589793 * 0.5);
+    EXPECT_EQ(o.profile.displacementPp.frequency, 5.0);
+    EXPECT_EQ(o.profile.displacementPp.value, 0.01);
+    EXPECT_NEAR(o.profile.velocity.frequency, first, first * 1e-12);
+    EXPECT_EQ(o.profile.velocity.value, 0.5);
+    EXPECT_NEAR(o.profile.acceleration.frequency, second, second * 1e-12);
+    EXPECT_EQ(o.profile.acceleration.value, 20 * kG);
+    ASSERT_EQ(o.shaker->checks.size(), 4u);
+    for (const planner::ShakerCheck& check : o.shaker->checks) {
+        EXPECT_TRUE(check.ok) << planner::LimitName(check.limit);
+        EXPECT_NEAR(check.margin, 1.0, 1e-12) << planner::LimitName(check.limit);
+    }
+    // The margins as the crossover's rounding may leave them: the force binds, not the stroke.
+    planner::ShakerResult rounded = *o.shaker;
+    rounded.checks[1].margin = 0.9999999999999997;
+    EXPECT_EQ(planner::BindingCheck(rounded), &rounded.checks[0]);
+    rounded.checks[2].margin = 0.999;
+    EXPECT_EQ(planner::BindingCheck(rounded), &rounded.checks[2]);
+
+    // The report for people says the same.
+    const std::string path = TestTempPath(".halvex-plan");
+    std::ofstream(path, std::ios::binary) << text;
+    std::string out;
+    std::string err;
+    ASSERT_EQ(planner::RunPlanCommand({path}, out, err), 0) << err;
+    std::remove(path.c_str());
+    std::string words;  // runs of blanks as one
+    for (const char c : out) {
+        if (c != ' ' || (!words.empty() && words.back() != ' ' && words.back() != '\n')) words += c;
+    }
+    for (const char* line : {"\nPeak displacement p-p 10 mm at 5 Hz\n", "\nPeak velocity 0.5 m/s at 15.92 Hz\n",
+                             "\nPeak acceleration 20 g at 62.43 Hz\n", "\nstroke 10 10 mm 1 5 ok\n"}) {
+        EXPECT_NE(words.find(line), std::string::npos) << line << words;
+    }
+}
+
+TEST(PlannerShaker, ALimitEqualToThePeakInAnotherUnitHolds) {
+    // 7.62 mm is 0.3 in, though 0.3 * 0.0254 m rounds a bit below 7.62 * 0.001 m.
+    const planner::PlanOutcome o = Evaluate(
+        Document(R"({"from": 5, "to": 50, "displacement_pp": "7.62 mm"})", R"("shaker": {"stroke_pp": "0.3 in"})"));
+    ASSERT_EQ(o.shaker->checks.size(), 1u);
+    EXPECT_TRUE(o.shaker->checks[0].ok);
+    EXPECT_TRUE(o.shaker->ok);
+}
+
 TEST(PlannerShaker, OneFailingLimitFailsThePlan) {
     // 10 mm p-p to 20 Hz then 5 g: a 6 mm stroke is short, the rest holds.
     const planner::PlanOutcome o = Evaluate(Document(R"({"from": 5, "to": 20, "displacement_pp": "10 mm"},
@@ -239,6 +297,21 @@ TEST(PlannerSweep, LinearSweepTimelineCrossingsAndDwells) {
     EXPECT_EQ(ends.crossings->times, (std::vector<double>{0.0, 200.0, 400.0}));
     EXPECT_EQ(ends.at->pass, 4);
     EXPECT_EQ(ends.at->frequency, 10.0);
+}
+
+TEST(PlannerSweep, ATurnIsPassedOnceThoughItsTwoTimesRoundApart) {
+    // Up and down in 97 s a pass: the top is met at the ends of passes 1 and
+    // 3. The time up to it, from the rate worked out of the pass time, and
+    // the pass time itself differ in their last bit.
+    planner::PlanQuery query;
+    query.frequency = 500.0;
+    const planner::PlanOutcome o =
+        Evaluate(Document(R"({"from": 5, "to": 500, "acceleration": "1 g"})",
+                          R"("sweep": {"type": "log", "pass_time": 97, "mode": "up-down", "sweeps": 2})"),
+                 query);
+    ASSERT_EQ(o.crossings->times.size(), 2u);
+    EXPECT_NEAR(o.crossings->times[0], 97.0, 1e-9);
+    EXPECT_NEAR(o.crossings->times[1], 291.0, 1e-9);
 }
 
 struct UnitCase {
