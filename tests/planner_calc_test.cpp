@@ -348,14 +348,68 @@ INSTANTIATE_TEST_SUITE_P(Units, PlannerUnitTest,
                                            UnitCase{"HertzPerMinute", "30 Hz/min", QuantityKind::SweepRate, 0.5}),
                          halvex_test::CaseName());
 
-TEST(PlannerUnits, RefusesAnythingButNumberBlankUnit) {
-    const char* const bad[] = {"2.54mm",  "2.54  mm", " 2.54 mm", "2.54 mm ", "2.54 MM", "1,5 mm",
-                               "0x10 mm", "inf mm",   "1e mm",    ". mm",     "2 Hz",    ""};
-    for (const char* text : bad) {
+// Units in any letter case, with or without the blank; the octave spelled
+// three ways. Refused: what is not a number and a unit of the field's kind,
+// and a mass in G, which may be the gravity as well as the gram.
+struct Spelling {
+    const char* text;
+    QuantityKind kind;
+    const char* unit;          // as it is kept and written; nullptr: refused
+    const char* problem = "";  // the start of the refusal
+};
+
+const Spelling kSpellings[] = {
+    {"22kN", QuantityKind::Force, "kN"},
+    {"22 KN", QuantityKind::Force, "kN"},
+    {"22 kn", QuantityKind::Force, "kN"},
+    {"5000LBF", QuantityKind::Force, "lbf"},
+    {"51mm", QuantityKind::Length, "mm"},
+    {"51 MM", QuantityKind::Length, "mm"},
+    {"1.5e-3m", QuantityKind::Length, "m"},
+    {"3 Mil", QuantityKind::Length, "mil"},
+    {"2m/s", QuantityKind::Velocity, "m/s"},
+    {"10 G", QuantityKind::Acceleration, "g"},
+    {"10g", QuantityKind::Acceleration, "g"},
+    {"-1e2IN/S^2", QuantityKind::Acceleration, "in/s^2"},
+    {"100 hz", QuantityKind::Frequency, "Hz"},
+    {"100HZ", QuantityKind::Frequency, "Hz"},
+    {"30 MIN", QuantityKind::Time, "min"},
+    {"500 g", QuantityKind::Mass, "g"},
+    {"20 KG", QuantityKind::Mass, "kg"},
+    {"1 octave/min", QuantityKind::SweepRate, "oct/min"},
+    {"1 Octaves/Min", QuantityKind::SweepRate, "oct/min"},
+    {"2 octaves/s", QuantityKind::SweepRate, "oct/s"},
+    {"30 hz/MIN", QuantityKind::SweepRate, "Hz/min"},
+    {"500 G", QuantityKind::Mass, nullptr, "\"G\" may be the gravity or the gram"},
+    {"2 ms", QuantityKind::Time, nullptr, "\"ms\" is not a unit of a time (s, min, h)"},
+    {"2.54", QuantityKind::Length, nullptr, "expected a number and a unit, such as \"51 mm\""},
+    {"22", QuantityKind::Force, nullptr, "expected a number and a unit, such as \"22 kN\""},
+    {"mm", QuantityKind::Length, nullptr, "expected a number and a unit"},
+    {"", QuantityKind::Mass, nullptr, "expected a number and a unit, such as \"20 kg\""},
+    {"2.54  mm", QuantityKind::Length, nullptr, "expected a number and a unit"},
+    {" 2.54 mm", QuantityKind::Length, nullptr, "expected a number and a unit"},
+    {"2.54 mm ", QuantityKind::Length, nullptr, "expected a number and a unit"},
+    {"1,5 mm", QuantityKind::Length, nullptr, "\"1,5\" is not a number"},
+    {"0x10 mm", QuantityKind::Length, nullptr, "\"0x10\" is not a number"},
+    {"inf mm", QuantityKind::Length, nullptr, "\"inf\" is not a number"},
+    {"1e mm", QuantityKind::Length, nullptr, "\"1e\" is not a number"},
+    {". mm", QuantityKind::Length, nullptr, "\".\" is not a number"},
+    {"1emm", QuantityKind::Length, nullptr, "\"emm\" is not a unit of a length"},
+    {"2 Hz", QuantityKind::Length, nullptr, "\"Hz\" is not a unit of a length (m, mm, um, in, mil)"},
+    {"1 oct", QuantityKind::SweepRate, nullptr, "\"oct\" is not a unit of a sweep rate"},
+};
+
+TEST(PlannerUnits, LenientSpellingsAreReadAndKeptCanonical) {
+    for (const Spelling& c : kSpellings) {
+        SCOPED_TRACE(c.text);
         planner::Quantity quantity;
         std::string problem;
-        EXPECT_FALSE(planner::ParseQuantityText(text, QuantityKind::Length, quantity, problem)) << text;
-        EXPECT_FALSE(problem.empty()) << text;
+        EXPECT_EQ(planner::ParseQuantityText(c.text, c.kind, quantity, problem), c.unit != nullptr) << problem;
+        if (c.unit != nullptr) {
+            EXPECT_EQ(quantity.unit, c.unit);
+        } else {
+            EXPECT_EQ(problem.rfind(c.problem, 0), 0u) << problem;
+        }
     }
 }
 
