@@ -276,7 +276,7 @@ TEST(PlanCommandTest, TextReportIsInTheDocumentsUnits) {
     ASSERT_EQ(planner::RunPlanCommand({path}, out, err), 0) << err;
     std::remove(path.c_str());
     EXPECT_NE(out.find("Gravity g = 9.80665 m/s^2\n"), std::string::npos) << out;
-    EXPECT_NE(out.find("Disp p-p in"), std::string::npos) << out;
+    EXPECT_NE(out.find("Disp p-p (in)"), std::string::npos) << out;
     EXPECT_NE(out.find("Crossovers: 15.32 Hz\n"), std::string::npos) << out;
     EXPECT_NE(out.find("Highest acceleration 4.762 g\n"), std::string::npos) << out;
     EXPECT_NE(out.find("Moving mass 105 lb\n"), std::string::npos) << out;

@@ -185,6 +185,30 @@ TEST(PlannerForm, ARateFieldMayHoldATimePerPass) {
     EXPECT_FALSE(document.sweep.has_value());
 }
 
+// The window's summary reads as English: one octave, one pass; the unit
+// "in" is followed by what it measures, not by a word it runs into.
+TEST(PlannerForm, SummaryCountsInTheSingularAndNamesEachPeak) {
+    planner::PlanDocument document;
+    std::string message;
+    ASSERT_TRUE(planner::ReadPlan(R"({"format": "halvex-plan", "version": 1,
+        "profile": [{"from": 10, "to": 20, "displacement_pp": "0.06 in"}],
+        "sweep": {"type": "log", "rate": "1 oct/min", "mode": "up"}})",
+                                  document, message))
+        << message;
+    planner::PlanOutcome outcome;
+    ASSERT_TRUE(planner::EvaluatePlan(document, {}, outcome, message)) << message;
+    const std::string summary = planner::PlanSummary(document, outcome);
+    // pi 20 Hz 0.06 in = 3.770 in/s; (2 pi 20 Hz)^2 0.03 in 0.0254 m/in / 9.80665 m/s^2 = 1.227 g;
+    // 10 Hz over 1/60 oct/s ln 2 = 865.6 cycles.
+    EXPECT_NE(summary.find("\nPeaks: 0.06 in displacement p-p at 10 Hz, 3.77 in/s velocity at 20 Hz, 1.227 g "
+                           "acceleration at 20 Hz\n"),
+              std::string::npos)
+        << summary;
+    EXPECT_NE(summary.find("\nSweep: 1 octave; per pass 1 min 0 s and 865.6 cycles; 1 pass per axis\n"),
+              std::string::npos)
+        << summary;
+}
+
 TEST(PlannerForm, ResultsTableInSiUnits) {
     const planner::PlanDocument example = ExamplePlan();
     planner::PlanOutcome outcome;
