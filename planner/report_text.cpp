@@ -2,7 +2,6 @@
 #include <string>
 #include <vector>
 
-#include "numeric/number_text.h"
 #include "planner/plan.h"
 #include "planner/result_text.h"
 
@@ -152,37 +151,38 @@ void AppendSweep(std::string& out, const SweepResult& sweep) {
 }
 
 // One check on a line: "stroke 2.54 of 51 mm, margin 20.08 at 5 Hz: ok".
-std::string CheckLine(const ShakerCheck& c, const Units& u) {
-    double scale = 1.0 / u.gravity;
-    const char* unit = "g";
-    if (c.limit == LimitKind::Force) scale = u.forcePerNewton, unit = u.force;
-    if (c.limit == LimitKind::Stroke) scale = u.lengthPerMetre, unit = u.length;
-    if (c.limit == LimitKind::Velocity) scale = u.velocityPerMps, unit = u.velocity;
-    return std::string(LimitName(c.limit)) + ' ' + ShownNumber(c.required * scale) + " of " +
-           ShownNumber(c.available * scale) + ' ' + unit + ", margin " + ShownNumber(c.margin) + " at " +
+std::string CheckLine(const ShakerCheck& c, const ResultUnits& u) {
+    const ResultUnit* const kUnits[] = {&u.force, &u.length, &u.velocity, &u.acceleration};  // in LimitKind order
+    const ResultUnit& unit = *kUnits[static_cast<int>(c.limit)];
+    return std::string(LimitName(c.limit)) + ' ' + ShownNumber(unit.Of(c.required)) + " of " +
+           ShownNumber(unit.Of(c.available)) + ' ' + unit.symbol + ", margin " + ShownNumber(c.margin) + " at " +
            ShownNumber(c.frequency) + " Hz: " + (c.ok ? "ok" : "FAILS");
 }
 
 }  // namespace
 
+// In the units the results table copies, so that what is copied reads as what is shown.
 std::string PlanSummary(const PlanDocument& document, const PlanOutcome& outcome) {
-    const Units u = ChooseUnits(document);
+    const ResultUnits u = ResultUnitsOf(document);
     const ResolvedProfile& p = outcome.profile;
     std::string out = "Crossovers:";
     for (const double f : p.crossovers) out += ' ' + ShownNumber(f) + " Hz";
     if (p.crossovers.empty()) out += " none";
     // Each value names its quantity, as the segment list does: "0.06 in
     // displacement p-p", never "0.06 in p-p" with the unit read as a word.
-    out += "\nPeaks: " + ShownNumber(p.displacementPp.value * u.lengthPerMetre) + ' ' + u.length +
+    out += "\nPeaks: " + ShownNumber(u.length.Of(p.displacementPp.value)) + ' ' + u.length.symbol +
            " displacement p-p at " + ShownNumber(p.displacementPp.frequency) + " Hz, " +
-           ShownNumber(p.velocity.value * u.velocityPerMps) + ' ' + u.velocity + " velocity at " +
-           ShownNumber(p.velocity.frequency) + " Hz, " + ShownNumber(p.acceleration.value / u.gravity) +
-           " g acceleration at " + ShownNumber(p.acceleration.frequency) + " Hz\n";
+           ShownNumber(u.velocity.Of(p.velocity.value)) + ' ' + u.velocity.symbol + " velocity at " +
+           ShownNumber(p.velocity.frequency) + " Hz, " + ShownNumber(u.acceleration.Of(p.acceleration.value)) + ' ' +
+           u.acceleration.symbol + " acceleration at " + ShownNumber(p.acceleration.frequency) + " Hz\n";
     if (outcome.shaker) {
         const ShakerResult& shaker = *outcome.shaker;
         out += "Shaker";
-        if (shaker.movingMass) out += ", moving mass " + ShownNumber(*shaker.movingMass * u.massPerKg) + ' ' + u.mass;
-        if (shaker.maxAcceleration) out += ", at most " + ShownNumber(*shaker.maxAcceleration / u.gravity) + " g";
+        if (shaker.movingMass)
+            out += ", moving mass " + ShownNumber(u.mass.Of(*shaker.movingMass)) + ' ' + u.mass.symbol;
+        if (shaker.maxAcceleration) {
+            out += ", at most " + ShownNumber(u.acceleration.Of(*shaker.maxAcceleration)) + ' ' + u.acceleration.symbol;
+        }
         out += ":\n";
         for (const ShakerCheck& c : shaker.checks) out += "    " + CheckLine(c, u) + '\n';
         out += shaker.ok ? "    Verdict: the shaker can run this profile\n"
@@ -201,7 +201,7 @@ std::string PlanSummary(const PlanDocument& document, const PlanOutcome& outcome
 
 std::string PlanTextReport(const PlanDocument& document, const PlanOutcome& outcome) {
     const Units units = ChooseUnits(document);
-    std::string out = "Gravity g = " + halvex::FormatNumber("%.6g", units.gravity) + " m/s^2\n\n";
+    std::string out = "Gravity g = " + ShownGravity(units.gravity) + " m/s^2\n\n";
     AppendProfile(out, outcome.profile, units);
     if (outcome.shaker) AppendShaker(out, *outcome.shaker, units);
     if (outcome.sweep) AppendSweep(out, *outcome.sweep);
