@@ -266,10 +266,7 @@ void DrawProfile(Chart& chart, const PlanOutcome& outcome) {
         AddText(chart, DrawRole::Note, at, halvex::FormatNumber("%.4g Hz", f), TextAnchor::Start, 7, 14);
     }
     if (!outcome.shaker || outcome.shaker->checks.empty()) return;
-    const ShakerCheck* binding = &outcome.shaker->checks.front();
-    for (const ShakerCheck& check : outcome.shaker->checks) {
-        if (check.margin < binding->margin) binding = &check;
-    }
+    const ShakerCheck* binding = BindingCheck(*outcome.shaker);
     const ChartPoint at = Point(binding->frequency, VelocityAt(profile, binding->frequency));
     Add(chart, DrawKind::Marker, DrawRole::Binding, {at});
     AddText(chart, DrawRole::Binding, at,

@@ -222,7 +222,11 @@ public:
             boundary.isAuto = true;
             return true;
         }
-        if (value->type == JsonValue::Type::String && value->text.find(' ') == std::string::npos) {
+        // A word that is not a frequency ("Auto", a bare "5") is one of the two meant.
+        Quantity frequency;
+        std::string problem;
+        if (value->type == JsonValue::Type::String && value->text.find(' ') == std::string::npos &&
+            !ParseQuantityText(value->text, QuantityKind::Frequency, frequency, problem)) {
             return Fail(field, "expected \"auto\" or " + KindDescription(QuantityKind::Frequency));
         }
         return ReadPositive(*value, QuantityKind::Frequency, field, boundary.frequency);

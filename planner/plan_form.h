@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "planner/plan.h"
+#include "planner/results_table.h"
 
 // The planner window's fields as texts and list choices, and the document
 // they describe. Window-free, so that the editor's rules can be tested alone.
@@ -92,10 +93,5 @@ bool DocumentOf(const PlanFields& fields, PlanDocument& document, std::string& p
 
 // A segment's line in the editor's list: "5 Hz to auto: 2.54 mm displacement p-p".
 std::string SegmentSummary(const SegmentFields& segment);
-
-// Every result as the calculators' Copy All Results table (quantity, form,
-// value, unit; tab-separated), values in SI units, each peak and each
-// shaker check followed by the frequency where it lies.
-std::string ResultsTable(const PlanDocument& document, const PlanOutcome& outcome);
 
 }  // namespace planner

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "numeric/number_text.h"
+#include "planner/rounding.h"
 
 namespace planner {
 namespace {
@@ -109,7 +110,7 @@ bool ResolveProfile(const PlanDocument& document, ResolvedProfile& profile, std:
             crossover[j] = true;
         } else if (below.isAuto || above.isAuto) {
             bounds[j] = below.isAuto ? aboveHz : belowHz;
-        } else if (belowHz != aboveHz) {
+        } else if (!EqualWithinRounding(belowHz, aboveHz)) {
             message = SegmentPath(j) + ".from: " + Hz(aboveHz) + " does not meet " + SegmentPath(j - 1) + ".to (" +
                       Hz(belowHz) + "); segments must be contiguous";
             return false;
@@ -127,11 +128,12 @@ bool ResolveProfile(const PlanDocument& document, ResolvedProfile& profile, std:
         const double q1 = ToSi(s.values.front(), kind, gravity);
         const double q2 = ToSi(s.values.back(), kind, gravity);
         if (s.values.size() == 2) {
-            if (!(bounds[i] < bounds[i + 1])) {
+            if (!BelowBeyondRounding(bounds[i], bounds[i + 1])) {
                 message = SegmentPath(i) + ".to: must be above from (" + Hz(bounds[i]) + ")";
                 return false;
             }
-            levelSlope[i] = std::log(q2 / q1) / std::log(bounds[i + 1] / bounds[i]);
+            // Ends equal but for the rounding of their units make a flat ramp.
+            if (!EqualWithinRounding(q1, q2)) levelSlope[i] = std::log(q2 / q1) / std::log(bounds[i + 1] / bounds[i]);
         }
         lines[i] = AccelerationLine(s.kind, q1, s.values.size() == 2 ? bounds[i] : 1.0, levelSlope[i]);
     }
@@ -141,7 +143,7 @@ bool ResolveProfile(const PlanDocument& document, ResolvedProfile& profile, std:
         const LogLine& a = lines[j - 1];
         const LogLine& b = lines[j];
         const double f = std::exp((b.intercept - a.intercept) / (a.slope - b.slope));
-        if (a.slope == b.slope || !std::isfinite(f) || !(f > 0.0)) {
+        if (EqualWithinRounding(a.slope, b.slope) || !std::isfinite(f) || !(f > 0.0)) {
             message = SegmentPath(j - 1);
             message += ".to: the levels of " + SegmentPath(j - 1) + " and " + SegmentPath(j) + " never meet";
             return false;
@@ -151,7 +153,7 @@ bool ResolveProfile(const PlanDocument& document, ResolvedProfile& profile, std:
     for (std::size_t j = 1; j < n; ++j) {
         if (!crossover[j]) continue;
         // The span is the lower segment's from to the upper segment's to; either may be a crossover too.
-        if (!(bounds[j - 1] < bounds[j] && bounds[j] < bounds[j + 1])) {
+        if (!BelowBeyondRounding(bounds[j - 1], bounds[j]) || !BelowBeyondRounding(bounds[j], bounds[j + 1])) {
             message = SegmentPath(j - 1) + ".to: the levels of " + SegmentPath(j - 1) + " and " + SegmentPath(j) +
                       " meet at " + Hz(bounds[j]) + ", outside their span " + Hz(bounds[j - 1]) + " to " +
                       Hz(bounds[j + 1]);
@@ -159,7 +161,7 @@ bool ResolveProfile(const PlanDocument& document, ResolvedProfile& profile, std:
         }
     }
     for (std::size_t i = 0; i < n; ++i) {
-        if (!(bounds[i] < bounds[i + 1])) {
+        if (!BelowBeyondRounding(bounds[i], bounds[i + 1])) {
             message = SegmentPath(i) + ".to: must be above from (" + Hz(bounds[i]) + ")";
             return false;
         }
@@ -175,7 +177,9 @@ bool ResolveProfile(const PlanDocument& document, ResolvedProfile& profile, std:
         r.ramp = s.values.size() == 2;
         r.startLevel = ToSi(s.values.front(), kind, gravity);
         r.endLevel = ToSi(s.values.back(), kind, gravity);
-        if (r.ramp) r.slopeDbPerOctave = 20.0 * std::log10(r.endLevel / r.startLevel) / std::log2(r.to / r.from);
+        if (r.ramp && levelSlope[i] != 0.0) {
+            r.slopeDbPerOctave = 20.0 * std::log10(r.endLevel / r.startLevel) / std::log2(r.to / r.from);
+        }
         r.start = MotionAt(r.kind, r.startLevel, r.from);
         r.end = MotionAt(r.kind, r.endLevel, r.to);
         for (const Motion& m : {r.start, r.end}) {
@@ -191,17 +195,33 @@ bool ResolveProfile(const PlanDocument& document, ResolvedProfile& profile, std:
     }
 
     // On a segment of these shapes every quantity is monotonic in f, so each
-    // peak lies at an end; the first (lowest) place wins a tie.
-    const auto consider = [](Peak& peak, double value, double f) {
-        if (value > peak.value) peak = Peak{value, f};
+    // peak lies at an end. The first (lowest) place wins a tie within
+    // rounding; of tied values the one a level states, not one computed from
+    // a neighbour's level, is the value.
+    struct Candidate {
+        Peak peak;
+        bool stated = false;
+    };
+    Candidate displacement, velocity, acceleration;
+    const auto consider = [](Candidate& best, double value, double f, bool stated) {
+        if (best.peak.frequency == 0.0 || (value > best.peak.value && !EqualWithinRounding(value, best.peak.value))) {
+            best = Candidate{Peak{value, f}, stated};
+        } else if (stated && !best.stated && EqualWithinRounding(value, best.peak.value)) {
+            best.peak.value = value;
+            best.stated = true;
+        }
     };
     for (const ResolvedSegment& r : profile.segments) {
+        const bool length = r.kind == LevelKind::DisplacementPp || r.kind == LevelKind::DisplacementZp;
         for (const auto& [motion, f] : {std::pair<Motion, double>{r.start, r.from}, {r.end, r.to}}) {
-            consider(profile.displacementPp, motion.displacementPp, f);
-            consider(profile.velocity, motion.velocity, f);
-            consider(profile.acceleration, motion.acceleration, f);
+            consider(displacement, motion.displacementPp, f, length);
+            consider(velocity, motion.velocity, f, r.kind == LevelKind::Velocity);
+            consider(acceleration, motion.acceleration, f, r.kind == LevelKind::Acceleration);
         }
     }
+    profile.displacementPp = displacement.peak;
+    profile.velocity = velocity.peak;
+    profile.acceleration = acceleration.peak;
     return true;
 }
 

@@ -53,7 +53,71 @@ const Unit* FindUnit(std::string_view symbol, QuantityKind kind) {
     return nullptr;
 }
 
+// Other spellings of an octave rate.
+constexpr struct {
+    const char* spelling;
+    const char* symbol;
+} kAliases[] = {
+    {"octave/min", "oct/min"},
+    {"octaves/min", "oct/min"},
+    {"octave/s", "oct/s"},
+    {"octaves/s", "oct/s"},
+};
+
+bool SameLetters(std::string_view a, std::string_view b) {
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (lower(a[i]) != lower(b[i])) return false;
+    }
+    return true;
+}
+
+// A unit as a person may type it: in any letter case, since within one
+// kind no two units differ only in case (the field says which kind: "g" is
+// the gravity in an acceleration and the gram in a mass), and the octave
+// also as octave or octaves. Null when the symbol names no unit of the kind.
+const Unit* ReadUnit(std::string_view symbol, QuantityKind kind) {
+    if (const Unit* unit = FindUnit(symbol, kind)) return unit;
+    for (const Unit& unit : kUnits) {
+        if (unit.kind == kind && SameLetters(symbol, unit.symbol)) return &unit;
+    }
+    for (const auto& alias : kAliases) {
+        if (SameLetters(symbol, alias.spelling)) return FindUnit(alias.symbol, kind);
+    }
+    return nullptr;
+}
+
+// An example of the kind, for the message of a text that is not "NUMBER UNIT".
+const char* Example(QuantityKind kind) {
+    static const char* const kExamples[] = {"51 mm",  "0.5 m/s", "10 g",  "100 Hz",
+                                            "30 min", "20 kg",   "22 kN", "1 oct/min"};
+    return kExamples[static_cast<int>(kind)];
+}
+
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The length of the longest start of text that the number grammar reads.
+std::size_t NumberLength(std::string_view text) {
+    std::size_t pos = 0;
+    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) ++pos;
+    std::size_t digits = 0;
+    while (pos < text.size() && IsDigit(text[pos])) ++pos, ++digits;
+    if (pos < text.size() && text[pos] == '.') {
+        ++pos;
+        while (pos < text.size() && IsDigit(text[pos])) ++pos, ++digits;
+    }
+    if (digits == 0) return 0;
+    std::size_t end = pos;
+    if (pos < text.size() && (text[pos] == 'e' || text[pos] == 'E')) {
+        ++pos;
+        if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) ++pos;
+        const std::size_t start = pos;
+        while (pos < text.size() && IsDigit(text[pos])) ++pos;
+        if (pos > start) end = pos;
+    }
+    return end;
+}
 
 }  // namespace
 
@@ -73,45 +137,38 @@ std::string KindDescription(QuantityKind kind) {
     return out;
 }
 
-bool IsNumberText(std::string_view text) {
-    std::size_t pos = 0;
-    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) ++pos;
-    std::size_t digits = 0;
-    while (pos < text.size() && IsDigit(text[pos])) ++pos, ++digits;
-    if (pos < text.size() && text[pos] == '.') {
-        ++pos;
-        while (pos < text.size() && IsDigit(text[pos])) ++pos, ++digits;
-    }
-    if (digits == 0) return false;
-    if (pos < text.size() && (text[pos] == 'e' || text[pos] == 'E')) {
-        ++pos;
-        if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) ++pos;
-        const std::size_t start = pos;
-        while (pos < text.size() && IsDigit(text[pos])) ++pos;
-        if (pos == start) return false;
-    }
-    return pos == text.size();
-}
+bool IsNumberText(std::string_view text) { return !text.empty() && NumberLength(text) == text.size(); }
 
 bool ParseQuantityText(std::string_view text, QuantityKind kind, Quantity& quantity, std::string& problem) {
+    // The number and the unit, with one blank between or none: "22 kN",
+    // "22kN". No unit starts with a digit, a point or an e followed by a
+    // digit, so where the number ends is never in doubt.
     const std::size_t blank = text.find(' ');
-    if (blank == std::string_view::npos || text.find(' ', blank + 1) != std::string_view::npos) {
-        problem = "expected a number, one blank and a unit, such as \"2.54 mm\"";
+    const std::size_t split = blank == std::string_view::npos ? NumberLength(text) : blank;
+    const std::string_view number = text.substr(0, split);
+    const std::string_view symbol = text.substr(blank == std::string_view::npos ? split : split + 1);
+    if (number.empty() || symbol.empty() || symbol.find(' ') != std::string_view::npos) {
+        problem = std::string("expected a number and a unit, such as \"") + Example(kind) + '"';
         return false;
     }
     // The number reader reads whole texts only, so the number goes alone.
-    const std::string_view number = text.substr(0, blank);
-    const std::string_view symbol = text.substr(blank + 1);
     if (!IsNumberText(number)) {
         problem = Quoted(number) + " is not a number";
         return false;
     }
-    if (FindUnit(symbol, kind) == nullptr) {
+    // "G" is the usual spelling of the gravity, so in a mass it is not
+    // guessed to be the gram.
+    if (kind == QuantityKind::Mass && symbol == "G") {
+        problem = "\"G\" may be the gravity or the gram: a mass is in kg, g or lb";
+        return false;
+    }
+    const Unit* unit = ReadUnit(symbol, kind);
+    if (unit == nullptr) {
         problem = Quoted(symbol) + " is not a unit of " + KindDescription(kind);
         return false;
     }
     quantity.number = halvex::ParseNumber(number);
-    quantity.unit = std::string(symbol);
+    quantity.unit = unit->symbol;
     return true;
 }
 

@@ -10,10 +10,10 @@ enum class QuantityKind { Length, Velocity, Acceleration, Frequency, Time, Mass,
 // Standard gravity in m/s^2; a document may set its own.
 constexpr double kStandardGravity = 9.80665;
 
-// A quantity as the document wrote it: the number and its unit symbol, the
-// unit empty for a bare number in SI units (for a sweep rate: oct/s on a log
-// sweep, Hz/s on a linear one). Kept as written so that a document saved
-// again reads back to the same numbers.
+// A quantity as the document wrote it: the number and its unit symbol in
+// its canonical spelling, the unit empty for a bare number in SI units (for
+// a sweep rate: oct/s on a log sweep, Hz/s on a linear one). Kept as
+// written so that a document saved again reads back to the same numbers.
 struct Quantity {
     double number = 0.0;
     std::string unit;
@@ -25,8 +25,11 @@ struct Quantity {
 // "a length (m, mm, um, in, mil)": what a message says a field expects.
 std::string KindDescription(QuantityKind kind);
 
-// Reads "NUMBER UNIT" (one blank between) with a unit of that kind. On
-// failure says what is wrong, without the field's name.
+// Reads "NUMBER UNIT" with a unit of that kind: one blank between or none
+// ("22 kN", "22kN"), the unit in any letter case ("KN", "hz", "G" for the
+// gravity), an octave also as octave or octaves. The unit is kept in its
+// canonical spelling ("kN"). On failure says what is wrong, without the
+// field's name.
 bool ParseQuantityText(std::string_view text, QuantityKind kind, Quantity& quantity, std::string& problem);
 
 // The value in SI units (sweep rates in oct/s or Hz/s). The kind tells "g"

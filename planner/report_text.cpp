@@ -1,9 +1,9 @@
-#include <cmath>
+#include <algorithm>
 #include <string>
 #include <vector>
 
-#include "numeric/number_text.h"
 #include "planner/plan.h"
+#include "planner/result_text.h"
 
 namespace planner {
 namespace {
@@ -38,27 +38,6 @@ private:
     std::string m_align;
     std::vector<std::vector<std::string>> m_rows;
 };
-
-std::string Num(double value) { return halvex::FormatNumber("%.4g", value); }
-
-// Cycles are counted: whole numbers rather than an exponent up to a billion.
-std::string Count(double value) {
-    if (value < 1e4 || value >= 1e9) return Num(value);
-    return std::to_string(std::llround(value));
-}
-
-// A duration as a test engineer reads it: 8.663 s, 29 min 59.7 s, 10 h 0 min 0 s.
-std::string Duration(double seconds) {
-    if (seconds < 60.0 || seconds >= 1e9) return Num(seconds) + " s";
-    const long long tenths = std::llround(seconds * 10.0);
-    const long long h = tenths / 36000;
-    const long long min = tenths / 600 % 60;
-    const long long s = tenths % 600;
-    std::string out = h > 0 ? std::to_string(h) + " h " : std::string();
-    out += std::to_string(min) + " min " + std::to_string(s / 10);
-    if (s % 10 != 0) out += '.' + std::to_string(s % 10);
-    return out + " s";
-}
 
 // Display units: the document's inch-pound units or metric ones; always g.
 struct Units {
@@ -104,14 +83,16 @@ const char* LevelLabel(LevelKind kind) {
 
 void AppendProfile(std::string& out, const ResolvedProfile& profile, const Units& u) {
     Table table("llrrrrr");
-    table.Row({"Segment", "Level", "Hz", std::string("Disp p-p ") + u.length, std::string("Velocity ") + u.velocity,
-               "Accel g", "Slope dB/oct"});
+    // Units in brackets: "Disp p-p in" would read as a sentence cut short.
+    table.Row({"Segment", "Level", "Hz", std::string("Disp p-p (") + u.length + ')',
+               std::string("Velocity (") + u.velocity + ')', "Accel (g)", "Slope (dB/oct)"});
     for (std::size_t i = 0; i < profile.segments.size(); ++i) {
         const ResolvedSegment& s = profile.segments[i];
         const auto row = [&](double f, const Motion& m, bool first) {
-            table.Row({first ? std::to_string(i + 1) : "", first ? LevelLabel(s.kind) : "", Num(f),
-                       Num(m.displacementPp * u.lengthPerMetre), Num(m.velocity * u.velocityPerMps),
-                       Num(m.acceleration / u.gravity), first && s.ramp ? Num(s.slopeDbPerOctave) : ""});
+            table.Row({first ? std::to_string(i + 1) : "", first ? LevelLabel(s.kind) : "", ShownNumber(f),
+                       ShownNumber(m.displacementPp * u.lengthPerMetre), ShownNumber(m.velocity * u.velocityPerMps),
+                       ShownNumber(m.acceleration / u.gravity),
+                       first && s.ramp ? ShownNumber(s.slopeDbPerOctave) : ""});
         };
         row(s.from, s.start, true);
         row(s.to, s.end, false);
@@ -120,23 +101,25 @@ void AppendProfile(std::string& out, const ResolvedProfile& profile, const Units
     table.AppendTo(out, "  ");
     if (!profile.crossovers.empty()) {
         out += "  Crossovers:";
-        for (const double f : profile.crossovers) out += ' ' + Num(f) + " Hz";
+        for (const double f : profile.crossovers) out += ' ' + ShownNumber(f) + " Hz";
         out += '\n';
     }
     Table peaks("lrllrl");
-    peaks.Row({"Peak displacement p-p", Num(profile.displacementPp.value * u.lengthPerMetre), u.length, "at",
-               Num(profile.displacementPp.frequency), "Hz"});
-    peaks.Row({"Peak velocity", Num(profile.velocity.value * u.velocityPerMps), u.velocity, "at",
-               Num(profile.velocity.frequency), "Hz"});
-    peaks.Row({"Peak acceleration", Num(profile.acceleration.value / u.gravity), "g", "at",
-               Num(profile.acceleration.frequency), "Hz"});
+    peaks.Row({"Peak displacement p-p", ShownNumber(profile.displacementPp.value * u.lengthPerMetre), u.length, "at",
+               ShownNumber(profile.displacementPp.frequency), "Hz"});
+    peaks.Row({"Peak velocity", ShownNumber(profile.velocity.value * u.velocityPerMps), u.velocity, "at",
+               ShownNumber(profile.velocity.frequency), "Hz"});
+    peaks.Row({"Peak acceleration", ShownNumber(profile.acceleration.value / u.gravity), "g", "at",
+               ShownNumber(profile.acceleration.frequency), "Hz"});
     peaks.AppendTo(out, "  ");
 }
 
 void AppendShaker(std::string& out, const ShakerResult& shaker, const Units& u) {
     out += "\nShaker\n";
-    if (shaker.movingMass) out += "  Moving mass " + Num(*shaker.movingMass * u.massPerKg) + ' ' + u.mass + '\n';
-    if (shaker.maxAcceleration) out += "  Highest acceleration " + Num(*shaker.maxAcceleration / u.gravity) + " g\n";
+    if (shaker.movingMass)
+        out += "  Moving mass " + ShownNumber(*shaker.movingMass * u.massPerKg) + ' ' + u.mass + '\n';
+    if (shaker.maxAcceleration)
+        out += "  Highest acceleration " + ShownNumber(*shaker.maxAcceleration / u.gravity) + " g\n";
     if (shaker.checks.empty()) return;
     Table table("lrrlrrl");
     table.Row({"Limit", "Required", "Available", "Unit", "Margin", "At Hz", ""});
@@ -146,8 +129,8 @@ void AppendShaker(std::string& out, const ShakerResult& shaker, const Units& u) 
         if (c.limit == LimitKind::Force) scale = u.forcePerNewton, unit = u.force;
         if (c.limit == LimitKind::Stroke) scale = u.lengthPerMetre, unit = u.length;
         if (c.limit == LimitKind::Velocity) scale = u.velocityPerMps, unit = u.velocity;
-        table.Row({LimitName(c.limit), Num(c.required * scale), Num(c.available * scale), unit, Num(c.margin),
-                   Num(c.frequency), c.ok ? "ok" : "FAILS"});
+        table.Row({LimitName(c.limit), ShownNumber(c.required * scale), ShownNumber(c.available * scale), unit,
+                   ShownNumber(c.margin), ShownNumber(c.frequency), c.ok ? "ok" : "FAILS"});
     }
     table.AppendTo(out, "  ");
     out +=
@@ -156,45 +139,50 @@ void AppendShaker(std::string& out, const ShakerResult& shaker, const Units& u) 
 
 void AppendSweep(std::string& out, const SweepResult& sweep) {
     Table table("lr");
-    table.Row({"Octaves", Num(sweep.octaves)});
-    table.Row({"Time per pass", Duration(sweep.passTime)});
-    table.Row({"Cycles per pass", Count(sweep.cyclesPerPass)});
-    table.Row({"Passes per axis", Num(sweep.passesPerAxis)});
-    table.Row({"Time per axis", Duration(sweep.axisTime)});
-    table.Row({"Total time", Duration(sweep.totalTime)});
-    out += sweep.type == SweepType::Log ? "\nSweep, log, " + Num(sweep.rate * 60.0) + " oct/min\n"
-                                        : "\nSweep, linear, " + Num(sweep.rate * 60.0) + " Hz/min\n";
+    table.Row({"Octaves", ShownNumber(sweep.octaves)});
+    table.Row({"Time per pass", ShownDuration(sweep.passTime)});
+    table.Row({"Cycles per pass", ShownCount(sweep.cyclesPerPass)});
+    table.Row({"Passes per axis", ShownNumber(sweep.passesPerAxis)});
+    table.Row({"Time per axis", ShownDuration(sweep.axisTime)});
+    table.Row({"Total time", ShownDuration(sweep.totalTime)});
+    out += sweep.type == SweepType::Log ? "\nSweep, log, " + ShownNumber(sweep.rate * 60.0) + " oct/min\n"
+                                        : "\nSweep, linear, " + ShownNumber(sweep.rate * 60.0) + " Hz/min\n";
     table.AppendTo(out, "  ");
 }
 
 // One check on a line: "stroke 2.54 of 51 mm, margin 20.08 at 5 Hz: ok".
-std::string CheckLine(const ShakerCheck& c, const Units& u) {
-    double scale = 1.0 / u.gravity;
-    const char* unit = "g";
-    if (c.limit == LimitKind::Force) scale = u.forcePerNewton, unit = u.force;
-    if (c.limit == LimitKind::Stroke) scale = u.lengthPerMetre, unit = u.length;
-    if (c.limit == LimitKind::Velocity) scale = u.velocityPerMps, unit = u.velocity;
-    return std::string(LimitName(c.limit)) + ' ' + Num(c.required * scale) + " of " + Num(c.available * scale) + ' ' +
-           unit + ", margin " + Num(c.margin) + " at " + Num(c.frequency) + " Hz: " + (c.ok ? "ok" : "FAILS");
+std::string CheckLine(const ShakerCheck& c, const ResultUnits& u) {
+    const ResultUnit* const kUnits[] = {&u.force, &u.length, &u.velocity, &u.acceleration};  // in LimitKind order
+    const ResultUnit& unit = *kUnits[static_cast<int>(c.limit)];
+    return std::string(LimitName(c.limit)) + ' ' + ShownNumber(unit.Of(c.required)) + " of " +
+           ShownNumber(unit.Of(c.available)) + ' ' + unit.symbol + ", margin " + ShownNumber(c.margin) + " at " +
+           ShownNumber(c.frequency) + " Hz: " + (c.ok ? "ok" : "FAILS");
 }
 
 }  // namespace
 
+// In the units the results table copies, so that what is copied reads as what is shown.
 std::string PlanSummary(const PlanDocument& document, const PlanOutcome& outcome) {
-    const Units u = ChooseUnits(document);
+    const ResultUnits u = ResultUnitsOf(document);
     const ResolvedProfile& p = outcome.profile;
     std::string out = "Crossovers:";
-    for (const double f : p.crossovers) out += ' ' + Num(f) + " Hz";
+    for (const double f : p.crossovers) out += ' ' + ShownNumber(f) + " Hz";
     if (p.crossovers.empty()) out += " none";
-    out += "\nPeaks: " + Num(p.displacementPp.value * u.lengthPerMetre) + ' ' + u.length + " p-p at " +
-           Num(p.displacementPp.frequency) + " Hz, " + Num(p.velocity.value * u.velocityPerMps) + ' ' + u.velocity +
-           " at " + Num(p.velocity.frequency) + " Hz, " + Num(p.acceleration.value / u.gravity) + " g at " +
-           Num(p.acceleration.frequency) + " Hz\n";
+    // Each value names its quantity, as the segment list does: "0.06 in
+    // displacement p-p", never "0.06 in p-p" with the unit read as a word.
+    out += "\nPeaks: " + ShownNumber(u.length.Of(p.displacementPp.value)) + ' ' + u.length.symbol +
+           " displacement p-p at " + ShownNumber(p.displacementPp.frequency) + " Hz, " +
+           ShownNumber(u.velocity.Of(p.velocity.value)) + ' ' + u.velocity.symbol + " velocity at " +
+           ShownNumber(p.velocity.frequency) + " Hz, " + ShownNumber(u.acceleration.Of(p.acceleration.value)) + ' ' +
+           u.acceleration.symbol + " acceleration at " + ShownNumber(p.acceleration.frequency) + " Hz\n";
     if (outcome.shaker) {
         const ShakerResult& shaker = *outcome.shaker;
         out += "Shaker";
-        if (shaker.movingMass) out += ", moving mass " + Num(*shaker.movingMass * u.massPerKg) + ' ' + u.mass;
-        if (shaker.maxAcceleration) out += ", at most " + Num(*shaker.maxAcceleration / u.gravity) + " g";
+        if (shaker.movingMass)
+            out += ", moving mass " + ShownNumber(u.mass.Of(*shaker.movingMass)) + ' ' + u.mass.symbol;
+        if (shaker.maxAcceleration) {
+            out += ", at most " + ShownNumber(u.acceleration.Of(*shaker.maxAcceleration)) + ' ' + u.acceleration.symbol;
+        }
         out += ":\n";
         for (const ShakerCheck& c : shaker.checks) out += "    " + CheckLine(c, u) + '\n';
         out += shaker.ok ? "    Verdict: the shaker can run this profile\n"
@@ -202,16 +190,18 @@ std::string PlanSummary(const PlanDocument& document, const PlanOutcome& outcome
     }
     if (outcome.sweep) {
         const SweepResult& sweep = *outcome.sweep;
-        out += "Sweep: " + Num(sweep.octaves) + " octaves; per pass " + Duration(sweep.passTime) + " and " +
-               Count(sweep.cyclesPerPass) + " cycles; " + Num(sweep.passesPerAxis) + " passes per axis\n";
-        out += "Test time: " + Duration(sweep.axisTime) + " per axis, " + Duration(sweep.totalTime) + " in total\n";
+        out += "Sweep: " + Counted(ShownNumber(sweep.octaves), "octave", "octaves") + "; per pass " +
+               ShownDuration(sweep.passTime) + " and " + Counted(ShownCount(sweep.cyclesPerPass), "cycle", "cycles") +
+               "; " + Counted(ShownNumber(sweep.passesPerAxis), "pass", "passes") + " per axis\n";
+        out += "Test time: " + ShownDuration(sweep.axisTime) + " per axis, " + ShownDuration(sweep.totalTime) +
+               " in total\n";
     }
     return out;
 }
 
 std::string PlanTextReport(const PlanDocument& document, const PlanOutcome& outcome) {
     const Units units = ChooseUnits(document);
-    std::string out = "Gravity g = " + halvex::FormatNumber("%.6g", units.gravity) + " m/s^2\n\n";
+    std::string out = "Gravity g = " + ShownGravity(units.gravity) + " m/s^2\n\n";
     AppendProfile(out, outcome.profile, units);
     if (outcome.shaker) AppendShaker(out, *outcome.shaker, units);
     if (outcome.sweep) AppendSweep(out, *outcome.sweep);
@@ -222,17 +212,17 @@ std::string PlanTextReport(const PlanDocument& document, const PlanOutcome& outc
 std::string QueryAnswers(const PlanOutcome& outcome, std::size_t timesInLine) {
     std::string out;
     if (outcome.at) {
-        out += "At " + Duration(outcome.at->time) + ": pass " + std::to_string(outcome.at->pass) +
-               (outcome.at->upward ? " (up), " : " (down), ") + Num(outcome.at->frequency) + " Hz\n";
+        out += "At " + ShownDuration(outcome.at->time) + ": pass " + std::to_string(outcome.at->pass) +
+               (outcome.at->upward ? " (up), " : " (down), ") + ShownNumber(outcome.at->frequency) + " Hz\n";
     }
     if (outcome.crossings) {
         const std::vector<double>& times = outcome.crossings->times;
-        out += Num(outcome.crossings->frequency) + " Hz is passed at:";
+        out += ShownNumber(outcome.crossings->frequency) + " Hz is passed at:";
         if (timesInLine == 0) {
-            for (const double t : times) out += "\n  " + Duration(t);
+            for (const double t : times) out += "\n  " + ShownDuration(t);
         } else {
             for (std::size_t i = 0; i < times.size() && i < timesInLine; ++i) {
-                out += (i == 0 ? " " : ", ") + Duration(times[i]);
+                out += (i == 0 ? " " : ", ") + ShownDuration(times[i]);
             }
             if (times.size() > timesInLine) out += ", and " + std::to_string(times.size() - timesInLine) + " more";
         }
@@ -240,8 +230,9 @@ std::string QueryAnswers(const PlanOutcome& outcome, std::size_t timesInLine) {
     }
     if (outcome.resonance) {
         const ResonanceResult& r = *outcome.resonance;
-        out += "Half-power band " + Num(r.low) + " to " + Num(r.high) + " Hz: " + Duration(r.timePerPass) + " and " +
-               Count(r.cyclesPerPass) + " cycles per pass\n";
+        out += "Half-power band " + ShownNumber(r.low) + " to " + ShownNumber(r.high) +
+               " Hz: " + ShownDuration(r.timePerPass) + " and " +
+               Counted(ShownCount(r.cyclesPerPass), "cycle", "cycles") + " per pass\n";
     }
     return out;
 }

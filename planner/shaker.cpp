@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "planner/rounding.h"
+
 namespace planner {
 
 const char* LimitName(LimitKind kind) {
@@ -45,7 +47,9 @@ bool CheckShaker(const PlanDocument& document, const ResolvedProfile& profile, S
     if (anyMass) result.movingMass = mass;
 
     const auto add = [&](LimitKind limit, const char* field, double required, double available, double frequency) {
-        ShakerCheck check{limit, required, available, available / required, frequency, required <= available};
+        // A limit equal to what is asked, but for rounding, holds.
+        const bool ok = required <= available || EqualWithinRounding(required, available);
+        ShakerCheck check{limit, required, available, available / required, frequency, ok};
         if (!Finite(check.required) || !Finite(check.margin) || !(check.margin > 0.0)) {
             message = std::string("shaker.") + field + ": too far from what the profile asks to compare";
             return false;
@@ -86,6 +90,14 @@ bool CheckShaker(const PlanDocument& document, const ResolvedProfile& profile, S
         return false;
     }
     return true;
+}
+
+const ShakerCheck* BindingCheck(const ShakerResult& result) {
+    const ShakerCheck* binding = nullptr;
+    for (const ShakerCheck& check : result.checks) {
+        if (binding == nullptr || BelowBeyondRounding(check.margin, binding->margin)) binding = &check;
+    }
+    return binding;
 }
 
 }  // namespace planner

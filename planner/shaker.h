@@ -34,4 +34,8 @@ struct ShakerResult {
 bool CheckShaker(const PlanDocument& document, const ResolvedProfile& profile, ShakerResult& result,
                  std::string& message);
 
+// The check with the least margin, the first of those equal within
+// rounding; null when there is no check.
+const ShakerCheck* BindingCheck(const ShakerResult& result);
+
 }  // namespace planner

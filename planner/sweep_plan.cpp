@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "numeric/number_text.h"
+#include "planner/rounding.h"
 
 namespace planner {
 namespace {
@@ -112,7 +113,13 @@ bool CrossingTimes(const SweepResult& sweep, double frequency, std::vector<doubl
     const int passes = static_cast<int>(sweep.passesPerAxis);
     for (int k = 0; k < passes; ++k) {
         const double t = k * sweep.passTime + (PassIsUpward(sweep, k) ? up : down);
-        if (times.empty() || t != times.back()) times.push_back(t);
+        // At a turn the pass that ends and the one that starts meet, up to
+        // rounding; the start, a whole number of passes, is the exact time.
+        if (!times.empty() && EqualWithinRounding(t, times.back())) {
+            times.back() = t;
+        } else {
+            times.push_back(t);
+        }
     }
     return true;
 }

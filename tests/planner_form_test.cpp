@@ -185,31 +185,140 @@ TEST(PlannerForm, ARateFieldMayHoldATimePerPass) {
     EXPECT_FALSE(document.sweep.has_value());
 }
 
-TEST(PlannerForm, ResultsTableInSiUnits) {
+// The window's summary reads as English: one octave, one pass; the unit
+// "in" is followed by what it measures, not by a word it runs into.
+TEST(PlannerForm, SummaryCountsInTheSingularAndNamesEachPeak) {
+    planner::PlanDocument document;
+    std::string message;
+    ASSERT_TRUE(planner::ReadPlan(R"({"format": "halvex-plan", "version": 1,
+        "profile": [{"from": 10, "to": 20, "displacement_pp": "0.06 in"}],
+        "sweep": {"type": "log", "rate": "1 oct/min", "mode": "up"}})",
+                                  document, message))
+        << message;
+    planner::PlanOutcome outcome;
+    ASSERT_TRUE(planner::EvaluatePlan(document, {}, outcome, message)) << message;
+    const std::string summary = planner::PlanSummary(document, outcome);
+    // pi 20 Hz 0.06 in = 3.770 in/s; (2 pi 20 Hz)^2 0.03 in 0.0254 m/in / 9.80665 m/s^2 = 1.227 g;
+    // 10 Hz over 1/60 oct/s ln 2 = 865.6 cycles.
+    EXPECT_NE(summary.find("\nPeaks: 0.06 in displacement p-p at 10 Hz, 3.77 in/s velocity at 20 Hz, 1.227 g "
+                           "acceleration at 20 Hz\n"),
+              std::string::npos)
+        << summary;
+    EXPECT_NE(summary.find("\nSweep: 1 octave; per pass 1 min 0 s and 865.6 cycles; 1 pass per axis\n"),
+              std::string::npos)
+        << summary;
+}
+
+// Copy All Results and Export Results: each kind of quantity in the unit the
+// document gives it, to the digits the window shows. Expected values by hand:
+// the crossover sqrt(A / X) / 2 pi, X zero-to-peak, is 13.99 Hz in both plans
+// (1 g against 1.27 mm, 10 g against 0.5 in); the velocity there A / (2 pi f)
+// is 0.1116 m/s, or 43.94 in/s; 1 oct/min over log2(100) octaves is 398.6 s.
+TEST(PlannerForm, ResultsTableInTheDocumentsUnits) {
+    const std::string metric =
+        "quantity\tform\tvalue\tunit\n"
+        "gravity\t\t9.80665\tm/s^2\n"
+        "segment 1 from\t\t5\tHz\n"
+        "segment 1 to\t\t13.99\tHz\n"
+        "segment 1 displacement\tpeak-to-peak\t2.54\tmm\n"
+        "segment 2 from\t\t13.99\tHz\n"
+        "segment 2 to\t\t100\tHz\n"
+        "segment 2 acceleration\tzero-to-peak\t1\tg\n"
+        "segment 3 from\t\t100\tHz\n"
+        "segment 3 to\t\t500\tHz\n"
+        "segment 3 acceleration at start\tzero-to-peak\t1\tg\n"
+        "segment 3 acceleration at end\tzero-to-peak\t2\tg\n"
+        "crossover\t\t13.99\tHz\n"
+        "peak displacement\tpeak-to-peak\t2.54\tmm\n"
+        "peak displacement frequency\t\t5\tHz\n"
+        "peak velocity\tzero-to-peak\t0.1116\tm/s\n"
+        "peak velocity frequency\t\t13.99\tHz\n"
+        "peak acceleration\tzero-to-peak\t2\tg\n"
+        "peak acceleration frequency\t\t500\tHz\n"
+        "moving mass\t\t25\tkg\n"
+        "highest acceleration\tzero-to-peak\t36.71\tg\n"  // 9 kN / 25 kg = 360 m/s^2
+        "force required\t\t0.4903\tkN\n"                  // 25 kg 2 g
+        "force available\t\t9\tkN\n"
+        "force margin\t\t18.35\t\n"
+        "force frequency\t\t500\tHz\n"
+        "stroke required\tpeak-to-peak\t2.54\tmm\n"
+        "stroke available\tpeak-to-peak\t51\tmm\n"
+        "stroke margin\t\t20.08\t\n"
+        "stroke frequency\t\t5\tHz\n"
+        "velocity required\tzero-to-peak\t0.1116\tm/s\n"
+        "velocity available\tzero-to-peak\t1.8\tm/s\n"
+        "velocity margin\t\t16.13\t\n"
+        "velocity frequency\t\t13.99\tHz\n"
+        "acceleration required\tzero-to-peak\t2\tg\n"
+        "acceleration available\tzero-to-peak\t100\tg\n"
+        "acceleration margin\t\t50\t\n"
+        "acceleration frequency\t\t500\tHz\n"
+        "verdict\t\tpass\t\n"
+        "octaves\t\t6.644\t\n"
+        "time per pass\t\t398.6\ts\n"
+        "cycles per pass\t\t42848\t\n"  // 495 Hz / (1/60 oct/s ln 2)
+        "passes per axis\t\t20\t\n"
+        "time per axis\t\t7972.6\ts\n"
+        "total time\t\t23917.9\ts\n";
     const planner::PlanDocument example = ExamplePlan();
     planner::PlanOutcome outcome;
     std::string message;
     ASSERT_TRUE(planner::EvaluatePlan(example, {}, outcome, message)) << message;
-    const std::string table = planner::ResultsTable(example, outcome);
-    EXPECT_EQ(table.rfind("quantity\tform\tvalue\tunit\ngravity\t\t9.80665\tm/s^2\n", 0), 0u) << table;
-    // 2 g at 500 Hz; 25 kg; 1 oct/min over log2(100) octaves is 6.644 min a pass.
-    EXPECT_NE(table.find("\npeak acceleration\tzero-to-peak\t19.6133\tm/s^2\npeak acceleration frequency\t\t500\tHz\n"),
-              std::string::npos)
-        << table;
-    EXPECT_NE(table.find("\nmoving mass\t\t25\tkg\n"), std::string::npos) << table;
-    EXPECT_NE(table.find("\nverdict\t\tpass\t\n"), std::string::npos) << table;
-    // 51 mm in m, in shortest round-trip form: 51 * 0.001 is 0.051000000000000004.
-    EXPECT_NE(table.find("\nstroke available\tpeak-to-peak\t0.0510000"), std::string::npos) << table;
-    EXPECT_NE(table.find("\ntime per pass\t\t398.6"), std::string::npos) << table;
-    // The window's summary: 51 / 2.54 = 20.08; 9 kN over 25 kg is 36.71 g.
+    EXPECT_EQ(planner::ResultsTable(example, outcome), metric);
+    // The window's summary in the same units: 51 / 2.54 = 20.08.
     const std::string summary = planner::PlanSummary(example, outcome);
     EXPECT_EQ(summary.rfind("Crossovers: 13.99 Hz\n", 0), 0u) << summary;
     EXPECT_NE(summary.find("Shaker, moving mass 25 kg, at most 36.71 g:\n"), std::string::npos) << summary;
+    EXPECT_NE(summary.find("\n    force 0.4903 of 9 kN, margin 18.35 at 500 Hz: ok\n"), std::string::npos) << summary;
     EXPECT_NE(summary.find("\n    stroke 2.54 of 51 mm, margin 20.08 at 5 Hz: ok\n"), std::string::npos) << summary;
-    for (std::size_t at = 0, next; (next = table.find('\n', at)) != std::string::npos; at = next + 1) {
-        const std::string row = table.substr(at, next - at);
-        EXPECT_EQ(std::count(row.begin(), row.end(), '\t'), 3) << row;
-    }
+
+    const std::string inchPound =
+        "quantity\tform\tvalue\tunit\n"
+        "gravity\t\t9.80665\tm/s^2\n"
+        "segment 1 from\t\t5\tHz\n"
+        "segment 1 to\t\t13.99\tHz\n"
+        "segment 1 displacement\tpeak-to-peak\t1\tin\n"
+        "segment 2 from\t\t13.99\tHz\n"
+        "segment 2 to\t\t500\tHz\n"
+        "segment 2 acceleration\tzero-to-peak\t10\tg\n"
+        "crossover\t\t13.99\tHz\n"
+        "peak displacement\tpeak-to-peak\t1\tin\n"
+        "peak displacement frequency\t\t5\tHz\n"
+        "peak velocity\tzero-to-peak\t43.94\tin/s\n"
+        "peak velocity frequency\t\t13.99\tHz\n"
+        "peak acceleration\tzero-to-peak\t10\tg\n"
+        "peak acceleration frequency\t\t13.99\tHz\n"
+        "moving mass\t\t100\tlb\n"
+        "highest acceleration\tzero-to-peak\t50\tg\n"  // a pound-force moves a pound at 1 g
+        "force required\t\t1000\tlbf\n"
+        "force available\t\t5000\tlbf\n"
+        "force margin\t\t5\t\n"
+        "force frequency\t\t13.99\tHz\n"
+        "stroke required\tpeak-to-peak\t1\tin\n"
+        "stroke available\tpeak-to-peak\t2\tin\n"
+        "stroke margin\t\t2\t\n"
+        "stroke frequency\t\t5\tHz\n"
+        "velocity required\tzero-to-peak\t43.94\tin/s\n"
+        "velocity available\tzero-to-peak\t70\tin/s\n"
+        "velocity margin\t\t1.593\t\n"
+        "velocity frequency\t\t13.99\tHz\n"
+        "verdict\t\tpass\t\n"
+        "octaves\t\t6.644\t\n"
+        "time per pass\t\t398.6\ts\n"
+        "cycles per pass\t\t42848\t\n"
+        "passes per axis\t\t1\t\n"
+        "time per axis\t\t398.6\ts\n"
+        "total time\t\t398.6\ts\n";
+    planner::PlanDocument document;
+    ASSERT_TRUE(planner::ReadPlan(R"({"format": "halvex-plan", "version": 1, "profile": [
+        {"from": 5, "to": "auto", "displacement_pp": "1 in"}, {"from": "auto", "to": 500, "acceleration": "10 g"}],
+        "sweep": {"type": "log", "rate": "1 octave/min", "mode": "up"},
+        "shaker": {"rated_force": "5000 lbf", "moving_mass": {"armature": "40 lb", "fixture": "35 lb",
+                   "specimen": "25 lb"}, "stroke_pp": "2 in", "velocity": "70 in/s"}})",
+                                  document, message))
+        << message;
+    ASSERT_TRUE(planner::EvaluatePlan(document, {}, outcome, message)) << message;
+    EXPECT_EQ(planner::ResultsTable(document, outcome), inchPound);
 }
 
 }  // namespace

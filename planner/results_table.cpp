@@ -1,0 +1,104 @@
+#include "planner/results_table.h"
+
+#include "numeric/results_table.h"
+#include "planner/result_text.h"
+
+namespace planner {
+namespace {
+
+const char* FormOf(LevelKind kind) { return kind == LevelKind::DisplacementPp ? "peak-to-peak" : "zero-to-peak"; }
+
+const char* QuantityOf(LevelKind kind) {
+    return kind == LevelKind::Velocity ? "velocity" : kind == LevelKind::Acceleration ? "acceleration" : "displacement";
+}
+
+}  // namespace
+
+std::string ResultsTable(const PlanDocument& document, const PlanOutcome& outcome) {
+    const ResultUnits units = ResultUnitsOf(document);
+    std::vector<halvex::ResultRow> rows;
+    const auto row = [&](const std::string& quantity, const char* form, const std::string& value,
+                         const std::string& unit) {
+        rows.push_back({quantity, form, value, unit});
+    };
+    const auto measured = [&](const std::string& quantity, const char* form, double si, const ResultUnit& unit) {
+        row(quantity, form, ShownNumber(unit.Of(si)), unit.symbol);
+    };
+    const auto hz = [&](const std::string& quantity, double f) { row(quantity, "", ShownNumber(f), "Hz"); };
+    const auto seconds = [&](const std::string& quantity, double s) { row(quantity, "", ShownSeconds(s), "s"); };
+
+    // The gravity in the unit it was given in.
+    const std::string gravityUnit = document.gravity.unit.empty() ? "m/s^2" : document.gravity.unit;
+    row("gravity", "", ShownGravity(document.gravity.number), gravityUnit);
+
+    // The profile as written, its automatic ends resolved.
+    const ResolvedProfile& profile = outcome.profile;
+    static const char* const kSiUnits[] = {"m", "m", "m/s", "m/s^2"};  // in LevelKind order
+    for (std::size_t i = 0; i < profile.segments.size() && i < document.profile.size(); ++i) {
+        const Segment& segment = document.profile[i];
+        const std::string name = "segment " + std::to_string(i + 1);
+        hz(name + " from", profile.segments[i].from);
+        hz(name + " to", profile.segments[i].to);
+        const std::string level = name + ' ' + QuantityOf(segment.kind);
+        for (std::size_t v = 0; v < segment.values.size(); ++v) {
+            const Quantity& value = segment.values[v];
+            const std::string unit = value.unit.empty() ? kSiUnits[static_cast<int>(segment.kind)] : value.unit;
+            const char* end = segment.values.size() == 1 ? "" : v == 0 ? " at start" : " at end";
+            row(level + end, FormOf(segment.kind), ShownNumber(value.number), unit);
+        }
+    }
+    for (double f : profile.crossovers) hz("crossover", f);
+    measured("peak displacement", "peak-to-peak", profile.displacementPp.value, units.length);
+    hz("peak displacement frequency", profile.displacementPp.frequency);
+    measured("peak velocity", "zero-to-peak", profile.velocity.value, units.velocity);
+    hz("peak velocity frequency", profile.velocity.frequency);
+    measured("peak acceleration", "zero-to-peak", profile.acceleration.value, units.acceleration);
+    hz("peak acceleration frequency", profile.acceleration.frequency);
+    if (outcome.shaker) {
+        const ShakerResult& shaker = *outcome.shaker;
+        if (shaker.movingMass) measured("moving mass", "", *shaker.movingMass, units.mass);
+        if (shaker.maxAcceleration) {
+            measured("highest acceleration", "zero-to-peak", *shaker.maxAcceleration, units.acceleration);
+        }
+        const ResultUnit* const kUnits[] = {&units.force, &units.length, &units.velocity, &units.acceleration};
+        static const char* const kForms[] = {"", "peak-to-peak", "zero-to-peak", "zero-to-peak"};
+        for (const ShakerCheck& check : shaker.checks) {
+            const std::string name = LimitName(check.limit);
+            const int limit = static_cast<int>(check.limit);
+            measured(name + " required", kForms[limit], check.required, *kUnits[limit]);
+            measured(name + " available", kForms[limit], check.available, *kUnits[limit]);
+            row(name + " margin", "", ShownNumber(check.margin), "");
+            hz(name + " frequency", check.frequency);
+        }
+        row("verdict", "", shaker.ok ? "pass" : "fail", "");
+    }
+    if (outcome.sweep) {
+        const SweepResult& sweep = *outcome.sweep;
+        row("octaves", "", ShownNumber(sweep.octaves), "");
+        seconds("time per pass", sweep.passTime);
+        row("cycles per pass", "", ShownCount(sweep.cyclesPerPass), "");
+        row("passes per axis", "", ShownCount(sweep.passesPerAxis), "");
+        seconds("time per axis", sweep.axisTime);
+        seconds("total time", sweep.totalTime);
+    }
+    // The answers to the window's queries, when asked.
+    if (outcome.at) {
+        seconds("queried time", outcome.at->time);
+        hz("frequency at queried time", outcome.at->frequency);
+        row("pass at queried time", "", std::to_string(outcome.at->pass), "");
+        row("direction at queried time", "", outcome.at->upward ? "up" : "down", "");
+    }
+    if (outcome.crossings) {
+        hz("queried frequency", outcome.crossings->frequency);
+        for (double t : outcome.crossings->times) seconds("queried frequency passed at", t);
+    }
+    if (outcome.resonance) {
+        hz("half-power band low", outcome.resonance->low);
+        hz("half-power band high", outcome.resonance->high);
+        seconds("time in band per pass", outcome.resonance->timePerPass);
+        row("cycles in band per pass", "", ShownCount(outcome.resonance->cyclesPerPass), "");
+    }
+    return halvex::ResultsTable(rows);
+}
+
+}  // namespace planner
