@@ -165,16 +165,26 @@ TEST(PlannerChart, ShakerRegionAndBindingPoint) {
     EXPECT_EQ(text->text, "velocity binds, margin 16.1");
 }
 
-TEST(PlannerChart, MappingKeepsDiagonalsAt45DegreesAndReadsBack) {
-    const planner::Chart chart = ExampleChart();
-    const planner::ChartMapping map = planner::FitChart(chart.box, 800, 500);
-    const planner::DrawOp* label = LabelledLine(chart, "1 g") + 1;
-    EXPECT_NEAR(map.TextAngle(*label), -45.0, 1e-9);
-    const planner::ChartPoint back = map.ToChart(map.PixelX(1.5), map.PixelY(-1.0));
+// The plot takes the whole window but the labels' room, however many
+// decades each way: the diagonals' slope on screen follows.
+TEST(PlannerChart, MappingFillsTheWindowAndReadsBack) {
+    const planner::ChartMapping wide = planner::FitChart({0.0, 4.0, -1.0, 0.0}, 800, 500);
+    const planner::ChartMapping tall = planner::FitChart({0.0, 1.0, -4.0, 0.0}, 800, 500);
+    for (const planner::ChartMapping* map : {&wide, &tall}) {
+        EXPECT_GT(map->width, 800 - 100);
+        EXPECT_GT(map->height, 500 - 60);
+        EXPECT_EQ(map->width, wide.width);
+        EXPECT_EQ(map->height, wide.height);
+    }
+    planner::DrawOp falling;
+    falling.slope = -1.0;
+    // A decade down over a quarter of the width: -atan((h / 1) / (w / 4)).
+    EXPECT_NEAR(wide.TextAngle(falling), -std::atan(4.0 * wide.height / wide.width) * 180.0 / std::acos(-1.0), 1e-9);
+    const planner::ChartPoint back = wide.ToChart(wide.PixelX(1.5), wide.PixelY(-0.25));
     EXPECT_NEAR(back.x, 1.5, 1e-12);
-    EXPECT_NEAR(back.y, -1.0, 1e-12);
-    EXPECT_TRUE(map.Inside(map.PixelX(2.0), map.PixelY(-1.0)));
-    EXPECT_FALSE(map.Inside(map.PixelX(3.5), map.PixelY(-1.0)));
+    EXPECT_NEAR(back.y, -0.25, 1e-12);
+    EXPECT_TRUE(wide.Inside(wide.PixelX(2.0), wide.PixelY(-0.5)));
+    EXPECT_FALSE(wide.Inside(wide.PixelX(4.5), wide.PixelY(-0.5)));
 }
 
 TEST(PlannerChart, ReadoutGivesAllFourQuantities) {
