@@ -16,12 +16,13 @@ using draw::DrawOp;
 using draw::DrawRole;
 using draw::DrawStyle;
 using draw::FitChart;
+using draw::PictureOps;
 using draw::StyleOf;
 using draw::TextAnchor;
 
-// Draws the chart of a plan: grid, diagonals, the shaker's limits, the
-// profile with its crossovers and the binding point. The ranges follow the
-// profile with room around it.
+// Draws the chart of a plan: grid, diagonals, the shaker's envelope, the
+// profile with its crossovers and the binding point, and a legend. The ranges
+// take in the profile and the envelope's corners, with room around them.
 void DrawChart(const PlanDocument& document, const PlanOutcome& outcome, Chart& chart);
 
 }  // namespace planner
