@@ -587,10 +587,16 @@ void DrawLegend(Chart& chart, bool envelope, bool binding) {
 
 }  // namespace
 
-void DrawChart(const PlanDocument& document, const PlanOutcome& outcome, Chart& chart) {
+void DrawChart(const PlanDocument& document, const PlanOutcome& outcome, Chart& chart,
+               const std::optional<ChartTitle>& title) {
     chart.ops.clear();
     chart.gravity = document.GravitySi();
     chart.inchPound = document.UsesInchPound();
+    chart.title.clear();
+    if (title) {
+        chart.title = (title->planName.empty() ? std::string("Untitled") : title->planName) +
+                      ", g = " + halvex::FormatNumber("%.6g", chart.gravity) + " m/s\u00b2";
+    }
     const ResolvedProfile& profile = outcome.profile;
     if (profile.segments.empty()) return;
 

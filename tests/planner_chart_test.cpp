@@ -421,4 +421,34 @@ TEST(PlannerChart, LegendNamesWhatIsDrawnUnderThePlot) {
     EXPECT_EQ(names2, 1);
 }
 
+// The title line, the plan's name and its gravity, is on the pictures a
+// chart is exported as, above the plot, and never in the window.
+TEST(PlannerChart, TitleLineOnlyOnExportedPictures) {
+    const planner::PlanDocument document = ExamplePlan();
+    planner::PlanOutcome outcome;
+    std::string message;
+    ASSERT_TRUE(planner::EvaluatePlan(document, {}, outcome, message)) << message;
+    planner::Chart chart;
+    planner::DrawChart(document, outcome, chart, planner::ChartTitle{"shaker-test.halvex-plan"});
+    const std::string title = "shaker-test.halvex-plan, g = 9.80665 m/s\u00b2";
+    for (const planner::DrawOp& op : chart.ops) EXPECT_NE(op.role, planner::DrawRole::Title);
+
+    std::vector<planner::DrawOp> titles;
+    for (const planner::DrawOp& op : planner::PictureOps(chart)) {
+        if (op.role == planner::DrawRole::Title) titles.push_back(op);
+    }
+    ASSERT_EQ(titles.size(), 1u);
+    EXPECT_EQ(titles[0].text, title);
+    const planner::ChartMapping map = planner::FitChart(chart.box, 800, 600, true);
+    const Polygon box = TextBox(map, titles[0]);
+    EXPECT_GT(box[3].y, 0.0);
+    EXPECT_LT(box[0].y, map.top - 8);  // clear of the top end's label
+    EXPECT_NE(planner::ChartSvg(chart, 800, 600).find(">" + title + "</text>"), std::string::npos);
+
+    planner::DrawChart(document, outcome, chart, planner::ChartTitle{});
+    EXPECT_EQ(chart.title, "Untitled, g = 9.80665 m/s\u00b2");
+    planner::DrawChart(document, outcome, chart);
+    EXPECT_EQ(planner::ChartSvg(chart, 800, 600).find("class=\"title\""), std::string::npos);
+}
+
 }  // namespace
