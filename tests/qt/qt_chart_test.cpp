@@ -68,7 +68,8 @@ TEST(QtChart, ThePlannersTemplateHasAChartThatTakesTheDrawing) {
 
 // The planner's window is resizable: the chart takes what it gains, the
 // Close button keeps to the bottom-right corner, the left column stays, and
-// the template's size is the least the window can be.
+// the template's size is the least the window can be. The plot fills the
+// chart but for its labels, from the least plot the texts are placed for.
 TEST(QtChart, ThePlannersChartGrowsWithTheWindow) {
     halvex_test::RecordingSink sink;
     ui::qt::QtDialog dialog(*res::FindDialogTemplate(res::IDD_PLANNER), sink, nullptr);
@@ -82,9 +83,18 @@ TEST(QtChart, ThePlannersChartGrowsWithTheWindow) {
     const QRect closeAt = close.geometry();
     const QRect segmentsAt = segments.geometry();
 
+    // The plot itself, inside the labels' room, at least 480 x 360 from the start.
+    auto plot = [&] { return draw::FitChart(draw::ChartBox{}, chart.width(), chart.height()); };
+    EXPECT_GE(plot().width, draw::kLeastPlotWidth);
+    EXPECT_GE(plot().height, draw::kLeastPlotHeight);
+    const double plotWidth = plot().width;
+    const double plotHeight = plot().height;
+
     dialog.resize(initial + QSize(200, 150));
     EXPECT_EQ(dialog.size(), initial + QSize(200, 150));
     EXPECT_EQ(chart.geometry(), chartAt.adjusted(0, 0, 200, 150));
+    EXPECT_EQ(plot().width, plotWidth + 200);
+    EXPECT_EQ(plot().height, plotHeight + 150);
     EXPECT_EQ(close.geometry(), closeAt.translated(200, 150));
     EXPECT_EQ(segments.geometry(), segmentsAt);
 

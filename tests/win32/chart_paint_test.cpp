@@ -153,9 +153,10 @@ TEST(Win32Chart, PaintsTheDrawingWhereTheMappingPutsIt) {
         HWND control = top.Control(res::planner_dlg::IDC_CHART);
         ASSERT_NE(control, nullptr);
         const Printed printed(control);
-        ASSERT_GT(printed.width, 100);
-        ASSERT_GT(printed.height, 100);
+        // The plot, inside the labels' room, is at least the least plot at the template's size.
         const draw::ChartMapping map = draw::FitChart(chart->box, printed.width, printed.height);
+        EXPECT_GE(map.width, draw::kLeastPlotWidth);
+        EXPECT_GE(map.height, draw::kLeastPlotHeight);
         for (const Probe& probe : probes) {
             const int x = static_cast<int>(std::lround(map.PixelX(probe.at.x)));
             const int y = static_cast<int>(std::lround(map.PixelY(probe.at.y)));
