@@ -64,21 +64,39 @@ DrawOp TextOp(DrawRole role, ChartPoint at, std::string text, TextAnchor anchor,
 // Texts in the plot are kept clear of each other, of the profile and of the
 // markers on the least plot, in its pixels; on a larger one everything only
 // moves further apart. The shaker's envelope is kept clear where there is room.
-using Shape = std::vector<ChartPoint>;  // convex, in pixels; two points are a segment
+// A convex shape in pixels (two corners: a segment), with its extent.
+struct Shape {
+    std::vector<ChartPoint> corners;
+    double left = 0.0, right = 0.0, top = 0.0, bottom = 0.0;
 
-// Two convex shapes overlap unless some edge of either separates them.
+    explicit Shape(std::vector<ChartPoint> points) : corners(std::move(points)) {
+        left = top = std::numeric_limits<double>::infinity();
+        right = bottom = -left;
+        for (const ChartPoint& p : corners) {
+            left = std::min(left, p.x);
+            right = std::max(right, p.x);
+            top = std::min(top, p.y);
+            bottom = std::max(bottom, p.y);
+        }
+    }
+};
+
+// Two convex shapes overlap unless some edge of either separates them;
+// most are far apart, which their extents tell first.
 bool Overlap(const Shape& a, const Shape& b) {
+    if (a.right <= b.left || b.right <= a.left || a.bottom <= b.top || b.bottom <= a.top) return false;
     for (const Shape* shape : {&a, &b}) {
-        for (std::size_t i = 0; i < shape->size(); ++i) {
-            const ChartPoint& p = (*shape)[i];
-            const ChartPoint& q = (*shape)[(i + 1) % shape->size()];
+        const std::vector<ChartPoint>& corners = shape->corners;
+        for (std::size_t i = 0; i < corners.size(); ++i) {
+            const ChartPoint& p = corners[i];
+            const ChartPoint& q = corners[(i + 1) % corners.size()];
             const ChartPoint normal{q.y - p.y, p.x - q.x};
             double aLo = std::numeric_limits<double>::infinity(), aHi = -aLo, bLo = aLo, bHi = -aLo;
-            for (const ChartPoint& r : a) {
+            for (const ChartPoint& r : a.corners) {
                 aLo = std::min(aLo, r.x * normal.x + r.y * normal.y);
                 aHi = std::max(aHi, r.x * normal.x + r.y * normal.y);
             }
-            for (const ChartPoint& r : b) {
+            for (const ChartPoint& r : b.corners) {
                 bLo = std::min(bLo, r.x * normal.x + r.y * normal.y);
                 bHi = std::max(bHi, r.x * normal.x + r.y * normal.y);
             }
@@ -104,11 +122,11 @@ Shape TextShape(const ChartMapping& map, const DrawOp& op) {
     const double right = width - back + kPad;
     const double below = -draw::kTextDescent * size - kPad;
     const double above = draw::kTextAscent * size + kPad;
-    Shape shape;
+    std::vector<ChartPoint> corners;
     for (const auto& [a, u] : {std::pair{left, below}, {right, below}, {right, above}, {left, above}}) {
-        shape.push_back({origin.x + a * along.x + u * up.x, origin.y + a * along.y + u * up.y});
+        corners.push_back({origin.x + a * along.x + u * up.x, origin.y + a * along.y + u * up.y});
     }
-    return shape;
+    return Shape(std::move(corners));
 }
 
 class Clearance {
@@ -123,32 +141,30 @@ public:
 
     void BlockLine(const std::vector<ChartPoint>& points, bool soft) {
         for (std::size_t i = 1; i < points.size(); ++i) {
-            const Shape segment{{m_map.PixelX(points[i - 1].x), m_map.PixelY(points[i - 1].y)},
-                                {m_map.PixelX(points[i].x), m_map.PixelY(points[i].y)}};
-            (soft ? m_soft : m_hard).push_back(segment);
+            Shape segment({{m_map.PixelX(points[i - 1].x), m_map.PixelY(points[i - 1].y)},
+                           {m_map.PixelX(points[i].x), m_map.PixelY(points[i].y)}});
+            (soft ? m_soft : m_hard).push_back(std::move(segment));
         }
     }
 
     void BlockMarker(ChartPoint at, double radius) {
         const double x = m_map.PixelX(at.x);
         const double y = m_map.PixelY(at.y);
-        m_hard.push_back(
-            {{x - radius, y - radius}, {x + radius, y - radius}, {x + radius, y + radius}, {x - radius, y + radius}});
+        m_hard.push_back(Shape(
+            {{x - radius, y - radius}, {x + radius, y - radius}, {x + radius, y + radius}, {x - radius, y + radius}}));
     }
 
-    // Whether the text fits inside the plot clear of what is there (and of
-    // the envelope, when asked).
-    bool Fits(const DrawOp& text, bool clearOfEnvelope) const {
-        const Shape shape = TextShape(m_map, text);
-        for (const ChartPoint& p : shape) {
-            if (p.x < 0.0 || p.x > m_map.width || p.y < 0.0 || p.y > m_map.height) return false;
-        }
+    // Whether a text's room lies inside the plot clear of what is there
+    // (and of the envelope, when asked).
+    bool Fits(const Shape& shape, bool clearOfEnvelope) const {
+        if (shape.left < 0.0 || shape.right > m_map.width || shape.top < 0.0 || shape.bottom > m_map.height)
+            return false;
         auto hits = [&](const Shape& other) { return Overlap(shape, other); };
         if (std::any_of(m_hard.begin(), m_hard.end(), hits)) return false;
         return !clearOfEnvelope || std::none_of(m_soft.begin(), m_soft.end(), hits);
     }
 
-    void Take(const DrawOp& text) { m_hard.push_back(TextShape(m_map, text)); }
+    void Take(Shape shape) { m_hard.push_back(std::move(shape)); }
 
 private:
     ChartMapping m_map;
@@ -183,8 +199,9 @@ bool PlaceBeside(Clearance& room, DrawOp& text, double radius) {
             for (const auto& [dx, dy] : places) {
                 text.dx = dx;
                 text.dy = dy;
-                if (!room.Fits(text, clearOfEnvelope)) continue;
-                room.Take(text);
+                Shape shape = TextShape(room.Map(), text);
+                if (!room.Fits(shape, clearOfEnvelope)) continue;
+                room.Take(std::move(shape));
                 // Held where it is in the chart's own coordinates, as the
                 // rest is, so that on a larger plot it moves away from
                 // everything else rather than towards what lay beyond it.
@@ -341,8 +358,11 @@ std::vector<Diagonal> Diagonals(const Chart& chart, const ChartMapping& least, d
 // for) downwards, above the line, then below it; clear of the envelope's
 // edge before across it.
 struct LabelPlace {
-    DrawOp label;
+    ChartPoint at;  // on the line
+    double dy;
+    Shape shape;
     bool clearOfEnvelope;
+    bool open;  // fits still
 };
 
 std::vector<LabelPlace> PlacesOnLine(const ChartMapping& map, const Diagonal& diagonal) {
@@ -361,11 +381,19 @@ std::vector<LabelPlace> PlacesOnLine(const ChartMapping& map, const Diagonal& di
     std::vector<LabelPlace> places;
     for (const bool clearOfEnvelope : {true, false}) {
         for (const double dy : offsets) {
+            // One shape, moved along the line.
+            label.points = {upper};
+            label.dy = dy;
+            const Shape shape = TextShape(map, label);
             for (double along = half; along <= length - half; along += 4.0) {
                 const double t = along / length;
-                label.points = {{upper.x + (lower.x - upper.x) * t, upper.y + (lower.y - upper.y) * t}};
-                label.dy = dy;
-                places.push_back({label, clearOfEnvelope});
+                const ChartPoint at{upper.x + (lower.x - upper.x) * t, upper.y + (lower.y - upper.y) * t};
+                const double shiftX = map.PixelX(at.x) - map.PixelX(upper.x);
+                const double shiftY = map.PixelY(at.y) - map.PixelY(upper.y);
+                std::vector<ChartPoint> corners;
+                for (const ChartPoint& corner : shape.corners)
+                    corners.push_back({corner.x + shiftX, corner.y + shiftY});
+                places.push_back({at, dy, Shape(std::move(corners)), clearOfEnvelope, false});
             }
         }
     }
@@ -377,30 +405,34 @@ std::vector<LabelPlace> PlacesOnLine(const ChartMapping& map, const Diagonal& di
 // another. A line whose value finds no place is left out.
 void PlaceOnLines(Clearance& room, std::vector<Diagonal>& diagonals) {
     std::vector<std::vector<LabelPlace>> places;
-    for (const Diagonal& diagonal : diagonals) places.push_back(PlacesOnLine(room.Map(), diagonal));
+    for (const Diagonal& diagonal : diagonals) {
+        places.push_back(PlacesOnLine(room.Map(), diagonal));
+        for (LabelPlace& place : places.back()) place.open = room.Fits(place.shape, place.clearOfEnvelope);
+    }
     for (;;) {
         std::size_t best = diagonals.size();
         std::size_t fewest = 0;
-        const LabelPlace* first = nullptr;
         for (std::size_t i = 0; i < diagonals.size(); ++i) {
             if (diagonals[i].labelled) continue;
-            std::size_t count = 0;
-            const LabelPlace* found = nullptr;
-            for (const LabelPlace& place : places[i]) {
-                if (!room.Fits(place.label, place.clearOfEnvelope)) continue;
-                if (found == nullptr) found = &place;
-                ++count;
-            }
+            const auto count = static_cast<std::size_t>(
+                std::count_if(places[i].begin(), places[i].end(), [](const LabelPlace& p) { return p.open; }));
             if (count > 0 && (best == diagonals.size() || count < fewest)) {
                 best = i;
                 fewest = count;
-                first = found;
             }
         }
-        if (first == nullptr) break;
-        diagonals[best].label = first->label;
+        if (best == diagonals.size()) break;
+        const LabelPlace& first =
+            *std::find_if(places[best].begin(), places[best].end(), [](const LabelPlace& p) { return p.open; });
+        diagonals[best].label.points = {first.at};
+        diagonals[best].label.dy = first.dy;
         diagonals[best].labelled = true;
-        room.Take(first->label);
+        room.Take(first.shape);
+        // What the new value covers is closed to the others.
+        for (std::size_t i = 0; i < diagonals.size(); ++i) {
+            if (diagonals[i].labelled) continue;
+            for (LabelPlace& place : places[i]) place.open = place.open && !Overlap(place.shape, first.shape);
+        }
     }
     diagonals.erase(std::remove_if(diagonals.begin(), diagonals.end(), [](const Diagonal& d) { return !d.labelled; }),
                     diagonals.end());
