@@ -385,8 +385,8 @@ std::vector<LabelPlace> PlacesOnLine(const ChartMapping& map, const Diagonal& di
             label.points = {upper};
             label.dy = dy;
             const Shape shape = TextShape(map, label);
-            for (double along = half; along <= length - half; along += 4.0) {
-                const double t = along / length;
+            for (int step = 0; half + 4.0 * step <= length - half; ++step) {  // every 4 pixels
+                const double t = (half + 4.0 * step) / length;
                 const ChartPoint at{upper.x + (lower.x - upper.x) * t, upper.y + (lower.y - upper.y) * t};
                 const double shiftX = map.PixelX(at.x) - map.PixelX(upper.x);
                 const double shiftY = map.PixelY(at.y) - map.PixelY(upper.y);
@@ -571,8 +571,10 @@ std::vector<DrawOp> Markers(const PlanOutcome& outcome, Clearance& room) {
                            TextOp(DrawRole::Note, at, halvex::FormatNumber("%.4g Hz", f), TextAnchor::Start, 0, 0));
     }
     for (const auto& [marker, note] : marks) room.BlockMarker(marker.points[0], StyleOf(marker.role).radius + 1.0);
-    std::vector<bool> placed;
-    for (auto& [marker, note] : marks) placed.push_back(PlaceBeside(room, note, StyleOf(marker.role).radius));
+    std::vector<bool> placed(marks.size());
+    for (std::size_t i = 0; i < marks.size(); ++i) {
+        placed[i] = PlaceBeside(room, marks[i].second, StyleOf(marks[i].first.role).radius);
+    }
     // Painted crossovers first, so that the binding point shows over one it sits on.
     std::vector<DrawOp> ops;
     const std::size_t first = marks.size() - profile.crossovers.size();

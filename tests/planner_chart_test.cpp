@@ -127,7 +127,9 @@ TEST(PlannerChart, ShakerRegionAndBindingPoint) {
     // 25 kg = 360 m/s^2 (before 100 g) takes over, at 360 / (2 pi 1.8) =
     // 31.83 Hz; down to 360 / (2 pi 1000) = 0.05730 m/s at 1000 Hz.
     const double hand[][2] = {{2.0, 0.3204425}, {11.23447, 1.8}, {31.83099, 1.8}, {1000.0, 0.05729578}};
-    for (const auto& [f, v] : hand) {
+    for (const auto& row : hand) {
+        const double f = row[0];
+        const double v = row[1];
         SCOPED_TRACE(f);
         EXPECT_TRUE(std::any_of(edge->points.begin(), edge->points.end(), [&](const planner::ChartPoint& p) {
             return std::fabs(std::pow(10.0, p.x) / f - 1) < 1e-6 && std::fabs(std::pow(10.0, p.y) / v - 1) < 1e-6;
