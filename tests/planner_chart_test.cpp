@@ -202,10 +202,6 @@ TEST(PlannerChart, SvgCarriesTheProfileInPixels) {
     EXPECT_EQ(svg.find("<text class=\"diagonal-label\"") == std::string::npos, false);
 }
 
-}  // namespace
-
-namespace {
-
 planner::Chart ChartOf(const std::string& text) {
     planner::PlanDocument document;
     planner::PlanOutcome outcome;
@@ -315,8 +311,8 @@ Polygon TextBox(const planner::ChartMapping& map, const planner::DrawOp& op) {
     return box;
 }
 
-// Separated by some line along an edge of either (convex shapes; a segment
-// is a shape of two corners).
+// Two convex shapes (a segment is one of two corners) overlap unless a line
+// along an edge of either separates them.
 bool Overlap(const Polygon& a, const Polygon& b) {
     for (const Polygon* shape : {&a, &b}) {
         for (std::size_t i = 0; i < shape->size(); ++i) {
@@ -363,7 +359,7 @@ TEST(PlannerChart, TextsInThePlotKeepClearOfEachOtherTheProfileAndTheMarkers) {
                     for (const planner::ChartPoint& p : texts.back()) {
                         EXPECT_TRUE(map.Inside(p.x, p.y)) << op.text;
                     }
-                } else if (op.kind == planner::DrawKind::Marker) {
+                } else if (op.kind == planner::DrawKind::Marker && op.offsets.empty()) {  // not the legend's
                     const double r = planner::StyleOf(op.role).radius;
                     const double x = map.PixelX(op.points[0].x);
                     const double y = map.PixelY(op.points[0].y);
