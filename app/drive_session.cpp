@@ -89,12 +89,12 @@ void AppendDrawing(std::string& line, const draw::Chart* chart) {
     AppendPoint(line, {chart->box.x1, chart->box.y1});
     std::string profile, crossovers, binding = "null";
     for (const draw::DrawOp& op : chart->ops) {
-        if (op.role == draw::DrawRole::Profile) {
+        if (op.role == draw::DrawRole::Profile && op.kind == draw::DrawKind::Polyline) {  // not the legend's sample
             for (const draw::ChartPoint& p : op.points) {
                 if (!profile.empty()) profile += ',';
                 AppendPoint(profile, p);
             }
-        } else if (op.role == draw::DrawRole::Crossover) {
+        } else if (op.role == draw::DrawRole::Crossover && op.kind == draw::DrawKind::Marker) {
             if (!crossovers.empty()) crossovers += ',';
             AppendShort(crossovers, std::pow(10.0, op.points[0].x));
         } else if (op.role == draw::DrawRole::Binding && op.kind == draw::DrawKind::Text) {

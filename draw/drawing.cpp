@@ -1,6 +1,7 @@
 // The chart's mapping to pixels, the pointer readout and the SVG writer.
 #include <algorithm>
 #include <cmath>
+#include <string_view>
 
 #include "draw/drawing.h"
 #include "numeric/number_text.h"
@@ -8,10 +9,14 @@
 namespace draw {
 namespace {
 
-constexpr double kLeftRoom = 64.0;  // px for the velocity labels
-constexpr double kRightRoom = 16.0;
-constexpr double kTopRoom = 24.0;     // the velocity title
-constexpr double kBottomRoom = 44.0;  // the frequency labels and title
+// Around the plot, in pixels: the velocity labels and the axis's title
+// turned upright on the left; half an end label right and above; the
+// frequency labels, then the frequency title and the legend, below.
+constexpr double kLeftRoom = 62.0;
+constexpr double kRightRoom = 18.0;
+constexpr double kTopRoom = 6.0;
+constexpr double kBottomRoom = 31.0;
+constexpr double kTitleRoom = 24.0;  // a picture's title line, above the rest
 
 double Pi() { return std::atan2(0.0, -1.0); }
 
@@ -73,17 +78,22 @@ const char* RoleClass(DrawRole role) {
             return "crossover";
         case DrawRole::Binding:
             return "binding";
+        case DrawRole::Legend:
+            return "legend";
+        case DrawRole::Title:
+            return "title";
         case DrawRole::Note:
             break;
     }
     return "note";
 }
 
-std::string Points(const ChartMapping& map, const std::vector<ChartPoint>& points) {
+std::string Points(const ChartMapping& map, const DrawOp& op) {
     std::string text;
-    for (const ChartPoint& p : points) {
+    for (std::size_t i = 0; i < op.points.size(); ++i) {
+        const ChartPoint p = map.Pixel(op, i);
         if (!text.empty()) text += ' ';
-        text += Px(map.PixelX(p.x)) + "," + Px(map.PixelY(p.y));
+        text += Px(p.x) + "," + Px(p.y);
     }
     return text;
 }
@@ -97,26 +107,27 @@ std::string Stroke(const DrawStyle& style) {
 std::string Element(const ChartMapping& map, const DrawOp& op) {
     const DrawStyle style = StyleOf(op.role);
     const std::string head = std::string("class=\"") + RoleClass(op.role) + "\"";
+    const ChartPoint at = map.Pixel(op, 0);
     switch (op.kind) {
-        case DrawKind::Line:
-            return "<line " + head + " x1=\"" + Px(map.PixelX(op.points[0].x)) + "\" y1=\"" +
-                   Px(map.PixelY(op.points[0].y)) + "\" x2=\"" + Px(map.PixelX(op.points[1].x)) + "\" y2=\"" +
-                   Px(map.PixelY(op.points[1].y)) + "\"" + Stroke(style) + "/>";
+        case DrawKind::Line: {
+            const ChartPoint to = map.Pixel(op, 1);
+            return "<line " + head + " x1=\"" + Px(at.x) + "\" y1=\"" + Px(at.y) + "\" x2=\"" + Px(to.x) + "\" y2=\"" +
+                   Px(to.y) + "\"" + Stroke(style) + "/>";
+        }
         case DrawKind::Polyline:
-            return "<polyline " + head + " points=\"" + Points(map, op.points) + "\" fill=\"none\"" + Stroke(style) +
+            return "<polyline " + head + " points=\"" + Points(map, op) + "\" fill=\"none\"" + Stroke(style) +
                    " stroke-linejoin=\"round\"/>";
         case DrawKind::Fill:
-            return "<polygon " + head + " points=\"" + Points(map, op.points) + "\" fill=\"" + Colour(style.fill) +
+            return "<polygon " + head + " points=\"" + Points(map, op) + "\" fill=\"" + Colour(style.fill) +
                    "\" fill-opacity=\"" + Px(style.fillOpacity) + "\" stroke=\"none\"/>";
         case DrawKind::Marker:
-            return "<circle " + head + " cx=\"" + Px(map.PixelX(op.points[0].x)) + "\" cy=\"" +
-                   Px(map.PixelY(op.points[0].y)) + "\" r=\"" + Px(style.radius) + "\" fill=\"" + Colour(style.fill) +
-                   "\"" + Stroke(style) + "/>";
+            return "<circle " + head + " cx=\"" + Px(at.x) + "\" cy=\"" + Px(at.y) + "\" r=\"" + Px(style.radius) +
+                   "\" fill=\"" + Colour(style.fill) + "\"" + Stroke(style) + "/>";
         case DrawKind::Text:
             break;
     }
-    const double x = map.PixelX(op.points[0].x) + op.dx;
-    const double y = map.PixelY(op.points[0].y) + op.dy;
+    const double x = at.x;
+    const double y = at.y;
     const char* anchor = op.anchor == TextAnchor::Start ? "start" : op.anchor == TextAnchor::Middle ? "middle" : "end";
     std::string text = "<text " + head + " x=\"" + Px(x) + "\" y=\"" + Px(y) + "\" font-size=\"" + Px(style.fontSize) +
                        "\" fill=\"" + Colour(style.stroke) + "\" text-anchor=\"" + anchor + "\"";
@@ -142,7 +153,10 @@ DrawStyle StyleOf(DrawRole role) {
         case DrawRole::AxisLabel:
         case DrawRole::AxisTitle:
         case DrawRole::Note:
+        case DrawRole::Legend:
             return {0x000000, 1.0, false, 0, 0.0, 11.0, 0.0};
+        case DrawRole::Title:
+            return {0x000000, 1.0, false, 0, 0.0, 13.0, 0.0};
         case DrawRole::DiagonalLabel:
             return {0x505050, 1.0, false, 0, 0.0, 10.0, 0.0};
         case DrawRole::LimitRegion:
@@ -165,24 +179,70 @@ bool ChartMapping::Inside(double px, double py) const {
     return px >= left && px <= left + width && py >= top && py <= top + height;
 }
 
+ChartPoint ChartMapping::Pixel(const DrawOp& op, std::size_t i) const {
+    ChartPoint p{PixelX(op.points[i].x) + op.dx, PixelY(op.points[i].y) + op.dy};
+    if (i < op.offsets.size()) {
+        p.x += op.offsets[i].x;
+        p.y += op.offsets[i].y;
+    }
+    return p;
+}
+
 double ChartMapping::TextAngle(const DrawOp& op) const {
-    if (op.slope == 0.0) return 0.0;
+    if (op.slope == 0.0) return op.angle;
     const double perX = width / (box.x1 - box.x0);
     const double perY = height / (box.y1 - box.y0);
     return std::atan2(op.slope * perY, perX) * 180.0 / Pi();
 }
 
-ChartMapping FitChart(const ChartBox& box, double width, double height) {
+ChartMapping FitChart(const ChartBox& box, double width, double height, bool titled) {
     ChartMapping map;
     map.box = box;
-    const double roomX = std::max(1.0, width - kLeftRoom - kRightRoom);
-    const double roomY = std::max(1.0, height - kTopRoom - kBottomRoom);
-    const double perDecade = std::min(roomX / (box.x1 - box.x0), roomY / (box.y1 - box.y0));
-    map.width = perDecade * (box.x1 - box.x0);
-    map.height = perDecade * (box.y1 - box.y0);
-    map.left = kLeftRoom + (roomX - map.width) / 2.0;
-    map.top = kTopRoom + (roomY - map.height) / 2.0;
+    map.left = kLeftRoom;
+    map.top = kTopRoom + (titled ? kTitleRoom : 0.0);
+    map.width = std::max(1.0, width - kLeftRoom - kRightRoom);
+    map.height = std::max(1.0, height - map.top - kBottomRoom);
     return map;
+}
+
+std::vector<DrawOp> PictureOps(const Chart& chart) {
+    std::vector<DrawOp> ops = chart.ops;
+    if (chart.title.empty()) return ops;
+    DrawOp title;
+    title.kind = DrawKind::Text;
+    title.role = DrawRole::Title;
+    title.points = {{(chart.box.x0 + chart.box.x1) / 2.0, chart.box.y1}};
+    title.text = chart.title;
+    title.anchor = TextAnchor::Middle;
+    title.dy = -(kTopRoom + kTitleRoom) + 18.0;  // the baseline, 18 pixels from the top
+    ops.push_back(std::move(title));
+    return ops;
+}
+
+// Advances in ems of a broad face (DejaVu Sans), by kind of glyph, a little
+// generous; a character beyond ASCII counts once, as a digit.
+double TextWidth(const std::string& text, double fontSize) {
+    double ems = 0.0;
+    for (const char c : text) {
+        const auto u = static_cast<unsigned char>(c);
+        if ((u & 0xc0) == 0x80) continue;
+        if (std::string_view(" .,:;'").find(c) != std::string_view::npos) {
+            ems += 0.32;
+        } else if (std::string_view("ijlI|!").find(c) != std::string_view::npos) {
+            ems += 0.30;
+        } else if (std::string_view("()[]{}/\\-ftr").find(c) != std::string_view::npos) {
+            ems += 0.42;
+        } else if (std::string_view("mwMW%@").find(c) != std::string_view::npos) {
+            ems += 1.0;
+        } else if (std::string_view("=+<>~").find(c) != std::string_view::npos) {
+            ems += 0.84;
+        } else if (u >= 'A' && u <= 'Z') {
+            ems += 0.77;
+        } else {
+            ems += 0.64;
+        }
+    }
+    return ems * fontSize;
 }
 
 std::string ChartReadout(const Chart& chart, ChartPoint point) {
@@ -200,7 +260,7 @@ std::string ChartReadout(const Chart& chart, ChartPoint point) {
 }
 
 std::string ChartSvg(const Chart& chart, double width, double height) {
-    const ChartMapping map = FitChart(chart.box, width, height);
+    const ChartMapping map = FitChart(chart.box, width, height, !chart.title.empty());
     std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
     svg += "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + Px(width) + "\" height=\"" + Px(height) +
            "\" viewBox=\"0 0 " + Px(width) + " " + Px(height) + "\" font-family=\"sans-serif\" data-plot=\"" +
@@ -208,7 +268,9 @@ std::string ChartSvg(const Chart& chart, double width, double height) {
            halvex::FormatNumber("%.17g", chart.box.x0) + " " + halvex::FormatNumber("%.17g", chart.box.x1) + " " +
            halvex::FormatNumber("%.17g", chart.box.y0) + " " + halvex::FormatNumber("%.17g", chart.box.y1) + "\">\n";
     svg += "<rect width=\"100%\" height=\"100%\" fill=\"#ffffff\"/>\n";
-    for (const DrawOp& op : chart.ops) svg += Element(map, op) + "\n";
+    for (const DrawOp& op : PictureOps(chart)) {
+        if (!op.points.empty()) svg += Element(map, op) + "\n";
+    }
     return svg + "</svg>\n";
 }
 

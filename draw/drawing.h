@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -41,6 +42,8 @@ enum class DrawRole {
     Crossover,
     Binding,
     Note,
+    Legend,  // the legend's words; its samples take the role they show
+    Title,   // an exported picture's title line
 };
 
 enum class TextAnchor { Start, Middle, End };
@@ -51,9 +54,13 @@ struct DrawOp {
     std::vector<ChartPoint> points;  // two for a line, one for a text or a marker
     std::string text;
     TextAnchor anchor = TextAnchor::Start;
-    double dx = 0.0;  // a text's offset from its point, in pixels (y down)
+    double dx = 0.0;  // the offset from the points, in pixels (y down)
     double dy = 0.0;
+    // Each point's own further offset in pixels, or none: what keeps its
+    // size on screen, such as the legend's samples beside the plot.
+    std::vector<ChartPoint> offsets;
     double slope = 0.0;  // a text runs along this slope in chart coordinates
+    double angle = 0.0;  // or at this angle, degrees counter-clockwise on screen
 };
 
 // The look of a role: colours as 0xRRGGBB, widths and sizes in pixels.
@@ -74,10 +81,18 @@ struct Chart {
     std::vector<DrawOp> ops;
     double gravity = 9.80665;  // m/s^2, for the readout in g
     bool inchPound = false;
+    // The line an exported picture shows above the plot; the window spends
+    // no room on it. Empty: none.
+    std::string title;
 };
 
-// From chart coordinates to pixels (y down), with one length per decade on
-// both axes so that the diagonals run at 45 degrees.
+// The least plot the chart is shown in, in pixels: texts are placed so that
+// they keep clear of each other there, and so at any larger size.
+constexpr double kLeastPlotWidth = 480.0;
+constexpr double kLeastPlotHeight = 360.0;
+
+// From chart coordinates to pixels (y down). The plot takes the room it is
+// given, so a decade across need not be as long as one upwards.
 struct ChartMapping {
     ChartBox box;
     double left = 0.0;  // the plot's rectangle in pixels
@@ -89,17 +104,31 @@ struct ChartMapping {
     double PixelY(double y) const { return top + (box.y1 - y) / (box.y1 - box.y0) * height; }
     ChartPoint ToChart(double px, double py) const;
     bool Inside(double px, double py) const;
+    // Where an operation's point goes, its offsets included.
+    ChartPoint Pixel(const DrawOp& op, std::size_t i) const;
     // A text's angle in degrees, counter-clockwise on screen.
     double TextAngle(const DrawOp& op) const;
 };
 
-// Places the plot in a window of this size, leaving room for the axis labels.
-ChartMapping FitChart(const ChartBox& box, double width, double height);
+// The plot in a window of this size: all of it but the room for the axes'
+// labels, the legend and, on a picture with a title, the title line.
+ChartMapping FitChart(const ChartBox& box, double width, double height, bool titled = false);
+
+// What a picture file shows: the chart's operations, then its title line
+// above the plot.
+std::vector<DrawOp> PictureOps(const Chart& chart);
+
+// A text's extent in pixels, by the widths of a broad sans-serif face, so
+// that the faces the backends choose take no more room than this.
+double TextWidth(const std::string& text, double fontSize);
+constexpr double kTextAscent = 0.76;  // of the font size, above the baseline
+constexpr double kTextDescent = 0.24;
 
 // "12.3 Hz  0.254 mm p-p  0.0981 m/s  0.102 g" for a point of the chart.
 std::string ChartReadout(const Chart& chart, ChartPoint point);
 
-// The chart as an SVG picture of this size in pixels. The root carries the
+// The chart as an SVG picture of this size in pixels, with its title line.
+// The root carries the
 // plot's rectangle and ranges (data-plot, data-range) so that a reader can
 // map points back.
 std::string ChartSvg(const Chart& chart, double width, double height);

@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "numeric/number_text.h"
 
@@ -37,27 +40,186 @@ void AtLeastADecade(double& lo, double& hi) {
     hi = SnapUp(middle + 0.5);
 }
 
-void Add(Chart& chart, DrawKind kind, DrawRole role, std::vector<ChartPoint> points) {
+DrawOp Op(DrawKind kind, DrawRole role, std::vector<ChartPoint> points) {
     DrawOp op;
     op.kind = kind;
     op.role = role;
     op.points = std::move(points);
-    chart.ops.push_back(std::move(op));
+    return op;
 }
 
-void AddText(Chart& chart, DrawRole role, ChartPoint at, std::string text, TextAnchor anchor, double dx, double dy,
-             double slope = 0.0) {
-    DrawOp op;
-    op.kind = DrawKind::Text;
-    op.role = role;
-    op.points = {at};
+void Add(Chart& chart, DrawKind kind, DrawRole role, std::vector<ChartPoint> points) {
+    chart.ops.push_back(Op(kind, role, std::move(points)));
+}
+
+DrawOp TextOp(DrawRole role, ChartPoint at, std::string text, TextAnchor anchor, double dx, double dy) {
+    DrawOp op = Op(DrawKind::Text, role, {at});
     op.text = std::move(text);
     op.anchor = anchor;
     op.dx = dx;
     op.dy = dy;
-    op.slope = slope;
-    chart.ops.push_back(std::move(op));
+    return op;
 }
+
+// Texts in the plot are kept clear of each other, of the profile and of the
+// markers on the least plot, in its pixels; on a larger one everything only
+// moves further apart. The shaker's envelope is kept clear where there is room.
+// A convex shape in pixels (two corners: a segment), with its extent.
+struct Shape {
+    std::vector<ChartPoint> corners;
+    double left = 0.0, right = 0.0, top = 0.0, bottom = 0.0;
+
+    explicit Shape(std::vector<ChartPoint> points) : corners(std::move(points)) {
+        left = top = std::numeric_limits<double>::infinity();
+        right = bottom = -left;
+        for (const ChartPoint& p : corners) {
+            left = std::min(left, p.x);
+            right = std::max(right, p.x);
+            top = std::min(top, p.y);
+            bottom = std::max(bottom, p.y);
+        }
+    }
+};
+
+// Two convex shapes overlap unless some edge of either separates them;
+// most are far apart, which their extents tell first.
+bool Overlap(const Shape& a, const Shape& b) {
+    if (a.right <= b.left || b.right <= a.left || a.bottom <= b.top || b.bottom <= a.top) return false;
+    for (const Shape* shape : {&a, &b}) {
+        const std::vector<ChartPoint>& corners = shape->corners;
+        for (std::size_t i = 0; i < corners.size(); ++i) {
+            const ChartPoint& p = corners[i];
+            const ChartPoint& q = corners[(i + 1) % corners.size()];
+            const ChartPoint normal{q.y - p.y, p.x - q.x};
+            double aLo = std::numeric_limits<double>::infinity(), aHi = -aLo, bLo = aLo, bHi = -aLo;
+            for (const ChartPoint& r : a.corners) {
+                aLo = std::min(aLo, r.x * normal.x + r.y * normal.y);
+                aHi = std::max(aHi, r.x * normal.x + r.y * normal.y);
+            }
+            for (const ChartPoint& r : b.corners) {
+                bLo = std::min(bLo, r.x * normal.x + r.y * normal.y);
+                bHi = std::max(bHi, r.x * normal.x + r.y * normal.y);
+            }
+            if (aHi <= bLo || bHi <= aLo) return false;
+        }
+    }
+    return true;
+}
+
+constexpr double kPad = 3.0;  // px kept around a text
+
+// The room a text takes as painted: along its baseline, the ascent above
+// and the descent below, padded.
+Shape TextShape(const ChartMapping& map, const DrawOp& op) {
+    const double size = StyleOf(op.role).fontSize;
+    const double width = draw::TextWidth(op.text, size);
+    const double turn = map.TextAngle(op) * Pi() / 180.0;
+    const ChartPoint along{std::cos(turn), -std::sin(turn)};
+    const ChartPoint up{-std::sin(turn), -std::cos(turn)};
+    const double back = op.anchor == TextAnchor::Start ? 0.0 : op.anchor == TextAnchor::Middle ? width / 2 : width;
+    const ChartPoint origin = map.Pixel(op, 0);
+    const double left = -back - kPad;
+    const double right = width - back + kPad;
+    const double below = -draw::kTextDescent * size - kPad;
+    const double above = draw::kTextAscent * size + kPad;
+    std::vector<ChartPoint> corners;
+    for (const auto& [a, u] : {std::pair{left, below}, {right, below}, {right, above}, {left, above}}) {
+        corners.push_back({origin.x + a * along.x + u * up.x, origin.y + a * along.y + u * up.y});
+    }
+    return Shape(std::move(corners));
+}
+
+class Clearance {
+public:
+    explicit Clearance(const ChartBox& box) {
+        m_map.box = box;
+        m_map.width = draw::kLeastPlotWidth;
+        m_map.height = draw::kLeastPlotHeight;
+    }
+
+    const ChartMapping& Map() const { return m_map; }
+
+    void BlockLine(const std::vector<ChartPoint>& points, bool soft) {
+        for (std::size_t i = 1; i < points.size(); ++i) {
+            Shape segment({{m_map.PixelX(points[i - 1].x), m_map.PixelY(points[i - 1].y)},
+                           {m_map.PixelX(points[i].x), m_map.PixelY(points[i].y)}});
+            (soft ? m_soft : m_hard).push_back(std::move(segment));
+        }
+    }
+
+    void BlockMarker(ChartPoint at, double radius) {
+        const double x = m_map.PixelX(at.x);
+        const double y = m_map.PixelY(at.y);
+        m_hard.push_back(Shape(
+            {{x - radius, y - radius}, {x + radius, y - radius}, {x + radius, y + radius}, {x - radius, y + radius}}));
+    }
+
+    // Whether a text's room lies inside the plot clear of what is there
+    // (and of the envelope, when asked).
+    bool Fits(const Shape& shape, bool clearOfEnvelope) const {
+        if (shape.left < 0.0 || shape.right > m_map.width || shape.top < 0.0 || shape.bottom > m_map.height)
+            return false;
+        auto hits = [&](const Shape& other) { return Overlap(shape, other); };
+        if (std::any_of(m_hard.begin(), m_hard.end(), hits)) return false;
+        return !clearOfEnvelope || std::none_of(m_soft.begin(), m_soft.end(), hits);
+    }
+
+    void Take(Shape shape) { m_hard.push_back(std::move(shape)); }
+
+private:
+    ChartMapping m_map;
+    std::vector<Shape> m_hard;
+    std::vector<Shape> m_soft;
+};
+
+// A note beside its marker: the nearest place around it where it fits,
+// trying above before the sides and below, and the text starting at the
+// marker before it is centred on it or ends there; at each distance, clear
+// of the envelope's edge before across it.
+bool PlaceBeside(Clearance& room, DrawOp& text, double radius) {
+    const double size = StyleOf(text.role).fontSize;
+    const double width = draw::TextWidth(text.text, size);
+    const double ascent = draw::kTextAscent * size;
+    const double descent = draw::kTextDescent * size;
+    text.anchor = TextAnchor::Start;
+    for (const double gap : {3.0, 8.0, 14.0, 22.0, 32.0, 45.0, 60.0, 80.0}) {
+        for (const bool clearOfEnvelope : {true, false}) {
+            const double d = radius + gap;
+            const double above = -d - descent;  // baselines
+            const double below = d + ascent;
+            const double beside = (ascent - descent) / 2.0;
+            const double places[][2] = {
+                {0.0, above},         {d, beside},
+                {-width / 2, above},  {-width, above},
+                {-width - d, beside}, {0.0, below},
+                {-width / 2, below},  {-width, below},
+                {-width / 4, above},  {-width * 3 / 4, above},
+                {-width / 4, below},  {-width * 3 / 4, below},
+            };
+            for (const auto& [dx, dy] : places) {
+                text.dx = dx;
+                text.dy = dy;
+                Shape shape = TextShape(room.Map(), text);
+                if (!room.Fits(shape, clearOfEnvelope)) continue;
+                room.Take(std::move(shape));
+                // Held where it is in the chart's own coordinates, as the
+                // rest is, so that on a larger plot it moves away from
+                // everything else rather than towards what lay beyond it.
+                const ChartPoint at = room.Map().Pixel(text, 0);
+                text.points = {room.Map().ToChart(at.x, at.y)};
+                text.dx = 0.0;
+                text.dy = 0.0;
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+struct Tick {
+    double at;  // chart coordinate
+    std::string text;
+};
 
 // Grid lines at each 1..9 step of the unit's decades inside [lo, hi]; unit
 // is the display unit in SI (a chart value of log10(unit) is one unit).
@@ -76,98 +238,204 @@ void ForEachStep(double lo, double hi, double unit, Fn fn) {
     }
 }
 
-void DrawGrid(Chart& chart, double velocityUnit, const char* velocityName) {
-    const ChartBox& b = chart.box;
-    const bool fewX = b.x1 - b.x0 < 2.0;
-    ForEachStep(b.x0, b.x1, 1.0, [&](double x, int m, double value) {
-        Add(chart, DrawKind::Line, m == 1 ? DrawRole::GridMajor : DrawRole::GridMinor, {{x, b.y0}, {x, b.y1}});
-        if (m == 1 || (fewX && (m == 2 || m == 5))) {
-            AddText(chart, DrawRole::AxisLabel, {x, b.y0}, halvex::FormatNumber("%g", value), TextAnchor::Middle, 0,
-                    16);
-        }
+// The labels of one axis: at each decade (and its 2 and 5 when the axis is
+// short) and at both ends; a decade's label that would crowd an end's is
+// left out. pixelsPerUnit: the axis's scale on the least plot; room: the
+// distance in pixels two labels need, by their texts.
+template <typename Room>
+std::vector<Tick> AxisTicks(double lo, double hi, double unit, double pixelsPerUnit, Room room) {
+    const double offset = std::log10(unit);
+    const bool few = hi - lo < 2.0;
+    std::vector<Tick> ends{{lo, halvex::FormatNumber("%g", std::pow(10.0, lo - offset))},
+                           {hi, halvex::FormatNumber("%g", std::pow(10.0, hi - offset))}};
+    std::vector<Tick> ticks = ends;
+    ForEachStep(lo, hi, unit, [&](double at, int m, double value) {
+        if (m != 1 && !(few && (m == 2 || m == 5))) return;
+        const Tick tick{at, halvex::FormatNumber("%g", value)};
+        const bool crowds = std::any_of(ends.begin(), ends.end(), [&](const Tick& end) {
+            return std::fabs(end.at - at) * pixelsPerUnit < room(end.text, tick.text);
+        });
+        if (!crowds) ticks.push_back(tick);
     });
-    const bool fewY = b.y1 - b.y0 < 2.0;
-    ForEachStep(b.y0, b.y1, velocityUnit, [&](double y, int m, double value) {
-        Add(chart, DrawKind::Line, m == 1 ? DrawRole::GridMajor : DrawRole::GridMinor, {{b.x0, y}, {b.x1, y}});
-        if (m == 1 || (fewY && (m == 2 || m == 5))) {
-            AddText(chart, DrawRole::AxisLabel, {b.x0, y}, halvex::FormatNumber("%g", value), TextAnchor::End, -5, 4);
-        }
-    });
-    AddText(chart, DrawRole::AxisTitle, {(b.x0 + b.x1) / 2.0, b.y0}, "Frequency (Hz)", TextAnchor::Middle, 0, 34);
-    AddText(chart, DrawRole::AxisTitle, {b.x0, b.y1}, std::string("Velocity (") + velocityName + ")", TextAnchor::Start,
-            0, -8);
+    return ticks;
 }
 
-// The part of y = c + slope * x inside the box (slope +1 or -1).
+void DrawGrid(Chart& chart, const ChartMapping& least, double velocityUnit, const char* velocityName) {
+    const ChartBox& b = chart.box;
+    const double labelSize = StyleOf(DrawRole::AxisLabel).fontSize;
+    ForEachStep(b.x0, b.x1, 1.0, [&](double x, int m, double) {
+        Add(chart, DrawKind::Line, m == 1 ? DrawRole::GridMajor : DrawRole::GridMinor, {{x, b.y0}, {x, b.y1}});
+    });
+    ForEachStep(b.y0, b.y1, velocityUnit, [&](double y, int m, double) {
+        Add(chart, DrawKind::Line, m == 1 ? DrawRole::GridMajor : DrawRole::GridMinor, {{b.x0, y}, {b.x1, y}});
+    });
+    const double perX = least.width / (b.x1 - b.x0);
+    const double perY = least.height / (b.y1 - b.y0);
+    auto across = [&](const std::string& a, const std::string& c) {
+        return (draw::TextWidth(a, labelSize) + draw::TextWidth(c, labelSize)) / 2.0 + 8.0;
+    };
+    auto upwards = [&](const std::string&, const std::string&) { return labelSize + 3.0; };
+    for (Tick& tick : AxisTicks(b.x0, b.x1, 1.0, perX, across)) {
+        chart.ops.push_back(
+            TextOp(DrawRole::AxisLabel, {tick.at, b.y0}, std::move(tick.text), TextAnchor::Middle, 0, 13));
+    }
+    double widest = 0.0;
+    for (Tick& tick : AxisTicks(b.y0, b.y1, velocityUnit, perY, upwards)) {
+        widest = std::max(widest, draw::TextWidth(tick.text, labelSize));
+        chart.ops.push_back(TextOp(DrawRole::AxisLabel, {b.x0, tick.at}, std::move(tick.text), TextAnchor::End, -5, 4));
+    }
+    const double titleSize = StyleOf(DrawRole::AxisTitle).fontSize;
+    chart.ops.push_back(TextOp(DrawRole::AxisTitle, {b.x1, b.y0}, "Frequency (Hz)", TextAnchor::End, 0, 27));
+    // Upright beside the labels, its baseline on their side, and inside the
+    // 62 pixels FitChart leaves left of the plot.
+    const double beside =
+        std::min(-5.0 - widest - 4.0 - draw::kTextDescent * titleSize, -draw::kTextAscent * titleSize - 2.0);
+    DrawOp velocity =
+        TextOp(DrawRole::AxisTitle, {b.x0, (b.y0 + b.y1) / 2.0}, std::string("Velocity (") + velocityName + ")",
+               TextAnchor::Middle, std::max(beside, -58.0 + draw::kTextAscent * titleSize), 0);
+    velocity.angle = 90.0;
+    chart.ops.push_back(std::move(velocity));
+}
+
+// The part of y = c + slope * x inside the box (slope +1 or -1), from low
+// to high frequency.
 bool ClipDiagonal(const ChartBox& b, double c, double slope, ChartPoint& p, ChartPoint& q) {
     double lo = slope > 0 ? b.y0 - c : c - b.y1;
     double hi = slope > 0 ? b.y1 - c : c - b.y0;
     lo = std::max(lo, b.x0);
     hi = std::min(hi, b.x1);
-    if (hi - lo < 0.05) return false;
+    if (hi <= lo) return false;
     p = {lo, c + slope * lo};
     q = {hi, c + slope * hi};
     return true;
 }
 
-// A diagonal's label sits a fixed way in from one end of the line, so that
-// the frame never cuts it: the upper end, where the line leaves the plot, or
-// the lower one when a label there would crowd one already placed (where an
-// acceleration and a displacement line leave the plot close together). A
-// line too short to hold a label goes without. In decades of frequency.
-constexpr double kLabelInset = 0.17;
-constexpr double kLabelSpacing = 0.3;
-
-bool PlaceLabel(std::vector<ChartPoint>& placed, const ChartPoint& p, const ChartPoint& q, ChartPoint& at) {
-    if (q.x - p.x < 2.0 * kLabelInset) return false;
-    const double slope = (q.y - p.y) / (q.x - p.x);
-    const ChartPoint nearStart{p.x + kLabelInset, p.y + slope * kLabelInset};
-    const ChartPoint nearEnd{q.x - kLabelInset, q.y - slope * kLabelInset};
-    const bool startIsUpper = slope < 0;
-    for (const ChartPoint& candidate : {startIsUpper ? nearStart : nearEnd, startIsUpper ? nearEnd : nearStart}) {
-        const bool crowded = std::any_of(placed.begin(), placed.end(), [&](const ChartPoint& other) {
-            return std::abs(other.x - candidate.x) < kLabelSpacing && std::abs(other.y - candidate.y) < kLabelSpacing;
-        });
-        if (crowded) continue;
-        at = candidate;
-        placed.push_back(at);
-        return true;
-    }
-    return false;
-}
+struct Diagonal {
+    DrawOp line;
+    DrawOp label;
+    bool labelled = false;
+};
 
 // Decade lines of constant acceleration (in g) and displacement peak-to-peak
-// (in mm or in), labelled near their upper end.
-void DrawDiagonals(Chart& chart, double displacementUnit, const char* displacementName) {
+// (in mm or in) across the plot; a line too short to carry its value is
+// left out, as it could not be read.
+std::vector<Diagonal> Diagonals(const Chart& chart, const ChartMapping& least, double displacementUnit,
+                                const char* displacementName) {
     const ChartBox& b = chart.box;
     const double twoPi = 2.0 * Pi();
-    std::vector<ChartPoint> placed;
+    const double size = StyleOf(DrawRole::DiagonalLabel).fontSize;
+    std::vector<Diagonal> diagonals;
+    auto add = [&](double c, double slope, DrawRole role, std::string text) {
+        ChartPoint p, q;
+        if (!ClipDiagonal(b, c, slope, p, q)) return;
+        const double length = std::hypot(least.PixelX(q.x) - least.PixelX(p.x), least.PixelY(q.y) - least.PixelY(p.y));
+        if (length < draw::TextWidth(text, size) + 4.0 * kPad) return;
+        Diagonal diagonal;
+        diagonal.line = Op(DrawKind::Line, role, {p, q});
+        diagonal.label = TextOp(DrawRole::DiagonalLabel, p, std::move(text), TextAnchor::Middle, 0, 0);
+        diagonal.label.slope = slope;
+        diagonals.push_back(std::move(diagonal));
+    };
     // Acceleration A: v = A / (2 pi f), so y = log10(A / 2pi) - x.
     const int gLo = static_cast<int>(std::floor(b.x0 + b.y0 + std::log10(twoPi / chart.gravity)));
     const int gHi = static_cast<int>(std::ceil(b.x1 + b.y1 + std::log10(twoPi / chart.gravity)));
     for (int k = gLo; k <= gHi; ++k) {
         const double a = std::pow(10.0, k);
-        ChartPoint p, q, at;
-        if (!ClipDiagonal(b, std::log10(a * chart.gravity / twoPi), -1.0, p, q)) continue;
-        Add(chart, DrawKind::Line, DrawRole::Acceleration, {p, q});
-        if (PlaceLabel(placed, p, q, at)) {
-            AddText(chart, DrawRole::DiagonalLabel, at, halvex::FormatNumber("%g g", a), TextAnchor::Middle, 0, -3,
-                    -1.0);
-        }
+        add(std::log10(a * chart.gravity / twoPi), -1.0, DrawRole::Acceleration, halvex::FormatNumber("%g g", a));
     }
     // Displacement D peak-to-peak: v = pi f D, so y = log10(pi D) + x.
     const double offset = std::log10(Pi() * displacementUnit);
     const int dLo = static_cast<int>(std::floor(b.y0 - b.x1 - offset));
     const int dHi = static_cast<int>(std::ceil(b.y1 - b.x0 - offset));
     for (int k = dLo; k <= dHi; ++k) {
-        ChartPoint p, q, at;
-        if (!ClipDiagonal(b, k + offset, 1.0, p, q)) continue;
-        Add(chart, DrawKind::Line, DrawRole::Displacement, {p, q});
-        if (PlaceLabel(placed, p, q, at)) {
-            AddText(chart, DrawRole::DiagonalLabel, at,
-                    halvex::FormatNumber("%g ", std::pow(10.0, k)) + displacementName, TextAnchor::Middle, 0, -3, 1.0);
+        add(k + offset, 1.0, DrawRole::Displacement, halvex::FormatNumber("%g ", std::pow(10.0, k)) + displacementName);
+    }
+    return diagonals;
+}
+
+// The places for a diagonal's value, the most wanted first: along the line
+// from near its upper end (where the lines leave the plot and are looked
+// for) downwards, above the line, then below it; clear of the envelope's
+// edge before across it.
+struct LabelPlace {
+    ChartPoint at;  // on the line
+    double dy;
+    Shape shape;
+    bool clearOfEnvelope;
+    bool open;  // fits still
+};
+
+std::vector<LabelPlace> PlacesOnLine(const ChartMapping& map, const Diagonal& diagonal) {
+    const ChartPoint p = diagonal.line.points[0];
+    const ChartPoint q = diagonal.line.points[1];
+    const bool pUpper = map.PixelY(p.y) < map.PixelY(q.y);
+    const ChartPoint upper = pUpper ? p : q;
+    const ChartPoint lower = pUpper ? q : p;
+    const double length = std::hypot(map.PixelX(q.x) - map.PixelX(p.x), map.PixelY(q.y) - map.PixelY(p.y));
+    DrawOp label = diagonal.label;
+    const double size = StyleOf(label.role).fontSize;
+    const double half = draw::TextWidth(label.text, size) / 2.0 + kPad + 1.0;
+    // A screen-vertical shift moves the baseline off the line by its cosine.
+    const double cosine = std::cos(map.TextAngle(label) * Pi() / 180.0);
+    const double offsets[] = {-3.0, (draw::kTextAscent * size + 3.0) / cosine};
+    std::vector<LabelPlace> places;
+    for (const bool clearOfEnvelope : {true, false}) {
+        for (const double dy : offsets) {
+            // One shape, moved along the line.
+            label.points = {upper};
+            label.dy = dy;
+            const Shape shape = TextShape(map, label);
+            for (int step = 0; half + 4.0 * step <= length - half; ++step) {  // every 4 pixels
+                const double t = (half + 4.0 * step) / length;
+                const ChartPoint at{upper.x + (lower.x - upper.x) * t, upper.y + (lower.y - upper.y) * t};
+                const double shiftX = map.PixelX(at.x) - map.PixelX(upper.x);
+                const double shiftY = map.PixelY(at.y) - map.PixelY(upper.y);
+                std::vector<ChartPoint> corners;
+                for (const ChartPoint& corner : shape.corners)
+                    corners.push_back({corner.x + shiftX, corner.y + shiftY});
+                places.push_back({at, dy, Shape(std::move(corners)), clearOfEnvelope, false});
+            }
         }
     }
+    return places;
+}
+
+// Each diagonal's value where it fits, the line with the fewest places left
+// first, so that one with room to spare does not take the only place of
+// another. A line whose value finds no place is left out.
+void PlaceOnLines(Clearance& room, std::vector<Diagonal>& diagonals) {
+    std::vector<std::vector<LabelPlace>> places;
+    for (const Diagonal& diagonal : diagonals) {
+        places.push_back(PlacesOnLine(room.Map(), diagonal));
+        for (LabelPlace& place : places.back()) place.open = room.Fits(place.shape, place.clearOfEnvelope);
+    }
+    for (;;) {
+        std::size_t best = diagonals.size();
+        std::size_t fewest = 0;
+        for (std::size_t i = 0; i < diagonals.size(); ++i) {
+            if (diagonals[i].labelled) continue;
+            const auto count = static_cast<std::size_t>(
+                std::count_if(places[i].begin(), places[i].end(), [](const LabelPlace& p) { return p.open; }));
+            if (count > 0 && (best == diagonals.size() || count < fewest)) {
+                best = i;
+                fewest = count;
+            }
+        }
+        if (best == diagonals.size()) break;
+        const LabelPlace& first =
+            *std::find_if(places[best].begin(), places[best].end(), [](const LabelPlace& p) { return p.open; });
+        diagonals[best].label.points = {first.at};
+        diagonals[best].label.dy = first.dy;
+        diagonals[best].labelled = true;
+        room.Take(first.shape);
+        // What the new value covers is closed to the others.
+        for (std::size_t i = 0; i < diagonals.size(); ++i) {
+            if (diagonals[i].labelled) continue;
+            for (LabelPlace& place : places[i]) place.open = place.open && !Overlap(place.shape, first.shape);
+        }
+    }
+    diagonals.erase(std::remove_if(diagonals.begin(), diagonals.end(), [](const Diagonal& d) { return !d.labelled; }),
+                    diagonals.end());
 }
 
 // A straight line y = c + slope * x of the shaker's envelope.
@@ -200,13 +468,26 @@ std::vector<LimitLine> ShakerLines(const ShakerResult& shaker) {
     return lines;
 }
 
-// The region above the lowest of the limit lines, shaded, and its edge.
-void DrawLimits(Chart& chart, const ShakerResult& shaker) {
-    const std::vector<LimitLine> lines = ShakerLines(shaker);
-    if (lines.empty()) return;
-    const ChartBox& b = chart.box;
-    // Where the envelope can bend or leave the box: the ends, the lines'
-    // meetings and their crossings of the top and the bottom.
+// Where the envelope bends: the meetings of two limit lines that are the
+// lowest there.
+std::vector<ChartPoint> EnvelopeCorners(const std::vector<LimitLine>& lines) {
+    std::vector<ChartPoint> corners;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        for (std::size_t j = i + 1; j < lines.size(); ++j) {
+            if (lines[i].slope == lines[j].slope) continue;
+            const double x = (lines[j].c - lines[i].c) / (lines[i].slope - lines[j].slope);
+            const double y = lines[i].At(x);
+            const bool lowest =
+                std::all_of(lines.begin(), lines.end(), [&](const LimitLine& line) { return line.At(x) >= y - kEps; });
+            if (lowest) corners.push_back({x, y});
+        }
+    }
+    return corners;
+}
+
+// The lowest of the limit lines across the box: where it bends, where it
+// leaves the box, and both ends.
+std::vector<ChartPoint> EnvelopeEdge(const std::vector<LimitLine>& lines, const ChartBox& b) {
     std::vector<double> xs{b.x0, b.x1};
     for (std::size_t i = 0; i < lines.size(); ++i) {
         for (double y : {b.y0, b.y1}) {
@@ -226,6 +507,12 @@ void DrawLimits(Chart& chart, const ShakerResult& shaker) {
         for (const LimitLine& line : lines) y = std::min(y, line.At(x));
         edge.push_back({x, std::clamp(y, b.y0, b.y1)});
     }
+    return edge;
+}
+
+// The region above the envelope, shaded, and its edge.
+void DrawLimits(Chart& chart, std::vector<ChartPoint> edge) {
+    const ChartBox& b = chart.box;
     std::vector<ChartPoint> region = edge;
     region.push_back({b.x1, b.y1});
     region.push_back({b.x0, b.y1});
@@ -246,10 +533,7 @@ double VelocityAt(const ResolvedProfile& profile, double f) {
     return profile.segments.back().end.velocity;
 }
 
-std::string Margin(double margin) { return halvex::FormatNumber("%.3g", margin); }
-
-void DrawProfile(Chart& chart, const PlanOutcome& outcome) {
-    const ResolvedProfile& profile = outcome.profile;
+std::vector<ChartPoint> ProfileLine(const ResolvedProfile& profile) {
     std::vector<ChartPoint> line;
     for (const ResolvedSegment& s : profile.segments) {
         for (ChartPoint p : {Point(s.from, s.start.velocity), Point(s.to, s.end.velocity)}) {
@@ -259,50 +543,155 @@ void DrawProfile(Chart& chart, const PlanOutcome& outcome) {
             }
         }
     }
-    Add(chart, DrawKind::Polyline, DrawRole::Profile, std::move(line));
+    return line;
+}
+
+std::string Margin(double margin) { return halvex::FormatNumber("%.3g", margin); }
+
+// The crossovers and the binding point, each a marker with its note beside
+// it where the note fits; what binds is placed first, its note the longer.
+// Returned in painting order.
+std::vector<DrawOp> Markers(const PlanOutcome& outcome, Clearance& room) {
+    const ResolvedProfile& profile = outcome.profile;
+    std::vector<std::pair<DrawOp, DrawOp>> marks;  // marker, note
+    if (outcome.shaker && !outcome.shaker->checks.empty()) {
+        const ShakerCheck* binding = BindingCheck(*outcome.shaker);
+        const ChartPoint at = Point(binding->frequency, VelocityAt(profile, binding->frequency));
+        marks.emplace_back(Op(DrawKind::Marker, DrawRole::Binding, {at}),
+                           TextOp(DrawRole::Binding, at,
+                                  std::string(LimitName(binding->limit)) + " binds, margin " + Margin(binding->margin),
+                                  TextAnchor::Start, 0, 0));
+    }
     for (double f : profile.crossovers) {
         const ChartPoint at = Point(f, VelocityAt(profile, f));
-        Add(chart, DrawKind::Marker, DrawRole::Crossover, {at});
-        AddText(chart, DrawRole::Note, at, halvex::FormatNumber("%.4g Hz", f), TextAnchor::Start, 7, 14);
+        marks.emplace_back(Op(DrawKind::Marker, DrawRole::Crossover, {at}),
+                           TextOp(DrawRole::Note, at, halvex::FormatNumber("%.4g Hz", f), TextAnchor::Start, 0, 0));
     }
-    if (!outcome.shaker || outcome.shaker->checks.empty()) return;
-    const ShakerCheck* binding = BindingCheck(*outcome.shaker);
-    const ChartPoint at = Point(binding->frequency, VelocityAt(profile, binding->frequency));
-    Add(chart, DrawKind::Marker, DrawRole::Binding, {at});
-    AddText(chart, DrawRole::Binding, at,
-            std::string(LimitName(binding->limit)) + " binds, margin " + Margin(binding->margin), TextAnchor::Start, 9,
-            -8);
+    for (const auto& [marker, note] : marks) room.BlockMarker(marker.points[0], StyleOf(marker.role).radius + 1.0);
+    std::vector<bool> placed(marks.size());
+    for (std::size_t i = 0; i < marks.size(); ++i) {
+        placed[i] = PlaceBeside(room, marks[i].second, StyleOf(marks[i].first.role).radius);
+    }
+    // Painted crossovers first, so that the binding point shows over one it sits on.
+    std::vector<DrawOp> ops;
+    const std::size_t first = marks.size() - profile.crossovers.size();
+    for (std::size_t n = 0; n < marks.size(); ++n) {
+        const std::size_t i = (first + n) % marks.size();
+        ops.push_back(std::move(marks[i].first));
+        if (placed[i]) ops.push_back(std::move(marks[i].second));
+    }
+    return ops;
+}
+
+// Under the plot, from its left: a sample of each thing drawn, and its name.
+void DrawLegend(Chart& chart, bool envelope, bool binding) {
+    const ChartPoint corner{chart.box.x0, chart.box.y0};
+    const double size = StyleOf(DrawRole::Legend).fontSize;
+    const double baseline = 27.0;
+    const double middle = baseline - (draw::kTextAscent - draw::kTextDescent) / 2.0 * size;
+    double x = 0.0;
+    auto sample = [&](DrawKind kind, DrawRole role, std::vector<ChartPoint> offsets) {
+        DrawOp op = Op(kind, role, std::vector<ChartPoint>(std::max<std::size_t>(offsets.size(), 1), corner));
+        op.dy = middle;
+        op.offsets = std::move(offsets);
+        chart.ops.push_back(std::move(op));
+    };
+    auto name = [&](const char* text) {
+        chart.ops.push_back(TextOp(DrawRole::Legend, corner, text, TextAnchor::Start, x, baseline));
+        x += draw::TextWidth(text, size) + 14.0;
+    };
+    sample(DrawKind::Line, DrawRole::Profile, {{x, 0.0}, {x + 18.0, 0.0}});
+    x += 22.0;
+    name("profile");
+    if (envelope) {
+        sample(DrawKind::Fill, DrawRole::LimitRegion, {{x, -5.0}, {x + 16.0, -5.0}, {x + 16.0, 4.0}, {x, 4.0}});
+        sample(DrawKind::Line, DrawRole::LimitRegion, {{x, 4.0}, {x + 16.0, 4.0}});
+        x += 20.0;
+        name("shaker envelope");
+    }
+    if (binding) {
+        sample(DrawKind::Marker, DrawRole::Binding, {{x + 6.0, 0.0}});
+        x += 16.0;
+        name("binding point");
+    }
 }
 
 }  // namespace
 
-void DrawChart(const PlanDocument& document, const PlanOutcome& outcome, Chart& chart) {
+void DrawChart(const PlanDocument& document, const PlanOutcome& outcome, Chart& chart,
+               const std::optional<ChartTitle>& title) {
     chart.ops.clear();
     chart.gravity = document.GravitySi();
     chart.inchPound = document.UsesInchPound();
+    chart.title.clear();
+    if (title) {
+        chart.title = (title->planName.empty() ? std::string("Untitled") : title->planName) +
+                      ", g = " + halvex::FormatNumber("%.6g", chart.gravity) + " m/s\u00b2";
+    }
     const ResolvedProfile& profile = outcome.profile;
     if (profile.segments.empty()) return;
 
-    // Half an octave of room on each side, a third of a decade above and below.
-    double x0 = SnapDown(std::log10(profile.Lowest()) - 0.15);
-    double x1 = SnapUp(std::log10(profile.Highest()) + 0.15);
+    // The profile with half an octave of room on each side and a third of a
+    // decade above and below; the envelope's corners with half an octave
+    // and a tenth of a decade. Velocities snap in the unit they are read in.
+    const double speedUnit = chart.inchPound ? kInch : 1.0;
+    const double speed = std::log10(speedUnit);
+    double fLo = std::log10(profile.Lowest()) - 0.15;
+    double fHi = std::log10(profile.Highest()) + 0.15;
     double vLo = std::numeric_limits<double>::infinity();
-    double vHi = 0.0;
+    double vHi = -vLo;
     for (const ResolvedSegment& s : profile.segments) {
-        vLo = std::min({vLo, s.start.velocity, s.end.velocity});
-        vHi = std::max({vHi, s.start.velocity, s.end.velocity});
+        vLo = std::min({vLo, std::log10(s.start.velocity) - 0.3, std::log10(s.end.velocity) - 0.3});
+        vHi = std::max({vHi, std::log10(s.start.velocity) + 0.3, std::log10(s.end.velocity) + 0.3});
     }
-    double y0 = SnapDown(std::log10(vLo) - 0.3);
-    double y1 = SnapUp(std::log10(vHi) + 0.3);
+    const std::vector<LimitLine> limits = outcome.shaker ? ShakerLines(*outcome.shaker) : std::vector<LimitLine>{};
+    std::vector<double> levels;  // of the envelope, that the range takes in
+    for (const ChartPoint& corner : EnvelopeCorners(limits)) {
+        fLo = std::min(fLo, corner.x - 0.15);
+        fHi = std::max(fHi, corner.x + 0.15);
+        levels.push_back(corner.y);
+    }
+    // A velocity limit alone is a level line without corners.
+    for (const LimitLine& line : limits) {
+        if (limits.size() == 1 && line.slope == 0.0) levels.push_back(line.c);
+    }
+    for (const double level : levels) {
+        vLo = std::min(vLo, level - 0.1);
+        vHi = std::max(vHi, level + 0.1);
+    }
+    double x0 = SnapDown(fLo);
+    double x1 = SnapUp(fHi);
+    double y0 = SnapDown(vLo - speed);
+    double y1 = SnapUp(vHi - speed);
     AtLeastADecade(x0, x1);
     AtLeastADecade(y0, y1);
-    chart.box = {x0, x1, y0, y1};
+    chart.box = {x0, x1, y0 + speed, y1 + speed};
+    const ChartBox& b = chart.box;
 
-    if (outcome.shaker) DrawLimits(chart, *outcome.shaker);
-    DrawGrid(chart, chart.inchPound ? kInch : 1.0, chart.inchPound ? "in/s" : "m/s");
-    DrawDiagonals(chart, chart.inchPound ? kInch : 0.001, chart.inchPound ? "in" : "mm");
-    Add(chart, DrawKind::Polyline, DrawRole::Frame, {{x0, y0}, {x1, y0}, {x1, y1}, {x0, y1}, {x0, y0}});
-    DrawProfile(chart, outcome);
+    // Texts are placed first, clear of the profile and the markers.
+    Clearance room(b);
+    const std::vector<ChartPoint> line = ProfileLine(profile);
+    room.BlockLine(line, false);
+    const std::vector<ChartPoint> edge = limits.empty() ? std::vector<ChartPoint>{} : EnvelopeEdge(limits, b);
+    room.BlockLine(edge, true);
+    const std::vector<DrawOp> markers = Markers(outcome, room);
+    std::vector<Diagonal> diagonals =
+        Diagonals(chart, room.Map(), chart.inchPound ? kInch : 0.001, chart.inchPound ? "in" : "mm");
+    PlaceOnLines(room, diagonals);
+
+    if (!edge.empty()) DrawLimits(chart, edge);
+    DrawGrid(chart, room.Map(), speedUnit, chart.inchPound ? "in/s" : "m/s");
+    for (Diagonal& diagonal : diagonals) {
+        chart.ops.push_back(std::move(diagonal.line));
+        chart.ops.push_back(std::move(diagonal.label));
+    }
+    Add(chart, DrawKind::Polyline, DrawRole::Frame,
+        {{b.x0, b.y0}, {b.x1, b.y0}, {b.x1, b.y1}, {b.x0, b.y1}, {b.x0, b.y0}});
+    Add(chart, DrawKind::Polyline, DrawRole::Profile, line);
+    chart.ops.insert(chart.ops.end(), markers.begin(), markers.end());
+    const bool binding =
+        std::any_of(markers.begin(), markers.end(), [](const DrawOp& op) { return op.role == DrawRole::Binding; });
+    DrawLegend(chart, !edge.empty(), binding);
 }
 
 }  // namespace planner

@@ -98,9 +98,10 @@ int RunPlanCommand(const std::vector<std::string>& args, std::string& out, std::
         return 1;
     }
     if (svg) {
-        // The picture the planner window shows, at its default size.
+        // The picture the planner exports, titled with the file's name.
+        const std::size_t slash = file.find_last_of("/\\");
         Chart chart;
-        DrawChart(document, outcome, chart);
+        DrawChart(document, outcome, chart, ChartTitle{slash == std::string::npos ? file : file.substr(slash + 1)});
         if (!WriteFileReplacing(*svg, ChartSvg(chart, 800, 600), message)) {
             err = message + '\n';
             return 1;

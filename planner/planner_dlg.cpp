@@ -424,6 +424,11 @@ void CPlannerDlg::OnExportChart() {
     if (!m_drawing) return;
     std::string path;
     if (!ui::AfxFileName(ui::FileDialog::Save, "Pictures (SVG or PNG)", "svg", path)) return;
+    // The picture names the plan as it is called now; the window shows no title.
+    auto titled = std::make_shared<draw::Chart>();
+    planner::DrawChart(m_document, m_outcome, *titled, planner::ChartTitle{FileName(m_path)});
+    m_drawing = titled;
+    m_chart.SetDrawing(titled);
     std::string extension = path.size() > 4 ? path.substr(path.size() - 4) : "";
     for (char& c : extension) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
     if (extension == ".png" || extension == ".pdf") {

@@ -118,6 +118,8 @@ TEST(PlannerFiles, PlanCommandWritesTheChart) {
         if (c.svgWritten) {
             EXPECT_EQ(written.rfind("<?xml", 0), 0u);
             EXPECT_NE(written.find("<polyline class=\"profile\""), std::string::npos);
+            // Titled with the plan file's name, without its folder.
+            EXPECT_NE(written.find(">svg_command.halvex-plan, g = 9.80665 m/s\u00b2</text>"), std::string::npos);
             EXPECT_EQ(out.rfind("{\"gravity\"", 0), 0u) << out;
         } else {
             EXPECT_EQ(out, "");

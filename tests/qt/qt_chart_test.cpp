@@ -18,9 +18,9 @@
 
 namespace {
 
-// Three decades each way on a 380 x 368 control: with the margins for the
-// labels (64 left, 16 right, 24 top, 44 bottom) a decade is 100 pixels, and
-// the plot's top left corner (1 Hz, 1 m/s) is at (64, 24).
+// Three decades each way on a 380 x 337 control: with the room for the
+// labels (62 left, 18 right, 6 top, 31 bottom) a decade is 100 pixels, and
+// the plot's top left corner (1 Hz, 1 m/s) is at (62, 6).
 std::shared_ptr<draw::Chart> ThreeDecades() {
     auto chart = std::make_shared<draw::Chart>();
     chart->box = {0.0, 3.0, -3.0, 0.0};
@@ -34,21 +34,21 @@ std::shared_ptr<draw::Chart> ThreeDecades() {
 
 TEST(QtChart, PaintsTheProfileAndReadsOutUnderThePointer) {
     ui::qt::ChartView view(nullptr);
-    view.resize(380, 368);
+    view.resize(380, 337);
     view.SetDrawing(ThreeDecades());
     view.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
 
-    // The profile's middle, 31.6 Hz at 31.6 mm/s, is at (214, 174): its blue.
+    // The profile's middle, 31.6 Hz at 31.6 mm/s, is at (212, 156): its blue.
     const QImage image = view.grab().toImage();
-    const QColor middle = image.pixelColor(214, 174);
+    const QColor middle = image.pixelColor(212, 156);
     EXPECT_GT(middle.blue(), 120);
     EXPECT_LT(middle.red(), 60);
-    EXPECT_EQ(image.pixelColor(300, 300), QColor(Qt::white));
+    EXPECT_EQ(image.pixelColor(300, 290), QColor(Qt::white));
 
-    // (164, 105): 10 Hz and 10^-0.81 = 0.1549 m/s, so 2v/w = 4.930 mm p-p
+    // (162, 87): 10 Hz and 10^-0.81 = 0.1549 m/s, so 2v/w = 4.930 mm p-p
     // and v w = 0.9923 g.
-    QTest::mouseMove(&view, QPoint(164, 105));
+    QTest::mouseMove(&view, QPoint(162, 87));
     EXPECT_EQ(view.Readout(), "10 Hz   4.93 mm p-p   0.1549 m/s   0.9923 g");
     QTest::mouseMove(&view, QPoint(20, 20));  // over the labels, off the plot
     EXPECT_EQ(view.Readout(), "");
@@ -69,7 +69,8 @@ TEST(QtChart, ThePlannersTemplateHasAChartThatTakesTheDrawing) {
 
 // The planner's window is resizable: the chart takes what it gains, the
 // Close button keeps to the bottom-right corner, the left column stays, and
-// the template's size is the least the window can be.
+// the template's size is the least the window can be. The plot fills the
+// chart but for its labels, from the least plot the texts are placed for.
 TEST(QtChart, ThePlannersChartGrowsWithTheWindow) {
     halvex_test::RecordingSink sink;
     ui::qt::QtDialog dialog(*res::FindDialogTemplate(res::IDD_PLANNER), sink, nullptr);
@@ -83,9 +84,18 @@ TEST(QtChart, ThePlannersChartGrowsWithTheWindow) {
     const QRect closeAt = close.geometry();
     const QRect segmentsAt = segments.geometry();
 
+    // The plot itself, inside the labels' room, at least 480 x 360 from the start.
+    auto plot = [&] { return draw::FitChart(draw::ChartBox{}, chart.width(), chart.height()); };
+    EXPECT_GE(plot().width, draw::kLeastPlotWidth);
+    EXPECT_GE(plot().height, draw::kLeastPlotHeight);
+    const double plotWidth = plot().width;
+    const double plotHeight = plot().height;
+
     dialog.resize(initial + QSize(200, 150));
     EXPECT_EQ(dialog.size(), initial + QSize(200, 150));
     EXPECT_EQ(chart.geometry(), chartAt.adjusted(0, 0, 200, 150));
+    EXPECT_EQ(plot().width, plotWidth + 200);
+    EXPECT_EQ(plot().height, plotHeight + 150);
     EXPECT_EQ(close.geometry(), closeAt.translated(200, 150));
     EXPECT_EQ(segments.geometry(), segmentsAt);
 

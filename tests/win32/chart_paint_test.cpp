@@ -153,9 +153,10 @@ TEST(Win32Chart, PaintsTheDrawingWhereTheMappingPutsIt) {
         HWND control = top.Control(res::planner_dlg::IDC_CHART);
         ASSERT_NE(control, nullptr);
         const Printed printed(control);
-        ASSERT_GT(printed.width, 100);
-        ASSERT_GT(printed.height, 100);
+        // The plot, inside the labels' room, is at least the least plot at the template's size.
         const draw::ChartMapping map = draw::FitChart(chart->box, printed.width, printed.height);
+        EXPECT_GE(map.width, draw::kLeastPlotWidth);
+        EXPECT_GE(map.height, draw::kLeastPlotHeight);
         for (const Probe& probe : probes) {
             const int x = static_cast<int>(std::lround(map.PixelX(probe.at.x)));
             const int y = static_cast<int>(std::lround(map.PixelY(probe.at.y)));
@@ -174,11 +175,11 @@ TEST(Win32Chart, PaintsTheDrawingWhereTheMappingPutsIt) {
 TEST(Win32Chart, ReadsOutUnderThePointer) {
     auto blank = std::make_shared<draw::Chart>();
     blank->box = draw::ChartBox{0.0, 3.0, -3.0, 0.0};
-    // At 380 x 368, with the room for the labels (64 left, 16 right, 24 top,
-    // 44 bottom), a decade is 100 pixels and (1 Hz, 1 m/s) is at (64, 24).
-    // So (164, 124) is 10 Hz at 0.1 m/s: 2v/w = 0.2 / 62.83 = 3.183 mm p-p,
+    // At 380 x 337, with the room for the labels (62 left, 18 right, 6 top,
+    // 31 bottom), a decade is 100 pixels and (1 Hz, 1 m/s) is at (62, 6).
+    // So (162, 106) is 10 Hz at 0.1 m/s: 2v/w = 0.2 / 62.83 = 3.183 mm p-p,
     // v w = 6.283 m/s^2 = 0.6407 g.
-    const RECT corner{164, 26, 364, 50};  // the plot's top right, where the readout goes
+    const RECT corner{162, 8, 362, 32};  // the plot's top right, where the readout goes
     std::string over, off, left;
     int darkOver = -1, darkOff = -1;
     LRESULT hit = HTNOWHERE;
@@ -191,18 +192,18 @@ TEST(Win32Chart, ReadsOutUnderThePointer) {
         GetWindowRect(control, &frame);
         GetClientRect(control, &client);
         SetWindowPos(control, nullptr, 0, 0, 380 + (frame.right - frame.left) - client.right,
-                     368 + (frame.bottom - frame.top) - client.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+                     337 + (frame.bottom - frame.top) - client.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         // A plain STATIC lets the mouse through to its dialog.
-        POINT inside{164, 124};
+        POINT inside{162, 106};
         ClientToScreen(control, &inside);
         hit = SendMessageW(control, WM_NCHITTEST, 0, MAKELPARAM(inside.x, inside.y));
-        SendMessageW(control, WM_MOUSEMOVE, 0, MAKELPARAM(164, 124));
+        SendMessageW(control, WM_MOUSEMOVE, 0, MAKELPARAM(162, 106));
         over = chart->Readout();
         darkOver = Printed(control).Dark(corner);
         SendMessageW(control, WM_MOUSEMOVE, 0, MAKELPARAM(20, 20));  // over the labels
         off = chart->Readout();
         darkOff = Printed(control).Dark(corner);
-        SendMessageW(control, WM_MOUSEMOVE, 0, MAKELPARAM(164, 124));
+        SendMessageW(control, WM_MOUSEMOVE, 0, MAKELPARAM(162, 106));
         SendMessageW(control, WM_MOUSELEAVE, 0, 0);
         left = chart->Readout();
     });

@@ -18,13 +18,14 @@ QColor Colour(std::uint32_t rgb, double opacity = 1.0) {
     return colour;
 }
 
-QPointF Pixel(const draw::ChartMapping& map, const draw::ChartPoint& point) {
-    return {map.PixelX(point.x), map.PixelY(point.y)};
+QPointF Pixel(const draw::ChartMapping& map, const draw::DrawOp& op, std::size_t i) {
+    const draw::ChartPoint p = map.Pixel(op, i);
+    return {p.x, p.y};
 }
 
-QPolygonF Polygon(const draw::ChartMapping& map, const std::vector<draw::ChartPoint>& points) {
+QPolygonF Polygon(const draw::ChartMapping& map, const draw::DrawOp& op) {
     QPolygonF polygon;
-    for (const draw::ChartPoint& point : points) polygon << Pixel(map, point);
+    for (std::size_t i = 0; i < op.points.size(); ++i) polygon << Pixel(map, op, i);
     return polygon;
 }
 
@@ -40,7 +41,7 @@ void PaintText(QPainter& painter, const draw::ChartMapping& map, const draw::Dra
                                                                  : width;
     painter.save();
     // As SVG places text: the offset first, then the turn about that point.
-    painter.translate(Pixel(map, op.points[0]) + QPointF(op.dx, op.dy));
+    painter.translate(Pixel(map, op, 0));
     painter.rotate(-map.TextAngle(op));
     painter.drawText(QPointF(-shift, 0.0), text);
     painter.restore();
@@ -48,11 +49,14 @@ void PaintText(QPainter& painter, const draw::ChartMapping& map, const draw::Dra
 
 }  // namespace
 
-void PaintChart(QPainter& painter, const draw::Chart& chart, double width, double height) {
+void PaintChart(QPainter& painter, const draw::Chart& chart, double width, double height, bool picture) {
     painter.fillRect(QRectF(0, 0, width, height), Qt::white);
     painter.setRenderHint(QPainter::Antialiasing);
-    const draw::ChartMapping map = draw::FitChart(chart.box, width, height);
-    for (const draw::DrawOp& op : chart.ops) {
+    const bool titled = picture && !chart.title.empty();
+    const draw::ChartMapping map = draw::FitChart(chart.box, width, height, titled);
+    const std::vector<draw::DrawOp> pictureOps = titled ? draw::PictureOps(chart) : std::vector<draw::DrawOp>{};
+    for (const draw::DrawOp& op : titled ? pictureOps : chart.ops) {
+        if (op.points.empty()) continue;
         const draw::DrawStyle style = draw::StyleOf(op.role);
         QPen pen(Colour(style.stroke), style.width);
         if (style.dashed) pen.setDashPattern({5.0 / style.width, 3.0 / style.width});
@@ -60,22 +64,22 @@ void PaintChart(QPainter& painter, const draw::Chart& chart, double width, doubl
         switch (op.kind) {
             case draw::DrawKind::Line:
                 painter.setPen(pen);
-                painter.drawLine(Pixel(map, op.points[0]), Pixel(map, op.points[1]));
+                painter.drawLine(Pixel(map, op, 0), Pixel(map, op, 1));
                 break;
             case draw::DrawKind::Polyline:
                 painter.setPen(pen);
-                painter.drawPolyline(Polygon(map, op.points));
+                painter.drawPolyline(Polygon(map, op));
                 break;
             case draw::DrawKind::Fill:
                 painter.setPen(Qt::NoPen);
                 painter.setBrush(Colour(style.fill, style.fillOpacity));
-                painter.drawPolygon(Polygon(map, op.points));
+                painter.drawPolygon(Polygon(map, op));
                 painter.setBrush(Qt::NoBrush);
                 break;
             case draw::DrawKind::Marker:
                 painter.setPen(pen);
                 painter.setBrush(Colour(style.fill, style.fillOpacity));
-                painter.drawEllipse(Pixel(map, op.points[0]), style.radius, style.radius);
+                painter.drawEllipse(Pixel(map, op, 0), style.radius, style.radius);
                 painter.setBrush(Qt::NoBrush);
                 break;
             case draw::DrawKind::Text:
@@ -92,7 +96,7 @@ bool SaveChartPicture(const draw::Chart& chart, const std::string& path) {
         {
             QPainter painter(&image);
             painter.scale(2.0, 2.0);  // the window's look at twice its size
-            PaintChart(painter, chart, 800, 600);
+            PaintChart(painter, chart, 800, 600, true);
         }
         return image.save(name, "PNG");
     }
@@ -103,7 +107,7 @@ bool SaveChartPicture(const draw::Chart& chart, const std::string& path) {
         pdf.setResolution(96);
         QPainter painter;
         if (!painter.begin(&pdf)) return false;
-        PaintChart(painter, chart, pdf.width(), pdf.height());
+        PaintChart(painter, chart, pdf.width(), pdf.height(), true);
         return painter.end();
     }
     return false;

@@ -34,8 +34,8 @@ private:
 };
 
 // Paints a drawing list into a rectangle of that size at the origin; also
-// used to export pictures and PDF files.
-void PaintChart(QPainter& painter, const draw::Chart& chart, double width, double height);
+// used to export pictures and PDF files, which show the title line.
+void PaintChart(QPainter& painter, const draw::Chart& chart, double width, double height, bool picture = false);
 
 // The chart as a PNG picture of 1600 x 1200 pixels or a landscape A4 PDF
 // page, by the path's extension; false for another or a file not written.

@@ -186,7 +186,7 @@ bool SaveChartPicture(const draw::Chart& chart, const std::string& path) {
     SetGraphicsMode(dc, GM_ADVANCED);
     const XFORM scale{static_cast<FLOAT>(kPictureScale), 0.0F, 0.0F, static_cast<FLOAT>(kPictureScale), 0.0F, 0.0F};
     SetWorldTransform(dc, &scale);
-    PaintChart(dc, chart, 0, 0, kPictureWidth, kPictureHeight);
+    PaintChart(dc, chart, 0, 0, kPictureWidth, kPictureHeight, true);
     GdiFlush();
     // The section's pixels are blue, green, red and a spare byte.
     const auto* bgrx = static_cast<const std::uint8_t*>(bits);

@@ -16,15 +16,15 @@ COLORREF Colour(std::uint32_t rgb) {
 
 int Round(double value) { return static_cast<int>(std::lround(value)); }
 
-POINT Pixel(const draw::ChartMapping& map, const draw::ChartPoint& point, int left, int top) {
-    return POINT{left + Round(map.PixelX(point.x)), top + Round(map.PixelY(point.y))};
+POINT Pixel(const draw::ChartMapping& map, const draw::DrawOp& op, std::size_t i, int left, int top) {
+    const draw::ChartPoint p = map.Pixel(op, i);
+    return POINT{left + Round(p.x), top + Round(p.y)};
 }
 
-std::vector<POINT> Points(const draw::ChartMapping& map, const std::vector<draw::ChartPoint>& points, int left,
-                          int top) {
+std::vector<POINT> Points(const draw::ChartMapping& map, const draw::DrawOp& op, int left, int top) {
     std::vector<POINT> out;
-    out.reserve(points.size());
-    for (const draw::ChartPoint& point : points) out.push_back(Pixel(map, point, left, top));
+    out.reserve(op.points.size());
+    for (std::size_t i = 0; i < op.points.size(); ++i) out.push_back(Pixel(map, op, i, left, top));
     return out;
 }
 
@@ -55,9 +55,9 @@ void PaintText(HDC dc, const draw::ChartMapping& map, const draw::DrawOp& op, co
                          : op.anchor == draw::TextAnchor::Middle ? extent.cx / 2.0
                                                                  : static_cast<double>(extent.cx);
     const double radians = angle * 3.14159265358979323846 / 180.0;
-    const POINT at = Pixel(map, op.points[0], left, top);
-    const double x = at.x + op.dx - shift * std::cos(radians);
-    const double y = at.y + op.dy + shift * std::sin(radians);
+    const draw::ChartPoint at = map.Pixel(op, 0);
+    const double x = left + at.x - shift * std::cos(radians);
+    const double y = top + at.y + shift * std::sin(radians);
     SetTextColor(dc, Colour(style.stroke));
     TextOutW(dc, Round(x), Round(y), text.c_str(), static_cast<int>(text.size()));
     SelectObject(dc, oldFont);
@@ -72,15 +72,17 @@ COLORREF FillColour(const draw::DrawStyle& style) {
     return RGB(blend((style.fill >> 16) & 0xff), blend((style.fill >> 8) & 0xff), blend(style.fill & 0xff));
 }
 
-void PaintChart(HDC dc, const draw::Chart& chart, int left, int top, int width, int height) {
+void PaintChart(HDC dc, const draw::Chart& chart, int left, int top, int width, int height, bool picture) {
     const RECT all{left, top, left + width, top + height};
     FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     const int saved = SaveDC(dc);
     IntersectClipRect(dc, all.left, all.top, all.right, all.bottom);
     SetBkMode(dc, TRANSPARENT);
     SetTextAlign(dc, TA_LEFT | TA_BASELINE | TA_NOUPDATECP);
-    const draw::ChartMapping map = draw::FitChart(chart.box, width, height);
-    for (const draw::DrawOp& op : chart.ops) {
+    const bool titled = picture && !chart.title.empty();
+    const draw::ChartMapping map = draw::FitChart(chart.box, width, height, titled);
+    const std::vector<draw::DrawOp> pictureOps = titled ? draw::PictureOps(chart) : std::vector<draw::DrawOp>{};
+    for (const draw::DrawOp& op : titled ? pictureOps : chart.ops) {
         if (op.points.empty()) continue;
         const draw::DrawStyle style = draw::StyleOf(op.role);
         if (op.kind == draw::DrawKind::Text) {
@@ -91,7 +93,7 @@ void PaintChart(HDC dc, const draw::Chart& chart, int left, int top, int width, 
         HBRUSH brush = CreateSolidBrush(FillColour(style));
         HGDIOBJ oldPen = SelectObject(dc, op.kind == draw::DrawKind::Fill ? GetStockObject(NULL_PEN) : pen);
         HGDIOBJ oldBrush = SelectObject(dc, brush);
-        const std::vector<POINT> points = Points(map, op.points, left, top);
+        const std::vector<POINT> points = Points(map, op, left, top);
         const int count = static_cast<int>(points.size());
         switch (op.kind) {
             case draw::DrawKind::Line:
