@@ -87,6 +87,9 @@ public:
     // one is wrong; problem is what is wrong with it, for a screen reader.
     // An empty problem takes the mark away.
     virtual void MarkControl(int id, std::string_view problem) = 0;
+    // Greys a control out: it takes no input and looks unavailable, as a
+    // field that does not apply or a result that is out of date.
+    virtual void EnableControl(int id, bool enabled) = 0;
 
     // Ends the modal run of this window with the given code once the current
     // handler has returned.

@@ -15,7 +15,7 @@ HeadlessWindow::HeadlessWindow(const res::DialogTemplate& dialogTemplate, Dialog
             m_indexById[control.id] = static_cast<int>(m_controls.size());
         }
         m_controls.push_back(
-            HeadlessControl{control.id, control.kind, control.style, true, control.text, {}, -1, nullptr, false});
+            HeadlessControl{control.id, control.kind, control.style, true, control.text, {}, -1, nullptr, false, true});
     }
 }
 
@@ -43,6 +43,8 @@ void HeadlessWindow::SetControlText(int id, std::string_view text) { Control(id)
 void HeadlessWindow::GetControlText(int id, std::string& out) const { out = Control(id).text; }
 
 void HeadlessWindow::MarkControl(int id, std::string_view problem) { Control(id).marked = !problem.empty(); }
+
+void HeadlessWindow::EnableControl(int id, bool enabled) { Control(id).enabled = enabled; }
 
 void HeadlessWindow::ListReset(int id) {
     HeadlessControl& list = Control(id);

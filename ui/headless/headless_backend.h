@@ -48,6 +48,7 @@ public:
                            const std::vector<int>& controlIds) override;
     void SetClipboardText(std::string_view text) override { m_clipboard.assign(text); }
     void MarkControl(int id, std::string_view problem) override;
+    void EnableControl(int id, bool enabled) override;
     void EndDialog(int code) override;
 
     std::vector<ControlState> ReadControls() const override { return m_controls; }

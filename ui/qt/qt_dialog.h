@@ -47,6 +47,7 @@ public:
                            const std::vector<int>& controlIds) override;
     void SetClipboardText(std::string_view text) override;
     void MarkControl(int id, std::string_view problem) override;
+    void EnableControl(int id, bool enabled) override;
     void EndDialog(int code) override;
 
     // The one way between a template entry and its widget: the control of

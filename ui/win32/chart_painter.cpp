@@ -72,7 +72,7 @@ COLORREF FillColour(const draw::DrawStyle& style) {
     return RGB(blend((style.fill >> 16) & 0xff), blend((style.fill >> 8) & 0xff), blend(style.fill & 0xff));
 }
 
-void PaintChart(HDC dc, const draw::Chart& chart, int left, int top, int width, int height) {
+void PaintChart(HDC dc, const draw::Chart& chart, int left, int top, int width, int height, bool greyed) {
     const RECT all{left, top, left + width, top + height};
     FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     const int saved = SaveDC(dc);
@@ -82,7 +82,7 @@ void PaintChart(HDC dc, const draw::Chart& chart, int left, int top, int width, 
     const draw::ChartMapping map = draw::FitChart(chart.box, width, height);
     for (const draw::DrawOp& op : chart.ops) {
         if (op.points.empty()) continue;
-        const draw::DrawStyle style = draw::StyleOf(op.role);
+        const draw::DrawStyle style = greyed ? draw::GreyedOut(draw::StyleOf(op.role)) : draw::StyleOf(op.role);
         if (op.kind == draw::DrawKind::Text) {
             PaintText(dc, map, op, style, left, top);
             continue;

@@ -10,8 +10,8 @@
 namespace ui::win32 {
 
 // Paints the whole rectangle (left, top, width, height): white, then the
-// chart fitted into it.
-void PaintChart(HDC dc, const draw::Chart& chart, int left, int top, int width, int height);
+// chart fitted into it, greyed out when it is out of date.
+void PaintChart(HDC dc, const draw::Chart& chart, int left, int top, int width, int height, bool greyed = false);
 
 // The colour GDI paints a role's fill with: its colour laid over white at
 // the role's opacity.
