@@ -14,16 +14,8 @@ using namespace res::planner_dlg;
 
 namespace {
 
-constexpr char kPlanFilter[] = "Sine test plans";
-constexpr char kPlanExtension[] = "halvex-plan";
-
-std::string WithExtension(std::string path, const std::string& extension) {
-    const std::string dotted = "." + extension;
-    if (path.size() < dotted.size() || path.compare(path.size() - dotted.size(), dotted.size(), dotted) != 0) {
-        path += dotted;
-    }
-    return path;
-}
+const ui::FileType kPlanFiles{"Sine test plans", "halvex-plan"};
+const ui::FileType kResultsFiles{"Results as tab-separated text", "tsv"};
 
 template <typename Items>
 void FillList(ui::CListBox& list, const Items& items) {
@@ -354,7 +346,7 @@ void CPlannerDlg::OnNew() {
 void CPlannerDlg::OnOpen() {
     if (!KeepChanges()) return;
     std::string path;
-    if (ui::AfxFileName(ui::FileDialog::Open, kPlanFilter, kPlanExtension, path)) OpenFile(path);
+    if (ui::AfxOpenFileName({kPlanFiles}, path)) OpenFile(path);
 }
 
 // The plan in that file replaces the open one; a file that does not read is
@@ -385,8 +377,9 @@ void CPlannerDlg::OnSave() {
 
 void CPlannerDlg::OnSaveAs() {
     std::string path = m_path;
-    if (!ui::AfxFileName(ui::FileDialog::Save, kPlanFilter, kPlanExtension, path)) return;
-    SaveTo(WithExtension(path, kPlanExtension));
+    std::size_t type = 0;
+    if (!ui::AfxSaveFileName({kPlanFiles}, path, type)) return;
+    SaveTo(path);
 }
 
 // Only a plan that reads is saved: the file must open again.
@@ -407,31 +400,37 @@ bool CPlannerDlg::SaveTo(const std::string& path) {
     return true;
 }
 
-bool CPlannerDlg::ExportTo(const char* filterName, const char* extension, const std::string& text) {
+bool CPlannerDlg::ExportTo(const ui::FileType& type, const std::string& text) {
     std::string path;
-    if (!ui::AfxFileName(ui::FileDialog::Save, filterName, extension, path)) return false;
+    std::size_t chosen = 0;
+    if (!ui::AfxSaveFileName({type}, path, chosen)) return false;
     std::string message;
-    if (!planner::WriteFileReplacing(WithExtension(path, extension), text, message)) {
+    if (!planner::WriteFileReplacing(path, text, message)) {
         ui::AfxMessageBox(message);
         return false;
     }
     return true;
 }
 
-// SVG everywhere; a path ending in .png (or .pdf, on Qt) asks the backend
-// to paint the chart into such a file, where it can.
+// SVG everywhere, written here; PNG and PDF where the backend paints the
+// chart into such a file.
 void CPlannerDlg::OnExportChart() {
     if (!m_drawing) return;
+    std::vector<ui::FileType> types{{"Chart as SVG", "svg"}};
+    for (const std::string& extension : Window().ControlPictureExtensions()) {
+        std::string upper = extension;
+        for (char& c : upper) c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+        types.push_back({"Chart as " + upper, extension});
+    }
     std::string path;
-    if (!ui::AfxFileName(ui::FileDialog::Save, "Pictures (SVG or PNG)", "svg", path)) return;
-    std::string extension = path.size() > 4 ? path.substr(path.size() - 4) : "";
-    for (char& c : extension) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-    if (extension == ".png" || extension == ".pdf") {
+    std::size_t type = 0;
+    if (!ui::AfxSaveFileName(types, path, type)) return;
+    if (type > 0) {
         if (!Window().SaveControlPicture(IDC_CHART, path)) ui::AfxMessageBox(path + ": cannot be written");
         return;
     }
     std::string message;
-    if (!planner::WriteFileReplacing(WithExtension(path, "svg"), planner::ChartSvg(*m_drawing, 800, 600), message)) {
+    if (!planner::WriteFileReplacing(path, planner::ChartSvg(*m_drawing, 800, 600), message)) {
         ui::AfxMessageBox(message);
     }
 }
@@ -442,5 +441,5 @@ void CPlannerDlg::OnCopyAllResults() {
 }
 
 void CPlannerDlg::OnExportResults() {
-    if (m_haveResult) ExportTo("Tab-separated tables", "tsv", planner::ResultsTable(m_document, m_outcome));
+    if (m_haveResult) ExportTo(kResultsFiles, planner::ResultsTable(m_document, m_outcome));
 }

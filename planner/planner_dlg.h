@@ -71,7 +71,7 @@ private:
     bool KeepChanges();
     void OpenFile(const std::string& path);
     bool SaveTo(const std::string& path);
-    bool ExportTo(const char* filterName, const char* extension, const std::string& text);
+    bool ExportTo(const ui::FileType& type, const std::string& text);
 
     static const ui::EventEntry<CPlannerDlg> kEvents[];
 

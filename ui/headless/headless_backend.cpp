@@ -169,9 +169,12 @@ int HeadlessBackend::AskYesNoCancel(std::string_view text) {
     return answer;
 }
 
-bool HeadlessBackend::AskFileName(FileDialog kind, std::string_view /*filterName*/, std::string_view extension,
-                                  std::string& path) {
+// The answer is the name as typed; the first type stays chosen.
+bool HeadlessBackend::AskFileName(FileDialog kind, const std::vector<FileType>& types, std::string& path,
+                                  std::size_t& type) {
     const bool answered = m_answers->TakeFileName(path);
+    type = 0;
+    const std::string extension = types.empty() ? std::string() : types.front().extension;
     if (m_observer != nullptr) m_observer->OnFileDialog(kind, extension, answered, answered ? path : "");
     return answered;
 }

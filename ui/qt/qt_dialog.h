@@ -38,6 +38,7 @@ public:
     void SetIcon(bool big, int iconId) override;
     void SetControlDrawing(int id, const std::shared_ptr<const draw::Chart>& drawing) override;
     bool SaveControlPicture(int id, const std::string& path) override;
+    std::vector<std::string> ControlPictureExtensions() const override { return {"png", "pdf"}; }
     bool IsIconic() const override;
     Size ClientSize() const override;
     Size IconSize() const override;

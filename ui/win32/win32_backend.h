@@ -59,6 +59,7 @@ public:
     void MarkControl(int id, std::string_view problem) override;
     void EnableControl(int id, bool enabled) override;
     bool SaveControlPicture(int id, const std::string& path) override;
+    std::vector<std::string> ControlPictureExtensions() const override { return {"png"}; }
 
     // The user's actions, as the messages the platform sends for them.
     std::vector<ControlState> ReadControls() const override;
@@ -125,8 +126,8 @@ public:
     // Questions and file dialogs are asked of the automation instead of
     // shown: IDYES, IDNO or IDCANCEL; false for a cancelled file dialog.
     virtual int AskYesNoCancel(std::string_view /*text*/) { return IDCANCEL; }
-    virtual bool AskFileName(FileDialog /*kind*/, std::string_view /*filterName*/, std::string_view /*extension*/,
-                             std::string& /*path*/) {
+    virtual bool AskFileName(FileDialog /*kind*/, const std::vector<FileType>& /*types*/, std::string& /*path*/,
+                             std::size_t& /*type*/) {
         return false;
     }
     // Performs at most one user action on the top dialog; false when there
@@ -146,8 +147,8 @@ public:
     int RunModal(DialogWindow& window) override;
     void MessageBox(std::string_view text) override;
     int AskYesNoCancel(std::string_view text) override;
-    bool AskFileName(FileDialog kind, std::string_view filterName, std::string_view extension,
-                     std::string& path) override;
+    bool AskFileName(FileDialog kind, const std::vector<FileType>& types, std::string& path,
+                     std::size_t& type) override;
     bool SendsInitDialog() const override { return true; }
 
     void SetAutomation(Automation* automation) { m_automation = automation; }
