@@ -11,6 +11,7 @@
 
 #include "planner/file_io.h"
 #include "planner/planner_dlg.h"
+#include "res/dialog_template.h"
 #include "res/planner_ids.h"
 #include "res/resource_ids.h"
 #include "tests/headless_script.h"
@@ -75,6 +76,9 @@ TEST(PlannerDialog, EveryEditRedrawsTheChart) {
         first = Ctl(w, IDC_CHART).drawing.get();
         w.UserType(IDC_TO, "200");
         second = Ctl(w, IDC_CHART).drawing.get();
+        // Copy All Results: the calculators' table; the profile peaks at 10 Hz.
+        EXPECT_EQ(w.UserShortcut(res::IDM_COPY_ALL_RESULTS), "");
+        EXPECT_NE(w.Clipboard().find("\npeak velocity frequency\t\t10\tHz\n"), std::string::npos) << w.Clipboard();
         w.UserType(IDC_TO, "2OO");  // letters O: the last chart stays
         third = Ctl(w, IDC_CHART).drawing.get();
         EXPECT_EQ(Ctl(w, IDC_STATUS).text, "Segment 1, To: \"2OO\" is not a number (a frequency in Hz, or auto)");
@@ -85,9 +89,6 @@ TEST(PlannerDialog, EveryEditRedrawsTheChart) {
             EXPECT_NEAR(std::pow(10.0, op.points.back().x), 200.0, 1e-9);
             EXPECT_NEAR(std::pow(10.0, op.points.back().y), 0.007803884, 1e-8);
         }
-        // Copy All Results: the calculators' table; the profile peaks at 10 Hz.
-        EXPECT_EQ(w.UserShortcut(res::IDM_COPY_ALL_RESULTS), "");
-        EXPECT_NE(w.Clipboard().find("\npeak velocity frequency\t\t10\tHz\n"), std::string::npos) << w.Clipboard();
         run.Backend().QueueAnswer("no");
         w.UserClose();
     });
@@ -147,10 +148,40 @@ TEST(PlannerDialog, QueriesAreCopiedButNotPartOfThePlan) {
         EXPECT_TRUE(Ctl(w, IDC_TO).marked);
         w.UserType(IDC_TO, "200");
         EXPECT_FALSE(Ctl(w, IDC_TO).marked);
-        // A value that reads but is out of range is named by the document's path.
+        // A value that reads but is out of range is named as the window names it too.
         w.UserType(IDC_SWEEPS, "0");
-        EXPECT_EQ(Ctl(w, IDC_STATUS).text.rfind("sweep.sweeps: ", 0), 0u) << Ctl(w, IDC_STATUS).text;
+        EXPECT_EQ(Ctl(w, IDC_STATUS).text.rfind("Sweep, Sweeps: ", 0), 0u) << Ctl(w, IDC_STATUS).text;
         EXPECT_TRUE(Ctl(w, IDC_SWEEPS).marked);
+        run.Backend().QueueAnswer("no");
+        w.UserClose();
+    });
+    dialog.DoModal();
+}
+
+// A message names a field as the window labels it, "Segment 1, From": its
+// group, then the label shown just before it; the field is marked.
+TEST(PlannerDialog, AMessageNamesAFieldByItsLabel) {
+    const res::DialogTemplate& layout = *res::FindDialogTemplate(res::IDD_PLANNER);
+    ScriptedRun run;
+    CPlannerDlg dialog;
+    run.Then([&](HeadlessWindow& w) {
+        w.UserClick(IDC_ADD_DWELL);
+        w.UserType(IDC_DWELL_FREQUENCY, "40");
+        w.UserType(IDC_DWELL_TIME, "1 min");
+        for (const res::ControlTemplate* control = layout.begin() + 1; control != layout.end(); ++control) {
+            if (control->kind != res::ControlKind::Edit) continue;
+            const res::ControlTemplate& label = control[-1];
+            SCOPED_TRACE(control->id);
+            ASSERT_EQ(label.kind, res::ControlKind::Static);
+            const std::string before = Ctl(w, control->id).text;
+            w.UserType(control->id, "x?");
+            const std::string status = Ctl(w, IDC_STATUS).text;
+            const std::size_t group = status.find(", ");
+            ASSERT_NE(group, std::string::npos) << status;
+            EXPECT_EQ(status.substr(group + 2, status.find(": ") - group - 2), label.text) << status;
+            EXPECT_TRUE(Ctl(w, control->id).marked);
+            w.UserType(control->id, before);
+        }
         run.Backend().QueueAnswer("no");
         w.UserClose();
     });
