@@ -437,8 +437,8 @@ void CPlannerDlg::OnSelchangeDwellUnit() {
 }
 
 // The plan of the fields on show; while they do not make one, the status
-// line says why and the last good plan stays. The queries ask whichever
-// plan is on show.
+// line says why and the last good plan stays, out of date. The queries ask
+// whichever plan is on show.
 void CPlannerDlg::Recalculate() {
     planner::PlanDocument document;
     planner::PlanOutcome outcome;
@@ -452,12 +452,21 @@ void CPlannerDlg::Recalculate() {
             planner::DrawChart(m_document, m_outcome, *drawing);
             m_drawing = drawing;
             m_chart.SetDrawing(drawing);
-            m_results.SetWindowText(planner::PlanSummary(m_document, m_outcome));
+            m_summary = planner::PlanSummary(m_document, m_outcome);
         } else {
             m_planProblem = planner::WindowMessage(m_planProblem, m_planPlace);
         }
     }
+    ShowResults();
     ShowAnswers();
+}
+
+void CPlannerDlg::ShowResults() {
+    const bool current = m_planProblem.empty();
+    m_results.SetWindowText(current ? m_summary : "Out of date: " + m_planProblem + "\n" + m_summary);
+    m_results.EnableWindow(current);
+    m_chart.EnableWindow(current);
+    m_answers.EnableWindow(current);
 }
 
 void CPlannerDlg::ShowStatus() {
@@ -465,6 +474,12 @@ void CPlannerDlg::ShowStatus() {
     const std::string& problem = planFails ? m_planProblem : m_queryProblem;
     m_status.SetWindowText(problem.empty() ? FileName(m_path) + (m_modified ? ", changed" : "") : problem);
     ShowMark(problem, planFails ? m_planPlace : m_queryPlace);
+}
+
+bool CPlannerDlg::PlanOnShow(const char* refused) {
+    if (m_planProblem.empty() && m_haveResult) return true;
+    ui::AfxMessageBox(std::string(refused) + " while " + m_planProblem);
+    return false;
 }
 
 // Before the document is replaced: false when the user cancels, or a save
@@ -525,7 +540,9 @@ void CPlannerDlg::OnSave() {
     SaveTo(m_path);
 }
 
+// Refused before a name is asked for: the file must open again.
 void CPlannerDlg::OnSaveAs() {
+    if (!PlanOnShow("The plan cannot be saved")) return;
     std::string path = m_path;
     std::size_t type = 0;
     if (!ui::AfxSaveFileName({kPlanFiles}, path, type)) return;
@@ -565,7 +582,7 @@ bool CPlannerDlg::ExportTo(const ui::FileType& type, const std::string& text) {
 // SVG everywhere, written here; PNG and PDF where the backend paints the
 // chart into such a file.
 void CPlannerDlg::OnExportChart() {
-    if (!m_drawing) return;
+    if (!PlanOnShow("The chart cannot be exported")) return;
     std::vector<ui::FileType> types{{"Chart as SVG", "svg"}};
     for (const std::string& extension : Window().ControlPictureExtensions()) {
         std::string upper = extension;
@@ -587,9 +604,11 @@ void CPlannerDlg::OnExportChart() {
 
 // The same table as the calculators copy, on the clipboard.
 void CPlannerDlg::OnCopyAllResults() {
-    if (m_haveResult) Window().SetClipboardText(planner::ResultsTable(m_document, m_outcome));
+    if (!PlanOnShow("The results cannot be copied")) return;
+    Window().SetClipboardText(planner::ResultsTable(m_document, m_outcome));
 }
 
 void CPlannerDlg::OnExportResults() {
-    if (m_haveResult) ExportTo(kResultsFiles, planner::ResultsTable(m_document, m_outcome));
+    if (!PlanOnShow("The results cannot be exported")) return;
+    ExportTo(kResultsFiles, planner::ResultsTable(m_document, m_outcome));
 }

@@ -13,10 +13,10 @@
 // "Sine Test Planner": the profile's segments with the fields of the chosen
 // one, the sweep with its dwells, and the shaker; every edit recalculates the
 // plan and redraws the chart at once. A field that does not read is named in
-// the status line and marked where it is on show, and the last good plan
-// stays on show. Queries ask the plan on show for its timeline and a
-// resonance's band. Files: New, Open, Save, Save As, and exports of the
-// chart and the results.
+// the status line and marked where it is on show; the last good plan stays on
+// show, greyed out as out of date, and is neither saved, exported nor copied.
+// Queries ask the plan on show for its timeline and a resonance's band.
+// Files: New, Open, Save, Save As, and exports of the chart and the results.
 class CPlannerDlg : public ui::CDialog {
 public:
     CPlannerDlg();
@@ -85,10 +85,16 @@ private:
     void ShowQuantity(const QuantityControls& controls);
     void Edited();
     void Recalculate();
+    // The results and the chart, greyed out with the reason while the fields
+    // do not make a plan.
+    void ShowResults();
     void ShowAnswers();
     // The status line: the plan's problem, else the queries', else the file.
     void ShowStatus();
     void ShowMark(const std::string& problem, const planner::FieldPlace& place);
+    // False, with a message saying what is refused and why, while the fields
+    // do not make a plan.
+    bool PlanOnShow(const char* refused);
     bool KeepChanges();
     void OpenFile(const std::string& path);
     bool SaveTo(const std::string& path);
@@ -106,6 +112,7 @@ private:
     bool m_haveResult = false;
     planner::PlanDocument m_document;
     planner::PlanOutcome m_outcome;
+    std::string m_summary;  // of the plan on show
     std::shared_ptr<draw::Chart> m_drawing;
     planner::QueryFields m_queries;
     std::string m_planProblem, m_queryProblem;  // empty while they read

@@ -79,9 +79,10 @@ TEST(PlannerDialog, EveryEditRedrawsTheChart) {
         // Copy All Results: the calculators' table; the profile peaks at 10 Hz.
         EXPECT_EQ(w.UserShortcut(res::IDM_COPY_ALL_RESULTS), "");
         EXPECT_NE(w.Clipboard().find("\npeak velocity frequency\t\t10\tHz\n"), std::string::npos) << w.Clipboard();
-        w.UserType(IDC_TO, "2OO");  // letters O: the last chart stays
+        w.UserType(IDC_TO, "2OO");  // letters O: the last chart stays, out of date
         third = Ctl(w, IDC_CHART).drawing.get();
         EXPECT_EQ(Ctl(w, IDC_STATUS).text, "Segment 1, To: \"2OO\" is not a number (a frequency in Hz, or auto)");
+        EXPECT_FALSE(Ctl(w, IDC_CHART).enabled);
         // The profile now ends at 200 Hz: 1 g there is g / (2 pi 200) = 7.804 mm/s.
         const auto& ops = Ctl(w, IDC_CHART).drawing->ops;
         for (const draw::DrawOp& op : ops) {
@@ -89,6 +90,10 @@ TEST(PlannerDialog, EveryEditRedrawsTheChart) {
             EXPECT_NEAR(std::pow(10.0, op.points.back().x), 200.0, 1e-9);
             EXPECT_NEAR(std::pow(10.0, op.points.back().y), 0.007803884, 1e-8);
         }
+        // Not copied while out of date: the clipboard keeps what it had.
+        const std::string copied = w.Clipboard();
+        EXPECT_EQ(w.UserShortcut(res::IDM_COPY_ALL_RESULTS), "");
+        EXPECT_EQ(w.Clipboard(), copied);
         run.Backend().QueueAnswer("no");
         w.UserClose();
     });
@@ -96,6 +101,8 @@ TEST(PlannerDialog, EveryEditRedrawsTheChart) {
     ASSERT_NE(first, nullptr);
     EXPECT_NE(second, first);
     EXPECT_EQ(third, second);
+    EXPECT_EQ(run.messages, std::vector<std::string>{"The results cannot be copied while Segment 1, To: \"2OO\" is "
+                                                     "not a number (a frequency in Hz, or auto)"});
 }
 
 // The file named on the command line opens with the window; one that cannot
