@@ -244,7 +244,8 @@ void DriveSession::WriteDump(const ui::UserWindow& window) {
 void DriveSession::AppendControl(std::string& line, const ui::ControlState& control) {
     line += "{\"id\":" + std::to_string(control.id) + ",\"kind\":\"" + KindName(control.kind) + "\",\"visible\":";
     line += control.visible ? "true" : "false";
-    // Only a marked control says so: the dumps of unmarked ones stay as they were.
+    // Only a greyed or marked control says so: the dumps of others stay as they were.
+    if (!control.enabled) line += ",\"disabled\":true";
     if (control.marked) line += ",\"marked\":true";
     if (control.kind == res::ControlKind::List) {
         line += ",\"items\":[";

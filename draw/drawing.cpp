@@ -171,6 +171,17 @@ DrawStyle StyleOf(DrawRole role) {
     return {0xc00000, 2.0, false, 0xffd000, 1.0, 11.0, 6.0};
 }
 
+DrawStyle GreyedOut(DrawStyle style) {
+    const auto grey = [](std::uint32_t rgb) {
+        const double luma = 0.299 * ((rgb >> 16) & 0xff) + 0.587 * ((rgb >> 8) & 0xff) + 0.114 * (rgb & 0xff);
+        const auto level = static_cast<std::uint32_t>(std::lround(255.0 - (255.0 - luma) * 0.45));
+        return (level << 16) | (level << 8) | level;
+    };
+    style.stroke = grey(style.stroke);
+    style.fill = grey(style.fill);
+    return style;
+}
+
 ChartPoint ChartMapping::ToChart(double px, double py) const {
     return {box.x0 + (px - left) / width * (box.x1 - box.x0), box.y1 - (py - top) / height * (box.y1 - box.y0)};
 }

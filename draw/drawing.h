@@ -76,6 +76,10 @@ struct DrawStyle {
 
 DrawStyle StyleOf(DrawRole role);
 
+// The look of a role on a chart that is out of date: its colours turned to
+// light greys of their own brightness, legible but plainly not current.
+DrawStyle GreyedOut(DrawStyle style);
+
 struct Chart {
     ChartBox box;
     std::vector<DrawOp> ops;

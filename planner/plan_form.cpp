@@ -1,7 +1,7 @@
 #include "planner/plan_form.h"
 
+#include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 #include "numeric/number_text.h"
 
@@ -11,21 +11,37 @@ const char* const kLevelKindItems[4] = {"displacement p-p", "displacement 0-p", 
 const char* const kSweepTypeItems[2] = {"log", "linear"};
 const char* const kSweepModeItems[3] = {"up", "down", "up-down"};
 
-const std::vector<std::string>& LevelUnits(LevelKind kind) {
+const std::vector<std::string>& FieldUnits(QuantityKind kind) {
     static const std::vector<std::string> kLength{"mm", "m", "um", "in", "mil"};
     static const std::vector<std::string> kVelocity{"m/s", "mm/s", "in/s"};
     static const std::vector<std::string> kAcceleration{"g", "m/s^2", "mm/s^2", "in/s^2"};
+    static const std::vector<std::string> kFrequency{"Hz"};
+    static const std::vector<std::string> kTime{"s", "min", "h"};
+    static const std::vector<std::string> kMass{"kg", "g", "lb"};
+    static const std::vector<std::string> kForce{"N", "kN", "lbf"};
+    static const std::vector<std::string> kSweepRate{"oct/min", "oct/s", "Hz/min", "Hz/s"};
     switch (kind) {
-        case LevelKind::DisplacementPp:
-        case LevelKind::DisplacementZp:
+        case QuantityKind::Length:
             return kLength;
-        case LevelKind::Velocity:
+        case QuantityKind::Velocity:
             return kVelocity;
-        case LevelKind::Acceleration:
+        case QuantityKind::Acceleration:
+            return kAcceleration;
+        case QuantityKind::Frequency:
+            return kFrequency;
+        case QuantityKind::Time:
+            return kTime;
+        case QuantityKind::Mass:
+            return kMass;
+        case QuantityKind::Force:
+            return kForce;
+        case QuantityKind::SweepRate:
             break;
     }
-    return kAcceleration;
+    return kSweepRate;
 }
+
+const std::vector<std::string>& LevelUnits(LevelKind kind) { return FieldUnits(LevelQuantityKind(kind)); }
 
 namespace {
 
@@ -37,12 +53,54 @@ std::string Trimmed(const std::string& text) {
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-std::string TextOf(const std::optional<Quantity>& quantity) { return quantity ? QuantityText(*quantity) : ""; }
+int UnitIndex(const std::vector<std::string>& units, const std::string& unit) {
+    for (std::size_t i = 0; i < units.size(); ++i) {
+        if (units[i] == unit) return static_cast<int>(i);
+    }
+    return -1;
+}
 
-// A field's quantity: a bare number in SI units or "NUMBER UNIT"; absent
-// when empty. False with the problem.
-bool ReadQuantity(const std::string& field, QuantityKind kind, std::optional<Quantity>& quantity,
+// The unit a bare number in a document is in.
+const char* SiUnit(QuantityKind kind) {
+    static const char* const kSi[] = {"m", "m/s", "m/s^2", "Hz", "s", "kg", "N", ""};
+    return kSi[static_cast<int>(kind)];
+}
+
+// "a unit (N, kN, lbf)"
+std::string UnitChoices(QuantityKind kind) {
+    std::string out;
+    for (const std::string& unit : FieldUnits(kind)) out += (out.empty() ? "" : ", ") + unit;
+    return out;
+}
+
+// A field's quantity: its number in the unit typed with it, else in the
+// unit chosen beside it; absent when empty. False with the problem.
+bool ReadQuantity(const QuantityField& field, QuantityKind kind, std::optional<Quantity>& quantity,
                   std::string& problem) {
+    const std::string text = Trimmed(field.text);
+    quantity.reset();
+    if (text.empty()) return true;
+    const std::vector<std::string>& units = FieldUnits(kind);
+    Quantity read;
+    if (IsNumberText(text)) {
+        if (field.unit < 0 || field.unit >= static_cast<int>(units.size())) {
+            problem = "\"" + text + "\" needs a unit: choose one beside it, or type one after the number (" +
+                      UnitChoices(kind) + ")";
+            return false;
+        }
+        read.number = halvex::ParseNumber(text);
+        read.unit = units[field.unit];
+    } else if (!ParseQuantityText(text, kind, read, problem)) {
+        return false;
+    }
+    quantity = read;
+    return true;
+}
+
+// A text field's quantity: a bare number in SI units or "NUMBER UNIT";
+// absent when empty. The rate's field, whose units say what it is.
+bool ReadTypedQuantity(const std::string& field, QuantityKind kind, std::optional<Quantity>& quantity,
+                       std::string& problem) {
     const std::string text = Trimmed(field);
     quantity.reset();
     if (text.empty()) return true;
@@ -54,12 +112,6 @@ bool ReadQuantity(const std::string& field, QuantityKind kind, std::optional<Qua
     }
     quantity = read;
     return true;
-}
-
-// Puts the field's name before what is wrong with it; always false.
-bool Named(const char* field, std::string& problem) {
-    problem.insert(0, field);
-    return false;
 }
 
 bool ReadNumber(const std::string& field, double& number, std::string& problem) {
@@ -86,63 +138,179 @@ bool ReadBoundary(const std::string& field, Boundary& boundary, std::string& pro
     return true;
 }
 
+// False with the problem and the field it lies in.
 bool ReadSegment(const SegmentFields& fields, Segment& segment, std::string& problem, FormField& field) {
     const std::vector<std::string>& units = LevelUnits(fields.kind);
     const std::string unit = fields.unit >= 0 && fields.unit < static_cast<int>(units.size()) ? units[fields.unit] : "";
     field = FormField::From;
-    if (!ReadBoundary(fields.from, segment.from, problem)) return Named("From: ", problem);
+    if (!ReadBoundary(fields.from, segment.from, problem)) return false;
     field = FormField::To;
-    if (!ReadBoundary(fields.to, segment.to, problem)) return Named("To: ", problem);
+    if (!ReadBoundary(fields.to, segment.to, problem)) return false;
     segment.kind = fields.kind;
     segment.values.clear();
     double number = 0.0;
     field = FormField::Value;
-    if (!ReadNumber(fields.value, number, problem)) return Named("Value: ", problem);
+    if (!ReadNumber(fields.value, number, problem)) return false;
     segment.values.push_back(Quantity{number, unit});
     if (!Trimmed(fields.endValue).empty()) {
         field = FormField::EndValue;
-        if (!ReadNumber(fields.endValue, number, problem)) return Named("ramp to: ", problem);
+        if (!ReadNumber(fields.endValue, number, problem)) return false;
         segment.values.push_back(Quantity{number, unit});
     }
     field = FormField::None;
     return true;
 }
 
-// The field a checked document's message names by its path: "profile[1].to:
-// ..." is segment 2's To; a segment's level is its Value.
-FieldPlace PlaceOfPath(const std::string& message) {
-    const std::string path = message.substr(0, message.find(':'));
+bool ReadDwell(const DwellFields& fields, Dwell& dwell, std::string& problem, FormField& field) {
+    field = FormField::DwellFrequency;
+    if (!ReadNumber(fields.frequency, dwell.frequency.number, problem)) {
+        problem += " (a frequency in Hz)";
+        return false;
+    }
+    field = FormField::DwellTime;
+    std::optional<Quantity> time;
+    if (!ReadQuantity(fields.time, QuantityKind::Time, time, problem)) return false;
+    if (!time) {
+        problem = "a time is needed";
+        return false;
+    }
+    dwell.time = *time;
+    field = FormField::None;
+    return true;
+}
+
+struct FieldLabel {
+    FormField field;
+    const char* label;  // as the window shows it beside the field
+};
+
+constexpr FieldLabel kLabels[] = {
+    {FormField::From, "From"},
+    {FormField::To, "To"},
+    {FormField::Value, "Value"},
+    {FormField::EndValue, "ramp to"},
+    {FormField::Rate, "Rate or time per pass"},
+    {FormField::Sweeps, "Sweeps"},
+    {FormField::Axes, "Axes"},
+    {FormField::DwellFrequency, "Frequency"},
+    {FormField::DwellTime, "Time"},
+    {FormField::Force, "Rated force"},
+    {FormField::Fraction, "Fraction"},
+    {FormField::Armature, "Armature"},
+    {FormField::Expander, "Expander"},
+    {FormField::Fixture, "Fixture"},
+    {FormField::Specimen, "Specimen"},
+    {FormField::Stroke, "Stroke p-p"},
+    {FormField::Velocity, "Velocity"},
+    {FormField::Acceleration, "Acceleration"},
+    {FormField::QueryTime, "Time"},
+    {FormField::QueryFrequency, "Frequency"},
+    {FormField::QueryResonance, "Resonance"},
+    {FormField::QueryQ, "Q"},
+};
+
+struct PathField {
+    const char* path;
+    FormField field;
+};
+
+// The document's paths of the fields outside the segments and dwells.
+constexpr PathField kPaths[] = {
+    {"sweep.rate", FormField::Rate},
+    {"sweep.pass_time", FormField::Rate},
+    {"sweep.sweeps", FormField::Sweeps},
+    {"sweep.axes", FormField::Axes},
+    {"shaker.rated_force", FormField::Force},
+    {"shaker.force_fraction", FormField::Fraction},
+    {"shaker.moving_mass.armature", FormField::Armature},
+    {"shaker.moving_mass.expander", FormField::Expander},
+    {"shaker.moving_mass.fixture", FormField::Fixture},
+    {"shaker.moving_mass.specimen", FormField::Specimen},
+    {"shaker.stroke_pp", FormField::Stroke},
+    {"shaker.velocity", FormField::Velocity},
+    {"shaker.acceleration", FormField::Acceleration},
+};
+
+// "profile[3]" followed by rest; false for any other text.
+bool ReadIndexed(const std::string& text, const char* head, int& index, std::string& rest) {
+    const std::string prefix = std::string(head) + "[";
+    if (text.compare(0, prefix.size(), prefix) != 0) return false;
+    std::size_t at = prefix.size();
+    std::size_t digits = 0;
+    long value = 0;
+    while (at < text.size() && text[at] >= '0' && text[at] <= '9' && digits < 9) {
+        value = value * 10 + (text[at] - '0');
+        ++at;
+        ++digits;
+    }
+    if (digits == 0 || at >= text.size() || text[at] != ']') return false;
+    index = static_cast<int>(value);
+    rest = text.substr(at + 1);
+    return true;
+}
+
+// The field a document's path names; the path as the window says it in
+// name, empty for a path the window has no name for.
+FieldPlace PlaceOfPath(const std::string& path, std::string& name) {
     FieldPlace place;
-    unsigned long segment = 0;
-    char rest[32] = "";
-    if (std::sscanf(path.c_str(), "profile[%lu]%31s", &segment, rest) >= 1) {
-        place.segment = static_cast<int>(segment);
-        const std::string part = rest;
-        place.field = part == ".from" ? FormField::From : part == ".to" ? FormField::To : FormField::Value;
-        return place;
+    std::string rest;
+    int index = 0;
+    if (ReadIndexed(path, "profile", index, rest)) {
+        place.segment = index;
+        if (rest.empty()) {
+            name = "Segment " + std::to_string(index + 1);
+            return place;
+        }
+        // A level is its Value, the second value of a ramp its ramp to.
+        place.field = rest == ".from"                                                   ? FormField::From
+                      : rest == ".to"                                                   ? FormField::To
+                      : rest.size() > 3 && rest.compare(rest.size() - 3, 3, "[1]") == 0 ? FormField::EndValue
+                                                                                        : FormField::Value;
+    } else if (ReadIndexed(path, "sweep.dwells", index, rest)) {
+        place.dwell = index;
+        if (rest == ".frequency") place.field = FormField::DwellFrequency;
+        if (rest == ".time") place.field = FormField::DwellTime;
+        if (place.field == FormField::None) {
+            name = "Dwell " + std::to_string(index + 1);
+            return place;
+        }
+    } else {
+        for (const PathField& known : kPaths) {
+            if (path == known.path) place.field = known.field;
+        }
+        if (place.field == FormField::None) {
+            if (path == "shaker.moving_mass") name = "Shaker, moving mass";
+            return place;
+        }
     }
-    static const struct {
-        const char* path;
-        FormField field;
-    } kPaths[] = {
-        {"sweep.rate", FormField::Rate},
-        {"sweep.pass_time", FormField::Rate},
-        {"sweep.sweeps", FormField::Sweeps},
-        {"sweep.axes", FormField::Axes},
-        {"shaker.rated_force", FormField::Force},
-        {"shaker.force_fraction", FormField::Fraction},
-        {"shaker.moving_mass.armature", FormField::Armature},
-        {"shaker.moving_mass.expander", FormField::Expander},
-        {"shaker.moving_mass.fixture", FormField::Fixture},
-        {"shaker.moving_mass.specimen", FormField::Specimen},
-        {"shaker.stroke_pp", FormField::Stroke},
-        {"shaker.velocity", FormField::Velocity},
-        {"shaker.acceleration", FormField::Acceleration},
-    };
-    for (const auto& known : kPaths) {
-        if (path == known.path) place.field = known.field;
-    }
+    name = FieldName(place);
     return place;
+}
+
+// The paths in a message's text: "profile[0].to" as "segment 1's To", a
+// whole segment as "segment 1".
+std::string NamedInText(const std::string& text) {
+    std::string out;
+    for (std::size_t at = 0; at < text.size();) {
+        int index = 0;
+        std::string rest;
+        if (ReadIndexed(text.substr(at), "profile", index, rest)) {
+            const std::string segment = "segment " + std::to_string(index + 1);
+            at = text.size() - rest.size();
+            if (rest.compare(0, 5, ".from") == 0) {
+                out += segment + "'s From";
+                at += 5;
+            } else if (rest.compare(0, 3, ".to") == 0) {
+                out += segment + "'s To";
+                at += 3;
+            } else {
+                out += segment;
+            }
+            continue;
+        }
+        out += text[at++];
+    }
+    return out;
 }
 
 // The field's unit in the kind's list, the number converted when the
@@ -150,13 +318,8 @@ FieldPlace PlaceOfPath(const std::string& message) {
 void LevelFields(const Segment& segment, double gravity, SegmentFields& fields) {
     const std::vector<std::string>& units = LevelUnits(segment.kind);
     const QuantityKind kind = LevelQuantityKind(segment.kind);
-    static const char* const kSiUnits[] = {"m", "m", "m/s", "m/s^2"};
-    const std::string written =
-        segment.values[0].unit.empty() ? kSiUnits[static_cast<int>(segment.kind)] : segment.values[0].unit;
-    fields.unit = 0;
-    for (std::size_t i = 0; i < units.size(); ++i) {
-        if (units[i] == written) fields.unit = static_cast<int>(i);
-    }
+    const std::string written = segment.values[0].unit.empty() ? SiUnit(kind) : segment.values[0].unit;
+    fields.unit = std::max(0, UnitIndex(units, written));
     const double per = ToSi(Quantity{1.0, units[fields.unit]}, kind, gravity);
     const auto inUnit = [&](const Quantity& q) {
         return q.unit == units[fields.unit] ? q.number : ToSi(q, kind, gravity) / per;
@@ -165,7 +328,78 @@ void LevelFields(const Segment& segment, double gravity, SegmentFields& fields) 
     fields.endValue = segment.values.size() > 1 ? Number(inUnit(segment.values[1])) : "";
 }
 
+// The number, and its unit chosen in the list: the unit it was written in,
+// the SI unit for a bare number. Empty with no unit when absent.
+QuantityField FieldOf(const std::optional<Quantity>& quantity, QuantityKind kind) {
+    QuantityField field;
+    if (!quantity) return field;
+    field.text = Number(quantity->number);
+    field.unit = UnitIndex(FieldUnits(kind), quantity->unit.empty() ? SiUnit(kind) : quantity->unit);
+    // A unit the list has not: the number keeps it.
+    if (field.unit < 0) field.text = QuantityText(*quantity);
+    return field;
+}
+
 }  // namespace
+
+bool FollowTypedUnit(QuantityField& field, QuantityKind kind) {
+    Quantity typed;
+    std::string problem;
+    const std::string text = Trimmed(field.text);
+    if (IsNumberText(text) || !ParseQuantityText(text, kind, typed, problem)) return false;
+    const int unit = UnitIndex(FieldUnits(kind), typed.unit);
+    if (unit < 0 || unit == field.unit) return false;
+    field.unit = unit;
+    return true;
+}
+
+void ChooseUnit(QuantityField& field, QuantityKind kind, int unit) {
+    field.unit = unit;
+    Quantity typed;
+    std::string problem;
+    const std::string text = Trimmed(field.text);
+    if (!IsNumberText(text) && ParseQuantityText(text, kind, typed, problem)) field.text = Number(typed.number);
+}
+
+std::string FieldName(const FieldPlace& place) {
+    const char* label = "";
+    for (const FieldLabel& known : kLabels) {
+        if (known.field == place.field) label = known.label;
+    }
+    switch (place.field) {
+        case FormField::None:
+            return {};
+        case FormField::From:
+        case FormField::To:
+        case FormField::Value:
+        case FormField::EndValue:
+            return "Segment " + std::to_string(place.segment + 1) + ", " + label;
+        case FormField::Rate:
+        case FormField::Sweeps:
+        case FormField::Axes:
+            return std::string("Sweep, ") + label;
+        case FormField::DwellFrequency:
+        case FormField::DwellTime:
+            return "Dwell " + std::to_string(place.dwell + 1) + ", " + label;
+        case FormField::QueryTime:
+        case FormField::QueryFrequency:
+        case FormField::QueryResonance:
+        case FormField::QueryQ:
+            return std::string("Queries, ") + label;
+        default:
+            break;
+    }
+    return std::string("Shaker, ") + label;
+}
+
+std::string WindowMessage(const std::string& message, FieldPlace& place) {
+    const std::size_t colon = message.find(": ");
+    std::string name;
+    place = FieldPlace();
+    if (colon != std::string::npos) place = PlaceOfPath(message.substr(0, colon), name);
+    if (name.empty()) return NamedInText(message);
+    return name + ": " + NamedInText(message.substr(colon + 2));
+}
 
 PlanFields NewPlanFields() {
     PlanFields fields;
@@ -195,21 +429,26 @@ PlanFields FieldsOf(const PlanDocument& document) {
         const SweepSettings& sweep = *document.sweep;
         fields.sweepType = sweep.type;
         fields.sweepMode = sweep.mode;
-        fields.rate = sweep.rate ? QuantityText(*sweep.rate) : TextOf(sweep.passTime);
+        fields.rate = sweep.rate ? QuantityText(*sweep.rate) : QuantityText(*sweep.passTime);
         // A bare time per pass would read back as a rate: say its unit.
-        if (!sweep.rate && sweep.passTime && sweep.passTime->unit.empty()) fields.rate += " s";
+        if (!sweep.rate && sweep.passTime->unit.empty()) fields.rate += " s";
         fields.sweeps = Number(sweep.sweeps);
         fields.axes = Number(sweep.axes);
-        fields.dwells = sweep.dwells;
+        for (const Dwell& dwell : sweep.dwells) {
+            DwellFields d;
+            d.frequency = Number(dwell.frequency.number);
+            d.time = FieldOf(dwell.time, QuantityKind::Time);
+            fields.dwells.push_back(d);
+        }
     }
     if (document.shaker) {
         const ShakerSettings& shaker = *document.shaker;
-        fields.force = TextOf(shaker.ratedForce);
+        fields.force = FieldOf(shaker.ratedForce, QuantityKind::Force);
         fields.fraction = Number(shaker.forceFraction);
-        for (int i = 0; i < 4; ++i) fields.masses[i] = TextOf(shaker.masses[i]);
-        fields.stroke = TextOf(shaker.strokePp);
-        fields.velocity = TextOf(shaker.velocity);
-        fields.acceleration = TextOf(shaker.acceleration);
+        for (int i = 0; i < 4; ++i) fields.masses[i] = FieldOf(shaker.masses[i], QuantityKind::Mass);
+        fields.stroke = FieldOf(shaker.strokePp, QuantityKind::Length);
+        fields.velocity = FieldOf(shaker.velocity, QuantityKind::Velocity);
+        fields.acceleration = FieldOf(shaker.acceleration, QuantityKind::Acceleration);
     }
     return fields;
 }
@@ -223,72 +462,80 @@ bool DocumentOf(const PlanFields& fields, PlanDocument& document, std::string& p
     PlanDocument built;
     built.gravity = fields.gravity;
     place = FieldPlace();
+    // Names the field in place before what is wrong with it; always false.
+    const auto named = [&] {
+        problem.insert(0, FieldName(place) + ": ");
+        return false;
+    };
     for (std::size_t i = 0; i < fields.segments.size(); ++i) {
         Segment segment;
-        if (!ReadSegment(fields.segments[i], segment, problem, place.field)) {
-            problem.insert(0, "Segment " + std::to_string(i + 1) + ", ");
-            place.segment = static_cast<int>(i);
-            return false;
-        }
+        place.segment = static_cast<int>(i);
+        if (!ReadSegment(fields.segments[i], segment, problem, place.field)) return named();
         built.profile.push_back(segment);
     }
+    place = FieldPlace();
     place.field = FormField::Rate;
-    if (!Trimmed(fields.rate).empty()) {
+    if (Trimmed(fields.rate).empty()) {
+        if (!fields.dwells.empty()) {
+            problem = "the dwells are part of a sweep: give a rate or a time per pass";
+            return named();
+        }
+    } else {
         SweepSettings sweep;
         sweep.type = fields.sweepType;
         sweep.mode = fields.sweepMode;
         std::optional<Quantity> rate;
         std::string rateProblem;
-        if (ReadQuantity(fields.rate, QuantityKind::SweepRate, rate, rateProblem)) {
+        if (ReadTypedQuantity(fields.rate, QuantityKind::SweepRate, rate, rateProblem)) {
             sweep.rate = rate;
-        } else if (!ReadQuantity(fields.rate, QuantityKind::Time, sweep.passTime, problem)) {
-            problem = "Sweep, rate or time per pass: " + rateProblem + ", or a time (s, min, h)";
-            return false;
+        } else if (!ReadTypedQuantity(fields.rate, QuantityKind::Time, sweep.passTime, problem)) {
+            problem = rateProblem + ", or a time (s, min, h)";
+            return named();
         }
         place.field = FormField::Sweeps;
-        if (!ReadNumber(fields.sweeps, sweep.sweeps, problem)) return Named("Sweep, sweeps: ", problem);
+        if (!ReadNumber(fields.sweeps, sweep.sweeps, problem)) return named();
         place.field = FormField::Axes;
-        if (!ReadNumber(fields.axes, sweep.axes, problem)) return Named("Sweep, axes: ", problem);
-        sweep.dwells = fields.dwells;
+        if (!ReadNumber(fields.axes, sweep.axes, problem)) return named();
+        for (std::size_t i = 0; i < fields.dwells.size(); ++i) {
+            Dwell dwell;
+            place.dwell = static_cast<int>(i);
+            if (!ReadDwell(fields.dwells[i], dwell, problem, place.field)) return named();
+            sweep.dwells.push_back(dwell);
+        }
+        place.dwell = -1;
         built.sweep = sweep;
     }
     struct Field {
-        const char* name;
         FormField field;
-        const std::string& text;
+        const QuantityField& entry;
         QuantityKind kind;
         std::optional<Quantity>* slot;
     };
     ShakerSettings shaker;
     const Field shakerFields[] = {
-        {"rated force", FormField::Force, fields.force, QuantityKind::Force, &shaker.ratedForce},
-        {"armature", FormField::Armature, fields.masses[0], QuantityKind::Mass, &shaker.masses[0]},
-        {"expander", FormField::Expander, fields.masses[1], QuantityKind::Mass, &shaker.masses[1]},
-        {"fixture", FormField::Fixture, fields.masses[2], QuantityKind::Mass, &shaker.masses[2]},
-        {"specimen", FormField::Specimen, fields.masses[3], QuantityKind::Mass, &shaker.masses[3]},
-        {"stroke p-p", FormField::Stroke, fields.stroke, QuantityKind::Length, &shaker.strokePp},
-        {"velocity", FormField::Velocity, fields.velocity, QuantityKind::Velocity, &shaker.velocity},
-        {"acceleration", FormField::Acceleration, fields.acceleration, QuantityKind::Acceleration,
-         &shaker.acceleration},
+        {FormField::Force, fields.force, QuantityKind::Force, &shaker.ratedForce},
+        {FormField::Armature, fields.masses[0], QuantityKind::Mass, &shaker.masses[0]},
+        {FormField::Expander, fields.masses[1], QuantityKind::Mass, &shaker.masses[1]},
+        {FormField::Fixture, fields.masses[2], QuantityKind::Mass, &shaker.masses[2]},
+        {FormField::Specimen, fields.masses[3], QuantityKind::Mass, &shaker.masses[3]},
+        {FormField::Stroke, fields.stroke, QuantityKind::Length, &shaker.strokePp},
+        {FormField::Velocity, fields.velocity, QuantityKind::Velocity, &shaker.velocity},
+        {FormField::Acceleration, fields.acceleration, QuantityKind::Acceleration, &shaker.acceleration},
     };
     bool anyShaker = !Trimmed(fields.fraction).empty();
     for (const Field& field : shakerFields) {
-        if (!ReadQuantity(field.text, field.kind, *field.slot, problem)) {
-            problem.insert(0, std::string("Shaker, ").append(field.name).append(": "));
-            place.field = field.field;
-            return false;
-        }
+        place.field = field.field;
+        if (!ReadQuantity(field.entry, field.kind, *field.slot, problem)) return named();
         anyShaker = anyShaker || field.slot->has_value();
     }
     place.field = FormField::Fraction;
     if (!Trimmed(fields.fraction).empty() && !ReadNumber(fields.fraction, shaker.forceFraction, problem)) {
-        problem = "Shaker, fraction: " + problem;
-        return false;
+        return named();
     }
     if (anyShaker) built.shaker = shaker;
     // Ranges and the profile's order as a file of this document is checked.
     if (!ReadPlan(WritePlanDocument(built), document, problem)) {
-        place = PlaceOfPath(problem);
+        problem = WindowMessage(problem, place);
         return false;
     }
     place = FieldPlace();
@@ -304,6 +551,17 @@ std::string SegmentSummary(const SegmentFields& segment) {
     if (!Trimmed(segment.endValue).empty()) level += " to " + Trimmed(segment.endValue) + " " + unit;
     return hz(Trimmed(segment.from)) + " to " + hz(Trimmed(segment.to)) + ": " + level + " " +
            kLevelKindItems[static_cast<int>(segment.kind)];
+}
+
+std::string DwellSummary(const DwellFields& dwell) {
+    const std::string frequency = Trimmed(dwell.frequency);
+    const std::string time = Trimmed(dwell.time.text);
+    const std::vector<std::string>& units = FieldUnits(QuantityKind::Time);
+    std::string line = (frequency.empty() ? "?" : frequency + " Hz") + " for " + (time.empty() ? "?" : time);
+    if (IsNumberText(time) && dwell.time.unit >= 0 && dwell.time.unit < static_cast<int>(units.size())) {
+        line += " " + units[dwell.time.unit];
+    }
+    return line;
 }
 
 }  // namespace planner

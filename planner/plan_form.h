@@ -15,8 +15,27 @@ extern const char* const kLevelKindItems[4];  // in LevelKind order
 extern const char* const kSweepTypeItems[2];  // in SweepType order
 extern const char* const kSweepModeItems[3];  // in SweepMode order
 
+// The units a field of this kind may be given in, in list order: the
+// choices of the unit list beside it.
+const std::vector<std::string>& FieldUnits(QuantityKind kind);
 // The units a level of this kind may be given in, in list order.
 const std::vector<std::string>& LevelUnits(LevelKind kind);
+
+// A quantity field with a unit list beside it. The text is a number in the
+// unit chosen in the list, or a number and a unit typed after it, which is
+// then that number's unit (and the list follows it). A bare number with no
+// unit chosen does not read: no unit is ever assumed.
+struct QuantityField {
+    std::string text;
+    int unit = -1;  // into FieldUnits(kind); -1 while none is chosen
+};
+
+// After the text was typed: the unit typed with the number, if it is one of
+// the list's, becomes the list's choice. True when the choice changed.
+bool FollowTypedUnit(QuantityField& field, QuantityKind kind);
+// After a unit was chosen in the list: the number alone stays, now in that
+// unit, so that the field never shows one unit and means another.
+void ChooseUnit(QuantityField& field, QuantityKind kind, int unit);
 
 struct SegmentFields {
     std::string from = "auto";  // Hz, or "auto"
@@ -27,6 +46,11 @@ struct SegmentFields {
     std::string endValue;  // empty for a constant level
 };
 
+struct DwellFields {
+    std::string frequency;  // Hz
+    QuantityField time;     // a time
+};
+
 struct PlanFields {
     std::vector<SegmentFields> segments;
     SweepType sweepType = SweepType::Log;
@@ -34,16 +58,16 @@ struct PlanFields {
     std::string rate;  // "1 oct/min", or a time per pass "30 min"; empty: no sweep
     std::string sweeps = "1";
     std::string axes = "1";
+    std::vector<DwellFields> dwells;  // a sweep's
     // The shaker: each empty when absent; none given, no shaker.
-    std::string force;
+    QuantityField force;
     std::string fraction;
-    std::array<std::string, 4> masses;
-    std::string stroke;
-    std::string velocity;
-    std::string acceleration;
-    // Kept from an opened document; the window does not edit them.
+    std::array<QuantityField, 4> masses;
+    QuantityField stroke;
+    QuantityField velocity;
+    QuantityField acceleration;
+    // Kept from an opened document; the window does not edit it.
     Quantity gravity{kStandardGravity, ""};
-    std::vector<Dwell> dwells;
 };
 
 // What File > New shows: one segment of 1 g from 10 to 100 Hz, swept at
@@ -54,7 +78,7 @@ PlanFields NewPlanFields();
 PlanFields FieldsOf(const PlanDocument& document);
 
 // The window's fields that a problem can lie in; the segment's own ones
-// (From to EndValue) are those of one segment.
+// (From to EndValue) are those of one segment, a dwell's of one dwell.
 enum class FormField {
     None,
     From,
@@ -64,6 +88,8 @@ enum class FormField {
     Rate,
     Sweeps,
     Axes,
+    DwellFrequency,
+    DwellTime,
     Force,
     Fraction,
     Armature,
@@ -82,16 +108,29 @@ enum class FormField {
 struct FieldPlace {
     FormField field = FormField::None;
     int segment = -1;  // from 0, for a segment's own field
+    int dwell = -1;    // from 0, for a dwell's own field
 };
 
+// What the window calls a field in its messages: its group and its label as
+// the window shows it, "Segment 2, To", "Shaker, Rated force".
+std::string FieldName(const FieldPlace& place);
+
+// A message of the document's checks, which name a field by its path in the
+// file ("profile[1].to: ..."), as the window says it ("Segment 2, To: ...");
+// place is the field it names, None when it names no single field (the
+// moving mass, the profile as a whole).
+std::string WindowMessage(const std::string& message, FieldPlace& place);
+
 // The document the fields describe, checked as a file of it would be. False
-// with one message naming the field ("Segment 2, To: ..." or the document's
-// path of the field) and, in place, that field; None when the message names
-// no single field (the moving mass, the profile as a whole).
+// with one message naming the field as the window does ("Segment 2, To: ...")
+// and, in place, that field; None when the message names no single field.
 bool DocumentOf(const PlanFields& fields, PlanDocument& document, std::string& problem, FieldPlace& place);
 bool DocumentOf(const PlanFields& fields, PlanDocument& document, std::string& problem);
 
 // A segment's line in the editor's list: "5 Hz to auto: 2.54 mm displacement p-p".
 std::string SegmentSummary(const SegmentFields& segment);
+
+// A dwell's line in its list: "40 Hz for 5 min".
+std::string DwellSummary(const DwellFields& dwell);
 
 }  // namespace planner

@@ -1,6 +1,7 @@
 #include "planner/planner_dlg.h"
 
 #include <algorithm>
+#include <initializer_list>
 #include <type_traits>
 #include <utility>
 #include <vector>
@@ -14,16 +15,8 @@ using namespace res::planner_dlg;
 
 namespace {
 
-constexpr char kPlanFilter[] = "Sine test plans";
-constexpr char kPlanExtension[] = "halvex-plan";
-
-std::string WithExtension(std::string path, const std::string& extension) {
-    const std::string dotted = "." + extension;
-    if (path.size() < dotted.size() || path.compare(path.size() - dotted.size(), dotted.size(), dotted) != 0) {
-        path += dotted;
-    }
-    return path;
-}
+const ui::FileType kPlanFiles{"Sine test plans", "halvex-plan"};
+const ui::FileType kResultsFiles{"Results as tab-separated text", "tsv"};
 
 template <typename Items>
 void FillList(ui::CListBox& list, const Items& items) {
@@ -49,23 +42,37 @@ const ui::EventEntry<CPlannerDlg> CPlannerDlg::kEvents[] = {
     ui::OnCommand(ui::EN_CHANGE, IDC_FROM, &CPlannerDlg::OnChangeSegment),
     ui::OnCommand(ui::EN_CHANGE, IDC_TO, &CPlannerDlg::OnChangeSegment),
     ui::OnCommand(ui::LBN_SELCHANGE, IDC_KIND, &CPlannerDlg::OnSelchangeKind),
-    ui::OnCommand(ui::LBN_SELCHANGE, IDC_UNIT, &CPlannerDlg::OnChangeSegment),
     ui::OnCommand(ui::EN_CHANGE, IDC_VALUE, &CPlannerDlg::OnChangeSegment),
+    ui::OnCommand(ui::LBN_SELCHANGE, IDC_UNIT, &CPlannerDlg::OnChangeSegment),
     ui::OnCommand(ui::EN_CHANGE, IDC_END_VALUE, &CPlannerDlg::OnChangeSegment),
     ui::OnCommand(ui::LBN_SELCHANGE, IDC_SWEEP_TYPE, &CPlannerDlg::OnChangePlan),
     ui::OnCommand(ui::LBN_SELCHANGE, IDC_SWEEP_MODE, &CPlannerDlg::OnChangePlan),
-    ui::OnCommand(ui::EN_CHANGE, IDC_RATE, &CPlannerDlg::OnChangePlan),
     ui::OnCommand(ui::EN_CHANGE, IDC_SWEEPS, &CPlannerDlg::OnChangePlan),
     ui::OnCommand(ui::EN_CHANGE, IDC_AXES, &CPlannerDlg::OnChangePlan),
+    ui::OnCommand(ui::EN_CHANGE, IDC_RATE, &CPlannerDlg::OnChangePlan),
+    ui::OnCommand(ui::LBN_SELCHANGE, IDC_DWELLS, &CPlannerDlg::OnSelchangeDwells),
+    ui::OnCommand(ui::BN_CLICKED, IDC_ADD_DWELL, &CPlannerDlg::OnAddDwell),
+    ui::OnCommand(ui::BN_CLICKED, IDC_REMOVE_DWELL, &CPlannerDlg::OnRemoveDwell),
+    ui::OnCommand(ui::EN_CHANGE, IDC_DWELL_FREQUENCY, &CPlannerDlg::OnChangeDwell),
+    ui::OnCommand(ui::EN_CHANGE, IDC_DWELL_TIME, &CPlannerDlg::OnChangeDwell),
+    ui::OnCommand(ui::LBN_SELCHANGE, IDC_DWELL_TIME_UNIT, &CPlannerDlg::OnSelchangeDwellUnit),
     ui::OnCommand(ui::EN_CHANGE, IDC_FORCE, &CPlannerDlg::OnChangePlan),
+    ui::OnCommand(ui::LBN_SELCHANGE, IDC_FORCE_UNIT, &CPlannerDlg::OnSelchangeShakerUnit),
     ui::OnCommand(ui::EN_CHANGE, IDC_FRACTION, &CPlannerDlg::OnChangePlan),
-    ui::OnCommand(ui::EN_CHANGE, IDC_ARMATURE, &CPlannerDlg::OnChangePlan),
-    ui::OnCommand(ui::EN_CHANGE, IDC_EXPANDER, &CPlannerDlg::OnChangePlan),
-    ui::OnCommand(ui::EN_CHANGE, IDC_FIXTURE, &CPlannerDlg::OnChangePlan),
-    ui::OnCommand(ui::EN_CHANGE, IDC_SPECIMEN, &CPlannerDlg::OnChangePlan),
     ui::OnCommand(ui::EN_CHANGE, IDC_STROKE, &CPlannerDlg::OnChangePlan),
+    ui::OnCommand(ui::LBN_SELCHANGE, IDC_STROKE_UNIT, &CPlannerDlg::OnSelchangeShakerUnit),
+    ui::OnCommand(ui::EN_CHANGE, IDC_ARMATURE, &CPlannerDlg::OnChangePlan),
+    ui::OnCommand(ui::LBN_SELCHANGE, IDC_ARMATURE_UNIT, &CPlannerDlg::OnSelchangeShakerUnit),
+    ui::OnCommand(ui::EN_CHANGE, IDC_EXPANDER, &CPlannerDlg::OnChangePlan),
+    ui::OnCommand(ui::LBN_SELCHANGE, IDC_EXPANDER_UNIT, &CPlannerDlg::OnSelchangeShakerUnit),
+    ui::OnCommand(ui::EN_CHANGE, IDC_FIXTURE, &CPlannerDlg::OnChangePlan),
+    ui::OnCommand(ui::LBN_SELCHANGE, IDC_FIXTURE_UNIT, &CPlannerDlg::OnSelchangeShakerUnit),
+    ui::OnCommand(ui::EN_CHANGE, IDC_SPECIMEN, &CPlannerDlg::OnChangePlan),
+    ui::OnCommand(ui::LBN_SELCHANGE, IDC_SPECIMEN_UNIT, &CPlannerDlg::OnSelchangeShakerUnit),
     ui::OnCommand(ui::EN_CHANGE, IDC_VELOCITY_LIMIT, &CPlannerDlg::OnChangePlan),
+    ui::OnCommand(ui::LBN_SELCHANGE, IDC_VELOCITY_LIMIT_UNIT, &CPlannerDlg::OnSelchangeShakerUnit),
     ui::OnCommand(ui::EN_CHANGE, IDC_ACCELERATION_LIMIT, &CPlannerDlg::OnChangePlan),
+    ui::OnCommand(ui::LBN_SELCHANGE, IDC_ACCELERATION_LIMIT_UNIT, &CPlannerDlg::OnSelchangeShakerUnit),
     ui::OnCommand(ui::EN_CHANGE, IDC_QUERY_TIME, &CPlannerDlg::OnChangeQuery),
     ui::OnCommand(ui::EN_CHANGE, IDC_QUERY_FREQUENCY, &CPlannerDlg::OnChangeQuery),
     ui::OnCommand(ui::EN_CHANGE, IDC_QUERY_RESONANCE, &CPlannerDlg::OnChangeQuery),
@@ -93,21 +100,36 @@ void CPlannerDlg::DoDataExchange(ui::CDataExchange* pDX) {
     ui::DDX_Control(pDX, IDC_FROM, m_from);
     ui::DDX_Control(pDX, IDC_TO, m_to);
     ui::DDX_Control(pDX, IDC_KIND, m_kind);
-    ui::DDX_Control(pDX, IDC_UNIT, m_unit);
     ui::DDX_Control(pDX, IDC_VALUE, m_value);
+    ui::DDX_Control(pDX, IDC_UNIT, m_unit);
     ui::DDX_Control(pDX, IDC_END_VALUE, m_endValue);
     ui::DDX_Control(pDX, IDC_SWEEP_TYPE, m_sweepType);
     ui::DDX_Control(pDX, IDC_SWEEP_MODE, m_sweepMode);
-    ui::DDX_Control(pDX, IDC_RATE, m_rate);
     ui::DDX_Control(pDX, IDC_SWEEPS, m_sweeps);
     ui::DDX_Control(pDX, IDC_AXES, m_axes);
+    ui::DDX_Control(pDX, IDC_RATE, m_rate);
+    ui::DDX_Control(pDX, IDC_DWELLS, m_dwells);
+    ui::DDX_Control(pDX, IDC_REMOVE_DWELL, m_removeDwell);
+    ui::DDX_Control(pDX, IDC_DWELL_FREQUENCY_LABEL, m_dwellFrequencyLabel);
+    ui::DDX_Control(pDX, IDC_DWELL_FREQUENCY, m_dwellFrequency);
+    ui::DDX_Control(pDX, IDC_DWELL_TIME_LABEL, m_dwellTimeLabel);
+    ui::DDX_Control(pDX, IDC_DWELL_TIME, m_dwellTime);
+    ui::DDX_Control(pDX, IDC_DWELL_TIME_UNIT, m_dwellTimeUnit);
     ui::DDX_Control(pDX, IDC_FORCE, m_force);
+    ui::DDX_Control(pDX, IDC_FORCE_UNIT, m_forceUnit);
     ui::DDX_Control(pDX, IDC_FRACTION, m_fraction);
-    const int massIds[4] = {IDC_ARMATURE, IDC_EXPANDER, IDC_FIXTURE, IDC_SPECIMEN};
-    for (int i = 0; i < 4; ++i) ui::DDX_Control(pDX, massIds[i], m_masses[i]);
     ui::DDX_Control(pDX, IDC_STROKE, m_stroke);
+    ui::DDX_Control(pDX, IDC_STROKE_UNIT, m_strokeUnit);
+    const int massIds[4] = {IDC_ARMATURE, IDC_EXPANDER, IDC_FIXTURE, IDC_SPECIMEN};
+    const int massUnitIds[4] = {IDC_ARMATURE_UNIT, IDC_EXPANDER_UNIT, IDC_FIXTURE_UNIT, IDC_SPECIMEN_UNIT};
+    for (int i = 0; i < 4; ++i) {
+        ui::DDX_Control(pDX, massIds[i], m_masses[i]);
+        ui::DDX_Control(pDX, massUnitIds[i], m_massUnits[i]);
+    }
     ui::DDX_Control(pDX, IDC_VELOCITY_LIMIT, m_velocity);
+    ui::DDX_Control(pDX, IDC_VELOCITY_LIMIT_UNIT, m_velocityUnit);
     ui::DDX_Control(pDX, IDC_ACCELERATION_LIMIT, m_acceleration);
+    ui::DDX_Control(pDX, IDC_ACCELERATION_LIMIT_UNIT, m_accelerationUnit);
     ui::DDX_Control(pDX, IDC_CHART, m_chart);
     ui::DDX_Control(pDX, IDC_RESULTS, m_results);
     ui::DDX_Control(pDX, IDC_STATUS, m_status);
@@ -127,6 +149,10 @@ bool CPlannerDlg::OnInitDialog() {
     FillList(m_kind, planner::kLevelKindItems);
     FillList(m_sweepType, planner::kSweepTypeItems);
     FillList(m_sweepMode, planner::kSweepModeItems);
+    FillList(m_dwellTimeUnit, planner::FieldUnits(planner::QuantityKind::Time));
+    for (const QuantityControls& quantity : ShakerQuantities()) {
+        FillList(*quantity.units, planner::FieldUnits(quantity.kind));
+    }
     ShowFields();
     if (!m_startPath.empty()) OpenFile(m_startPath);
     return true;
@@ -143,17 +169,41 @@ void CPlannerDlg::OnCancel() {
 void CPlannerDlg::ShowFields() {
     m_loading = true;
     if (m_selected >= static_cast<int>(m_fields.segments.size())) m_selected = 0;
+    m_selectedDwell = m_fields.dwells.empty() ? -1 : 0;
     ShowSegments();
     ShowSegment();
+    ShowDwells();
+    ShowDwell();
     ExchangePlanFields(Exchange::Show);
     m_loading = false;
     Recalculate();
 }
 
+std::vector<CPlannerDlg::QuantityControls> CPlannerDlg::ShakerQuantities() {
+    using planner::QuantityKind;
+    std::vector<QuantityControls> quantities{
+        {&m_force, &m_forceUnit, QuantityKind::Force, &m_fields.force},
+        {&m_stroke, &m_strokeUnit, QuantityKind::Length, &m_fields.stroke},
+    };
+    for (int i = 0; i < 4; ++i) {
+        quantities.push_back({&m_masses[i], &m_massUnits[i], QuantityKind::Mass, &m_fields.masses[i]});
+    }
+    quantities.push_back({&m_velocity, &m_velocityUnit, QuantityKind::Velocity, &m_fields.velocity});
+    quantities.push_back({&m_acceleration, &m_accelerationUnit, QuantityKind::Acceleration, &m_fields.acceleration});
+    return quantities;
+}
+
+void CPlannerDlg::ShowQuantity(const QuantityControls& controls) {
+    const bool loading = std::exchange(m_loading, true);
+    controls.edit->SetWindowText(controls.field->text);
+    controls.units->SetCurSel(controls.field->unit);
+    m_loading = loading;
+}
+
 // The plan's fields below the segments and the control that shows each, in
 // one list for both ways, so that a field cannot be shown in one control and
 // read back from another. A list reads as its first item while it has no
-// selection.
+// selection; a unit list is read by its own handler.
 void CPlannerDlg::ExchangePlanFields(Exchange way) {
     const auto list = [way](ui::CListBox& box, auto& choice) {
         using Choice = std::remove_reference_t<decltype(choice)>;
@@ -175,12 +225,11 @@ void CPlannerDlg::ExchangePlanFields(Exchange way) {
     text(m_rate, m_fields.rate);
     text(m_sweeps, m_fields.sweeps);
     text(m_axes, m_fields.axes);
-    text(m_force, m_fields.force);
     text(m_fraction, m_fields.fraction);
-    for (int i = 0; i < 4; ++i) text(m_masses[i], m_fields.masses[i]);
-    text(m_stroke, m_fields.stroke);
-    text(m_velocity, m_fields.velocity);
-    text(m_acceleration, m_fields.acceleration);
+    for (const QuantityControls& quantity : ShakerQuantities()) {
+        text(*quantity.edit, quantity.field->text);
+        if (way == Exchange::Show) quantity.units->SetCurSel(quantity.field->unit);
+    }
 }
 
 void CPlannerDlg::ShowSegments() {
@@ -205,6 +254,29 @@ void CPlannerDlg::ShowSegment() {
     ShowUnits();
     m_value.SetWindowText(segment.value);
     m_endValue.SetWindowText(segment.endValue);
+    m_loading = loading;
+}
+
+// The dwells' list; their fields are greyed out while there is none.
+void CPlannerDlg::ShowDwells() {
+    std::vector<std::string> items;
+    for (const planner::DwellFields& dwell : m_fields.dwells) items.push_back(planner::DwellSummary(dwell));
+    FillList(m_dwells, items);
+    m_dwells.SetCurSel(m_selectedDwell);
+    const bool any = m_selectedDwell >= 0;
+    for (ui::CWnd* control : std::initializer_list<ui::CWnd*>{&m_removeDwell, &m_dwellFrequencyLabel, &m_dwellFrequency,
+                                                              &m_dwellTimeLabel, &m_dwellTime, &m_dwellTimeUnit}) {
+        control->EnableWindow(any);
+    }
+}
+
+void CPlannerDlg::ShowDwell() {
+    const bool loading = std::exchange(m_loading, true);
+    static const planner::DwellFields kNone;
+    const planner::DwellFields& dwell = m_selectedDwell >= 0 ? m_fields.dwells[m_selectedDwell] : kNone;
+    m_dwellFrequency.SetWindowText(dwell.frequency);
+    m_dwellTime.SetWindowText(dwell.time.text);
+    m_dwellTimeUnit.SetCurSel(dwell.time.unit);
     m_loading = loading;
 }
 
@@ -291,31 +363,110 @@ void CPlannerDlg::OnMoveDown() {
     Edited();
 }
 
+// A unit typed with a number moves the list beside it to that unit.
 void CPlannerDlg::OnChangePlan() {
     if (m_loading) return;
     ExchangePlanFields(Exchange::Read);
+    for (const QuantityControls& quantity : ShakerQuantities()) {
+        if (planner::FollowTypedUnit(*quantity.field, quantity.kind)) quantity.units->SetCurSel(quantity.field->unit);
+    }
+    Edited();
+}
+
+// A unit chosen in a list is the unit of the number beside it.
+void CPlannerDlg::OnSelchangeShakerUnit() {
+    if (m_loading) return;
+    for (const QuantityControls& quantity : ShakerQuantities()) {
+        const int chosen = quantity.units->GetCurSel();
+        if (chosen == quantity.field->unit) continue;
+        planner::ChooseUnit(*quantity.field, quantity.kind, chosen);
+        ShowQuantity(quantity);
+    }
+    Edited();
+}
+
+void CPlannerDlg::OnSelchangeDwells() {
+    const int chosen = m_dwells.GetCurSel();
+    if (chosen < 0) {
+        m_dwells.SetCurSel(m_selectedDwell);
+        return;
+    }
+    m_selectedDwell = chosen;
+    ShowDwell();
+    ShowStatus();
+}
+
+// A new dwell after the chosen one, as long as it; its frequency is for the
+// user to type.
+void CPlannerDlg::OnAddDwell() {
+    planner::DwellFields dwell;
+    if (m_selectedDwell >= 0) dwell.time = m_fields.dwells[m_selectedDwell].time;
+    m_fields.dwells.insert(m_fields.dwells.begin() + (m_selectedDwell + 1), dwell);
+    ++m_selectedDwell;
+    ShowDwells();
+    ShowDwell();
+    Edited();
+}
+
+void CPlannerDlg::OnRemoveDwell() {
+    if (m_selectedDwell < 0) return;
+    m_fields.dwells.erase(m_fields.dwells.begin() + m_selectedDwell);
+    if (m_selectedDwell >= static_cast<int>(m_fields.dwells.size())) --m_selectedDwell;
+    ShowDwells();
+    ShowDwell();
+    Edited();
+}
+
+void CPlannerDlg::OnChangeDwell() {
+    if (m_loading || m_selectedDwell < 0) return;
+    planner::DwellFields& dwell = m_fields.dwells[m_selectedDwell];
+    m_dwellFrequency.GetWindowText(dwell.frequency);
+    m_dwellTime.GetWindowText(dwell.time.text);
+    if (planner::FollowTypedUnit(dwell.time, planner::QuantityKind::Time)) m_dwellTimeUnit.SetCurSel(dwell.time.unit);
+    ShowDwells();
+    Edited();
+}
+
+void CPlannerDlg::OnSelchangeDwellUnit() {
+    if (m_loading || m_selectedDwell < 0) return;
+    planner::DwellFields& dwell = m_fields.dwells[m_selectedDwell];
+    planner::ChooseUnit(dwell.time, planner::QuantityKind::Time, m_dwellTimeUnit.GetCurSel());
+    ShowDwell();
+    ShowDwells();
     Edited();
 }
 
 // The plan of the fields on show; while they do not make one, the status
-// line says why and the last good plan stays. The queries ask whichever
-// plan is on show.
+// line says why and the last good plan stays, out of date. The queries ask
+// whichever plan is on show.
 void CPlannerDlg::Recalculate() {
     planner::PlanDocument document;
     planner::PlanOutcome outcome;
-    if (planner::DocumentOf(m_fields, document, m_planProblem, m_planPlace) &&
-        planner::EvaluatePlan(document, {}, outcome, m_planProblem)) {
-        m_planProblem.clear();
-        m_document = std::move(document);
-        m_outcome = std::move(outcome);
-        m_haveResult = true;
-        auto drawing = std::make_shared<draw::Chart>();
-        planner::DrawChart(m_document, m_outcome, *drawing);
-        m_drawing = drawing;
-        m_chart.SetDrawing(drawing);
-        m_results.SetWindowText(planner::PlanSummary(m_document, m_outcome));
+    if (planner::DocumentOf(m_fields, document, m_planProblem, m_planPlace)) {
+        if (planner::EvaluatePlan(document, {}, outcome, m_planProblem)) {
+            m_planProblem.clear();
+            m_document = std::move(document);
+            m_outcome = std::move(outcome);
+            m_haveResult = true;
+            auto drawing = std::make_shared<draw::Chart>();
+            planner::DrawChart(m_document, m_outcome, *drawing);
+            m_drawing = drawing;
+            m_chart.SetDrawing(drawing);
+            m_summary = planner::PlanSummary(m_document, m_outcome);
+        } else {
+            m_planProblem = planner::WindowMessage(m_planProblem, m_planPlace);
+        }
     }
+    ShowResults();
     ShowAnswers();
+}
+
+void CPlannerDlg::ShowResults() {
+    const bool current = m_planProblem.empty();
+    m_results.SetWindowText(current ? m_summary : "Out of date: " + m_planProblem + "\n" + m_summary);
+    m_results.EnableWindow(current);
+    m_chart.EnableWindow(current);
+    m_answers.EnableWindow(current);
 }
 
 void CPlannerDlg::ShowStatus() {
@@ -323,6 +474,12 @@ void CPlannerDlg::ShowStatus() {
     const std::string& problem = planFails ? m_planProblem : m_queryProblem;
     m_status.SetWindowText(problem.empty() ? FileName(m_path) + (m_modified ? ", changed" : "") : problem);
     ShowMark(problem, planFails ? m_planPlace : m_queryPlace);
+}
+
+bool CPlannerDlg::PlanOnShow(const char* refused) {
+    if (m_planProblem.empty() && m_haveResult) return true;
+    ui::AfxMessageBox(std::string(refused) + " while " + m_planProblem);
+    return false;
 }
 
 // Before the document is replaced: false when the user cancels, or a save
@@ -354,7 +511,7 @@ void CPlannerDlg::OnNew() {
 void CPlannerDlg::OnOpen() {
     if (!KeepChanges()) return;
     std::string path;
-    if (ui::AfxFileName(ui::FileDialog::Open, kPlanFilter, kPlanExtension, path)) OpenFile(path);
+    if (ui::AfxOpenFileName({kPlanFiles}, path)) OpenFile(path);
 }
 
 // The plan in that file replaces the open one; a file that does not read is
@@ -383,10 +540,13 @@ void CPlannerDlg::OnSave() {
     SaveTo(m_path);
 }
 
+// Refused before a name is asked for: the file must open again.
 void CPlannerDlg::OnSaveAs() {
+    if (!PlanOnShow("The plan cannot be saved")) return;
     std::string path = m_path;
-    if (!ui::AfxFileName(ui::FileDialog::Save, kPlanFilter, kPlanExtension, path)) return;
-    SaveTo(WithExtension(path, kPlanExtension));
+    std::size_t type = 0;
+    if (!ui::AfxSaveFileName({kPlanFiles}, path, type)) return;
+    SaveTo(path);
 }
 
 // Only a plan that reads is saved: the file must open again.
@@ -407,45 +567,53 @@ bool CPlannerDlg::SaveTo(const std::string& path) {
     return true;
 }
 
-bool CPlannerDlg::ExportTo(const char* filterName, const char* extension, const std::string& text) {
+bool CPlannerDlg::ExportTo(const ui::FileType& type, const std::string& text) {
     std::string path;
-    if (!ui::AfxFileName(ui::FileDialog::Save, filterName, extension, path)) return false;
+    std::size_t chosen = 0;
+    if (!ui::AfxSaveFileName({type}, path, chosen)) return false;
     std::string message;
-    if (!planner::WriteFileReplacing(WithExtension(path, extension), text, message)) {
+    if (!planner::WriteFileReplacing(path, text, message)) {
         ui::AfxMessageBox(message);
         return false;
     }
     return true;
 }
 
-// SVG everywhere; a path ending in .png (or .pdf, on Qt) asks the backend
-// to paint the chart into such a file, where it can.
+// SVG everywhere, written here; PNG and PDF where the backend paints the
+// chart into such a file.
 void CPlannerDlg::OnExportChart() {
-    if (!m_drawing) return;
+    if (!PlanOnShow("The chart cannot be exported")) return;
+    std::vector<ui::FileType> types{{"Chart as SVG", "svg"}};
+    for (const std::string& extension : Window().ControlPictureExtensions()) {
+        std::string upper = extension;
+        for (char& c : upper) c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+        types.push_back({"Chart as " + upper, extension});
+    }
     std::string path;
-    if (!ui::AfxFileName(ui::FileDialog::Save, "Pictures (SVG or PNG)", "svg", path)) return;
+    std::size_t type = 0;
+    if (!ui::AfxSaveFileName(types, path, type)) return;
     // The picture names the plan as it is called now; the window shows no title.
     auto titled = std::make_shared<draw::Chart>();
     planner::DrawChart(m_document, m_outcome, *titled, planner::ChartTitle{FileName(m_path)});
     m_drawing = titled;
     m_chart.SetDrawing(titled);
-    std::string extension = path.size() > 4 ? path.substr(path.size() - 4) : "";
-    for (char& c : extension) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-    if (extension == ".png" || extension == ".pdf") {
+    if (type > 0) {
         if (!Window().SaveControlPicture(IDC_CHART, path)) ui::AfxMessageBox(path + ": cannot be written");
         return;
     }
     std::string message;
-    if (!planner::WriteFileReplacing(WithExtension(path, "svg"), planner::ChartSvg(*m_drawing, 800, 600), message)) {
+    if (!planner::WriteFileReplacing(path, planner::ChartSvg(*m_drawing, 800, 600), message)) {
         ui::AfxMessageBox(message);
     }
 }
 
 // The same table as the calculators copy, on the clipboard.
 void CPlannerDlg::OnCopyAllResults() {
-    if (m_haveResult) Window().SetClipboardText(planner::ResultsTable(m_document, m_outcome));
+    if (!PlanOnShow("The results cannot be copied")) return;
+    Window().SetClipboardText(planner::ResultsTable(m_document, m_outcome));
 }
 
 void CPlannerDlg::OnExportResults() {
-    if (m_haveResult) ExportTo("Tab-separated tables", "tsv", planner::ResultsTable(m_document, m_outcome));
+    if (!PlanOnShow("The results cannot be exported")) return;
+    ExportTo(kResultsFiles, planner::ResultsTable(m_document, m_outcome));
 }

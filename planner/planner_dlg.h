@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "planner/file_io.h"
 #include "planner/plan_form.h"
@@ -10,11 +11,12 @@
 #include "ui/dialog.h"
 
 // "Sine Test Planner": the profile's segments with the fields of the chosen
-// one, the sweep and the shaker; every edit recalculates the plan and redraws
-// the chart at once. A field that does not read is named in the status line,
-// marked where it is on show, and the last good plan stays on show. Queries
-// ask the plan on show for its timeline and a resonance's band. Files: New,
-// Open, Save, Save As, and exports of the chart and the results.
+// one, the sweep with its dwells, and the shaker; every edit recalculates the
+// plan and redraws the chart at once. A field that does not read is named in
+// the status line and marked where it is on show; the last good plan stays on
+// show, greyed out as out of date, and is neither saved, exported nor copied.
+// Queries ask the plan on show for its timeline and a resonance's band.
+// Files: New, Open, Save, Save As, and exports of the chart and the results.
 class CPlannerDlg : public ui::CDialog {
 public:
     CPlannerDlg();
@@ -39,6 +41,14 @@ protected:
     bool OnEvent(unsigned message, std::uintptr_t wParam, std::intptr_t lParam, std::intptr_t& result) override;
 
 private:
+    // A quantity field and the unit list beside it.
+    struct QuantityControls {
+        ui::CEdit* edit;
+        ui::CListBox* units;
+        planner::QuantityKind kind;
+        planner::QuantityField* field;
+    };
+
     void OnSelchangeSegments();
     void OnAdd();
     void OnRemove();
@@ -47,6 +57,12 @@ private:
     void OnChangeSegment();
     void OnSelchangeKind();
     void OnChangePlan();
+    void OnSelchangeShakerUnit();
+    void OnSelchangeDwells();
+    void OnAddDwell();
+    void OnRemoveDwell();
+    void OnChangeDwell();
+    void OnSelchangeDwellUnit();
     void OnNew();
     void OnOpen();
     void OnSave();
@@ -60,30 +76,43 @@ private:
     void ShowSegments();
     void ShowSegment();
     void ShowUnits();
+    void ShowDwells();
+    void ShowDwell();
     enum class Exchange { Show, Read };
     void ExchangePlanFields(Exchange way);
+    std::vector<QuantityControls> ShakerQuantities();
+    // The field shown in edit beside its unit list, or read from it.
+    void ShowQuantity(const QuantityControls& controls);
     void Edited();
     void Recalculate();
+    // The results and the chart, greyed out with the reason while the fields
+    // do not make a plan.
+    void ShowResults();
     void ShowAnswers();
     // The status line: the plan's problem, else the queries', else the file.
     void ShowStatus();
     void ShowMark(const std::string& problem, const planner::FieldPlace& place);
+    // False, with a message saying what is refused and why, while the fields
+    // do not make a plan.
+    bool PlanOnShow(const char* refused);
     bool KeepChanges();
     void OpenFile(const std::string& path);
     bool SaveTo(const std::string& path);
-    bool ExportTo(const char* filterName, const char* extension, const std::string& text);
+    bool ExportTo(const ui::FileType& type, const std::string& text);
 
     static const ui::EventEntry<CPlannerDlg> kEvents[];
 
     planner::PlanFields m_fields;
     int m_selected = 0;
-    bool m_loading = false;  // the program fills the fields: not an edit
+    int m_selectedDwell = -1;  // none while there are no dwells
+    bool m_loading = false;    // the program fills the fields: not an edit
     bool m_modified = false;
     std::string m_path;
     std::string m_startPath;
     bool m_haveResult = false;
     planner::PlanDocument m_document;
     planner::PlanOutcome m_outcome;
+    std::string m_summary;  // of the plan on show
     std::shared_ptr<draw::Chart> m_drawing;
     planner::QueryFields m_queries;
     std::string m_planProblem, m_queryProblem;  // empty while they read
@@ -93,7 +122,12 @@ private:
     ui::CListBox m_segments, m_kind, m_unit, m_sweepType, m_sweepMode;
     ui::CEdit m_from, m_to, m_value, m_endValue;
     ui::CEdit m_rate, m_sweeps, m_axes;
+    ui::CListBox m_dwells, m_dwellTimeUnit;
+    ui::CButton m_removeDwell;
+    ui::CStatic m_dwellFrequencyLabel, m_dwellTimeLabel;
+    ui::CEdit m_dwellFrequency, m_dwellTime;
     ui::CEdit m_force, m_fraction, m_masses[4], m_stroke, m_velocity, m_acceleration;
+    ui::CListBox m_forceUnit, m_massUnits[4], m_strokeUnit, m_velocityUnit, m_accelerationUnit;
     ui::CChart m_chart;
     ui::CEdit m_queryTime, m_queryFrequency, m_queryResonance, m_queryQ;
     ui::CStatic m_results, m_status, m_answers;

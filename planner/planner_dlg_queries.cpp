@@ -21,6 +21,8 @@ constexpr FieldControl kFieldControls[] = {
     {planner::FormField::Rate, IDC_RATE},
     {planner::FormField::Sweeps, IDC_SWEEPS},
     {planner::FormField::Axes, IDC_AXES},
+    {planner::FormField::DwellFrequency, IDC_DWELL_FREQUENCY},
+    {planner::FormField::DwellTime, IDC_DWELL_TIME},
     {planner::FormField::Force, IDC_FORCE},
     {planner::FormField::Fraction, IDC_FRACTION},
     {planner::FormField::Armature, IDC_ARMATURE},
@@ -40,10 +42,11 @@ constexpr FieldControl kFieldControls[] = {
 // Results has them all.
 constexpr std::size_t kTimesShown = 4;
 
-// The control that shows the field, or none: a segment's field is on show
-// only while that segment is the one being edited.
-int ControlOf(const planner::FieldPlace& place, int selected) {
+// The control that shows the field, or none: a segment's or a dwell's field
+// is on show only while that segment or dwell is the one being edited.
+int ControlOf(const planner::FieldPlace& place, int selected, int selectedDwell) {
     if (place.segment >= 0 && place.segment != selected) return res::kNoId;
+    if (place.dwell >= 0 && place.dwell != selectedDwell) return res::kNoId;
     for (const FieldControl& known : kFieldControls) {
         if (known.field == place.field) return known.id;
     }
@@ -76,7 +79,7 @@ void CPlannerDlg::ShowAnswers() {
 
 // One field at most is marked: the one the status line names.
 void CPlannerDlg::ShowMark(const std::string& problem, const planner::FieldPlace& place) {
-    const int id = problem.empty() ? res::kNoId : ControlOf(place, m_selected);
+    const int id = problem.empty() ? res::kNoId : ControlOf(place, m_selected, m_selectedDwell);
     if (m_marked != res::kNoId && m_marked != id) Window().MarkControl(m_marked, {});
     if (id != res::kNoId) Window().MarkControl(id, problem);
     m_marked = id;

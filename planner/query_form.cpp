@@ -15,14 +15,13 @@ std::string Trimmed(const std::string& text) {
 }
 
 struct Asked {
-    const char* name;  // as the status line names the field
     FormField field;
 };
 
-constexpr Asked kTime{"Queries, time: ", FormField::QueryTime};
-constexpr Asked kFrequency{"Queries, frequency: ", FormField::QueryFrequency};
-constexpr Asked kResonance{"Queries, resonance: ", FormField::QueryResonance};
-constexpr Asked kQ{"Queries, Q: ", FormField::QueryQ};
+constexpr Asked kTime{FormField::QueryTime};
+constexpr Asked kFrequency{FormField::QueryFrequency};
+constexpr Asked kResonance{FormField::QueryResonance};
+constexpr Asked kQ{FormField::QueryQ};
 
 // Keeps the first problem only.
 class Problems {
@@ -34,8 +33,8 @@ public:
 
     bool Add(const Asked& asked, const std::string& what) {
         if (m_place.field == FormField::None) {
-            m_problem = asked.name + what;
             m_place.field = asked.field;
+            m_problem = FieldName(m_place) + ": " + what;
         }
         return false;
     }

@@ -20,7 +20,7 @@ struct QueryFields {
 // Answers every query that is asked (an empty field asks nothing) from the
 // sweep in outcome, into outcome's at, crossings and resonance. False when a
 // field does not read or its question has no answer: the first such field's
-// problem ("Queries, time: ...") and place; the others are answered still.
+// problem ("Queries, Time: ...") and place; the others are answered still.
 bool AnswerQueries(const QueryFields& fields, PlanOutcome& outcome, std::string& problem, FieldPlace& place);
 
 }  // namespace planner

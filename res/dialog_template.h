@@ -24,6 +24,9 @@ enum ControlStyle : unsigned {
     kNoIntegralHeight = 1u << 9,
     kNoPrefix = 1u << 10,
     kLeftAligned = 1u << 11,
+    // A list that shows only its choice and drops down to choose another;
+    // its height in the template is the closed control's.
+    kDropDown = 1u << 12,
 };
 
 enum DialogStyle : unsigned {

@@ -10,7 +10,7 @@ constexpr int IDC_MOVE_DOWN = 1205;
 constexpr int IDC_FROM = 1206;  // Hz, or "auto"
 constexpr int IDC_TO = 1207;
 constexpr int IDC_KIND = 1208;
-constexpr int IDC_UNIT = 1209;
+constexpr int IDC_UNIT = 1209;  // beside the value, the level's unit
 constexpr int IDC_VALUE = 1210;
 constexpr int IDC_END_VALUE = 1211;  // empty for a constant level
 
@@ -19,6 +19,16 @@ constexpr int IDC_SWEEP_MODE = 1221;
 constexpr int IDC_RATE = 1222;  // a rate, or a time per pass
 constexpr int IDC_SWEEPS = 1223;
 constexpr int IDC_AXES = 1224;
+
+// The sweep's dwells: the list, and the chosen dwell's fields below it.
+constexpr int IDC_DWELLS = 1280;
+constexpr int IDC_ADD_DWELL = 1281;
+constexpr int IDC_REMOVE_DWELL = 1282;
+constexpr int IDC_DWELL_FREQUENCY_LABEL = 1283;
+constexpr int IDC_DWELL_FREQUENCY = 1284;  // Hz
+constexpr int IDC_DWELL_TIME_LABEL = 1285;
+constexpr int IDC_DWELL_TIME = 1286;
+constexpr int IDC_DWELL_TIME_UNIT = 1287;
 
 constexpr int IDC_FORCE = 1230;
 constexpr int IDC_FRACTION = 1231;
@@ -29,6 +39,15 @@ constexpr int IDC_SPECIMEN = 1235;
 constexpr int IDC_STROKE = 1236;
 constexpr int IDC_VELOCITY_LIMIT = 1237;
 constexpr int IDC_ACCELERATION_LIMIT = 1238;
+// Each shaker quantity's unit, in a list beside it.
+constexpr int IDC_FORCE_UNIT = 1240;
+constexpr int IDC_ARMATURE_UNIT = 1241;
+constexpr int IDC_EXPANDER_UNIT = 1242;
+constexpr int IDC_FIXTURE_UNIT = 1243;
+constexpr int IDC_SPECIMEN_UNIT = 1244;
+constexpr int IDC_STROKE_UNIT = 1245;
+constexpr int IDC_VELOCITY_LIMIT_UNIT = 1246;
+constexpr int IDC_ACCELERATION_LIMIT_UNIT = 1247;
 
 constexpr int IDC_CHART = 1250;
 constexpr int IDC_RESULTS = 1251;

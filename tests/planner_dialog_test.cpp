@@ -11,6 +11,7 @@
 
 #include "planner/file_io.h"
 #include "planner/planner_dlg.h"
+#include "res/dialog_template.h"
 #include "res/planner_ids.h"
 #include "res/resource_ids.h"
 #include "tests/headless_script.h"
@@ -75,9 +76,13 @@ TEST(PlannerDialog, EveryEditRedrawsTheChart) {
         first = Ctl(w, IDC_CHART).drawing.get();
         w.UserType(IDC_TO, "200");
         second = Ctl(w, IDC_CHART).drawing.get();
-        w.UserType(IDC_TO, "2OO");  // letters O: the last chart stays
+        // Copy All Results: the calculators' table; the profile peaks at 10 Hz.
+        EXPECT_EQ(w.UserShortcut(res::IDM_COPY_ALL_RESULTS), "");
+        EXPECT_NE(w.Clipboard().find("\npeak velocity frequency\t\t10\tHz\n"), std::string::npos) << w.Clipboard();
+        w.UserType(IDC_TO, "2OO");  // letters O: the last chart stays, out of date
         third = Ctl(w, IDC_CHART).drawing.get();
         EXPECT_EQ(Ctl(w, IDC_STATUS).text, "Segment 1, To: \"2OO\" is not a number (a frequency in Hz, or auto)");
+        EXPECT_FALSE(Ctl(w, IDC_CHART).enabled);
         // The profile now ends at 200 Hz: 1 g there is g / (2 pi 200) = 7.804 mm/s.
         const auto& ops = Ctl(w, IDC_CHART).drawing->ops;
         for (const draw::DrawOp& op : ops) {
@@ -85,9 +90,10 @@ TEST(PlannerDialog, EveryEditRedrawsTheChart) {
             EXPECT_NEAR(std::pow(10.0, op.points.back().x), 200.0, 1e-9);
             EXPECT_NEAR(std::pow(10.0, op.points.back().y), 0.007803884, 1e-8);
         }
-        // Copy All Results: the calculators' table; the profile peaks at 10 Hz.
+        // Not copied while out of date: the clipboard keeps what it had.
+        const std::string copied = w.Clipboard();
         EXPECT_EQ(w.UserShortcut(res::IDM_COPY_ALL_RESULTS), "");
-        EXPECT_NE(w.Clipboard().find("\npeak velocity frequency\t\t10\tHz\n"), std::string::npos) << w.Clipboard();
+        EXPECT_EQ(w.Clipboard(), copied);
         run.Backend().QueueAnswer("no");
         w.UserClose();
     });
@@ -95,6 +101,8 @@ TEST(PlannerDialog, EveryEditRedrawsTheChart) {
     ASSERT_NE(first, nullptr);
     EXPECT_NE(second, first);
     EXPECT_EQ(third, second);
+    EXPECT_EQ(run.messages, std::vector<std::string>{"The results cannot be copied while Segment 1, To: \"2OO\" is "
+                                                     "not a number (a frequency in Hz, or auto)"});
 }
 
 // The file named on the command line opens with the window; one that cannot
@@ -147,10 +155,40 @@ TEST(PlannerDialog, QueriesAreCopiedButNotPartOfThePlan) {
         EXPECT_TRUE(Ctl(w, IDC_TO).marked);
         w.UserType(IDC_TO, "200");
         EXPECT_FALSE(Ctl(w, IDC_TO).marked);
-        // A value that reads but is out of range is named by the document's path.
+        // A value that reads but is out of range is named as the window names it too.
         w.UserType(IDC_SWEEPS, "0");
-        EXPECT_EQ(Ctl(w, IDC_STATUS).text.rfind("sweep.sweeps: ", 0), 0u) << Ctl(w, IDC_STATUS).text;
+        EXPECT_EQ(Ctl(w, IDC_STATUS).text.rfind("Sweep, Sweeps: ", 0), 0u) << Ctl(w, IDC_STATUS).text;
         EXPECT_TRUE(Ctl(w, IDC_SWEEPS).marked);
+        run.Backend().QueueAnswer("no");
+        w.UserClose();
+    });
+    dialog.DoModal();
+}
+
+// A message names a field as the window labels it, "Segment 1, From": its
+// group, then the label shown just before it; the field is marked.
+TEST(PlannerDialog, AMessageNamesAFieldByItsLabel) {
+    const res::DialogTemplate& layout = *res::FindDialogTemplate(res::IDD_PLANNER);
+    ScriptedRun run;
+    CPlannerDlg dialog;
+    run.Then([&](HeadlessWindow& w) {
+        w.UserClick(IDC_ADD_DWELL);
+        w.UserType(IDC_DWELL_FREQUENCY, "40");
+        w.UserType(IDC_DWELL_TIME, "1 min");
+        for (const res::ControlTemplate* control = layout.begin() + 1; control != layout.end(); ++control) {
+            if (control->kind != res::ControlKind::Edit) continue;
+            const res::ControlTemplate& label = control[-1];
+            SCOPED_TRACE(control->id);
+            ASSERT_EQ(label.kind, res::ControlKind::Static);
+            const std::string before = Ctl(w, control->id).text;
+            w.UserType(control->id, "x?");
+            const std::string status = Ctl(w, IDC_STATUS).text;
+            const std::size_t group = status.find(", ");
+            ASSERT_NE(group, std::string::npos) << status;
+            EXPECT_EQ(status.substr(group + 2, status.find(": ") - group - 2), label.text) << status;
+            EXPECT_TRUE(Ctl(w, control->id).marked);
+            w.UserType(control->id, before);
+        }
         run.Backend().QueueAnswer("no");
         w.UserClose();
     });

@@ -23,10 +23,47 @@ TEST(PlannerForm, ADocumentsFieldsDescribeTheSameDocument) {
     EXPECT_EQ(fields.segments[2].endValue, "2");
     EXPECT_EQ(fields.rate, "1 oct/min");
     EXPECT_EQ(planner::SegmentSummary(fields.segments[2]), "100 Hz to 500 Hz: 1 g to 2 g acceleration");
+    // The expander's bare 0 is in kg, and its list says so.
+    EXPECT_EQ(fields.masses[1].text, "0");
+    EXPECT_EQ(planner::FieldUnits(planner::QuantityKind::Mass)[fields.masses[1].unit], "kg");
     planner::PlanDocument again;
     std::string problem;
     ASSERT_TRUE(planner::DocumentOf(fields, again, problem)) << problem;
-    EXPECT_TRUE(again == example);
+    planner::PlanDocument named = example;
+    named.shaker->masses[1] = planner::Quantity{0.0, "kg"};
+    EXPECT_TRUE(again == named);
+}
+
+// A shaker field's number is in the unit chosen beside it, or in the one
+// typed with it, which the list then follows; never in one assumed.
+TEST(PlannerForm, AShakerFieldReadsInTheUnitBesideItOrTheOneTypedWithIt) {
+    using planner::QuantityKind;
+    const auto stroke = [](const planner::QuantityField& field) {
+        planner::PlanFields fields = planner::NewPlanFields();
+        fields.stroke = field;
+        planner::PlanDocument document;
+        std::string problem;
+        planner::FieldPlace place;
+        const bool reads = planner::DocumentOf(fields, document, problem, place);
+        return reads ? planner::QuantityText(*document.shaker->strokePp) : problem;
+    };
+    EXPECT_EQ(stroke({"51", -1}),
+              "Shaker, Stroke p-p: \"51\" needs a unit: choose one beside it, or type one after the number "
+              "(mm, m, um, in, mil)");
+    EXPECT_EQ(stroke({"51", 0}), "51 mm");
+    EXPECT_EQ(stroke({"2 in", 0}), "2 in");
+
+    planner::QuantityField field{"2 in", 0};
+    EXPECT_TRUE(planner::FollowTypedUnit(field, QuantityKind::Length));
+    EXPECT_EQ(field.unit, 3);
+    EXPECT_FALSE(planner::FollowTypedUnit(field, QuantityKind::Length));
+    // Another unit chosen: the number stays, now in that unit.
+    planner::ChooseUnit(field, QuantityKind::Length, 1);
+    EXPECT_EQ(field.text, "2");
+    EXPECT_EQ(field.unit, 1);
+    field.text = "2 kg";  // not a length: the list stays
+    EXPECT_FALSE(planner::FollowTypedUnit(field, QuantityKind::Length));
+    EXPECT_EQ(field.unit, 1);
 }
 
 TEST(PlannerForm, LevelsInOtherUnitsShowInTheListsUnit) {
@@ -52,6 +89,7 @@ struct BadField {
     const char* message;  // its start
     FormField field;      // the field the window marks
     int segment;
+    int dwell = -1;
 };
 
 const BadField kBadFields[] = {
@@ -66,23 +104,55 @@ const BadField kBadFields[] = {
      },
      "Segment 2, From: ", FormField::From, 1},
     {"rate_of_a_length", [](planner::PlanFields& f) { f.rate = "1 mm"; },
-     "Sweep, rate or time per pass: ", FormField::Rate, -1},
-    {"sweeps_empty", [](planner::PlanFields& f) { f.sweeps = ""; }, "Sweep, sweeps: a number is needed",
+     "Sweep, Rate or time per pass: ", FormField::Rate, -1},
+    {"sweeps_empty", [](planner::PlanFields& f) { f.sweeps = ""; }, "Sweep, Sweeps: a number is needed",
      FormField::Sweeps, -1},
-    {"mass_in_newtons", [](planner::PlanFields& f) { f.masses[3] = "12 N"; }, "Shaker, specimen: \"N\" is not a unit",
-     FormField::Specimen, -1},
-    {"fraction_word", [](planner::PlanFields& f) { f.fraction = "all"; }, "Shaker, fraction: \"all\" is not a number",
+    {"mass_in_newtons", [](planner::PlanFields& f) { f.masses[3].text = "12 N"; },
+     "Shaker, Specimen: \"N\" is not a unit", FormField::Specimen, -1},
+    {"fraction_word", [](planner::PlanFields& f) { f.fraction = "all"; }, "Shaker, Fraction: \"all\" is not a number",
      FormField::Fraction, -1},
-    // Reads as a number, but the document refuses it: named by its path.
-    {"negative_level", [](planner::PlanFields& f) { f.segments[0].value = "-1"; }, "profile[0].acceleration",
-     FormField::Value, 0},
-    {"end_below_start", [](planner::PlanFields& f) { f.segments[0].to = "5"; }, "profile[0].to: must be above from",
+    {"dwell_without_time",
+     [](planner::PlanFields& f) {
+         f.dwells.push_back({"40", {}});
+     },
+     "Dwell 1, Time: a time is needed", FormField::DwellTime, -1, 0},
+    {"dwells_without_a_sweep",
+     [](planner::PlanFields& f) {
+         f.rate.clear();
+         f.dwells.push_back({"40", {"5", 1}});
+     },
+     "Sweep, Rate or time per pass: the dwells are part of a sweep", FormField::Rate, -1},
+    // Reads as a number, but the document refuses it: named as the window
+    // names the field, not by its path in the file.
+    {"negative_level", [](planner::PlanFields& f) { f.segments[0].value = "-1"; },
+     "Segment 1, Value: ", FormField::Value, 0},
+    {"end_below_start", [](planner::PlanFields& f) { f.segments[0].to = "5"; }, "Segment 1, To: must be above from",
      FormField::To, 0},
-    {"no_axes", [](planner::PlanFields& f) { f.axes = "0"; }, "sweep.axes: ", FormField::Axes, -1},
-    {"stroke_zero", [](planner::PlanFields& f) { f.stroke = "0 mm"; }, "shaker.stroke_pp: ", FormField::Stroke, -1},
+    {"segments_apart",
+     [](planner::PlanFields& f) {
+         f.segments.push_back(f.segments[0]);
+         f.segments[1].from = "20";
+         f.segments[1].to = "200";
+     },
+     "Segment 2, From: 20 Hz does not meet segment 1's To (100 Hz)", FormField::From, 1},
+    {"no_axes", [](planner::PlanFields& f) { f.axes = "0"; }, "Sweep, Axes: ", FormField::Axes, -1},
+    {"stroke_zero",
+     [](planner::PlanFields& f) {
+         f.stroke = {"0", 0};
+     },
+     "Shaker, Stroke p-p: ", FormField::Stroke, -1},
+    {"dwell_outside_the_profile",
+     [](planner::PlanFields& f) {
+         f.dwells.push_back({"40", {"5", 1}});
+         f.dwells.push_back({"200", {"5", 1}});
+     },
+     "Dwell 2, Frequency: 200 Hz is outside", FormField::DwellFrequency, -1, 1},
     // The moving mass is four fields: none of them is marked.
-    {"force_without_mass", [](planner::PlanFields& f) { f.force = "9 kN"; }, "shaker.moving_mass: ", FormField::None,
-     -1},
+    {"force_without_mass",
+     [](planner::PlanFields& f) {
+         f.force = {"9", 1};
+     },
+     "Shaker, moving mass: ", FormField::None, -1},
 };
 
 TEST(PlannerForm, AFieldThatDoesNotReadIsNamed) {
@@ -97,6 +167,7 @@ TEST(PlannerForm, AFieldThatDoesNotReadIsNamed) {
         EXPECT_EQ(problem.rfind(c.message, 0), 0u) << problem;
         EXPECT_EQ(place.field, c.field);
         EXPECT_EQ(place.segment, c.segment);
+        EXPECT_EQ(place.dwell, c.dwell);
     }
 }
 
@@ -116,25 +187,25 @@ const QueryCase kQueries[] = {
     {"time_with_two_units",
      {"4 min9 min", "40", "", ""},
      true,
-     "Queries, time: \"4 min9 min\" is not a number or a time (s, min, h)",
+     "Queries, Time: \"4 min9 min\" is not a number or a time (s, min, h)",
      FormField::QueryTime,
      true},
     {"time_past_the_sweeping",
      {"400", "", "", ""},
      true,
-     "Queries, time: 400 s is outside the sweeps of one axis (0 to 398.631 s)",
+     "Queries, Time: 400 s is outside the sweeps of one axis (0 to 398.631 s)",
      FormField::QueryTime,
      false},
     {"frequency_in_an_unknown_unit",
      {"", "40 Hertz", "", ""},
      true,
-     "Queries, frequency: \"Hertz\" is not a unit of a frequency",
+     "Queries, Frequency: \"Hertz\" is not a unit of a frequency",
      FormField::QueryFrequency,
      false},
     {"q_without_resonance",
      {"", "40", "", "10"},
      true,
-     "Queries, resonance: a natural frequency is needed for the half-power band",
+     "Queries, Resonance: a natural frequency is needed for the half-power band",
      FormField::QueryResonance,
      true},
     {"q_of_one_half",
@@ -146,10 +217,10 @@ const QueryCase kQueries[] = {
     {"resonance_of_zero",
      {"", "", "0", "10"},
      true,
-     "Queries, resonance: the natural frequency must be positive",
+     "Queries, Resonance: the natural frequency must be positive",
      FormField::QueryResonance,
      false},
-    {"no_sweep", {"60", "", "", ""}, false, "Queries, time: the plan has no sweep", FormField::QueryTime, false},
+    {"no_sweep", {"60", "", "", ""}, false, "Queries, Time: the plan has no sweep", FormField::QueryTime, false},
 };
 
 TEST(PlannerForm, AQueryThatDoesNotReadIsNamedAndTheOthersAnswered) {

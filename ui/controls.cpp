@@ -15,6 +15,8 @@ void CWnd::ShowWindow(int command) { Dialog().Window().ShowControl(m_id, command
 
 bool CWnd::IsWindowVisible() const { return Dialog().Window().IsControlVisible(m_id); }
 
+void CWnd::EnableWindow(bool enable) { Dialog().Window().EnableControl(m_id, enable); }
+
 void CWnd::SetWindowText(std::string_view text) {
     CDialog& dialog = Dialog();
     dialog.Window().SetControlText(m_id, text);

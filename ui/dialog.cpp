@@ -21,10 +21,6 @@ void AfxMessageBox(std::string_view text) { GetBackend().MessageBox(text); }
 
 int AfxQuestion(std::string_view text) { return GetBackend().AskYesNoCancel(text); }
 
-bool AfxFileName(FileDialog kind, std::string_view filterName, std::string_view extension, std::string& path) {
-    return GetBackend().AskFileName(kind, filterName, extension, path);
-}
-
 void DDX_Control(CDataExchange* pDX, int id, CWnd& control) { pDX->Dialog().Bind(control, id); }
 
 CDialog::CDialog(int templateId) : m_templateId(templateId) {}

@@ -141,7 +141,19 @@ void AfxMessageBox(std::string_view text);
 // A question answered Yes, No or Cancel: IDYES, IDNO or IDCANCEL.
 int AfxQuestion(std::string_view text);
 
-// The file dialog; false when cancelled.
-bool AfxFileName(FileDialog kind, std::string_view filterName, std::string_view extension, std::string& path);
+// The file dialog for a file to open, of these types; false when cancelled.
+bool AfxOpenFileName(const std::vector<FileType>& types, std::string& path);
+
+// The file dialog for a file to save, of these types; false when cancelled,
+// else the name to write and the index of the type chosen. A name given
+// without any of the types' extensions gets the chosen type's, and when the
+// name so completed is that of a file already there, the user is asked
+// whether to replace it (No: another name; Cancel: none).
+bool AfxSaveFileName(const std::vector<FileType>& types, std::string& path, std::size_t& type);
+
+// The name as a file of the types: unchanged when it ends with one of their
+// extensions, in any letter case (that type is then `type`), else with the
+// extension of type `type` added.
+std::string CompletedFileName(const std::string& path, const std::vector<FileType>& types, std::size_t& type);
 
 }  // namespace ui

@@ -23,6 +23,7 @@ struct ControlState {
     int selected = -1;
     std::shared_ptr<const draw::Chart> drawing;  // a chart's, as last set
     bool marked = false;                         // see DialogWindow::MarkControl
+    bool enabled = true;                         // see DialogWindow::EnableControl
 };
 
 class UserWindow {
@@ -47,6 +48,7 @@ protected:
 };
 
 // Why the user cannot work control `id` as a `kind` ("a list", "an edit"...),
+// hidden or greyed out,
 // or empty when they can: the same answer on every backend. `found` is
 // nullptr when the dialog has no such control.
 std::string CheckUsable(const res::DialogTemplate& dialogTemplate, const ControlState* found, int id,

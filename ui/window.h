@@ -75,6 +75,8 @@ public:
     // Writes what a chart control shows to a picture file of the kind its
     // extension names (png, pdf), on backends that can; false otherwise.
     virtual bool SaveControlPicture(int /*id*/, const std::string& /*path*/) { return false; }
+    // The extensions SaveControlPicture writes here, without the dot.
+    virtual std::vector<std::string> ControlPictureExtensions() const { return {}; }
     // A command of the dialog's own on some of its controls: an entry with
     // that text in the context menu of each, and a shortcut key ("Ctrl+Shift+C")
     // anywhere in the window. Choosing it sends WM_COMMAND with the command id
@@ -87,6 +89,9 @@ public:
     // one is wrong; problem is what is wrong with it, for a screen reader.
     // An empty problem takes the mark away.
     virtual void MarkControl(int id, std::string_view problem) = 0;
+    // Greys a control out: it takes no input and looks unavailable, as a
+    // field that does not apply or a result that is out of date.
+    virtual void EnableControl(int id, bool enabled) = 0;
 
     // Ends the modal run of this window with the given code once the current
     // handler has returned.
@@ -94,6 +99,12 @@ public:
 };
 
 enum class FileDialog { Open, Save };
+
+// A kind of file that a file dialog offers: "Chart as SVG" for "svg".
+struct FileType {
+    std::string name;
+    std::string extension;  // without the dot
+};
 
 class Backend {
 public:
@@ -115,11 +126,14 @@ public:
     // that cannot ask answers Cancel, which leaves everything as it was.
     virtual int AskYesNoCancel(std::string_view /*text*/) { return IDCANCEL; }
 
-    // The platform's file dialog, opening or saving, for files with this
-    // extension (without the dot) described by the filter's name. False when
-    // the user cancels; a backend without one cancels.
-    virtual bool AskFileName(FileDialog /*kind*/, std::string_view /*filterName*/, std::string_view /*extension*/,
-                             std::string& /*path*/) {
+    // The platform's file dialog, opening or saving, offering files of these
+    // types, the first chosen at first. False when the user cancels; else the
+    // name the dialog gave, and the index of the type chosen in it. A backend
+    // without one cancels. Completing a name with its extension, and asking
+    // before the completed name replaces a file, is the layer's
+    // (AfxSaveFileName), for a dialog that does not do it itself.
+    virtual bool AskFileName(FileDialog /*kind*/, const std::vector<FileType>& /*types*/, std::string& /*path*/,
+                             std::size_t& /*type*/) {
         return false;
     }
 };

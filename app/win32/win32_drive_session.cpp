@@ -26,9 +26,11 @@ void Win32DriveSession::OnMessageBox(std::string_view text) { DriveSession::OnMe
 
 int Win32DriveSession::AskYesNoCancel(std::string_view text) { return AnswerQuestion(text); }
 
-bool Win32DriveSession::AskFileName(ui::FileDialog kind, std::string_view /*filterName*/, std::string_view extension,
-                                    std::string& path) {
-    return AnswerFileName(kind, extension, path);
+// Answered as on the headless backend: the name as typed, the first type chosen.
+bool Win32DriveSession::AskFileName(ui::FileDialog kind, const std::vector<ui::FileType>& types, std::string& path,
+                                    std::size_t& type) {
+    type = 0;
+    return AnswerFileName(kind, types.empty() ? std::string() : types.front().extension, path);
 }
 
 }  // namespace halvex

@@ -20,8 +20,8 @@ public:
     void OnClose(ui::win32::Win32Dialog& dialog, int code) override;
     void OnMessageBox(std::string_view text) override;
     int AskYesNoCancel(std::string_view text) override;
-    bool AskFileName(ui::FileDialog kind, std::string_view filterName, std::string_view extension,
-                     std::string& path) override;
+    bool AskFileName(ui::FileDialog kind, const std::vector<ui::FileType>& types, std::string& path,
+                     std::size_t& type) override;
 
 protected:
     void RunProgram() override;

@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cstdlib>
+
 #include "res/dialog_template.h"
 #include "res/planner_ids.h"
 #include "res/resource_ids.h"
@@ -52,6 +54,12 @@ TEST(QtChart, PaintsTheProfileAndReadsOutUnderThePointer) {
     EXPECT_EQ(view.Readout(), "10 Hz   4.93 mm p-p   0.1549 m/s   0.9923 g");
     QTest::mouseMove(&view, QPoint(20, 20));  // over the labels, off the plot
     EXPECT_EQ(view.Readout(), "");
+
+    // Greyed out as out of date, the profile is a light grey.
+    view.setEnabled(false);
+    const QColor greyed = view.grab().toImage().pixelColor(214, 174);
+    EXPECT_LE(std::abs(greyed.red() - greyed.blue()), 2) << greyed.name().toStdString();
+    EXPECT_GT(greyed.red(), 120);
 }
 
 TEST(QtChart, ThePlannersTemplateHasAChartThatTakesTheDrawing) {

@@ -1,7 +1,9 @@
 // The whole program on real widgets, driven by simulated clicks and keys.
 #include <QAccessible>
 #include <QClipboard>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,8 +18,11 @@
 
 #include "app/icon_position.h"
 #include "app/vibration_app.h"
+#include "planner/file_io.h"
+#include "planner/planner_dlg.h"
 #include "puresine/pure_sine_results.h"
 #include "res/main_menu_ids.h"
+#include "res/planner_ids.h"
 #include "res/pure_sine_ids.h"
 #include "res/resource_ids.h"
 #include "res/sine_sweep_ids.h"
@@ -414,6 +419,66 @@ TEST_F(QtSineSweep, AmplitudeWorkedExampleThenTypingIntoAnOutputIsRefusedOnce) {
             })
         .On(res::IDD_MAIN_MENU, [](QWidget& w) { Click(w, ui::IDCANCEL); });
     Play();
+}
+
+using QtPlanner = QtProgramTest;
+
+// Qt's file dialog returns a name typed without an extension as typed,
+// having asked only whether to replace a file of that name: the planner
+// would then have replaced other.halvex-plan unasked. Now it asks; No goes
+// back to the file dialog, and cancelling that leaves the file as it was.
+TEST_F(QtPlanner, SaveAsANameWithoutItsExtensionAsksBeforeReplacingTheFileSoNamed) {
+    const QString dir = QDir::tempPath() + QStringLiteral("/halvex_qt_save_as");
+    QDir().mkpath(dir);
+    const std::string existing = (dir + QStringLiteral("/other.halvex-plan")).toStdString();
+    std::string message;
+    ASSERT_TRUE(planner::WriteFileReplacing(existing, "kept", message)) << message;
+    std::string asked;
+    driver.On(res::IDD_PLANNER, [](QWidget& w) { Click(w, res::planner_dlg::IDC_SAVE_AS); })
+        .On(kFileDialog,
+            [&](QWidget& w) {
+                auto* name = w.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+                ASSERT_NE(name, nullptr);
+                name->setText(dir + QStringLiteral("/other"));
+                QTest::keyClick(name, Qt::Key_Return);
+            })
+        .On(kMessageBox,
+            [&](QWidget& w) {
+                auto& box = static_cast<QMessageBox&>(w);
+                asked = box.text().toStdString();
+                box.button(QMessageBox::No)->click();
+            })
+        .On(kFileDialog, [](QWidget& w) { static_cast<QFileDialog&>(w).reject(); })
+        .On(res::IDD_PLANNER, [](QWidget& w) { Click(w, ui::IDCANCEL); });
+    driver.Run([] {
+        CPlannerDlg planner;
+        planner.DoModal();
+    });
+    EXPECT_EQ(asked, "other.halvex-plan already exists. Replace it?");
+    std::string text;
+    EXPECT_TRUE(planner::ReadTextFile(existing, text));
+    EXPECT_EQ(text, "kept");
+    QFile::remove(QString::fromStdString(existing));
+}
+
+// Each kind of picture is a type of its own, listing its files; Qt writes
+// all three.
+TEST_F(QtPlanner, ExportChartOffersSvgPngAndPdfEachAsAType) {
+    QStringList offered;
+    driver.On(res::IDD_PLANNER, [](QWidget& w) { Click(w, res::planner_dlg::IDC_EXPORT_CHART); })
+        .On(kFileDialog,
+            [&](QWidget& w) {
+                auto& files = static_cast<QFileDialog&>(w);
+                offered = files.nameFilters();
+                files.reject();
+            })
+        .On(res::IDD_PLANNER, [](QWidget& w) { Click(w, ui::IDCANCEL); });
+    driver.Run([] {
+        CPlannerDlg planner;
+        planner.DoModal();
+    });
+    EXPECT_EQ(offered, (QStringList{QStringLiteral("Chart as SVG (*.svg)"), QStringLiteral("Chart as PNG (*.png)"),
+                                    QStringLiteral("Chart as PDF (*.pdf)")}));
 }
 
 // The safety net of every test above: a window the next step does not

@@ -5,16 +5,20 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QComboBox>
 #include <QFontInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QStyle>
+#include <QStyleOptionComboBox>
 
+#include "planner/plan_form.h"
 #include "puresine/pure_sine_results.h"
 #include "puresine/pure_sine_tables.h"
 #include "res/dialog_template.h"
 #include "res/main_menu_ids.h"
+#include "res/planner_ids.h"
 #include "res/pure_sine_ids.h"
 #include "res/resource_ids.h"
 #include "res/sine_sweep_ids.h"
@@ -34,6 +38,7 @@ namespace ss = res::sine_sweep;
 constexpr int kPureSine = res::IDD_PURE_SINE;
 constexpr int kMainMenu = res::IDD_MAIN_MENU;
 constexpr int kSineSweep = res::IDD_SINE_SWEEP;
+constexpr int kPlanner = res::IDD_PLANNER;
 constexpr int kType = res::pure_sine::IDC_TYPE;
 constexpr int kAmplitudeUnit = res::pure_sine::IDC_AMPLITUDE_UNIT;
 constexpr int kAmplitude = res::pure_sine::IDC_AMPLITUDE;
@@ -219,6 +224,29 @@ const ContractCase kContractCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Qt, BackendContract, ::testing::ValuesIn(kContractCases), halvex_test::CaseName());
 
+// A drop-down list keeps a list box's promise: the program's fills and
+// choices report nothing, and it shows no choice until one is made; each
+// choice of the user's reports once, also of the item already chosen.
+TEST(QtDropDown, ReportsTheUsersChoicesOnly) {
+    ShownDialog w(kPlanner);
+    const int unit = res::planner_dlg::IDC_UNIT;
+    const auto fill = [&] {
+        w.dialog.ListReset(unit);
+        for (int i = 0; i < 3; ++i) w.dialog.ListInsert(unit, i, std::string(1, static_cast<char>('a' + i)));
+    };
+    fill();
+    EXPECT_EQ(w.dialog.ListGetCurSel(unit), -1);
+    w.dialog.ListSetCurSel(unit, 2);
+    EXPECT_EQ(w.dialog.ListGetCurSel(unit), 2);
+    fill();
+    EXPECT_TRUE(w.sink.reports.empty());
+    halvex_test::ChooseItem(w.dialog, unit, 1);
+    halvex_test::ChooseItem(w.dialog, unit, 1);
+    EXPECT_EQ(w.sink.reports,
+              (std::vector<Report>{Command(unit, ui::LBN_SELCHANGE), Command(unit, ui::LBN_SELCHANGE)}));
+    EXPECT_EQ(w.dialog.ListGetCurSel(unit), 1);
+}
+
 struct TemplateCase {
     const char* name;
     int id;
@@ -390,6 +418,69 @@ INSTANTIATE_TEST_SUITE_P(
         ListCase{"GivenQuantities", kSineSweep, ss::IDC_INPUT_LIST, ItemsOf(sweep::kGivenQuantityItems)},
         ListCase{"AmplitudePairs", kSineSweep, ss::IDC_INPUT_LIST, ItemsOf(sweep::kAmplitudePairItems)},
         ListCase{"RateTypes", kSineSweep, ss::IDC_INPUT_LIST, ItemsOf(sweep::kRateTypeItems)}),
+    halvex_test::CaseName());
+
+class DropDownItemsFit : public ::testing::TestWithParam<ListCase> {};
+
+// A drop-down list shows its choice whole beside its arrow.
+TEST_P(DropDownItemsFit, BesideTheArrow) {
+    const ListCase& c = GetParam();
+    ShownDialog w(c.templateId);
+    for (std::size_t i = 0; i < c.items.size(); ++i) {
+        w.dialog.ListInsert(c.listId, static_cast<int>(i), c.items[i]);
+    }
+    auto& dropDown = dynamic_cast<QComboBox&>(w.Widget(c.listId));
+    QStyleOptionComboBox option;
+    option.initFrom(&dropDown);
+    option.editable = false;
+    option.frame = dropDown.hasFrame();
+    const QRect field =
+        dropDown.style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, &dropDown);
+    for (const std::string& item : c.items) {
+        EXPECT_LE(dropDown.fontMetrics().horizontalAdvance(QString::fromStdString(item)), field.width()) << item;
+    }
+}
+
+std::vector<std::string> Units(planner::QuantityKind kind) { return planner::FieldUnits(kind); }
+
+std::vector<std::string> LevelUnits() {
+    std::vector<std::string> all;
+    for (int kind = 0; kind < 4; ++kind) {
+        for (const std::string& unit : planner::LevelUnits(static_cast<planner::LevelKind>(kind))) {
+            all.push_back(unit);
+        }
+    }
+    return all;
+}
+
+namespace pl = res::planner_dlg;
+using planner::QuantityKind;
+
+INSTANTIATE_TEST_SUITE_P(
+    Qt, DropDownItemsFit,
+    ::testing::Values(ListCase{"LevelKinds",
+                               kPlanner,
+                               pl::IDC_KIND,
+                               {std::begin(planner::kLevelKindItems), std::end(planner::kLevelKindItems)}},
+                      ListCase{"LevelUnits", kPlanner, pl::IDC_UNIT, LevelUnits()},
+                      ListCase{"SweepTypes",
+                               kPlanner,
+                               pl::IDC_SWEEP_TYPE,
+                               {std::begin(planner::kSweepTypeItems), std::end(planner::kSweepTypeItems)}},
+                      ListCase{"SweepModes",
+                               kPlanner,
+                               pl::IDC_SWEEP_MODE,
+                               {std::begin(planner::kSweepModeItems), std::end(planner::kSweepModeItems)}},
+                      ListCase{"DwellTime", kPlanner, pl::IDC_DWELL_TIME_UNIT, Units(QuantityKind::Time)},
+                      ListCase{"Force", kPlanner, pl::IDC_FORCE_UNIT, Units(QuantityKind::Force)},
+                      ListCase{"Stroke", kPlanner, pl::IDC_STROKE_UNIT, Units(QuantityKind::Length)},
+                      ListCase{"Armature", kPlanner, pl::IDC_ARMATURE_UNIT, Units(QuantityKind::Mass)},
+                      ListCase{"Expander", kPlanner, pl::IDC_EXPANDER_UNIT, Units(QuantityKind::Mass)},
+                      ListCase{"Fixture", kPlanner, pl::IDC_FIXTURE_UNIT, Units(QuantityKind::Mass)},
+                      ListCase{"Specimen", kPlanner, pl::IDC_SPECIMEN_UNIT, Units(QuantityKind::Mass)},
+                      ListCase{"Velocity", kPlanner, pl::IDC_VELOCITY_LIMIT_UNIT, Units(QuantityKind::Velocity)},
+                      ListCase{"Acceleration", kPlanner, pl::IDC_ACCELERATION_LIMIT_UNIT,
+                               Units(QuantityKind::Acceleration)}),
     halvex_test::CaseName());
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include "tests/qt/ui_actions.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -35,7 +37,20 @@ QWidget& ControlOf(QWidget& top, int id) {
 
 void Click(QWidget& top, int buttonId) { QTest::mouseClick(&Usable(top, buttonId), Qt::LeftButton); }
 
+// A drop-down list is dropped with Alt+Down and the item chosen with the
+// keys: a click in the list that has just dropped is one Qt ignores.
 void ChooseItem(QWidget& top, int listId, int row, Qt::KeyboardModifiers modifiers) {
+    if (auto* dropDown = qobject_cast<QComboBox*>(&Usable(top, listId))) {
+        if (row < 0 || row >= dropDown->count()) throw std::logic_error("no row " + std::to_string(row));
+        dropDown->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(dropDown, Qt::Key_Down, Qt::AltModifier);
+        QAbstractItemView* view = dropDown->view();
+        if (!view->isVisible()) throw std::logic_error("the list did not drop down");
+        QTest::keyClick(view, Qt::Key_Home);
+        for (int i = 0; i < row; ++i) QTest::keyClick(view, Qt::Key_Down);
+        QTest::keyClick(view, Qt::Key_Return, modifiers);
+        return;
+    }
     auto& list = dynamic_cast<QListWidget&>(Usable(top, listId));
     if (row < 0 || row >= list.count()) throw std::logic_error("no row " + std::to_string(row));
     const QRect item = list.visualItemRect(list.item(row));

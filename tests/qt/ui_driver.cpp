@@ -1,6 +1,7 @@
 #include "tests/qt/ui_driver.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QMenu>
 #include <QMessageBox>
 #include <QTimer>
@@ -47,6 +48,7 @@ QWidget* UiDriver::Top() const {
 int UiDriver::KindOf(QWidget* top) {
     if (qobject_cast<QMenu*>(top) != nullptr) return kPopupMenu;
     if (qobject_cast<QMessageBox*>(top) != nullptr) return kMessageBox;
+    if (qobject_cast<QFileDialog*>(top) != nullptr) return kFileDialog;
     if (auto* dialog = dynamic_cast<ui::qt::QtDialog*>(top)) return dialog->Template().id;
     return 0;
 }
@@ -56,6 +58,7 @@ std::string UiDriver::Describe(QWidget* top) {
     const int kind = KindOf(top);
     if (kind == kPopupMenu) return "a popup menu";
     if (kind == kMessageBox) return "message box \"" + static_cast<QMessageBox*>(top)->text().toStdString() + "\"";
+    if (kind == kFileDialog) return "a file dialog";
     if (kind == 0) return "foreign window \"" + top->windowTitle().toStdString() + "\"";
     return "dialog " + std::to_string(kind);
 }

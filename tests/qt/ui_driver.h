@@ -22,6 +22,7 @@ namespace halvex_test {
 
 constexpr int kMessageBox = -2;
 constexpr int kPopupMenu = -3;
+constexpr int kFileDialog = -4;
 
 class UiDriver : public QObject {
 public:
@@ -30,7 +31,7 @@ public:
 
     UiDriver(ui::qt::QtBackend& backend, Failure fail);
 
-    // expected: the template id of a dialog, kMessageBox or kPopupMenu.
+    // expected: the template id of a dialog, kMessageBox, kPopupMenu or kFileDialog.
     UiDriver& On(int expected, Step step);
 
     // Runs body (normally the whole program) while the steps are played.

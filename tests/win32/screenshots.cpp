@@ -88,8 +88,8 @@ public:
         Capture(box, "win32-message-box");
     }
     // The file dialog's answer: the plan to open.
-    bool AskFileName(ui::FileDialog /*kind*/, std::string_view /*filterName*/, std::string_view /*extension*/,
-                     std::string& path) override {
+    bool AskFileName(ui::FileDialog /*kind*/, const std::vector<ui::FileType>& /*types*/, std::string& path,
+                     std::size_t& /*type*/) override {
         if (plan.empty()) return false;
         path = plan;
         return true;

@@ -176,6 +176,83 @@ TEST(Win32Rules, UserInputOnRealControlsRaisesOneEvent) {
     EXPECT_EQ(pastedLength, 40000);
 }
 
+// A dialog on the planner's template with one drop-down list, the level's
+// unit, that records its selection changes.
+class DropDownDlg : public ui::CDialog {
+public:
+    DropDownDlg() : CDialog(res::IDD_PLANNER) {}
+
+    std::vector<int> choices;
+    ui::CListBox units;
+    ui::CChart chart;
+    std::function<void(DropDownDlg&)> onInit;
+
+protected:
+    void DoDataExchange(ui::CDataExchange* pDX) override {
+        ui::DDX_Control(pDX, res::planner_dlg::IDC_UNIT, units);
+        ui::DDX_Control(pDX, res::planner_dlg::IDC_CHART, chart);
+    }
+    bool OnInitDialog() override {
+        CDialog::OnInitDialog();
+        if (onInit) onInit(*this);
+        return true;
+    }
+    bool OnEvent(unsigned message, std::uintptr_t wParam, std::intptr_t lParam, std::intptr_t& result) override;
+
+private:
+    void OnSelchange() { choices.push_back(units.GetCurSel()); }
+    static const ui::EventEntry<DropDownDlg> kEvents[];
+};
+
+const ui::EventEntry<DropDownDlg> DropDownDlg::kEvents[] = {
+    ui::OnCommand(LBN_SELCHANGE, res::planner_dlg::IDC_UNIT, &DropDownDlg::OnSelchange),
+};
+
+bool DropDownDlg::OnEvent(unsigned message, std::uintptr_t wParam, std::intptr_t lParam, std::intptr_t& result) {
+    return ui::DispatchEvent(*this, kEvents, message, wParam, lParam, result);
+}
+
+// A drop-down list is a COMBOBOX that keeps a list box's promise: the
+// program's fills and choices raise nothing and show no choice until one
+// is set; the arrow key on it, the user's choice, raises one change. A
+// greyed-out control reads as such.
+TEST(Win32Rules, ADropDownListReportsTheUsersChoicesOnly) {
+    Steps steps;
+    DropDownDlg dialog;
+    int unchosen = 0;
+    dialog.onInit = [&](DropDownDlg& d) {
+        for (int i = 0; i < 3; ++i) d.units.InsertString(i, std::string(1, static_cast<char>('a' + i)));
+        unchosen = d.units.GetCurSel();
+        d.units.SetCurSel(1);
+        d.chart.EnableWindow(false);
+    };
+    std::wstring className;
+    std::vector<std::string> items;
+    bool chartEnabled = true, readEnabled = true;
+    steps.Then([&](Win32Dialog& top) {
+        HWND combo = top.Control(res::planner_dlg::IDC_UNIT);
+        wchar_t name[32] = {};
+        GetClassNameW(combo, name, 32);
+        className = name;
+        for (const ui::ControlState& c : top.ReadControls()) {
+            if (c.id == res::planner_dlg::IDC_UNIT) items = c.items;
+            if (c.id == res::planner_dlg::IDC_CHART) readEnabled = c.enabled;
+        }
+        chartEnabled = IsWindowEnabled(top.Control(res::planner_dlg::IDC_CHART)) != FALSE;
+        SetFocus(combo);
+        SendMessageW(combo, WM_KEYDOWN, VK_DOWN, 0);
+        SendMessageW(combo, WM_KEYUP, VK_DOWN, 0);
+    });
+    steps.Then([](Win32Dialog& top) { EXPECT_EQ(top.UserSelect(res::planner_dlg::IDC_UNIT, 0), ""); });
+    dialog.DoModal();
+    EXPECT_EQ(unchosen, -1);
+    EXPECT_EQ(className, L"ComboBox");
+    EXPECT_EQ(items, (std::vector<std::string>{"a", "b", "c"}));
+    EXPECT_EQ(dialog.choices, (std::vector<int>{2, 0}));
+    EXPECT_FALSE(chartEnabled);
+    EXPECT_FALSE(readEnabled);
+}
+
 // A marked edit is painted with a light red brush of its own, which it
 // loses when unmarked; the user's view of the controls says which is marked.
 TEST(Win32Rules, AMarkedEditIsPaintedOnItsOwnBrush) {

@@ -15,7 +15,7 @@ HeadlessWindow::HeadlessWindow(const res::DialogTemplate& dialogTemplate, Dialog
             m_indexById[control.id] = static_cast<int>(m_controls.size());
         }
         m_controls.push_back(
-            HeadlessControl{control.id, control.kind, control.style, true, control.text, {}, -1, nullptr, false});
+            HeadlessControl{control.id, control.kind, control.style, true, control.text, {}, -1, nullptr, false, true});
     }
 }
 
@@ -43,6 +43,8 @@ void HeadlessWindow::SetControlText(int id, std::string_view text) { Control(id)
 void HeadlessWindow::GetControlText(int id, std::string& out) const { out = Control(id).text; }
 
 void HeadlessWindow::MarkControl(int id, std::string_view problem) { Control(id).marked = !problem.empty(); }
+
+void HeadlessWindow::EnableControl(int id, bool enabled) { Control(id).enabled = enabled; }
 
 void HeadlessWindow::ListReset(int id) {
     HeadlessControl& list = Control(id);
@@ -167,9 +169,12 @@ int HeadlessBackend::AskYesNoCancel(std::string_view text) {
     return answer;
 }
 
-bool HeadlessBackend::AskFileName(FileDialog kind, std::string_view /*filterName*/, std::string_view extension,
-                                  std::string& path) {
+// The answer is the name as typed; the first type stays chosen.
+bool HeadlessBackend::AskFileName(FileDialog kind, const std::vector<FileType>& types, std::string& path,
+                                  std::size_t& type) {
     const bool answered = m_answers->TakeFileName(path);
+    type = 0;
+    const std::string extension = types.empty() ? std::string() : types.front().extension;
     if (m_observer != nullptr) m_observer->OnFileDialog(kind, extension, answered, answered ? path : "");
     return answered;
 }

@@ -48,6 +48,7 @@ public:
                            const std::vector<int>& controlIds) override;
     void SetClipboardText(std::string_view text) override { m_clipboard.assign(text); }
     void MarkControl(int id, std::string_view problem) override;
+    void EnableControl(int id, bool enabled) override;
     void EndDialog(int code) override;
 
     std::vector<ControlState> ReadControls() const override { return m_controls; }
@@ -109,6 +110,7 @@ public:
     virtual void OnClose(const HeadlessWindow& /*window*/, int /*code*/) {}
     virtual void OnMessageBox(std::string_view /*text*/) {}
     virtual void OnQuestion(std::string_view /*text*/, int /*answer*/) {}
+    // The extension of the type the dialog offers first.
     virtual void OnFileDialog(FileDialog /*kind*/, std::string_view /*extension*/, bool /*answered*/,
                               std::string_view /*path*/) {}
 };
@@ -125,8 +127,8 @@ public:
     // Questions and file dialogs take the answers queued for them (see
     // AnswerQueue); with none queued they are cancelled.
     int AskYesNoCancel(std::string_view text) override;
-    bool AskFileName(FileDialog kind, std::string_view filterName, std::string_view extension,
-                     std::string& path) override;
+    bool AskFileName(FileDialog kind, const std::vector<FileType>& types, std::string& path,
+                     std::size_t& type) override;
     void QueueAnswer(std::string answer) { m_answers->Push(std::move(answer)); }
     // Answers from that queue, kept by the caller, instead of the backend's own.
     void SetAnswerQueue(AnswerQueue* answers) { m_answers = answers != nullptr ? answers : &m_ownAnswers; }

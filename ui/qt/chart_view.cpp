@@ -49,7 +49,7 @@ void PaintText(QPainter& painter, const draw::ChartMapping& map, const draw::Dra
 
 }  // namespace
 
-void PaintChart(QPainter& painter, const draw::Chart& chart, double width, double height, bool picture) {
+void PaintChart(QPainter& painter, const draw::Chart& chart, double width, double height, bool picture, bool greyed) {
     painter.fillRect(QRectF(0, 0, width, height), Qt::white);
     painter.setRenderHint(QPainter::Antialiasing);
     const bool titled = picture && !chart.title.empty();
@@ -57,7 +57,7 @@ void PaintChart(QPainter& painter, const draw::Chart& chart, double width, doubl
     const std::vector<draw::DrawOp> pictureOps = titled ? draw::PictureOps(chart) : std::vector<draw::DrawOp>{};
     for (const draw::DrawOp& op : titled ? pictureOps : chart.ops) {
         if (op.points.empty()) continue;
-        const draw::DrawStyle style = draw::StyleOf(op.role);
+        const draw::DrawStyle style = greyed ? draw::GreyedOut(draw::StyleOf(op.role)) : draw::StyleOf(op.role);
         QPen pen(Colour(style.stroke), style.width);
         if (style.dashed) pen.setDashPattern({5.0 / style.width, 3.0 / style.width});
         pen.setJoinStyle(Qt::RoundJoin);
@@ -123,13 +123,23 @@ void ChartView::SetDrawing(std::shared_ptr<const draw::Chart> drawing) {
     update();
 }
 
+// A greyed-out chart takes no pointer, so a readout left on it would stay.
+void ChartView::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::EnabledChange) {
+        m_readout.clear();
+        update();
+    }
+    QWidget::changeEvent(event);
+}
+
 void ChartView::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     if (!m_drawing) {
         painter.fillRect(rect(), Qt::white);
         return;
     }
-    PaintChart(painter, *m_drawing, width(), height());
+    // Greyed out, it is a picture of a plan that is no longer the one on screen.
+    PaintChart(painter, *m_drawing, width(), height(), false, !isEnabled());
     if (m_readout.empty()) return;
     // The readout in the plot's top right corner, on white.
     const QString text = QString::fromUtf8(m_readout.c_str());

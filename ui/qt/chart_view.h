@@ -25,6 +25,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
 
@@ -33,9 +34,11 @@ private:
     std::string m_readout;
 };
 
-// Paints a drawing list into a rectangle of that size at the origin; also
-// used to export pictures and PDF files, which show the title line.
-void PaintChart(QPainter& painter, const draw::Chart& chart, double width, double height, bool picture = false);
+// Paints a drawing list into a rectangle of that size at the origin, greyed
+// out when it is out of date; also used to export pictures and PDF files,
+// which show the title line.
+void PaintChart(QPainter& painter, const draw::Chart& chart, double width, double height, bool picture = false,
+                bool greyed = false);
 
 // The chart as a PNG picture of 1600 x 1200 pixels or a landscape A4 PDF
 // page, by the path's extension; false for another or a file not written.

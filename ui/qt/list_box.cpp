@@ -122,4 +122,21 @@ void ListBox::OnSelectionChanged() {
     if (m_programDepth == 0 && !m_inUserInput && CurSel() >= 0) m_onUserChoice();
 }
 
+// QComboBox's activated is the user's choice alone; setCurrentIndex does
+// not raise it.
+DropDownList::DropDownList(QWidget* parent, std::function<void()> onUserChoice) : QComboBox(parent) {
+    setSizeAdjustPolicy(QComboBox::AdjustToContentsOnFirstShow);
+    setMaxVisibleItems(12);
+    connect(this, &QComboBox::activated, this, [report = std::move(onUserChoice)] { report(); });
+}
+
+void DropDownList::ProgramInsert(int index, const QString& text) {
+    if (index < 0 || index > count()) throw std::out_of_range("list insert position");
+    insertItem(index, text);
+    // A first item is not a choice: the list shows none until one is made.
+    if (count() == 1) setCurrentIndex(-1);
+}
+
+void DropDownList::ProgramSetCurSel(int index) { setCurrentIndex(index >= 0 && index < count() ? index : -1); }
+
 }  // namespace ui::qt

@@ -10,6 +10,8 @@
 #include <QStyle>
 #include <QStyleFactory>
 
+#include <algorithm>
+
 #include "res/string_table.h"
 #include "ui/qt/app_icon.h"
 #include "ui/qt/qt_dialog.h"
@@ -62,17 +64,29 @@ int QtBackend::AskYesNoCancel(std::string_view text) {
     return answer == QMessageBox::Yes ? IDYES : answer == QMessageBox::No ? IDNO : IDCANCEL;
 }
 
-bool QtBackend::AskFileName(FileDialog kind, std::string_view filterName, std::string_view extension,
-                            std::string& path) {
+// Qt's dialog returns a name typed without an extension as typed, having
+// asked only about that name: the layer completes it and asks about the
+// completed one (AfxSaveFileName).
+bool QtBackend::AskFileName(FileDialog kind, const std::vector<FileType>& types, std::string& path, std::size_t& type) {
     QWidget* parent = m_running.empty() ? nullptr : m_running.back();
-    const QString filter =
-        QString::fromUtf8(filterName.data(), static_cast<qsizetype>(filterName.size())) + QStringLiteral(" (*.") +
-        QString::fromUtf8(extension.data(), static_cast<qsizetype>(extension.size())) + QStringLiteral(")");
-    const QString start = QString::fromUtf8(path.c_str());
-    const QString chosen = kind == FileDialog::Open ? QFileDialog::getOpenFileName(parent, QString(), start, filter)
-                                                    : QFileDialog::getSaveFileName(parent, QString(), start, filter);
-    if (chosen.isEmpty()) return false;
-    path = chosen.toUtf8().toStdString();
+    QStringList filters;
+    for (const FileType& fileType : types) {
+        filters << QString::fromUtf8(fileType.name.c_str()) + QStringLiteral(" (*.") +
+                       QString::fromUtf8(fileType.extension.c_str()) + QStringLiteral(")");
+    }
+    // The platform's own dialog where there is one, as QFileDialog's static
+    // functions choose; run here so that it is on top of the runs.
+    QFileDialog dialog(parent, QString(), QString::fromUtf8(path.c_str()));
+    dialog.setNameFilters(filters);
+    dialog.setAcceptMode(kind == FileDialog::Open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+    dialog.setFileMode(kind == FileDialog::Open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    m_running.push_back(&dialog);
+    const int answer = dialog.exec();
+    m_running.pop_back();
+    if (answer != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
+    path = dialog.selectedFiles().front().toUtf8().toStdString();
+    const QString selected = dialog.selectedNameFilter();
+    type = static_cast<std::size_t>(std::max<qsizetype>(0, filters.indexOf(selected)));
     return true;
 }
 

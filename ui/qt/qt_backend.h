@@ -20,8 +20,8 @@ public:
     int RunModal(DialogWindow& window) override;
     void MessageBox(std::string_view text) override;
     int AskYesNoCancel(std::string_view text) override;
-    bool AskFileName(FileDialog kind, std::string_view filterName, std::string_view extension,
-                     std::string& path) override;
+    bool AskFileName(FileDialog kind, const std::vector<FileType>& types, std::string& path,
+                     std::size_t& type) override;
 
     // Modal runs in progress, dialogs and message boxes, innermost last.
     const std::vector<QDialog*>& Running() const { return m_running; }

@@ -142,7 +142,11 @@ QWidget* QtDialog::CreateControl(const res::ControlTemplate& control) {
             break;
         }
         case res::ControlKind::List:
-            widget = new ListBox(this, [this, id] { SendCommand(id, LBN_SELCHANGE); });
+            if (Has(control.style, res::kDropDown)) {
+                widget = new DropDownList(this, [this, id] { SendCommand(id, LBN_SELCHANGE); });
+            } else {
+                widget = new ListBox(this, [this, id] { SendCommand(id, LBN_SELCHANGE); });
+            }
             break;
         case res::ControlKind::Static: {
             auto* label = new QLabel(text, this);
@@ -249,6 +253,8 @@ void QtDialog::MarkControl(int id, std::string_view problem) {
     widget.setAccessibleDescription(FromUtf8(problem));
 }
 
+void QtDialog::EnableControl(int id, bool enabled) { Existing(id).setEnabled(enabled); }
+
 void QtDialog::SetControlText(int id, std::string_view text) {
     QWidget& widget = Existing(id);
     const QString value = FromUtf8(text);
@@ -314,8 +320,8 @@ void QtDialog::GetControlText(int id, std::string& out) const {
 
 namespace {
 
-ListBox& AsList(QWidget& widget, int id) {
-    auto* list = dynamic_cast<ListBox*>(&widget);
+ListControl& AsList(QWidget& widget, int id) {
+    auto* list = dynamic_cast<ListControl*>(&widget);
     if (list == nullptr) throw std::logic_error("control " + std::to_string(id) + " is not a list");
     return *list;
 }

@@ -38,6 +38,7 @@ public:
     void SetIcon(bool big, int iconId) override;
     void SetControlDrawing(int id, const std::shared_ptr<const draw::Chart>& drawing) override;
     bool SaveControlPicture(int id, const std::string& path) override;
+    std::vector<std::string> ControlPictureExtensions() const override { return {"png", "pdf"}; }
     bool IsIconic() const override;
     Size ClientSize() const override;
     Size IconSize() const override;
@@ -47,6 +48,7 @@ public:
                            const std::vector<int>& controlIds) override;
     void SetClipboardText(std::string_view text) override;
     void MarkControl(int id, std::string_view problem) override;
+    void EnableControl(int id, bool enabled) override;
     void EndDialog(int code) override;
 
     // The one way between a template entry and its widget: the control of

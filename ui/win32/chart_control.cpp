@@ -101,7 +101,7 @@ void ChartControl::Paint(HDC dc, const RECT& rect) const {
     HGDIOBJ old = SelectObject(memory, bitmap);
     const RECT local{0, 0, width, height};
     if (m_drawing) {
-        PaintChart(memory, *m_drawing, 0, 0, width, height);
+        PaintChart(memory, *m_drawing, 0, 0, width, height, false, IsWindowEnabled(m_hwnd) == FALSE);
         if (!m_readout.empty()) PaintReadout(memory, *m_drawing, m_readout, local);
     } else {
         FillRect(memory, &local, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
@@ -131,6 +131,11 @@ LRESULT CALLBACK ChartControl::SubclassProc(HWND hwnd, UINT message, WPARAM wPar
             chart->m_tracking = false;
             chart->SetReadout({});
             return 0;
+        case WM_ENABLE:
+            // Greyed out, it takes no pointer, so a readout left on it would stay.
+            chart->m_readout.clear();
+            InvalidateRect(hwnd, nullptr, FALSE);
+            break;
         case WM_ERASEBKGND:
             return TRUE;  // the paint covers every pixel
         case WM_NCDESTROY:

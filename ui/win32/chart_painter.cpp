@@ -72,7 +72,7 @@ COLORREF FillColour(const draw::DrawStyle& style) {
     return RGB(blend((style.fill >> 16) & 0xff), blend((style.fill >> 8) & 0xff), blend(style.fill & 0xff));
 }
 
-void PaintChart(HDC dc, const draw::Chart& chart, int left, int top, int width, int height, bool picture) {
+void PaintChart(HDC dc, const draw::Chart& chart, int left, int top, int width, int height, bool picture, bool greyed) {
     const RECT all{left, top, left + width, top + height};
     FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     const int saved = SaveDC(dc);
@@ -84,7 +84,7 @@ void PaintChart(HDC dc, const draw::Chart& chart, int left, int top, int width, 
     const std::vector<draw::DrawOp> pictureOps = titled ? draw::PictureOps(chart) : std::vector<draw::DrawOp>{};
     for (const draw::DrawOp& op : titled ? pictureOps : chart.ops) {
         if (op.points.empty()) continue;
-        const draw::DrawStyle style = draw::StyleOf(op.role);
+        const draw::DrawStyle style = greyed ? draw::GreyedOut(draw::StyleOf(op.role)) : draw::StyleOf(op.role);
         if (op.kind == draw::DrawKind::Text) {
             PaintText(dc, map, op, style, left, top);
             continue;

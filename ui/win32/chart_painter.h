@@ -10,8 +10,10 @@
 namespace ui::win32 {
 
 // Paints the whole rectangle (left, top, width, height): white, then the
-// chart fitted into it; a picture for a file with the title line.
-void PaintChart(HDC dc, const draw::Chart& chart, int left, int top, int width, int height, bool picture = false);
+// chart fitted into it, greyed out when it is out of date; a picture for a
+// file with the title line.
+void PaintChart(HDC dc, const draw::Chart& chart, int left, int top, int width, int height, bool picture = false,
+                bool greyed = false);
 
 // The colour GDI paints a role's fill with: its colour laid over white at
 // the role's opacity.

@@ -35,18 +35,24 @@ int Win32Backend::AskYesNoCancel(std::string_view text) {
     return answer == IDYES ? IDYES : answer == IDNO ? IDNO : IDCANCEL;
 }
 
-bool Win32Backend::AskFileName(FileDialog kind, std::string_view filterName, std::string_view extension,
-                               std::string& path) {
-    if (m_automation != nullptr) return m_automation->AskFileName(kind, filterName, extension, path);
-    // "name (*.ext)\0*.ext\0\0": the list of types shows the pattern too, as
-    // Windows programs' do.
-    const std::wstring pattern = L"*." + Widen(extension);
-    std::wstring filter = Widen(filterName) + L" (" + pattern + L")";
+// The dialog adds the chosen type's extension to a name typed without one
+// (lpstrDefExt), and asks before that name replaces a file.
+bool Win32Backend::AskFileName(FileDialog kind, const std::vector<FileType>& types, std::string& path,
+                               std::size_t& type) {
+    if (m_automation != nullptr) return m_automation->AskFileName(kind, types, path, type);
+    if (types.empty()) return false;
+    // "name (*.ext)\0*.ext\0" a type, "\0" the end: the list of types shows
+    // the pattern too, as Windows programs' do.
+    std::wstring filter;
+    for (const FileType& fileType : types) {
+        const std::wstring pattern = L"*." + Widen(fileType.extension);
+        filter += Widen(fileType.name) + L" (" + pattern + L")";
+        filter.push_back(L'\0');
+        filter += pattern;
+        filter.push_back(L'\0');
+    }
     filter.push_back(L'\0');
-    filter += pattern;
-    filter.push_back(L'\0');
-    filter.push_back(L'\0');
-    const std::wstring defaultExtension = Widen(extension);
+    const std::wstring defaultExtension = Widen(types.front().extension);
     std::wstring buffer = Widen(path);
     buffer.resize(std::max<std::size_t>(buffer.size() + 1, 4096), L'\0');
     OPENFILENAMEW dialog{};
@@ -63,6 +69,7 @@ bool Win32Backend::AskFileName(FileDialog kind, std::string_view filterName, std
     const FileDialogFunction show = CommonFileDialog(kind);
     if (show == nullptr || show(&dialog) == FALSE) return false;
     path = Narrow(buffer.c_str());
+    type = dialog.nFilterIndex >= 1 && dialog.nFilterIndex <= types.size() ? dialog.nFilterIndex - 1 : 0;
     return true;
 }
 

@@ -16,6 +16,11 @@ constexpr std::uint16_t kButtonClass = 0x0080;
 constexpr std::uint16_t kEditClass = 0x0081;
 constexpr std::uint16_t kStaticClass = 0x0082;
 constexpr std::uint16_t kListBoxClass = 0x0083;
+constexpr std::uint16_t kComboBoxClass = 0x0085;
+
+// A drop-down list's height in a Windows template is that of its list when
+// dropped; the template gives the closed height.
+constexpr int kDroppedHeight = 96;
 
 class Writer {
 public:
@@ -43,12 +48,12 @@ private:
     std::vector<std::uint16_t> m_words;
 };
 
-std::uint16_t ClassOf(res::ControlKind kind) {
-    switch (kind) {
+std::uint16_t ClassOf(const res::ControlTemplate& c) {
+    switch (c.kind) {
         case res::ControlKind::Edit:
             return kEditClass;
         case res::ControlKind::List:
-            return kListBoxClass;
+            return Has(c.style, res::kDropDown) ? kComboBoxClass : kListBoxClass;
         case res::ControlKind::Static:
         case res::ControlKind::Icon:
         case res::ControlKind::Chart:
@@ -92,6 +97,10 @@ std::uint32_t ControlStyle(const res::ControlTemplate& c) {
             if (Has(c.style, res::kReadOnly)) style |= ES_READONLY;
             break;
         case res::ControlKind::List:
+            if (Has(c.style, res::kDropDown)) {
+                style |= CBS_DROPDOWNLIST | CBS_HASSTRINGS;
+                break;
+            }
             if (Has(c.style, res::kNotify)) style |= LBS_NOTIFY;
             if (Has(c.style, res::kSort)) style |= LBS_SORT;
             if (Has(c.style, res::kNoIntegralHeight)) style |= LBS_NOINTEGRALHEIGHT;
@@ -144,9 +153,9 @@ std::vector<std::uint16_t> BuildDialogTemplate(const res::DialogTemplate& t) {
         w.Short(c.x);
         w.Short(c.y);
         w.Short(c.cx);
-        w.Short(c.cy);
+        w.Short(c.kind == res::ControlKind::List && Has(c.style, res::kDropDown) ? c.cy + kDroppedHeight : c.cy);
         w.Dword(static_cast<std::uint32_t>(c.id));
-        w.Ordinal(ClassOf(c.kind));
+        w.Ordinal(ClassOf(c));
         // An icon control gets its icon once created; its text is unused.
         w.Text(c.kind == res::ControlKind::Icon ? "" : c.text);
         w.Word(0);  // no creation data

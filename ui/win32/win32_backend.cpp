@@ -196,22 +196,48 @@ void Win32Dialog::SetControlText(int id, std::string_view text) {
 
 void Win32Dialog::GetControlText(int id, std::string& out) const { out = Narrow(TextOf(Existing(id))); }
 
-void Win32Dialog::ListReset(int id) { SendMessageW(Existing(id), LB_RESETCONTENT, 0, 0); }
+// The list messages of a list box, or of a drop-down list (a combo box),
+// which has the same ones under other numbers.
+struct ListMessages {
+    UINT reset, insert, count, getSel, setSel, textLength, text;
+};
+
+namespace {
+
+constexpr ListMessages kListBoxMessages{LB_RESETCONTENT, LB_INSERTSTRING, LB_GETCOUNT, LB_GETCURSEL,
+                                        LB_SETCURSEL,    LB_GETTEXTLEN,   LB_GETTEXT};
+constexpr ListMessages kDropDownMessages{CB_RESETCONTENT, CB_INSERTSTRING, CB_GETCOUNT, CB_GETCURSEL,
+                                         CB_SETCURSEL,    CB_GETLBTEXTLEN, CB_GETLBTEXT};
+
+const ListMessages& MessagesOf(const res::ControlTemplate& control) {
+    return (control.style & res::kDropDown) != 0 ? kDropDownMessages : kListBoxMessages;
+}
+
+}  // namespace
+
+const ListMessages& Win32Dialog::ListMessagesOf(int id) const {
+    const res::ControlTemplate* control = m_template.Find(id);
+    if (control == nullptr) throw std::logic_error("no control " + std::to_string(id));
+    return MessagesOf(*control);
+}
+
+void Win32Dialog::ListReset(int id) { SendMessageW(Existing(id), ListMessagesOf(id).reset, 0, 0); }
 
 void Win32Dialog::ListInsert(int id, int index, std::string_view text) {
     HWND list = Existing(id);
-    const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+    const ListMessages& messages = ListMessagesOf(id);
+    const LRESULT count = SendMessageW(list, messages.count, 0, 0);
     if (index < 0 || index > count) throw std::out_of_range("list insert position");
     const std::wstring wide = Widen(text);
-    SendMessageW(list, LB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(wide.c_str()));
+    SendMessageW(list, messages.insert, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(wide.c_str()));
 }
 
 int Win32Dialog::ListGetCurSel(int id) const {
-    return static_cast<int>(SendMessageW(Existing(id), LB_GETCURSEL, 0, 0));
+    return static_cast<int>(SendMessageW(Existing(id), ListMessagesOf(id).getSel, 0, 0));
 }
 
 void Win32Dialog::ListSetCurSel(int id, int index) {
-    SendMessageW(Existing(id), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    SendMessageW(Existing(id), ListMessagesOf(id).setSel, static_cast<WPARAM>(index), 0);
 }
 
 void Win32Dialog::AppendSystemMenu(unsigned flags, unsigned commandId, std::string_view text) {
@@ -273,6 +299,8 @@ const ChartControl* Win32Dialog::Chart(int id) const {
 
 void Win32Dialog::MarkControl(int id, std::string_view problem) { m_marks.Mark(id, Control(id), !problem.empty()); }
 
+void Win32Dialog::EnableControl(int id, bool enabled) { ::EnableWindow(Existing(id), enabled ? TRUE : FALSE); }
+
 // ---- the user's actions -----------------------------------------------------
 
 std::vector<ControlState> Win32Dialog::ReadControls() const {
@@ -281,19 +309,21 @@ std::vector<ControlState> Win32Dialog::ReadControls() const {
     std::size_t index = 0;
     for (const res::ControlTemplate& control : m_template) {
         HWND hwnd = m_controls.at(index++);
-        ControlState state{control.id, control.kind, control.style, true, {}, {}, -1, nullptr, false};
+        ControlState state{control.id, control.kind, control.style, true, {}, {}, -1, nullptr, false, true};
         state.marked = m_marks.IsMarked(control.id);
+        state.enabled = IsWindowEnabled(hwnd) != FALSE;
         state.visible = (GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_VISIBLE) != 0;
         if (control.kind == res::ControlKind::List) {
-            const auto count = static_cast<int>(SendMessageW(hwnd, LB_GETCOUNT, 0, 0));
+            const ListMessages& messages = MessagesOf(control);
+            const auto count = static_cast<int>(SendMessageW(hwnd, messages.count, 0, 0));
             for (int i = 0; i < count; ++i) {
-                const auto length = static_cast<std::size_t>(SendMessageW(hwnd, LB_GETTEXTLEN, i, 0));
+                const auto length = static_cast<std::size_t>(SendMessageW(hwnd, messages.textLength, i, 0));
                 std::wstring item(length + 1, L'\0');
-                SendMessageW(hwnd, LB_GETTEXT, i, reinterpret_cast<LPARAM>(item.data()));
+                SendMessageW(hwnd, messages.text, i, reinterpret_cast<LPARAM>(item.data()));
                 item.resize(length);
                 state.items.push_back(Narrow(item));
             }
-            state.selected = static_cast<int>(SendMessageW(hwnd, LB_GETCURSEL, 0, 0));
+            state.selected = static_cast<int>(SendMessageW(hwnd, messages.getSel, 0, 0));
         } else if (control.kind == res::ControlKind::Chart) {
             if (const ChartControl* chart = Chart(control.id)) state.drawing = chart->Drawing();
         } else {
@@ -317,7 +347,8 @@ void Win32Dialog::SendCommand(int id, unsigned notification) {
                  reinterpret_cast<LPARAM>(Control(id)));
 }
 
-// A click on an item selects it, and the list tells its dialog.
+// A click on an item selects it, and the list tells its dialog; a
+// drop-down list's CBN_SELCHANGE has LBN_SELCHANGE's number.
 std::string Win32Dialog::UserSelect(int id, int index) {
     const std::vector<ControlState> states = ReadControls();
     const ControlState* list = FindState(states, id);
@@ -326,7 +357,7 @@ std::string Win32Dialog::UserSelect(int id, int index) {
     if (index < -1 || index >= static_cast<int>(list->items.size())) {
         return "index " + std::to_string(index) + " out of range for list " + std::to_string(id);
     }
-    SendMessageW(Existing(id), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    SendMessageW(Existing(id), ListMessagesOf(id).setSel, static_cast<WPARAM>(index), 0);
     SendCommand(id, LBN_SELCHANGE);
     return {};
 }

@@ -25,12 +25,13 @@
 // The dialog layer's backend on the Win32 API: each dialog is built from its
 // template as an in-memory extended dialog template and run with
 // DialogBoxIndirectParamW, so modal runs nest as the platform's do; the
-// controls are the system's LISTBOX, EDIT, STATIC and BUTTON; message boxes
-// are MessageBoxW owned by the innermost dialog; a chart is an owner-drawn
-// STATIC painted with GDI.
+// controls are the system's LISTBOX (COMBOBOX for a drop-down list), EDIT,
+// STATIC and BUTTON; message boxes are MessageBoxW owned by the innermost
+// dialog; a chart is an owner-drawn STATIC painted with GDI.
 namespace ui::win32 {
 
 class Win32Backend;
+struct ListMessages;
 
 class Win32Dialog final : public DialogWindow, public UserWindow {
 public:
@@ -56,7 +57,9 @@ public:
     void EndDialog(int code) override;
     void SetControlDrawing(int id, const std::shared_ptr<const draw::Chart>& drawing) override;
     void MarkControl(int id, std::string_view problem) override;
+    void EnableControl(int id, bool enabled) override;
     bool SaveControlPicture(int id, const std::string& path) override;
+    std::vector<std::string> ControlPictureExtensions() const override { return {"png"}; }
 
     // The user's actions, as the messages the platform sends for them.
     std::vector<ControlState> ReadControls() const override;
@@ -87,6 +90,7 @@ private:
     INT_PTR OnPaint();
     INT_PTR OnDrawItem(const DRAWITEMSTRUCT& item);
     HWND Existing(int id) const;
+    const ListMessages& ListMessagesOf(int id) const;
     const ControlState* FindState(const std::vector<ControlState>& states, int id) const;
     std::intptr_t Send(unsigned message, std::uintptr_t wParam, std::intptr_t lParam);
     void SendCommand(int id, unsigned notification);
@@ -122,8 +126,8 @@ public:
     // Questions and file dialogs are asked of the automation instead of
     // shown: IDYES, IDNO or IDCANCEL; false for a cancelled file dialog.
     virtual int AskYesNoCancel(std::string_view /*text*/) { return IDCANCEL; }
-    virtual bool AskFileName(FileDialog /*kind*/, std::string_view /*filterName*/, std::string_view /*extension*/,
-                             std::string& /*path*/) {
+    virtual bool AskFileName(FileDialog /*kind*/, const std::vector<FileType>& /*types*/, std::string& /*path*/,
+                             std::size_t& /*type*/) {
         return false;
     }
     // Performs at most one user action on the top dialog; false when there
@@ -143,8 +147,8 @@ public:
     int RunModal(DialogWindow& window) override;
     void MessageBox(std::string_view text) override;
     int AskYesNoCancel(std::string_view text) override;
-    bool AskFileName(FileDialog kind, std::string_view filterName, std::string_view extension,
-                     std::string& path) override;
+    bool AskFileName(FileDialog kind, const std::vector<FileType>& types, std::string& path,
+                     std::size_t& type) override;
     bool SendsInitDialog() const override { return true; }
 
     void SetAutomation(Automation* automation) { m_automation = automation; }
