@@ -272,8 +272,8 @@ void CPlannerDlg::ShowDwells() {
 
 void CPlannerDlg::ShowDwell() {
     const bool loading = std::exchange(m_loading, true);
-    static const planner::DwellFields kNone;
-    const planner::DwellFields& dwell = m_selectedDwell >= 0 ? m_fields.dwells[m_selectedDwell] : kNone;
+    const planner::DwellFields none{};  // no dwell chosen: empty fields
+    const planner::DwellFields& dwell = m_selectedDwell >= 0 ? m_fields.dwells[m_selectedDwell] : none;
     m_dwellFrequency.SetWindowText(dwell.frequency);
     m_dwellTime.SetWindowText(dwell.time.text);
     m_dwellTimeUnit.SetCurSel(dwell.time.unit);
