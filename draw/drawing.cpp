@@ -216,6 +216,17 @@ ChartMapping FitChart(const ChartBox& box, double width, double height, bool tit
     return map;
 }
 
+void ForEachPainted(const Chart& chart, double width, double height, bool picture, bool greyed,
+                    const std::function<void(const ChartMapping&, const DrawOp&, const DrawStyle&)>& paint) {
+    const bool titled = picture && !chart.title.empty();
+    const ChartMapping map = FitChart(chart.box, width, height, titled);
+    const std::vector<DrawOp> pictureOps = titled ? PictureOps(chart) : std::vector<DrawOp>{};
+    for (const DrawOp& op : titled ? pictureOps : chart.ops) {
+        if (op.points.empty()) continue;
+        paint(map, op, greyed ? GreyedOut(StyleOf(op.role)) : StyleOf(op.role));
+    }
+}
+
 std::vector<DrawOp> PictureOps(const Chart& chart) {
     std::vector<DrawOp> ops = chart.ops;
     if (chart.title.empty()) return ops;

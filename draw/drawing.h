@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -121,6 +122,12 @@ ChartMapping FitChart(const ChartBox& box, double width, double height, bool tit
 // What a picture file shows: the chart's operations, then its title line
 // above the plot.
 std::vector<DrawOp> PictureOps(const Chart& chart);
+
+// What every backend paints into a rectangle of that size, in order: each
+// operation with points, with the mapping and the style to paint it in. A
+// picture for a file shows the title line; a chart out of date is greyed.
+void ForEachPainted(const Chart& chart, double width, double height, bool picture, bool greyed,
+                    const std::function<void(const ChartMapping&, const DrawOp&, const DrawStyle&)>& paint);
 
 // A text's extent in pixels, by the widths of a broad sans-serif face, so
 // that the faces the backends choose take no more room than this.

@@ -52,41 +52,38 @@ void PaintText(QPainter& painter, const draw::ChartMapping& map, const draw::Dra
 void PaintChart(QPainter& painter, const draw::Chart& chart, double width, double height, bool picture, bool greyed) {
     painter.fillRect(QRectF(0, 0, width, height), Qt::white);
     painter.setRenderHint(QPainter::Antialiasing);
-    const bool titled = picture && !chart.title.empty();
-    const draw::ChartMapping map = draw::FitChart(chart.box, width, height, titled);
-    const std::vector<draw::DrawOp> pictureOps = titled ? draw::PictureOps(chart) : std::vector<draw::DrawOp>{};
-    for (const draw::DrawOp& op : titled ? pictureOps : chart.ops) {
-        if (op.points.empty()) continue;
-        const draw::DrawStyle style = greyed ? draw::GreyedOut(draw::StyleOf(op.role)) : draw::StyleOf(op.role);
-        QPen pen(Colour(style.stroke), style.width);
-        if (style.dashed) pen.setDashPattern({5.0 / style.width, 3.0 / style.width});
-        pen.setJoinStyle(Qt::RoundJoin);
-        switch (op.kind) {
-            case draw::DrawKind::Line:
-                painter.setPen(pen);
-                painter.drawLine(Pixel(map, op, 0), Pixel(map, op, 1));
-                break;
-            case draw::DrawKind::Polyline:
-                painter.setPen(pen);
-                painter.drawPolyline(Polygon(map, op));
-                break;
-            case draw::DrawKind::Fill:
-                painter.setPen(Qt::NoPen);
-                painter.setBrush(Colour(style.fill, style.fillOpacity));
-                painter.drawPolygon(Polygon(map, op));
-                painter.setBrush(Qt::NoBrush);
-                break;
-            case draw::DrawKind::Marker:
-                painter.setPen(pen);
-                painter.setBrush(Colour(style.fill, style.fillOpacity));
-                painter.drawEllipse(Pixel(map, op, 0), style.radius, style.radius);
-                painter.setBrush(Qt::NoBrush);
-                break;
-            case draw::DrawKind::Text:
-                PaintText(painter, map, op, style);
-                break;
-        }
-    }
+    draw::ForEachPainted(
+        chart, width, height, picture, greyed,
+        [&painter](const draw::ChartMapping& map, const draw::DrawOp& op, const draw::DrawStyle& style) {
+            QPen pen(Colour(style.stroke), style.width);
+            if (style.dashed) pen.setDashPattern({5.0 / style.width, 3.0 / style.width});
+            pen.setJoinStyle(Qt::RoundJoin);
+            switch (op.kind) {
+                case draw::DrawKind::Line:
+                    painter.setPen(pen);
+                    painter.drawLine(Pixel(map, op, 0), Pixel(map, op, 1));
+                    break;
+                case draw::DrawKind::Polyline:
+                    painter.setPen(pen);
+                    painter.drawPolyline(Polygon(map, op));
+                    break;
+                case draw::DrawKind::Fill:
+                    painter.setPen(Qt::NoPen);
+                    painter.setBrush(Colour(style.fill, style.fillOpacity));
+                    painter.drawPolygon(Polygon(map, op));
+                    painter.setBrush(Qt::NoBrush);
+                    break;
+                case draw::DrawKind::Marker:
+                    painter.setPen(pen);
+                    painter.setBrush(Colour(style.fill, style.fillOpacity));
+                    painter.drawEllipse(Pixel(map, op, 0), style.radius, style.radius);
+                    painter.setBrush(Qt::NoBrush);
+                    break;
+                case draw::DrawKind::Text:
+                    PaintText(painter, map, op, style);
+                    break;
+            }
+        });
 }
 
 bool SaveChartPicture(const draw::Chart& chart, const std::string& path) {

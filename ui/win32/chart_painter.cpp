@@ -79,15 +79,10 @@ void PaintChart(HDC dc, const draw::Chart& chart, int left, int top, int width, 
     IntersectClipRect(dc, all.left, all.top, all.right, all.bottom);
     SetBkMode(dc, TRANSPARENT);
     SetTextAlign(dc, TA_LEFT | TA_BASELINE | TA_NOUPDATECP);
-    const bool titled = picture && !chart.title.empty();
-    const draw::ChartMapping map = draw::FitChart(chart.box, width, height, titled);
-    const std::vector<draw::DrawOp> pictureOps = titled ? draw::PictureOps(chart) : std::vector<draw::DrawOp>{};
-    for (const draw::DrawOp& op : titled ? pictureOps : chart.ops) {
-        if (op.points.empty()) continue;
-        const draw::DrawStyle style = greyed ? draw::GreyedOut(draw::StyleOf(op.role)) : draw::StyleOf(op.role);
+    const auto paint = [&](const draw::ChartMapping& map, const draw::DrawOp& op, const draw::DrawStyle& style) {
         if (op.kind == draw::DrawKind::Text) {
             PaintText(dc, map, op, style, left, top);
-            continue;
+            return;
         }
         HPEN pen = MakePen(style);
         HBRUSH brush = CreateSolidBrush(FillColour(style));
@@ -115,7 +110,8 @@ void PaintChart(HDC dc, const draw::Chart& chart, int left, int top, int width, 
         SelectObject(dc, oldPen);
         DeleteObject(brush);
         DeleteObject(pen);
-    }
+    };
+    draw::ForEachPainted(chart, width, height, picture, greyed, paint);
     RestoreDC(dc, saved);
 }
 
