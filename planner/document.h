@@ -10,7 +10,9 @@
 
 namespace planner {
 
-constexpr int kPlanVersion = 1;  // the newest version this program reads and the one it writes
+constexpr int kPlanVersion = 2;  // the newest version this program reads
+// Version 2 added fields to fill ("?"); a document without any is written as
+// version 1, which every Halvex reads.
 constexpr double kMaxSweeps = 10000.0;
 
 enum class LevelKind { DisplacementPp, DisplacementZp, Velocity, Acceleration };
@@ -84,10 +86,19 @@ struct PlanDocument {
     std::vector<Segment> profile;
     std::optional<SweepSettings> sweep;
     std::optional<ShakerSettings> shaker;
+    // The JSON paths of the fields left for the user to fill, written "?", in
+    // document order ("profile[1].to", "sweep.dwells[0].time"). Such a field
+    // holds a zero in the model; a plan with any cannot be evaluated.
+    std::vector<std::string> unfilled;
 
     bool operator==(const PlanDocument& o) const {
-        return gravity == o.gravity && profile == o.profile && sweep == o.sweep && shaker == o.shaker;
+        return gravity == o.gravity && profile == o.profile && sweep == o.sweep && shaker == o.shaker &&
+               unfilled == o.unfilled;
     }
+
+    bool IsUnfilled(std::string_view path) const;
+    // The lowest version that holds this document.
+    int Version() const { return unfilled.empty() ? 1 : 2; }
 
     double GravitySi() const { return ToSi(gravity, QuantityKind::Acceleration, 0.0); }
     // The document writes at least one inch or pound unit: show results in those.
@@ -99,7 +110,7 @@ struct PlanDocument {
 // Returns false with one message that names the field as a JSON path.
 bool ReadPlanDocument(std::string_view text, PlanDocument& document, std::string& message);
 
-// A version 1 document that reads back to an equal model.
+// A document that reads back to an equal model, at its lowest version.
 std::string WritePlanDocument(const PlanDocument& document);
 
 }  // namespace planner

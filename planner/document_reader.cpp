@@ -36,6 +36,13 @@ QuantityKind LevelQuantityKind(LevelKind kind) {
     return QuantityKind::Acceleration;
 }
 
+bool PlanDocument::IsUnfilled(std::string_view path) const {
+    for (const std::string& field : unfilled) {
+        if (field == path) return true;
+    }
+    return false;
+}
+
 bool PlanDocument::UsesInchPound() const {
     const auto inch = [](const std::optional<Quantity>& q) { return q && IsInchPoundUnit(q->unit); };
     for (const Segment& segment : profile) {
@@ -100,6 +107,15 @@ public:
         return true;
     }
 
+    // True when value is "?", a field left to fill: then ok says whether the
+    // document may hold one (version 2 on), and the field is noted as unfilled.
+    bool ToFill(const JsonValue& value, const std::string& path, bool& ok) {
+        if (value.type != JsonValue::Type::String || value.text != "?") return false;
+        ok = m_version >= 2 ? (m_unfilled->push_back(path), true)
+                            : Fail(path, "a field to fill (\"?\") needs version 2 of the format");
+        return true;
+    }
+
     static std::string Join(const std::string& path, const std::string& name) {
         std::string joined = path;
         AppendPathMember(joined, name);
@@ -121,6 +137,8 @@ public:
 
     // A quantity that must be positive and finite in SI units.
     bool ReadPositive(const JsonValue& value, QuantityKind kind, const std::string& path, Quantity& quantity) {
+        bool ok = true;
+        if (ToFill(value, path, ok)) return ok;
         if (!ReadQuantity(value, kind, path, quantity)) return false;
         const double si = ToSi(quantity, kind, m_gravity);
         if (!std::isfinite(si) || !(si > 0.0)) return Fail(path, "must be positive and finite");
@@ -139,6 +157,11 @@ public:
         const JsonValue* value = object.Find(name);
         if (value == nullptr) return true;
         const std::string field = Join(path, name);
+        bool ok = true;
+        if (ToFill(*value, field, ok)) {
+            number = 0.0;
+            return ok;
+        }
         if (value->type != JsonValue::Type::Number) {
             return Fail(field, std::string("expected a whole number, found ") + TypeName(*value));
         }
@@ -182,8 +205,11 @@ public:
             return Fail("version", "must be a whole number, at least 1");
         }
         if (version->number > kPlanVersion) {
-            return Fail("version", "this document is of a newer version than this program reads (1)");
+            return Fail("version", "this document is of a newer version than this program reads (" +
+                                       std::to_string(kPlanVersion) + ")");
         }
+        m_version = static_cast<int>(version->number);
+        m_unfilled = &document.unfilled;
         if (!CheckFields(root, "", {"format", "version", "gravity", "profile", "sweep", "shaker"})) return false;
 
         if (const JsonValue* gravity = root.Find("gravity")) {
@@ -218,6 +244,8 @@ public:
         const JsonValue* value = segment.Find(name);
         const std::string field = Join(path, name);
         if (value == nullptr) return Fail(field, "missing");
+        bool ok = true;
+        if (ToFill(*value, field, ok)) return ok;
         if (value->type == JsonValue::Type::String && value->text == "auto") {
             boundary.isAuto = true;
             return true;
@@ -328,10 +356,16 @@ public:
         }
         if (!ReadOptionalPositive(value, "rated_force", QuantityKind::Force, path, shaker.ratedForce)) return false;
         if (const JsonValue* fraction = value.Find("force_fraction")) {
-            if (fraction->type != JsonValue::Type::Number || !(fraction->number > 0.0) || fraction->number > 1.0) {
+            bool ok = true;
+            if (ToFill(*fraction, "shaker.force_fraction", ok)) {
+                if (!ok) return false;
+                shaker.forceFraction = 0.0;
+            } else if (fraction->type != JsonValue::Type::Number || !(fraction->number > 0.0) ||
+                       fraction->number > 1.0) {
                 return Fail("shaker.force_fraction", "must be a number above 0 and at most 1");
+            } else {
+                shaker.forceFraction = fraction->number;
             }
-            shaker.forceFraction = fraction->number;
         }
         if (const JsonValue* masses = value.Find("moving_mass")) {
             const std::string massPath = "shaker.moving_mass";
@@ -344,6 +378,11 @@ public:
                 if (mass == nullptr) continue;
                 const std::string field = Join(massPath, kMassNames[i]);
                 shaker.masses[i].emplace();
+                bool ok = true;
+                if (ToFill(*mass, field, ok)) {
+                    if (!ok) return false;
+                    continue;
+                }
                 if (!ReadQuantity(*mass, QuantityKind::Mass, field, *shaker.masses[i])) return false;
                 const double si = ToSi(*shaker.masses[i], QuantityKind::Mass, m_gravity);
                 // A part that is not there may be written as 0.
@@ -358,6 +397,8 @@ public:
 private:
     std::string& m_message;
     double m_gravity = kStandardGravity;
+    int m_version = 1;
+    std::vector<std::string>* m_unfilled = nullptr;
 };
 
 }  // namespace

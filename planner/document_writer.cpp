@@ -6,136 +6,163 @@
 namespace planner {
 namespace {
 
-void AppendQuantity(std::string& out, const Quantity& quantity) {
-    if (quantity.unit.empty()) {
-        halvex::AppendJsonShortestDouble(out, quantity.number);
-    } else {
-        halvex::AppendJsonString(out, QuantityText(quantity));
-    }
-}
+// Writes one document; knows each value's path so that a field to fill is
+// written "?" wherever it is.
+class Writer {
+public:
+    explicit Writer(const PlanDocument& document) : m_document(document) {}
 
-void AppendBoundary(std::string& out, const Boundary& boundary) {
-    if (boundary.isAuto) {
-        out += "\"auto\"";
-    } else {
-        AppendQuantity(out, boundary.frequency);
-    }
-}
-
-// ", "name": " before every member but the first of its object.
-void Member(std::string& out, bool& first, const char* name) {
-    if (!first) out += ", ";
-    first = false;
-    halvex::AppendJsonString(out, name);
-    out += ": ";
-}
-
-void AppendSegment(std::string& out, const Segment& segment) {
-    out += "{\"from\": ";
-    AppendBoundary(out, segment.from);
-    out += ", \"to\": ";
-    AppendBoundary(out, segment.to);
-    out += ", ";
-    halvex::AppendJsonString(out, LevelFieldName(segment.kind));
-    out += ": ";
-    if (segment.values.size() == 1) {
-        AppendQuantity(out, segment.values[0]);
-    } else {
-        out += '[';
-        for (std::size_t i = 0; i < segment.values.size(); ++i) {
-            if (i > 0) out += ", ";
-            AppendQuantity(out, segment.values[i]);
+    std::string Write() {
+        m_out = "{\n  \"format\": \"halvex-plan\", \"version\": ";
+        m_out += std::to_string(m_document.Version());
+        m_out += ",\n  \"gravity\": ";
+        Value("gravity", m_document.gravity);
+        m_out += ",\n  \"profile\": [";
+        for (std::size_t i = 0; i < m_document.profile.size(); ++i) {
+            m_out += i == 0 ? "\n    " : ",\n    ";
+            AppendSegment("profile[" + std::to_string(i) + "]", m_document.profile[i]);
         }
-        out += ']';
-    }
-    out += '}';
-}
-
-void AppendSweep(std::string& out, const SweepSettings& sweep) {
-    static const char* const kModes[] = {"up", "down", "up-down"};
-    bool first = true;
-    out += "{";
-    Member(out, first, "type");
-    halvex::AppendJsonString(out, sweep.type == SweepType::Log ? "log" : "linear");
-    if (sweep.rate) {
-        Member(out, first, "rate");
-        AppendQuantity(out, *sweep.rate);
-    }
-    if (sweep.passTime) {
-        Member(out, first, "pass_time");
-        AppendQuantity(out, *sweep.passTime);
-    }
-    Member(out, first, "mode");
-    halvex::AppendJsonString(out, kModes[static_cast<int>(sweep.mode)]);
-    Member(out, first, "sweeps");
-    halvex::AppendJsonShortestDouble(out, sweep.sweeps);
-    Member(out, first, "axes");
-    halvex::AppendJsonShortestDouble(out, sweep.axes);
-    if (!sweep.dwells.empty()) {
-        Member(out, first, "dwells");
-        out += "[";
-        for (std::size_t i = 0; i < sweep.dwells.size(); ++i) {
-            out += i == 0 ? "\n    {\"frequency\": " : ",\n    {\"frequency\": ";
-            AppendQuantity(out, sweep.dwells[i].frequency);
-            out += ", \"time\": ";
-            AppendQuantity(out, sweep.dwells[i].time);
-            out += '}';
+        m_out += "\n  ]";
+        if (m_document.sweep) {
+            m_out += ",\n  \"sweep\": ";
+            AppendSweep(*m_document.sweep);
         }
-        out += "\n  ]";
+        if (m_document.shaker) {
+            m_out += ",\n  \"shaker\": ";
+            AppendShaker(*m_document.shaker);
+        }
+        m_out += "\n}\n";
+        return std::move(m_out);
     }
-    out += '}';
-}
 
-void AppendOptional(std::string& out, bool& first, const char* name, const std::optional<Quantity>& quantity) {
-    if (!quantity) return;
-    Member(out, first, name);
-    AppendQuantity(out, *quantity);
-}
-
-void AppendShaker(std::string& out, const ShakerSettings& shaker) {
-    bool first = true;
-    out += "{";
-    AppendOptional(out, first, "rated_force", shaker.ratedForce);
-    Member(out, first, "force_fraction");
-    halvex::AppendJsonShortestDouble(out, shaker.forceFraction);
-    bool anyMass = false;
-    for (const auto& mass : shaker.masses) anyMass = anyMass || mass.has_value();
-    if (anyMass) {
-        Member(out, first, "moving_mass");
-        bool firstMass = true;
-        out += '{';
-        for (int i = 0; i < 4; ++i) AppendOptional(out, firstMass, kMassNames[i], shaker.masses[i]);
-        out += '}';
+private:
+    // "?" for a field to fill, else true.
+    bool Filled(const std::string& path) {
+        if (!m_document.IsUnfilled(path)) return true;
+        m_out += "\"?\"";
+        return false;
     }
-    AppendOptional(out, first, "stroke_pp", shaker.strokePp);
-    AppendOptional(out, first, "velocity", shaker.velocity);
-    AppendOptional(out, first, "acceleration", shaker.acceleration);
-    out += '}';
-}
+
+    void Value(const std::string& path, const Quantity& quantity) {
+        if (!Filled(path)) return;
+        if (quantity.unit.empty()) {
+            halvex::AppendJsonShortestDouble(m_out, quantity.number);
+        } else {
+            halvex::AppendJsonString(m_out, QuantityText(quantity));
+        }
+    }
+
+    void Number(const std::string& path, double number) {
+        if (Filled(path)) halvex::AppendJsonShortestDouble(m_out, number);
+    }
+
+    void Boundary(const std::string& path, const planner::Boundary& boundary) {
+        if (boundary.isAuto) {
+            m_out += "\"auto\"";
+        } else {
+            Value(path, boundary.frequency);
+        }
+    }
+
+    // ", "name": " before every member but the first of its object.
+    void Member(bool& first, const char* name) {
+        if (!first) m_out += ", ";
+        first = false;
+        halvex::AppendJsonString(m_out, name);
+        m_out += ": ";
+    }
+
+    void AppendSegment(const std::string& path, const Segment& segment) {
+        m_out += "{\"from\": ";
+        Boundary(path + ".from", segment.from);
+        m_out += ", \"to\": ";
+        Boundary(path + ".to", segment.to);
+        m_out += ", ";
+        const std::string level = path + "." + LevelFieldName(segment.kind);
+        halvex::AppendJsonString(m_out, LevelFieldName(segment.kind));
+        m_out += ": ";
+        if (segment.values.size() == 1) {
+            Value(level, segment.values[0]);
+        } else {
+            m_out += '[';
+            for (std::size_t i = 0; i < segment.values.size(); ++i) {
+                if (i > 0) m_out += ", ";
+                Value(level + "[" + std::to_string(i) + "]", segment.values[i]);
+            }
+            m_out += ']';
+        }
+        m_out += '}';
+    }
+
+    void AppendSweep(const SweepSettings& sweep) {
+        static const char* const kModes[] = {"up", "down", "up-down"};
+        bool first = true;
+        m_out += "{";
+        Member(first, "type");
+        halvex::AppendJsonString(m_out, sweep.type == SweepType::Log ? "log" : "linear");
+        if (sweep.rate) {
+            Member(first, "rate");
+            Value("sweep.rate", *sweep.rate);
+        }
+        if (sweep.passTime) {
+            Member(first, "pass_time");
+            Value("sweep.pass_time", *sweep.passTime);
+        }
+        Member(first, "mode");
+        halvex::AppendJsonString(m_out, kModes[static_cast<int>(sweep.mode)]);
+        Member(first, "sweeps");
+        Number("sweep.sweeps", sweep.sweeps);
+        Member(first, "axes");
+        Number("sweep.axes", sweep.axes);
+        if (!sweep.dwells.empty()) {
+            Member(first, "dwells");
+            m_out += "[";
+            for (std::size_t i = 0; i < sweep.dwells.size(); ++i) {
+                const std::string path = "sweep.dwells[" + std::to_string(i) + "]";
+                m_out += i == 0 ? "\n    {\"frequency\": " : ",\n    {\"frequency\": ";
+                Value(path + ".frequency", sweep.dwells[i].frequency);
+                m_out += ", \"time\": ";
+                Value(path + ".time", sweep.dwells[i].time);
+                m_out += '}';
+            }
+            m_out += "\n  ]";
+        }
+        m_out += '}';
+    }
+
+    void Optional(bool& first, const std::string& path, const char* name, const std::optional<Quantity>& quantity) {
+        if (!quantity) return;
+        Member(first, name);
+        Value(path + "." + name, *quantity);
+    }
+
+    void AppendShaker(const ShakerSettings& shaker) {
+        bool first = true;
+        m_out += "{";
+        Optional(first, "shaker", "rated_force", shaker.ratedForce);
+        Member(first, "force_fraction");
+        Number("shaker.force_fraction", shaker.forceFraction);
+        bool anyMass = false;
+        for (const auto& mass : shaker.masses) anyMass = anyMass || mass.has_value();
+        if (anyMass) {
+            Member(first, "moving_mass");
+            bool firstMass = true;
+            m_out += '{';
+            for (int i = 0; i < 4; ++i) Optional(firstMass, "shaker.moving_mass", kMassNames[i], shaker.masses[i]);
+            m_out += '}';
+        }
+        Optional(first, "shaker", "stroke_pp", shaker.strokePp);
+        Optional(first, "shaker", "velocity", shaker.velocity);
+        Optional(first, "shaker", "acceleration", shaker.acceleration);
+        m_out += '}';
+    }
+
+    const PlanDocument& m_document;
+    std::string m_out;
+};
 
 }  // namespace
 
-std::string WritePlanDocument(const PlanDocument& document) {
-    std::string out = "{\n  \"format\": \"halvex-plan\", \"version\": ";
-    out += std::to_string(kPlanVersion);
-    out += ",\n  \"gravity\": ";
-    AppendQuantity(out, document.gravity);
-    out += ",\n  \"profile\": [";
-    for (std::size_t i = 0; i < document.profile.size(); ++i) {
-        out += i == 0 ? "\n    " : ",\n    ";
-        AppendSegment(out, document.profile[i]);
-    }
-    out += "\n  ]";
-    if (document.sweep) {
-        out += ",\n  \"sweep\": ";
-        AppendSweep(out, *document.sweep);
-    }
-    if (document.shaker) {
-        out += ",\n  \"shaker\": ";
-        AppendShaker(out, *document.shaker);
-    }
-    out += "\n}\n";
-    return out;
-}
+std::string WritePlanDocument(const PlanDocument& document) { return Writer(document).Write(); }
 
 }  // namespace planner

@@ -4,6 +4,10 @@ namespace planner {
 
 bool EvaluatePlan(const PlanDocument& document, const PlanQuery& query, PlanOutcome& outcome, std::string& message) {
     outcome = PlanOutcome();
+    if (!document.unfilled.empty()) {
+        message = document.unfilled.front() + ": to be filled";
+        return false;
+    }
     if (!ResolveProfile(document, outcome.profile, message)) return false;
     if (document.shaker) {
         outcome.shaker.emplace();
@@ -41,6 +45,8 @@ bool EvaluatePlan(const PlanDocument& document, const PlanQuery& query, PlanOutc
 
 bool ReadPlan(std::string_view text, PlanDocument& document, std::string& message) {
     if (!ReadPlanDocument(text, document, message)) return false;
+    // A plan with fields to fill holds together only once they are filled.
+    if (!document.unfilled.empty()) return true;
     PlanOutcome outcome;
     return EvaluatePlan(document, PlanQuery(), outcome, message);
 }

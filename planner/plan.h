@@ -42,7 +42,9 @@ struct PlanOutcome {
 // query. Returns false with one message.
 bool EvaluatePlan(const PlanDocument& document, const PlanQuery& query, PlanOutcome& outcome, std::string& message);
 
-// Reads and checks a whole document: a plan, or false and one message.
+// Reads and checks a whole document: a plan, or false and one message. A
+// document with fields to fill is read and its fields checked, and its whole
+// is checked by EvaluatePlan once they are filled.
 bool ReadPlan(std::string_view text, PlanDocument& document, std::string& message);
 
 // The JSON report, SI units, one line.

@@ -138,36 +138,96 @@ bool ReadBoundary(const std::string& field, Boundary& boundary, std::string& pro
     return true;
 }
 
+// "+6 dB/oct", "-3 dB/octave": a ramp's slope, any letter case.
+bool ReadSlope(const std::string& field, double& slope) {
+    std::string text = Trimmed(field);
+    for (const char* unit : {"db/octave", "db/oct"}) {
+        const std::size_t length = std::char_traits<char>::length(unit);
+        if (text.size() <= length) continue;
+        std::string tail = text.substr(text.size() - length);
+        for (char& c : tail) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+        if (tail != unit) continue;
+        const std::string number = Trimmed(text.substr(0, text.size() - length));
+        if (!IsNumberText(number)) return false;
+        slope = halvex::ParseNumber(number);
+        return true;
+    }
+    return false;
+}
+
+// An empty field of a plan saved unfinished: noted, by its path in the
+// file, as a field to fill. unfilled is null while every field must be given.
+bool LeftToFill(const std::string& text, const std::string& path, std::vector<std::string>* unfilled) {
+    if (unfilled == nullptr || !Trimmed(text).empty()) return false;
+    unfilled->push_back(path);
+    return true;
+}
+
 // False with the problem and the field it lies in.
-bool ReadSegment(const SegmentFields& fields, Segment& segment, std::string& problem, FormField& field) {
+bool ReadSegment(const SegmentFields& fields, const std::string& path, std::vector<std::string>* unfilled,
+                 Segment& segment, std::string& problem, FormField& field) {
     const std::vector<std::string>& units = LevelUnits(fields.kind);
     const std::string unit = fields.unit >= 0 && fields.unit < static_cast<int>(units.size()) ? units[fields.unit] : "";
+    segment = Segment();
     field = FormField::From;
-    if (!ReadBoundary(fields.from, segment.from, problem)) return false;
+    if (!LeftToFill(fields.from, path + ".from", unfilled) && !ReadBoundary(fields.from, segment.from, problem)) {
+        return false;
+    }
     field = FormField::To;
-    if (!ReadBoundary(fields.to, segment.to, problem)) return false;
+    if (!LeftToFill(fields.to, path + ".to", unfilled) && !ReadBoundary(fields.to, segment.to, problem)) return false;
     segment.kind = fields.kind;
-    segment.values.clear();
+    const bool ramp = !Trimmed(fields.endValue).empty();
+    const std::string level = path + "." + LevelFieldName(fields.kind);
     double number = 0.0;
     field = FormField::Value;
-    if (!ReadNumber(fields.value, number, problem)) return false;
+    if (!LeftToFill(fields.value, ramp ? level + "[0]" : level, unfilled) &&
+        !ReadNumber(fields.value, number, problem)) {
+        return false;
+    }
     segment.values.push_back(Quantity{number, unit});
-    if (!Trimmed(fields.endValue).empty()) {
+    if (ramp) {
+        number = 0.0;
         field = FormField::EndValue;
-        if (!ReadNumber(fields.endValue, number, problem)) return false;
+        double slope = 0.0;
+        if (ReadSlope(fields.endValue, slope)) {
+            // The end where a level rising at that slope gets to.
+            const bool known = !segment.from.isAuto && !segment.to.isAuto && segment.from.frequency.number > 0.0 &&
+                               segment.to.frequency.number > 0.0 && segment.values[0].number > 0.0;
+            if (!known && LeftToFill("", level + "[1]", unfilled)) {
+                segment.values.push_back(Quantity{0.0, unit});
+                field = FormField::None;
+                return true;
+            }
+            if (segment.from.isAuto || segment.to.isAuto) {
+                problem = "a slope in dB/oct needs From and To as frequencies; give the end level instead";
+                return false;
+            }
+            const double octaves = std::log2(segment.to.frequency.number / segment.from.frequency.number);
+            number = segment.values[0].number * std::pow(10.0, slope * octaves / 20.0);
+        } else if (!ReadNumber(fields.endValue, number, problem)) {
+            problem += " (the end level, or a slope such as \"+6 dB/oct\")";
+            return false;
+        }
         segment.values.push_back(Quantity{number, unit});
     }
     field = FormField::None;
     return true;
 }
 
-bool ReadDwell(const DwellFields& fields, Dwell& dwell, std::string& problem, FormField& field) {
+bool ReadDwell(const DwellFields& fields, const std::string& path, std::vector<std::string>* unfilled, Dwell& dwell,
+               std::string& problem, FormField& field) {
+    dwell = Dwell();
     field = FormField::DwellFrequency;
-    if (!ReadNumber(fields.frequency, dwell.frequency.number, problem)) {
+    if (!LeftToFill(fields.frequency, path + ".frequency", unfilled) &&
+        !ReadNumber(fields.frequency, dwell.frequency.number, problem)) {
         problem += " (a frequency in Hz)";
         return false;
     }
     field = FormField::DwellTime;
+    if (LeftToFill(fields.time.text, path + ".time", unfilled)) {
+        field = FormField::None;
+        return true;
+    }
     std::optional<Quantity> time;
     if (!ReadQuantity(fields.time, QuantityKind::Time, time, problem)) return false;
     if (!time) {
@@ -314,18 +374,26 @@ std::string NamedInText(const std::string& text) {
 }
 
 // The field's unit in the kind's list, the number converted when the
-// document wrote it in another (SI for a bare number).
-void LevelFields(const Segment& segment, double gravity, SegmentFields& fields) {
+// document wrote it in another (SI for a bare number). A value to fill is an
+// empty field, and the unit is that of the value given.
+void LevelFields(const Segment& segment, const PlanDocument& document, const std::string& path,
+                 SegmentFields& fields) {
+    const double gravity = document.GravitySi();
     const std::vector<std::string>& units = LevelUnits(segment.kind);
     const QuantityKind kind = LevelQuantityKind(segment.kind);
-    const std::string written = segment.values[0].unit.empty() ? SiUnit(kind) : segment.values[0].unit;
+    const bool ramp = segment.values.size() > 1;
+    const std::string level = path + "." + LevelFieldName(segment.kind);
+    const std::string paths[2] = {ramp ? level + "[0]" : level, level + "[1]"};
+    const bool given[2] = {!document.IsUnfilled(paths[0]), !document.IsUnfilled(paths[1])};
+    const Quantity& shown = given[0] || !ramp ? segment.values[0] : segment.values[1];
+    const std::string written = shown.unit.empty() ? SiUnit(kind) : shown.unit;
     fields.unit = std::max(0, UnitIndex(units, written));
     const double per = ToSi(Quantity{1.0, units[fields.unit]}, kind, gravity);
     const auto inUnit = [&](const Quantity& q) {
         return q.unit == units[fields.unit] ? q.number : ToSi(q, kind, gravity) / per;
     };
-    fields.value = Number(inUnit(segment.values[0]));
-    fields.endValue = segment.values.size() > 1 ? Number(inUnit(segment.values[1])) : "";
+    fields.value = given[0] ? Number(inUnit(segment.values[0])) : "";
+    fields.endValue = ramp && given[1] ? Number(inUnit(segment.values[1])) : "";
 }
 
 // The number, and its unit chosen in the list: the unit it was written in,
@@ -415,13 +483,19 @@ PlanFields NewPlanFields() {
 PlanFields FieldsOf(const PlanDocument& document) {
     PlanFields fields;
     fields.gravity = document.gravity;
-    const double gravity = document.GravitySi();
-    for (const Segment& segment : document.profile) {
+    // A field to fill is an empty field.
+    const auto shown = [&](const std::string& path, const std::string& text) {
+        return document.IsUnfilled(path) ? std::string() : text;
+    };
+    const auto boundary = [](const Boundary& b) { return b.isAuto ? "auto" : Number(b.frequency.number); };
+    for (std::size_t i = 0; i < document.profile.size(); ++i) {
+        const Segment& segment = document.profile[i];
+        const std::string path = "profile[" + std::to_string(i) + "]";
         SegmentFields s;
-        s.from = segment.from.isAuto ? "auto" : Number(segment.from.frequency.number);
-        s.to = segment.to.isAuto ? "auto" : Number(segment.to.frequency.number);
+        s.from = shown(path + ".from", boundary(segment.from));
+        s.to = shown(path + ".to", boundary(segment.to));
         s.kind = segment.kind;
-        LevelFields(segment, gravity, s);
+        LevelFields(segment, document, path, s);
         fields.segments.push_back(s);
     }
     fields.rate.clear();
@@ -432,35 +506,48 @@ PlanFields FieldsOf(const PlanDocument& document) {
         fields.rate = sweep.rate ? QuantityText(*sweep.rate) : QuantityText(*sweep.passTime);
         // A bare time per pass would read back as a rate: say its unit.
         if (!sweep.rate && sweep.passTime->unit.empty()) fields.rate += " s";
-        fields.sweeps = Number(sweep.sweeps);
-        fields.axes = Number(sweep.axes);
-        for (const Dwell& dwell : sweep.dwells) {
+        fields.rate = shown(sweep.rate ? "sweep.rate" : "sweep.pass_time", fields.rate);
+        fields.sweeps = shown("sweep.sweeps", Number(sweep.sweeps));
+        fields.axes = shown("sweep.axes", Number(sweep.axes));
+        for (std::size_t i = 0; i < sweep.dwells.size(); ++i) {
+            const Dwell& dwell = sweep.dwells[i];
+            const std::string path = "sweep.dwells[" + std::to_string(i) + "]";
             DwellFields d;
-            d.frequency = Number(dwell.frequency.number);
+            d.frequency = shown(path + ".frequency", Number(dwell.frequency.number));
             d.time = FieldOf(dwell.time, QuantityKind::Time);
+            if (document.IsUnfilled(path + ".time")) d.time.text.clear();
             fields.dwells.push_back(d);
         }
     }
     if (document.shaker) {
         const ShakerSettings& shaker = *document.shaker;
-        fields.force = FieldOf(shaker.ratedForce, QuantityKind::Force);
-        fields.fraction = Number(shaker.forceFraction);
-        for (int i = 0; i < 4; ++i) fields.masses[i] = FieldOf(shaker.masses[i], QuantityKind::Mass);
-        fields.stroke = FieldOf(shaker.strokePp, QuantityKind::Length);
-        fields.velocity = FieldOf(shaker.velocity, QuantityKind::Velocity);
-        fields.acceleration = FieldOf(shaker.acceleration, QuantityKind::Acceleration);
+        // The shaker's fields are optional: one to fill shows empty, its unit unchosen.
+        const auto field = [&](const std::string& path, const std::optional<Quantity>& quantity, QuantityKind kind) {
+            return document.IsUnfilled(path) ? QuantityField() : FieldOf(quantity, kind);
+        };
+        fields.force = field("shaker.rated_force", shaker.ratedForce, QuantityKind::Force);
+        fields.fraction = shown("shaker.force_fraction", Number(shaker.forceFraction));
+        for (int i = 0; i < 4; ++i) {
+            fields.masses[i] =
+                field(std::string("shaker.moving_mass.") + kMassNames[i], shaker.masses[i], QuantityKind::Mass);
+        }
+        fields.stroke = field("shaker.stroke_pp", shaker.strokePp, QuantityKind::Length);
+        fields.velocity = field("shaker.velocity", shaker.velocity, QuantityKind::Velocity);
+        fields.acceleration = field("shaker.acceleration", shaker.acceleration, QuantityKind::Acceleration);
     }
     return fields;
 }
 
-bool DocumentOf(const PlanFields& fields, PlanDocument& document, std::string& problem) {
+bool DocumentOf(const PlanFields& fields, PlanDocument& document, std::string& problem, Unfilled unfilledFields) {
     FieldPlace place;
-    return DocumentOf(fields, document, problem, place);
+    return DocumentOf(fields, document, problem, place, unfilledFields);
 }
 
-bool DocumentOf(const PlanFields& fields, PlanDocument& document, std::string& problem, FieldPlace& place) {
+bool DocumentOf(const PlanFields& fields, PlanDocument& document, std::string& problem, FieldPlace& place,
+                Unfilled unfilledFields) {
     PlanDocument built;
     built.gravity = fields.gravity;
+    std::vector<std::string>* unfilled = unfilledFields == Unfilled::Allowed ? &built.unfilled : nullptr;
     place = FieldPlace();
     // Names the field in place before what is wrong with it; always false.
     const auto named = [&] {
@@ -470,12 +557,15 @@ bool DocumentOf(const PlanFields& fields, PlanDocument& document, std::string& p
     for (std::size_t i = 0; i < fields.segments.size(); ++i) {
         Segment segment;
         place.segment = static_cast<int>(i);
-        if (!ReadSegment(fields.segments[i], segment, problem, place.field)) return named();
+        const std::string path = "profile[" + std::to_string(i) + "]";
+        if (!ReadSegment(fields.segments[i], path, unfilled, segment, problem, place.field)) return named();
         built.profile.push_back(segment);
     }
     place = FieldPlace();
     place.field = FormField::Rate;
-    if (Trimmed(fields.rate).empty()) {
+    // Dwells without a rate yet: a sweep whose rate is to fill.
+    const bool rateToFill = !fields.dwells.empty() && LeftToFill(fields.rate, "sweep.rate", unfilled);
+    if (Trimmed(fields.rate).empty() && !rateToFill) {
         if (!fields.dwells.empty()) {
             problem = "the dwells are part of a sweep: give a rate or a time per pass";
             return named();
@@ -486,20 +576,31 @@ bool DocumentOf(const PlanFields& fields, PlanDocument& document, std::string& p
         sweep.mode = fields.sweepMode;
         std::optional<Quantity> rate;
         std::string rateProblem;
-        if (ReadTypedQuantity(fields.rate, QuantityKind::SweepRate, rate, rateProblem)) {
+        if (rateToFill) {
+            sweep.rate = Quantity{};
+        } else if (ReadTypedQuantity(fields.rate, QuantityKind::SweepRate, rate, rateProblem)) {
             sweep.rate = rate;
         } else if (!ReadTypedQuantity(fields.rate, QuantityKind::Time, sweep.passTime, problem)) {
             problem = rateProblem + ", or a time (s, min, h)";
             return named();
         }
         place.field = FormField::Sweeps;
-        if (!ReadNumber(fields.sweeps, sweep.sweeps, problem)) return named();
+        if (LeftToFill(fields.sweeps, "sweep.sweeps", unfilled)) {
+            sweep.sweeps = 0.0;
+        } else if (!ReadNumber(fields.sweeps, sweep.sweeps, problem)) {
+            return named();
+        }
         place.field = FormField::Axes;
-        if (!ReadNumber(fields.axes, sweep.axes, problem)) return named();
+        if (LeftToFill(fields.axes, "sweep.axes", unfilled)) {
+            sweep.axes = 0.0;
+        } else if (!ReadNumber(fields.axes, sweep.axes, problem)) {
+            return named();
+        }
         for (std::size_t i = 0; i < fields.dwells.size(); ++i) {
             Dwell dwell;
             place.dwell = static_cast<int>(i);
-            if (!ReadDwell(fields.dwells[i], dwell, problem, place.field)) return named();
+            const std::string path = "sweep.dwells[" + std::to_string(i) + "]";
+            if (!ReadDwell(fields.dwells[i], path, unfilled, dwell, problem, place.field)) return named();
             sweep.dwells.push_back(dwell);
         }
         place.dwell = -1;
@@ -533,13 +634,23 @@ bool DocumentOf(const PlanFields& fields, PlanDocument& document, std::string& p
         return named();
     }
     if (anyShaker) built.shaker = shaker;
-    // Ranges and the profile's order as a file of this document is checked.
-    if (!ReadPlan(WritePlanDocument(built), document, problem)) {
+    // Ranges and the profile's order as a file of this document is checked;
+    // with fields to fill, only what is given.
+    const bool read = built.unfilled.empty() ? ReadPlan(WritePlanDocument(built), document, problem)
+                                             : ReadPlanDocument(WritePlanDocument(built), document, problem);
+    if (!read) {
         problem = WindowMessage(problem, place);
         return false;
     }
     place = FieldPlace();
     return true;
+}
+
+std::vector<FieldPlace> UnfilledPlaces(const PlanDocument& document) {
+    std::vector<FieldPlace> places;
+    std::string name;
+    for (const std::string& path : document.unfilled) places.push_back(PlaceOfPath(path, name));
+    return places;
 }
 
 std::string SegmentSummary(const SegmentFields& segment) {

@@ -121,11 +121,22 @@ std::string FieldName(const FieldPlace& place);
 // moving mass, the profile as a whole).
 std::string WindowMessage(const std::string& message, FieldPlace& place);
 
+// Whether a required field left empty is a field to fill (a plan saved
+// unfinished) or a problem.
+enum class Unfilled { Refused, Allowed };
+
 // The document the fields describe, checked as a file of it would be. False
 // with one message naming the field as the window does ("Segment 2, To: ...")
 // and, in place, that field; None when the message names no single field.
-bool DocumentOf(const PlanFields& fields, PlanDocument& document, std::string& problem, FieldPlace& place);
-bool DocumentOf(const PlanFields& fields, PlanDocument& document, std::string& problem);
+// With Unfilled::Allowed an empty segment, dwell, rate, sweeps or axes field
+// is a field to fill, and a text that does not read is still refused.
+bool DocumentOf(const PlanFields& fields, PlanDocument& document, std::string& problem, FieldPlace& place,
+                Unfilled unfilled = Unfilled::Refused);
+bool DocumentOf(const PlanFields& fields, PlanDocument& document, std::string& problem,
+                Unfilled unfilled = Unfilled::Refused);
+
+// The places of a document's fields to fill, as the window names them.
+std::vector<FieldPlace> UnfilledPlaces(const PlanDocument& document);
 
 // A segment's line in the editor's list: "5 Hz to auto: 2.54 mm displacement p-p".
 std::string SegmentSummary(const SegmentFields& segment);

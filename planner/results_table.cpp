@@ -2,6 +2,7 @@
 
 #include "numeric/results_table.h"
 #include "planner/result_text.h"
+#include "planner/sweep_plan.h"
 
 namespace planner {
 namespace {
@@ -99,6 +100,88 @@ std::string ResultsTable(const PlanDocument& document, const PlanOutcome& outcom
         row("cycles in band per pass", "", ShownCount(outcome.resonance->cyclesPerPass), "");
     }
     return halvex::ResultsTable(rows);
+}
+
+}  // namespace planner
+
+namespace planner {
+
+ResultsGrid ResultsGridOf(const PlanDocument& document, const PlanOutcome& outcome) {
+    const ResultUnits u = ResultUnitsOf(document);
+    ResultsGrid grid;
+    grid.columns = {"Result",
+                    "Frequency (Hz)",
+                    "Displacement p-p (" + u.length.symbol + ")",
+                    "Velocity (" + u.velocity.symbol + ")",
+                    "Acceleration (" + u.acceleration.symbol + ")",
+                    "Details"};
+    const auto row = [&](const std::string& name, const std::string& hz, const std::string& details) {
+        grid.rows.push_back({name, hz, "", "", "", details});
+        return &grid.rows.back();
+    };
+    const auto motion = [&](const std::string& name, double f, const Motion& m, const std::string& details) {
+        std::vector<std::string>& cells = *row(name, ShownNumber(f), details);
+        cells[2] = ShownNumber(u.length.Of(m.displacementPp));
+        cells[3] = ShownNumber(u.velocity.Of(m.velocity));
+        cells[4] = ShownNumber(u.acceleration.Of(m.acceleration));
+    };
+    const ResolvedProfile& p = outcome.profile;
+    for (std::size_t i = 0; i < p.segments.size(); ++i) {
+        const ResolvedSegment& s = p.segments[i];
+        const std::string name = "Segment " + std::to_string(i + 1);
+        const std::string slope = s.ramp ? "slope " + ShownNumber(s.slopeDbPerOctave) + " dB/oct" : "";
+        motion(name + " start", s.from, s.start, slope);
+        motion(name + " end", s.to, s.end, "");
+    }
+    for (const double f : p.crossovers) row("Crossover", ShownNumber(f), "");
+    (*row("Peak displacement", ShownNumber(p.displacementPp.frequency), ""))[2] =
+        ShownNumber(u.length.Of(p.displacementPp.value));
+    (*row("Peak velocity", ShownNumber(p.velocity.frequency), ""))[3] = ShownNumber(u.velocity.Of(p.velocity.value));
+    (*row("Peak acceleration", ShownNumber(p.acceleration.frequency), ""))[4] =
+        ShownNumber(u.acceleration.Of(p.acceleration.value));
+    if (outcome.shaker) {
+        const ShakerResult& shaker = *outcome.shaker;
+        if (shaker.movingMass) row("Moving mass", "", ShownNumber(u.mass.Of(*shaker.movingMass)) + " " + u.mass.symbol);
+        if (shaker.maxAcceleration) {
+            row("Highest acceleration", "",
+                ShownNumber(u.acceleration.Of(*shaker.maxAcceleration)) + " " + u.acceleration.symbol);
+        }
+        const ResultUnit* const kUnits[] = {&u.force, &u.length, &u.velocity, &u.acceleration};
+        for (const ShakerCheck& c : shaker.checks) {
+            const ResultUnit& unit = *kUnits[static_cast<int>(c.limit)];
+            std::string name = LimitName(c.limit);
+            name[0] = static_cast<char>(name[0] - 'a' + 'A');
+            row(name + " check", ShownNumber(c.frequency),
+                "required " + ShownNumber(unit.Of(c.required)) + " " + unit.symbol + ", available " +
+                    ShownNumber(unit.Of(c.available)) + " " + unit.symbol + ", margin " + ShownNumber(c.margin) +
+                    (c.ok ? ", holds" : ", fails"));
+        }
+        row("Verdict", "", shaker.ok ? "the shaker can run this profile" : "the shaker cannot run this profile");
+    }
+    if (outcome.sweep) {
+        const SweepResult& sweep = *outcome.sweep;
+        row("Octaves", "", ShownNumber(sweep.octaves));
+        row("Time per pass", "", ShownDuration(sweep.passTime));
+        row("Cycles per pass", "", ShownCount(sweep.cyclesPerPass));
+        row("Passes per axis", "", ShownCount(sweep.passesPerAxis));
+        row("Time per axis", "", ShownDuration(sweep.axisTime));
+        row("Total time", "", ShownDuration(sweep.totalTime));
+    }
+    if (outcome.at) {
+        row("At " + ShownDuration(outcome.at->time), ShownNumber(outcome.at->frequency),
+            "pass " + std::to_string(outcome.at->pass) + (outcome.at->upward ? ", up" : ", down"));
+    }
+    if (outcome.crossings) {
+        const std::string f = ShownNumber(outcome.crossings->frequency);
+        for (const double t : outcome.crossings->times) row("Passes " + f + " Hz", f, "at " + ShownDuration(t));
+    }
+    if (outcome.resonance) {
+        const ResonanceResult& r = *outcome.resonance;
+        row("Half-power band", ShownNumber(r.low) + " to " + ShownNumber(r.high),
+            ShownDuration(r.timePerPass) + " and " + Counted(ShownCount(r.cyclesPerPass), "cycle", "cycles") +
+                " per pass");
+    }
+    return grid;
 }
 
 }  // namespace planner

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "planner/plan.h"
 
@@ -13,5 +14,17 @@ namespace planner {
 // to the digits the window shows them to; the JSON report keeps SI and
 // every digit.
 std::string ResultsTable(const PlanDocument& document, const PlanOutcome& outcome);
+
+// The results as the window's table shows them: a row per segment end, with
+// the motion there in the columns; the crossovers and peaks; each shaker
+// check with its frequency, and required, available and margin in words;
+// the sweep; the answers to the queries, every time a queried frequency is
+// passed on a row of its own. Same units and digits as ResultsTable.
+struct ResultsGrid {
+    std::vector<std::string> columns;
+    std::vector<std::vector<std::string>> rows;  // each as long as columns
+};
+
+ResultsGrid ResultsGridOf(const PlanDocument& document, const PlanOutcome& outcome);
 
 }  // namespace planner

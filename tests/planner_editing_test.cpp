@@ -1,0 +1,199 @@
+// The planner editor's own rules without a window: plans saved unfinished,
+// undo, breakpoint tables pasted from a spreadsheet, ramps by slope, and the
+// results table the window shows.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "planner/breakpoints.h"
+#include "planner/plan_form.h"
+#include "planner/results_table.h"
+#include "planner/undo_stack.h"
+
+namespace {
+
+// An empty required field is saved as "?" under version 2, opens empty, and
+// the plan computes only once it is filled; a complete plan stays version 1.
+TEST(PlannerDraft, EmptyFieldsAreSavedToFillAndOpenEmpty) {
+    planner::PlanFields fields = planner::NewPlanFields();
+    fields.segments[0].to.clear();
+    fields.dwells.push_back({"40", {"", 1}});
+    planner::PlanDocument draft;
+    std::string problem;
+    ASSERT_FALSE(planner::DocumentOf(fields, draft, problem));
+    EXPECT_EQ(problem, "Segment 1, To: a number is needed (a frequency in Hz, or auto)");
+    ASSERT_TRUE(planner::DocumentOf(fields, draft, problem, planner::Unfilled::Allowed)) << problem;
+    EXPECT_EQ(draft.unfilled, (std::vector<std::string>{"profile[0].to", "sweep.dwells[0].time"}));
+
+    const std::string text = planner::WritePlanDocument(draft);
+    EXPECT_NE(text.find("\"version\": 2"), std::string::npos) << text;
+    EXPECT_NE(text.find("\"to\": \"?\""), std::string::npos) << text;
+    planner::PlanDocument opened;
+    ASSERT_TRUE(planner::ReadPlan(text, opened, problem)) << problem;
+    EXPECT_TRUE(opened == draft);
+    const planner::PlanFields shown = planner::FieldsOf(opened);
+    EXPECT_EQ(shown.segments[0].to, "");
+    EXPECT_EQ(shown.dwells[0].time.text, "");
+    EXPECT_EQ(shown.dwells[0].frequency, "40");
+    const std::vector<planner::FieldPlace> places = planner::UnfilledPlaces(opened);
+    ASSERT_EQ(places.size(), 2u);
+    EXPECT_EQ(planner::FieldName(places[0]), "Segment 1, To");
+    EXPECT_EQ(planner::FieldName(places[1]), "Dwell 1, Time");
+    planner::PlanOutcome outcome;
+    EXPECT_FALSE(planner::EvaluatePlan(opened, {}, outcome, problem));
+    EXPECT_EQ(problem, "profile[0].to: to be filled");
+
+    // Filled in, the same plan is complete, and written as version 1.
+    planner::PlanFields filled = shown;
+    filled.segments[0].to = "100";
+    filled.dwells[0].time.text = "5";
+    planner::PlanDocument complete;
+    ASSERT_TRUE(planner::DocumentOf(filled, complete, problem, planner::Unfilled::Allowed)) << problem;
+    EXPECT_NE(planner::WritePlanDocument(complete).find("\"version\": 1"), std::string::npos);
+
+    // A text that does not read is not an empty field.
+    filled.segments[0].to = "1OO";
+    EXPECT_FALSE(planner::DocumentOf(filled, complete, problem, planner::Unfilled::Allowed));
+    EXPECT_EQ(problem, "Segment 1, To: \"1OO\" is not a number (a frequency in Hz, or auto)");
+}
+
+TEST(PlannerDraft, AFieldToFillNeedsVersionTwo) {
+    const std::string v1 = R"({"format": "halvex-plan", "version": 1,
+        "profile": [{"from": 10, "to": "?", "acceleration": "1 g"}]})";
+    planner::PlanDocument document;
+    std::string problem;
+    EXPECT_FALSE(planner::ReadPlan(v1, document, problem));
+    EXPECT_EQ(problem, "profile[0].to: a field to fill (\"?\") needs version 2 of the format");
+    // Optional fields may be left to fill too: the shaker's, the fraction.
+    const std::string v2 = R"({"format": "halvex-plan", "version": 2,
+        "profile": [{"from": 10, "to": 100, "acceleration": ["?", "2 g"]}],
+        "shaker": {"rated_force": "?", "force_fraction": "?", "moving_mass": {"armature": "?"}}})";
+    ASSERT_TRUE(planner::ReadPlan(v2, document, problem)) << problem;
+    EXPECT_EQ(document.unfilled,
+              (std::vector<std::string>{"profile[0].acceleration[0]", "shaker.rated_force", "shaker.force_fraction",
+                                        "shaker.moving_mass.armature"}));
+    planner::PlanDocument again;
+    ASSERT_TRUE(planner::ReadPlan(planner::WritePlanDocument(document), again, problem)) << problem;
+    EXPECT_TRUE(again == document);
+    const planner::PlanFields fields = planner::FieldsOf(document);
+    EXPECT_EQ(fields.segments[0].value, "");
+    EXPECT_EQ(fields.segments[0].endValue, "2");
+    EXPECT_EQ(fields.force.text, "");
+}
+
+TEST(PlannerUndo, TypingInOneFieldIsOneStepAndUndoingToTheSavedStateIsUnchanged) {
+    planner::UndoStack<std::string> stack("");
+    stack.Record("1", "value");
+    stack.Record("10", "value");
+    stack.Record("10 Hz", "to");
+    EXPECT_TRUE(stack.Changed());
+    EXPECT_EQ(stack.Undo(), "10");
+    EXPECT_EQ(stack.Undo(), "");
+    EXPECT_FALSE(stack.CanUndo());
+    EXPECT_FALSE(stack.Changed());
+    EXPECT_EQ(stack.Redo(), "10");
+    // A change after an undo drops what could be redone.
+    stack.Record("100", "value");
+    EXPECT_FALSE(stack.CanRedo());
+    // Typing on in a field just saved starts a new step, so the saved state stays reachable.
+    stack.MarkSaved();
+    stack.Record("1000", "value");
+    EXPECT_EQ(stack.Undo(), "100");
+    EXPECT_FALSE(stack.Changed());
+}
+
+planner::SegmentFields Segment(const char* from, const char* to, planner::LevelKind kind, const char* unit,
+                               const char* value, const char* end = "") {
+    planner::SegmentFields s;
+    s.from = from;
+    s.to = to;
+    s.kind = kind;
+    const std::vector<std::string>& units = planner::LevelUnits(kind);
+    s.unit = static_cast<int>(std::find(units.begin(), units.end(), unit) - units.begin());
+    s.value = value;
+    s.endValue = end;
+    return s;
+}
+
+std::string Described(const std::vector<planner::SegmentFields>& segments) {
+    std::string out;
+    for (const planner::SegmentFields& s : segments) out += planner::SegmentSummary(s) + "\n";
+    return out;
+}
+
+TEST(PlannerPaste, ABreakpointTableBecomesSegments) {
+    using planner::LevelKind;
+    std::vector<planner::SegmentFields> segments;
+    std::string problem;
+    // A spreadsheet's lines: a header with the units, CR LF line ends, a
+    // trailing empty line; the kind changes from displacement to acceleration.
+    const char* table =
+        "Frequency (Hz)\tLevel\r\n5\t10 mm p-p\r\n20\t2 g\r\n100\t2 g\r\n200\t4g\r\n\r\n";
+    ASSERT_TRUE(planner::ReadBreakpointTable(table, planner::kStandardGravity, segments, problem)) << problem;
+    EXPECT_EQ(Described(segments),
+              "5 Hz to auto: 10 mm displacement p-p\n"
+              "auto to 20 Hz: 2 g acceleration\n"
+              "20 Hz to 100 Hz: 2 g acceleration\n"
+              "100 Hz to 200 Hz: 2 g to 4 g acceleration\n");
+    // The unit in the header; another unit of the kind on a line is converted.
+    ASSERT_TRUE(planner::ReadBreakpointTable("Hz\tAcceleration (g)\n10\t1\n20\t19.6133 m/s^2\n",
+                                             planner::kStandardGravity, segments, problem))
+        << problem;
+    EXPECT_EQ(Described(segments), "10 Hz to 20 Hz: 1 g to 2 g acceleration\n");
+
+    const std::pair<const char*, const char*> refused[] = {
+        {"10\t1\n20\t2\n", "Line 1: \"1\" needs a unit, in the header or after the number (g, m/s, mm p-p...)"},
+        {"10\t1 mm\n20\t2 mm\n", "Line 1: say whether the displacement \"1 mm\" is p-p or 0-p, in the header or the cell"},
+        {"10\t1 g\n10\t2 g\n", "Line 2: the frequencies must rise from line to line"},
+        {"10\t1 g\t3\n", "Line 1: a breakpoint table has two columns, frequency and level; this line has 3"},
+        {"10\t1 g\n", "a breakpoint table needs two breakpoints or more, a frequency and a level on each line"},
+    };
+    for (const auto& [text, message] : refused) {
+        EXPECT_FALSE(planner::ReadBreakpointTable(text, planner::kStandardGravity, segments, problem)) << text;
+        EXPECT_EQ(problem, message);
+    }
+}
+
+// +6 dB/oct over the octave from 10 to 20 Hz doubles a level very nearly:
+// 10^(6/20) = 1.99526.
+TEST(PlannerForm, ARampMayBeGivenAsASlope) {
+    planner::PlanFields fields = planner::NewPlanFields();
+    fields.segments[0] = Segment("10", "20", planner::LevelKind::Acceleration, "g", "1", "+6 dB/oct");
+    planner::PlanDocument document;
+    std::string problem;
+    ASSERT_TRUE(planner::DocumentOf(fields, document, problem)) << problem;
+    ASSERT_EQ(document.profile[0].values.size(), 2u);
+    EXPECT_NEAR(document.profile[0].values[1].number, 1.99526, 1e-5);
+    EXPECT_EQ(document.profile[0].values[1].unit, "g");
+    fields.segments[0].to = "auto";
+    fields.segments.push_back(Segment("auto", "100", planner::LevelKind::Acceleration, "g", "3"));
+    EXPECT_FALSE(planner::DocumentOf(fields, document, problem));
+    EXPECT_EQ(problem,
+              "Segment 1, ramp to: a slope in dB/oct needs From and To as frequencies; give the end level instead");
+}
+
+// Every time a queried frequency is passed has its row: ten up-down sweeps
+// pass 40 Hz twenty times.
+TEST(PlannerResultsGrid, EveryCrossingTimeHasItsRow) {
+    planner::PlanFields fields = planner::NewPlanFields();
+    fields.sweeps = "10";
+    planner::PlanDocument document;
+    std::string problem;
+    ASSERT_TRUE(planner::DocumentOf(fields, document, problem)) << problem;
+    planner::PlanQuery query;
+    query.frequency = 40.0;
+    planner::PlanOutcome outcome;
+    ASSERT_TRUE(planner::EvaluatePlan(document, query, outcome, problem)) << problem;
+    const planner::ResultsGrid grid = planner::ResultsGridOf(document, outcome);
+    EXPECT_EQ(grid.columns[4], "Acceleration (g)");
+    int crossings = 0;
+    for (const auto& row : grid.rows) {
+        ASSERT_EQ(row.size(), grid.columns.size());
+        crossings += row[0] == "Passes 40 Hz" ? 1 : 0;
+    }
+    EXPECT_EQ(crossings, 20);
+    // 1 g at 10 Hz: displacement p-p 2 g/(2 pi 10)^2 = 4.968 mm, velocity 0.1561 m/s.
+    EXPECT_EQ(grid.rows[0], (std::vector<std::string>{"Segment 1 start", "10", "4.968", "0.1561", "1", ""}));
+}
+
+}  // namespace
