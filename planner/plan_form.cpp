@@ -41,6 +41,11 @@ const std::vector<std::string>& FieldUnits(QuantityKind kind) {
     return kSweepRate;
 }
 
+const std::vector<std::string>& GravityUnits() {
+    static const std::vector<std::string> kUnits{"m/s^2", "mm/s^2", "in/s^2"};
+    return kUnits;
+}
+
 const std::vector<std::string>& LevelUnits(LevelKind kind) { return FieldUnits(LevelQuantityKind(kind)); }
 
 namespace {
@@ -135,6 +140,29 @@ bool ReadBoundary(const std::string& field, Boundary& boundary, std::string& pro
         problem += " (a frequency in Hz, or auto)";
         return false;
     }
+    return true;
+}
+
+// Empty for standard gravity; a bare number is in the unit chosen beside it,
+// and m/s^2 is written as the bare number files have always had.
+bool ReadGravity(const QuantityField& field, Quantity& gravity, std::string& problem) {
+    const std::string text = Trimmed(field.text);
+    gravity = Quantity{kStandardGravity, ""};
+    if (text.empty()) return true;
+    const std::vector<std::string>& units = GravityUnits();
+    if (IsNumberText(text)) {
+        if (field.unit < 0 || field.unit >= static_cast<int>(units.size())) {
+            problem = "\"" + text + "\" needs a unit (m/s^2, mm/s^2, in/s^2)";
+            return false;
+        }
+        gravity = Quantity{halvex::ParseNumber(text), units[field.unit]};
+    } else if (!ParseQuantityText(text, QuantityKind::Acceleration, gravity, problem)) {
+        return false;
+    } else if (gravity.unit == "g") {
+        problem = "the gravity is what g means, so it cannot be given in g (m/s^2, mm/s^2, in/s^2)";
+        return false;
+    }
+    if (gravity.unit == "m/s^2") gravity.unit.clear();
     return true;
 }
 
@@ -267,6 +295,7 @@ constexpr FieldLabel kLabels[] = {
     {FormField::QueryFrequency, "Frequency"},
     {FormField::QueryResonance, "Resonance"},
     {FormField::QueryQ, "Q"},
+    {FormField::Gravity, "Gravity"},
 };
 
 struct PathField {
@@ -276,6 +305,7 @@ struct PathField {
 
 // The document's paths of the fields outside the segments and dwells.
 constexpr PathField kPaths[] = {
+    {"gravity", FormField::Gravity},
     {"sweep.rate", FormField::Rate},
     {"sweep.pass_time", FormField::Rate},
     {"sweep.sweeps", FormField::Sweeps},
@@ -454,6 +484,8 @@ std::string FieldName(const FieldPlace& place) {
         case FormField::QueryResonance:
         case FormField::QueryQ:
             return std::string("Queries, ") + label;
+        case FormField::Gravity:
+            return std::string("Profile, ") + label;
         default:
             break;
     }
@@ -482,7 +514,11 @@ PlanFields NewPlanFields() {
 
 PlanFields FieldsOf(const PlanDocument& document) {
     PlanFields fields;
-    fields.gravity = document.gravity;
+    // Files have always given the gravity as a bare number in m/s^2.
+    const std::vector<std::string>& gravityUnits = GravityUnits();
+    fields.gravity.text = Number(document.gravity.number);
+    fields.gravity.unit = document.gravity.unit.empty() ? 0 : UnitIndex(gravityUnits, document.gravity.unit);
+    if (fields.gravity.unit < 0) fields.gravity.text = QuantityText(document.gravity);
     // A field to fill is an empty field.
     const auto shown = [&](const std::string& path, const std::string& text) {
         return document.IsUnfilled(path) ? std::string() : text;
@@ -546,7 +582,12 @@ bool DocumentOf(const PlanFields& fields, PlanDocument& document, std::string& p
 bool DocumentOf(const PlanFields& fields, PlanDocument& document, std::string& problem, FieldPlace& place,
                 Unfilled unfilledFields) {
     PlanDocument built;
-    built.gravity = fields.gravity;
+    place.field = FormField::Gravity;
+    if (!ReadGravity(fields.gravity, built.gravity, problem)) {
+        problem.insert(0, FieldName(place) + ": ");
+        return false;
+    }
+    place = FieldPlace();
     std::vector<std::string>* unfilled = unfilledFields == Unfilled::Allowed ? &built.unfilled : nullptr;
     place = FieldPlace();
     // Names the field in place before what is wrong with it; always false.

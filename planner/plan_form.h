@@ -18,6 +18,8 @@ extern const char* const kSweepModeItems[3];  // in SweepMode order
 // The units a field of this kind may be given in, in list order: the
 // choices of the unit list beside it.
 const std::vector<std::string>& FieldUnits(QuantityKind kind);
+// The units the gravity may be given in: an acceleration's but g.
+const std::vector<std::string>& GravityUnits();
 // The units a level of this kind may be given in, in list order.
 const std::vector<std::string>& LevelUnits(LevelKind kind);
 
@@ -66,8 +68,8 @@ struct PlanFields {
     QuantityField stroke;
     QuantityField velocity;
     QuantityField acceleration;
-    // Kept from an opened document; the window does not edit it.
-    Quantity gravity{kStandardGravity, ""};
+    // In GravityUnits(); empty for standard gravity.
+    QuantityField gravity{"9.80665", 0};
 };
 
 // What File > New shows: one segment of 1 g from 10 to 100 Hz, swept at
@@ -103,6 +105,7 @@ enum class FormField {
     QueryFrequency,
     QueryResonance,
     QueryQ,
+    Gravity,
 };
 
 struct FieldPlace {

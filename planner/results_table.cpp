@@ -184,4 +184,11 @@ ResultsGrid ResultsGridOf(const PlanDocument& document, const PlanOutcome& outco
     return grid;
 }
 
+std::string SweepCounterpart(const PlanDocument& document, const PlanOutcome& outcome) {
+    if (!document.sweep || !outcome.sweep) return {};
+    const SweepResult& sweep = *outcome.sweep;
+    if (document.sweep->rate) return "= " + ShownDuration(sweep.passTime) + " per pass";
+    return "= " + ShownNumber(sweep.rate * 60.0) + (sweep.type == SweepType::Log ? " oct/min" : " Hz/min");
+}
+
 }  // namespace planner

@@ -27,4 +27,9 @@ struct ResultsGrid {
 
 ResultsGrid ResultsGridOf(const PlanDocument& document, const PlanOutcome& outcome);
 
+// The sweep's other figure, shown beside the one given: for a rate, the
+// time per pass ("= 3 min 19.3 s per pass"); for a time per pass, the rate
+// it gives ("= 0.3322 oct/min"). Empty without a sweep.
+std::string SweepCounterpart(const PlanDocument& document, const PlanOutcome& outcome);
+
 }  // namespace planner

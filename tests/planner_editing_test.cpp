@@ -196,4 +196,34 @@ TEST(PlannerResultsGrid, EveryCrossingTimeHasItsRow) {
     EXPECT_EQ(grid.rows[0], (std::vector<std::string>{"Segment 1 start", "10", "4.968", "0.1561", "1", ""}));
 }
 
+// A rate shows the time a pass takes, and a time per pass the rate: 10 to
+// 100 Hz is log2(10) = 3.3219 octaves, 3 min 19.3 s at 1 oct/min.
+TEST(PlannerForm, TheSweepShowsItsOtherFigureAndTheGravityIsAField) {
+    planner::PlanFields fields = planner::NewPlanFields();
+    const auto counterpart = [&] {
+        planner::PlanDocument document;
+        planner::PlanOutcome outcome;
+        std::string problem;
+        if (!planner::DocumentOf(fields, document, problem) ||
+            !planner::EvaluatePlan(document, {}, outcome, problem)) {
+            return problem;
+        }
+        return planner::SweepCounterpart(document, outcome);
+    };
+    EXPECT_EQ(counterpart(), "= 3 min 19.3 s per pass");
+    fields.rate = "10 min";
+    EXPECT_EQ(counterpart(), "= 0.3322 oct/min");
+
+    // The gravity: standard when empty, never in g, m/s^2 written bare as always.
+    fields.gravity = {"9.81 g", 0};
+    EXPECT_EQ(counterpart(),
+              "Profile, Gravity: the gravity is what g means, so it cannot be given in g (m/s^2, mm/s^2, in/s^2)");
+    fields.gravity = {"9.81", 0};
+    planner::PlanDocument document;
+    std::string problem;
+    ASSERT_TRUE(planner::DocumentOf(fields, document, problem)) << problem;
+    EXPECT_EQ(document.gravity, (planner::Quantity{9.81, ""}));
+    EXPECT_EQ(planner::FieldsOf(document).gravity.text, "9.81");
+}
+
 }  // namespace
