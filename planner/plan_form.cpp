@@ -687,6 +687,54 @@ bool DocumentOf(const PlanFields& fields, PlanDocument& document, std::string& p
     return true;
 }
 
+std::string TypingKey(const PlanFields& before, const PlanFields& after) {
+    if (before.segments.size() != after.segments.size() || before.dwells.size() != after.dwells.size() ||
+        before.sweepType != after.sweepType || before.sweepMode != after.sweepMode) {
+        return {};
+    }
+    std::string key;
+    int texts = 0;
+    bool other = false;
+    const auto text = [&](const std::string& a, const std::string& b, const std::string& name) {
+        if (a != b) {
+            key = name;
+            ++texts;
+        }
+    };
+    const auto quantity = [&](const QuantityField& a, const QuantityField& b, const std::string& name) {
+        text(a.text, b.text, name);
+        other = other || a.unit != b.unit;
+    };
+    for (std::size_t i = 0; i < before.segments.size(); ++i) {
+        const SegmentFields& a = before.segments[i];
+        const SegmentFields& b = after.segments[i];
+        const std::string name = "segments[" + std::to_string(i) + "].";
+        text(a.from, b.from, name + "from");
+        text(a.to, b.to, name + "to");
+        text(a.value, b.value, name + "value");
+        text(a.endValue, b.endValue, name + "end");
+        other = other || a.kind != b.kind || a.unit != b.unit;
+    }
+    for (std::size_t i = 0; i < before.dwells.size(); ++i) {
+        const std::string name = "dwells[" + std::to_string(i) + "].";
+        text(before.dwells[i].frequency, after.dwells[i].frequency, name + "frequency");
+        quantity(before.dwells[i].time, after.dwells[i].time, name + "time");
+    }
+    text(before.rate, after.rate, "rate");
+    text(before.sweeps, after.sweeps, "sweeps");
+    text(before.axes, after.axes, "axes");
+    text(before.fraction, after.fraction, "fraction");
+    quantity(before.force, after.force, "force");
+    for (std::size_t i = 0; i < before.masses.size(); ++i) {
+        quantity(before.masses[i], after.masses[i], std::string("mass.") + kMassNames[i]);
+    }
+    quantity(before.stroke, after.stroke, "stroke");
+    quantity(before.velocity, after.velocity, "velocity");
+    quantity(before.acceleration, after.acceleration, "acceleration");
+    quantity(before.gravity, after.gravity, "gravity");
+    return texts == 1 && !other ? key : std::string();
+}
+
 std::vector<FieldPlace> UnfilledPlaces(const PlanDocument& document) {
     std::vector<FieldPlace> places;
     std::string name;

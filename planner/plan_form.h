@@ -141,6 +141,12 @@ bool DocumentOf(const PlanFields& fields, PlanDocument& document, std::string& p
 // The places of a document's fields to fill, as the window names them.
 std::vector<FieldPlace> UnfilledPlaces(const PlanDocument& document);
 
+// What an edit from before to after changed, for the undo history: the
+// name of the one text field it changed ("segments[1].value"), so that
+// typing on in that field stays one step; empty for any other change (a
+// choice in a list, a segment or dwell added, several fields at once).
+std::string TypingKey(const PlanFields& before, const PlanFields& after);
+
 // A segment's line in the editor's list: "5 Hz to auto: 2.54 mm displacement p-p".
 std::string SegmentSummary(const SegmentFields& segment);
 

@@ -86,7 +86,11 @@ const ui::EventEntry<CPlannerDlg> CPlannerDlg::kEvents[] = {
     ui::OnCommand(ui::BN_CLICKED, res::IDM_COPY_ALL_RESULTS, &CPlannerDlg::OnCopyAllResults),
 };
 
-CPlannerDlg::CPlannerDlg() : CDialog(res::IDD_PLANNER), m_fields(planner::NewPlanFields()), m_marked(res::kNoId) {}
+CPlannerDlg::CPlannerDlg()
+    : CDialog(res::IDD_PLANNER),
+      m_fields(planner::NewPlanFields()),
+      m_history(Step{m_fields, 0, -1}),
+      m_marked(res::kNoId) {}
 
 CPlannerDlg::~CPlannerDlg() = default;
 
@@ -281,8 +285,33 @@ void CPlannerDlg::ShowDwell() {
 }
 
 void CPlannerDlg::Edited() {
-    m_modified = true;
+    const std::string key = planner::TypingKey(m_history.Current().fields, m_fields);
+    m_history.Record(Step{m_fields, m_selected, m_selectedDwell}, key);
     Recalculate();
+}
+
+void CPlannerDlg::ShowStep() {
+    const Step& step = m_history.Current();
+    m_fields = step.fields;
+    m_selected = step.selected;
+    ShowFields();
+    if (step.selectedDwell >= 0 && step.selectedDwell < static_cast<int>(m_fields.dwells.size())) {
+        m_selectedDwell = step.selectedDwell;
+        ShowDwells();
+        ShowDwell();
+    }
+}
+
+void CPlannerDlg::OnUndo() {
+    if (!m_history.CanUndo()) return;
+    m_history.Undo();
+    ShowStep();
+}
+
+void CPlannerDlg::OnRedo() {
+    if (!m_history.CanRedo()) return;
+    m_history.Redo();
+    ShowStep();
 }
 
 void CPlannerDlg::OnSelchangeSegments() {
@@ -472,7 +501,7 @@ void CPlannerDlg::ShowResults() {
 void CPlannerDlg::ShowStatus() {
     const bool planFails = !m_planProblem.empty();
     const std::string& problem = planFails ? m_planProblem : m_queryProblem;
-    m_status.SetWindowText(problem.empty() ? FileName(m_path) + (m_modified ? ", changed" : "") : problem);
+    m_status.SetWindowText(problem.empty() ? FileName(m_path) + (m_history.Changed() ? ", changed" : "") : problem);
     ShowMark(problem, planFails ? m_planPlace : m_queryPlace);
 }
 
@@ -485,11 +514,11 @@ bool CPlannerDlg::PlanOnShow(const char* refused) {
 // Before the document is replaced: false when the user cancels, or a save
 // that was asked for did not happen.
 bool CPlannerDlg::KeepChanges() {
-    if (!m_modified) return true;
+    if (!m_history.Changed()) return true;
     switch (ui::AfxQuestion("Save the changes to " + FileName(m_path) + "?")) {
         case ui::IDYES:
             OnSave();
-            return !m_modified;
+            return !m_history.Changed();
         case ui::IDNO:
             return true;
         default:
@@ -502,7 +531,7 @@ void CPlannerDlg::OnNew() {
     m_fields = planner::NewPlanFields();
     m_selected = 0;
     m_path.clear();
-    m_modified = false;
+    m_history.Reset(Step{m_fields, 0, -1});
     ShowFields();
 }
 
@@ -531,7 +560,7 @@ void CPlannerDlg::OpenFile(const std::string& path) {
     m_fields = planner::FieldsOf(document);
     m_selected = 0;
     m_path = path;
-    m_modified = false;
+    m_history.Reset(Step{m_fields, 0, -1});
     ShowFields();
 }
 
@@ -542,27 +571,34 @@ void CPlannerDlg::OnSave() {
 
 // Refused before a name is asked for: the file must open again.
 void CPlannerDlg::OnSaveAs() {
-    if (!PlanOnShow("The plan cannot be saved")) return;
+    planner::PlanDocument document;
+    if (!SavedDocument(document)) return;
     std::string path = m_path;
     std::size_t type = 0;
     if (!ui::AfxSaveFileName({kPlanFiles}, path, type)) return;
     SaveTo(path);
 }
 
-// Only a plan that reads is saved: the file must open again.
+// A plan with required fields left empty is saved unfinished, those fields
+// to fill; one with a field that does not read is refused, naming it, so
+// that the file always opens again.
+bool CPlannerDlg::SavedDocument(planner::PlanDocument& document) {
+    std::string message;
+    if (planner::DocumentOf(m_fields, document, message, planner::Unfilled::Allowed)) return true;
+    ui::AfxMessageBox("The plan cannot be saved while " + message);
+    return false;
+}
+
 bool CPlannerDlg::SaveTo(const std::string& path) {
     planner::PlanDocument document;
     std::string message;
-    if (!planner::DocumentOf(m_fields, document, message)) {
-        ui::AfxMessageBox("The plan cannot be saved while " + message);
-        return false;
-    }
+    if (!SavedDocument(document)) return false;
     if (!planner::WriteFileReplacing(path, planner::WritePlanDocument(document), message, beforeReplace)) {
         ui::AfxMessageBox(message);
         return false;
     }
     m_path = path;
-    m_modified = false;
+    m_history.MarkSaved();
     ShowStatus();
     return true;
 }

@@ -8,6 +8,7 @@
 #include "planner/file_io.h"
 #include "planner/plan_form.h"
 #include "planner/query_form.h"
+#include "planner/undo_stack.h"
 #include "ui/dialog.h"
 
 // "Sine Test Planner": the profile's segments with the fields of the chosen
@@ -26,7 +27,7 @@ public:
     // that cannot be read is refused with a message, leaving a new plan.
     void OpenAtStart(std::string path) { m_startPath = std::move(path); }
 
-    bool Modified() const { return m_modified; }
+    bool Modified() const { return m_history.Changed(); }
     const std::string& Path() const { return m_path; }
 
     // Called between writing a save and renaming it over the file; a test
@@ -71,6 +72,8 @@ private:
     void OnExportResults();
     void OnCopyAllResults();
     void OnChangeQuery();
+    void OnUndo();
+    void OnRedo();
 
     void ShowFields();
     void ShowSegments();
@@ -83,7 +86,10 @@ private:
     std::vector<QuantityControls> ShakerQuantities();
     // The field shown in edit beside its unit list, or read from it.
     void ShowQuantity(const QuantityControls& controls);
+    // After every change to the document: a step in the undo history.
     void Edited();
+    // The document as the history's step has it, with the rows chosen then.
+    void ShowStep();
     void Recalculate();
     // The results and the chart, greyed out with the reason while the fields
     // do not make a plan.
@@ -97,16 +103,25 @@ private:
     bool PlanOnShow(const char* refused);
     bool KeepChanges();
     void OpenFile(const std::string& path);
+    bool SavedDocument(planner::PlanDocument& document);
     bool SaveTo(const std::string& path);
     bool ExportTo(const ui::FileType& type, const std::string& text);
 
     static const ui::EventEntry<CPlannerDlg> kEvents[];
 
+    // What Undo goes back to: the fields, and which segment and dwell were
+    // being edited, so that the change undone is on show.
+    struct Step {
+        planner::PlanFields fields;
+        int selected = 0;
+        int selectedDwell = -1;
+    };
+
     planner::PlanFields m_fields;
     int m_selected = 0;
     int m_selectedDwell = -1;  // none while there are no dwells
     bool m_loading = false;    // the program fills the fields: not an edit
-    bool m_modified = false;
+    planner::UndoStack<Step> m_history;
     std::string m_path;
     std::string m_startPath;
     bool m_haveResult = false;
