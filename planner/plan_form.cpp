@@ -687,6 +687,67 @@ bool DocumentOf(const PlanFields& fields, PlanDocument& document, std::string& p
     return true;
 }
 
+const char* const kProfileColumnTitles[kProfileColumns] = {"#", "From", "To", "Level", "Value", "Unit", "Ramp to"};
+const char* const kLevelKindCells[4] = {"displ. p-p", "displ. 0-p", "velocity", "acceleration"};
+
+const std::vector<std::string>& ProfileUnits() {
+    static const std::vector<std::string> kUnits = [] {
+        std::vector<std::string> units;
+        for (const QuantityKind kind : {QuantityKind::Length, QuantityKind::Velocity, QuantityKind::Acceleration}) {
+            for (const std::string& unit : FieldUnits(kind)) units.push_back(unit);
+        }
+        return units;
+    }();
+    return kUnits;
+}
+
+std::vector<std::string> ProfileRow(std::size_t index, const SegmentFields& segment) {
+    const std::vector<std::string>& units = LevelUnits(segment.kind);
+    const std::string unit =
+        segment.unit >= 0 && segment.unit < static_cast<int>(units.size()) ? units[segment.unit] : "";
+    return {std::to_string(index + 1), segment.from, segment.to, kLevelKindCells[static_cast<int>(segment.kind)],
+            segment.value, unit, segment.endValue};
+}
+
+bool SetProfileCell(SegmentFields& segment, int column, const std::string& text) {
+    switch (column) {
+        case kFromColumn:
+            segment.from = text;
+            return true;
+        case kToColumn:
+            segment.to = text;
+            return true;
+        case kValueColumn:
+            segment.value = text;
+            return true;
+        case kRampColumn:
+            segment.endValue = text;
+            return true;
+        case kLevelColumn:
+            for (int kind = 0; kind < 4; ++kind) {
+                if (text != kLevelKindCells[kind]) continue;
+                // The unit stays where the new kind has it (mm from p-p to 0-p), else its first.
+                const std::string unit = ProfileRow(0, segment)[kUnitColumn];
+                segment.kind = static_cast<LevelKind>(kind);
+                segment.unit = std::max(0, UnitIndex(LevelUnits(segment.kind), unit));
+                return true;
+            }
+            return false;
+        case kUnitColumn:
+            for (const LevelKind kind : {segment.kind, LevelKind::DisplacementPp, LevelKind::Velocity,
+                                         LevelKind::Acceleration}) {
+                const int unit = UnitIndex(LevelUnits(kind), text);
+                if (unit < 0) continue;
+                segment.kind = kind;
+                segment.unit = unit;
+                return true;
+            }
+            return false;
+        default:
+            return false;
+    }
+}
+
 std::string TypingKey(const PlanFields& before, const PlanFields& after) {
     if (before.segments.size() != after.segments.size() || before.dwells.size() != after.dwells.size() ||
         before.sweepType != after.sweepType || before.sweepMode != after.sweepMode) {

@@ -141,6 +141,25 @@ bool DocumentOf(const PlanFields& fields, PlanDocument& document, std::string& p
 // The places of a document's fields to fill, as the window names them.
 std::vector<FieldPlace> UnfilledPlaces(const PlanDocument& document);
 
+// The profile as the window's grid shows it, a row per segment: its number,
+// From, To, the level's kind, value and unit, and the ramp's end (a level,
+// or a slope "+6 dB/oct"; empty for a constant level).
+enum ProfileColumn { kSegmentColumn, kFromColumn, kToColumn, kLevelColumn, kValueColumn, kUnitColumn, kRampColumn };
+constexpr int kProfileColumns = 7;
+extern const char* const kProfileColumnTitles[kProfileColumns];
+// The level column's choices, in LevelKind order, short enough for a cell.
+extern const char* const kLevelKindCells[4];
+// The unit column's choices: every level's units, a length's, a velocity's
+// and an acceleration's, so that choosing one of another kind changes the
+// level's kind to it.
+const std::vector<std::string>& ProfileUnits();
+
+std::vector<std::string> ProfileRow(std::size_t index, const SegmentFields& segment);
+// A cell of a segment's row as the user changed it. False, with nothing
+// changed, for a text that is not among the column's choices, or a column
+// that cannot be edited.
+bool SetProfileCell(SegmentFields& segment, int column, const std::string& text);
+
 // What an edit from before to after changed, for the undo history: the
 // name of the one text field it changed ("segments[1].value"), so that
 // typing on in that field stays one step; empty for any other change (a

@@ -196,6 +196,30 @@ TEST(PlannerResultsGrid, EveryCrossingTimeHasItsRow) {
     EXPECT_EQ(grid.rows[0], (std::vector<std::string>{"Segment 1 start", "10", "4.968", "0.1561", "1", ""}));
 }
 
+// Choosing a unit of another kind in the grid makes the level that kind; a
+// displacement keeps its form, and another kind of level keeps a unit it has.
+TEST(PlannerProfileGrid, AUnitOfAnotherKindChangesTheLevelsKind) {
+    using planner::LevelKind;
+    planner::SegmentFields segment = Segment("10", "20", LevelKind::DisplacementZp, "mm", "1");
+    ASSERT_TRUE(planner::SetProfileCell(segment, planner::kUnitColumn, "in"));
+    EXPECT_EQ(segment.kind, LevelKind::DisplacementZp);
+    ASSERT_TRUE(planner::SetProfileCell(segment, planner::kUnitColumn, "g"));
+    EXPECT_EQ(segment.kind, LevelKind::Acceleration);
+    ASSERT_TRUE(planner::SetProfileCell(segment, planner::kLevelColumn, "displ. p-p"));
+    EXPECT_EQ(planner::ProfileRow(1, segment),
+              (std::vector<std::string>{"2", "10", "20", "displ. p-p", "1", "mm", ""}));
+    EXPECT_FALSE(planner::SetProfileCell(segment, planner::kUnitColumn, "furlong"));
+    EXPECT_FALSE(planner::SetProfileCell(segment, planner::kSegmentColumn, "3"));
+
+    // Typing on in one cell is one step of the undo history; a unit chosen is a step of its own.
+    planner::PlanFields before = planner::NewPlanFields();
+    planner::PlanFields after = before;
+    after.segments[0].value = "1.5";
+    EXPECT_EQ(planner::TypingKey(before, after), "segments[0].value");
+    after.segments[0].unit = 1;
+    EXPECT_EQ(planner::TypingKey(before, after), "");
+}
+
 // A rate shows the time a pass takes, and a time per pass the rate: 10 to
 // 100 Hz is log2(10) = 3.3219 octaves, 3 min 19.3 s at 1 oct/min.
 TEST(PlannerForm, TheSweepShowsItsOtherFigureAndTheGravityIsAField) {
