@@ -67,6 +67,9 @@ GridView::GridView(QWidget* parent, bool readOnly, Reports reports)
     : QTableWidget(parent), m_readOnly(readOnly), m_reports(std::move(reports)) {
     setItemDelegate(new GridDelegate(*this));
     verticalHeader()->hide();
+    // Rows as tall as a line of text and a little room, as a list's are.
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setSectionsClickable(false);
     setWordWrap(false);
