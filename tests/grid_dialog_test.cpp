@@ -45,8 +45,8 @@ TEST(GridDialog, UserEditsRaiseOneChangeEachAndTheProgramsRowsNone) {
        })
         .Then([](HeadlessWindow& w) { EXPECT_EQ(w.UserPaste(kEditGrid, "5\t1\n10\t2\n"), ""); });
     dialog.DoModal();
-    EXPECT_EQ(dialog.events, (std::vector<std::string>{"row 2,1 ", "change 2,1 high", "paste 2,1 5\t1\n10\t2\n",
-                                                       "cancel"}));
+    EXPECT_EQ(dialog.events,
+              (std::vector<std::string>{"row 2,1 ", "change 2,1 high", "paste 2,1 5\t1\n10\t2\n", "cancel"}));
     EXPECT_EQ(refusals, (std::vector<std::string>{"\"medium\" is not a choice of column 1 of grid 1000",
                                                   "column 2 of grid 1000 is read-only",
                                                   "cell 3,0 out of range for grid 1000", "grid 1001 is read-only"}));

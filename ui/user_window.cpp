@@ -13,8 +13,7 @@ std::string CheckUsable(const res::DialogTemplate& dialogTemplate, const Control
     return {};
 }
 
-std::string CheckGridAction(const ControlState& grid, GridAction action, int row, int column,
-                            std::string_view text) {
+std::string CheckGridAction(const ControlState& grid, GridAction action, int row, int column, std::string_view text) {
     const std::string name = "grid " + std::to_string(grid.id);
     if (action != GridAction::Move && (grid.style & res::kReadOnly) != 0) return name + " is read-only";
     if (action == GridAction::Paste) return {};
@@ -25,7 +24,8 @@ std::string CheckGridAction(const ControlState& grid, GridAction action, int row
     if (action == GridAction::Move) return {};
     const GridColumn& target = grid.columns[static_cast<std::size_t>(column)];
     if (!target.editable) return "column " + std::to_string(column) + " of " + name + " is read-only";
-    if (!target.choices.empty() && std::find(target.choices.begin(), target.choices.end(), text) == target.choices.end()) {
+    if (!target.choices.empty() &&
+        std::find(target.choices.begin(), target.choices.end(), text) == target.choices.end()) {
         return "\"" + std::string(text) + "\" is not a choice of column " + std::to_string(column) + " of " + name;
     }
     return {};

@@ -66,8 +66,8 @@ TEST_F(QtGrid, TypingEnterEscapeAndPasteAsASpreadsheetUserExpects) {
     EXPECT_EQ(afterEnter.row, 1);
     EXPECT_EQ(afterEnter.column, 0);
     EXPECT_EQ(afterEscape, (std::vector<std::string>{"change 0,0 dwell", "row 1,0 "}));
-    EXPECT_EQ(dialog.events, (std::vector<std::string>{"change 0,0 dwell", "row 1,0 ", "paste 1,0 5\t1\n10\t2\n",
-                                                       "cancel"}));
+    EXPECT_EQ(dialog.events,
+              (std::vector<std::string>{"change 0,0 dwell", "row 1,0 ", "paste 1,0 5\t1\n10\t2\n", "cancel"}));
 }
 
 TEST_F(QtGrid, AChoiceCellCommitsWhatIsChosenInItsDropDown) {

@@ -60,7 +60,7 @@ TEST(Win32Grid, TypedTextCommitsOnceWithEnterAndEscStaysInTheGrid) {
         .Then([&](Win32Dialog& top) {
             list = top.Control(kEditGrid);
             ASSERT_EQ(top.UserMoveToCell(kEditGrid, 0, 0), "");  // already there: no report
-            SendMessageW(list, WM_CHAR, L'd', 1);  // opens the editor with the character
+            SendMessageW(list, WM_CHAR, L'd', 1);                // opens the editor with the character
             HWND editor = GetFocus();
             ASSERT_NE(editor, list);
             for (wchar_t c : std::wstring(L"well")) SendMessageW(editor, WM_CHAR, c, 1);

@@ -191,8 +191,9 @@ std::string HeadlessWindow::UserMoveToCell(int id, int row, int column) {
     HeadlessControl& grid = Control(id);
     const bool rowChanged = grid.current.row != row;
     grid.current = GridCell{row, column};
-    if (rowChanged) m_sink.HandleMessage(WM_COMMAND, MakeWParam(static_cast<unsigned>(id), GN_SELCHANGE),
-                                         MakeGridParam(row, column));
+    if (rowChanged)
+        m_sink.HandleMessage(WM_COMMAND, MakeWParam(static_cast<unsigned>(id), GN_SELCHANGE),
+                             MakeGridParam(row, column));
     return {};
 }
 

@@ -18,7 +18,9 @@ namespace {
 
 const QColor kMarkedBackground(255, 214, 214);
 
-QString FromUtf8(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+QString FromUtf8(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 // A combo box for a column of choices, dropped down as it opens; choosing
 // commits at once, as a spreadsheet's list cell does.

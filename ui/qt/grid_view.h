@@ -44,8 +44,8 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
-    void OnItemChanged(QTableWidgetItem* item);
-    void ApplyMark(QTableWidgetItem& item, int row, int column);
+    void OnItemChanged(QTableWidgetItem* changed);
+    void ApplyMark(QTableWidgetItem& cell, int row, int column);
     void CopyRows();
     Qt::ItemFlags FlagsOf(int column) const;
 

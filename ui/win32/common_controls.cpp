@@ -12,7 +12,8 @@ bool LoadCommonControls() {
         if (library == nullptr) return false;
         using Init = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
         // Through a function pointer: the import table stays without it.
-        const auto init = reinterpret_cast<Init>(reinterpret_cast<void*>(GetProcAddress(library, "InitCommonControlsEx")));
+        const auto init =
+            reinterpret_cast<Init>(reinterpret_cast<void*>(GetProcAddress(library, "InitCommonControlsEx")));
         if (init == nullptr) return false;
         const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_LISTVIEW_CLASSES};
         return init(&classes) != FALSE;

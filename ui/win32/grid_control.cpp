@@ -120,8 +120,7 @@ void GridControl::SetRows(const GridRows& rows) {
 
 void GridControl::SetCurrent(int row, int column, bool byUser) {
     const int previous = m_current.row;
-    const bool inRange =
-        row >= 0 && row < RowCount() && column >= 0 && column < static_cast<int>(m_columns.size());
+    const bool inRange = row >= 0 && row < RowCount() && column >= 0 && column < static_cast<int>(m_columns.size());
     m_current = inRange ? GridCell{row, column} : GridCell{};
     ++m_programDepth;
     if (inRange) {
@@ -157,10 +156,9 @@ bool GridControl::IsMarked(int row, int column) const {
 }
 
 void GridControl::Mark(int row, int column, std::string_view problem) {
-    const auto at = std::lower_bound(m_marks.begin(), m_marks.end(), std::make_pair(row, column),
-                                     [](const GridMark& m, const std::pair<int, int>& cell) {
-                                         return std::make_pair(m.row, m.column) < cell;
-                                     });
+    const auto at = std::lower_bound(
+        m_marks.begin(), m_marks.end(), std::make_pair(row, column),
+        [](const GridMark& m, const std::pair<int, int>& cell) { return std::make_pair(m.row, m.column) < cell; });
     const bool found = at != m_marks.end() && at->row == row && at->column == column;
     if (problem.empty()) {
         if (found) m_marks.erase(at);
@@ -206,7 +204,8 @@ bool GridControl::OnNotify(const NMHDR& header, LRESULT& result) {
             // The keyboard or the mouse moved the list view's focus to a row.
             const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
             const bool focused = (change.uNewState & LVIS_FOCUSED) != 0 && (change.uOldState & LVIS_FOCUSED) == 0;
-            if (m_programDepth == 0 && (change.uChanged & LVIF_STATE) != 0 && focused && change.iItem != m_current.row) {
+            if (m_programDepth == 0 && (change.uChanged & LVIF_STATE) != 0 && focused &&
+                change.iItem != m_current.row) {
                 SetCurrent(change.iItem, std::max(m_current.column, 0), true);
             }
             return true;
@@ -310,10 +309,10 @@ bool GridControl::BeginEdit(wchar_t typed) {
                         (choices ? static_cast<DWORD>(CBS_DROPDOWNLIST | CBS_HASSTRINGS | WS_VSCROLL)
                                  : static_cast<DWORD>(ES_AUTOHSCROLL | ES_LEFT));
     const int height = rect.bottom - rect.top + (choices ? kDroppedHeight : 0);
-    m_editor = CreateWindowExW(0, choices ? L"COMBOBOX" : L"EDIT", L"", style, rect.left, rect.top,
-                               rect.right - rect.left, height, m_list,
-                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(kEditorId)),
-                               reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(m_list, GWLP_HINSTANCE)), nullptr);
+    m_editor =
+        CreateWindowExW(0, choices ? L"COMBOBOX" : L"EDIT", L"", style, rect.left, rect.top, rect.right - rect.left,
+                        height, m_list, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kEditorId)),
+                        reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(m_list, GWLP_HINSTANCE)), nullptr);
     if (m_editor == nullptr) return false;
     m_editing = cell;
     SendMessageW(m_editor, WM_SETFONT, static_cast<WPARAM>(SendMessageW(m_list, WM_GETFONT, 0, 0)), FALSE);
@@ -439,8 +438,8 @@ void GridControl::ContextMenu(LPARAM at) {
     HMENU menu = CreatePopupMenu();
     AppendMenuW(menu, MF_STRING, m_readOnly ? kCopyCommand : kPasteCommand,
                 m_readOnly ? L"&Copy\tCtrl+C" : L"&Paste\tCtrl+V");
-    const UINT chosen = static_cast<UINT>(
-        TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, point.x, point.y, 0, m_list, nullptr));
+    const UINT chosen =
+        static_cast<UINT>(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, point.x, point.y, 0, m_list, nullptr));
     DestroyMenu(menu);
     if (chosen == kCopyCommand) CopyRows();
     if (chosen == kPasteCommand) Paste();

@@ -87,10 +87,9 @@ INT_PTR Win32Dialog::OnInitDialog(HWND hwnd) {
             m_charts[control.id].Attach(child);
         } else if (control.kind == res::ControlKind::Grid) {
             const int id = control.id;
-            m_grids[id].Attach(child, hwnd, (control.style & res::kReadOnly) != 0,
-                               [this, id](unsigned notification, int row, int column) {
-                                   SendGrid(id, notification, row, column);
-                               });
+            m_grids[id].Attach(
+                child, hwnd, (control.style & res::kReadOnly) != 0,
+                [this, id](unsigned notification, int row, int column) { SendGrid(id, notification, row, column); });
         }
     }
     m_anchors.Attach(hwnd, m_template, m_controls);
