@@ -31,6 +31,8 @@ const char* KindName(res::ControlKind kind) {
             return "frame";
         case res::ControlKind::Chart:
             return "chart";
+        case res::ControlKind::Grid:
+            return "grid";
         default:
             return "static";
     }
@@ -103,6 +105,71 @@ void AppendDrawing(std::string& line, const draw::Chart* chart) {
         }
     }
     line += "],\"profile\":[" + profile + "],\"crossovers\":[" + crossovers + "],\"binding\":" + binding + "}";
+}
+
+void AppendStrings(std::string& line, const std::vector<std::string>& texts) {
+    line += '[';
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        if (i > 0) line += ',';
+        AppendJsonString(line, texts[i]);
+    }
+    line += ']';
+}
+
+void AppendGrid(std::string& line, const ui::ControlState& grid) {
+    line += ",\"columns\":[";
+    for (std::size_t i = 0; i < grid.columns.size(); ++i) {
+        const ui::GridColumn& column = grid.columns[i];
+        if (i > 0) line += ',';
+        line += "{\"title\":";
+        AppendJsonString(line, column.title);
+        line += ",\"width\":" + std::to_string(column.width) + ",\"choices\":";
+        AppendStrings(line, column.choices);
+        line += ",\"editable\":";
+        line += column.editable ? "true}" : "false}";
+    }
+    line += "],\"rows\":[";
+    for (std::size_t i = 0; i < grid.rows.size(); ++i) {
+        if (i > 0) line += ',';
+        AppendStrings(line, grid.rows[i]);
+    }
+    line += "],\"current\":[" + std::to_string(grid.current.row) + ',' + std::to_string(grid.current.column) +
+            "],\"marks\":[";
+    for (std::size_t i = 0; i < grid.cellMarks.size(); ++i) {
+        const ui::GridMark& mark = grid.cellMarks[i];
+        if (i > 0) line += ',';
+        line += "{\"row\":" + std::to_string(mark.row) + ",\"column\":" + std::to_string(mark.column) + ",\"problem\":";
+        AppendJsonString(line, mark.problem);
+        line += '}';
+    }
+    line += ']';
+}
+
+// A paste's text: \t, \n and \\ stand for a tab, a line break and a
+// backslash; false for any other escape.
+bool Unescape(std::string_view text, std::string& out) {
+    out.clear();
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\\') {
+            out += text[i];
+            continue;
+        }
+        if (++i == text.size()) return false;
+        switch (text[i]) {
+            case 't':
+                out += '\t';
+                break;
+            case 'n':
+                out += '\n';
+                break;
+            case '\\':
+                out += '\\';
+                break;
+            default:
+                return false;
+        }
+    }
+    return true;
 }
 
 }  // namespace
@@ -256,6 +323,8 @@ void DriveSession::AppendControl(std::string& line, const ui::ControlState& cont
         line += "],\"selected\":" + std::to_string(control.selected);
     } else if (control.kind == res::ControlKind::Chart) {
         AppendDrawing(line, control.drawing.get());
+    } else if (control.kind == res::ControlKind::Grid) {
+        AppendGrid(line, control);
     } else {
         line += ",\"text\":";
         AppendJsonString(line, control.text);
@@ -305,7 +374,8 @@ void DriveSession::Execute(std::string_view line, ui::UserWindow* top) {
     const std::string_view command = NextWord(rest);
     const bool known = command == "select" || command == "type" || command == "click" || command == "enter" ||
                        command == "escape" || command == "close" || command == "syscommand" || command == "dump" ||
-                       command == "globals" || command == "answer" || command == "show";
+                       command == "globals" || command == "answer" || command == "show" || command == "cell" ||
+                       command == "goto" || command == "paste";
     if (!known) return WriteError("unknown command: " + std::string(command));
     if (command == "globals") return WriteGlobals();
     if (command == "answer") {
@@ -363,6 +433,28 @@ void DriveSession::Execute(std::string_view line, ui::UserWindow* top) {
         }
         if (word == ControlWord::Unknown) return WriteError(unknown);
         error = top->UserSelect(id, index);
+    } else if (command == "cell" || command == "goto") {
+        int row = 0;
+        int column = 0;
+        const bool cells = ParseInt(NextWord(rest), row) && ParseInt(NextWord(rest), column);
+        const bool ends = command == "cell" || NextWord(rest).empty();
+        if (word == ControlWord::Malformed || !cells || !ends) {
+            return WriteError(std::string(command) + ": expected a grid id, a row and a column");
+        }
+        if (word == ControlWord::Unknown) return WriteError(unknown);
+        if (command == "cell") {
+            // The text is everything after the single blank that follows the column.
+            error = top->UserEditCell(id, row, column, rest.empty() ? rest : rest.substr(1));
+        } else {
+            error = top->UserMoveToCell(id, row, column);
+        }
+    } else if (command == "paste") {
+        std::string text;
+        if (word == ControlWord::Malformed || !Unescape(rest.empty() ? rest : rest.substr(1), text)) {
+            return WriteError("paste: expected a grid id and a text with \\t, \\n or \\\\ escapes");
+        }
+        if (word == ControlWord::Unknown) return WriteError(unknown);
+        error = top->UserPaste(id, text);
     } else {  // click
         if (word == ControlWord::Malformed || !NextWord(rest).empty()) return WriteError("click: expected a button id");
         if (word == ControlWord::Unknown) return WriteError(unknown);

@@ -8,7 +8,10 @@ namespace res {
 constexpr int kNoId = -1;
 
 // A chart shows a drawing list that the dialog sets (DialogWindow::SetControlDrawing).
-enum class ControlKind { Edit, List, Static, Button, Frame, Icon, Chart };
+// A grid is a table whose columns and rows the dialog sets at run time
+// (DialogWindow::GridSetColumns); with kReadOnly the user only reads and
+// selects rows, otherwise edits its cells in place.
+enum class ControlKind { Edit, List, Static, Button, Frame, Icon, Chart, Grid };
 
 // The control styles that the program's behaviour or look depends on.
 enum ControlStyle : unsigned {

@@ -45,6 +45,24 @@ void CListBox::InsertItems(const res::ItemTable& items) {
     for (const char* item : items) InsertString(index++, item);
 }
 
+void CGrid::SetColumns(const std::vector<GridColumn>& columns) {
+    Dialog().Window().GridSetColumns(GetDlgCtrlID(), columns);
+}
+
+void CGrid::SetRows(const GridRows& rows) { Dialog().Window().GridSetRows(GetDlgCtrlID(), rows); }
+
+void CGrid::GetCell(int row, int column, std::string& out) const {
+    Dialog().Window().GridGetCell(GetDlgCtrlID(), row, column, out);
+}
+
+void CGrid::SetCurrentCell(int row, int column) { Dialog().Window().GridSetCurrentCell(GetDlgCtrlID(), row, column); }
+
+GridCell CGrid::GetCurrentCell() const { return Dialog().Window().GridCurrentCell(GetDlgCtrlID()); }
+
+void CGrid::MarkCell(int row, int column, std::string_view problem) {
+    Dialog().Window().GridMarkCell(GetDlgCtrlID(), row, column, problem);
+}
+
 void CMenu::AppendMenu(unsigned flags, unsigned commandId, std::string_view text) {
     m_dialog.Window().AppendSystemMenu(flags, commandId, text);
 }

@@ -8,6 +8,7 @@
 
 #include "res/dialog_template.h"
 #include "res/item_table.h"
+#include "ui/grid.h"
 
 namespace ui {
 
@@ -89,6 +90,19 @@ class CChart : public CWnd {
 public:
     bool Accepts(res::ControlKind kind) const override { return kind == res::ControlKind::Chart; }
     void SetDrawing(const std::shared_ptr<const draw::Chart>& drawing);
+};
+
+// A grid: a table editable in place, or read-only (kReadOnly). None of these
+// raises a notification.
+class CGrid : public CWnd {
+public:
+    bool Accepts(res::ControlKind kind) const override { return kind == res::ControlKind::Grid; }
+    void SetColumns(const std::vector<GridColumn>& columns);
+    void SetRows(const GridRows& rows);
+    void GetCell(int row, int column, std::string& out) const;
+    void SetCurrentCell(int row, int column);
+    GridCell GetCurrentCell() const;
+    void MarkCell(int row, int column, std::string_view problem);
 };
 
 // The system menu of a dialog.

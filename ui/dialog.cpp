@@ -25,6 +25,9 @@ void DDX_Control(CDataExchange* pDX, int id, CWnd& control) { pDX->Dialog().Bind
 
 CDialog::CDialog(int templateId) : m_templateId(templateId) {}
 
+CDialog::CDialog(const res::DialogTemplate& dialogTemplate)
+    : m_templateId(dialogTemplate.id), m_template(&dialogTemplate) {}
+
 CDialog::~CDialog() = default;
 
 DialogWindow& CDialog::Window() const {
@@ -48,7 +51,8 @@ void CDialog::UnbindAll() {
 }
 
 int CDialog::DoModal() {
-    const res::DialogTemplate* dialogTemplate = res::FindDialogTemplate(m_templateId);
+    const res::DialogTemplate* dialogTemplate =
+        m_template != nullptr ? m_template : res::FindDialogTemplate(m_templateId);
     if (dialogTemplate == nullptr) throw std::logic_error("no dialog template " + std::to_string(m_templateId));
     Backend& backend = GetBackend();
     std::unique_ptr<DialogWindow> window = backend.CreateDialogWindow(*dialogTemplate, *this);

@@ -37,6 +37,9 @@ struct Icon {
 class CDialog : private DialogSink {
 public:
     explicit CDialog(int templateId);
+    // A dialog on a template the program does not list (a test's own); the
+    // template must outlive the dialog.
+    explicit CDialog(const res::DialogTemplate& dialogTemplate);
     CDialog(const CDialog&) = delete;
     CDialog& operator=(const CDialog&) = delete;
     virtual ~CDialog();
@@ -80,6 +83,7 @@ private:
     void UnbindAll();
 
     int m_templateId;
+    const res::DialogTemplate* m_template = nullptr;  // when not the program's
     DialogWindow* m_window = nullptr;
     std::vector<CWnd*> m_bound;
 };
@@ -87,7 +91,8 @@ private:
 // One row of an event table: (message, notification, control id) to a
 // member handler. WM_COMMAND rows use the plain handler; WM_SYSCOMMAND rows
 // the one that takes the command and its second parameter; WM_QUERYDRAGICON
-// rows the one that returns a value.
+// rows the one that returns a value; a grid's notifications (OnGridCommand)
+// the one that takes the notification's row and column.
 template <class D>
 struct EventEntry {
     unsigned message;
@@ -96,23 +101,28 @@ struct EventEntry {
     void (D::*handler)() = nullptr;
     void (D::*sysHandler)(unsigned, std::intptr_t) = nullptr;
     std::intptr_t (D::*valueHandler)() = nullptr;
+    void (D::*cellHandler)(int, int) = nullptr;
 };
 
 template <class D>
 constexpr EventEntry<D> OnCommand(unsigned notification, int id, void (D::*handler)()) {
-    return EventEntry<D>{WM_COMMAND, notification, id, handler, nullptr, nullptr};
+    return EventEntry<D>{WM_COMMAND, notification, id, handler, nullptr, nullptr, nullptr};
+}
+template <class D>
+constexpr EventEntry<D> OnGridCommand(unsigned notification, int id, void (D::*handler)(int row, int column)) {
+    return EventEntry<D>{WM_COMMAND, notification, id, nullptr, nullptr, nullptr, handler};
 }
 template <class D>
 constexpr EventEntry<D> OnMessage(unsigned message, void (D::*handler)()) {
-    return EventEntry<D>{message, 0, 0, handler, nullptr, nullptr};
+    return EventEntry<D>{message, 0, 0, handler, nullptr, nullptr, nullptr};
 }
 template <class D>
 constexpr EventEntry<D> OnSysCommandMessage(void (D::*handler)(unsigned, std::intptr_t)) {
-    return EventEntry<D>{WM_SYSCOMMAND, 0, 0, nullptr, handler, nullptr};
+    return EventEntry<D>{WM_SYSCOMMAND, 0, 0, nullptr, handler, nullptr, nullptr};
 }
 template <class D>
 constexpr EventEntry<D> OnValueMessage(unsigned message, std::intptr_t (D::*handler)()) {
-    return EventEntry<D>{message, 0, 0, nullptr, nullptr, handler};
+    return EventEntry<D>{message, 0, 0, nullptr, nullptr, handler, nullptr};
 }
 
 template <class D, std::size_t N>
@@ -122,7 +132,11 @@ bool DispatchEvent(D& dialog, const EventEntry<D> (&table)[N], unsigned message,
         if (entry.message != message) continue;
         if (message == WM_COMMAND) {
             if (static_cast<int>(LowWord(wParam)) != entry.id || HighWord(wParam) != entry.notification) continue;
-            (dialog.*entry.handler)();
+            if (entry.cellHandler != nullptr) {
+                (dialog.*entry.cellHandler)(GridParamRow(lParam), GridParamColumn(lParam));
+            } else {
+                (dialog.*entry.handler)();
+            }
         } else if (entry.sysHandler != nullptr) {
             (dialog.*entry.sysHandler)(static_cast<unsigned>(wParam), lParam);
         } else if (entry.valueHandler != nullptr) {

@@ -18,6 +18,12 @@ constexpr unsigned WM_SYSCOMMAND = 0x0112;
 constexpr unsigned BN_CLICKED = 0;
 constexpr unsigned LBN_SELCHANGE = 1;
 constexpr unsigned EN_CHANGE = 0x0300;
+// A grid's, with lParam the cell (MakeGridParam): the user committed a new
+// text in a cell; moved the current cell to another row; asked to paste
+// while no cell was being edited (the dialog reads GetClipboardText).
+constexpr unsigned GN_CELLCHANGE = 0x0A01;
+constexpr unsigned GN_SELCHANGE = 0x0A02;
+constexpr unsigned GN_PASTE = 0x0A03;
 
 // System commands; the low four bits are the platform's own.
 constexpr unsigned SC_MASK = 0xFFF0;
@@ -46,5 +52,14 @@ constexpr std::uintptr_t MakeWParam(unsigned low, unsigned high) {
 }
 constexpr unsigned LowWord(std::uintptr_t value) { return static_cast<unsigned>(value & 0xFFFFu); }
 constexpr unsigned HighWord(std::uintptr_t value) { return static_cast<unsigned>((value >> 16) & 0xFFFFu); }
+
+// A grid notification's cell: row * 65536 + column, so rows up to 32767
+// and columns up to 65535 fit even where lParam has 32 bits; -1 for no cell
+// (a paste with no current cell).
+constexpr std::intptr_t MakeGridParam(int row, int column) {
+    return row < 0 || column < 0 ? -1 : static_cast<std::intptr_t>(row) * 65536 + column;
+}
+constexpr int GridParamRow(std::intptr_t lParam) { return lParam < 0 ? -1 : static_cast<int>(lParam / 65536); }
+constexpr int GridParamColumn(std::intptr_t lParam) { return lParam < 0 ? -1 : static_cast<int>(lParam % 65536); }
 
 }  // namespace ui

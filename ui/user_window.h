@@ -7,6 +7,7 @@
 
 #include "draw/drawing.h"
 #include "res/dialog_template.h"
+#include "ui/grid.h"
 
 // A running dialog as the user sees and works it: what its controls show,
 // and the user's actions on them. Every backend that can be driven by a
@@ -14,9 +15,9 @@
 namespace ui {
 
 struct ControlState {
-    int id;
-    res::ControlKind kind;
-    unsigned style;
+    int id = res::kNoId;
+    res::ControlKind kind = res::ControlKind::Static;
+    unsigned style = 0;
     bool visible = true;
     std::string text;
     std::vector<std::string> items;
@@ -24,6 +25,12 @@ struct ControlState {
     std::shared_ptr<const draw::Chart> drawing;  // a chart's, as last set
     bool marked = false;                         // see DialogWindow::MarkControl
     bool enabled = true;                         // see DialogWindow::EnableControl
+    // A grid's: its columns, rows, current cell and marked cells (in row,
+    // then column order).
+    std::vector<GridColumn> columns;
+    GridRows rows;
+    GridCell current;
+    std::vector<GridMark> cellMarks;
 };
 
 class UserWindow {
@@ -42,6 +49,14 @@ public:
     virtual void UserEscape() = 0;
     virtual void UserClose() = 0;
     virtual void UserSysCommand(unsigned commandId) = 0;
+    // A grid: the user makes that cell current (GN_SELCHANGE when the row
+    // changes), types or chooses the text and commits it (GN_CELLCHANGE
+    // when it differs); the cell stays current. A choice cell takes only
+    // one of its choices.
+    virtual std::string UserEditCell(int id, int row, int column, std::string_view text) = 0;
+    virtual std::string UserMoveToCell(int id, int row, int column) = 0;
+    // Puts the text on the clipboard, then presses Ctrl+V on the grid.
+    virtual std::string UserPaste(int id, std::string_view text) = 0;
 
 protected:
     ~UserWindow() = default;
@@ -53,5 +68,11 @@ protected:
 // nullptr when the dialog has no such control.
 std::string CheckUsable(const res::DialogTemplate& dialogTemplate, const ControlState* found, int id,
                         res::ControlKind kind, const char* what);
+enum class GridAction { Move, Edit, Paste };
+// Why the user cannot do that on a grid that CheckUsable let through: a
+// read-only grid (edit, paste) or column (edit), a cell out of range (move,
+// edit), a text not among a choice column's choices (edit); or empty.
+std::string CheckGridAction(const ControlState& grid, GridAction action, int row = -1, int column = -1,
+                            std::string_view text = {});
 
 }  // namespace ui

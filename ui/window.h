@@ -8,6 +8,7 @@
 
 #include "draw/drawing.h"
 #include "res/dialog_template.h"
+#include "ui/grid.h"
 #include "ui/messages.h"
 
 // The one interface between the dialog layer and a windowing backend.
@@ -85,6 +86,26 @@ public:
                                    const std::vector<int>& /*controlIds*/) {}
     // Puts plain text on the clipboard, on backends that have one.
     virtual void SetClipboardText(std::string_view /*text*/) {}
+    // The clipboard's plain text; empty when it holds none or there is none.
+    virtual std::string GetClipboardText() const { return {}; }
+
+    // A grid (res::ControlKind::Grid). Its columns come at run time; setting
+    // them empties the rows. None of these raises a notification; the user's
+    // edits raise GN_CELLCHANGE, GN_SELCHANGE and GN_PASTE (ui/messages.h).
+    // A backend without grids keeps nothing and reads back empty cells.
+    virtual void GridSetColumns(int /*id*/, const std::vector<GridColumn>& /*columns*/) {}
+    // Replaces every row. The current cell stays where it still exists, and
+    // marks go only with their rows; a cell being edited elsewhere stays
+    // open and the view does not scroll for it: cheap enough for every edit.
+    virtual void GridSetRows(int /*id*/, const GridRows& /*rows*/) {}
+    virtual void GridGetCell(int /*id*/, int /*row*/, int /*column*/, std::string& out) const { out.clear(); }
+    // Moves the current cell (scrolled into view); a cell out of range
+    // leaves no current cell.
+    virtual void GridSetCurrentCell(int /*id*/, int /*row*/, int /*column*/) {}
+    virtual GridCell GridCurrentCell(int /*id*/) const { return {}; }
+    // As MarkControl, for one cell: a light red cell, the problem for a
+    // screen reader or a tooltip; an empty problem takes the mark away.
+    virtual void GridMarkCell(int /*id*/, int /*row*/, int /*column*/, std::string_view /*problem*/) {}
     // Marks an edit whose text does not read, so that the user sees which
     // one is wrong; problem is what is wrong with it, for a screen reader.
     // An empty problem takes the mark away.

@@ -1,5 +1,6 @@
 #include "ui/headless/headless_backend.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "ui/messages.h"
@@ -14,8 +15,12 @@ HeadlessWindow::HeadlessWindow(const res::DialogTemplate& dialogTemplate, Dialog
             if (static_cast<std::size_t>(control.id) >= m_indexById.size()) m_indexById.resize(control.id + 1, -1);
             m_indexById[control.id] = static_cast<int>(m_controls.size());
         }
-        m_controls.push_back(
-            HeadlessControl{control.id, control.kind, control.style, true, control.text, {}, -1, nullptr, false, true});
+        HeadlessControl state;
+        state.id = control.id;
+        state.kind = control.kind;
+        state.style = control.style;
+        state.text = control.text;
+        m_controls.push_back(std::move(state));
     }
 }
 
@@ -129,6 +134,95 @@ void HeadlessWindow::UserEscape() { m_sink.HandleMessage(WM_COMMAND, MakeWParam(
 void HeadlessWindow::UserClose() { m_sink.HandleMessage(WM_CLOSE, 0, 0); }
 
 void HeadlessWindow::UserSysCommand(unsigned commandId) { m_sink.HandleMessage(WM_SYSCOMMAND, commandId, 0); }
+
+void HeadlessWindow::GridSetColumns(int id, const std::vector<GridColumn>& columns) {
+    HeadlessControl& grid = Control(id);
+    grid.columns = columns;
+    grid.rows.clear();
+    grid.current = GridCell{};
+    grid.cellMarks.clear();
+}
+
+void HeadlessWindow::GridSetRows(int id, const GridRows& rows) {
+    HeadlessControl& grid = Control(id);
+    grid.rows = rows;
+    const int count = static_cast<int>(rows.size());
+    if (grid.current.row >= count) grid.current = GridCell{};
+    std::vector<GridMark>& marks = grid.cellMarks;
+    marks.erase(std::remove_if(marks.begin(), marks.end(), [count](const GridMark& mark) { return mark.row >= count; }),
+                marks.end());
+}
+
+void HeadlessWindow::GridGetCell(int id, int row, int column, std::string& out) const {
+    const HeadlessControl& grid = Control(id);
+    out.clear();
+    if (row < 0 || row >= static_cast<int>(grid.rows.size())) return;
+    const std::vector<std::string>& cells = grid.rows[static_cast<std::size_t>(row)];
+    if (column >= 0 && column < static_cast<int>(cells.size())) out = cells[static_cast<std::size_t>(column)];
+}
+
+void HeadlessWindow::GridSetCurrentCell(int id, int row, int column) {
+    HeadlessControl& grid = Control(id);
+    const bool inRange = row >= 0 && row < static_cast<int>(grid.rows.size()) && column >= 0 &&
+                         column < static_cast<int>(grid.columns.size());
+    grid.current = inRange ? GridCell{row, column} : GridCell{};
+}
+
+void HeadlessWindow::GridMarkCell(int id, int row, int column, std::string_view problem) {
+    std::vector<GridMark>& marks = Control(id).cellMarks;
+    const auto at = std::lower_bound(marks.begin(), marks.end(), std::make_pair(row, column),
+                                     [](const GridMark& mark, const std::pair<int, int>& cell) {
+                                         return std::make_pair(mark.row, mark.column) < cell;
+                                     });
+    const bool found = at != marks.end() && at->row == row && at->column == column;
+    if (problem.empty()) {
+        if (found) marks.erase(at);
+    } else if (found) {
+        at->problem.assign(problem);
+    } else {
+        marks.insert(at, GridMark{row, column, std::string(problem)});
+    }
+}
+
+std::string HeadlessWindow::UserMoveToCell(int id, int row, int column) {
+    std::string error = CheckUsable(id, res::ControlKind::Grid, "a grid");
+    if (error.empty()) error = CheckGridAction(Control(id), GridAction::Move, row, column);
+    if (!error.empty()) return error;
+    HeadlessControl& grid = Control(id);
+    const bool rowChanged = grid.current.row != row;
+    grid.current = GridCell{row, column};
+    if (rowChanged)
+        m_sink.HandleMessage(WM_COMMAND, MakeWParam(static_cast<unsigned>(id), GN_SELCHANGE),
+                             MakeGridParam(row, column));
+    return {};
+}
+
+std::string HeadlessWindow::UserEditCell(int id, int row, int column, std::string_view text) {
+    std::string error = CheckUsable(id, res::ControlKind::Grid, "a grid");
+    if (error.empty()) error = CheckGridAction(Control(id), GridAction::Edit, row, column, text);
+    if (!error.empty()) return error;
+    UserMoveToCell(id, row, column);
+    // The dialog may have replaced the rows on the move; the cell is read again.
+    HeadlessControl& grid = Control(id);
+    if (row >= static_cast<int>(grid.rows.size())) return {};
+    std::vector<std::string>& cells = grid.rows[static_cast<std::size_t>(row)];
+    if (static_cast<int>(cells.size()) <= column) cells.resize(static_cast<std::size_t>(column) + 1);
+    if (cells[static_cast<std::size_t>(column)] == text) return {};
+    cells[static_cast<std::size_t>(column)].assign(text);
+    m_sink.HandleMessage(WM_COMMAND, MakeWParam(static_cast<unsigned>(id), GN_CELLCHANGE), MakeGridParam(row, column));
+    return {};
+}
+
+std::string HeadlessWindow::UserPaste(int id, std::string_view text) {
+    std::string error = CheckUsable(id, res::ControlKind::Grid, "a grid");
+    if (error.empty()) error = CheckGridAction(Control(id), GridAction::Paste);
+    if (!error.empty()) return error;
+    m_clipboard.assign(text);
+    const GridCell current = Control(id).current;
+    m_sink.HandleMessage(WM_COMMAND, MakeWParam(static_cast<unsigned>(id), GN_PASTE),
+                         MakeGridParam(current.row, current.column));
+    return {};
+}
 
 std::string HeadlessWindow::UserShortcut(unsigned commandId) {
     for (const ControlCommand& command : m_controlCommands) {

@@ -47,6 +47,13 @@ public:
     void AddControlCommand(unsigned commandId, std::string_view text, std::string_view shortcut,
                            const std::vector<int>& controlIds) override;
     void SetClipboardText(std::string_view text) override { m_clipboard.assign(text); }
+    std::string GetClipboardText() const override { return m_clipboard; }
+    void GridSetColumns(int id, const std::vector<GridColumn>& columns) override;
+    void GridSetRows(int id, const GridRows& rows) override;
+    void GridGetCell(int id, int row, int column, std::string& out) const override;
+    void GridSetCurrentCell(int id, int row, int column) override;
+    GridCell GridCurrentCell(int id) const override { return Control(id).current; }
+    void GridMarkCell(int id, int row, int column, std::string_view problem) override;
     void MarkControl(int id, std::string_view problem) override;
     void EnableControl(int id, bool enabled) override;
     void EndDialog(int code) override;
@@ -59,6 +66,9 @@ public:
     void UserEscape() override;
     void UserClose() override;
     void UserSysCommand(unsigned commandId) override;
+    std::string UserEditCell(int id, int row, int column, std::string_view text) override;
+    std::string UserMoveToCell(int id, int row, int column) override;
+    std::string UserPaste(int id, std::string_view text) override;
     // The shortcut key of a command the dialog added.
     std::string UserShortcut(unsigned commandId);
 
@@ -66,7 +76,7 @@ public:
     const HeadlessControl* FindControl(int id) const;
     const std::vector<SystemMenuItem>& SystemMenu() const { return m_systemMenu; }
     const std::vector<ControlCommand>& ControlCommands() const { return m_controlCommands; }
-    // What the dialog last put on the clipboard.
+    // What is on the clipboard: the dialog's last copy, or the user's paste.
     const std::string& Clipboard() const { return m_clipboard; }
     int BigIcon() const { return m_bigIcon; }
     int SmallIcon() const { return m_smallIcon; }

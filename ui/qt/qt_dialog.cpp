@@ -21,6 +21,7 @@
 #include "ui/messages.h"
 #include "ui/qt/app_icon.h"
 #include "ui/qt/chart_view.h"
+#include "ui/qt/grid_view.h"
 #include "ui/qt/list_box.h"
 
 namespace ui::qt {
@@ -173,6 +174,16 @@ QWidget* QtDialog::CreateControl(const res::ControlTemplate& control) {
         case res::ControlKind::Chart:
             widget = new ChartView(this);
             break;
+        case res::ControlKind::Grid: {
+            GridView::Reports reports;
+            reports.cellChanged = [this, id](int row, int column) { SendGrid(id, GN_CELLCHANGE, row, column); };
+            reports.rowChanged = [this, id](int row, int column) { SendGrid(id, GN_SELCHANGE, row, column); };
+            reports.paste = [this, id](int row, int column) { SendGrid(id, GN_PASTE, row, column); };
+            auto* grid = new GridView(this, Has(control.style, res::kReadOnly), std::move(reports));
+            grid->setFrameShape(Has(control.style, res::kBorder) ? QFrame::StyledPanel : QFrame::NoFrame);
+            widget = grid;
+            break;
+        }
         case res::ControlKind::Frame: {
             auto* frame = new QGroupBox(text, this);
             // A frame is drawn around its controls, not over them.
@@ -183,7 +194,7 @@ QWidget* QtDialog::CreateControl(const res::ControlTemplate& control) {
     }
 
     const bool interactive = control.kind == res::ControlKind::Edit || control.kind == res::ControlKind::List ||
-                             control.kind == res::ControlKind::Button;
+                             control.kind == res::ControlKind::Button || control.kind == res::ControlKind::Grid;
     if (Has(control.style, res::kTabStop)) {
         widget->setFocusPolicy(Qt::StrongFocus);
     } else {
@@ -277,6 +288,7 @@ void QtDialog::SetControlText(int id, std::string_view text) {
         case res::ControlKind::List:
         case res::ControlKind::Icon:
         case res::ControlKind::Chart:
+        case res::ControlKind::Grid:
             widget.setWindowTitle(value);
             break;
     }
@@ -311,6 +323,7 @@ void QtDialog::GetControlText(int id, std::string& out) const {
         case res::ControlKind::List:
         case res::ControlKind::Icon:
         case res::ControlKind::Chart:
+        case res::ControlKind::Grid:
             value = widget.windowTitle();
             break;
     }
@@ -413,6 +426,32 @@ void QtDialog::Send(unsigned message, std::uintptr_t wParam, std::intptr_t lPara
 
 void QtDialog::SendCommand(int id, unsigned notification) {
     Send(WM_COMMAND, MakeWParam(static_cast<unsigned>(id), notification), 0);
+}
+
+void QtDialog::SendGrid(int id, unsigned notification, int row, int column) {
+    Send(WM_COMMAND, MakeWParam(static_cast<unsigned>(id), notification), MakeGridParam(row, column));
+}
+
+GridView& QtDialog::Grid(int id) const {
+    auto* grid = dynamic_cast<GridView*>(&Existing(id));
+    if (grid == nullptr) throw std::logic_error("control " + std::to_string(id) + " is not a grid");
+    return *grid;
+}
+
+void QtDialog::GridSetColumns(int id, const std::vector<GridColumn>& columns) {
+    Grid(id).ProgramSetColumns(columns, m_units);
+}
+
+void QtDialog::GridSetRows(int id, const GridRows& rows) { Grid(id).ProgramSetRows(rows); }
+
+void QtDialog::GridGetCell(int id, int row, int column, std::string& out) const { out = Grid(id).Text(row, column); }
+
+void QtDialog::GridSetCurrentCell(int id, int row, int column) { Grid(id).ProgramSetCurrent(row, column); }
+
+GridCell QtDialog::GridCurrentCell(int id) const { return Grid(id).Current(); }
+
+void QtDialog::GridMarkCell(int id, int row, int column, std::string_view problem) {
+    Grid(id).ProgramMark(row, column, FromUtf8(problem));
 }
 
 // Enter is the OK command: the focused push button's, else the default

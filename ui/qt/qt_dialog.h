@@ -13,6 +13,10 @@
 
 class QPainter;
 
+namespace ui::qt {
+class GridView;
+}
+
 // One dialog window on Qt Widgets, built from its template: every control
 // at its template position converted from dialog units with the template's
 // font, in template order (which is also the tab order and the order of the
@@ -47,6 +51,13 @@ public:
     void AddControlCommand(unsigned commandId, std::string_view text, std::string_view shortcut,
                            const std::vector<int>& controlIds) override;
     void SetClipboardText(std::string_view text) override;
+    std::string GetClipboardText() const override;
+    void GridSetColumns(int id, const std::vector<GridColumn>& columns) override;
+    void GridSetRows(int id, const GridRows& rows) override;
+    void GridGetCell(int id, int row, int column, std::string& out) const override;
+    void GridSetCurrentCell(int id, int row, int column) override;
+    GridCell GridCurrentCell(int id) const override;
+    void GridMarkCell(int id, int row, int column, std::string_view problem) override;
     void MarkControl(int id, std::string_view problem) override;
     void EnableControl(int id, bool enabled) override;
     void EndDialog(int code) override;
@@ -88,6 +99,7 @@ protected:
 private:
     QWidget* CreateControl(const res::ControlTemplate& control);
     QWidget& Existing(int id) const;
+    GridView& Grid(int id) const;
     const res::ControlTemplate& TemplateOf(int id) const;
     void FitToTemplate();
     void BuildSystemMenu();
@@ -101,6 +113,7 @@ private:
     void NameByLabel(int labelId);
     void Send(unsigned message, std::uintptr_t wParam, std::intptr_t lParam);
     void SendCommand(int id, unsigned notification);
+    void SendGrid(int id, unsigned notification, int row, int column);
 
     const res::DialogTemplate& m_template;
     DialogSink& m_sink;

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 
 #include "ui/messages.h"
+#include "ui/qt/grid_view.h"
 #include "ui/qt/qt_dialog.h"
 
 namespace ui::qt {
@@ -75,12 +76,14 @@ void QtDialog::BuildSystemMenu() {
     });
 }
 
-// In an edit the context keys open the edit's own menu (copy, and on a
-// result box Copy All Results); elsewhere they open the system menu.
+// In an edit or a grid the context keys open its own menu (copy, on a
+// result box Copy All Results, paste on a grid); elsewhere they open the
+// system menu.
 bool QtDialog::MenuKey(QEvent* event) {
     const MenuKeyKind kind = MenuKeyOf(event);
     if (kind == MenuKeyKind::None) return false;
-    auto* edit = qobject_cast<QLineEdit*>(focusWidget());
+    QWidget* edit = qobject_cast<QLineEdit*>(focusWidget());
+    if (edit == nullptr) edit = dynamic_cast<GridView*>(focusWidget());
     if (kind == MenuKeyKind::ContextMenu && edit != nullptr) {
         const QPoint at = edit->rect().center();
         QContextMenuEvent request(QContextMenuEvent::Keyboard, at, edit->mapToGlobal(at));
@@ -187,5 +190,10 @@ bool QtDialog::CommandKey(QEvent* event) {
 }
 
 void QtDialog::SetClipboardText(std::string_view text) { QGuiApplication::clipboard()->setText(FromUtf8(text)); }
+
+std::string QtDialog::GetClipboardText() const {
+    const QByteArray bytes = QGuiApplication::clipboard()->text().toUtf8();
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
 
 }  // namespace ui::qt

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <string>
 
 #include "ui/win32/utf16.h"
@@ -61,6 +63,8 @@ std::uint16_t ClassOf(const res::ControlTemplate& c) {
         case res::ControlKind::Button:
         case res::ControlKind::Frame:
             return kButtonClass;
+        case res::ControlKind::Grid:
+            return 0;  // named: see BuildDialogTemplate
     }
     return kStaticClass;
 }
@@ -122,6 +126,11 @@ std::uint32_t ControlStyle(const res::ControlTemplate& c) {
             // The dialog paints the drawing list on WM_DRAWITEM.
             style |= SS_OWNERDRAW;
             break;
+        case res::ControlKind::Grid:
+            // A list view in report mode; an editable grid's unit is the cell.
+            style |= LVS_REPORT | LVS_SHOWSELALWAYS;
+            if (!Has(c.style, res::kReadOnly)) style |= LVS_SINGLESEL;
+            break;
     }
     return style;
 }
@@ -155,7 +164,11 @@ std::vector<std::uint16_t> BuildDialogTemplate(const res::DialogTemplate& t) {
         w.Short(c.cx);
         w.Short(c.kind == res::ControlKind::List && Has(c.style, res::kDropDown) ? c.cy + kDroppedHeight : c.cy);
         w.Dword(static_cast<std::uint32_t>(c.id));
-        w.Ordinal(ClassOf(c));
+        if (c.kind == res::ControlKind::Grid) {
+            w.Text("SysListView32");
+        } else {
+            w.Ordinal(ClassOf(c));
+        }
         // An icon control gets its icon once created; its text is unused.
         w.Text(c.kind == res::ControlKind::Icon ? "" : c.text);
         w.Word(0);  // no creation data

@@ -1,11 +1,14 @@
 #include "ui/win32/win32_backend.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 
 #include "res/app_icon_picture.h"
 #include "res/string_table.h"
 #include "ui/win32/app_icon.h"
+#include "ui/win32/clipboard.h"
+#include "ui/win32/common_controls.h"
 #include "ui/win32/template_builder.h"
 #include "ui/win32/utf16.h"
 
@@ -36,6 +39,11 @@ Win32Dialog::~Win32Dialog() {
 }
 
 int Win32Dialog::Run(HWND owner) {
+    // The list view's class must be there before the dialog manager creates a grid.
+    const bool hasGrid = std::any_of(m_template.begin(), m_template.end(), [](const res::ControlTemplate& control) {
+        return control.kind == res::ControlKind::Grid;
+    });
+    if (hasGrid && !LoadCommonControls()) throw std::runtime_error("the common controls cannot be loaded");
     const std::vector<std::uint16_t> words = BuildDialogTemplate(m_template);
     const INT_PTR result =
         DialogBoxIndirectParamW(m_backend.Instance(), reinterpret_cast<LPCDLGTEMPLATEW>(words.data()), owner,
@@ -43,6 +51,7 @@ int Win32Dialog::Run(HWND owner) {
     m_hwnd = nullptr;
     m_controls.clear();
     m_anchors.Detach();
+    m_grids.clear();
     return static_cast<int>(result);
 }
 
@@ -76,6 +85,11 @@ INT_PTR Win32Dialog::OnInitDialog(HWND hwnd) {
             SendMessageW(child, EM_SETLIMITTEXT, 0, 0);  // as long as the user likes
         } else if (control.kind == res::ControlKind::Chart) {
             m_charts[control.id].Attach(child);
+        } else if (control.kind == res::ControlKind::Grid) {
+            const int id = control.id;
+            m_grids[id].Attach(
+                child, hwnd, (control.style & res::kReadOnly) != 0,
+                [this, id](unsigned notification, int row, int column) { SendGrid(id, notification, row, column); });
         }
     }
     m_anchors.Attach(hwnd, m_template, m_controls);
@@ -114,6 +128,14 @@ INT_PTR Win32Dialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return OnPaint();
         case WM_DRAWITEM:
             return OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        case WM_NOTIFY: {
+            const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
+            GridControl* grid = Grid(static_cast<int>(header.idFrom));
+            LRESULT result = 0;
+            if (grid == nullptr || !grid->OnNotify(header, result)) return FALSE;
+            SetWindowLongPtrW(m_hwnd, DWLP_MSGRESULT, result);
+            return TRUE;
+        }
         case WM_CTLCOLOREDIT:
             // A brush is the one answer a dialog procedure returns as it is.
             return reinterpret_cast<INT_PTR>(
@@ -301,6 +323,52 @@ void Win32Dialog::MarkControl(int id, std::string_view problem) { m_marks.Mark(i
 
 void Win32Dialog::EnableControl(int id, bool enabled) { ::EnableWindow(Existing(id), enabled ? TRUE : FALSE); }
 
+void Win32Dialog::SetClipboardText(std::string_view text) { SetClipboardUnicode(m_hwnd, text); }
+
+std::string Win32Dialog::GetClipboardText() const { return ClipboardUnicode(m_hwnd); }
+
+const GridControl* Win32Dialog::Grid(int id) const {
+    const auto found = m_grids.find(id);
+    return found == m_grids.end() ? nullptr : &found->second;
+}
+
+GridControl* Win32Dialog::Grid(int id) {
+    return const_cast<GridControl*>(static_cast<const Win32Dialog&>(*this).Grid(id));
+}
+
+const GridControl& Win32Dialog::ExistingGrid(int id) const {
+    const GridControl* grid = Grid(id);
+    if (grid == nullptr) throw std::logic_error("no grid " + std::to_string(id));
+    return *grid;
+}
+
+GridControl& Win32Dialog::ExistingGrid(int id) {
+    return const_cast<GridControl&>(static_cast<const Win32Dialog&>(*this).ExistingGrid(id));
+}
+
+// A grid's notification carries its cell, not the control's window.
+void Win32Dialog::SendGrid(int id, unsigned notification, int row, int column) {
+    Send(WM_COMMAND, MAKEWPARAM(static_cast<unsigned>(id), notification), MakeGridParam(row, column));
+}
+
+void Win32Dialog::GridSetColumns(int id, const std::vector<GridColumn>& columns) {
+    ExistingGrid(id).SetColumns(columns);
+}
+
+void Win32Dialog::GridSetRows(int id, const GridRows& rows) { ExistingGrid(id).SetRows(rows); }
+
+void Win32Dialog::GridGetCell(int id, int row, int column, std::string& out) const {
+    out = ExistingGrid(id).Text(row, column);
+}
+
+void Win32Dialog::GridSetCurrentCell(int id, int row, int column) { ExistingGrid(id).SetCurrent(row, column, false); }
+
+GridCell Win32Dialog::GridCurrentCell(int id) const { return ExistingGrid(id).Current(); }
+
+void Win32Dialog::GridMarkCell(int id, int row, int column, std::string_view problem) {
+    ExistingGrid(id).Mark(row, column, problem);
+}
+
 // ---- the user's actions -----------------------------------------------------
 
 std::vector<ControlState> Win32Dialog::ReadControls() const {
@@ -309,7 +377,10 @@ std::vector<ControlState> Win32Dialog::ReadControls() const {
     std::size_t index = 0;
     for (const res::ControlTemplate& control : m_template) {
         HWND hwnd = m_controls.at(index++);
-        ControlState state{control.id, control.kind, control.style, true, {}, {}, -1, nullptr, false, true};
+        ControlState state;
+        state.id = control.id;
+        state.kind = control.kind;
+        state.style = control.style;
         state.marked = m_marks.IsMarked(control.id);
         state.enabled = IsWindowEnabled(hwnd) != FALSE;
         state.visible = (GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_VISIBLE) != 0;
@@ -326,6 +397,11 @@ std::vector<ControlState> Win32Dialog::ReadControls() const {
             state.selected = static_cast<int>(SendMessageW(hwnd, messages.getSel, 0, 0));
         } else if (control.kind == res::ControlKind::Chart) {
             if (const ChartControl* chart = Chart(control.id)) state.drawing = chart->Drawing();
+        } else if (const GridControl* grid = Grid(control.id)) {
+            state.columns = grid->Columns();
+            state.rows = grid->ReadRows();
+            state.current = grid->Current();
+            state.cellMarks = grid->Marks();
         } else {
             state.text = Narrow(TextOf(hwnd));
         }
@@ -379,6 +455,48 @@ std::string Win32Dialog::UserClick(int id) {
     std::string error = CheckUsable(m_template, FindState(states, id), id, res::ControlKind::Button, "a button");
     if (!error.empty()) return error;
     SendCommand(id, BN_CLICKED);
+    return {};
+}
+
+std::string Win32Dialog::CheckGrid(int id, GridAction action, int row, int column, std::string_view text) const {
+    const std::vector<ControlState> states = ReadControls();
+    const ControlState* grid = FindState(states, id);
+    std::string error = CheckUsable(m_template, grid, id, res::ControlKind::Grid, "a grid");
+    return error.empty() ? CheckGridAction(*grid, action, row, column, text) : error;
+}
+
+// A click on the cell.
+std::string Win32Dialog::UserMoveToCell(int id, int row, int column) {
+    std::string error = CheckGrid(id, GridAction::Move, row, column);
+    if (!error.empty()) return error;
+    GridControl& grid = ExistingGrid(id);
+    SetFocus(Control(id));
+    grid.SetCurrent(row, column, true);
+    return {};
+}
+
+// A click on the cell, F2, the text typed or chosen in the cell's own editor,
+// and the focus moved away, which commits it where it is.
+std::string Win32Dialog::UserEditCell(int id, int row, int column, std::string_view text) {
+    std::string error = CheckGrid(id, GridAction::Edit, row, column, text);
+    if (!error.empty()) return error;
+    UserMoveToCell(id, row, column);
+    GridControl& grid = ExistingGrid(id);
+    if (!grid.BeginEdit() || !grid.SetEditorText(text)) {
+        grid.CancelEdit();
+        return "cell " + std::to_string(row) + "," + std::to_string(column) + " of grid " + std::to_string(id) +
+               " did not take the text";
+    }
+    grid.CommitEdit(GridControl::Move::None);
+    return {};
+}
+
+std::string Win32Dialog::UserPaste(int id, std::string_view text) {
+    std::string error = CheckGrid(id, GridAction::Paste);
+    if (!error.empty()) return error;
+    SetClipboardText(text);
+    SetFocus(Control(id));
+    ExistingGrid(id).Paste();
     return {};
 }
 

@@ -15,6 +15,7 @@
 
 #include "ui/win32/anchors.h"
 #include "ui/win32/chart_control.h"
+#include "ui/win32/grid_control.h"
 
 #include <map>
 #include <memory>
@@ -60,6 +61,14 @@ public:
     void EnableControl(int id, bool enabled) override;
     bool SaveControlPicture(int id, const std::string& path) override;
     std::vector<std::string> ControlPictureExtensions() const override { return {"png"}; }
+    void SetClipboardText(std::string_view text) override;
+    std::string GetClipboardText() const override;
+    void GridSetColumns(int id, const std::vector<GridColumn>& columns) override;
+    void GridSetRows(int id, const GridRows& rows) override;
+    void GridGetCell(int id, int row, int column, std::string& out) const override;
+    void GridSetCurrentCell(int id, int row, int column) override;
+    GridCell GridCurrentCell(int id) const override;
+    void GridMarkCell(int id, int row, int column, std::string_view problem) override;
 
     // The user's actions, as the messages the platform sends for them.
     std::vector<ControlState> ReadControls() const override;
@@ -70,6 +79,9 @@ public:
     void UserEscape() override;
     void UserClose() override;
     void UserSysCommand(unsigned commandId) override;
+    std::string UserEditCell(int id, int row, int column, std::string_view text) override;
+    std::string UserMoveToCell(int id, int row, int column) override;
+    std::string UserPaste(int id, std::string_view text) override;
 
     HWND Handle() const { return m_hwnd; }
     // The control of that id, or nullptr.
@@ -78,6 +90,9 @@ public:
     const std::vector<HWND>& Controls() const { return m_controls; }
     // The chart control of that id, or nullptr.
     const ChartControl* Chart(int id) const;
+    // The grid of that id, or nullptr.
+    const GridControl* Grid(int id) const;
+    GridControl* Grid(int id);
     bool Ended() const { return m_ended; }
     int EndCode() const { return m_endCode; }
 
@@ -92,9 +107,13 @@ private:
     HWND Existing(int id) const;
     const ListMessages& ListMessagesOf(int id) const;
     const ControlState* FindState(const std::vector<ControlState>& states, int id) const;
+    GridControl& ExistingGrid(int id);
+    const GridControl& ExistingGrid(int id) const;
+    std::string CheckGrid(int id, GridAction action, int row = -1, int column = -1, std::string_view text = {}) const;
     std::intptr_t Send(unsigned message, std::uintptr_t wParam, std::intptr_t lParam);
     void SendCommand(int id, unsigned notification);
     void Step();
+    void SendGrid(int id, unsigned notification, int row, int column);
     void AnswerMessageBox(int attempts);
 
     Win32Backend& m_backend;
@@ -103,6 +122,7 @@ private:
     HWND m_hwnd = nullptr;
     std::vector<HWND> m_controls;
     std::map<int, ChartControl> m_charts;  // by control id
+    std::map<int, GridControl> m_grids;    // by control id, while the window exists
     ControlMarks m_marks;
     Anchors m_anchors;
     HWND m_settingText = nullptr;  // the edit whose text the program is setting
