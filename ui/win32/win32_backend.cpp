@@ -309,7 +309,7 @@ std::vector<ControlState> Win32Dialog::ReadControls() const {
     std::size_t index = 0;
     for (const res::ControlTemplate& control : m_template) {
         HWND hwnd = m_controls.at(index++);
-        ControlState state{control.id, control.kind, control.style, true, {}, {}, -1, nullptr, false, true};
+        ControlState state{control.id, control.kind, control.style, true, {}, {}, -1, nullptr, false, true, {}};
         state.marked = m_marks.IsMarked(control.id);
         state.enabled = IsWindowEnabled(hwnd) != FALSE;
         state.visible = (GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_VISIBLE) != 0;
