@@ -35,21 +35,21 @@ TEST(PlannerDialog, ASaveStoppedBeforeTheRenameLeavesTheOldFileAndTheChange) {
     CPlannerDlg dialog;
     bool stop = true;
     dialog.beforeReplace = [&](const std::string&) { return !stop; };
-    std::string saved, afterStop, status;
+    std::string saved, afterStop, title;
     run.Then([&](HeadlessWindow& w) {
            run.Backend().QueueAnswer(path);
-           w.UserClick(IDC_SAVE_AS);  // stopped: nothing at path yet
+           w.UserMenu(IDM_SAVE_AS);  // stopped: nothing at path yet
            saved = Contents(path);
            stop = false;
            run.Backend().QueueAnswer(path);
-           w.UserClick(IDC_SAVE_AS);
+           w.UserMenu(IDM_SAVE_AS);
        })
         .Then([&](HeadlessWindow& w) {
             w.UserType(IDC_VALUE, "3");
             stop = true;
-            w.UserClick(IDC_SAVE);
+            w.UserMenu(IDM_SAVE);
             afterStop = Contents(path);
-            status = Ctl(w, IDC_STATUS).text;
+            title = w.Title();
         })
         .Then([&](HeadlessWindow& w) {
             run.Backend().QueueAnswer("no");
@@ -58,7 +58,7 @@ TEST(PlannerDialog, ASaveStoppedBeforeTheRenameLeavesTheOldFileAndTheChange) {
     dialog.DoModal();
     EXPECT_EQ(saved, "(unreadable)");
     EXPECT_NE(afterStop.find(R"("acceleration": "1 g")"), std::string::npos) << afterStop;
-    EXPECT_EQ(status, "planner_dialog_save.halvex-plan, changed");
+    EXPECT_EQ(title, "planner_dialog_save.halvex-plan* \u2014 Sine Test Planner");
     EXPECT_TRUE(dialog.Modified());
     ASSERT_EQ(run.messages.size(), 2u);
     EXPECT_EQ(run.messages[0], path + ": the save was stopped");
