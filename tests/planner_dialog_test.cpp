@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -193,6 +194,25 @@ TEST(PlannerDialog, AMessageNamesAFieldByItsLabel) {
         w.UserClose();
     });
     dialog.DoModal();
+}
+
+// Help > Manual opens the page installed with the program: beside it on
+// Windows, in the package's documents below /usr/bin on Debian.
+TEST(PlannerDialog, ManualOpensThePageInstalledBesideTheProgram) {
+    const std::string root = ::testing::TempDir() + "planner_manual";
+    const std::string page = root + "/share/doc/halvex/planner.html";
+    std::string message;
+    std::filesystem::create_directories(root + "/bin");
+    std::filesystem::create_directories(root + "/share/doc/halvex");
+    ASSERT_TRUE(planner::WriteFileReplacing(page, "<html></html>", message)) << message;
+    ScriptedRun run;
+    run.Backend().SetProgramDirectory(root + "/bin");
+    CPlannerDlg dialog;
+    run.Then([](HeadlessWindow& w) { EXPECT_EQ(w.UserKey("F1"), ""); });
+    dialog.DoModal();
+    EXPECT_TRUE(run.messages.empty());
+    EXPECT_EQ(run.documents, std::vector<std::string>{root + "/bin/../share/doc/halvex/planner.html"});
+    std::filesystem::remove_all(root);
 }
 
 }  // namespace
