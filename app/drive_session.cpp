@@ -183,6 +183,13 @@ ControlWord ReadControlWord(std::string_view word, int dialogId, int& id) {
     return ParseInt(word, id) ? ControlWord::Read : ControlWord::Malformed;
 }
 
+ControlWord ReadCommandWord(std::string_view word, int dialogId, int& id) {
+    if (word.rfind("ID", 0) == 0) {
+        return res::FindCommandId(dialogId, word, id) ? ControlWord::Read : ControlWord::Unknown;
+    }
+    return ParseInt(word, id) ? ControlWord::Read : ControlWord::Malformed;
+}
+
 DriveSession::DriveSession(std::istream& in, std::ostream& out, Program program)
     : m_program(program), m_in(in), m_out(out) {}
 
@@ -293,9 +300,22 @@ void DriveSession::OnFileDialog(ui::FileDialog kind, std::string_view extension,
     WriteLine(line + "}");
 }
 
+void DriveSession::OnOpenDocument(std::string_view path) {
+    std::string line = "{\"event\":\"document\",\"path\":";
+    AppendJsonString(line, path);
+    WriteLine(line + "}");
+}
+
 void DriveSession::WriteDump(const ui::UserWindow& window) {
-    std::string line = "{\"dialog\":" + std::to_string(window.Template().id) + ",\"caption\":";
-    AppendJsonString(line, window.Template().caption);
+    const res::DialogTemplate& dialogTemplate = window.Template();
+    std::string line = "{\"dialog\":" + std::to_string(dialogTemplate.id) + ",\"caption\":";
+    AppendJsonString(line, dialogTemplate.caption);
+    // Only a window whose title the program has set says so.
+    const std::string title = window.Title();
+    if (title != dialogTemplate.caption) {
+        line += ",\"title\":";
+        AppendJsonString(line, title);
+    }
     line += ",\"controls\":[";
     bool first = true;
     for (const ui::ControlState& control : window.ReadControls()) {
@@ -304,8 +324,46 @@ void DriveSession::WriteDump(const ui::UserWindow& window) {
         first = false;
         AppendControl(line, control);
     }
-    line += "]}";
+    line += ']';
+    if (dialogTemplate.menu != nullptr) AppendMenu(line, *dialogTemplate.menu, window.ReadMenu());
+    line += '}';
     WriteLine(line);
+}
+
+// Each drop-down menu with its items as they stand; separators left out.
+void DriveSession::AppendMenu(std::string& line, const res::MenuBar& menu,
+                              const std::vector<ui::MenuItemState>& state) {
+    line += ",\"menu\":[";
+    bool firstPopup = true;
+    for (const res::MenuPopup& popup : menu) {
+        if (!firstPopup) line += ',';
+        firstPopup = false;
+        line += "{\"popup\":";
+        AppendJsonString(line, popup.text);
+        line += ",\"items\":[";
+        bool firstItem = true;
+        for (const res::MenuItem& item : popup) {
+            if (item.commandId == 0) continue;
+            if (!firstItem) line += ',';
+            firstItem = false;
+            line += "{\"id\":" + std::to_string(item.commandId);
+            const auto found = std::find_if(state.begin(), state.end(), [&item](const ui::MenuItemState& s) {
+                return s.commandId == item.commandId;
+            });
+            if (found != state.end() && !found->enabled) line += ",\"disabled\":true";
+            line += ",\"text\":";
+            AppendJsonString(line, item.text);
+            line += ",\"keys\":[";
+            if (item.shortcut != nullptr) AppendJsonString(line, item.shortcut);
+            if (item.alternateShortcut != nullptr) {
+                line += ',';
+                AppendJsonString(line, item.alternateShortcut);
+            }
+            line += "]}";
+        }
+        line += "]}";
+    }
+    line += ']';
 }
 
 void DriveSession::AppendControl(std::string& line, const ui::ControlState& control) {
@@ -314,6 +372,10 @@ void DriveSession::AppendControl(std::string& line, const ui::ControlState& cont
     // Only a greyed or marked control says so: the dumps of others stay as they were.
     if (!control.enabled) line += ",\"disabled\":true";
     if (control.marked) line += ",\"marked\":true";
+    if (!control.tooltip.empty()) {
+        line += ",\"tooltip\":";
+        AppendJsonString(line, control.tooltip);
+    }
     if (control.kind == res::ControlKind::List) {
         line += ",\"items\":[";
         for (std::size_t i = 0; i < control.items.size(); ++i) {
@@ -375,7 +437,7 @@ void DriveSession::Execute(std::string_view line, ui::UserWindow* top) {
     const bool known = command == "select" || command == "type" || command == "click" || command == "enter" ||
                        command == "escape" || command == "close" || command == "syscommand" || command == "dump" ||
                        command == "globals" || command == "answer" || command == "show" || command == "cell" ||
-                       command == "goto" || command == "paste";
+                       command == "goto" || command == "paste" || command == "menu" || command == "key";
     if (!known) return WriteError("unknown command: " + std::string(command));
     if (command == "globals") return WriteGlobals();
     if (command == "answer") {
@@ -387,6 +449,26 @@ void DriveSession::Execute(std::string_view line, ui::UserWindow* top) {
     if (top == nullptr) return WriteError("no dialog open");
 
     if (command == "dump") return WriteDump(*top);
+    if (command == "key") {
+        const std::string_view keys = NextWord(rest);
+        if (keys.empty() || !NextWord(rest).empty()) return WriteError("key: expected a shortcut");
+        const std::string error = top->UserKey(keys);
+        if (!error.empty()) WriteError(error);
+        return;
+    }
+    if (command == "menu") {
+        const std::string_view commandWord = NextWord(rest);
+        int commandId = 0;
+        const ControlWord word = ReadCommandWord(commandWord, top->Template().id, commandId);
+        if (word == ControlWord::Malformed || !NextWord(rest).empty()) return WriteError("menu: expected a command id");
+        if (word == ControlWord::Unknown) {
+            return WriteError("no menu item " + std::string(commandWord) + " on dialog " +
+                              std::to_string(top->Template().id));
+        }
+        const std::string error = top->UserMenu(commandId);
+        if (!error.empty()) WriteError(error);
+        return;
+    }
     if (command == "enter") return top->UserEnter();
     if (command == "escape") return top->UserEscape();
     if (command == "close") return top->UserClose();

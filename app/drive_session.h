@@ -3,6 +3,7 @@
 #include <iosfwd>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "ui/answer_queue.h"
 #include "ui/headless/headless_backend.h"
@@ -15,6 +16,8 @@ namespace halvex {
 // has none of it; any other word that is no number is Malformed.
 enum class ControlWord { Read, Unknown, Malformed };
 ControlWord ReadControlWord(std::string_view word, int dialogId, int& id);
+// The same for a menu command: a number, or an IDM_ name of that dialog.
+ControlWord ReadCommandWord(std::string_view word, int dialogId, int& id);
 
 // halvex-drive: runs the program on the headless backend and feeds it the
 // commands of a script, one a line; writes one JSON object a line. The
@@ -36,6 +39,7 @@ public:
     void OnMessageBox(std::string_view text) override;
     void OnQuestion(std::string_view text, int answer) override;
     void OnFileDialog(ui::FileDialog kind, std::string_view extension, bool answered, std::string_view path) override;
+    void OnOpenDocument(std::string_view path) override;
 
 protected:
     // Carries out one command line on the top window (nullptr when no dialog
@@ -60,6 +64,7 @@ private:
     void WriteLine(const std::string& line);
     void WriteDump(const ui::UserWindow& window);
     void AppendControl(std::string& line, const ui::ControlState& control);
+    void AppendMenu(std::string& line, const res::MenuBar& menu, const std::vector<ui::MenuItemState>& state);
     void WriteGlobals();
 
     Program m_program;

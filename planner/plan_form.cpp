@@ -283,7 +283,7 @@ constexpr FieldLabel kLabels[] = {
     {FormField::DwellFrequency, "Frequency"},
     {FormField::DwellTime, "Time"},
     {FormField::Force, "Rated force"},
-    {FormField::Fraction, "Fraction"},
+    {FormField::Fraction, "Usable part of rated force"},
     {FormField::Armature, "Armature"},
     {FormField::Expander, "Expander"},
     {FormField::Fixture, "Fixture"},

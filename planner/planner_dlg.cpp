@@ -10,6 +10,7 @@
 #include "res/planner_ids.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"
+#include "res/version.h"
 
 using namespace res::planner_dlg;
 
@@ -29,6 +30,37 @@ std::string FileName(const std::string& path) {
     if (path.empty()) return "Untitled";
     const std::size_t slash = path.find_last_of("/\\");
     return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// "s, min or h": a unit list's choices as a person reads them.
+std::string UnitChoices(planner::QuantityKind kind) {
+    const std::vector<std::string>& units = planner::FieldUnits(kind);
+    std::string text;
+    for (std::size_t i = 0; i < units.size(); ++i) {
+        if (i > 0) text += i + 1 == units.size() ? " or " : ", ";
+        text += units[i];
+    }
+    return text;
+}
+
+// A field with a unit list beside it: what it takes, and in which units.
+std::string QuantityTip(const char* what, planner::QuantityKind kind) {
+    return std::string(what) + ": a number in the unit chosen beside it, or typed with its unit (" + UnitChoices(kind) +
+           "). Empty: not given.";
+}
+
+// A query field, read as SI when bare.
+std::string QueryTip(const char* what, const char* bare, planner::QuantityKind kind) {
+    return std::string(what) + ": a number of " + bare + ", or typed with its unit (" + UnitChoices(kind) +
+           "). Empty: not asked.";
+}
+
+// Where the manual is installed, beside the program: in its own directory
+// (the Windows installer's), or the package's documents (/usr/bin ->
+// /usr/share/doc/halvex).
+std::vector<std::string> ManualPlaces(const std::string& programDirectory) {
+    const std::string directory = programDirectory.empty() ? std::string(".") : programDirectory;
+    return {directory + "/planner.html", directory + "/../share/doc/halvex/planner.html"};
 }
 
 }  // namespace
@@ -77,13 +109,16 @@ const ui::EventEntry<CPlannerDlg> CPlannerDlg::kEvents[] = {
     ui::OnCommand(ui::EN_CHANGE, IDC_QUERY_FREQUENCY, &CPlannerDlg::OnChangeQuery),
     ui::OnCommand(ui::EN_CHANGE, IDC_QUERY_RESONANCE, &CPlannerDlg::OnChangeQuery),
     ui::OnCommand(ui::EN_CHANGE, IDC_QUERY_Q, &CPlannerDlg::OnChangeQuery),
-    ui::OnCommand(ui::BN_CLICKED, IDC_NEW, &CPlannerDlg::OnNew),
-    ui::OnCommand(ui::BN_CLICKED, IDC_OPEN, &CPlannerDlg::OnOpen),
-    ui::OnCommand(ui::BN_CLICKED, IDC_SAVE, &CPlannerDlg::OnSave),
-    ui::OnCommand(ui::BN_CLICKED, IDC_SAVE_AS, &CPlannerDlg::OnSaveAs),
-    ui::OnCommand(ui::BN_CLICKED, IDC_EXPORT_CHART, &CPlannerDlg::OnExportChart),
-    ui::OnCommand(ui::BN_CLICKED, IDC_EXPORT_RESULTS, &CPlannerDlg::OnExportResults),
+    ui::OnCommand(ui::BN_CLICKED, IDM_NEW, &CPlannerDlg::OnNew),
+    ui::OnCommand(ui::BN_CLICKED, IDM_OPEN, &CPlannerDlg::OnOpen),
+    ui::OnCommand(ui::BN_CLICKED, IDM_SAVE, &CPlannerDlg::OnSave),
+    ui::OnCommand(ui::BN_CLICKED, IDM_SAVE_AS, &CPlannerDlg::OnSaveAs),
+    ui::OnCommand(ui::BN_CLICKED, IDM_EXPORT_CHART, &CPlannerDlg::OnExportChart),
+    ui::OnCommand(ui::BN_CLICKED, IDM_EXPORT_RESULTS, &CPlannerDlg::OnExportResults),
+    ui::OnCommand(ui::BN_CLICKED, IDM_CLOSE, &CPlannerDlg::OnClose),
     ui::OnCommand(ui::BN_CLICKED, res::IDM_COPY_ALL_RESULTS, &CPlannerDlg::OnCopyAllResults),
+    ui::OnCommand(ui::BN_CLICKED, IDM_MANUAL, &CPlannerDlg::OnManual),
+    ui::OnCommand(ui::BN_CLICKED, IDM_ABOUT_PLANNER, &CPlannerDlg::OnAbout),
 };
 
 CPlannerDlg::CPlannerDlg()
@@ -157,6 +192,10 @@ bool CPlannerDlg::OnInitDialog() {
     for (const QuantityControls& quantity : ShakerQuantities()) {
         FillList(*quantity.units, planner::FieldUnits(quantity.kind));
     }
+    // Until the plan keeps its edits there is nothing to undo or redo.
+    Window().EnableMenuItem(IDM_UNDO, false);
+    Window().EnableMenuItem(IDM_REDO, false);
+    SetTooltips();
     ShowFields();
     if (!m_startPath.empty()) OpenFile(m_startPath);
     return true;
@@ -165,8 +204,41 @@ bool CPlannerDlg::OnInitDialog() {
 // Enter does nothing of its own: every edit has already recalculated.
 void CPlannerDlg::OnOK() {}
 
-void CPlannerDlg::OnCancel() {
+// Esc neither: a document window closes only when asked to close.
+void CPlannerDlg::OnCancel() {}
+
+// The close box, File > Close and Ctrl+W.
+void CPlannerDlg::OnClose() {
     if (KeepChanges()) EndDialog(ui::IDCANCEL);
+}
+
+// Every quantity field outside the profile says what it takes, in the units
+// of the list beside it.
+void CPlannerDlg::SetTooltips() {
+    using planner::QuantityKind;
+    ui::DialogWindow& window = Window();
+    window.SetControlTooltip(IDC_RATE, "Sweep rate, typed with its unit (" + UnitChoices(QuantityKind::SweepRate) +
+                                           "), or the time of one pass (" + UnitChoices(QuantityKind::Time) +
+                                           "). Empty: no sweep.");
+    window.SetControlTooltip(IDC_DWELL_FREQUENCY, "Dwell frequency, in " + UnitChoices(QuantityKind::Frequency) + ".");
+    window.SetControlTooltip(IDC_DWELL_TIME, QuantityTip("Dwell time", QuantityKind::Time));
+    window.SetControlTooltip(IDC_FORCE, QuantityTip("Rated force of the shaker", QuantityKind::Force));
+    window.SetControlTooltip(IDC_FRACTION,
+                             "The part of the rated force the test may use, from 0 to 1 (1: all of it). Empty: 1.");
+    window.SetControlTooltip(IDC_ARMATURE, QuantityTip("Armature mass", QuantityKind::Mass));
+    window.SetControlTooltip(IDC_EXPANDER, QuantityTip("Head expander mass", QuantityKind::Mass));
+    window.SetControlTooltip(IDC_FIXTURE, QuantityTip("Fixture mass", QuantityKind::Mass));
+    window.SetControlTooltip(IDC_SPECIMEN, QuantityTip("Specimen mass", QuantityKind::Mass));
+    window.SetControlTooltip(IDC_STROKE, QuantityTip("Stroke limit, peak-to-peak", QuantityKind::Length));
+    window.SetControlTooltip(IDC_VELOCITY_LIMIT, QuantityTip("Velocity limit", QuantityKind::Velocity));
+    window.SetControlTooltip(IDC_ACCELERATION_LIMIT, QuantityTip("Acceleration limit", QuantityKind::Acceleration));
+    window.SetControlTooltip(IDC_QUERY_TIME,
+                             QueryTip("Elapsed time into one axis's sweeping", "seconds", QuantityKind::Time));
+    window.SetControlTooltip(IDC_QUERY_FREQUENCY,
+                             QueryTip("A frequency the sweep passes", "hertz", QuantityKind::Frequency));
+    window.SetControlTooltip(IDC_QUERY_RESONANCE,
+                             QueryTip("A resonance's natural frequency", "hertz", QuantityKind::Frequency));
+    window.SetControlTooltip(IDC_QUERY_Q, "The resonance's quality factor Q, a plain number, with its frequency.");
 }
 
 // Every control from the fields, then the plan they make.
@@ -501,8 +573,14 @@ void CPlannerDlg::ShowResults() {
 void CPlannerDlg::ShowStatus() {
     const bool planFails = !m_planProblem.empty();
     const std::string& problem = planFails ? m_planProblem : m_queryProblem;
-    m_status.SetWindowText(problem.empty() ? FileName(m_path) + (m_history.Changed() ? ", changed" : "") : problem);
+    m_status.SetWindowText(problem.empty() ? FileName(m_path) : problem);
     ShowMark(problem, planFails ? m_planPlace : m_queryPlace);
+    ShowTitle();
+}
+
+// The plan's file name, marked while it has changes that are not saved.
+void CPlannerDlg::ShowTitle() {
+    Window().SetTitle(FileName(m_path) + (m_history.Changed() ? "*" : "") + " \u2014 Sine Test Planner");
 }
 
 bool CPlannerDlg::PlanOnShow(const char* refused) {
@@ -652,4 +730,26 @@ void CPlannerDlg::OnCopyAllResults() {
 void CPlannerDlg::OnExportResults() {
     if (!PlanOnShow("The results cannot be exported")) return;
     ExportTo(kResultsFiles, planner::ResultsTable(m_document, m_outcome));
+}
+
+// The manual installed beside the program, in the desktop's browser; where
+// there is none, the user learns where it was looked for.
+void CPlannerDlg::OnManual() {
+    ui::Backend& backend = ui::GetBackend();
+    const std::vector<std::string> places = ManualPlaces(backend.ProgramDirectory());
+    for (const std::string& place : places) {
+        std::string text;
+        if (!planner::ReadTextFile(place, text)) continue;
+        if (!backend.OpenDocument(place)) ui::AfxMessageBox(place + ": cannot be opened");
+        return;
+    }
+    std::string text = "The manual is not installed. It was looked for at:";
+    for (const std::string& place : places) text += "\n" + place;
+    ui::AfxMessageBox(text);
+}
+
+void CPlannerDlg::OnAbout() {
+    ui::AfxMessageBox(std::string("Sine Test Planner\nHalvex version ") + res::kProgramVersion +
+                      "\nPlans swept-sine vibration tests: the profile, the shaker's limits, the time and the "
+                      "four-coordinate chart.");
 }

@@ -17,7 +17,10 @@
 // the status line and marked where it is on show; the last good plan stays on
 // show, greyed out as out of date, and is neither saved, exported nor copied.
 // Queries ask the plan on show for its timeline and a resonance's band.
-// Files: New, Open, Save, Save As, and exports of the chart and the results.
+// Files: New, Open, Save, Save As, and exports of the chart and the results,
+// on the menu bar; the title names the file and marks unsaved changes. Esc
+// does not close the window; its close box, File > Close and Ctrl+W do, after
+// asking about unsaved changes.
 class CPlannerDlg : public ui::CDialog {
 public:
     CPlannerDlg();
@@ -39,6 +42,7 @@ protected:
     bool OnInitDialog() override;
     void OnOK() override;
     void OnCancel() override;
+    void OnClose() override;
     bool OnEvent(unsigned message, std::uintptr_t wParam, std::intptr_t lParam, std::intptr_t& result) override;
 
 private:
@@ -74,6 +78,8 @@ private:
     void OnChangeQuery();
     void OnUndo();
     void OnRedo();
+    void OnManual();
+    void OnAbout();
 
     void ShowFields();
     void ShowSegments();
@@ -98,6 +104,8 @@ private:
     // The status line: the plan's problem, else the queries', else the file.
     void ShowStatus();
     void ShowMark(const std::string& problem, const planner::FieldPlace& place);
+    void ShowTitle();
+    void SetTooltips();
     // False, with a message saying what is refused and why, while the fields
     // do not make a plan.
     bool PlanOnShow(const char* refused);

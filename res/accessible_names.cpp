@@ -55,7 +55,7 @@ constexpr AccessibleName kNames[] = {
     {IDD_PLANNER, pl::IDC_DWELL_TIME_UNIT, "Dwell time unit", kNoId, ""},
     {IDD_PLANNER, pl::IDC_FORCE, "Shaker rated force", kNoId, ""},
     {IDD_PLANNER, pl::IDC_FORCE_UNIT, "Rated force unit", kNoId, ""},
-    {IDD_PLANNER, pl::IDC_FRACTION, "Fraction of the rated force", kNoId, ""},
+    {IDD_PLANNER, pl::IDC_FRACTION, "Usable part of the rated force", kNoId, ""},
     {IDD_PLANNER, pl::IDC_ARMATURE, "Armature mass", kNoId, ""},
     {IDD_PLANNER, pl::IDC_EXPANDER, "Head expander mass", kNoId, ""},
     {IDD_PLANNER, pl::IDC_FIXTURE, "Fixture mass", kNoId, ""},

@@ -1,8 +1,9 @@
 # Writes OUTPUT, a header with the name of every control id defined in the
 # HEADERS (the res/*_ids.h files), so that a name is spelled only where its id
 # is: one array kControlNames in each header's namespace, of its IDC_
-# constants, and of IDOK and IDCANCEL from the header that has them. The
-# entries take their values from the constants themselves.
+# constants, and of IDOK and IDCANCEL from the header that has them; and one
+# array kCommandNames of its IDM_ constants, the menu commands. The entries
+# take their values from the constants themselves.
 #
 # cmake -DOUTPUT=file.h -DDIRECTORY=res -DHEADERS=a_ids.h,b_ids.h -P control_names.cmake
 string(REPLACE "," ";" HEADERS "${HEADERS}")
@@ -16,6 +17,7 @@ foreach(header ${HEADERS})
   file(STRINGS ${DIRECTORY}/${header} lines)
   set(space "")
   set(entries "")
+  set(commands "")
   set(number 0)
   foreach(line IN LISTS lines)
     math(EXPR number "${number} + 1")
@@ -32,11 +34,19 @@ foreach(header ${HEADERS})
           message(FATAL_ERROR "${header}:${number}: ${constant} is outside a namespace")
         endif()
         string(APPEND entries "    {\"${constant}\", ${constant}},\n")
+      elseif(constant MATCHES "^IDM_")
+        if(space STREQUAL "")
+          message(FATAL_ERROR "${header}:${number}: ${constant} is outside a namespace")
+        endif()
+        string(APPEND commands "    {\"${constant}\", ${constant}},\n")
       endif()
     endif()
   endforeach()
   if(NOT entries STREQUAL "")
     string(APPEND text "\nnamespace ${space} {\ninline constexpr ControlName kControlNames[] = {\n${entries}};\n}\n")
+  endif()
+  if(NOT commands STREQUAL "")
+    string(APPEND text "\nnamespace ${space} {\ninline constexpr ControlName kCommandNames[] = {\n${commands}};\n}\n")
   endif()
 endforeach()
 

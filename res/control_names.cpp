@@ -42,4 +42,18 @@ bool FindControlId(int dialogId, std::string_view name, int& id) {
     return false;
 }
 
+bool FindCommandId(int dialogId, std::string_view name, int& id) {
+    std::vector<ControlName> names(std::begin(kCommandNames), std::end(kCommandNames));
+    if (dialogId == IDD_PLANNER) {
+        names.insert(names.begin(), std::begin(planner_dlg::kCommandNames), std::end(planner_dlg::kCommandNames));
+    }
+    for (const ControlName& known : names) {
+        if (name == known.name) {
+            id = known.id;
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace res

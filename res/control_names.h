@@ -21,4 +21,8 @@ std::vector<ControlName> ControlNamesOf(int dialogId);
 // false when that dialog has no control of that name.
 bool FindControlId(int dialogId, std::string_view name, int& id);
 
+// The same for a menu command (IDM_SAVE): the IDM_ constants of the dialog's
+// own header, then the ones every dialog may have (IDM_COPY_ALL_RESULTS).
+bool FindCommandId(int dialogId, std::string_view name, int& id);
+
 }  // namespace res

@@ -36,13 +36,6 @@ constexpr AnchorEntry kAnchors[] = {
     {IDD_PLANNER, pl::IDC_QUERY_Q, nullptr, kBottom},
     {IDD_PLANNER, pl::IDC_QUERY_ANSWERS, nullptr, kBottomWide},
     {IDD_PLANNER, pl::IDC_STATUS, nullptr, kBottomWide},
-    {IDD_PLANNER, pl::IDC_NEW, nullptr, kBottom},
-    {IDD_PLANNER, pl::IDC_OPEN, nullptr, kBottom},
-    {IDD_PLANNER, pl::IDC_SAVE, nullptr, kBottom},
-    {IDD_PLANNER, pl::IDC_SAVE_AS, nullptr, kBottom},
-    {IDD_PLANNER, pl::IDC_EXPORT_CHART, nullptr, kBottom},
-    {IDD_PLANNER, pl::IDC_EXPORT_RESULTS, nullptr, kBottom},
-    {IDD_PLANNER, IDCANCEL, nullptr, kMoveRight | kMoveDown},
 };
 
 bool Names(const AnchorEntry& entry, const ControlTemplate& control) {

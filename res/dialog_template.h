@@ -2,6 +2,8 @@
 
 #include <cstddef>
 
+#include "res/menu_bar.h"
+
 namespace res {
 
 // Control id of a control that has none (the resource compiler's IDC_STATIC).
@@ -64,6 +66,7 @@ struct DialogTemplate {
     unsigned style;
     const ControlTemplate* controls;
     std::size_t controlCount;
+    const MenuBar* menu = nullptr;  // a document window's menu bar; dialogs have none
 
     const ControlTemplate* begin() const { return controls; }
     const ControlTemplate* end() const { return controls + controlCount; }

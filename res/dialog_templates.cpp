@@ -101,7 +101,8 @@ constexpr ControlTemplate kSineSweepControls[] = {
 };
 
 // The planner: the profile, sweep and shaker on the left, the chart, the
-// results and the queries on the right, the files along the bottom.
+// results and the queries on the right, the status line along the bottom;
+// the files are on its menu bar.
 namespace pl = planner_dlg;
 constexpr unsigned kChoiceList = kNotify | kNoIntegralHeight | kVScroll | kBorder | kTabStop;
 // Units and other short choices: one line, the rest dropped down.
@@ -145,15 +146,12 @@ constexpr ControlTemplate kPlannerControls[] = {
     {pl::IDC_DWELL_TIME_LABEL, K::Static, kLabel, 101, 225, 18, 8, "Time", 0},
     {pl::IDC_DWELL_TIME, K::Edit, kInputEdit, 120, 223, 36, 13, "", 0},
     {pl::IDC_DWELL_TIME_UNIT, K::List, kDropDownList, 158, 223, 30, 13, "", 0},
-    {kNoId, K::Frame, 0, 7, 246, 200, 95, "Shaker", 0},
+    {kNoId, K::Frame, 0, 7, 246, 200, 119, "Shaker", 0},
     {kNoId, K::Static, kLabel, 13, 260, 54, 8, "Rated force", 0},
     {pl::IDC_FORCE, K::Edit, kInputEdit, 13, 269, 26, 13, "", 0},
     {pl::IDC_FORCE_UNIT, K::List, kDropDownList, 40, 269, 26, 13, "", 0},
-    {kNoId, K::Static, kLabel, 71, 260, 60, 8, "Fraction", 0},
+    {kNoId, K::Static, kLabel, 71, 260, 130, 8, "Usable part of rated force", 0},
     {pl::IDC_FRACTION, K::Edit, kInputEdit, 71, 269, 26, 13, "", 0},
-    {kNoId, K::Static, kLabel, 136, 260, 65, 8, "Stroke p-p", 0},
-    {pl::IDC_STROKE, K::Edit, kInputEdit, 136, 269, 25, 13, "", 0},
-    {pl::IDC_STROKE_UNIT, K::List, kDropDownList, 162, 269, 39, 13, "", 0},
     {kNoId, K::Static, kLabel, 13, 284, 54, 8, "Armature", 0},
     {pl::IDC_ARMATURE, K::Edit, kInputEdit, 13, 293, 26, 13, "", 0},
     {pl::IDC_ARMATURE_UNIT, K::List, kDropDownList, 40, 293, 26, 13, "", 0},
@@ -172,32 +170,63 @@ constexpr ControlTemplate kPlannerControls[] = {
     {kNoId, K::Static, kLabel, 136, 308, 65, 8, "Acceleration", 0},
     {pl::IDC_ACCELERATION_LIMIT, K::Edit, kInputEdit, 136, 317, 25, 13, "", 0},
     {pl::IDC_ACCELERATION_LIMIT_UNIT, K::List, kDropDownList, 162, 317, 39, 13, "", 0},
+    {kNoId, K::Static, kLabel, 13, 332, 54, 8, "Stroke p-p", 0},
+    {pl::IDC_STROKE, K::Edit, kInputEdit, 13, 341, 26, 13, "", 0},
+    {pl::IDC_STROKE_UNIT, K::List, kDropDownList, 40, 341, 39, 13, "", 0},
     {pl::IDC_CHART, K::Chart, kBorder, 214, 7, 357, 230, "", 0},
-    {pl::IDC_RESULTS, K::Static, kLabel, 214, 240, 357, 92, "", 0},
-    {kNoId, K::Frame, 0, 214, 334, 357, 52, "Queries", 0},
-    {kNoId, K::Static, kLabel, 220, 348, 18, 8, "Time", 0},
-    {pl::IDC_QUERY_TIME, K::Edit, kInputEdit, 240, 346, 50, 13, "", 0},
-    {kNoId, K::Static, kLabel, 297, 348, 34, 8, "Frequency", 0},
-    {pl::IDC_QUERY_FREQUENCY, K::Edit, kInputEdit, 332, 346, 45, 13, "", 0},
-    {kNoId, K::Static, kLabel, 384, 348, 38, 8, "Resonance", 0},
-    {pl::IDC_QUERY_RESONANCE, K::Edit, kInputEdit, 423, 346, 45, 13, "", 0},
-    {kNoId, K::Static, kLabel, 475, 348, 8, 8, "Q", 0},
-    {pl::IDC_QUERY_Q, K::Edit, kInputEdit, 485, 346, 30, 13, "", 0},
-    {pl::IDC_QUERY_ANSWERS, K::Static, kLabel, 220, 361, 345, 24, "", 0},
-    {pl::IDC_STATUS, K::Static, kLabel, 7, 389, 564, 9, "", 0},
-    {pl::IDC_NEW, K::Button, kTabStop, 7, 402, 44, 14, "New", 0},
-    {pl::IDC_OPEN, K::Button, kTabStop, 55, 402, 44, 14, "Open...", 0},
-    {pl::IDC_SAVE, K::Button, kTabStop, 103, 402, 44, 14, "Save", 0},
-    {pl::IDC_SAVE_AS, K::Button, kTabStop, 151, 402, 44, 14, "Save As...", 0},
-    {pl::IDC_EXPORT_CHART, K::Button, kTabStop, 214, 402, 64, 14, "Export Chart...", 0},
-    {pl::IDC_EXPORT_RESULTS, K::Button, kTabStop, 282, 402, 70, 14, "Export Results...", 0},
-    {IDCANCEL, K::Button, kTabStop, 521, 402, 50, 14, "Close", 0},
+    {pl::IDC_RESULTS, K::Static, kLabel, 214, 240, 357, 110, "", 0},
+    {kNoId, K::Frame, 0, 214, 352, 357, 52, "Queries", 0},
+    {kNoId, K::Static, kLabel, 220, 366, 18, 8, "Time", 0},
+    {pl::IDC_QUERY_TIME, K::Edit, kInputEdit, 240, 364, 50, 13, "", 0},
+    {kNoId, K::Static, kLabel, 297, 366, 34, 8, "Frequency", 0},
+    {pl::IDC_QUERY_FREQUENCY, K::Edit, kInputEdit, 332, 364, 45, 13, "", 0},
+    {kNoId, K::Static, kLabel, 384, 366, 38, 8, "Resonance", 0},
+    {pl::IDC_QUERY_RESONANCE, K::Edit, kInputEdit, 423, 364, 45, 13, "", 0},
+    {kNoId, K::Static, kLabel, 475, 366, 8, 8, "Q", 0},
+    {pl::IDC_QUERY_Q, K::Edit, kInputEdit, 485, 364, 30, 13, "", 0},
+    {pl::IDC_QUERY_ANSWERS, K::Static, kLabel, 220, 379, 345, 24, "", 0},
+    {pl::IDC_STATUS, K::Static, kLabel, 7, 407, 564, 9, "", 0},
 };
+
+// The planner's menu bar. Undo and Redo are there, greyed, until the plan
+// keeps its edits.
+constexpr MenuItem kPlannerFileMenu[] = {
+    {pl::IDM_NEW, "&New", "Ctrl+N", nullptr},
+    {pl::IDM_OPEN, "&Open...", "Ctrl+O", nullptr},
+    {pl::IDM_SAVE, "&Save", "Ctrl+S", nullptr},
+    {pl::IDM_SAVE_AS, "Save &As...", "Ctrl+Shift+S", nullptr},
+    {0, nullptr, nullptr, nullptr},
+    {pl::IDM_EXPORT_CHART, "Export &Chart...", nullptr, nullptr},
+    {pl::IDM_EXPORT_RESULTS, "Export &Results...", nullptr, nullptr},
+    {0, nullptr, nullptr, nullptr},
+    {pl::IDM_CLOSE, "&Close", "Ctrl+W", nullptr},
+};
+constexpr MenuItem kPlannerEditMenu[] = {
+    {pl::IDM_UNDO, "&Undo", "Ctrl+Z", nullptr},
+    {pl::IDM_REDO, "&Redo", "Ctrl+Y", "Ctrl+Shift+Z"},
+    {0, nullptr, nullptr, nullptr},
+    {IDM_COPY_ALL_RESULTS, "&Copy All Results", "Ctrl+Shift+C", nullptr},
+};
+constexpr MenuItem kPlannerHelpMenu[] = {
+    {pl::IDM_MANUAL, "&Manual", "F1", nullptr},
+    {pl::IDM_ABOUT_PLANNER, "&About Sine Test Planner", nullptr, nullptr},
+};
+template <std::size_t N>
+constexpr MenuPopup MakePopup(const char* text, const MenuItem (&items)[N]) {
+    return MenuPopup{text, items, N};
+}
+constexpr MenuPopup kPlannerPopups[] = {
+    MakePopup("&File", kPlannerFileMenu),
+    MakePopup("&Edit", kPlannerEditMenu),
+    MakePopup("&Help", kPlannerHelpMenu),
+};
+constexpr MenuBar kPlannerMenu{kPlannerPopups, sizeof(kPlannerPopups) / sizeof(kPlannerPopups[0])};
 
 template <std::size_t N>
 constexpr DialogTemplate MakeTemplate(int id, const char* caption, int cx, int cy, const char* font, int points,
-                                      unsigned style, const ControlTemplate (&controls)[N]) {
-    return DialogTemplate{id, caption, cx, cy, font, points, style, controls, N};
+                                      unsigned style, const ControlTemplate (&controls)[N],
+                                      const MenuBar* menu = nullptr) {
+    return DialogTemplate{id, caption, cx, cy, font, points, style, controls, N, menu};
 }
 
 constexpr DialogTemplate kTemplates[] = {
@@ -212,7 +241,7 @@ constexpr DialogTemplate kTemplates[] = {
                  kPopup | kCaption | kSysMenu | kModalFrame, kSineSweepControls),
     MakeTemplate(IDD_PLANNER, "Sine Test Planner", 578, 422, "Arial", 9,
                  kPopup | kVisible | kCaption | kSysMenu | kMinimizeBox | kModalFrame | kAppWindow | kThickFrame,
-                 kPlannerControls),
+                 kPlannerControls, &kPlannerMenu),
 };
 
 }  // namespace
@@ -221,6 +250,15 @@ const ControlTemplate* DialogTemplate::Find(int controlId) const {
     if (controlId == kNoId) return nullptr;
     for (const ControlTemplate& control : *this) {
         if (control.id == controlId) return &control;
+    }
+    return nullptr;
+}
+
+const MenuItem* MenuBar::Find(int commandId) const {
+    for (const MenuPopup& popup : *this) {
+        for (const MenuItem& item : popup) {
+            if (item.commandId != 0 && item.commandId == commandId) return &item;
+        }
     }
     return nullptr;
 }

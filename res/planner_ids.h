@@ -61,11 +61,18 @@ constexpr int IDC_QUERY_RESONANCE = 1272;
 constexpr int IDC_QUERY_Q = 1273;
 constexpr int IDC_QUERY_ANSWERS = 1274;
 
-constexpr int IDC_NEW = 1260;
-constexpr int IDC_OPEN = 1261;
-constexpr int IDC_SAVE = 1262;
-constexpr int IDC_SAVE_AS = 1263;
-constexpr int IDC_EXPORT_CHART = 1264;
-constexpr int IDC_EXPORT_RESULTS = 1265;
+// The menu bar's commands. The file commands keep the numbers of the
+// buttons they were before the window had a menu.
+constexpr int IDM_NEW = 1260;
+constexpr int IDM_OPEN = 1261;
+constexpr int IDM_SAVE = 1262;
+constexpr int IDM_SAVE_AS = 1263;
+constexpr int IDM_EXPORT_CHART = 1264;
+constexpr int IDM_EXPORT_RESULTS = 1265;
+constexpr int IDM_CLOSE = 1266;
+constexpr int IDM_UNDO = 1290;
+constexpr int IDM_REDO = 1291;
+constexpr int IDM_MANUAL = 1292;
+constexpr int IDM_ABOUT_PLANNER = 1293;
 
 }  // namespace res::planner_dlg

@@ -66,7 +66,8 @@ TEST(ControlNames, EveryIdConstantOfTheHeadersIsNamedWithItsValue) {
                               // IDOK and IDCANCEL, which every dialog shares
                               {"resource_ids.h", res::IDD_ABOUT},
                               {"resource_ids.h", res::IDD_PLANNER}};
-    const std::regex constant(R"(\b(IDC_\w+|IDOK|IDCANCEL)\s*=\s*(\d+))");
+    // Menu commands (IDM_) are named for the menu command of a script.
+    const std::regex constant(R"(\b(IDC_\w+|IDM_\w+|IDOK|IDCANCEL)\s*=\s*(\d+)\s*;)");
     for (const Header& header : headers) {
         std::ifstream file(std::string(HALVEX_SOURCE_DIR) + "/res/" + header.file);
         ASSERT_TRUE(file) << header.file;
@@ -78,7 +79,10 @@ TEST(ControlNames, EveryIdConstantOfTheHeadersIsNamedWithItsValue) {
              ++match) {
             ++constants;
             int id = 0;
-            EXPECT_TRUE(res::FindControlId(header.dialogId, (*match)[1].str(), id))
+            const std::string name = (*match)[1].str();
+            const bool command = name.rfind("IDM_", 0) == 0;
+            EXPECT_TRUE(command ? res::FindCommandId(header.dialogId, name, id)
+                                : res::FindControlId(header.dialogId, name, id))
                 << header.file << ": " << (*match)[1];
             EXPECT_EQ(id, std::stoi((*match)[2].str())) << header.file << ": " << (*match)[1];
         }
@@ -153,9 +157,12 @@ TEST(ResourceIds, KeepTheirGivenValues) {
         HALVEX_GIVEN(pd, IDC_STROKE, 1236), HALVEX_GIVEN(pd, IDC_VELOCITY_LIMIT, 1237),
         HALVEX_GIVEN(pd, IDC_ACCELERATION_LIMIT, 1238), HALVEX_GIVEN(pd, IDC_CHART, 1250),
         HALVEX_GIVEN(pd, IDC_RESULTS, 1251), HALVEX_GIVEN(pd, IDC_STATUS, 1252),
-        HALVEX_GIVEN(pd, IDC_NEW, 1260), HALVEX_GIVEN(pd, IDC_OPEN, 1261),
-        HALVEX_GIVEN(pd, IDC_SAVE, 1262), HALVEX_GIVEN(pd, IDC_SAVE_AS, 1263),
-        HALVEX_GIVEN(pd, IDC_EXPORT_CHART, 1264), HALVEX_GIVEN(pd, IDC_EXPORT_RESULTS, 1265),
+        HALVEX_GIVEN(pd, IDM_NEW, 1260), HALVEX_GIVEN(pd, IDM_OPEN, 1261),
+        HALVEX_GIVEN(pd, IDM_SAVE, 1262), HALVEX_GIVEN(pd, IDM_SAVE_AS, 1263),
+        HALVEX_GIVEN(pd, IDM_EXPORT_CHART, 1264), HALVEX_GIVEN(pd, IDM_EXPORT_RESULTS, 1265),
+        HALVEX_GIVEN(pd, IDM_CLOSE, 1266), HALVEX_GIVEN(pd, IDM_UNDO, 1290),
+        HALVEX_GIVEN(pd, IDM_REDO, 1291), HALVEX_GIVEN(pd, IDM_MANUAL, 1292),
+        HALVEX_GIVEN(pd, IDM_ABOUT_PLANNER, 1293),
         HALVEX_GIVEN(pd, IDC_QUERY_TIME, 1270), HALVEX_GIVEN(pd, IDC_QUERY_FREQUENCY, 1271),
         HALVEX_GIVEN(pd, IDC_QUERY_RESONANCE, 1272), HALVEX_GIVEN(pd, IDC_QUERY_Q, 1273),
         HALVEX_GIVEN(pd, IDC_QUERY_ANSWERS, 1274),

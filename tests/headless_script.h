@@ -44,6 +44,7 @@ public:
         codes.push_back(code);
     }
     void OnMessageBox(std::string_view text) override { messages.emplace_back(text); }
+    void OnOpenDocument(std::string_view path) override { documents.emplace_back(path); }
 
     ui::headless::HeadlessBackend& Backend() { return m_backend; }
 
@@ -51,6 +52,7 @@ public:
     std::vector<int> closed;
     std::vector<int> codes;
     std::vector<std::string> messages;
+    std::vector<std::string> documents;  // opened for the user
 
 private:
     ui::headless::HeadlessBackend m_backend;

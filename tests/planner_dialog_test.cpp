@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -35,21 +36,21 @@ TEST(PlannerDialog, ASaveStoppedBeforeTheRenameLeavesTheOldFileAndTheChange) {
     CPlannerDlg dialog;
     bool stop = true;
     dialog.beforeReplace = [&](const std::string&) { return !stop; };
-    std::string saved, afterStop, status;
+    std::string saved, afterStop, title;
     run.Then([&](HeadlessWindow& w) {
            run.Backend().QueueAnswer(path);
-           w.UserClick(IDC_SAVE_AS);  // stopped: nothing at path yet
+           w.UserMenu(IDM_SAVE_AS);  // stopped: nothing at path yet
            saved = Contents(path);
            stop = false;
            run.Backend().QueueAnswer(path);
-           w.UserClick(IDC_SAVE_AS);
+           w.UserMenu(IDM_SAVE_AS);
        })
         .Then([&](HeadlessWindow& w) {
             w.UserType(IDC_VALUE, "3");
             stop = true;
-            w.UserClick(IDC_SAVE);
+            w.UserMenu(IDM_SAVE);
             afterStop = Contents(path);
-            status = Ctl(w, IDC_STATUS).text;
+            title = w.Title();
         })
         .Then([&](HeadlessWindow& w) {
             run.Backend().QueueAnswer("no");
@@ -58,7 +59,7 @@ TEST(PlannerDialog, ASaveStoppedBeforeTheRenameLeavesTheOldFileAndTheChange) {
     dialog.DoModal();
     EXPECT_EQ(saved, "(unreadable)");
     EXPECT_NE(afterStop.find(R"("acceleration": "1 g")"), std::string::npos) << afterStop;
-    EXPECT_EQ(status, "planner_dialog_save.halvex-plan, changed");
+    EXPECT_EQ(title, "planner_dialog_save.halvex-plan* \u2014 Sine Test Planner");
     EXPECT_TRUE(dialog.Modified());
     ASSERT_EQ(run.messages.size(), 2u);
     EXPECT_EQ(run.messages[0], path + ": the save was stopped");
@@ -193,6 +194,25 @@ TEST(PlannerDialog, AMessageNamesAFieldByItsLabel) {
         w.UserClose();
     });
     dialog.DoModal();
+}
+
+// Help > Manual opens the page installed with the program: beside it on
+// Windows, in the package's documents below /usr/bin on Debian.
+TEST(PlannerDialog, ManualOpensThePageInstalledBesideTheProgram) {
+    const std::string root = ::testing::TempDir() + "planner_manual";
+    const std::string page = root + "/share/doc/halvex/planner.html";
+    std::string message;
+    std::filesystem::create_directories(root + "/bin");
+    std::filesystem::create_directories(root + "/share/doc/halvex");
+    ASSERT_TRUE(planner::WriteFileReplacing(page, "<html></html>", message)) << message;
+    ScriptedRun run;
+    run.Backend().SetProgramDirectory(root + "/bin");
+    CPlannerDlg dialog;
+    run.Then([](HeadlessWindow& w) { EXPECT_EQ(w.UserKey("F1"), ""); });
+    dialog.DoModal();
+    EXPECT_TRUE(run.messages.empty());
+    EXPECT_EQ(run.documents, std::vector<std::string>{root + "/bin/../share/doc/halvex/planner.html"});
+    std::filesystem::remove_all(root);
 }
 
 }  // namespace

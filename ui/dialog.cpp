@@ -90,9 +90,11 @@ void CDialog::OnOK() { EndDialog(IDOK); }
 
 void CDialog::OnCancel() { EndDialog(IDCANCEL); }
 
+void CDialog::OnClose() { OnCancel(); }
+
 void CDialog::DefaultSysCommand(unsigned commandId) {
     if ((commandId & SC_MASK) == SC_CLOSE) {
-        OnCancel();
+        OnClose();
     } else {
         Window().SystemCommand(commandId);
     }
@@ -123,7 +125,7 @@ std::intptr_t CDialog::HandleMessage(unsigned message, std::uintptr_t wParam, st
             DefaultSysCommand(static_cast<unsigned>(wParam));
             break;
         case WM_CLOSE:
-            OnCancel();
+            OnClose();
             break;
         case WM_INITDIALOG:
             result = OnInitDialog() ? 1 : 0;

@@ -67,8 +67,12 @@ protected:
     virtual bool OnInitDialog();
     virtual void OnOK();
     virtual void OnCancel();
-    // Default processing of a system command: close ends the run as Cancel
-    // does; the window-management commands go to the backend.
+    // The close box and the system menu's Close; by default the cancel
+    // command, as in a dialog Esc and the close box are the same. A document
+    // window that Esc must not close separates them.
+    virtual void OnClose();
+    // Default processing of a system command: close is OnClose; the
+    // window-management commands go to the backend.
     void DefaultSysCommand(unsigned commandId);
 
     // Dispatches one message to the dialog's event table; returns false when

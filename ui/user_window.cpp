@@ -1,6 +1,7 @@
 #include "ui/user_window.h"
 
 #include <algorithm>
+#include <cctype>
 
 namespace ui {
 
@@ -29,6 +30,53 @@ std::string CheckGridAction(const ControlState& grid, GridAction action, int row
         return "\"" + std::string(text) + "\" is not a choice of column " + std::to_string(column) + " of " + name;
     }
     return {};
+}
+
+std::string CheckMenuItem(const res::DialogTemplate& dialogTemplate, const std::vector<MenuItemState>& menu,
+                          int commandId) {
+    const auto found = std::find_if(menu.begin(), menu.end(),
+                                    [commandId](const MenuItemState& item) { return item.commandId == commandId; });
+    if (commandId == 0 || found == menu.end()) {
+        return "no menu item " + std::to_string(commandId) + " on dialog " + std::to_string(dialogTemplate.id);
+    }
+    if (!found->enabled) return "menu item " + std::to_string(commandId) + " is disabled";
+    return {};
+}
+
+namespace {
+
+// The words of a shortcut, each in upper case: "CTRL", "SHIFT", "S".
+std::vector<std::string> KeyWords(std::string_view text) {
+    std::vector<std::string> words;
+    std::string word;
+    for (const char c : text) {
+        if (c == '+' && !word.empty()) {
+            words.push_back(word);
+            word.clear();
+        } else if (c != ' ') {
+            word += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        }
+    }
+    words.push_back(word);
+    // The modifiers in one order; the key stays last.
+    std::sort(words.begin(), words.end() - 1);
+    return words;
+}
+
+}  // namespace
+
+bool SameShortcut(std::string_view a, std::string_view b) { return KeyWords(a) == KeyWords(b); }
+
+int FindShortcutCommand(const res::DialogTemplate& dialogTemplate, std::string_view shortcut) {
+    if (dialogTemplate.menu == nullptr) return 0;
+    for (const res::MenuPopup& popup : *dialogTemplate.menu) {
+        for (const res::MenuItem& item : popup) {
+            for (const char* key : {item.shortcut, item.alternateShortcut}) {
+                if (item.commandId != 0 && key != nullptr && SameShortcut(key, shortcut)) return item.commandId;
+            }
+        }
+    }
+    return 0;
 }
 
 }  // namespace ui

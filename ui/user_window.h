@@ -31,6 +31,13 @@ struct ControlState {
     GridRows rows;
     GridCell current;
     std::vector<GridMark> cellMarks;
+    std::string tooltip;                         // see DialogWindow::SetControlTooltip
+};
+
+// An item of the menu bar as it stands: greyed out or not.
+struct MenuItemState {
+    int commandId;
+    bool enabled;
 };
 
 class UserWindow {
@@ -38,6 +45,11 @@ public:
     virtual const res::DialogTemplate& Template() const = 0;
     // The controls in template order.
     virtual std::vector<ControlState> ReadControls() const = 0;
+    // The caption the window shows.
+    virtual std::string Title() const = 0;
+    // The menu bar's items in menu order, separators left out; empty
+    // without a menu bar.
+    virtual std::vector<MenuItemState> ReadMenu() const = 0;
 
     // Each returns an empty text when carried out, or why it cannot be (no
     // such control, wrong kind, hidden, read-only, index out of range), in
@@ -57,6 +69,11 @@ public:
     virtual std::string UserMoveToCell(int id, int row, int column) = 0;
     // Puts the text on the clipboard, then presses Ctrl+V on the grid.
     virtual std::string UserPaste(int id, std::string_view text) = 0;
+    // Chooses the menu bar's item of that command, or presses a shortcut
+    // ("Ctrl+S"); refused when the window has no such item or key, or the
+    // item is greyed out.
+    virtual std::string UserMenu(int commandId) = 0;
+    virtual std::string UserKey(std::string_view shortcut) = 0;
 
 protected:
     ~UserWindow() = default;
@@ -74,5 +91,18 @@ enum class GridAction { Move, Edit, Paste };
 // edit), a text not among a choice column's choices (edit); or empty.
 std::string CheckGridAction(const ControlState& grid, GridAction action, int row = -1, int column = -1,
                             std::string_view text = {});
+
+// Why the user cannot choose the menu item of `commandId`, or empty when
+// they can; the same answer on every backend.
+std::string CheckMenuItem(const res::DialogTemplate& dialogTemplate, const std::vector<MenuItemState>& menu,
+                          int commandId);
+
+// The command whose menu item has that shortcut, in either of its keys, or
+// 0; the keys are compared as keys ("ctrl+shift+s" is Ctrl+Shift+S).
+int FindShortcutCommand(const res::DialogTemplate& dialogTemplate, std::string_view shortcut);
+
+// Whether two shortcut texts name the same keys: the modifiers in any order
+// and letter case, the key in any letter case.
+bool SameShortcut(std::string_view a, std::string_view b);
 
 }  // namespace ui

@@ -113,6 +113,14 @@ public:
     // Greys a control out: it takes no input and looks unavailable, as a
     // field that does not apply or a result that is out of date.
     virtual void EnableControl(int id, bool enabled) = 0;
+    // A short text that the control shows while the pointer rests on it.
+    virtual void SetControlTooltip(int id, std::string_view text) = 0;
+
+    // Greys out an item of the template's menu bar: neither the item nor its
+    // shortcut does anything until it is enabled again.
+    virtual void EnableMenuItem(int commandId, bool enabled) = 0;
+    // The window's caption, in place of the template's.
+    virtual void SetTitle(std::string_view text) = 0;
 
     // Ends the modal run of this window with the given code once the current
     // handler has returned.
@@ -157,6 +165,14 @@ public:
                              std::size_t& /*type*/) {
         return false;
     }
+
+    // Opens a document (a manual page) in the program the desktop opens such
+    // files with; false when it could not. A backend without a desktop opens
+    // nothing.
+    virtual bool OpenDocument(const std::string& /*path*/) { return false; }
+    // The directory of the running program, where the files installed with
+    // it are found; empty where the backend does not know it.
+    virtual std::string ProgramDirectory() const { return {}; }
 };
 
 // The process's backend; set once at start-up, before any dialog runs.

@@ -24,6 +24,8 @@ void Win32DriveSession::OnClose(ui::win32::Win32Dialog& dialog, int code) { Repo
 
 void Win32DriveSession::OnMessageBox(std::string_view text) { DriveSession::OnMessageBox(text); }
 
+void Win32DriveSession::OnOpenDocument(std::string_view path) { DriveSession::OnOpenDocument(path); }
+
 int Win32DriveSession::AskYesNoCancel(std::string_view text) { return AnswerQuestion(text); }
 
 // Answered as on the headless backend: the name as typed, the first type chosen.

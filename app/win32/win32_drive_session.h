@@ -19,6 +19,7 @@ public:
     void OnOpen(ui::win32::Win32Dialog& dialog) override;
     void OnClose(ui::win32::Win32Dialog& dialog, int code) override;
     void OnMessageBox(std::string_view text) override;
+    void OnOpenDocument(std::string_view path) override;
     int AskYesNoCancel(std::string_view text) override;
     bool AskFileName(ui::FileDialog kind, const std::vector<ui::FileType>& types, std::string& path,
                      std::size_t& type) override;

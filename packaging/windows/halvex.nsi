@@ -64,6 +64,7 @@ VIAddVersionKey "ProductVersion" "${VERSION}"
   !insertmacro ${Action} "halvex.ico"
   !insertmacro ${Action} "halvex-planner.ico"
   !insertmacro ${Action} "LICENSE.txt"
+  !insertmacro ${Action} "planner.html"
 !macroend
 !macro InstallFile Name
   File "${SRCDIR}\${Name}"

@@ -76,7 +76,8 @@ TEST(QtChart, ThePlannersTemplateHasAChartThatTakesTheDrawing) {
 }
 
 // The planner's window is resizable: the chart takes what it gains, the
-// Close button keeps to the bottom-right corner, the left column stays, and
+// status line keeps to the bottom edge and stretches, the menu bar spans the
+// width, the left column stays, and
 // the template's size is the least the window can be. The plot fills the
 // chart but for its labels, from the least plot the texts are placed for.
 TEST(QtChart, ThePlannersChartGrowsWithTheWindow) {
@@ -86,10 +87,11 @@ TEST(QtChart, ThePlannersChartGrowsWithTheWindow) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
     const QSize initial = dialog.size();
     QWidget& chart = *dialog.Control(res::planner_dlg::IDC_CHART);
-    QWidget& close = *dialog.Control(res::IDCANCEL);
+    QWidget& status = *dialog.Control(res::planner_dlg::IDC_STATUS);
+    QMenuBar& menu = *dialog.MenuBar();
     QWidget& segments = *dialog.Control(res::planner_dlg::IDC_SEGMENTS);
     const QRect chartAt = chart.geometry();
-    const QRect closeAt = close.geometry();
+    const QRect statusAt = status.geometry();
     const QRect segmentsAt = segments.geometry();
 
     // The plot itself, inside the labels' room, at least 480 x 360 from the start.
@@ -104,13 +106,14 @@ TEST(QtChart, ThePlannersChartGrowsWithTheWindow) {
     EXPECT_EQ(chart.geometry(), chartAt.adjusted(0, 0, 200, 150));
     EXPECT_EQ(plot().width, plotWidth + 200);
     EXPECT_EQ(plot().height, plotHeight + 150);
-    EXPECT_EQ(close.geometry(), closeAt.translated(200, 150));
+    EXPECT_EQ(status.geometry(), statusAt.adjusted(0, 150, 200, 150));
+    EXPECT_EQ(menu.width(), dialog.width());
     EXPECT_EQ(segments.geometry(), segmentsAt);
 
     dialog.resize(initial - QSize(100, 100));
     EXPECT_EQ(dialog.size(), initial);
     EXPECT_EQ(chart.geometry(), chartAt);
-    EXPECT_EQ(close.geometry(), closeAt);
+    EXPECT_EQ(status.geometry(), statusAt);
 }
 
 TEST(QtChart, ExportsAsPngAndPdf) {

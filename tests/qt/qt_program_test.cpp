@@ -434,7 +434,7 @@ TEST_F(QtPlanner, SaveAsANameWithoutItsExtensionAsksBeforeReplacingTheFileSoName
     std::string message;
     ASSERT_TRUE(planner::WriteFileReplacing(existing, "kept", message)) << message;
     std::string asked;
-    driver.On(res::IDD_PLANNER, [](QWidget& w) { Click(w, res::planner_dlg::IDC_SAVE_AS); })
+    driver.On(res::IDD_PLANNER, [](QWidget& w) { ChooseMenuItem(w, res::planner_dlg::IDM_SAVE_AS); })
         .On(kFileDialog,
             [&](QWidget& w) {
                 auto* name = w.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
@@ -449,7 +449,7 @@ TEST_F(QtPlanner, SaveAsANameWithoutItsExtensionAsksBeforeReplacingTheFileSoName
                 box.button(QMessageBox::No)->click();
             })
         .On(kFileDialog, [](QWidget& w) { static_cast<QFileDialog&>(w).reject(); })
-        .On(res::IDD_PLANNER, [](QWidget& w) { Click(w, ui::IDCANCEL); });
+        .On(res::IDD_PLANNER, [](QWidget& w) { CloseWindow(w); });
     driver.Run([] {
         CPlannerDlg planner;
         planner.DoModal();
@@ -465,14 +465,14 @@ TEST_F(QtPlanner, SaveAsANameWithoutItsExtensionAsksBeforeReplacingTheFileSoName
 // all three.
 TEST_F(QtPlanner, ExportChartOffersSvgPngAndPdfEachAsAType) {
     QStringList offered;
-    driver.On(res::IDD_PLANNER, [](QWidget& w) { Click(w, res::planner_dlg::IDC_EXPORT_CHART); })
+    driver.On(res::IDD_PLANNER, [](QWidget& w) { ChooseMenuItem(w, res::planner_dlg::IDM_EXPORT_CHART); })
         .On(kFileDialog,
             [&](QWidget& w) {
                 auto& files = static_cast<QFileDialog&>(w);
                 offered = files.nameFilters();
                 files.reject();
             })
-        .On(res::IDD_PLANNER, [](QWidget& w) { Click(w, ui::IDCANCEL); });
+        .On(res::IDD_PLANNER, [](QWidget& w) { CloseWindow(w); });
     driver.Run([] {
         CPlannerDlg planner;
         planner.DoModal();

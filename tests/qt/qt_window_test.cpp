@@ -9,6 +9,7 @@
 #include <QFontInfo>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionComboBox>
@@ -316,9 +317,14 @@ TEST_P(EveryTemplate, NoTwoControlsOverlap) {
 TEST_P(EveryTemplate, AccessibilityTreeListsTheControlsInTemplateOrder) {
     QAccessibleInterface* root = QAccessible::queryAccessibleInterface(&dialog);
     ASSERT_NE(root, nullptr);
-    ASSERT_EQ(root->childCount(), static_cast<int>(dialog.Controls().size()));
-    for (int i = 0; i < root->childCount(); ++i) {
-        EXPECT_EQ(root->child(i)->object(), dialog.Controls()[static_cast<std::size_t>(i)]) << i;
+    // A menu bar comes first, above the controls.
+    const int first = dialog.MenuBar() != nullptr ? 1 : 0;
+    if (first == 1) {
+        EXPECT_EQ(root->child(0)->object(), dialog.MenuBar());
+    }
+    ASSERT_EQ(root->childCount(), first + static_cast<int>(dialog.Controls().size()));
+    for (int i = first; i < root->childCount(); ++i) {
+        EXPECT_EQ(root->child(i)->object(), dialog.Controls()[static_cast<std::size_t>(i - first)]) << i;
     }
 }
 
@@ -330,6 +336,39 @@ TEST_P(EveryTemplate, EveryControlTheUserWorksWithHasAName) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Qt, EveryTemplate, ::testing::ValuesIn(kTemplates), halvex_test::CaseName());
+
+// The planner's menu bar sits above the controls and shows each item's
+// shortcut; the shortcut pressed in an edit reaches the dialog as the
+// command, once, even Ctrl+Z, which the edit would take for its own undo,
+// and does nothing while its item is greyed.
+TEST(QtMenuBar, ShortcutsReachTheDialogAsItsCommands) {
+    namespace pd = res::planner_dlg;
+    ShownDialog w(kPlanner);
+    QMenuBar* bar = w.dialog.MenuBar();
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->actions().size(), 3);
+    EXPECT_LE(bar->geometry().bottom(), w.Widget(pd::IDC_SEGMENTS).geometry().top());
+    QAction* save = w.dialog.MenuAction(pd::IDM_SAVE);
+    ASSERT_NE(save, nullptr);
+    EXPECT_EQ(save->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
+    EXPECT_EQ(
+        w.dialog.MenuAction(pd::IDM_REDO)->shortcuts(),
+        (QList<QKeySequence>{QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))}));
+
+    auto& rate = dynamic_cast<QLineEdit&>(w.Widget(pd::IDC_RATE));
+    rate.setFocus();
+    rate.setText(QStringLiteral("1 oct/min"));
+    QTest::keyClicks(&rate, QStringLiteral("0"));  // something for the edit's own undo to take back
+    w.dialog.EnableMenuItem(pd::IDM_UNDO, false);
+    QTest::keyClick(&rate, Qt::Key_S, Qt::ControlModifier);
+    QTest::keyClick(&rate, Qt::Key_Z, Qt::ControlModifier);  // greyed: nothing, not even the edit's undo
+    w.dialog.EnableMenuItem(pd::IDM_UNDO, true);
+    QTest::keyClick(&rate, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(w.sink.reports,
+              (std::vector<Report>{Command(pd::IDC_RATE, ui::EN_CHANGE), Command(pd::IDM_SAVE, ui::BN_CLICKED),
+                                   Command(pd::IDM_UNDO, ui::BN_CLICKED)}));
+    EXPECT_EQ(rate.text(), QStringLiteral("1 oct/min0"));
+}
 
 // A marked edit stands out under the style in use (the suite also runs
 // under the Windows style): its inside turns red, a screen reader hears

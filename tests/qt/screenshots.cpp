@@ -194,7 +194,7 @@ int main(int argc, char** argv) {
         .On(res::IDD_PLANNER,
             [](QWidget& w) {
                 Save(Framed(w), "planner.png");
-                Click(w, res::IDCANCEL);
+                CloseWindow(w);
             })
         .On(kMessageBox, [](QWidget& w) { static_cast<QMessageBox&>(w).button(QMessageBox::No)->click(); });
     driver.Run([] {

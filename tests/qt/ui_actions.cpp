@@ -37,6 +37,14 @@ QWidget& ControlOf(QWidget& top, int id) {
 
 void Click(QWidget& top, int buttonId) { QTest::mouseClick(&Usable(top, buttonId), Qt::LeftButton); }
 
+void ChooseMenuItem(QWidget& top, int commandId) {
+    QAction* action = Dialog(top).MenuAction(commandId);
+    if (action == nullptr) throw std::logic_error("no menu item " + std::to_string(commandId));
+    action->trigger();
+}
+
+void CloseWindow(QWidget& top) { top.close(); }
+
 // A drop-down list is dropped with Alt+Down and the item chosen with the
 // keys: a click in the list that has just dropped is one Qt ignores.
 void ChooseItem(QWidget& top, int listId, int row, Qt::KeyboardModifiers modifiers) {

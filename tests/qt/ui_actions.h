@@ -27,6 +27,11 @@ void ChooseItem(QWidget& top, int listId, int row, Qt::KeyboardModifiers modifie
 void Type(QWidget& top, int editId, const QString& text);
 // A key to whatever has the keyboard focus in the window.
 void Key(QWidget& top, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+// Chooses the menu bar's item of that command: its action, as the menu
+// triggers it. Throws when the window has no such item.
+void ChooseMenuItem(QWidget& top, int commandId);
+// The window's close box.
+void CloseWindow(QWidget& top);
 // A right click at that point of the window, as the platform reports it.
 void RightClick(QWidget& top, const QPoint& at);
 

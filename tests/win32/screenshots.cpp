@@ -172,7 +172,7 @@ int main(int argc, char** argv) {
     }
     session.plan = argv[2];
     session.steps = {
-        act([](ui::win32::Win32Dialog& top) { top.UserClick(res::planner_dlg::IDC_OPEN); }),
+        act([](ui::win32::Win32Dialog& top) { top.UserMenu(res::planner_dlg::IDM_OPEN); }),
         act([](ui::win32::Win32Dialog& top) {
             ShowWindow(top.Handle(), SW_SHOW);
             Settle();

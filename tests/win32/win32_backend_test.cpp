@@ -17,6 +17,8 @@
 #include "res/sine_sweep_ids.h"
 #include "ui/win32/win32_backend.h"
 
+#include <commctrl.h>
+
 // The layer's wrappers, not the platform's macros for the W functions.
 #undef GetWindowText
 #undef SetWindowText
@@ -482,8 +484,8 @@ TEST(Win32Resources, NoHandleLeakAcrossAThousandOpenings) {
 }
 
 // The planner's window is resizable: the chart takes all the room the window
-// gains, Close keeps to the bottom-right corner, and the window cannot be made
-// smaller than it opened. The growth is what the test screen has room for.
+// gains, the status line keeps to the bottom edge and stretches, and the
+// window cannot be made smaller than it opened. The growth is what the test screen has room for.
 TEST(Win32Resize, ThePlannersChartGrowsWithTheWindow) {
     Steps steps;
     SIZE opened{}, growth{}, grown{}, shrunk{};
@@ -502,7 +504,7 @@ TEST(Win32Resize, ThePlannersChartGrowsWithTheWindow) {
     steps.Then([&](Win32Dialog& top) {
         HWND hwnd = top.Handle();
         HWND chart = GetDlgItem(hwnd, res::planner_dlg::IDC_CHART);
-        HWND close = GetDlgItem(hwnd, IDCANCEL);
+        HWND close = GetDlgItem(hwnd, res::planner_dlg::IDC_STATUS);
         opened = size(hwnd);
         growth = {std::min(200L, GetSystemMetrics(SM_CXMAXTRACK) - opened.cx),
                   std::min(150L, GetSystemMetrics(SM_CYMAXTRACK) - opened.cy)};
@@ -523,12 +525,93 @@ TEST(Win32Resize, ThePlannersChartGrowsWithTheWindow) {
     EXPECT_EQ(chartAfter.top, chartBefore.top);
     EXPECT_EQ(chartAfter.right, chartBefore.right + growth.cx);
     EXPECT_EQ(chartAfter.bottom, chartBefore.bottom + growth.cy);
-    EXPECT_EQ(closeAfter.left, closeBefore.left + growth.cx);
+    EXPECT_EQ(closeAfter.left, closeBefore.left);
     EXPECT_EQ(closeAfter.top, closeBefore.top + growth.cy);
-    EXPECT_EQ(closeAfter.right - closeAfter.left, closeBefore.right - closeBefore.left);
+    EXPECT_EQ(closeAfter.right, closeBefore.right + growth.cx);
     EXPECT_EQ(shrunk.cx, opened.cx);
     EXPECT_EQ(shrunk.cy, opened.cy);
     std::printf("planner %ldx%ld, grown by %ldx%ld\n", opened.cx, opened.cy, growth.cx, growth.cy);
+}
+
+// A dialog on the planner's template, with its menu bar, that records the
+// commands it receives; Undo is greyed, as the planner has it.
+class MenuProbeDlg : public ui::CDialog {
+public:
+    MenuProbeDlg() : CDialog(res::IDD_PLANNER) {}
+
+    std::vector<std::uintptr_t> commands;
+
+protected:
+    bool OnInitDialog() override {
+        CDialog::OnInitDialog();
+        Window().EnableMenuItem(res::planner_dlg::IDM_UNDO, false);
+        Window().SetTitle("plan.halvex-plan* \u2014 Sine Test Planner");
+        Window().SetControlTooltip(res::planner_dlg::IDC_RATE, "Sweep rate");
+        return true;
+    }
+    bool OnEvent(unsigned message, std::uintptr_t wParam, std::intptr_t /*lParam*/,
+                 std::intptr_t& /*result*/) override {
+        if (message != WM_COMMAND || LOWORD(wParam) < 1260) return false;
+        commands.push_back(wParam);
+        return true;
+    }
+};
+
+// The menu bar is built from the template's table with the shortcuts shown;
+// a key pressed with Ctrl held, posted into the modal run, comes through the
+// accelerator table as the command with 0 beside it, once; a greyed item's
+// key does nothing; the title and a tooltip are the real window's.
+TEST(Win32Menu, MenuAndShortcutReachTheDialogAsItsCommands) {
+    namespace pd = res::planner_dlg;
+    Steps steps;
+    MenuProbeDlg probe;
+    std::wstring title, saveText;
+    int popups = 0;
+    LRESULT tools = 0;
+    std::string greyedKey;
+    BYTE saved[256] = {};
+    const auto holdControl = [&saved] {
+        GetKeyboardState(saved);
+        BYTE held[256] = {};
+        std::copy(std::begin(saved), std::end(saved), std::begin(held));
+        held[VK_CONTROL] = 0x80;
+        SetKeyboardState(held);
+    };
+    steps
+        .Then([&](Win32Dialog& top) {
+            HMENU menu = GetMenu(top.Handle());
+            popups = GetMenuItemCount(menu);
+            wchar_t text[64] = {};
+            GetMenuStringW(menu, pd::IDM_SAVE, text, 64, MF_BYCOMMAND);
+            saveText = text;
+            wchar_t caption[128] = {};
+            GetWindowTextW(top.Handle(), caption, 128);
+            title = caption;
+            tools = SendMessageW(top.TooltipWindow(), TTM_GETTOOLCOUNT, 0, 0);
+            // Ctrl+S into an edit that has the focus, as the keyboard sends it.
+            HWND rate = GetDlgItem(top.Handle(), pd::IDC_RATE);
+            SetFocus(rate);
+            holdControl();
+            PostMessageW(rate, WM_KEYDOWN, 'S', 1);
+        })
+        .Then([&](Win32Dialog& top) {
+            SetKeyboardState(saved);
+            EXPECT_EQ(top.UserMenu(pd::IDM_OPEN), "");
+            greyedKey = top.UserKey("Ctrl+Z");
+            holdControl();
+            PostMessageW(GetDlgItem(top.Handle(), pd::IDC_RATE), WM_KEYDOWN, 'Z', 1);
+        })
+        .Then([&](Win32Dialog& top) {
+            SetKeyboardState(saved);
+            top.EndDialog(IDCANCEL);
+        });
+    probe.DoModal();
+    EXPECT_EQ(popups, 3);
+    EXPECT_EQ(saveText, L"&Save\tCtrl+S");
+    EXPECT_EQ(title, L"plan.halvex-plan* \u2014 Sine Test Planner");
+    EXPECT_EQ(tools, 1);
+    EXPECT_EQ(greyedKey, "menu item 1290 is disabled");
+    EXPECT_EQ(probe.commands, (std::vector<std::uintptr_t>{MAKEWPARAM(pd::IDM_SAVE, 0), MAKEWPARAM(pd::IDM_OPEN, 0)}));
 }
 
 }  // namespace

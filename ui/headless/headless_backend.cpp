@@ -8,7 +8,7 @@
 namespace ui::headless {
 
 HeadlessWindow::HeadlessWindow(const res::DialogTemplate& dialogTemplate, DialogSink& sink)
-    : m_template(dialogTemplate), m_sink(sink) {
+    : m_template(dialogTemplate), m_sink(sink), m_title(dialogTemplate.caption) {
     m_controls.reserve(dialogTemplate.controlCount);
     for (const res::ControlTemplate& control : dialogTemplate) {
         if (control.id >= 0) {
@@ -21,6 +21,13 @@ HeadlessWindow::HeadlessWindow(const res::DialogTemplate& dialogTemplate, Dialog
         state.style = control.style;
         state.text = control.text;
         m_controls.push_back(std::move(state));
+    }
+    if (dialogTemplate.menu != nullptr) {
+        for (const res::MenuPopup& popup : *dialogTemplate.menu) {
+            for (const res::MenuItem& item : popup) {
+                if (item.commandId != 0) m_menu.push_back(MenuItemState{item.commandId, true});
+            }
+        }
     }
 }
 
@@ -50,6 +57,14 @@ void HeadlessWindow::GetControlText(int id, std::string& out) const { out = Cont
 void HeadlessWindow::MarkControl(int id, std::string_view problem) { Control(id).marked = !problem.empty(); }
 
 void HeadlessWindow::EnableControl(int id, bool enabled) { Control(id).enabled = enabled; }
+
+void HeadlessWindow::SetControlTooltip(int id, std::string_view text) { Control(id).tooltip.assign(text); }
+
+void HeadlessWindow::EnableMenuItem(int commandId, bool enabled) {
+    for (MenuItemState& item : m_menu) {
+        if (item.commandId == commandId) item.enabled = enabled;
+    }
+}
 
 void HeadlessWindow::ListReset(int id) {
     HeadlessControl& list = Control(id);
@@ -224,6 +239,20 @@ std::string HeadlessWindow::UserPaste(int id, std::string_view text) {
     return {};
 }
 
+std::string HeadlessWindow::UserMenu(int commandId) {
+    std::string error = CheckMenuItem(m_template, m_menu, commandId);
+    if (!error.empty()) return error;
+    m_sink.HandleMessage(WM_COMMAND, MakeWParam(static_cast<unsigned>(commandId), 0), 0);
+    return {};
+}
+
+// Only the menu's shortcuts: the keys an edit uses itself stay the edit's.
+std::string HeadlessWindow::UserKey(std::string_view shortcut) {
+    const int commandId = FindShortcutCommand(m_template, shortcut);
+    if (commandId == 0) return "no shortcut " + std::string(shortcut) + " on dialog " + std::to_string(m_template.id);
+    return UserMenu(commandId);
+}
+
 std::string HeadlessWindow::UserShortcut(unsigned commandId) {
     for (const ControlCommand& command : m_controlCommands) {
         if (command.commandId != commandId) continue;
@@ -244,7 +273,10 @@ int HeadlessBackend::RunModal(DialogWindow& window) {
     if (m_observer != nullptr) m_observer->OnOpen(headless);
     while (!headless.Ended()) {
         if (m_source == nullptr || !m_source->Next(*this, headless)) {
+            // Esc; a document window, which has a menu bar and which Esc
+            // does not close, is closed by its close box.
             headless.UserEscape();
+            if (!headless.Ended() && headless.Template().menu != nullptr) headless.UserClose();
             headless.EndDialog(IDCANCEL);  // in case the dialog refused to close
         }
     }
@@ -261,6 +293,11 @@ int HeadlessBackend::AskYesNoCancel(std::string_view text) {
     const int answer = m_answers->TakeQuestion();
     if (m_observer != nullptr) m_observer->OnQuestion(text, answer);
     return answer;
+}
+
+bool HeadlessBackend::OpenDocument(const std::string& path) {
+    if (m_observer != nullptr) m_observer->OnOpenDocument(path);
+    return true;
 }
 
 // The answer is the name as typed; the first type stays chosen.

@@ -56,9 +56,14 @@ public:
     void GridMarkCell(int id, int row, int column, std::string_view problem) override;
     void MarkControl(int id, std::string_view problem) override;
     void EnableControl(int id, bool enabled) override;
+    void SetControlTooltip(int id, std::string_view text) override;
+    void EnableMenuItem(int commandId, bool enabled) override;
+    void SetTitle(std::string_view text) override { m_title.assign(text); }
     void EndDialog(int code) override;
 
     std::vector<ControlState> ReadControls() const override { return m_controls; }
+    std::string Title() const override { return m_title; }
+    std::vector<MenuItemState> ReadMenu() const override { return m_menu; }
     std::string UserSelect(int id, int index) override;
     std::string UserType(int id, std::string_view text) override;
     std::string UserClick(int id) override;
@@ -69,6 +74,8 @@ public:
     std::string UserEditCell(int id, int row, int column, std::string_view text) override;
     std::string UserMoveToCell(int id, int row, int column) override;
     std::string UserPaste(int id, std::string_view text) override;
+    std::string UserMenu(int commandId) override;
+    std::string UserKey(std::string_view shortcut) override;
     // The shortcut key of a command the dialog added.
     std::string UserShortcut(unsigned commandId);
 
@@ -94,6 +101,8 @@ private:
     std::vector<int> m_indexById;  // control ids are small: a direct index, -1 for none
     std::vector<SystemMenuItem> m_systemMenu;
     std::vector<ControlCommand> m_controlCommands;
+    std::vector<MenuItemState> m_menu;
+    std::string m_title;
     std::string m_clipboard;
     int m_bigIcon = 0;
     int m_smallIcon = 0;
@@ -123,6 +132,7 @@ public:
     // The extension of the type the dialog offers first.
     virtual void OnFileDialog(FileDialog /*kind*/, std::string_view /*extension*/, bool /*answered*/,
                               std::string_view /*path*/) {}
+    virtual void OnOpenDocument(std::string_view /*path*/) {}
 };
 
 class HeadlessBackend final : public Backend {
@@ -139,6 +149,10 @@ public:
     int AskYesNoCancel(std::string_view text) override;
     bool AskFileName(FileDialog kind, const std::vector<FileType>& types, std::string& path,
                      std::size_t& type) override;
+    // Told to the observer, and taken as opened.
+    bool OpenDocument(const std::string& path) override;
+    std::string ProgramDirectory() const override { return m_programDirectory; }
+    void SetProgramDirectory(std::string directory) { m_programDirectory = std::move(directory); }
     void QueueAnswer(std::string answer) { m_answers->Push(std::move(answer)); }
     // Answers from that queue, kept by the caller, instead of the backend's own.
     void SetAnswerQueue(AnswerQueue* answers) { m_answers = answers != nullptr ? answers : &m_ownAnswers; }
@@ -152,6 +166,7 @@ private:
     std::vector<HeadlessWindow*> m_running;
     AnswerQueue m_ownAnswers;
     AnswerQueue* m_answers = &m_ownAnswers;
+    std::string m_programDirectory;
 };
 
 }  // namespace ui::headless

@@ -1,6 +1,7 @@
 #include "ui/qt/qt_backend.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QFont>
 #include <QFontMetrics>
@@ -9,6 +10,7 @@
 #include <QSpacerItem>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QUrl>
 
 #include <algorithm>
 
@@ -88,6 +90,14 @@ bool QtBackend::AskFileName(FileDialog kind, const std::vector<FileType>& types,
     const QString selected = dialog.selectedNameFilter();
     type = static_cast<std::size_t>(std::max<qsizetype>(0, filters.indexOf(selected)));
     return true;
+}
+
+bool QtBackend::OpenDocument(const std::string& path) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromUtf8(path.c_str())));
+}
+
+std::string QtBackend::ProgramDirectory() const {
+    return QCoreApplication::applicationDirPath().toUtf8().toStdString();
 }
 
 bool QtBackend::Settled() const {

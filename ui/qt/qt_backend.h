@@ -22,6 +22,8 @@ public:
     int AskYesNoCancel(std::string_view text) override;
     bool AskFileName(FileDialog kind, const std::vector<FileType>& types, std::string& path,
                      std::size_t& type) override;
+    bool OpenDocument(const std::string& path) override;
+    std::string ProgramDirectory() const override;
 
     // Modal runs in progress, dialogs and message boxes, innermost last.
     const std::vector<QDialog*>& Running() const { return m_running; }

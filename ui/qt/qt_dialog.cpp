@@ -63,6 +63,7 @@ QtDialog::QtDialog(const res::DialogTemplate& dialogTemplate, DialogSink& sink, 
         BaseUnitsFor(metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")),
                      metrics.height());
 
+    BuildMenuBar();
     // Created in template order, which Qt keeps as the order of the focus
     // chain and of the accessibility tree.
     QWidget* previousTabStop = nullptr;
@@ -85,7 +86,8 @@ QtDialog::~QtDialog() = default;
 // The template's size, which a resizable window may grow from but never
 // shrink below.
 void QtDialog::FitToTemplate() {
-    const QSize templateSize(HorizontalPixels(m_template.cx, m_units), VerticalPixels(m_template.cy, m_units));
+    const QSize templateSize(HorizontalPixels(m_template.cx, m_units),
+                             VerticalPixels(m_template.cy, m_units) + m_menuHeight);
     if (!Has(m_template.style, res::kThickFrame)) {
         setFixedSize(templateSize);
         return;
@@ -99,16 +101,17 @@ void QtDialog::FitToTemplate() {
 // sizing back and forth never drifts.
 void QtDialog::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
+    if (m_menuBar != nullptr) m_menuBar->setGeometry(0, 0, width(), m_menuHeight);
     if (!Has(m_template.style, res::kThickFrame)) return;
     const int dx = width() - HorizontalPixels(m_template.cx, m_units);
-    const int dy = height() - VerticalPixels(m_template.cy, m_units);
+    const int dy = height() - m_menuHeight - VerticalPixels(m_template.cy, m_units);
     ForEachControl([&](const res::ControlTemplate& control, QWidget& widget) {
         const unsigned anchors = res::ControlAnchors(m_template.id, control);
         if (anchors == 0) return;
         const PixelRect pixels = ToPixels(control.x, control.y, control.cx, control.cy, m_units);
         const res::AnchoredRect rect =
             res::Anchored({pixels.x, pixels.y, pixels.width, pixels.height}, anchors, dx, dy);
-        widget.setGeometry(rect.x, rect.y, rect.width, rect.height);
+        widget.setGeometry(rect.x, rect.y + m_menuHeight, rect.width, rect.height);
     });
 }
 
@@ -204,9 +207,9 @@ QWidget* QtDialog::CreateControl(const res::ControlTemplate& control) {
     const PixelRect rect = ToPixels(control.x, control.y, control.cx, control.cy, m_units);
     if (control.kind == res::ControlKind::Icon) {
         // An icon control takes the icon's size, whatever the template says.
-        widget->setGeometry(rect.x, rect.y, kIconPixels, kIconPixels);
+        widget->setGeometry(rect.x, rect.y + m_menuHeight, kIconPixels, kIconPixels);
     } else {
-        widget->setGeometry(rect.x, rect.y, rect.width, rect.height);
+        widget->setGeometry(rect.x, rect.y + m_menuHeight, rect.width, rect.height);
     }
     return widget;
 }
@@ -265,6 +268,10 @@ void QtDialog::MarkControl(int id, std::string_view problem) {
 }
 
 void QtDialog::EnableControl(int id, bool enabled) { Existing(id).setEnabled(enabled); }
+
+void QtDialog::SetControlTooltip(int id, std::string_view text) { Existing(id).setToolTip(FromUtf8(text)); }
+
+void QtDialog::SetTitle(std::string_view text) { setWindowTitle(FromUtf8(text)); }
 
 void QtDialog::SetControlText(int id, std::string_view text) {
     QWidget& widget = Existing(id);
@@ -355,7 +362,7 @@ void QtDialog::ListSetCurSel(int id, int index) { AsList(Existing(id), id).Progr
 // shortcut sends it, wherever the focus is, before a focused button could
 // take the Space as a press.
 bool QtDialog::eventFilter(QObject* watched, QEvent* event) {
-    return MenuKey(event) || CommandKey(event) || QDialog::eventFilter(watched, event);
+    return MenuShortcutKey(event) || MenuKey(event) || CommandKey(event) || QDialog::eventFilter(watched, event);
 }
 
 // Both icons are the one application icon, which holds the 32 and the 16
@@ -457,7 +464,7 @@ void QtDialog::GridMarkCell(int id, int row, int column, std::string_view proble
 // Enter is the OK command: the focused push button's, else the default
 // button's, else IDOK. Esc is always the cancel command.
 void QtDialog::keyPressEvent(QKeyEvent* event) {
-    if (MenuKey(event) || CommandKey(event)) return;
+    if (MenuShortcutKey(event) || MenuKey(event) || CommandKey(event)) return;
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
     if (modifiers == Qt::NoModifier) {
         if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QKeySequence>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPalette>
 
 #include <map>
@@ -60,6 +61,9 @@ public:
     void GridMarkCell(int id, int row, int column, std::string_view problem) override;
     void MarkControl(int id, std::string_view problem) override;
     void EnableControl(int id, bool enabled) override;
+    void SetControlTooltip(int id, std::string_view text) override;
+    void EnableMenuItem(int commandId, bool enabled) override;
+    void SetTitle(std::string_view text) override;
     void EndDialog(int code) override;
 
     // The one way between a template entry and its widget: the control of
@@ -76,6 +80,9 @@ public:
     const std::vector<QWidget*>& Controls() const { return m_controls; }
     BaseUnits Units() const { return m_units; }
     QMenu& SystemMenu() { return m_systemMenu; }
+    // The template's menu bar, or nullptr; the action of a command, or nullptr.
+    QMenuBar* MenuBar() const { return m_menuBar; }
+    QAction* MenuAction(int commandId) const;
     // Opens the system menu there and sends the command chosen, if any.
     void PopUpSystemMenu(const QPoint& globalPosition);
     int BigIcon() const { return m_bigIcon; }
@@ -103,6 +110,11 @@ private:
     const res::ControlTemplate& TemplateOf(int id) const;
     void FitToTemplate();
     void BuildSystemMenu();
+    void BuildMenuBar();
+    // Whether the event is a menu bar shortcut pressed in a control: the
+    // shortcut goes to the menu even where the control has a use for the
+    // key (Ctrl+Z in an edit), and does nothing while its item is greyed.
+    bool MenuShortcutKey(QEvent* event) const;
     void AddSystemCommand(const QString& text, unsigned commandId);
     // Opens the menu that Alt+Space, the Menu key or Shift+F10 asks for;
     // false for any other event.
@@ -120,6 +132,9 @@ private:
     BaseUnits m_units{};
     std::vector<QWidget*> m_controls;
     QMenu m_systemMenu;
+    QMenuBar* m_menuBar = nullptr;
+    std::map<int, QAction*> m_menuActions;
+    int m_menuHeight = 0;           // the controls sit below the menu bar
     QPainter* m_painter = nullptr;  // set while a paint is being handled
     int m_bigIcon = 0;
     int m_smallIcon = 0;

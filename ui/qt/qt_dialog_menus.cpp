@@ -1,5 +1,5 @@
-// The dialog's menus and keys: the system menu, the commands the dialog adds
-// to its controls' context menus, and the clipboard.
+// The dialog's menus and keys: the menu bar, the system menu, the commands
+// the dialog adds to its controls' context menus, and the clipboard.
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
@@ -36,6 +36,58 @@ MenuKeyKind MenuKeyOf(const QEvent* event) {
 }
 
 }  // namespace
+
+// Above the controls, which move down by its height; each item's shortcuts
+// work anywhere in the window and show beside it.
+void QtDialog::BuildMenuBar() {
+    if (m_template.menu == nullptr) return;
+    m_menuBar = new QMenuBar(this);
+    m_menuBar->setNativeMenuBar(false);  // in the window, where the controls are laid out below it
+    for (const res::MenuPopup& popup : *m_template.menu) {
+        QMenu* menu = m_menuBar->addMenu(QString::fromUtf8(popup.text));
+        for (const res::MenuItem& item : popup) {
+            if (item.commandId == 0) {
+                menu->addSeparator();
+                continue;
+            }
+            QAction* action = menu->addAction(QString::fromUtf8(item.text));
+            QList<QKeySequence> keys;
+            for (const char* key : {item.shortcut, item.alternateShortcut}) {
+                if (key != nullptr) keys << QKeySequence(QString::fromUtf8(key), QKeySequence::PortableText);
+            }
+            action->setShortcuts(keys);
+            action->setShortcutContext(Qt::WindowShortcut);
+            addAction(action);  // the window's own, so that its keys work wherever the focus is
+            const int id = item.commandId;
+            connect(action, &QAction::triggered, this, [this, id] { SendCommand(id, BN_CLICKED); });
+            m_menuActions.emplace(id, action);
+        }
+    }
+    m_menuHeight = m_menuBar->sizeHint().height();
+    m_menuBar->setGeometry(0, 0, HorizontalPixels(m_template.cx, m_units), m_menuHeight);
+}
+
+QAction* QtDialog::MenuAction(int commandId) const {
+    const auto found = m_menuActions.find(commandId);
+    return found == m_menuActions.end() ? nullptr : found->second;
+}
+
+void QtDialog::EnableMenuItem(int commandId, bool enabled) {
+    if (QAction* action = MenuAction(commandId)) action->setEnabled(enabled);
+}
+
+// A control asks first whether it wants a key for itself (ShortcutOverride):
+// for the menu's keys the answer is no, so the shortcut fires; a key press
+// that still arrives is a greyed item's, and does nothing.
+bool QtDialog::MenuShortcutKey(QEvent* event) const {
+    if (m_menuActions.empty()) return false;
+    if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress) return false;
+    const QKeySequence pressed(static_cast<const QKeyEvent*>(event)->keyCombination());
+    for (const auto& entry : m_menuActions) {
+        if (entry.second->shortcuts().contains(pressed)) return true;
+    }
+    return false;
+}
 
 // The window manager owns the title bar, so the system menu is the
 // program's own: the dialog's window commands, opened by a menu key or by a

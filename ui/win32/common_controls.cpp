@@ -15,7 +15,9 @@ bool LoadCommonControls() {
         const auto init =
             reinterpret_cast<Init>(reinterpret_cast<void*>(GetProcAddress(library, "InitCommonControlsEx")));
         if (init == nullptr) return false;
-        const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_LISTVIEW_CLASSES};
+        // The list view of a grid; the tooltips.
+        const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX),
+                                           ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES | ICC_TAB_CLASSES};
         return init(&classes) != FALSE;
     }();
     return loaded;

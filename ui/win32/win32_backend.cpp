@@ -1,5 +1,8 @@
 #include "ui/win32/win32_backend.h"
 
+#include <commctrl.h>
+#include <shellapi.h>
+
 #include <algorithm>
 #include <stdexcept>
 #include <string>
@@ -9,6 +12,8 @@
 #include "ui/win32/app_icon.h"
 #include "ui/win32/clipboard.h"
 #include "ui/win32/common_controls.h"
+#include "ui/win32/common_controls.h"
+#include "ui/win32/menu_bar.h"
 #include "ui/win32/template_builder.h"
 #include "ui/win32/utf16.h"
 
@@ -17,6 +22,20 @@ namespace {
 
 // How often the answer to a message box looks for the box before giving up.
 constexpr int kAnswerAttempts = 100;
+
+// The backend whose dialogs the message filter serves: one a process.
+Win32Backend* g_filteringBackend = nullptr;
+
+// The dialog manager's modal loop offers each message here before it
+// dispatches it: a menu shortcut of the top dialog becomes its command, even
+// where an edit has the focus and a use for the key itself.
+LRESULT CALLBACK MessageFilter(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == MSGF_DIALOGBOX && g_filteringBackend != nullptr) {
+        Win32Dialog* top = g_filteringBackend->Top();
+        if (top != nullptr && top->TranslateKey(*reinterpret_cast<MSG*>(lParam))) return TRUE;
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
 
 std::wstring TextOf(HWND hwnd) {
     const int length = GetWindowTextLengthW(hwnd);
@@ -36,6 +55,7 @@ Win32Dialog::Win32Dialog(Win32Backend& backend, const res::DialogTemplate& dialo
 Win32Dialog::~Win32Dialog() {
     // A run that was never started, or a window left behind, goes with the object.
     if (m_hwnd != nullptr && IsWindow(m_hwnd)) DestroyWindow(m_hwnd);
+    if (m_accelerators != nullptr) DestroyAcceleratorTable(m_accelerators);
 }
 
 int Win32Dialog::Run(HWND owner) {
@@ -49,6 +69,8 @@ int Win32Dialog::Run(HWND owner) {
         DialogBoxIndirectParamW(m_backend.Instance(), reinterpret_cast<LPCDLGTEMPLATEW>(words.data()), owner,
                                 &Win32Dialog::DialogProc, reinterpret_cast<LPARAM>(this));
     m_hwnd = nullptr;
+    m_menu = nullptr;      // destroyed with the window
+    m_tooltips = nullptr;  // owned by it, so destroyed with it too
     m_controls.clear();
     m_anchors.Detach();
     m_grids.clear();
@@ -92,6 +114,7 @@ INT_PTR Win32Dialog::OnInitDialog(HWND hwnd) {
                 [this, id](unsigned notification, int row, int column) { SendGrid(id, notification, row, column); });
         }
     }
+    AttachMenu();
     m_anchors.Attach(hwnd, m_template, m_controls);
     const INT_PTR focus = Send(WM_INITDIALOG, 0, 0) != 0 ? TRUE : FALSE;
     if (Automation* automation = m_backend.GetAutomation()) {
@@ -101,9 +124,46 @@ INT_PTR Win32Dialog::OnInitDialog(HWND hwnd) {
     return focus;
 }
 
+// The menu bar takes its height from the client area; the window grows by
+// it, so that the controls still fit below it.
+void Win32Dialog::AttachMenu() {
+    if (m_template.menu == nullptr) return;
+    RECT before{};
+    GetClientRect(m_hwnd, &before);
+    m_menu = CreateMenuBar(*m_template.menu);
+    SetMenu(m_hwnd, m_menu);
+    RECT after{};
+    GetClientRect(m_hwnd, &after);
+    RECT window{};
+    GetWindowRect(m_hwnd, &window);
+    const int lost = (before.bottom - before.top) - (after.bottom - after.top);
+    SetWindowPos(m_hwnd, nullptr, 0, 0, window.right - window.left, window.bottom - window.top + lost,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    m_accelerators = CreateMenuAccelerators(*m_template.menu);
+    if (m_accelerators != nullptr) m_backend.FilterMessages();
+}
+
+bool Win32Dialog::IsMenuCommand(int id) const { return m_template.menu != nullptr && m_template.menu->Find(id); }
+
+bool Win32Dialog::TranslateKey(MSG& message) {
+    if (m_accelerators == nullptr || m_hwnd == nullptr) return false;
+    if (message.hwnd != m_hwnd && IsChild(m_hwnd, message.hwnd) == FALSE) return false;
+    return TranslateAcceleratorW(m_hwnd, m_accelerators, &message) != 0;
+}
+
 INT_PTR Win32Dialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_COMMAND:
+            // A menu item (0) or its shortcut (1) reaches the dialog as the
+            // command with 0 beside it, as a button's click; a greyed item's
+            // shortcut does nothing.
+            if (lParam == 0 && HIWORD(wParam) <= 1 && IsMenuCommand(LOWORD(wParam))) {
+                if ((GetMenuState(m_menu, LOWORD(wParam), MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED)) != 0) {
+                    return TRUE;
+                }
+                Send(WM_COMMAND, MAKEWPARAM(LOWORD(wParam), 0), 0);
+                return TRUE;
+            }
             // The edit announces the program's own SetWindowText as a change;
             // the layer raises that event itself.
             if (HIWORD(wParam) == EN_CHANGE && m_settingText != nullptr &&
@@ -367,6 +427,52 @@ GridCell Win32Dialog::GridCurrentCell(int id) const { return ExistingGrid(id).Cu
 
 void Win32Dialog::GridMarkCell(int id, int row, int column, std::string_view problem) {
     ExistingGrid(id).Mark(row, column, problem);
+void Win32Dialog::EnableMenuItem(int commandId, bool enabled) {
+    if (m_menu == nullptr) return;
+    ::EnableMenuItem(m_menu, static_cast<UINT>(commandId), MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+    DrawMenuBar(m_hwnd);
+}
+
+void Win32Dialog::SetTitle(std::string_view text) { SetWindowTextW(m_hwnd, Widen(text).c_str()); }
+
+std::string Win32Dialog::Title() const { return Narrow(TextOf(m_hwnd)); }
+
+std::vector<MenuItemState> Win32Dialog::ReadMenu() const {
+    std::vector<MenuItemState> items;
+    if (m_template.menu == nullptr || m_menu == nullptr) return items;
+    for (const res::MenuPopup& popup : *m_template.menu) {
+        for (const res::MenuItem& item : popup) {
+            if (item.commandId == 0) continue;
+            const UINT state = GetMenuState(m_menu, static_cast<UINT>(item.commandId), MF_BYCOMMAND);
+            items.push_back(MenuItemState{item.commandId, (state & (MF_GRAYED | MF_DISABLED)) == 0});
+        }
+    }
+    return items;
+}
+
+// One tooltip window for the dialog, made with its first tip; each control
+// is a tool of it, shown while the pointer rests on the control.
+void Win32Dialog::SetControlTooltip(int id, std::string_view text) {
+    HWND control = Existing(id);
+    if (m_tooltips == nullptr) {
+        if (!LoadCommonControls()) return;
+        m_tooltips = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_hwnd, nullptr,
+                                     m_backend.Instance(), nullptr);
+        if (m_tooltips == nullptr) return;
+        // Long tips wrap at about a third of a screen's width.
+        SendMessageW(m_tooltips, TTM_SETMAXTIPWIDTH, 0, 400);
+    }
+    std::wstring& kept = m_tooltipTexts[id];
+    const bool known = !kept.empty();
+    kept = Widen(text);
+    TTTOOLINFOW tool{};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;  // understood by every version of the control
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = m_hwnd;
+    tool.uId = reinterpret_cast<UINT_PTR>(control);
+    tool.lpszText = kept.data();
+    SendMessageW(m_tooltips, known ? TTM_UPDATETIPTEXTW : TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 // ---- the user's actions -----------------------------------------------------
@@ -381,7 +487,10 @@ std::vector<ControlState> Win32Dialog::ReadControls() const {
         state.id = control.id;
         state.kind = control.kind;
         state.style = control.style;
+        ControlState state{control.id, control.kind, control.style, true, {}, {}, -1, nullptr, false, true, {}};
         state.marked = m_marks.IsMarked(control.id);
+        const auto tip = m_tooltipTexts.find(control.id);
+        if (tip != m_tooltipTexts.end()) state.tooltip = Narrow(tip->second);
         state.enabled = IsWindowEnabled(hwnd) != FALSE;
         state.visible = (GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_VISIBLE) != 0;
         if (control.kind == res::ControlKind::List) {
@@ -509,6 +618,42 @@ void Win32Dialog::UserClose() { SendMessageW(m_hwnd, WM_CLOSE, 0, 0); }
 
 void Win32Dialog::UserSysCommand(unsigned commandId) { SendMessageW(m_hwnd, WM_SYSCOMMAND, commandId, 0); }
 
+std::string Win32Dialog::UserMenu(int commandId) {
+    std::string error = CheckMenuItem(m_template, ReadMenu(), commandId);
+    if (!error.empty()) return error;
+    SendMessageW(m_hwnd, WM_COMMAND, MAKEWPARAM(static_cast<unsigned>(commandId), 0), 0);
+    return {};
+}
+
+// The key goes down with its modifiers held, as the keyboard state says,
+// into the same translation the modal loop does.
+std::string Win32Dialog::UserKey(std::string_view shortcut) {
+    const int commandId = FindShortcutCommand(m_template, shortcut);
+    if (commandId == 0) return "no shortcut " + std::string(shortcut) + " on dialog " + std::to_string(m_template.id);
+    std::string error = CheckMenuItem(m_template, ReadMenu(), commandId);
+    if (!error.empty()) return error;
+    ACCEL accel{};
+    if (!ShortcutAccelerator(std::string(shortcut).c_str(), static_cast<WORD>(commandId), accel)) {
+        return "shortcut " + std::string(shortcut) + " has no key here";
+    }
+    BYTE saved[256] = {};
+    GetKeyboardState(saved);
+    BYTE held[256] = {};
+    std::copy(std::begin(saved), std::end(saved), std::begin(held));
+    const auto hold = [&held](int key, bool down) { held[key] = down ? 0x80 : 0; };
+    hold(VK_CONTROL, (accel.fVirt & FCONTROL) != 0);
+    hold(VK_SHIFT, (accel.fVirt & FSHIFT) != 0);
+    hold(VK_MENU, (accel.fVirt & FALT) != 0);
+    SetKeyboardState(held);
+    HWND focus = GetFocus();
+    const UINT down = (accel.fVirt & FALT) != 0 ? WM_SYSKEYDOWN : WM_KEYDOWN;
+    MSG message{focus != nullptr ? focus : m_hwnd, down, accel.key, 1, 0, {0, 0}};
+    const bool translated = TranslateKey(message);
+    SetKeyboardState(saved);
+    if (!translated) return "shortcut " + std::string(shortcut) + " was not translated";
+    return {};
+}
+
 // One action of the automation, then the next is queued behind whatever the
 // action left to do; a nested run queues its own, and this one's follows
 // when it has ended.
@@ -516,7 +661,10 @@ void Win32Dialog::Step() {
     Automation* automation = m_backend.GetAutomation();
     if (automation == nullptr || m_ended) return;
     if (!automation->Next(*this)) {
+        // Esc; a document window, which has a menu bar and which Esc does
+        // not close, is closed by its close box.
         UserEscape();
+        if (!m_ended && m_template.menu != nullptr) UserClose();
         EndDialog(IDCANCEL);  // in case the dialog refused to close
         return;
     }
@@ -563,6 +711,42 @@ Win32Backend::Win32Backend(HINSTANCE instance)
 
 Win32Backend::~Win32Backend() {
     for (auto& entry : m_icons) DestroyIcon(entry.second);
+    if (m_messageFilter != nullptr) UnhookWindowsHookEx(m_messageFilter);
+    if (g_filteringBackend == this) g_filteringBackend = nullptr;
+}
+
+void Win32Backend::FilterMessages() {
+    if (m_messageFilter != nullptr) return;
+    g_filteringBackend = this;
+    m_messageFilter = SetWindowsHookExW(WH_MSGFILTER, &MessageFilter, nullptr, GetCurrentThreadId());
+}
+
+bool Win32Backend::OpenDocument(const std::string& path) {
+    if (m_automation != nullptr) {
+        m_automation->OnOpenDocument(path);
+        return true;
+    }
+    std::wstring wide = Widen(path);
+    std::replace(wide.begin(), wide.end(), L'/', L'\\');
+    HWND owner = Top() != nullptr ? Top()->Handle() : nullptr;
+    const auto result =
+        reinterpret_cast<INT_PTR>(ShellExecuteW(owner, L"open", wide.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+    return result > 32;  // smaller values are errors
+}
+
+std::string Win32Backend::ProgramDirectory() const {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length == 0) return {};
+        if (length < path.size()) {
+            path.resize(length);
+            break;
+        }
+        path.resize(path.size() * 2);
+    }
+    const std::size_t slash = path.find_last_of(L"\\/");
+    return slash == std::wstring::npos ? std::string() : Narrow(path.substr(0, slash));
 }
 
 std::unique_ptr<DialogWindow> Win32Backend::CreateDialogWindow(const res::DialogTemplate& dialogTemplate,

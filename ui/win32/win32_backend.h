@@ -69,9 +69,14 @@ public:
     void GridSetCurrentCell(int id, int row, int column) override;
     GridCell GridCurrentCell(int id) const override;
     void GridMarkCell(int id, int row, int column, std::string_view problem) override;
+    void SetControlTooltip(int id, std::string_view text) override;
+    void EnableMenuItem(int commandId, bool enabled) override;
+    void SetTitle(std::string_view text) override;
 
     // The user's actions, as the messages the platform sends for them.
     std::vector<ControlState> ReadControls() const override;
+    std::string Title() const override;
+    std::vector<MenuItemState> ReadMenu() const override;
     std::string UserSelect(int id, int index) override;
     std::string UserType(int id, std::string_view text) override;
     std::string UserClick(int id) override;
@@ -82,6 +87,16 @@ public:
     std::string UserEditCell(int id, int row, int column, std::string_view text) override;
     std::string UserMoveToCell(int id, int row, int column) override;
     std::string UserPaste(int id, std::string_view text) override;
+    // As the menu sends the command; a shortcut as its key goes through the
+    // dialog's accelerator table, with the modifiers held down.
+    std::string UserMenu(int commandId) override;
+    std::string UserKey(std::string_view shortcut) override;
+
+    // Turns a key of the menu's shortcuts, pressed in this dialog, into its
+    // command; false for any other message.
+    bool TranslateKey(MSG& message);
+    HMENU Menu() const { return m_menu; }
+    HWND TooltipWindow() const { return m_tooltips; }
 
     HWND Handle() const { return m_hwnd; }
     // The control of that id, or nullptr.
@@ -102,6 +117,8 @@ private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR Handle(UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR OnInitDialog(HWND hwnd);
+    void AttachMenu();
+    bool IsMenuCommand(int id) const;
     INT_PTR OnPaint();
     INT_PTR OnDrawItem(const DRAWITEMSTRUCT& item);
     HWND Existing(int id) const;
@@ -125,8 +142,12 @@ private:
     std::map<int, GridControl> m_grids;    // by control id, while the window exists
     ControlMarks m_marks;
     Anchors m_anchors;
-    HWND m_settingText = nullptr;  // the edit whose text the program is setting
-    HDC m_paintDc = nullptr;       // set while a minimised window paints
+    HMENU m_menu = nullptr;  // destroyed with the window
+    HACCEL m_accelerators = nullptr;
+    HWND m_tooltips = nullptr;                   // made with the first tooltip
+    std::map<int, std::wstring> m_tooltipTexts;  // kept for as long as the tooltip shows them
+    HWND m_settingText = nullptr;                // the edit whose text the program is setting
+    HDC m_paintDc = nullptr;                     // set while a minimised window paints
     LPARAM m_sysCommandParam = 0;
     bool m_ended = false;
     int m_endCode = 0;
@@ -150,6 +171,8 @@ public:
                              std::size_t& /*type*/) {
         return false;
     }
+    // A document the program opens is told instead of shown.
+    virtual void OnOpenDocument(std::string_view /*path*/) {}
     // Performs at most one user action on the top dialog; false when there
     // will be no more, and the run is then cancelled.
     virtual bool Next(Win32Dialog& top) = 0;
@@ -170,6 +193,12 @@ public:
     bool AskFileName(FileDialog kind, const std::vector<FileType>& types, std::string& path,
                      std::size_t& type) override;
     bool SendsInitDialog() const override { return true; }
+    // ShellExecuteW, or told to the automation when one plays the user.
+    bool OpenDocument(const std::string& path) override;
+    std::string ProgramDirectory() const override;
+    // Has the dialogs' modal runs offer their keys to the top dialog's menu
+    // shortcuts first; done when the first dialog with a menu opens.
+    void FilterMessages();
 
     void SetAutomation(Automation* automation) { m_automation = automation; }
     Automation* GetAutomation() const { return m_automation; }
@@ -186,6 +215,7 @@ private:
     Automation* m_automation = nullptr;
     std::vector<Win32Dialog*> m_running;
     std::map<std::pair<int, int>, HICON> m_icons;
+    HHOOK m_messageFilter = nullptr;
 };
 
 // Private messages of the backend's own, posted to a dialog.
