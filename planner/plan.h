@@ -59,9 +59,6 @@ std::string PlanTextReport(const PlanDocument& document, const PlanOutcome& outc
 // answer's line, then how many more there are.
 std::string QueryAnswers(const PlanOutcome& outcome, std::size_t timesInLine);
 
-// The results in a few lines, for the planner's window: crossovers, peaks,
-// each shaker check with its margin and the verdict, the test time.
-std::string PlanSummary(const PlanDocument& document, const PlanOutcome& outcome);
 
 // `halvex-calc plan FILE [--format text|json] [--at TIME] [--frequency F]
 // [--resonance F --q Q]`: args are the words after "plan". Returns the exit

@@ -7,7 +7,6 @@
 
 namespace planner {
 
-const char* const kLevelKindItems[4] = {"displacement p-p", "displacement 0-p", "velocity", "acceleration"};
 const char* const kSweepTypeItems[2] = {"log", "linear"};
 const char* const kSweepModeItems[3] = {"up", "down", "up-down"};
 
@@ -440,12 +439,14 @@ QuantityField FieldOf(const std::optional<Quantity>& quantity, QuantityKind kind
 
 }  // namespace
 
-bool FollowTypedUnit(QuantityField& field, QuantityKind kind) {
+bool FollowTypedUnit(QuantityField& field, QuantityKind kind) { return FollowTypedUnit(field, kind, FieldUnits(kind)); }
+
+bool FollowTypedUnit(QuantityField& field, QuantityKind kind, const std::vector<std::string>& units) {
     Quantity typed;
     std::string problem;
     const std::string text = Trimmed(field.text);
     if (IsNumberText(text) || !ParseQuantityText(text, kind, typed, problem)) return false;
-    const int unit = UnitIndex(FieldUnits(kind), typed.unit);
+    const int unit = UnitIndex(units, typed.unit);
     if (unit < 0 || unit == field.unit) return false;
     field.unit = unit;
     return true;
@@ -688,7 +689,7 @@ bool DocumentOf(const PlanFields& fields, PlanDocument& document, std::string& p
 }
 
 const char* const kProfileColumnTitles[kProfileColumns] = {"#", "From", "To", "Level", "Value", "Unit", "Ramp to"};
-const char* const kLevelKindCells[4] = {"displ. p-p", "displ. 0-p", "velocity", "acceleration"};
+const char* const kLevelKindCells[4] = {"disp. p-p", "disp. 0-p", "velocity", "accel."};
 
 const std::vector<std::string>& ProfileUnits() {
     static const std::vector<std::string> kUnits = [] {
@@ -801,17 +802,6 @@ std::vector<FieldPlace> UnfilledPlaces(const PlanDocument& document) {
     std::string name;
     for (const std::string& path : document.unfilled) places.push_back(PlaceOfPath(path, name));
     return places;
-}
-
-std::string SegmentSummary(const SegmentFields& segment) {
-    const std::vector<std::string>& units = LevelUnits(segment.kind);
-    const std::string unit =
-        segment.unit >= 0 && segment.unit < static_cast<int>(units.size()) ? units[segment.unit] : "";
-    const auto hz = [](const std::string& text) { return text.empty() ? "?" : text == "auto" ? text : text + " Hz"; };
-    std::string level = Trimmed(segment.value) + " " + unit;
-    if (!Trimmed(segment.endValue).empty()) level += " to " + Trimmed(segment.endValue) + " " + unit;
-    return hz(Trimmed(segment.from)) + " to " + hz(Trimmed(segment.to)) + ": " + level + " " +
-           kLevelKindItems[static_cast<int>(segment.kind)];
 }
 
 std::string DwellSummary(const DwellFields& dwell) {

@@ -11,7 +11,6 @@
 // they describe. Window-free, so that the editor's rules can be tested alone.
 namespace planner {
 
-extern const char* const kLevelKindItems[4];  // in LevelKind order
 extern const char* const kSweepTypeItems[2];  // in SweepType order
 extern const char* const kSweepModeItems[3];  // in SweepMode order
 
@@ -35,6 +34,8 @@ struct QuantityField {
 // After the text was typed: the unit typed with the number, if it is one of
 // the list's, becomes the list's choice. True when the choice changed.
 bool FollowTypedUnit(QuantityField& field, QuantityKind kind);
+// The same for a list of other units than the kind's (the gravity's).
+bool FollowTypedUnit(QuantityField& field, QuantityKind kind, const std::vector<std::string>& units);
 // After a unit was chosen in the list: the number alone stays, now in that
 // unit, so that the field never shows one unit and means another.
 void ChooseUnit(QuantityField& field, QuantityKind kind, int unit);
@@ -165,9 +166,6 @@ bool SetProfileCell(SegmentFields& segment, int column, const std::string& text)
 // typing on in that field stays one step; empty for any other change (a
 // choice in a list, a segment or dwell added, several fields at once).
 std::string TypingKey(const PlanFields& before, const PlanFields& after);
-
-// A segment's line in the editor's list: "5 Hz to auto: 2.54 mm displacement p-p".
-std::string SegmentSummary(const SegmentFields& segment);
 
 // A dwell's line in its list: "40 Hz for 5 min".
 std::string DwellSummary(const DwellFields& dwell);

@@ -6,7 +6,9 @@
 #include <utility>
 #include <vector>
 
+#include "planner/breakpoints.h"
 #include "planner/chart.h"
+#include "planner/results_table.h"
 #include "res/planner_ids.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"
@@ -66,17 +68,15 @@ std::vector<std::string> ManualPlaces(const std::string& programDirectory) {
 }  // namespace
 
 const ui::EventEntry<CPlannerDlg> CPlannerDlg::kEvents[] = {
-    ui::OnCommand(ui::LBN_SELCHANGE, IDC_SEGMENTS, &CPlannerDlg::OnSelchangeSegments),
+    ui::OnGridCommand(ui::GN_SELCHANGE, IDC_PROFILE, &CPlannerDlg::OnProfileRowChange),
+    ui::OnGridCommand(ui::GN_CELLCHANGE, IDC_PROFILE, &CPlannerDlg::OnProfileCellChange),
+    ui::OnGridCommand(ui::GN_PASTE, IDC_PROFILE, &CPlannerDlg::OnProfilePaste),
     ui::OnCommand(ui::BN_CLICKED, IDC_ADD, &CPlannerDlg::OnAdd),
     ui::OnCommand(ui::BN_CLICKED, IDC_REMOVE, &CPlannerDlg::OnRemove),
     ui::OnCommand(ui::BN_CLICKED, IDC_MOVE_UP, &CPlannerDlg::OnMoveUp),
     ui::OnCommand(ui::BN_CLICKED, IDC_MOVE_DOWN, &CPlannerDlg::OnMoveDown),
-    ui::OnCommand(ui::EN_CHANGE, IDC_FROM, &CPlannerDlg::OnChangeSegment),
-    ui::OnCommand(ui::EN_CHANGE, IDC_TO, &CPlannerDlg::OnChangeSegment),
-    ui::OnCommand(ui::LBN_SELCHANGE, IDC_KIND, &CPlannerDlg::OnSelchangeKind),
-    ui::OnCommand(ui::EN_CHANGE, IDC_VALUE, &CPlannerDlg::OnChangeSegment),
-    ui::OnCommand(ui::LBN_SELCHANGE, IDC_UNIT, &CPlannerDlg::OnChangeSegment),
-    ui::OnCommand(ui::EN_CHANGE, IDC_END_VALUE, &CPlannerDlg::OnChangeSegment),
+    ui::OnCommand(ui::EN_CHANGE, IDC_GRAVITY, &CPlannerDlg::OnChangePlan),
+    ui::OnCommand(ui::LBN_SELCHANGE, IDC_GRAVITY_UNIT, &CPlannerDlg::OnSelchangeGravityUnit),
     ui::OnCommand(ui::LBN_SELCHANGE, IDC_SWEEP_TYPE, &CPlannerDlg::OnChangePlan),
     ui::OnCommand(ui::LBN_SELCHANGE, IDC_SWEEP_MODE, &CPlannerDlg::OnChangePlan),
     ui::OnCommand(ui::EN_CHANGE, IDC_SWEEPS, &CPlannerDlg::OnChangePlan),
@@ -117,6 +117,9 @@ const ui::EventEntry<CPlannerDlg> CPlannerDlg::kEvents[] = {
     ui::OnCommand(ui::BN_CLICKED, IDM_EXPORT_RESULTS, &CPlannerDlg::OnExportResults),
     ui::OnCommand(ui::BN_CLICKED, IDM_CLOSE, &CPlannerDlg::OnClose),
     ui::OnCommand(ui::BN_CLICKED, res::IDM_COPY_ALL_RESULTS, &CPlannerDlg::OnCopyAllResults),
+    ui::OnCommand(ui::BN_CLICKED, IDM_UNDO, &CPlannerDlg::OnUndo),
+    ui::OnCommand(ui::BN_CLICKED, IDM_REDO, &CPlannerDlg::OnRedo),
+    ui::OnCommand(ui::BN_CLICKED, IDM_PASTE_PROFILE, &CPlannerDlg::OnPasteProfile),
     ui::OnCommand(ui::BN_CLICKED, IDM_MANUAL, &CPlannerDlg::OnManual),
     ui::OnCommand(ui::BN_CLICKED, IDM_ABOUT_PLANNER, &CPlannerDlg::OnAbout),
 };
@@ -124,8 +127,7 @@ const ui::EventEntry<CPlannerDlg> CPlannerDlg::kEvents[] = {
 CPlannerDlg::CPlannerDlg()
     : CDialog(res::IDD_PLANNER),
       m_fields(planner::NewPlanFields()),
-      m_history(Step{m_fields, 0, -1}),
-      m_marked(res::kNoId) {}
+      m_history(Step{m_fields, 0, -1}) {}
 
 CPlannerDlg::~CPlannerDlg() = default;
 
@@ -135,18 +137,15 @@ bool CPlannerDlg::OnEvent(unsigned message, std::uintptr_t wParam, std::intptr_t
 
 void CPlannerDlg::DoDataExchange(ui::CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
-    ui::DDX_Control(pDX, IDC_SEGMENTS, m_segments);
-    ui::DDX_Control(pDX, IDC_FROM, m_from);
-    ui::DDX_Control(pDX, IDC_TO, m_to);
-    ui::DDX_Control(pDX, IDC_KIND, m_kind);
-    ui::DDX_Control(pDX, IDC_VALUE, m_value);
-    ui::DDX_Control(pDX, IDC_UNIT, m_unit);
-    ui::DDX_Control(pDX, IDC_END_VALUE, m_endValue);
+    ui::DDX_Control(pDX, IDC_PROFILE, m_profile);
+    ui::DDX_Control(pDX, IDC_GRAVITY, m_gravity);
+    ui::DDX_Control(pDX, IDC_GRAVITY_UNIT, m_gravityUnit);
     ui::DDX_Control(pDX, IDC_SWEEP_TYPE, m_sweepType);
     ui::DDX_Control(pDX, IDC_SWEEP_MODE, m_sweepMode);
     ui::DDX_Control(pDX, IDC_SWEEPS, m_sweeps);
     ui::DDX_Control(pDX, IDC_AXES, m_axes);
     ui::DDX_Control(pDX, IDC_RATE, m_rate);
+    ui::DDX_Control(pDX, IDC_RATE_RESULT, m_rateResult);
     ui::DDX_Control(pDX, IDC_DWELLS, m_dwells);
     ui::DDX_Control(pDX, IDC_REMOVE_DWELL, m_removeDwell);
     ui::DDX_Control(pDX, IDC_DWELL_FREQUENCY_LABEL, m_dwellFrequencyLabel);
@@ -185,16 +184,22 @@ bool CPlannerDlg::OnInitDialog() {
     SetIcon(ui::Icon{res::IDR_PLANNER}, false);
     Window().AddControlCommand(res::IDM_COPY_ALL_RESULTS, res::kCopyAllResultsItem, res::kCopyAllResultsShortcut,
                                {IDC_RESULTS, IDC_CHART});
-    FillList(m_kind, planner::kLevelKindItems);
+    std::vector<ui::GridColumn> columns;
+    constexpr int kWidths[planner::kProfileColumns] = {10, 24, 24, 36, 24, 30, 28};
+    for (int i = 0; i < planner::kProfileColumns; ++i) {
+        ui::GridColumn column{planner::kProfileColumnTitles[i], kWidths[i], {}, i != planner::kSegmentColumn};
+        if (i == planner::kLevelColumn) column.choices.assign(std::begin(planner::kLevelKindCells), std::end(planner::kLevelKindCells));
+        if (i == planner::kUnitColumn) column.choices = planner::ProfileUnits();
+        columns.push_back(column);
+    }
+    m_profile.SetColumns(columns);
+    FillList(m_gravityUnit, planner::GravityUnits());
     FillList(m_sweepType, planner::kSweepTypeItems);
     FillList(m_sweepMode, planner::kSweepModeItems);
     FillList(m_dwellTimeUnit, planner::FieldUnits(planner::QuantityKind::Time));
     for (const QuantityControls& quantity : ShakerQuantities()) {
         FillList(*quantity.units, planner::FieldUnits(quantity.kind));
     }
-    // Until the plan keeps its edits there is nothing to undo or redo.
-    Window().EnableMenuItem(IDM_UNDO, false);
-    Window().EnableMenuItem(IDM_REDO, false);
     SetTooltips();
     ShowFields();
     if (!m_startPath.empty()) OpenFile(m_startPath);
@@ -247,7 +252,6 @@ void CPlannerDlg::ShowFields() {
     if (m_selected >= static_cast<int>(m_fields.segments.size())) m_selected = 0;
     m_selectedDwell = m_fields.dwells.empty() ? -1 : 0;
     ShowSegments();
-    ShowSegment();
     ShowDwells();
     ShowDwell();
     ExchangePlanFields(Exchange::Show);
@@ -302,35 +306,21 @@ void CPlannerDlg::ExchangePlanFields(Exchange way) {
     text(m_sweeps, m_fields.sweeps);
     text(m_axes, m_fields.axes);
     text(m_fraction, m_fields.fraction);
+    text(m_gravity, m_fields.gravity.text);
+    if (way == Exchange::Show) m_gravityUnit.SetCurSel(m_fields.gravity.unit);
     for (const QuantityControls& quantity : ShakerQuantities()) {
         text(*quantity.edit, quantity.field->text);
         if (way == Exchange::Show) quantity.units->SetCurSel(quantity.field->unit);
     }
 }
 
+// The profile's rows; the segment being edited stays the current row.
 void CPlannerDlg::ShowSegments() {
-    std::vector<std::string> items;
-    for (const planner::SegmentFields& segment : m_fields.segments) items.push_back(planner::SegmentSummary(segment));
-    FillList(m_segments, items);
-    m_segments.SetCurSel(m_selected);
-}
-
-void CPlannerDlg::ShowUnits() {
-    const planner::SegmentFields& segment = m_fields.segments[m_selected];
-    FillList(m_unit, planner::LevelUnits(segment.kind));
-    m_unit.SetCurSel(segment.unit);
-}
-
-void CPlannerDlg::ShowSegment() {
-    const bool loading = std::exchange(m_loading, true);
-    const planner::SegmentFields& segment = m_fields.segments[m_selected];
-    m_from.SetWindowText(segment.from);
-    m_to.SetWindowText(segment.to);
-    m_kind.SetCurSel(static_cast<int>(segment.kind));
-    ShowUnits();
-    m_value.SetWindowText(segment.value);
-    m_endValue.SetWindowText(segment.endValue);
-    m_loading = loading;
+    ui::GridRows rows;
+    for (std::size_t i = 0; i < m_fields.segments.size(); ++i) rows.push_back(planner::ProfileRow(i, m_fields.segments[i]));
+    m_profile.SetRows(rows);
+    const int column = m_profile.GetCurrentCell().column;
+    m_profile.SetCurrentCell(m_selected, column > planner::kSegmentColumn ? column : planner::kFromColumn);
 }
 
 // The dwells' list; their fields are greyed out while there is none.
@@ -386,41 +376,50 @@ void CPlannerDlg::OnRedo() {
     ShowStep();
 }
 
-void CPlannerDlg::OnSelchangeSegments() {
-    const int chosen = m_segments.GetCurSel();
-    if (chosen < 0) {
-        m_segments.SetCurSel(m_selected);  // one segment is always the one being edited
-        return;
-    }
-    m_selected = chosen;
-    ShowSegment();
-    ShowStatus();  // a mark goes with the segment whose field it is
+void CPlannerDlg::OnProfileRowChange(int row, int /*column*/) {
+    if (row < 0 || row >= static_cast<int>(m_fields.segments.size())) return;
+    m_selected = row;
 }
 
-void CPlannerDlg::OnChangeSegment() {
-    if (m_loading) return;
-    planner::SegmentFields& segment = m_fields.segments[m_selected];
-    m_from.GetWindowText(segment.from);
-    m_to.GetWindowText(segment.to);
-    segment.unit = std::max(0, m_unit.GetCurSel());
-    m_value.GetWindowText(segment.value);
-    m_endValue.GetWindowText(segment.endValue);
+// A cell's new text; a choice that does not fit puts the row back as it was.
+void CPlannerDlg::OnProfileCellChange(int row, int column) {
+    if (row < 0 || row >= static_cast<int>(m_fields.segments.size())) return;
+    m_selected = row;
+    std::string text;
+    m_profile.GetCell(row, column, text);
+    const bool changed = planner::SetProfileCell(m_fields.segments[row], column, text);
     ShowSegments();
-    Edited();
+    if (changed) Edited();
 }
 
-// Another kind of level starts in the first unit of its kind.
-void CPlannerDlg::OnSelchangeKind() {
-    if (m_loading) return;
-    planner::SegmentFields& segment = m_fields.segments[m_selected];
-    const int kind = m_kind.GetCurSel();
-    if (kind < 0) {
-        m_kind.SetCurSel(static_cast<int>(segment.kind));
+void CPlannerDlg::OnProfilePaste(int /*row*/, int /*column*/) { PasteIntoProfile(Window().GetClipboardText()); }
+
+void CPlannerDlg::OnPasteProfile() { PasteIntoProfile(Window().GetClipboardText()); }
+
+// A spreadsheet's breakpoint table becomes the profile; one value alone goes
+// into the current cell, as typing it would.
+void CPlannerDlg::PasteIntoProfile(const std::string& text) {
+    std::string trimmed = text;
+    while (!trimmed.empty() && (trimmed.back() == '\n' || trimmed.back() == '\r')) trimmed.pop_back();
+    if (trimmed.find_first_of("\t\n") == std::string::npos) {
+        const ui::GridCell cell = m_profile.GetCurrentCell();
+        if (cell.row < 0 || cell.row >= static_cast<int>(m_fields.segments.size())) return;
+        m_selected = cell.row;
+        const bool changed = planner::SetProfileCell(m_fields.segments[cell.row], cell.column, trimmed);
+        ShowSegments();
+        if (changed) Edited();
         return;
     }
-    segment.kind = static_cast<planner::LevelKind>(kind);
-    segment.unit = 0;
-    ShowUnits();
+    std::vector<planner::SegmentFields> segments;
+    std::string problem;
+    // Levels in g on different lines convert through the gravity on show.
+    const double gravity = m_haveResult ? m_document.GravitySi() : planner::kStandardGravity;
+    if (!planner::ReadBreakpointTable(text, gravity, segments, problem)) {
+        ui::AfxMessageBox("The clipboard's table cannot be pasted as the profile: " + problem);
+        return;
+    }
+    m_fields.segments = std::move(segments);
+    m_selected = 0;
     ShowSegments();
     Edited();
 }
@@ -435,7 +434,6 @@ void CPlannerDlg::OnAdd() {
     m_fields.segments.insert(m_fields.segments.begin() + m_selected + 1, segment);
     ++m_selected;
     ShowSegments();
-    ShowSegment();
     Edited();
 }
 
@@ -444,7 +442,6 @@ void CPlannerDlg::OnRemove() {
     m_fields.segments.erase(m_fields.segments.begin() + m_selected);
     if (m_selected >= static_cast<int>(m_fields.segments.size())) --m_selected;
     ShowSegments();
-    ShowSegment();
     Edited();
 }
 
@@ -471,6 +468,18 @@ void CPlannerDlg::OnChangePlan() {
     for (const QuantityControls& quantity : ShakerQuantities()) {
         if (planner::FollowTypedUnit(*quantity.field, quantity.kind)) quantity.units->SetCurSel(quantity.field->unit);
     }
+    if (planner::FollowTypedUnit(m_fields.gravity, planner::QuantityKind::Acceleration, planner::GravityUnits())) {
+        m_gravityUnit.SetCurSel(m_fields.gravity.unit);
+    }
+    Edited();
+}
+
+void CPlannerDlg::OnSelchangeGravityUnit() {
+    if (m_loading) return;
+    planner::ChooseUnit(m_fields.gravity, planner::QuantityKind::Acceleration, m_gravityUnit.GetCurSel());
+    const bool loading = std::exchange(m_loading, true);
+    m_gravity.SetWindowText(m_fields.gravity.text);
+    m_loading = loading;
     Edited();
 }
 
@@ -553,7 +562,7 @@ void CPlannerDlg::Recalculate() {
             planner::DrawChart(m_document, m_outcome, *drawing);
             m_drawing = drawing;
             m_chart.SetDrawing(drawing);
-            m_summary = planner::PlanSummary(m_document, m_outcome);
+            m_rateResult.SetWindowText(planner::SweepCounterpart(m_document, m_outcome));
         } else {
             m_planProblem = planner::WindowMessage(m_planProblem, m_planPlace);
         }
@@ -564,23 +573,46 @@ void CPlannerDlg::Recalculate() {
 
 void CPlannerDlg::ShowResults() {
     const bool current = m_planProblem.empty();
-    m_results.SetWindowText(current ? m_summary : "Out of date: " + m_planProblem + "\n" + m_summary);
     m_results.EnableWindow(current);
     m_chart.EnableWindow(current);
     m_answers.EnableWindow(current);
+    m_rateResult.EnableWindow(current);
+}
+
+// The results table of the plan on show with the answers to its queries;
+// the columns change only when their units do.
+void CPlannerDlg::ShowResultRows() {
+    if (!m_haveResult) return;
+    planner::ResultsGrid grid = planner::ResultsGridOf(m_document, m_outcome);
+    if (grid.columns != m_resultColumns) {
+        constexpr int kWidths[] = {62, 28, 48, 40, 36, 130};
+        std::vector<ui::GridColumn> columns;
+        for (std::size_t i = 0; i < grid.columns.size(); ++i) {
+            columns.push_back(ui::GridColumn{grid.columns[i], kWidths[i], {}, false});
+        }
+        m_results.SetColumns(columns);
+        m_resultColumns = grid.columns;
+    }
+    m_results.SetRows(grid.rows);
 }
 
 void CPlannerDlg::ShowStatus() {
     const bool planFails = !m_planProblem.empty();
     const std::string& problem = planFails ? m_planProblem : m_queryProblem;
     m_status.SetWindowText(problem.empty() ? FileName(m_path) : problem);
-    ShowMark(problem, planFails ? m_planPlace : m_queryPlace);
+    ShowMarks(problem, planFails ? m_planPlace : m_queryPlace);
     ShowTitle();
+    ShowCommands();
 }
 
 // The plan's file name, marked while it has changes that are not saved.
 void CPlannerDlg::ShowTitle() {
     Window().SetTitle(FileName(m_path) + (m_history.Changed() ? "*" : "") + " \u2014 Sine Test Planner");
+}
+
+void CPlannerDlg::ShowCommands() {
+    Window().EnableMenuItem(IDM_UNDO, m_history.CanUndo());
+    Window().EnableMenuItem(IDM_REDO, m_history.CanRedo());
 }
 
 bool CPlannerDlg::PlanOnShow(const char* refused) {

@@ -54,13 +54,15 @@ private:
         planner::QuantityField* field;
     };
 
-    void OnSelchangeSegments();
+    void OnProfileRowChange(int row, int column);
+    void OnProfileCellChange(int row, int column);
+    void OnProfilePaste(int row, int column);
+    void OnPasteProfile();
+    void OnSelchangeGravityUnit();
     void OnAdd();
     void OnRemove();
     void OnMoveUp();
     void OnMoveDown();
-    void OnChangeSegment();
-    void OnSelchangeKind();
     void OnChangePlan();
     void OnSelchangeShakerUnit();
     void OnSelchangeDwells();
@@ -83,8 +85,6 @@ private:
 
     void ShowFields();
     void ShowSegments();
-    void ShowSegment();
-    void ShowUnits();
     void ShowDwells();
     void ShowDwell();
     enum class Exchange { Show, Read };
@@ -101,10 +101,16 @@ private:
     // do not make a plan.
     void ShowResults();
     void ShowAnswers();
+    void ShowResultRows();
     // The status line: the plan's problem, else the queries', else the file.
     void ShowStatus();
-    void ShowMark(const std::string& problem, const planner::FieldPlace& place);
+    // Marks the field the problem lies in and every required field that is
+    // empty; a segment's field is its cell in the profile.
+    void ShowMarks(const std::string& problem, const planner::FieldPlace& place);
     void ShowTitle();
+    void ShowCommands();
+    // A breakpoint table as the profile, or a single value into the cell.
+    void PasteIntoProfile(const std::string& text);
     void SetTooltips();
     // False, with a message saying what is refused and why, while the fields
     // do not make a plan.
@@ -135,16 +141,19 @@ private:
     bool m_haveResult = false;
     planner::PlanDocument m_document;
     planner::PlanOutcome m_outcome;
-    std::string m_summary;  // of the plan on show
     std::shared_ptr<draw::Chart> m_drawing;
     planner::QueryFields m_queries;
     std::string m_planProblem, m_queryProblem;  // empty while they read
     planner::FieldPlace m_planPlace, m_queryPlace;
-    int m_marked;  // the control marked as not reading, or none
+    std::vector<std::string> m_resultColumns;  // as the results table has them
+    std::vector<int> m_markedControls;
+    std::vector<ui::GridCell> m_markedCells;  // in the profile
 
-    ui::CListBox m_segments, m_kind, m_unit, m_sweepType, m_sweepMode;
-    ui::CEdit m_from, m_to, m_value, m_endValue;
+    ui::CGrid m_profile;
+    ui::CEdit m_gravity;
+    ui::CListBox m_gravityUnit, m_sweepType, m_sweepMode;
     ui::CEdit m_rate, m_sweeps, m_axes;
+    ui::CStatic m_rateResult;
     ui::CListBox m_dwells, m_dwellTimeUnit;
     ui::CButton m_removeDwell;
     ui::CStatic m_dwellFrequencyLabel, m_dwellTimeLabel;
@@ -153,5 +162,6 @@ private:
     ui::CListBox m_forceUnit, m_massUnits[4], m_strokeUnit, m_velocityUnit, m_accelerationUnit;
     ui::CChart m_chart;
     ui::CEdit m_queryTime, m_queryFrequency, m_queryResonance, m_queryQ;
-    ui::CStatic m_results, m_status, m_answers;
+    ui::CGrid m_results;
+    ui::CStatic m_status, m_answers;
 };

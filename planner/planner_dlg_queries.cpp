@@ -1,6 +1,9 @@
-// The planner window's queries, and the mark on the field the status line
-// names.
+// The planner window's queries, and the marks on the field the status line
+// names and on the fields still to fill.
 #include "planner/planner_dlg.h"
+
+#include <algorithm>
+#include <utility>
 
 #include "res/planner_ids.h"
 
@@ -14,10 +17,7 @@ struct FieldControl {
 };
 
 constexpr FieldControl kFieldControls[] = {
-    {planner::FormField::From, IDC_FROM},
-    {planner::FormField::To, IDC_TO},
-    {planner::FormField::Value, IDC_VALUE},
-    {planner::FormField::EndValue, IDC_END_VALUE},
+    {planner::FormField::Gravity, IDC_GRAVITY},
     {planner::FormField::Rate, IDC_RATE},
     {planner::FormField::Sweeps, IDC_SWEEPS},
     {planner::FormField::Axes, IDC_AXES},
@@ -38,14 +38,24 @@ constexpr FieldControl kFieldControls[] = {
     {planner::FormField::QueryQ, IDC_QUERY_Q},
 };
 
-// The times a frequency is passed that fit on the answer's line; Copy All
-// Results has them all.
+// The times a frequency is passed that fit on the answer's line; the results
+// table lists them all.
 constexpr std::size_t kTimesShown = 4;
 
-// The control that shows the field, or none: a segment's or a dwell's field
-// is on show only while that segment or dwell is the one being edited.
-int ControlOf(const planner::FieldPlace& place, int selected, int selectedDwell) {
-    if (place.segment >= 0 && place.segment != selected) return res::kNoId;
+// A segment's field: its cell in the profile, or none for another field.
+ui::GridCell CellOf(const planner::FieldPlace& place) {
+    using planner::FormField;
+    const int column = place.field == FormField::From       ? planner::kFromColumn
+                       : place.field == FormField::To       ? planner::kToColumn
+                       : place.field == FormField::Value    ? planner::kValueColumn
+                       : place.field == FormField::EndValue ? planner::kRampColumn
+                                                            : -1;
+    return column < 0 || place.segment < 0 ? ui::GridCell{} : ui::GridCell{place.segment, column};
+}
+
+// The control that shows the field, or none: a dwell's field is on show
+// only while that dwell is the one being edited.
+int ControlOf(const planner::FieldPlace& place, int selectedDwell) {
     if (place.dwell >= 0 && place.dwell != selectedDwell) return res::kNoId;
     for (const FieldControl& known : kFieldControls) {
         if (known.field == place.field) return known.id;
@@ -73,14 +83,51 @@ void CPlannerDlg::ShowAnswers() {
     if (m_haveResult) {
         planner::AnswerQueries(m_queries, m_outcome, m_queryProblem, m_queryPlace);
         m_answers.SetWindowText(planner::QueryAnswers(m_outcome, kTimesShown));
+        ShowResultRows();
     }
     ShowStatus();
 }
 
-// One field at most is marked: the one the status line names.
-void CPlannerDlg::ShowMark(const std::string& problem, const planner::FieldPlace& place) {
-    const int id = problem.empty() ? res::kNoId : ControlOf(place, m_selected, m_selectedDwell);
-    if (m_marked != res::kNoId && m_marked != id) Window().MarkControl(m_marked, {});
-    if (id != res::kNoId) Window().MarkControl(id, problem);
-    m_marked = id;
+void CPlannerDlg::ShowMarks(const std::string& problem, const planner::FieldPlace& place) {
+    std::vector<std::pair<planner::FieldPlace, std::string>> marks;
+    if (!problem.empty()) marks.emplace_back(place, problem);
+    // The required fields left empty, as a plan saved unfinished has them.
+    if (!m_planProblem.empty()) {
+        planner::PlanDocument unfinished;
+        std::string ignored;
+        if (planner::DocumentOf(m_fields, unfinished, ignored, planner::Unfilled::Allowed)) {
+            for (const planner::FieldPlace& empty : planner::UnfilledPlaces(unfinished)) {
+                marks.emplace_back(empty, planner::FieldName(empty) + ": to be filled");
+            }
+        }
+    }
+    std::vector<int> controls;
+    std::vector<ui::GridCell> cells;
+    const auto marked = [](const auto& list, const auto& same) {
+        return std::find_if(list.begin(), list.end(), same) != list.end();
+    };
+    for (const auto& [field, text] : marks) {
+        const ui::GridCell cell = CellOf(field);
+        const auto sameCell = [&](const ui::GridCell& c) { return c.row == cell.row && c.column == cell.column; };
+        if (cell.row >= 0 && !marked(cells, sameCell)) {
+            m_profile.MarkCell(cell.row, cell.column, text);
+            cells.push_back(cell);
+        }
+        const int id = cell.row >= 0 ? res::kNoId : ControlOf(field, m_selectedDwell);
+        if (id != res::kNoId && std::find(controls.begin(), controls.end(), id) == controls.end()) {
+            Window().MarkControl(id, text);
+            controls.push_back(id);
+        }
+    }
+    for (const ui::GridCell& old : m_markedCells) {
+        const auto sameCell = [&](const ui::GridCell& c) { return c.row == old.row && c.column == old.column; };
+        if (!marked(cells, sameCell) && old.row < static_cast<int>(m_fields.segments.size())) {
+            m_profile.MarkCell(old.row, old.column, {});
+        }
+    }
+    for (const int old : m_markedControls) {
+        if (std::find(controls.begin(), controls.end(), old) == controls.end()) Window().MarkControl(old, {});
+    }
+    m_markedCells = std::move(cells);
+    m_markedControls = std::move(controls);
 }

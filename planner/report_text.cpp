@@ -150,54 +150,7 @@ void AppendSweep(std::string& out, const SweepResult& sweep) {
     table.AppendTo(out, "  ");
 }
 
-// One check on a line: "stroke 2.54 of 51 mm, margin 20.08 at 5 Hz: ok".
-std::string CheckLine(const ShakerCheck& c, const ResultUnits& u) {
-    const ResultUnit* const kUnits[] = {&u.force, &u.length, &u.velocity, &u.acceleration};  // in LimitKind order
-    const ResultUnit& unit = *kUnits[static_cast<int>(c.limit)];
-    return std::string(LimitName(c.limit)) + ' ' + ShownNumber(unit.Of(c.required)) + " of " +
-           ShownNumber(unit.Of(c.available)) + ' ' + unit.symbol + ", margin " + ShownNumber(c.margin) + " at " +
-           ShownNumber(c.frequency) + " Hz: " + (c.ok ? "ok" : "FAILS");
-}
-
 }  // namespace
-
-// In the units the results table copies, so that what is copied reads as what is shown.
-std::string PlanSummary(const PlanDocument& document, const PlanOutcome& outcome) {
-    const ResultUnits u = ResultUnitsOf(document);
-    const ResolvedProfile& p = outcome.profile;
-    std::string out = "Crossovers:";
-    for (const double f : p.crossovers) out += ' ' + ShownNumber(f) + " Hz";
-    if (p.crossovers.empty()) out += " none";
-    // Each value names its quantity, as the segment list does: "0.06 in
-    // displacement p-p", never "0.06 in p-p" with the unit read as a word.
-    out += "\nPeaks: " + ShownNumber(u.length.Of(p.displacementPp.value)) + ' ' + u.length.symbol +
-           " displacement p-p at " + ShownNumber(p.displacementPp.frequency) + " Hz, " +
-           ShownNumber(u.velocity.Of(p.velocity.value)) + ' ' + u.velocity.symbol + " velocity at " +
-           ShownNumber(p.velocity.frequency) + " Hz, " + ShownNumber(u.acceleration.Of(p.acceleration.value)) + ' ' +
-           u.acceleration.symbol + " acceleration at " + ShownNumber(p.acceleration.frequency) + " Hz\n";
-    if (outcome.shaker) {
-        const ShakerResult& shaker = *outcome.shaker;
-        out += "Shaker";
-        if (shaker.movingMass)
-            out += ", moving mass " + ShownNumber(u.mass.Of(*shaker.movingMass)) + ' ' + u.mass.symbol;
-        if (shaker.maxAcceleration) {
-            out += ", at most " + ShownNumber(u.acceleration.Of(*shaker.maxAcceleration)) + ' ' + u.acceleration.symbol;
-        }
-        out += ":\n";
-        for (const ShakerCheck& c : shaker.checks) out += "    " + CheckLine(c, u) + '\n';
-        out += shaker.ok ? "    Verdict: the shaker can run this profile\n"
-                         : "    Verdict: the shaker cannot run this profile\n";
-    }
-    if (outcome.sweep) {
-        const SweepResult& sweep = *outcome.sweep;
-        out += "Sweep: " + Counted(ShownNumber(sweep.octaves), "octave", "octaves") + "; per pass " +
-               ShownDuration(sweep.passTime) + " and " + Counted(ShownCount(sweep.cyclesPerPass), "cycle", "cycles") +
-               "; " + Counted(ShownNumber(sweep.passesPerAxis), "pass", "passes") + " per axis\n";
-        out += "Test time: " + ShownDuration(sweep.axisTime) + " per axis, " + ShownDuration(sweep.totalTime) +
-               " in total\n";
-    }
-    return out;
-}
 
 std::string PlanTextReport(const PlanDocument& document, const PlanOutcome& outcome) {
     const Units units = ChooseUnits(document);

@@ -110,10 +110,10 @@ ResultsGrid ResultsGridOf(const PlanDocument& document, const PlanOutcome& outco
     const ResultUnits u = ResultUnitsOf(document);
     ResultsGrid grid;
     grid.columns = {"Result",
-                    "Frequency (Hz)",
-                    "Displacement p-p (" + u.length.symbol + ")",
-                    "Velocity (" + u.velocity.symbol + ")",
-                    "Acceleration (" + u.acceleration.symbol + ")",
+                    "Hz",
+                    "Disp. p-p (" + u.length.symbol + ")",
+                    "Vel. (" + u.velocity.symbol + ")",
+                    "Accel. (" + u.acceleration.symbol + ")",
                     "Details"};
     const auto row = [&](const std::string& name, const std::string& hz, const std::string& details) {
         grid.rows.push_back({name, hz, "", "", "", details});

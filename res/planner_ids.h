@@ -2,21 +2,20 @@
 
 namespace res::planner_dlg {
 
-constexpr int IDC_SEGMENTS = 1201;
+// The profile: a grid with a row per segment (planner::ProfileColumn).
+constexpr int IDC_PROFILE = 1201;
 constexpr int IDC_ADD = 1202;
 constexpr int IDC_REMOVE = 1203;
 constexpr int IDC_MOVE_UP = 1204;
 constexpr int IDC_MOVE_DOWN = 1205;
-constexpr int IDC_FROM = 1206;  // Hz, or "auto"
-constexpr int IDC_TO = 1207;
-constexpr int IDC_KIND = 1208;
-constexpr int IDC_UNIT = 1209;  // beside the value, the level's unit
-constexpr int IDC_VALUE = 1210;
-constexpr int IDC_END_VALUE = 1211;  // empty for a constant level
+// The gravity a level in g is in, and its unit.
+constexpr int IDC_GRAVITY = 1212;
+constexpr int IDC_GRAVITY_UNIT = 1213;
 
 constexpr int IDC_SWEEP_TYPE = 1220;
 constexpr int IDC_SWEEP_MODE = 1221;
 constexpr int IDC_RATE = 1222;  // a rate, or a time per pass
+constexpr int IDC_RATE_RESULT = 1225;  // the time per pass of a rate, the rate of a time per pass
 constexpr int IDC_SWEEPS = 1223;
 constexpr int IDC_AXES = 1224;
 
@@ -74,5 +73,6 @@ constexpr int IDM_UNDO = 1290;
 constexpr int IDM_REDO = 1291;
 constexpr int IDM_MANUAL = 1292;
 constexpr int IDM_ABOUT_PLANNER = 1293;
+constexpr int IDM_PASTE_PROFILE = 1294;
 
 }  // namespace res::planner_dlg

@@ -185,7 +185,7 @@ TEST(PlannerResultsGrid, EveryCrossingTimeHasItsRow) {
     planner::PlanOutcome outcome;
     ASSERT_TRUE(planner::EvaluatePlan(document, query, outcome, problem)) << problem;
     const planner::ResultsGrid grid = planner::ResultsGridOf(document, outcome);
-    EXPECT_EQ(grid.columns[4], "Acceleration (g)");
+    EXPECT_EQ(grid.columns[4], "Accel. (g)");
     int crossings = 0;
     for (const auto& row : grid.rows) {
         ASSERT_EQ(row.size(), grid.columns.size());
@@ -205,9 +205,9 @@ TEST(PlannerProfileGrid, AUnitOfAnotherKindChangesTheLevelsKind) {
     EXPECT_EQ(segment.kind, LevelKind::DisplacementZp);
     ASSERT_TRUE(planner::SetProfileCell(segment, planner::kUnitColumn, "g"));
     EXPECT_EQ(segment.kind, LevelKind::Acceleration);
-    ASSERT_TRUE(planner::SetProfileCell(segment, planner::kLevelColumn, "displ. p-p"));
+    ASSERT_TRUE(planner::SetProfileCell(segment, planner::kLevelColumn, "disp. p-p"));
     EXPECT_EQ(planner::ProfileRow(1, segment),
-              (std::vector<std::string>{"2", "10", "20", "displ. p-p", "1", "mm", ""}));
+              (std::vector<std::string>{"2", "10", "20", "disp. p-p", "1", "mm", ""}));
     EXPECT_FALSE(planner::SetProfileCell(segment, planner::kUnitColumn, "furlong"));
     EXPECT_FALSE(planner::SetProfileCell(segment, planner::kSegmentColumn, "3"));
 
