@@ -427,6 +427,8 @@ GridCell Win32Dialog::GridCurrentCell(int id) const { return ExistingGrid(id).Cu
 
 void Win32Dialog::GridMarkCell(int id, int row, int column, std::string_view problem) {
     ExistingGrid(id).Mark(row, column, problem);
+}
+
 void Win32Dialog::EnableMenuItem(int commandId, bool enabled) {
     if (m_menu == nullptr) return;
     ::EnableMenuItem(m_menu, static_cast<UINT>(commandId), MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
