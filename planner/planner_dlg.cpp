@@ -185,7 +185,7 @@ bool CPlannerDlg::OnInitDialog() {
     Window().AddControlCommand(res::IDM_COPY_ALL_RESULTS, res::kCopyAllResultsItem, res::kCopyAllResultsShortcut,
                                {IDC_RESULTS, IDC_CHART});
     std::vector<ui::GridColumn> columns;
-    constexpr int kWidths[planner::kProfileColumns] = {10, 24, 24, 36, 24, 30, 28};
+    constexpr int kWidths[planner::kProfileColumns] = {10, 24, 24, 34, 24, 28, 36};
     for (int i = 0; i < planner::kProfileColumns; ++i) {
         ui::GridColumn column{planner::kProfileColumnTitles[i], kWidths[i], {}, i != planner::kSegmentColumn};
         if (i == planner::kLevelColumn) column.choices.assign(std::begin(planner::kLevelKindCells), std::end(planner::kLevelKindCells));
@@ -425,7 +425,7 @@ void CPlannerDlg::PasteIntoProfile(const std::string& text) {
 }
 
 // A new segment after the chosen one, from where it ends, at its level;
-// its end is for the user to type.
+// its end is for the user to type, in the To cell the keyboard goes to.
 void CPlannerDlg::OnAdd() {
     planner::SegmentFields segment = m_fields.segments[m_selected];
     segment.from = segment.to;
@@ -434,6 +434,8 @@ void CPlannerDlg::OnAdd() {
     m_fields.segments.insert(m_fields.segments.begin() + m_selected + 1, segment);
     ++m_selected;
     ShowSegments();
+    m_profile.SetCurrentCell(m_selected, planner::kToColumn);
+    m_profile.SetFocus();
     Edited();
 }
 

@@ -17,6 +17,8 @@ bool CWnd::IsWindowVisible() const { return Dialog().Window().IsControlVisible(m
 
 void CWnd::EnableWindow(bool enable) { Dialog().Window().EnableControl(m_id, enable); }
 
+void CWnd::SetFocus() { Dialog().Window().FocusControl(m_id); }
+
 void CWnd::SetWindowText(std::string_view text) {
     CDialog& dialog = Dialog();
     dialog.Window().SetControlText(m_id, text);

@@ -26,6 +26,7 @@ public:
     void ShowWindow(int command);  // SW_SHOW or SW_HIDE
     bool IsWindowVisible() const;
     void EnableWindow(bool enable);
+    void SetFocus();
     // For an edit the change event reaches the dialog before this returns.
     void SetWindowText(std::string_view text);
     void GetWindowText(std::string& out) const;

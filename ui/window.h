@@ -113,6 +113,9 @@ public:
     // Greys a control out: it takes no input and looks unavailable, as a
     // field that does not apply or a result that is out of date.
     virtual void EnableControl(int id, bool enabled) = 0;
+    // Puts the keyboard focus on a control, as after a command whose next
+    // step is typing there.
+    virtual void FocusControl(int id) = 0;
     // A short text that the control shows while the pointer rests on it.
     virtual void SetControlTooltip(int id, std::string_view text) = 0;
 

@@ -56,6 +56,7 @@ public:
     void GridMarkCell(int id, int row, int column, std::string_view problem) override;
     void MarkControl(int id, std::string_view problem) override;
     void EnableControl(int id, bool enabled) override;
+    void FocusControl(int /*id*/) override {}  // no keyboard here
     void SetControlTooltip(int id, std::string_view text) override;
     void EnableMenuItem(int commandId, bool enabled) override;
     void SetTitle(std::string_view text) override { m_title.assign(text); }

@@ -269,6 +269,8 @@ void QtDialog::MarkControl(int id, std::string_view problem) {
 
 void QtDialog::EnableControl(int id, bool enabled) { Existing(id).setEnabled(enabled); }
 
+void QtDialog::FocusControl(int id) { Existing(id).setFocus(Qt::OtherFocusReason); }
+
 void QtDialog::SetControlTooltip(int id, std::string_view text) { Existing(id).setToolTip(FromUtf8(text)); }
 
 void QtDialog::SetTitle(std::string_view text) { setWindowTitle(FromUtf8(text)); }

@@ -61,6 +61,7 @@ public:
     void GridMarkCell(int id, int row, int column, std::string_view problem) override;
     void MarkControl(int id, std::string_view problem) override;
     void EnableControl(int id, bool enabled) override;
+    void FocusControl(int id) override;
     void SetControlTooltip(int id, std::string_view text) override;
     void EnableMenuItem(int commandId, bool enabled) override;
     void SetTitle(std::string_view text) override;

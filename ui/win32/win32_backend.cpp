@@ -383,6 +383,11 @@ void Win32Dialog::MarkControl(int id, std::string_view problem) { m_marks.Mark(i
 
 void Win32Dialog::EnableControl(int id, bool enabled) { ::EnableWindow(Existing(id), enabled ? TRUE : FALSE); }
 
+// Through the dialog manager, so that the default button follows the focus.
+void Win32Dialog::FocusControl(int id) {
+    SendMessageW(m_hwnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Existing(id)), TRUE);
+}
+
 void Win32Dialog::SetClipboardText(std::string_view text) { SetClipboardUnicode(m_hwnd, text); }
 
 std::string Win32Dialog::GetClipboardText() const { return ClipboardUnicode(m_hwnd); }

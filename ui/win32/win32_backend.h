@@ -59,6 +59,7 @@ public:
     void SetControlDrawing(int id, const std::shared_ptr<const draw::Chart>& drawing) override;
     void MarkControl(int id, std::string_view problem) override;
     void EnableControl(int id, bool enabled) override;
+    void FocusControl(int id) override;
     bool SaveControlPicture(int id, const std::string& path) override;
     std::vector<std::string> ControlPictureExtensions() const override { return {"png"}; }
     void SetClipboardText(std::string_view text) override;
