@@ -35,8 +35,7 @@ std::string FileName(const std::string& path) {
 }
 
 // "s, min or h": a unit list's choices as a person reads them.
-std::string UnitChoices(planner::QuantityKind kind) {
-    const std::vector<std::string>& units = planner::FieldUnits(kind);
+std::string UnitChoices(const std::vector<std::string>& units) {
     std::string text;
     for (std::size_t i = 0; i < units.size(); ++i) {
         if (i > 0) text += i + 1 == units.size() ? " or " : ", ";
@@ -44,6 +43,8 @@ std::string UnitChoices(planner::QuantityKind kind) {
     }
     return text;
 }
+
+std::string UnitChoices(planner::QuantityKind kind) { return UnitChoices(planner::FieldUnits(kind)); }
 
 // A field with a unit list beside it: what it takes, and in which units.
 std::string QuantityTip(const char* what, planner::QuantityKind kind) {
@@ -222,6 +223,17 @@ void CPlannerDlg::OnClose() {
 void CPlannerDlg::SetTooltips() {
     using planner::QuantityKind;
     ui::DialogWindow& window = Window();
+    window.SetControlTooltip(
+        IDC_PROFILE,
+        "A row per segment. From and To: Hz, or auto where two levels meet. Unit: " +
+            UnitChoices(QuantityKind::Length) + " (a displacement), " + UnitChoices(QuantityKind::Velocity) +
+            " (a velocity), " + UnitChoices(QuantityKind::Acceleration) +
+            " (an acceleration). Ramp to: the level at To, or a slope such as +6 dB/oct; empty for a constant "
+            "level. Ctrl+V pastes a breakpoint table from a spreadsheet: frequency and level columns.");
+    window.SetControlTooltip(IDC_GRAVITY, "The gravity a level in g means: a number in the unit chosen beside it, or "
+                                          "typed with its unit (" +
+                                              UnitChoices(planner::GravityUnits()) +
+                                              "). Empty: standard gravity, 9.80665 m/s^2.");
     window.SetControlTooltip(IDC_RATE, "Sweep rate, typed with its unit (" + UnitChoices(QuantityKind::SweepRate) +
                                            "), or the time of one pass (" + UnitChoices(QuantityKind::Time) +
                                            "). Empty: no sweep.");
