@@ -115,9 +115,15 @@ planner::SegmentFields Segment(const char* from, const char* to, planner::LevelK
     return s;
 }
 
+// The profile's rows as the grid shows them, less the segment's number.
 std::string Described(const std::vector<planner::SegmentFields>& segments) {
     std::string out;
-    for (const planner::SegmentFields& s : segments) out += planner::SegmentSummary(s) + "\n";
+    for (const planner::SegmentFields& s : segments) {
+        const std::vector<std::string> cells = planner::ProfileRow(0, s);
+        for (int column = planner::kFromColumn; column < planner::kProfileColumns; ++column) {
+            out += cells[column] + (column + 1 < planner::kProfileColumns ? "|" : "\n");
+        }
+    }
     return out;
 }
 
@@ -131,15 +137,15 @@ TEST(PlannerPaste, ABreakpointTableBecomesSegments) {
         "Frequency (Hz)\tLevel\r\n5\t10 mm p-p\r\n20\t2 g\r\n100\t2 g\r\n200\t4g\r\n\r\n";
     ASSERT_TRUE(planner::ReadBreakpointTable(table, planner::kStandardGravity, segments, problem)) << problem;
     EXPECT_EQ(Described(segments),
-              "5 Hz to auto: 10 mm displacement p-p\n"
-              "auto to 20 Hz: 2 g acceleration\n"
-              "20 Hz to 100 Hz: 2 g acceleration\n"
-              "100 Hz to 200 Hz: 2 g to 4 g acceleration\n");
+              "5|auto|disp. p-p|10|mm|\n"
+              "auto|20|accel.|2|g|\n"
+              "20|100|accel.|2|g|\n"
+              "100|200|accel.|2|g|4\n");
     // The unit in the header; another unit of the kind on a line is converted.
     ASSERT_TRUE(planner::ReadBreakpointTable("Hz\tAcceleration (g)\n10\t1\n20\t19.6133 m/s^2\n",
                                              planner::kStandardGravity, segments, problem))
         << problem;
-    EXPECT_EQ(Described(segments), "10 Hz to 20 Hz: 1 g to 2 g acceleration\n");
+    EXPECT_EQ(Described(segments), "10|20|accel.|1|g|2\n");
 
     const std::pair<const char*, const char*> refused[] = {
         {"10\t1\n20\t2\n", "Line 1: \"1\" needs a unit, in the header or after the number (g, m/s, mm p-p...)"},
@@ -169,7 +175,7 @@ TEST(PlannerForm, ARampMayBeGivenAsASlope) {
     fields.segments.push_back(Segment("auto", "100", planner::LevelKind::Acceleration, "g", "3"));
     EXPECT_FALSE(planner::DocumentOf(fields, document, problem));
     EXPECT_EQ(problem,
-              "Segment 1, ramp to: a slope in dB/oct needs From and To as frequencies; give the end level instead");
+              "Segment 1, Ramp to: a slope in dB/oct needs From and To as frequencies; give the end level instead");
 }
 
 // Every time a queried frequency is passed has its row: ten up-down sweeps
