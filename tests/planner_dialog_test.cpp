@@ -200,8 +200,8 @@ TEST(PlannerDialog, AMessageNamesAFieldByItsLabel) {
             EXPECT_TRUE(Ctl(w, control->id).marked);
             w.UserType(control->id, before);
         }
-        for (const int column : {planner::kFromColumn, planner::kToColumn, planner::kValueColumn,
-                                 planner::kRampColumn}) {
+        for (const int column :
+             {planner::kFromColumn, planner::kToColumn, planner::kValueColumn, planner::kRampColumn}) {
             SCOPED_TRACE(column);
             const std::string before = Ctl(w, IDC_PROFILE).rows[0][column];
             w.UserEditCell(IDC_PROFILE, 0, column, "x?");

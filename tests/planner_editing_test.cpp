@@ -69,9 +69,8 @@ TEST(PlannerDraft, AFieldToFillNeedsVersionTwo) {
         "profile": [{"from": 10, "to": 100, "acceleration": ["?", "2 g"]}],
         "shaker": {"rated_force": "?", "force_fraction": "?", "moving_mass": {"armature": "?"}}})";
     ASSERT_TRUE(planner::ReadPlan(v2, document, problem)) << problem;
-    EXPECT_EQ(document.unfilled,
-              (std::vector<std::string>{"profile[0].acceleration[0]", "shaker.rated_force", "shaker.force_fraction",
-                                        "shaker.moving_mass.armature"}));
+    EXPECT_EQ(document.unfilled, (std::vector<std::string>{"profile[0].acceleration[0]", "shaker.rated_force",
+                                                           "shaker.force_fraction", "shaker.moving_mass.armature"}));
     planner::PlanDocument again;
     ASSERT_TRUE(planner::ReadPlan(planner::WritePlanDocument(document), again, problem)) << problem;
     EXPECT_TRUE(again == document);
@@ -133,8 +132,7 @@ TEST(PlannerPaste, ABreakpointTableBecomesSegments) {
     std::string problem;
     // A spreadsheet's lines: a header with the units, CR LF line ends, a
     // trailing empty line; the kind changes from displacement to acceleration.
-    const char* table =
-        "Frequency (Hz)\tLevel\r\n5\t10 mm p-p\r\n20\t2 g\r\n100\t2 g\r\n200\t4g\r\n\r\n";
+    const char* table = "Frequency (Hz)\tLevel\r\n5\t10 mm p-p\r\n20\t2 g\r\n100\t2 g\r\n200\t4g\r\n\r\n";
     ASSERT_TRUE(planner::ReadBreakpointTable(table, planner::kStandardGravity, segments, problem)) << problem;
     EXPECT_EQ(Described(segments),
               "5|auto|disp. p-p|10|mm|\n"
@@ -149,7 +147,8 @@ TEST(PlannerPaste, ABreakpointTableBecomesSegments) {
 
     const std::pair<const char*, const char*> refused[] = {
         {"10\t1\n20\t2\n", "Line 1: \"1\" needs a unit, in the header or after the number (g, m/s, mm p-p...)"},
-        {"10\t1 mm\n20\t2 mm\n", "Line 1: say whether the displacement \"1 mm\" is p-p or 0-p, in the header or the cell"},
+        {"10\t1 mm\n20\t2 mm\n",
+         "Line 1: say whether the displacement \"1 mm\" is p-p or 0-p, in the header or the cell"},
         {"10\t1 g\n10\t2 g\n", "Line 2: the frequencies must rise from line to line"},
         {"10\t1 g\t3\n", "Line 1: a breakpoint table has two columns, frequency and level; this line has 3"},
         {"10\t1 g\n", "a breakpoint table needs two breakpoints or more, a frequency and a level on each line"},
@@ -212,8 +211,7 @@ TEST(PlannerProfileGrid, AUnitOfAnotherKindChangesTheLevelsKind) {
     ASSERT_TRUE(planner::SetProfileCell(segment, planner::kUnitColumn, "g"));
     EXPECT_EQ(segment.kind, LevelKind::Acceleration);
     ASSERT_TRUE(planner::SetProfileCell(segment, planner::kLevelColumn, "disp. p-p"));
-    EXPECT_EQ(planner::ProfileRow(1, segment),
-              (std::vector<std::string>{"2", "10", "20", "disp. p-p", "1", "mm", ""}));
+    EXPECT_EQ(planner::ProfileRow(1, segment), (std::vector<std::string>{"2", "10", "20", "disp. p-p", "1", "mm", ""}));
     EXPECT_FALSE(planner::SetProfileCell(segment, planner::kUnitColumn, "furlong"));
     EXPECT_FALSE(planner::SetProfileCell(segment, planner::kSegmentColumn, "3"));
 
@@ -234,8 +232,7 @@ TEST(PlannerForm, TheSweepShowsItsOtherFigureAndTheGravityIsAField) {
         planner::PlanDocument document;
         planner::PlanOutcome outcome;
         std::string problem;
-        if (!planner::DocumentOf(fields, document, problem) ||
-            !planner::EvaluatePlan(document, {}, outcome, problem)) {
+        if (!planner::DocumentOf(fields, document, problem) || !planner::EvaluatePlan(document, {}, outcome, problem)) {
             return problem;
         }
         return planner::SweepCounterpart(document, outcome);

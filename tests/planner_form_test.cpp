@@ -278,12 +278,9 @@ TEST(PlannerForm, ResultsGridPutsEachPeakInItsColumn) {
     // pi 20 Hz 0.06 in = 3.770 in/s; (2 pi 20 Hz)^2 0.03 in 0.0254 m/in / 9.80665 m/s^2 = 1.227 g;
     // 10 Hz over 1/60 oct/s ln 2 = 865.6 cycles.
     const std::vector<std::vector<std::string>> expected = {
-        {"Peak displacement", "10", "0.06", "", "", ""},
-        {"Peak velocity", "20", "", "3.77", "", ""},
-        {"Peak acceleration", "20", "", "", "1.227", ""},
-        {"Octaves", "", "", "", "", "1"},
-        {"Time per pass", "", "", "", "", "1 min 0 s"},
-        {"Cycles per pass", "", "", "", "", "865.6"},
+        {"Peak displacement", "10", "0.06", "", "", ""},  {"Peak velocity", "20", "", "3.77", "", ""},
+        {"Peak acceleration", "20", "", "", "1.227", ""}, {"Octaves", "", "", "", "", "1"},
+        {"Time per pass", "", "", "", "", "1 min 0 s"},   {"Cycles per pass", "", "", "", "", "865.6"},
         {"Passes per axis", "", "", "", "", "1"},
     };
     for (const std::vector<std::string>& row : expected) {
