@@ -275,7 +275,7 @@ constexpr FieldLabel kLabels[] = {
     {FormField::From, "From"},
     {FormField::To, "To"},
     {FormField::Value, "Value"},
-    {FormField::EndValue, "ramp to"},
+    {FormField::EndValue, "Ramp to"},
     {FormField::Rate, "Rate or time per pass"},
     {FormField::Sweeps, "Sweeps"},
     {FormField::Axes, "Axes"},

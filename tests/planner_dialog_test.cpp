@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "planner/file_io.h"
+#include "planner/plan_form.h"
 #include "planner/planner_dlg.h"
 #include "res/dialog_template.h"
 #include "res/planner_ids.h"
@@ -23,6 +24,15 @@ using namespace res::planner_dlg;
 using halvex_test::Ctl;
 using halvex_test::HeadlessWindow;
 using halvex_test::ScriptedRun;
+
+// The profile's marked cells as "row,column: problem".
+std::vector<std::string> Marks(const HeadlessWindow& w) {
+    std::vector<std::string> marks;
+    for (const ui::GridMark& mark : Ctl(w, IDC_PROFILE).cellMarks) {
+        marks.push_back(std::to_string(mark.row) + "," + std::to_string(mark.column) + ": " + mark.problem);
+    }
+    return marks;
+}
 
 std::string Contents(const std::string& path) {
     std::string text;
@@ -46,7 +56,7 @@ TEST(PlannerDialog, ASaveStoppedBeforeTheRenameLeavesTheOldFileAndTheChange) {
            w.UserMenu(IDM_SAVE_AS);
        })
         .Then([&](HeadlessWindow& w) {
-            w.UserType(IDC_VALUE, "3");
+            w.UserEditCell(IDC_PROFILE, 0, planner::kValueColumn, "3");
             stop = true;
             w.UserMenu(IDM_SAVE);
             afterStop = Contents(path);
@@ -75,12 +85,12 @@ TEST(PlannerDialog, EveryEditRedrawsTheChart) {
     const draw::Chart* third = nullptr;
     run.Then([&](HeadlessWindow& w) {
         first = Ctl(w, IDC_CHART).drawing.get();
-        w.UserType(IDC_TO, "200");
+        w.UserEditCell(IDC_PROFILE, 0, planner::kToColumn, "200");
         second = Ctl(w, IDC_CHART).drawing.get();
         // Copy All Results: the calculators' table; the profile peaks at 10 Hz.
         EXPECT_EQ(w.UserShortcut(res::IDM_COPY_ALL_RESULTS), "");
         EXPECT_NE(w.Clipboard().find("\npeak velocity frequency\t\t10\tHz\n"), std::string::npos) << w.Clipboard();
-        w.UserType(IDC_TO, "2OO");  // letters O: the last chart stays, out of date
+        w.UserEditCell(IDC_PROFILE, 0, planner::kToColumn, "2OO");  // letters O: the last chart stays, out of date
         third = Ctl(w, IDC_CHART).drawing.get();
         EXPECT_EQ(Ctl(w, IDC_STATUS).text, "Segment 1, To: \"2OO\" is not a number (a frequency in Hz, or auto)");
         EXPECT_FALSE(Ctl(w, IDC_CHART).enabled);
@@ -136,7 +146,7 @@ TEST(PlannerDialog, OpensTheFileGivenAtStartOrRefusesIt) {
 
 // The new plan sweeps 10 to 100 Hz at 1 oct/min: 60 s in, 20 Hz. Asking
 // changes nothing in the document; the answer is copied with the results.
-// A segment's bad field is marked only while that segment is on show.
+// A segment's bad field is its cell, marked whichever row is current.
 TEST(PlannerDialog, QueriesAreCopiedButNotPartOfThePlan) {
     ScriptedRun run;
     CPlannerDlg dialog;
@@ -149,13 +159,12 @@ TEST(PlannerDialog, QueriesAreCopiedButNotPartOfThePlan) {
         EXPECT_NE(w.Clipboard().find("\ndirection at queried time\t\tup\t\n"), std::string::npos) << w.Clipboard();
 
         w.UserClick(IDC_ADD);  // segment 2 has no end yet
-        EXPECT_TRUE(Ctl(w, IDC_TO).marked);
-        w.UserSelect(IDC_SEGMENTS, 0);
-        EXPECT_FALSE(Ctl(w, IDC_TO).marked);
-        w.UserSelect(IDC_SEGMENTS, 1);
-        EXPECT_TRUE(Ctl(w, IDC_TO).marked);
-        w.UserType(IDC_TO, "200");
-        EXPECT_FALSE(Ctl(w, IDC_TO).marked);
+        const std::vector<std::string> toFill{"1,2: Segment 2, To: a number is needed (a frequency in Hz, or auto)"};
+        EXPECT_EQ(Marks(w), toFill);
+        w.UserMoveToCell(IDC_PROFILE, 0, planner::kValueColumn);
+        EXPECT_EQ(Marks(w), toFill);
+        w.UserEditCell(IDC_PROFILE, 1, planner::kToColumn, "200");
+        EXPECT_TRUE(Marks(w).empty());
         // A value that reads but is out of range is named as the window names it too.
         w.UserType(IDC_SWEEPS, "0");
         EXPECT_EQ(Ctl(w, IDC_STATUS).text.rfind("Sweep, Sweeps: ", 0), 0u) << Ctl(w, IDC_STATUS).text;
@@ -167,7 +176,8 @@ TEST(PlannerDialog, QueriesAreCopiedButNotPartOfThePlan) {
 }
 
 // A message names a field as the window labels it, "Segment 1, From": its
-// group, then the label shown just before it; the field is marked.
+// group, then the label shown just before it, or a profile cell's column
+// title; the field or the cell is marked.
 TEST(PlannerDialog, AMessageNamesAFieldByItsLabel) {
     const res::DialogTemplate& layout = *res::FindDialogTemplate(res::IDD_PLANNER);
     ScriptedRun run;
@@ -189,6 +199,17 @@ TEST(PlannerDialog, AMessageNamesAFieldByItsLabel) {
             EXPECT_EQ(status.substr(group + 2, status.find(": ") - group - 2), label.text) << status;
             EXPECT_TRUE(Ctl(w, control->id).marked);
             w.UserType(control->id, before);
+        }
+        for (const int column :
+             {planner::kFromColumn, planner::kToColumn, planner::kValueColumn, planner::kRampColumn}) {
+            SCOPED_TRACE(column);
+            const std::string before = Ctl(w, IDC_PROFILE).rows[0][column];
+            w.UserEditCell(IDC_PROFILE, 0, column, "x?");
+            const std::string status = Ctl(w, IDC_STATUS).text;
+            const std::string name = std::string("Segment 1, ") + planner::kProfileColumnTitles[column];
+            EXPECT_EQ(status.substr(0, status.find(": ")), name) << status;
+            EXPECT_EQ(Marks(w), std::vector<std::string>{"0," + std::to_string(column) + ": " + status});
+            w.UserEditCell(IDC_PROFILE, 0, column, before);
         }
         run.Backend().QueueAnswer("no");
         w.UserClose();

@@ -69,9 +69,8 @@ TEST(PlannerDraft, AFieldToFillNeedsVersionTwo) {
         "profile": [{"from": 10, "to": 100, "acceleration": ["?", "2 g"]}],
         "shaker": {"rated_force": "?", "force_fraction": "?", "moving_mass": {"armature": "?"}}})";
     ASSERT_TRUE(planner::ReadPlan(v2, document, problem)) << problem;
-    EXPECT_EQ(document.unfilled,
-              (std::vector<std::string>{"profile[0].acceleration[0]", "shaker.rated_force", "shaker.force_fraction",
-                                        "shaker.moving_mass.armature"}));
+    EXPECT_EQ(document.unfilled, (std::vector<std::string>{"profile[0].acceleration[0]", "shaker.rated_force",
+                                                           "shaker.force_fraction", "shaker.moving_mass.armature"}));
     planner::PlanDocument again;
     ASSERT_TRUE(planner::ReadPlan(planner::WritePlanDocument(document), again, problem)) << problem;
     EXPECT_TRUE(again == document);
@@ -115,9 +114,15 @@ planner::SegmentFields Segment(const char* from, const char* to, planner::LevelK
     return s;
 }
 
+// The profile's rows as the grid shows them, less the segment's number.
 std::string Described(const std::vector<planner::SegmentFields>& segments) {
     std::string out;
-    for (const planner::SegmentFields& s : segments) out += planner::SegmentSummary(s) + "\n";
+    for (const planner::SegmentFields& s : segments) {
+        const std::vector<std::string> cells = planner::ProfileRow(0, s);
+        for (int column = planner::kFromColumn; column < planner::kProfileColumns; ++column) {
+            out += cells[column] + (column + 1 < planner::kProfileColumns ? "|" : "\n");
+        }
+    }
     return out;
 }
 
@@ -127,23 +132,23 @@ TEST(PlannerPaste, ABreakpointTableBecomesSegments) {
     std::string problem;
     // A spreadsheet's lines: a header with the units, CR LF line ends, a
     // trailing empty line; the kind changes from displacement to acceleration.
-    const char* table =
-        "Frequency (Hz)\tLevel\r\n5\t10 mm p-p\r\n20\t2 g\r\n100\t2 g\r\n200\t4g\r\n\r\n";
+    const char* table = "Frequency (Hz)\tLevel\r\n5\t10 mm p-p\r\n20\t2 g\r\n100\t2 g\r\n200\t4g\r\n\r\n";
     ASSERT_TRUE(planner::ReadBreakpointTable(table, planner::kStandardGravity, segments, problem)) << problem;
     EXPECT_EQ(Described(segments),
-              "5 Hz to auto: 10 mm displacement p-p\n"
-              "auto to 20 Hz: 2 g acceleration\n"
-              "20 Hz to 100 Hz: 2 g acceleration\n"
-              "100 Hz to 200 Hz: 2 g to 4 g acceleration\n");
+              "5|auto|disp. p-p|10|mm|\n"
+              "auto|20|accel.|2|g|\n"
+              "20|100|accel.|2|g|\n"
+              "100|200|accel.|2|g|4\n");
     // The unit in the header; another unit of the kind on a line is converted.
     ASSERT_TRUE(planner::ReadBreakpointTable("Hz\tAcceleration (g)\n10\t1\n20\t19.6133 m/s^2\n",
                                              planner::kStandardGravity, segments, problem))
         << problem;
-    EXPECT_EQ(Described(segments), "10 Hz to 20 Hz: 1 g to 2 g acceleration\n");
+    EXPECT_EQ(Described(segments), "10|20|accel.|1|g|2\n");
 
     const std::pair<const char*, const char*> refused[] = {
         {"10\t1\n20\t2\n", "Line 1: \"1\" needs a unit, in the header or after the number (g, m/s, mm p-p...)"},
-        {"10\t1 mm\n20\t2 mm\n", "Line 1: say whether the displacement \"1 mm\" is p-p or 0-p, in the header or the cell"},
+        {"10\t1 mm\n20\t2 mm\n",
+         "Line 1: say whether the displacement \"1 mm\" is p-p or 0-p, in the header or the cell"},
         {"10\t1 g\n10\t2 g\n", "Line 2: the frequencies must rise from line to line"},
         {"10\t1 g\t3\n", "Line 1: a breakpoint table has two columns, frequency and level; this line has 3"},
         {"10\t1 g\n", "a breakpoint table needs two breakpoints or more, a frequency and a level on each line"},
@@ -169,7 +174,7 @@ TEST(PlannerForm, ARampMayBeGivenAsASlope) {
     fields.segments.push_back(Segment("auto", "100", planner::LevelKind::Acceleration, "g", "3"));
     EXPECT_FALSE(planner::DocumentOf(fields, document, problem));
     EXPECT_EQ(problem,
-              "Segment 1, ramp to: a slope in dB/oct needs From and To as frequencies; give the end level instead");
+              "Segment 1, Ramp to: a slope in dB/oct needs From and To as frequencies; give the end level instead");
 }
 
 // Every time a queried frequency is passed has its row: ten up-down sweeps
@@ -206,8 +211,7 @@ TEST(PlannerProfileGrid, AUnitOfAnotherKindChangesTheLevelsKind) {
     ASSERT_TRUE(planner::SetProfileCell(segment, planner::kUnitColumn, "g"));
     EXPECT_EQ(segment.kind, LevelKind::Acceleration);
     ASSERT_TRUE(planner::SetProfileCell(segment, planner::kLevelColumn, "disp. p-p"));
-    EXPECT_EQ(planner::ProfileRow(1, segment),
-              (std::vector<std::string>{"2", "10", "20", "disp. p-p", "1", "mm", ""}));
+    EXPECT_EQ(planner::ProfileRow(1, segment), (std::vector<std::string>{"2", "10", "20", "disp. p-p", "1", "mm", ""}));
     EXPECT_FALSE(planner::SetProfileCell(segment, planner::kUnitColumn, "furlong"));
     EXPECT_FALSE(planner::SetProfileCell(segment, planner::kSegmentColumn, "3"));
 
@@ -228,8 +232,7 @@ TEST(PlannerForm, TheSweepShowsItsOtherFigureAndTheGravityIsAField) {
         planner::PlanDocument document;
         planner::PlanOutcome outcome;
         std::string problem;
-        if (!planner::DocumentOf(fields, document, problem) ||
-            !planner::EvaluatePlan(document, {}, outcome, problem)) {
+        if (!planner::DocumentOf(fields, document, problem) || !planner::EvaluatePlan(document, {}, outcome, problem)) {
             return problem;
         }
         return planner::SweepCounterpart(document, outcome);

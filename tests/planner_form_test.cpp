@@ -9,6 +9,7 @@
 
 #include "planner/plan_form.h"
 #include "planner/query_form.h"
+#include "planner/results_table.h"
 #include "tests/planner_example.h"
 
 namespace {
@@ -22,7 +23,8 @@ TEST(PlannerForm, ADocumentsFieldsDescribeTheSameDocument) {
     EXPECT_EQ(planner::LevelUnits(fields.segments[0].kind)[fields.segments[0].unit], "mm");
     EXPECT_EQ(fields.segments[2].endValue, "2");
     EXPECT_EQ(fields.rate, "1 oct/min");
-    EXPECT_EQ(planner::SegmentSummary(fields.segments[2]), "100 Hz to 500 Hz: 1 g to 2 g acceleration");
+    EXPECT_EQ(planner::ProfileRow(2, fields.segments[2]),
+              (std::vector<std::string>{"3", "100", "500", "accel.", "1", "g", "2"}));
     // The expander's bare 0 is in kg, and its list says so.
     EXPECT_EQ(fields.masses[1].text, "0");
     EXPECT_EQ(planner::FieldUnits(planner::QuantityKind::Mass)[fields.masses[1].unit], "kg");
@@ -76,9 +78,10 @@ TEST(PlannerForm, LevelsInOtherUnitsShowInTheListsUnit) {
                                   document, message))
         << message;
     const planner::PlanFields fields = planner::FieldsOf(document);
-    EXPECT_EQ(planner::SegmentSummary(fields.segments[0]),
-              "10 Hz to 20 Hz: 9.80665 m/s^2 to 19.6133 m/s^2 acceleration");
-    EXPECT_EQ(planner::SegmentSummary(fields.segments[1]), "20 Hz to 40 Hz: 0.5 in/s velocity");
+    EXPECT_EQ(planner::ProfileRow(0, fields.segments[0]),
+              (std::vector<std::string>{"1", "10", "20", "accel.", "9.80665", "m/s^2", "19.6133"}));
+    EXPECT_EQ(planner::ProfileRow(1, fields.segments[1]),
+              (std::vector<std::string>{"2", "20", "40", "velocity", "0.5", "in/s", ""}));
 }
 
 using planner::FormField;
@@ -96,7 +99,7 @@ const BadField kBadFields[] = {
     {"empty_end", [](planner::PlanFields& f) { f.segments[0].to = ""; },
      "Segment 1, To: a number is needed (a frequency in Hz, or auto)", FormField::To, 0},
     {"ramp_end_text", [](planner::PlanFields& f) { f.segments[0].endValue = "two"; },
-     "Segment 1, ramp to: \"two\" is not a number", FormField::EndValue, 0},
+     "Segment 1, Ramp to: \"two\" is not a number", FormField::EndValue, 0},
     {"second_segment_from",
      [](planner::PlanFields& f) {
          f.segments.push_back(f.segments[0]);
@@ -256,9 +259,9 @@ TEST(PlannerForm, ARateFieldMayHoldATimePerPass) {
     EXPECT_FALSE(document.sweep.has_value());
 }
 
-// The window's summary reads as English: one octave, one pass; the unit
-// "in" is followed by what it measures, not by a word it runs into.
-TEST(PlannerForm, SummaryCountsInTheSingularAndNamesEachPeak) {
+// The window's results grid: each peak in the column of its quantity, in
+// the unit the document gives it ("in", not mm), at its frequency.
+TEST(PlannerForm, ResultsGridPutsEachPeakInItsColumn) {
     planner::PlanDocument document;
     std::string message;
     ASSERT_TRUE(planner::ReadPlan(R"({"format": "halvex-plan", "version": 1,
@@ -268,16 +271,21 @@ TEST(PlannerForm, SummaryCountsInTheSingularAndNamesEachPeak) {
         << message;
     planner::PlanOutcome outcome;
     ASSERT_TRUE(planner::EvaluatePlan(document, {}, outcome, message)) << message;
-    const std::string summary = planner::PlanSummary(document, outcome);
+    const planner::ResultsGrid grid = planner::ResultsGridOf(document, outcome);
+    EXPECT_EQ(grid.columns[2], "Disp. p-p (in)");
+    EXPECT_EQ(grid.columns[3], "Vel. (in/s)");
+    EXPECT_EQ(grid.columns[4], "Accel. (g)");
     // pi 20 Hz 0.06 in = 3.770 in/s; (2 pi 20 Hz)^2 0.03 in 0.0254 m/in / 9.80665 m/s^2 = 1.227 g;
     // 10 Hz over 1/60 oct/s ln 2 = 865.6 cycles.
-    EXPECT_NE(summary.find("\nPeaks: 0.06 in displacement p-p at 10 Hz, 3.77 in/s velocity at 20 Hz, 1.227 g "
-                           "acceleration at 20 Hz\n"),
-              std::string::npos)
-        << summary;
-    EXPECT_NE(summary.find("\nSweep: 1 octave; per pass 1 min 0 s and 865.6 cycles; 1 pass per axis\n"),
-              std::string::npos)
-        << summary;
+    const std::vector<std::vector<std::string>> expected = {
+        {"Peak displacement", "10", "0.06", "", "", ""},  {"Peak velocity", "20", "", "3.77", "", ""},
+        {"Peak acceleration", "20", "", "", "1.227", ""}, {"Octaves", "", "", "", "", "1"},
+        {"Time per pass", "", "", "", "", "1 min 0 s"},   {"Cycles per pass", "", "", "", "", "865.6"},
+        {"Passes per axis", "", "", "", "", "1"},
+    };
+    for (const std::vector<std::string>& row : expected) {
+        EXPECT_NE(std::find(grid.rows.begin(), grid.rows.end(), row), grid.rows.end()) << row[0];
+    }
 }
 
 // Copy All Results and Export Results: each kind of quantity in the unit the
@@ -336,12 +344,18 @@ TEST(PlannerForm, ResultsTableInTheDocumentsUnits) {
     std::string message;
     ASSERT_TRUE(planner::EvaluatePlan(example, {}, outcome, message)) << message;
     EXPECT_EQ(planner::ResultsTable(example, outcome), metric);
-    // The window's summary in the same units: 51 / 2.54 = 20.08.
-    const std::string summary = planner::PlanSummary(example, outcome);
-    EXPECT_EQ(summary.rfind("Crossovers: 13.99 Hz\n", 0), 0u) << summary;
-    EXPECT_NE(summary.find("Shaker, moving mass 25 kg, at most 36.71 g:\n"), std::string::npos) << summary;
-    EXPECT_NE(summary.find("\n    force 0.4903 of 9 kN, margin 18.35 at 500 Hz: ok\n"), std::string::npos) << summary;
-    EXPECT_NE(summary.find("\n    stroke 2.54 of 51 mm, margin 20.08 at 5 Hz: ok\n"), std::string::npos) << summary;
+    // The window's grid in the same units: 51 / 2.54 = 20.08.
+    const planner::ResultsGrid grid = planner::ResultsGridOf(example, outcome);
+    const std::vector<std::vector<std::string>> rows = {
+        {"Crossover", "13.99", "", "", "", ""},
+        {"Moving mass", "", "", "", "", "25 kg"},
+        {"Highest acceleration", "", "", "", "", "36.71 g"},
+        {"Force check", "500", "", "", "", "required 0.4903 kN, available 9 kN, margin 18.35, holds"},
+        {"Stroke check", "5", "", "", "", "required 2.54 mm, available 51 mm, margin 20.08, holds"},
+    };
+    for (const std::vector<std::string>& row : rows) {
+        EXPECT_NE(std::find(grid.rows.begin(), grid.rows.end(), row), grid.rows.end()) << row[0];
+    }
 
     const std::string inchPound =
         "quantity\tform\tvalue\tunit\n"
