@@ -116,6 +116,28 @@ public:
         return true;
     }
 
+    // A quantity to fill may keep the unit it is to be given in: "? g".
+    bool ToFillQuantity(const JsonValue& value, QuantityKind kind, const std::string& path, Quantity& quantity,
+                        bool& ok) {
+        if (value.type != JsonValue::Type::String || value.text.compare(0, 1, "?") != 0) return false;
+        const std::size_t unit = value.text.find_first_not_of(' ', 1);
+        if (unit == std::string::npos) return ToFill(value, path, ok);
+        Quantity read;
+        std::string problem;
+        if (value.text[1] != ' ' || !ParseQuantityText("1 " + value.text.substr(unit), kind, read, problem)) {
+            ok = Fail(path, "a field to fill is \"?\", or \"?\", a blank and the unit it is to be given in");
+            return true;
+        }
+        if (m_version < 2) {
+            ok = Fail(path, "a field to fill (\"?\") needs version 2 of the format");
+            return true;
+        }
+        m_unfilled->push_back(path);
+        quantity = Quantity{0.0, read.unit};
+        ok = true;
+        return true;
+    }
+
     static std::string Join(const std::string& path, const std::string& name) {
         std::string joined = path;
         AppendPathMember(joined, name);
@@ -138,7 +160,7 @@ public:
     // A quantity that must be positive and finite in SI units.
     bool ReadPositive(const JsonValue& value, QuantityKind kind, const std::string& path, Quantity& quantity) {
         bool ok = true;
-        if (ToFill(value, path, ok)) return ok;
+        if (ToFillQuantity(value, kind, path, quantity, ok)) return ok;
         if (!ReadQuantity(value, kind, path, quantity)) return false;
         const double si = ToSi(quantity, kind, m_gravity);
         if (!std::isfinite(si) || !(si > 0.0)) return Fail(path, "must be positive and finite");
@@ -379,7 +401,7 @@ public:
                 const std::string field = Join(massPath, kMassNames[i]);
                 shaker.masses[i].emplace();
                 bool ok = true;
-                if (ToFill(*mass, field, ok)) {
+                if (ToFillQuantity(*mass, QuantityKind::Mass, field, *shaker.masses[i], ok)) {
                     if (!ok) return false;
                     continue;
                 }

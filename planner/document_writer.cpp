@@ -43,7 +43,12 @@ private:
         return false;
     }
 
+    // A quantity to fill keeps the unit it is to be given in: "? g".
     void Value(const std::string& path, const Quantity& quantity) {
+        if (m_document.IsUnfilled(path) && !quantity.unit.empty()) {
+            halvex::AppendJsonString(m_out, "? " + quantity.unit);
+            return;
+        }
         if (!Filled(path)) return;
         if (quantity.unit.empty()) {
             halvex::AppendJsonShortestDouble(m_out, quantity.number);

@@ -252,6 +252,10 @@ bool ReadDwell(const DwellFields& fields, const std::string& path, std::vector<s
     }
     field = FormField::DwellTime;
     if (LeftToFill(fields.time.text, path + ".time", unfilled)) {
+        const std::vector<std::string>& units = FieldUnits(QuantityKind::Time);
+        if (fields.time.unit >= 0 && fields.time.unit < static_cast<int>(units.size())) {
+            dwell.time.unit = units[fields.time.unit];
+        }
         field = FormField::None;
         return true;
     }
@@ -437,6 +441,11 @@ QuantityField FieldOf(const std::optional<Quantity>& quantity, QuantityKind kind
     return field;
 }
 
+// A field to fill: empty, its unit the one it is to be given in, if said.
+QuantityField ToFillField(const Quantity& quantity, QuantityKind kind) {
+    return QuantityField{"", quantity.unit.empty() ? -1 : UnitIndex(FieldUnits(kind), quantity.unit)};
+}
+
 }  // namespace
 
 bool FollowTypedUnit(QuantityField& field, QuantityKind kind) { return FollowTypedUnit(field, kind, FieldUnits(kind)); }
@@ -551,16 +560,16 @@ PlanFields FieldsOf(const PlanDocument& document) {
             const std::string path = "sweep.dwells[" + std::to_string(i) + "]";
             DwellFields d;
             d.frequency = shown(path + ".frequency", Number(dwell.frequency.number));
-            d.time = FieldOf(dwell.time, QuantityKind::Time);
-            if (document.IsUnfilled(path + ".time")) d.time.text.clear();
+            d.time = document.IsUnfilled(path + ".time") ? ToFillField(dwell.time, QuantityKind::Time)
+                                                          : FieldOf(dwell.time, QuantityKind::Time);
             fields.dwells.push_back(d);
         }
     }
     if (document.shaker) {
         const ShakerSettings& shaker = *document.shaker;
-        // The shaker's fields are optional: one to fill shows empty, its unit unchosen.
+        // The shaker's fields are optional: one to fill shows empty, in the unit it is to be given in.
         const auto field = [&](const std::string& path, const std::optional<Quantity>& quantity, QuantityKind kind) {
-            return document.IsUnfilled(path) ? QuantityField() : FieldOf(quantity, kind);
+            return document.IsUnfilled(path) ? ToFillField(*quantity, kind) : FieldOf(quantity, kind);
         };
         fields.force = field("shaker.rated_force", shaker.ratedForce, QuantityKind::Force);
         fields.fraction = shown("shaker.force_fraction", Number(shaker.forceFraction));

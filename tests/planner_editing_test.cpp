@@ -17,28 +17,36 @@ namespace {
 TEST(PlannerDraft, EmptyFieldsAreSavedToFillAndOpenEmpty) {
     planner::PlanFields fields = planner::NewPlanFields();
     fields.segments[0].to.clear();
+    fields.segments[0].unit = 1;  // m/s^2
+    fields.segments[0].value.clear();
     fields.dwells.push_back({"40", {"", 1}});
     planner::PlanDocument draft;
     std::string problem;
     ASSERT_FALSE(planner::DocumentOf(fields, draft, problem));
     EXPECT_EQ(problem, "Segment 1, To: a number is needed (a frequency in Hz, or auto)");
     ASSERT_TRUE(planner::DocumentOf(fields, draft, problem, planner::Unfilled::Allowed)) << problem;
-    EXPECT_EQ(draft.unfilled, (std::vector<std::string>{"profile[0].to", "sweep.dwells[0].time"}));
+    EXPECT_EQ(draft.unfilled,
+              (std::vector<std::string>{"profile[0].to", "profile[0].acceleration", "sweep.dwells[0].time"}));
 
     const std::string text = planner::WritePlanDocument(draft);
     EXPECT_NE(text.find("\"version\": 2"), std::string::npos) << text;
-    EXPECT_NE(text.find("\"to\": \"?\""), std::string::npos) << text;
+    EXPECT_NE(text.find("\"to\": \"?\", \"acceleration\": \"? m/s^2\""), std::string::npos) << text;
+    EXPECT_NE(text.find("\"time\": \"? min\""), std::string::npos) << text;
     planner::PlanDocument opened;
     ASSERT_TRUE(planner::ReadPlan(text, opened, problem)) << problem;
     EXPECT_TRUE(opened == draft);
     const planner::PlanFields shown = planner::FieldsOf(opened);
     EXPECT_EQ(shown.segments[0].to, "");
     EXPECT_EQ(shown.dwells[0].time.text, "");
+    EXPECT_EQ(shown.dwells[0].time.unit, 1);
     EXPECT_EQ(shown.dwells[0].frequency, "40");
+    // The level's unit is kept though its number is to fill.
+    EXPECT_EQ(planner::ProfileRow(0, shown.segments[0])[planner::kUnitColumn], "m/s^2");
     const std::vector<planner::FieldPlace> places = planner::UnfilledPlaces(opened);
-    ASSERT_EQ(places.size(), 2u);
+    ASSERT_EQ(places.size(), 3u);
     EXPECT_EQ(planner::FieldName(places[0]), "Segment 1, To");
-    EXPECT_EQ(planner::FieldName(places[1]), "Dwell 1, Time");
+    EXPECT_EQ(planner::FieldName(places[1]), "Segment 1, Value");
+    EXPECT_EQ(planner::FieldName(places[2]), "Dwell 1, Time");
     planner::PlanOutcome outcome;
     EXPECT_FALSE(planner::EvaluatePlan(opened, {}, outcome, problem));
     EXPECT_EQ(problem, "profile[0].to: to be filled");
@@ -46,6 +54,7 @@ TEST(PlannerDraft, EmptyFieldsAreSavedToFillAndOpenEmpty) {
     // Filled in, the same plan is complete, and written as version 1.
     planner::PlanFields filled = shown;
     filled.segments[0].to = "100";
+    filled.segments[0].value = "9.81";
     filled.dwells[0].time.text = "5";
     planner::PlanDocument complete;
     ASSERT_TRUE(planner::DocumentOf(filled, complete, problem, planner::Unfilled::Allowed)) << problem;
@@ -64,6 +73,12 @@ TEST(PlannerDraft, AFieldToFillNeedsVersionTwo) {
     std::string problem;
     EXPECT_FALSE(planner::ReadPlan(v1, document, problem));
     EXPECT_EQ(problem, "profile[0].to: a field to fill (\"?\") needs version 2 of the format");
+    // The unit a field to fill keeps must be one of its kind.
+    EXPECT_FALSE(planner::ReadPlan(R"({"format": "halvex-plan", "version": 2,
+        "profile": [{"from": 10, "to": 20, "acceleration": "? mm"}]})",
+                                   document, problem));
+    EXPECT_EQ(problem,
+              "profile[0].acceleration: a field to fill is \"?\", or \"?\", a blank and the unit it is to be given in");
     // Optional fields may be left to fill too: the shaker's, the fraction.
     const std::string v2 = R"({"format": "halvex-plan", "version": 2,
         "profile": [{"from": 10, "to": 100, "acceleration": ["?", "2 g"]}],
