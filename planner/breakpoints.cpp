@@ -40,8 +40,8 @@ Form TakeForm(std::string& text) {
         const char* word;
         Form form;
     } kWords[] = {
-        {"peak-to-peak", Form::Pp}, {"pk-pk", Form::Pp}, {"p-p", Form::Pp},        {"da", Form::Pp},
-        {"zero-to-peak", Form::Zp}, {"0-pk", Form::Zp},  {"0-p", Form::Zp},         {"peak", Form::Zp},
+        {"peak-to-peak", Form::Pp}, {"pk-pk", Form::Pp}, {"p-p", Form::Pp}, {"da", Form::Pp},
+        {"zero-to-peak", Form::Zp}, {"0-pk", Form::Zp},  {"0-p", Form::Zp}, {"peak", Form::Zp},
     };
     const std::string lower = Lower(text);
     for (const auto& known : kWords) {
@@ -58,7 +58,7 @@ Form TakeForm(std::string& text) {
 }
 
 // The unit a header names: in brackets if any, else its last word.
-std::string HeaderUnit(std::string header) {
+std::string HeaderUnit(const std::string& header) {
     const std::size_t open = header.find_first_of("([");
     if (open != std::string::npos) {
         const std::size_t close = header.find_first_of(")]", open);

@@ -59,7 +59,6 @@ std::string PlanTextReport(const PlanDocument& document, const PlanOutcome& outc
 // answer's line, then how many more there are.
 std::string QueryAnswers(const PlanOutcome& outcome, std::size_t timesInLine);
 
-
 // `halvex-calc plan FILE [--format text|json] [--at TIME] [--frequency F]
 // [--resonance F --q Q]`: args are the words after "plan". Returns the exit
 // status: 0 with the report in out, 1 with one message in err for a refused

@@ -409,8 +409,7 @@ std::string NamedInText(const std::string& text) {
 // The field's unit in the kind's list, the number converted when the
 // document wrote it in another (SI for a bare number). A value to fill is an
 // empty field, and the unit is that of the value given.
-void LevelFields(const Segment& segment, const PlanDocument& document, const std::string& path,
-                 SegmentFields& fields) {
+void LevelFields(const Segment& segment, const PlanDocument& document, const std::string& path, SegmentFields& fields) {
     const double gravity = document.GravitySi();
     const std::vector<std::string>& units = LevelUnits(segment.kind);
     const QuantityKind kind = LevelQuantityKind(segment.kind);
@@ -561,7 +560,7 @@ PlanFields FieldsOf(const PlanDocument& document) {
             DwellFields d;
             d.frequency = shown(path + ".frequency", Number(dwell.frequency.number));
             d.time = document.IsUnfilled(path + ".time") ? ToFillField(dwell.time, QuantityKind::Time)
-                                                          : FieldOf(dwell.time, QuantityKind::Time);
+                                                         : FieldOf(dwell.time, QuantityKind::Time);
             fields.dwells.push_back(d);
         }
     }
@@ -715,8 +714,13 @@ std::vector<std::string> ProfileRow(std::size_t index, const SegmentFields& segm
     const std::vector<std::string>& units = LevelUnits(segment.kind);
     const std::string unit =
         segment.unit >= 0 && segment.unit < static_cast<int>(units.size()) ? units[segment.unit] : "";
-    return {std::to_string(index + 1), segment.from, segment.to, kLevelKindCells[static_cast<int>(segment.kind)],
-            segment.value, unit, segment.endValue};
+    return {std::to_string(index + 1),
+            segment.from,
+            segment.to,
+            kLevelKindCells[static_cast<int>(segment.kind)],
+            segment.value,
+            unit,
+            segment.endValue};
 }
 
 bool SetProfileCell(SegmentFields& segment, int column, const std::string& text) {
@@ -744,8 +748,8 @@ bool SetProfileCell(SegmentFields& segment, int column, const std::string& text)
             }
             return false;
         case kUnitColumn:
-            for (const LevelKind kind : {segment.kind, LevelKind::DisplacementPp, LevelKind::Velocity,
-                                         LevelKind::Acceleration}) {
+            for (const LevelKind kind :
+                 {segment.kind, LevelKind::DisplacementPp, LevelKind::Velocity, LevelKind::Acceleration}) {
                 const int unit = UnitIndex(LevelUnits(kind), text);
                 if (unit < 0) continue;
                 segment.kind = kind;

@@ -126,9 +126,7 @@ const ui::EventEntry<CPlannerDlg> CPlannerDlg::kEvents[] = {
 };
 
 CPlannerDlg::CPlannerDlg()
-    : CDialog(res::IDD_PLANNER),
-      m_fields(planner::NewPlanFields()),
-      m_history(Step{m_fields, 0, -1}) {}
+    : CDialog(res::IDD_PLANNER), m_fields(planner::NewPlanFields()), m_history(Step{m_fields, 0, -1}) {}
 
 CPlannerDlg::~CPlannerDlg() = default;
 
@@ -189,7 +187,8 @@ bool CPlannerDlg::OnInitDialog() {
     constexpr int kWidths[planner::kProfileColumns] = {10, 24, 24, 34, 24, 28, 36};
     for (int i = 0; i < planner::kProfileColumns; ++i) {
         ui::GridColumn column{planner::kProfileColumnTitles[i], kWidths[i], {}, i != planner::kSegmentColumn};
-        if (i == planner::kLevelColumn) column.choices.assign(std::begin(planner::kLevelKindCells), std::end(planner::kLevelKindCells));
+        if (i == planner::kLevelColumn)
+            column.choices.assign(std::begin(planner::kLevelKindCells), std::end(planner::kLevelKindCells));
         if (i == planner::kUnitColumn) column.choices = planner::ProfileUnits();
         columns.push_back(column);
     }
@@ -230,10 +229,10 @@ void CPlannerDlg::SetTooltips() {
             " (a velocity), " + UnitChoices(QuantityKind::Acceleration) +
             " (an acceleration). Ramp to: the level at To, or a slope such as +6 dB/oct; empty for a constant "
             "level. Ctrl+V pastes a breakpoint table from a spreadsheet: frequency and level columns.");
-    window.SetControlTooltip(IDC_GRAVITY, "The gravity a level in g means: a number in the unit chosen beside it, or "
-                                          "typed with its unit (" +
-                                              UnitChoices(planner::GravityUnits()) +
-                                              "). Empty: standard gravity, 9.80665 m/s^2.");
+    window.SetControlTooltip(IDC_GRAVITY,
+                             "The gravity a level in g means: a number in the unit chosen beside it, or "
+                             "typed with its unit (" +
+                                 UnitChoices(planner::GravityUnits()) + "). Empty: standard gravity, 9.80665 m/s^2.");
     window.SetControlTooltip(IDC_RATE, "Sweep rate, typed with its unit (" + UnitChoices(QuantityKind::SweepRate) +
                                            "), or the time of one pass (" + UnitChoices(QuantityKind::Time) +
                                            "). Empty: no sweep.");
@@ -329,7 +328,8 @@ void CPlannerDlg::ExchangePlanFields(Exchange way) {
 // The profile's rows; the segment being edited stays the current row.
 void CPlannerDlg::ShowSegments() {
     ui::GridRows rows;
-    for (std::size_t i = 0; i < m_fields.segments.size(); ++i) rows.push_back(planner::ProfileRow(i, m_fields.segments[i]));
+    for (std::size_t i = 0; i < m_fields.segments.size(); ++i)
+        rows.push_back(planner::ProfileRow(i, m_fields.segments[i]));
     m_profile.SetRows(rows);
     const int column = m_profile.GetCurrentCell().column;
     m_profile.SetCurrentCell(m_selected, column > planner::kSegmentColumn ? column : planner::kFromColumn);

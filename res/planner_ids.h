@@ -14,7 +14,7 @@ constexpr int IDC_GRAVITY_UNIT = 1213;
 
 constexpr int IDC_SWEEP_TYPE = 1220;
 constexpr int IDC_SWEEP_MODE = 1221;
-constexpr int IDC_RATE = 1222;  // a rate, or a time per pass
+constexpr int IDC_RATE = 1222;         // a rate, or a time per pass
 constexpr int IDC_RATE_RESULT = 1225;  // the time per pass of a rate, the rate of a time per pass
 constexpr int IDC_SWEEPS = 1223;
 constexpr int IDC_AXES = 1224;

@@ -31,7 +31,7 @@ struct ControlState {
     GridRows rows;
     GridCell current;
     std::vector<GridMark> cellMarks;
-    std::string tooltip;                         // see DialogWindow::SetControlTooltip
+    std::string tooltip;  // see DialogWindow::SetControlTooltip
 };
 
 // An item of the menu bar as it stands: greyed out or not.

@@ -12,7 +12,6 @@
 #include "ui/win32/app_icon.h"
 #include "ui/win32/clipboard.h"
 #include "ui/win32/common_controls.h"
-#include "ui/win32/common_controls.h"
 #include "ui/win32/menu_bar.h"
 #include "ui/win32/template_builder.h"
 #include "ui/win32/utf16.h"
