@@ -12,7 +12,6 @@
 #include "ui/win32/app_icon.h"
 #include "ui/win32/clipboard.h"
 #include "ui/win32/common_controls.h"
-#include "ui/win32/common_controls.h"
 #include "ui/win32/menu_bar.h"
 #include "ui/win32/template_builder.h"
 #include "ui/win32/utf16.h"
@@ -489,7 +488,6 @@ std::vector<ControlState> Win32Dialog::ReadControls() const {
         state.id = control.id;
         state.kind = control.kind;
         state.style = control.style;
-        ControlState state{control.id, control.kind, control.style, true, {}, {}, -1, nullptr, false, true, {}};
         state.marked = m_marks.IsMarked(control.id);
         const auto tip = m_tooltipTexts.find(control.id);
         if (tip != m_tooltipTexts.end()) state.tooltip = Narrow(tip->second);
