@@ -71,7 +71,6 @@ QImage Framed(QWidget& window) {
     return framed;
 }
 
-
 QTableWidget& Profile(QWidget& window) { return dynamic_cast<QTableWidget&>(ControlOf(window, pd::IDC_PROFILE)); }
 
 // A click on the cell makes it the current one.
@@ -110,8 +109,8 @@ void ChooseInPopup(QWidget& popup, const QString& text) {
         g_failed = true;
         return;
     }
-    const QModelIndexList found = list->model()->match(list->model()->index(0, 0), Qt::DisplayRole, text, 1,
-                                                       Qt::MatchExactly);
+    const QModelIndexList found =
+        list->model()->match(list->model()->index(0, 0), Qt::DisplayRole, text, 1, Qt::MatchExactly);
     if (found.isEmpty()) {
         std::fprintf(stderr, "no %s in the popup\n", qPrintable(text));
         g_failed = true;
