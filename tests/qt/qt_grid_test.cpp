@@ -1,12 +1,20 @@
 // The grid on real widgets, played with keystrokes: a cell's edit commits
 // once and moves as a spreadsheet's does, Esc in an editor stays in the
-// grid, a choice cell's drop-down commits, Ctrl+V asks the dialog to paste.
+// grid, a choice cell's drop-down commits, Ctrl+V asks the dialog to paste;
+// the planner's profile shows its choices whole and grows with the window.
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStyle>
 #include <QTableWidget>
 
+#include "planner/plan_form.h"
+#include "planner/planner_dlg.h"
+#include "res/planner_ids.h"
+#include "res/resource_ids.h"
 #include "tests/grid_probe_dlg.h"
 #include "tests/qt/qt_fixture.h"
 
@@ -94,6 +102,81 @@ TEST_F(QtGrid, AChoiceCellCommitsWhatIsChosenInItsDropDown) {
         });
     driver.Run([&] { dialog.DoModal(); });
     EXPECT_EQ(dialog.events, (std::vector<std::string>{"change 1,1 low"}));
+}
+
+namespace pd = res::planner_dlg;
+
+QTableWidget& ProfileOf(QWidget& top) {
+    return dynamic_cast<QTableWidget&>(*static_cast<QtDialog&>(top).Control(pd::IDC_PROFILE));
+}
+
+// The planner closed without saving what the test changed.
+void CloseUnsaved(halvex_test::UiDriver& driver) {
+    driver.On(res::IDD_PLANNER, [](QWidget& top) { halvex_test::CloseWindow(top); })
+        .On(halvex_test::kMessageBox,
+            [](QWidget& box) { static_cast<QMessageBox&>(box).button(QMessageBox::No)->click(); });
+}
+
+// Every choice of the level and unit columns shows whole in its cell,
+// beside the text margins the style keeps.
+TEST_F(QtGrid, ThePlannersProfileShowsEveryChoiceWhole) {
+    driver.On(res::IDD_PLANNER, [](QWidget& top) {
+        QTableWidget& grid = ProfileOf(top);
+        const int margins = 2 * (grid.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &grid) + 1);
+        std::vector<std::pair<int, std::string>> choices;
+        for (const char* kind : planner::kLevelKindCells) choices.emplace_back(planner::kLevelColumn, kind);
+        for (const std::string& unit : planner::ProfileUnits()) choices.emplace_back(planner::kUnitColumn, unit);
+        for (const auto& [column, text] : choices) {
+            EXPECT_LE(grid.fontMetrics().horizontalAdvance(QString::fromStdString(text)) + margins,
+                      grid.columnWidth(column))
+                << text;
+        }
+        halvex_test::CloseWindow(top);
+    });
+    driver.Run([] {
+        CPlannerDlg planner;
+        planner.DoModal();
+    });
+}
+
+// The rows take the height the window gains, and the sweep group below
+// moves down by as much.
+TEST_F(QtGrid, ThePlannersProfileTakesTheHeightTheWindowGains) {
+    constexpr int kGain = 150;
+    int shownBefore = 0;
+    int shownAfter = 0;
+    int rowHeight = 0;
+    QRect gridBefore, gridAfter, sweepBefore, sweepAfter;
+    driver.On(res::IDD_PLANNER, [&](QWidget& top) {
+        for (int i = 0; i < 19; ++i) halvex_test::Click(top, pd::IDC_ADD);  // more rows than show
+        QTableWidget& grid = ProfileOf(top);
+        QWidget& sweep = halvex_test::ControlOf(top, pd::IDC_SWEEP_TYPE);
+        const auto shown = [&grid] {
+            int rows = 0;
+            for (int row = 0; row < grid.rowCount(); ++row) {
+                if (grid.viewport()->rect().contains(grid.visualRect(grid.model()->index(row, 0)))) ++rows;
+            }
+            return rows;
+        };
+        rowHeight = grid.rowHeight(0);
+        shownBefore = shown();
+        gridBefore = grid.geometry();
+        sweepBefore = sweep.geometry();
+        top.resize(top.size() + QSize(0, kGain));
+        shownAfter = shown();
+        gridAfter = grid.geometry();
+        sweepAfter = sweep.geometry();
+    });
+    CloseUnsaved(driver);
+    driver.Run([] {
+        CPlannerDlg planner;
+        planner.DoModal();
+    });
+    EXPECT_EQ(gridAfter, gridBefore.adjusted(0, 0, 0, kGain));
+    EXPECT_EQ(sweepAfter, sweepBefore.translated(0, kGain));
+    ASSERT_GT(rowHeight, 0);
+    EXPECT_GE(shownAfter, shownBefore + kGain / rowHeight);
+    EXPECT_LT(shownAfter, 20);  // else the gain was not all rows
 }
 
 }  // namespace

@@ -230,7 +230,7 @@ INSTANTIATE_TEST_SUITE_P(Qt, BackendContract, ::testing::ValuesIn(kContractCases
 // choice of the user's reports once, also of the item already chosen.
 TEST(QtDropDown, ReportsTheUsersChoicesOnly) {
     ShownDialog w(kPlanner);
-    const int unit = res::planner_dlg::IDC_UNIT;
+    const int unit = res::planner_dlg::IDC_GRAVITY_UNIT;
     const auto fill = [&] {
         w.dialog.ListReset(unit);
         for (int i = 0; i < 3; ++i) w.dialog.ListInsert(unit, i, std::string(1, static_cast<char>('a' + i)));
@@ -347,7 +347,7 @@ TEST(QtMenuBar, ShortcutsReachTheDialogAsItsCommands) {
     QMenuBar* bar = w.dialog.MenuBar();
     ASSERT_NE(bar, nullptr);
     EXPECT_EQ(bar->actions().size(), 3);
-    EXPECT_LE(bar->geometry().bottom(), w.Widget(pd::IDC_SEGMENTS).geometry().top());
+    EXPECT_LE(bar->geometry().bottom(), w.Widget(pd::IDC_PROFILE).geometry().top());
     QAction* save = w.dialog.MenuAction(pd::IDM_SAVE);
     ASSERT_NE(save, nullptr);
     EXPECT_EQ(save->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
@@ -482,26 +482,12 @@ TEST_P(DropDownItemsFit, BesideTheArrow) {
 
 std::vector<std::string> Units(planner::QuantityKind kind) { return planner::FieldUnits(kind); }
 
-std::vector<std::string> LevelUnits() {
-    std::vector<std::string> all;
-    for (int kind = 0; kind < 4; ++kind) {
-        for (const std::string& unit : planner::LevelUnits(static_cast<planner::LevelKind>(kind))) {
-            all.push_back(unit);
-        }
-    }
-    return all;
-}
-
 namespace pl = res::planner_dlg;
 using planner::QuantityKind;
 
 INSTANTIATE_TEST_SUITE_P(
     Qt, DropDownItemsFit,
-    ::testing::Values(ListCase{"LevelKinds",
-                               kPlanner,
-                               pl::IDC_KIND,
-                               {std::begin(planner::kLevelKindItems), std::end(planner::kLevelKindItems)}},
-                      ListCase{"LevelUnits", kPlanner, pl::IDC_UNIT, LevelUnits()},
+    ::testing::Values(ListCase{"Gravity", kPlanner, pl::IDC_GRAVITY_UNIT, planner::GravityUnits()},
                       ListCase{"SweepTypes",
                                kPlanner,
                                pl::IDC_SWEEP_TYPE,

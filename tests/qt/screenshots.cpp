@@ -2,18 +2,22 @@
 // and writes what the windows show to PNG files in DIR, for the README.
 // Window managers draw their own title bars; the one drawn here only shows
 // each window's caption.
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTest>
 
 #include <cstdio>
 #include <cstdlib>
 
 #include "app/vibration_app.h"
+#include "planner/plan_form.h"
 #include "planner/planner_dlg.h"
 #include "res/main_menu_ids.h"
 #include "res/planner_ids.h"
@@ -67,6 +71,55 @@ QImage Framed(QWidget& window) {
     return framed;
 }
 
+QTableWidget& Profile(QWidget& window) { return dynamic_cast<QTableWidget&>(ControlOf(window, pd::IDC_PROFILE)); }
+
+// A click on the cell makes it the current one.
+void ClickCell(QTableWidget& grid, int row, int column) {
+    grid.setFocus();
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, grid.visualRect(grid.model()->index(row, column)).center());
+}
+
+// Types over a cell as a user does: the first key opens its editor with
+// that key in place of the text, the rest go to the editor, Enter commits.
+void TypeCell(QWidget& window, int row, int column, const QString& text) {
+    QTableWidget& grid = Profile(window);
+    ClickCell(grid, row, column);
+    QTest::keyClicks(&grid, text.left(1));
+    QLineEdit* editor = nullptr;
+    for (QLineEdit* open : grid.viewport()->findChildren<QLineEdit*>()) {
+        if (!open->isHidden()) editor = open;
+    }
+    if (editor == nullptr) {
+        std::fprintf(stderr, "no editor opened in the profile\n");
+        g_failed = true;
+        return;
+    }
+    QTest::keyClicks(editor, text.mid(1));
+    QTest::keyClick(editor, Qt::Key_Return);
+}
+
+// F2 on a choice cell drops its list down, on the next turn of the event
+// loop: a step of its own, so that the popup is on top for the next one.
+void DropDownCell(QWidget& window) { QTest::keyClick(&Profile(window), Qt::Key_F2); }
+
+void ChooseInPopup(QWidget& popup, const QString& text) {
+    auto* list = popup.findChild<QAbstractItemView*>();
+    if (list == nullptr) {
+        std::fprintf(stderr, "no list in the popup\n");
+        g_failed = true;
+        return;
+    }
+    const QModelIndexList found =
+        list->model()->match(list->model()->index(0, 0), Qt::DisplayRole, text, 1, Qt::MatchExactly);
+    if (found.isEmpty()) {
+        std::fprintf(stderr, "no %s in the popup\n", qPrintable(text));
+        g_failed = true;
+        return;
+    }
+    QTest::keyClick(list, Qt::Key_Home);
+    for (int i = 0; i < found.first().row(); ++i) QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Return);
+}
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -159,21 +212,31 @@ int main(int argc, char** argv) {
         app.InitInstance();
     });
 
-    // The planner with the worked example: three segments and a shaker.
+    // The planner with the worked example: three segments and a shaker. The
+    // profile is typed into its grid a cell at a time: a grid commits its
+    // editor's Enter on the next turn of the event loop.
+    const auto cell = [](int row, int column, const char* text) {
+        return [=](QWidget& w) { TypeCell(w, row, column, QString::fromUtf8(text)); };
+    };
+    const auto unit = [&driver](int row, const char* text) {
+        driver.On(res::IDD_PLANNER, [row](QWidget& w) { ClickCell(Profile(w), row, planner::kUnitColumn); })
+            .On(res::IDD_PLANNER, DropDownCell)
+            .On(0, [text](QWidget& popup) { ChooseInPopup(popup, QString::fromUtf8(text)); });
+    };
+    driver.On(res::IDD_PLANNER, cell(0, planner::kFromColumn, "5"))
+        .On(res::IDD_PLANNER, cell(0, planner::kToColumn, "auto"));
+    unit(0, "mm");  // displacement p-p
+    driver.On(res::IDD_PLANNER, cell(0, planner::kValueColumn, "2.54"))
+        .On(res::IDD_PLANNER, [](QWidget& w) { Click(w, pd::IDC_ADD); })  // from auto
+        .On(res::IDD_PLANNER, cell(1, planner::kToColumn, "100"));
+    unit(1, "g");  // acceleration
+    driver.On(res::IDD_PLANNER, cell(1, planner::kValueColumn, "1"))
+        .On(res::IDD_PLANNER, [](QWidget& w) { Click(w, pd::IDC_ADD); })  // from 100 Hz
+        .On(res::IDD_PLANNER, cell(2, planner::kToColumn, "500"))
+        .On(res::IDD_PLANNER, cell(2, planner::kRampColumn, "2"));
     driver
         .On(res::IDD_PLANNER,
             [](QWidget& w) {
-                Type(w, pd::IDC_FROM, QStringLiteral("5"));
-                Type(w, pd::IDC_TO, QStringLiteral("auto"));
-                ChooseItem(w, pd::IDC_KIND, 0);  // displacement p-p, in mm
-                Type(w, pd::IDC_VALUE, QStringLiteral("2.54"));
-                Click(w, pd::IDC_ADD);  // from auto
-                Type(w, pd::IDC_TO, QStringLiteral("100"));
-                ChooseItem(w, pd::IDC_KIND, 3);  // acceleration, in g
-                Type(w, pd::IDC_VALUE, QStringLiteral("1"));
-                Click(w, pd::IDC_ADD);  // from 100 Hz
-                Type(w, pd::IDC_TO, QStringLiteral("500"));
-                Type(w, pd::IDC_END_VALUE, QStringLiteral("2"));
                 Type(w, pd::IDC_SWEEPS, QStringLiteral("10"));
                 Type(w, pd::IDC_AXES, QStringLiteral("3"));
                 const std::pair<int, const char*> shaker[] = {{pd::IDC_FORCE, "9 kN"},

@@ -11,6 +11,8 @@
 #include <vector>
 
 #include "app/vibration_app.h"
+#include "planner/plan_form.h"
+#include "planner/planner_dlg.h"
 #include "res/main_menu_ids.h"
 #include "res/planner_ids.h"
 #include "res/resource_ids.h"
@@ -178,7 +180,7 @@ TEST(Win32Rules, UserInputOnRealControlsRaisesOneEvent) {
     EXPECT_EQ(pastedLength, 40000);
 }
 
-// A dialog on the planner's template with one drop-down list, the level's
+// A dialog on the planner's template with one drop-down list, the gravity's
 // unit, that records its selection changes.
 class DropDownDlg : public ui::CDialog {
 public:
@@ -191,7 +193,7 @@ public:
 
 protected:
     void DoDataExchange(ui::CDataExchange* pDX) override {
-        ui::DDX_Control(pDX, res::planner_dlg::IDC_UNIT, units);
+        ui::DDX_Control(pDX, res::planner_dlg::IDC_GRAVITY_UNIT, units);
         ui::DDX_Control(pDX, res::planner_dlg::IDC_CHART, chart);
     }
     bool OnInitDialog() override {
@@ -207,7 +209,7 @@ private:
 };
 
 const ui::EventEntry<DropDownDlg> DropDownDlg::kEvents[] = {
-    ui::OnCommand(LBN_SELCHANGE, res::planner_dlg::IDC_UNIT, &DropDownDlg::OnSelchange),
+    ui::OnCommand(LBN_SELCHANGE, res::planner_dlg::IDC_GRAVITY_UNIT, &DropDownDlg::OnSelchange),
 };
 
 bool DropDownDlg::OnEvent(unsigned message, std::uintptr_t wParam, std::intptr_t lParam, std::intptr_t& result) {
@@ -232,12 +234,12 @@ TEST(Win32Rules, ADropDownListReportsTheUsersChoicesOnly) {
     std::vector<std::string> items;
     bool chartEnabled = true, readEnabled = true;
     steps.Then([&](Win32Dialog& top) {
-        HWND combo = top.Control(res::planner_dlg::IDC_UNIT);
+        HWND combo = top.Control(res::planner_dlg::IDC_GRAVITY_UNIT);
         wchar_t name[32] = {};
         GetClassNameW(combo, name, 32);
         className = name;
         for (const ui::ControlState& c : top.ReadControls()) {
-            if (c.id == res::planner_dlg::IDC_UNIT) items = c.items;
+            if (c.id == res::planner_dlg::IDC_GRAVITY_UNIT) items = c.items;
             if (c.id == res::planner_dlg::IDC_CHART) readEnabled = c.enabled;
         }
         chartEnabled = IsWindowEnabled(top.Control(res::planner_dlg::IDC_CHART)) != FALSE;
@@ -245,7 +247,7 @@ TEST(Win32Rules, ADropDownListReportsTheUsersChoicesOnly) {
         SendMessageW(combo, WM_KEYDOWN, VK_DOWN, 0);
         SendMessageW(combo, WM_KEYUP, VK_DOWN, 0);
     });
-    steps.Then([](Win32Dialog& top) { EXPECT_EQ(top.UserSelect(res::planner_dlg::IDC_UNIT, 0), ""); });
+    steps.Then([](Win32Dialog& top) { EXPECT_EQ(top.UserSelect(res::planner_dlg::IDC_GRAVITY_UNIT, 0), ""); });
     dialog.DoModal();
     EXPECT_EQ(unchosen, -1);
     EXPECT_EQ(className, L"ComboBox");
@@ -530,6 +532,13 @@ TEST(Win32Resize, ThePlannersChartGrowsWithTheWindow) {
     EXPECT_EQ(closeAfter.right, closeBefore.right + growth.cx);
     EXPECT_EQ(shrunk.cx, opened.cx);
     EXPECT_EQ(shrunk.cy, opened.cy);
+    // Frame, title bar and menu bar included, it opens whole on a 1024 x 768
+    // screen (as large in inches at a higher resolution).
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    EXPECT_LE(opened.cx, MulDiv(1024, dpi, 96));
+    EXPECT_LE(opened.cy, MulDiv(768, dpi, 96));
     std::printf("planner %ldx%ld, grown by %ldx%ld\n", opened.cx, opened.cy, growth.cx, growth.cy);
 }
 
@@ -557,6 +566,16 @@ protected:
     }
 };
 
+// Ctrl held down for the keys posted next, as the keyboard has it; saved
+// is the state to put back.
+void HoldControl(BYTE (&saved)[256]) {
+    GetKeyboardState(saved);
+    BYTE held[256] = {};
+    std::copy(std::begin(saved), std::end(saved), std::begin(held));
+    held[VK_CONTROL] = 0x80;
+    SetKeyboardState(held);
+}
+
 // The menu bar is built from the template's table with the shortcuts shown;
 // a key pressed with Ctrl held, posted into the modal run, comes through the
 // accelerator table as the command with 0 beside it, once; a greyed item's
@@ -570,13 +589,7 @@ TEST(Win32Menu, MenuAndShortcutReachTheDialogAsItsCommands) {
     LRESULT tools = 0;
     std::string greyedKey;
     BYTE saved[256] = {};
-    const auto holdControl = [&saved] {
-        GetKeyboardState(saved);
-        BYTE held[256] = {};
-        std::copy(std::begin(saved), std::end(saved), std::begin(held));
-        held[VK_CONTROL] = 0x80;
-        SetKeyboardState(held);
-    };
+    const auto holdControl = [&saved] { HoldControl(saved); };
     steps
         .Then([&](Win32Dialog& top) {
             HMENU menu = GetMenu(top.Handle());
@@ -612,6 +625,47 @@ TEST(Win32Menu, MenuAndShortcutReachTheDialogAsItsCommands) {
     EXPECT_EQ(tools, 1);
     EXPECT_EQ(greyedKey, "menu item 1290 is disabled");
     EXPECT_EQ(probe.commands, (std::vector<std::uintptr_t>{MAKEWPARAM(pd::IDM_SAVE, 0), MAKEWPARAM(pd::IDM_OPEN, 0)}));
+}
+
+// A cell edited in the planner's profile enables Undo, and Ctrl+Z pressed
+// in the grid reaches the planner through the accelerator table as Undo,
+// not the grid's own: the cell is back as it was.
+TEST(Win32Menu, CtrlZAfterACellEditIsThePlannersUndo) {
+    namespace pd = res::planner_dlg;
+    Steps steps;
+    std::string before, edited, undone;
+    bool undoEnabled = false;
+    BYTE saved[256] = {};
+    const auto level = [](Win32Dialog& top) {
+        for (const ui::ControlState& c : top.ReadControls()) {
+            if (c.id == pd::IDC_PROFILE && !c.rows.empty()) return c.rows[0][planner::kValueColumn];
+        }
+        return std::string("no profile");
+    };
+    steps
+        .Then([&](Win32Dialog& top) {
+            before = level(top);
+            EXPECT_EQ(top.UserEditCell(pd::IDC_PROFILE, 0, planner::kValueColumn, "2.5"), "");
+            edited = level(top);
+            for (const ui::MenuItemState& item : top.ReadMenu()) {
+                if (item.commandId == pd::IDM_UNDO) undoEnabled = item.enabled;
+            }
+            HWND grid = top.Control(pd::IDC_PROFILE);
+            SetFocus(grid);
+            HoldControl(saved);
+            PostMessageW(grid, WM_KEYDOWN, 'Z', 1);
+        })
+        .Then([&](Win32Dialog& top) {
+            SetKeyboardState(saved);
+            undone = level(top);
+            top.EndDialog(IDCANCEL);
+        });
+    CPlannerDlg planner;
+    planner.DoModal();
+    EXPECT_EQ(edited, "2.5");
+    EXPECT_TRUE(undoEnabled);
+    EXPECT_EQ(undone, before);
+    EXPECT_NE(before, edited);
 }
 
 }  // namespace

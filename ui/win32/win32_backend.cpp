@@ -493,7 +493,6 @@ std::vector<ControlState> Win32Dialog::ReadControls() const {
         state.id = control.id;
         state.kind = control.kind;
         state.style = control.style;
-        ControlState state{control.id, control.kind, control.style, true, {}, {}, -1, nullptr, false, true, {}};
         state.marked = m_marks.IsMarked(control.id);
         const auto tip = m_tooltipTexts.find(control.id);
         if (tip != m_tooltipTexts.end()) state.tooltip = Narrow(tip->second);
