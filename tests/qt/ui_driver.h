@@ -56,6 +56,7 @@ private:
     Failure m_fail;
     std::deque<Pending> m_steps;
     QElapsedTimer m_clock;
+    QElapsedTimer m_sinceStep;  // a window a step opens may come a few turns of the event loop later
     bool m_running = false;
     bool m_aborting = false;
 };
