@@ -184,7 +184,7 @@ bool CPlannerDlg::OnInitDialog() {
     Window().AddControlCommand(res::IDM_COPY_ALL_RESULTS, res::kCopyAllResultsItem, res::kCopyAllResultsShortcut,
                                {IDC_RESULTS, IDC_CHART});
     std::vector<ui::GridColumn> columns;
-    constexpr int kWidths[planner::kProfileColumns] = {10, 24, 24, 34, 24, 28, 36};
+    constexpr int kWidths[planner::kProfileColumns] = {12, 24, 24, 34, 26, 30, 36};
     for (int i = 0; i < planner::kProfileColumns; ++i) {
         ui::GridColumn column{planner::kProfileColumnTitles[i], kWidths[i], {}, i != planner::kSegmentColumn};
         if (i == planner::kLevelColumn)
@@ -599,7 +599,7 @@ void CPlannerDlg::ShowResultRows() {
     if (!m_haveResult) return;
     planner::ResultsGrid grid = planner::ResultsGridOf(m_document, m_outcome);
     if (grid.columns != m_resultColumns) {
-        constexpr int kWidths[] = {62, 28, 48, 40, 36, 130};
+        constexpr int kWidths[] = {60, 28, 48, 40, 36, 123};
         std::vector<ui::GridColumn> columns;
         for (std::size_t i = 0; i < grid.columns.size(); ++i) {
             columns.push_back(ui::GridColumn{grid.columns[i], kWidths[i], {}, false});
