@@ -428,8 +428,10 @@ using QtPlanner = QtProgramTest;
 // would then have replaced other.halvex-plan unasked. Now it asks; No goes
 // back to the file dialog, and cancelling that leaves the file as it was.
 TEST_F(QtPlanner, SaveAsANameWithoutItsExtensionAsksBeforeReplacingTheFileSoNamed) {
-    const QString dir = QDir::tempPath() + QStringLiteral("/halvex_qt_save_as");
-    QDir().mkpath(dir);
+    // A directory of this run's own: the suite runs in several processes at once.
+    const QTemporaryDir temporary;
+    ASSERT_TRUE(temporary.isValid());
+    const QString dir = temporary.path();
     const std::string existing = (dir + QStringLiteral("/other.halvex-plan")).toStdString();
     std::string message;
     ASSERT_TRUE(planner::WriteFileReplacing(existing, "kept", message)) << message;
@@ -458,7 +460,6 @@ TEST_F(QtPlanner, SaveAsANameWithoutItsExtensionAsksBeforeReplacingTheFileSoName
     std::string text;
     EXPECT_TRUE(planner::ReadTextFile(existing, text));
     EXPECT_EQ(text, "kept");
-    QFile::remove(QString::fromStdString(existing));
 }
 
 // Each kind of picture is a type of its own, listing its files; Qt writes
