@@ -599,7 +599,7 @@ void CPlannerDlg::ShowResultRows() {
     if (!m_haveResult) return;
     planner::ResultsGrid grid = planner::ResultsGridOf(m_document, m_outcome);
     if (grid.columns != m_resultColumns) {
-        constexpr int kWidths[] = {66, 28, 48, 40, 36, 105};
+        constexpr int kWidths[] = {66, 28, 52, 40, 36, 101};
         std::vector<ui::GridColumn> columns;
         for (std::size_t i = 0; i < grid.columns.size(); ++i) {
             columns.push_back(ui::GridColumn{grid.columns[i], kWidths[i], {}, false});

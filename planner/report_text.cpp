@@ -177,7 +177,8 @@ std::string QueryAnswers(const PlanOutcome& outcome, std::size_t timesInLine) {
             for (std::size_t i = 0; i < times.size() && i < timesInLine; ++i) {
                 out += (i == 0 ? " " : ", ") + ShownDuration(times[i]);
             }
-            if (times.size() > timesInLine) out += ", and " + std::to_string(times.size() - timesInLine) + " more";
+            if (times.size() > timesInLine)
+                out += ", and " + std::to_string(times.size() - timesInLine) + " more, each a row of the results";
         }
         out += '\n';
     }
