@@ -232,7 +232,8 @@ constexpr DialogTemplate kTemplates[] = {
     MakeTemplate(IDD_SINE_SWEEP, "Sine Sweep Test Parameters", 385, 277, "Arial", 9,
                  kPopup | kCaption | kSysMenu | kModalFrame, kSineSweepControls),
     MakeTemplate(IDD_PLANNER, "Sine Test Planner", 578, 410, "Arial", 9,
-                 kPopup | kVisible | kCaption | kSysMenu | kMinimizeBox | kModalFrame | kAppWindow | kThickFrame,
+                 kPopup | kVisible | kCaption | kSysMenu | kMinimizeBox | kMaximizeBox | kModalFrame | kAppWindow |
+                     kThickFrame,
                  kPlannerControls, &kPlannerMenu),
 };
 
