@@ -110,7 +110,8 @@ bool ControlCommands::TranslateKey(HWND dialog, MSG& message) const {
 
 void ControlCommands::Clear() {
     for (const auto& entry : m_edits) {
-        if (IsWindow(entry.first) != FALSE) RemoveWindowSubclass(entry.first, &ControlCommands::EditProc, kEditSubclass);
+        if (IsWindow(entry.first) != FALSE)
+            RemoveWindowSubclass(entry.first, &ControlCommands::EditProc, kEditSubclass);
     }
     m_edits.clear();
 }

@@ -445,8 +445,8 @@ void GridControl::ContextMenu(LPARAM at) {
     DestroyMenu(menu);
     if (chosen == kCopyCommand) CopyRows();
     if (chosen == kPasteCommand) Paste();
-    const bool command = std::any_of(m_commands.begin(), m_commands.end(),
-                                     [chosen](const ControlCommand& c) { return c.id == chosen; });
+    const bool command =
+        std::any_of(m_commands.begin(), m_commands.end(), [chosen](const ControlCommand& c) { return c.id == chosen; });
     if (command) SendMessageW(m_dialog, WM_COMMAND, MAKEWPARAM(chosen, 0), 0);
 }
 
