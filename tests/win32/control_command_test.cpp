@@ -171,21 +171,25 @@ bool operator==(const RECT& a, const RECT& b) {
     return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
 }
 
-// Maximize from the system menu's command grows the chart with the window;
+// Maximize from the system menu's command grows the chart as the client area
+// grows (not at all where the window opens as large as the screen);
 // Restore puts the window and every anchored control back.
 TEST(Win32Resize, ThePlannerMaximisesAndRestores) {
     namespace pd = res::planner_dlg;
     Steps steps;
     bool maximiseBox = false, zoomed = false;
-    RECT window{}, restoredWindow{}, chart{}, maximisedChart{}, restoredChart{}, status{}, restoredStatus{};
+    RECT window{}, restoredWindow{}, client{}, maximisedClient{}, chart{}, maximisedChart{}, restoredChart{}, status{},
+        restoredStatus{};
     steps.Then([&](Win32Dialog& top) {
         HWND hwnd = top.Handle();
         maximiseBox = (GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_MAXIMIZEBOX) != 0;
         GetWindowRect(hwnd, &window);
+        GetClientRect(hwnd, &client);
         chart = Place(top.Control(pd::IDC_CHART));
         status = Place(top.Control(pd::IDC_STATUS));
         top.UserSysCommand(SC_MAXIMIZE);
         zoomed = IsZoomed(hwnd) != FALSE;
+        GetClientRect(hwnd, &maximisedClient);
         maximisedChart = Place(top.Control(pd::IDC_CHART));
         top.UserSysCommand(SC_RESTORE);
         GetWindowRect(hwnd, &restoredWindow);
@@ -196,7 +200,8 @@ TEST(Win32Resize, ThePlannerMaximisesAndRestores) {
     planner.DoModal();
     EXPECT_TRUE(maximiseBox);
     EXPECT_TRUE(zoomed);
-    EXPECT_GT(maximisedChart.right - maximisedChart.left, chart.right - chart.left);
+    EXPECT_EQ(maximisedChart.right - chart.right, maximisedClient.right - client.right);
+    EXPECT_EQ(maximisedChart.left, chart.left);
     EXPECT_TRUE(restoredWindow == window);
     EXPECT_TRUE(restoredChart == chart);
     EXPECT_TRUE(restoredStatus == status);
