@@ -231,9 +231,10 @@ constexpr DialogTemplate kTemplates[] = {
                  kPureSineControls),
     MakeTemplate(IDD_SINE_SWEEP, "Sine Sweep Test Parameters", 385, 277, "Arial", 9,
                  kPopup | kCaption | kSysMenu | kModalFrame, kSineSweepControls),
-    MakeTemplate(IDD_PLANNER, "Sine Test Planner", 578, 410, "Arial", 9,
-                 kPopup | kVisible | kCaption | kSysMenu | kMinimizeBox | kModalFrame | kAppWindow | kThickFrame,
-                 kPlannerControls, &kPlannerMenu),
+    MakeTemplate(
+        IDD_PLANNER, "Sine Test Planner", 578, 410, "Arial", 9,
+        kPopup | kVisible | kCaption | kSysMenu | kMinimizeBox | kMaximizeBox | kModalFrame | kAppWindow | kThickFrame,
+        kPlannerControls, &kPlannerMenu),
 };
 
 }  // namespace

@@ -438,11 +438,16 @@ void GridControl::ContextMenu(LPARAM at) {
     HMENU menu = CreatePopupMenu();
     AppendMenuW(menu, MF_STRING, m_readOnly ? kCopyCommand : kPasteCommand,
                 m_readOnly ? L"&Copy\tCtrl+C" : L"&Paste\tCtrl+V");
+    if (!m_commands.empty()) AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    for (const ControlCommand& command : m_commands) AppendMenuW(menu, MF_STRING, command.id, command.label.c_str());
     const UINT chosen =
         static_cast<UINT>(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, point.x, point.y, 0, m_list, nullptr));
     DestroyMenu(menu);
     if (chosen == kCopyCommand) CopyRows();
     if (chosen == kPasteCommand) Paste();
+    const bool command =
+        std::any_of(m_commands.begin(), m_commands.end(), [chosen](const ControlCommand& c) { return c.id == chosen; });
+    if (command) SendMessageW(m_dialog, WM_COMMAND, MAKEWPARAM(chosen, 0), 0);
 }
 
 LRESULT CALLBACK GridControl::ListProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR /*id*/,

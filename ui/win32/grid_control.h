@@ -13,6 +13,8 @@
 
 #include <commctrl.h>
 
+#include "ui/win32/control_commands.h"
+
 // A grid on a list view in report mode: the header holds the columns, each
 // row an item. Cells are edited in place by an EDIT, or a drop-down
 // COMBOBOX for a column of choices, laid over the cell; the current cell
@@ -62,6 +64,9 @@ public:
     void CommitEdit(Move move);
     void CancelEdit();
     void Paste();
+    // A command of the dialog's at the end of the context menu; chosen, the
+    // dialog hears of it as WM_COMMAND with the id and 0.
+    void AddCommand(const ControlCommand& command) { m_commands.push_back(command); }
 
 private:
     static LRESULT CALLBACK ListProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
@@ -86,6 +91,7 @@ private:
     GridRows m_rows;  // as set or committed, so that only a new text reports
     GridCell m_current;
     std::vector<GridMark> m_marks;  // in row, then column order
+    std::vector<ControlCommand> m_commands;
     int m_programDepth = 0;
     int m_markedCellsPainted = 0;
 };

@@ -145,10 +145,31 @@ void Win32Dialog::AttachMenu() {
 bool Win32Dialog::IsMenuCommand(int id) const { return m_template.menu != nullptr && m_template.menu->Find(id); }
 
 bool Win32Dialog::TranslateKey(MSG& message) {
-    if (m_accelerators == nullptr || m_hwnd == nullptr) return false;
+    if (m_hwnd == nullptr) return false;
     if (message.hwnd != m_hwnd && IsChild(m_hwnd, message.hwnd) == FALSE) return false;
-    return TranslateAcceleratorW(m_hwnd, m_accelerators, &message) != 0;
+    if (m_accelerators != nullptr && TranslateAcceleratorW(m_hwnd, m_accelerators, &message) != 0) return true;
+    return m_commands.TranslateKey(m_hwnd, message);
 }
+
+// Each edit among the controls gets its own context menu with the command,
+// a grid the command on its menu; the key goes into the controls' table
+// unless the menu bar has the command, whose key and greyed state rule.
+void Win32Dialog::AddControlCommand(unsigned commandId, std::string_view text, std::string_view shortcut,
+                                    const std::vector<int>& controlIds) {
+    const ControlCommand command{commandId, Widen(std::string(text) + "\t" + std::string(shortcut))};
+    for (int id : controlIds) {
+        const res::ControlTemplate* control = m_template.Find(id);
+        if (control == nullptr) continue;
+        if (control->kind == res::ControlKind::Edit) m_commands.AddToEdit(Existing(id), m_hwnd, command);
+        if (GridControl* grid = Grid(id)) grid->AddCommand(command);
+    }
+    if (IsMenuCommand(static_cast<int>(commandId))) return;
+    if (m_commands.AddKey(std::string(shortcut).c_str(), commandId)) m_backend.FilterMessages();
+}
+
+// As Alt+Space: the real system menu at the window's top left, its states
+// kept by the platform and its choice sent as WM_SYSCOMMAND.
+void Win32Dialog::OpenSystemMenu() { DefWindowProcW(m_hwnd, WM_SYSCOMMAND, SC_KEYMENU, VK_SPACE); }
 
 INT_PTR Win32Dialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
@@ -156,8 +177,10 @@ INT_PTR Win32Dialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             // A menu item (0) or its shortcut (1) reaches the dialog as the
             // command with 0 beside it, as a button's click; a greyed item's
             // shortcut does nothing.
-            if (lParam == 0 && HIWORD(wParam) <= 1 && IsMenuCommand(LOWORD(wParam))) {
-                if ((GetMenuState(m_menu, LOWORD(wParam), MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED)) != 0) {
+            if (lParam == 0 && HIWORD(wParam) <= 1 &&
+                (IsMenuCommand(LOWORD(wParam)) || m_commands.Has(LOWORD(wParam)))) {
+                if (IsMenuCommand(LOWORD(wParam)) &&
+                    (GetMenuState(m_menu, LOWORD(wParam), MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED)) != 0) {
                     return TRUE;
                 }
                 Send(WM_COMMAND, MAKEWPARAM(LOWORD(wParam), 0), 0);
@@ -177,6 +200,15 @@ INT_PTR Win32Dialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return TRUE;
         case WM_CLOSE:
             Send(WM_CLOSE, 0, 0);
+            return TRUE;
+        case WM_CONTEXTMENU:
+            // The Menu key or Shift+F10 where the focus is on no control with
+            // a menu of its own (those answer it themselves).
+            if (static_cast<short>(LOWORD(lParam)) != -1 || static_cast<short>(HIWORD(lParam)) != -1 ||
+                (m_template.style & res::kSysMenu) == 0) {
+                return FALSE;
+            }
+            OpenSystemMenu();
             return TRUE;
         case WM_SIZE:
             m_anchors.Resize();

@@ -15,6 +15,7 @@
 
 #include "ui/win32/anchors.h"
 #include "ui/win32/chart_control.h"
+#include "ui/win32/control_commands.h"
 #include "ui/win32/grid_control.h"
 
 #include <map>
@@ -62,6 +63,8 @@ public:
     void FocusControl(int id) override;
     bool SaveControlPicture(int id, const std::string& path) override;
     std::vector<std::string> ControlPictureExtensions() const override { return {"png"}; }
+    void AddControlCommand(unsigned commandId, std::string_view text, std::string_view shortcut,
+                           const std::vector<int>& controlIds) override;
     void SetClipboardText(std::string_view text) override;
     std::string GetClipboardText() const override;
     void GridSetColumns(int id, const std::vector<GridColumn>& columns) override;
@@ -93,8 +96,8 @@ public:
     std::string UserMenu(int commandId) override;
     std::string UserKey(std::string_view shortcut) override;
 
-    // Turns a key of the menu's shortcuts, pressed in this dialog, into its
-    // command; false for any other message.
+    // Turns a key of the menu's or the controls' commands, pressed in this
+    // dialog, into its command; false for any other message.
     bool TranslateKey(MSG& message);
     HMENU Menu() const { return m_menu; }
     HWND TooltipWindow() const { return m_tooltips; }
@@ -119,6 +122,7 @@ private:
     INT_PTR Handle(UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR OnInitDialog(HWND hwnd);
     void AttachMenu();
+    void OpenSystemMenu();
     bool IsMenuCommand(int id) const;
     INT_PTR OnPaint();
     INT_PTR OnDrawItem(const DRAWITEMSTRUCT& item);
@@ -145,6 +149,7 @@ private:
     Anchors m_anchors;
     HMENU m_menu = nullptr;  // destroyed with the window
     HACCEL m_accelerators = nullptr;
+    ControlCommands m_commands;
     HWND m_tooltips = nullptr;                   // made with the first tooltip
     std::map<int, std::wstring> m_tooltipTexts;  // kept for as long as the tooltip shows them
     HWND m_settingText = nullptr;                // the edit whose text the program is setting
