@@ -187,8 +187,8 @@ TEST(Win32Chart, PaintsTheDrawingWhereTheMappingPutsIt) {
         // Laid out in chart pixels, each scale screen pixels wide. The plot,
         // inside the labels' room, is at least the least plot at the template's size.
         const double scale = top.Chart(res::planner_dlg::IDC_CHART)->Scale();
-        const draw::ChartMapping map = draw::FitChart(chart->box, std::lround(printed.width / scale),
-                                                      std::lround(printed.height / scale));
+        const draw::ChartMapping map =
+            draw::FitChart(chart->box, std::lround(printed.width / scale), std::lround(printed.height / scale));
         EXPECT_GE(map.width, draw::kLeastPlotWidth);
         EXPECT_GE(map.height, draw::kLeastPlotHeight);
         for (const Probe& probe : probes) {
