@@ -92,10 +92,11 @@ constexpr ControlTemplate kSineSweepControls[] = {
     {ss::IDC_LABEL1, K::Edit, kLabelEdit, 169, 138, 71, 14, "", 0},
     {ss::IDC_LABEL3, K::Edit, kLabelEdit, 283, 139, 75, 14, "", 0},
     {ss::IDC_OUTPUT_FRAME, K::Frame, 0, 7, 149, 133, 113, "Output", 0},
-    {ss::IDC_OUTPUT1, K::Edit, kInputEdit, 23, 167, 105, 17, "", 0},
-    {ss::IDC_OUTPUT2, K::Edit, kInputEdit, 23, 193, 106, 17, "", 0},
-    {ss::IDC_OUTPUT3, K::Edit, kInputEdit, 23, 216, 108, 17, "", 0},
-    {ss::IDC_OUTPUT4, K::Edit, kInputEdit, 23, 239, 108, 17, "", 0},
+    // Wide enough for "disp = %12.3g in peak-to-peak" in the Windows font at 100 %.
+    {ss::IDC_OUTPUT1, K::Edit, kInputEdit, 15, 167, 118, 17, "", 0},
+    {ss::IDC_OUTPUT2, K::Edit, kInputEdit, 15, 193, 118, 17, "", 0},
+    {ss::IDC_OUTPUT3, K::Edit, kInputEdit, 15, 216, 118, 17, "", 0},
+    {ss::IDC_OUTPUT4, K::Edit, kInputEdit, 15, 239, 118, 17, "", 0},
     {ss::IDC_MARK1, K::Static, kLeftAligned, 245, 162, 8, 8, "1", 0},
     {ss::IDC_MARK2, K::Static, kLeftAligned, 245, 174, 8, 8, "2", 0},
 };

@@ -2,6 +2,7 @@
 // hands over and paints it with GDI where the shared mapping puts it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <functional>
@@ -13,6 +14,8 @@
 #include "res/planner_ids.h"
 #include "tests/temp_file.h"
 #include "ui/win32/win32_backend.h"
+
+#include "ui/win32/chart_painter.h"
 
 #include <wincodec.h>
 
@@ -89,21 +92,13 @@ public:
     explicit Printed(HWND control) {
         RECT client{};
         GetClientRect(control, &client);
-        width = client.right;
-        height = client.bottom;
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(info.bmiHeader);
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        void* bits = nullptr;
-        m_dc = CreateCompatibleDC(nullptr);
-        m_bitmap = CreateDIBSection(m_dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        m_old = SelectObject(m_dc, m_bitmap);
-        PatBlt(m_dc, 0, 0, width, height, BLACKNESS);
+        Make(client.right, client.bottom);
         SendMessageW(control, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(m_dc), PRF_CLIENT);
+    }
+    // What the painter paints at that size, untransformed.
+    Printed(const draw::Chart& chart, int w, int h) {
+        Make(w, h);
+        ui::win32::PaintChart(m_dc, chart, 0, 0, w, h);
     }
     ~Printed() {
         SelectObject(m_dc, m_old);
@@ -119,10 +114,28 @@ public:
         int count = 0;
         for (int y = area.top; y < area.bottom; ++y) {
             for (int x = area.left; x < area.right; ++x) {
-                const COLORREF c = Pixel(x, y);
-                if (GetRValue(c) < 128 && GetGValue(c) < 128 && GetBValue(c) < 128) ++count;
+                if (IsDark(Pixel(x, y))) ++count;
             }
         }
+        return count;
+    }
+    // Rows from the first to the last with a dark pixel: a text's height.
+    int DarkRows() const {
+        int first = -1, last = -1;
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < width; ++x) {
+                if (!IsDark(Pixel(x, y))) continue;
+                if (first < 0) first = y;
+                last = y;
+                break;
+            }
+        }
+        return first < 0 ? 0 : last - first + 1;
+    }
+    // Pixels of that colour in column x: a level line's thickness.
+    int InColumn(int x, COLORREF colour) const {
+        int count = 0;
+        for (int y = 0; y < height; ++y) count += Pixel(x, y) == colour ? 1 : 0;
         return count;
     }
 
@@ -130,6 +143,24 @@ public:
     int height = 0;
 
 private:
+    static bool IsDark(COLORREF c) { return GetRValue(c) < 128 && GetGValue(c) < 128 && GetBValue(c) < 128; }
+    void Make(int w, int h) {
+        width = w;
+        height = h;
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof(info.bmiHeader);
+        info.bmiHeader.biWidth = width;
+        info.bmiHeader.biHeight = -height;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+        void* bits = nullptr;
+        m_dc = CreateCompatibleDC(nullptr);
+        m_bitmap = CreateDIBSection(m_dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        m_old = SelectObject(m_dc, m_bitmap);
+        PatBlt(m_dc, 0, 0, width, height, BLACKNESS);
+    }
+
     HDC m_dc = nullptr;
     HBITMAP m_bitmap = nullptr;
     HGDIOBJ m_old = nullptr;
@@ -153,13 +184,16 @@ TEST(Win32Chart, PaintsTheDrawingWhereTheMappingPutsIt) {
         HWND control = top.Control(res::planner_dlg::IDC_CHART);
         ASSERT_NE(control, nullptr);
         const Printed printed(control);
-        // The plot, inside the labels' room, is at least the least plot at the template's size.
-        const draw::ChartMapping map = draw::FitChart(chart->box, printed.width, printed.height);
+        // Laid out in chart pixels, each scale screen pixels wide. The plot,
+        // inside the labels' room, is at least the least plot at the template's size.
+        const double scale = top.Chart(res::planner_dlg::IDC_CHART)->Scale();
+        const draw::ChartMapping map =
+            draw::FitChart(chart->box, std::lround(printed.width / scale), std::lround(printed.height / scale));
         EXPECT_GE(map.width, draw::kLeastPlotWidth);
         EXPECT_GE(map.height, draw::kLeastPlotHeight);
         for (const Probe& probe : probes) {
-            const int x = static_cast<int>(std::lround(map.PixelX(probe.at.x)));
-            const int y = static_cast<int>(std::lround(map.PixelY(probe.at.y)));
+            const int x = static_cast<int>(std::lround(map.PixelX(probe.at.x) * scale));
+            const int y = static_cast<int>(std::lround(map.PixelY(probe.at.y) * scale));
             EXPECT_EQ(printed.Pixel(x, y), probe.expected) << "at " << probe.at.x << ", " << probe.at.y;
             ++checked;
         }
@@ -167,6 +201,38 @@ TEST(Win32Chart, PaintsTheDrawingWhereTheMappingPutsIt) {
     ChartDlg dialog(chart);
     dialog.DoModal();
     EXPECT_EQ(checked, 4);
+}
+
+// At a higher DPI the chart grows with the dialog's text: the same picture
+// as at 96 dpi, its line and its label scale times as thick and as tall
+// (the prefix's DPI: 144 in the win32_dpi144 run).
+TEST(Win32Dpi, ChartLinesAndLabelsGrowWithTheScreen) {
+    auto chart = std::make_shared<draw::Chart>();
+    chart->box = draw::ChartBox{0.0, 3.0, -3.0, 0.0};
+    chart->ops.push_back(Op(draw::DrawKind::Polyline, draw::DrawRole::Profile, {{0.0, -1.5}, {3.0, -1.5}}));
+    draw::DrawOp label = Op(draw::DrawKind::Text, draw::DrawRole::AxisLabel, {{1.5, -2.9}});
+    label.text = "10 Hz";
+    chart->ops.push_back(label);
+    HDC screen = GetDC(nullptr);
+    const double expected = GetDeviceCaps(screen, LOGPIXELSY) / 96.0;
+    ReleaseDC(nullptr, screen);
+    double scale = 0.0;
+    int line = 0, line96 = 0, text = 0, text96 = 0;
+    OneStep run([&](Win32Dialog& top) {
+        HWND control = top.Control(res::planner_dlg::IDC_CHART);
+        scale = top.Chart(res::planner_dlg::IDC_CHART)->Scale();
+        const Printed printed(control);
+        const Printed plain(*chart, std::lround(printed.width / scale), std::lround(printed.height / scale));
+        line = printed.InColumn(printed.width / 2, RGB(0x00, 0x30, 0xa0));
+        line96 = plain.InColumn(plain.width / 2, RGB(0x00, 0x30, 0xa0));
+        text = printed.DarkRows();
+        text96 = plain.DarkRows();
+    });
+    ChartDlg dialog(chart);
+    dialog.DoModal();
+    EXPECT_NEAR(scale, std::max(1.0, expected), 0.1 * expected);  // the dialog font's own growth
+    EXPECT_NEAR(line, line96 * scale, 1.0) << line96;
+    EXPECT_NEAR(text, text96 * scale, 0.2 * text96 * scale) << text96;
 }
 
 // The pointer over the plot reads out the four quantities at the point the
@@ -178,39 +244,48 @@ TEST(Win32Chart, ReadsOutUnderThePointer) {
     // At 380 x 337, with the room for the labels (62 left, 18 right, 6 top,
     // 31 bottom), a decade is 100 pixels and (1 Hz, 1 m/s) is at (62, 6).
     // So (162, 106) is 10 Hz at 0.1 m/s: 2v/w = 0.2 / 62.83 = 3.183 mm p-p,
-    // v w = 6.283 m/s^2 = 0.6407 g.
-    const RECT corner{162, 8, 362, 32};  // the plot's top right, where the readout goes
+    // v w = 6.283 m/s^2 = 0.6407 g. All in chart pixels, scale screen pixels each.
     std::string over, off, left;
+    double shownScale = 1.0;
     int darkOver = -1, darkOff = -1;
     LRESULT hit = HTNOWHERE;
     OneStep run([&](Win32Dialog& top) {
         HWND control = top.Control(res::planner_dlg::IDC_CHART);
         const ui::win32::ChartControl* chart = top.Chart(res::planner_dlg::IDC_CHART);
         ASSERT_NE(chart, nullptr);
+        const double scale = chart->Scale();
+        shownScale = scale;
+        const auto px = [scale](int chartPixels) { return static_cast<int>(std::lround(chartPixels * scale)); };
+        const RECT corner{px(162), px(8), px(362), px(32)};  // the plot's top right, where the readout goes
         // The client area, inside the control's border.
         RECT frame{}, client{};
         GetWindowRect(control, &frame);
         GetClientRect(control, &client);
-        SetWindowPos(control, nullptr, 0, 0, 380 + (frame.right - frame.left) - client.right,
-                     337 + (frame.bottom - frame.top) - client.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(control, nullptr, 0, 0, px(380) + (frame.right - frame.left) - client.right,
+                     px(337) + (frame.bottom - frame.top) - client.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         // A plain STATIC lets the mouse through to its dialog.
-        POINT inside{162, 106};
+        POINT inside{px(162), px(106)};
         ClientToScreen(control, &inside);
         hit = SendMessageW(control, WM_NCHITTEST, 0, MAKELPARAM(inside.x, inside.y));
-        SendMessageW(control, WM_MOUSEMOVE, 0, MAKELPARAM(162, 106));
+        SendMessageW(control, WM_MOUSEMOVE, 0, MAKELPARAM(px(162), px(106)));
         over = chart->Readout();
         darkOver = Printed(control).Dark(corner);
         SendMessageW(control, WM_MOUSEMOVE, 0, MAKELPARAM(20, 20));  // over the labels
         off = chart->Readout();
         darkOff = Printed(control).Dark(corner);
-        SendMessageW(control, WM_MOUSEMOVE, 0, MAKELPARAM(162, 106));
+        SendMessageW(control, WM_MOUSEMOVE, 0, MAKELPARAM(px(162), px(106)));
         SendMessageW(control, WM_MOUSELEAVE, 0, 0);
         left = chart->Readout();
     });
     ChartDlg dialog(blank);
     dialog.DoModal();
     EXPECT_EQ(hit, HTCLIENT);
-    EXPECT_EQ(over, "10 Hz   3.183 mm p-p   0.1 m/s   0.6407 g");
+    // Scaled, the pointer lands on a screen pixel, a fraction of a chart pixel off (162, 106).
+    if (shownScale != 1.0) {
+        EXPECT_NE(over.find("0.6407 g"), std::string::npos) << over;
+    } else {
+        EXPECT_EQ(over, "10 Hz   3.183 mm p-p   0.1 m/s   0.6407 g");
+    }
     EXPECT_GT(darkOver, 20);
     EXPECT_EQ(off, "");
     EXPECT_EQ(darkOff, 0);

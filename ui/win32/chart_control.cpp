@@ -99,17 +99,51 @@ void ChartControl::Paint(HDC dc, const RECT& rect) const {
     HDC memory = CreateCompatibleDC(dc);
     HBITMAP bitmap = CreateCompatibleBitmap(dc, width, height);
     HGDIOBJ old = SelectObject(memory, bitmap);
-    const RECT local{0, 0, width, height};
+    const RECT all{0, 0, width, height};
+    FillRect(memory, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     if (m_drawing) {
-        PaintChart(memory, *m_drawing, 0, 0, width, height, false, IsWindowEnabled(m_hwnd) == FALSE);
+        const double scale = Scale();
+        const RECT local{0, 0, Round(width / scale), Round(height / scale)};
+        SetGraphicsMode(memory, GM_ADVANCED);
+        const XFORM transform{static_cast<FLOAT>(scale), 0.0F, 0.0F, static_cast<FLOAT>(scale), 0.0F, 0.0F};
+        SetWorldTransform(memory, &transform);
+        PaintChart(memory, *m_drawing, 0, 0, local.right, local.bottom, false, IsWindowEnabled(m_hwnd) == FALSE);
         if (!m_readout.empty()) PaintReadout(memory, *m_drawing, m_readout, local);
-    } else {
-        FillRect(memory, &local, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        ModifyWorldTransform(memory, nullptr, MWT_IDENTITY);  // the copy below is in pixels
     }
     BitBlt(dc, rect.left, rect.top, width, height, memory, 0, 0, SRCCOPY);
     SelectObject(memory, old);
     DeleteObject(bitmap);
     DeleteDC(memory);
+}
+
+// As the dialog's text grows: its font's height here over its height at
+// 96 dpi, which keeps the chart's layout at its size at 100 %, since the
+// dialog's units grow by the same.
+double ChartControl::Scale() const {
+    HDC dc = GetDC(m_hwnd);
+    if (dc == nullptr) return 1.0;
+    const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
+    const auto height = [dc](const LOGFONTW& logFont) {
+        HFONT font = CreateFontIndirectW(&logFont);
+        HGDIOBJ old = SelectObject(dc, font);
+        TEXTMETRICW metrics{};
+        GetTextMetricsW(dc, &metrics);
+        SelectObject(dc, old);
+        DeleteObject(font);
+        return metrics.tmHeight;
+    };
+    double scale = 1.0;
+    HFONT font = reinterpret_cast<HFONT>(SendMessageW(GetParent(m_hwnd), WM_GETFONT, 0, 0));
+    LOGFONTW logFont{};
+    if (dpi > 96 && font != nullptr && GetObjectW(font, sizeof logFont, &logFont) != 0) {
+        const LONG here = height(logFont);
+        logFont.lfHeight = MulDiv(logFont.lfHeight, 96, dpi);
+        const LONG at96 = height(logFont);
+        if (at96 > 0 && here > at96) scale = static_cast<double>(here) / at96;
+    }
+    ReleaseDC(m_hwnd, dc);
+    return scale;
 }
 
 LRESULT CALLBACK ChartControl::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR /*id*/,
@@ -156,8 +190,12 @@ void ChartControl::PointerAt(int x, int y) {
     if (m_drawing) {
         RECT client{};
         GetClientRect(m_hwnd, &client);
-        const draw::ChartMapping map = draw::FitChart(m_drawing->box, client.right, client.bottom);
-        if (map.Inside(x, y)) readout = draw::ChartReadout(*m_drawing, map.ToChart(x, y));
+        const double scale = Scale();
+        const draw::ChartMapping map =
+            draw::FitChart(m_drawing->box, Round(client.right / scale), Round(client.bottom / scale));
+        const double cx = x / scale;
+        const double cy = y / scale;
+        if (map.Inside(cx, cy)) readout = draw::ChartReadout(*m_drawing, map.ToChart(cx, cy));
     }
     SetReadout(readout);
 }

@@ -29,6 +29,10 @@ public:
     const std::string& Readout() const { return m_readout; }
     // The chart and its readout into the rectangle, for WM_DRAWITEM.
     void Paint(HDC dc, const RECT& rect) const;
+    // Screen pixels per chart pixel: the window's DPI over 96, so that the
+    // labels, lines and markers grow with the dialog's text. The chart is
+    // laid out on the client size divided by it.
+    double Scale() const;
 
 private:
     static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
