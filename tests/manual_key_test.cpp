@@ -40,12 +40,11 @@ TEST_P(ManualKey, OpensTheUserManualBesideTheProgram) {
     std::filesystem::remove_all(root);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Calculators, ManualKey,
-    ::testing::Values(Calculator{"MainMenu", [] { return std::make_unique<CMainMenuDlg>(); }},
-                      Calculator{"PureSine", [] { return std::make_unique<CPureSineDlg>(); }},
-                      Calculator{"SineSweep", [] { return std::make_unique<CSineSweepDlg>(); }}),
-    [](const ::testing::TestParamInfo<Calculator>& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(Calculators, ManualKey,
+                         ::testing::Values(Calculator{"MainMenu", [] { return std::make_unique<CMainMenuDlg>(); }},
+                                           Calculator{"PureSine", [] { return std::make_unique<CPureSineDlg>(); }},
+                                           Calculator{"SineSweep", [] { return std::make_unique<CSineSweepDlg>(); }}),
+                         [](const ::testing::TestParamInfo<Calculator>& row) { return std::string(row.param.name); });
 
 // Without the manual, nothing opens and the user is told where it was looked for.
 TEST(ManualKeyMissing, SaysWhereTheManualWasLookedFor) {
