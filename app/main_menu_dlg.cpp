@@ -7,6 +7,7 @@
 #include "res/main_menu_ids.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"
+#include "ui/manual.h"
 
 using res::main_menu::IDC_ANALYSIS_LIST;
 
@@ -15,6 +16,7 @@ const ui::EventEntry<CMainMenuDlg> CMainMenuDlg::kEvents[] = {
     ui::OnMessage(ui::WM_PAINT, &CMainMenuDlg::OnPaint),
     ui::OnValueMessage(ui::WM_QUERYDRAGICON, &CMainMenuDlg::OnQueryDragIcon),
     ui::OnCommand(ui::LBN_SELCHANGE, IDC_ANALYSIS_LIST, &CMainMenuDlg::OnSelchangeMainList),
+    ui::OnCommand(ui::BN_CLICKED, res::IDM_OPEN_MANUAL, &CMainMenuDlg::OnManual),
 };
 
 CMainMenuDlg::CMainMenuDlg() : CDialog(res::IDD_MAIN_MENU), m_icon{res::IDR_MAINFRAME} {}
@@ -41,8 +43,11 @@ bool CMainMenuDlg::OnInitDialog() {
     SetIcon(m_icon, true);
     SetIcon(m_icon, false);
     FillAnalysisList();
+    Window().AddControlCommand(res::IDM_OPEN_MANUAL, res::kManualItem, res::kManualShortcut, {});
     return true;  // the focus goes to the first tab stop, "Exit"
 }
+
+void CMainMenuDlg::OnManual() { ui::OpenManual(res::kManualPage); }
 
 void CMainMenuDlg::FillAnalysisList() {
     m_analysisList.ResetContent();

@@ -20,6 +20,7 @@ private:
     void OnPaint();
     std::intptr_t OnQueryDragIcon();
     void OnSelchangeMainList();
+    void OnManual();
     void FillAnalysisList();
 
     static const ui::EventEntry<CMainMenuDlg> kEvents[];

@@ -13,6 +13,7 @@
 #include "res/resource_ids.h"
 #include "res/string_table.h"
 #include "res/version.h"
+#include "ui/manual.h"
 
 using namespace res::planner_dlg;
 
@@ -56,14 +57,6 @@ std::string QuantityTip(const char* what, planner::QuantityKind kind) {
 std::string QueryTip(const char* what, const char* bare, planner::QuantityKind kind) {
     return std::string(what) + ": a number of " + bare + ", or typed with its unit (" + UnitChoices(kind) +
            "). Empty: not asked.";
-}
-
-// Where the manual is installed, beside the program: in its own directory
-// (the Windows installer's), or the package's documents (/usr/bin ->
-// /usr/share/doc/halvex).
-std::vector<std::string> ManualPlaces(const std::string& programDirectory) {
-    const std::string directory = programDirectory.empty() ? std::string(".") : programDirectory;
-    return {directory + "/planner.html", directory + "/../share/doc/halvex/planner.html"};
 }
 
 }  // namespace
@@ -778,21 +771,7 @@ void CPlannerDlg::OnExportResults() {
     ExportTo(kResultsFiles, planner::ResultsTable(m_document, m_outcome));
 }
 
-// The manual installed beside the program, in the desktop's browser; where
-// there is none, the user learns where it was looked for.
-void CPlannerDlg::OnManual() {
-    ui::Backend& backend = ui::GetBackend();
-    const std::vector<std::string> places = ManualPlaces(backend.ProgramDirectory());
-    for (const std::string& place : places) {
-        std::string text;
-        if (!planner::ReadTextFile(place, text)) continue;
-        if (!backend.OpenDocument(place)) ui::AfxMessageBox(place + ": cannot be opened");
-        return;
-    }
-    std::string text = "The manual is not installed. It was looked for at:";
-    for (const std::string& place : places) text += "\n" + place;
-    ui::AfxMessageBox(text);
-}
+void CPlannerDlg::OnManual() { ui::OpenManual("planner.html"); }
 
 void CPlannerDlg::OnAbout() {
     ui::AfxMessageBox(std::string("Sine Test Planner\nHalvex version ") + res::kProgramVersion +

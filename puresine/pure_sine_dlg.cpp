@@ -14,6 +14,7 @@
 #include "res/pure_sine_ids.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"
+#include "ui/manual.h"
 
 using namespace res::pure_sine;
 using ui::SW_HIDE;
@@ -43,6 +44,7 @@ const ui::EventEntry<CPureSineDlg> CPureSineDlg::kEvents[] = {
     ui::OnCommand(ui::EN_CHANGE, IDC_AMPLITUDE, &CPureSineDlg::OnChangeAmplitude),
     ui::OnCommand(ui::EN_CHANGE, IDC_FREQUENCY, &CPureSineDlg::OnChangeFrequency),
     ui::OnCommand(ui::BN_CLICKED, res::IDM_COPY_ALL_RESULTS, &CPureSineDlg::OnCopyAllResults),
+    ui::OnCommand(ui::BN_CLICKED, res::IDM_OPEN_MANUAL, &CPureSineDlg::OnManual),
 };
 
 CPureSineDlg::CPureSineDlg() : CDialog(res::IDD_PURE_SINE) {}
@@ -174,8 +176,11 @@ bool CPureSineDlg::OnInitDialog() {
     for (const puresine::ResultBox& box : puresine::kResultBoxes) results.push_back(box.id);
     Window().AddControlCommand(res::IDM_COPY_ALL_RESULTS, res::kCopyAllResultsItem, res::kCopyAllResultsShortcut,
                                results);
+    Window().AddControlCommand(res::IDM_OPEN_MANUAL, res::kManualItem, res::kManualShortcut, {});
     return true;
 }
+
+void CPureSineDlg::OnManual() { ui::OpenManual(res::kManualPage); }
 
 // The boxes on show, in the order Calculate sets them, as one table; with
 // none on show the clipboard keeps what it had.

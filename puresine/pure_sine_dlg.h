@@ -30,6 +30,7 @@ private:
     void OnChangeAmplitude();
     void OnChangeFrequency();
     void OnCopyAllResults();
+    void OnManual();
 
     void ClearResults();
     // In the order 1004, 1005, then 1001, 1006, 1008, 1009, 1010, 1007.

@@ -21,4 +21,7 @@ constexpr unsigned IDM_ABOUT = 0x0010;
 // Command that copies every result shown, as a table, from a calculator.
 constexpr int IDM_COPY_ALL_RESULTS = 0x8001;
 
+// Command that opens the user manual from a calculator: its key, F1.
+constexpr int IDM_OPEN_MANUAL = 0x8002;
+
 }  // namespace res

@@ -11,6 +11,13 @@ constexpr const char* kApplicationTitle = "Halvex";
 constexpr const char* kCopyAllResultsItem = "Copy All Results";
 constexpr const char* kCopyAllResultsShortcut = "Ctrl+Shift+C";
 
+// The calculators' key for their manual, anywhere in the window.
+constexpr const char* kManualItem = "Manual";
+constexpr const char* kManualShortcut = "F1";
+
+// The manual's pages, installed beside the program.
+constexpr const char* kManualPage = "index.html";
+
 // The string resource of that id; empty when the program has none.
 std::string_view LoadResourceString(int id);
 

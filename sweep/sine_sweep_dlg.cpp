@@ -12,6 +12,7 @@
 #include "sweep/sine_sweep_report.h"
 #include "sweep/sine_sweep_state.h"
 #include "sweep/sine_sweep_tables.h"
+#include "ui/manual.h"
 
 using namespace res::sine_sweep;
 using sweep::SweepAnalysis;
@@ -38,6 +39,7 @@ const ui::EventEntry<CSineSweepDlg> CSineSweepDlg::kEvents[] = {
     ui::OnCommand(ui::EN_CHANGE, IDC_INPUT1, &CSineSweepDlg::OnChangeInput),
     ui::OnCommand(ui::EN_CHANGE, IDC_INPUT2, &CSineSweepDlg::OnChangeInput),
     ui::OnCommand(ui::BN_CLICKED, res::IDM_COPY_ALL_RESULTS, &CSineSweepDlg::OnCopyAllResults),
+    ui::OnCommand(ui::BN_CLICKED, res::IDM_OPEN_MANUAL, &CSineSweepDlg::OnManual),
 };
 
 CSineSweepDlg::CSineSweepDlg() : CDialog(res::IDD_SINE_SWEEP) {}
@@ -91,8 +93,11 @@ bool CSineSweepDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     Window().AddControlCommand(res::IDM_COPY_ALL_RESULTS, res::kCopyAllResultsItem, res::kCopyAllResultsShortcut,
                                {IDC_OUTPUT1, IDC_OUTPUT2, IDC_OUTPUT3, IDC_OUTPUT4});
+    Window().AddControlCommand(res::IDM_OPEN_MANUAL, res::kManualItem, res::kManualShortcut, {});
     return true;
 }
+
+void CSineSweepDlg::OnManual() { ui::OpenManual(res::kManualPage); }
 
 // The outputs on show, in the order Calculate set them, as one table; with
 // none on show the clipboard keeps what it had.

@@ -26,6 +26,7 @@ private:
     void OnChangeOutput();
     void OnChangeInput();
     void OnCopyAllResults();
+    void OnManual();
 
     void InputReset();
     void ClearResults();

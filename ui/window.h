@@ -81,7 +81,8 @@ public:
     // A command of the dialog's own on some of its controls: an entry with
     // that text in the context menu of each, and a shortcut key ("Ctrl+Shift+C")
     // anywhere in the window. Choosing it sends WM_COMMAND with the command id
-    // and BN_CLICKED. Backends without such menus or keys may ignore it.
+    // and BN_CLICKED. With no controls it is a key alone (the calculators'
+    // F1). Backends without such menus or keys may ignore it.
     virtual void AddControlCommand(unsigned /*commandId*/, std::string_view /*text*/, std::string_view /*shortcut*/,
                                    const std::vector<int>& /*controlIds*/) {}
     // Puts plain text on the clipboard, on backends that have one.

@@ -2,7 +2,8 @@
 ;   makensis -DVERSION=1.0.0.1 -DSRCDIR=folder -DOUTFILE=setup.exe halvex.nsi
 ; SRCDIR holds halvex.exe, halvex-planner.exe, halvex-drive.exe (and
 ; halvex-calc.exe when it is built, and the runtime libraries when they are
-; not linked in), halvex.ico, halvex-planner.ico and LICENSE.txt. Installs
+; not linked in), halvex.ico, halvex-planner.ico, LICENSE.txt, the manual's
+; pages and the example plan. Installs
 ; for all users under Program Files, with a Start-menu shortcut for the
 ; calculator and one for the planner, and an entry in the installed
 ; programs; /S installs or uninstalls silently.
@@ -39,9 +40,14 @@ VIAddVersionKey "FileDescription" "Halvex ${VERSION} installer"
 VIAddVersionKey "FileVersion" "${VERSION}"
 VIAddVersionKey "ProductVersion" "${VERSION}"
 
+; The program's own name and icon on every page, not the installer tool's.
+BrandingText "Halvex ${VERSION}"
 !define MUI_ICON "${SRCDIR}\halvex.ico"
 !define MUI_UNICON "${SRCDIR}\halvex.ico"
 !define MUI_FINISHPAGE_RUN "$INSTDIR\halvex.exe"
+!define MUI_FINISHPAGE_SHOWREADME "$INSTDIR\index.html"
+!define MUI_FINISHPAGE_SHOWREADME_TEXT "Open the Halvex manual"
+!define MUI_FINISHPAGE_SHOWREADME_NOTCHECKED
 !insertmacro MUI_PAGE_LICENSE "${SRCDIR}\LICENSE.txt"
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
@@ -64,7 +70,9 @@ VIAddVersionKey "ProductVersion" "${VERSION}"
   !insertmacro ${Action} "halvex.ico"
   !insertmacro ${Action} "halvex-planner.ico"
   !insertmacro ${Action} "LICENSE.txt"
+  !insertmacro ${Action} "index.html"
   !insertmacro ${Action} "planner.html"
+  !insertmacro ${Action} "shaker-test.halvex-plan"
 !macroend
 !macro InstallFile Name
   File "${SRCDIR}\${Name}"

@@ -247,8 +247,15 @@ std::string HeadlessWindow::UserMenu(int commandId) {
 }
 
 // Only the menu's shortcuts: the keys an edit uses itself stay the edit's.
+// A menu's key first, then a command key of the window's own (F1 in a
+// calculator), which works wherever the focus is.
 std::string HeadlessWindow::UserKey(std::string_view shortcut) {
     const int commandId = FindShortcutCommand(m_template, shortcut);
+    if (commandId == 0) {
+        for (const ControlCommand& command : m_controlCommands) {
+            if (SameShortcut(command.shortcut, shortcut)) return UserShortcut(command.commandId);
+        }
+    }
     if (commandId == 0) return "no shortcut " + std::string(shortcut) + " on dialog " + std::to_string(m_template.id);
     return UserMenu(commandId);
 }

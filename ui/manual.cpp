@@ -1,0 +1,32 @@
+#include "ui/manual.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "ui/dialog.h"
+#include "ui/window.h"
+
+namespace ui {
+
+std::vector<std::string> ManualPlaces(const std::string& programDirectory, std::string_view page) {
+    const std::string directory = programDirectory.empty() ? std::string(".") : programDirectory;
+    const std::string name(page);
+    return {directory + "/" + name, directory + "/../share/doc/halvex/" + name};
+}
+
+void OpenManual(std::string_view page) {
+    Backend& backend = GetBackend();
+    const std::vector<std::string> places = ManualPlaces(backend.ProgramDirectory(), page);
+    for (const std::string& place : places) {
+        std::error_code error;
+        // u8path: the place is UTF-8, which Windows would read as its ANSI code page.
+        if (!std::filesystem::is_regular_file(std::filesystem::u8path(place), error)) continue;
+        if (!backend.OpenDocument(place)) AfxMessageBox(place + ": cannot be opened");
+        return;
+    }
+    std::string text = "The manual is not installed. It was looked for at:";
+    for (const std::string& place : places) text += "\n" + place;
+    AfxMessageBox(text);
+}
+
+}  // namespace ui
