@@ -246,18 +246,16 @@ std::string HeadlessWindow::UserMenu(int commandId) {
     return {};
 }
 
-// Only the menu's shortcuts: the keys an edit uses itself stay the edit's.
 // A menu's key first, then a command key of the window's own (F1 in a
-// calculator), which works wherever the focus is.
+// calculator), which works wherever the focus is; the keys an edit uses
+// itself stay the edit's.
 std::string HeadlessWindow::UserKey(std::string_view shortcut) {
     const int commandId = FindShortcutCommand(m_template, shortcut);
-    if (commandId == 0) {
-        for (const ControlCommand& command : m_controlCommands) {
-            if (SameShortcut(command.shortcut, shortcut)) return UserShortcut(command.commandId);
-        }
+    if (commandId != 0) return UserMenu(commandId);
+    for (const ControlCommand& command : m_controlCommands) {
+        if (SameShortcut(command.shortcut, shortcut)) return UserShortcut(command.commandId);
     }
-    if (commandId == 0) return "no shortcut " + std::string(shortcut) + " on dialog " + std::to_string(m_template.id);
-    return UserMenu(commandId);
+    return "no shortcut " + std::string(shortcut) + " on dialog " + std::to_string(m_template.id);
 }
 
 std::string HeadlessWindow::UserShortcut(unsigned commandId) {
