@@ -27,6 +27,8 @@ class OneStep : public ui::win32::Automation {
 public:
     explicit OneStep(std::function<void(Win32Dialog&)> step) : m_step(std::move(step)) {
         m_backend.SetAutomation(this);
+        // The planner at its template's size, however small the screen at a high DPI.
+        m_backend.SetWorkArea([](HWND) { return RECT{0, 0, 8192, 8192}; });
         ui::SetBackend(&m_backend);
     }
     ~OneStep() override { ui::SetBackend(nullptr); }

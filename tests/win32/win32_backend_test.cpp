@@ -668,4 +668,46 @@ TEST(Win32Menu, CtrlZAfterACellEditIsThePlannersUndo) {
     EXPECT_NE(before, edited);
 }
 
+// A screen whose work area is smaller than a window (given to the backend,
+// as Wine's cannot be changed from a test): the resizable planner opens
+// shrunk inside it and still sizes up and down to it; the fixed sweep keeps
+// its size with its top left inside.
+TEST(Win32Dpi, LargeWindowsOpenWithinASmallerWorkArea) {
+    const RECT work{40, 30, 40 + 700, 30 + 480};
+    const auto inside = [&](const RECT& r) {
+        return r.left >= work.left && r.top >= work.top && r.right <= work.right && r.bottom <= work.bottom;
+    };
+    RECT opened{}, grown{}, shrunk{}, sweep{};
+    MINMAXINFO limits{};
+    Steps steps;
+    steps.Backend().SetWorkArea([&](HWND) { return work; });
+    steps.Then([&](Win32Dialog& top) {
+        HWND hwnd = top.Handle();
+        GetWindowRect(hwnd, &opened);
+        SendMessageW(hwnd, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
+        SetWindowPos(hwnd, nullptr, 0, 0, 900, 700, SWP_NOMOVE | SWP_NOZORDER);
+        GetWindowRect(hwnd, &grown);
+        SetWindowPos(hwnd, nullptr, 0, 0, 300, 200, SWP_NOMOVE | SWP_NOZORDER);
+        GetWindowRect(hwnd, &shrunk);
+    });
+    ui::CDialog planner(res::IDD_PLANNER);
+    planner.DoModal();
+    EXPECT_TRUE(inside(opened)) << opened.left << "," << opened.top << " " << opened.right << "," << opened.bottom;
+    EXPECT_LE(limits.ptMinTrackSize.x, 700);
+    EXPECT_LE(limits.ptMinTrackSize.y, 480);
+    EXPECT_EQ(grown.right - grown.left, 900);
+    EXPECT_EQ(grown.bottom - grown.top, 700);
+    EXPECT_EQ(shrunk.right - shrunk.left, limits.ptMinTrackSize.x);
+    EXPECT_EQ(shrunk.bottom - shrunk.top, limits.ptMinTrackSize.y);
+
+    const RECT tiny{40, 30, 40 + 200, 30 + 150};
+    steps.Backend().SetWorkArea([&](HWND) { return tiny; });
+    steps.Then([&](Win32Dialog& top) { GetWindowRect(top.Handle(), &sweep); });
+    ui::CDialog sweepDlg(res::IDD_SINE_SWEEP);
+    sweepDlg.DoModal();
+    EXPECT_EQ(sweep.left, tiny.left);
+    EXPECT_EQ(sweep.top, tiny.top);
+    EXPECT_GT(sweep.right - sweep.left, 200);  // its own size kept
+}
+
 }  // namespace

@@ -1,5 +1,7 @@
 #include "ui/win32/anchors.h"
 
+#include <algorithm>
+
 #include "res/dialog_anchors.h"
 
 namespace ui::win32 {
@@ -14,6 +16,7 @@ void Anchors::Attach(HWND dialog, const res::DialogTemplate& dialogTemplate, con
     RECT window{};
     GetWindowRect(dialog, &window);
     m_initialWindow = {window.right - window.left, window.bottom - window.top};
+    m_least = m_initialWindow;
     std::size_t index = 0;
     for (const res::ControlTemplate& control : dialogTemplate) {
         HWND child = controls[index++];
@@ -55,9 +58,14 @@ void Anchors::Resize() {
 
 bool Anchors::Limit(MINMAXINFO& info) const {
     if (m_dialog == nullptr) return false;
-    info.ptMinTrackSize.x = m_initialWindow.cx;
-    info.ptMinTrackSize.y = m_initialWindow.cy;
+    info.ptMinTrackSize.x = m_least.cx;
+    info.ptMinTrackSize.y = m_least.cy;
     return true;
+}
+
+void Anchors::CapLeast(SIZE most) {
+    m_least.cx = std::min(m_least.cx, most.cx);
+    m_least.cy = std::min(m_least.cy, most.cy);
 }
 
 }  // namespace ui::win32

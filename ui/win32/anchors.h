@@ -22,6 +22,8 @@ public:
     void Resize();
     // WM_GETMINMAXINFO: false when the dialog is not resizable.
     bool Limit(MINMAXINFO& info) const;
+    // A work area smaller than the opening size bounds the least size too.
+    void CapLeast(SIZE most);
 
 private:
     struct Placed {
@@ -32,6 +34,7 @@ private:
     HWND m_dialog = nullptr;
     SIZE m_initialClient{};
     SIZE m_initialWindow{};
+    SIZE m_least{};
     std::vector<Placed> m_placed;
 };
 

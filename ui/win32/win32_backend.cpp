@@ -115,6 +115,7 @@ INT_PTR Win32Dialog::OnInitDialog(HWND hwnd) {
     }
     AttachMenu();
     m_anchors.Attach(hwnd, m_template, m_controls);
+    FitWorkArea();
     const INT_PTR focus = Send(WM_INITDIALOG, 0, 0) != 0 ? TRUE : FALSE;
     if (Automation* automation = m_backend.GetAutomation()) {
         automation->OnOpen(*this);
@@ -140,6 +141,27 @@ void Win32Dialog::AttachMenu() {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     m_accelerators = CreateMenuAccelerators(*m_template.menu);
     if (m_accelerators != nullptr) m_backend.FilterMessages();
+}
+
+// A window larger than the work area (a planner at 150 % on a small
+// screen): a resizable one shrinks to it, its controls following their
+// edges; either way its title bar starts inside it, where it can be dragged.
+void Win32Dialog::FitWorkArea() {
+    const RECT work = m_backend.WorkArea(m_hwnd);
+    RECT window{};
+    GetWindowRect(m_hwnd, &window);
+    const SIZE most{work.right - work.left, work.bottom - work.top};
+    LONG width = window.right - window.left;
+    LONG height = window.bottom - window.top;
+    if (width <= most.cx && height <= most.cy) return;
+    if ((m_template.style & res::kThickFrame) != 0) {
+        m_anchors.CapLeast(most);
+        width = std::min(width, most.cx);
+        height = std::min(height, most.cy);
+    }
+    const LONG x = std::max<LONG>(work.left, std::min<LONG>(window.left, work.right - width));
+    const LONG y = std::max<LONG>(work.top, std::min<LONG>(window.top, work.bottom - height));
+    SetWindowPos(m_hwnd, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 bool Win32Dialog::IsMenuCommand(int id) const { return m_template.menu != nullptr && m_template.menu->Find(id); }
@@ -815,6 +837,16 @@ void Win32Backend::MessageBox(std::string_view text) {
         PostMessageW(owner, kAnswerBoxMessage, 0, 0);
     }
     MessageBoxW(owner, Widen(text).c_str(), Widen(res::kApplicationTitle).c_str(), MB_OK);
+}
+
+RECT Win32Backend::WorkArea(HWND window) const {
+    if (m_workArea) return m_workArea(window);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor) != 0) return monitor.rcWork;
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    return work;
 }
 
 HICON Win32Backend::Icon(int iconId, int size) {

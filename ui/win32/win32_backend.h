@@ -18,6 +18,7 @@
 #include "ui/win32/control_commands.h"
 #include "ui/win32/grid_control.h"
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -122,6 +123,7 @@ private:
     INT_PTR Handle(UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR OnInitDialog(HWND hwnd);
     void AttachMenu();
+    void FitWorkArea();
     void OpenSystemMenu();
     bool IsMenuCommand(int id) const;
     INT_PTR OnPaint();
@@ -214,11 +216,15 @@ public:
     // The icon of that resource at that size in pixels, made once and kept
     // for the backend's life; nullptr for an unknown id.
     HICON Icon(int iconId, int size);
+    // The work area a window opens in: its monitor's, unless a test gives one.
+    RECT WorkArea(HWND window) const;
+    void SetWorkArea(std::function<RECT(HWND)> workArea) { m_workArea = std::move(workArea); }
 
 private:
     friend class Win32Dialog;
     HINSTANCE m_instance;
     Automation* m_automation = nullptr;
+    std::function<RECT(HWND)> m_workArea;
     std::vector<Win32Dialog*> m_running;
     std::map<std::pair<int, int>, HICON> m_icons;
     HHOOK m_messageFilter = nullptr;
