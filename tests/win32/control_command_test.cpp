@@ -6,6 +6,8 @@
 #include <deque>
 #include <functional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "puresine/pure_sine_dlg.h"
 #include "puresine/pure_sine_results.h"
@@ -32,6 +34,7 @@ public:
         m_steps.push_back(std::move(step));
         return *this;
     }
+    void OnOpenDocument(std::string_view path) override { documents.emplace_back(path); }
     bool Next(Win32Dialog& top) override {
         if (m_steps.empty()) return false;
         Step step = std::move(m_steps.front());
@@ -39,6 +42,8 @@ public:
         step(top);
         return true;
     }
+
+    std::vector<std::string> documents;
 
 private:
     ui::win32::Win32Backend m_backend;
@@ -158,6 +163,26 @@ TEST(Win32CopyAllResults, ItsKeyWorksInAnyControl) {
     dialog.DoModal();
     EXPECT_EQ(dialog.copyCommands, 1);
     EXPECT_EQ(copied, kRotationTable);
+}
+
+// As halvex-drive's "key F1" presses it, with the focus in an edit; the
+// build puts the manual's page beside the tests, as the installer does
+// beside the program.
+TEST(Win32ManualKey, F1OpensTheManualBesideTheProgram) {
+    Steps steps;
+    CPureSineDlg dialog;
+    std::string f1;
+    std::string f2;
+    steps.Then([&](Win32Dialog& top) {
+        SetFocus(top.Control(ps::IDC_AMPLITUDE));
+        f1 = top.UserKey("F1");
+        f2 = top.UserKey("F2");
+    });
+    dialog.DoModal();
+    EXPECT_EQ(f1, "");
+    EXPECT_EQ(f2, "no shortcut F2 on dialog 129");
+    const std::string directory = ui::GetBackend().ProgramDirectory();
+    EXPECT_EQ(steps.documents, std::vector<std::string>{directory + "/index.html"});
 }
 
 RECT Place(HWND control) {

@@ -104,6 +104,13 @@ bool ControlCommands::Has(UINT commandId) const {
     return std::find(m_ids.begin(), m_ids.end(), commandId) != m_ids.end();
 }
 
+UINT ControlCommands::CommandOfKey(const ACCEL& key) const {
+    for (const ACCEL& own : m_keys) {
+        if (own.key == key.key && own.fVirt == key.fVirt) return own.cmd;
+    }
+    return 0;
+}
+
 bool ControlCommands::TranslateKey(HWND dialog, MSG& message) const {
     return m_accelerators != nullptr && TranslateAcceleratorW(dialog, m_accelerators, &message) != 0;
 }

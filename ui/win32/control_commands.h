@@ -32,6 +32,8 @@ public:
     // The command's key anywhere in the dialog; false for a key unknown here.
     bool AddKey(const char* shortcut, UINT commandId);
     bool Has(UINT commandId) const;
+    // The command whose key this is, 0 for none.
+    UINT CommandOfKey(const ACCEL& key) const;
     bool TranslateKey(HWND dialog, MSG& message) const;
     // The window is gone: its edits and their menus with it.
     void Clear();

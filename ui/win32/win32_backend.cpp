@@ -685,15 +685,19 @@ std::string Win32Dialog::UserMenu(int commandId) {
 }
 
 // The key goes down with its modifiers held, as the keyboard state says,
-// into the same translation the modal loop does.
+// into the same translation the modal loop does. A menu's key first, then a
+// command key of the window's own (F1 in a calculator).
 std::string Win32Dialog::UserKey(std::string_view shortcut) {
     const int commandId = FindShortcutCommand(m_template, shortcut);
-    if (commandId == 0) return "no shortcut " + std::string(shortcut) + " on dialog " + std::to_string(m_template.id);
-    std::string error = CheckMenuItem(m_template, ReadMenu(), commandId);
-    if (!error.empty()) return error;
     ACCEL accel{};
-    if (!ShortcutAccelerator(std::string(shortcut).c_str(), static_cast<WORD>(commandId), accel)) {
-        return "shortcut " + std::string(shortcut) + " has no key here";
+    const bool known = ShortcutAccelerator(std::string(shortcut).c_str(), static_cast<WORD>(commandId), accel);
+    if (commandId == 0) {
+        if (!known || m_commands.CommandOfKey(accel) == 0)
+            return "no shortcut " + std::string(shortcut) + " on dialog " + std::to_string(m_template.id);
+    } else {
+        std::string error = CheckMenuItem(m_template, ReadMenu(), commandId);
+        if (!error.empty()) return error;
+        if (!known) return "shortcut " + std::string(shortcut) + " has no key here";
     }
     BYTE saved[256] = {};
     GetKeyboardState(saved);
