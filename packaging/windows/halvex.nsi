@@ -2,7 +2,8 @@
 ;   makensis -DVERSION=1.0.0.1 -DSRCDIR=folder -DOUTFILE=setup.exe halvex.nsi
 ; SRCDIR holds halvex.exe, halvex-planner.exe, halvex-drive.exe (and
 ; halvex-calc.exe when it is built, and the runtime libraries when they are
-; not linked in), halvex.ico, halvex-planner.ico, LICENSE.txt, the manual's
+; not linked in), halvex.ico, halvex-planner.ico, halvex-installer.bmp (the side
+; picture of the first and last pages), LICENSE.txt, the manual's
 ; pages and the example plan. Installs
 ; for all users under Program Files, with a Start-menu shortcut for the
 ; calculator and one for the planner, and an entry in the installed
@@ -44,6 +45,8 @@ VIAddVersionKey "ProductVersion" "${VERSION}"
 BrandingText "Halvex ${VERSION}"
 !define MUI_ICON "${SRCDIR}\halvex.ico"
 !define MUI_UNICON "${SRCDIR}\halvex.ico"
+!define MUI_WELCOMEFINISHPAGE_BITMAP "${SRCDIR}\halvex-installer.bmp"
+!define MUI_UNWELCOMEFINISHPAGE_BITMAP "${SRCDIR}\halvex-installer.bmp"
 !define MUI_FINISHPAGE_RUN "$INSTDIR\halvex.exe"
 !define MUI_FINISHPAGE_SHOWREADME "$INSTDIR\index.html"
 !define MUI_FINISHPAGE_SHOWREADME_TEXT "Open the Halvex manual"

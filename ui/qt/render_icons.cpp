@@ -120,6 +120,18 @@ bool WriteIco(const QString& path) {
 
 }  // namespace
 
+// The installer's side picture on its first and last pages, 164 by 314
+// pixels as the installer asks: the icon on its own colour.
+bool WriteWizardImage(const QString& path) {
+    QImage image(164, 314, QImage::Format_RGB888);
+    image.fill(QColor(0x1f, 0x3a, 0x66));
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    ui::qt::PaintAppIcon(painter, QRect(18, 60, 128, 128), g_iconId);
+    painter.end();
+    return image.save(path, "BMP");
+}
+
 int main(int argc, char** argv) {
     int first = 1;
     if (argc > 1 && std::strcmp(argv[1], "--planner") == 0) {
@@ -127,8 +139,8 @@ int main(int argc, char** argv) {
         first = 2;
     }
     const int count = argc - first;
-    if (count != 2 && count != 3) {
-        std::fputs("usage: halvex-render-icons [--planner] OUTDIR NAME [ICO]\n", stderr);
+    if (count < 2 || count > 4) {
+        std::fputs("usage: halvex-render-icons [--planner] OUTDIR NAME [ICO [INSTALLER_BMP]]\n", stderr);
         return 2;
     }
     QGuiApplication application(argc, argv);
@@ -144,8 +156,12 @@ int main(int argc, char** argv) {
         std::fputs("halvex-render-icons: cannot write the scalable icon\n", stderr);
         return 1;
     }
-    if (count == 3 && !WriteIco(QString::fromLocal8Bit(argv[first + 2]))) {
+    if (count >= 3 && !WriteIco(QString::fromLocal8Bit(argv[first + 2]))) {
         std::fputs("halvex-render-icons: cannot write the icon file\n", stderr);
+        return 1;
+    }
+    if (count == 4 && !WriteWizardImage(QString::fromLocal8Bit(argv[first + 3]))) {
+        std::fputs("halvex-render-icons: cannot write the installer's picture\n", stderr);
         return 1;
     }
     return 0;
