@@ -14,6 +14,7 @@
 #include "res/planner_ids.h"
 #include "res/pure_sine_ids.h"
 #include "res/resource_ids.h"
+#include "tests/win32/win32_steps.h"
 #include "ui/win32/utf16.h"
 #include "ui/win32/win32_backend.h"
 
@@ -22,33 +23,7 @@ namespace {
 using ui::win32::Win32Dialog;
 namespace ps = res::pure_sine;
 
-class Steps : public ui::win32::Automation {
-public:
-    using Step = std::function<void(Win32Dialog&)>;
-    Steps() {
-        m_backend.SetAutomation(this);
-        ui::SetBackend(&m_backend);
-    }
-    ~Steps() override { ui::SetBackend(nullptr); }
-    Steps& Then(Step step) {
-        m_steps.push_back(std::move(step));
-        return *this;
-    }
-    void OnOpenDocument(std::string_view path) override { documents.emplace_back(path); }
-    bool Next(Win32Dialog& top) override {
-        if (m_steps.empty()) return false;
-        Step step = std::move(m_steps.front());
-        m_steps.pop_front();
-        step(top);
-        return true;
-    }
-
-    std::vector<std::string> documents;
-
-private:
-    ui::win32::Win32Backend m_backend;
-    std::deque<Step> m_steps;
-};
+using Steps = halvex_test::Win32Steps;
 
 // The calculator, counting the commands it is sent.
 class CountingPureSineDlg : public CPureSineDlg {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "tests/grid_probe_dlg.h"
+#include "tests/win32/win32_steps.h"
 #include "ui/win32/win32_backend.h"
 
 namespace {
@@ -17,33 +18,7 @@ using halvex_test::GridProbeDlg;
 using halvex_test::kEditGrid;
 using ui::win32::Win32Dialog;
 
-// Plays one step at a time on the dialog on top; keys posted in a step are
-// handled by the modal loop, the dialog manager's IsDialogMessage included,
-// before the next step.
-class GridSteps : public ui::win32::Automation {
-public:
-    using Step = std::function<void(Win32Dialog&)>;
-    GridSteps() {
-        m_backend.SetAutomation(this);
-        ui::SetBackend(&m_backend);
-    }
-    ~GridSteps() override { ui::SetBackend(nullptr); }
-    GridSteps& Then(Step step) {
-        m_steps.push_back(std::move(step));
-        return *this;
-    }
-    bool Next(Win32Dialog& top) override {
-        if (m_steps.empty()) return false;
-        Step step = std::move(m_steps.front());
-        m_steps.pop_front();
-        step(top);
-        return true;
-    }
-
-private:
-    ui::win32::Win32Backend m_backend;
-    std::deque<Step> m_steps;
-};
+using GridSteps = halvex_test::Win32Steps;
 
 void PostKey(HWND target, WPARAM key) {
     PostMessageW(target, WM_KEYDOWN, key, 1);

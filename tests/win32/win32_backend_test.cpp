@@ -17,6 +17,7 @@
 #include "res/planner_ids.h"
 #include "res/resource_ids.h"
 #include "res/sine_sweep_ids.h"
+#include "tests/win32/win32_steps.h"
 #include "ui/win32/win32_backend.h"
 
 #include <commctrl.h>
@@ -30,51 +31,7 @@ namespace {
 using ui::win32::Win32Dialog;
 namespace ss = res::sine_sweep;
 
-// Plays steps on whichever dialog is on top, and records what it is told.
-class Steps : public ui::win32::Automation {
-public:
-    using Step = std::function<void(Win32Dialog&)>;
-
-    Steps() {
-        m_backend.SetAutomation(this);
-        ui::SetBackend(&m_backend);
-    }
-    ~Steps() override { ui::SetBackend(nullptr); }
-
-    Steps& Then(Step step) {
-        m_steps.push_back(std::move(step));
-        return *this;
-    }
-
-    bool Next(Win32Dialog& top) override {
-        if (m_steps.empty()) return false;
-        Step step = std::move(m_steps.front());
-        m_steps.pop_front();
-        step(top);
-        return true;
-    }
-    void OnOpen(Win32Dialog& dialog) override { opened.push_back(dialog.Template().id); }
-    void OnClose(Win32Dialog& dialog, int code) override {
-        closed.push_back(dialog.Template().id);
-        codes.push_back(code);
-    }
-    void OnMessageBox(std::string_view text) override { messages.emplace_back(text); }
-    void OnMessageBoxShown(HWND box) override {
-        boxOwners.push_back(GetWindow(box, GW_OWNER));
-        ownerEnabled.push_back(IsWindowEnabled(GetWindow(box, GW_OWNER)) != FALSE);
-    }
-
-    ui::win32::Win32Backend& Backend() { return m_backend; }
-
-    std::vector<int> opened, closed, codes;
-    std::vector<std::string> messages;
-    std::vector<HWND> boxOwners;
-    std::vector<bool> ownerEnabled;
-
-private:
-    ui::win32::Win32Backend m_backend;
-    std::deque<Step> m_steps;
-};
+using Steps = halvex_test::Win32Steps;
 
 // A dialog on the sweep's template that records the events it receives.
 class ProbeDlg : public ui::CDialog {
