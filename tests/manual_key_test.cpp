@@ -28,7 +28,9 @@ class ManualKey : public ::testing::TestWithParam<Calculator> {};
 
 // Laid out as the Windows installer lays it: the page beside the program.
 TEST_P(ManualKey, OpensTheUserManualBesideTheProgram) {
-    const std::string root = ::testing::TempDir() + "manual_key_" + GetParam().name;
+    // Written with slashes everywhere, so that the places are joined with them too.
+    const std::string root =
+        std::filesystem::path(::testing::TempDir() + "manual_key_" + GetParam().name).generic_string();
     std::filesystem::create_directories(root);
     std::ofstream(root + "/index.html") << "<html></html>";
     ScriptedRun run;
@@ -48,7 +50,7 @@ INSTANTIATE_TEST_SUITE_P(Calculators, ManualKey,
 
 // Without the manual, nothing opens and the user is told where it was looked for.
 TEST(ManualKeyMissing, SaysWhereTheManualWasLookedFor) {
-    const std::string root = ::testing::TempDir() + "manual_key_missing";
+    const std::string root = std::filesystem::path(::testing::TempDir() + "manual_key_missing").generic_string();
     ScriptedRun run;
     run.Backend().SetProgramDirectory(root);
     run.Then([](HeadlessWindow& w) { EXPECT_EQ(w.UserKey("F1"), ""); });

@@ -11,7 +11,11 @@ namespace ui {
 std::vector<std::string> ManualPlaces(const std::string& programDirectory, std::string_view page) {
     const std::string directory = programDirectory.empty() ? std::string(".") : programDirectory;
     const std::string name(page);
-    return {directory + "/" + name, directory + "/../share/doc/halvex/" + name};
+    // In the directory's own way of writing paths, so that a Windows user
+    // reads C:\Program Files\Halvex\index.html, not a mix of both.
+    const bool backslashes = directory.find('\\') != std::string::npos && directory.find('/') == std::string::npos;
+    const std::string sep = backslashes ? "\\" : "/";
+    return {directory + sep + name, directory + sep + ".." + sep + "share" + sep + "doc" + sep + "halvex" + sep + name};
 }
 
 void OpenManual(std::string_view page) {

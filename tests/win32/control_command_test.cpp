@@ -157,7 +157,7 @@ TEST(Win32ManualKey, F1OpensTheManualBesideTheProgram) {
     EXPECT_EQ(f1, "");
     EXPECT_EQ(f2, "no shortcut F2 on dialog 129");
     const std::string directory = ui::GetBackend().ProgramDirectory();
-    EXPECT_EQ(steps.documents, std::vector<std::string>{directory + "/index.html"});
+    EXPECT_EQ(steps.documents, std::vector<std::string>{directory + "\\index.html"});
 }
 
 RECT Place(HWND control) {
