@@ -74,6 +74,9 @@ GridView::GridView(QWidget* parent, bool readOnly, Reports reports)
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setSectionsClickable(false);
+    // A grid made wider than its columns gives the room to the last one (the
+    // results' details), rather than to an empty strip.
+    horizontalHeader()->setStretchLastSection(true);
     setWordWrap(false);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     if (readOnly) {
