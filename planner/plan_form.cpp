@@ -70,26 +70,25 @@ const char* SiUnit(QuantityKind kind) {
     return kSi[static_cast<int>(kind)];
 }
 
-// "a unit (N, kN, lbf)"
-std::string UnitChoices(QuantityKind kind) {
+// "N, kN, lbf"
+std::string UnitChoices(const std::vector<std::string>& units) {
     std::string out;
-    for (const std::string& unit : FieldUnits(kind)) out += (out.empty() ? "" : ", ") + unit;
+    for (const std::string& unit : units) out += (out.empty() ? "" : ", ") + unit;
     return out;
 }
 
 // A field's quantity: its number in the unit typed with it, else in the
-// unit chosen beside it; absent when empty. False with the problem.
-bool ReadQuantity(const QuantityField& field, QuantityKind kind, std::optional<Quantity>& quantity,
-                  std::string& problem) {
+// unit chosen beside it from units; absent when empty. False with the problem.
+bool ReadQuantity(const QuantityField& field, QuantityKind kind, const std::vector<std::string>& units,
+                  std::optional<Quantity>& quantity, std::string& problem) {
     const std::string text = Trimmed(field.text);
     quantity.reset();
     if (text.empty()) return true;
-    const std::vector<std::string>& units = FieldUnits(kind);
     Quantity read;
     if (IsNumberText(text)) {
         if (field.unit < 0 || field.unit >= static_cast<int>(units.size())) {
             problem = "\"" + text + "\" needs a unit: choose one beside it, or type one after the number (" +
-                      UnitChoices(kind) + ")";
+                      UnitChoices(units) + ")";
             return false;
         }
         read.number = halvex::ParseNumber(text);
@@ -145,19 +144,10 @@ bool ReadBoundary(const std::string& field, Boundary& boundary, std::string& pro
 // Empty for standard gravity; a bare number is in the unit chosen beside it,
 // and m/s^2 is written as the bare number files have always had.
 bool ReadGravity(const QuantityField& field, Quantity& gravity, std::string& problem) {
-    const std::string text = Trimmed(field.text);
-    gravity = Quantity{kStandardGravity, ""};
-    if (text.empty()) return true;
-    const std::vector<std::string>& units = GravityUnits();
-    if (IsNumberText(text)) {
-        if (field.unit < 0 || field.unit >= static_cast<int>(units.size())) {
-            problem = "\"" + text + "\" needs a unit (m/s^2, mm/s^2, in/s^2)";
-            return false;
-        }
-        gravity = Quantity{halvex::ParseNumber(text), units[field.unit]};
-    } else if (!ParseQuantityText(text, QuantityKind::Acceleration, gravity, problem)) {
-        return false;
-    } else if (gravity.unit == "g") {
+    std::optional<Quantity> read;
+    if (!ReadQuantity(field, QuantityKind::Acceleration, GravityUnits(), read, problem)) return false;
+    gravity = read.value_or(Quantity{kStandardGravity, ""});
+    if (gravity.unit == "g") {
         problem = "the gravity is what g means, so it cannot be given in g (m/s^2, mm/s^2, in/s^2)";
         return false;
     }
@@ -260,7 +250,7 @@ bool ReadDwell(const DwellFields& fields, const std::string& path, std::vector<s
         return true;
     }
     std::optional<Quantity> time;
-    if (!ReadQuantity(fields.time, QuantityKind::Time, time, problem)) return false;
+    if (!ReadQuantity(fields.time, QuantityKind::Time, FieldUnits(QuantityKind::Time), time, problem)) return false;
     if (!time) {
         problem = "a time is needed";
         return false;
@@ -676,7 +666,7 @@ bool DocumentOf(const PlanFields& fields, PlanDocument& document, std::string& p
     bool anyShaker = !Trimmed(fields.fraction).empty();
     for (const Field& field : shakerFields) {
         place.field = field.field;
-        if (!ReadQuantity(field.entry, field.kind, *field.slot, problem)) return named();
+        if (!ReadQuantity(field.entry, field.kind, FieldUnits(field.kind), *field.slot, problem)) return named();
         anyShaker = anyShaker || field.slot->has_value();
     }
     place.field = FormField::Fraction;
