@@ -14,6 +14,7 @@ constexpr int kPlanVersion = 2;  // the newest version this program reads
 // Version 2 added fields to fill ("?"); a document without any is written as
 // version 1, which every Halvex reads.
 constexpr double kMaxSweeps = 10000.0;
+constexpr double kMaxAxes = 1000.0;
 
 enum class LevelKind { DisplacementPp, DisplacementZp, Velocity, Acceleration };
 
@@ -54,15 +55,78 @@ struct SweepSettings {
     std::optional<Quantity> rate;  // exactly one of rate and passTime
     std::optional<Quantity> passTime;
     SweepMode mode = SweepMode::Up;
-    double sweeps = 1.0;  // whole
-    double axes = 1.0;    // whole
+    double sweeps = 1.0;  // whole; not used when a duration is given
+    // The time per axis in place of a count of sweeps (version 2): the sweep
+    // runs as many passes as fit, the last one perhaps in part.
+    std::optional<Quantity> duration;
+    double axes = 1.0;  // whole
     std::vector<Dwell> dwells;
 
     bool operator==(const SweepSettings& o) const {
         return type == o.type && rate == o.rate && passTime == o.passTime && mode == o.mode && sweeps == o.sweeps &&
-               axes == o.axes && dwells == o.dwells;
+               duration == o.duration && axes == o.axes && dwells == o.dwells;
     }
 };
+
+// The level a run of the sequence is held at.
+struct RunLevel {
+    enum class Source { Profile, Fraction, Own };
+    Source source = Source::Profile;
+    double fraction = 1.0;  // Fraction: that part of the profile at every frequency, above 0 and at most 1
+    LevelKind kind = LevelKind::Acceleration;  // Own: one constant level
+    Quantity value;
+
+    bool operator==(const RunLevel& o) const {
+        return source == o.source && (source != Source::Fraction || fraction == o.fraction) &&
+               (source != Source::Own || (kind == o.kind && value == o.value));
+    }
+};
+
+enum class RunKind { Sweep, Search, Dwell, Stepped };
+
+// "sweep", "search", "dwell", "stepped": the run's name in the document.
+const char* RunKindName(RunKind kind);
+
+// One run of the test sequence on each axis (version 2). Which members a run
+// uses depends on its kind; the others keep their defaults.
+struct Run {
+    RunKind kind = RunKind::Sweep;
+    // Search: a sweep over the profile's span. Exactly one of rate and
+    // passTime, and of sweeps and duration.
+    SweepType type = SweepType::Log;
+    std::optional<Quantity> rate;
+    std::optional<Quantity> passTime;
+    SweepMode mode = SweepMode::Up;
+    std::optional<double> sweeps;  // whole
+    std::optional<Quantity> duration;
+    // Dwell: at one frequency, or a budget for resonances still to be found.
+    // Exactly one of frequency and resonances, and of time and cycles.
+    std::optional<Quantity> frequency;
+    std::optional<double> resonances;  // whole
+    std::optional<Quantity> time;
+    std::optional<double> cycles;
+    // Stepped: from, to and step (a frequency, or octaves with the unit
+    // "oct"); each frequency held for hold or for holdCycles.
+    Quantity from;
+    Quantity to;
+    Quantity step;
+    std::optional<Quantity> hold;
+    std::optional<double> holdCycles;
+    // Search, dwell, stepped.
+    RunLevel level;
+
+    bool operator==(const Run& o) const {
+        return kind == o.kind && type == o.type && rate == o.rate && passTime == o.passTime && mode == o.mode &&
+               sweeps == o.sweeps && duration == o.duration && frequency == o.frequency && resonances == o.resonances &&
+               time == o.time && cycles == o.cycles && from == o.from && to == o.to && step == o.step &&
+               hold == o.hold && holdCycles == o.holdCycles && level == o.level;
+    }
+
+    bool StepsInOctaves() const { return step.unit == "oct"; }
+};
+
+constexpr double kMaxSteps = 10000.0;
+constexpr double kMaxResonances = 1000.0;
 
 struct ShakerSettings {
     std::optional<Quantity> ratedForce;
@@ -86,6 +150,12 @@ struct PlanDocument {
     std::vector<Segment> profile;
     std::optional<SweepSettings> sweep;
     std::optional<ShakerSettings> shaker;
+    // The runs made on each axis, in order (version 2); none: the one
+    // endurance sweep of `sweep`.
+    std::optional<std::vector<Run>> sequence;
+    // The number of axes of a plan without a sweep (version 2); with a
+    // sweep, sweep.axes counts them.
+    std::optional<double> axes;
     // The JSON paths of the fields left for the user to fill, written "?", in
     // document order ("profile[1].to", "sweep.dwells[0].time"). Such a field
     // holds a zero in the model; a plan with any cannot be evaluated.
@@ -93,12 +163,15 @@ struct PlanDocument {
 
     bool operator==(const PlanDocument& o) const {
         return gravity == o.gravity && profile == o.profile && sweep == o.sweep && shaker == o.shaker &&
-               unfilled == o.unfilled;
+               sequence == o.sequence && axes == o.axes && unfilled == o.unfilled;
     }
 
     bool IsUnfilled(std::string_view path) const;
-    // The lowest version that holds this document.
-    int Version() const { return unfilled.empty() ? 1 : 2; }
+    // The lowest version that holds this document: 2 for fields to fill, a
+    // sequence, top-level axes or a sweep given by its duration.
+    int Version() const;
+    // The axes the test is run on: the sweep's, the plan's own, or one.
+    double Axes() const { return sweep ? sweep->axes : axes.value_or(1.0); }
 
     double GravitySi() const { return ToSi(gravity, QuantityKind::Acceleration, 0.0); }
     // The document writes at least one inch or pound unit: show results in those.

@@ -1,7 +1,9 @@
+#include <cctype>
 #include <cmath>
 #include <initializer_list>
 #include <string>
 
+#include "numeric/number_text.h"
 #include "planner/document.h"
 #include "planner/json.h"
 
@@ -36,6 +38,25 @@ QuantityKind LevelQuantityKind(LevelKind kind) {
     return QuantityKind::Acceleration;
 }
 
+const char* RunKindName(RunKind kind) {
+    switch (kind) {
+        case RunKind::Sweep:
+            return "sweep";
+        case RunKind::Search:
+            return "search";
+        case RunKind::Dwell:
+            return "dwell";
+        case RunKind::Stepped:
+            break;
+    }
+    return "stepped";
+}
+
+int PlanDocument::Version() const {
+    const bool timed = sweep && sweep->duration;
+    return unfilled.empty() && !sequence && !axes && !timed ? 1 : 2;
+}
+
 bool PlanDocument::IsUnfilled(std::string_view path) const {
     for (const std::string& field : unfilled) {
         if (field == path) return true;
@@ -48,6 +69,11 @@ bool PlanDocument::UsesInchPound() const {
     for (const Segment& segment : profile) {
         for (const Quantity& value : segment.values) {
             if (IsInchPoundUnit(value.unit)) return true;
+        }
+    }
+    if (sequence) {
+        for (const Run& run : *sequence) {
+            if (run.level.source == RunLevel::Source::Own && IsInchPoundUnit(run.level.value.unit)) return true;
         }
     }
     if (shaker) {
@@ -232,7 +258,10 @@ public:
         }
         m_version = static_cast<int>(version->number);
         m_unfilled = &document.unfilled;
-        if (!CheckFields(root, "", {"format", "version", "gravity", "profile", "sweep", "shaker"})) return false;
+        if (!CheckFields(root, "",
+                         {"format", "version", "gravity", "profile", "sweep", "shaker", "sequence", "axes"})) {
+            return false;
+        }
 
         if (const JsonValue* gravity = root.Find("gravity")) {
             if (!ReadQuantity(*gravity, QuantityKind::Acceleration, "gravity", document.gravity)) return false;
@@ -258,6 +287,218 @@ public:
         if (const JsonValue* shaker = root.Find("shaker")) {
             document.shaker.emplace();
             if (!ReadShaker(*shaker, *document.shaker)) return false;
+        }
+        if (root.Find("axes") != nullptr) {
+            if (!NeedsVersion2("axes", "the axes of a plan without a sweep")) return false;
+            if (document.sweep) return Fail("axes", "a plan with a sweep gives its axes as sweep.axes");
+            document.axes = 1.0;
+            if (!ReadWhole(root, "axes", "", kMaxAxes, *document.axes)) return false;
+        }
+        if (const JsonValue* sequence = root.Find("sequence")) {
+            if (!NeedsVersion2("sequence", "a sequence")) return false;
+            if (sequence->type != JsonValue::Type::Array || sequence->items.empty()) {
+                return Fail("sequence", "expected a list of one or more runs");
+            }
+            document.sequence.emplace();
+            std::optional<std::size_t> sweepRun;
+            for (std::size_t i = 0; i < sequence->items.size(); ++i) {
+                const std::string path = "sequence[" + std::to_string(i) + "]";
+                document.sequence->emplace_back();
+                Run& run = document.sequence->back();
+                if (!ReadRun(sequence->items[i], path, run)) return false;
+                if (run.kind != RunKind::Sweep) continue;
+                if (!document.sweep) return Fail(path, "a sweep run needs the document's sweep");
+                if (sweepRun) {
+                    return Fail(
+                        path, "the endurance sweep runs once, and sequence[" + std::to_string(*sweepRun) + "] runs it");
+                }
+                sweepRun = i;
+            }
+        }
+        return true;
+    }
+
+    bool NeedsVersion2(const std::string& path, const std::string& what) {
+        if (m_version >= 2) return true;
+        return Fail(path, what + " needs version 2 of the format");
+    }
+
+    // Exactly one of two fields that say the same thing two ways.
+    bool EitherOr(const JsonValue& object, const std::string& path, const char* one, const char* other) {
+        const bool hasOne = object.Find(one) != nullptr;
+        const bool hasOther = object.Find(other) != nullptr;
+        if (hasOne && hasOther) return Fail(path, std::string("give either ") + one + " or " + other + ", not both");
+        if (!hasOne && !hasOther) return Fail(path, std::string("give ") + one + " or " + other);
+        return true;
+    }
+
+    // A number above 0 and finite, not necessarily whole (cycles).
+    bool ReadCount(const JsonValue& object, const char* name, const std::string& path, std::optional<double>& number) {
+        const JsonValue* value = object.Find(name);
+        if (value == nullptr) return true;
+        const std::string field = Join(path, name);
+        number = 0.0;
+        bool ok = true;
+        if (ToFill(*value, field, ok)) return ok;
+        if (value->type != JsonValue::Type::Number || !(value->number > 0.0) || !std::isfinite(value->number)) {
+            return Fail(field, "must be a number above 0");
+        }
+        number = value->number;
+        return true;
+    }
+
+    bool ReadOptionalWhole(const JsonValue& object, const char* name, const std::string& path, double max,
+                           std::optional<double>& number) {
+        if (object.Find(name) == nullptr) return true;
+        number = 1.0;
+        return ReadWhole(object, name, path, max, *number);
+    }
+
+    // A log sweep's rate in octaves, a linear one's in Hz.
+    bool CheckRateUnit(const Quantity& rate, SweepType type, const std::string& path) {
+        const bool octaves = IsOctaveRateUnit(rate.unit);
+        if (rate.unit.empty() || octaves == (type == SweepType::Log)) return true;
+        return Fail(path, type == SweepType::Log ? "a log sweep's rate is in oct/min or oct/s"
+                                                 : "a linear sweep's rate is in Hz/min or Hz/s");
+    }
+
+    bool ReadRun(const JsonValue& value, const std::string& path, Run& run) {
+        if (!CheckObject(value, path)) return false;
+        int kind = 0;
+        if (!ReadWord(value, "run", path, {"sweep", "search", "dwell", "stepped"}, kind)) return false;
+        run.kind = static_cast<RunKind>(kind);
+        switch (run.kind) {
+            case RunKind::Sweep:
+                return CheckFields(value, path, {"run"});
+            case RunKind::Search:
+                return ReadSearch(value, path, run) && ReadLevel(value, path, run.level);
+            case RunKind::Dwell:
+                return ReadDwell(value, path, run) && ReadLevel(value, path, run.level);
+            case RunKind::Stepped:
+                break;
+        }
+        return ReadStepped(value, path, run) && ReadLevel(value, path, run.level);
+    }
+
+    bool ReadSearch(const JsonValue& value, const std::string& path, Run& run) {
+        if (!CheckFields(value, path, {"run", "type", "rate", "pass_time", "mode", "sweeps", "duration", "level"})) {
+            return false;
+        }
+        int type = 0;
+        if (!ReadWord(value, "type", path, {"log", "linear"}, type)) return false;
+        run.type = type == 0 ? SweepType::Log : SweepType::Linear;
+        if (!EitherOr(value, path, "rate", "pass_time")) return false;
+        if (!ReadOptionalPositive(value, "rate", QuantityKind::SweepRate, path, run.rate) ||
+            !ReadOptionalPositive(value, "pass_time", QuantityKind::Time, path, run.passTime)) {
+            return false;
+        }
+        if (run.rate && !CheckRateUnit(*run.rate, run.type, Join(path, "rate"))) return false;
+        int mode = 0;
+        if (!ReadWord(value, "mode", path, {"up", "down", "up-down"}, mode)) return false;
+        run.mode = static_cast<SweepMode>(mode);
+        return EitherOr(value, path, "sweeps", "duration") &&
+               ReadOptionalWhole(value, "sweeps", path, kMaxSweeps, run.sweeps) &&
+               ReadOptionalPositive(value, "duration", QuantityKind::Time, path, run.duration);
+    }
+
+    bool ReadDwell(const JsonValue& value, const std::string& path, Run& run) {
+        if (!CheckFields(value, path, {"run", "frequency", "resonances", "time", "cycles", "level"})) return false;
+        return EitherOr(value, path, "frequency", "resonances") && EitherOr(value, path, "time", "cycles") &&
+               ReadOptionalPositive(value, "frequency", QuantityKind::Frequency, path, run.frequency) &&
+               ReadOptionalWhole(value, "resonances", path, kMaxResonances, run.resonances) &&
+               ReadOptionalPositive(value, "time", QuantityKind::Time, path, run.time) &&
+               ReadCount(value, "cycles", path, run.cycles);
+    }
+
+    bool ReadStepped(const JsonValue& value, const std::string& path, Run& run) {
+        if (!CheckFields(value, path, {"run", "from", "to", "step", "hold", "hold_cycles", "level"})) return false;
+        for (const char* name : {"from", "to", "step"}) {
+            if (value.Find(name) == nullptr) return Fail(Join(path, name), "missing");
+        }
+        return ReadPositive(*value.Find("from"), QuantityKind::Frequency, Join(path, "from"), run.from) &&
+               ReadPositive(*value.Find("to"), QuantityKind::Frequency, Join(path, "to"), run.to) &&
+               ReadStep(*value.Find("step"), Join(path, "step"), run.step) &&
+               EitherOr(value, path, "hold", "hold_cycles") &&
+               ReadOptionalPositive(value, "hold", QuantityKind::Time, path, run.hold) &&
+               ReadCount(value, "hold_cycles", path, run.holdCycles);
+    }
+
+    // A frequency ("1 Hz", linear steps) or a part of an octave ("0.5 oct",
+    // log steps; also octave or octaves).
+    bool ReadStep(const JsonValue& value, const std::string& path, Quantity& step) {
+        if (value.type == JsonValue::Type::String) {
+            std::string text = value.text;
+            while (!text.empty() && text.back() == ' ') text.pop_back();
+            for (const char* word : {"octaves", "octave", "oct"}) {
+                const std::size_t length = std::char_traits<char>::length(word);
+                if (text.size() <= length || !EndsWithIgnoringCase(text, word)) continue;
+                std::string number = text.substr(0, text.size() - length);
+                if (!number.empty() && number.back() == ' ') number.pop_back();
+                if (!IsNumberText(number)) break;
+                step = Quantity{halvex::ParseNumber(number), "oct"};
+                if (!std::isfinite(step.number) || !(step.number > 0.0))
+                    return Fail(path, "must be positive and finite");
+                return true;
+            }
+            if (value.text.rfind('?', 0) == 0) {
+                bool ok = true;
+                if (ToFill(value, path, ok)) return ok;
+            }
+        }
+        Quantity frequency;
+        std::string problem;
+        if (value.type == JsonValue::Type::String &&
+            !ParseQuantityText(value.text, QuantityKind::Frequency, frequency, problem)) {
+            return Fail(path, "expected a frequency (\"1 Hz\") or a part of an octave (\"0.5 oct\")");
+        }
+        return ReadPositive(value, QuantityKind::Frequency, path, step);
+    }
+
+    static bool EndsWithIgnoringCase(const std::string& text, const char* word) {
+        const std::size_t length = std::char_traits<char>::length(word);
+        for (std::size_t i = 0; i < length; ++i) {
+            const char c = text[text.size() - length + i];
+            if (std::tolower(static_cast<unsigned char>(c)) != word[i]) return false;
+        }
+        return true;
+    }
+
+    // A fraction of the profile (above 0, at most 1) or one constant level of its own.
+    bool ReadLevel(const JsonValue& object, const std::string& path, RunLevel& level) {
+        const JsonValue* value = object.Find("level");
+        if (value == nullptr) return true;
+        const std::string field = Join(path, "level");
+        bool ok = true;
+        if (ToFill(*value, field, ok)) {
+            level.source = RunLevel::Source::Fraction;
+            level.fraction = 0.0;
+            return ok;
+        }
+        if (value->type == JsonValue::Type::Number) {
+            if (!(value->number > 0.0) || value->number > 1.0) {
+                return Fail(field, "a part of the profile's level is above 0 and at most 1");
+            }
+            level.source = RunLevel::Source::Fraction;
+            level.fraction = value->number;
+            return true;
+        }
+        if (value->type != JsonValue::Type::Object || value->names.size() != 1) {
+            return Fail(field,
+                        "expected a part of the profile's level (0.25) or an object with one level, such as "
+                        "{\"acceleration\": \"0.5 g\"}");
+        }
+        if (!CheckFields(*value, field, {"displacement_pp", "displacement_zp", "velocity", "acceleration"})) {
+            return false;
+        }
+        for (const LevelKind kind :
+             {LevelKind::DisplacementPp, LevelKind::DisplacementZp, LevelKind::Velocity, LevelKind::Acceleration}) {
+            const JsonValue* own = value->Find(LevelFieldName(kind));
+            if (own == nullptr) continue;
+            level.source = RunLevel::Source::Own;
+            level.kind = kind;
+            const std::string ownField = Join(field, LevelFieldName(kind));
+            if (own->type == JsonValue::Type::Array) return Fail(ownField, "a run's own level is one constant value");
+            return ReadPositive(*own, LevelQuantityKind(kind), ownField, level.value);
         }
         return true;
     }
@@ -325,7 +566,9 @@ public:
     bool ReadSweep(const JsonValue& value, SweepSettings& sweep) {
         const std::string path = "sweep";
         if (!CheckObject(value, path)) return false;
-        if (!CheckFields(value, path, {"type", "rate", "pass_time", "mode", "sweeps", "axes", "dwells"})) return false;
+        if (!CheckFields(value, path, {"type", "rate", "pass_time", "mode", "sweeps", "duration", "axes", "dwells"})) {
+            return false;
+        }
         int type = 0;
         if (!ReadWord(value, "type", path, {"log", "linear"}, type)) return false;
         sweep.type = type == 0 ? SweepType::Log : SweepType::Linear;
@@ -334,11 +577,9 @@ public:
         if ((rate == nullptr) == (passTime == nullptr)) return Fail(path, "give either rate or pass_time, not both");
         if (rate != nullptr) {
             sweep.rate.emplace();
-            if (!ReadPositive(*rate, QuantityKind::SweepRate, "sweep.rate", *sweep.rate)) return false;
-            const bool octaves = IsOctaveRateUnit(sweep.rate->unit);
-            if (!sweep.rate->unit.empty() && octaves != (sweep.type == SweepType::Log)) {
-                return Fail("sweep.rate", sweep.type == SweepType::Log ? "a log sweep's rate is in oct/min or oct/s"
-                                                                       : "a linear sweep's rate is in Hz/min or Hz/s");
+            if (!ReadPositive(*rate, QuantityKind::SweepRate, "sweep.rate", *sweep.rate) ||
+                !CheckRateUnit(*sweep.rate, sweep.type, "sweep.rate")) {
+                return false;
             }
         } else {
             sweep.passTime.emplace();
@@ -348,7 +589,12 @@ public:
         if (!ReadWord(value, "mode", path, {"up", "down", "up-down"}, mode)) return false;
         sweep.mode = static_cast<SweepMode>(mode);
         if (!ReadWhole(value, "sweeps", path, kMaxSweeps, sweep.sweeps)) return false;
-        if (!ReadWhole(value, "axes", path, 1000.0, sweep.axes)) return false;
+        if (value.Find("duration") != nullptr) {
+            if (!NeedsVersion2("sweep.duration", "a sweep given by its time per axis")) return false;
+            if (value.Find("sweeps") != nullptr) return Fail(path, "give either sweeps or duration, not both");
+            if (!ReadOptionalPositive(value, "duration", QuantityKind::Time, path, sweep.duration)) return false;
+        }
+        if (!ReadWhole(value, "axes", path, kMaxAxes, sweep.axes)) return false;
         if (const JsonValue* dwells = value.Find("dwells")) {
             if (dwells->type != JsonValue::Type::Array) return Fail("sweep.dwells", "expected a list of dwells");
             for (std::size_t i = 0; i < dwells->items.size(); ++i) {

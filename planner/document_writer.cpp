@@ -31,6 +31,18 @@ public:
             m_out += ",\n  \"shaker\": ";
             AppendShaker(*m_document.shaker);
         }
+        if (m_document.axes) {
+            m_out += ",\n  \"axes\": ";
+            Number("axes", *m_document.axes);
+        }
+        if (m_document.sequence) {
+            m_out += ",\n  \"sequence\": [";
+            for (std::size_t i = 0; i < m_document.sequence->size(); ++i) {
+                m_out += i == 0 ? "\n    " : ",\n    ";
+                AppendRun("sequence[" + std::to_string(i) + "]", (*m_document.sequence)[i]);
+            }
+            m_out += "\n  ]";
+        }
         m_out += "\n}\n";
         return std::move(m_out);
     }
@@ -115,8 +127,13 @@ private:
         }
         Member(first, "mode");
         halvex::AppendJsonString(m_out, kModes[static_cast<int>(sweep.mode)]);
-        Member(first, "sweeps");
-        Number("sweep.sweeps", sweep.sweeps);
+        if (sweep.duration) {
+            Member(first, "duration");
+            Value("sweep.duration", *sweep.duration);
+        } else {
+            Member(first, "sweeps");
+            Number("sweep.sweeps", sweep.sweeps);
+        }
         Member(first, "axes");
         Number("sweep.axes", sweep.axes);
         if (!sweep.dwells.empty()) {
@@ -139,6 +156,64 @@ private:
         if (!quantity) return;
         Member(first, name);
         Value(path + "." + name, *quantity);
+    }
+
+    void OptionalNumber(bool& first, const std::string& path, const char* name, const std::optional<double>& number) {
+        if (!number) return;
+        Member(first, name);
+        Number(path + "." + name, *number);
+    }
+
+    void AppendRun(const std::string& path, const Run& run) {
+        static const char* const kModes[] = {"up", "down", "up-down"};
+        bool first = true;
+        m_out += "{";
+        Member(first, "run");
+        halvex::AppendJsonString(m_out, RunKindName(run.kind));
+        switch (run.kind) {
+            case RunKind::Sweep:
+                m_out += '}';
+                return;
+            case RunKind::Search:
+                Member(first, "type");
+                halvex::AppendJsonString(m_out, run.type == SweepType::Log ? "log" : "linear");
+                Optional(first, path, "rate", run.rate);
+                Optional(first, path, "pass_time", run.passTime);
+                Member(first, "mode");
+                halvex::AppendJsonString(m_out, kModes[static_cast<int>(run.mode)]);
+                OptionalNumber(first, path, "sweeps", run.sweeps);
+                Optional(first, path, "duration", run.duration);
+                break;
+            case RunKind::Dwell:
+                Optional(first, path, "frequency", run.frequency);
+                OptionalNumber(first, path, "resonances", run.resonances);
+                Optional(first, path, "time", run.time);
+                OptionalNumber(first, path, "cycles", run.cycles);
+                break;
+            case RunKind::Stepped:
+                Member(first, "from");
+                Value(path + ".from", run.from);
+                Member(first, "to");
+                Value(path + ".to", run.to);
+                Member(first, "step");
+                if (Filled(path + ".step")) Value(path + ".step", run.step);
+                Optional(first, path, "hold", run.hold);
+                OptionalNumber(first, path, "hold_cycles", run.holdCycles);
+                break;
+        }
+        const std::string level = path + ".level";
+        if (run.level.source == RunLevel::Source::Fraction) {
+            Member(first, "level");
+            Number(level, run.level.fraction);
+        } else if (run.level.source == RunLevel::Source::Own) {
+            Member(first, "level");
+            m_out += '{';
+            halvex::AppendJsonString(m_out, LevelFieldName(run.level.kind));
+            m_out += ": ";
+            Value(level + "." + LevelFieldName(run.level.kind), run.level.value);
+            m_out += '}';
+        }
+        m_out += '}';
     }
 
     void AppendShaker(const ShakerSettings& shaker) {

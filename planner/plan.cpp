@@ -9,30 +9,36 @@ bool EvaluatePlan(const PlanDocument& document, const PlanQuery& query, PlanOutc
         return false;
     }
     if (!ResolveProfile(document, outcome.profile, message)) return false;
-    if (document.shaker) {
-        outcome.shaker.emplace();
-        if (!CheckShaker(document, outcome.profile, *outcome.shaker, message)) return false;
-    }
     if (document.sweep) {
         outcome.sweep.emplace();
         if (!PlanSweep(document, outcome.profile, *outcome.sweep, message)) return false;
     }
-    const bool asksSweep = query.at || query.frequency || query.resonance;
-    if (asksSweep && !outcome.sweep) {
-        message = std::string(query.at          ? "--at"
-                              : query.frequency ? "--frequency"
-                                                : "--resonance") +
-                  ": the document has no sweep";
+    if (document.sweep || document.sequence) {
+        outcome.sequence.emplace();
+        if (!PlanSequence(document, outcome.profile, outcome.sweep, *outcome.sequence, message)) return false;
+    }
+    if (document.shaker) {
+        outcome.shaker.emplace();
+        const SequenceResult* sequence = outcome.sequence ? &*outcome.sequence : nullptr;
+        if (!CheckShaker(document, outcome.profile, sequence, *outcome.shaker, message)) return false;
+    }
+    // The timeline is the sequence's; the half-power band is the endurance sweep's.
+    if ((query.at || query.frequency) && !outcome.sequence) {
+        message = std::string(query.at ? "--at" : "--frequency") + ": the document has no sweep";
+        return false;
+    }
+    if (query.resonance && !outcome.sweep) {
+        message = "--resonance: the document has no sweep";
         return false;
     }
     if (query.at) {
         outcome.at.emplace();
-        if (!FrequencyAt(*outcome.sweep, *query.at, *outcome.at, message)) return false;
+        if (!SequenceAt(*outcome.sequence, *query.at, *outcome.at, message)) return false;
     }
     if (query.frequency) {
         outcome.crossings.emplace();
         outcome.crossings->frequency = *query.frequency;
-        if (!CrossingTimes(*outcome.sweep, *query.frequency, outcome.crossings->times, message)) return false;
+        if (!SequenceCrossings(*outcome.sequence, *query.frequency, outcome.crossings->times, message)) return false;
     }
     if (query.resonance) {
         outcome.resonance.emplace();

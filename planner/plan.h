@@ -8,6 +8,7 @@
 
 #include "planner/document.h"
 #include "planner/profile.h"
+#include "planner/sequence.h"
 #include "planner/shaker.h"
 #include "planner/sweep_plan.h"
 
@@ -32,7 +33,9 @@ struct PlanOutcome {
     ResolvedProfile profile;
     std::optional<ShakerResult> shaker;
     std::optional<SweepResult> sweep;
-    std::optional<TimePoint> at;
+    // With a sweep or a sequence: the runs of one axis and the test's time.
+    std::optional<SequenceResult> sequence;
+    std::optional<SequencePoint> at;
     std::optional<Crossings> crossings;
     std::optional<ResonanceResult> resonance;
 };

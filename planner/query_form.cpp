@@ -99,13 +99,14 @@ bool AnswerQueries(const QueryFields& fields, PlanOutcome& outcome, std::string&
     if (q && !resonance) problems.Add(kResonance, "a natural frequency is needed for the half-power band");
 
     const SweepResult* sweep = outcome.sweep ? &*outcome.sweep : nullptr;
+    const SequenceResult* sequence = outcome.sequence ? &*outcome.sequence : nullptr;
     const char* const noSweep = "the plan has no sweep (give a rate or a time per pass)";
     std::string message;
     if (time) {
-        TimePoint point;
-        if (!sweep) {
+        SequencePoint point;
+        if (!sequence) {
             problems.Add(kTime, noSweep);
-        } else if (FrequencyAt(*sweep, *time, point, message)) {
+        } else if (SequenceAt(*sequence, *time, point, message)) {
             outcome.at = point;
         } else {
             problems.AddAnswer(kTime, message);
@@ -114,9 +115,9 @@ bool AnswerQueries(const QueryFields& fields, PlanOutcome& outcome, std::string&
     if (frequency) {
         Crossings crossings;
         crossings.frequency = *frequency;
-        if (!sweep) {
+        if (!sequence) {
             problems.Add(kFrequency, noSweep);
-        } else if (CrossingTimes(*sweep, *frequency, crossings.times, message)) {
+        } else if (SequenceCrossings(*sequence, *frequency, crossings.times, message)) {
             outcome.crossings = crossings;
         } else {
             problems.AddAnswer(kFrequency, message);

@@ -84,6 +84,7 @@ void AppendShaker(std::string& out, const ShakerResult& shaker) {
         check.Number("margin", c.margin);
         check.Number("frequency", c.frequency);
         check.Bool("ok", c.ok);
+        if (c.run) check.Number("run", static_cast<double>(*c.run));
     }
     checks += ']';
     o.Bool("ok", shaker.ok);
@@ -97,6 +98,35 @@ void AppendSweep(std::string& out, const SweepResult& sweep) {
     o.Number("passes_per_axis", sweep.passesPerAxis);
     o.Number("axis_time", sweep.axisTime);
     o.Number("total_time", sweep.totalTime);
+}
+
+void AppendRuns(std::string& out, const SequenceResult& sequence) {
+    out += '[';
+    for (std::size_t i = 0; i < sequence.runs.size(); ++i) {
+        const RunResult& run = sequence.runs[i];
+        if (i > 0) out += ',';
+        ObjectWriter o(out);
+        o.Text("run", RunKindName(run.kind));
+        o.Number("time_per_axis", run.time);
+        if (run.cyclesKnown) o.Number("cycles_per_axis", run.cycles);
+        if (run.kind == RunKind::Sweep || run.kind == RunKind::Search) {
+            o.Number("passes_per_axis", run.sweep.passesPerAxis);
+        }
+        if (run.kind == RunKind::Stepped) AppendNumbers(o.Key("frequencies"), run.frequencies);
+        if (run.kind == RunKind::Dwell) {
+            if (run.resonances > 0) {
+                o.Number("resonances", run.resonances);
+                if (run.budgetFrequency > 0.0) o.Number("cycles_timed_at", run.budgetFrequency);
+            } else {
+                o.Number("frequency", run.frequency);
+            }
+        }
+        ObjectWriter peaks(o.Key("peaks"));
+        AppendPeak(peaks.Key("displacement_pp"), run.peaks.displacementPp);
+        AppendPeak(peaks.Key("velocity"), run.peaks.velocity);
+        AppendPeak(peaks.Key("acceleration"), run.peaks.acceleration);
+    }
+    out += ']';
 }
 
 }  // namespace
@@ -116,12 +146,22 @@ std::string PlanJsonReport(const PlanDocument& document, const PlanOutcome& outc
         }
         if (outcome.shaker) AppendShaker(o.Key("shaker"), *outcome.shaker);
         if (outcome.sweep) AppendSweep(o.Key("sweep"), *outcome.sweep);
+        if (outcome.sequence) {
+            if (outcome.sequence->fromDocument) AppendRuns(o.Key("sequence"), *outcome.sequence);
+            ObjectWriter time(o.Key("test_time"));
+            time.Number("per_axis", outcome.sequence->axisTime);
+            time.Number("total", outcome.sequence->totalTime);
+        }
         if (outcome.at) {
+            const SequencePoint& point = *outcome.at;
             ObjectWriter at(o.Key("at"));
-            at.Number("time", outcome.at->time);
-            at.Number("frequency", outcome.at->frequency);
-            at.Number("pass", outcome.at->pass);
-            at.Text("direction", outcome.at->upward ? "up" : "down");
+            at.Number("time", point.time);
+            if (point.frequencyKnown) at.Number("frequency", point.frequency);
+            if (point.pass > 0) {
+                at.Number("pass", point.pass);
+                at.Text("direction", point.upward ? "up" : "down");
+            }
+            if (outcome.sequence->fromDocument) at.Number("run", static_cast<double>(point.run));
         }
         if (outcome.crossings) {
             ObjectWriter crossings(o.Key("crossings"));

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -122,7 +123,8 @@ void AppendShaker(std::string& out, const ShakerResult& shaker, const Units& u) 
         out += "  Highest acceleration " + ShownNumber(*shaker.maxAcceleration / u.gravity) + " g\n";
     if (shaker.checks.empty()) return;
     Table table("lrrlrrl");
-    table.Row({"Limit", "Required", "Available", "Unit", "Margin", "At Hz", ""});
+    const bool byRun = shaker.checks.front().run.has_value();
+    table.Row({"Limit", "Required", "Available", "Unit", "Margin", "At Hz", "", byRun ? "In run" : ""});
     for (const ShakerCheck& c : shaker.checks) {
         double scale = 1.0 / u.gravity;
         const char* unit = "g";
@@ -130,24 +132,56 @@ void AppendShaker(std::string& out, const ShakerResult& shaker, const Units& u) 
         if (c.limit == LimitKind::Stroke) scale = u.lengthPerMetre, unit = u.length;
         if (c.limit == LimitKind::Velocity) scale = u.velocityPerMps, unit = u.velocity;
         table.Row({LimitName(c.limit), ShownNumber(c.required * scale), ShownNumber(c.available * scale), unit,
-                   ShownNumber(c.margin), ShownNumber(c.frequency), c.ok ? "ok" : "FAILS"});
+                   ShownNumber(c.margin), ShownNumber(c.frequency), c.ok ? "ok" : "FAILS",
+                   c.run ? std::to_string(*c.run + 1) : ""});
     }
     table.AppendTo(out, "  ");
     out +=
         shaker.ok ? "  Verdict: the shaker can run this profile\n" : "  Verdict: the shaker cannot run this profile\n";
 }
 
-void AppendSweep(std::string& out, const SweepResult& sweep) {
+void AppendSweep(std::string& out, const SweepResult& sweep, bool timed) {
     Table table("lr");
     table.Row({"Octaves", ShownNumber(sweep.octaves)});
     table.Row({"Time per pass", ShownDuration(sweep.passTime)});
     table.Row({"Cycles per pass", ShownCount(sweep.cyclesPerPass)});
+    if (timed) table.Row({"Sweeps per axis", ShownNumber(sweep.sweepsPerAxis)});
     table.Row({"Passes per axis", ShownNumber(sweep.passesPerAxis)});
     table.Row({"Time per axis", ShownDuration(sweep.axisTime)});
     table.Row({"Total time", ShownDuration(sweep.totalTime)});
     out += sweep.type == SweepType::Log ? "\nSweep, log, " + ShownNumber(sweep.rate * 60.0) + " oct/min\n"
                                         : "\nSweep, linear, " + ShownNumber(sweep.rate * 60.0) + " Hz/min\n";
     table.AppendTo(out, "  ");
+    if (sweep.passesPerAxis != std::floor(sweep.passesPerAxis)) {
+        out += "  The time per axis ends inside a pass: the last pass is cut short\n";
+    }
+}
+
+void AppendSequence(std::string& out, const SequenceResult& sequence) {
+    if (sequence.fromDocument) {
+        out += "\nSequence, on each axis\n";
+        Table table("rlrrl");
+        table.Row({"Run", "", "Time", "Cycles", ""});
+        for (std::size_t i = 0; i < sequence.runs.size(); ++i) {
+            const RunResult& run = sequence.runs[i];
+            table.Row({std::to_string(i + 1), RunLabel(run.kind), ShownDuration(run.time),
+                       run.cyclesKnown ? ShownCount(run.cycles) : "-", RunDetails(run)});
+        }
+        table.AppendTo(out, "  ");
+        for (const RunResult& run : sequence.runs) {
+            if (run.kind != RunKind::Stepped) continue;
+            std::string line = "  Steps of run " + std::to_string(&run - sequence.runs.data() + 1) + " (Hz):";
+            for (const double f : run.frequencies) line += ' ' + ShownNumber(f);
+            out += line + '\n';
+        }
+    }
+    Table times("lr");
+    if (sequence.dwellTime > 0.0) times.Row({"Sweep's own dwells per axis", ShownDuration(sequence.dwellTime)});
+    times.Row({"Test time per axis", ShownDuration(sequence.axisTime)});
+    times.Row(
+        {"Test time over " + Counted(ShownNumber(sequence.axes), "axis", "axes"), ShownDuration(sequence.totalTime)});
+    out += '\n';
+    times.AppendTo(out, "");
 }
 
 }  // namespace
@@ -157,7 +191,8 @@ std::string PlanTextReport(const PlanDocument& document, const PlanOutcome& outc
     std::string out = "Gravity g = " + ShownGravity(units.gravity) + " m/s^2\n\n";
     AppendProfile(out, outcome.profile, units);
     if (outcome.shaker) AppendShaker(out, *outcome.shaker, units);
-    if (outcome.sweep) AppendSweep(out, *outcome.sweep);
+    if (outcome.sweep) AppendSweep(out, *outcome.sweep, document.sweep->duration.has_value());
+    if (outcome.sequence) AppendSequence(out, *outcome.sequence);
     if (outcome.at || outcome.crossings || outcome.resonance) out += '\n' + QueryAnswers(outcome, 0);
     return out;
 }
@@ -165,8 +200,13 @@ std::string PlanTextReport(const PlanDocument& document, const PlanOutcome& outc
 std::string QueryAnswers(const PlanOutcome& outcome, std::size_t timesInLine) {
     std::string out;
     if (outcome.at) {
-        out += "At " + ShownDuration(outcome.at->time) + ": pass " + std::to_string(outcome.at->pass) +
-               (outcome.at->upward ? " (up), " : " (down), ") + ShownNumber(outcome.at->frequency) + " Hz\n";
+        const SequencePoint& at = *outcome.at;
+        out += "At " + ShownDuration(at.time) + ": ";
+        if (outcome.sequence && outcome.sequence->fromDocument) {
+            out += "run " + std::to_string(at.run + 1) + " (" + RunLabel(outcome.sequence->runs[at.run].kind) + "), ";
+        }
+        if (at.pass > 0) out += "pass " + std::to_string(at.pass) + (at.upward ? " (up), " : " (down), ");
+        out += at.frequencyKnown ? ShownNumber(at.frequency) + " Hz\n" : "at a resonance still to be found\n";
     }
     if (outcome.crossings) {
         const std::vector<double>& times = outcome.crossings->times;

@@ -39,6 +39,41 @@ std::string Counted(const std::string& number, const char* one, const char* many
     return number + ' ' + (number == "1" ? one : many);
 }
 
+const char* RunLabel(RunKind kind) {
+    switch (kind) {
+        case RunKind::Sweep:
+            return "endurance sweep";
+        case RunKind::Search:
+            return "resonance search";
+        case RunKind::Dwell:
+            return "dwell";
+        case RunKind::Stepped:
+            break;
+    }
+    return "stepped sine";
+}
+
+std::string RunDetails(const RunResult& run) {
+    switch (run.kind) {
+        case RunKind::Sweep:
+        case RunKind::Search: {
+            std::string out = Counted(ShownNumber(run.sweep.passesPerAxis), "pass", "passes");
+            if (run.sweep.passesPerAxis != std::floor(run.sweep.passesPerAxis)) out += ", the last cut short";
+            return out;
+        }
+        case RunKind::Dwell:
+            if (run.resonances == 0) return "at " + ShownNumber(run.frequency) + " Hz";
+            return Counted(std::to_string(run.resonances), "resonance", "resonances") +
+                   (run.budgetFrequency > 0.0
+                        ? ", cycles timed at " + ShownNumber(run.budgetFrequency) + " Hz (the highest)"
+                        : std::string(", frequencies still to find"));
+        case RunKind::Stepped:
+            break;
+    }
+    return Counted(std::to_string(run.frequencies.size()), "step", "steps") + ", " +
+           ShownNumber(run.frequencies.front()) + " to " + ShownNumber(run.frequencies.back()) + " Hz";
+}
+
 namespace {
 
 // The one unit a document's fields of one kind are written in: empty while

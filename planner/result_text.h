@@ -3,6 +3,7 @@
 #include <string>
 
 #include "planner/document.h"
+#include "planner/sequence.h"
 
 // Results as the planner's window shows them to people; the text report,
 // the window's summary and the results table all write their numbers here,
@@ -27,6 +28,14 @@ std::string ShownGravity(double gravity);
 
 // "1 pass", "2 passes", "6.644 octaves": the singular only for a number shown as 1.
 std::string Counted(const std::string& number, const char* one, const char* many);
+
+// What a run of the sequence does, in a few words for a row of results:
+// "240 passes", "1.5 passes, the last cut short", "at 30 Hz",
+// "3 resonances, cycles timed at 500 Hz (the highest)", "30 steps, 4 to 33 Hz".
+std::string RunDetails(const RunResult& run);
+
+// "sweep", "search", "dwell", "stepped" as a person reads them.
+const char* RunLabel(RunKind kind);
 
 // A unit results are written in: its symbol, and the SI value of one of it.
 struct ResultUnit {

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "planner/rounding.h"
+#include "planner/sequence.h"
 
 namespace planner {
 
@@ -24,10 +25,29 @@ namespace {
 
 bool Finite(double value) { return std::isfinite(value); }
 
+// The most that is asked of one quantity, where, and by which run.
+struct Demand {
+    Peak peak;
+    std::optional<std::size_t> run;
+};
+
+// The profile's peak, or with a sequence the highest of its runs' (the
+// first of equals).
+Demand DemandOf(const ResolvedProfile& profile, const SequenceResult* sequence, Peak ResolvedProfile::*profilePeak,
+                Peak RunPeaks::*runPeak) {
+    if (sequence == nullptr || !sequence->fromDocument) return Demand{profile.*profilePeak, std::nullopt};
+    Demand demand;
+    for (std::size_t i = 0; i < sequence->runs.size(); ++i) {
+        const Peak& peak = sequence->runs[i].peaks.*runPeak;
+        if (!demand.run || BelowBeyondRounding(demand.peak.value, peak.value)) demand = Demand{peak, i};
+    }
+    return demand;
+}
+
 }  // namespace
 
-bool CheckShaker(const PlanDocument& document, const ResolvedProfile& profile, ShakerResult& result,
-                 std::string& message) {
+bool CheckShaker(const PlanDocument& document, const ResolvedProfile& profile, const SequenceResult* sequence,
+                 ShakerResult& result, std::string& message) {
     result = ShakerResult();
     if (!document.shaker) return true;
     const ShakerSettings& shaker = *document.shaker;
@@ -46,10 +66,16 @@ bool CheckShaker(const PlanDocument& document, const ResolvedProfile& profile, S
     }
     if (anyMass) result.movingMass = mass;
 
-    const auto add = [&](LimitKind limit, const char* field, double required, double available, double frequency) {
+    const Demand displacement =
+        DemandOf(profile, sequence, &ResolvedProfile::displacementPp, &RunPeaks::displacementPp);
+    const Demand velocity = DemandOf(profile, sequence, &ResolvedProfile::velocity, &RunPeaks::velocity);
+    const Demand acceleration = DemandOf(profile, sequence, &ResolvedProfile::acceleration, &RunPeaks::acceleration);
+
+    const auto add = [&](LimitKind limit, const char* field, const Demand& demand, double scale, double available) {
+        const double required = demand.peak.value * scale;
         // A limit equal to what is asked, but for rounding, holds.
         const bool ok = required <= available || EqualWithinRounding(required, available);
-        ShakerCheck check{limit, required, available, available / required, frequency, ok};
+        ShakerCheck check{limit, required, available, available / required, demand.peak.frequency, ok, demand.run};
         if (!Finite(check.required) || !Finite(check.margin) || !(check.margin > 0.0)) {
             message = std::string("shaker.") + field + ": too far from what the profile asks to compare";
             return false;
@@ -70,23 +96,18 @@ bool CheckShaker(const PlanDocument& document, const ResolvedProfile& profile, S
             message = "shaker.rated_force: too far from the moving mass to compare";
             return false;
         }
-        if (!add(LimitKind::Force, "rated_force", mass * profile.acceleration.value, usable,
-                 profile.acceleration.frequency)) {
-            return false;
-        }
+        if (!add(LimitKind::Force, "rated_force", acceleration, mass, usable)) return false;
     }
-    if (shaker.strokePp &&
-        !add(LimitKind::Stroke, "stroke_pp", profile.displacementPp.value,
-             ToSi(*shaker.strokePp, QuantityKind::Length, gravity), profile.displacementPp.frequency)) {
+    if (shaker.strokePp && !add(LimitKind::Stroke, "stroke_pp", displacement, 1.0,
+                                ToSi(*shaker.strokePp, QuantityKind::Length, gravity))) {
         return false;
     }
-    if (shaker.velocity && !add(LimitKind::Velocity, "velocity", profile.velocity.value,
-                                ToSi(*shaker.velocity, QuantityKind::Velocity, gravity), profile.velocity.frequency)) {
+    if (shaker.velocity &&
+        !add(LimitKind::Velocity, "velocity", velocity, 1.0, ToSi(*shaker.velocity, QuantityKind::Velocity, gravity))) {
         return false;
     }
-    if (shaker.acceleration &&
-        !add(LimitKind::Acceleration, "acceleration", profile.acceleration.value,
-             ToSi(*shaker.acceleration, QuantityKind::Acceleration, gravity), profile.acceleration.frequency)) {
+    if (shaker.acceleration && !add(LimitKind::Acceleration, "acceleration", acceleration, 1.0,
+                                    ToSi(*shaker.acceleration, QuantityKind::Acceleration, gravity))) {
         return false;
     }
     return true;

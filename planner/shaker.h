@@ -22,6 +22,9 @@ struct ShakerCheck {
     double margin = 0.0;     // available / required; below 1 fails
     double frequency = 0.0;  // Hz, where the profile asks the most
     bool ok = false;
+    // The run of the sequence that asks the most (the first of equals), when
+    // the document has a sequence.
+    std::optional<std::size_t> run;
 };
 
 struct ShakerResult {
@@ -31,8 +34,12 @@ struct ShakerResult {
     bool ok = true;                         // every check passes
 };
 
-bool CheckShaker(const PlanDocument& document, const ResolvedProfile& profile, ShakerResult& result,
-                 std::string& message);
+struct SequenceResult;
+
+// Checks what the profile asks, or with a sequence what its runs ask, each
+// at its own level.
+bool CheckShaker(const PlanDocument& document, const ResolvedProfile& profile, const SequenceResult* sequence,
+                 ShakerResult& result, std::string& message);
 
 // The check with the least margin, the first of those equal within
 // rounding; null when there is no check.

@@ -33,33 +33,97 @@ bool PassIsUpward(const SweepResult& sweep, int passIndex) {
     return sweep.mode == SweepMode::Up;
 }
 
+// The frequency a pass has reached after inPass seconds.
+double FrequencyInPass(const SweepResult& sweep, bool upward, double inPass) {
+    double f = 0.0;
+    if (sweep.type == SweepType::Log) {
+        f = upward ? sweep.lowest * std::pow(2.0, sweep.rate * inPass)
+                   : sweep.highest * std::pow(2.0, -sweep.rate * inPass);
+    } else {
+        f = upward ? sweep.lowest + sweep.rate * inPass : sweep.highest - sweep.rate * inPass;
+    }
+    return std::clamp(f, sweep.lowest, sweep.highest);
+}
+
+// The sine cycles of the first inPass seconds of a pass.
+double CyclesInPass(const SweepResult& sweep, int passIndex, double inPass) {
+    const bool upward = PassIsUpward(sweep, passIndex);
+    const double start = upward ? sweep.lowest : sweep.highest;
+    const double reached = FrequencyInPass(sweep, upward, inPass);
+    if (sweep.type == SweepType::Log) return std::fabs(reached - start) / (sweep.rate * std::log(2.0));
+    return (start + reached) / 2.0 * inPass;
+}
+
 }  // namespace
+
+bool PlanSweepSpec(const SweepSpec& spec, double lowest, double highest, double gravity, SweepResult& sweep,
+                   std::string& message) {
+    sweep = SweepResult();
+    sweep.type = spec.type;
+    sweep.mode = spec.mode;
+    sweep.lowest = lowest;
+    sweep.highest = highest;
+    sweep.octaves = std::log2(sweep.highest / sweep.lowest);
+    // A log sweep's rate is in octaves per second, a linear one's in Hz per second.
+    const double span = spec.type == SweepType::Log ? sweep.octaves : sweep.highest - sweep.lowest;
+    if (spec.rate != nullptr) {
+        sweep.rate = ToSi(*spec.rate, QuantityKind::SweepRate, gravity);
+        sweep.passTime = span / sweep.rate;
+    } else {
+        sweep.passTime = ToSi(*spec.passTime, QuantityKind::Time, gravity);
+        sweep.rate = span / sweep.passTime;
+    }
+    if (spec.type == SweepType::Log) {
+        sweep.cyclesPerPass = (sweep.highest - sweep.lowest) / (sweep.rate * std::log(2.0));
+    } else {
+        sweep.cyclesPerPass = (sweep.lowest + sweep.highest) / 2.0 * sweep.passTime;
+    }
+    const double passesPerSweep = spec.mode == SweepMode::UpDown ? 2.0 : 1.0;
+    if (spec.duration != nullptr) {
+        sweep.passesPerAxis = ToSi(*spec.duration, QuantityKind::Time, gravity) / sweep.passTime;
+        // A duration that is a whole number of passes but for rounding is that number.
+        const double whole = std::round(sweep.passesPerAxis);
+        if (whole > 0.0 && EqualWithinRounding(sweep.passesPerAxis, whole)) sweep.passesPerAxis = whole;
+    } else {
+        sweep.passesPerAxis = passesPerSweep * spec.sweeps;
+    }
+    sweep.sweepsPerAxis = sweep.passesPerAxis / passesPerSweep;
+    const double fullPasses = std::floor(sweep.passesPerAxis);
+    sweep.cyclesPerAxis = fullPasses * sweep.cyclesPerPass;
+    if (sweep.passesPerAxis > fullPasses) {
+        sweep.cyclesPerAxis +=
+            CyclesInPass(sweep, static_cast<int>(fullPasses), (sweep.passesPerAxis - fullPasses) * sweep.passTime);
+    }
+    sweep.axisTime = sweep.SweepingTime();
+    sweep.totalTime = sweep.axisTime;
+    if (spec.duration != nullptr && sweep.sweepsPerAxis > kMaxSweeps) {
+        message = spec.path + ".duration: more than " + std::to_string(static_cast<long>(kMaxSweeps)) +
+                  " sweeps, the most the planner follows";
+        return false;
+    }
+    if (!Usable(sweep.rate) || !Usable(sweep.passTime) || !Usable(sweep.cyclesPerPass) ||
+        !Usable(sweep.cyclesPerAxis)) {
+        message = spec.path + (spec.rate != nullptr ? ".rate" : ".pass_time") +
+                  ": the sweep's time or cycles are too large or too small to compute";
+        return false;
+    }
+    return true;
+}
 
 bool PlanSweep(const PlanDocument& document, const ResolvedProfile& profile, SweepResult& sweep, std::string& message) {
     sweep = SweepResult();
     if (!document.sweep) return true;
     const SweepSettings& settings = *document.sweep;
     const double gravity = document.GravitySi();
-    sweep.type = settings.type;
-    sweep.mode = settings.mode;
-    sweep.lowest = profile.Lowest();
-    sweep.highest = profile.Highest();
-    sweep.octaves = std::log2(sweep.highest / sweep.lowest);
-    // A log sweep's rate is in octaves per second, a linear one's in Hz per second.
-    const double span = settings.type == SweepType::Log ? sweep.octaves : sweep.highest - sweep.lowest;
-    if (settings.rate) {
-        sweep.rate = ToSi(*settings.rate, QuantityKind::SweepRate, gravity);
-        sweep.passTime = span / sweep.rate;
-    } else {
-        sweep.passTime = ToSi(*settings.passTime, QuantityKind::Time, gravity);
-        sweep.rate = span / sweep.passTime;
-    }
-    if (settings.type == SweepType::Log) {
-        sweep.cyclesPerPass = (sweep.highest - sweep.lowest) / (sweep.rate * std::log(2.0));
-    } else {
-        sweep.cyclesPerPass = (sweep.lowest + sweep.highest) / 2.0 * sweep.passTime;
-    }
-    sweep.passesPerAxis = settings.mode == SweepMode::UpDown ? 2.0 * settings.sweeps : settings.sweeps;
+    SweepSpec spec;
+    spec.type = settings.type;
+    spec.rate = settings.rate ? &*settings.rate : nullptr;
+    spec.passTime = settings.passTime ? &*settings.passTime : nullptr;
+    spec.mode = settings.mode;
+    spec.sweeps = settings.sweeps;
+    spec.duration = settings.duration ? &*settings.duration : nullptr;
+    spec.path = "sweep";
+    if (!PlanSweepSpec(spec, profile.Lowest(), profile.Highest(), gravity, sweep, message)) return false;
     for (std::size_t i = 0; i < settings.dwells.size(); ++i) {
         const double f = ToSi(settings.dwells[i].frequency, QuantityKind::Frequency, gravity);
         if (f < sweep.lowest || f > sweep.highest) {
@@ -71,7 +135,7 @@ bool PlanSweep(const PlanDocument& document, const ResolvedProfile& profile, Swe
     }
     sweep.axisTime = sweep.SweepingTime() + sweep.dwellTime;
     sweep.totalTime = sweep.axisTime * settings.axes;
-    if (!Usable(sweep.rate) || !Usable(sweep.passTime) || !Usable(sweep.cyclesPerPass) || !Usable(sweep.totalTime)) {
+    if (!Usable(sweep.totalTime)) {
         message = std::string("sweep.") + (settings.rate ? "rate" : "pass_time") +
                   ": the sweep's time or cycles are too large or too small to compute";
         return false;
@@ -85,20 +149,14 @@ bool FrequencyAt(const SweepResult& sweep, double time, TimePoint& point, std::s
         message = "--at: " + Number(time) + " s is outside the sweeps of one axis (0 to " + Number(end) + " s)";
         return false;
     }
-    // The end of the last pass still belongs to it.
+    // The end of the last pass, whole or not, still belongs to it.
     const double passes = std::floor(time / sweep.passTime);
-    const int index = static_cast<int>(std::min(passes, sweep.passesPerAxis - 1.0));
+    const int index = static_cast<int>(std::min(passes, std::ceil(sweep.passesPerAxis) - 1.0));
     const double inPass = std::min(time - index * sweep.passTime, sweep.passTime);
     point.time = time;
     point.pass = index + 1;
     point.upward = PassIsUpward(sweep, index);
-    if (sweep.type == SweepType::Log) {
-        point.frequency = point.upward ? sweep.lowest * std::pow(2.0, sweep.rate * inPass)
-                                       : sweep.highest * std::pow(2.0, -sweep.rate * inPass);
-    } else {
-        point.frequency = point.upward ? sweep.lowest + sweep.rate * inPass : sweep.highest - sweep.rate * inPass;
-    }
-    point.frequency = std::clamp(point.frequency, sweep.lowest, sweep.highest);
+    point.frequency = FrequencyInPass(sweep, point.upward, inPass);
     return true;
 }
 
@@ -110,9 +168,12 @@ bool CrossingTimes(const SweepResult& sweep, double frequency, std::vector<doubl
     }
     const double up = TimeFromLowest(sweep, frequency);
     const double down = TimeFromHighest(sweep, frequency);
-    const int passes = static_cast<int>(sweep.passesPerAxis);
+    const int passes = static_cast<int>(std::ceil(sweep.passesPerAxis));
+    const double end = sweep.SweepingTime();
     for (int k = 0; k < passes; ++k) {
         const double t = k * sweep.passTime + (PassIsUpward(sweep, k) ? up : down);
+        // A last pass cut short by the duration may end before f.
+        if (t > end && !EqualWithinRounding(t, end)) break;
         // At a turn the pass that ends and the one that starts meet, up to
         // rounding; the start, a whole number of passes, is the exact time.
         if (!times.empty() && EqualWithinRounding(t, times.back())) {

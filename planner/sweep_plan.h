@@ -18,7 +18,9 @@ struct SweepResult {
     double octaves = 0.0;
     double passTime = 0.0;
     double cyclesPerPass = 0.0;
-    double passesPerAxis = 0.0;
+    double passesPerAxis = 0.0;  // fractional when a duration ends inside a pass
+    double sweepsPerAxis = 0.0;
+    double cyclesPerAxis = 0.0;
     double dwellTime = 0.0;  // per axis
     double axisTime = 0.0;   // the passes and the dwells
     double totalTime = 0.0;  // over all axes
@@ -26,6 +28,22 @@ struct SweepResult {
     double SweepingTime() const { return passesPerAxis * passTime; }
 };
 
+// How a sweep is given: the endurance sweep's settings or a search run's.
+struct SweepSpec {
+    SweepType type = SweepType::Log;
+    const Quantity* rate = nullptr;  // exactly one of rate and passTime
+    const Quantity* passTime = nullptr;
+    SweepMode mode = SweepMode::Up;
+    double sweeps = 1.0;
+    const Quantity* duration = nullptr;  // in place of sweeps
+    std::string path;                    // "sweep", "sequence[2]": where its fields are
+};
+
+// Plans a sweep between lowest and highest: its passes, time and cycles per axis.
+bool PlanSweepSpec(const SweepSpec& spec, double lowest, double highest, double gravity, SweepResult& sweep,
+                   std::string& message);
+
+// The endurance sweep over the profile, with its dwells.
 bool PlanSweep(const PlanDocument& document, const ResolvedProfile& profile, SweepResult& sweep, std::string& message);
 
 // Where the sweep is at an elapsed time of one axis's sweeping (dwells are
