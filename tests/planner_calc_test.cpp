@@ -114,6 +114,119 @@ TEST(PlannerWorkedExamples, ResonanceAt100HzQ10AtOneOctavePerMinute) {
     EXPECT_NEAR(resonance.Find("cycles_per_pass")->number, 866.0, 0.5);
 }
 
+std::string Version2(const std::string& profile, const std::string& rest) {
+    return "{\"format\": \"halvex-plan\", \"version\": 2, \"profile\": [" + profile + "], " + rest + "}";
+}
+
+const planner::JsonValue& RunOf(const planner::JsonValue& out, std::size_t i) {
+    return out.Find("sequence")->items.at(i);
+}
+
+TEST(PlannerSequenceExamples, TwoHoursOfLinearSweepsOnEachOfThreeAxes) {
+    // 10 -> 55 -> 10 Hz at 90 Hz/min: 30 s a pass, so 240 passes in 2 h.
+    const planner::JsonValue out =
+        RunJson(Version2(R"({"from": 10, "to": 55, "displacement_pp": "0.06 in"})",
+                         R"("sweep": {"type": "linear", "rate": "90 Hz/min", "mode": "up-down", "duration": "2 h",
+                            "axes": 3})"),
+                {});
+    EXPECT_EQ(At(out, {"sweep", "passes_per_axis"}), 240.0);
+    EXPECT_EQ(At(out, {"test_time", "per_axis"}), 7200.0);
+    EXPECT_EQ(At(out, {"test_time", "total"}), 6 * 3600.0);
+    EXPECT_NEAR(At(out, {"peaks", "acceleration", "value"}) / kG, 9.28, 0.005);
+    EXPECT_EQ(At(out, {"peaks", "acceleration", "frequency"}), 55.0);
+}
+
+TEST(PlannerSequenceExamples, SteppedSineInHertzAndInOctaves) {
+    const planner::JsonValue out = RunJson(
+        Version2(R"({"from": 4, "to": 33, "displacement_zp": "0.010 in"})",
+                 R"("sequence": [{"run": "stepped", "from": "4 Hz", "to": "33 Hz", "step": "1 Hz", "hold": "15 s"},
+                                 {"run": "stepped", "from": 10, "to": 80, "step": "1 oct", "hold_cycles": 1000,
+                                  "level": {"acceleration": "0.5 g"}}])"),
+        {});
+    const planner::JsonValue& linear = RunOf(out, 0);
+    EXPECT_EQ(linear.Find("frequencies")->items.size(), 30u);
+    EXPECT_EQ(linear.Find("frequencies")->items.back().number, 33.0);
+    EXPECT_EQ(At(linear, {"time_per_axis"}), 450.0);
+    EXPECT_EQ(At(linear, {"cycles_per_axis"}), 8325.0);
+    EXPECT_NEAR(At(linear, {"peaks", "acceleration", "value"}) / kG, 1.11, 0.005);
+
+    const planner::JsonValue& octaves = RunOf(out, 1);
+    std::vector<double> steps;
+    for (const planner::JsonValue& f : octaves.Find("frequencies")->items) steps.push_back(f.number);
+    EXPECT_EQ(steps, (std::vector<double>{10, 20, 40, 80}));
+    EXPECT_EQ(At(octaves, {"time_per_axis"}), 187.5);
+    EXPECT_EQ(At(out, {"test_time", "per_axis"}), 637.5);
+}
+
+TEST(PlannerSequenceExamples, DwellsAtAFrequencyAndForResonancesStillToFind) {
+    const planner::JsonValue out =
+        RunJson(Version2(kFiveToFiveHundred, R"("sequence": [{"run": "dwell", "frequency": "30 Hz", "time": "2 h"},
+                                                             {"run": "dwell", "resonances": 3, "time": "30 min"},
+                                                             {"run": "dwell", "resonances": 2, "cycles": 1e5}])"),
+                {});
+    EXPECT_EQ(At(RunOf(out, 0), {"cycles_per_axis"}), 216000.0);
+    EXPECT_EQ(At(RunOf(out, 1), {"time_per_axis"}), 5400.0);
+    // Cycles are budgeted at the highest frequency, the shortest time.
+    EXPECT_EQ(At(RunOf(out, 2), {"cycles_timed_at"}), 500.0);
+    EXPECT_EQ(At(RunOf(out, 2), {"time_per_axis"}), 400.0);
+    EXPECT_EQ(At(out, {"test_time", "per_axis"}), 7200.0 + 5400.0 + 400.0);
+}
+
+TEST(PlannerSequenceExamples, SearchAtAQuarterOfTheProfile) {
+    const planner::JsonValue out = RunJson(
+        Version2(kFiveToFiveHundred, R"("shaker": {"acceleration": "10 g"},
+                 "sequence": [{"run": "search", "type": "log", "rate": "0.5 oct/min", "mode": "up", "sweeps": 1,
+                               "level": 0.25}])"),
+        {});
+    EXPECT_NEAR(At(RunOf(out, 0), {"time_per_axis"}), 13 * 60 + 17.3, 0.05);
+    EXPECT_EQ(At(RunOf(out, 0), {"passes_per_axis"}), 1.0);
+    EXPECT_NEAR(At(RunOf(out, 0), {"peaks", "acceleration", "value"}), 0.25 * kG, 1e-12);
+    EXPECT_NEAR(out.Find("shaker")->Find("checks")->items[0].Find("required")->number, 0.25 * kG, 1e-12);
+}
+
+// The shaker check takes each run at its own level: a dwell above the
+// profile binds where the search below it does not, and the check says so.
+TEST(PlannerSequence, TheShakerCheckBindsInTheRunThatAsksTheMost) {
+    planner::PlanQuery query;
+    query.at = 700.0;
+    query.frequency = 100.0;
+    const planner::PlanOutcome o =
+        Evaluate(Version2(kFiveToFiveHundred, R"("shaker": {"acceleration": "2 g"},
+                 "sweep": {"type": "log", "pass_time": "10 min", "mode": "up", "sweeps": 1},
+                 "sequence": [{"run": "search", "type": "log", "pass_time": "10 min", "mode": "up", "sweeps": 1,
+                               "level": 0.5},
+                              {"run": "dwell", "frequency": 100, "time": 60, "level": {"acceleration": "3 g"}},
+                              {"run": "sweep"}])"),
+                 query);
+    ASSERT_EQ(o.shaker->checks.size(), 1u);
+    EXPECT_EQ(o.shaker->checks[0].run, 1u);
+    EXPECT_NEAR(o.shaker->checks[0].required, 3 * kG, 1e-12);
+    EXPECT_FALSE(o.shaker->ok);
+    // 700 s is 40 s into the sweep; 100 Hz is passed in the search, met by the dwell, and passed again.
+    EXPECT_EQ(o.at->run, 2u);
+    EXPECT_EQ(o.at->pass, 1);
+    EXPECT_EQ(o.sequence->axisTime, 1260.0);
+    ASSERT_EQ(o.crossings->times.size(), 3u);
+    EXPECT_EQ(o.crossings->times[1], 600.0);
+    EXPECT_NEAR(o.crossings->times[2] - o.crossings->times[0], 660.0, 1e-9);
+}
+
+// A duration that ends inside a pass: the pass is cut short, its cycles
+// counted to where it stops, and the timeline ends there.
+TEST(PlannerSequence, ADurationEndingInsideAPassCutsItShort) {
+    planner::PlanQuery query;
+    query.frequency = 100.0;
+    // 10 to 110 Hz at 1 Hz/s: 100 s a pass; 250 s ends halfway up the third.
+    const planner::PlanOutcome o = Evaluate(
+        Version2(R"({"from": 10, "to": 110, "velocity": 0.1})",
+                 R"("sweep": {"type": "linear", "rate": "1 Hz/s", "mode": "up-down", "duration": "250 s"})"),
+        query);
+    EXPECT_EQ(o.sweep->passesPerAxis, 2.5);
+    EXPECT_EQ(o.sweep->sweepsPerAxis, 1.25);
+    EXPECT_EQ(o.sweep->cyclesPerAxis, 2 * 6000.0 + (10.0 + 60.0) / 2 * 50.0);
+    EXPECT_EQ(o.crossings->times, (std::vector<double>{90.0, 110.0}));
+}
+
 // Where two auto neighbours meet; expected values by hand: f = A/(2 pi V),
 // V/(2 pi X), sqrt(A/X)/(2 pi).
 struct CrossoverCase {

@@ -20,6 +20,11 @@ std::string Document(const std::string& profile, const std::string& rest = "") {
            (rest.empty() ? "" : ", " + rest) + "}";
 }
 
+// The same document at version 2, for what only that version holds.
+std::string Version2(const std::string& profile, const std::string& rest) {
+    return "{\"format\": \"halvex-plan\", \"version\": 2, \"profile\": [" + profile + "], " + rest + "}";
+}
+
 const std::string kOne = R"({"from": 5, "to": 500, "acceleration": "1 g"})";
 const std::string kSweep = R"("sweep": {"type": "log", "rate": "1 oct/min", "mode": "up"})";
 
@@ -107,7 +112,43 @@ INSTANTIATE_TEST_SUITE_P(
                     "dwells": [{"frequency": 2000, "time": 60}]})"),
                     "sweep.dwells[0].frequency: 2000 Hz is outside the profile (5 to 500 Hz)"},
         BadDocument{"ForceWithoutMass", Document(kOne, R"("shaker": {"rated_force": "1 kN"})"),
-                    "shaker.moving_mass: the force check needs a moving mass above 0"}),
+                    "shaker.moving_mass: the force check needs a moving mass above 0"},
+        BadDocument{"SequenceInVersion1", Document(kOne, R"("sequence": [{"run": "dwell", "frequency": 50,
+                    "time": 60}])"),
+                    "sequence: a sequence needs version 2 of the format"},
+        BadDocument{"DurationInVersion1", Document(kOne, R"("sweep": {"type": "log", "rate": 1, "mode": "up",
+                    "duration": "2 h"})"),
+                    "sweep.duration: a sweep given by its time per axis needs version 2 of the format"},
+        BadDocument{"SweepsAndDuration", Version2(kOne, R"("sweep": {"type": "log", "rate": 1, "mode": "up",
+                    "sweeps": 2, "duration": "2 h"})"),
+                    "sweep: give either sweeps or duration, not both"},
+        BadDocument{"UnknownRunKind", Version2(kOne, R"("sequence": [{"run": "soak"}])"),
+                    "sequence[0].run: must be one of \"sweep\", \"search\", \"dwell\", \"stepped\""},
+        BadDocument{"DwellTimeAndCycles", Version2(kOne, R"("sequence": [{"run": "dwell", "frequency": 50,
+                    "time": 60, "cycles": 1000}])"),
+                    "sequence[0]: give either time or cycles, not both"},
+        BadDocument{"SearchWithoutSweepsOrDuration", Version2(kOne, R"("sequence": [{"run": "search",
+                    "type": "log", "rate": "1 oct/min", "mode": "up", "level": 0.5}])"),
+                    "sequence[0]: give sweeps or duration"},
+        BadDocument{"DwellOutsideTheProfileAtItsLevel", Version2(kOne, R"("sequence": [{"run": "dwell",
+                    "frequency": 2000, "time": 60, "level": 0.5}])"),
+                    "sequence[0].frequency: 2000 Hz is outside the profile (5 to 500 Hz); a dwell outside it needs "
+                    "a level of its own"},
+        BadDocument{"FractionAboveOne", Version2(kOne, R"("sequence": [{"run": "dwell", "frequency": 50,
+                    "time": 60, "level": 1.5}])"),
+                    "sequence[0].level: a part of the profile's level is above 0 and at most 1"},
+        BadDocument{"StepWiderThanTheSpan", Version2(kOne, R"("sequence": [{"run": "stepped", "from": 10,
+                    "to": 20, "step": "2 oct", "hold": 10}])"),
+                    "sequence[0].step: 2 oct is larger than the span from 10 to 20 Hz"},
+        BadDocument{"StepNotPositive", Version2(kOne, R"("sequence": [{"run": "stepped", "from": 10,
+                    "to": 20, "step": "0 Hz", "hold": 10}])"),
+                    "sequence[0].step: must be positive and finite"},
+        BadDocument{"TooManySteps", Version2(kOne, R"("sequence": [{"run": "stepped", "from": 5,
+                    "to": 500, "step": "0.01 Hz", "hold": 10}])"),
+                    "sequence[0].step: more than 10000 steps from 5 to 500 Hz"},
+        BadDocument{"SecondSweepRun", Version2(kOne, R"("sweep": {"type": "log", "rate": 1, "mode": "up"},
+                    "sequence": [{"run": "sweep"}, {"run": "sweep"}])"),
+                    "sequence[1]: the endurance sweep runs once, and sequence[0] runs it"}),
     halvex_test::CaseName());
 
 TEST(PlanDocumentTest, DeepNestingIsRefusedWithItsPathAndPlace) {
@@ -146,6 +187,36 @@ TEST(PlanDocumentTest, WritesWhatReadsBackEqual) {
     EXPECT_FALSE(second.shaker->masses[1].has_value());
     EXPECT_TRUE(second.UsesInchPound());
     EXPECT_EQ(planner::WritePlanDocument(second), written);
+}
+
+// Version 1 stays version 1 when nothing of version 2 is used; a sequence
+// of every kind of run, with fields still to fill, reads back equal.
+TEST(PlanDocumentTest, WritesTheLowestVersionThatHoldsIt) {
+    planner::PlanDocument document;
+    std::string message;
+    const std::string v1 = Document(kOne, kSweep);
+    ASSERT_TRUE(planner::ReadPlan(v1, document, message)) << message;
+    EXPECT_NE(planner::WritePlanDocument(document).find("\"version\": 1,"), std::string::npos);
+
+    const std::string v2 = Version2(kOne, R"("sweep": {"type": "log", "rate": "1 oct/min", "mode": "up-down",
+        "duration": "2 h", "axes": 3},
+        "sequence": [{"run": "search", "type": "linear", "pass_time": "5 min", "mode": "up", "duration": "?",
+                      "level": {"acceleration": "0.25 g"}},
+                     {"run": "sweep"},
+                     {"run": "dwell", "frequency": "?", "cycles": 1e6},
+                     {"run": "dwell", "resonances": 3, "time": "30 min", "level": 0.5},
+                     {"run": "stepped", "from": 10, "to": "80 Hz", "step": "0.5 octaves", "hold_cycles": 1000},
+                     {"run": "stepped", "from": "4 Hz", "to": 33, "step": 1, "hold": "? s",
+                      "level": {"displacement_zp": "0.01 in"}}])");
+    ASSERT_TRUE(planner::ReadPlan(v2, document, message)) << message;
+    EXPECT_EQ(document.unfilled, (std::vector<std::string>{"sequence[0].duration", "sequence[2].frequency",
+                                                           "sequence[5].hold"}));
+    const std::string written = planner::WritePlanDocument(document);
+    planner::PlanDocument again;
+    ASSERT_TRUE(planner::ReadPlan(written, again, message)) << message << "\n" << written;
+    EXPECT_TRUE(again == document) << written;
+    EXPECT_EQ((*again.sequence)[4].step.unit, "oct");
+    EXPECT_NE(written.find("\"version\": 2,"), std::string::npos);
 }
 
 // A file read with lenient spellings is written back in the canonical ones;
