@@ -173,11 +173,10 @@ TEST(PlannerSequenceExamples, DwellsAtAFrequencyAndForResonancesStillToFind) {
 }
 
 TEST(PlannerSequenceExamples, SearchAtAQuarterOfTheProfile) {
-    const planner::JsonValue out = RunJson(
-        Version2(kFiveToFiveHundred, R"("shaker": {"acceleration": "10 g"},
+    const planner::JsonValue out = RunJson(Version2(kFiveToFiveHundred, R"("shaker": {"acceleration": "10 g"},
                  "sequence": [{"run": "search", "type": "log", "rate": "0.5 oct/min", "mode": "up", "sweeps": 1,
                                "level": 0.25}])"),
-        {});
+                                           {});
     EXPECT_NEAR(At(RunOf(out, 0), {"time_per_axis"}), 13 * 60 + 17.3, 0.05);
     EXPECT_EQ(At(RunOf(out, 0), {"passes_per_axis"}), 1.0);
     EXPECT_NEAR(At(RunOf(out, 0), {"peaks", "acceleration", "value"}), 0.25 * kG, 1e-12);
@@ -190,14 +189,13 @@ TEST(PlannerSequence, TheShakerCheckBindsInTheRunThatAsksTheMost) {
     planner::PlanQuery query;
     query.at = 700.0;
     query.frequency = 100.0;
-    const planner::PlanOutcome o =
-        Evaluate(Version2(kFiveToFiveHundred, R"("shaker": {"acceleration": "2 g"},
+    const planner::PlanOutcome o = Evaluate(Version2(kFiveToFiveHundred, R"("shaker": {"acceleration": "2 g"},
                  "sweep": {"type": "log", "pass_time": "10 min", "mode": "up", "sweeps": 1},
                  "sequence": [{"run": "search", "type": "log", "pass_time": "10 min", "mode": "up", "sweeps": 1,
                                "level": 0.5},
                               {"run": "dwell", "frequency": 100, "time": 60, "level": {"acceleration": "3 g"}},
                               {"run": "sweep"}])"),
-                 query);
+                                            query);
     ASSERT_EQ(o.shaker->checks.size(), 1u);
     EXPECT_EQ(o.shaker->checks[0].run, 1u);
     EXPECT_NEAR(o.shaker->checks[0].required, 3 * kG, 1e-12);
@@ -217,10 +215,10 @@ TEST(PlannerSequence, ADurationEndingInsideAPassCutsItShort) {
     planner::PlanQuery query;
     query.frequency = 100.0;
     // 10 to 110 Hz at 1 Hz/s: 100 s a pass; 250 s ends halfway up the third.
-    const planner::PlanOutcome o = Evaluate(
-        Version2(R"({"from": 10, "to": 110, "velocity": 0.1})",
-                 R"("sweep": {"type": "linear", "rate": "1 Hz/s", "mode": "up-down", "duration": "250 s"})"),
-        query);
+    const planner::PlanOutcome o =
+        Evaluate(Version2(R"({"from": 10, "to": 110, "velocity": 0.1})",
+                          R"("sweep": {"type": "linear", "rate": "1 Hz/s", "mode": "up-down", "duration": "250 s"})"),
+                 query);
     EXPECT_EQ(o.sweep->passesPerAxis, 2.5);
     EXPECT_EQ(o.sweep->sweepsPerAxis, 1.25);
     EXPECT_EQ(o.sweep->cyclesPerAxis, 2 * 6000.0 + (10.0 + 60.0) / 2 * 50.0);

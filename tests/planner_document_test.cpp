@@ -209,8 +209,8 @@ TEST(PlanDocumentTest, WritesTheLowestVersionThatHoldsIt) {
                      {"run": "stepped", "from": "4 Hz", "to": 33, "step": 1, "hold": "? s",
                       "level": {"displacement_zp": "0.01 in"}}])");
     ASSERT_TRUE(planner::ReadPlan(v2, document, message)) << message;
-    EXPECT_EQ(document.unfilled, (std::vector<std::string>{"sequence[0].duration", "sequence[2].frequency",
-                                                           "sequence[5].hold"}));
+    EXPECT_EQ(document.unfilled,
+              (std::vector<std::string>{"sequence[0].duration", "sequence[2].frequency", "sequence[5].hold"}));
     const std::string written = planner::WritePlanDocument(document);
     planner::PlanDocument again;
     ASSERT_TRUE(planner::ReadPlan(written, again, message)) << message << "\n" << written;
@@ -380,6 +380,39 @@ TEST(PlanCommandTest, TextReportOfTheSweepExamples) {
     for (const char* line : {"\nOctaves 6.644\n", "\nTime per pass 29 min 59.7 s\n", "\nTotal time 1 h 59 min 58.8 s\n",
                              "\nAt 37 min 53 s: pass 2 (down), 148.9 Hz\n",
                              "\nHalf-power band 95 to 105 Hz: 39.11 s and 3908 cycles per pass\n"}) {
+        EXPECT_NE(words.find(line), std::string::npos) << line << words;
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// The sequence for people: each run with its time, cycles and details, the
+// test time, the run a check binds in, and a pass cut short said so.
+TEST(PlanCommandTest, TextReportOfASequence) {
+    const std::string path = TestTempPath(".halvex-plan");
+    std::ofstream(path, std::ios::binary) << Version2(R"({"from": 10, "to": 110, "velocity": 0.1})",
+                                                      R"("shaker": {"velocity": "1 m/s"},
+           "sweep": {"type": "linear", "rate": "1 Hz/s", "mode": "up-down", "duration": "250 s", "axes": 3},
+           "sequence": [{"run": "sweep"}, {"run": "dwell", "resonances": 2, "time": "1 min"},
+                        {"run": "stepped", "from": 20, "to": 30, "step": "5 Hz", "hold": "10 s",
+                         "level": {"velocity": "0.2 m/s"}}])");
+    std::string out;
+    std::string err;
+    ASSERT_EQ(planner::RunPlanCommand({path, "--at", "300"}, out, err), 0) << err;
+    std::remove(path.c_str());
+    std::string words;
+    for (const char c : out) {
+        if (c != ' ' || (!words.empty() && words.back() != ' ' && words.back() != '\n')) words += c;
+    }
+    for (const char* line :
+         {"\nSweeps per axis 1.25\n", "\nThe time per axis ends inside a pass: the last pass is cut short\n",
+          "\n1 endurance sweep 4 min 10 s 13750 2.5 passes, the last cut short\n",
+          "\n2 dwell 2 min 0 s - 2 resonances, frequencies still to find\n",
+          "\n3 stepped sine 30 s 750 3 steps, 20 to 30 Hz\n", "\nSteps of run 3 (Hz): 20 25 30\n",
+          "\nTest time per axis 6 min 40 s\n", "\nTest time over 3 axes 20 min 0 s\n",
+          "\nvelocity 0.2 1 m/s 5 20 ok 3\n", "\nAt 5 min 0 s: run 2 (dwell), at a resonance still to be found\n"}) {
         EXPECT_NE(words.find(line), std::string::npos) << line << words;
     }
 }
