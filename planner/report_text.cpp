@@ -158,22 +158,20 @@ void AppendSweep(std::string& out, const SweepResult& sweep, bool timed) {
 }
 
 void AppendSequence(std::string& out, const SequenceResult& sequence) {
-    if (sequence.fromDocument) {
-        out += "\nSequence, on each axis\n";
-        Table table("rlrrl");
-        table.Row({"Run", "", "Time", "Cycles", ""});
-        for (std::size_t i = 0; i < sequence.runs.size(); ++i) {
-            const RunResult& run = sequence.runs[i];
-            table.Row({std::to_string(i + 1), RunLabel(run.kind), ShownDuration(run.time),
-                       run.cyclesKnown ? ShownCount(run.cycles) : "-", RunDetails(run)});
-        }
-        table.AppendTo(out, "  ");
-        for (const RunResult& run : sequence.runs) {
-            if (run.kind != RunKind::Stepped) continue;
-            std::string line = "  Steps of run " + std::to_string(&run - sequence.runs.data() + 1) + " (Hz):";
-            for (const double f : run.frequencies) line += ' ' + ShownNumber(f);
-            out += line + '\n';
-        }
+    out += "\nSequence, on each axis\n";
+    Table table("rlrrl");
+    table.Row({"Run", "", "Time", "Cycles", ""});
+    for (std::size_t i = 0; i < sequence.runs.size(); ++i) {
+        const RunResult& run = sequence.runs[i];
+        table.Row({std::to_string(i + 1), RunLabel(run.kind), ShownDuration(run.time),
+                   run.cyclesKnown ? ShownCount(run.cycles) : "-", RunDetails(run)});
+    }
+    table.AppendTo(out, "  ");
+    for (std::size_t i = 0; i < sequence.runs.size(); ++i) {
+        if (sequence.runs[i].kind != RunKind::Stepped) continue;
+        std::string line = "  Steps of run " + std::to_string(i + 1) + " (Hz):";
+        for (const double f : sequence.runs[i].frequencies) line += ' ' + ShownNumber(f);
+        out += line + '\n';
     }
     Table times("lr");
     if (sequence.dwellTime > 0.0) times.Row({"Sweep's own dwells per axis", ShownDuration(sequence.dwellTime)});
@@ -192,7 +190,8 @@ std::string PlanTextReport(const PlanDocument& document, const PlanOutcome& outc
     AppendProfile(out, outcome.profile, units);
     if (outcome.shaker) AppendShaker(out, *outcome.shaker, units);
     if (outcome.sweep) AppendSweep(out, *outcome.sweep, document.sweep->duration.has_value());
-    if (outcome.sequence) AppendSequence(out, *outcome.sequence);
+    // Without a sequence the sweep's own times are the test's.
+    if (outcome.sequence && outcome.sequence->fromDocument) AppendSequence(out, *outcome.sequence);
     if (outcome.at || outcome.crossings || outcome.resonance) out += '\n' + QueryAnswers(outcome, 0);
     return out;
 }

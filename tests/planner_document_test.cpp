@@ -3,6 +3,7 @@
 #include "tests/case_name.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -415,6 +416,32 @@ TEST(PlanCommandTest, TextReportOfASequence) {
           "\nvelocity 0.2 1 m/s 5 20 ok 3\n", "\nAt 5 min 0 s: run 2 (dwell), at a resonance still to be found\n"}) {
         EXPECT_NE(words.find(line), std::string::npos) << line << words;
     }
+}
+
+}  // namespace
+
+namespace {
+
+// Every example shipped with the program opens as a plan and is saved at its
+// own version, reading back equal.
+TEST(PlanDocumentTest, ShippedExamplesOpenAndSaveAtTheirVersion) {
+    int examples = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(std::string(HALVEX_SOURCE_DIR) + "/docs/examples")) {
+        if (entry.path().extension() != ".halvex-plan") continue;
+        ++examples;
+        std::ifstream file(entry.path(), std::ios::binary);
+        const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+        planner::PlanDocument document;
+        planner::PlanDocument again;
+        std::string message;
+        ASSERT_TRUE(planner::ReadPlan(text, document, message)) << entry.path() << ": " << message;
+        const std::string written = planner::WritePlanDocument(document);
+        ASSERT_TRUE(planner::ReadPlan(written, again, message)) << message;
+        EXPECT_TRUE(again == document) << written;
+        const std::string version = "\"version\": " + std::to_string(document.Version()) + ",";
+        EXPECT_NE(text.find(version), std::string::npos) << entry.path();
+    }
+    EXPECT_GE(examples, 3);
 }
 
 }  // namespace

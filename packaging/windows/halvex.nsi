@@ -76,6 +76,8 @@ BrandingText "Halvex ${VERSION}"
   !insertmacro ${Action} "index.html"
   !insertmacro ${Action} "planner.html"
   !insertmacro ${Action} "shaker-test.halvex-plan"
+  !insertmacro ${Action} "endurance-sequence.halvex-plan"
+  !insertmacro ${Action} "stepped-sine.halvex-plan"
 !macroend
 !macro InstallFile Name
   File "${SRCDIR}\${Name}"
