@@ -2,9 +2,12 @@
 
 #include <cstdio>
 
+#include <cstdlib>
+
 #ifdef _WIN32
 #include <windows.h>
 #else
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -28,15 +31,68 @@ void Remove(const std::string& path) { _wremove(Wide(path).c_str()); }
 bool Rename(const std::string& from, const std::string& to) {
     return MoveFileExW(Wide(from).c_str(), Wide(to).c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
 }
+
+std::string Narrow(const wchar_t* wide) {
+    const int length = WideCharToMultiByte(CP_UTF8, 0, wide, -1, nullptr, 0, nullptr, nullptr);
+    if (length <= 1) return std::string();
+    std::string narrow(static_cast<std::size_t>(length), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide, -1, narrow.data(), length, nullptr, nullptr);
+    narrow.pop_back();
+    return narrow;
+}
+
+bool MakeOneDirectory(const std::string& path) {
+    return CreateDirectoryW(Wide(path).c_str(), nullptr) != 0 || GetLastError() == ERROR_ALREADY_EXISTS;
+}
 #else
 std::FILE* Open(const std::string& path, bool writing) { return std::fopen(path.c_str(), writing ? "wb" : "rb"); }
 
 void Remove(const std::string& path) { std::remove(path.c_str()); }
 
 bool Rename(const std::string& from, const std::string& to) { return std::rename(from.c_str(), to.c_str()) == 0; }
+
+bool MakeOneDirectory(const std::string& path) {
+    struct stat status {};
+    return mkdir(path.c_str(), 0777) == 0 || (stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode));
+}
 #endif
 
 }  // namespace
+
+std::string UserDataDirectory() {
+#ifdef _WIN32
+    const wchar_t* appData = _wgetenv(L"APPDATA");
+    const std::string base = appData != nullptr ? Narrow(appData) : std::string();
+    return base.empty() ? std::string() : base + "\\Halvex";
+#else
+    const char* dataHome = std::getenv("XDG_DATA_HOME");
+    // Only an absolute XDG path counts; a relative one is to be ignored.
+    if (dataHome != nullptr && dataHome[0] == '/') return std::string(dataHome) + "/halvex";
+    const char* home = std::getenv("HOME");
+    if (home == nullptr || home[0] == '\0') return std::string();
+    return std::string(home) + "/.local/share/halvex";
+#endif
+}
+
+bool FileExists(const std::string& path) {
+#ifdef _WIN32
+    return GetFileAttributesW(Wide(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+#else
+    struct stat status {};
+    return stat(path.c_str(), &status) == 0;
+#endif
+}
+
+bool MakeDirectories(const std::string& path) {
+    if (path.empty()) return false;
+    for (std::size_t slash = path.find_first_of("/\\", 1); slash != std::string::npos;
+         slash = path.find_first_of("/\\", slash + 1)) {
+        // "C:\" is a drive, not a folder to make.
+        if (slash > 0 && path[slash - 1] == ':') continue;
+        if (!MakeOneDirectory(path.substr(0, slash))) return false;
+    }
+    return MakeOneDirectory(path);
+}
 
 bool ReadTextFile(const std::string& path, std::string& text) {
     text.clear();

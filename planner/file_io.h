@@ -5,6 +5,25 @@
 
 namespace planner {
 
+// Where this user's Halvex data is kept: $XDG_DATA_HOME/halvex (by default
+// ~/.local/share/halvex) on Linux, %APPDATA%\Halvex on Windows; empty when
+// the system names no such place. It may not exist yet.
+std::string UserDataDirectory();
+
+// The separator of the system's own paths: '\\' on Windows, '/' elsewhere.
+#ifdef _WIN32
+constexpr char kSeparator = '\\';
+#else
+constexpr char kSeparator = '/';
+#endif
+
+// True when something is at path.
+bool FileExists(const std::string& path);
+
+// Makes the directory and those above it that are missing; true when it is
+// there at the end.
+bool MakeDirectories(const std::string& path);
+
 // The whole file; false for a file that cannot be opened or read, a
 // directory included.
 bool ReadTextFile(const std::string& path, std::string& text);
