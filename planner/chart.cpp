@@ -462,6 +462,12 @@ std::vector<LimitLine> ShakerLines(const ShakerResult& shaker) {
             case LimitKind::Force:
                 if (shaker.maxAcceleration) acceleration = std::min(acceleration, *shaker.maxAcceleration);
                 break;
+            case LimitKind::Payload:
+            case LimitKind::FrequencyRange:
+            case LimitKind::ExpanderResonance:
+            case LimitKind::FixtureResonance:
+                // Not a line of the envelope in frequency and velocity.
+                break;
         }
     }
     if (std::isfinite(acceleration)) lines.push_back({std::log10(acceleration / (2.0 * Pi())), -1.0});
@@ -554,9 +560,12 @@ std::string Margin(double margin) { return halvex::FormatNumber("%.3g", margin);
 std::vector<DrawOp> Markers(const PlanOutcome& outcome, Clearance& room) {
     const ResolvedProfile& profile = outcome.profile;
     std::vector<std::pair<DrawOp, DrawOp>> marks;  // marker, note
-    if (outcome.shaker && !outcome.shaker->checks.empty()) {
-        const ShakerCheck* binding = BindingCheck(*outcome.shaker);
-        const ChartPoint at = Point(binding->frequency, VelocityAt(profile, binding->frequency));
+    const ShakerCheck* binding =
+        outcome.shaker && !outcome.shaker->checks.empty() ? BindingCheck(*outcome.shaker) : nullptr;
+    // A payload binds at no frequency: nothing to mark on the profile.
+    if (binding != nullptr && binding->frequency) {
+        const double f = std::clamp(*binding->frequency, profile.Lowest(), profile.Highest());
+        const ChartPoint at = Point(f, VelocityAt(profile, f));
         marks.emplace_back(Op(DrawKind::Marker, DrawRole::Binding, {at}),
                            TextOp(DrawRole::Binding, at,
                                   std::string(LimitName(binding->limit)) + " binds, margin " + Margin(binding->margin),

@@ -130,16 +130,36 @@ constexpr double kMaxResonances = 1000.0;
 
 struct ShakerSettings {
     std::optional<Quantity> ratedForce;
-    double forceFraction = 1.0;
+    // The part of the rated force that may be used; absent: all of it, or
+    // the library's derating for a shaker named from the library.
+    std::optional<double> forceFraction;
     // The moving masses: armature, expander, fixture, specimen; any may be absent.
     std::array<std::optional<Quantity>, 4> masses;
     std::optional<Quantity> strokePp;
     std::optional<Quantity> velocity;
     std::optional<Quantity> acceleration;
+    // Version 2: the lab library's entries this set-up was taken from, by
+    // name, and the figures of theirs the plan keeps a copy of.
+    std::optional<std::string> name;
+    std::optional<std::string> expander;
+    std::optional<std::string> fixture;
+    std::optional<Quantity> maxPayload;
+    std::optional<std::array<Quantity, 2>> frequencyRange;
+    std::optional<Quantity> expanderResonance;
+    std::optional<Quantity> fixtureResonance;
 
     bool operator==(const ShakerSettings& o) const {
         return masses == o.masses && ratedForce == o.ratedForce && forceFraction == o.forceFraction &&
-               strokePp == o.strokePp && velocity == o.velocity && acceleration == o.acceleration;
+               strokePp == o.strokePp && velocity == o.velocity && acceleration == o.acceleration && name == o.name &&
+               expander == o.expander && fixture == o.fixture && maxPayload == o.maxPayload &&
+               frequencyRange == o.frequencyRange && expanderResonance == o.expanderResonance &&
+               fixtureResonance == o.fixtureResonance;
+    }
+
+    double ForceFraction() const { return forceFraction.value_or(1.0); }
+    // Uses anything only version 2 holds.
+    bool UsesLibraryFields() const {
+        return name || expander || fixture || maxPayload || frequencyRange || expanderResonance || fixtureResonance;
     }
 };
 

@@ -55,7 +55,8 @@ const char* RunKindName(RunKind kind) {
 
 int PlanDocument::Version() const {
     const bool timed = sweep && sweep->duration;
-    return unfilled.empty() && !sequence && !axes && !timed ? 1 : 2;
+    const bool library = shaker && shaker->UsesLibraryFields();
+    return unfilled.empty() && !sequence && !axes && !timed && !library ? 1 : 2;
 }
 
 bool PlanDocument::IsUnfilled(std::string_view path) const {
@@ -441,19 +442,75 @@ public:
         return true;
     }
 
+    // The names of the library's entries and the copies of their figures.
+    bool ReadLibraryFields(const JsonValue& value, ShakerSettings& shaker) {
+        const std::string path = "shaker";
+        for (const char* field : {"name", "expander", "fixture", "max_payload", "frequency_range", "expander_resonance",
+                                  "fixture_resonance"}) {
+            if (value.Find(field) != nullptr && !NeedsVersion2(Join(path, field), "a shaker from the lab's library")) {
+                return false;
+            }
+        }
+        const auto name = [&](const char* field, std::optional<std::string>& slot) {
+            const JsonValue* text = value.Find(field);
+            if (text == nullptr) return true;
+            if (text->type != JsonValue::Type::String || text->text.find_first_not_of(' ') == std::string::npos) {
+                return Fail(Join(path, field), "expected the name of an entry of the lab's library");
+            }
+            slot = text->text;
+            return true;
+        };
+        if (!name("name", shaker.name) || !name("expander", shaker.expander) || !name("fixture", shaker.fixture) ||
+            !ReadOptionalPositive(value, "max_payload", QuantityKind::Mass, path, shaker.maxPayload) ||
+            !ReadOptionalPositive(value, "expander_resonance", QuantityKind::Frequency, path,
+                                  shaker.expanderResonance) ||
+            !ReadOptionalPositive(value, "fixture_resonance", QuantityKind::Frequency, path, shaker.fixtureResonance)) {
+            return false;
+        }
+        const JsonValue* range = value.Find("frequency_range");
+        if (range == nullptr) return true;
+        const std::string field = Join(path, "frequency_range");
+        if (range->type != JsonValue::Type::Array || range->items.size() != 2) {
+            return Fail(field, "expected a list of two frequencies, the lowest and the highest");
+        }
+        shaker.frequencyRange.emplace();
+        for (std::size_t i = 0; i < 2; ++i) {
+            if (!ReadPositive(range->items[i], QuantityKind::Frequency, field + "[" + std::to_string(i) + "]",
+                              (*shaker.frequencyRange)[i])) {
+                return false;
+            }
+        }
+        if (!(ToSi((*shaker.frequencyRange)[0], QuantityKind::Frequency, m_gravity) <
+              ToSi((*shaker.frequencyRange)[1], QuantityKind::Frequency, m_gravity)) &&
+            !IsUnfilled(field + "[0]") && !IsUnfilled(field + "[1]")) {
+            return Fail(field + "[1]", "must be above the lowest frequency");
+        }
+        return true;
+    }
+
+    bool IsUnfilled(const std::string& path) const {
+        for (const std::string& unfilled : *m_unfilled) {
+            if (unfilled == path) return true;
+        }
+        return false;
+    }
+
     bool ReadShaker(const JsonValue& value, ShakerSettings& shaker) {
         const std::string path = "shaker";
         if (!CheckObject(value, path)) return false;
-        if (!CheckFields(value, path,
-                         {"rated_force", "force_fraction", "moving_mass", "stroke_pp", "velocity", "acceleration"})) {
+        if (!CheckFields(
+                value, path,
+                {"rated_force", "force_fraction", "moving_mass", "stroke_pp", "velocity", "acceleration", "name",
+                 "expander", "fixture", "max_payload", "frequency_range", "expander_resonance", "fixture_resonance"})) {
             return false;
         }
+        if (!ReadLibraryFields(value, shaker)) return false;
         if (!ReadOptionalPositive(value, "rated_force", QuantityKind::Force, path, shaker.ratedForce)) return false;
         if (const JsonValue* fraction = value.Find("force_fraction")) {
             bool ok = true;
+            shaker.forceFraction = 0.0;
             if (ToFill(*fraction, "shaker.force_fraction", ok)) {
                 if (!ok) return false;
-                shaker.forceFraction = 0.0;
             } else if (fraction->type != JsonValue::Type::Number || !(fraction->number > 0.0) ||
                        fraction->number > 1.0) {
                 return Fail("shaker.force_fraction", "must be a number above 0 and at most 1");

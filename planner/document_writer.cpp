@@ -219,9 +219,15 @@ private:
     void AppendShaker(const ShakerSettings& shaker) {
         bool first = true;
         m_out += "{";
+        if (shaker.name) {
+            Member(first, "name");
+            halvex::AppendJsonString(m_out, *shaker.name);
+        }
         Optional(first, "shaker", "rated_force", shaker.ratedForce);
-        Member(first, "force_fraction");
-        Number("shaker.force_fraction", shaker.forceFraction);
+        if (shaker.forceFraction) {
+            Member(first, "force_fraction");
+            Number("shaker.force_fraction", *shaker.forceFraction);
+        }
         bool anyMass = false;
         for (const auto& mass : shaker.masses) anyMass = anyMass || mass.has_value();
         if (anyMass) {
@@ -234,6 +240,22 @@ private:
         Optional(first, "shaker", "stroke_pp", shaker.strokePp);
         Optional(first, "shaker", "velocity", shaker.velocity);
         Optional(first, "shaker", "acceleration", shaker.acceleration);
+        Optional(first, "shaker", "max_payload", shaker.maxPayload);
+        if (shaker.frequencyRange) {
+            Member(first, "frequency_range");
+            m_out += '[';
+            Value("shaker.frequency_range[0]", (*shaker.frequencyRange)[0]);
+            m_out += ", ";
+            Value("shaker.frequency_range[1]", (*shaker.frequencyRange)[1]);
+            m_out += ']';
+        }
+        for (const auto& [field, text] : {std::pair{"expander", &shaker.expander}, {"fixture", &shaker.fixture}}) {
+            if (!*text) continue;
+            Member(first, field);
+            halvex::AppendJsonString(m_out, **text);
+        }
+        Optional(first, "shaker", "expander_resonance", shaker.expanderResonance);
+        Optional(first, "shaker", "fixture_resonance", shaker.fixtureResonance);
         m_out += '}';
     }
 

@@ -20,7 +20,7 @@ bool EvaluatePlan(const PlanDocument& document, const PlanQuery& query, PlanOutc
     if (document.shaker) {
         outcome.shaker.emplace();
         const SequenceResult* sequence = outcome.sequence ? &*outcome.sequence : nullptr;
-        if (!CheckShaker(document, outcome.profile, sequence, *outcome.shaker, message)) return false;
+        if (!CheckShaker(document, outcome.profile, sequence, query.lab, *outcome.shaker, message)) return false;
     }
     // The timeline is the sequence's; the half-power band is the endurance sweep's.
     if ((query.at || query.frequency) && !outcome.sequence) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "planner/document.h"
+#include "planner/lab.h"
 #include "planner/profile.h"
 #include "planner/sequence.h"
 #include "planner/shaker.h"
@@ -20,6 +21,8 @@ struct PlanQuery {
     std::optional<double> frequency;  // Hz, when is it passed
     std::optional<double> resonance;  // Hz, with q
     std::optional<double> q;
+    // The lab's library, for the derating of a shaker named from it.
+    const LabDocument* lab = nullptr;
 };
 
 struct Crossings {

@@ -561,7 +561,7 @@ PlanFields FieldsOf(const PlanDocument& document) {
             return document.IsUnfilled(path) ? ToFillField(*quantity, kind) : FieldOf(quantity, kind);
         };
         fields.force = field("shaker.rated_force", shaker.ratedForce, QuantityKind::Force);
-        fields.fraction = shown("shaker.force_fraction", Number(shaker.forceFraction));
+        fields.fraction = shown("shaker.force_fraction", shaker.forceFraction ? Number(*shaker.forceFraction) : "");
         for (int i = 0; i < 4; ++i) {
             fields.masses[i] =
                 field(std::string("shaker.moving_mass.") + kMassNames[i], shaker.masses[i], QuantityKind::Mass);
@@ -670,8 +670,9 @@ bool DocumentOf(const PlanFields& fields, PlanDocument& document, std::string& p
         anyShaker = anyShaker || field.slot->has_value();
     }
     place.field = FormField::Fraction;
-    if (!Trimmed(fields.fraction).empty() && !ReadNumber(fields.fraction, shaker.forceFraction, problem)) {
-        return named();
+    if (!Trimmed(fields.fraction).empty()) {
+        shaker.forceFraction = 1.0;
+        if (!ReadNumber(fields.fraction, *shaker.forceFraction, problem)) return named();
     }
     if (anyShaker) built.shaker = shaker;
     // Ranges and the profile's order as a file of this document is checked;

@@ -72,6 +72,7 @@ void AppendShaker(std::string& out, const ShakerResult& shaker) {
     ObjectWriter o(out);
     if (shaker.movingMass) o.Number("moving_mass", *shaker.movingMass);
     if (shaker.maxAcceleration) o.Number("max_acceleration", *shaker.maxAcceleration);
+    if (shaker.ratedMaxAcceleration) o.Number("rated_max_acceleration", *shaker.ratedMaxAcceleration);
     std::string& checks = o.Key("checks");
     checks += '[';
     for (std::size_t i = 0; i < shaker.checks.size(); ++i) {
@@ -81,8 +82,9 @@ void AppendShaker(std::string& out, const ShakerResult& shaker) {
         check.Text("limit", LimitName(c.limit));
         check.Number("required", c.required);
         check.Number("available", c.available);
+        check.Number("rated", c.rated);
         check.Number("margin", c.margin);
-        check.Number("frequency", c.frequency);
+        if (c.frequency) check.Number("frequency", *c.frequency);
         check.Bool("ok", c.ok);
         if (c.run) check.Number("run", static_cast<double>(*c.run));
     }

@@ -119,21 +119,43 @@ void AppendShaker(std::string& out, const ShakerResult& shaker, const Units& u) 
     out += "\nShaker\n";
     if (shaker.movingMass)
         out += "  Moving mass " + ShownNumber(*shaker.movingMass * u.massPerKg) + ' ' + u.mass + '\n';
-    if (shaker.maxAcceleration)
-        out += "  Highest acceleration " + ShownNumber(*shaker.maxAcceleration / u.gravity) + " g\n";
+    if (shaker.maxAcceleration) {
+        out += "  Highest acceleration " + ShownNumber(*shaker.maxAcceleration / u.gravity) + " g";
+        if (*shaker.ratedMaxAcceleration != *shaker.maxAcceleration) {
+            out += " (" + ShownNumber(*shaker.ratedMaxAcceleration / u.gravity) + " g rated)";
+        }
+        out += '\n';
+    }
     if (shaker.checks.empty()) return;
-    Table table("lrrlrrl");
-    const bool byRun = shaker.checks.front().run.has_value();
-    table.Row({"Limit", "Required", "Available", "Unit", "Margin", "At Hz", "", byRun ? "In run" : ""});
+    const auto any = [&](auto test) { return std::any_of(shaker.checks.begin(), shaker.checks.end(), test); };
+    const bool derated = any([](const ShakerCheck& c) { return c.rated != c.available; });
+    const bool byRun = any([](const ShakerCheck& c) { return c.run.has_value(); });
+    Table table(derated ? "lrrrlrrll" : "lrrlrrll");
+    std::vector<std::string> header{"Limit",  "Required", "Available", "Unit",
+                                    "Margin", "At Hz",    "",          byRun ? "In run" : ""};
+    if (derated) header.insert(header.begin() + 3, "Rated");
+    table.Row(header);
     for (const ShakerCheck& c : shaker.checks) {
         double scale = 1.0 / u.gravity;
         const char* unit = "g";
         if (c.limit == LimitKind::Force) scale = u.forcePerNewton, unit = u.force;
         if (c.limit == LimitKind::Stroke) scale = u.lengthPerMetre, unit = u.length;
         if (c.limit == LimitKind::Velocity) scale = u.velocityPerMps, unit = u.velocity;
-        table.Row({LimitName(c.limit), ShownNumber(c.required * scale), ShownNumber(c.available * scale), unit,
-                   ShownNumber(c.margin), ShownNumber(c.frequency), c.ok ? "ok" : "FAILS",
-                   c.run ? std::to_string(*c.run + 1) : ""});
+        if (c.limit == LimitKind::Payload) scale = u.massPerKg, unit = u.mass;
+        if (c.limit == LimitKind::FrequencyRange || c.limit == LimitKind::ExpanderResonance ||
+            c.limit == LimitKind::FixtureResonance) {
+            scale = 1.0, unit = "Hz";
+        }
+        std::vector<std::string> row{LimitName(c.limit),
+                                     ShownNumber(c.required * scale),
+                                     ShownNumber(c.available * scale),
+                                     unit,
+                                     ShownNumber(c.margin),
+                                     c.frequency ? ShownNumber(*c.frequency) : "",
+                                     c.ok ? "ok" : "FAILS",
+                                     c.run ? std::to_string(*c.run + 1) : ""};
+        if (derated) row.insert(row.begin() + 3, ShownNumber(c.rated * scale));
+        table.Row(row);
     }
     table.AppendTo(out, "  ");
     out +=

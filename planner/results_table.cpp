@@ -7,6 +7,32 @@
 namespace planner {
 namespace {
 
+// The unit a check's figures are shown in.
+const ResultUnit& LimitUnit(const ResultUnits& units, LimitKind limit) {
+    static const ResultUnit kHertz{"Hz", 1.0};
+    switch (limit) {
+        case LimitKind::Force:
+            return units.force;
+        case LimitKind::Stroke:
+            return units.length;
+        case LimitKind::Velocity:
+            return units.velocity;
+        case LimitKind::Acceleration:
+            return units.acceleration;
+        case LimitKind::Payload:
+            return units.mass;
+        case LimitKind::FrequencyRange:
+        case LimitKind::ExpanderResonance:
+        case LimitKind::FixtureResonance:
+            break;
+    }
+    return kHertz;
+}
+
+}  // namespace
+
+namespace {
+
 const char* FormOf(LevelKind kind) { return kind == LevelKind::DisplacementPp ? "peak-to-peak" : "zero-to-peak"; }
 
 const char* QuantityOf(LevelKind kind) {
@@ -61,15 +87,16 @@ std::string ResultsTable(const PlanDocument& document, const PlanOutcome& outcom
         if (shaker.maxAcceleration) {
             measured("highest acceleration", "zero-to-peak", *shaker.maxAcceleration, units.acceleration);
         }
-        const ResultUnit* const kUnits[] = {&units.force, &units.length, &units.velocity, &units.acceleration};
-        static const char* const kForms[] = {"", "peak-to-peak", "zero-to-peak", "zero-to-peak"};
+        static const char* const kForms[] = {"", "peak-to-peak", "zero-to-peak", "zero-to-peak", "", "", "", ""};
         for (const ShakerCheck& check : shaker.checks) {
             const std::string name = LimitName(check.limit);
-            const int limit = static_cast<int>(check.limit);
-            measured(name + " required", kForms[limit], check.required, *kUnits[limit]);
-            measured(name + " available", kForms[limit], check.available, *kUnits[limit]);
+            const char* form = kForms[static_cast<int>(check.limit)];
+            const ResultUnit& unit = LimitUnit(units, check.limit);
+            measured(name + " required", form, check.required, unit);
+            measured(name + " available", form, check.available, unit);
+            if (check.rated != check.available) measured(name + " rated", form, check.rated, unit);
             row(name + " margin", "", ShownNumber(check.margin), "");
-            hz(name + " frequency", check.frequency);
+            if (check.frequency) hz(name + " frequency", *check.frequency);
         }
         row("verdict", "", shaker.ok ? "pass" : "fail", "");
     }
@@ -146,15 +173,17 @@ ResultsGrid ResultsGridOf(const PlanDocument& document, const PlanOutcome& outco
             row("Highest acceleration", "",
                 ShownNumber(u.acceleration.Of(*shaker.maxAcceleration)) + " " + u.acceleration.symbol);
         }
-        const ResultUnit* const kUnits[] = {&u.force, &u.length, &u.velocity, &u.acceleration};
         for (const ShakerCheck& c : shaker.checks) {
-            const ResultUnit& unit = *kUnits[static_cast<int>(c.limit)];
+            const ResultUnit& unit = LimitUnit(u, c.limit);
             std::string name = LimitName(c.limit);
             name[0] = static_cast<char>(name[0] - 'a' + 'A');
-            row(name + " check", ShownNumber(c.frequency),
+            for (char& ch : name) ch = ch == '_' ? ' ' : ch;
+            const std::string rated =
+                c.rated != c.available ? " (rated " + ShownNumber(unit.Of(c.rated)) + " " + unit.symbol + ")" : "";
+            row(name + " check", c.frequency ? ShownNumber(*c.frequency) : "",
                 "required " + ShownNumber(unit.Of(c.required)) + " " + unit.symbol + ", available " +
-                    ShownNumber(unit.Of(c.available)) + " " + unit.symbol + ", margin " + ShownNumber(c.margin) +
-                    (c.ok ? ", holds" : ", fails"));
+                    ShownNumber(unit.Of(c.available)) + " " + unit.symbol + rated + ", margin " +
+                    ShownNumber(c.margin) + (c.ok ? ", holds" : ", fails"));
         }
         row("Verdict", "", shaker.ok ? "the shaker can run this profile" : "the shaker cannot run this profile");
     }

@@ -1,7 +1,9 @@
 #include "planner/shaker.h"
 
+#include <algorithm>
 #include <cmath>
 
+#include "planner/lab.h"
 #include "planner/rounding.h"
 #include "planner/sequence.h"
 
@@ -16,9 +18,17 @@ const char* LimitName(LimitKind kind) {
         case LimitKind::Velocity:
             return "velocity";
         case LimitKind::Acceleration:
+            return "acceleration";
+        case LimitKind::Payload:
+            return "payload";
+        case LimitKind::FrequencyRange:
+            return "frequency_range";
+        case LimitKind::ExpanderResonance:
+            return "expander_resonance";
+        case LimitKind::FixtureResonance:
             break;
     }
-    return "acceleration";
+    return "fixture_resonance";
 }
 
 namespace {
@@ -46,12 +56,36 @@ Demand DemandOf(const ResolvedProfile& profile, const SequenceResult* sequence, 
 
 }  // namespace
 
+std::pair<double, double> TestSpan(const ResolvedProfile& profile, const SequenceResult* sequence) {
+    double low = profile.Lowest();
+    double high = profile.Highest();
+    if (sequence != nullptr && sequence->fromDocument) {
+        for (const RunResult& run : sequence->runs) {
+            for (const double f : run.frequencies) low = std::min(low, f), high = std::max(high, f);
+            if (run.kind == RunKind::Dwell && run.resonances == 0) {
+                low = std::min(low, run.frequency);
+                high = std::max(high, run.frequency);
+            }
+        }
+    }
+    return {low, high};
+}
+
 bool CheckShaker(const PlanDocument& document, const ResolvedProfile& profile, const SequenceResult* sequence,
-                 ShakerResult& result, std::string& message) {
+                 const LabDocument* lab, ShakerResult& result, std::string& message) {
     result = ShakerResult();
     if (!document.shaker) return true;
     const ShakerSettings& shaker = *document.shaker;
     const double gravity = document.GravitySi();
+
+    // The plan's own force fraction, else the library's derating for its shaker.
+    LabDerating derating;
+    if (shaker.forceFraction) {
+        derating.force = *shaker.forceFraction;
+    } else if (lab != nullptr && shaker.name && lab->FindShaker(*shaker.name) != nullptr) {
+        derating = lab->derating;
+    }
+    const double fixtureMargin = lab != nullptr ? lab->fixtureMargin : 1.0;
 
     double mass = 0.0;
     bool anyMass = false;
@@ -71,11 +105,7 @@ bool CheckShaker(const PlanDocument& document, const ResolvedProfile& profile, c
     const Demand velocity = DemandOf(profile, sequence, &ResolvedProfile::velocity, &RunPeaks::velocity);
     const Demand acceleration = DemandOf(profile, sequence, &ResolvedProfile::acceleration, &RunPeaks::acceleration);
 
-    const auto add = [&](LimitKind limit, const char* field, const Demand& demand, double scale, double available) {
-        const double required = demand.peak.value * scale;
-        // A limit equal to what is asked, but for rounding, holds.
-        const bool ok = required <= available || EqualWithinRounding(required, available);
-        ShakerCheck check{limit, required, available, available / required, demand.peak.frequency, ok, demand.run};
+    const auto add = [&](const char* field, ShakerCheck check) {
         if (!Finite(check.required) || !Finite(check.margin) || !(check.margin > 0.0)) {
             message = std::string("shaker.") + field + ": too far from what the profile asks to compare";
             return false;
@@ -84,30 +114,85 @@ bool CheckShaker(const PlanDocument& document, const ResolvedProfile& profile, c
         result.ok = result.ok && check.ok;
         return true;
     };
+    // A limit at least what is asked; one equal to it but for rounding holds.
+    // A strict one (a first resonance) must lie above it.
+    const auto atLeast = [&](LimitKind limit, const char* field, double required, double rated, double fraction,
+                             std::optional<double> frequency, std::optional<std::size_t> run, bool strict) {
+        const double available = rated * fraction;
+        const bool ok = strict ? BelowBeyondRounding(required, available)
+                               : required <= available || EqualWithinRounding(required, available);
+        return add(field, ShakerCheck{limit, required, available, rated, available / required, frequency, ok, run});
+    };
+    const auto motion = [&](LimitKind limit, const char* field, const Demand& demand, double scale, double rated,
+                            double fraction) {
+        return atLeast(limit, field, demand.peak.value * scale, rated, fraction, demand.peak.frequency, demand.run,
+                       false);
+    };
 
     if (shaker.ratedForce) {
         if (!(mass > 0.0)) {
             message = "shaker.moving_mass: the force check needs a moving mass above 0";
             return false;
         }
-        const double usable = ToSi(*shaker.ratedForce, QuantityKind::Force, gravity) * shaker.forceFraction;
-        result.maxAcceleration = usable / mass;
-        if (!Finite(*result.maxAcceleration) || !(*result.maxAcceleration > 0.0)) {
+        const double rated = ToSi(*shaker.ratedForce, QuantityKind::Force, gravity);
+        result.maxAcceleration = rated * derating.force / mass;
+        result.ratedMaxAcceleration = rated / mass;
+        if (!Finite(*result.ratedMaxAcceleration) || !(*result.maxAcceleration > 0.0)) {
             message = "shaker.rated_force: too far from the moving mass to compare";
             return false;
         }
-        if (!add(LimitKind::Force, "rated_force", acceleration, mass, usable)) return false;
+        if (!motion(LimitKind::Force, "rated_force", acceleration, mass, rated, derating.force)) return false;
     }
-    if (shaker.strokePp && !add(LimitKind::Stroke, "stroke_pp", displacement, 1.0,
-                                ToSi(*shaker.strokePp, QuantityKind::Length, gravity))) {
+    if (shaker.strokePp && !motion(LimitKind::Stroke, "stroke_pp", displacement, 1.0,
+                                   ToSi(*shaker.strokePp, QuantityKind::Length, gravity), derating.stroke)) {
         return false;
     }
-    if (shaker.velocity &&
-        !add(LimitKind::Velocity, "velocity", velocity, 1.0, ToSi(*shaker.velocity, QuantityKind::Velocity, gravity))) {
+    if (shaker.velocity && !motion(LimitKind::Velocity, "velocity", velocity, 1.0,
+                                   ToSi(*shaker.velocity, QuantityKind::Velocity, gravity), derating.velocity)) {
         return false;
     }
-    if (shaker.acceleration && !add(LimitKind::Acceleration, "acceleration", acceleration, 1.0,
-                                    ToSi(*shaker.acceleration, QuantityKind::Acceleration, gravity))) {
+    if (shaker.acceleration &&
+        !motion(LimitKind::Acceleration, "acceleration", acceleration, 1.0,
+                ToSi(*shaker.acceleration, QuantityKind::Acceleration, gravity), derating.acceleration)) {
+        return false;
+    }
+    if (shaker.maxPayload) {
+        // What the armature carries: all the moving mass but its own.
+        double payload = 0.0;
+        for (int i = 1; i < 4; ++i) {
+            if (shaker.masses[i]) payload += ToSi(*shaker.masses[i], QuantityKind::Mass, gravity);
+        }
+        if (payload > 0.0 &&
+            !atLeast(LimitKind::Payload, "max_payload", payload, ToSi(*shaker.maxPayload, QuantityKind::Mass, gravity),
+                     1.0, std::nullopt, std::nullopt, false)) {
+            return false;
+        }
+    }
+    const auto [low, high] = TestSpan(profile, sequence);
+    if (shaker.frequencyRange) {
+        // The test's end nearer the range's end binds; the margin is how far
+        // inside the range it stays.
+        const double shakerLow = ToSi((*shaker.frequencyRange)[0], QuantityKind::Frequency, gravity);
+        const double shakerHigh = ToSi((*shaker.frequencyRange)[1], QuantityKind::Frequency, gravity);
+        const bool lowBinds = BelowBeyondRounding(low / shakerLow, shakerHigh / high);
+        const double required = lowBinds ? low : high;
+        const double end = lowBinds ? shakerLow : shakerHigh;
+        const bool ok = lowBinds ? shakerLow <= low || EqualWithinRounding(shakerLow, low)
+                                 : high <= shakerHigh || EqualWithinRounding(high, shakerHigh);
+        if (!add("frequency_range",
+                 ShakerCheck{LimitKind::FrequencyRange, required, end, end,
+                             lowBinds ? low / shakerLow : shakerHigh / high, required, ok, std::nullopt})) {
+            return false;
+        }
+    }
+    if (shaker.expanderResonance &&
+        !atLeast(LimitKind::ExpanderResonance, "expander_resonance", high * fixtureMargin,
+                 ToSi(*shaker.expanderResonance, QuantityKind::Frequency, gravity), 1.0, high, std::nullopt, true)) {
+        return false;
+    }
+    if (shaker.fixtureResonance &&
+        !atLeast(LimitKind::FixtureResonance, "fixture_resonance", high * fixtureMargin,
+                 ToSi(*shaker.fixtureResonance, QuantityKind::Frequency, gravity), 1.0, high, std::nullopt, true)) {
         return false;
     }
     return true;

@@ -299,7 +299,7 @@ TEST(PlannerProfile, RampSlopeEndsAndPeaksOfTheExampleDocument) {
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(o.shaker->checks[i].limit, expected[i].limit) << i;
         EXPECT_NEAR(o.shaker->checks[i].margin, expected[i].margin, 1e-9) << i;
-        EXPECT_NEAR(o.shaker->checks[i].frequency, expected[i].frequency, 1e-9) << i;
+        EXPECT_NEAR(o.shaker->checks[i].frequency.value_or(0.0), expected[i].frequency, 1e-9) << i;
         EXPECT_TRUE(o.shaker->checks[i].ok) << i;
     }
     EXPECT_TRUE(o.shaker->ok);
