@@ -98,12 +98,13 @@ int main(int argc, char** argv) {
         return RunBatch();
     }
 
-    if (!args.empty() && args.front() == "plan") {
-        // The planner reads its document and options itself.
+    if (!args.empty() && (args.front() == "plan" || args.front() == "lab")) {
+        // The planner reads its documents and options itself.
         const std::vector<std::string> words(args.begin() + 1, args.end());
         std::string out;
         std::string err;
-        const int status = planner::RunPlanCommand(words, out, err);
+        const int status =
+            args.front() == "plan" ? planner::RunPlanCommand(words, out, err) : planner::RunLabCommand(words, out, err);
         Write(stdout, out);
         if (!err.empty()) Write(stderr, (status == kUsageStatus ? "halvex-calc: " : "") + err);
         if (std::fflush(stdout) != 0) return kUsageStatus;

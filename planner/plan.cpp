@@ -1,5 +1,7 @@
 #include "planner/plan.h"
 
+#include "planner/ranking.h"
+
 namespace planner {
 
 bool EvaluatePlan(const PlanDocument& document, const PlanQuery& query, PlanOutcome& outcome, std::string& message) {
@@ -22,6 +24,7 @@ bool EvaluatePlan(const PlanDocument& document, const PlanQuery& query, PlanOutc
         const SequenceResult* sequence = outcome.sequence ? &*outcome.sequence : nullptr;
         if (!CheckShaker(document, outcome.profile, sequence, query.lab, *outcome.shaker, message)) return false;
     }
+    if (query.lab != nullptr) outcome.labDifferences = LabDifferences(document, *query.lab);
     // The timeline is the sequence's; the half-power band is the endurance sweep's.
     if ((query.at || query.frequency) && !outcome.sequence) {
         message = std::string(query.at ? "--at" : "--frequency") + ": the document has no sweep";

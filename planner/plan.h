@@ -39,6 +39,8 @@ struct PlanOutcome {
     // With a sweep or a sequence: the runs of one axis and the test's time.
     std::optional<SequenceResult> sequence;
     std::optional<SequencePoint> at;
+    // With a library: where the plan's copies of its entries' figures differ.
+    std::vector<std::string> labDifferences;
     std::optional<Crossings> crossings;
     std::optional<ResonanceResult> resonance;
 };
@@ -55,6 +57,20 @@ bool ReadPlan(std::string_view text, PlanDocument& document, std::string& messag
 
 // The JSON report, SI units, one line.
 std::string PlanJsonReport(const PlanDocument& document, const PlanOutcome& outcome);
+
+struct RankedShaker;
+
+// Which shaker? as one JSON line, SI units, and for people.
+std::string RankJsonReport(const std::vector<RankedShaker>& ranking);
+std::string RankTextReport(const PlanDocument& document, const std::vector<RankedShaker>& ranking);
+
+// The library listed, as one JSON line in SI units, and for people.
+std::string LabJsonReport(const LabDocument& lab);
+std::string LabTextReport(const LabDocument& lab);
+
+// `halvex-calc lab LIB [--format text|json]`: the library listed. Returns
+// the exit status as RunPlanCommand does.
+int RunLabCommand(const std::vector<std::string>& args, std::string& out, std::string& err);
 
 // The report for people, in the units the document is written in.
 std::string PlanTextReport(const PlanDocument& document, const PlanOutcome& outcome);

@@ -5,6 +5,7 @@
 #include "planner/file_io.h"
 #include "planner/json.h"
 #include "planner/plan.h"
+#include "planner/ranking.h"
 
 namespace planner {
 namespace {
@@ -17,7 +18,8 @@ bool ReadOptionValue(const std::string& text, QuantityKind kind, double& value) 
 
 int Usage(std::string& err, const std::string& problem) {
     err = "plan: " + problem +
-          " (usage: plan FILE [--format text|json] [--at TIME] [--frequency F] [--resonance F --q Q] [--svg OUT])\n";
+          " (usage: plan FILE [--format text|json] [--at TIME] [--frequency F] [--resonance F --q Q] [--svg OUT] "
+          "[--lab LIB [--rank]])\n";
     return 2;
 }
 
@@ -31,6 +33,8 @@ int RunPlanCommand(const std::vector<std::string>& args, std::string& out, std::
     bool json = false;
     bool haveFormat = false;
     std::optional<std::string> svg;
+    std::optional<std::string> labPath;
+    bool rank = false;
     PlanQuery query;
 
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -41,8 +45,13 @@ int RunPlanCommand(const std::vector<std::string>& args, std::string& out, std::
             haveFile = true;
             continue;
         }
+        if (word == "--rank") {
+            if (rank) return Usage(err, "--rank given twice");
+            rank = true;
+            continue;
+        }
         if (word != "--format" && word != "--at" && word != "--frequency" && word != "--resonance" && word != "--q" &&
-            word != "--svg") {
+            word != "--svg" && word != "--lab") {
             return Usage(err, "unknown option " + Quoted(word));
         }
         if (i + 1 >= args.size()) return Usage(err, word + " needs a value");
@@ -60,6 +69,11 @@ int RunPlanCommand(const std::vector<std::string>& args, std::string& out, std::
         if (word == "--svg") {
             if (svg) return Usage(err, "--svg given twice");
             svg = value;
+            continue;
+        }
+        if (word == "--lab") {
+            if (labPath) return Usage(err, "--lab given twice");
+            labPath = value;
             continue;
         }
         if (word == "--at") {
@@ -84,6 +98,10 @@ int RunPlanCommand(const std::vector<std::string>& args, std::string& out, std::
     if (!haveFile) return Usage(err, "FILE is missing");
     if (query.q && !query.resonance) return Usage(err, "--q needs --resonance");
     if (query.resonance && !query.q) return Usage(err, "--resonance needs --q");
+    if (rank && !labPath) return Usage(err, "--rank needs --lab");
+    if (rank && (svg || query.at || query.frequency || query.resonance)) {
+        return Usage(err, "--rank answers alone, without --svg, --at, --frequency or --resonance");
+    }
 
     std::string text;
     if (!ReadTextFile(file, text)) {
@@ -93,9 +111,31 @@ int RunPlanCommand(const std::vector<std::string>& args, std::string& out, std::
     PlanDocument document;
     PlanOutcome outcome;
     std::string message;
+    LabDocument lab;
+    if (labPath) {
+        std::string labText;
+        if (!ReadTextFile(*labPath, labText)) {
+            err = *labPath + ": cannot be read\n";
+            return 1;
+        }
+        if (!ReadLabDocument(labText, lab, message)) {
+            err = *labPath + ": " + message + '\n';
+            return 1;
+        }
+        query.lab = &lab;
+    }
     if (!ReadPlanDocument(text, document, message) || !EvaluatePlan(document, query, outcome, message)) {
         err = file + ": " + message + '\n';
         return 1;
+    }
+    if (rank) {
+        std::vector<RankedShaker> ranking;
+        if (!RankShakers(document, outcome, lab, ranking, message)) {
+            err = *labPath + ": " + message + '\n';
+            return 1;
+        }
+        out = json ? RankJsonReport(ranking) : RankTextReport(document, ranking);
+        return 0;
     }
     if (svg) {
         // The picture the planner exports, titled with the file's name.
@@ -108,6 +148,50 @@ int RunPlanCommand(const std::vector<std::string>& args, std::string& out, std::
         }
     }
     out = json ? PlanJsonReport(document, outcome) : PlanTextReport(document, outcome);
+    return 0;
+}
+
+}  // namespace planner
+
+namespace planner {
+
+int RunLabCommand(const std::vector<std::string>& args, std::string& out, std::string& err) {
+    out.clear();
+    err.clear();
+    const auto usage = [&](const std::string& problem) {
+        err = "lab: " + problem + " (usage: lab LIB [--format text|json])\n";
+        return 2;
+    };
+    std::optional<std::string> file;
+    std::optional<std::string> format;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--format") {
+            if (format) return usage("--format given twice");
+            if (i + 1 >= args.size()) return usage("--format needs a value");
+            format = args[++i];
+            if (*format != "text" && *format != "json")
+                return usage("--format is text or json, not " + Quoted(*format));
+        } else if (args[i].size() >= 2 && args[i].compare(0, 2, "--") == 0) {
+            return usage("unknown option " + Quoted(args[i]));
+        } else if (file) {
+            return usage("more than one LIB: " + Quoted(args[i]));
+        } else {
+            file = args[i];
+        }
+    }
+    if (!file) return usage("LIB is missing");
+    std::string text;
+    if (!ReadTextFile(*file, text)) {
+        err = *file + ": cannot be read\n";
+        return 1;
+    }
+    LabDocument lab;
+    std::string message;
+    if (!ReadLabDocument(text, lab, message)) {
+        err = *file + ": " + message + '\n';
+        return 1;
+    }
+    out = format == std::optional<std::string>("json") ? LabJsonReport(lab) : LabTextReport(lab);
     return 0;
 }
 

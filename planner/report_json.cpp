@@ -2,6 +2,7 @@
 
 #include "numeric/json_text.h"
 #include "planner/plan.h"
+#include "planner/ranking.h"
 
 namespace planner {
 namespace {
@@ -68,12 +69,7 @@ void AppendSegments(std::string& out, const ResolvedProfile& profile) {
     out += ']';
 }
 
-void AppendShaker(std::string& out, const ShakerResult& shaker) {
-    ObjectWriter o(out);
-    if (shaker.movingMass) o.Number("moving_mass", *shaker.movingMass);
-    if (shaker.maxAcceleration) o.Number("max_acceleration", *shaker.maxAcceleration);
-    if (shaker.ratedMaxAcceleration) o.Number("rated_max_acceleration", *shaker.ratedMaxAcceleration);
-    std::string& checks = o.Key("checks");
+void AppendChecks(std::string& checks, const ShakerResult& shaker) {
     checks += '[';
     for (std::size_t i = 0; i < shaker.checks.size(); ++i) {
         const ShakerCheck& c = shaker.checks[i];
@@ -89,6 +85,14 @@ void AppendShaker(std::string& out, const ShakerResult& shaker) {
         if (c.run) check.Number("run", static_cast<double>(*c.run));
     }
     checks += ']';
+}
+
+void AppendShaker(std::string& out, const ShakerResult& shaker) {
+    ObjectWriter o(out);
+    if (shaker.movingMass) o.Number("moving_mass", *shaker.movingMass);
+    if (shaker.maxAcceleration) o.Number("max_acceleration", *shaker.maxAcceleration);
+    if (shaker.ratedMaxAcceleration) o.Number("rated_max_acceleration", *shaker.ratedMaxAcceleration);
+    AppendChecks(o.Key("checks"), shaker);
     o.Bool("ok", shaker.ok);
 }
 
@@ -165,6 +169,15 @@ std::string PlanJsonReport(const PlanDocument& document, const PlanOutcome& outc
             }
             if (outcome.sequence->fromDocument) at.Number("run", static_cast<double>(point.run));
         }
+        if (!outcome.labDifferences.empty()) {
+            std::string& list = o.Key("library_differences");
+            list += '[';
+            for (std::size_t i = 0; i < outcome.labDifferences.size(); ++i) {
+                if (i > 0) list += ',';
+                halvex::AppendJsonString(list, outcome.labDifferences[i]);
+            }
+            list += ']';
+        }
         if (outcome.crossings) {
             ObjectWriter crossings(o.Key("crossings"));
             crossings.Number("frequency", outcome.crossings->frequency);
@@ -176,6 +189,106 @@ std::string PlanJsonReport(const PlanDocument& document, const PlanOutcome& outc
             resonance.Number("time_per_pass", outcome.resonance->timePerPass);
             resonance.Number("cycles_per_pass", outcome.resonance->cyclesPerPass);
         }
+    }
+    out += '\n';
+    return out;
+}
+
+}  // namespace planner
+
+namespace planner {
+
+std::string RankJsonReport(const std::vector<RankedShaker>& ranking) {
+    std::string out;
+    {
+        ObjectWriter o(out);
+        std::string& list = o.Key("rank");
+        list += '[';
+        for (std::size_t i = 0; i < ranking.size(); ++i) {
+            const RankedShaker& ranked = ranking[i];
+            if (i > 0) list += ',';
+            ObjectWriter item(list);
+            halvex::AppendJsonString(item.Key("shaker"), ranked.shaker);
+            if (ranked.expander) halvex::AppendJsonString(item.Key("expander"), *ranked.expander);
+            if (ranked.fixture) halvex::AppendJsonString(item.Key("fixture"), *ranked.fixture);
+            item.Bool("ok", ranked.result.ok);
+            if (const ShakerCheck* binding = ranked.Binding()) {
+                item.Text("binding", LimitName(binding->limit));
+                item.Number("margin", binding->margin);
+            }
+            AppendChecks(item.Key("checks"), ranked.result);
+        }
+        list += ']';
+    }
+    out += '\n';
+    return out;
+}
+
+}  // namespace planner
+
+namespace planner {
+
+std::string LabJsonReport(const LabDocument& lab) {
+    const double gravity = lab.GravitySi();
+    std::string out;
+    {
+        ObjectWriter o(out);
+        if (lab.name) halvex::AppendJsonString(o.Key("name"), *lab.name);
+        o.Number("gravity", gravity);
+        {
+            ObjectWriter derating(o.Key("derating"));
+            derating.Number("force", lab.derating.force);
+            derating.Number("stroke", lab.derating.stroke);
+            derating.Number("velocity", lab.derating.velocity);
+            derating.Number("acceleration", lab.derating.acceleration);
+        }
+        o.Number("fixture_margin", lab.fixtureMargin);
+        const auto si = [&](ObjectWriter& item, const char* name, const std::optional<Quantity>& q, QuantityKind kind) {
+            if (q) item.Number(name, ToSi(*q, kind, gravity));
+        };
+        std::string& shakers = o.Key("shakers");
+        shakers += '[';
+        for (std::size_t i = 0; i < lab.shakers.size(); ++i) {
+            const LabShaker& shaker = lab.shakers[i];
+            if (i > 0) shakers += ',';
+            ObjectWriter item(shakers);
+            halvex::AppendJsonString(item.Key("name"), shaker.name);
+            si(item, "rated_force", shaker.ratedForce, QuantityKind::Force);
+            si(item, "stroke_pp", shaker.strokePp, QuantityKind::Length);
+            si(item, "velocity", shaker.velocity, QuantityKind::Velocity);
+            si(item, "acceleration", shaker.acceleration, QuantityKind::Acceleration);
+            si(item, "armature", shaker.armature, QuantityKind::Mass);
+            si(item, "max_payload", shaker.maxPayload, QuantityKind::Mass);
+            if (shaker.frequencyRange) {
+                AppendNumbers(item.Key("frequency_range"),
+                              {ToSi((*shaker.frequencyRange)[0], QuantityKind::Frequency, gravity),
+                               ToSi((*shaker.frequencyRange)[1], QuantityKind::Frequency, gravity)});
+            }
+        }
+        shakers += ']';
+        std::string& expanders = o.Key("expanders");
+        expanders += '[';
+        for (std::size_t i = 0; i < lab.expanders.size(); ++i) {
+            const LabExpander& expander = lab.expanders[i];
+            if (i > 0) expanders += ',';
+            ObjectWriter item(expanders);
+            halvex::AppendJsonString(item.Key("name"), expander.name);
+            if (expander.kind) item.Text("kind", ExpanderKindName(*expander.kind));
+            si(item, "mass", expander.mass, QuantityKind::Mass);
+            si(item, "first_resonance", expander.firstResonance, QuantityKind::Frequency);
+        }
+        expanders += ']';
+        std::string& fixtures = o.Key("fixtures");
+        fixtures += '[';
+        for (std::size_t i = 0; i < lab.fixtures.size(); ++i) {
+            const LabFixture& fixture = lab.fixtures[i];
+            if (i > 0) fixtures += ',';
+            ObjectWriter item(fixtures);
+            halvex::AppendJsonString(item.Key("name"), fixture.name);
+            si(item, "mass", fixture.mass, QuantityKind::Mass);
+            si(item, "first_resonance", fixture.firstResonance, QuantityKind::Frequency);
+        }
+        fixtures += ']';
     }
     out += '\n';
     return out;

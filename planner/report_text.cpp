@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "planner/plan.h"
+#include "planner/ranking.h"
 #include "planner/result_text.h"
 
 namespace planner {
@@ -115,6 +116,8 @@ void AppendProfile(std::string& out, const ResolvedProfile& profile, const Units
     peaks.AppendTo(out, "  ");
 }
 
+void AppendChecks(std::string& out, const ShakerResult& shaker, const Units& u);
+
 void AppendShaker(std::string& out, const ShakerResult& shaker, const Units& u) {
     out += "\nShaker\n";
     if (shaker.movingMass)
@@ -127,6 +130,12 @@ void AppendShaker(std::string& out, const ShakerResult& shaker, const Units& u) 
         out += '\n';
     }
     if (shaker.checks.empty()) return;
+    AppendChecks(out, shaker, u);
+    out +=
+        shaker.ok ? "  Verdict: the shaker can run this profile\n" : "  Verdict: the shaker cannot run this profile\n";
+}
+
+void AppendChecks(std::string& out, const ShakerResult& shaker, const Units& u) {
     const auto any = [&](auto test) { return std::any_of(shaker.checks.begin(), shaker.checks.end(), test); };
     const bool derated = any([](const ShakerCheck& c) { return c.rated != c.available; });
     const bool byRun = any([](const ShakerCheck& c) { return c.run.has_value(); });
@@ -158,8 +167,6 @@ void AppendShaker(std::string& out, const ShakerResult& shaker, const Units& u) 
         table.Row(row);
     }
     table.AppendTo(out, "  ");
-    out +=
-        shaker.ok ? "  Verdict: the shaker can run this profile\n" : "  Verdict: the shaker cannot run this profile\n";
 }
 
 void AppendSweep(std::string& out, const SweepResult& sweep, bool timed) {
@@ -214,7 +221,33 @@ std::string PlanTextReport(const PlanDocument& document, const PlanOutcome& outc
     if (outcome.sweep) AppendSweep(out, *outcome.sweep, document.sweep->duration.has_value());
     // Without a sequence the sweep's own times are the test's.
     if (outcome.sequence && outcome.sequence->fromDocument) AppendSequence(out, *outcome.sequence);
+    if (!outcome.labDifferences.empty()) {
+        out += "\nThe library's figures differ from the plan's copy\n";
+        for (const std::string& line : outcome.labDifferences) out += "  " + line + '\n';
+    }
     if (outcome.at || outcome.crossings || outcome.resonance) out += '\n' + QueryAnswers(outcome, 0);
+    return out;
+}
+
+std::string RankTextReport(const PlanDocument& document, const std::vector<RankedShaker>& ranking) {
+    const Units units = ChooseUnits(document);
+    std::string out = "Which shaker? The library's shakers at its derating, those that can run the plan first\n";
+    Table table("rllrl");
+    table.Row({"", "Shaker", "Can run", "Margin", "Binds"});
+    for (std::size_t i = 0; i < ranking.size(); ++i) {
+        const ShakerCheck* binding = ranking[i].Binding();
+        table.Row({std::to_string(i + 1), ranking[i].shaker, ranking[i].result.ok ? "yes" : "no",
+                   binding != nullptr ? ShownNumber(binding->margin) : "",
+                   binding != nullptr ? LimitName(binding->limit) : "no limit given"});
+    }
+    table.AppendTo(out, "  ");
+    for (const RankedShaker& ranked : ranking) {
+        out += '\n' + ranked.shaker;
+        if (ranked.expander) out += " with " + *ranked.expander;
+        if (ranked.fixture) out += (ranked.expander ? " and " : " with ") + *ranked.fixture;
+        out += '\n';
+        if (!ranked.result.checks.empty()) AppendChecks(out, ranked.result, units);
+    }
     return out;
 }
 
@@ -249,6 +282,44 @@ std::string QueryAnswers(const PlanOutcome& outcome, std::size_t timesInLine) {
                " Hz: " + ShownDuration(r.timePerPass) + " and " +
                Counted(ShownCount(r.cyclesPerPass), "cycle", "cycles") + " per pass\n";
     }
+    return out;
+}
+
+}  // namespace planner
+
+namespace planner {
+
+std::string LabTextReport(const LabDocument& lab) {
+    const auto shown = [](const std::optional<Quantity>& q) { return q ? QuantityText(*q) : std::string(); };
+    std::string out = "Library" + (lab.name ? ": " + *lab.name : std::string()) + "\n";
+    out += "Gravity g = " + ShownGravity(lab.GravitySi()) + " m/s^2\n";
+    out += "Derating: force " + ShownNumber(lab.derating.force) + ", stroke " + ShownNumber(lab.derating.stroke) +
+           ", velocity " + ShownNumber(lab.derating.velocity) + ", acceleration " +
+           ShownNumber(lab.derating.acceleration) + "; fixture margin " + ShownNumber(lab.fixtureMargin) + "\n";
+    out += "\nShakers\n";
+    Table shakers("lllllllll");
+    shakers.Row({"Name", "Rated force", "Stroke p-p", "Velocity", "Acceleration", "Armature", "Max payload",
+                 "Frequency range"});
+    for (const LabShaker& s : lab.shakers) {
+        const std::string range =
+            s.frequencyRange ? QuantityText((*s.frequencyRange)[0]) + " to " + QuantityText((*s.frequencyRange)[1])
+                             : std::string();
+        shakers.Row({s.name, shown(s.ratedForce), shown(s.strokePp), shown(s.velocity), shown(s.acceleration),
+                     shown(s.armature), shown(s.maxPayload), range});
+    }
+    shakers.AppendTo(out, "  ");
+    out += "\nHead expanders and slip tables\n";
+    Table expanders("llll");
+    expanders.Row({"Name", "Kind", "Mass", "First resonance"});
+    for (const LabExpander& e : lab.expanders) {
+        expanders.Row({e.name, e.kind ? ExpanderKindName(*e.kind) : "", shown(e.mass), shown(e.firstResonance)});
+    }
+    expanders.AppendTo(out, "  ");
+    out += "\nFixtures\n";
+    Table fixtures("lll");
+    fixtures.Row({"Name", "Mass", "First resonance"});
+    for (const LabFixture& f : lab.fixtures) fixtures.Row({f.name, shown(f.mass), shown(f.firstResonance)});
+    fixtures.AppendTo(out, "  ");
     return out;
 }
 

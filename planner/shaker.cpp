@@ -75,8 +75,13 @@ bool CheckShaker(const PlanDocument& document, const ResolvedProfile& profile, c
                  const LabDocument* lab, ShakerResult& result, std::string& message) {
     result = ShakerResult();
     if (!document.shaker) return true;
-    const ShakerSettings& shaker = *document.shaker;
-    const double gravity = document.GravitySi();
+    return CheckShakerSettings(*document.shaker, document.GravitySi(), profile, sequence, lab, result, message);
+}
+
+bool CheckShakerSettings(const ShakerSettings& shaker, double gravity, const ResolvedProfile& profile,
+                         const SequenceResult* sequence, const LabDocument* lab, ShakerResult& result,
+                         std::string& message) {
+    result = ShakerResult();
 
     // The plan's own force fraction, else the library's derating for its shaker.
     LabDerating derating;

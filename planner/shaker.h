@@ -60,6 +60,11 @@ struct LabDocument;
 bool CheckShaker(const PlanDocument& document, const ResolvedProfile& profile, const SequenceResult* sequence,
                  const LabDocument* lab, ShakerResult& result, std::string& message);
 
+// The same for one set-up of a shaker, in a document of this gravity.
+bool CheckShakerSettings(const ShakerSettings& shaker, double gravity, const ResolvedProfile& profile,
+                         const SequenceResult* sequence, const LabDocument* lab, ShakerResult& result,
+                         std::string& message);
+
 // The lowest and highest frequency the test reaches: the profile's span, and
 // any run of the sequence outside it.
 std::pair<double, double> TestSpan(const ResolvedProfile& profile, const SequenceResult* sequence);

@@ -9,6 +9,8 @@
 
 #include "planner/file_io.h"
 #include "planner/lab.h"
+#include "planner/plan.h"
+#include "planner/ranking.h"
 #include "tests/temp_file.h"
 
 namespace {
@@ -89,6 +91,117 @@ TEST(LabDocumentTest, AFileThatDoesNotReadIsNeverWrittenOver) {
     ASSERT_TRUE(planner::ReadTextFile(path, text));
     EXPECT_EQ(text, newer);
     std::remove(path.c_str());
+}
+
+}  // namespace
+
+namespace {
+
+constexpr double kG = 9.80665;
+
+const char* const kThreeShakers = R"({"format": "halvex-lab", "version": 1, "derating": {"force": 0.8},
+    "shakers": [{"name": "S-2.2", "rated_force": "2.2 kN", "armature": "2 kg"},
+                {"name": "S-22", "rated_force": "22 kN", "armature": "20 kg"},
+                {"name": "S-9", "rated_force": "9 kN", "armature": "5 kg", "stroke_pp": "51 mm"}],
+    "fixtures": [{"name": "Plate", "mass": "9 kg", "first_resonance": "1800 Hz"}]})";
+
+planner::LabDocument ThreeShakers() {
+    planner::LabDocument lab;
+    std::string message;
+    EXPECT_TRUE(planner::ReadLabDocument(kThreeShakers, lab, message)) << message;
+    return lab;
+}
+
+planner::PlanOutcome Evaluate(const std::string& text, const planner::LabDocument& lab,
+                              planner::PlanDocument& document) {
+    planner::PlanQuery query;
+    query.lab = &lab;
+    planner::PlanOutcome outcome;
+    std::string message;
+    EXPECT_TRUE(planner::ReadPlanDocument(text, document, message)) << message;
+    EXPECT_TRUE(planner::EvaluatePlan(document, query, outcome, message)) << message;
+    return outcome;
+}
+
+// A shaker named from the library takes its derating unless the plan gives
+// its own force fraction; each check keeps the rated figure beside the usable.
+TEST(LabChecks, TheLibrarysDeratingAppliesToANamedShaker) {
+    const planner::LabDocument lab = ThreeShakers();
+    const std::string named = R"({"format": "halvex-plan", "version": 2,
+        "profile": [{"from": 5, "to": 500, "acceleration": "2 g"}],
+        "shaker": {"name": "S-9", "rated_force": "9 kN", "moving_mass": {"armature": "5 kg", "specimen": "20 kg"}}})";
+    planner::PlanDocument document;
+    const planner::PlanOutcome derated = Evaluate(named, lab, document);
+    const planner::ShakerCheck& force = derated.shaker->checks.at(0);
+    EXPECT_NEAR(force.required, 490.3325, 1e-9);
+    EXPECT_EQ(force.available, 7200.0);
+    EXPECT_EQ(force.rated, 9000.0);
+    EXPECT_NEAR(force.margin, 14.7, 0.05);
+    EXPECT_NEAR(force.rated / force.required, 18.4, 0.05);
+
+    std::string own = named;
+    own.replace(own.find("\"rated_force\""), 0, "\"force_fraction\": 1, ");
+    EXPECT_EQ(Evaluate(own, lab, document).shaker->checks.at(0).available, 9000.0);
+
+    // 500 lbf moving 105 lb: 4.76 g rated, 3.81 g at the library's 0.8.
+    const planner::PlanOutcome pounds = Evaluate(R"({"format": "halvex-plan", "version": 2,
+        "profile": [{"from": 5, "to": 500, "acceleration": "1 g"}],
+        "shaker": {"name": "S-9", "rated_force": "500 lbf", "moving_mass": {"specimen": "105 lb"}}})",
+                                                 lab, document);
+    EXPECT_NEAR(*pounds.shaker->ratedMaxAcceleration / kG, 4.76, 0.005);
+    EXPECT_NEAR(*pounds.shaker->maxAcceleration / kG, 3.81, 0.005);
+    // The plan's copy of S-9 differs from the library's: said, never taken silently.
+    EXPECT_EQ(pounds.labDifferences,
+              (std::vector<std::string>{"shaker.rated_force: 500 lbf in the plan, 9 kN in the library",
+                                        "shaker.stroke_pp: none in the plan, 51 mm in the library",
+                                        "shaker.moving_mass.armature: none in the plan, 5 kg in the library"}));
+}
+
+TEST(LabChecks, RanksTheSmallestShakerThatCanRunThePlanFirst) {
+    const planner::LabDocument lab = ThreeShakers();
+    planner::PlanDocument document;
+    const planner::PlanOutcome outcome = Evaluate(R"({"format": "halvex-plan", "version": 1,
+        "profile": [{"from": 20, "to": 2000, "acceleration": "10 g"}],
+        "shaker": {"moving_mass": {"fixture": "9 kg", "specimen": "8 kg"}}})",
+                                                  lab, document);
+    std::vector<planner::RankedShaker> ranking;
+    std::string message;
+    ASSERT_TRUE(planner::RankShakers(document, outcome, lab, ranking, message)) << message;
+    ASSERT_EQ(ranking.size(), 3u);
+    EXPECT_EQ(ranking[0].shaker, "S-9");
+    EXPECT_NEAR(ranking[0].Binding()->margin, 3.34, 0.005);
+    EXPECT_EQ(ranking[1].shaker, "S-22");
+    EXPECT_NEAR(ranking[1].Binding()->margin, 4.85, 0.005);
+    EXPECT_EQ(ranking[2].shaker, "S-2.2");
+    EXPECT_FALSE(ranking[2].result.ok);
+    EXPECT_NEAR(ranking[2].Binding()->required, 1863.26, 0.005);
+    EXPECT_EQ(ranking[2].Binding()->available, 1760.0);
+    EXPECT_NEAR(ranking[2].Binding()->margin, 0.945, 0.0005);
+}
+
+// A fixture whose first resonance is not above the test's top frequency is
+// flagged with the ratio; the payload and the shaker's range are checked too.
+TEST(LabChecks, FixtureResonancePayloadAndFrequencyRange) {
+    planner::PlanDocument document;
+    const planner::PlanOutcome outcome = Evaluate(R"({"format": "halvex-plan", "version": 2,
+        "profile": [{"from": 20, "to": 2000, "acceleration": "1 g"}],
+        "shaker": {"fixture": "Plate", "fixture_resonance": "1800 Hz", "max_payload": "15 kg",
+                   "frequency_range": ["5 Hz", "3000 Hz"], "moving_mass": {"fixture": "9 kg", "specimen": "8 kg"}}})",
+                                                  ThreeShakers(), document);
+    ASSERT_EQ(outcome.shaker->checks.size(), 3u);
+    const planner::ShakerCheck& payload = outcome.shaker->checks[0];
+    EXPECT_EQ(payload.limit, planner::LimitKind::Payload);
+    EXPECT_EQ(payload.required, 17.0);
+    EXPECT_FALSE(payload.ok);
+    const planner::ShakerCheck& range = outcome.shaker->checks[1];
+    EXPECT_EQ(range.limit, planner::LimitKind::FrequencyRange);
+    EXPECT_EQ(range.margin, 1.5);
+    EXPECT_TRUE(range.ok);
+    const planner::ShakerCheck& fixture = outcome.shaker->checks[2];
+    EXPECT_EQ(fixture.limit, planner::LimitKind::FixtureResonance);
+    EXPECT_EQ(fixture.margin, 0.9);
+    EXPECT_FALSE(fixture.ok);
+    EXPECT_EQ(document.Version(), 2);
 }
 
 }  // namespace
