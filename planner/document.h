@@ -128,6 +128,25 @@ struct Run {
 constexpr double kMaxSteps = 10000.0;
 constexpr double kMaxResonances = 1000.0;
 
+// One axis's set-up on the shaker when the axes differ (the vertical axis
+// through a head expander, the horizontal ones on a slip table): what it
+// gives takes the place of the shaker's own.
+struct AxisSetup {
+    std::optional<std::string> axis;  // a label: "vertical", "X"
+    std::optional<std::string> expander;
+    std::optional<Quantity> expanderResonance;
+    std::optional<std::string> fixture;
+    std::optional<Quantity> fixtureResonance;
+    // The moving masses of this axis: expander, fixture, specimen (the
+    // armature is the shaker's).
+    std::array<std::optional<Quantity>, 3> masses;
+
+    bool operator==(const AxisSetup& o) const {
+        return axis == o.axis && expander == o.expander && expanderResonance == o.expanderResonance &&
+               fixture == o.fixture && fixtureResonance == o.fixtureResonance && masses == o.masses;
+    }
+};
+
 struct ShakerSettings {
     std::optional<Quantity> ratedForce;
     // The part of the rated force that may be used; absent: all of it, or
@@ -147,19 +166,24 @@ struct ShakerSettings {
     std::optional<std::array<Quantity, 2>> frequencyRange;
     std::optional<Quantity> expanderResonance;
     std::optional<Quantity> fixtureResonance;
+    // Version 2: one set-up per axis when they differ; none: every axis as above.
+    std::vector<AxisSetup> setups;
 
     bool operator==(const ShakerSettings& o) const {
         return masses == o.masses && ratedForce == o.ratedForce && forceFraction == o.forceFraction &&
                strokePp == o.strokePp && velocity == o.velocity && acceleration == o.acceleration && name == o.name &&
                expander == o.expander && fixture == o.fixture && maxPayload == o.maxPayload &&
                frequencyRange == o.frequencyRange && expanderResonance == o.expanderResonance &&
-               fixtureResonance == o.fixtureResonance;
+               fixtureResonance == o.fixtureResonance && setups == o.setups;
     }
 
     double ForceFraction() const { return forceFraction.value_or(1.0); }
+    // The set-up of one axis: this one with what the axis's set-up gives.
+    ShakerSettings OnAxis(std::size_t axis) const;
     // Uses anything only version 2 holds.
     bool UsesLibraryFields() const {
-        return name || expander || fixture || maxPayload || frequencyRange || expanderResonance || fixtureResonance;
+        return name || expander || fixture || maxPayload || frequencyRange || expanderResonance || fixtureResonance ||
+               !setups.empty();
     }
 };
 

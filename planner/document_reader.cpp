@@ -59,6 +59,21 @@ int PlanDocument::Version() const {
     return unfilled.empty() && !sequence && !axes && !timed && !library ? 1 : 2;
 }
 
+ShakerSettings ShakerSettings::OnAxis(std::size_t axis) const {
+    ShakerSettings on = *this;
+    on.setups.clear();
+    if (axis >= setups.size()) return on;
+    const AxisSetup& setup = setups[axis];
+    if (setup.expander) on.expander = setup.expander;
+    if (setup.expanderResonance) on.expanderResonance = setup.expanderResonance;
+    if (setup.fixture) on.fixture = setup.fixture;
+    if (setup.fixtureResonance) on.fixtureResonance = setup.fixtureResonance;
+    for (int i = 0; i < 3; ++i) {
+        if (setup.masses[i]) on.masses[i + 1] = setup.masses[i];
+    }
+    return on;
+}
+
 bool PlanDocument::IsUnfilled(std::string_view path) const {
     for (const std::string& field : unfilled) {
         if (field == path) return true;
@@ -446,21 +461,13 @@ public:
     bool ReadLibraryFields(const JsonValue& value, ShakerSettings& shaker) {
         const std::string path = "shaker";
         for (const char* field : {"name", "expander", "fixture", "max_payload", "frequency_range", "expander_resonance",
-                                  "fixture_resonance"}) {
+                                  "fixture_resonance", "setups"}) {
             if (value.Find(field) != nullptr && !NeedsVersion2(Join(path, field), "a shaker from the lab's library")) {
                 return false;
             }
         }
-        const auto name = [&](const char* field, std::optional<std::string>& slot) {
-            const JsonValue* text = value.Find(field);
-            if (text == nullptr) return true;
-            if (text->type != JsonValue::Type::String || text->text.find_first_not_of(' ') == std::string::npos) {
-                return Fail(Join(path, field), "expected the name of an entry of the lab's library");
-            }
-            slot = text->text;
-            return true;
-        };
-        if (!name("name", shaker.name) || !name("expander", shaker.expander) || !name("fixture", shaker.fixture) ||
+        if (!ReadName(value, "name", path, shaker.name) || !ReadName(value, "expander", path, shaker.expander) ||
+            !ReadName(value, "fixture", path, shaker.fixture) ||
             !ReadOptionalPositive(value, "max_payload", QuantityKind::Mass, path, shaker.maxPayload) ||
             !ReadOptionalPositive(value, "expander_resonance", QuantityKind::Frequency, path,
                                   shaker.expanderResonance) ||
@@ -488,6 +495,76 @@ public:
         return true;
     }
 
+    bool ReadName(const JsonValue& object, const char* field, const std::string& path,
+                  std::optional<std::string>& slot) {
+        const JsonValue* text = object.Find(field);
+        if (text == nullptr) return true;
+        if (text->type != JsonValue::Type::String || text->text.find_first_not_of(' ') == std::string::npos) {
+            return Fail(Join(path, field), "expected a name");
+        }
+        slot = text->text;
+        return true;
+    }
+
+    bool ReadMasses(const JsonValue& object, const std::string& path, const char* const* names, int count,
+                    std::optional<Quantity>* masses) {
+        const JsonValue* value = object.Find("moving_mass");
+        if (value == nullptr) return true;
+        const std::string massPath = Join(path, "moving_mass");
+        if (!CheckObject(*value, massPath)) return false;
+        for (const std::string& member : value->names) {
+            bool known = false;
+            for (int i = 0; i < count; ++i) known = known || member == names[i];
+            if (!known) return Fail(Join(massPath, member), "unknown field");
+        }
+        for (int i = 0; i < count; ++i) {
+            const JsonValue* mass = value->Find(names[i]);
+            if (mass == nullptr) continue;
+            const std::string field = Join(massPath, names[i]);
+            masses[i].emplace();
+            bool ok = true;
+            if (ToFillQuantity(*mass, QuantityKind::Mass, field, *masses[i], ok)) {
+                if (!ok) return false;
+                continue;
+            }
+            if (!ReadQuantity(*mass, QuantityKind::Mass, field, *masses[i])) return false;
+            const double si = ToSi(*masses[i], QuantityKind::Mass, m_gravity);
+            // A part that is not there may be written as 0.
+            if (!std::isfinite(si) || si < 0.0) return Fail(field, "must be zero or positive, and finite");
+        }
+        return true;
+    }
+
+    // One set-up per axis, where the axes are run differently.
+    bool ReadSetups(const JsonValue& value, ShakerSettings& shaker) {
+        const JsonValue* setups = value.Find("setups");
+        if (setups == nullptr) return true;
+        if (setups->type != JsonValue::Type::Array || setups->items.empty()) {
+            return Fail("shaker.setups", "expected a list of one set-up per axis");
+        }
+        for (std::size_t i = 0; i < setups->items.size(); ++i) {
+            const std::string path = "shaker.setups[" + std::to_string(i) + "]";
+            const JsonValue& item = setups->items[i];
+            if (!CheckObject(item, path) || !CheckFields(item, path,
+                                                         {"axis", "expander", "expander_resonance", "fixture",
+                                                          "fixture_resonance", "moving_mass"})) {
+                return false;
+            }
+            shaker.setups.emplace_back();
+            AxisSetup& setup = shaker.setups.back();
+            if (!ReadName(item, "axis", path, setup.axis) || !ReadName(item, "expander", path, setup.expander) ||
+                !ReadName(item, "fixture", path, setup.fixture) ||
+                !ReadOptionalPositive(item, "expander_resonance", QuantityKind::Frequency, path,
+                                      setup.expanderResonance) ||
+                !ReadOptionalPositive(item, "fixture_resonance", QuantityKind::Frequency, path,
+                                      setup.fixtureResonance) ||
+                !ReadMasses(item, path, kMassNames + 1, 3, setup.masses.data())) {
+                return false;
+            }
+        }
+        return true;
+    }
+
     bool IsUnfilled(const std::string& path) const {
         for (const std::string& unfilled : *m_unfilled) {
             if (unfilled == path) return true;
@@ -498,13 +575,13 @@ public:
     bool ReadShaker(const JsonValue& value, ShakerSettings& shaker) {
         const std::string path = "shaker";
         if (!CheckObject(value, path)) return false;
-        if (!CheckFields(
-                value, path,
-                {"rated_force", "force_fraction", "moving_mass", "stroke_pp", "velocity", "acceleration", "name",
-                 "expander", "fixture", "max_payload", "frequency_range", "expander_resonance", "fixture_resonance"})) {
+        if (!CheckFields(value, path,
+                         {"rated_force", "force_fraction", "moving_mass", "stroke_pp", "velocity", "acceleration",
+                          "name", "expander", "fixture", "max_payload", "frequency_range", "expander_resonance",
+                          "fixture_resonance", "setups"})) {
             return false;
         }
-        if (!ReadLibraryFields(value, shaker)) return false;
+        if (!ReadLibraryFields(value, shaker) || !ReadSetups(value, shaker)) return false;
         if (!ReadOptionalPositive(value, "rated_force", QuantityKind::Force, path, shaker.ratedForce)) return false;
         if (const JsonValue* fraction = value.Find("force_fraction")) {
             bool ok = true;
@@ -518,28 +595,7 @@ public:
                 shaker.forceFraction = fraction->number;
             }
         }
-        if (const JsonValue* masses = value.Find("moving_mass")) {
-            const std::string massPath = "shaker.moving_mass";
-            if (!CheckObject(*masses, massPath)) return false;
-            if (!CheckFields(*masses, massPath, {kMassNames[0], kMassNames[1], kMassNames[2], kMassNames[3]})) {
-                return false;
-            }
-            for (int i = 0; i < 4; ++i) {
-                const JsonValue* mass = masses->Find(kMassNames[i]);
-                if (mass == nullptr) continue;
-                const std::string field = Join(massPath, kMassNames[i]);
-                shaker.masses[i].emplace();
-                bool ok = true;
-                if (ToFillQuantity(*mass, QuantityKind::Mass, field, *shaker.masses[i], ok)) {
-                    if (!ok) return false;
-                    continue;
-                }
-                if (!ReadQuantity(*mass, QuantityKind::Mass, field, *shaker.masses[i])) return false;
-                const double si = ToSi(*shaker.masses[i], QuantityKind::Mass, m_gravity);
-                // A part that is not there may be written as 0.
-                if (!std::isfinite(si) || si < 0.0) return Fail(field, "must be zero or positive, and finite");
-            }
-        }
+        if (!ReadMasses(value, path, kMassNames, 4, shaker.masses.data())) return false;
         return ReadOptionalPositive(value, "stroke_pp", QuantityKind::Length, path, shaker.strokePp) &&
                ReadOptionalPositive(value, "velocity", QuantityKind::Velocity, path, shaker.velocity) &&
                ReadOptionalPositive(value, "acceleration", QuantityKind::Acceleration, path, shaker.acceleration);

@@ -219,10 +219,7 @@ private:
     void AppendShaker(const ShakerSettings& shaker) {
         bool first = true;
         m_out += "{";
-        if (shaker.name) {
-            Member(first, "name");
-            halvex::AppendJsonString(m_out, *shaker.name);
-        }
+        Name(first, "name", shaker.name);
         Optional(first, "shaker", "rated_force", shaker.ratedForce);
         if (shaker.forceFraction) {
             Member(first, "force_fraction");
@@ -249,13 +246,43 @@ private:
             Value("shaker.frequency_range[1]", (*shaker.frequencyRange)[1]);
             m_out += ']';
         }
-        for (const auto& [field, text] : {std::pair{"expander", &shaker.expander}, {"fixture", &shaker.fixture}}) {
-            if (!*text) continue;
-            Member(first, field);
-            halvex::AppendJsonString(m_out, **text);
-        }
+        Name(first, "expander", shaker.expander);
+        Name(first, "fixture", shaker.fixture);
         Optional(first, "shaker", "expander_resonance", shaker.expanderResonance);
         Optional(first, "shaker", "fixture_resonance", shaker.fixtureResonance);
+        if (!shaker.setups.empty()) {
+            Member(first, "setups");
+            m_out += '[';
+            for (std::size_t i = 0; i < shaker.setups.size(); ++i) {
+                m_out += i == 0 ? "\n    " : ",\n    ";
+                AppendSetup("shaker.setups[" + std::to_string(i) + "]", shaker.setups[i]);
+            }
+            m_out += "\n  ]";
+        }
+        m_out += '}';
+    }
+
+    void Name(bool& first, const char* field, const std::optional<std::string>& name) {
+        if (!name) return;
+        Member(first, field);
+        halvex::AppendJsonString(m_out, *name);
+    }
+
+    void AppendSetup(const std::string& path, const AxisSetup& setup) {
+        bool first = true;
+        m_out += '{';
+        Name(first, "axis", setup.axis);
+        Name(first, "expander", setup.expander);
+        Optional(first, path, "expander_resonance", setup.expanderResonance);
+        Name(first, "fixture", setup.fixture);
+        Optional(first, path, "fixture_resonance", setup.fixtureResonance);
+        if (setup.masses[0] || setup.masses[1] || setup.masses[2]) {
+            Member(first, "moving_mass");
+            bool firstMass = true;
+            m_out += '{';
+            for (int i = 0; i < 3; ++i) Optional(firstMass, path + ".moving_mass", kMassNames[i + 1], setup.masses[i]);
+            m_out += '}';
+        }
         m_out += '}';
     }
 

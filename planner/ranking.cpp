@@ -42,6 +42,31 @@ std::optional<Quantity> RangeEnd(const std::optional<std::array<Quantity, 2>>& r
     return (*range)[end];
 }
 
+// An expander and a fixture named at path, and the figures kept of them.
+void CompareSetup(Differences& differences, const LabDocument& lab, const std::string& path,
+                  const std::optional<std::string>& expanderName, const std::optional<Quantity>& expanderMass,
+                  const std::optional<Quantity>& expanderResonance, const std::optional<std::string>& fixtureName,
+                  const std::optional<Quantity>& fixtureMass, const std::optional<Quantity>& fixtureResonance) {
+    if (expanderName) {
+        if (const LabExpander* expander = lab.FindExpander(*expanderName)) {
+            differences.Compare(path + ".moving_mass.expander", expanderMass, expander->mass, QuantityKind::Mass);
+            differences.Compare(path + ".expander_resonance", expanderResonance, expander->firstResonance,
+                                QuantityKind::Frequency);
+        } else {
+            differences.Missing(path + ".expander", *expanderName, "expanders");
+        }
+    }
+    if (fixtureName) {
+        if (const LabFixture* fixture = lab.FindFixture(*fixtureName)) {
+            differences.Compare(path + ".moving_mass.fixture", fixtureMass, fixture->mass, QuantityKind::Mass);
+            differences.Compare(path + ".fixture_resonance", fixtureResonance, fixture->firstResonance,
+                                QuantityKind::Frequency);
+        } else {
+            differences.Missing(path + ".fixture", *fixtureName, "fixtures");
+        }
+    }
+}
+
 }  // namespace
 
 ShakerSettings WithLabShaker(const ShakerSettings& plan, const LabShaker& shaker) {
@@ -74,6 +99,16 @@ ShakerSettings WithLabFigures(const ShakerSettings& plan, const LabDocument& lab
             setup.fixtureResonance = fixture->firstResonance;
         }
     }
+    for (AxisSetup& axis : setup.setups) {
+        if (const LabExpander* expander = axis.expander ? lab.FindExpander(*axis.expander) : nullptr) {
+            axis.masses[0] = expander->mass;
+            axis.expanderResonance = expander->firstResonance;
+        }
+        if (const LabFixture* fixture = axis.fixture ? lab.FindFixture(*axis.fixture) : nullptr) {
+            axis.masses[1] = fixture->mass;
+            axis.fixtureResonance = fixture->firstResonance;
+        }
+    }
     return setup;
 }
 
@@ -99,23 +134,12 @@ std::vector<std::string> LabDifferences(const PlanDocument& document, const LabD
             differences.Missing("shaker.name", *plan.name, "shakers");
         }
     }
-    if (plan.expander) {
-        if (const LabExpander* expander = lab.FindExpander(*plan.expander)) {
-            differences.Compare("shaker.moving_mass.expander", plan.masses[1], expander->mass, QuantityKind::Mass);
-            differences.Compare("shaker.expander_resonance", plan.expanderResonance, expander->firstResonance,
-                                QuantityKind::Frequency);
-        } else {
-            differences.Missing("shaker.expander", *plan.expander, "expanders");
-        }
-    }
-    if (plan.fixture) {
-        if (const LabFixture* fixture = lab.FindFixture(*plan.fixture)) {
-            differences.Compare("shaker.moving_mass.fixture", plan.masses[2], fixture->mass, QuantityKind::Mass);
-            differences.Compare("shaker.fixture_resonance", plan.fixtureResonance, fixture->firstResonance,
-                                QuantityKind::Frequency);
-        } else {
-            differences.Missing("shaker.fixture", *plan.fixture, "fixtures");
-        }
+    CompareSetup(differences, lab, "shaker", plan.expander, plan.masses[1], plan.expanderResonance, plan.fixture,
+                 plan.masses[2], plan.fixtureResonance);
+    for (std::size_t i = 0; i < plan.setups.size(); ++i) {
+        const AxisSetup& setup = plan.setups[i];
+        CompareSetup(differences, lab, "shaker.setups[" + std::to_string(i) + "]", setup.expander, setup.masses[0],
+                     setup.expanderResonance, setup.fixture, setup.masses[1], setup.fixtureResonance);
     }
     return differences.Lines();
 }

@@ -83,17 +83,33 @@ void AppendChecks(std::string& checks, const ShakerResult& shaker) {
         if (c.frequency) check.Number("frequency", *c.frequency);
         check.Bool("ok", c.ok);
         if (c.run) check.Number("run", static_cast<double>(*c.run));
+        if (c.axis) check.Number("axis", static_cast<double>(*c.axis));
     }
     checks += ']';
 }
 
-void AppendShaker(std::string& out, const ShakerResult& shaker) {
+void AppendShaker(std::string& out, const ShakerResult& shaker, const ShakerSettings& settings) {
     ObjectWriter o(out);
     if (shaker.movingMass) o.Number("moving_mass", *shaker.movingMass);
     if (shaker.maxAcceleration) o.Number("max_acceleration", *shaker.maxAcceleration);
     if (shaker.ratedMaxAcceleration) o.Number("rated_max_acceleration", *shaker.ratedMaxAcceleration);
     AppendChecks(o.Key("checks"), shaker);
     o.Bool("ok", shaker.ok);
+    if (shaker.axes.empty()) return;
+    std::string& axes = o.Key("axes");
+    axes += '[';
+    for (std::size_t i = 0; i < shaker.axes.size(); ++i) {
+        const ShakerResult& axis = shaker.axes[i];
+        if (i > 0) axes += ',';
+        ObjectWriter item(axes);
+        const std::optional<std::string>& label = settings.setups[i].axis;
+        if (label) halvex::AppendJsonString(item.Key("axis"), *label);
+        if (axis.movingMass) item.Number("moving_mass", *axis.movingMass);
+        if (axis.maxAcceleration) item.Number("max_acceleration", *axis.maxAcceleration);
+        AppendChecks(item.Key("checks"), axis);
+        item.Bool("ok", axis.ok);
+    }
+    axes += ']';
 }
 
 void AppendSweep(std::string& out, const SweepResult& sweep) {
@@ -150,7 +166,7 @@ std::string PlanJsonReport(const PlanDocument& document, const PlanOutcome& outc
             AppendPeak(peaks.Key("velocity"), outcome.profile.velocity);
             AppendPeak(peaks.Key("acceleration"), outcome.profile.acceleration);
         }
-        if (outcome.shaker) AppendShaker(o.Key("shaker"), *outcome.shaker);
+        if (outcome.shaker) AppendShaker(o.Key("shaker"), *outcome.shaker, *document.shaker);
         if (outcome.sweep) AppendSweep(o.Key("sweep"), *outcome.sweep);
         if (outcome.sequence) {
             if (outcome.sequence->fromDocument) AppendRuns(o.Key("sequence"), *outcome.sequence);

@@ -118,7 +118,7 @@ void AppendProfile(std::string& out, const ResolvedProfile& profile, const Units
 
 void AppendChecks(std::string& out, const ShakerResult& shaker, const Units& u);
 
-void AppendShaker(std::string& out, const ShakerResult& shaker, const Units& u) {
+void AppendShaker(std::string& out, const ShakerResult& shaker, const ShakerSettings& settings, const Units& u) {
     out += "\nShaker\n";
     if (shaker.movingMass)
         out += "  Moving mass " + ShownNumber(*shaker.movingMass * u.massPerKg) + ' ' + u.mass + '\n';
@@ -131,6 +131,13 @@ void AppendShaker(std::string& out, const ShakerResult& shaker, const Units& u) 
     }
     if (shaker.checks.empty()) return;
     AppendChecks(out, shaker, u);
+    for (std::size_t i = 0; i < shaker.axes.size(); ++i) {
+        const ShakerResult& axis = shaker.axes[i];
+        out += "  Axis " + std::to_string(i + 1) + (settings.setups[i].axis ? " (" + *settings.setups[i].axis + ")" : "");
+        if (axis.movingMass) out += ", moving mass " + ShownNumber(*axis.movingMass * u.massPerKg) + ' ' + u.mass;
+        out += axis.ok ? ": the shaker can run it\n" : ": the shaker cannot run it\n";
+        AppendChecks(out, axis, u);
+    }
     out +=
         shaker.ok ? "  Verdict: the shaker can run this profile\n" : "  Verdict: the shaker cannot run this profile\n";
 }
@@ -139,7 +146,8 @@ void AppendChecks(std::string& out, const ShakerResult& shaker, const Units& u) 
     const auto any = [&](auto test) { return std::any_of(shaker.checks.begin(), shaker.checks.end(), test); };
     const bool derated = any([](const ShakerCheck& c) { return c.rated != c.available; });
     const bool byRun = any([](const ShakerCheck& c) { return c.run.has_value(); });
-    Table table(derated ? "lrrrlrrll" : "lrrlrrll");
+    const bool byAxis = any([](const ShakerCheck& c) { return c.axis.has_value(); });
+    Table table(derated ? "lrrrlrrllr" : "lrrlrrllr");
     std::vector<std::string> header{"Limit",  "Required", "Available", "Unit",
                                     "Margin", "At Hz",    "",          byRun ? "In run" : ""};
     if (derated) header.insert(header.begin() + 3, "Rated");
@@ -164,6 +172,7 @@ void AppendChecks(std::string& out, const ShakerResult& shaker, const Units& u) 
                                      c.ok ? "ok" : "FAILS",
                                      c.run ? std::to_string(*c.run + 1) : ""};
         if (derated) row.insert(row.begin() + 3, ShownNumber(c.rated * scale));
+        if (byAxis) row.push_back(c.axis ? std::to_string(*c.axis + 1) : "");
         table.Row(row);
     }
     table.AppendTo(out, "  ");
@@ -217,7 +226,7 @@ std::string PlanTextReport(const PlanDocument& document, const PlanOutcome& outc
     const Units units = ChooseUnits(document);
     std::string out = "Gravity g = " + ShownGravity(units.gravity) + " m/s^2\n\n";
     AppendProfile(out, outcome.profile, units);
-    if (outcome.shaker) AppendShaker(out, *outcome.shaker, units);
+    if (outcome.shaker) AppendShaker(out, *outcome.shaker, *document.shaker, units);
     if (outcome.sweep) AppendSweep(out, *outcome.sweep, document.sweep->duration.has_value());
     // Without a sequence the sweep's own times are the test's.
     if (outcome.sequence && outcome.sequence->fromDocument) AppendSequence(out, *outcome.sequence);

@@ -56,6 +56,11 @@ Demand DemandOf(const ResolvedProfile& profile, const SequenceResult* sequence, 
 
 }  // namespace
 
+namespace {
+bool CheckOneSetup(const ShakerSettings& shaker, double gravity, const ResolvedProfile& profile,
+                   const SequenceResult* sequence, const LabDocument* lab, ShakerResult& result, std::string& message);
+}  // namespace
+
 std::pair<double, double> TestSpan(const ResolvedProfile& profile, const SequenceResult* sequence) {
     double low = profile.Lowest();
     double high = profile.Highest();
@@ -75,6 +80,12 @@ bool CheckShaker(const PlanDocument& document, const ResolvedProfile& profile, c
                  const LabDocument* lab, ShakerResult& result, std::string& message) {
     result = ShakerResult();
     if (!document.shaker) return true;
+    const std::size_t setups = document.shaker->setups.size();
+    if (setups > 0 && static_cast<double>(setups) != document.Axes()) {
+        message = "shaker.setups: " + std::to_string(setups) + " set-ups for " +
+                  std::to_string(static_cast<long>(document.Axes())) + " axes; give one for each axis";
+        return false;
+    }
     return CheckShakerSettings(*document.shaker, document.GravitySi(), profile, sequence, lab, result, message);
 }
 
@@ -82,7 +93,44 @@ bool CheckShakerSettings(const ShakerSettings& shaker, double gravity, const Res
                          const SequenceResult* sequence, const LabDocument* lab, ShakerResult& result,
                          std::string& message) {
     result = ShakerResult();
+    if (shaker.setups.empty()) return CheckOneSetup(shaker, gravity, profile, sequence, lab, result, message);
+    for (std::size_t i = 0; i < shaker.setups.size(); ++i) {
+        result.axes.emplace_back();
+        if (!CheckOneSetup(shaker.OnAxis(i), gravity, profile, sequence, lab, result.axes.back(), message)) {
+            message = "shaker.setups[" + std::to_string(i) + "]: " + message;
+            return false;
+        }
+    }
+    // Each limit where it comes closest to failing; the heaviest axis's mass.
+    const ShakerResult* heaviest = &result.axes.front();
+    for (std::size_t i = 0; i < result.axes.size(); ++i) {
+        const ShakerResult& axis = result.axes[i];
+        result.ok = result.ok && axis.ok;
+        if (axis.movingMass.value_or(0.0) > heaviest->movingMass.value_or(0.0)) heaviest = &axis;
+        for (const ShakerCheck& check : axis.checks) {
+            auto same = std::find_if(result.checks.begin(), result.checks.end(),
+                                     [&](const ShakerCheck& c) { return c.limit == check.limit; });
+            if (same == result.checks.end()) {
+                result.checks.push_back(check);
+                result.checks.back().axis = i;
+            } else if (BelowBeyondRounding(check.margin, same->margin)) {
+                *same = check;
+                same->axis = i;
+            }
+        }
+    }
+    result.movingMass = heaviest->movingMass;
+    result.maxAcceleration = heaviest->maxAcceleration;
+    result.ratedMaxAcceleration = heaviest->ratedMaxAcceleration;
+    std::stable_sort(result.checks.begin(), result.checks.end(),
+                     [](const ShakerCheck& a, const ShakerCheck& b) { return a.limit < b.limit; });
+    return true;
+}
 
+namespace {
+
+bool CheckOneSetup(const ShakerSettings& shaker, double gravity, const ResolvedProfile& profile,
+                   const SequenceResult* sequence, const LabDocument* lab, ShakerResult& result, std::string& message) {
     // The plan's own force fraction, else the library's derating for its shaker.
     LabDerating derating;
     if (shaker.forceFraction) {
@@ -126,7 +174,8 @@ bool CheckShakerSettings(const ShakerSettings& shaker, double gravity, const Res
         const double available = rated * fraction;
         const bool ok = strict ? BelowBeyondRounding(required, available)
                                : required <= available || EqualWithinRounding(required, available);
-        return add(field, ShakerCheck{limit, required, available, rated, available / required, frequency, ok, run});
+        return add(field, ShakerCheck{limit, required, available, rated, available / required, frequency, ok, run,
+                                      std::nullopt});
     };
     const auto motion = [&](LimitKind limit, const char* field, const Demand& demand, double scale, double rated,
                             double fraction) {
@@ -184,9 +233,9 @@ bool CheckShakerSettings(const ShakerSettings& shaker, double gravity, const Res
         const double end = lowBinds ? shakerLow : shakerHigh;
         const bool ok = lowBinds ? shakerLow <= low || EqualWithinRounding(shakerLow, low)
                                  : high <= shakerHigh || EqualWithinRounding(high, shakerHigh);
-        if (!add("frequency_range",
-                 ShakerCheck{LimitKind::FrequencyRange, required, end, end,
-                             lowBinds ? low / shakerLow : shakerHigh / high, required, ok, std::nullopt})) {
+        if (!add("frequency_range", ShakerCheck{LimitKind::FrequencyRange, required, end, end,
+                                                lowBinds ? low / shakerLow : shakerHigh / high, required, ok,
+                                                std::nullopt, std::nullopt})) {
             return false;
         }
     }
@@ -202,6 +251,8 @@ bool CheckShakerSettings(const ShakerSettings& shaker, double gravity, const Res
     }
     return true;
 }
+
+}  // namespace
 
 const ShakerCheck* BindingCheck(const ShakerResult& result) {
     const ShakerCheck* binding = nullptr;

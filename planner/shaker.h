@@ -40,6 +40,8 @@ struct ShakerCheck {
     // The run of the sequence that asks the most (the first of equals), when
     // the document has a sequence.
     std::optional<std::size_t> run;
+    // With a set-up per axis: the axis where the check comes closest to failing.
+    std::optional<std::size_t> axis;
 };
 
 struct ShakerResult {
@@ -48,6 +50,10 @@ struct ShakerResult {
     std::optional<double> ratedMaxAcceleration;  // m/s^2, the rated force over it
     std::vector<ShakerCheck> checks;             // force, stroke, velocity, acceleration: those with a limit
     bool ok = true;                              // every check passes
+    // With a set-up per axis: each axis's own; then checks holds each
+    // limit at the axis where its margin is least, and the moving mass is
+    // the heaviest axis's.
+    std::vector<ShakerResult> axes;
 };
 
 struct SequenceResult;

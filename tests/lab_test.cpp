@@ -205,3 +205,47 @@ TEST(LabChecks, FixtureResonancePayloadAndFrequencyRange) {
 }
 
 }  // namespace
+
+namespace {
+
+// The vertical axis through a head expander, the horizontal ones on a slip
+// table: each axis checked with its own moving mass, the heaviest binding;
+// the ranking takes every axis's set-up.
+TEST(LabChecks, EachAxisIsCheckedWithItsOwnSetUp) {
+    const std::string text = R"({"format": "halvex-plan", "version": 2,
+        "profile": [{"from": 20, "to": 2000, "acceleration": "10 g"}],
+        "sweep": {"type": "log", "rate": "1 oct/min", "mode": "up", "axes": 3},
+        "shaker": {"name": "S-9", "rated_force": "9 kN", "moving_mass": {"armature": "5 kg", "specimen": "8 kg"},
+                   "setups": [{"axis": "vertical", "expander": "HE", "moving_mass": {"expander": "12 kg"}},
+                              {"axis": "X", "expander": "ST", "moving_mass": {"expander": "35 kg"}},
+                              {"axis": "Y", "expander": "ST", "moving_mass": {"expander": "35 kg"}}]}})";
+    const planner::LabDocument lab = ThreeShakers();
+    planner::PlanDocument document;
+    const planner::PlanOutcome outcome = Evaluate(text, lab, document);
+    ASSERT_EQ(outcome.shaker->axes.size(), 3u);
+    EXPECT_EQ(*outcome.shaker->axes[0].movingMass, 25.0);
+    EXPECT_EQ(*outcome.shaker->axes[1].movingMass, 48.0);
+    const planner::ShakerCheck& force = outcome.shaker->checks.at(0);
+    EXPECT_EQ(force.axis, 1u);
+    EXPECT_NEAR(force.required, 48.0 * 10 * kG, 1e-9);
+    EXPECT_TRUE(outcome.shaker->ok);  // 4707 N of the usable 7200
+    EXPECT_TRUE(outcome.shaker->axes[0].ok);
+
+    std::vector<planner::RankedShaker> ranking;
+    std::string message;
+    ASSERT_TRUE(planner::RankShakers(document, outcome, lab, ranking, message)) << message;
+    // The 2.2 kN shaker fails on the slip table's axes.
+    EXPECT_EQ(ranking.back().shaker, "S-2.2");
+    EXPECT_EQ(ranking.back().Binding()->axis, 1u);
+
+    planner::PlanDocument again;
+    ASSERT_TRUE(planner::ReadPlan(planner::WritePlanDocument(document), again, message)) << message;
+    EXPECT_TRUE(again == document);
+
+    document.shaker->setups.pop_back();
+    planner::PlanOutcome short_;
+    EXPECT_FALSE(planner::EvaluatePlan(document, planner::PlanQuery(), short_, message));
+    EXPECT_EQ(message, "shaker.setups: 2 set-ups for 3 axes; give one for each axis");
+}
+
+}  // namespace
