@@ -1,5 +1,6 @@
 #include "planner/profile.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "numeric/number_text.h"
@@ -192,6 +193,43 @@ bool ResolveProfile(const PlanDocument& document, ResolvedProfile& profile, std:
         }
         profile.segments.push_back(r);
         if (i > 0 && crossover[i]) profile.crossovers.push_back(bounds[i]);
+    }
+    for (std::size_t j = 1; j < n; ++j) {
+        if (crossover[j]) continue;
+        const ResolvedSegment& below = profile.segments[j - 1];
+        const ResolvedSegment& above = profile.segments[j];
+        // At one frequency every quantity steps by the same ratio.
+        const double a = below.end.acceleration;
+        const double b = above.start.acceleration;
+        const double step = std::max(a, b) / std::min(a, b) - 1.0;
+        if (!(step > kProfileStepTolerance)) continue;
+        ProfileWarning warning;
+        warning.path = SegmentPath(j - 1) + ".to";
+        warning.stepPercent = step * 100.0;
+        const LogLine& l = lines[j - 1];
+        const LogLine& u = lines[j];
+        const double meets = std::exp((u.intercept - l.intercept) / (l.slope - u.slope));
+        if (!EqualWithinRounding(l.slope, u.slope) && std::isfinite(meets) && meets > 0.0) warning.meetsAt = meets;
+        // The two levels in the upper segment's own quantity, SI units.
+        const auto own = [&](const Motion& m) {
+            switch (above.kind) {
+                case LevelKind::DisplacementPp:
+                    return halvex::FormatNumber("%.4g m", m.displacementPp);
+                case LevelKind::DisplacementZp:
+                    return halvex::FormatNumber("%.4g m", m.displacementPp / 2.0);
+                case LevelKind::Velocity:
+                    return halvex::FormatNumber("%.4g m/s", m.velocity);
+                case LevelKind::Acceleration:
+                    break;
+            }
+            return halvex::FormatNumber("%.4g m/s^2", m.acceleration);
+        };
+        warning.message = warning.path + ": at " + Hz(bounds[j]) + " " + SegmentPath(j - 1) + " asks " +
+                          own(below.end) + " and " + SegmentPath(j) + " " + own(above.start) + " of " +
+                          LevelFieldName(above.kind) + ", a step of " +
+                          halvex::FormatNumber("%.3g", warning.stepPercent) + " %" +
+                          (warning.meetsAt ? "; the levels meet at " + Hz(*warning.meetsAt) : std::string());
+        profile.warnings.push_back(std::move(warning));
     }
 
     // On a segment of these shapes every quantity is monotonic in f, so each

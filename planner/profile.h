@@ -37,8 +37,22 @@ struct Peak {
     double frequency = 0.0;  // the lowest frequency where the value is reached
 };
 
+// Where two segments meet at a stated frequency but their levels do not:
+// a step a controller will either smooth or refuse. Not a refusal; the
+// profile computes as written.
+struct ProfileWarning {
+    std::string path;               // the boundary: "profile[0].to"
+    std::string message;            // with the path, the two levels, the step and where they would meet
+    double stepPercent = 0.0;       // of the smaller level
+    std::optional<double> meetsAt;  // Hz, where the two levels would meet
+};
+
+// Levels that differ by more than this part at a stated boundary are warned of.
+constexpr double kProfileStepTolerance = 0.005;
+
 struct ResolvedProfile {
     std::vector<ResolvedSegment> segments;
+    std::vector<ProfileWarning> warnings;
     std::vector<double> crossovers;  // Hz, the auto boundaries from low to high
     Peak displacementPp;
     Peak velocity;

@@ -160,6 +160,20 @@ std::string PlanJsonReport(const PlanDocument& document, const PlanOutcome& outc
         o.Number("gravity", document.GravitySi());
         AppendSegments(o.Key("segments"), outcome.profile);
         AppendNumbers(o.Key("crossovers"), outcome.profile.crossovers);
+        if (!outcome.profile.warnings.empty()) {
+            std::string& warnings = o.Key("warnings");
+            warnings += '[';
+            for (std::size_t i = 0; i < outcome.profile.warnings.size(); ++i) {
+                const ProfileWarning& w = outcome.profile.warnings[i];
+                if (i > 0) warnings += ',';
+                ObjectWriter warning(warnings);
+                halvex::AppendJsonString(warning.Key("path"), w.path);
+                halvex::AppendJsonString(warning.Key("message"), w.message);
+                warning.Number("step_percent", w.stepPercent);
+                if (w.meetsAt) warning.Number("meets_at", *w.meetsAt);
+            }
+            warnings += ']';
+        }
         {
             ObjectWriter peaks(o.Key("peaks"));
             AppendPeak(peaks.Key("displacement_pp"), outcome.profile.displacementPp);

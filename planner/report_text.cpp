@@ -114,6 +114,7 @@ void AppendProfile(std::string& out, const ResolvedProfile& profile, const Units
     peaks.Row({"Peak acceleration", ShownNumber(profile.acceleration.value / u.gravity), "g", "at",
                ShownNumber(profile.acceleration.frequency), "Hz"});
     peaks.AppendTo(out, "  ");
+    for (const ProfileWarning& warning : profile.warnings) out += "  Warning: " + warning.message + '\n';
 }
 
 void AppendChecks(std::string& out, const ShakerResult& shaker, const Units& u);
@@ -133,7 +134,8 @@ void AppendShaker(std::string& out, const ShakerResult& shaker, const ShakerSett
     AppendChecks(out, shaker, u);
     for (std::size_t i = 0; i < shaker.axes.size(); ++i) {
         const ShakerResult& axis = shaker.axes[i];
-        out += "  Axis " + std::to_string(i + 1) + (settings.setups[i].axis ? " (" + *settings.setups[i].axis + ")" : "");
+        out +=
+            "  Axis " + std::to_string(i + 1) + (settings.setups[i].axis ? " (" + *settings.setups[i].axis + ")" : "");
         if (axis.movingMass) out += ", moving mass " + ShownNumber(*axis.movingMass * u.massPerKg) + ' ' + u.mass;
         out += axis.ok ? ": the shaker can run it\n" : ": the shaker cannot run it\n";
         AppendChecks(out, axis, u);

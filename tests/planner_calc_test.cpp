@@ -525,3 +525,24 @@ TEST(PlannerUnits, LenientSpellingsAreReadAndKeptCanonical) {
 }
 
 }  // namespace
+
+namespace {
+
+// A stated boundary where the neighbours' levels do not meet is warned of,
+// and the plan still computes as written.
+TEST(PlannerProfile, AStepAtAStatedBoundaryIsWarnedOf) {
+    const planner::PlanOutcome o = Evaluate(Document(R"({"from": 2, "to": 13.2, "displacement_zp": "1 mm"},
+                                                        {"from": 13.2, "to": 100, "acceleration": "7 m/s^2"},
+                                                        {"from": 100, "to": 200, "acceleration": "7.03 m/s^2"})"));
+    ASSERT_EQ(o.profile.warnings.size(), 1u);  // 0.43 % at 100 Hz is within the tolerance
+    const planner::ProfileWarning& w = o.profile.warnings[0];
+    EXPECT_EQ(w.path, "profile[0].to");
+    EXPECT_NEAR(w.stepPercent, 1.76, 0.005);
+    EXPECT_NEAR(*w.meetsAt, 13.32, 0.005);
+    EXPECT_EQ(w.message,
+              "profile[0].to: at 13.2 Hz profile[0] asks 6.879 m/s^2 and profile[1] 7 m/s^2 of acceleration, a step "
+              "of 1.76 %; the levels meet at 13.3159 Hz");
+    EXPECT_EQ(o.profile.acceleration.value, 7.03);
+}
+
+}  // namespace
