@@ -40,8 +40,7 @@ std::string PlannerHelp(Toolkit toolkit) {
            "With --lab, the lab's equipment library opens instead: FILE, else the library\n"
            "chosen last, else the user's own.\n"
            "\n" +
-           Options(toolkit) +
-           "  --lab        edit the equipment library (a .halvex-lab file)\n" +
+           Options(toolkit) + "  --lab        edit the equipment library (a .halvex-lab file)\n" +
            "\n"
            "Exit status: 0 when the window was closed, 2 when the command line is wrong.\n";
 }
@@ -58,7 +57,7 @@ const CommandLineSyntax& CalculatorSyntax(Toolkit toolkit) {
 const CommandLineSyntax& PlannerSyntax(Toolkit toolkit) {
     static const std::string help[] = {PlannerHelp(Toolkit::Qt), PlannerHelp(Toolkit::Win32)};
     static const CommandLineSyntax syntax[] = {{"halvex-planner", help[0], {{"lab", false}}, 1},
-                                                       {"halvex-planner", help[1], {{"lab", false}}, 1}};
+                                               {"halvex-planner", help[1], {{"lab", false}}, 1}};
     return syntax[toolkit == Toolkit::Qt ? 0 : 1];
 }
 

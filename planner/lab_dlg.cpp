@@ -216,8 +216,7 @@ void CLabDlg::OnClose() {
 }
 
 int CLabDlg::Count(LabList list) const {
-    return WithList(m_fields, list,
-                    [](const auto& items) { return static_cast<int>(items.size()); });
+    return WithList(m_fields, list, [](const auto& items) { return static_cast<int>(items.size()); });
 }
 
 std::vector<std::string> CLabDlg::Names(LabList list) const {
@@ -235,8 +234,8 @@ std::vector<CLabDlg::QuantityControls> CLabDlg::Quantities() {
     };
     if (const int s = m_selected[Index(LabList::Shakers)]; s >= 0) {
         planner::LabShakerFields& shaker = m_fields.shakers[s];
-        planner::QuantityField* const fields[8] = {&shaker.ratedForce, &shaker.strokePp,      &shaker.velocity,
-                                                   &shaker.acceleration, &shaker.armature,    &shaker.maxPayload,
+        planner::QuantityField* const fields[8] = {&shaker.ratedForce,      &shaker.strokePp,        &shaker.velocity,
+                                                   &shaker.acceleration,    &shaker.armature,        &shaker.maxPayload,
                                                    &shaker.lowestFrequency, &shaker.highestFrequency};
         add(m_shakerEdits, m_shakerUnits, kShakerQuantities, 8, fields);
     }
@@ -259,8 +258,8 @@ std::vector<std::pair<ui::CEdit*, std::string*>> CLabDlg::Texts() {
     for (int i = 0; i < 4; ++i) texts.emplace_back(&m_derating[i], &m_fields.derating[i]);
     for (int i = 0; i < planner::kLabLists; ++i) {
         if (m_selected[i] < 0) continue;
-        std::string* name = WithList(m_fields, static_cast<LabList>(i),
-                                     [&](auto& items) { return &items[m_selected[i]].name; });
+        std::string* name =
+            WithList(m_fields, static_cast<LabList>(i), [&](auto& items) { return &items[m_selected[i]].name; });
         texts.emplace_back(&m_names[i], name);
     }
     return texts;
@@ -435,7 +434,7 @@ int CLabDlg::ControlOf(const planner::LabPlace& place) const {
     if (place.item != m_selected[list]) return res::kNoId;
     if (place.key == "name") return kNameIds[list];
     if (place.key == "frequency_range") return IDC_LOWEST_FREQUENCY;
-    const ItemQuantity* begin = list == 0 ? std::begin(kShakerQuantities)
+    const ItemQuantity* begin = list == 0   ? std::begin(kShakerQuantities)
                                 : list == 1 ? std::begin(kExpanderQuantities)
                                             : std::begin(kFixtureQuantities);
     const int count = list == 0 ? 8 : 2;

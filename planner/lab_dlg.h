@@ -88,7 +88,7 @@ private:
     // The file's own problem when it does not read: it is not written over.
     std::string m_unreadable;
     std::array<int, planner::kLabLists> m_selected{-1, -1, -1};  // -1: none
-    bool m_loading = false;  // the program sets the controls: not an edit
+    bool m_loading = false;                                      // the program sets the controls: not an edit
     std::string m_problem;
     planner::LabPlace m_place;
     int m_marked = -1;  // the control marked, if any

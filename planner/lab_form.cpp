@@ -83,7 +83,8 @@ class FieldsReader {
 public:
     FieldsReader(std::string& problem, LabPlace& place) : m_problem(problem), m_place(place) {}
 
-    bool Quantity(const QuantityField& field, QuantityKind kind, const char* key, std::optional<planner::Quantity>& slot) {
+    bool Quantity(const QuantityField& field, QuantityKind kind, const char* key,
+                  std::optional<planner::Quantity>& slot) {
         if (ReadQuantity(field, kind, FieldUnits(kind), slot, m_problem)) return true;
         return Fail(key);
     }
@@ -131,7 +132,9 @@ bool ReadShaker(const LabShakerFields& fields, FieldsReader& read, LabShaker& sh
 }  // namespace
 
 bool LabFields::operator==(const LabFields& o) const {
-    const auto same = [](const QuantityField& a, const QuantityField& b) { return a.text == b.text && a.unit == b.unit; };
+    const auto same = [](const QuantityField& a, const QuantityField& b) {
+        return a.text == b.text && a.unit == b.unit;
+    };
     const auto sameShaker = [&](const LabShakerFields& a, const LabShakerFields& b) {
         return a.name == b.name && same(a.ratedForce, b.ratedForce) && same(a.strokePp, b.strokePp) &&
                same(a.velocity, b.velocity) && same(a.acceleration, b.acceleration) && same(a.armature, b.armature) &&

@@ -1,7 +1,7 @@
 #include "res/dialog_template.h"
 
-#include "res/main_menu_ids.h"
 #include "res/lab_ids.h"
+#include "res/main_menu_ids.h"
 #include "res/planner_ids.h"
 #include "res/pure_sine_ids.h"
 #include "res/resource_ids.h"
