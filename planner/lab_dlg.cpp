@@ -5,6 +5,8 @@
 
 #include "res/lab_ids.h"
 #include "res/resource_ids.h"
+#include "res/string_table.h"
+#include "ui/manual.h"
 
 using namespace res::lab_dlg;
 using planner::LabList;
@@ -154,6 +156,7 @@ const ui::EventEntry<CLabDlg> CLabDlg::kEvents[] = {
     ui::OnCommand(ui::BN_CLICKED, IDC_SAVE, &CLabDlg::OnSave),
     ui::OnCommand(ui::BN_CLICKED, IDC_SAVE_AS, &CLabDlg::OnSaveAs),
     ui::OnCommand(ui::BN_CLICKED, IDC_CLOSE, &CLabDlg::OnClose),
+    ui::OnCommand(ui::BN_CLICKED, res::IDM_OPEN_MANUAL, &CLabDlg::OnManual),
 };
 
 CLabDlg::CLabDlg(std::string path) : CDialog(res::IDD_LAB), m_path(std::move(path)) {}
@@ -194,6 +197,7 @@ bool CLabDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     SetIcon(ui::Icon{res::IDR_PLANNER}, true);
     SetIcon(ui::Icon{res::IDR_PLANNER}, false);
+    Window().AddControlCommand(res::IDM_OPEN_MANUAL, res::kManualItem, res::kManualShortcut, {});
     FillList(m_gravityUnit, planner::GravityUnits());
     FillList(m_expanderKind, planner::kExpanderKindItems);
     for (int i = 0; i < 8; ++i) FillList(m_shakerUnits[i], planner::FieldUnits(kShakerQuantities[i].kind));
@@ -364,6 +368,8 @@ void CLabDlg::OpenFile(const std::string& path) {
                           "enter in another file.");
     }
 }
+
+void CLabDlg::OnManual() { ui::OpenManual("lab.html"); }
 
 void CLabDlg::Remember(const std::string& path) {
     std::string message;

@@ -58,6 +58,7 @@ private:
     void OnOpen();
     void OnSave();
     void OnSaveAs();
+    void OnManual();
 
     void OnSelchangeList(planner::LabList list);
     void OnAdd(planner::LabList list);
