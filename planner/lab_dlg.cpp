@@ -318,9 +318,7 @@ void CLabDlg::OnAdd(LabList list) {
         items.back().name = name;
         return static_cast<int>(items.size()) - 1;
     });
-    ShowList(list);
-    ShowItem(list);
-    ShowStatus();
+    ShowChanged(list);
 }
 
 // The chosen item goes; the one after it, else the one before, is chosen.
@@ -332,9 +330,7 @@ void CLabDlg::OnRemove(LabList list) {
         return static_cast<int>(items.size());
     });
     m_selected[Index(list)] = selected < count ? selected : count - 1;
-    ShowList(list);
-    ShowItem(list);
-    ShowStatus();
+    ShowChanged(list);
 }
 
 // A copy of the chosen item just after it, named "NAME (copy)", chosen.
@@ -349,9 +345,7 @@ void CLabDlg::OnDuplicate(LabList list) {
         return 0;
     });
     m_selected[Index(list)] = selected + 1;
-    ShowList(list);
-    ShowItem(list);
-    ShowStatus();
+    ShowChanged(list);
 }
 
 void CLabDlg::OpenFile(const std::string& path) {
@@ -386,6 +380,12 @@ void CLabDlg::ShowAll() {
         ShowList(LabList(i));
         ShowItem(LabList(i));
     }
+    ShowStatus();
+}
+
+void CLabDlg::ShowChanged(LabList list) {
+    ShowList(list);
+    ShowItem(list);
     ShowStatus();
 }
 

@@ -73,6 +73,8 @@ private:
     void OpenFile(const std::string& path);
     void Remember(const std::string& path);
     void ShowAll();
+    // After items were added or taken away: the list, its chosen item, the status.
+    void ShowChanged(planner::LabList list);
     void ShowList(planner::LabList list);
     void ShowItem(planner::LabList list);
     // The problem, else the file, in the status line; the marks; the title.

@@ -129,6 +129,36 @@ bool ReadShaker(const LabShakerFields& fields, FieldsReader& read, LabShaker& sh
     return true;
 }
 
+// An expander's and a fixture's figures.
+template <typename Fields, typename Item>
+bool ReadMassAndResonance(const Fields& fields, FieldsReader& read, Item& item) {
+    item.name = fields.name;
+    return read.Quantity(fields.mass, QuantityKind::Mass, "mass", item.mass) &&
+           read.Quantity(fields.firstResonance, QuantityKind::Frequency, "first_resonance", item.firstResonance);
+}
+
+bool ReadExpander(const LabExpanderFields& fields, FieldsReader& read, LabExpander& expander) {
+    if (fields.kind >= 0) expander.kind = static_cast<ExpanderKind>(fields.kind);
+    return ReadMassAndResonance(fields, read, expander);
+}
+
+bool ReadFixture(const LabFixtureFields& fields, FieldsReader& read, LabFixture& fixture) {
+    return ReadMassAndResonance(fields, read, fixture);
+}
+
+// Each item of a list, its place noted for a problem.
+template <typename Fields, typename Item, typename ReadItem>
+bool ReadItems(LabList list, const std::vector<Fields>& fields, std::vector<Item>& items, FieldsReader& read,
+               LabPlace& place, ReadItem readItem) {
+    place.list = list;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        place.item = static_cast<int>(i);
+        items.emplace_back();
+        if (!readItem(fields[i], read, items.back())) return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 bool LabFields::operator==(const LabFields& o) const {
@@ -193,7 +223,6 @@ LabFields LabFieldsOf(const LabDocument& lab) {
 }
 
 bool LabOf(const LabFields& fields, LabDocument& lab, std::string& problem, LabPlace& place) {
-    using K = QuantityKind;
     LabDocument built;
     place = LabPlace();
     FieldsReader read(problem, place);
@@ -207,36 +236,10 @@ bool LabOf(const LabFields& fields, LabDocument& lab, std::string& problem, LabP
         if (!read.Number(fields.derating[i], deratingKeys[i], *derating[i])) return false;
     }
     if (!read.Number(fields.fixtureMargin, "fixture_margin", built.fixtureMargin)) return false;
-    place.list = LabList::Shakers;
-    for (std::size_t i = 0; i < fields.shakers.size(); ++i) {
-        place.item = static_cast<int>(i);
-        built.shakers.emplace_back();
-        if (!ReadShaker(fields.shakers[i], read, built.shakers.back())) return false;
-    }
-    place.list = LabList::Expanders;
-    for (std::size_t i = 0; i < fields.expanders.size(); ++i) {
-        place.item = static_cast<int>(i);
-        const LabExpanderFields& e = fields.expanders[i];
-        LabExpander expander;
-        expander.name = e.name;
-        if (e.kind >= 0) expander.kind = static_cast<ExpanderKind>(e.kind);
-        if (!read.Quantity(e.mass, K::Mass, "mass", expander.mass) ||
-            !read.Quantity(e.firstResonance, K::Frequency, "first_resonance", expander.firstResonance)) {
-            return false;
-        }
-        built.expanders.push_back(expander);
-    }
-    place.list = LabList::Fixtures;
-    for (std::size_t i = 0; i < fields.fixtures.size(); ++i) {
-        place.item = static_cast<int>(i);
-        const LabFixtureFields& f = fields.fixtures[i];
-        LabFixture fixture;
-        fixture.name = f.name;
-        if (!read.Quantity(f.mass, K::Mass, "mass", fixture.mass) ||
-            !read.Quantity(f.firstResonance, K::Frequency, "first_resonance", fixture.firstResonance)) {
-            return false;
-        }
-        built.fixtures.push_back(fixture);
+    if (!ReadItems(LabList::Shakers, fields.shakers, built.shakers, read, place, ReadShaker) ||
+        !ReadItems(LabList::Expanders, fields.expanders, built.expanders, read, place, ReadExpander) ||
+        !ReadItems(LabList::Fixtures, fields.fixtures, built.fixtures, read, place, ReadFixture)) {
+        return false;
     }
     // Ranges, names given and unique: as a file of this library is checked.
     std::string message;
