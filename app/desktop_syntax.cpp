@@ -37,8 +37,10 @@ std::string PlannerHelp(Toolkit toolkit) {
            "The Halvex sine test planner: a profile of sine segments, its crossovers and\n"
            "peaks, the shaker check and the test time, on the four-coordinate chart.\n"
            "Plans are kept in .halvex-plan files; FILE, when given, is opened at start.\n"
+           "With --lab, the lab's equipment library opens instead: FILE, else the library\n"
+           "chosen last, else the user's own.\n"
            "\n" +
-           Options(toolkit) +
+           Options(toolkit) + "  --lab        edit the equipment library (a .halvex-lab file)\n" +
            "\n"
            "Exit status: 0 when the window was closed, 2 when the command line is wrong.\n";
 }
@@ -54,8 +56,16 @@ const CommandLineSyntax& CalculatorSyntax(Toolkit toolkit) {
 
 const CommandLineSyntax& PlannerSyntax(Toolkit toolkit) {
     static const std::string help[] = {PlannerHelp(Toolkit::Qt), PlannerHelp(Toolkit::Win32)};
-    static const CommandLineSyntax syntax[] = {{"halvex-planner", help[0], {}, 1}, {"halvex-planner", help[1], {}, 1}};
+    static const CommandLineSyntax syntax[] = {{"halvex-planner", help[0], {{"lab", false}}, 1},
+                                               {"halvex-planner", help[1], {{"lab", false}}, 1}};
     return syntax[toolkit == Toolkit::Qt ? 0 : 1];
+}
+
+PlannerStart PlannerStartOf(const CommandLine& line) {
+    PlannerStart start;
+    for (const auto& option : line.options) start.lab = start.lab || option.first == "lab";
+    if (!line.operands.empty()) start.file = line.operands.front();
+    return start;
 }
 
 }  // namespace halvex

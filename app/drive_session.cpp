@@ -9,6 +9,7 @@
 #include "app/vibration_app.h"
 #include "numeric/json_text.h"
 #include "numeric/number_text.h"
+#include "planner/lab_dlg.h"
 #include "planner/planner_dlg.h"
 #include "puresine/pure_sine_state.h"
 #include "res/control_names.h"
@@ -209,6 +210,9 @@ void DriveSession::RunChosenProgram() {
     if (m_program == Program::Planner) {
         CPlannerDlg planner;
         planner.DoModal();
+    } else if (m_program == Program::Lab) {
+        CLabDlg lab(planner::ChosenLabPath());
+        lab.DoModal();
     } else {
         CVibrationApp app;
         app.InitInstance();

@@ -25,7 +25,7 @@ ControlWord ReadCommandWord(std::string_view word, int dialogId, int& id);
 // the program on another backend and play the same commands there.
 class DriveSession : public ui::headless::EventSource, public ui::headless::Observer {
 public:
-    enum class Program { Calculator, Planner };
+    enum class Program { Calculator, Planner, Lab };
 
     DriveSession(std::istream& in, std::ostream& out, Program program = Program::Calculator);
 

@@ -1,4 +1,4 @@
-// halvex-drive [--backend headless|win32] [--program calculator|planner]
+// halvex-drive [--backend headless|win32] [--program calculator|planner|lab]
 // [SCRIPT]: the program driven by a script (or standard input), writing JSON
 // lines to standard output; on the headless backend, or on real Win32
 // dialogs in the Windows build.
@@ -29,8 +29,9 @@ const halvex::CommandLineSyntax kSyntax{
     "Options:\n"
     "  --backend NAME  headless (the default), or win32 for real Win32 dialogs in\n"
     "                  the Windows build\n"
-    "  --program NAME  calculator (the default: the main menu), or planner for the\n"
-    "                  sine test planner\n"
+    "  --program NAME  calculator (the default: the main menu), planner for the\n"
+    "                  sine test planner, or lab for the equipment library's\n"
+    "                  editor on the library chosen last\n"
     "  --help          show this help and exit\n"
     "  --version       show the version and exit\n"
     "  --              end of options: what follows is the script's name, even if\n"
@@ -54,7 +55,7 @@ int main(int argc, char** argv) {
         if (name == "backend") backend = value;
         if (name == "program") program = value;
     }
-    if (program != "calculator" && program != "planner") {
+    if (program != "calculator" && program != "planner" && program != "lab") {
         std::cerr << "halvex-drive: no program " << program << '\n';
         return 2;
     }
@@ -83,8 +84,9 @@ int main(int argc, char** argv) {
 #endif
     std::ios::sync_with_stdio(false);
     std::istream& in = fromFile ? static_cast<std::istream&>(file) : std::cin;
-    const auto chosen =
-        program == "planner" ? halvex::DriveSession::Program::Planner : halvex::DriveSession::Program::Calculator;
+    const auto chosen = program == "planner" ? halvex::DriveSession::Program::Planner
+                        : program == "lab"   ? halvex::DriveSession::Program::Lab
+                                             : halvex::DriveSession::Program::Calculator;
 #ifdef _WIN32
     if (backend == "win32") return halvex::Win32DriveSession(in, std::cout, chosen).Run();
 #endif

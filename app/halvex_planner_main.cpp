@@ -5,6 +5,7 @@
 
 #include "app/command_line.h"
 #include "app/desktop_syntax.h"
+#include "planner/lab_dlg.h"
 #include "planner/planner_dlg.h"
 #include "res/resource_ids.h"
 #include "res/version.h"
@@ -16,11 +17,16 @@ int main(int argc, char** argv) {
                                                               static_cast<int>(ours.size()), ours.data());
     halvex::PrintCommandLineMessages(line);
     if (line.exit) return line.exitStatus;
-    const std::string file = line.operands.empty() ? std::string() : line.operands.front();
+    const halvex::PlannerStart start = halvex::PlannerStartOf(line);
     return ui::qt::RunDesktop(argc, argv,
-                              [&file] {
+                              [&start] {
+                                  if (start.lab) {
+                                      CLabDlg lab(start.file.empty() ? planner::ChosenLabPath() : start.file);
+                                      lab.DoModal();
+                                      return;
+                                  }
                                   CPlannerDlg planner;
-                                  planner.OpenAtStart(file);
+                                  planner.OpenAtStart(start.file);
                                   planner.DoModal();
                               },
                               {"halvex-planner", res::kPlannerApplicationId, res::IDR_PLANNER});

@@ -77,8 +77,8 @@ std::string UnitChoices(const std::vector<std::string>& units) {
     return out;
 }
 
-// A field's quantity: its number in the unit typed with it, else in the
-// unit chosen beside it from units; absent when empty. False with the problem.
+}  // namespace
+
 bool ReadQuantity(const QuantityField& field, QuantityKind kind, const std::vector<std::string>& units,
                   std::optional<Quantity>& quantity, std::string& problem) {
     const std::string text = Trimmed(field.text);
@@ -100,6 +100,8 @@ bool ReadQuantity(const QuantityField& field, QuantityKind kind, const std::vect
     return true;
 }
 
+namespace {
+
 // A text field's quantity: a bare number in SI units or "NUMBER UNIT";
 // absent when empty. The rate's field, whose units say what it is.
 bool ReadTypedQuantity(const std::string& field, QuantityKind kind, std::optional<Quantity>& quantity,
@@ -117,6 +119,8 @@ bool ReadTypedQuantity(const std::string& field, QuantityKind kind, std::optiona
     return true;
 }
 
+}  // namespace
+
 bool ReadNumber(const std::string& field, double& number, std::string& problem) {
     const std::string text = Trimmed(field);
     if (!IsNumberText(text)) {
@@ -126,6 +130,8 @@ bool ReadNumber(const std::string& field, double& number, std::string& problem) 
     number = halvex::ParseNumber(text);
     return true;
 }
+
+namespace {
 
 bool ReadBoundary(const std::string& field, Boundary& boundary, std::string& problem) {
     const std::string text = Trimmed(field);
@@ -141,8 +147,8 @@ bool ReadBoundary(const std::string& field, Boundary& boundary, std::string& pro
     return true;
 }
 
-// Empty for standard gravity; a bare number is in the unit chosen beside it,
-// and m/s^2 is written as the bare number files have always had.
+}  // namespace
+
 bool ReadGravity(const QuantityField& field, Quantity& gravity, std::string& problem) {
     std::optional<Quantity> read;
     if (!ReadQuantity(field, QuantityKind::Acceleration, GravityUnits(), read, problem)) return false;
@@ -154,6 +160,8 @@ bool ReadGravity(const QuantityField& field, Quantity& gravity, std::string& pro
     if (gravity.unit == "m/s^2") gravity.unit.clear();
     return true;
 }
+
+namespace {
 
 // "+6 dB/oct", "-3 dB/octave": a ramp's slope, any letter case.
 bool ReadSlope(const std::string& field, double& slope) {
@@ -418,8 +426,8 @@ void LevelFields(const Segment& segment, const PlanDocument& document, const std
     fields.endValue = ramp && given[1] ? Number(inUnit(segment.values[1])) : "";
 }
 
-// The number, and its unit chosen in the list: the unit it was written in,
-// the SI unit for a bare number. Empty with no unit when absent.
+}  // namespace
+
 QuantityField FieldOf(const std::optional<Quantity>& quantity, QuantityKind kind) {
     QuantityField field;
     if (!quantity) return field;
@@ -429,6 +437,15 @@ QuantityField FieldOf(const std::optional<Quantity>& quantity, QuantityKind kind
     if (field.unit < 0) field.text = QuantityText(*quantity);
     return field;
 }
+
+QuantityField GravityField(const Quantity& gravity) {
+    // Files have always given the gravity as a bare number in m/s^2.
+    QuantityField field{Number(gravity.number), gravity.unit.empty() ? 0 : UnitIndex(GravityUnits(), gravity.unit)};
+    if (field.unit < 0) field.text = QuantityText(gravity);
+    return field;
+}
+
+namespace {
 
 // A field to fill: empty, its unit the one it is to be given in, if said.
 QuantityField ToFillField(const Quantity& quantity, QuantityKind kind) {
@@ -513,11 +530,7 @@ PlanFields NewPlanFields() {
 
 PlanFields FieldsOf(const PlanDocument& document) {
     PlanFields fields;
-    // Files have always given the gravity as a bare number in m/s^2.
-    const std::vector<std::string>& gravityUnits = GravityUnits();
-    fields.gravity.text = Number(document.gravity.number);
-    fields.gravity.unit = document.gravity.unit.empty() ? 0 : UnitIndex(gravityUnits, document.gravity.unit);
-    if (fields.gravity.unit < 0) fields.gravity.text = QuantityText(document.gravity);
+    fields.gravity = GravityField(document.gravity);
     // A field to fill is an empty field.
     const auto shown = [&](const std::string& path, const std::string& text) {
         return document.IsUnfilled(path) ? std::string() : text;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,21 @@ bool FollowTypedUnit(QuantityField& field, QuantityKind kind, const std::vector<
 // After a unit was chosen in the list: the number alone stays, now in that
 // unit, so that the field never shows one unit and means another.
 void ChooseUnit(QuantityField& field, QuantityKind kind, int unit);
+
+// A field's quantity: its number in the unit typed with it, else in the
+// unit chosen beside it from units; absent when empty. False with the problem.
+bool ReadQuantity(const QuantityField& field, QuantityKind kind, const std::vector<std::string>& units,
+                  std::optional<Quantity>& quantity, std::string& problem);
+// A plain number, blanks around it allowed.
+bool ReadNumber(const std::string& field, double& number, std::string& problem);
+// Empty for standard gravity; a bare number is in the unit chosen beside it,
+// and m/s^2 is written as the bare number files have always had.
+bool ReadGravity(const QuantityField& field, Quantity& gravity, std::string& problem);
+// The number, and its unit chosen in the list: the unit it was written in,
+// the SI unit for a bare number. Empty with no unit when absent.
+QuantityField FieldOf(const std::optional<Quantity>& quantity, QuantityKind kind);
+// A document's gravity in its field, in GravityUnits().
+QuantityField GravityField(const Quantity& gravity);
 
 struct SegmentFields {
     std::string from = "auto";  // Hz, or "auto"

@@ -8,6 +8,7 @@
 
 #include "planner/breakpoints.h"
 #include "planner/chart.h"
+#include "planner/lab_dlg.h"
 #include "planner/results_table.h"
 #include "res/planner_ids.h"
 #include "res/resource_ids.h"
@@ -114,6 +115,7 @@ const ui::EventEntry<CPlannerDlg> CPlannerDlg::kEvents[] = {
     ui::OnCommand(ui::BN_CLICKED, IDM_UNDO, &CPlannerDlg::OnUndo),
     ui::OnCommand(ui::BN_CLICKED, IDM_REDO, &CPlannerDlg::OnRedo),
     ui::OnCommand(ui::BN_CLICKED, IDM_PASTE_PROFILE, &CPlannerDlg::OnPasteProfile),
+    ui::OnCommand(ui::BN_CLICKED, IDM_EQUIPMENT_LIBRARY, &CPlannerDlg::OnEquipmentLibrary),
     ui::OnCommand(ui::BN_CLICKED, IDM_MANUAL, &CPlannerDlg::OnManual),
     ui::OnCommand(ui::BN_CLICKED, IDM_ABOUT_PLANNER, &CPlannerDlg::OnAbout),
 };
@@ -769,6 +771,12 @@ void CPlannerDlg::OnCopyAllResults() {
 void CPlannerDlg::OnExportResults() {
     if (!PlanOnShow("The results cannot be exported")) return;
     ExportTo(kResultsFiles, planner::ResultsTable(m_document, m_outcome));
+}
+
+// The library chosen last, edited over the planner.
+void CPlannerDlg::OnEquipmentLibrary() {
+    CLabDlg lab(planner::ChosenLabPath());
+    lab.DoModal();
 }
 
 void CPlannerDlg::OnManual() { ui::OpenManual("planner.html"); }

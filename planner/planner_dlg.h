@@ -80,6 +80,7 @@ private:
     void OnChangeQuery();
     void OnUndo();
     void OnRedo();
+    void OnEquipmentLibrary();
     void OnManual();
     void OnAbout();
 

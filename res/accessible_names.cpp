@@ -1,6 +1,7 @@
 #include "res/accessible_names.h"
 
 #include "res/dialog_template.h"
+#include "res/lab_ids.h"
 #include "res/main_menu_ids.h"
 #include "res/planner_ids.h"
 #include "res/pure_sine_ids.h"
@@ -13,6 +14,7 @@ namespace {
 namespace ps = pure_sine;
 namespace ss = sine_sweep;
 namespace pl = planner_dlg;
+namespace lb = lab_dlg;
 
 // The pure sine result boxes are named in their own table with the rest of
 // what each box is (puresine/pure_sine_results.h); the dialog gives those
@@ -72,6 +74,46 @@ constexpr AccessibleName kNames[] = {
     {IDD_PLANNER, pl::IDC_QUERY_FREQUENCY, "Query, frequency", kNoId, ""},
     {IDD_PLANNER, pl::IDC_QUERY_RESONANCE, "Query, resonance frequency", kNoId, ""},
     {IDD_PLANNER, pl::IDC_QUERY_Q, "Query, resonance Q", kNoId, ""},
+
+    {IDD_LAB, lb::IDC_LAB_NAME, "Library name", kNoId, ""},
+    {IDD_LAB, lb::IDC_GRAVITY, "Library gravity", kNoId, ""},
+    {IDD_LAB, lb::IDC_GRAVITY_UNIT, "Library gravity unit", kNoId, ""},
+    {IDD_LAB, lb::IDC_FIXTURE_MARGIN, "Fixture resonance margin", kNoId, ""},
+    {IDD_LAB, lb::IDC_DERATE_FORCE, "Usable part of the rated force", kNoId, ""},
+    {IDD_LAB, lb::IDC_DERATE_STROKE, "Usable part of the rated stroke", kNoId, ""},
+    {IDD_LAB, lb::IDC_DERATE_VELOCITY, "Usable part of the rated velocity", kNoId, ""},
+    {IDD_LAB, lb::IDC_DERATE_ACCELERATION, "Usable part of the rated acceleration", kNoId, ""},
+    {IDD_LAB, lb::IDC_SHAKERS, "Shakers", kNoId, ""},
+    {IDD_LAB, lb::IDC_SHAKER_NAME, "Shaker name", kNoId, ""},
+    {IDD_LAB, lb::IDC_RATED_FORCE, "Shaker rated force", kNoId, ""},
+    {IDD_LAB, lb::IDC_RATED_FORCE_UNIT, "Shaker rated force unit", kNoId, ""},
+    {IDD_LAB, lb::IDC_STROKE, "Shaker stroke, peak-to-peak", kNoId, ""},
+    {IDD_LAB, lb::IDC_STROKE_UNIT, "Shaker stroke unit", kNoId, ""},
+    {IDD_LAB, lb::IDC_VELOCITY, "Shaker velocity", kNoId, ""},
+    {IDD_LAB, lb::IDC_VELOCITY_UNIT, "Shaker velocity unit", kNoId, ""},
+    {IDD_LAB, lb::IDC_ACCELERATION, "Shaker acceleration", kNoId, ""},
+    {IDD_LAB, lb::IDC_ACCELERATION_UNIT, "Shaker acceleration unit", kNoId, ""},
+    {IDD_LAB, lb::IDC_ARMATURE, "Shaker armature mass", kNoId, ""},
+    {IDD_LAB, lb::IDC_ARMATURE_UNIT, "Shaker armature mass unit", kNoId, ""},
+    {IDD_LAB, lb::IDC_MAX_PAYLOAD, "Shaker max payload", kNoId, ""},
+    {IDD_LAB, lb::IDC_MAX_PAYLOAD_UNIT, "Shaker max payload unit", kNoId, ""},
+    {IDD_LAB, lb::IDC_LOWEST_FREQUENCY, "Shaker lowest frequency", kNoId, ""},
+    {IDD_LAB, lb::IDC_LOWEST_FREQUENCY_UNIT, "Shaker lowest frequency unit", kNoId, ""},
+    {IDD_LAB, lb::IDC_HIGHEST_FREQUENCY, "Shaker highest frequency", kNoId, ""},
+    {IDD_LAB, lb::IDC_HIGHEST_FREQUENCY_UNIT, "Shaker highest frequency unit", kNoId, ""},
+    {IDD_LAB, lb::IDC_EXPANDERS, "Expanders and slip tables", kNoId, ""},
+    {IDD_LAB, lb::IDC_EXPANDER_NAME, "Expander name", kNoId, ""},
+    {IDD_LAB, lb::IDC_EXPANDER_KIND, "Expander kind", kNoId, ""},
+    {IDD_LAB, lb::IDC_EXPANDER_MASS, "Expander mass", kNoId, ""},
+    {IDD_LAB, lb::IDC_EXPANDER_MASS_UNIT, "Expander mass unit", kNoId, ""},
+    {IDD_LAB, lb::IDC_EXPANDER_RESONANCE, "Expander first resonance", kNoId, ""},
+    {IDD_LAB, lb::IDC_EXPANDER_RESONANCE_UNIT, "Expander first resonance unit", kNoId, ""},
+    {IDD_LAB, lb::IDC_FIXTURES, "Fixtures", kNoId, ""},
+    {IDD_LAB, lb::IDC_FIXTURE_NAME, "Fixture name", kNoId, ""},
+    {IDD_LAB, lb::IDC_FIXTURE_MASS, "Fixture mass", kNoId, ""},
+    {IDD_LAB, lb::IDC_FIXTURE_MASS_UNIT, "Fixture mass unit", kNoId, ""},
+    {IDD_LAB, lb::IDC_FIXTURE_RESONANCE, "Fixture first resonance", kNoId, ""},
+    {IDD_LAB, lb::IDC_FIXTURE_RESONANCE_UNIT, "Fixture first resonance unit", kNoId, ""},
 };
 
 }  // namespace

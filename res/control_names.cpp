@@ -19,6 +19,7 @@ const DialogNames kDialogNames[] = {
     {IDD_PURE_SINE, std::begin(pure_sine::kControlNames), std::end(pure_sine::kControlNames)},
     {IDD_SINE_SWEEP, std::begin(sine_sweep::kControlNames), std::end(sine_sweep::kControlNames)},
     {IDD_PLANNER, std::begin(planner_dlg::kControlNames), std::end(planner_dlg::kControlNames)},
+    {IDD_LAB, std::begin(lab_dlg::kControlNames), std::end(lab_dlg::kControlNames)},
 };
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "res/lab_ids.h"
 #include "res/planner_ids.h"
 #include "res/resource_ids.h"
 
@@ -16,6 +17,7 @@ struct AnchorEntry {
 };
 
 namespace pl = planner_dlg;
+namespace lb = lab_dlg;
 constexpr unsigned kBottom = kMoveDown;
 constexpr unsigned kBottomWide = kMoveDown | kGrowRight;
 
@@ -93,6 +95,69 @@ constexpr AnchorEntry kAnchors[] = {
     {IDD_PLANNER, pl::IDC_QUERY_Q, nullptr, kBottom},
     {IDD_PLANNER, pl::IDC_QUERY_ANSWERS, nullptr, kBottomWide},
     {IDD_PLANNER, pl::IDC_STATUS, nullptr, kBottomWide},
+    // The equipment library: the lists take the height gained, and the
+    // chosen item's fields below them move down; the library's own fields
+    // along the top stay where they are.
+    {IDD_LAB, kNoId, "Shakers", kGrowDown},
+    {IDD_LAB, kNoId, "Expanders and slip tables", kGrowDown},
+    {IDD_LAB, kNoId, "Fixtures", kGrowDown},
+    {IDD_LAB, lb::IDC_SHAKERS, nullptr, kGrowDown},
+    {IDD_LAB, lb::IDC_EXPANDERS, nullptr, kGrowDown},
+    {IDD_LAB, lb::IDC_FIXTURES, nullptr, kGrowDown},
+    {IDD_LAB, lb::IDC_ADD_SHAKER, nullptr, kBottom},
+    {IDD_LAB, lb::IDC_REMOVE_SHAKER, nullptr, kBottom},
+    {IDD_LAB, lb::IDC_DUPLICATE_SHAKER, nullptr, kBottom},
+    {IDD_LAB, lb::IDC_SHAKER_NAME, nullptr, kBottom},
+    {IDD_LAB, lb::IDC_RATED_FORCE, nullptr, kBottom},
+    {IDD_LAB, lb::IDC_STROKE, nullptr, kBottom},
+    {IDD_LAB, lb::IDC_VELOCITY, nullptr, kBottom},
+    {IDD_LAB, lb::IDC_ACCELERATION, nullptr, kBottom},
+    {IDD_LAB, lb::IDC_ARMATURE, nullptr, kBottom},
+    {IDD_LAB, lb::IDC_MAX_PAYLOAD, nullptr, kBottom},
+    {IDD_LAB, lb::IDC_LOWEST_FREQUENCY, nullptr, kBottom},
+    {IDD_LAB, lb::IDC_HIGHEST_FREQUENCY, nullptr, kBottom},
+    {IDD_LAB, lb::IDC_RATED_FORCE_UNIT, nullptr, kBottom},
+    {IDD_LAB, lb::IDC_STROKE_UNIT, nullptr, kBottom},
+    {IDD_LAB, lb::IDC_VELOCITY_UNIT, nullptr, kBottom},
+    {IDD_LAB, lb::IDC_ACCELERATION_UNIT, nullptr, kBottom},
+    {IDD_LAB, lb::IDC_ARMATURE_UNIT, nullptr, kBottom},
+    {IDD_LAB, lb::IDC_MAX_PAYLOAD_UNIT, nullptr, kBottom},
+    {IDD_LAB, lb::IDC_LOWEST_FREQUENCY_UNIT, nullptr, kBottom},
+    {IDD_LAB, lb::IDC_HIGHEST_FREQUENCY_UNIT, nullptr, kBottom},
+    {IDD_LAB, lb::IDC_ADD_EXPANDER, nullptr, kBottom},
+    {IDD_LAB, lb::IDC_REMOVE_EXPANDER, nullptr, kBottom},
+    {IDD_LAB, lb::IDC_DUPLICATE_EXPANDER, nullptr, kBottom},
+    {IDD_LAB, lb::IDC_EXPANDER_NAME, nullptr, kBottom},
+    {IDD_LAB, lb::IDC_EXPANDER_KIND, nullptr, kBottom},
+    {IDD_LAB, lb::IDC_EXPANDER_MASS, nullptr, kBottom},
+    {IDD_LAB, lb::IDC_EXPANDER_RESONANCE, nullptr, kBottom},
+    {IDD_LAB, lb::IDC_EXPANDER_MASS_UNIT, nullptr, kBottom},
+    {IDD_LAB, lb::IDC_EXPANDER_RESONANCE_UNIT, nullptr, kBottom},
+    {IDD_LAB, lb::IDC_ADD_FIXTURE, nullptr, kBottom},
+    {IDD_LAB, lb::IDC_REMOVE_FIXTURE, nullptr, kBottom},
+    {IDD_LAB, lb::IDC_DUPLICATE_FIXTURE, nullptr, kBottom},
+    {IDD_LAB, lb::IDC_FIXTURE_NAME, nullptr, kBottom},
+    {IDD_LAB, lb::IDC_FIXTURE_MASS, nullptr, kBottom},
+    {IDD_LAB, lb::IDC_FIXTURE_RESONANCE, nullptr, kBottom},
+    {IDD_LAB, lb::IDC_FIXTURE_MASS_UNIT, nullptr, kBottom},
+    {IDD_LAB, lb::IDC_FIXTURE_RESONANCE_UNIT, nullptr, kBottom},
+    {IDD_LAB, kNoId, "Name", kBottom},
+    {IDD_LAB, kNoId, "Rated force", kBottom},
+    {IDD_LAB, kNoId, "Stroke p-p", kBottom},
+    {IDD_LAB, kNoId, "Velocity", kBottom},
+    {IDD_LAB, kNoId, "Acceleration", kBottom},
+    {IDD_LAB, kNoId, "Armature mass", kBottom},
+    {IDD_LAB, kNoId, "Max payload", kBottom},
+    {IDD_LAB, kNoId, "Lowest frequency", kBottom},
+    {IDD_LAB, kNoId, "Highest frequency", kBottom},
+    {IDD_LAB, kNoId, "Kind", kBottom},
+    {IDD_LAB, kNoId, "Mass", kBottom},
+    {IDD_LAB, kNoId, "First resonance", kBottom},
+    {IDD_LAB, lb::IDC_STATUS, nullptr, kBottomWide},
+    {IDD_LAB, lb::IDC_OPEN, nullptr, kBottom},
+    {IDD_LAB, lb::IDC_SAVE, nullptr, kBottom},
+    {IDD_LAB, lb::IDC_SAVE_AS, nullptr, kBottom},
+    {IDD_LAB, lb::IDC_CLOSE, nullptr, kMoveDown | kMoveRight},
 };
 
 bool Names(const AnchorEntry& entry, const ControlTemplate& control) {

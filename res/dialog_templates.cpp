@@ -1,5 +1,6 @@
 #include "res/dialog_template.h"
 
+#include "res/lab_ids.h"
 #include "res/main_menu_ids.h"
 #include "res/planner_ids.h"
 #include "res/pure_sine_ids.h"
@@ -200,6 +201,9 @@ constexpr MenuItem kPlannerEditMenu[] = {
     {pl::IDM_PASTE_PROFILE, "&Paste Breakpoint Table", nullptr, nullptr},
     {IDM_COPY_ALL_RESULTS, "&Copy All Results", "Ctrl+Shift+C", nullptr},
 };
+constexpr MenuItem kPlannerToolsMenu[] = {
+    {pl::IDM_EQUIPMENT_LIBRARY, "&Equipment Library...", nullptr, nullptr},
+};
 constexpr MenuItem kPlannerHelpMenu[] = {
     {pl::IDM_MANUAL, "&Manual", "F1", nullptr},
     {pl::IDM_ABOUT_PLANNER, "&About Sine Test Planner", nullptr, nullptr},
@@ -211,9 +215,102 @@ constexpr MenuPopup MakePopup(const char* text, const MenuItem (&items)[N]) {
 constexpr MenuPopup kPlannerPopups[] = {
     MakePopup("&File", kPlannerFileMenu),
     MakePopup("&Edit", kPlannerEditMenu),
+    MakePopup("&Tools", kPlannerToolsMenu),
     MakePopup("&Help", kPlannerHelpMenu),
 };
 constexpr MenuBar kPlannerMenu{kPlannerPopups, sizeof(kPlannerPopups) / sizeof(kPlannerPopups[0])};
+
+// The equipment library's editor: the library's own fields along the top, a
+// column for each list below them with the chosen item's fields, the status
+// line and the file's buttons along the bottom.
+namespace lb = lab_dlg;
+constexpr ControlTemplate kLabControls[] = {
+    {kNoId, K::Frame, 0, 7, 4, 458, 50, "Library", 0},
+    {kNoId, K::Static, kLabel, 13, 18, 44, 8, "Library name", 0},
+    {lb::IDC_LAB_NAME, K::Edit, kInputEdit, 60, 16, 150, 13, "", 0},
+    {kNoId, K::Static, kLabel, 220, 18, 28, 8, "Gravity", 0},
+    {lb::IDC_GRAVITY, K::Edit, kInputEdit, 250, 16, 40, 13, "", 0},
+    {lb::IDC_GRAVITY_UNIT, K::List, kDropDownList, 292, 16, 40, 13, "", 0},
+    {kNoId, K::Static, kLabel, 344, 18, 80, 8, "Fixture resonance margin", 0},
+    {lb::IDC_FIXTURE_MARGIN, K::Edit, kInputEdit, 426, 16, 30, 13, "", 0},
+    {kNoId, K::Static, kLabel, 13, 36, 90, 8, "Usable part of the rating:", 0},
+    {kNoId, K::Static, kLabel, 106, 36, 22, 8, "force", 0},
+    {lb::IDC_DERATE_FORCE, K::Edit, kInputEdit, 130, 34, 28, 13, "", 0},
+    {kNoId, K::Static, kLabel, 168, 36, 24, 8, "stroke", 0},
+    {lb::IDC_DERATE_STROKE, K::Edit, kInputEdit, 194, 34, 28, 13, "", 0},
+    {kNoId, K::Static, kLabel, 232, 36, 30, 8, "velocity", 0},
+    {lb::IDC_DERATE_VELOCITY, K::Edit, kInputEdit, 264, 34, 28, 13, "", 0},
+    {kNoId, K::Static, kLabel, 302, 36, 44, 8, "acceleration", 0},
+    {lb::IDC_DERATE_ACCELERATION, K::Edit, kInputEdit, 348, 34, 28, 13, "", 0},
+
+    {kNoId, K::Frame, 0, 7, 58, 150, 242, "Shakers", 0},
+    {lb::IDC_SHAKERS, K::List, kChoiceList, 13, 70, 138, 60, "", 0},
+    {lb::IDC_ADD_SHAKER, K::Button, kTabStop, 13, 133, 44, 14, "Add", 0},
+    {lb::IDC_REMOVE_SHAKER, K::Button, kTabStop, 60, 133, 44, 14, "Remove", 0},
+    {lb::IDC_DUPLICATE_SHAKER, K::Button, kTabStop, 107, 133, 44, 14, "Duplicate", 0},
+    {kNoId, K::Static, kLabel, 13, 154, 58, 8, "Name", 0},
+    {lb::IDC_SHAKER_NAME, K::Edit, kInputEdit, 73, 152, 78, 13, "", 0},
+    {kNoId, K::Static, kLabel, 13, 170, 58, 8, "Rated force", 0},
+    {lb::IDC_RATED_FORCE, K::Edit, kInputEdit, 73, 168, 36, 13, "", 0},
+    {lb::IDC_RATED_FORCE_UNIT, K::List, kDropDownList, 111, 168, 40, 13, "", 0},
+    {kNoId, K::Static, kLabel, 13, 186, 58, 8, "Stroke p-p", 0},
+    {lb::IDC_STROKE, K::Edit, kInputEdit, 73, 184, 36, 13, "", 0},
+    {lb::IDC_STROKE_UNIT, K::List, kDropDownList, 111, 184, 40, 13, "", 0},
+    {kNoId, K::Static, kLabel, 13, 202, 58, 8, "Velocity", 0},
+    {lb::IDC_VELOCITY, K::Edit, kInputEdit, 73, 200, 36, 13, "", 0},
+    {lb::IDC_VELOCITY_UNIT, K::List, kDropDownList, 111, 200, 40, 13, "", 0},
+    {kNoId, K::Static, kLabel, 13, 218, 58, 8, "Acceleration", 0},
+    {lb::IDC_ACCELERATION, K::Edit, kInputEdit, 73, 216, 36, 13, "", 0},
+    {lb::IDC_ACCELERATION_UNIT, K::List, kDropDownList, 111, 216, 40, 13, "", 0},
+    {kNoId, K::Static, kLabel, 13, 234, 58, 8, "Armature mass", 0},
+    {lb::IDC_ARMATURE, K::Edit, kInputEdit, 73, 232, 36, 13, "", 0},
+    {lb::IDC_ARMATURE_UNIT, K::List, kDropDownList, 111, 232, 40, 13, "", 0},
+    {kNoId, K::Static, kLabel, 13, 250, 58, 8, "Max payload", 0},
+    {lb::IDC_MAX_PAYLOAD, K::Edit, kInputEdit, 73, 248, 36, 13, "", 0},
+    {lb::IDC_MAX_PAYLOAD_UNIT, K::List, kDropDownList, 111, 248, 40, 13, "", 0},
+    {kNoId, K::Static, kLabel, 13, 266, 58, 8, "Lowest frequency", 0},
+    {lb::IDC_LOWEST_FREQUENCY, K::Edit, kInputEdit, 73, 264, 36, 13, "", 0},
+    {lb::IDC_LOWEST_FREQUENCY_UNIT, K::List, kDropDownList, 111, 264, 40, 13, "", 0},
+    {kNoId, K::Static, kLabel, 13, 282, 58, 8, "Highest frequency", 0},
+    {lb::IDC_HIGHEST_FREQUENCY, K::Edit, kInputEdit, 73, 280, 36, 13, "", 0},
+    {lb::IDC_HIGHEST_FREQUENCY_UNIT, K::List, kDropDownList, 111, 280, 40, 13, "", 0},
+
+    {kNoId, K::Frame, 0, 161, 58, 150, 242, "Expanders and slip tables", 0},
+    {lb::IDC_EXPANDERS, K::List, kChoiceList, 167, 70, 138, 60, "", 0},
+    {lb::IDC_ADD_EXPANDER, K::Button, kTabStop, 167, 133, 44, 14, "Add", 0},
+    {lb::IDC_REMOVE_EXPANDER, K::Button, kTabStop, 214, 133, 44, 14, "Remove", 0},
+    {lb::IDC_DUPLICATE_EXPANDER, K::Button, kTabStop, 261, 133, 44, 14, "Duplicate", 0},
+    {kNoId, K::Static, kLabel, 167, 154, 58, 8, "Name", 0},
+    {lb::IDC_EXPANDER_NAME, K::Edit, kInputEdit, 227, 152, 78, 13, "", 0},
+    {kNoId, K::Static, kLabel, 167, 170, 58, 8, "Kind", 0},
+    {lb::IDC_EXPANDER_KIND, K::List, kDropDownList, 227, 168, 78, 13, "", 0},
+    {kNoId, K::Static, kLabel, 167, 186, 58, 8, "Mass", 0},
+    {lb::IDC_EXPANDER_MASS, K::Edit, kInputEdit, 227, 184, 36, 13, "", 0},
+    {lb::IDC_EXPANDER_MASS_UNIT, K::List, kDropDownList, 265, 184, 40, 13, "", 0},
+    {kNoId, K::Static, kLabel, 167, 202, 58, 8, "First resonance", 0},
+    {lb::IDC_EXPANDER_RESONANCE, K::Edit, kInputEdit, 227, 200, 36, 13, "", 0},
+    {lb::IDC_EXPANDER_RESONANCE_UNIT, K::List, kDropDownList, 265, 200, 40, 13, "", 0},
+
+    {kNoId, K::Frame, 0, 315, 58, 150, 242, "Fixtures", 0},
+    {lb::IDC_FIXTURES, K::List, kChoiceList, 321, 70, 138, 60, "", 0},
+    {lb::IDC_ADD_FIXTURE, K::Button, kTabStop, 321, 133, 44, 14, "Add", 0},
+    {lb::IDC_REMOVE_FIXTURE, K::Button, kTabStop, 368, 133, 44, 14, "Remove", 0},
+    {lb::IDC_DUPLICATE_FIXTURE, K::Button, kTabStop, 415, 133, 44, 14, "Duplicate", 0},
+    {kNoId, K::Static, kLabel, 321, 154, 58, 8, "Name", 0},
+    {lb::IDC_FIXTURE_NAME, K::Edit, kInputEdit, 381, 152, 78, 13, "", 0},
+    {kNoId, K::Static, kLabel, 321, 170, 58, 8, "Mass", 0},
+    {lb::IDC_FIXTURE_MASS, K::Edit, kInputEdit, 381, 168, 36, 13, "", 0},
+    {lb::IDC_FIXTURE_MASS_UNIT, K::List, kDropDownList, 419, 168, 40, 13, "", 0},
+    {kNoId, K::Static, kLabel, 321, 186, 58, 8, "First resonance", 0},
+    {lb::IDC_FIXTURE_RESONANCE, K::Edit, kInputEdit, 381, 184, 36, 13, "", 0},
+    {lb::IDC_FIXTURE_RESONANCE_UNIT, K::List, kDropDownList, 419, 184, 40, 13, "", 0},
+
+    {lb::IDC_STATUS, K::Static, kLabel, 7, 305, 458, 9, "", 0},
+    {lb::IDC_OPEN, K::Button, kTabStop, 7, 318, 55, 14, "Open...", 0},
+    {lb::IDC_SAVE, K::Button, kTabStop, 66, 318, 55, 14, "Save", 0},
+    {lb::IDC_SAVE_AS, K::Button, kTabStop, 125, 318, 55, 14, "Save As...", 0},
+    {lb::IDC_CLOSE, K::Button, kTabStop, 410, 318, 55, 14, "Close", 0},
+};
 
 template <std::size_t N>
 constexpr DialogTemplate MakeTemplate(int id, const char* caption, int cx, int cy, const char* font, int points,
@@ -236,6 +333,8 @@ constexpr DialogTemplate kTemplates[] = {
         IDD_PLANNER, "Sine Test Planner", 578, 410, "Arial", 9,
         kPopup | kVisible | kCaption | kSysMenu | kMinimizeBox | kMaximizeBox | kModalFrame | kAppWindow | kThickFrame,
         kPlannerControls, &kPlannerMenu),
+    MakeTemplate(IDD_LAB, "Equipment Library", 472, 338, "Arial", 9,
+                 kPopup | kCaption | kSysMenu | kMaximizeBox | kModalFrame | kThickFrame, kLabControls),
 };
 
 }  // namespace

@@ -74,5 +74,6 @@ constexpr int IDM_REDO = 1291;
 constexpr int IDM_MANUAL = 1292;
 constexpr int IDM_ABOUT_PLANNER = 1293;
 constexpr int IDM_PASTE_PROFILE = 1294;
+constexpr int IDM_EQUIPMENT_LIBRARY = 1295;
 
 }  // namespace res::planner_dlg

@@ -14,6 +14,7 @@ constexpr int IDD_PURE_SINE = 129;
 constexpr int IDD_SINE_SWEEP = 130;
 constexpr int IDD_PLANNER = 131;
 constexpr int IDR_PLANNER = 132;  // the planner's icon
+constexpr int IDD_LAB = 133;      // the equipment library's editor
 
 // System-menu command that opens the About box.
 constexpr unsigned IDM_ABOUT = 0x0010;

@@ -10,8 +10,8 @@
 
 namespace {
 
-constexpr int kDialogs[] = {res::IDD_ABOUT, res::IDD_MAIN_MENU, res::IDD_PURE_SINE, res::IDD_SINE_SWEEP,
-                            res::IDD_PLANNER};
+constexpr int kDialogs[] = {res::IDD_ABOUT,      res::IDD_MAIN_MENU, res::IDD_PURE_SINE,
+                            res::IDD_SINE_SWEEP, res::IDD_PLANNER,   res::IDD_LAB};
 
 res::AnchoredRect Grown(int dialogId, const res::ControlTemplate& c, int dx, int dy) {
     return res::Anchored({c.x, c.y, c.cx, c.cy}, res::ControlAnchors(dialogId, c), dx, dy);
@@ -55,7 +55,7 @@ TEST(DialogAnchors, AGrownDialogKeepsItsControlsApartAndInside) {
             }
         }
     }
-    EXPECT_EQ(resizable, 1);  // the planner
+    EXPECT_EQ(resizable, 2);  // the planner and the equipment library
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "app/command_line.h"
 #include "app/desktop_syntax.h"
 #include "app/win32/parent_console.h"
+#include "planner/lab_dlg.h"
 #include "planner/planner_dlg.h"
 #include "ui/win32/utf16.h"
 #include "ui/win32/win32_backend.h"
@@ -28,7 +29,7 @@ std::vector<std::string> Arguments() {
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLine*/, int /*show*/) {
     const std::vector<std::string> arguments = Arguments();
-    std::string file;
+    halvex::PlannerStart start;
     if (arguments.size() > 1) {
         std::vector<const char*> argv;
         for (const std::string& argument : arguments) argv.push_back(argument.c_str());
@@ -37,13 +38,16 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
                                                                   static_cast<int>(argv.size()), argv.data());
         halvex::PrintCommandLineMessages(line);
         if (line.exit) return line.exitStatus;
-        if (!line.operands.empty()) file = line.operands.front();
+        start = halvex::PlannerStartOf(line);
     }
     ui::win32::Win32Backend backend(instance);
     ui::SetBackend(&backend);
-    {
+    if (start.lab) {
+        CLabDlg lab(start.file.empty() ? planner::ChosenLabPath() : start.file);
+        lab.DoModal();
+    } else {
         CPlannerDlg planner;
-        planner.OpenAtStart(file);
+        planner.OpenAtStart(start.file);
         planner.DoModal();
     }
     ui::SetBackend(nullptr);

@@ -346,7 +346,7 @@ TEST(QtMenuBar, ShortcutsReachTheDialogAsItsCommands) {
     ShownDialog w(kPlanner);
     QMenuBar* bar = w.dialog.MenuBar();
     ASSERT_NE(bar, nullptr);
-    EXPECT_EQ(bar->actions().size(), 3);
+    EXPECT_EQ(bar->actions().size(), 4);
     EXPECT_LE(bar->geometry().bottom(), w.Widget(pd::IDC_PROFILE).geometry().top());
     QAction* save = w.dialog.MenuAction(pd::IDM_SAVE);
     ASSERT_NE(save, nullptr);

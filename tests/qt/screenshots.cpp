@@ -17,8 +17,10 @@
 #include <cstdlib>
 
 #include "app/vibration_app.h"
+#include "planner/lab_dlg.h"
 #include "planner/plan_form.h"
 #include "planner/planner_dlg.h"
+#include "res/lab_ids.h"
 #include "res/main_menu_ids.h"
 #include "res/planner_ids.h"
 #include "res/pure_sine_ids.h"
@@ -263,6 +265,18 @@ int main(int argc, char** argv) {
     driver.Run([] {
         CPlannerDlg planner;
         planner.DoModal();
+    });
+
+    // The equipment library's editor on the example library, its second
+    // shaker chosen.
+    driver.On(res::IDD_LAB, [](QWidget& w) { ChooseItem(w, res::lab_dlg::IDC_SHAKERS, 1); })
+        .On(res::IDD_LAB, [](QWidget& w) {
+            Save(Framed(w), "lab-editor.png");
+            CloseWindow(w);
+        });
+    driver.Run([] {
+        CLabDlg lab(std::string(HALVEX_SOURCE_DIR) + "/docs/examples/lab.halvex-lab");
+        lab.DoModal();
     });
 
     for (int size : {16, 32, 256}) {

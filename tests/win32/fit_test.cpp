@@ -14,9 +14,11 @@
 #include "ui/win32/win32_backend.h"  // first: the layer's names before windows.h
 
 #include "numeric/number_text.h"
+#include "planner/lab_form.h"
 #include "planner/plan_form.h"
 #include "puresine/pure_sine_results.h"
 #include "puresine/pure_sine_tables.h"
+#include "res/lab_ids.h"
 #include "res/main_menu_ids.h"
 #include "res/planner_ids.h"
 #include "res/pure_sine_ids.h"
@@ -35,6 +37,7 @@ using ui::win32::Win32Dialog;
 namespace ps = res::pure_sine;
 namespace ss = res::sine_sweep;
 namespace pl = res::planner_dlg;
+namespace lb = res::lab_dlg;
 
 using Texts = std::vector<std::pair<int, std::vector<std::string>>>;
 
@@ -126,12 +129,29 @@ Texts PlannerLists() {
             {pl::IDC_ACCELERATION_LIMIT_UNIT, units(QuantityKind::Acceleration)}};
 }
 
+Texts LabLists() {
+    using planner::QuantityKind;
+    const auto units = [](QuantityKind kind) { return planner::FieldUnits(kind); };
+    return {{lb::IDC_GRAVITY_UNIT, planner::GravityUnits()},
+            {lb::IDC_RATED_FORCE_UNIT, units(QuantityKind::Force)},
+            {lb::IDC_STROKE_UNIT, units(QuantityKind::Length)},
+            {lb::IDC_VELOCITY_UNIT, units(QuantityKind::Velocity)},
+            {lb::IDC_ACCELERATION_UNIT, units(QuantityKind::Acceleration)},
+            {lb::IDC_ARMATURE_UNIT, units(QuantityKind::Mass)},
+            {lb::IDC_MAX_PAYLOAD_UNIT, units(QuantityKind::Mass)},
+            {lb::IDC_LOWEST_FREQUENCY_UNIT, units(QuantityKind::Frequency)},
+            {lb::IDC_EXPANDER_KIND, {std::begin(planner::kExpanderKindItems), std::end(planner::kExpanderKindItems)}},
+            {lb::IDC_EXPANDER_MASS_UNIT, units(QuantityKind::Mass)},
+            {lb::IDC_FIXTURE_RESONANCE_UNIT, units(QuantityKind::Frequency)}};
+}
+
 const FitCase kCases[] = {
     {"About", res::IDD_ABOUT, {}, {}},
     {"MainMenu", res::IDD_MAIN_MENU, {}, {{res::main_menu::IDC_ANALYSIS_LIST, {"pure sine", "sine sweep"}}}},
     {"PureSine", res::IDD_PURE_SINE, PureSineBoxes(), PureSineLists()},
     {"SineSweep", res::IDD_SINE_SWEEP, SweepBoxes(), SweepLists()},
     {"Planner", res::IDD_PLANNER, {}, PlannerLists()},
+    {"Lab", res::IDD_LAB, {}, LabLists()},
 };
 
 class OneLook : public ui::win32::Automation {

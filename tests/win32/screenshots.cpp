@@ -2,7 +2,8 @@
 // backend and writes each window as DIR/NAME.bmp: the main menu, pure sine
 // with results, a message box, the sine sweep with results and the About
 // box; then the planner with the plan file PLAN open and the pointer over its
-// chart. Needs a display (scripts/screenshots-windows runs it on Xvfb).
+// chart, and the equipment library's editor on lab.halvex-lab beside PLAN. Needs a display (scripts/screenshots-windows
+// runs it on Xvfb).
 #include <cmath>
 #include <cstdio>
 #include <deque>
@@ -10,7 +11,9 @@
 #include <string>
 
 #include "app/vibration_app.h"
+#include "planner/lab_dlg.h"
 #include "planner/planner_dlg.h"
+#include "res/lab_ids.h"
 #include "res/main_menu_ids.h"
 #include "res/planner_ids.h"
 #include "res/pure_sine_ids.h"
@@ -187,6 +190,19 @@ int main(int argc, char** argv) {
     {
         CPlannerDlg planner;
         planner.DoModal();
+    }
+    // The equipment library's editor on the example library beside the plan,
+    // its second shaker chosen.
+    std::string lab = session.plan;
+    lab.replace(lab.find_last_of("/\\") + 1, std::string::npos, "lab.halvex-lab");
+    session.plan.clear();
+    session.steps = {
+        act([](ui::win32::Win32Dialog& top) { top.UserSelect(res::lab_dlg::IDC_SHAKERS, 1); }),
+        shot("win32-lab-editor"),
+    };
+    {
+        CLabDlg editor(lab);
+        editor.DoModal();
     }
     ui::SetBackend(nullptr);
     return 0;

@@ -576,7 +576,7 @@ TEST(Win32Menu, MenuAndShortcutReachTheDialogAsItsCommands) {
             top.EndDialog(IDCANCEL);
         });
     probe.DoModal();
-    EXPECT_EQ(popups, 3);
+    EXPECT_EQ(popups, 4);  // File, Edit, Tools, Help
     EXPECT_EQ(saveText, L"&Save\tCtrl+S");
     EXPECT_EQ(title, L"plan.halvex-plan* \u2014 Sine Test Planner");
     EXPECT_EQ(tools, 1);
