@@ -1,7 +1,9 @@
 #include "planner/chart.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <initializer_list>
 #include <limits>
 #include <string>
 #include <utility>
@@ -64,15 +66,32 @@ DrawOp TextOp(DrawRole role, ChartPoint at, std::string text, TextAnchor anchor,
 // Texts in the plot are kept clear of each other, of the profile and of the
 // markers on the least plot, in its pixels; on a larger one everything only
 // moves further apart. The shaker's envelope is kept clear where there is room.
-// A convex shape in pixels (two corners: a segment), with its extent.
+// A convex shape in pixels (two corners: a segment; at most four), with its
+// extent. Held in place, as a chart lays out thousands of them.
 struct Shape {
-    std::vector<ChartPoint> corners;
+    std::array<ChartPoint, 4> corners{};
+    std::size_t count = 0;
     double left = 0.0, right = 0.0, top = 0.0, bottom = 0.0;
 
-    explicit Shape(std::vector<ChartPoint> points) : corners(std::move(points)) {
+    Shape(std::initializer_list<ChartPoint> points) {
+        for (const ChartPoint& p : points) corners[count++] = p;
+        Measure();
+    }
+    // A shape moved by (dx, dy) pixels.
+    Shape Moved(double dx, double dy) const {
+        Shape moved = *this;
+        for (std::size_t i = 0; i < count; ++i) moved.corners[i] = {corners[i].x + dx, corners[i].y + dy};
+        moved.Measure();
+        return moved;
+    }
+    const ChartPoint* begin() const { return corners.data(); }
+    const ChartPoint* end() const { return corners.data() + count; }
+
+private:
+    void Measure() {
         left = top = std::numeric_limits<double>::infinity();
         right = bottom = -left;
-        for (const ChartPoint& p : corners) {
+        for (const ChartPoint& p : *this) {
             left = std::min(left, p.x);
             right = std::max(right, p.x);
             top = std::min(top, p.y);
@@ -86,17 +105,17 @@ struct Shape {
 bool Overlap(const Shape& a, const Shape& b) {
     if (a.right <= b.left || b.right <= a.left || a.bottom <= b.top || b.bottom <= a.top) return false;
     for (const Shape* shape : {&a, &b}) {
-        const std::vector<ChartPoint>& corners = shape->corners;
-        for (std::size_t i = 0; i < corners.size(); ++i) {
-            const ChartPoint& p = corners[i];
-            const ChartPoint& q = corners[(i + 1) % corners.size()];
+        const std::size_t n = shape->count;
+        for (std::size_t i = 0; i < n; ++i) {
+            const ChartPoint& p = shape->corners[i];
+            const ChartPoint& q = shape->corners[(i + 1) % n];
             const ChartPoint normal{q.y - p.y, p.x - q.x};
             double aLo = std::numeric_limits<double>::infinity(), aHi = -aLo, bLo = aLo, bHi = -aLo;
-            for (const ChartPoint& r : a.corners) {
+            for (const ChartPoint& r : a) {
                 aLo = std::min(aLo, r.x * normal.x + r.y * normal.y);
                 aHi = std::max(aHi, r.x * normal.x + r.y * normal.y);
             }
-            for (const ChartPoint& r : b.corners) {
+            for (const ChartPoint& r : b) {
                 bLo = std::min(bLo, r.x * normal.x + r.y * normal.y);
                 bHi = std::max(bHi, r.x * normal.x + r.y * normal.y);
             }
@@ -122,16 +141,87 @@ Shape TextShape(const ChartMapping& map, const DrawOp& op) {
     const double right = width - back + kPad;
     const double below = -draw::kTextDescent * size - kPad;
     const double above = draw::kTextAscent * size + kPad;
-    std::vector<ChartPoint> corners;
-    for (const auto& [a, u] : {std::pair{left, below}, {right, below}, {right, above}, {left, above}}) {
-        corners.push_back({origin.x + a * along.x + u * up.x, origin.y + a * along.y + u * up.y});
-    }
-    return Shape(std::move(corners));
+    const auto corner = [&](double a, double u) {
+        return ChartPoint{origin.x + a * along.x + u * up.x, origin.y + a * along.y + u * up.y};
+    };
+    return Shape{corner(left, below), corner(right, below), corner(right, above), corner(left, above)};
 }
+
+// The shapes already placed, found by the cells of the least plot their
+// extents cover, so that a text is checked only against what lies near it.
+// A shape outside the plot cannot meet a text inside it; one whose extent is
+// not finite is checked against every text, as a plain list would.
+class ShapeBins {
+public:
+    ShapeBins(double width, double height)
+        : m_columns(static_cast<int>(width / kCell) + 1),
+          m_rows(static_cast<int>(height / kCell) + 1),
+          m_width(width),
+          m_height(height),
+          m_cells(static_cast<std::size_t>(m_columns * m_rows)) {}
+
+    void Add(Shape shape) {
+        const std::size_t index = m_shapes.size();
+        m_seen.push_back(0);
+        const bool finite = std::isfinite(shape.left) && std::isfinite(shape.right) && std::isfinite(shape.top) &&
+                            std::isfinite(shape.bottom);
+        if (!finite) {
+            m_everywhere.push_back(index);
+        } else if (shape.right > 0.0 && shape.left < m_width && shape.bottom > 0.0 && shape.top < m_height) {
+            int c0, c1, r0, r1;
+            Cells(shape, c0, c1, r0, r1);
+            for (int r = r0; r <= r1; ++r) {
+                for (int c = c0; c <= c1; ++c) m_cells[static_cast<std::size_t>(r * m_columns + c)].push_back(index);
+            }
+        }
+        m_shapes.push_back(std::move(shape));
+    }
+
+    // Whether any shape overlaps one inside the plot.
+    bool AnyOverlaps(const Shape& shape) {
+        ++m_stamp;
+        for (const std::size_t index : m_everywhere) {
+            if (Overlap(shape, m_shapes[index])) return true;
+        }
+        int c0, c1, r0, r1;
+        Cells(shape, c0, c1, r0, r1);
+        for (int r = r0; r <= r1; ++r) {
+            for (int c = c0; c <= c1; ++c) {
+                for (const std::size_t index : m_cells[static_cast<std::size_t>(r * m_columns + c)]) {
+                    if (m_seen[index] == m_stamp) continue;
+                    m_seen[index] = m_stamp;
+                    if (Overlap(shape, m_shapes[index])) return true;
+                }
+            }
+        }
+        return false;
+    }
+
+private:
+    static constexpr double kCell = 24.0;  // px
+
+    int Column(double x) const { return std::clamp(static_cast<int>(std::floor(x / kCell)), 0, m_columns - 1); }
+    int Row(double y) const { return std::clamp(static_cast<int>(std::floor(y / kCell)), 0, m_rows - 1); }
+    void Cells(const Shape& shape, int& c0, int& c1, int& r0, int& r1) const {
+        c0 = Column(std::max(shape.left, 0.0));
+        c1 = Column(std::min(shape.right, m_width));
+        r0 = Row(std::max(shape.top, 0.0));
+        r1 = Row(std::min(shape.bottom, m_height));
+    }
+
+    int m_columns, m_rows;
+    double m_width, m_height;
+    std::vector<Shape> m_shapes;
+    std::vector<std::vector<std::size_t>> m_cells;
+    std::vector<std::size_t> m_everywhere;
+    std::vector<unsigned> m_seen;  // the query that last checked each shape
+    unsigned m_stamp = 0;
+};
 
 class Clearance {
 public:
-    explicit Clearance(const ChartBox& box) {
+    explicit Clearance(const ChartBox& box)
+        : m_hard(draw::kLeastPlotWidth, draw::kLeastPlotHeight), m_soft(draw::kLeastPlotWidth, draw::kLeastPlotHeight) {
         m_map.box = box;
         m_map.width = draw::kLeastPlotWidth;
         m_map.height = draw::kLeastPlotHeight;
@@ -141,35 +231,39 @@ public:
 
     void BlockLine(const std::vector<ChartPoint>& points, bool soft) {
         for (std::size_t i = 1; i < points.size(); ++i) {
-            Shape segment({{m_map.PixelX(points[i - 1].x), m_map.PixelY(points[i - 1].y)},
-                           {m_map.PixelX(points[i].x), m_map.PixelY(points[i].y)}});
-            (soft ? m_soft : m_hard).push_back(std::move(segment));
+            Shape segment{{m_map.PixelX(points[i - 1].x), m_map.PixelY(points[i - 1].y)},
+                          {m_map.PixelX(points[i].x), m_map.PixelY(points[i].y)}};
+            (soft ? m_soft : m_hard).Add(std::move(segment));
         }
     }
 
     void BlockMarker(ChartPoint at, double radius) {
         const double x = m_map.PixelX(at.x);
         const double y = m_map.PixelY(at.y);
-        m_hard.push_back(Shape(
-            {{x - radius, y - radius}, {x + radius, y - radius}, {x + radius, y + radius}, {x - radius, y + radius}}));
+        m_hard.Add(Shape{
+            {x - radius, y - radius}, {x + radius, y - radius}, {x + radius, y + radius}, {x - radius, y + radius}});
     }
 
     // Whether a text's room lies inside the plot clear of what is there
     // (and of the envelope, when asked).
-    bool Fits(const Shape& shape, bool clearOfEnvelope) const {
+    bool Fits(const Shape& shape, bool clearOfEnvelope) {
+        return FitsAcross(shape) && (!clearOfEnvelope || ClearOfEnvelope(shape));
+    }
+    // The same in two parts: inside the plot clear of what is there, and
+    // clear of the envelope too.
+    bool FitsAcross(const Shape& shape) {
         if (shape.left < 0.0 || shape.right > m_map.width || shape.top < 0.0 || shape.bottom > m_map.height)
             return false;
-        auto hits = [&](const Shape& other) { return Overlap(shape, other); };
-        if (std::any_of(m_hard.begin(), m_hard.end(), hits)) return false;
-        return !clearOfEnvelope || std::none_of(m_soft.begin(), m_soft.end(), hits);
+        return !m_hard.AnyOverlaps(shape);
     }
+    bool ClearOfEnvelope(const Shape& shape) { return !m_soft.AnyOverlaps(shape); }
 
-    void Take(Shape shape) { m_hard.push_back(std::move(shape)); }
+    void Take(Shape shape) { m_hard.Add(std::move(shape)); }
 
 private:
     ChartMapping m_map;
-    std::vector<Shape> m_hard;
-    std::vector<Shape> m_soft;
+    ShapeBins m_hard;
+    ShapeBins m_soft;
 };
 
 // A note beside its marker: the nearest place around it where it fits,
@@ -390,10 +484,7 @@ std::vector<LabelPlace> PlacesOnLine(const ChartMapping& map, const Diagonal& di
                 const ChartPoint at{upper.x + (lower.x - upper.x) * t, upper.y + (lower.y - upper.y) * t};
                 const double shiftX = map.PixelX(at.x) - map.PixelX(upper.x);
                 const double shiftY = map.PixelY(at.y) - map.PixelY(upper.y);
-                std::vector<ChartPoint> corners;
-                for (const ChartPoint& corner : shape.corners)
-                    corners.push_back({corner.x + shiftX, corner.y + shiftY});
-                places.push_back({at, dy, Shape(std::move(corners)), clearOfEnvelope, false});
+                places.push_back({at, dy, shape.Moved(shiftX, shiftY), clearOfEnvelope, false});
             }
         }
     }
@@ -405,20 +496,46 @@ std::vector<LabelPlace> PlacesOnLine(const ChartMapping& map, const Diagonal& di
 // another. A line whose value finds no place is left out.
 void PlaceOnLines(Clearance& room, std::vector<Diagonal>& diagonals) {
     std::vector<std::vector<LabelPlace>> places;
+    // How many places of each line are open, and the extent of them all: a
+    // value placed outside it closes none of them.
+    std::vector<std::size_t> open;
+    std::vector<Shape> extents;
     for (const Diagonal& diagonal : diagonals) {
         places.push_back(PlacesOnLine(room.Map(), diagonal));
-        for (LabelPlace& place : places.back()) place.open = room.Fits(place.shape, place.clearOfEnvelope);
+        std::size_t count = 0;
+        const double inf = std::numeric_limits<double>::infinity();
+        double left = inf, right = -inf, top = inf, bottom = -inf;
+        // PlacesOnLine gives the places across the envelope as those clear
+        // of it again, in the same order: what lies in the plot is asked
+        // once for both.
+        std::vector<LabelPlace>& line = places.back();
+        const std::size_t half = line.size() / 2;
+        for (std::size_t k = 0; k < half; ++k) {
+            const bool across = room.FitsAcross(line[k].shape);
+            line[k].open = across && room.ClearOfEnvelope(line[k].shape);
+            line[k + half].open = across;
+        }
+        for (const LabelPlace& place : line) {
+            if (place.open) ++count;
+            left = std::min(left, place.shape.left);
+            right = std::max(right, place.shape.right);
+            top = std::min(top, place.shape.top);
+            bottom = std::max(bottom, place.shape.bottom);
+        }
+        open.push_back(count);
+        extents.push_back(Shape{{left, top}, {right, bottom}});
     }
+    const auto apart = [](const Shape& a, const Shape& b) {
+        return a.right <= b.left || b.right <= a.left || a.bottom <= b.top || b.bottom <= a.top;
+    };
     for (;;) {
         std::size_t best = diagonals.size();
         std::size_t fewest = 0;
         for (std::size_t i = 0; i < diagonals.size(); ++i) {
             if (diagonals[i].labelled) continue;
-            const auto count = static_cast<std::size_t>(
-                std::count_if(places[i].begin(), places[i].end(), [](const LabelPlace& p) { return p.open; }));
-            if (count > 0 && (best == diagonals.size() || count < fewest)) {
+            if (open[i] > 0 && (best == diagonals.size() || open[i] < fewest)) {
                 best = i;
-                fewest = count;
+                fewest = open[i];
             }
         }
         if (best == diagonals.size()) break;
@@ -430,8 +547,13 @@ void PlaceOnLines(Clearance& room, std::vector<Diagonal>& diagonals) {
         room.Take(first.shape);
         // What the new value covers is closed to the others.
         for (std::size_t i = 0; i < diagonals.size(); ++i) {
-            if (diagonals[i].labelled) continue;
-            for (LabelPlace& place : places[i]) place.open = place.open && !Overlap(place.shape, first.shape);
+            if (diagonals[i].labelled || open[i] == 0 || apart(extents[i], first.shape)) continue;
+            for (LabelPlace& place : places[i]) {
+                if (place.open && Overlap(place.shape, first.shape)) {
+                    place.open = false;
+                    --open[i];
+                }
+            }
         }
     }
     diagonals.erase(std::remove_if(diagonals.begin(), diagonals.end(), [](const Diagonal& d) { return !d.labelled; }),
