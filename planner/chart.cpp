@@ -73,6 +73,7 @@ struct Shape {
     std::size_t count = 0;
     double left = 0.0, right = 0.0, top = 0.0, bottom = 0.0;
 
+    Shape() = default;
     Shape(std::initializer_list<ChartPoint> points) {
         for (const ChartPoint& p : points) corners[count++] = p;
         Measure();
@@ -451,76 +452,151 @@ std::vector<Diagonal> Diagonals(const Chart& chart, const ChartMapping& least, d
 // from near its upper end (where the lines leave the plot and are looked
 // for) downwards, above the line, then below it; clear of the envelope's
 // edge before across it.
-struct LabelPlace {
-    ChartPoint at;  // on the line
-    double dy;
-    Shape shape;
-    bool clearOfEnvelope;
-    bool open;  // fits still
-};
+class LinePlaces {
+public:
+    LinePlaces(const ChartMapping& map, const Diagonal& diagonal) : m_map(map) {
+        const ChartPoint p = diagonal.line.points[0];
+        const ChartPoint q = diagonal.line.points[1];
+        const bool pUpper = map.PixelY(p.y) < map.PixelY(q.y);
+        m_upper = pUpper ? p : q;
+        m_lower = pUpper ? q : p;
+        m_length = std::hypot(map.PixelX(q.x) - map.PixelX(p.x), map.PixelY(q.y) - map.PixelY(p.y));
+        DrawOp label = diagonal.label;
+        const double size = StyleOf(label.role).fontSize;
+        m_half = draw::TextWidth(label.text, size) / 2.0 + kPad + 1.0;
+        // A screen-vertical shift moves the baseline off the line by its cosine.
+        const double cosine = std::cos(map.TextAngle(label) * Pi() / 180.0);
+        m_offsets = {-3.0, (draw::kTextAscent * size + 3.0) / cosine};
+        // One shape for each offset, moved along the line every 4 pixels.
+        for (std::size_t i = 0; i < 2; ++i) {
+            label.points = {m_upper};
+            label.dy = m_offsets[i];
+            m_shapes[i] = TextShape(map, label);
+        }
+        if (std::isfinite(m_length)) {
+            while (m_half + 4.0 * static_cast<double>(m_steps) <= m_length - m_half) ++m_steps;
+        }
+        m_open.assign(4 * m_steps, false);
+    }
 
-std::vector<LabelPlace> PlacesOnLine(const ChartMapping& map, const Diagonal& diagonal) {
-    const ChartPoint p = diagonal.line.points[0];
-    const ChartPoint q = diagonal.line.points[1];
-    const bool pUpper = map.PixelY(p.y) < map.PixelY(q.y);
-    const ChartPoint upper = pUpper ? p : q;
-    const ChartPoint lower = pUpper ? q : p;
-    const double length = std::hypot(map.PixelX(q.x) - map.PixelX(p.x), map.PixelY(q.y) - map.PixelY(p.y));
-    DrawOp label = diagonal.label;
-    const double size = StyleOf(label.role).fontSize;
-    const double half = draw::TextWidth(label.text, size) / 2.0 + kPad + 1.0;
-    // A screen-vertical shift moves the baseline off the line by its cosine.
-    const double cosine = std::cos(map.TextAngle(label) * Pi() / 180.0);
-    const double offsets[] = {-3.0, (draw::kTextAscent * size + 3.0) / cosine};
-    std::vector<LabelPlace> places;
-    for (const bool clearOfEnvelope : {true, false}) {
-        for (const double dy : offsets) {
-            // One shape, moved along the line.
-            label.points = {upper};
-            label.dy = dy;
-            const Shape shape = TextShape(map, label);
-            for (int step = 0; half + 4.0 * step <= length - half; ++step) {  // every 4 pixels
-                const double t = (half + 4.0 * step) / length;
-                const ChartPoint at{upper.x + (lower.x - upper.x) * t, upper.y + (lower.y - upper.y) * t};
-                const double shiftX = map.PixelX(at.x) - map.PixelX(upper.x);
-                const double shiftY = map.PixelY(at.y) - map.PixelY(upper.y);
-                places.push_back({at, dy, shape.Moved(shiftX, shiftY), clearOfEnvelope, false});
+    // The places in order: for clear of the envelope, then across it, for
+    // each offset, the steps along the line.
+    std::size_t Count() const { return m_open.size(); }
+    bool ClearOfEnvelope(std::size_t k) const { return k < 2 * m_steps; }
+    bool Open(std::size_t k) const { return m_open[k]; }
+    void SetOpen(std::size_t k, bool open) { m_open[k] = open; }
+    double Dy(std::size_t k) const { return m_offsets[(k / m_steps) % 2]; }
+    ChartPoint At(std::size_t k) const {
+        const double t = (m_half + 4.0 * static_cast<double>(k % m_steps)) / m_length;
+        return ChartPoint{m_upper.x + (m_lower.x - m_upper.x) * t, m_upper.y + (m_lower.y - m_upper.y) * t};
+    }
+    Shape ShapeAt(std::size_t k) const {
+        const ChartPoint at = At(k);
+        const double shiftX = m_map.PixelX(at.x) - m_map.PixelX(m_upper.x);
+        const double shiftY = m_map.PixelY(at.y) - m_map.PixelY(m_upper.y);
+        return m_shapes[(k / m_steps) % 2].Moved(shiftX, shiftY);
+    }
+
+    // Closes the open places a value taken there covers; returns how many.
+    // Along the line a place's extent only moves one way in x and in y
+    // (every step of its computation keeps the order), so the steps whose
+    // extents are not apart from the taken shape are one run, found by
+    // halving; no place outside it can overlap.
+    std::size_t CloseUnder(const Shape& taken) {
+        std::size_t closed = 0;
+        for (std::size_t offset = 0; offset < 2 && m_steps > 0; ++offset) {
+            const auto extent = [&](std::size_t step) { return ShapeAt(offset * m_steps + step); };
+            const Shape first = extent(0);
+            const Shape last = extent(m_steps - 1);
+            std::size_t from = 0, to = m_steps;
+            const auto narrow = [&](bool increasing, auto before, auto after) {
+                // before: the place lies wholly before the shape; after: wholly after it.
+                const auto pred = [&](auto test, bool want) {
+                    return [&, test, want](std::size_t step) { return test(extent(step)) == want; };
+                };
+                if (increasing) {
+                    from = std::max(from, PartitionPoint(pred(before, true)));
+                    to = std::min(to, PartitionPoint(pred(after, false)));
+                } else {
+                    to = std::min(to, PartitionPoint(pred(before, false)));
+                    from = std::max(from, PartitionPoint(pred(after, true)));
+                }
+            };
+            narrow(
+                last.left >= first.left, [&](const Shape& e) { return e.right <= taken.left; },
+                [&](const Shape& e) { return taken.right <= e.left; });
+            narrow(
+                last.top >= first.top, [&](const Shape& e) { return e.bottom <= taken.top; },
+                [&](const Shape& e) { return taken.bottom <= e.top; });
+            for (const std::size_t clear : {std::size_t{0}, std::size_t{2}}) {
+                for (std::size_t step = from; step < to; ++step) {
+                    const std::size_t k = (clear + offset) * m_steps + step;
+                    if (m_open[k] && Overlap(ShapeAt(k), taken)) {
+                        m_open[k] = false;
+                        ++closed;
+                    }
+                }
             }
         }
+        return closed;
     }
-    return places;
-}
+
+private:
+    // The first step in [0, steps) where pred no longer holds; pred holds
+    // for a first run of steps and not after it.
+    template <typename Pred>
+    std::size_t PartitionPoint(Pred pred) const {
+        std::size_t lo = 0, hi = m_steps;
+        while (lo < hi) {
+            const std::size_t middle = lo + (hi - lo) / 2;
+            if (pred(middle)) {
+                lo = middle + 1;
+            } else {
+                hi = middle;
+            }
+        }
+        return lo;
+    }
+
+    const ChartMapping& m_map;
+    ChartPoint m_upper, m_lower;
+    double m_length = 0.0;
+    double m_half = 0.0;
+    std::array<double, 2> m_offsets{};
+    std::array<Shape, 2> m_shapes{Shape{}, Shape{}};
+    std::size_t m_steps = 0;
+    std::vector<bool> m_open;  // fits still
+};
 
 // Each diagonal's value where it fits, the line with the fewest places left
 // first, so that one with room to spare does not take the only place of
 // another. A line whose value finds no place is left out.
 void PlaceOnLines(Clearance& room, std::vector<Diagonal>& diagonals) {
-    std::vector<std::vector<LabelPlace>> places;
+    std::vector<LinePlaces> places;
     // How many places of each line are open, and the extent of them all: a
     // value placed outside it closes none of them.
     std::vector<std::size_t> open;
     std::vector<Shape> extents;
     for (const Diagonal& diagonal : diagonals) {
-        places.push_back(PlacesOnLine(room.Map(), diagonal));
+        places.emplace_back(room.Map(), diagonal);
+        LinePlaces& line = places.back();
+        // The places across the envelope are those clear of it again: what
+        // lies in the plot is asked once for both.
+        const std::size_t half = line.Count() / 2;
         std::size_t count = 0;
         const double inf = std::numeric_limits<double>::infinity();
         double left = inf, right = -inf, top = inf, bottom = -inf;
-        // PlacesOnLine gives the places across the envelope as those clear
-        // of it again, in the same order: what lies in the plot is asked
-        // once for both.
-        std::vector<LabelPlace>& line = places.back();
-        const std::size_t half = line.size() / 2;
         for (std::size_t k = 0; k < half; ++k) {
-            const bool across = room.FitsAcross(line[k].shape);
-            line[k].open = across && room.ClearOfEnvelope(line[k].shape);
-            line[k + half].open = across;
-        }
-        for (const LabelPlace& place : line) {
-            if (place.open) ++count;
-            left = std::min(left, place.shape.left);
-            right = std::max(right, place.shape.right);
-            top = std::min(top, place.shape.top);
-            bottom = std::max(bottom, place.shape.bottom);
+            const Shape shape = line.ShapeAt(k);
+            const bool across = room.FitsAcross(shape);
+            const bool clear = across && room.ClearOfEnvelope(shape);
+            line.SetOpen(k, clear);
+            line.SetOpen(k + half, across);
+            count += (clear ? 1 : 0) + (across ? 1 : 0);
+            left = std::min(left, shape.left);
+            right = std::max(right, shape.right);
+            top = std::min(top, shape.top);
+            bottom = std::max(bottom, shape.bottom);
         }
         open.push_back(count);
         extents.push_back(Shape{{left, top}, {right, bottom}});
@@ -539,21 +615,18 @@ void PlaceOnLines(Clearance& room, std::vector<Diagonal>& diagonals) {
             }
         }
         if (best == diagonals.size()) break;
-        const LabelPlace& first =
-            *std::find_if(places[best].begin(), places[best].end(), [](const LabelPlace& p) { return p.open; });
-        diagonals[best].label.points = {first.at};
-        diagonals[best].label.dy = first.dy;
+        const LinePlaces& line = places[best];
+        std::size_t first = 0;
+        while (!line.Open(first)) ++first;
+        const Shape taken = line.ShapeAt(first);
+        diagonals[best].label.points = {line.At(first)};
+        diagonals[best].label.dy = line.Dy(first);
         diagonals[best].labelled = true;
-        room.Take(first.shape);
+        room.Take(taken);
         // What the new value covers is closed to the others.
         for (std::size_t i = 0; i < diagonals.size(); ++i) {
-            if (diagonals[i].labelled || open[i] == 0 || apart(extents[i], first.shape)) continue;
-            for (LabelPlace& place : places[i]) {
-                if (place.open && Overlap(place.shape, first.shape)) {
-                    place.open = false;
-                    --open[i];
-                }
-            }
+            if (diagonals[i].labelled || open[i] == 0 || apart(extents[i], taken)) continue;
+            open[i] -= places[i].CloseUnder(taken);
         }
     }
     diagonals.erase(std::remove_if(diagonals.begin(), diagonals.end(), [](const Diagonal& d) { return !d.labelled; }),
