@@ -161,7 +161,7 @@ public:
           m_height(height),
           m_cells(static_cast<std::size_t>(m_columns * m_rows)) {}
 
-    void Add(Shape shape) {
+    void Add(const Shape& shape) {
         const std::size_t index = m_shapes.size();
         m_seen.push_back(0);
         const bool finite = std::isfinite(shape.left) && std::isfinite(shape.right) && std::isfinite(shape.top) &&
@@ -172,10 +172,10 @@ public:
             int c0, c1, r0, r1;
             Cells(shape, c0, c1, r0, r1);
             for (int r = r0; r <= r1; ++r) {
-                for (int c = c0; c <= c1; ++c) m_cells[static_cast<std::size_t>(r * m_columns + c)].push_back(index);
+                for (int c = c0; c <= c1; ++c) m_cells[Cell(r, c)].push_back(index);
             }
         }
-        m_shapes.push_back(std::move(shape));
+        m_shapes.push_back(shape);
     }
 
     // Whether any shape overlaps one inside the plot.
@@ -188,7 +188,7 @@ public:
         Cells(shape, c0, c1, r0, r1);
         for (int r = r0; r <= r1; ++r) {
             for (int c = c0; c <= c1; ++c) {
-                for (const std::size_t index : m_cells[static_cast<std::size_t>(r * m_columns + c)]) {
+                for (const std::size_t index : m_cells[Cell(r, c)]) {
                     if (m_seen[index] == m_stamp) continue;
                     m_seen[index] = m_stamp;
                     if (Overlap(shape, m_shapes[index])) return true;
@@ -201,6 +201,9 @@ public:
 private:
     static constexpr double kCell = 24.0;  // px
 
+    std::size_t Cell(int row, int column) const {
+        return static_cast<std::size_t>(row) * static_cast<std::size_t>(m_columns) + static_cast<std::size_t>(column);
+    }
     int Column(double x) const { return std::clamp(static_cast<int>(std::floor(x / kCell)), 0, m_columns - 1); }
     int Row(double y) const { return std::clamp(static_cast<int>(std::floor(y / kCell)), 0, m_rows - 1); }
     void Cells(const Shape& shape, int& c0, int& c1, int& r0, int& r1) const {
@@ -234,7 +237,7 @@ public:
         for (std::size_t i = 1; i < points.size(); ++i) {
             Shape segment{{m_map.PixelX(points[i - 1].x), m_map.PixelY(points[i - 1].y)},
                           {m_map.PixelX(points[i].x), m_map.PixelY(points[i].y)}};
-            (soft ? m_soft : m_hard).Add(std::move(segment));
+            (soft ? m_soft : m_hard).Add(segment);
         }
     }
 
@@ -259,7 +262,7 @@ public:
     }
     bool ClearOfEnvelope(const Shape& shape) { return !m_soft.AnyOverlaps(shape); }
 
-    void Take(Shape shape) { m_hard.Add(std::move(shape)); }
+    void Take(const Shape& shape) { m_hard.Add(shape); }
 
 private:
     ChartMapping m_map;
@@ -296,7 +299,7 @@ bool PlaceBeside(Clearance& room, DrawOp& text, double radius) {
                 text.dy = dy;
                 Shape shape = TextShape(room.Map(), text);
                 if (!room.Fits(shape, clearOfEnvelope)) continue;
-                room.Take(std::move(shape));
+                room.Take(shape);
                 // Held where it is in the chart's own coordinates, as the
                 // rest is, so that on a larger plot it moves away from
                 // everything else rather than towards what lay beyond it.
