@@ -158,4 +158,19 @@ void BM_EditSequenceAndDrawChart(benchmark::State& state) {
 }
 BENCHMARK(BM_EditSequenceAndDrawChart)->Unit(benchmark::kMicrosecond);
 
+// The same edit recalculated alone: what of the above is the plan's.
+void BM_EditSequence(benchmark::State& state) {
+    planner::PlanDocument document;
+    std::string message;
+    if (!planner::ReadPlan(PlanWithSequence(), document, message)) state.SkipWithError(message.c_str());
+    planner::PlanOutcome outcome;
+    int edit = 0;
+    for (auto _ : state) {
+        (*document.sequence)[2].frequency->number = 30.0 + (++edit % 10);
+        if (!planner::EvaluatePlan(document, {}, outcome, message)) state.SkipWithError(message.c_str());
+        benchmark::DoNotOptimize(outcome.sequence->axisTime);
+    }
+}
+BENCHMARK(BM_EditSequence)->Unit(benchmark::kMicrosecond);
+
 }  // namespace
