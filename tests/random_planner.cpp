@@ -39,6 +39,9 @@ const char* const kSpecial[] = {"auto",    "0",    "-1",    "1e30",   "1e-30",  
                                 "0.5 oct", "1 Hz", "10 Hz", "100 Hz", "1000",    "9.80665",   "1.5 g",
                                 "1e999",   "   ",  "10000", "10001",  "2.54 mm", "0.06 in",   "3"};
 
+// Values a test plan is made of, for a field that is empty.
+const char* const kTypical[] = {"20", "50", "30", "5 min", "1", "2", "0.5", "10 s", "40 Hz", "1 g", "3"};
+
 std::size_t Pick(std::mt19937_64& random, std::size_t n) {
     return std::uniform_int_distribution<std::size_t>(0, n - 1)(random);
 }
@@ -60,7 +63,7 @@ std::string FieldText(std::mt19937_64& random, const std::string& current) {
         return halvex::FormatNumber("%.4g", *number * kFactors[Pick(random, std::size(kFactors))]) +
                current.substr(digits);
     }
-    if (kind < 62) return "";
+    if (kind < 62) return current.empty() ? kTypical[Pick(random, std::size(kTypical))] : "";
     if (kind < 70) return kNeverReads[Pick(random, std::size(kNeverReads))];
     if (kind < 85) return kSpecial[Pick(random, std::size(kSpecial))];
     // A number of a few digits, mostly where a test's values lie.
@@ -280,7 +283,7 @@ void PlannerEvents::Generate(std::mt19937_64& random, const HeadlessWindow& top,
     const std::string name = title.substr(0, title.find(modified ? "* \xE2\x80\x94" : " \xE2\x80\x94"));
     if (status != nullptr && status->text == name) {
         for (const HeadlessControl& control : top.Controls()) {
-            if (control.kind == res::ControlKind::Edit) m_goodTexts[control.id] = control.text;
+            if (control.kind == res::ControlKind::Edit && !control.text.empty()) m_goodTexts[control.id] = control.text;
             if (control.kind != res::ControlKind::Grid) continue;
             for (std::size_t row = 0; row < control.rows.size(); ++row) {
                 for (std::size_t column = 0; column < control.rows[row].size(); ++column) {
@@ -293,10 +296,11 @@ void PlannerEvents::Generate(std::mt19937_64& random, const HeadlessWindow& top,
         // While the fields make no plan, a marked field gets a text back
         // that made one, or Undo goes back a step.
         for (const HeadlessControl& control : top.Controls()) {
-            if (control.marked && control.enabled && control.visible) {
+            if (control.marked && control.enabled && control.visible && control.kind == res::ControlKind::Edit) {
                 const auto good = m_goodTexts.find(control.id);
-                if (good == m_goodTexts.end()) continue;
-                lines.push_back("type " + std::to_string(control.id) + " " + good->second);
+                const std::string text =
+                    good != m_goodTexts.end() ? good->second : kTypical[Pick(random, std::size(kTypical))];
+                lines.push_back("type " + std::to_string(control.id) + " " + text);
                 return;
             }
             for (const ui::GridMark& mark : control.cellMarks) {
@@ -315,6 +319,10 @@ void PlannerEvents::Generate(std::mt19937_64& random, const HeadlessWindow& top,
     if (roll < 2) {
         keepChanges();
         lines.push_back("close");
+        return;
+    }
+    if (roll < 6) {  // neither closes the window nor changes anything
+        lines.push_back(roll < 4 ? "enter" : "escape");
         return;
     }
     if (roll < 60) {  // a file command
