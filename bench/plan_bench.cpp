@@ -56,24 +56,34 @@ BENCHMARK(BM_ReadJsonWideObject)->RangeMultiplier(8)->Range(8, 262144)->Complexi
 
 namespace {
 
-// One edit to a ten-segment profile, as the planner window makes it: the
-// plan recalculated and the chart drawn into its list (aim: under 1 ms).
-void BM_EditAndDrawChart(benchmark::State& state) {
+// Edits a plan as the window does, one change per iteration (edit from 0
+// to 9 in turn), recalculating it, and drawing its chart when draw is set.
+template <typename Edit>
+void EditAndRecalculate(benchmark::State& state, const std::string& text, Edit edit, bool draw) {
     planner::PlanDocument document;
     std::string message;
-    std::string text = PlanWithSegments(10);
-    text.insert(text.rfind('}'), R"(, "shaker": {"rated_force": "9 kN", "moving_mass": {"armature": "25 kg"},
-        "stroke_pp": "51 mm", "velocity": "1.8 m/s", "acceleration": "100 g"})");
     if (!planner::ReadPlan(text, document, message)) state.SkipWithError(message.c_str());
     planner::PlanOutcome outcome;
     planner::Chart chart;
-    int edit = 0;
+    int count = 0;
     for (auto _ : state) {
-        document.profile[4].values[0].number = 0.1 + 0.01 * (++edit % 10);
+        edit(document, ++count % 10);
         if (!planner::EvaluatePlan(document, {}, outcome, message)) state.SkipWithError(message.c_str());
-        planner::DrawChart(document, outcome, chart);
+        if (draw) planner::DrawChart(document, outcome, chart);
         benchmark::DoNotOptimize(chart.ops.data());
+        benchmark::DoNotOptimize(outcome.sequence);
     }
+}
+
+// One edit to a ten-segment profile, as the planner window makes it: the
+// plan recalculated and the chart drawn into its list (aim: under 1 ms).
+void BM_EditAndDrawChart(benchmark::State& state) {
+    std::string text = PlanWithSegments(10);
+    text.insert(text.rfind('}'), R"(, "shaker": {"rated_force": "9 kN", "moving_mass": {"armature": "25 kg"},
+        "stroke_pp": "51 mm", "velocity": "1.8 m/s", "acceleration": "100 g"})");
+    EditAndRecalculate(
+        state, text, [](planner::PlanDocument& d, int edit) { d.profile[4].values[0].number = 0.1 + 0.01 * edit; },
+        true);
 }
 BENCHMARK(BM_EditAndDrawChart)->Unit(benchmark::kMicrosecond);
 
@@ -142,34 +152,18 @@ std::string PlanWithSequence() {
 // One edit to that sequence, a dwell's frequency, as the planner window
 // makes it: the plan recalculated and the chart drawn into its list (under
 // 1 ms; aim 50 us).
+void EditDwellFrequency(planner::PlanDocument& document, int edit) {
+    (*document.sequence)[2].frequency->number = 30.0 + edit;
+}
+
 void BM_EditSequenceAndDrawChart(benchmark::State& state) {
-    planner::PlanDocument document;
-    std::string message;
-    if (!planner::ReadPlan(PlanWithSequence(), document, message)) state.SkipWithError(message.c_str());
-    planner::PlanOutcome outcome;
-    planner::Chart chart;
-    int edit = 0;
-    for (auto _ : state) {
-        (*document.sequence)[2].frequency->number = 30.0 + (++edit % 10);
-        if (!planner::EvaluatePlan(document, {}, outcome, message)) state.SkipWithError(message.c_str());
-        planner::DrawChart(document, outcome, chart);
-        benchmark::DoNotOptimize(chart.ops.data());
-    }
+    EditAndRecalculate(state, PlanWithSequence(), EditDwellFrequency, true);
 }
 BENCHMARK(BM_EditSequenceAndDrawChart)->Unit(benchmark::kMicrosecond);
 
 // The same edit recalculated alone: what of the above is the plan's.
 void BM_EditSequence(benchmark::State& state) {
-    planner::PlanDocument document;
-    std::string message;
-    if (!planner::ReadPlan(PlanWithSequence(), document, message)) state.SkipWithError(message.c_str());
-    planner::PlanOutcome outcome;
-    int edit = 0;
-    for (auto _ : state) {
-        (*document.sequence)[2].frequency->number = 30.0 + (++edit % 10);
-        if (!planner::EvaluatePlan(document, {}, outcome, message)) state.SkipWithError(message.c_str());
-        benchmark::DoNotOptimize(outcome.sequence->axisTime);
-    }
+    EditAndRecalculate(state, PlanWithSequence(), EditDwellFrequency, false);
 }
 BENCHMARK(BM_EditSequence)->Unit(benchmark::kMicrosecond);
 
