@@ -101,10 +101,20 @@ private:
     }
 };
 
+// Whether two extents (a Shape's, or an Extent) are apart; touching is apart.
+template <typename A, typename B>
+bool Apart(const A& a, const B& b) {
+    return a.right <= b.left || b.right <= a.left || a.bottom <= b.top || b.bottom <= a.top;
+}
+
+struct Extent {
+    double left, right, top, bottom;
+};
+
 // Two convex shapes overlap unless some edge of either separates them;
 // most are far apart, which their extents tell first.
 bool Overlap(const Shape& a, const Shape& b) {
-    if (a.right <= b.left || b.right <= a.left || a.bottom <= b.top || b.bottom <= a.top) return false;
+    if (Apart(a, b)) return false;
     for (const Shape* shape : {&a, &b}) {
         const std::size_t n = shape->count;
         for (std::size_t i = 0; i < n; ++i) {
@@ -180,9 +190,14 @@ public:
 
     // Whether any shape overlaps one inside the plot.
     bool AnyOverlaps(const Shape& shape) {
+        const auto hits = [&](const Shape& other) { return Overlap(shape, other); };
+        if (!(shape.left >= 0.0 && shape.right <= m_width && shape.top >= 0.0 && shape.bottom <= m_height)) {
+            return std::any_of(m_shapes.begin(), m_shapes.end(), hits);  // one with no place in the plot
+        }
         ++m_stamp;
-        for (const std::size_t index : m_everywhere) {
-            if (Overlap(shape, m_shapes[index])) return true;
+        if (std::any_of(m_everywhere.begin(), m_everywhere.end(),
+                        [&](std::size_t index) { return hits(m_shapes[index]); })) {
+            return true;
         }
         int c0, c1, r0, r1;
         Cells(shape, c0, c1, r0, r1);
@@ -191,7 +206,7 @@ public:
                 for (const std::size_t index : m_cells[Cell(r, c)]) {
                     if (m_seen[index] == m_stamp) continue;
                     m_seen[index] = m_stamp;
-                    if (Overlap(shape, m_shapes[index])) return true;
+                    if (hits(m_shapes[index])) return true;
                 }
             }
         }
@@ -204,8 +219,9 @@ private:
     std::size_t Cell(int row, int column) const {
         return static_cast<std::size_t>(row) * static_cast<std::size_t>(m_columns) + static_cast<std::size_t>(column);
     }
-    int Column(double x) const { return std::clamp(static_cast<int>(std::floor(x / kCell)), 0, m_columns - 1); }
-    int Row(double y) const { return std::clamp(static_cast<int>(std::floor(y / kCell)), 0, m_rows - 1); }
+    // Of a coordinate inside the plot: never negative, so truncating floors.
+    int Column(double x) const { return std::min(static_cast<int>(x * (1.0 / kCell)), m_columns - 1); }
+    int Row(double y) const { return std::min(static_cast<int>(y * (1.0 / kCell)), m_rows - 1); }
     void Cells(const Shape& shape, int& c0, int& c1, int& r0, int& r1) const {
         c0 = Column(std::max(shape.left, 0.0));
         c1 = Column(std::min(shape.right, m_width));
@@ -480,6 +496,7 @@ public:
             while (m_half + 4.0 * static_cast<double>(m_steps) <= m_length - m_half) ++m_steps;
         }
         m_open.assign(4 * m_steps, false);
+        m_extents.resize(2 * m_steps);
     }
 
     // The places in order: for clear of the envelope, then across it, for
@@ -499,18 +516,26 @@ public:
         const double shiftY = m_map.PixelY(at.y) - m_map.PixelY(m_upper.y);
         return m_shapes[(k / m_steps) % 2].Moved(shiftX, shiftY);
     }
+    // The same for a place clear of the envelope (the first half), whose
+    // extent is kept for CloseUnder.
+    Shape FirstShapeAt(std::size_t k) {
+        const Shape shape = ShapeAt(k);
+        m_extents[k] = Extent{shape.left, shape.right, shape.top, shape.bottom};
+        return shape;
+    }
 
     // Closes the open places a value taken there covers; returns how many.
     // Along the line a place's extent only moves one way in x and in y
     // (every step of its computation keeps the order), so the steps whose
     // extents are not apart from the taken shape are one run, found by
-    // halving; no place outside it can overlap.
+    // halving; no place outside it can overlap. Every place's shape has been
+    // asked for once by FirstShapeAt.
     std::size_t CloseUnder(const Shape& taken) {
         std::size_t closed = 0;
         for (std::size_t offset = 0; offset < 2 && m_steps > 0; ++offset) {
-            const auto extent = [&](std::size_t step) { return ShapeAt(offset * m_steps + step); };
-            const Shape first = extent(0);
-            const Shape last = extent(m_steps - 1);
+            const auto extent = [&](std::size_t step) -> const Extent& { return m_extents[offset * m_steps + step]; };
+            const Extent& first = extent(0);
+            const Extent& last = extent(m_steps - 1);
             std::size_t from = 0, to = m_steps;
             const auto narrow = [&](bool increasing, auto before, auto after) {
                 // before: the place lies wholly before the shape; after: wholly after it.
@@ -526,15 +551,16 @@ public:
                 }
             };
             narrow(
-                last.left >= first.left, [&](const Shape& e) { return e.right <= taken.left; },
-                [&](const Shape& e) { return taken.right <= e.left; });
+                last.left >= first.left, [&](const Extent& e) { return e.right <= taken.left; },
+                [&](const Extent& e) { return taken.right <= e.left; });
             narrow(
-                last.top >= first.top, [&](const Shape& e) { return e.bottom <= taken.top; },
-                [&](const Shape& e) { return taken.bottom <= e.top; });
+                last.top >= first.top, [&](const Extent& e) { return e.bottom <= taken.top; },
+                [&](const Extent& e) { return taken.bottom <= e.top; });
             for (const std::size_t clear : {std::size_t{0}, std::size_t{2}}) {
                 for (std::size_t step = from; step < to; ++step) {
                     const std::size_t k = (clear + offset) * m_steps + step;
-                    if (m_open[k] && Overlap(ShapeAt(k), taken)) {
+                    // Overlap's own first test, on the extent kept.
+                    if (m_open[k] && !Apart(extent(step), taken) && Overlap(ShapeAt(k), taken)) {
                         m_open[k] = false;
                         ++closed;
                     }
@@ -568,7 +594,8 @@ private:
     std::array<double, 2> m_offsets{};
     std::array<Shape, 2> m_shapes{Shape{}, Shape{}};
     std::size_t m_steps = 0;
-    std::vector<bool> m_open;  // fits still
+    std::vector<bool> m_open;       // fits still
+    std::vector<Extent> m_extents;  // of the places clear of the envelope, as FirstShapeAt found them
 };
 
 // Each diagonal's value where it fits, the line with the fewest places left
@@ -590,7 +617,7 @@ void PlaceOnLines(Clearance& room, std::vector<Diagonal>& diagonals) {
         const double inf = std::numeric_limits<double>::infinity();
         double left = inf, right = -inf, top = inf, bottom = -inf;
         for (std::size_t k = 0; k < half; ++k) {
-            const Shape shape = line.ShapeAt(k);
+            const Shape shape = line.FirstShapeAt(k);
             const bool across = room.FitsAcross(shape);
             const bool clear = across && room.ClearOfEnvelope(shape);
             line.SetOpen(k, clear);
@@ -604,9 +631,6 @@ void PlaceOnLines(Clearance& room, std::vector<Diagonal>& diagonals) {
         open.push_back(count);
         extents.push_back(Shape{{left, top}, {right, bottom}});
     }
-    const auto apart = [](const Shape& a, const Shape& b) {
-        return a.right <= b.left || b.right <= a.left || a.bottom <= b.top || b.bottom <= a.top;
-    };
     for (;;) {
         std::size_t best = diagonals.size();
         std::size_t fewest = 0;
@@ -628,7 +652,7 @@ void PlaceOnLines(Clearance& room, std::vector<Diagonal>& diagonals) {
         room.Take(taken);
         // What the new value covers is closed to the others.
         for (std::size_t i = 0; i < diagonals.size(); ++i) {
-            if (diagonals[i].labelled || open[i] == 0 || apart(extents[i], taken)) continue;
+            if (diagonals[i].labelled || open[i] == 0 || Apart(extents[i], taken)) continue;
             open[i] -= places[i].CloseUnder(taken);
         }
     }
