@@ -49,7 +49,7 @@ protected:
     // its first window closes.
     virtual void RunProgram();
     // Runs the program on the backend that is set.
-    void RunChosenProgram();
+    virtual void RunChosenProgram();
     // A question or file dialog of the program, answered as the script said
     // with its answer commands, and reported.
     int AnswerQuestion(std::string_view text);
@@ -58,6 +58,11 @@ protected:
     bool ReadLine(std::string& line);
     void ReportOpen(const res::DialogTemplate& dialogTemplate);
     void ReportClose(const res::DialogTemplate& dialogTemplate, int code);
+    // The answers queued for the program's questions and file dialogs,
+    // taken while the program runs.
+    ui::AnswerQueue& Answers() { return m_answers; }
+    void TakeAnswers(bool running) { m_running = running; }
+    Program ProgramRun() const { return m_program; }
 
 private:
     void WriteError(std::string_view text);

@@ -1,7 +1,9 @@
 #include "planner/chart.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <initializer_list>
 #include <limits>
 #include <string>
 #include <utility>
@@ -64,15 +66,33 @@ DrawOp TextOp(DrawRole role, ChartPoint at, std::string text, TextAnchor anchor,
 // Texts in the plot are kept clear of each other, of the profile and of the
 // markers on the least plot, in its pixels; on a larger one everything only
 // moves further apart. The shaker's envelope is kept clear where there is room.
-// A convex shape in pixels (two corners: a segment), with its extent.
+// A convex shape in pixels (two corners: a segment; at most four), with its
+// extent. Held in place, as a chart lays out thousands of them.
 struct Shape {
-    std::vector<ChartPoint> corners;
+    std::array<ChartPoint, 4> corners{};
+    std::size_t count = 0;
     double left = 0.0, right = 0.0, top = 0.0, bottom = 0.0;
 
-    explicit Shape(std::vector<ChartPoint> points) : corners(std::move(points)) {
+    Shape() = default;
+    Shape(std::initializer_list<ChartPoint> points) {
+        for (const ChartPoint& p : points) corners[count++] = p;
+        Measure();
+    }
+    // A shape moved by (dx, dy) pixels.
+    Shape Moved(double dx, double dy) const {
+        Shape moved = *this;
+        for (std::size_t i = 0; i < count; ++i) moved.corners[i] = {corners[i].x + dx, corners[i].y + dy};
+        moved.Measure();
+        return moved;
+    }
+    const ChartPoint* begin() const { return corners.data(); }
+    const ChartPoint* end() const { return corners.data() + count; }
+
+private:
+    void Measure() {
         left = top = std::numeric_limits<double>::infinity();
         right = bottom = -left;
-        for (const ChartPoint& p : corners) {
+        for (const ChartPoint& p : *this) {
             left = std::min(left, p.x);
             right = std::max(right, p.x);
             top = std::min(top, p.y);
@@ -81,22 +101,32 @@ struct Shape {
     }
 };
 
+// Whether two extents (a Shape's, or an Extent) are apart; touching is apart.
+template <typename A, typename B>
+bool Apart(const A& a, const B& b) {
+    return a.right <= b.left || b.right <= a.left || a.bottom <= b.top || b.bottom <= a.top;
+}
+
+struct Extent {
+    double left, right, top, bottom;
+};
+
 // Two convex shapes overlap unless some edge of either separates them;
 // most are far apart, which their extents tell first.
 bool Overlap(const Shape& a, const Shape& b) {
-    if (a.right <= b.left || b.right <= a.left || a.bottom <= b.top || b.bottom <= a.top) return false;
+    if (Apart(a, b)) return false;
     for (const Shape* shape : {&a, &b}) {
-        const std::vector<ChartPoint>& corners = shape->corners;
-        for (std::size_t i = 0; i < corners.size(); ++i) {
-            const ChartPoint& p = corners[i];
-            const ChartPoint& q = corners[(i + 1) % corners.size()];
+        const std::size_t n = shape->count;
+        for (std::size_t i = 0; i < n; ++i) {
+            const ChartPoint& p = shape->corners[i];
+            const ChartPoint& q = shape->corners[(i + 1) % n];
             const ChartPoint normal{q.y - p.y, p.x - q.x};
             double aLo = std::numeric_limits<double>::infinity(), aHi = -aLo, bLo = aLo, bHi = -aLo;
-            for (const ChartPoint& r : a.corners) {
+            for (const ChartPoint& r : a) {
                 aLo = std::min(aLo, r.x * normal.x + r.y * normal.y);
                 aHi = std::max(aHi, r.x * normal.x + r.y * normal.y);
             }
-            for (const ChartPoint& r : b.corners) {
+            for (const ChartPoint& r : b) {
                 bLo = std::min(bLo, r.x * normal.x + r.y * normal.y);
                 bHi = std::max(bHi, r.x * normal.x + r.y * normal.y);
             }
@@ -122,16 +152,96 @@ Shape TextShape(const ChartMapping& map, const DrawOp& op) {
     const double right = width - back + kPad;
     const double below = -draw::kTextDescent * size - kPad;
     const double above = draw::kTextAscent * size + kPad;
-    std::vector<ChartPoint> corners;
-    for (const auto& [a, u] : {std::pair{left, below}, {right, below}, {right, above}, {left, above}}) {
-        corners.push_back({origin.x + a * along.x + u * up.x, origin.y + a * along.y + u * up.y});
-    }
-    return Shape(std::move(corners));
+    const auto corner = [&](double a, double u) {
+        return ChartPoint{origin.x + a * along.x + u * up.x, origin.y + a * along.y + u * up.y};
+    };
+    return Shape{corner(left, below), corner(right, below), corner(right, above), corner(left, above)};
 }
+
+// The shapes already placed, found by the cells of the least plot their
+// extents cover, so that a text is checked only against what lies near it.
+// A shape outside the plot cannot meet a text inside it; one whose extent is
+// not finite is checked against every text, as a plain list would.
+class ShapeBins {
+public:
+    ShapeBins(double width, double height)
+        : m_columns(static_cast<int>(width / kCell) + 1),
+          m_rows(static_cast<int>(height / kCell) + 1),
+          m_width(width),
+          m_height(height),
+          m_cells(static_cast<std::size_t>(m_columns * m_rows)) {}
+
+    void Add(const Shape& shape) {
+        const std::size_t index = m_shapes.size();
+        m_seen.push_back(0);
+        const bool finite = std::isfinite(shape.left) && std::isfinite(shape.right) && std::isfinite(shape.top) &&
+                            std::isfinite(shape.bottom);
+        if (!finite) {
+            m_everywhere.push_back(index);
+        } else if (shape.right > 0.0 && shape.left < m_width && shape.bottom > 0.0 && shape.top < m_height) {
+            int c0, c1, r0, r1;
+            Cells(shape, c0, c1, r0, r1);
+            for (int r = r0; r <= r1; ++r) {
+                for (int c = c0; c <= c1; ++c) m_cells[Cell(r, c)].push_back(index);
+            }
+        }
+        m_shapes.push_back(shape);
+    }
+
+    // Whether any shape overlaps one inside the plot.
+    bool AnyOverlaps(const Shape& shape) {
+        const auto hits = [&](const Shape& other) { return Overlap(shape, other); };
+        if (!(shape.left >= 0.0 && shape.right <= m_width && shape.top >= 0.0 && shape.bottom <= m_height)) {
+            return std::any_of(m_shapes.begin(), m_shapes.end(), hits);  // one with no place in the plot
+        }
+        ++m_stamp;
+        if (std::any_of(m_everywhere.begin(), m_everywhere.end(),
+                        [&](std::size_t index) { return hits(m_shapes[index]); })) {
+            return true;
+        }
+        int c0, c1, r0, r1;
+        Cells(shape, c0, c1, r0, r1);
+        for (int r = r0; r <= r1; ++r) {
+            for (int c = c0; c <= c1; ++c) {
+                for (const std::size_t index : m_cells[Cell(r, c)]) {
+                    if (m_seen[index] == m_stamp) continue;
+                    m_seen[index] = m_stamp;
+                    if (hits(m_shapes[index])) return true;
+                }
+            }
+        }
+        return false;
+    }
+
+private:
+    static constexpr double kCell = 24.0;  // px
+
+    std::size_t Cell(int row, int column) const {
+        return static_cast<std::size_t>(row) * static_cast<std::size_t>(m_columns) + static_cast<std::size_t>(column);
+    }
+    // Of a coordinate inside the plot: never negative, so truncating floors.
+    int Column(double x) const { return std::min(static_cast<int>(x * (1.0 / kCell)), m_columns - 1); }
+    int Row(double y) const { return std::min(static_cast<int>(y * (1.0 / kCell)), m_rows - 1); }
+    void Cells(const Shape& shape, int& c0, int& c1, int& r0, int& r1) const {
+        c0 = Column(std::max(shape.left, 0.0));
+        c1 = Column(std::min(shape.right, m_width));
+        r0 = Row(std::max(shape.top, 0.0));
+        r1 = Row(std::min(shape.bottom, m_height));
+    }
+
+    int m_columns, m_rows;
+    double m_width, m_height;
+    std::vector<Shape> m_shapes;
+    std::vector<std::vector<std::size_t>> m_cells;
+    std::vector<std::size_t> m_everywhere;
+    std::vector<unsigned> m_seen;  // the query that last checked each shape
+    unsigned m_stamp = 0;
+};
 
 class Clearance {
 public:
-    explicit Clearance(const ChartBox& box) {
+    explicit Clearance(const ChartBox& box)
+        : m_hard(draw::kLeastPlotWidth, draw::kLeastPlotHeight), m_soft(draw::kLeastPlotWidth, draw::kLeastPlotHeight) {
         m_map.box = box;
         m_map.width = draw::kLeastPlotWidth;
         m_map.height = draw::kLeastPlotHeight;
@@ -141,35 +251,39 @@ public:
 
     void BlockLine(const std::vector<ChartPoint>& points, bool soft) {
         for (std::size_t i = 1; i < points.size(); ++i) {
-            Shape segment({{m_map.PixelX(points[i - 1].x), m_map.PixelY(points[i - 1].y)},
-                           {m_map.PixelX(points[i].x), m_map.PixelY(points[i].y)}});
-            (soft ? m_soft : m_hard).push_back(std::move(segment));
+            Shape segment{{m_map.PixelX(points[i - 1].x), m_map.PixelY(points[i - 1].y)},
+                          {m_map.PixelX(points[i].x), m_map.PixelY(points[i].y)}};
+            (soft ? m_soft : m_hard).Add(segment);
         }
     }
 
     void BlockMarker(ChartPoint at, double radius) {
         const double x = m_map.PixelX(at.x);
         const double y = m_map.PixelY(at.y);
-        m_hard.push_back(Shape(
-            {{x - radius, y - radius}, {x + radius, y - radius}, {x + radius, y + radius}, {x - radius, y + radius}}));
+        m_hard.Add(Shape{
+            {x - radius, y - radius}, {x + radius, y - radius}, {x + radius, y + radius}, {x - radius, y + radius}});
     }
 
     // Whether a text's room lies inside the plot clear of what is there
     // (and of the envelope, when asked).
-    bool Fits(const Shape& shape, bool clearOfEnvelope) const {
+    bool Fits(const Shape& shape, bool clearOfEnvelope) {
+        return FitsAcross(shape) && (!clearOfEnvelope || ClearOfEnvelope(shape));
+    }
+    // The same in two parts: inside the plot clear of what is there, and
+    // clear of the envelope too.
+    bool FitsAcross(const Shape& shape) {
         if (shape.left < 0.0 || shape.right > m_map.width || shape.top < 0.0 || shape.bottom > m_map.height)
             return false;
-        auto hits = [&](const Shape& other) { return Overlap(shape, other); };
-        if (std::any_of(m_hard.begin(), m_hard.end(), hits)) return false;
-        return !clearOfEnvelope || std::none_of(m_soft.begin(), m_soft.end(), hits);
+        return !m_hard.AnyOverlaps(shape);
     }
+    bool ClearOfEnvelope(const Shape& shape) { return !m_soft.AnyOverlaps(shape); }
 
-    void Take(Shape shape) { m_hard.push_back(std::move(shape)); }
+    void Take(const Shape& shape) { m_hard.Add(shape); }
 
 private:
     ChartMapping m_map;
-    std::vector<Shape> m_hard;
-    std::vector<Shape> m_soft;
+    ShapeBins m_hard;
+    ShapeBins m_soft;
 };
 
 // A note beside its marker: the nearest place around it where it fits,
@@ -201,7 +315,7 @@ bool PlaceBeside(Clearance& room, DrawOp& text, double radius) {
                 text.dy = dy;
                 Shape shape = TextShape(room.Map(), text);
                 if (!room.Fits(shape, clearOfEnvelope)) continue;
-                room.Take(std::move(shape));
+                room.Take(shape);
                 // Held where it is in the chart's own coordinates, as the
                 // rest is, so that on a larger plot it moves away from
                 // everything else rather than towards what lay beyond it.
@@ -357,81 +471,189 @@ std::vector<Diagonal> Diagonals(const Chart& chart, const ChartMapping& least, d
 // from near its upper end (where the lines leave the plot and are looked
 // for) downwards, above the line, then below it; clear of the envelope's
 // edge before across it.
-struct LabelPlace {
-    ChartPoint at;  // on the line
-    double dy;
-    Shape shape;
-    bool clearOfEnvelope;
-    bool open;  // fits still
-};
+class LinePlaces {
+public:
+    LinePlaces(const ChartMapping& map, const Diagonal& diagonal) : m_map(map) {
+        const ChartPoint p = diagonal.line.points[0];
+        const ChartPoint q = diagonal.line.points[1];
+        const bool pUpper = map.PixelY(p.y) < map.PixelY(q.y);
+        m_upper = pUpper ? p : q;
+        m_lower = pUpper ? q : p;
+        m_length = std::hypot(map.PixelX(q.x) - map.PixelX(p.x), map.PixelY(q.y) - map.PixelY(p.y));
+        DrawOp label = diagonal.label;
+        const double size = StyleOf(label.role).fontSize;
+        m_half = draw::TextWidth(label.text, size) / 2.0 + kPad + 1.0;
+        // A screen-vertical shift moves the baseline off the line by its cosine.
+        const double cosine = std::cos(map.TextAngle(label) * Pi() / 180.0);
+        m_offsets = {-3.0, (draw::kTextAscent * size + 3.0) / cosine};
+        // One shape for each offset, moved along the line every 4 pixels.
+        for (std::size_t i = 0; i < 2; ++i) {
+            label.points = {m_upper};
+            label.dy = m_offsets[i];
+            m_shapes[i] = TextShape(map, label);
+        }
+        if (std::isfinite(m_length)) {
+            while (m_half + 4.0 * static_cast<double>(m_steps) <= m_length - m_half) ++m_steps;
+        }
+        m_open.assign(4 * m_steps, false);
+        m_extents.resize(2 * m_steps);
+    }
 
-std::vector<LabelPlace> PlacesOnLine(const ChartMapping& map, const Diagonal& diagonal) {
-    const ChartPoint p = diagonal.line.points[0];
-    const ChartPoint q = diagonal.line.points[1];
-    const bool pUpper = map.PixelY(p.y) < map.PixelY(q.y);
-    const ChartPoint upper = pUpper ? p : q;
-    const ChartPoint lower = pUpper ? q : p;
-    const double length = std::hypot(map.PixelX(q.x) - map.PixelX(p.x), map.PixelY(q.y) - map.PixelY(p.y));
-    DrawOp label = diagonal.label;
-    const double size = StyleOf(label.role).fontSize;
-    const double half = draw::TextWidth(label.text, size) / 2.0 + kPad + 1.0;
-    // A screen-vertical shift moves the baseline off the line by its cosine.
-    const double cosine = std::cos(map.TextAngle(label) * Pi() / 180.0);
-    const double offsets[] = {-3.0, (draw::kTextAscent * size + 3.0) / cosine};
-    std::vector<LabelPlace> places;
-    for (const bool clearOfEnvelope : {true, false}) {
-        for (const double dy : offsets) {
-            // One shape, moved along the line.
-            label.points = {upper};
-            label.dy = dy;
-            const Shape shape = TextShape(map, label);
-            for (int step = 0; half + 4.0 * step <= length - half; ++step) {  // every 4 pixels
-                const double t = (half + 4.0 * step) / length;
-                const ChartPoint at{upper.x + (lower.x - upper.x) * t, upper.y + (lower.y - upper.y) * t};
-                const double shiftX = map.PixelX(at.x) - map.PixelX(upper.x);
-                const double shiftY = map.PixelY(at.y) - map.PixelY(upper.y);
-                std::vector<ChartPoint> corners;
-                for (const ChartPoint& corner : shape.corners)
-                    corners.push_back({corner.x + shiftX, corner.y + shiftY});
-                places.push_back({at, dy, Shape(std::move(corners)), clearOfEnvelope, false});
+    // The places in order: for clear of the envelope, then across it, for
+    // each offset, the steps along the line.
+    std::size_t Count() const { return m_open.size(); }
+    bool ClearOfEnvelope(std::size_t k) const { return k < 2 * m_steps; }
+    bool Open(std::size_t k) const { return m_open[k]; }
+    void SetOpen(std::size_t k, bool open) { m_open[k] = open; }
+    double Dy(std::size_t k) const { return m_offsets[(k / m_steps) % 2]; }
+    ChartPoint At(std::size_t k) const {
+        const double t = (m_half + 4.0 * static_cast<double>(k % m_steps)) / m_length;
+        return ChartPoint{m_upper.x + (m_lower.x - m_upper.x) * t, m_upper.y + (m_lower.y - m_upper.y) * t};
+    }
+    Shape ShapeAt(std::size_t k) const {
+        const ChartPoint at = At(k);
+        const double shiftX = m_map.PixelX(at.x) - m_map.PixelX(m_upper.x);
+        const double shiftY = m_map.PixelY(at.y) - m_map.PixelY(m_upper.y);
+        return m_shapes[(k / m_steps) % 2].Moved(shiftX, shiftY);
+    }
+    // The same for a place clear of the envelope (the first half), whose
+    // extent is kept for CloseUnder.
+    Shape FirstShapeAt(std::size_t k) {
+        const Shape shape = ShapeAt(k);
+        m_extents[k] = Extent{shape.left, shape.right, shape.top, shape.bottom};
+        return shape;
+    }
+
+    // Closes the open places a value taken there covers; returns how many.
+    // Along the line a place's extent only moves one way in x and in y
+    // (every step of its computation keeps the order), so the steps whose
+    // extents are not apart from the taken shape are one run, found by
+    // halving; no place outside it can overlap. Every place's shape has been
+    // asked for once by FirstShapeAt.
+    std::size_t CloseUnder(const Shape& taken) {
+        std::size_t closed = 0;
+        for (std::size_t offset = 0; offset < 2 && m_steps > 0; ++offset) {
+            const auto extent = [&](std::size_t step) -> const Extent& { return m_extents[offset * m_steps + step]; };
+            const Extent& first = extent(0);
+            const Extent& last = extent(m_steps - 1);
+            std::size_t from = 0, to = m_steps;
+            const auto narrow = [&](bool increasing, auto before, auto after) {
+                // before: the place lies wholly before the shape; after: wholly after it.
+                const auto pred = [&](auto test, bool want) {
+                    return [&, test, want](std::size_t step) { return test(extent(step)) == want; };
+                };
+                if (increasing) {
+                    from = std::max(from, PartitionPoint(pred(before, true)));
+                    to = std::min(to, PartitionPoint(pred(after, false)));
+                } else {
+                    to = std::min(to, PartitionPoint(pred(before, false)));
+                    from = std::max(from, PartitionPoint(pred(after, true)));
+                }
+            };
+            narrow(
+                last.left >= first.left, [&](const Extent& e) { return e.right <= taken.left; },
+                [&](const Extent& e) { return taken.right <= e.left; });
+            narrow(
+                last.top >= first.top, [&](const Extent& e) { return e.bottom <= taken.top; },
+                [&](const Extent& e) { return taken.bottom <= e.top; });
+            for (const std::size_t clear : {std::size_t{0}, std::size_t{2}}) {
+                for (std::size_t step = from; step < to; ++step) {
+                    const std::size_t k = (clear + offset) * m_steps + step;
+                    // Overlap's own first test, on the extent kept.
+                    if (m_open[k] && !Apart(extent(step), taken) && Overlap(ShapeAt(k), taken)) {
+                        m_open[k] = false;
+                        ++closed;
+                    }
+                }
             }
         }
+        return closed;
     }
-    return places;
-}
+
+private:
+    // The first step in [0, steps) where pred no longer holds; pred holds
+    // for a first run of steps and not after it.
+    template <typename Pred>
+    std::size_t PartitionPoint(Pred pred) const {
+        std::size_t lo = 0, hi = m_steps;
+        while (lo < hi) {
+            const std::size_t middle = lo + (hi - lo) / 2;
+            if (pred(middle)) {
+                lo = middle + 1;
+            } else {
+                hi = middle;
+            }
+        }
+        return lo;
+    }
+
+    const ChartMapping& m_map;
+    ChartPoint m_upper, m_lower;
+    double m_length = 0.0;
+    double m_half = 0.0;
+    std::array<double, 2> m_offsets{};
+    std::array<Shape, 2> m_shapes{Shape{}, Shape{}};
+    std::size_t m_steps = 0;
+    std::vector<bool> m_open;       // fits still
+    std::vector<Extent> m_extents;  // of the places clear of the envelope, as FirstShapeAt found them
+};
 
 // Each diagonal's value where it fits, the line with the fewest places left
 // first, so that one with room to spare does not take the only place of
 // another. A line whose value finds no place is left out.
 void PlaceOnLines(Clearance& room, std::vector<Diagonal>& diagonals) {
-    std::vector<std::vector<LabelPlace>> places;
+    std::vector<LinePlaces> places;
+    // How many places of each line are open, and the extent of them all: a
+    // value placed outside it closes none of them.
+    std::vector<std::size_t> open;
+    std::vector<Shape> extents;
     for (const Diagonal& diagonal : diagonals) {
-        places.push_back(PlacesOnLine(room.Map(), diagonal));
-        for (LabelPlace& place : places.back()) place.open = room.Fits(place.shape, place.clearOfEnvelope);
+        places.emplace_back(room.Map(), diagonal);
+        LinePlaces& line = places.back();
+        // The places across the envelope are those clear of it again: what
+        // lies in the plot is asked once for both.
+        const std::size_t half = line.Count() / 2;
+        std::size_t count = 0;
+        const double inf = std::numeric_limits<double>::infinity();
+        double left = inf, right = -inf, top = inf, bottom = -inf;
+        for (std::size_t k = 0; k < half; ++k) {
+            const Shape shape = line.FirstShapeAt(k);
+            const bool across = room.FitsAcross(shape);
+            const bool clear = across && room.ClearOfEnvelope(shape);
+            line.SetOpen(k, clear);
+            line.SetOpen(k + half, across);
+            count += (clear ? 1 : 0) + (across ? 1 : 0);
+            left = std::min(left, shape.left);
+            right = std::max(right, shape.right);
+            top = std::min(top, shape.top);
+            bottom = std::max(bottom, shape.bottom);
+        }
+        open.push_back(count);
+        extents.push_back(Shape{{left, top}, {right, bottom}});
     }
     for (;;) {
         std::size_t best = diagonals.size();
         std::size_t fewest = 0;
         for (std::size_t i = 0; i < diagonals.size(); ++i) {
             if (diagonals[i].labelled) continue;
-            const auto count = static_cast<std::size_t>(
-                std::count_if(places[i].begin(), places[i].end(), [](const LabelPlace& p) { return p.open; }));
-            if (count > 0 && (best == diagonals.size() || count < fewest)) {
+            if (open[i] > 0 && (best == diagonals.size() || open[i] < fewest)) {
                 best = i;
-                fewest = count;
+                fewest = open[i];
             }
         }
         if (best == diagonals.size()) break;
-        const LabelPlace& first =
-            *std::find_if(places[best].begin(), places[best].end(), [](const LabelPlace& p) { return p.open; });
-        diagonals[best].label.points = {first.at};
-        diagonals[best].label.dy = first.dy;
+        const LinePlaces& line = places[best];
+        std::size_t first = 0;
+        while (!line.Open(first)) ++first;
+        const Shape taken = line.ShapeAt(first);
+        diagonals[best].label.points = {line.At(first)};
+        diagonals[best].label.dy = line.Dy(first);
         diagonals[best].labelled = true;
-        room.Take(first.shape);
+        room.Take(taken);
         // What the new value covers is closed to the others.
         for (std::size_t i = 0; i < diagonals.size(); ++i) {
-            if (diagonals[i].labelled) continue;
-            for (LabelPlace& place : places[i]) place.open = place.open && !Overlap(place.shape, first.shape);
+            if (diagonals[i].labelled || open[i] == 0 || Apart(extents[i], taken)) continue;
+            open[i] -= places[i].CloseUnder(taken);
         }
     }
     diagonals.erase(std::remove_if(diagonals.begin(), diagonals.end(), [](const Diagonal& d) { return !d.labelled; }),

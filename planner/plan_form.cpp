@@ -623,6 +623,13 @@ bool DocumentOf(const PlanFields& fields, PlanDocument& document, std::string& p
             problem = "the dwells are part of a sweep: give a rate or a time per pass";
             return named();
         }
+        // Without a sweep its counts are not used, but a text in them that
+        // does not read is still refused, so that the field is marked.
+        double unused = 0.0;
+        place.field = FormField::Sweeps;
+        if (!Trimmed(fields.sweeps).empty() && !ReadNumber(fields.sweeps, unused, problem)) return named();
+        place.field = FormField::Axes;
+        if (!Trimmed(fields.axes).empty() && !ReadNumber(fields.axes, unused, problem)) return named();
     } else {
         SweepSettings sweep;
         sweep.type = fields.sweepType;

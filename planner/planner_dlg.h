@@ -32,6 +32,11 @@ public:
 
     bool Modified() const { return m_history.Changed(); }
     const std::string& Path() const { return m_path; }
+    // The plan on show and its results: the last plan the fields made, out
+    // of date while PlanProblem() says why the fields make none.
+    const planner::PlanDocument& PlanShown() const { return m_document; }
+    const planner::PlanOutcome& OutcomeShown() const { return m_outcome; }
+    const std::string& PlanProblem() const { return m_planProblem; }
 
     // Called between writing a save and renaming it over the file; a test
     // stops the save there.

@@ -27,7 +27,10 @@ public:
     }
 
     void Record(State state, const std::string& key = {}) {
-        m_states.resize(m_at + 1);  // what was undone cannot be redone after a new change
+        // What was undone cannot be redone after a new change; a saved state
+        // among it is gone, and the new step in its place is not it.
+        if (m_saved != kNever && m_saved > m_at) m_saved = kNever;
+        m_states.resize(m_at + 1);
         const bool amend = !key.empty() && key == m_lastKey && m_at > 0 && m_saved != m_at;
         if (amend) {
             m_states[m_at] = std::move(state);

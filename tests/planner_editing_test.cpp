@@ -114,6 +114,11 @@ TEST(PlannerUndo, TypingInOneFieldIsOneStepAndUndoingToTheSavedStateIsUnchanged)
     stack.Record("1000", "value");
     EXPECT_EQ(stack.Undo(), "100");
     EXPECT_FALSE(stack.Changed());
+    // A change after undoing past the save drops the saved state: the step
+    // that takes its place is a change, not the file's state.
+    stack.Undo();
+    stack.Record("5", "other");
+    EXPECT_TRUE(stack.Changed());
 }
 
 planner::SegmentFields Segment(const char* from, const char* to, planner::LevelKind kind, const char* unit,

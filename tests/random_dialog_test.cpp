@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <cstdlib>
+#include <filesystem>
 #include <iostream>
+#include <string>
 
 #include "tests/random_session.h"
 
@@ -12,25 +15,65 @@ std::size_t FromEnvironment(const char* name, std::size_t fallback) {
     return value != nullptr ? static_cast<std::size_t>(std::strtoull(value, nullptr, 10)) : fallback;
 }
 
-// HALVEX_RANDOM_SEED picks the first seed, so any failure printed below can
-// be reproduced alone; HALVEX_RANDOM_SEEDS and HALVEX_RANDOM_EVENTS size the run.
-TEST(RandomDialogs, InvariantsHoldAfterEveryEvent) {
-    const std::size_t firstSeed = FromEnvironment("HALVEX_RANDOM_SEED", 1);
-    const std::size_t seeds = FromEnvironment("HALVEX_RANDOM_SEEDS", 40);
-    const std::size_t eventsPerSeed = FromEnvironment("HALVEX_RANDOM_EVENTS", 2500);
-    std::size_t total = 0;
+using Program = halvex::DriveSession::Program;
+
+// The planner's files, in a directory of this run's own.
+class PlanFiles {
+public:
+    PlanFiles() : m_path(std::filesystem::temp_directory_path() / ("halvex-random-" + std::to_string(getpid()))) {
+        std::filesystem::create_directories(m_path);
+    }
+    ~PlanFiles() {
+        std::error_code ignored;
+        std::filesystem::remove_all(m_path, ignored);
+    }
+    std::string Path() const { return m_path.string(); }
+
+private:
+    std::filesystem::path m_path;
+};
+
+// Plays seeds from the first; false, having failed the test with the
+// shortest script that still fails, at the first failure.
+bool PlaySeeds(Program program, std::size_t firstSeed, std::size_t seeds, std::size_t eventsPerSeed,
+               const std::string& directory, std::size_t& total) {
     for (std::size_t seed = firstSeed; seed < firstSeed + seeds; ++seed) {
-        halvex_test::RandomSession session(seed, eventsPerSeed);
+        halvex_test::RandomSession session(seed, eventsPerSeed, program, directory);
         const halvex_test::RandomRunResult result = session.Run();
         total += result.events;
         if (!result.failure.empty()) {
             std::string script;
-            for (const std::string& line : halvex_test::ShrinkFailingScript(result.script)) script += line + "\n";
-            FAIL() << "seed " << seed << ": " << result.failure << "\nshortest event list (a halvex-drive script):\n"
-                   << script;
+            for (const std::string& line : halvex_test::ShrinkFailingScript(result.script, program)) {
+                script += line + "\n";
+            }
+            ADD_FAILURE() << (program == Program::Planner ? "planner " : "") << "seed " << seed << ": "
+                          << result.failure << "\nshortest event list (a halvex-drive"
+                          << (program == Program::Planner ? " --program planner" : "") << " script):\n"
+                          << script;
+            return false;
         }
     }
+    return true;
+}
+
+// HALVEX_RANDOM_SEED picks the first seed, so any failure printed below can
+// be reproduced alone; HALVEX_RANDOM_SEEDS and HALVEX_RANDOM_EVENTS size the
+// run, HALVEX_RANDOM_PLANNER_EVENTS the planner's events per seed.
+TEST(RandomDialogs, InvariantsHoldAfterEveryEvent) {
+    const std::size_t firstSeed = FromEnvironment("HALVEX_RANDOM_SEED", 1);
+    const std::size_t seeds = FromEnvironment("HALVEX_RANDOM_SEEDS", 40);
+    std::size_t total = 0;
+    if (!PlaySeeds(Program::Calculator, firstSeed, seeds, FromEnvironment("HALVEX_RANDOM_EVENTS", 2500), {}, total)) {
+        return;
+    }
     std::cout << "random events: " << total << " over " << seeds << " seeds\n";
+    const PlanFiles files;
+    std::size_t plannerTotal = 0;
+    if (!PlaySeeds(Program::Planner, firstSeed, seeds, FromEnvironment("HALVEX_RANDOM_PLANNER_EVENTS", 2500),
+                   files.Path(), plannerTotal)) {
+        return;
+    }
+    std::cout << "random events (planner): " << plannerTotal << " over " << seeds << " seeds\n";
 }
 
 // A hand-written session through both calculators must replay without a
@@ -49,6 +92,18 @@ TEST(RandomDialogs, ReplayOfAGoodScriptFindsNothing) {
                                              "escape",
                                              "escape"};
     EXPECT_EQ(halvex_test::ReplaySession(script).Run(), "");
+}
+
+// The planner: a plan saved, changed, undone to the saved state and opened
+// again, with a field that does not read on the way, raises no complaint.
+TEST(RandomDialogs, ReplayOfAGoodPlannerScriptFindsNothing) {
+    const PlanFiles files;
+    const std::string plan = files.Path() + "/good.halvex-plan";
+    const std::vector<std::string> script = {
+        "cell IDC_PROFILE 0 4 2", "answer " + plan, "menu IDM_SAVE", "type IDC_SWEEPS abc", "type IDC_SWEEPS 3",
+        "menu IDM_UNDO",          "menu IDM_UNDO",  "click IDC_ADD", "answer no",           "answer " + plan,
+        "menu IDM_OPEN",          "answer no",      "close"};
+    EXPECT_EQ(halvex_test::ReplaySession(script, Program::Planner).Run(), "");
 }
 
 }  // namespace

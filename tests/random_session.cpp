@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "numeric/number_text.h"
+#include "planner/planner_dlg.h"
 #include "puresine/pure_sine_calc.h"
 #include "puresine/pure_sine_results.h"
 #include "puresine/pure_sine_state.h"
@@ -16,6 +17,7 @@
 #include "res/sine_sweep_ids.h"
 #include "sweep/sine_sweep_calc.h"
 #include "sweep/sine_sweep_state.h"
+#include "tests/random_planner.h"
 
 namespace halvex_test {
 namespace {
@@ -192,7 +194,19 @@ int TargetId(const std::string& line, int dialog) {
 
 }  // namespace
 
-CheckedSession::CheckedSession() : DriveSession(m_noInput, m_noOutput) {}
+CheckedSession::CheckedSession(Program program) : DriveSession(m_noInput, m_noOutput, program) {}
+
+// The planner as halvex-drive runs it, held where the checks can ask it
+// for the plan on show.
+void CheckedSession::RunChosenProgram() {
+    if (ProgramRun() != Program::Planner) return DriveSession::RunChosenProgram();
+    CPlannerDlg planner;
+    m_planner = &planner;
+    TakeAnswers(true);
+    planner.DoModal();
+    TakeAnswers(false);
+    m_planner = nullptr;
+}
 
 void CheckedSession::OnMessageBox(std::string_view text) {
     ++m_messages;
@@ -217,9 +231,14 @@ void CheckedSession::Step(const std::string& line, HeadlessWindow& top) {
         changedInput && !isSelect && dialog == res::IDD_SINE_SWEEP &&
         std::find(std::begin(kSweepOutputs), std::end(kSweepOutputs), target) != std::end(kSweepOutputs);
     const std::size_t messagesBefore = m_messages;
+    const bool planner = dialog == res::IDD_PLANNER && m_planner != nullptr;
+    const PlannerBefore plannerBefore = planner ? PlannerStateBefore(*m_planner, top) : PlannerBefore{};
 
     Execute(line, &top);
     ++m_events;
+    // Answers that no dialog took do not wait for a later one: a path given
+    // to a save refused before its name was asked must not answer a question.
+    if (line.rfind("answer", 0) != 0) Answers().Clear();
 
     std::string failure;
     if (dialog == res::IDD_PURE_SINE) {
@@ -228,11 +247,14 @@ void CheckedSession::Step(const std::string& line, HeadlessWindow& top) {
         failure = CheckSweep(top, calculated, typedIntoOutput, guardBefore, m_messages - messagesBefore);
     } else if (dialog == res::IDD_MAIN_MENU) {
         failure = CheckMainMenu(top);
+    } else if (planner) {
+        failure = CheckPlanner(*m_planner, top, line, plannerBefore);
     }
     if (!failure.empty()) Fail("after \"" + line + "\" on dialog " + std::to_string(dialog) + ": " + failure);
 }
 
-RandomSession::RandomSession(std::uint64_t seed, std::size_t budget) : m_random(seed), m_budget(budget) {}
+RandomSession::RandomSession(std::uint64_t seed, std::size_t budget, Program program, std::string directory)
+    : CheckedSession(program), m_random(seed), m_budget(budget), m_plannerEvents(std::move(directory)) {}
 
 RandomRunResult RandomSession::Run() {
     while (m_events < m_budget && m_failure.empty()) RunProgram();
@@ -241,7 +263,16 @@ RandomRunResult RandomSession::Run() {
 
 bool RandomSession::Next(ui::headless::HeadlessBackend& /*backend*/, HeadlessWindow& top) {
     if (m_events >= m_budget || !m_failure.empty()) return false;
-    std::string line = Generate(top);
+    if (top.Template().id == res::IDD_PLANNER && m_pending.empty()) {
+        m_plannerEvents.Generate(m_random, top, m_pending);
+    }
+    std::string line;
+    if (!m_pending.empty()) {
+        line = std::move(m_pending.front());
+        m_pending.pop_front();
+    } else {
+        line = Generate(top);
+    }
     m_script.push_back(line);
     Step(line, top);
     return true;
@@ -361,14 +392,14 @@ bool ReplaySession::Next(ui::headless::HeadlessBackend& /*backend*/, HeadlessWin
     return true;
 }
 
-std::vector<std::string> ShrinkFailingScript(std::vector<std::string> script) {
+std::vector<std::string> ShrinkFailingScript(std::vector<std::string> script, halvex::DriveSession::Program program) {
     // Remove ever smaller chunks while the failure persists.
     for (std::size_t chunk = script.size() / 2; chunk >= 1; chunk /= 2) {
         for (std::size_t start = 0; start + chunk <= script.size();) {
             std::vector<std::string> candidate(script.begin(), script.begin() + static_cast<std::ptrdiff_t>(start));
             candidate.insert(candidate.end(), script.begin() + static_cast<std::ptrdiff_t>(start + chunk),
                              script.end());
-            if (!ReplaySession(candidate).Run().empty()) {
+            if (!ReplaySession(candidate, program).Run().empty()) {
                 script = std::move(candidate);
             } else {
                 start += chunk;

@@ -1,12 +1,16 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <random>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "app/drive_session.h"
+#include "tests/random_planner.h"
+
+class CPlannerDlg;
 
 // Randomised whole-program testing on the headless backend: user events
 // chosen from what the top dialog shows, as halvex-drive command lines, with
@@ -21,12 +25,13 @@ struct RandomRunResult {
 
 class CheckedSession : public halvex::DriveSession {
 public:
-    CheckedSession();
+    explicit CheckedSession(Program program = Program::Calculator);
 
     const std::string& Failure() const { return m_failure; }
     std::size_t Events() const { return m_events; }
 
 protected:
+    void RunChosenProgram() override;
     // Runs one event line on the top window and checks the invariants.
     void Step(const std::string& line, ui::headless::HeadlessWindow& top);
     void OnMessageBox(std::string_view text) override;
@@ -38,15 +43,18 @@ protected:
     std::size_t m_events = 0;
 
 private:
+    CPlannerDlg* m_planner = nullptr;  // while the planner runs
     std::istringstream m_noInput;
     std::ostream m_noOutput{nullptr};
     std::size_t m_messages = 0;
 };
 
-// Generates events from a seed until the budget is spent or a check fails.
+// Generates events from a seed until the budget is spent or a check fails;
+// the planner's files go into directory.
 class RandomSession : public CheckedSession {
 public:
-    RandomSession(std::uint64_t seed, std::size_t budget);
+    RandomSession(std::uint64_t seed, std::size_t budget, Program program = Program::Calculator,
+                  std::string directory = {});
     RandomRunResult Run();
 
     bool Next(ui::headless::HeadlessBackend& backend, ui::headless::HeadlessWindow& top) override;
@@ -57,13 +65,16 @@ private:
 
     std::mt19937_64 m_random;
     std::size_t m_budget;
+    PlannerEvents m_plannerEvents;
+    std::deque<std::string> m_pending;  // the rest of an action of several lines
     std::vector<std::string> m_script;
 };
 
 // Replays a list of events, starting the program again whenever it ends.
 class ReplaySession : public CheckedSession {
 public:
-    explicit ReplaySession(std::vector<std::string> script) : m_script(std::move(script)) {}
+    explicit ReplaySession(std::vector<std::string> script, Program program = Program::Calculator)
+        : CheckedSession(program), m_script(std::move(script)) {}
     // The first failure, or empty.
     std::string Run();
 
@@ -76,6 +87,7 @@ private:
 
 // The shortest sub-list of events (found by removing chunks while the
 // failure persists) that still fails.
-std::vector<std::string> ShrinkFailingScript(std::vector<std::string> script);
+std::vector<std::string> ShrinkFailingScript(
+    std::vector<std::string> script, halvex::DriveSession::Program program = halvex::DriveSession::Program::Calculator);
 
 }  // namespace halvex_test

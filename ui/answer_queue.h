@@ -16,6 +16,8 @@ public:
     int TakeQuestion();
     // False when the dialog is cancelled; else path is the answer.
     bool TakeFileName(std::string& path);
+    // Drops the answers no dialog took.
+    void Clear() { m_answers.clear(); }
 
 private:
     std::deque<std::string> m_answers;
