@@ -1259,7 +1259,9 @@ std::string RunSummary(const RunFields& run) {
         const std::vector<std::string>& units = RunSlotUnits(run.choice, i);
         if (text.empty()) return std::string("?");
         if (IsNumberText(text) && run.entries[i].unit >= 0 && run.entries[i].unit < static_cast<int>(units.size())) {
-            return text + " " + units[run.entries[i].unit];
+            std::string unit = units[run.entries[i].unit];
+            if (text == "1" && IsCountWord(unit)) unit.pop_back();  // "1 sweep"
+            return text + " " + unit;
         }
         return text;
     };
