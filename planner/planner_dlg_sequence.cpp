@@ -36,9 +36,12 @@ void CPlannerDlg::OnChangeRun() {
         m_runFields[slot].GetWindowText(run.entries[slot].text);
         if (planner::FollowTypedRunUnit(run, slot)) m_runUnits[slot].SetCurSel(run.entries[slot].unit);
     }
+    const planner::RunFields before = run;
     run.source = static_cast<planner::RunLevel::Source>(std::max(0, m_levelSource.GetCurSel()));
     m_runLevel.GetWindowText(run.level);
-    const auto kind = static_cast<planner::LevelKind>(std::max(0, m_levelKind.GetCurSel()));
+    // The kind list shows a choice only for an own level; without one the kind stays.
+    const int chosenKind = m_levelKind.GetCurSel();
+    const auto kind = chosenKind < 0 ? run.levelKind : static_cast<planner::LevelKind>(chosenKind);
     if (kind != run.levelKind) {
         // The unit stays where the new kind has it (mm from p-p to 0-p), else its first.
         const std::string unit = planner::LevelUnits(run.levelKind)[run.levelUnit];
@@ -48,7 +51,9 @@ void CPlannerDlg::OnChangeRun() {
         if (run.levelUnit >= static_cast<int>(units.size())) run.levelUnit = 0;
     }
     ShowRuns();
-    ShowRun();
+    // A choice in a list may change which fields are in use; the texts being
+    // typed are left alone, so that the caret stays where it is.
+    if (run.source != before.source || run.levelKind != before.levelKind) ShowRun();
     Edited();
 }
 
