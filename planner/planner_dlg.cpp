@@ -493,8 +493,7 @@ void CPlannerDlg::OnAdd() {
 
 void CPlannerDlg::OnRemove() {
     if (m_fields.segments.size() < 2) return;  // a profile has a segment
-    m_fields.segments.erase(m_fields.segments.begin() + m_selected);
-    if (m_selected >= static_cast<int>(m_fields.segments.size())) --m_selected;
+    EraseChosen(m_fields.segments, m_selected);
     ShowSegments();
     Edited();
 }
@@ -550,12 +549,7 @@ void CPlannerDlg::OnSelchangeShakerUnit() {
 }
 
 void CPlannerDlg::OnSelchangeDwells() {
-    const int chosen = m_dwells.GetCurSel();
-    if (chosen < 0) {
-        m_dwells.SetCurSel(m_selectedDwell);
-        return;
-    }
-    m_selectedDwell = chosen;
+    if (!FollowChoice(m_dwells, m_selectedDwell)) return;
     ShowDwell();
     ShowStatus();
 }
@@ -574,8 +568,7 @@ void CPlannerDlg::OnAddDwell() {
 
 void CPlannerDlg::OnRemoveDwell() {
     if (m_selectedDwell < 0) return;
-    m_fields.dwells.erase(m_fields.dwells.begin() + m_selectedDwell);
-    if (m_selectedDwell >= static_cast<int>(m_fields.dwells.size())) --m_selectedDwell;
+    EraseChosen(m_fields.dwells, m_selectedDwell);
     ShowDwells();
     ShowDwell();
     Edited();

@@ -133,6 +133,23 @@ private:
     bool SaveTo(const std::string& path);
     bool ExportTo(const ui::FileType& type, const std::string& text);
 
+    // The item chosen in a list of the plan's dwells or runs becomes the one
+    // being edited; false, with the list put back, when none is chosen.
+    static bool FollowChoice(ui::CListBox& list, int& selected) {
+        const int chosen = list.GetCurSel();
+        if (chosen < 0) {
+            list.SetCurSel(selected);
+            return false;
+        }
+        selected = chosen;
+        return true;
+    }
+    // The chosen item removed; the one after it is chosen, else the one before.
+    template <typename Item>
+    static void EraseChosen(std::vector<Item>& items, int& selected) {
+        items.erase(items.begin() + selected);
+        if (selected >= static_cast<int>(items.size())) --selected;
+    }
     // A list's items replaced by these, nothing chosen.
     template <typename Items>
     static void FillList(ui::CListBox& list, const Items& items) {

@@ -89,12 +89,7 @@ void CPlannerDlg::OnSelchangeRunKind() {
 }
 
 void CPlannerDlg::OnSelchangeRuns() {
-    const int chosen = m_runs.GetCurSel();
-    if (chosen < 0) {
-        m_runs.SetCurSel(m_selectedRun);
-        return;
-    }
-    m_selectedRun = chosen;
+    if (!FollowChoice(m_runs, m_selectedRun)) return;
     ShowRun();
     ShowStatus();
 }
@@ -117,8 +112,7 @@ void CPlannerDlg::OnAddRun() {
 
 void CPlannerDlg::OnRemoveRun() {
     if (m_selectedRun < 0) return;
-    m_fields.runs.erase(m_fields.runs.begin() + m_selectedRun);
-    if (m_selectedRun >= static_cast<int>(m_fields.runs.size())) --m_selectedRun;
+    EraseChosen(m_fields.runs, m_selectedRun);
     ShowRuns();
     ShowRun();
     Edited();
