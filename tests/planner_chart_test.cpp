@@ -458,8 +458,9 @@ TEST(PlannerChart, RunsLeavingTheProfileAreDrawnAtTheirLevels) {
     }
     ASSERT_EQ(marks.size(), 31u);
     EXPECT_NEAR(marks[0].x, std::log10(30.0), 1e-12);
-    EXPECT_NEAR(std::pow(10.0, marks[0].y), 9.80665 / (2 * M_PI * 30), 1e-6);
-    EXPECT_NEAR(std::pow(10.0, marks[1].y), 2 * M_PI * 4 * 0.000254, 1e-9);
+    const double pi = std::acos(-1.0);
+    EXPECT_NEAR(std::pow(10.0, marks[0].y), 9.80665 / (2 * pi * 30), 1e-6);
+    EXPECT_NEAR(std::pow(10.0, marks[1].y), 2 * pi * 4 * 0.000254, 1e-9);
     EXPECT_LE(chart.box.x0, marks[1].x);
     EXPECT_LE(chart.box.y0, marks[1].y);
 
