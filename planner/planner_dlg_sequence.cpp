@@ -17,7 +17,8 @@ namespace {
 std::string SlotTip(planner::RunChoice choice, int slot) {
     const char* label = planner::RunSlotLabel(choice, slot);
     const std::vector<std::string>& units = planner::RunSlotUnits(choice, slot);
-    if (label == nullptr) return {};
+    // Never empty: a tip once set is updated, not added again.
+    if (label == nullptr) return "Not used by a run of this kind.";
     if (units.empty()) return std::string(label) + ": the number of resonances still to be found.";
     std::string choices;
     for (const std::string& unit : units) choices += (choices.empty() ? "" : ", ") + unit;
