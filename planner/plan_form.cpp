@@ -299,15 +299,20 @@ bool TypedSlotUnit(const std::string& text, const std::vector<std::string>& unit
         number = typed.number;
         if (unit >= 0) return true;
     }
-    // A count, or octaves: the word after the number, any letter case.
+    // A count, or octaves (also "octave", "octaves"): the word after the
+    // number, any letter case.
     for (std::size_t i = 0; i < units.size(); ++i) {
-        const std::string& word = units[i];
-        if (text.size() <= word.size() || !EqualIgnoringCase(text.substr(text.size() - word.size()), word)) continue;
-        const std::string head = Trimmed(text.substr(0, text.size() - word.size()));
-        if (!IsNumberText(head)) continue;
-        number = halvex::ParseNumber(head);
-        unit = static_cast<int>(i);
-        return true;
+        const bool octaves = units[i] == "oct";
+        for (const std::string& word :
+             octaves ? std::vector<std::string>{"octaves", "octave", "oct"} : std::vector<std::string>{units[i]}) {
+            if (text.size() <= word.size() || !EqualIgnoringCase(text.substr(text.size() - word.size()), word))
+                continue;
+            const std::string head = Trimmed(text.substr(0, text.size() - word.size()));
+            if (!IsNumberText(head)) continue;
+            number = halvex::ParseNumber(head);
+            unit = static_cast<int>(i);
+            return true;
+        }
     }
     return false;
 }

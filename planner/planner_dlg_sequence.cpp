@@ -66,7 +66,8 @@ void CPlannerDlg::OnSelchangeRunUnit() {
         const int chosen = m_runUnits[slot].GetCurSel();
         if (chosen >= 0 && chosen != run.entries[slot].unit) planner::ChooseRunUnit(run, slot, chosen);
     }
-    run.levelUnit = std::max(0, m_levelUnit.GetCurSel());
+    // The level's unit list has choices only for an own level.
+    if (m_levelUnit.GetCurSel() >= 0) run.levelUnit = m_levelUnit.GetCurSel();
     ShowRuns();
     ShowRun();
     Edited();
