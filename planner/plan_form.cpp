@@ -426,7 +426,8 @@ bool ReadRun(const RunFields& fields, const std::string& path, std::vector<std::
                 problem = "a value is needed";
                 return false;
             }
-            unfilled->push_back(path + "." + name);
+            unfilled->push_back(path + '.');
+            unfilled->back() += name;
         }
         const Quantity quantity{number, count ? std::string() : unit};
         if (name == "rate") run.rate = quantity;
@@ -1260,7 +1261,7 @@ void ChooseRunUnit(RunFields& run, int slot, int unit) {
 
 std::string RunSummary(const RunFields& run) {
     const auto slot = [&](int i) {
-        const std::string text = Trimmed(run.entries[i].text);
+        std::string text = Trimmed(run.entries[i].text);
         const std::vector<std::string>& units = RunSlotUnits(run.choice, i);
         if (text.empty()) return std::string("?");
         if (IsNumberText(text) && run.entries[i].unit >= 0 && run.entries[i].unit < static_cast<int>(units.size())) {
