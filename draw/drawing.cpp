@@ -78,6 +78,10 @@ const char* RoleClass(DrawRole role) {
             return "crossover";
         case DrawRole::Binding:
             return "binding";
+        case DrawRole::RunLevel:
+            return "run-level";
+        case DrawRole::RunMark:
+            return "run-mark";
         case DrawRole::Legend:
             return "legend";
         case DrawRole::Title:
@@ -165,6 +169,10 @@ DrawStyle StyleOf(DrawRole role) {
             return {0x0030a0, 2.5, false, 0, 0.0, 11.0, 0.0};
         case DrawRole::Crossover:
             return {0x0030a0, 1.5, false, 0xffffff, 1.0, 11.0, 4.0};
+        case DrawRole::RunLevel:
+            return {0x0030a0, 1.5, true, 0, 0.0, 11.0, 0.0};
+        case DrawRole::RunMark:
+            return {0x007040, 1.5, false, 0x40c080, 1.0, 11.0, 3.5};
         case DrawRole::Binding:
             break;
     }

@@ -42,6 +42,8 @@ enum class DrawRole {
     Profile,
     Crossover,
     Binding,
+    RunLevel,  // a run's level where it is not the profile's: a search's reduced level
+    RunMark,   // a dwell's or a step's frequency, at the level its run asks
     Note,
     Legend,  // the legend's words; its samples take the role they show
     Title,   // an exported picture's title line

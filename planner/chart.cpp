@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "numeric/number_text.h"
+#include "planner/sequence.h"
 
 namespace planner {
 namespace {
@@ -776,6 +777,40 @@ std::vector<ChartPoint> ProfileLine(const ResolvedProfile& profile) {
 
 std::string Margin(double margin) { return halvex::FormatNumber("%.3g", margin); }
 
+// The runs of the document's sequence where they leave the profile: a
+// search's level of its own or a part of the profile's, a dashed line over
+// the profile's span; each dwell's and step's frequency, a mark at the level
+// its run asks there.
+struct RunsDrawn {
+    std::vector<std::vector<ChartPoint>> levels;
+    std::vector<ChartPoint> marks;
+};
+
+RunsDrawn RunsOnChart(const PlanDocument& document, const PlanOutcome& outcome) {
+    RunsDrawn drawn;
+    if (!outcome.sequence || !outcome.sequence->fromDocument || !document.sequence) return drawn;
+    const ResolvedProfile& profile = outcome.profile;
+    const std::vector<RunResult>& runs = outcome.sequence->runs;
+    for (std::size_t i = 0; i < runs.size() && i < document.sequence->size(); ++i) {
+        const RunResult& run = runs[i];
+        const RunLevel& level = (*document.sequence)[i].level;
+        const auto at = [&](double f) {
+            return Point(f, RunMotionAt(level, profile, document.GravitySi(), f).velocity);
+        };
+        if (run.kind == RunKind::Search && level.source == RunLevel::Source::Own) {
+            // A constant level is a straight line on these axes.
+            drawn.levels.push_back({at(profile.Lowest()), at(profile.Highest())});
+        } else if (run.kind == RunKind::Search && level.source == RunLevel::Source::Fraction && level.fraction < 1.0) {
+            std::vector<ChartPoint> line = ProfileLine(profile);
+            for (ChartPoint& p : line) p.y += std::log10(level.fraction);
+            drawn.levels.push_back(std::move(line));
+        }
+        if (run.kind == RunKind::Dwell && run.resonances == 0) drawn.marks.push_back(at(run.frequency));
+        for (const double f : run.frequencies) drawn.marks.push_back(at(f));
+    }
+    return drawn;
+}
+
 // The crossovers and the binding point, each a marker with its note beside
 // it where the note fits; what binds is placed first, its note the longer.
 // Returned in painting order.
@@ -815,7 +850,7 @@ std::vector<DrawOp> Markers(const PlanOutcome& outcome, Clearance& room) {
 }
 
 // Under the plot, from its left: a sample of each thing drawn, and its name.
-void DrawLegend(Chart& chart, bool envelope, bool binding) {
+void DrawLegend(Chart& chart, bool envelope, bool binding, const RunsDrawn& runs) {
     const ChartPoint corner{chart.box.x0, chart.box.y0};
     const double size = StyleOf(DrawRole::Legend).fontSize;
     const double baseline = 27.0;
@@ -844,6 +879,20 @@ void DrawLegend(Chart& chart, bool envelope, bool binding) {
         sample(DrawKind::Marker, DrawRole::Binding, {{x + 6.0, 0.0}});
         x += 16.0;
         name("binding point");
+    }
+    // The runs' levels and marks under one name, which leaves the room
+    // the frequency's title needs on the least plot.
+    if (!runs.levels.empty()) {
+        sample(DrawKind::Line, DrawRole::RunLevel, {{x, 0.0}, {x + 18.0, 0.0}});
+        x += 20.0;
+    }
+    if (!runs.marks.empty()) {
+        sample(DrawKind::Marker, DrawRole::RunMark, {{x + 4.0, 0.0}});
+        x += 10.0;
+    }
+    if (!runs.levels.empty() || !runs.marks.empty()) {
+        x += 2.0;
+        name("runs");
     }
 }
 
@@ -875,6 +924,17 @@ void DrawChart(const PlanDocument& document, const PlanOutcome& outcome, Chart& 
         vLo = std::min({vLo, std::log10(s.start.velocity) - 0.3, std::log10(s.end.velocity) - 0.3});
         vHi = std::max({vHi, std::log10(s.start.velocity) + 0.3, std::log10(s.end.velocity) + 0.3});
     }
+    // The runs' levels and marks too, which may lie outside the profile.
+    const RunsDrawn runs = RunsOnChart(document, outcome);
+    std::vector<ChartPoint> runPoints = runs.marks;
+    for (const std::vector<ChartPoint>& level : runs.levels)
+        runPoints.insert(runPoints.end(), level.begin(), level.end());
+    for (const ChartPoint& p : runPoints) {
+        fLo = std::min(fLo, p.x - 0.15);
+        fHi = std::max(fHi, p.x + 0.15);
+        vLo = std::min(vLo, p.y - 0.1);
+        vHi = std::max(vHi, p.y + 0.1);
+    }
     const std::vector<LimitLine> limits = outcome.shaker ? ShakerLines(*outcome.shaker) : std::vector<LimitLine>{};
     std::vector<double> levels;  // of the envelope, that the range takes in
     for (const ChartPoint& corner : EnvelopeCorners(limits)) {
@@ -905,6 +965,10 @@ void DrawChart(const PlanDocument& document, const PlanOutcome& outcome, Chart& 
     room.BlockLine(line, false);
     const std::vector<ChartPoint> edge = limits.empty() ? std::vector<ChartPoint>{} : EnvelopeEdge(limits, b);
     room.BlockLine(edge, true);
+    // A search's level keeps texts off where they have room elsewhere, as
+    // the envelope does; a diagonal's value may still sit across it.
+    for (const std::vector<ChartPoint>& level : runs.levels) room.BlockLine(level, true);
+    for (const ChartPoint& mark : runs.marks) room.BlockMarker(mark, StyleOf(DrawRole::RunMark).radius + 1.0);
     const std::vector<DrawOp> markers = Markers(outcome, room);
     std::vector<Diagonal> diagonals =
         Diagonals(chart, room.Map(), chart.inchPound ? kInch : 0.001, chart.inchPound ? "in" : "mm");
@@ -919,10 +983,12 @@ void DrawChart(const PlanDocument& document, const PlanOutcome& outcome, Chart& 
     Add(chart, DrawKind::Polyline, DrawRole::Frame,
         {{b.x0, b.y0}, {b.x1, b.y0}, {b.x1, b.y1}, {b.x0, b.y1}, {b.x0, b.y0}});
     Add(chart, DrawKind::Polyline, DrawRole::Profile, line);
+    for (const std::vector<ChartPoint>& level : runs.levels) Add(chart, DrawKind::Polyline, DrawRole::RunLevel, level);
+    for (const ChartPoint& mark : runs.marks) Add(chart, DrawKind::Marker, DrawRole::RunMark, {mark});
     chart.ops.insert(chart.ops.end(), markers.begin(), markers.end());
     const bool binding =
         std::any_of(markers.begin(), markers.end(), [](const DrawOp& op) { return op.role == DrawRole::Binding; });
-    DrawLegend(chart, !edge.empty(), binding);
+    DrawLegend(chart, !edge.empty(), binding, runs);
 }
 
 }  // namespace planner

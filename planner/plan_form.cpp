@@ -268,6 +268,213 @@ bool ReadDwell(const DwellFields& fields, const std::string& path, std::vector<s
     return true;
 }
 
+// The words a run's slot may end in that are not units of a quantity: a
+// count of cycles or sweeps, and a step in octaves.
+bool IsCountWord(const std::string& unit) { return unit == "cycles" || unit == "sweeps"; }
+
+bool EqualIgnoringCase(const std::string& a, const std::string& b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        const auto lower = [](char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c); };
+        if (lower(a[i]) != lower(b[i])) return false;
+    }
+    return true;
+}
+
+// The kinds of quantity a slot's units belong to, in the order a typed text
+// is tried.
+std::vector<QuantityKind> SlotKinds(const std::vector<std::string>& units) {
+    std::vector<QuantityKind> kinds;
+    for (const QuantityKind kind : {QuantityKind::SweepRate, QuantityKind::Time, QuantityKind::Frequency}) {
+        for (const std::string& unit : FieldUnits(kind)) {
+            if (std::find(units.begin(), units.end(), unit) != units.end()) {
+                kinds.push_back(kind);
+                break;
+            }
+        }
+    }
+    return kinds;
+}
+
+// A slot's text typed with one of its units: the number and the unit's
+// index in the list. False when the text names none of them.
+bool TypedSlotUnit(const std::string& text, const std::vector<std::string>& units, double& number, int& unit) {
+    for (const QuantityKind kind : SlotKinds(units)) {
+        Quantity typed;
+        std::string problem;
+        if (!ParseQuantityText(text, kind, typed, problem)) continue;
+        unit = UnitIndex(units, typed.unit);
+        number = typed.number;
+        if (unit >= 0) return true;
+    }
+    // A count, or octaves (also "octave", "octaves"): the word after the
+    // number, any letter case.
+    for (std::size_t i = 0; i < units.size(); ++i) {
+        const bool octaves = units[i] == "oct";
+        for (const std::string& word :
+             octaves ? std::vector<std::string>{"octaves", "octave", "oct"} : std::vector<std::string>{units[i]}) {
+            if (text.size() <= word.size() || !EqualIgnoringCase(text.substr(text.size() - word.size()), word))
+                continue;
+            const std::string head = Trimmed(text.substr(0, text.size() - word.size()));
+            if (!IsNumberText(head)) continue;
+            number = halvex::ParseNumber(head);
+            unit = static_cast<int>(i);
+            return true;
+        }
+    }
+    return false;
+}
+
+// A slot's value: its number and unit (empty for a plain number). False
+// with the problem; true with empty set for an empty slot.
+bool ReadSlot(const QuantityField& field, const std::vector<std::string>& units, double& number, std::string& unit,
+              bool& empty, std::string& problem) {
+    const std::string text = Trimmed(field.text);
+    empty = text.empty();
+    unit.clear();
+    if (empty) {
+        if (field.unit >= 0 && field.unit < static_cast<int>(units.size())) unit = units[field.unit];
+        return true;
+    }
+    if (IsNumberText(text)) {
+        number = halvex::ParseNumber(text);
+        if (units.empty()) return true;
+        if (field.unit < 0 || field.unit >= static_cast<int>(units.size())) {
+            problem = "\"" + text + "\" needs a unit: choose one beside it, or type one after the number (" +
+                      UnitChoices(units) + ")";
+            return false;
+        }
+        unit = units[field.unit];
+        return true;
+    }
+    int index = -1;
+    if (units.empty() || !TypedSlotUnit(text, units, number, index)) {
+        problem = units.empty() ? "\"" + text + "\" is not a number"
+                                : "\"" + text + "\" is not a number with one of " + UnitChoices(units);
+        return false;
+    }
+    unit = units[index];
+    return true;
+}
+
+// The document's names of what a slot holds, by the unit chosen: the count's
+// name for a count word, the quantity's otherwise; nullptr for a slot unused.
+struct SlotNames {
+    const char* quantity;
+    const char* count;
+};
+
+SlotNames RunSlotNames(RunChoice choice, int slot) {
+    switch (choice) {
+        case RunChoice::Search:
+            if (slot == 0) return {"rate", "rate"};
+            if (slot == 1) return {"duration", "sweeps"};
+            break;
+        case RunChoice::Dwell:
+        case RunChoice::Resonances:
+            if (slot == 0)
+                return choice == RunChoice::Dwell ? SlotNames{"frequency", nullptr} : SlotNames{nullptr, "resonances"};
+            if (slot == 1) return {"time", "cycles"};
+            break;
+        case RunChoice::Stepped: {
+            constexpr SlotNames kStepped[kRunSlots] = {
+                {"from", nullptr}, {"to", nullptr}, {"step", "step"}, {"hold", "hold_cycles"}};
+            return kStepped[slot];
+        }
+        case RunChoice::Sweep:
+            break;
+    }
+    return {nullptr, nullptr};
+}
+
+bool ReadRun(const RunFields& fields, const std::string& path, std::vector<std::string>* unfilled, Run& run,
+             std::string& problem, FormField& field) {
+    run = Run();
+    field = FormField::None;
+    switch (fields.choice) {
+        case RunChoice::Sweep:
+            run.kind = RunKind::Sweep;
+            return true;
+        case RunChoice::Search:
+            run.kind = RunKind::Search;
+            run.type = fields.type;
+            run.mode = fields.mode;
+            break;
+        case RunChoice::Dwell:
+        case RunChoice::Resonances:
+            run.kind = RunKind::Dwell;
+            break;
+        case RunChoice::Stepped:
+            run.kind = RunKind::Stepped;
+            break;
+    }
+    constexpr FormField kSlotFields[][kRunSlots] = {
+        {},
+        {FormField::RunRate, FormField::RunSweeps},
+        {FormField::RunAt, FormField::RunFor},
+        {FormField::RunCount, FormField::RunFor},
+        {FormField::RunFrom, FormField::RunTo, FormField::RunStep, FormField::RunHold},
+    };
+    for (int slot = 0; slot < kRunSlots; ++slot) {
+        const SlotNames names = RunSlotNames(fields.choice, slot);
+        if (names.quantity == nullptr && names.count == nullptr) continue;
+        field = kSlotFields[static_cast<int>(fields.choice)][slot];
+        double number = 0.0;
+        std::string unit;
+        bool empty = false;
+        if (!ReadSlot(fields.entries[slot], RunSlotUnits(fields.choice, slot), number, unit, empty, problem))
+            return false;
+        const bool count = names.quantity == nullptr || (IsCountWord(unit) && names.count != nullptr);
+        std::string name = count ? names.count : names.quantity;
+        // A search's rate may be a time per pass.
+        const bool passTime = name == std::string("rate") && (unit == "s" || unit == "min" || unit == "h");
+        if (passTime) name = "pass_time";
+        if (empty) {
+            if (unfilled == nullptr) {
+                problem = "a value is needed";
+                return false;
+            }
+            unfilled->push_back(path + '.');
+            unfilled->back() += name;
+        }
+        const Quantity quantity{number, count ? std::string() : unit};
+        if (name == "rate") run.rate = quantity;
+        if (name == "pass_time") run.passTime = quantity;
+        if (name == "sweeps") run.sweeps = number;
+        if (name == "duration") run.duration = quantity;
+        if (name == "frequency") run.frequency = quantity;
+        if (name == "resonances") run.resonances = number;
+        if (name == "time") run.time = quantity;
+        if (name == "cycles") run.cycles = number;
+        if (name == "from") run.from = quantity;
+        if (name == "to") run.to = quantity;
+        if (name == "step") run.step = Quantity{number, unit};
+        if (name == "hold") run.hold = quantity;
+        if (name == "hold_cycles") run.holdCycles = number;
+    }
+    field = FormField::RunLevel;
+    run.level.source = fields.source;
+    if (fields.source == RunLevel::Source::Fraction) {
+        run.level.fraction = 0.0;
+        if (!LeftToFill(fields.level, path + ".level", unfilled) &&
+            !ReadNumber(fields.level, run.level.fraction, problem)) {
+            problem += " (a part of the profile's level, above 0 and at most 1)";
+            return false;
+        }
+    } else if (fields.source == RunLevel::Source::Own) {
+        const std::vector<std::string>& units = LevelUnits(fields.levelKind);
+        run.level.kind = fields.levelKind;
+        run.level.value.unit =
+            fields.levelUnit >= 0 && fields.levelUnit < static_cast<int>(units.size()) ? units[fields.levelUnit] : "";
+        if (!LeftToFill(fields.level, path + ".level." + LevelFieldName(fields.levelKind), unfilled) &&
+            !ReadNumber(fields.level, run.level.value.number, problem)) {
+            return false;
+        }
+    }
+    field = FormField::None;
+    return true;
+}
+
 struct FieldLabel {
     FormField field;
     const char* label;  // as the window shows it beside the field
@@ -284,7 +491,7 @@ constexpr FieldLabel kLabels[] = {
     {FormField::DwellFrequency, "Frequency"},
     {FormField::DwellTime, "Time"},
     {FormField::Force, "Rated force"},
-    {FormField::Fraction, "Usable part of rated force"},
+    {FormField::Fraction, "Usable part"},
     {FormField::Armature, "Armature"},
     {FormField::Expander, "Expander"},
     {FormField::Fixture, "Fixture"},
@@ -297,6 +504,16 @@ constexpr FieldLabel kLabels[] = {
     {FormField::QueryResonance, "Resonance"},
     {FormField::QueryQ, "Q"},
     {FormField::Gravity, "Gravity"},
+    {FormField::RunRate, "Rate"},
+    {FormField::RunSweeps, "Sweeps"},
+    {FormField::RunAt, "At"},
+    {FormField::RunCount, "Count"},
+    {FormField::RunFor, "For"},
+    {FormField::RunFrom, "From"},
+    {FormField::RunTo, "To"},
+    {FormField::RunStep, "Step"},
+    {FormField::RunHold, "Hold"},
+    {FormField::RunLevel, "Level"},
 };
 
 struct PathField {
@@ -310,6 +527,8 @@ constexpr PathField kPaths[] = {
     {"sweep.rate", FormField::Rate},
     {"sweep.pass_time", FormField::Rate},
     {"sweep.sweeps", FormField::Sweeps},
+    {"sweep.duration", FormField::Sweeps},
+    {"axes", FormField::Axes},
     {"sweep.axes", FormField::Axes},
     {"shaker.rated_force", FormField::Force},
     {"shaker.force_fraction", FormField::Fraction},
@@ -365,6 +584,27 @@ FieldPlace PlaceOfPath(const std::string& path, std::string& name) {
             name = "Dwell " + std::to_string(index + 1);
             return place;
         }
+    } else if (ReadIndexed(path, "sequence", index, rest)) {
+        place.run = index;
+        // A run's field by its name in the document; the dwell's two first
+        // fields and the search's share their slots with the stepped run's.
+        constexpr PathField kRunPaths[] = {
+            {".rate", FormField::RunRate},        {".pass_time", FormField::RunRate},
+            {".sweeps", FormField::RunSweeps},    {".duration", FormField::RunSweeps},
+            {".frequency", FormField::RunAt},     {".resonances", FormField::RunCount},
+            {".time", FormField::RunFor},         {".cycles", FormField::RunFor},
+            {".from", FormField::RunFrom},        {".to", FormField::RunTo},
+            {".step", FormField::RunStep},        {".hold", FormField::RunHold},
+            {".hold_cycles", FormField::RunHold},
+        };
+        for (const PathField& known : kRunPaths) {
+            if (rest == known.path) place.field = known.field;
+        }
+        if (rest.compare(0, 6, ".level") == 0) place.field = FormField::RunLevel;
+        if (place.field == FormField::None) {
+            name = "Run " + std::to_string(index + 1);
+            return place;
+        }
     } else {
         for (const PathField& known : kPaths) {
             if (path == known.path) place.field = known.field;
@@ -397,6 +637,11 @@ std::string NamedInText(const std::string& text) {
             } else {
                 out += segment;
             }
+            continue;
+        }
+        if (ReadIndexed(text.substr(at), "sequence", index, rest)) {
+            out += "run " + std::to_string(index + 1);
+            at = text.size() - rest.size();
             continue;
         }
         out += text[at++];
@@ -452,6 +697,79 @@ QuantityField ToFillField(const Quantity& quantity, QuantityKind kind) {
     return QuantityField{"", quantity.unit.empty() ? -1 : UnitIndex(FieldUnits(kind), quantity.unit)};
 }
 
+// A run's slot from its quantity: the number, and the unit it was written in
+// chosen (bare, the SI unit bare); a unit the list has not stays typed with
+// the number. A field to fill is empty, its unit chosen.
+QuantityField SlotOf(const Quantity& quantity, const std::vector<std::string>& units, const char* bareUnit,
+                     bool toFill) {
+    QuantityField field;
+    field.unit = UnitIndex(units, quantity.unit.empty() ? bareUnit : quantity.unit);
+    field.text = toFill ? "" : Number(quantity.number);
+    if (field.unit < 0 && !toFill) field.text = QuantityText(quantity);
+    return field;
+}
+
+RunFields RunFieldsOf(const Run& run, const PlanDocument& document, const std::string& path) {
+    RunFields fields;
+    const auto filled = [&](const char* name) { return !document.IsUnfilled(path + "." + name); };
+    const auto count = [&](double number, const char* name, const std::vector<std::string>& units, const char* word) {
+        return QuantityField{filled(name) ? Number(number) : "", word ? UnitIndex(units, word) : -1};
+    };
+    switch (run.kind) {
+        case RunKind::Sweep:
+            fields.choice = RunChoice::Sweep;
+            return fields;
+        case RunKind::Search: {
+            fields.choice = RunChoice::Search;
+            fields.type = run.type;
+            fields.mode = run.mode;
+            const std::vector<std::string>& rates = RunSlotUnits(fields.choice, 0);
+            fields.entries[0] =
+                run.rate ? SlotOf(*run.rate, rates, run.type == SweepType::Log ? "oct/s" : "Hz/s", !filled("rate"))
+                         : SlotOf(*run.passTime, rates, "s", !filled("pass_time"));
+            const std::vector<std::string>& sweeps = RunSlotUnits(fields.choice, 1);
+            fields.entries[1] = run.sweeps ? count(*run.sweeps, "sweeps", sweeps, "sweeps")
+                                           : SlotOf(*run.duration, sweeps, "s", !filled("duration"));
+            break;
+        }
+        case RunKind::Dwell: {
+            fields.choice = run.resonances ? RunChoice::Resonances : RunChoice::Dwell;
+            fields.entries[0] =
+                run.resonances ? count(*run.resonances, "resonances", {}, nullptr)
+                               : SlotOf(*run.frequency, RunSlotUnits(fields.choice, 0), "Hz", !filled("frequency"));
+            const std::vector<std::string>& times = RunSlotUnits(fields.choice, 1);
+            fields.entries[1] = run.cycles ? count(*run.cycles, "cycles", times, "cycles")
+                                           : SlotOf(*run.time, times, "s", !filled("time"));
+            break;
+        }
+        case RunKind::Stepped: {
+            fields.choice = RunChoice::Stepped;
+            fields.entries[0] = SlotOf(run.from, RunSlotUnits(fields.choice, 0), "Hz", !filled("from"));
+            fields.entries[1] = SlotOf(run.to, RunSlotUnits(fields.choice, 1), "Hz", !filled("to"));
+            fields.entries[2] = SlotOf(run.step, RunSlotUnits(fields.choice, 2), "Hz", !filled("step"));
+            const std::vector<std::string>& holds = RunSlotUnits(fields.choice, 3);
+            fields.entries[3] = run.holdCycles ? count(*run.holdCycles, "hold_cycles", holds, "cycles")
+                                               : SlotOf(*run.hold, holds, "s", !filled("hold"));
+            break;
+        }
+    }
+    fields.source = run.level.source;
+    if (run.level.source == RunLevel::Source::Fraction) {
+        fields.level = filled("level") ? Number(run.level.fraction) : "";
+    } else if (run.level.source == RunLevel::Source::Own) {
+        const QuantityKind kind = LevelQuantityKind(run.level.kind);
+        const std::vector<std::string>& units = LevelUnits(run.level.kind);
+        fields.levelKind = run.level.kind;
+        const Quantity& value = run.level.value;
+        fields.levelUnit = std::max(0, UnitIndex(units, value.unit.empty() ? SiUnit(kind) : value.unit));
+        const double per = ToSi(Quantity{1.0, units[fields.levelUnit]}, kind, document.GravitySi());
+        const double shown =
+            value.unit == units[fields.levelUnit] ? value.number : ToSi(value, kind, document.GravitySi()) / per;
+        fields.level = filled((std::string("level.") + LevelFieldName(run.level.kind)).c_str()) ? Number(shown) : "";
+    }
+    return fields;
+}
+
 }  // namespace
 
 bool FollowTypedUnit(QuantityField& field, QuantityKind kind) { return FollowTypedUnit(field, kind, FieldUnits(kind)); }
@@ -502,6 +820,17 @@ std::string FieldName(const FieldPlace& place) {
             return std::string("Queries, ") + label;
         case FormField::Gravity:
             return std::string("Profile, ") + label;
+        case FormField::RunRate:
+        case FormField::RunSweeps:
+        case FormField::RunAt:
+        case FormField::RunCount:
+        case FormField::RunFor:
+        case FormField::RunFrom:
+        case FormField::RunTo:
+        case FormField::RunStep:
+        case FormField::RunHold:
+        case FormField::RunLevel:
+            return "Run " + std::to_string(place.run + 1) + ", " + label;
         default:
             break;
     }
@@ -555,7 +884,10 @@ PlanFields FieldsOf(const PlanDocument& document) {
         // A bare time per pass would read back as a rate: say its unit.
         if (!sweep.rate && sweep.passTime->unit.empty()) fields.rate += " s";
         fields.rate = shown(sweep.rate ? "sweep.rate" : "sweep.pass_time", fields.rate);
-        fields.sweeps = shown("sweep.sweeps", Number(sweep.sweeps));
+        fields.sweeps = sweep.duration ? shown("sweep.duration", QuantityText(*sweep.duration))
+                                       : shown("sweep.sweeps", Number(sweep.sweeps));
+        // A bare duration would read back as a number of sweeps: say its unit.
+        if (sweep.duration && sweep.duration->unit.empty() && !fields.sweeps.empty()) fields.sweeps += " s";
         fields.axes = shown("sweep.axes", Number(sweep.axes));
         for (std::size_t i = 0; i < sweep.dwells.size(); ++i) {
             const Dwell& dwell = sweep.dwells[i];
@@ -565,6 +897,13 @@ PlanFields FieldsOf(const PlanDocument& document) {
             d.time = document.IsUnfilled(path + ".time") ? ToFillField(dwell.time, QuantityKind::Time)
                                                          : FieldOf(dwell.time, QuantityKind::Time);
             fields.dwells.push_back(d);
+        }
+    }
+    if (!document.sweep && document.axes) fields.axes = shown("axes", Number(*document.axes));
+    if (document.sequence) {
+        for (std::size_t i = 0; i < document.sequence->size(); ++i) {
+            fields.runs.push_back(
+                RunFieldsOf((*document.sequence)[i], document, "sequence[" + std::to_string(i) + "]"));
         }
     }
     if (document.shaker) {
@@ -645,9 +984,14 @@ bool DocumentOf(const PlanFields& fields, PlanDocument& document, std::string& p
             return named();
         }
         place.field = FormField::Sweeps;
+        // A number of sweeps, or the time per axis they fill.
         if (LeftToFill(fields.sweeps, "sweep.sweeps", unfilled)) {
             sweep.sweeps = 0.0;
+        } else if (!IsNumberText(Trimmed(fields.sweeps)) &&
+                   ReadTypedQuantity(fields.sweeps, QuantityKind::Time, sweep.duration, problem) && sweep.duration) {
+            sweep.sweeps = 1.0;
         } else if (!ReadNumber(fields.sweeps, sweep.sweeps, problem)) {
+            if (!Trimmed(fields.sweeps).empty()) problem += " of sweeps, or a time (s, min, h)";
             return named();
         }
         place.field = FormField::Axes;
@@ -665,6 +1009,30 @@ bool DocumentOf(const PlanFields& fields, PlanDocument& document, std::string& p
         }
         place.dwell = -1;
         built.sweep = sweep;
+    }
+    if (!fields.runs.empty()) {
+        built.sequence.emplace();
+        for (std::size_t i = 0; i < fields.runs.size(); ++i) {
+            Run run;
+            place = FieldPlace();
+            place.run = static_cast<int>(i);
+            const std::string path = "sequence[" + std::to_string(i) + "]";
+            if (!ReadRun(fields.runs[i], path, unfilled, run, problem, place.field)) return named();
+            built.sequence->push_back(run);
+        }
+        place = FieldPlace();
+        // Without a sweep, the plan counts its axes itself.
+        if (!built.sweep) {
+            place.field = FormField::Axes;
+            double axes = 0.0;
+            if (LeftToFill(fields.axes, "axes", unfilled)) {
+                built.axes = 0.0;
+            } else if (!ReadNumber(fields.axes, axes, problem)) {
+                return named();
+            } else if (axes != 1.0) {
+                built.axes = axes;
+            }
+        }
     }
     struct Field {
         FormField field;
@@ -775,7 +1143,8 @@ bool SetProfileCell(SegmentFields& segment, int column, const std::string& text)
 
 std::string TypingKey(const PlanFields& before, const PlanFields& after) {
     if (before.segments.size() != after.segments.size() || before.dwells.size() != after.dwells.size() ||
-        before.sweepType != after.sweepType || before.sweepMode != after.sweepMode) {
+        before.runs.size() != after.runs.size() || before.sweepType != after.sweepType ||
+        before.sweepMode != after.sweepMode) {
         return {};
     }
     std::string key;
@@ -805,6 +1174,16 @@ std::string TypingKey(const PlanFields& before, const PlanFields& after) {
         const std::string name = "dwells[" + std::to_string(i) + "].";
         text(before.dwells[i].frequency, after.dwells[i].frequency, name + "frequency");
         quantity(before.dwells[i].time, after.dwells[i].time, name + "time");
+    }
+    for (std::size_t i = 0; i < before.runs.size(); ++i) {
+        const RunFields& a = before.runs[i];
+        const RunFields& b = after.runs[i];
+        const std::string name = "runs[" + std::to_string(i) + "].";
+        for (int slot = 0; slot < kRunSlots; ++slot)
+            quantity(a.entries[slot], b.entries[slot], name + std::to_string(slot));
+        text(a.level, b.level, name + "level");
+        other = other || a.choice != b.choice || a.type != b.type || a.mode != b.mode || a.source != b.source ||
+                a.levelKind != b.levelKind || a.levelUnit != b.levelUnit;
     }
     text(before.rate, after.rate, "rate");
     text(before.sweeps, after.sweeps, "sweeps");
@@ -837,6 +1216,127 @@ std::string DwellSummary(const DwellFields& dwell) {
         line += " " + units[dwell.time.unit];
     }
     return line;
+}
+
+const char* const kRunChoiceItems[kRunChoices] = {"endurance sweep", "resonance search", "dwell", "resonance dwells",
+                                                  "stepped sine"};
+const char* const kLevelSourceItems[3] = {"profile", "fraction", "own level"};
+
+const char* RunSlotLabel(RunChoice choice, int slot) {
+    constexpr const char* kLabels[kRunChoices][kRunSlots] = {
+        {}, {"Rate", "Sweeps"}, {"At", "For"}, {"Count", "For"}, {"From", "To", "Step", "Hold"},
+    };
+    return slot < 0 || slot >= kRunSlots ? nullptr : kLabels[static_cast<int>(choice)][slot];
+}
+
+const std::vector<std::string>& RunSlotUnits(RunChoice choice, int slot) {
+    static const std::vector<std::string> kNone;
+    static const std::vector<std::string> kHz{"Hz"};
+    static const std::vector<std::string> kStep{"Hz", "oct"};
+    static const std::vector<std::string> kTimeOrCycles{"s", "min", "h", "cycles"};
+    static const std::vector<std::string> kSweepsOrTime{"sweeps", "s", "min", "h"};
+    static const std::vector<std::string> kRateOrTime = [] {
+        std::vector<std::string> units = FieldUnits(QuantityKind::SweepRate);
+        for (const std::string& unit : FieldUnits(QuantityKind::Time)) units.push_back(unit);
+        return units;
+    }();
+    const std::string name = RunSlotNames(choice, slot).quantity ? RunSlotNames(choice, slot).quantity : "";
+    if (name == "rate") return kRateOrTime;
+    if (name == "duration") return kSweepsOrTime;
+    if (name == "time" || name == "hold") return kTimeOrCycles;
+    if (name == "step") return kStep;
+    if (name == "frequency" || name == "from" || name == "to") return kHz;
+    return kNone;
+}
+
+RunFields NewRunFields(RunChoice choice) {
+    RunFields run;
+    run.choice = choice;
+    for (int slot = 0; slot < kRunSlots; ++slot) {
+        run.entries[slot].unit = RunSlotUnits(choice, slot).empty() ? -1 : 0;
+    }
+    // Dwells are mostly given in minutes.
+    if (choice == RunChoice::Dwell || choice == RunChoice::Resonances) run.entries[1].unit = 1;
+    return run;
+}
+
+bool FollowTypedRunUnit(RunFields& run, int slot) {
+    const std::vector<std::string>& units = RunSlotUnits(run.choice, slot);
+    const std::string text = Trimmed(run.entries[slot].text);
+    double number = 0.0;
+    int unit = -1;
+    if (IsNumberText(text) || !TypedSlotUnit(text, units, number, unit) || unit == run.entries[slot].unit) return false;
+    run.entries[slot].unit = unit;
+    return true;
+}
+
+void ChooseRunUnit(RunFields& run, int slot, int unit) {
+    const std::vector<std::string>& units = RunSlotUnits(run.choice, slot);
+    QuantityField& field = run.entries[slot];
+    double number = 0.0;
+    int typed = -1;
+    const std::string text = Trimmed(field.text);
+    if (!IsNumberText(text) && TypedSlotUnit(text, units, number, typed)) field.text = Number(number);
+    field.unit = unit;
+}
+
+std::string RunSummary(const RunFields& run) {
+    const auto slot = [&](int i) {
+        std::string text = Trimmed(run.entries[i].text);
+        const std::vector<std::string>& units = RunSlotUnits(run.choice, i);
+        if (text.empty()) return std::string("?");
+        if (IsNumberText(text) && run.entries[i].unit >= 0 && run.entries[i].unit < static_cast<int>(units.size())) {
+            std::string unit = units[run.entries[i].unit];
+            if (text == "1" && IsCountWord(unit)) unit.pop_back();  // "1 sweep"
+            return text + " " + unit;
+        }
+        return text;
+    };
+    std::string line = kRunChoiceItems[static_cast<int>(run.choice)];
+    switch (run.choice) {
+        case RunChoice::Sweep:
+            return line;
+        case RunChoice::Search:
+            line += ", " + slot(0) + ", " + slot(1);
+            break;
+        case RunChoice::Dwell:
+            line += ", " + slot(0) + " for " + slot(1);
+            break;
+        case RunChoice::Resonances:
+            line = slot(0) + " " + line + " for " + slot(1);
+            break;
+        case RunChoice::Stepped:
+            line += ", " + slot(0) + " to " + slot(1) + " by " + slot(2) + ", " + slot(3) + " each";
+            break;
+    }
+    const std::string level = Trimmed(run.level);
+    if (run.source == RunLevel::Source::Fraction) line += ", " + (level.empty() ? "?" : level) + " of the profile";
+    if (run.source == RunLevel::Source::Own) {
+        const std::vector<std::string>& units = LevelUnits(run.levelKind);
+        line += ", at " + (level.empty() ? "?" : level) + " " +
+                units[std::clamp(run.levelUnit, 0, static_cast<int>(units.size()) - 1)];
+    }
+    return line;
+}
+
+int RunSlotOf(FormField field) {
+    switch (field) {
+        case FormField::RunRate:
+        case FormField::RunAt:
+        case FormField::RunCount:
+        case FormField::RunFrom:
+            return 0;
+        case FormField::RunSweeps:
+        case FormField::RunFor:
+        case FormField::RunTo:
+            return 1;
+        case FormField::RunStep:
+            return 2;
+        case FormField::RunHold:
+            return 3;
+        default:
+            return -1;
+    }
 }
 
 }  // namespace planner

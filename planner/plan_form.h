@@ -70,14 +70,52 @@ struct DwellFields {
     QuantityField time;     // a time
 };
 
+// The Sequence box's kinds of run, in its list's order; a dwell budgeted for
+// resonances still to be found is a choice of its own.
+enum class RunChoice { Sweep, Search, Dwell, Resonances, Stepped };
+constexpr int kRunChoices = 5;
+extern const char* const kRunChoiceItems[kRunChoices];
+// The level a run is held at, in RunLevel::Source order.
+extern const char* const kLevelSourceItems[3];
+
+// A run's fields are four slots, each a text with a unit list, whose
+// meaning the choice gives (RunSlotLabel); a unit list may hold the words
+// of a count ("cycles", "sweeps"), which make the text a number of them.
+constexpr int kRunSlots = 4;
+
+struct RunFields {
+    RunChoice choice = RunChoice::Dwell;
+    SweepType type = SweepType::Log;  // a search's
+    SweepMode mode = SweepMode::Up;
+    std::array<QuantityField, kRunSlots> entries;  // units into RunSlotUnits
+    RunLevel::Source source = RunLevel::Source::Profile;
+    std::string level;  // the fraction, or the own level's number
+    LevelKind levelKind = LevelKind::Acceleration;
+    int levelUnit = 0;  // into LevelUnits(levelKind)
+};
+
+// The label of a slot for that choice ("Hold"); nullptr for a slot it does
+// not use.
+const char* RunSlotLabel(RunChoice choice, int slot);
+// The units a slot may be given in; empty for a plain number.
+const std::vector<std::string>& RunSlotUnits(RunChoice choice, int slot);
+// A run of that choice with its slots empty, the usual units chosen.
+RunFields NewRunFields(RunChoice choice);
+// As FollowTypedUnit and ChooseUnit, for a run's slot.
+bool FollowTypedRunUnit(RunFields& run, int slot);
+void ChooseRunUnit(RunFields& run, int slot, int unit);
+// A run's line in the Sequence list: "dwell, 30 Hz for 2 h".
+std::string RunSummary(const RunFields& run);
+
 struct PlanFields {
     std::vector<SegmentFields> segments;
     SweepType sweepType = SweepType::Log;
     SweepMode sweepMode = SweepMode::UpDown;
-    std::string rate;  // "1 oct/min", or a time per pass "30 min"; empty: no sweep
-    std::string sweeps = "1";
+    std::string rate;          // "1 oct/min", or a time per pass "30 min"; empty: no sweep
+    std::string sweeps = "1";  // a number of sweeps, or a time per axis ("2 h")
     std::string axes = "1";
     std::vector<DwellFields> dwells;  // a sweep's
+    std::vector<RunFields> runs;      // the sequence; none: the sweep alone
     // The shaker: each empty when absent; none given, no shaker.
     QuantityField force;
     std::string fraction;
@@ -97,7 +135,8 @@ PlanFields NewPlanFields();
 PlanFields FieldsOf(const PlanDocument& document);
 
 // The window's fields that a problem can lie in; the segment's own ones
-// (From to EndValue) are those of one segment, a dwell's of one dwell.
+// (From to EndValue) are those of one segment, a dwell's of one dwell, a
+// run's (RunRate to RunLevel) of one run.
 enum class FormField {
     None,
     From,
@@ -123,12 +162,27 @@ enum class FormField {
     QueryResonance,
     QueryQ,
     Gravity,
+    // A run's fields, by the label each has for its kind.
+    RunRate,
+    RunSweeps,
+    RunAt,
+    RunCount,
+    RunFor,
+    RunFrom,
+    RunTo,
+    RunStep,
+    RunHold,
+    RunLevel,
 };
+
+// The slot a run's field is shown in; -1 for the level and other fields.
+int RunSlotOf(FormField field);
 
 struct FieldPlace {
     FormField field = FormField::None;
     int segment = -1;  // from 0, for a segment's own field
     int dwell = -1;    // from 0, for a dwell's own field
+    int run = -1;      // from 0, for a run's own field
 };
 
 // What the window calls a field in its messages: its group and its label as
@@ -148,8 +202,8 @@ enum class Unfilled { Refused, Allowed };
 // The document the fields describe, checked as a file of it would be. False
 // with one message naming the field as the window does ("Segment 2, To: ...")
 // and, in place, that field; None when the message names no single field.
-// With Unfilled::Allowed an empty segment, dwell, rate, sweeps or axes field
-// is a field to fill, and a text that does not read is still refused.
+// With Unfilled::Allowed an empty segment, dwell, run, rate, sweeps or axes
+// field is a field to fill, and a text that does not read is still refused.
 bool DocumentOf(const PlanFields& fields, PlanDocument& document, std::string& problem, FieldPlace& place,
                 Unfilled unfilled = Unfilled::Refused);
 bool DocumentOf(const PlanFields& fields, PlanDocument& document, std::string& problem,

@@ -23,13 +23,6 @@ namespace {
 const ui::FileType kPlanFiles{"Sine test plans", "halvex-plan"};
 const ui::FileType kResultsFiles{"Results as tab-separated text", "tsv"};
 
-template <typename Items>
-void FillList(ui::CListBox& list, const Items& items) {
-    list.ResetContent();
-    int index = 0;
-    for (const auto& item : items) list.InsertString(index++, item);
-}
-
 std::string FileName(const std::string& path) {
     if (path.empty()) return "Untitled";
     const std::size_t slash = path.find_last_of("/\\");
@@ -83,6 +76,26 @@ const ui::EventEntry<CPlannerDlg> CPlannerDlg::kEvents[] = {
     ui::OnCommand(ui::EN_CHANGE, IDC_DWELL_FREQUENCY, &CPlannerDlg::OnChangeDwell),
     ui::OnCommand(ui::EN_CHANGE, IDC_DWELL_TIME, &CPlannerDlg::OnChangeDwell),
     ui::OnCommand(ui::LBN_SELCHANGE, IDC_DWELL_TIME_UNIT, &CPlannerDlg::OnSelchangeDwellUnit),
+    ui::OnCommand(ui::LBN_SELCHANGE, IDC_RUNS, &CPlannerDlg::OnSelchangeRuns),
+    ui::OnCommand(ui::BN_CLICKED, IDC_ADD_RUN, &CPlannerDlg::OnAddRun),
+    ui::OnCommand(ui::BN_CLICKED, IDC_REMOVE_RUN, &CPlannerDlg::OnRemoveRun),
+    ui::OnCommand(ui::BN_CLICKED, IDC_MOVE_RUN_UP, &CPlannerDlg::OnMoveRunUp),
+    ui::OnCommand(ui::BN_CLICKED, IDC_MOVE_RUN_DOWN, &CPlannerDlg::OnMoveRunDown),
+    ui::OnCommand(ui::LBN_SELCHANGE, IDC_RUN_KIND, &CPlannerDlg::OnSelchangeRunKind),
+    ui::OnCommand(ui::LBN_SELCHANGE, IDC_RUN_TYPE, &CPlannerDlg::OnChangeRun),
+    ui::OnCommand(ui::LBN_SELCHANGE, IDC_RUN_MODE, &CPlannerDlg::OnChangeRun),
+    ui::OnCommand(ui::EN_CHANGE, IDC_RUN_FIELD1, &CPlannerDlg::OnChangeRun),
+    ui::OnCommand(ui::LBN_SELCHANGE, IDC_RUN_UNIT1, &CPlannerDlg::OnSelchangeRunUnit),
+    ui::OnCommand(ui::EN_CHANGE, IDC_RUN_FIELD2, &CPlannerDlg::OnChangeRun),
+    ui::OnCommand(ui::LBN_SELCHANGE, IDC_RUN_UNIT2, &CPlannerDlg::OnSelchangeRunUnit),
+    ui::OnCommand(ui::EN_CHANGE, IDC_RUN_FIELD3, &CPlannerDlg::OnChangeRun),
+    ui::OnCommand(ui::LBN_SELCHANGE, IDC_RUN_UNIT3, &CPlannerDlg::OnSelchangeRunUnit),
+    ui::OnCommand(ui::EN_CHANGE, IDC_RUN_FIELD4, &CPlannerDlg::OnChangeRun),
+    ui::OnCommand(ui::LBN_SELCHANGE, IDC_RUN_UNIT4, &CPlannerDlg::OnSelchangeRunUnit),
+    ui::OnCommand(ui::LBN_SELCHANGE, IDC_RUN_LEVEL_SOURCE, &CPlannerDlg::OnChangeRun),
+    ui::OnCommand(ui::EN_CHANGE, IDC_RUN_LEVEL, &CPlannerDlg::OnChangeRun),
+    ui::OnCommand(ui::LBN_SELCHANGE, IDC_RUN_LEVEL_KIND, &CPlannerDlg::OnChangeRun),
+    ui::OnCommand(ui::LBN_SELCHANGE, IDC_RUN_LEVEL_UNIT, &CPlannerDlg::OnSelchangeRunUnit),
     ui::OnCommand(ui::EN_CHANGE, IDC_FORCE, &CPlannerDlg::OnChangePlan),
     ui::OnCommand(ui::LBN_SELCHANGE, IDC_FORCE_UNIT, &CPlannerDlg::OnSelchangeShakerUnit),
     ui::OnCommand(ui::EN_CHANGE, IDC_FRACTION, &CPlannerDlg::OnChangePlan),
@@ -121,7 +134,7 @@ const ui::EventEntry<CPlannerDlg> CPlannerDlg::kEvents[] = {
 };
 
 CPlannerDlg::CPlannerDlg()
-    : CDialog(res::IDD_PLANNER), m_fields(planner::NewPlanFields()), m_history(Step{m_fields, 0, -1}) {}
+    : CDialog(res::IDD_PLANNER), m_fields(planner::NewPlanFields()), m_history(Step{m_fields, 0, -1, -1}) {}
 
 CPlannerDlg::~CPlannerDlg() = default;
 
@@ -147,6 +160,22 @@ void CPlannerDlg::DoDataExchange(ui::CDataExchange* pDX) {
     ui::DDX_Control(pDX, IDC_DWELL_TIME_LABEL, m_dwellTimeLabel);
     ui::DDX_Control(pDX, IDC_DWELL_TIME, m_dwellTime);
     ui::DDX_Control(pDX, IDC_DWELL_TIME_UNIT, m_dwellTimeUnit);
+    ui::DDX_Control(pDX, IDC_RUNS, m_runs);
+    ui::DDX_Control(pDX, IDC_REMOVE_RUN, m_removeRun);
+    ui::DDX_Control(pDX, IDC_MOVE_RUN_UP, m_moveRunUp);
+    ui::DDX_Control(pDX, IDC_MOVE_RUN_DOWN, m_moveRunDown);
+    ui::DDX_Control(pDX, IDC_RUN_KIND, m_runKind);
+    ui::DDX_Control(pDX, IDC_RUN_TYPE, m_runType);
+    ui::DDX_Control(pDX, IDC_RUN_MODE, m_runMode);
+    for (int i = 0; i < planner::kRunSlots; ++i) {
+        ui::DDX_Control(pDX, IDC_RUN_LABEL1 + i, m_runLabels[i]);
+        ui::DDX_Control(pDX, IDC_RUN_FIELD1 + i, m_runFields[i]);
+        ui::DDX_Control(pDX, IDC_RUN_UNIT1 + i, m_runUnits[i]);
+    }
+    ui::DDX_Control(pDX, IDC_RUN_LEVEL_SOURCE, m_levelSource);
+    ui::DDX_Control(pDX, IDC_RUN_LEVEL, m_runLevel);
+    ui::DDX_Control(pDX, IDC_RUN_LEVEL_KIND, m_levelKind);
+    ui::DDX_Control(pDX, IDC_RUN_LEVEL_UNIT, m_levelUnit);
     ui::DDX_Control(pDX, IDC_FORCE, m_force);
     ui::DDX_Control(pDX, IDC_FORCE_UNIT, m_forceUnit);
     ui::DDX_Control(pDX, IDC_FRACTION, m_fraction);
@@ -192,6 +221,11 @@ bool CPlannerDlg::OnInitDialog() {
     FillList(m_sweepType, planner::kSweepTypeItems);
     FillList(m_sweepMode, planner::kSweepModeItems);
     FillList(m_dwellTimeUnit, planner::FieldUnits(planner::QuantityKind::Time));
+    FillList(m_runKind, planner::kRunChoiceItems);
+    FillList(m_runType, planner::kSweepTypeItems);
+    FillList(m_runMode, planner::kSweepModeItems);
+    FillList(m_levelSource, planner::kLevelSourceItems);
+    FillList(m_levelKind, planner::kLevelKindCells);
     for (const QuantityControls& quantity : ShakerQuantities()) {
         FillList(*quantity.units, planner::FieldUnits(quantity.kind));
     }
@@ -231,6 +265,11 @@ void CPlannerDlg::SetTooltips() {
     window.SetControlTooltip(IDC_RATE, "Sweep rate, typed with its unit (" + UnitChoices(QuantityKind::SweepRate) +
                                            "), or the time of one pass (" + UnitChoices(QuantityKind::Time) +
                                            "). Empty: no sweep.");
+    window.SetControlTooltip(IDC_SWEEPS, "Sweeps: a number of sweeps, or the time per axis typed with its unit (" +
+                                             UnitChoices(QuantityKind::Time) + "), which gives the number.");
+    window.SetControlTooltip(IDC_RUNS,
+                             "The runs made on each axis, in order. None: the sweep alone. The first run added "
+                             "puts the endurance sweep before it.");
     window.SetControlTooltip(IDC_DWELL_FREQUENCY, "Dwell frequency, in " + UnitChoices(QuantityKind::Frequency) + ".");
     window.SetControlTooltip(IDC_DWELL_TIME, QuantityTip("Dwell time", QuantityKind::Time));
     window.SetControlTooltip(IDC_FORCE, QuantityTip("Rated force of the shaker", QuantityKind::Force));
@@ -257,9 +296,12 @@ void CPlannerDlg::ShowFields() {
     m_loading = true;
     if (m_selected >= static_cast<int>(m_fields.segments.size())) m_selected = 0;
     m_selectedDwell = m_fields.dwells.empty() ? -1 : 0;
+    m_selectedRun = m_fields.runs.empty() ? -1 : 0;
     ShowSegments();
     ShowDwells();
     ShowDwell();
+    ShowRuns();
+    ShowRun();
     ExchangePlanFields(Exchange::Show);
     m_loading = false;
     Recalculate();
@@ -355,7 +397,7 @@ void CPlannerDlg::ShowDwell() {
 
 void CPlannerDlg::Edited() {
     const std::string key = planner::TypingKey(m_history.Current().fields, m_fields);
-    m_history.Record(Step{m_fields, m_selected, m_selectedDwell}, key);
+    m_history.Record(Step{m_fields, m_selected, m_selectedDwell, m_selectedRun}, key);
     Recalculate();
 }
 
@@ -368,6 +410,11 @@ void CPlannerDlg::ShowStep() {
         m_selectedDwell = step.selectedDwell;
         ShowDwells();
         ShowDwell();
+    }
+    if (step.selectedRun >= 0 && step.selectedRun < static_cast<int>(m_fields.runs.size())) {
+        m_selectedRun = step.selectedRun;
+        ShowRuns();
+        ShowRun();
     }
 }
 
@@ -448,8 +495,7 @@ void CPlannerDlg::OnAdd() {
 
 void CPlannerDlg::OnRemove() {
     if (m_fields.segments.size() < 2) return;  // a profile has a segment
-    m_fields.segments.erase(m_fields.segments.begin() + m_selected);
-    if (m_selected >= static_cast<int>(m_fields.segments.size())) --m_selected;
+    EraseChosen(m_fields.segments, m_selected);
     ShowSegments();
     Edited();
 }
@@ -505,12 +551,7 @@ void CPlannerDlg::OnSelchangeShakerUnit() {
 }
 
 void CPlannerDlg::OnSelchangeDwells() {
-    const int chosen = m_dwells.GetCurSel();
-    if (chosen < 0) {
-        m_dwells.SetCurSel(m_selectedDwell);
-        return;
-    }
-    m_selectedDwell = chosen;
+    if (!FollowChoice(m_dwells, m_selectedDwell)) return;
     ShowDwell();
     ShowStatus();
 }
@@ -529,8 +570,7 @@ void CPlannerDlg::OnAddDwell() {
 
 void CPlannerDlg::OnRemoveDwell() {
     if (m_selectedDwell < 0) return;
-    m_fields.dwells.erase(m_fields.dwells.begin() + m_selectedDwell);
-    if (m_selectedDwell >= static_cast<int>(m_fields.dwells.size())) --m_selectedDwell;
+    EraseChosen(m_fields.dwells, m_selectedDwell);
     ShowDwells();
     ShowDwell();
     Edited();
@@ -650,7 +690,7 @@ void CPlannerDlg::OnNew() {
     m_fields = planner::NewPlanFields();
     m_selected = 0;
     m_path.clear();
-    m_history.Reset(Step{m_fields, 0, -1});
+    m_history.Reset(Step{m_fields, 0, -1, -1});
     ShowFields();
 }
 
@@ -679,7 +719,7 @@ void CPlannerDlg::OpenFile(const std::string& path) {
     m_fields = planner::FieldsOf(document);
     m_selected = 0;
     m_path = path;
-    m_history.Reset(Step{m_fields, 0, -1});
+    m_history.Reset(Step{m_fields, 0, -1, -1});
     ShowFields();
 }
 

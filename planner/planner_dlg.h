@@ -12,7 +12,8 @@
 #include "ui/dialog.h"
 
 // "Sine Test Planner": the profile's segments with the fields of the chosen
-// one, the sweep with its dwells, and the shaker; every edit recalculates the
+// one, the sweep with its dwells, the shaker, and the test sequence's runs
+// with the fields of the chosen one; every edit recalculates the
 // plan and redraws the chart at once. A field that does not read is named in
 // the status line and marked where it is on show; the last good plan stays on
 // show, greyed out as out of date, and is neither saved, exported nor copied.
@@ -75,6 +76,14 @@ private:
     void OnRemoveDwell();
     void OnChangeDwell();
     void OnSelchangeDwellUnit();
+    void OnSelchangeRuns();
+    void OnAddRun();
+    void OnRemoveRun();
+    void OnMoveRunUp();
+    void OnMoveRunDown();
+    void OnSelchangeRunKind();
+    void OnChangeRun();
+    void OnSelchangeRunUnit();
     void OnNew();
     void OnOpen();
     void OnSave();
@@ -93,6 +102,9 @@ private:
     void ShowSegments();
     void ShowDwells();
     void ShowDwell();
+    void ShowRuns();
+    void ShowRun();
+    void MoveRun(int by);
     enum class Exchange { Show, Read };
     void ExchangePlanFields(Exchange way);
     std::vector<QuantityControls> ShakerQuantities();
@@ -127,6 +139,31 @@ private:
     bool SaveTo(const std::string& path);
     bool ExportTo(const ui::FileType& type, const std::string& text);
 
+    // The item chosen in a list of the plan's dwells or runs becomes the one
+    // being edited; false, with the list put back, when none is chosen.
+    static bool FollowChoice(ui::CListBox& list, int& selected) {
+        const int chosen = list.GetCurSel();
+        if (chosen < 0) {
+            list.SetCurSel(selected);
+            return false;
+        }
+        selected = chosen;
+        return true;
+    }
+    // The chosen item removed; the one after it is chosen, else the one before.
+    template <typename Item>
+    static void EraseChosen(std::vector<Item>& items, int& selected) {
+        items.erase(items.begin() + selected);
+        if (selected >= static_cast<int>(items.size())) --selected;
+    }
+    // A list's items replaced by these, nothing chosen.
+    template <typename Items>
+    static void FillList(ui::CListBox& list, const Items& items) {
+        list.ResetContent();
+        int index = 0;
+        for (const auto& item : items) list.InsertString(index++, item);
+    }
+
     static const ui::EventEntry<CPlannerDlg> kEvents[];
 
     // What Undo goes back to: the fields, and which segment and dwell were
@@ -135,11 +172,13 @@ private:
         planner::PlanFields fields;
         int selected = 0;
         int selectedDwell = -1;
+        int selectedRun = -1;
     };
 
     planner::PlanFields m_fields;
     int m_selected = 0;
     int m_selectedDwell = -1;  // none while there are no dwells
+    int m_selectedRun = -1;    // none while there is no sequence
     bool m_loading = false;    // the program fills the fields: not an edit
     planner::UndoStack<Step> m_history;
     std::string m_path;
@@ -164,6 +203,11 @@ private:
     ui::CButton m_removeDwell;
     ui::CStatic m_dwellFrequencyLabel, m_dwellTimeLabel;
     ui::CEdit m_dwellFrequency, m_dwellTime;
+    ui::CListBox m_runs, m_runKind, m_runType, m_runMode, m_runUnits[planner::kRunSlots];
+    ui::CListBox m_levelSource, m_levelKind, m_levelUnit;
+    ui::CButton m_removeRun, m_moveRunUp, m_moveRunDown;
+    ui::CStatic m_runLabels[planner::kRunSlots];
+    ui::CEdit m_runFields[planner::kRunSlots], m_runLevel;
     ui::CEdit m_force, m_fraction, m_masses[4], m_stroke, m_velocity, m_acceleration;
     ui::CListBox m_forceUnit, m_massUnits[4], m_strokeUnit, m_velocityUnit, m_accelerationUnit;
     ui::CChart m_chart;

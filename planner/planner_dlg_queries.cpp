@@ -53,10 +53,16 @@ ui::GridCell CellOf(const planner::FieldPlace& place) {
     return column < 0 || place.segment < 0 ? ui::GridCell{} : ui::GridCell{place.segment, column};
 }
 
-// The control that shows the field, or none: a dwell's field is on show
-// only while that dwell is the one being edited.
-int ControlOf(const planner::FieldPlace& place, int selectedDwell) {
+// The control that shows the field, or none: a dwell's or a run's field is
+// on show only while that dwell or run is the one being edited.
+int ControlOf(const planner::FieldPlace& place, int selectedDwell, int selectedRun) {
     if (place.dwell >= 0 && place.dwell != selectedDwell) return res::kNoId;
+    if (place.run >= 0) {
+        if (place.run != selectedRun) return res::kNoId;
+        if (place.field == planner::FormField::RunLevel) return IDC_RUN_LEVEL;
+        const int slot = planner::RunSlotOf(place.field);
+        return slot < 0 ? res::kNoId : IDC_RUN_FIELD1 + slot;
+    }
     for (const FieldControl& known : kFieldControls) {
         if (known.field == place.field) return known.id;
     }
@@ -113,7 +119,7 @@ void CPlannerDlg::ShowMarks(const std::string& problem, const planner::FieldPlac
             m_profile.MarkCell(cell.row, cell.column, text);
             cells.push_back(cell);
         }
-        const int id = cell.row >= 0 ? res::kNoId : ControlOf(field, m_selectedDwell);
+        const int id = cell.row >= 0 ? res::kNoId : ControlOf(field, m_selectedDwell, m_selectedRun);
         if (id != res::kNoId && std::find(controls.begin(), controls.end(), id) == controls.end()) {
             Window().MarkControl(id, text);
             controls.push_back(id);

@@ -39,6 +39,18 @@ const char* QuantityOf(LevelKind kind) {
     return kind == LevelKind::Velocity ? "velocity" : kind == LevelKind::Acceleration ? "acceleration" : "displacement";
 }
 
+// The runs of a sequence the document gives; none for the endurance sweep
+// alone, which the sweep's own results already tell.
+const std::vector<RunResult>& DocumentRuns(const PlanOutcome& outcome) {
+    static const std::vector<RunResult> kNone;
+    return outcome.sequence && outcome.sequence->fromDocument ? outcome.sequence->runs : kNone;
+}
+
+// "run 2 (dwell)", for the check that binds in it and the queried time.
+std::string RunName(const PlanOutcome& outcome, std::size_t run) {
+    return "run " + std::to_string(run + 1) + " (" + RunLabel(DocumentRuns(outcome)[run].kind) + ")";
+}
+
 }  // namespace
 
 std::string ResultsTable(const PlanDocument& document, const PlanOutcome& outcome) {
@@ -97,6 +109,7 @@ std::string ResultsTable(const PlanDocument& document, const PlanOutcome& outcom
             if (check.rated != check.available) measured(name + " rated", form, check.rated, unit);
             row(name + " margin", "", ShownNumber(check.margin), "");
             if (check.frequency) hz(name + " frequency", *check.frequency);
+            if (check.run) row(name + " run", "", std::to_string(*check.run + 1), "");
         }
         row("verdict", "", shaker.ok ? "pass" : "fail", "");
     }
@@ -109,12 +122,37 @@ std::string ResultsTable(const PlanDocument& document, const PlanOutcome& outcom
         seconds("time per axis", sweep.axisTime);
         seconds("total time", sweep.totalTime);
     }
+    // Each run of the document's sequence, per axis, and the whole test.
+    const std::vector<RunResult>& runs = DocumentRuns(outcome);
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        const RunResult& run = runs[i];
+        const std::string name = "run " + std::to_string(i + 1);
+        row(name, "", RunLabel(run.kind), "");
+        seconds(name + " time per axis", run.time);
+        if (run.cyclesKnown) row(name + " cycles per axis", "", ShownCount(run.cycles), "");
+        if (run.kind == RunKind::Sweep || run.kind == RunKind::Search) {
+            row(name + " passes per axis", "", ShownCount(run.sweep.passesPerAxis), "");
+        }
+        if (run.kind == RunKind::Dwell && run.resonances == 0) hz(name + " frequency", run.frequency);
+        if (run.kind == RunKind::Dwell && run.resonances > 0) {
+            row(name + " resonances", "", std::to_string(run.resonances), "");
+        }
+        for (const double f : run.frequencies) hz(name + " step frequency", f);
+        measured(name + " peak acceleration", "zero-to-peak", run.peaks.acceleration.value, units.acceleration);
+    }
+    if (!runs.empty()) {
+        seconds("test time per axis", outcome.sequence->axisTime);
+        seconds("test time", outcome.sequence->totalTime);
+    }
     // The answers to the window's queries, when asked.
     if (outcome.at) {
         seconds("queried time", outcome.at->time);
-        hz("frequency at queried time", outcome.at->frequency);
-        row("pass at queried time", "", std::to_string(outcome.at->pass), "");
-        row("direction at queried time", "", outcome.at->upward ? "up" : "down", "");
+        if (!runs.empty()) row("run at queried time", "", std::to_string(outcome.at->run + 1), "");
+        if (outcome.at->frequencyKnown) hz("frequency at queried time", outcome.at->frequency);
+        if (outcome.at->pass > 0) {
+            row("pass at queried time", "", std::to_string(outcome.at->pass), "");
+            row("direction at queried time", "", outcome.at->upward ? "up" : "down", "");
+        }
     }
     if (outcome.crossings) {
         hz("queried frequency", outcome.crossings->frequency);
@@ -183,7 +221,8 @@ ResultsGrid ResultsGridOf(const PlanDocument& document, const PlanOutcome& outco
             row(name + " check", c.frequency ? ShownNumber(*c.frequency) : "",
                 "required " + ShownNumber(unit.Of(c.required)) + " " + unit.symbol + ", available " +
                     ShownNumber(unit.Of(c.available)) + " " + unit.symbol + rated + ", margin " +
-                    ShownNumber(c.margin) + (c.ok ? ", holds" : ", fails"));
+                    ShownNumber(c.margin) + (c.ok ? ", holds" : ", fails") +
+                    (c.run ? " in " + RunName(outcome, *c.run) : ""));
         }
         row("Verdict", "", shaker.ok ? "the shaker can run this profile" : "the shaker cannot run this profile");
     }
@@ -196,9 +235,34 @@ ResultsGrid ResultsGridOf(const PlanDocument& document, const PlanOutcome& outco
         row("Time per axis", "", ShownDuration(sweep.axisTime));
         row("Total time", "", ShownDuration(sweep.totalTime));
     }
+    // A row per run with the most it asks, then the whole test's time.
+    const std::vector<RunResult>& runs = DocumentRuns(outcome);
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        const RunResult& run = runs[i];
+        std::string details = std::string(RunLabel(run.kind)) + ": " + ShownDuration(run.time);
+        if (run.cyclesKnown) details += ", " + Counted(ShownCount(run.cycles), "cycle", "cycles");
+        details += ", " + RunDetails(run);
+        std::vector<std::string>& cells =
+            *row("Run " + std::to_string(i + 1), run.frequency > 0.0 ? ShownNumber(run.frequency) : "", details);
+        cells[2] = ShownNumber(u.length.Of(run.peaks.displacementPp.value));
+        cells[3] = ShownNumber(u.velocity.Of(run.peaks.velocity.value));
+        cells[4] = ShownNumber(u.acceleration.Of(run.peaks.acceleration.value));
+    }
+    if (!runs.empty()) {
+        const SequenceResult& sequence = *outcome.sequence;
+        row("Test time per axis", "", ShownDuration(sequence.axisTime));
+        row("Test time", "",
+            ShownDuration(sequence.totalTime) + " on " + Counted(ShownCount(sequence.axes), "axis", "axes"));
+    }
     if (outcome.at) {
-        row("At " + ShownDuration(outcome.at->time), ShownNumber(outcome.at->frequency),
-            "pass " + std::to_string(outcome.at->pass) + (outcome.at->upward ? ", up" : ", down"));
+        const SequencePoint& at = *outcome.at;
+        std::string details = runs.empty() ? "" : RunName(outcome, at.run);
+        if (at.pass > 0) {
+            details +=
+                (details.empty() ? "pass " : ", pass ") + std::to_string(at.pass) + (at.upward ? ", up" : ", down");
+        }
+        if (!at.frequencyKnown) details += ", at a resonance still to be found";
+        row("At " + ShownDuration(at.time), at.frequencyKnown ? ShownNumber(at.frequency) : "", details);
     }
     if (outcome.crossings) {
         const std::string f = ShownNumber(outcome.crossings->frequency);

@@ -250,6 +250,10 @@ Motion ProfileMotionAt(const ResolvedProfile& profile, double f) {
     return MotionAt(segment->kind, level, f);
 }
 
+Motion RunMotionAt(const RunLevel& level, const ResolvedProfile& profile, double gravity, double f) {
+    return RunLevelAt(level, profile, gravity).At(f);
+}
+
 bool PlanSequence(const PlanDocument& document, const ResolvedProfile& profile, const std::optional<SweepResult>& sweep,
                   SequenceResult& sequence, std::string& message) {
     sequence = SequenceResult();

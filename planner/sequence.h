@@ -59,6 +59,10 @@ struct SequenceResult {
 // The motion the profile asks at f, inside the profile's span.
 Motion ProfileMotionAt(const ResolvedProfile& profile, double f);
 
+// What a run's level asks at f (SI units): the profile's, a part of it, or
+// the run's own constant level.
+Motion RunMotionAt(const RunLevel& level, const ResolvedProfile& profile, double gravity, double f);
+
 // Plans every run on the sweep (when the document has one). Returns false
 // with one message naming the field for a run that cannot be made.
 bool PlanSequence(const PlanDocument& document, const ResolvedProfile& profile, const std::optional<SweepResult>& sweep,

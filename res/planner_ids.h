@@ -29,6 +29,34 @@ constexpr int IDC_DWELL_TIME_LABEL = 1285;
 constexpr int IDC_DWELL_TIME = 1286;
 constexpr int IDC_DWELL_TIME_UNIT = 1287;
 
+// The test sequence: the runs, and the chosen run's kind and fields below
+// them. A run's fields are four slots whose labels, units and meaning its
+// kind gives (planner::RunSlotLabel), and its level.
+constexpr int IDC_RUNS = 1300;
+constexpr int IDC_ADD_RUN = 1301;
+constexpr int IDC_REMOVE_RUN = 1302;
+constexpr int IDC_MOVE_RUN_UP = 1303;
+constexpr int IDC_MOVE_RUN_DOWN = 1304;
+constexpr int IDC_RUN_KIND = 1305;
+constexpr int IDC_RUN_TYPE = 1306;  // a search's sweep type and mode
+constexpr int IDC_RUN_MODE = 1307;
+constexpr int IDC_RUN_LABEL1 = 1310;
+constexpr int IDC_RUN_LABEL2 = 1311;
+constexpr int IDC_RUN_LABEL3 = 1312;
+constexpr int IDC_RUN_LABEL4 = 1313;
+constexpr int IDC_RUN_FIELD1 = 1314;
+constexpr int IDC_RUN_FIELD2 = 1315;
+constexpr int IDC_RUN_FIELD3 = 1316;
+constexpr int IDC_RUN_FIELD4 = 1317;
+constexpr int IDC_RUN_UNIT1 = 1318;
+constexpr int IDC_RUN_UNIT2 = 1319;
+constexpr int IDC_RUN_UNIT3 = 1320;
+constexpr int IDC_RUN_UNIT4 = 1321;
+constexpr int IDC_RUN_LEVEL_SOURCE = 1322;  // profile, fraction, own level
+constexpr int IDC_RUN_LEVEL = 1323;         // the fraction, or the own level's number
+constexpr int IDC_RUN_LEVEL_KIND = 1324;
+constexpr int IDC_RUN_LEVEL_UNIT = 1325;
+
 constexpr int IDC_FORCE = 1230;
 constexpr int IDC_FRACTION = 1231;
 constexpr int IDC_ARMATURE = 1232;  // the four masses in document order

@@ -227,11 +227,25 @@ const char kTwoMetresPerSecond[] = R"({"format": "halvex-plan", "version": 1,
 const char kTenG[] = R"({"format": "halvex-plan", "version": 1, "profile": [
   {"from": 5, "to": "auto", "displacement_pp": "2.54 mm"}, {"from": "auto", "to": 2000, "acceleration": "10 g"}]})";
 
+// The worked example's profile and shaker with a sequence: a search at a
+// quarter of the profile, the sweep, a dwell at 30 Hz, and steps from 4 to
+// 33 Hz at 0.254 mm zero-to-peak of their own, below the profile's 5 Hz.
+const char kSequence[] = R"({"format": "halvex-plan", "version": 2, "profile": [
+  {"from": 5, "to": "auto", "displacement_pp": "2.54 mm"}, {"from": "auto", "to": 100, "acceleration": "1 g"},
+  {"from": 100, "to": 500, "acceleration": ["1 g", "2 g"]}],
+  "sweep": {"type": "log", "rate": "1 oct/min", "mode": "up-down", "sweeps": 10, "axes": 3},
+  "shaker": {"rated_force": "9 kN", "moving_mass": {"armature": "5 kg", "fixture": "8 kg", "specimen": "12 kg"},
+             "stroke_pp": "51 mm", "velocity": "1.8 m/s", "acceleration": "100 g"},
+  "sequence": [{"run": "search", "type": "log", "rate": "0.5 oct/min", "mode": "up", "sweeps": 1, "level": 0.25},
+    {"run": "sweep"}, {"run": "dwell", "frequency": "30 Hz", "time": "2 h"},
+    {"run": "stepped", "from": "4 Hz", "to": "33 Hz", "step": "1 Hz", "hold": "15 s",
+     "level": {"displacement_zp": "0.254 mm"}}]})";
+
 // The charts the placement of texts is checked on.
 planner::Chart CheckedChart(int which) {
-    return which == 0 ? ExampleChart() : ChartOf(which == 1 ? kTwoMetresPerSecond : kTenG);
+    return which == 0 ? ExampleChart() : ChartOf(which == 1 ? kTwoMetresPerSecond : which == 2 ? kTenG : kSequence);
 }
-constexpr int kCheckedCharts = 3;
+constexpr int kCheckedCharts = 4;
 
 TEST(PlannerChart, RangesTakeInTheWholeShakerEnvelope) {
     const planner::Chart chart = ChartOf(kTwoMetresPerSecond);
@@ -417,6 +431,56 @@ TEST(PlannerChart, LegendNamesWhatIsDrawnUnderThePlot) {
     const auto names2 = std::count_if(bare.ops.begin(), bare.ops.end(),
                                       [](const planner::DrawOp& op) { return op.role == planner::DrawRole::Legend; });
     EXPECT_EQ(names2, 1);
+}
+
+// The sequence's runs where they leave the profile: the search's quarter
+// level dashed, a quarter below the profile at every vertex (log10 0.25 on
+// these axes); a mark for the dwell and each of the 30 steps at the level
+// its run asks: the profile's 1 g at 30 Hz, 9.807 / (2 pi 30) = 0.05203 m/s;
+// 0.254 mm zero-to-peak at 4 Hz, 2 pi 4 x 0.000254 = 0.006384 m/s, inside
+// the chart though below the profile's span. The legend names them "runs", clear
+// of the frequency title on the least plot.
+TEST(PlannerChart, RunsLeavingTheProfileAreDrawnAtTheirLevels) {
+    const planner::Chart chart = ChartOf(kSequence);
+    const planner::DrawOp* profile = Find(chart, planner::DrawKind::Polyline, planner::DrawRole::Profile);
+    const planner::DrawOp* search = Find(chart, planner::DrawKind::Polyline, planner::DrawRole::RunLevel);
+    ASSERT_NE(profile, nullptr);
+    ASSERT_NE(search, nullptr);
+    ASSERT_EQ(search->points.size(), profile->points.size());
+    for (std::size_t i = 0; i < search->points.size(); ++i) {
+        EXPECT_DOUBLE_EQ(search->points[i].x, profile->points[i].x);
+        EXPECT_NEAR(search->points[i].y, profile->points[i].y + std::log10(0.25), 1e-12);
+    }
+    EXPECT_TRUE(planner::StyleOf(planner::DrawRole::RunLevel).dashed);
+    std::vector<planner::ChartPoint> marks;
+    for (const planner::DrawOp& op : chart.ops) {
+        if (op.role == planner::DrawRole::RunMark && op.offsets.empty()) marks.push_back(op.points[0]);
+    }
+    ASSERT_EQ(marks.size(), 31u);
+    EXPECT_NEAR(marks[0].x, std::log10(30.0), 1e-12);
+    const double pi = std::acos(-1.0);
+    EXPECT_NEAR(std::pow(10.0, marks[0].y), 9.80665 / (2 * pi * 30), 1e-6);
+    EXPECT_NEAR(std::pow(10.0, marks[1].y), 2 * pi * 4 * 0.000254, 1e-9);
+    EXPECT_LE(chart.box.x0, marks[1].x);
+    EXPECT_LE(chart.box.y0, marks[1].y);
+
+    // The least plot, 480 x 360 pixels, with the labels' room around it.
+    const planner::ChartMapping least = planner::FitChart(chart.box, 480 + 80, 360 + 37);
+    double right = 0.0;
+    double title = 0.0;
+    std::vector<std::string> names;
+    for (const planner::DrawOp& op : chart.ops) {
+        if (op.role == planner::DrawRole::Legend) {
+            names.push_back(op.text);
+            right = std::max(right, TextBox(least, op)[1].x);
+        }
+        if (op.text == "Frequency (Hz)") title = TextBox(least, op)[0].x;
+    }
+    EXPECT_EQ(names, (std::vector<std::string>{"profile", "shaker envelope", "binding point", "runs"}));
+    EXPECT_LT(right, title);
+    const std::string svg = planner::ChartSvg(chart, 800, 600);
+    EXPECT_NE(svg.find("class=\"run-level\""), std::string::npos);
+    EXPECT_NE(svg.find("class=\"run-mark\""), std::string::npos);
 }
 
 // The title line, the plan's name and its gravity, is on the pictures a

@@ -186,17 +186,31 @@ TEST(PlannerDialog, AMessageNamesAFieldByItsLabel) {
         w.UserClick(IDC_ADD_DWELL);
         w.UserType(IDC_DWELL_FREQUENCY, "40");
         w.UserType(IDC_DWELL_TIME, "1 min");
+        // A stepped run at a level of its own: every run field on show.
+        w.UserClick(IDC_ADD_RUN);
+        w.UserSelect(IDC_RUN_KIND, static_cast<int>(planner::RunChoice::Stepped));
+        w.UserSelect(IDC_RUN_LEVEL_SOURCE, static_cast<int>(planner::RunLevel::Source::Own));
+        for (const auto& [id, text] : {std::pair{IDC_RUN_FIELD1, "20"},
+                                       {IDC_RUN_FIELD2, "30"},
+                                       {IDC_RUN_FIELD3, "5"},
+                                       {IDC_RUN_FIELD4, "10"},
+                                       {IDC_RUN_LEVEL, "1"}}) {
+            w.UserType(id, text);
+        }
+        ASSERT_EQ(Ctl(w, IDC_STATUS).text, "Untitled");
         for (const res::ControlTemplate* control = layout.begin() + 1; control != layout.end(); ++control) {
             if (control->kind != res::ControlKind::Edit) continue;
-            const res::ControlTemplate& label = control[-1];
+            // The label shown before it; a run's slot labels change with its kind.
+            const res::ControlTemplate* label = control - 1;
+            while (label->kind != res::ControlKind::Static) --label;
             SCOPED_TRACE(control->id);
-            ASSERT_EQ(label.kind, res::ControlKind::Static);
+            const std::string labelText = label->id == res::kNoId ? label->text : Ctl(w, label->id).text;
             const std::string before = Ctl(w, control->id).text;
             w.UserType(control->id, "x?");
             const std::string status = Ctl(w, IDC_STATUS).text;
             const std::size_t group = status.find(", ");
             ASSERT_NE(group, std::string::npos) << status;
-            EXPECT_EQ(status.substr(group + 2, status.find(": ") - group - 2), label.text) << status;
+            EXPECT_EQ(status.substr(group + 2, status.find(": ") - group - 2), labelText) << status;
             EXPECT_TRUE(Ctl(w, control->id).marked);
             w.UserType(control->id, before);
         }

@@ -274,3 +274,87 @@ TEST(PlannerForm, TheSweepShowsItsOtherFigureAndTheGravityIsAField) {
 }
 
 }  // namespace
+
+namespace {
+
+planner::RunFields RunOf(planner::RunChoice choice, std::vector<planner::QuantityField> entries) {
+    planner::RunFields run = planner::NewRunFields(choice);
+    for (std::size_t i = 0; i < entries.size(); ++i) run.entries[i] = entries[i];
+    return run;
+}
+
+}  // namespace
+
+// A run's slot means what its unit says: a time or a count of cycles, a
+// rate or a time per pass, typed with the number or chosen beside it. An
+// empty slot is a field to fill under its document name, and the sequence
+// opens again to the same fields.
+TEST(PlannerSequence, SlotsAreTheDocumentsFieldsByTheirUnitsAndRoundTrip) {
+    using planner::RunChoice;
+    planner::PlanFields fields = planner::NewPlanFields();
+    fields.sweeps = "2 h";
+    planner::RunFields search = RunOf(RunChoice::Search, {{"20 min", 0}, {"1", 0}});
+    search.source = planner::RunLevel::Source::Fraction;
+    search.level = "0.25";
+    planner::RunFields stepped = RunOf(RunChoice::Stepped, {{"20", 0}, {"40", 0}, {"0.5", 1}, {"1000", 3}});
+    stepped.source = planner::RunLevel::Source::Own;
+    stepped.levelKind = planner::LevelKind::DisplacementZp;
+    stepped.levelUnit = 3;  // in
+    stepped.level = "0.01";
+    fields.runs = {RunOf(RunChoice::Sweep, {}), search, stepped, RunOf(RunChoice::Dwell, {{"30", 0}, {"2h", 0}}),
+                   RunOf(RunChoice::Resonances, {{"", -1}, {"30", 1}})};
+    planner::PlanDocument document;
+    planner::FieldPlace place;
+    std::string problem;
+    ASSERT_FALSE(planner::DocumentOf(fields, document, problem, place));
+    EXPECT_EQ(problem, "Run 5, Count: a value is needed");
+    EXPECT_EQ(place.run, 4);
+    ASSERT_TRUE(planner::DocumentOf(fields, document, problem, planner::Unfilled::Allowed)) << problem;
+    EXPECT_EQ(document.unfilled, std::vector<std::string>{"sequence[4].resonances"});
+    ASSERT_TRUE(document.sweep && document.sweep->duration && document.sequence);
+    EXPECT_EQ(*document.sweep->duration, (planner::Quantity{2.0, "h"}));
+    const std::vector<planner::Run>& runs = *document.sequence;
+    EXPECT_EQ(runs[1].passTime, (planner::Quantity{20.0, "min"}));
+    EXPECT_EQ(runs[1].sweeps, 1.0);
+    EXPECT_EQ(runs[2].step, (planner::Quantity{0.5, "oct"}));
+    EXPECT_EQ(runs[2].holdCycles, 1000.0);
+    EXPECT_EQ(runs[2].level.value, (planner::Quantity{0.01, "in"}));
+    EXPECT_EQ(runs[3].time, (planner::Quantity{2.0, "h"}));
+
+    planner::PlanDocument opened;
+    ASSERT_TRUE(planner::ReadPlan(planner::WritePlanDocument(document), opened, problem)) << problem;
+    const planner::PlanFields shown = planner::FieldsOf(opened);
+    EXPECT_EQ(shown.sweeps, "2 h");
+    ASSERT_EQ(shown.runs.size(), fields.runs.size());
+    for (std::size_t i = 0; i < shown.runs.size(); ++i) {
+        EXPECT_EQ(planner::RunSummary(shown.runs[i]),
+                  i == 3 ? "dwell, 30 Hz for 2 h" : planner::RunSummary(fields.runs[i]));
+    }
+    EXPECT_EQ(planner::RunSummary(shown.runs[2]),
+              "stepped sine, 20 Hz to 40 Hz by 0.5 oct, 1000 cycles each, at 0.01 in");
+    EXPECT_EQ(planner::FieldName(planner::UnfilledPlaces(opened)[0]), "Run 5, Count");
+}
+
+// Copy All Results lists each run and the test's time; a time queried in a
+// dwell names the run and has no pass.
+TEST(PlannerSequence, TheResultsTableListsTheRunsAndTheQueriedRun) {
+    planner::PlanFields fields = planner::NewPlanFields();
+    fields.runs = {RunOf(planner::RunChoice::Sweep, {}), RunOf(planner::RunChoice::Dwell, {{"30", 0}, {"2", 2}})};
+    planner::PlanDocument document;
+    std::string problem;
+    ASSERT_TRUE(planner::DocumentOf(fields, document, problem)) << problem;
+    planner::PlanQuery query;
+    query.at = 3600.0;  // the sweep is 6 min 38.6 s, then the dwell
+    planner::PlanOutcome outcome;
+    ASSERT_TRUE(planner::EvaluatePlan(document, query, outcome, problem)) << problem;
+    const std::string table = planner::ResultsTable(document, outcome);
+    // 2 h at 30 Hz: 216,000 cycles.
+    for (const char* line :
+         {"\nrun 2\t\tdwell\t\n", "\nrun 2 cycles per axis\t\t216000\t\n", "\nrun 2 frequency\t\t30\tHz\n",
+          "\nrun at queried time\t\t2\t\n", "\nfrequency at queried time\t\t30\tHz\n"}) {
+        EXPECT_NE(table.find(line), std::string::npos) << line << table;
+    }
+    EXPECT_EQ(table.find("pass at queried time"), std::string::npos) << table;
+    const planner::ResultsGrid grid = planner::ResultsGridOf(document, outcome);
+    EXPECT_EQ(grid.rows.back(), (std::vector<std::string>{"At 1 h 0 min 0 s", "30", "", "", "", "run 2 (dwell)"}));
+}

@@ -113,7 +113,7 @@ const BadField kBadFields[] = {
     {"mass_in_newtons", [](planner::PlanFields& f) { f.masses[3].text = "12 N"; },
      "Shaker, Specimen: \"N\" is not a unit", FormField::Specimen, -1},
     {"fraction_word", [](planner::PlanFields& f) { f.fraction = "all"; },
-     "Shaker, Usable part of rated force: \"all\" is not a number", FormField::Fraction, -1},
+     "Shaker, Usable part: \"all\" is not a number", FormField::Fraction, -1},
     {"dwell_without_time",
      [](planner::PlanFields& f) {
          f.dwells.push_back({"40", {}});

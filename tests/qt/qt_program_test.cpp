@@ -482,6 +482,30 @@ TEST_F(QtPlanner, ExportChartOffersSvgPngAndPdfEachAsAType) {
                                     QStringLiteral("Chart as PDF (*.pdf)")}));
 }
 
+// A run's fields are typed a key at a time like any other: the list's
+// line follows each key, and the field keeps what was typed in its order
+// (a field set again on each key would put the caret back at its start).
+TEST_F(QtPlanner, ARunsFieldTakesTheKeysInTheOrderTyped) {
+    namespace pd = res::planner_dlg;
+    QString typed, line;
+    driver.On(res::IDD_PLANNER, [](QWidget& w) { Click(w, pd::IDC_ADD_RUN); })
+        .On(res::IDD_PLANNER,
+            [&](QWidget& w) {
+                Type(w, pd::IDC_RUN_FIELD2, QStringLiteral("2 h"));
+                typed = dynamic_cast<QLineEdit&>(ControlOf(w, pd::IDC_RUN_FIELD2)).text();
+                const auto& runs = dynamic_cast<QListWidget&>(ControlOf(w, pd::IDC_RUNS));
+                line = runs.item(1)->text();
+                CloseWindow(w);
+            })
+        .On(kMessageBox, [](QWidget& w) { static_cast<QMessageBox&>(w).button(QMessageBox::No)->click(); });
+    driver.Run([] {
+        CPlannerDlg planner;
+        planner.DoModal();
+    });
+    EXPECT_EQ(typed, QStringLiteral("2 h"));
+    EXPECT_EQ(line, QStringLiteral("dwell, ? for 2 h"));
+}
+
 // The safety net of every test above: a window the next step does not
 // expect is reported at once and closed, with everything under it, instead
 // of leaving the test waiting on it.

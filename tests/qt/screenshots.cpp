@@ -255,6 +255,35 @@ int main(int argc, char** argv) {
                                                                {pd::IDC_QUERY_RESONANCE, "100"},
                                                                {pd::IDC_QUERY_Q, "10"}};
                 for (const auto& [id, text] : queries) Type(w, id, QString::fromUtf8(text));
+                // A sequence: the sweep, a dwell at 30 Hz for 10 min, steps an
+                // octave apart from 10 to 80 Hz of 1,000 cycles each.
+                Click(w, pd::IDC_ADD_RUN);
+                Type(w, pd::IDC_RUN_FIELD1, QStringLiteral("30"));
+                Type(w, pd::IDC_RUN_FIELD2, QStringLiteral("10 min"));
+                Click(w, pd::IDC_ADD_RUN);
+            })
+        .On(res::IDD_PLANNER, [](QWidget& w) { ChooseItem(w, pd::IDC_RUN_KIND, 4); })
+        .On(res::IDD_PLANNER,
+            [](QWidget& w) {
+                const std::pair<int, const char*> steps[] = {{pd::IDC_RUN_FIELD1, "10"},
+                                                             {pd::IDC_RUN_FIELD2, "80"},
+                                                             {pd::IDC_RUN_FIELD3, "1 oct"},
+                                                             {pd::IDC_RUN_FIELD4, "1000 cycles"}};
+                for (const auto& [id, text] : steps) Type(w, id, QString::fromUtf8(text));
+                Click(w, pd::IDC_ADD_RUN);
+            })
+        // First of all, a resonance search at a quarter of the profile.
+        .On(res::IDD_PLANNER, [](QWidget& w) { ChooseItem(w, pd::IDC_RUN_KIND, 1); })
+        .On(res::IDD_PLANNER,
+            [](QWidget& w) {
+                Type(w, pd::IDC_RUN_FIELD1, QStringLiteral("2 oct/min"));
+                Type(w, pd::IDC_RUN_FIELD2, QStringLiteral("1"));
+            })
+        .On(res::IDD_PLANNER, [](QWidget& w) { ChooseItem(w, pd::IDC_RUN_LEVEL_SOURCE, 1); })
+        .On(res::IDD_PLANNER,
+            [](QWidget& w) {
+                Type(w, pd::IDC_RUN_LEVEL, QStringLiteral("0.25"));
+                for (int i = 0; i < 3; ++i) Click(w, pd::IDC_MOVE_RUN_UP);
             })
         .On(res::IDD_PLANNER,
             [](QWidget& w) {
