@@ -921,6 +921,23 @@ PlanFields FieldsOf(const PlanDocument& document) {
         fields.stroke = field("shaker.stroke_pp", shaker.strokePp, QuantityKind::Length);
         fields.velocity = field("shaker.velocity", shaker.velocity, QuantityKind::Velocity);
         fields.acceleration = field("shaker.acceleration", shaker.acceleration, QuantityKind::Acceleration);
+        fields.kept.name = shaker.name;
+        fields.kept.expander = shaker.expander;
+        fields.kept.fixture = shaker.fixture;
+        fields.kept.maxPayload = shaker.maxPayload;
+        fields.kept.frequencyRange = shaker.frequencyRange;
+        fields.kept.expanderResonance = shaker.expanderResonance;
+        fields.kept.fixtureResonance = shaker.fixtureResonance;
+        fields.kept.setups = shaker.setups;
+        for (const std::string& path : document.unfilled) {
+            for (const char* kept : {"shaker.max_payload", "shaker.frequency_range", "shaker.expander_resonance",
+                                     "shaker.fixture_resonance", "shaker.setups"}) {
+                if (path.compare(0, std::char_traits<char>::length(kept), kept) == 0) {
+                    fields.keptUnfilled.push_back(path);
+                    break;
+                }
+            }
+        }
     }
     return fields;
 }
@@ -1061,6 +1078,19 @@ bool DocumentOf(const PlanFields& fields, PlanDocument& document, std::string& p
     if (!Trimmed(fields.fraction).empty()) {
         shaker.forceFraction = 1.0;
         if (!ReadNumber(fields.fraction, *shaker.forceFraction, problem)) return named();
+    }
+    const ShakerSettings& kept = fields.kept;
+    if (kept.UsesLibraryFields()) {
+        anyShaker = true;
+        shaker.name = kept.name;
+        shaker.expander = kept.expander;
+        shaker.fixture = kept.fixture;
+        shaker.maxPayload = kept.maxPayload;
+        shaker.frequencyRange = kept.frequencyRange;
+        shaker.expanderResonance = kept.expanderResonance;
+        shaker.fixtureResonance = kept.fixtureResonance;
+        shaker.setups = kept.setups;
+        built.unfilled.insert(built.unfilled.end(), fields.keptUnfilled.begin(), fields.keptUnfilled.end());
     }
     if (anyShaker) built.shaker = shaker;
     // Ranges and the profile's order as a file of this document is checked;

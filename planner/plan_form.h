@@ -125,6 +125,11 @@ struct PlanFields {
     QuantityField acceleration;
     // In GravityUnits(); empty for standard gravity.
     QuantityField gravity{"9.80665", 0};
+    // What the window does not show of the shaker (the library's names and
+    // the figures kept of them, the set-ups per axis), kept as the document
+    // had it so that a save never drops it, with its fields to fill.
+    ShakerSettings kept;
+    std::vector<std::string> keptUnfilled;
 };
 
 // What File > New shows: one segment of 1 g from 10 to 100 Hz, swept at

@@ -36,6 +36,24 @@ TEST(PlannerForm, ADocumentsFieldsDescribeTheSameDocument) {
     EXPECT_TRUE(again == named);
 }
 
+// What the window does not show of a shaker from the lab's library (its
+// names, figures kept of them, set-ups per axis, fields to fill among them)
+// goes back into the document whole.
+TEST(PlannerForm, TheShakersLibraryFieldsSurviveTheWindow) {
+    planner::PlanDocument document;
+    std::string problem;
+    ASSERT_TRUE(planner::ReadPlanDocument(R"({"format": "halvex-plan", "version": 2,
+        "profile": [{"from": 10, "to": 100, "acceleration": "1 g"}],
+        "sweep": {"type": "log", "rate": "1 oct/min", "mode": "up", "axes": 2},
+        "shaker": {"name": "S-9", "rated_force": "9 kN", "max_payload": "?", "frequency_range": ["5 Hz", "4000 Hz"],
+                   "expander": "HE", "setups": [{"axis": "Z"}, {"axis": "X", "moving_mass": {"expander": "35 kg"}}]}})",
+                                          document, problem))
+        << problem;
+    planner::PlanDocument again;
+    ASSERT_TRUE(planner::DocumentOf(planner::FieldsOf(document), again, problem)) << problem;
+    EXPECT_TRUE(again == document) << planner::WritePlanDocument(again);
+}
+
 // A shaker field's number is in the unit chosen beside it, or in the one
 // typed with it, which the list then follows; never in one assumed.
 TEST(PlannerForm, AShakerFieldReadsInTheUnitBesideItOrTheOneTypedWithIt) {
