@@ -4,11 +4,13 @@
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "cli/calc_batch.h"
 #include "cli/calc_request.h"
 #include "planner/plan.h"
+#include "planner/templates.h"
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -98,13 +100,22 @@ int main(int argc, char** argv) {
         return RunBatch();
     }
 
-    if (!args.empty() && (args.front() == "plan" || args.front() == "lab")) {
+    using PlannerCommand = int (*)(const std::vector<std::string>&, std::string&, std::string&);
+    static const std::pair<std::string_view, PlannerCommand> kPlannerCommands[] = {
+        {"plan", planner::RunPlanCommand},
+        {"lab", planner::RunLabCommand},
+        {"templates", planner::RunTemplatesCommand},
+        {"template", planner::RunTemplateCommand}};
+    PlannerCommand command = nullptr;
+    for (const auto& [name, run] : kPlannerCommands) {
+        if (!args.empty() && args.front() == name) command = run;
+    }
+    if (command != nullptr) {
         // The planner reads its documents and options itself.
         const std::vector<std::string> words(args.begin() + 1, args.end());
         std::string out;
         std::string err;
-        const int status =
-            args.front() == "plan" ? planner::RunPlanCommand(words, out, err) : planner::RunLabCommand(words, out, err);
+        const int status = command(words, out, err);
         Write(stdout, out);
         if (!err.empty()) Write(stderr, (status == kUsageStatus ? "halvex-calc: " : "") + err);
         if (std::fflush(stdout) != 0) return kUsageStatus;

@@ -189,6 +189,20 @@ struct ShakerSettings {
 
 extern const char* const kMassNames[4];
 
+// What makes a plan a template (version 2): its title, the standard or
+// specification it follows as its author cites it, notes, and an id by
+// which a library lists it.
+struct TemplateInfo {
+    std::optional<std::string> id;
+    std::string title;
+    std::optional<std::string> reference;
+    std::optional<std::string> notes;
+
+    bool operator==(const TemplateInfo& o) const {
+        return id == o.id && title == o.title && reference == o.reference && notes == o.notes;
+    }
+};
+
 struct PlanDocument {
     Quantity gravity{kStandardGravity, ""};
     std::vector<Segment> profile;
@@ -200,6 +214,7 @@ struct PlanDocument {
     // The number of axes of a plan without a sweep (version 2); with a
     // sweep, sweep.axes counts them.
     std::optional<double> axes;
+    std::optional<TemplateInfo> templateInfo;
     // The JSON paths of the fields left for the user to fill, written "?", in
     // document order ("profile[1].to", "sweep.dwells[0].time"). Such a field
     // holds a zero in the model; a plan with any cannot be evaluated.
@@ -207,7 +222,7 @@ struct PlanDocument {
 
     bool operator==(const PlanDocument& o) const {
         return gravity == o.gravity && profile == o.profile && sweep == o.sweep && shaker == o.shaker &&
-               sequence == o.sequence && axes == o.axes && unfilled == o.unfilled;
+               sequence == o.sequence && axes == o.axes && templateInfo == o.templateInfo && unfilled == o.unfilled;
     }
 
     bool IsUnfilled(std::string_view path) const;
@@ -226,6 +241,11 @@ struct PlanDocument {
 // known names. Whether the profile holds together is checked by the profile.
 // Returns false with one message that names the field as a JSON path.
 bool ReadPlanDocument(std::string_view text, PlanDocument& document, std::string& message);
+
+struct JsonValue;
+
+// The same for a document already parsed, such as a template inside a library.
+bool ReadPlanJson(const JsonValue& root, PlanDocument& document, std::string& message);
 
 // A document that reads back to an equal model, at its lowest version.
 std::string WritePlanDocument(const PlanDocument& document);

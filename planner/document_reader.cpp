@@ -56,7 +56,7 @@ const char* RunKindName(RunKind kind) {
 int PlanDocument::Version() const {
     const bool timed = sweep && sweep->duration;
     const bool library = shaker && shaker->UsesLibraryFields();
-    return unfilled.empty() && !sequence && !axes && !timed && !library ? 1 : 2;
+    return unfilled.empty() && !sequence && !axes && !timed && !library && !templateInfo ? 1 : 2;
 }
 
 ShakerSettings ShakerSettings::OnAxis(std::size_t axis) const {
@@ -131,8 +131,25 @@ public:
         }
         m_version = static_cast<int>(version->number);
         m_unfilled = &document.unfilled;
-        if (!CheckFields(root, "",
-                         {"format", "version", "gravity", "profile", "sweep", "shaker", "sequence", "axes"})) {
+        if (const JsonValue* info = root.Find("template")) {
+            if (!NeedsVersion2("template", "a template")) return false;
+            if (!CheckObject(*info, "template") ||
+                !CheckFields(*info, "template", {"id", "title", "reference", "notes"})) {
+                return false;
+            }
+            document.templateInfo.emplace();
+            TemplateInfo& t = *document.templateInfo;
+            if (info->Find("title") == nullptr) return Fail("template.title", "missing");
+            if (!ReadOptionalText(*info, "id", "template", t.id) ||
+                !ReadText(*info->Find("title"), "template.title", t.title) ||
+                !ReadOptionalText(*info, "reference", "template", t.reference) ||
+                !ReadOptionalText(*info, "notes", "template", t.notes)) {
+                return false;
+            }
+        }
+        if (!CheckFields(
+                root, "",
+                {"format", "version", "template", "gravity", "profile", "sweep", "shaker", "sequence", "axes"})) {
             return false;
         }
 
@@ -466,8 +483,9 @@ public:
                 return false;
             }
         }
-        if (!ReadName(value, "name", path, shaker.name) || !ReadName(value, "expander", path, shaker.expander) ||
-            !ReadName(value, "fixture", path, shaker.fixture) ||
+        if (!ReadOptionalText(value, "name", path, shaker.name) ||
+            !ReadOptionalText(value, "expander", path, shaker.expander) ||
+            !ReadOptionalText(value, "fixture", path, shaker.fixture) ||
             !ReadOptionalPositive(value, "max_payload", QuantityKind::Mass, path, shaker.maxPayload) ||
             !ReadOptionalPositive(value, "expander_resonance", QuantityKind::Frequency, path,
                                   shaker.expanderResonance) ||
@@ -492,17 +510,6 @@ public:
             !IsUnfilled(field + "[0]") && !IsUnfilled(field + "[1]")) {
             return Fail(field + "[1]", "must be above the lowest frequency");
         }
-        return true;
-    }
-
-    bool ReadName(const JsonValue& object, const char* field, const std::string& path,
-                  std::optional<std::string>& slot) {
-        const JsonValue* text = object.Find(field);
-        if (text == nullptr) return true;
-        if (text->type != JsonValue::Type::String || text->text.find_first_not_of(' ') == std::string::npos) {
-            return Fail(Join(path, field), "expected a name");
-        }
-        slot = text->text;
         return true;
     }
 
@@ -552,8 +559,9 @@ public:
             }
             shaker.setups.emplace_back();
             AxisSetup& setup = shaker.setups.back();
-            if (!ReadName(item, "axis", path, setup.axis) || !ReadName(item, "expander", path, setup.expander) ||
-                !ReadName(item, "fixture", path, setup.fixture) ||
+            if (!ReadOptionalText(item, "axis", path, setup.axis) ||
+                !ReadOptionalText(item, "expander", path, setup.expander) ||
+                !ReadOptionalText(item, "fixture", path, setup.fixture) ||
                 !ReadOptionalPositive(item, "expander_resonance", QuantityKind::Frequency, path,
                                       setup.expanderResonance) ||
                 !ReadOptionalPositive(item, "fixture_resonance", QuantityKind::Frequency, path,
@@ -612,6 +620,11 @@ bool ReadPlanDocument(std::string_view text, PlanDocument& document, std::string
         message = FormatJsonError(error);
         return false;
     }
+    return ReadPlanJson(root, document, message);
+}
+
+bool ReadPlanJson(const JsonValue& root, PlanDocument& document, std::string& message) {
+    document = PlanDocument();
     Builder builder(message);
     return builder.ReadDocument(root, document);
 }

@@ -15,6 +15,16 @@ public:
     std::string Write() {
         m_out = "{\n  \"format\": \"halvex-plan\", \"version\": ";
         m_out += std::to_string(m_document.Version());
+        if (m_document.templateInfo) {
+            const TemplateInfo& info = *m_document.templateInfo;
+            bool first = true;
+            m_out += ",\n  \"template\": {";
+            Name(first, "id", info.id);
+            Name(first, "title", info.title);
+            Name(first, "reference", info.reference);
+            Name(first, "notes", info.notes);
+            m_out += '}';
+        }
         m_out += ",\n  \"gravity\": ";
         Value("gravity", m_document.gravity);
         m_out += ",\n  \"profile\": [";
@@ -263,9 +273,12 @@ private:
     }
 
     void Name(bool& first, const char* field, const std::optional<std::string>& name) {
-        if (!name) return;
+        if (name) Name(first, field, *name);
+    }
+
+    void Name(bool& first, const char* field, const std::string& name) {
         Member(first, field);
-        halvex::AppendJsonString(m_out, *name);
+        halvex::AppendJsonString(m_out, name);
     }
 
     void AppendSetup(const std::string& path, const AxisSetup& setup) {

@@ -178,4 +178,21 @@ bool FieldReader::ReadOptionalWhole(const JsonValue& object, const char* name, c
     return ReadWhole(object, name, path, max, *number);
 }
 
+bool FieldReader::ReadText(const JsonValue& value, const std::string& path, std::string& text) {
+    if (value.type != JsonValue::Type::String)
+        return Fail(path, std::string("expected a text, found ") + TypeName(value));
+    if (value.text.find_first_not_of(' ') == std::string::npos) return Fail(path, "must not be blank");
+    if (value.text == "?") return Fail(path, "a field to fill (\"?\") stands for a figure, not for a name or a text");
+    text = value.text;
+    return true;
+}
+
+bool FieldReader::ReadOptionalText(const JsonValue& object, const char* name, const std::string& path,
+                                   std::optional<std::string>& text) {
+    const JsonValue* value = object.Find(name);
+    if (value == nullptr) return true;
+    text.emplace();
+    return ReadText(*value, Join(path, name), *text);
+}
+
 }  // namespace planner

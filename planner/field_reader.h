@@ -58,6 +58,12 @@ public:
     bool ReadOptionalWhole(const JsonValue& object, const char* name, const std::string& path, double max,
                            std::optional<double>& number);
 
+    // A name or a text: a string that is not blank. "?" is refused: a field
+    // to fill stands for a figure, not for a name.
+    bool ReadText(const JsonValue& value, const std::string& path, std::string& text);
+    bool ReadOptionalText(const JsonValue& object, const char* name, const std::string& path,
+                          std::optional<std::string>& text);
+
 protected:
     std::string& m_message;
     double m_gravity = kStandardGravity;  // what "g" means in an acceleration

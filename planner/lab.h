@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "planner/document.h"
 #include "planner/quantity.h"
 
 // The lab's equipment library: its shakers, head expanders and slip tables,
@@ -79,10 +80,12 @@ struct LabDocument {
     std::vector<LabShaker> shakers;
     std::vector<LabExpander> expanders;
     std::vector<LabFixture> fixtures;
+    // The lab's own templates: plan documents with a template id each, unique.
+    std::vector<PlanDocument> templates;
 
     bool operator==(const LabDocument& o) const {
         return name == o.name && gravity == o.gravity && derating == o.derating && fixtureMargin == o.fixtureMargin &&
-               shakers == o.shakers && expanders == o.expanders && fixtures == o.fixtures;
+               shakers == o.shakers && expanders == o.expanders && fixtures == o.fixtures && templates == o.templates;
     }
 
     double GravitySi() const { return ToSi(gravity, QuantityKind::Acceleration, 0.0); }

@@ -44,12 +44,12 @@ public:
         }
         if (!CheckFields(root, "",
                          {"format", "version", "name", "gravity", "derating", "fixture_margin", "shakers", "expanders",
-                          "fixtures"})) {
+                          "fixtures", "templates"})) {
             return false;
         }
         if (root.Find("name") != nullptr) {
             lab.name.emplace();
-            if (!ReadName(*root.Find("name"), "name", *lab.name)) return false;
+            if (!ReadText(*root.Find("name"), "name", *lab.name)) return false;
         }
         if (const JsonValue* gravity = root.Find("gravity")) {
             if (!ReadQuantity(*gravity, QuantityKind::Acceleration, "gravity", lab.gravity)) return false;
@@ -77,18 +77,42 @@ public:
         }
         return ReadList(root, "shakers", lab.shakers, &LabReader::ReadShaker) &&
                ReadList(root, "expanders", lab.expanders, &LabReader::ReadExpander) &&
-               ReadList(root, "fixtures", lab.fixtures, &LabReader::ReadFixture);
+               ReadList(root, "fixtures", lab.fixtures, &LabReader::ReadFixture) && ReadTemplates(root, lab);
     }
 
-private:
-    bool ReadName(const JsonValue& value, const std::string& path, std::string& name) {
-        if (value.type != JsonValue::Type::String)
-            return Fail(path, std::string("expected a name, found ") + TypeName(value));
-        if (value.text.find_first_not_of(' ') == std::string::npos) return Fail(path, "must not be empty");
-        name = value.text;
+    // Each a plan document with its template's id, no id twice.
+    bool ReadTemplates(const JsonValue& root, LabDocument& lab) {
+        const JsonValue* list = root.Find("templates");
+        if (list == nullptr) return true;
+        if (list->type != JsonValue::Type::Array) {
+            return Fail("templates", std::string("expected a list, found ") + TypeName(*list));
+        }
+        for (std::size_t i = 0; i < list->items.size(); ++i) {
+            const std::string path = "templates[" + std::to_string(i) + "]";
+            lab.templates.emplace_back();
+            PlanDocument& plan = lab.templates.back();
+            std::string problem;
+            if (!ReadPlanJson(list->items[i], plan, problem)) {
+                // The plan's own paths, inside this one.
+                if (problem.compare(0, 9, "document:") == 0) return Fail(path, problem.substr(10));
+                m_message = path + "." + problem;
+                return false;
+            }
+            if (!plan.templateInfo || !plan.templateInfo->id) {
+                return Fail(path + ".template.id", "missing; a library's template needs an id");
+            }
+            for (std::size_t j = 0; j < i; ++j) {
+                if (lab.templates[j].templateInfo->id == plan.templateInfo->id) {
+                    return Fail(
+                        path + ".template.id",
+                        "\"" + *plan.templateInfo->id + "\" is already the id of templates[" + std::to_string(j) + "]");
+                }
+            }
+        }
         return true;
     }
 
+private:
     bool ReadFraction(const JsonValue& object, const char* name, double& fraction) {
         const JsonValue* value = object.Find(name);
         if (value == nullptr) return true;
@@ -113,7 +137,7 @@ private:
             if (!CheckObject(item, path)) return false;
             items.emplace_back();
             if (item.Find("name") == nullptr) return Fail(Join(path, "name"), "missing");
-            if (!ReadName(*item.Find("name"), Join(path, "name"), items.back().name)) return false;
+            if (!ReadText(*item.Find("name"), Join(path, "name"), items.back().name)) return false;
             if (!names.insert(items.back().name).second) {
                 return Fail(Join(path, "name"),
                             "\"" + items.back().name + "\" is already the name of another in " + list);
@@ -287,6 +311,17 @@ std::string WriteLabDocument(const LabDocument& lab) {
         line.Value("mass", fixture.mass);
         line.Value("first_resonance", fixture.firstResonance);
     });
+    if (!lab.templates.empty()) {
+        out += ",\n  \"templates\": [";
+        for (std::size_t i = 0; i < lab.templates.size(); ++i) {
+            out += i == 0 ? "\n    " : ",\n    ";
+            // The template's document, indented one level further.
+            std::string plan = WritePlanDocument(lab.templates[i]);
+            while (!plan.empty() && plan.back() == '\n') plan.pop_back();
+            for (const char c : plan) out += c == '\n' ? std::string("\n    ") : std::string(1, c);
+        }
+        out += "\n  ]";
+    }
     out += "\n}\n";
     return out;
 }

@@ -7,7 +7,15 @@ namespace planner {
 bool EvaluatePlan(const PlanDocument& document, const PlanQuery& query, PlanOutcome& outcome, std::string& message) {
     outcome = PlanOutcome();
     if (!document.unfilled.empty()) {
+        // Every field left to fill is named, so that one pass fills them all.
         message = document.unfilled.front() + ": to be filled";
+        if (document.unfilled.size() > 1) {
+            message += " (and " + std::to_string(document.unfilled.size() - 1) + " more:";
+            for (std::size_t i = 1; i < document.unfilled.size(); ++i) {
+                message += (i == 1 ? " " : ", ") + document.unfilled[i];
+            }
+            message += ")";
+        }
         return false;
     }
     if (!ResolveProfile(document, outcome.profile, message)) return false;

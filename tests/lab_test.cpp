@@ -11,6 +11,7 @@
 #include "planner/lab.h"
 #include "planner/plan.h"
 #include "planner/ranking.h"
+#include "planner/templates.h"
 #include "tests/temp_file.h"
 
 namespace {
@@ -36,26 +37,44 @@ TEST_P(LabRefusesTest, WithOneMessageNamingTheField) {
 
 INSTANTIATE_TEST_SUITE_P(
     BadInput, LabRefusesTest,
-    ::testing::Values(BadLab{"APlan", R"({"format": "halvex-plan", "version": 1})",
-                             "format: unknown format; expected \"halvex-lab\""},
-                      BadLab{"NewerVersion", R"({"format": "halvex-lab", "version": 2})",
-                             "version: this library is of a newer version than this program reads (1)"},
-                      BadLab{"UnknownField", Lab(R"("shakers": [{"name": "S-9", "colour": "blue"}])"),
-                             "shakers[0].colour: unknown field"},
-                      BadLab{"NoName", Lab(R"("fixtures": [{"mass": "9 kg"}])"), "fixtures[0].name: missing"},
-                      BadLab{"SameNameTwice", Lab(R"("expanders": [{"name": "HE-600"}, {"name": "HE-600"}])"),
-                             "expanders[1].name: \"HE-600\" is already the name of another in expanders"},
-                      BadLab{"ForceInMetres", Lab(R"("shakers": [{"name": "S-9", "rated_force": "9 m"}])"),
-                             "shakers[0].rated_force: \"m\" is not a unit of a force (N, kN, lbf)"},
-                      BadLab{"DeratingAboveOne", Lab(R"("derating": {"force": 1.2})"),
-                             "derating.force: must be a number above 0 and at most 1"},
-                      BadLab{"UnknownKind", Lab(R"("expanders": [{"name": "X", "kind": "turntable"}])"),
-                             "expanders[0].kind: must be one of \"head expander\", \"slip table\""},
-                      BadLab{"RangeBackwards",
-                             Lab(R"("shakers": [{"name": "S", "frequency_range": ["3000 Hz", "5 Hz"]}])"),
-                             "shakers[0].frequency_range[1]: must be above the lowest frequency"},
-                      BadLab{"FieldToFill", Lab(R"("fixtures": [{"name": "F", "mass": "?"}])"),
-                             "fixtures[0].mass: expected a number and a unit, such as \"20 kg\""}),
+    ::testing::Values(
+        BadLab{"APlan", R"({"format": "halvex-plan", "version": 1})",
+               "format: unknown format; expected \"halvex-lab\""},
+        BadLab{"NewerVersion", R"({"format": "halvex-lab", "version": 2})",
+               "version: this library is of a newer version than this program reads (1)"},
+        BadLab{"UnknownField", Lab(R"("shakers": [{"name": "S-9", "colour": "blue"}])"),
+               "shakers[0].colour: unknown field"},
+        BadLab{"NoName", Lab(R"("fixtures": [{"mass": "9 kg"}])"), "fixtures[0].name: missing"},
+        BadLab{"SameNameTwice", Lab(R"("expanders": [{"name": "HE-600"}, {"name": "HE-600"}])"),
+               "expanders[1].name: \"HE-600\" is already the name of another in expanders"},
+        BadLab{"ForceInMetres", Lab(R"("shakers": [{"name": "S-9", "rated_force": "9 m"}])"),
+               "shakers[0].rated_force: \"m\" is not a unit of a force (N, kN, lbf)"},
+        BadLab{"DeratingAboveOne", Lab(R"("derating": {"force": 1.2})"),
+               "derating.force: must be a number above 0 and at most 1"},
+        BadLab{"UnknownKind", Lab(R"("expanders": [{"name": "X", "kind": "turntable"}])"),
+               "expanders[0].kind: must be one of \"head expander\", \"slip table\""},
+        BadLab{"RangeBackwards", Lab(R"("shakers": [{"name": "S", "frequency_range": ["3000 Hz", "5 Hz"]}])"),
+               "shakers[0].frequency_range[1]: must be above the lowest frequency"},
+        BadLab{"TemplateWithoutId",
+               Lab(R"("templates": [{"format": "halvex-plan", "version": 2, "template": {"title": "T"},
+                   "profile": [{"from": 5, "to": 500, "acceleration": "? g"}]}])"),
+               "templates[0].template.id: missing; a library's template needs an id"},
+        BadLab{"TemplateIdTwice",
+               Lab(R"("templates": [{"format": "halvex-plan", "version": 2, "template": {"id": "a", "title": "T"},
+                   "profile": [{"from": 5, "to": 500, "acceleration": "1 g"}]},
+                   {"format": "halvex-plan", "version": 2, "template": {"id": "a", "title": "U"},
+                   "profile": [{"from": 5, "to": 500, "acceleration": "1 g"}]}])"),
+               "templates[1].template.id: \"a\" is already the id of templates[0]"},
+        BadLab{"TemplateUnknownField",
+               Lab(R"("templates": [{"format": "halvex-plan", "version": 2, "template": {"id": "a", "title": "T",
+                   "edition": 3}, "profile": [{"from": 5, "to": 500, "acceleration": "1 g"}]}])"),
+               "templates[0].template.edition: unknown field"},
+        BadLab{"TemplateTitleToFill",
+               Lab(R"("templates": [{"format": "halvex-plan", "version": 2, "template": {"id": "a", "title": "?"},
+                   "profile": [{"from": 5, "to": 500, "acceleration": "1 g"}]}])"),
+               "templates[0].template.title: a field to fill (\"?\") stands for a figure, not for a name or a text"},
+        BadLab{"FieldToFill", Lab(R"("fixtures": [{"name": "F", "mass": "?"}])"),
+               "fixtures[0].mass: expected a number and a unit, such as \"20 kg\""}),
     halvex_test::CaseName());
 
 TEST(LabDocumentTest, TheExampleLibraryReadsAndWritesBackEqual) {
@@ -246,6 +265,69 @@ TEST(LabChecks, EachAxisIsCheckedWithItsOwnSetUp) {
     planner::PlanOutcome short_;
     EXPECT_FALSE(planner::EvaluatePlan(document, planner::PlanQuery(), short_, message));
     EXPECT_EQ(message, "shaker.setups: 2 set-ups for 3 axes; give one for each axis");
+}
+
+}  // namespace
+
+namespace {
+
+// The built-in templates: the public-domain ones compute what their
+// standards imply by hand; the others leave every severity to fill.
+TEST(Templates, BuiltInTemplatesImplyTheirFigures) {
+    const std::vector<planner::TemplateEntry> templates = planner::Templates(nullptr);
+    ASSERT_EQ(templates.size(), planner::BuiltinTemplateTexts().size());
+    std::string message;
+    planner::PlanOutcome outcome;
+
+    // 0.06 in p-p at 55 Hz: 0.03 in (2 pi 55)^2 = 9.28 g; 2 h on each of 3 axes.
+    const planner::TemplateEntry* low = planner::FindTemplate(templates, "mil-std-202-method-201a");
+    ASSERT_NE(low, nullptr);
+    ASSERT_TRUE(planner::EvaluatePlan(low->document, {}, outcome, message)) << message;
+    EXPECT_NEAR(outcome.profile.acceleration.value / kG, 9.28, 0.005);
+    EXPECT_EQ(outcome.profile.acceleration.frequency, 55.0);
+    EXPECT_EQ(outcome.sequence->totalTime, 6 * 3600.0);
+
+    // 30 frequencies of 15 s: 7 min 30 s and 15 (4 + ... + 33) = 8325 cycles; 0.010 in at 33 Hz is 1.11 g.
+    const planner::TemplateEntry* stepped = planner::FindTemplate(templates, "mil-std-167-1a-exploratory");
+    ASSERT_NE(stepped, nullptr);
+    ASSERT_TRUE(planner::EvaluatePlan(stepped->document, {}, outcome, message)) << message;
+    EXPECT_EQ(outcome.sequence->runs.at(0).frequencies.size(), 30u);
+    EXPECT_EQ(outcome.sequence->axisTime, 450.0);
+    EXPECT_EQ(outcome.sequence->runs[0].cycles, 8325.0);
+    EXPECT_NEAR(outcome.profile.acceleration.value / kG, 1.11, 0.005);
+
+    // Structure only: no severity of a copyrighted standard is carried.
+    for (const char* id : {"sweep-endurance-crossover", "search-endurance-dwell-search", "stepped-sine-survey"}) {
+        const planner::TemplateEntry* structure = planner::FindTemplate(templates, id);
+        ASSERT_NE(structure, nullptr) << id;
+        for (const planner::Segment& segment : structure->document.profile) {
+            const std::string level = "profile[" + std::to_string(&segment - structure->document.profile.data()) +
+                                      "]." + planner::LevelFieldName(segment.kind);
+            EXPECT_TRUE(structure->document.IsUnfilled(level)) << id << ' ' << level;
+        }
+        EXPECT_FALSE(planner::EvaluatePlan(structure->document, {}, outcome, message)) << id;
+        EXPECT_NE(message.find("to be filled"), std::string::npos) << message;
+    }
+}
+
+// A library's template of a built-in's id takes its place; the others follow.
+TEST(Templates, ALibrarysTemplatesJoinTheBuiltInOnes) {
+    planner::LabDocument lab;
+    std::string message;
+    ASSERT_TRUE(planner::ReadLabDocument(Lab(R"("templates": [
+        {"format": "halvex-plan", "version": 2, "template": {"id": "stepped-sine-survey", "title": "Ours"},
+         "profile": [{"from": 5, "to": 50, "acceleration": "1 g"}]},
+        {"format": "halvex-plan", "version": 2, "template": {"id": "lab-qual", "title": "Lab qualification"},
+         "profile": [{"from": 5, "to": 500, "acceleration": "? g"}]}])"),
+                                         lab, message))
+        << message;
+    const std::vector<planner::TemplateEntry> templates = planner::Templates(&lab);
+    EXPECT_EQ(templates.size(), planner::BuiltinTemplateTexts().size() + 1);
+    EXPECT_EQ(planner::FindTemplate(templates, "stepped-sine-survey")->document.templateInfo->title, "Ours");
+    EXPECT_FALSE(planner::FindTemplate(templates, "lab-qual")->builtIn);
+    planner::LabDocument again;
+    ASSERT_TRUE(planner::ReadLabDocument(planner::WriteLabDocument(lab), again, message)) << message;
+    EXPECT_TRUE(again == lab) << planner::WriteLabDocument(lab);
 }
 
 }  // namespace

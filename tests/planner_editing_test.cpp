@@ -49,7 +49,8 @@ TEST(PlannerDraft, EmptyFieldsAreSavedToFillAndOpenEmpty) {
     EXPECT_EQ(planner::FieldName(places[2]), "Dwell 1, Time");
     planner::PlanOutcome outcome;
     EXPECT_FALSE(planner::EvaluatePlan(opened, {}, outcome, problem));
-    EXPECT_EQ(problem, "profile[0].to: to be filled");
+    // Every field to fill is named, the first as the path the message is about.
+    EXPECT_EQ(problem, "profile[0].to: to be filled (and 2 more: profile[0].acceleration, sweep.dwells[0].time)");
 
     // Filled in, the same plan is complete, and written as version 1.
     planner::PlanFields filled = shown;

@@ -1,0 +1,162 @@
+#include "planner/templates.h"
+
+#include <optional>
+
+#include "numeric/json_text.h"
+#include "planner/file_io.h"
+#include "planner/json.h"
+
+namespace planner {
+
+std::vector<TemplateEntry> Templates(const LabDocument* lab) {
+    std::vector<TemplateEntry> templates;
+    for (const std::string_view text : BuiltinTemplateTexts()) {
+        TemplateEntry entry;
+        std::string message;
+        // The shipped texts are checked by the tests; one that did not read would be left out.
+        if (!ReadPlanDocument(text, entry.document, message) || !entry.document.templateInfo ||
+            !entry.document.templateInfo->id) {
+            continue;
+        }
+        entry.id = *entry.document.templateInfo->id;
+        templates.push_back(std::move(entry));
+    }
+    if (lab == nullptr) return templates;
+    for (const PlanDocument& document : lab->templates) {
+        TemplateEntry entry{*document.templateInfo->id, false, document};
+        bool replaced = false;
+        for (TemplateEntry& shipped : templates) {
+            if (shipped.builtIn && shipped.id == entry.id) {
+                shipped = entry;
+                replaced = true;
+            }
+        }
+        if (!replaced) templates.push_back(std::move(entry));
+    }
+    return templates;
+}
+
+const TemplateEntry* FindTemplate(const std::vector<TemplateEntry>& templates, std::string_view id) {
+    for (const TemplateEntry& entry : templates) {
+        if (entry.id == id) return &entry;
+    }
+    return nullptr;
+}
+
+namespace {
+
+// Reads the words of a templates command: the one word it takes (when it
+// takes one), --lab LIB and --format. Returns 0 when they read, else the
+// exit status with err set.
+struct TemplateWords {
+    std::optional<std::string> word;
+    std::optional<std::string> lab;
+    bool json = false;
+};
+
+int ReadWords(const std::vector<std::string>& args, const char* command, bool takesWord, bool takesFormat,
+              TemplateWords& words, std::string& err) {
+    const std::string usage = std::string(" (usage: ") + command + (takesWord ? " ID" : "") + " [--lab LIB]" +
+                              (takesFormat ? " [--format text|json]" : "") + ")\n";
+    const auto fail = [&](const std::string& problem) {
+        err = std::string(command) + ": " + problem + usage;
+        return 2;
+    };
+    bool haveFormat = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--lab" || (arg == "--format" && takesFormat)) {
+            if (i + 1 >= args.size()) return fail(arg + " needs a value");
+            const std::string& value = args[++i];
+            if (arg == "--lab") {
+                if (words.lab) return fail("--lab given twice");
+                words.lab = value;
+            } else {
+                if (haveFormat) return fail("--format given twice");
+                if (value != "text" && value != "json") return fail("--format is text or json, not " + Quoted(value));
+                haveFormat = true;
+                words.json = value == "json";
+            }
+        } else if (arg.size() >= 2 && arg.compare(0, 2, "--") == 0) {
+            return fail("unknown option " + Quoted(arg));
+        } else if (!takesWord || words.word) {
+            return fail("unexpected word " + Quoted(arg));
+        } else {
+            words.word = arg;
+        }
+    }
+    if (takesWord && !words.word) return fail("ID is missing");
+    return 0;
+}
+
+// The templates, with the library's when one is named; false with err set.
+bool ListOf(const TemplateWords& words, std::vector<TemplateEntry>& templates, std::string& err) {
+    LabDocument lab;
+    if (words.lab) {
+        std::string text;
+        std::string message;
+        if (!ReadTextFile(*words.lab, text)) {
+            err = *words.lab + ": cannot be read\n";
+            return false;
+        }
+        if (!ReadLabDocument(text, lab, message)) {
+            err = *words.lab + ": " + message + '\n';
+            return false;
+        }
+    }
+    templates = Templates(words.lab ? &lab : nullptr);
+    return true;
+}
+
+}  // namespace
+
+int RunTemplatesCommand(const std::vector<std::string>& args, std::string& out, std::string& err) {
+    out.clear();
+    err.clear();
+    TemplateWords words;
+    if (const int status = ReadWords(args, "templates", false, true, words, err)) return status;
+    std::vector<TemplateEntry> templates;
+    if (!ListOf(words, templates, err)) return 1;
+    if (words.json) {
+        out = "{\"templates\":[";
+        for (std::size_t i = 0; i < templates.size(); ++i) {
+            const TemplateInfo& info = *templates[i].document.templateInfo;
+            if (i > 0) out += ',';
+            out += "{\"id\":";
+            halvex::AppendJsonString(out, templates[i].id);
+            out += ",\"title\":";
+            halvex::AppendJsonString(out, info.title);
+            if (info.reference) {
+                out += ",\"reference\":";
+                halvex::AppendJsonString(out, *info.reference);
+            }
+            out += templates[i].builtIn ? ",\"source\":\"built-in\"}" : ",\"source\":\"library\"}";
+        }
+        out += "]}\n";
+        return 0;
+    }
+    for (const TemplateEntry& entry : templates) {
+        const TemplateInfo& info = *entry.document.templateInfo;
+        out += entry.id + (entry.builtIn ? "" : " (library)") + "\n  " + info.title + '\n';
+        if (info.reference) out += "  " + *info.reference + '\n';
+    }
+    return 0;
+}
+
+int RunTemplateCommand(const std::vector<std::string>& args, std::string& out, std::string& err) {
+    out.clear();
+    err.clear();
+    TemplateWords words;
+    if (const int status = ReadWords(args, "template", true, false, words, err)) return status;
+    std::vector<TemplateEntry> templates;
+    if (!ListOf(words, templates, err)) return 1;
+    const TemplateEntry* entry = FindTemplate(templates, *words.word);
+    if (entry == nullptr) {
+        err = *words.word + ": no template of this id (halvex-calc templates lists them)\n";
+        return 1;
+    }
+    out = WritePlanDocument(entry->document);
+    return 0;
+}
+
+}  // namespace planner
