@@ -180,7 +180,8 @@ bool LabFields::operator==(const LabFields& o) const {
     return name == o.name && same(gravity, o.gravity) && derating == o.derating && fixtureMargin == o.fixtureMargin &&
            std::equal(shakers.begin(), shakers.end(), o.shakers.begin(), o.shakers.end(), sameShaker) &&
            std::equal(expanders.begin(), expanders.end(), o.expanders.begin(), o.expanders.end(), sameExpander) &&
-           std::equal(fixtures.begin(), fixtures.end(), o.fixtures.begin(), o.fixtures.end(), sameFixture);
+           std::equal(fixtures.begin(), fixtures.end(), o.fixtures.begin(), o.fixtures.end(), sameFixture) &&
+           templates == o.templates;
 }
 
 LabFields LabFieldsOf(const LabDocument& lab) {
@@ -219,6 +220,7 @@ LabFields LabFieldsOf(const LabDocument& lab) {
         fields.fixtures.push_back(
             {fixture.name, FieldOf(fixture.mass, K::Mass), FieldOf(fixture.firstResonance, K::Frequency)});
     }
+    fields.templates = lab.templates;
     return fields;
 }
 
@@ -241,6 +243,7 @@ bool LabOf(const LabFields& fields, LabDocument& lab, std::string& problem, LabP
         !ReadItems(LabList::Fixtures, fields.fixtures, built.fixtures, read, place, ReadFixture)) {
         return false;
     }
+    built.templates = fields.templates;
     // Ranges, names given and unique: as a file of this library is checked.
     std::string message;
     if (!ReadLabDocument(WriteLabDocument(built), lab, message)) {

@@ -43,6 +43,9 @@ struct LabFields {
     std::vector<LabShakerFields> shakers;
     std::vector<LabExpanderFields> expanders;
     std::vector<LabFixtureFields> fixtures;
+    // The lab's templates, which the editor does not show, kept whole so
+    // that a save never drops them.
+    std::vector<PlanDocument> templates;
 
     bool operator==(const LabFields& o) const;
 };

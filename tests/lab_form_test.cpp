@@ -24,6 +24,7 @@ TEST(LabFormTest, TheExampleLibraryGoesThroughTheFieldsUnchanged) {
     const planner::LabFields fields = planner::LabFieldsOf(lab);
     EXPECT_EQ(fields.shakers[1].highestFrequency.text, "4000");
     EXPECT_EQ(fields.expanders[1].kind, static_cast<int>(planner::ExpanderKind::SlipTable));
+    ASSERT_EQ(lab.templates.size(), 1u);  // not shown, and kept
     planner::LabDocument back;
     std::string problem;
     planner::LabPlace place;
