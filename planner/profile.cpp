@@ -205,6 +205,8 @@ bool ResolveProfile(const PlanDocument& document, ResolvedProfile& profile, std:
         if (!(step > kProfileStepTolerance)) continue;
         ProfileWarning warning;
         warning.path = SegmentPath(j - 1) + ".to";
+        warning.segment = j - 1;
+        warning.frequency = bounds[j];
         warning.stepPercent = step * 100.0;
         const LogLine& l = lines[j - 1];
         const LogLine& u = lines[j];

@@ -42,6 +42,8 @@ struct Peak {
 // profile computes as written.
 struct ProfileWarning {
     std::string path;               // the boundary: "profile[0].to"
+    std::size_t segment = 0;        // the segment the boundary ends
+    double frequency = 0.0;         // Hz, the boundary
     std::string message;            // with the path, the two levels, the step and where they would meet
     double stepPercent = 0.0;       // of the smaller level
     std::optional<double> meetsAt;  // Hz, where the two levels would meet

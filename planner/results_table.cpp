@@ -87,6 +87,12 @@ std::string ResultsTable(const PlanDocument& document, const PlanOutcome& outcom
         }
     }
     for (double f : profile.crossovers) hz("crossover", f);
+    for (const ProfileWarning& warning : profile.warnings) {
+        const std::string name = "step at segment " + std::to_string(warning.segment + 1) + " end";
+        hz(name, warning.frequency);
+        row(name + " size", "", ShownNumber(warning.stepPercent), "%");
+        if (warning.meetsAt) hz(name + " levels meet", *warning.meetsAt);
+    }
     measured("peak displacement", "peak-to-peak", profile.displacementPp.value, units.length);
     hz("peak displacement frequency", profile.displacementPp.frequency);
     measured("peak velocity", "zero-to-peak", profile.velocity.value, units.velocity);
@@ -199,6 +205,11 @@ ResultsGrid ResultsGridOf(const PlanDocument& document, const PlanOutcome& outco
         motion(name + " end", s.to, s.end, "");
     }
     for (const double f : p.crossovers) row("Crossover", ShownNumber(f), "");
+    for (const ProfileWarning& w : p.warnings) {
+        row("Step at segment " + std::to_string(w.segment + 1) + " end", ShownNumber(w.frequency),
+            "the levels differ by " + ShownNumber(w.stepPercent) + " %" +
+                (w.meetsAt ? "; they meet at " + ShownNumber(*w.meetsAt) + " Hz" : std::string()));
+    }
     (*row("Peak displacement", ShownNumber(p.displacementPp.frequency), ""))[2] =
         ShownNumber(u.length.Of(p.displacementPp.value));
     (*row("Peak velocity", ShownNumber(p.velocity.frequency), ""))[3] = ShownNumber(u.velocity.Of(p.velocity.value));
