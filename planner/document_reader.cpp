@@ -492,25 +492,7 @@ public:
             !ReadOptionalPositive(value, "fixture_resonance", QuantityKind::Frequency, path, shaker.fixtureResonance)) {
             return false;
         }
-        const JsonValue* range = value.Find("frequency_range");
-        if (range == nullptr) return true;
-        const std::string field = Join(path, "frequency_range");
-        if (range->type != JsonValue::Type::Array || range->items.size() != 2) {
-            return Fail(field, "expected a list of two frequencies, the lowest and the highest");
-        }
-        shaker.frequencyRange.emplace();
-        for (std::size_t i = 0; i < 2; ++i) {
-            if (!ReadPositive(range->items[i], QuantityKind::Frequency, field + "[" + std::to_string(i) + "]",
-                              (*shaker.frequencyRange)[i])) {
-                return false;
-            }
-        }
-        if (!(ToSi((*shaker.frequencyRange)[0], QuantityKind::Frequency, m_gravity) <
-              ToSi((*shaker.frequencyRange)[1], QuantityKind::Frequency, m_gravity)) &&
-            !IsUnfilled(field + "[0]") && !IsUnfilled(field + "[1]")) {
-            return Fail(field + "[1]", "must be above the lowest frequency");
-        }
-        return true;
+        return ReadFrequencyRange(value, path, shaker.frequencyRange);
     }
 
     bool ReadMasses(const JsonValue& object, const std::string& path, const char* const* names, int count,

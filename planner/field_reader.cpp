@@ -195,4 +195,28 @@ bool FieldReader::ReadOptionalText(const JsonValue& object, const char* name, co
     return ReadText(*value, Join(path, name), *text);
 }
 
+bool FieldReader::ReadFrequencyRange(const JsonValue& object, const std::string& path,
+                                     std::optional<std::array<Quantity, 2>>& range) {
+    const JsonValue* value = object.Find("frequency_range");
+    if (value == nullptr) return true;
+    const std::string field = Join(path, "frequency_range");
+    if (value->type != JsonValue::Type::Array || value->items.size() != 2) {
+        return Fail(field, "expected a list of two frequencies, the lowest and the highest");
+    }
+    range.emplace();
+    const std::size_t filled = m_unfilled != nullptr ? m_unfilled->size() : 0;
+    for (std::size_t i = 0; i < 2; ++i) {
+        if (!ReadPositive(value->items[i], QuantityKind::Frequency, field + "[" + std::to_string(i) + "]",
+                          (*range)[i])) {
+            return false;
+        }
+    }
+    const bool toFill = m_unfilled != nullptr && m_unfilled->size() > filled;
+    if (!toFill && !(ToSi((*range)[0], QuantityKind::Frequency, m_gravity) <
+                     ToSi((*range)[1], QuantityKind::Frequency, m_gravity))) {
+        return Fail(field + "[1]", "must be above the lowest frequency");
+    }
+    return true;
+}
+
 }  // namespace planner

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <initializer_list>
 #include <optional>
 #include <string>
@@ -63,6 +64,11 @@ public:
     bool ReadText(const JsonValue& value, const std::string& path, std::string& text);
     bool ReadOptionalText(const JsonValue& object, const char* name, const std::string& path,
                           std::optional<std::string>& text);
+
+    // "frequency_range": two frequencies, the lowest and the highest above it
+    // (unless either is still to fill).
+    bool ReadFrequencyRange(const JsonValue& object, const std::string& path,
+                            std::optional<std::array<Quantity, 2>>& range);
 
 protected:
     std::string& m_message;

@@ -161,23 +161,7 @@ private:
             !ReadOptionalPositive(value, "max_payload", QuantityKind::Mass, path, shaker.maxPayload)) {
             return false;
         }
-        const JsonValue* range = value.Find("frequency_range");
-        if (range == nullptr) return true;
-        const std::string field = Join(path, "frequency_range");
-        if (range->type != JsonValue::Type::Array || range->items.size() != 2) {
-            return Fail(field, "expected a list of two frequencies, the lowest and the highest");
-        }
-        shaker.frequencyRange.emplace();
-        for (std::size_t i = 0; i < 2; ++i) {
-            if (!ReadPositive(range->items[i], QuantityKind::Frequency, field + "[" + std::to_string(i) + "]",
-                              (*shaker.frequencyRange)[i])) {
-                return false;
-            }
-        }
-        const double low = ToSi((*shaker.frequencyRange)[0], QuantityKind::Frequency, m_gravity);
-        const double high = ToSi((*shaker.frequencyRange)[1], QuantityKind::Frequency, m_gravity);
-        if (!(low < high)) return Fail(field + "[1]", "must be above the lowest frequency");
-        return true;
+        return ReadFrequencyRange(value, path, shaker.frequencyRange);
     }
 
     bool ReadExpander(const JsonValue& value, const std::string& path, LabExpander& expander) {
