@@ -6,6 +6,7 @@
 #include <iostream>
 #include <string>
 
+#include "tests/random_lab.h"
 #include "tests/random_session.h"
 
 namespace {
@@ -50,8 +51,12 @@ bool PlaySeeds(Program program, std::size_t firstSeed, std::size_t seeds, std::s
             }
             ADD_FAILURE() << name << (name.empty() ? "" : " ") << "seed " << seed << ": " << result.failure
                           << "\nshortest event list (a halvex-drive" << (name.empty() ? "" : " --program " + name)
-                          << " script, its files in " << directory << "):\n"
-                          << script;
+                          << " script" << (directory.empty() ? "" : ", its files in " + directory) << "):\n"
+                          << script
+                          << (program == Program::Lab ? std::string("with XDG_DATA_HOME=") + directory + "/data, and " +
+                                                            halvex_test::kUnreadableLab + " there holding " +
+                                                            halvex_test::kUnreadableLabBytes
+                                                      : "");
             return false;
         }
     }

@@ -17,6 +17,7 @@ namespace {
 using ui::headless::HeadlessControl;
 using ui::headless::HeadlessWindow;
 
+// Texts that no quantity field reads, whatever it takes.
 const char* const kNeverReads[] = {"abc", "1,5", "10abc", "x", "1 parsec", "--2", "1 Hz Hz", "e5", "."};
 
 // The units a field may be typed with, and a few it never takes.
@@ -38,7 +39,7 @@ std::size_t Pick(std::mt19937_64& random, std::size_t n) {
 }
 
 // A new text for a field that shows current: mostly its number changed
-// and its unit kept, so that a plan that holds stays near one; else a text
+// and its unit kept, so that a document that holds stays near one; else a text
 // from anywhere, one that never reads, or nothing.
 std::string FieldText(std::mt19937_64& random, const std::string& current) {
     const int kind = std::uniform_int_distribution<int>(0, 99)(random);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <iterator>
 #include <sstream>
 #include <vector>
@@ -123,8 +124,7 @@ void PrepareLabDirectory(const std::string& directory) {
     for (const auto& entry : std::filesystem::directory_iterator(directory, ignored)) {
         std::filesystem::remove_all(entry.path(), ignored);
     }
-    std::string message;
-    planner::WriteFileReplacing(directory + "/" + kUnreadableLab, kUnreadableLabBytes, message);
+    std::ofstream(directory + "/" + kUnreadableLab, std::ios::binary) << kUnreadableLabBytes;
 }
 
 LabBefore LabStateBefore(const CLabDlg& lab, const std::string& directory, const std::string& line) {
