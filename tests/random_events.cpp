@@ -72,6 +72,13 @@ const char* const kTables[] = {"10\\t1 g\\n100\\t2 g", "5\\t0.5\\n50\\t0.5\\n500
 
 }  // namespace
 
+DocumentWindow::DocumentWindow(int dialog, int status, std::string directory, const std::string& verb,
+                               const std::array<int, 4>& commands)
+    : dialog(dialog), status(status), directory(std::move(directory)), fileIds(commands.begin(), commands.end()) {
+    std::string* const lines[4] = {&open, &save, &saveAs, &afterKeep};
+    for (std::size_t i = 0; i < 4; ++i) *lines[i] = verb + " " + std::to_string(commands[i]);
+}
+
 bool NeverReads(const std::string& text) {
     return std::find(std::begin(kNeverReads), std::end(kNeverReads), text) != std::end(kNeverReads);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <deque>
 #include <map>
 #include <random>
@@ -18,6 +19,11 @@ namespace halvex_test {
 // What a document window's file commands are, as halvex-drive lines
 // ("menu 57601", "click 1482"), and where its documents go.
 struct DocumentWindow {
+    // Open, Save, Save As and afterKeep, each "VERB ID" ("menu", "click"),
+    // and these ids the file events' own.
+    DocumentWindow(int dialog, int status, std::string directory, const std::string& verb,
+                   const std::array<int, 4>& commands);
+
     int dialog = 0;
     int status = 0;  // the status line: the file's name, or what is wrong
     std::string directory;
@@ -26,8 +32,8 @@ struct DocumentWindow {
     std::size_t savedTo = 2;
     std::string open, save, saveAs;
     // What asks about unsaved changes and then leaves the document: New, or
-    // else closing the window.
-    std::string afterKeep = "close";
+    // the window's Close.
+    std::string afterKeep;
     // Commands that write another file, and the file each is given.
     std::vector<std::pair<std::string, std::string>> exports;
     int undo = 0;  // the menu command Undo, 0 for none

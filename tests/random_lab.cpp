@@ -92,19 +92,11 @@ const char* const kUnreadableLab = "bad.halvex-lab";
 const char* const kUnreadableLabBytes = "{\"format\": \"halvex-lab\", \"version\": 99, \"shakers\": []}\n";
 
 DocumentWindow LabWindow(std::string directory) {
-    const auto click = [](int id) { return "click " + std::to_string(id); };
-    DocumentWindow window;
-    window.dialog = res::IDD_LAB;
-    window.status = ld::IDC_STATUS;
-    window.directory = std::move(directory);
+    DocumentWindow window(res::IDD_LAB, ld::IDC_STATUS, std::move(directory), "click",
+                          {ld::IDC_OPEN, ld::IDC_SAVE, ld::IDC_SAVE_AS, ld::IDC_CLOSE});
     window.documents = {"a.halvex-lab", "b.halvex-lab", kUnreadableLab, "missing.halvex-lab"};
     window.savedTo = 3;
-    window.open = click(ld::IDC_OPEN);
-    window.save = click(ld::IDC_SAVE);
-    window.saveAs = click(ld::IDC_SAVE_AS);
-    window.afterKeep = click(ld::IDC_CLOSE);
     window.saveElsewhere = "does not read as a library";
-    window.fileIds = {ld::IDC_OPEN, ld::IDC_SAVE, ld::IDC_SAVE_AS, ld::IDC_CLOSE};
     window.typical = {{ld::IDC_GRAVITY, "9.80665"},       {ld::IDC_FIXTURE_MARGIN, "1"},
                       {ld::IDC_DERATE_FORCE, "0.8"},      {ld::IDC_DERATE_STROKE, "0.9"},
                       {ld::IDC_DERATE_VELOCITY, "1"},     {ld::IDC_DERATE_ACCELERATION, "1"},

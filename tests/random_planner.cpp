@@ -110,19 +110,12 @@ std::string CheckPlanner(const CPlannerDlg& planner, const HeadlessWindow& top, 
 
 DocumentWindow PlannerWindow(std::string directory) {
     const auto menu = [](int id) { return "menu " + std::to_string(id); };
-    DocumentWindow window;
-    window.dialog = res::IDD_PLANNER;
-    window.status = pd::IDC_STATUS;
-    window.directory = std::move(directory);
+    DocumentWindow window(res::IDD_PLANNER, pd::IDC_STATUS, std::move(directory), "menu",
+                          {pd::IDM_OPEN, pd::IDM_SAVE, pd::IDM_SAVE_AS, pd::IDM_NEW});
     window.documents = {"a.halvex-plan", "b.halvex-plan", "missing.halvex-plan", "chart.svg"};
-    window.open = menu(pd::IDM_OPEN);
-    window.save = menu(pd::IDM_SAVE);
-    window.saveAs = menu(pd::IDM_SAVE_AS);
-    window.afterKeep = menu(pd::IDM_NEW);
     window.exports = {{menu(pd::IDM_EXPORT_CHART), "chart.svg"}, {menu(pd::IDM_EXPORT_RESULTS), "results.tsv"}};
     window.undo = pd::IDM_UNDO;
-    window.fileIds = {pd::IDM_NEW,          pd::IDM_OPEN,           pd::IDM_SAVE, pd::IDM_SAVE_AS,
-                      pd::IDM_EXPORT_CHART, pd::IDM_EXPORT_RESULTS, pd::IDM_CLOSE};
+    window.fileIds.insert(window.fileIds.end(), {pd::IDM_EXPORT_CHART, pd::IDM_EXPORT_RESULTS, pd::IDM_CLOSE});
     return window;
 }
 
