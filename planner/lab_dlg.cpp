@@ -83,6 +83,7 @@ void FillList(ui::CListBox& list, const Items& items) {
 template <typename Item>
 std::vector<std::string> NamesOf(const std::vector<Item>& items) {
     std::vector<std::string> names;
+    names.reserve(items.size());
     for (const Item& item : items) names.push_back(item.name);
     return names;
 }

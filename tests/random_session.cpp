@@ -273,7 +273,7 @@ void CheckedSession::Step(const std::string& line, HeadlessWindow& top) {
     if (!failure.empty()) Fail("after \"" + line + "\" on dialog " + std::to_string(dialog) + ": " + failure);
 }
 
-RandomSession::RandomSession(std::uint64_t seed, std::size_t budget, Program program, std::string directory)
+RandomSession::RandomSession(std::uint64_t seed, std::size_t budget, Program program, const std::string& directory)
     : CheckedSession(program, directory),
       m_random(seed),
       m_budget(budget),

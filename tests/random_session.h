@@ -61,7 +61,7 @@ private:
 class RandomSession : public CheckedSession {
 public:
     RandomSession(std::uint64_t seed, std::size_t budget, Program program = Program::Calculator,
-                  std::string directory = {});
+                  const std::string& directory = {});
     RandomRunResult Run();
 
     bool Next(ui::headless::HeadlessBackend& backend, ui::headless::HeadlessWindow& top) override;
