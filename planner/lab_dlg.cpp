@@ -83,6 +83,7 @@ void FillList(ui::CListBox& list, const Items& items) {
 template <typename Item>
 std::vector<std::string> NamesOf(const std::vector<Item>& items) {
     std::vector<std::string> names;
+    names.reserve(items.size());
     for (const Item& item : items) names.push_back(item.name);
     return names;
 }
@@ -437,8 +438,14 @@ int CLabDlg::ControlOf(const planner::LabPlace& place) const {
         return res::kNoId;
     }
     const int list = Index(place.list);
-    if (place.item != m_selected[list]) return res::kNoId;
-    if (place.key == "name") return kNameIds[list];
+    const int selected = m_selected[list];
+    // A name typed on show that a later item has is named at the later one:
+    // the name on show is the one just typed, and marked.
+    if (place.key == "name" && selected >= 0 &&
+        (place.item == selected || Names(place.list)[place.item] == Names(place.list)[selected])) {
+        return kNameIds[list];
+    }
+    if (place.item != selected) return res::kNoId;
     if (place.key == "frequency_range") return IDC_LOWEST_FREQUENCY;
     const ItemQuantity* begin = list == 0   ? std::begin(kShakerQuantities)
                                 : list == 1 ? std::begin(kExpanderQuantities)

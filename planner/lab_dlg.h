@@ -22,6 +22,11 @@ public:
 
     bool Modified() const { return !(m_fields == m_saved); }
     const std::string& Path() const { return m_path; }
+    // What is wrong with the fields, empty when they make a library.
+    const std::string& Problem() const { return m_problem; }
+    const planner::LabFields& Fields() const { return m_fields; }
+    // Whether the file on Path() did not read as a library.
+    bool Unreadable() const { return !m_unreadable.empty(); }
 
 protected:
     void DoDataExchange(ui::CDataExchange* pDX) override;

@@ -6,6 +6,7 @@
 #include <iostream>
 #include <string>
 
+#include "tests/random_lab.h"
 #include "tests/random_session.h"
 
 namespace {
@@ -37,28 +38,64 @@ private:
 // shortest script that still fails, at the first failure.
 bool PlaySeeds(Program program, std::size_t firstSeed, std::size_t seeds, std::size_t eventsPerSeed,
                const std::string& directory, std::size_t& total) {
+    static const char* const kProgramNames[] = {"", "planner", "lab"};
+    const std::string name = kProgramNames[static_cast<int>(program)];
     for (std::size_t seed = firstSeed; seed < firstSeed + seeds; ++seed) {
         halvex_test::RandomSession session(seed, eventsPerSeed, program, directory);
         const halvex_test::RandomRunResult result = session.Run();
         total += result.events;
         if (!result.failure.empty()) {
             std::string script;
-            for (const std::string& line : halvex_test::ShrinkFailingScript(result.script, program)) {
+            for (const std::string& line : halvex_test::ShrinkFailingScript(result.script, program, directory)) {
                 script += line + "\n";
             }
-            ADD_FAILURE() << (program == Program::Planner ? "planner " : "") << "seed " << seed << ": "
-                          << result.failure << "\nshortest event list (a halvex-drive"
-                          << (program == Program::Planner ? " --program planner" : "") << " script):\n"
-                          << script;
+            ADD_FAILURE() << name << (name.empty() ? "" : " ") << "seed " << seed << ": " << result.failure
+                          << "\nshortest event list (a halvex-drive" << (name.empty() ? "" : " --program " + name)
+                          << " script" << (directory.empty() ? "" : ", its files in " + directory) << "):\n"
+                          << script
+                          << (program == Program::Lab ? std::string("with XDG_DATA_HOME=") + directory + "/data, and " +
+                                                            halvex_test::kUnreadableLab + " there holding " +
+                                                            halvex_test::kUnreadableLabBytes
+                                                      : "");
             return false;
         }
     }
     return true;
 }
 
+// The user's data directory (where the library and the choice of it are
+// kept) moved to path while it lives.
+class UserData {
+public:
+    explicit UserData(const std::string& path) : m_saved(Get()) { Set(path); }
+    ~UserData() { Set(m_saved); }
+    UserData(const UserData&) = delete;
+    UserData& operator=(const UserData&) = delete;
+
+private:
+#ifdef _WIN32
+    static constexpr const char* kVariable = "APPDATA";
+#else
+    static constexpr const char* kVariable = "XDG_DATA_HOME";
+#endif
+    static std::string Get() {
+        const char* value = std::getenv(kVariable);
+        return value != nullptr ? value : "";
+    }
+    static void Set(const std::string& value) {
+#ifdef _WIN32
+        _putenv_s(kVariable, value.c_str());
+#else
+        setenv(kVariable, value.c_str(), 1);
+#endif
+    }
+    std::string m_saved;
+};
+
 // HALVEX_RANDOM_SEED picks the first seed, so any failure printed below can
 // be reproduced alone; HALVEX_RANDOM_SEEDS and HALVEX_RANDOM_EVENTS size the
-// run, HALVEX_RANDOM_PLANNER_EVENTS the planner's events per seed.
+// run, HALVEX_RANDOM_PLANNER_EVENTS and HALVEX_RANDOM_LAB_EVENTS the planner's
+// and the library editor's events per seed.
 TEST(RandomDialogs, InvariantsHoldAfterEveryEvent) {
     const std::size_t firstSeed = FromEnvironment("HALVEX_RANDOM_SEED", 1);
     const std::size_t seeds = FromEnvironment("HALVEX_RANDOM_SEEDS", 40);
@@ -74,6 +111,13 @@ TEST(RandomDialogs, InvariantsHoldAfterEveryEvent) {
         return;
     }
     std::cout << "random events (planner): " << plannerTotal << " over " << seeds << " seeds\n";
+    const UserData data(files.Path() + "/data");
+    std::size_t labTotal = 0;
+    if (!PlaySeeds(Program::Lab, firstSeed, seeds, FromEnvironment("HALVEX_RANDOM_LAB_EVENTS", 600), files.Path(),
+                   labTotal)) {
+        return;
+    }
+    std::cout << "random events (lab): " << labTotal << " over " << seeds << " seeds\n";
 }
 
 // A hand-written session through both calculators must replay without a
@@ -104,6 +148,17 @@ TEST(RandomDialogs, ReplayOfAGoodPlannerScriptFindsNothing) {
         "menu IDM_UNDO",          "menu IDM_UNDO",  "click IDC_ADD", "answer no",           "answer " + plan,
         "menu IDM_OPEN",          "answer no",      "close"};
     EXPECT_EQ(halvex_test::ReplaySession(script, Program::Planner).Run(), "");
+}
+
+// The library editor: a name typed into an item that a later item of its
+// list has is refused at the later item, which is not on show; the name
+// just typed is the field marked.
+TEST(RandomDialogs, LabNameOfALaterItemTypedIsMarked) {
+    const PlanFiles files;
+    const UserData data(files.Path() + "/data");
+    const std::vector<std::string> script = {"click IDC_ADD_SHAKER", "click IDC_ADD_SHAKER", "select IDC_SHAKERS 0",
+                                             "type IDC_SHAKER_NAME Shaker 2"};
+    EXPECT_EQ(halvex_test::ReplaySession(script, Program::Lab, files.Path()).Run(), "");
 }
 
 }  // namespace

@@ -1,12 +1,8 @@
 #pragma once
 
-#include <deque>
-#include <map>
-#include <random>
 #include <string>
-#include <tuple>
-#include <utility>
 
+#include "tests/random_events.h"
 #include "ui/headless/headless_backend.h"
 
 class CPlannerDlg;
@@ -32,19 +28,7 @@ PlannerBefore PlannerStateBefore(const CPlannerDlg& planner, const ui::headless:
 std::string CheckPlanner(const CPlannerDlg& planner, const ui::headless::HeadlessWindow& top, const std::string& line,
                          const PlannerBefore& before);
 
-// Makes user actions on the planner as halvex-drive lines: the answers a
-// file command's questions and file dialogs take, then the command. Texts
-// that made a plan are remembered, so that now and then a marked field gets
-// one back and the fields make a plan more often than not.
-class PlannerEvents {
-public:
-    explicit PlannerEvents(std::string directory) : m_directory(std::move(directory)) {}
-    void Generate(std::mt19937_64& random, const ui::headless::HeadlessWindow& top, std::deque<std::string>& lines);
-
-private:
-    std::string m_directory;
-    std::map<int, std::string> m_goodTexts;                        // by edit
-    std::map<std::tuple<int, int, int>, std::string> m_goodCells;  // by grid, row and column
-};
+// The planner's file commands and files, for WindowEvents.
+DocumentWindow PlannerWindow(std::string directory);
 
 }  // namespace halvex_test

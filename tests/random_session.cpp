@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "numeric/number_text.h"
+#include "planner/lab_dlg.h"
 #include "planner/planner_dlg.h"
 #include "puresine/pure_sine_calc.h"
 #include "puresine/pure_sine_results.h"
@@ -17,6 +18,7 @@
 #include "res/sine_sweep_ids.h"
 #include "sweep/sine_sweep_calc.h"
 #include "sweep/sine_sweep_state.h"
+#include "tests/random_lab.h"
 #include "tests/random_planner.h"
 
 namespace halvex_test {
@@ -194,11 +196,25 @@ int TargetId(const std::string& line, int dialog) {
 
 }  // namespace
 
-CheckedSession::CheckedSession(Program program) : DriveSession(m_noInput, m_noOutput, program) {}
+CheckedSession::CheckedSession(Program program, std::string directory)
+    : DriveSession(m_noInput, m_noOutput, program), m_directory(std::move(directory)) {}
 
-// The planner as halvex-drive runs it, held where the checks can ask it
-// for the plan on show.
+void CheckedSession::PrepareDirectory() const {
+    if (ProgramRun() == Program::Lab) PrepareLabDirectory(m_directory);
+}
+
+// The planner and the library editor as halvex-drive runs them, held where
+// the checks can ask them for the document on show.
 void CheckedSession::RunChosenProgram() {
+    if (ProgramRun() == Program::Lab) {
+        CLabDlg lab(planner::ChosenLabPath());
+        m_lab = &lab;
+        TakeAnswers(true);
+        lab.DoModal();
+        TakeAnswers(false);
+        m_lab = nullptr;
+        return;
+    }
     if (ProgramRun() != Program::Planner) return DriveSession::RunChosenProgram();
     CPlannerDlg planner;
     m_planner = &planner;
@@ -233,6 +249,8 @@ void CheckedSession::Step(const std::string& line, HeadlessWindow& top) {
     const std::size_t messagesBefore = m_messages;
     const bool planner = dialog == res::IDD_PLANNER && m_planner != nullptr;
     const PlannerBefore plannerBefore = planner ? PlannerStateBefore(*m_planner, top) : PlannerBefore{};
+    const bool lab = dialog == res::IDD_LAB && m_lab != nullptr;
+    const LabBefore labBefore = lab ? LabStateBefore(*m_lab, m_directory, line) : LabBefore{};
 
     Execute(line, &top);
     ++m_events;
@@ -249,22 +267,28 @@ void CheckedSession::Step(const std::string& line, HeadlessWindow& top) {
         failure = CheckMainMenu(top);
     } else if (planner) {
         failure = CheckPlanner(*m_planner, top, line, plannerBefore);
+    } else if (lab) {
+        failure = CheckLab(*m_lab, top, m_directory, line, labBefore);
     }
     if (!failure.empty()) Fail("after \"" + line + "\" on dialog " + std::to_string(dialog) + ": " + failure);
 }
 
-RandomSession::RandomSession(std::uint64_t seed, std::size_t budget, Program program, std::string directory)
-    : CheckedSession(program), m_random(seed), m_budget(budget), m_plannerEvents(std::move(directory)) {}
+RandomSession::RandomSession(std::uint64_t seed, std::size_t budget, Program program, const std::string& directory)
+    : CheckedSession(program, directory),
+      m_random(seed),
+      m_budget(budget),
+      m_windowEvents(program == Program::Lab ? LabWindow(directory) : PlannerWindow(directory)) {}
 
 RandomRunResult RandomSession::Run() {
+    PrepareDirectory();
     while (m_events < m_budget && m_failure.empty()) RunProgram();
     return RandomRunResult{m_events, m_failure, m_script};
 }
 
 bool RandomSession::Next(ui::headless::HeadlessBackend& /*backend*/, HeadlessWindow& top) {
     if (m_events >= m_budget || !m_failure.empty()) return false;
-    if (top.Template().id == res::IDD_PLANNER && m_pending.empty()) {
-        m_plannerEvents.Generate(m_random, top, m_pending);
+    if (top.Template().id == m_windowEvents.Dialog() && m_pending.empty()) {
+        m_windowEvents.Generate(m_random, top, m_pending);
     }
     std::string line;
     if (!m_pending.empty()) {
@@ -382,6 +406,7 @@ std::string RandomSession::Generate(const HeadlessWindow& top) {
 }
 
 std::string ReplaySession::Run() {
+    PrepareDirectory();
     while (m_next < m_script.size() && m_failure.empty()) RunProgram();
     return m_failure;
 }
@@ -392,14 +417,15 @@ bool ReplaySession::Next(ui::headless::HeadlessBackend& /*backend*/, HeadlessWin
     return true;
 }
 
-std::vector<std::string> ShrinkFailingScript(std::vector<std::string> script, halvex::DriveSession::Program program) {
+std::vector<std::string> ShrinkFailingScript(std::vector<std::string> script, halvex::DriveSession::Program program,
+                                             const std::string& directory) {
     // Remove ever smaller chunks while the failure persists.
     for (std::size_t chunk = script.size() / 2; chunk >= 1; chunk /= 2) {
         for (std::size_t start = 0; start + chunk <= script.size();) {
             std::vector<std::string> candidate(script.begin(), script.begin() + static_cast<std::ptrdiff_t>(start));
             candidate.insert(candidate.end(), script.begin() + static_cast<std::ptrdiff_t>(start + chunk),
                              script.end());
-            if (!ReplaySession(candidate, program).Run().empty()) {
+            if (!ReplaySession(candidate, program, directory).Run().empty()) {
                 script = std::move(candidate);
             } else {
                 start += chunk;

@@ -8,8 +8,9 @@
 #include <vector>
 
 #include "app/drive_session.h"
-#include "tests/random_planner.h"
+#include "tests/random_events.h"
 
+class CLabDlg;
 class CPlannerDlg;
 
 // Randomised whole-program testing on the headless backend: user events
@@ -25,7 +26,8 @@ struct RandomRunResult {
 
 class CheckedSession : public halvex::DriveSession {
 public:
-    explicit CheckedSession(Program program = Program::Calculator);
+    // The planner's and the library editor's files go into directory.
+    explicit CheckedSession(Program program = Program::Calculator, std::string directory = {});
 
     const std::string& Failure() const { return m_failure; }
     std::size_t Events() const { return m_events; }
@@ -39,11 +41,16 @@ protected:
         if (m_failure.empty()) m_failure = std::move(why);
     }
 
+    // The library editor's directory as each session finds it.
+    void PrepareDirectory() const;
+
     std::string m_failure;
     std::size_t m_events = 0;
+    std::string m_directory;
 
 private:
     CPlannerDlg* m_planner = nullptr;  // while the planner runs
+    CLabDlg* m_lab = nullptr;          // while the library editor runs
     std::istringstream m_noInput;
     std::ostream m_noOutput{nullptr};
     std::size_t m_messages = 0;
@@ -54,7 +61,7 @@ private:
 class RandomSession : public CheckedSession {
 public:
     RandomSession(std::uint64_t seed, std::size_t budget, Program program = Program::Calculator,
-                  std::string directory = {});
+                  const std::string& directory = {});
     RandomRunResult Run();
 
     bool Next(ui::headless::HeadlessBackend& backend, ui::headless::HeadlessWindow& top) override;
@@ -65,7 +72,7 @@ private:
 
     std::mt19937_64 m_random;
     std::size_t m_budget;
-    PlannerEvents m_plannerEvents;
+    WindowEvents m_windowEvents;        // the planner's or the library editor's
     std::deque<std::string> m_pending;  // the rest of an action of several lines
     std::vector<std::string> m_script;
 };
@@ -73,8 +80,9 @@ private:
 // Replays a list of events, starting the program again whenever it ends.
 class ReplaySession : public CheckedSession {
 public:
-    explicit ReplaySession(std::vector<std::string> script, Program program = Program::Calculator)
-        : CheckedSession(program), m_script(std::move(script)) {}
+    explicit ReplaySession(std::vector<std::string> script, Program program = Program::Calculator,
+                           std::string directory = {})
+        : CheckedSession(program, std::move(directory)), m_script(std::move(script)) {}
     // The first failure, or empty.
     std::string Run();
 
@@ -88,6 +96,7 @@ private:
 // The shortest sub-list of events (found by removing chunks while the
 // failure persists) that still fails.
 std::vector<std::string> ShrinkFailingScript(
-    std::vector<std::string> script, halvex::DriveSession::Program program = halvex::DriveSession::Program::Calculator);
+    std::vector<std::string> script, halvex::DriveSession::Program program = halvex::DriveSession::Program::Calculator,
+    const std::string& directory = {});
 
 }  // namespace halvex_test
