@@ -79,6 +79,7 @@ BrandingText "Halvex ${VERSION}"
   !insertmacro ${Action} "shaker-test.halvex-plan"
   !insertmacro ${Action} "endurance-sequence.halvex-plan"
   !insertmacro ${Action} "stepped-sine.halvex-plan"
+  !insertmacro ${Action} "lab.halvex-lab"
 !macroend
 !macro InstallFile Name
   File "${SRCDIR}\${Name}"
