@@ -1253,10 +1253,10 @@ const char* const kRunChoiceItems[kRunChoices] = {"endurance sweep", "resonance 
 const char* const kLevelSourceItems[3] = {"profile", "fraction", "own level"};
 
 const char* RunSlotLabel(RunChoice choice, int slot) {
-    constexpr const char* kLabels[kRunChoices][kRunSlots] = {
+    constexpr const char* kSlotLabels[kRunChoices][kRunSlots] = {
         {}, {"Rate", "Sweeps"}, {"At", "For"}, {"Count", "For"}, {"From", "To", "Step", "Hold"},
     };
-    return slot < 0 || slot >= kRunSlots ? nullptr : kLabels[static_cast<int>(choice)][slot];
+    return slot < 0 || slot >= kRunSlots ? nullptr : kSlotLabels[static_cast<int>(choice)][slot];
 }
 
 const std::vector<std::string>& RunSlotUnits(RunChoice choice, int slot) {
