@@ -45,6 +45,19 @@ planner::ShakerSettings ShakerOf(const planner::PlanDocument& document) {
     return document.shaker.value_or(planner::ShakerSettings());
 }
 
+// The library's entry chosen in a list whose first item is "none".
+template <typename Entry>
+void PutLabEntry(const std::vector<Entry>& entries, int chosen, std::optional<std::string>& name,
+                 std::optional<planner::Quantity>& mass, std::optional<planner::Quantity>& resonance) {
+    name.reset();
+    resonance.reset();
+    if (chosen <= 0) return;
+    const Entry& entry = entries[chosen - 1];
+    name = entry.name;
+    if (entry.mass) mass = entry.mass;
+    resonance = entry.firstResonance;
+}
+
 std::string UnitChoices(planner::QuantityKind kind) { return UnitChoices(planner::FieldUnits(kind)); }
 
 // A field with a unit list beside it: what it takes, and in which units.
@@ -921,35 +934,24 @@ void CPlannerDlg::OnRankingRowChange(int row, int /*column*/) {
     ChangeShaker(planner::WithLabShaker(ShakerOf(m_document), *shaker));
 }
 
-// The library's expander (or slip table) on the plan: its name, mass and
-// first resonance; "none" takes the name and resonance away and leaves the
-// mass typed.
-void CPlannerDlg::OnSelchangeLabExpander() {
-    const int chosen = m_labExpander.GetCurSel();
-    if (chosen < 0 || !PlanOnShow("The expander cannot be chosen")) return ShowRanking();
-    planner::ShakerSettings shaker = ShakerOf(m_document);
-    shaker.expander.reset();
-    shaker.expanderResonance.reset();
-    if (chosen > 0) {
-        const planner::LabExpander& expander = m_lab.expanders[chosen - 1];
-        shaker.expander = expander.name;
-        if (expander.mass) shaker.masses[1] = expander.mass;
-        shaker.expanderResonance = expander.firstResonance;
-    }
-    ChangeShaker(shaker);
-}
+void CPlannerDlg::OnSelchangeLabExpander() { ChooseLabEntry(true); }
 
-void CPlannerDlg::OnSelchangeLabFixture() {
-    const int chosen = m_labFixture.GetCurSel();
-    if (chosen < 0 || !PlanOnShow("The fixture cannot be chosen")) return ShowRanking();
+void CPlannerDlg::OnSelchangeLabFixture() { ChooseLabEntry(false); }
+
+// The library's expander (or slip table) or fixture on the plan: its name,
+// mass and first resonance; "none" takes the name and resonance away and
+// leaves the mass typed.
+void CPlannerDlg::ChooseLabEntry(bool expander) {
+    ui::CListBox& list = expander ? m_labExpander : m_labFixture;
+    const int chosen = list.GetCurSel();
+    if (chosen < 0 || !PlanOnShow(expander ? "The expander cannot be chosen" : "The fixture cannot be chosen")) {
+        return ShowRanking();
+    }
     planner::ShakerSettings shaker = ShakerOf(m_document);
-    shaker.fixture.reset();
-    shaker.fixtureResonance.reset();
-    if (chosen > 0) {
-        const planner::LabFixture& fixture = m_lab.fixtures[chosen - 1];
-        shaker.fixture = fixture.name;
-        if (fixture.mass) shaker.masses[2] = fixture.mass;
-        shaker.fixtureResonance = fixture.firstResonance;
+    if (expander) {
+        PutLabEntry(m_lab.expanders, chosen, shaker.expander, shaker.masses[1], shaker.expanderResonance);
+    } else {
+        PutLabEntry(m_lab.fixtures, chosen, shaker.fixture, shaker.masses[2], shaker.fixtureResonance);
     }
     ChangeShaker(shaker);
 }

@@ -138,6 +138,8 @@ private:
     void ShowRanking();
     // The plan's shaker set-up replaced by this one, as one change.
     void ChangeShaker(const planner::ShakerSettings& shaker);
+    // The expander's or the fixture's list chosen from.
+    void ChooseLabEntry(bool expander);
     void ShowCommands();
     // A breakpoint table as the profile, or a single value into the cell.
     void PasteIntoProfile(const std::string& text);
