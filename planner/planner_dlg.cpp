@@ -322,6 +322,12 @@ void CPlannerDlg::SetTooltips() {
     window.SetControlTooltip(IDC_QUERY_RESONANCE,
                              QueryTip("A resonance's natural frequency", "hertz", QuantityKind::Frequency));
     window.SetControlTooltip(IDC_QUERY_Q, "The resonance's quality factor Q, a plain number, with its frequency.");
+    window.SetControlTooltip(IDC_RANKING,
+                             "The library's shakers for this plan at the library's derating: those that can run it "
+                             "first, the smallest first. Choose a row to put that shaker into the plan.");
+    window.SetControlTooltip(IDC_LAB_EXPANDER,
+                             "The library's head expander or slip table for the plan: its mass and first resonance.");
+    window.SetControlTooltip(IDC_LAB_FIXTURE, "The library's fixture for the plan: its mass and first resonance.");
 }
 
 // Every control from the fields, then the plan they make.
