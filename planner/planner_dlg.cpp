@@ -886,13 +886,13 @@ void CPlannerDlg::OpenChosenLab() {
     m_lab = opened.readable ? std::move(opened.lab) : planner::LabDocument();
     m_labNote = opened.readable ? std::string() : opened.problem + "; the planner works without the library";
     if (!opened.readable) {
-        m_labTitle = "The library does not read";
+        m_rankingNote = "The library does not read";
     } else if (!opened.exists) {
-        m_labTitle = "No library yet: Tools > Equipment Library...";
+        m_rankingNote = "No library yet: Tools > Equipment Library...";
     } else if (m_lab.shakers.empty()) {
-        m_labTitle = "The library has no shakers";
+        m_rankingNote = "The library has no shakers";
     } else {
-        m_labTitle.clear();
+        m_rankingNote.clear();
     }
     std::vector<std::string> expanders{"none"}, fixtures{"none"};
     for (const planner::LabExpander& expander : m_lab.expanders) expanders.push_back(expander.name);
@@ -912,7 +912,7 @@ void CPlannerDlg::ShowRanking() {
     m_labExpander.SetCurSel(chosen(m_lab.expanders, m_fields.kept.expander));
     m_labFixture.SetCurSel(chosen(m_lab.fixtures, m_fields.kept.fixture));
     if (!m_planProblem.empty()) return;  // the last ranking stays, greyed out with the plan
-    std::string note = m_labTitle;
+    std::string note = m_rankingNote;
     m_ranking.clear();
     if (note.empty() && m_haveResult && !planner::RankShakers(m_document, m_outcome, m_lab, m_ranking, note)) {
         m_ranking.clear();

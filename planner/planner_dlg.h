@@ -209,8 +209,8 @@ private:
     std::vector<ui::GridCell> m_markedCells;  // in the profile
     planner::LabDocument m_lab;
     bool m_haveLab = false;
-    std::string m_labNote;   // why the library does not read, until said
-    std::string m_labTitle;  // why Which shaker? is empty, in its one row
+    std::string m_labNote;      // why the library does not read, until said
+    std::string m_rankingNote;  // why Which shaker? is empty, in its one row
     std::vector<planner::RankedShaker> m_ranking;
 
     ui::CGrid m_profile;
