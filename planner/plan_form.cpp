@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "numeric/number_text.h"
+#include "planner/result_text.h"
 
 namespace planner {
 
@@ -940,6 +941,41 @@ PlanFields FieldsOf(const PlanDocument& document) {
         }
     }
     return fields;
+}
+
+void SetShakerFields(PlanFields& fields, const ShakerSettings& shaker) {
+    fields.force = FieldOf(shaker.ratedForce, QuantityKind::Force);
+    fields.fraction = shaker.forceFraction ? Number(*shaker.forceFraction) : "";
+    for (int i = 0; i < 4; ++i) fields.masses[i] = FieldOf(shaker.masses[i], QuantityKind::Mass);
+    fields.stroke = FieldOf(shaker.strokePp, QuantityKind::Length);
+    fields.velocity = FieldOf(shaker.velocity, QuantityKind::Velocity);
+    fields.acceleration = FieldOf(shaker.acceleration, QuantityKind::Acceleration);
+    fields.kept = shaker;
+    std::vector<std::string>& unfilled = fields.keptUnfilled;
+    const auto filled = [&shaker](const std::string& path) {
+        const auto given = [&path](const char* field, bool present) {
+            return present && path.compare(0, std::char_traits<char>::length(field), field) == 0;
+        };
+        return given("shaker.max_payload", shaker.maxPayload.has_value()) ||
+               given("shaker.frequency_range", shaker.frequencyRange.has_value()) ||
+               given("shaker.expander_resonance", shaker.expanderResonance.has_value()) ||
+               given("shaker.fixture_resonance", shaker.fixtureResonance.has_value());
+    };
+    unfilled.erase(std::remove_if(unfilled.begin(), unfilled.end(), filled), unfilled.end());
+}
+
+const char* const kRankingColumnTitles[kRankingColumns] = {"", "Shaker", "Can run", "Margin", "Binds"};
+
+std::vector<std::vector<std::string>> RankingRows(const std::vector<RankedShaker>& ranking) {
+    std::vector<std::vector<std::string>> rows;
+    for (std::size_t i = 0; i < ranking.size(); ++i) {
+        const ShakerCheck* binding = ranking[i].Binding();
+        std::string limit = binding != nullptr ? LimitName(binding->limit) : "no limit given";
+        std::replace(limit.begin(), limit.end(), '_', ' ');  // "fixture resonance", as people say it
+        rows.push_back({std::to_string(i + 1), ranking[i].shaker, ranking[i].result.ok ? "yes" : "no",
+                        binding != nullptr ? ShownNumber(binding->margin) : "", limit});
+    }
+    return rows;
 }
 
 bool DocumentOf(const PlanFields& fields, PlanDocument& document, std::string& problem, Unfilled unfilledFields) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "planner/plan.h"
+#include "planner/ranking.h"
 #include "planner/results_table.h"
 
 // The planner window's fields as texts and list choices, and the document
@@ -138,6 +139,17 @@ PlanFields NewPlanFields();
 
 // The fields of a document as it was written.
 PlanFields FieldsOf(const PlanDocument& document);
+
+// The shaker's fields and what is kept of it replaced by this set-up, each
+// quantity in the unit it is given in; a kept figure to fill that the
+// set-up now gives is filled.
+void SetShakerFields(PlanFields& fields, const ShakerSettings& shaker);
+
+// The Which shaker? list's rows: rank, shaker, can run, margin, the limit
+// that binds.
+constexpr int kRankingColumns = 5;
+extern const char* const kRankingColumnTitles[kRankingColumns];
+std::vector<std::vector<std::string>> RankingRows(const std::vector<RankedShaker>& ranking);
 
 // The window's fields that a problem can lie in; the segment's own ones
 // (From to EndValue) are those of one segment, a dwell's of one dwell, a

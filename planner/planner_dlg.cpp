@@ -9,6 +9,7 @@
 #include "planner/breakpoints.h"
 #include "planner/chart.h"
 #include "planner/lab_dlg.h"
+#include "planner/ranking.h"
 #include "planner/results_table.h"
 #include "res/planner_ids.h"
 #include "res/resource_ids.h"
@@ -37,6 +38,24 @@ std::string UnitChoices(const std::vector<std::string>& units) {
         text += units[i];
     }
     return text;
+}
+
+// The plan's shaker set-up; none given, an empty one.
+planner::ShakerSettings ShakerOf(const planner::PlanDocument& document) {
+    return document.shaker.value_or(planner::ShakerSettings());
+}
+
+// The library's entry chosen in a list whose first item is "none".
+template <typename Entry>
+void PutLabEntry(const std::vector<Entry>& entries, int chosen, std::optional<std::string>& name,
+                 std::optional<planner::Quantity>& mass, std::optional<planner::Quantity>& resonance) {
+    name.reset();
+    resonance.reset();
+    if (chosen <= 0) return;
+    const Entry& entry = entries[chosen - 1];
+    name = entry.name;
+    if (entry.mass) mass = entry.mass;
+    resonance = entry.firstResonance;
 }
 
 std::string UnitChoices(planner::QuantityKind kind) { return UnitChoices(planner::FieldUnits(kind)); }
@@ -129,6 +148,10 @@ const ui::EventEntry<CPlannerDlg> CPlannerDlg::kEvents[] = {
     ui::OnCommand(ui::BN_CLICKED, IDM_REDO, &CPlannerDlg::OnRedo),
     ui::OnCommand(ui::BN_CLICKED, IDM_PASTE_PROFILE, &CPlannerDlg::OnPasteProfile),
     ui::OnCommand(ui::BN_CLICKED, IDM_EQUIPMENT_LIBRARY, &CPlannerDlg::OnEquipmentLibrary),
+    ui::OnGridCommand(ui::GN_SELCHANGE, IDC_RANKING, &CPlannerDlg::OnRankingRowChange),
+    ui::OnCommand(ui::LBN_SELCHANGE, IDC_LAB_EXPANDER, &CPlannerDlg::OnSelchangeLabExpander),
+    ui::OnCommand(ui::LBN_SELCHANGE, IDC_LAB_FIXTURE, &CPlannerDlg::OnSelchangeLabFixture),
+    ui::OnCommand(ui::BN_CLICKED, IDM_TAKE_LAB_FIGURES, &CPlannerDlg::OnTakeLabFigures),
     ui::OnCommand(ui::BN_CLICKED, IDM_MANUAL, &CPlannerDlg::OnManual),
     ui::OnCommand(ui::BN_CLICKED, IDM_ABOUT_PLANNER, &CPlannerDlg::OnAbout),
 };
@@ -192,6 +215,9 @@ void CPlannerDlg::DoDataExchange(ui::CDataExchange* pDX) {
     ui::DDX_Control(pDX, IDC_ACCELERATION_LIMIT, m_acceleration);
     ui::DDX_Control(pDX, IDC_ACCELERATION_LIMIT_UNIT, m_accelerationUnit);
     ui::DDX_Control(pDX, IDC_CHART, m_chart);
+    ui::DDX_Control(pDX, IDC_LAB_EXPANDER, m_labExpander);
+    ui::DDX_Control(pDX, IDC_LAB_FIXTURE, m_labFixture);
+    ui::DDX_Control(pDX, IDC_RANKING, m_rankingGrid);
     ui::DDX_Control(pDX, IDC_RESULTS, m_results);
     ui::DDX_Control(pDX, IDC_STATUS, m_status);
     ui::DDX_Control(pDX, IDC_QUERY_TIME, m_queryTime);
@@ -229,7 +255,14 @@ bool CPlannerDlg::OnInitDialog() {
     for (const QuantityControls& quantity : ShakerQuantities()) {
         FillList(*quantity.units, planner::FieldUnits(quantity.kind));
     }
+    std::vector<ui::GridColumn> rankingColumns;
+    constexpr int kRankingWidths[planner::kRankingColumns] = {12, 100, 34, 36, 120};
+    for (int i = 0; i < planner::kRankingColumns; ++i) {
+        rankingColumns.push_back(ui::GridColumn{planner::kRankingColumnTitles[i], kRankingWidths[i], {}, false});
+    }
+    m_rankingGrid.SetColumns(rankingColumns);
     SetTooltips();
+    OpenChosenLab();
     ShowFields();
     if (!m_startPath.empty()) OpenFile(m_startPath);
     return true;
@@ -289,6 +322,12 @@ void CPlannerDlg::SetTooltips() {
     window.SetControlTooltip(IDC_QUERY_RESONANCE,
                              QueryTip("A resonance's natural frequency", "hertz", QuantityKind::Frequency));
     window.SetControlTooltip(IDC_QUERY_Q, "The resonance's quality factor Q, a plain number, with its frequency.");
+    window.SetControlTooltip(IDC_RANKING,
+                             "The library's shakers for this plan at the library's derating: those that can run it "
+                             "first, the smallest first. Choose a row to put that shaker into the plan.");
+    window.SetControlTooltip(IDC_LAB_EXPANDER,
+                             "The library's head expander or slip table for the plan: its mass and first resonance.");
+    window.SetControlTooltip(IDC_LAB_FIXTURE, "The library's fixture for the plan: its mass and first resonance.");
 }
 
 // Every control from the fields, then the plan they make.
@@ -602,7 +641,9 @@ void CPlannerDlg::Recalculate() {
     planner::PlanDocument document;
     planner::PlanOutcome outcome;
     if (planner::DocumentOf(m_fields, document, m_planProblem, m_planPlace)) {
-        if (planner::EvaluatePlan(document, {}, outcome, m_planProblem)) {
+        planner::PlanQuery query;
+        query.lab = m_haveLab ? &m_lab : nullptr;
+        if (planner::EvaluatePlan(document, query, outcome, m_planProblem)) {
             m_planProblem.clear();
             m_document = std::move(document);
             m_outcome = std::move(outcome);
@@ -617,6 +658,7 @@ void CPlannerDlg::Recalculate() {
         }
     }
     ShowResults();
+    ShowRanking();
     ShowAnswers();
 }
 
@@ -626,6 +668,7 @@ void CPlannerDlg::ShowResults() {
     m_chart.EnableWindow(current);
     m_answers.EnableWindow(current);
     m_rateResult.EnableWindow(current);
+    m_rankingGrid.EnableWindow(current);
 }
 
 // The results table of the plan on show with the answers to its queries;
@@ -645,10 +688,23 @@ void CPlannerDlg::ShowResultRows() {
     m_results.SetRows(grid.rows);
 }
 
+// Past the problems: the library's figures that differ from the plan's, a
+// library that does not read (once), else the file's name.
 void CPlannerDlg::ShowStatus() {
     const bool planFails = !m_planProblem.empty();
     const std::string& problem = planFails ? m_planProblem : m_queryProblem;
-    m_status.SetWindowText(problem.empty() ? FileName(m_path) : problem);
+    std::string text = problem;
+    if (text.empty() && m_haveResult && !m_outcome.labDifferences.empty()) {
+        const std::optional<std::string>& name = m_document.shaker ? m_document.shaker->name : std::nullopt;
+        text = "The library's figures" + (name ? " for " + *name : std::string()) + " differ: ";
+        for (std::size_t i = 0; i < m_outcome.labDifferences.size(); ++i) {
+            planner::FieldPlace ignored;
+            text += (i > 0 ? "; " : "") + planner::WindowMessage(m_outcome.labDifferences[i], ignored);
+        }
+        text += ". Edit > Take Library Figures takes them.";
+    }
+    if (text.empty()) text = std::exchange(m_labNote, {});
+    m_status.SetWindowText(text.empty() ? FileName(m_path) : text);
     ShowMarks(problem, planFails ? m_planPlace : m_queryPlace);
     ShowTitle();
     ShowCommands();
@@ -662,6 +718,8 @@ void CPlannerDlg::ShowTitle() {
 void CPlannerDlg::ShowCommands() {
     Window().EnableMenuItem(IDM_UNDO, m_history.CanUndo());
     Window().EnableMenuItem(IDM_REDO, m_history.CanRedo());
+    Window().EnableMenuItem(IDM_TAKE_LAB_FIGURES,
+                            m_planProblem.empty() && m_haveResult && !m_outcome.labDifferences.empty());
 }
 
 bool CPlannerDlg::PlanOnShow(const char* refused) {
@@ -813,10 +871,103 @@ void CPlannerDlg::OnExportResults() {
     ExportTo(kResultsFiles, planner::ResultsTable(m_document, m_outcome));
 }
 
-// The library chosen last, edited over the planner.
+// The library chosen last, edited over the planner; the plan is then
+// checked against the library as the editor left it.
 void CPlannerDlg::OnEquipmentLibrary() {
     CLabDlg lab(planner::ChosenLabPath());
     lab.DoModal();
+    OpenChosenLab();
+    Recalculate();
+}
+
+void CPlannerDlg::OpenChosenLab() {
+    planner::OpenedLab opened = planner::OpenLab(planner::ChosenLabPath());
+    m_haveLab = opened.readable;
+    m_lab = opened.readable ? std::move(opened.lab) : planner::LabDocument();
+    m_labNote = opened.readable ? std::string() : opened.problem + "; the planner works without the library";
+    if (!opened.readable) {
+        m_rankingNote = "The library does not read";
+    } else if (!opened.exists) {
+        m_rankingNote = "No library yet: Tools > Equipment Library...";
+    } else if (m_lab.shakers.empty()) {
+        m_rankingNote = "The library has no shakers";
+    } else {
+        m_rankingNote.clear();
+    }
+    std::vector<std::string> expanders{"none"}, fixtures{"none"};
+    for (const planner::LabExpander& expander : m_lab.expanders) expanders.push_back(expander.name);
+    for (const planner::LabFixture& fixture : m_lab.fixtures) fixtures.push_back(fixture.name);
+    FillList(m_labExpander, expanders);
+    FillList(m_labFixture, fixtures);
+}
+
+void CPlannerDlg::ShowRanking() {
+    const auto chosen = [](const auto& entries, const std::optional<std::string>& name) {
+        if (!name) return 0;
+        for (std::size_t i = 0; i < entries.size(); ++i) {
+            if (entries[i].name == *name) return static_cast<int>(i) + 1;
+        }
+        return -1;  // a name the library does not have
+    };
+    m_labExpander.SetCurSel(chosen(m_lab.expanders, m_fields.kept.expander));
+    m_labFixture.SetCurSel(chosen(m_lab.fixtures, m_fields.kept.fixture));
+    if (!m_planProblem.empty()) return;  // the last ranking stays, greyed out with the plan
+    std::string note = m_rankingNote;
+    m_ranking.clear();
+    if (note.empty() && m_haveResult && !planner::RankShakers(m_document, m_outcome, m_lab, m_ranking, note)) {
+        m_ranking.clear();
+    }
+    ui::GridRows rows = planner::RankingRows(m_ranking);
+    if (!note.empty()) rows.push_back({"", note, "", "", ""});  // a row no shaker is chosen by
+    m_rankingGrid.SetRows(rows);
+}
+
+void CPlannerDlg::ChangeShaker(const planner::ShakerSettings& shaker) {
+    planner::SetShakerFields(m_fields, shaker);
+    const bool loading = std::exchange(m_loading, true);
+    ExchangePlanFields(Exchange::Show);
+    m_loading = loading;
+    Edited();
+}
+
+// The chosen row's shaker put into the plan: its figures and name, the
+// plan's expander, fixture and specimen kept.
+void CPlannerDlg::OnRankingRowChange(int row, int /*column*/) {
+    if (row < 0 || row >= static_cast<int>(m_ranking.size())) return;
+    if (!PlanOnShow("The shaker cannot be chosen")) return;
+    const planner::LabShaker* shaker = m_lab.FindShaker(m_ranking[row].shaker);
+    if (shaker == nullptr) return;
+    ChangeShaker(planner::WithLabShaker(ShakerOf(m_document), *shaker));
+}
+
+void CPlannerDlg::OnSelchangeLabExpander() { ChooseLabEntry(true); }
+
+void CPlannerDlg::OnSelchangeLabFixture() { ChooseLabEntry(false); }
+
+// The library's expander (or slip table) or fixture on the plan: its name,
+// mass and first resonance; "none" takes the name and resonance away and
+// leaves the mass typed.
+void CPlannerDlg::ChooseLabEntry(bool expander) {
+    ui::CListBox& list = expander ? m_labExpander : m_labFixture;
+    const int chosen = list.GetCurSel();
+    if (chosen < 0 || !PlanOnShow(expander ? "The expander cannot be chosen" : "The fixture cannot be chosen")) {
+        return ShowRanking();
+    }
+    planner::ShakerSettings shaker = ShakerOf(m_document);
+    if (expander) {
+        PutLabEntry(m_lab.expanders, chosen, shaker.expander, shaker.masses[1], shaker.expanderResonance);
+    } else {
+        PutLabEntry(m_lab.fixtures, chosen, shaker.fixture, shaker.masses[2], shaker.fixtureResonance);
+    }
+    ChangeShaker(shaker);
+}
+
+// Offered while the library's figures for an entry the plan names differ
+// from the plan's copy; never done unasked.
+void CPlannerDlg::OnTakeLabFigures() {
+    if (!m_haveLab || !PlanOnShow("The library's figures cannot be taken")) return;
+    if (m_outcome.labDifferences.empty()) return;
+    ChangeShaker(planner::WithLabFigures(ShakerOf(m_document), m_lab));
 }
 
 void CPlannerDlg::OnManual() { ui::OpenManual("planner.html"); }

@@ -95,6 +95,10 @@ private:
     void OnUndo();
     void OnRedo();
     void OnEquipmentLibrary();
+    void OnRankingRowChange(int row, int column);
+    void OnSelchangeLabExpander();
+    void OnSelchangeLabFixture();
+    void OnTakeLabFigures();
     void OnManual();
     void OnAbout();
 
@@ -126,6 +130,16 @@ private:
     // empty; a segment's field is its cell in the profile.
     void ShowMarks(const std::string& problem, const planner::FieldPlace& place);
     void ShowTitle();
+    // The chosen library, read again; one that does not read is said once
+    // and the planner works without it.
+    void OpenChosenLab();
+    // Which shaker? for the plan on show, and the library's expanders and
+    // fixtures with the plan's chosen.
+    void ShowRanking();
+    // The plan's shaker set-up replaced by this one, as one change.
+    void ChangeShaker(const planner::ShakerSettings& shaker);
+    // The expander's or the fixture's list chosen from.
+    void ChooseLabEntry(bool expander);
     void ShowCommands();
     // A breakpoint table as the profile, or a single value into the cell.
     void PasteIntoProfile(const std::string& text);
@@ -193,6 +207,11 @@ private:
     std::vector<std::string> m_resultColumns;  // as the results table has them
     std::vector<int> m_markedControls;
     std::vector<ui::GridCell> m_markedCells;  // in the profile
+    planner::LabDocument m_lab;
+    bool m_haveLab = false;
+    std::string m_labNote;      // why the library does not read, until said
+    std::string m_rankingNote;  // why Which shaker? is empty, in its one row
+    std::vector<planner::RankedShaker> m_ranking;
 
     ui::CGrid m_profile;
     ui::CEdit m_gravity;
@@ -212,6 +231,7 @@ private:
     ui::CListBox m_forceUnit, m_massUnits[4], m_strokeUnit, m_velocityUnit, m_accelerationUnit;
     ui::CChart m_chart;
     ui::CEdit m_queryTime, m_queryFrequency, m_queryResonance, m_queryQ;
-    ui::CGrid m_results;
+    ui::CGrid m_results, m_rankingGrid;
+    ui::CListBox m_labExpander, m_labFixture;
     ui::CStatic m_status, m_answers;
 };

@@ -22,7 +22,8 @@ constexpr unsigned kBottom = kMoveDown;
 constexpr unsigned kBottomWide = kMoveDown | kGrowRight;
 
 // The planner: the chart takes all the room the window gains; what lies
-// below it moves down with the bottom edge and stretches rightwards. In the
+// below it (Which shaker?, the results, the queries) moves down with the
+// bottom edge and its lists stretch rightwards. In the
 // left column the profile's rows take the height gained, and what lies
 // below them moves down.
 constexpr AnchorEntry kAnchors[] = {
@@ -109,6 +110,12 @@ constexpr AnchorEntry kAnchors[] = {
     {IDD_PLANNER, pl::IDC_RUN_LEVEL_KIND, nullptr, kBottom},
     {IDD_PLANNER, pl::IDC_RUN_LEVEL_UNIT, nullptr, kBottom},
     {IDD_PLANNER, pl::IDC_CHART, nullptr, kGrowRight | kGrowDown},
+    {IDD_PLANNER, kNoId, "Which shaker?", kBottom},
+    {IDD_PLANNER, kNoId, "With expander", kBottom},
+    {IDD_PLANNER, pl::IDC_LAB_EXPANDER, nullptr, kBottom},
+    {IDD_PLANNER, kNoId, "and fixture", kBottom},
+    {IDD_PLANNER, pl::IDC_LAB_FIXTURE, nullptr, kBottom},
+    {IDD_PLANNER, pl::IDC_RANKING, nullptr, kBottomWide},
     {IDD_PLANNER, pl::IDC_RESULTS, nullptr, kBottomWide},
     {IDD_PLANNER, kNoId, "Queries", kBottomWide},
     {IDD_PLANNER, kNoId, "Time", kBottom},

@@ -76,6 +76,13 @@ constexpr int IDC_STROKE_UNIT = 1245;
 constexpr int IDC_VELOCITY_LIMIT_UNIT = 1246;
 constexpr int IDC_ACCELERATION_LIMIT_UNIT = 1247;
 
+// Which shaker? The library's shakers ranked for the plan, a row each
+// (a note when there are none); choosing one puts it into the plan. The
+// library's expanders and fixtures to choose for the plan beside it.
+constexpr int IDC_RANKING = 1331;
+constexpr int IDC_LAB_EXPANDER = 1332;
+constexpr int IDC_LAB_FIXTURE = 1333;
+
 constexpr int IDC_CHART = 1250;
 constexpr int IDC_RESULTS = 1251;
 constexpr int IDC_STATUS = 1252;
@@ -103,5 +110,6 @@ constexpr int IDM_MANUAL = 1292;
 constexpr int IDM_ABOUT_PLANNER = 1293;
 constexpr int IDM_PASTE_PROFILE = 1294;
 constexpr int IDM_EQUIPMENT_LIBRARY = 1295;
+constexpr int IDM_TAKE_LAB_FIGURES = 1296;
 
 }  // namespace res::planner_dlg

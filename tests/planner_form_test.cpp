@@ -9,6 +9,7 @@
 
 #include "planner/plan_form.h"
 #include "planner/query_form.h"
+#include "planner/ranking.h"
 #include "planner/results_table.h"
 #include "tests/planner_example.h"
 
@@ -52,6 +53,35 @@ TEST(PlannerForm, TheShakersLibraryFieldsSurviveTheWindow) {
     planner::PlanDocument again;
     ASSERT_TRUE(planner::DocumentOf(planner::FieldsOf(document), again, problem)) << problem;
     EXPECT_TRUE(again == document) << planner::WritePlanDocument(again);
+}
+
+// A library shaker put into a plan whose kept payload was left to fill:
+// its figures fill the fields in the library's units, and the payload it
+// gives is no longer to fill, so the plan is whole again.
+TEST(PlannerForm, ALibraryShakerFillsTheFieldsInItsUnitsAndWhatWasToFill) {
+    planner::PlanDocument document;
+    std::string problem;
+    ASSERT_TRUE(planner::ReadPlanDocument(R"({"format": "halvex-plan", "version": 2,
+        "profile": [{"from": 10, "to": 100, "acceleration": "1 g"}],
+        "shaker": {"name": "S-9", "rated_force": "9 kN", "max_payload": "?",
+                   "moving_mass": {"fixture": "9 kg", "specimen": "8 kg"}}})",
+                                          document, problem))
+        << problem;
+    planner::PlanFields fields = planner::FieldsOf(document);
+    planner::LabShaker shaker;
+    shaker.name = "S-500";
+    shaker.ratedForce = planner::Quantity{500.0, "lbf"};
+    shaker.armature = planner::Quantity{5.0, "lb"};
+    shaker.maxPayload = planner::Quantity{100.0, "lb"};
+    planner::SetShakerFields(fields, planner::WithLabShaker(*document.shaker, shaker));
+    EXPECT_EQ(fields.force.text, "500");
+    EXPECT_EQ(planner::FieldUnits(planner::QuantityKind::Force)[fields.force.unit], "lbf");
+    EXPECT_EQ(fields.masses[0].text, "5");
+    EXPECT_EQ(fields.masses[3].text, "8");  // the plan's specimen kept
+    planner::PlanDocument chosen;
+    ASSERT_TRUE(planner::DocumentOf(fields, chosen, problem)) << problem;
+    EXPECT_EQ(chosen.shaker->name, "S-500");
+    EXPECT_EQ(planner::QuantityText(*chosen.shaker->maxPayload), "100 lb");
 }
 
 // A shaker field's number is in the unit chosen beside it, or in the one

@@ -11,12 +11,14 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cstdio>
 #include <cstdlib>
 
 #include "app/vibration_app.h"
+#include "planner/lab.h"
 #include "planner/lab_dlg.h"
 #include "planner/plan_form.h"
 #include "planner/planner_dlg.h"
@@ -291,6 +293,15 @@ int main(int argc, char** argv) {
                 CloseWindow(w);
             })
         .On(kMessageBox, [](QWidget& w) { static_cast<QMessageBox&>(w).button(QMessageBox::No)->click(); });
+    // The planner reads the example library, chosen in a data directory of
+    // the session's own, and ranks its shakers for the plan.
+    QTemporaryDir dataHome;
+    qputenv("XDG_DATA_HOME", dataHome.path().toLocal8Bit());
+    std::string labProblem;
+    if (!planner::RememberLabPath(std::string(HALVEX_SOURCE_DIR) + "/docs/examples/lab.halvex-lab", labProblem)) {
+        std::fprintf(stderr, "halvex-screenshots: %s\n", labProblem.c_str());
+        g_failed = true;
+    }
     driver.Run([] {
         CPlannerDlg planner;
         planner.DoModal();

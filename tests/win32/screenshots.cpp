@@ -11,6 +11,7 @@
 #include <string>
 
 #include "app/vibration_app.h"
+#include "planner/lab.h"
 #include "planner/lab_dlg.h"
 #include "planner/planner_dlg.h"
 #include "res/lab_ids.h"
@@ -174,6 +175,12 @@ int main(int argc, char** argv) {
         app.InitInstance();
     }
     session.plan = argv[2];
+    // The example library beside the plan, chosen in the screenshots' own
+    // prefix, so that the planner ranks its shakers for the plan.
+    std::string lab = session.plan;
+    lab.replace(lab.find_last_of("/\\") + 1, std::string::npos, "lab.halvex-lab");
+    std::string labProblem;
+    if (!planner::RememberLabPath(lab, labProblem)) std::fprintf(stderr, "%s\n", labProblem.c_str());
     session.steps = {
         act([](ui::win32::Win32Dialog& top) { top.UserMenu(res::planner_dlg::IDM_OPEN); }),
         act([](ui::win32::Win32Dialog& top) {
@@ -193,8 +200,6 @@ int main(int argc, char** argv) {
     }
     // The equipment library's editor on the example library beside the plan,
     // its second shaker chosen.
-    std::string lab = session.plan;
-    lab.replace(lab.find_last_of("/\\") + 1, std::string::npos, "lab.halvex-lab");
     session.plan.clear();
     session.steps = {
         act([](ui::win32::Win32Dialog& top) { top.UserSelect(res::lab_dlg::IDC_SHAKERS, 1); }),
