@@ -257,6 +257,10 @@ bool CheckOneSetup(const ShakerSettings& shaker, double gravity, const ResolvedP
 const ShakerCheck* BindingCheck(const ShakerResult& result) {
     const ShakerCheck* binding = nullptr;
     for (const ShakerCheck& check : result.checks) {
+        // A test inside the shaker's frequency range uses up none of it: a
+        // test that starts at the range's end is the usual case, not a limit
+        // reached. Only a test outside it binds there.
+        if (check.limit == LimitKind::FrequencyRange && check.ok && result.checks.size() > 1) continue;
         if (binding == nullptr || BelowBeyondRounding(check.margin, binding->margin)) binding = &check;
     }
     return binding;

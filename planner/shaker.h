@@ -76,7 +76,8 @@ bool CheckShakerSettings(const ShakerSettings& shaker, double gravity, const Res
 std::pair<double, double> TestSpan(const ResolvedProfile& profile, const SequenceResult* sequence);
 
 // The check with the least margin, the first of those equal within
-// rounding; null when there is no check.
+// rounding; a frequency range that holds binds only when it is the only
+// check. Null when there is no check.
 const ShakerCheck* BindingCheck(const ShakerResult& result);
 
 }  // namespace planner

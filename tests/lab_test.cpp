@@ -148,7 +148,8 @@ TEST(LabChecks, TheLibrarysDeratingAppliesToANamedShaker) {
     const planner::LabDocument lab = ThreeShakers();
     const std::string named = R"({"format": "halvex-plan", "version": 2,
         "profile": [{"from": 5, "to": 500, "acceleration": "2 g"}],
-        "shaker": {"name": "S-9", "rated_force": "9 kN", "moving_mass": {"armature": "5 kg", "specimen": "20 kg"}}})";
+        "shaker": {"name": "S-9", "rated_force": "9 kN", "moving_mass": {"armature": "5 kg", "specimen": "20 kg"},
+                   "frequency_range": ["5 Hz", "3000 Hz"]}})";
     planner::PlanDocument document;
     const planner::PlanOutcome derated = Evaluate(named, lab, document);
     const planner::ShakerCheck& force = derated.shaker->checks.at(0);
@@ -157,6 +158,8 @@ TEST(LabChecks, TheLibrarysDeratingAppliesToANamedShaker) {
     EXPECT_EQ(force.rated, 9000.0);
     EXPECT_NEAR(force.margin, 14.7, 0.05);
     EXPECT_NEAR(force.rated / force.required, 18.4, 0.05);
+    // A test that starts where the shaker's range does reaches no limit there.
+    EXPECT_EQ(planner::BindingCheck(*derated.shaker), &force);
 
     std::string own = named;
     own.replace(own.find("\"rated_force\""), 0, "\"force_fraction\": 1, ");
