@@ -95,7 +95,9 @@ public:
             if (!ReadPlanJson(list->items[i], plan, problem)) {
                 // The plan's own paths, inside this one.
                 if (problem.compare(0, 9, "document:") == 0) return Fail(path, problem.substr(10));
-                m_message = path + "." + problem;
+                m_message = path;
+                m_message += '.';
+                m_message += problem;
                 return false;
             }
             if (!plan.templateInfo || !plan.templateInfo->id) {

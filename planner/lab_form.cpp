@@ -259,14 +259,14 @@ bool LabOf(const LabFields& fields, LabDocument& lab, std::string& problem, LabP
 
 std::string UniqueName(const std::string& base, const std::vector<std::string>& names) {
     for (int n = 1;; ++n) {
-        const std::string name = base + " " + std::to_string(n);
+        std::string name = base + " " + std::to_string(n);
         if (std::find(names.begin(), names.end(), name) == names.end()) return name;
     }
 }
 
 std::string CopyName(const std::string& name, const std::vector<std::string>& names) {
     for (int n = 1;; ++n) {
-        const std::string copy = name + (n == 1 ? " (copy)" : " (copy " + std::to_string(n) + ")");
+        std::string copy = name + (n == 1 ? " (copy)" : " (copy " + std::to_string(n) + ")");
         if (std::find(names.begin(), names.end(), copy) == names.end()) return copy;
     }
 }
