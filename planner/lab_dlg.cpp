@@ -1,5 +1,7 @@
 #include "planner/lab_dlg.h"
 
+#include "planner/lab_editor.h"
+
 #include <iterator>
 #include <utility>
 
@@ -536,4 +538,9 @@ bool CLabDlg::SaveTo(const std::string& path) {
     m_saved = m_fields;
     ShowStatus();
     return true;
+}
+
+void EditLabLibrary(const std::string& path) {
+    CLabDlg lab(path);
+    lab.DoModal();
 }

@@ -36,16 +36,7 @@ protected:
     void OnClose() override;
     bool OnEvent(unsigned message, std::uintptr_t wParam, std::intptr_t lParam, std::intptr_t& result) override;
 
-private:
-    // A quantity field of the library or of an item on show, and its controls.
-    struct QuantityControls {
-        ui::CEdit* edit;
-        ui::CListBox* units;
-        planner::QuantityKind kind;
-        const std::vector<std::string>* unitList;
-        planner::QuantityField* field;
-    };
-
+    // The event table's handlers.
     void OnChangeFields();
     void OnSelchangeUnit();
     void OnSelchangeShakers() { OnSelchangeList(planner::LabList::Shakers); }
@@ -64,6 +55,16 @@ private:
     void OnSave();
     void OnSaveAs();
     void OnManual();
+
+private:
+    // A quantity field of the library or of an item on show, and its controls.
+    struct QuantityControls {
+        ui::CEdit* edit;
+        ui::CListBox* units;
+        planner::QuantityKind kind;
+        const std::vector<std::string>* unitList;
+        planner::QuantityField* field;
+    };
 
     void OnSelchangeList(planner::LabList list);
     void OnAdd(planner::LabList list);

@@ -8,7 +8,7 @@
 
 #include "planner/breakpoints.h"
 #include "planner/chart.h"
-#include "planner/lab_dlg.h"
+#include "planner/lab_editor.h"
 #include "planner/ranking.h"
 #include "planner/results_table.h"
 #include "res/planner_ids.h"
@@ -256,6 +256,7 @@ bool CPlannerDlg::OnInitDialog() {
         FillList(*quantity.units, planner::FieldUnits(quantity.kind));
     }
     std::vector<ui::GridColumn> rankingColumns;
+    rankingColumns.reserve(planner::kRankingColumns);
     constexpr int kRankingWidths[planner::kRankingColumns] = {12, 100, 34, 36, 120};
     for (int i = 0; i < planner::kRankingColumns; ++i) {
         rankingColumns.push_back(ui::GridColumn{planner::kRankingColumnTitles[i], kRankingWidths[i], {}, false});
@@ -874,8 +875,7 @@ void CPlannerDlg::OnExportResults() {
 // The library chosen last, edited over the planner; the plan is then
 // checked against the library as the editor left it.
 void CPlannerDlg::OnEquipmentLibrary() {
-    CLabDlg lab(planner::ChosenLabPath());
-    lab.DoModal();
+    EditLabLibrary(planner::ChosenLabPath());
     OpenChosenLab();
     Recalculate();
 }
@@ -948,7 +948,7 @@ void CPlannerDlg::OnSelchangeLabFixture() { ChooseLabEntry(false); }
 // mass and first resonance; "none" takes the name and resonance away and
 // leaves the mass typed.
 void CPlannerDlg::ChooseLabEntry(bool expander) {
-    ui::CListBox& list = expander ? m_labExpander : m_labFixture;
+    const ui::CListBox& list = expander ? m_labExpander : m_labFixture;
     const int chosen = list.GetCurSel();
     if (chosen < 0 || !PlanOnShow(expander ? "The expander cannot be chosen" : "The fixture cannot be chosen")) {
         return ShowRanking();

@@ -97,7 +97,7 @@ bool CheckShakerSettings(const ShakerSettings& shaker, double gravity, const Res
     for (std::size_t i = 0; i < shaker.setups.size(); ++i) {
         result.axes.emplace_back();
         if (!CheckOneSetup(shaker.OnAxis(i), gravity, profile, sequence, lab, result.axes.back(), message)) {
-            message = "shaker.setups[" + std::to_string(i) + "]: " + message;
+            message.insert(0, "shaker.setups[" + std::to_string(i) + "]: ");
             return false;
         }
     }
