@@ -190,7 +190,7 @@ struct ShakerSettings {
 extern const char* const kMassNames[4];
 
 // What makes a plan a template (version 2): its title, the standard or
-// specification it follows as its author cites it, notes, and an id by
+// test procedure it follows as its author cites it, notes, and an id by
 // which a library lists it.
 struct TemplateInfo {
     std::optional<std::string> id;

@@ -181,15 +181,15 @@ private:
     }
 
     bool PlanSearch(const Run& run, const std::string& path, RunResult& result) {
-        SweepSpec spec;
-        spec.type = run.type;
-        spec.rate = run.rate ? &*run.rate : nullptr;
-        spec.passTime = run.passTime ? &*run.passTime : nullptr;
-        spec.mode = run.mode;
-        spec.sweeps = run.sweeps.value_or(1.0);
-        spec.duration = run.duration ? &*run.duration : nullptr;
-        spec.path = path;
-        if (!PlanSweepSpec(spec, m_profile.Lowest(), m_profile.Highest(), m_gravity, result.sweep, m_message)) {
+        SweepSpec given;
+        given.type = run.type;
+        given.rate = run.rate ? &*run.rate : nullptr;
+        given.passTime = run.passTime ? &*run.passTime : nullptr;
+        given.mode = run.mode;
+        given.sweeps = run.sweeps.value_or(1.0);
+        given.duration = run.duration ? &*run.duration : nullptr;
+        given.path = path;
+        if (!PlanSweepSpec(given, m_profile.Lowest(), m_profile.Highest(), m_gravity, result.sweep, m_message)) {
             return false;
         }
         result.time = result.sweep.SweepingTime();

@@ -56,36 +56,36 @@ double CyclesInPass(const SweepResult& sweep, int passIndex, double inPass) {
 
 }  // namespace
 
-bool PlanSweepSpec(const SweepSpec& spec, double lowest, double highest, double gravity, SweepResult& sweep,
+bool PlanSweepSpec(const SweepSpec& given, double lowest, double highest, double gravity, SweepResult& sweep,
                    std::string& message) {
     sweep = SweepResult();
-    sweep.type = spec.type;
-    sweep.mode = spec.mode;
+    sweep.type = given.type;
+    sweep.mode = given.mode;
     sweep.lowest = lowest;
     sweep.highest = highest;
     sweep.octaves = std::log2(sweep.highest / sweep.lowest);
     // A log sweep's rate is in octaves per second, a linear one's in Hz per second.
-    const double span = spec.type == SweepType::Log ? sweep.octaves : sweep.highest - sweep.lowest;
-    if (spec.rate != nullptr) {
-        sweep.rate = ToSi(*spec.rate, QuantityKind::SweepRate, gravity);
+    const double span = given.type == SweepType::Log ? sweep.octaves : sweep.highest - sweep.lowest;
+    if (given.rate != nullptr) {
+        sweep.rate = ToSi(*given.rate, QuantityKind::SweepRate, gravity);
         sweep.passTime = span / sweep.rate;
     } else {
-        sweep.passTime = ToSi(*spec.passTime, QuantityKind::Time, gravity);
+        sweep.passTime = ToSi(*given.passTime, QuantityKind::Time, gravity);
         sweep.rate = span / sweep.passTime;
     }
-    if (spec.type == SweepType::Log) {
+    if (given.type == SweepType::Log) {
         sweep.cyclesPerPass = (sweep.highest - sweep.lowest) / (sweep.rate * std::log(2.0));
     } else {
         sweep.cyclesPerPass = (sweep.lowest + sweep.highest) / 2.0 * sweep.passTime;
     }
-    const double passesPerSweep = spec.mode == SweepMode::UpDown ? 2.0 : 1.0;
-    if (spec.duration != nullptr) {
-        sweep.passesPerAxis = ToSi(*spec.duration, QuantityKind::Time, gravity) / sweep.passTime;
+    const double passesPerSweep = given.mode == SweepMode::UpDown ? 2.0 : 1.0;
+    if (given.duration != nullptr) {
+        sweep.passesPerAxis = ToSi(*given.duration, QuantityKind::Time, gravity) / sweep.passTime;
         // A duration that is a whole number of passes but for rounding is that number.
         const double whole = std::round(sweep.passesPerAxis);
         if (whole > 0.0 && EqualWithinRounding(sweep.passesPerAxis, whole)) sweep.passesPerAxis = whole;
     } else {
-        sweep.passesPerAxis = passesPerSweep * spec.sweeps;
+        sweep.passesPerAxis = passesPerSweep * given.sweeps;
     }
     sweep.sweepsPerAxis = sweep.passesPerAxis / passesPerSweep;
     const double fullPasses = std::floor(sweep.passesPerAxis);
@@ -96,14 +96,14 @@ bool PlanSweepSpec(const SweepSpec& spec, double lowest, double highest, double 
     }
     sweep.axisTime = sweep.SweepingTime();
     sweep.totalTime = sweep.axisTime;
-    if (spec.duration != nullptr && sweep.sweepsPerAxis > kMaxSweeps) {
-        message = spec.path + ".duration: more than " + std::to_string(static_cast<long>(kMaxSweeps)) +
+    if (given.duration != nullptr && sweep.sweepsPerAxis > kMaxSweeps) {
+        message = given.path + ".duration: more than " + std::to_string(static_cast<long>(kMaxSweeps)) +
                   " sweeps, the most the planner follows";
         return false;
     }
     if (!Usable(sweep.rate) || !Usable(sweep.passTime) || !Usable(sweep.cyclesPerPass) ||
         !Usable(sweep.cyclesPerAxis)) {
-        message = spec.path + (spec.rate != nullptr ? ".rate" : ".pass_time") +
+        message = given.path + (given.rate != nullptr ? ".rate" : ".pass_time") +
                   ": the sweep's time or cycles are too large or too small to compute";
         return false;
     }
@@ -115,15 +115,15 @@ bool PlanSweep(const PlanDocument& document, const ResolvedProfile& profile, Swe
     if (!document.sweep) return true;
     const SweepSettings& settings = *document.sweep;
     const double gravity = document.GravitySi();
-    SweepSpec spec;
-    spec.type = settings.type;
-    spec.rate = settings.rate ? &*settings.rate : nullptr;
-    spec.passTime = settings.passTime ? &*settings.passTime : nullptr;
-    spec.mode = settings.mode;
-    spec.sweeps = settings.sweeps;
-    spec.duration = settings.duration ? &*settings.duration : nullptr;
-    spec.path = "sweep";
-    if (!PlanSweepSpec(spec, profile.Lowest(), profile.Highest(), gravity, sweep, message)) return false;
+    SweepSpec given;
+    given.type = settings.type;
+    given.rate = settings.rate ? &*settings.rate : nullptr;
+    given.passTime = settings.passTime ? &*settings.passTime : nullptr;
+    given.mode = settings.mode;
+    given.sweeps = settings.sweeps;
+    given.duration = settings.duration ? &*settings.duration : nullptr;
+    given.path = "sweep";
+    if (!PlanSweepSpec(given, profile.Lowest(), profile.Highest(), gravity, sweep, message)) return false;
     for (std::size_t i = 0; i < settings.dwells.size(); ++i) {
         const double f = ToSi(settings.dwells[i].frequency, QuantityKind::Frequency, gravity);
         if (f < sweep.lowest || f > sweep.highest) {

@@ -40,7 +40,7 @@ struct SweepSpec {
 };
 
 // Plans a sweep between lowest and highest: its passes, time and cycles per axis.
-bool PlanSweepSpec(const SweepSpec& spec, double lowest, double highest, double gravity, SweepResult& sweep,
+bool PlanSweepSpec(const SweepSpec& given, double lowest, double highest, double gravity, SweepResult& sweep,
                    std::string& message);
 
 // The endurance sweep over the profile, with its dwells.
