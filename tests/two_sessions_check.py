@@ -1,14 +1,19 @@
 """Two halvex-drive sessions on one plan file, as two people on a shared
 drive: A opens it, B opens, edits and saves it, then A edits and saves. A's
 Save must ask, and each answer must do what it says, once. Then the same
-with the equipment library's editor."""
+with the equipment library's editor.
+
+Arguments: a scratch directory, then the command that runs halvex-drive
+(under Wine with --backend win32 for the Windows build, where the library's
+part is left out: Wine keeps the user's data in its prefix, not in this
+test's directory)."""
 import json
 import os
 import shutil
 import subprocess
 import sys
 
-drive, work = sys.argv[1:3]
+work, drive = sys.argv[1], sys.argv[2:]
 shutil.rmtree(work, ignore_errors=True)
 os.makedirs(os.path.join(work, "data"))
 env = dict(os.environ, XDG_DATA_HOME=os.path.join(work, "data"))
@@ -21,7 +26,7 @@ STATUS = {"planner": 1252, "lab": 1480}
 
 
 def start(program="planner"):
-    session = subprocess.Popen([drive, "--program", program], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+    session = subprocess.Popen(drive + ["--program", program], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
                                text=True, cwd=work, env=env)
     session.status = STATUS[program]
     return session
@@ -108,6 +113,9 @@ assert level(shared) == "11 g"
 
 a.stdin.close()
 assert a.wait(timeout=30) == 0
+if "win32" in drive:
+    print("two sessions: each answer as said (the plan)")
+    sys.exit(0)
 
 # The library editor: both sessions edit the library the data directory
 # names; A's Save asks once B has saved, and Overwrite writes A's.

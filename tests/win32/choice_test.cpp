@@ -32,14 +32,14 @@ void CALLBACK Answer(HWND /*window*/, UINT /*message*/, UINT_PTR timer, DWORD /*
     EnumThreadWindows(GetCurrentThreadId(), &FindBox, reinterpret_cast<LPARAM>(&box));
     if (box == nullptr) return;
     KillTimer(nullptr, timer);
-    for (int id = 100; id < 103; ++id) {
+    // A last button named Cancel is the system's, with the cancel command's id.
+    for (const int id : {100, 101, IDCANCEL}) {
         wchar_t text[64] = {};
         if (HWND button = GetDlgItem(box, id)) GetWindowTextW(button, text, 64);
         g_names.emplace_back(text);
     }
-    // Esc reaches a dialog as the cancel command.
     if (g_press < 0) {
-        PostMessageW(box, WM_COMMAND, IDCANCEL, 0);
+        PostMessageW(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0);
     } else {
         PostMessageW(box, TDM_CLICK_BUTTON, static_cast<WPARAM>(100 + g_press), 0);
     }
