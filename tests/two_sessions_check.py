@@ -51,6 +51,11 @@ def asked(lines):
     return [line for line in lines if line.get("event") == "question"]
 
 
+def read(path):
+    with open(path, "rb") as file:
+        return file.read()
+
+
 def level(path):
     with open(path, encoding="utf-8") as plan:
         return json.load(plan)["profile"][0]["acceleration"]
@@ -64,8 +69,7 @@ def other_session_saves(value):
     assert b.wait(timeout=30) == 0
     assert asked(lines) == [], lines
     assert level(shared) == f"{value} g", level(shared)
-    with open(shared, "rb") as plan:
-        return plan.read()
+    return read(shared)
 
 
 def title(session):
@@ -82,22 +86,19 @@ lines = play(a, "cell IDC_PROFILE 0 4 5", "answer cancel", "menu IDM_SAVE")
 question = asked(lines)
 assert len(question) == 1 and question[0]["buttons"] == ["Overwrite", "Save As...", "Cancel"], lines
 assert question[0]["answer"] == "cancel", question
-with open(shared, "rb") as plan:
-    assert plan.read() == theirs
+assert read(shared) == theirs
 assert title(a).startswith("shared.halvex-plan*"), title(a)
 # An answer naming no button is Cancel's, never Overwrite's.
 lines = play(a, "answer overwrit", "menu IDM_SAVE")
 assert [line["answer"] for line in asked(lines)] == ["cancel"], lines
-with open(shared, "rb") as plan:
-    assert plan.read() == theirs
+assert read(shared) == theirs
 
 # Save As...: the file dialog, A's version in the other file, theirs untouched.
 lines = play(a, "answer save as", "answer copy.halvex-plan", "menu IDM_SAVE")
 assert [line["answer"] for line in asked(lines)] == ["save as"], lines
 assert [line.get("path") for line in lines if line.get("event") == "file"] == ["copy.halvex-plan"], lines
 assert level(copy) == "5 g"
-with open(shared, "rb") as plan:
-    assert plan.read() == theirs
+assert read(shared) == theirs
 
 # Overwrite: back on the shared file, changed again by B, written over once;
 # the next Save has nothing to ask.
