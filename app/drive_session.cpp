@@ -225,6 +225,12 @@ int DriveSession::AnswerQuestion(std::string_view text) {
     return answer;
 }
 
+std::size_t DriveSession::AnswerChoice(std::string_view text, const std::vector<std::string>& buttons) {
+    const std::size_t chosen = m_answers.TakeChoice(buttons);
+    OnChoice(text, buttons, chosen);
+    return chosen;
+}
+
 bool DriveSession::AnswerFileName(ui::FileDialog kind, std::string_view extension, std::string& path) {
     const bool answered = m_answers.TakeFileName(path);
     OnFileDialog(kind, extension, answered, answered ? path : "");
@@ -288,6 +294,21 @@ void DriveSession::OnQuestion(std::string_view text, int answer) {
     line += ",\"answer\":\"";
     line += answer == ui::IDYES ? "yes" : answer == ui::IDNO ? "no" : "cancel";
     WriteLine(line + "\"}");
+}
+
+// As a question's line, with the buttons offered; the answer is the chosen
+// button's name as a script gives it.
+void DriveSession::OnChoice(std::string_view text, const std::vector<std::string>& buttons, std::size_t chosen) {
+    std::string line = "{\"event\":\"question\",\"text\":";
+    AppendJsonString(line, text);
+    line += ",\"buttons\":[";
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        if (i > 0) line += ',';
+        AppendJsonString(line, buttons[i]);
+    }
+    line += "],\"answer\":";
+    AppendJsonString(line, chosen < buttons.size() ? ui::ChoiceWord(buttons[chosen]) : std::string());
+    WriteLine(line + "}");
 }
 
 void DriveSession::OnFileDialog(ui::FileDialog kind, std::string_view extension, bool answered, std::string_view path) {

@@ -38,6 +38,7 @@ public:
     void OnClose(const ui::headless::HeadlessWindow& window, int code) override;
     void OnMessageBox(std::string_view text) override;
     void OnQuestion(std::string_view text, int answer) override;
+    void OnChoice(std::string_view text, const std::vector<std::string>& buttons, std::size_t chosen) override;
     void OnFileDialog(ui::FileDialog kind, std::string_view extension, bool answered, std::string_view path) override;
     void OnOpenDocument(std::string_view path) override;
 
@@ -53,6 +54,7 @@ protected:
     // A question or file dialog of the program, answered as the script said
     // with its answer commands, and reported.
     int AnswerQuestion(std::string_view text);
+    std::size_t AnswerChoice(std::string_view text, const std::vector<std::string>& buttons);
     bool AnswerFileName(ui::FileDialog kind, std::string_view extension, std::string& path);
     // The next line of the script; false at its end.
     bool ReadLine(std::string& line);

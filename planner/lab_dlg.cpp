@@ -5,6 +5,7 @@
 #include <iterator>
 #include <utility>
 
+#include "planner/changed_on_disk.h"
 #include "res/lab_ids.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"
@@ -352,6 +353,7 @@ void CLabDlg::OnDuplicate(LabList list) {
 }
 
 void CLabDlg::OpenFile(const std::string& path) {
+    m_stamp = planner::StampOfFile(path);
     const planner::OpenedLab opened = planner::OpenLab(path);
     m_path = path;
     m_unreadable = opened.readable ? std::string() : opened.problem;
@@ -510,7 +512,17 @@ void CLabDlg::OnSave() {
         return;
     }
     if (m_path.empty()) return OnSaveAs();
-    SaveTo(m_path);
+    // Not written over without the user's word when it changed on disk
+    // since it was opened or saved.
+    switch (planner::AskBeforeOverwriting(m_path, m_stamp)) {
+        case planner::OnDiskAnswer::Overwrite:
+            SaveTo(m_path);
+            return;
+        case planner::OnDiskAnswer::SaveAs:
+            return OnSaveAs();
+        case planner::OnDiskAnswer::Cancel:
+            return;
+    }
 }
 
 void CLabDlg::OnSaveAs() {
@@ -534,6 +546,7 @@ bool CLabDlg::SaveTo(const std::string& path) {
         return false;
     }
     m_path = path;
+    m_stamp = planner::StampOfWritten(path, planner::WriteLabDocument(lab));
     m_unreadable.clear();
     m_saved = m_fields;
     ShowStatus();

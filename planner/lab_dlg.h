@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "planner/file_stamp.h"
 #include "planner/lab_form.h"
 #include "ui/dialog.h"
 
@@ -92,6 +93,7 @@ private:
     static const ui::EventEntry<CLabDlg> kEvents[];
 
     std::string m_path;
+    planner::FileStamp m_stamp;  // m_path as it was opened or last saved
     planner::LabFields m_fields;
     planner::LabFields m_saved;  // as the file has it
     // The file's own problem when it does not read: it is not written over.

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "planner/breakpoints.h"
+#include "planner/changed_on_disk.h"
 #include "planner/chart.h"
 #include "planner/lab_editor.h"
 #include "planner/ranking.h"
@@ -764,6 +765,7 @@ void CPlannerDlg::OnOpen() {
 // The plan in that file replaces the open one; a file that does not read is
 // refused with the reader's message and the open plan stays as it was.
 void CPlannerDlg::OpenFile(const std::string& path) {
+    const planner::FileStamp stamp = planner::StampOfFile(path);
     std::string text;
     planner::PlanDocument document;
     std::string message;
@@ -778,13 +780,26 @@ void CPlannerDlg::OpenFile(const std::string& path) {
     m_fields = planner::FieldsOf(document);
     m_selected = 0;
     m_path = path;
+    m_stamp = stamp;
     m_history.Reset(Step{m_fields, 0, -1, -1});
     ShowFields();
 }
 
+// A file changed on disk since it was opened or saved is not written over
+// without the user's word.
 void CPlannerDlg::OnSave() {
     if (m_path.empty()) return OnSaveAs();
-    SaveTo(m_path);
+    planner::PlanDocument document;
+    if (!SavedDocument(document)) return;
+    switch (planner::AskBeforeOverwriting(m_path, m_stamp)) {
+        case planner::OnDiskAnswer::Overwrite:
+            SaveTo(m_path);
+            return;
+        case planner::OnDiskAnswer::SaveAs:
+            return OnSaveAs();
+        case planner::OnDiskAnswer::Cancel:
+            return;
+    }
 }
 
 // Refused before a name is asked for: the file must open again.
@@ -811,11 +826,13 @@ bool CPlannerDlg::SaveTo(const std::string& path) {
     planner::PlanDocument document;
     std::string message;
     if (!SavedDocument(document)) return false;
-    if (!planner::WriteFileReplacing(path, planner::WritePlanDocument(document), message, beforeReplace)) {
+    const std::string text = planner::WritePlanDocument(document);
+    if (!planner::WriteFileReplacing(path, text, message, beforeReplace)) {
         ui::AfxMessageBox(message);
         return false;
     }
     m_path = path;
+    m_stamp = planner::StampOfWritten(path, text);
     m_history.MarkSaved();
     ShowStatus();
     return true;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "planner/file_io.h"
+#include "planner/file_stamp.h"
 #include "planner/plan_form.h"
 #include "planner/query_form.h"
 #include "planner/undo_stack.h"
@@ -196,6 +197,7 @@ private:
     bool m_loading = false;    // the program fills the fields: not an edit
     planner::UndoStack<Step> m_history;
     std::string m_path;
+    planner::FileStamp m_stamp;  // m_path as it was opened or last saved
     std::string m_startPath;
     bool m_haveResult = false;
     planner::PlanDocument m_document;

@@ -11,6 +11,27 @@ int AnswerQueue::TakeQuestion() {
     return answer;
 }
 
+std::string ChoiceWord(std::string_view button) {
+    std::string word;
+    for (const char c : button) {
+        if (c == '&') continue;
+        word.push_back(c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c);
+    }
+    while (!word.empty() && word.back() == '.') word.pop_back();
+    return word;
+}
+
+std::size_t AnswerQueue::TakeChoice(const std::vector<std::string>& buttons) {
+    const std::size_t last = buttons.empty() ? 0 : buttons.size() - 1;
+    if (m_answers.empty()) return last;
+    const std::string answer = ChoiceWord(m_answers.front());
+    m_answers.pop_front();
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        if (ChoiceWord(buttons[i]) == answer) return i;
+    }
+    return last;
+}
+
 bool AnswerQueue::TakeFileName(std::string& path) {
     if (m_answers.empty()) return false;
     const bool answered = !m_answers.front().empty();

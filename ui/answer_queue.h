@@ -2,18 +2,28 @@
 
 #include <deque>
 #include <string>
+#include <string_view>
 #include <utility>
+#include <vector>
 
 namespace ui {
 
 // The user's answers to questions and file dialogs, given ahead and taken
 // in order: "yes", "no" or "cancel" for a question, a path (empty to
 // cancel) for a file dialog. With none left, each is cancelled.
+// A button's name as an answer names it and as halvex-drive reports it:
+// lower case, without a mnemonic's '&' or the dots of "Save As...".
+std::string ChoiceWord(std::string_view button);
+
 class AnswerQueue {
 public:
     void Push(std::string answer) { m_answers.push_back(std::move(answer)); }
     // IDYES, IDNO or IDCANCEL.
     int TakeQuestion();
+    // The index of the button the answer names, in any letter case and
+    // without the dots of "Save As...": "save as". An answer that names
+    // none, or none queued, chooses the last button.
+    std::size_t TakeChoice(const std::vector<std::string>& buttons);
     // False when the dialog is cancelled; else path is the answer.
     bool TakeFileName(std::string& path);
     // Drops the answers no dialog took.

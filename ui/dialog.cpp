@@ -21,6 +21,10 @@ void AfxMessageBox(std::string_view text) { GetBackend().MessageBox(text); }
 
 int AfxQuestion(std::string_view text) { return GetBackend().AskYesNoCancel(text); }
 
+std::size_t AfxChoice(std::string_view text, const std::vector<std::string>& buttons) {
+    return GetBackend().AskChoice(text, buttons);
+}
+
 void DDX_Control(CDataExchange* pDX, int id, CWnd& control) { pDX->Dialog().Bind(control, id); }
 
 CDialog::CDialog(int templateId) : m_templateId(templateId) {}

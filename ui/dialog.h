@@ -159,6 +159,10 @@ void AfxMessageBox(std::string_view text);
 // A question answered Yes, No or Cancel: IDYES, IDNO or IDCANCEL.
 int AfxQuestion(std::string_view text);
 
+// A question answered by one of these buttons, the last the one that leaves
+// everything as it was: the index of the button chosen.
+std::size_t AfxChoice(std::string_view text, const std::vector<std::string>& buttons);
+
 // The file dialog for a file to open, of these types; false when cancelled.
 bool AfxOpenFileName(const std::vector<FileType>& types, std::string& path);
 

@@ -158,6 +158,13 @@ public:
     // A question with Yes, No and Cancel: IDYES, IDNO or IDCANCEL. A backend
     // that cannot ask answers Cancel, which leaves everything as it was.
     virtual int AskYesNoCancel(std::string_view /*text*/) { return IDCANCEL; }
+    // A question answered by one of these buttons, named in the user's words
+    // ("Overwrite", "Save As...", "Cancel"): the index of the one chosen. The
+    // last button is the one Esc and the close box choose, and the one
+    // chosen at first; a backend that cannot ask chooses it.
+    virtual std::size_t AskChoice(std::string_view /*text*/, const std::vector<std::string>& buttons) {
+        return buttons.empty() ? 0 : buttons.size() - 1;
+    }
 
     // The platform's file dialog, opening or saving, offering files of these
     // types, the first chosen at first. False when the user cancels; else the

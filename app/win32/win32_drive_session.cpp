@@ -28,6 +28,10 @@ void Win32DriveSession::OnOpenDocument(std::string_view path) { DriveSession::On
 
 int Win32DriveSession::AskYesNoCancel(std::string_view text) { return AnswerQuestion(text); }
 
+std::size_t Win32DriveSession::AskChoice(std::string_view text, const std::vector<std::string>& buttons) {
+    return AnswerChoice(text, buttons);
+}
+
 // Answered as on the headless backend: the name as typed, the first type chosen.
 bool Win32DriveSession::AskFileName(ui::FileDialog kind, const std::vector<ui::FileType>& types, std::string& path,
                                     std::size_t& type) {

@@ -21,6 +21,7 @@ public:
     void OnMessageBox(std::string_view text) override;
     void OnOpenDocument(std::string_view path) override;
     int AskYesNoCancel(std::string_view text) override;
+    std::size_t AskChoice(std::string_view text, const std::vector<std::string>& buttons) override;
     bool AskFileName(ui::FileDialog kind, const std::vector<ui::FileType>& types, std::string& path,
                      std::size_t& type) override;
 

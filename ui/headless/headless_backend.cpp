@@ -300,6 +300,12 @@ int HeadlessBackend::AskYesNoCancel(std::string_view text) {
     return answer;
 }
 
+std::size_t HeadlessBackend::AskChoice(std::string_view text, const std::vector<std::string>& buttons) {
+    const std::size_t chosen = m_answers->TakeChoice(buttons);
+    if (m_observer != nullptr) m_observer->OnChoice(text, buttons, chosen);
+    return chosen;
+}
+
 bool HeadlessBackend::OpenDocument(const std::string& path) {
     if (m_observer != nullptr) m_observer->OnOpenDocument(path);
     return true;

@@ -130,6 +130,8 @@ public:
     virtual void OnClose(const HeadlessWindow& /*window*/, int /*code*/) {}
     virtual void OnMessageBox(std::string_view /*text*/) {}
     virtual void OnQuestion(std::string_view /*text*/, int /*answer*/) {}
+    virtual void OnChoice(std::string_view /*text*/, const std::vector<std::string>& /*buttons*/,
+                          std::size_t /*chosen*/) {}
     // The extension of the type the dialog offers first.
     virtual void OnFileDialog(FileDialog /*kind*/, std::string_view /*extension*/, bool /*answered*/,
                               std::string_view /*path*/) {}
@@ -148,6 +150,7 @@ public:
     // Questions and file dialogs take the answers queued for them (see
     // AnswerQueue); with none queued they are cancelled.
     int AskYesNoCancel(std::string_view text) override;
+    std::size_t AskChoice(std::string_view text, const std::vector<std::string>& buttons) override;
     bool AskFileName(FileDialog kind, const std::vector<FileType>& types, std::string& path,
                      std::size_t& type) override;
     // Told to the observer, and taken as opened.

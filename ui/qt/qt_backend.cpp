@@ -7,12 +7,14 @@
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSpacerItem>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QUrl>
 
 #include <algorithm>
+#include <vector>
 
 #include "res/string_table.h"
 #include "ui/qt/app_icon.h"
@@ -64,6 +66,32 @@ int QtBackend::AskYesNoCancel(std::string_view text) {
     const int answer = box.exec();
     m_running.pop_back();
     return answer == QMessageBox::Yes ? IDYES : answer == QMessageBox::No ? IDNO : IDCANCEL;
+}
+
+// The first button accepts, the last rejects (Esc, the close box) and is
+// the default, so that Enter alone never picks the one that writes.
+std::size_t QtBackend::AskChoice(std::string_view text, const std::vector<std::string>& buttons) {
+    if (buttons.empty()) return 0;
+    QWidget* parent = m_running.empty() ? nullptr : m_running.back();
+    QMessageBox box(QMessageBox::Question, QString::fromUtf8(res::kApplicationTitle),
+                    QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), QMessageBox::NoButton, parent);
+    box.setTextFormat(Qt::PlainText);
+    std::vector<QPushButton*> added;
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        const QMessageBox::ButtonRole role = i + 1 == buttons.size() ? QMessageBox::RejectRole
+                                             : i == 0                ? QMessageBox::AcceptRole
+                                                                     : QMessageBox::ActionRole;
+        added.push_back(box.addButton(QString::fromUtf8(buttons[i].c_str()), role));
+    }
+    box.setDefaultButton(added.back());
+    box.setEscapeButton(added.back());
+    m_running.push_back(&box);
+    box.exec();
+    m_running.pop_back();
+    for (std::size_t i = 0; i < added.size(); ++i) {
+        if (box.clickedButton() == added[i]) return i;
+    }
+    return buttons.size() - 1;
 }
 
 // Qt's dialog returns a name typed without an extension as typed, having

@@ -20,6 +20,7 @@ public:
     int RunModal(DialogWindow& window) override;
     void MessageBox(std::string_view text) override;
     int AskYesNoCancel(std::string_view text) override;
+    std::size_t AskChoice(std::string_view text, const std::vector<std::string>& buttons) override;
     bool AskFileName(FileDialog kind, const std::vector<FileType>& types, std::string& path,
                      std::size_t& type) override;
     bool OpenDocument(const std::string& path) override;

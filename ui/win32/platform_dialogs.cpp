@@ -8,6 +8,7 @@
 #include "ui/win32/utf16.h"
 #include "ui/win32/win32_backend.h"
 
+#include <commctrl.h>
 #include <commdlg.h>
 
 namespace ui::win32 {
@@ -25,7 +26,55 @@ FileDialogFunction CommonFileDialog(FileDialog kind) {
     return reinterpret_cast<FileDialogFunction>(reinterpret_cast<void*>(address));
 }
 
+using TaskDialogFunction = HRESULT(WINAPI*)(const TASKDIALOGCONFIG*, int*, int*, BOOL*);
+
+// Version 6 of the common controls, which the programs' manifest asks for,
+// has the task dialog; through a function pointer, so that the import
+// table stays without it.
+TaskDialogFunction TaskDialog() {
+    static HMODULE library = LoadLibraryW(L"comctl32.dll");
+    if (library == nullptr) return nullptr;
+    return reinterpret_cast<TaskDialogFunction>(reinterpret_cast<void*>(GetProcAddress(library, "TaskDialogIndirect")));
+}
+
+constexpr int kFirstChoiceId = 100;
+
 }  // namespace
+
+// MessageBoxW names its buttons itself; a task dialog takes ours. The last
+// button is the default and the one Esc and the close box choose; named
+// Cancel, it is the system's own Cancel button, which Esc presses on every
+// version of the task dialog (Wine's too, which otherwise lets Esc pass).
+std::size_t Win32Backend::AskChoice(std::string_view text, const std::vector<std::string>& buttons) {
+    if (m_automation != nullptr) return m_automation->AskChoice(text, buttons);
+    const std::size_t last = buttons.empty() ? 0 : buttons.size() - 1;
+    const TaskDialogFunction show = TaskDialog();
+    if (show == nullptr || buttons.empty()) return last;
+    const bool systemCancel = buttons.back() == "Cancel";
+    std::vector<std::wstring> names;
+    for (const std::string& button : buttons) names.push_back(Widen(button));
+    std::vector<TASKDIALOG_BUTTON> items;
+    for (std::size_t i = 0; i < (systemCancel ? last : buttons.size()); ++i) {
+        items.push_back(TASKDIALOG_BUTTON{kFirstChoiceId + static_cast<int>(i), names[i].c_str()});
+    }
+    const std::wstring title = Widen(res::kApplicationTitle);
+    const std::wstring content = Widen(text);
+    TASKDIALOGCONFIG config{};
+    config.cbSize = sizeof(config);
+    Win32Dialog* top = Top();
+    config.hwndParent = top != nullptr ? top->Handle() : nullptr;
+    config.dwFlags = TDF_ALLOW_DIALOG_CANCELLATION | TDF_POSITION_RELATIVE_TO_WINDOW;
+    config.dwCommonButtons = systemCancel ? TDCBF_CANCEL_BUTTON : 0;
+    config.pszWindowTitle = title.c_str();
+    config.pszContent = content.c_str();
+    config.cButtons = static_cast<UINT>(items.size());
+    config.pButtons = items.data();
+    config.nDefaultButton = systemCancel ? IDCANCEL : kFirstChoiceId + static_cast<int>(last);
+    int pressed = 0;
+    if (FAILED(show(&config, &pressed, nullptr, nullptr))) return last;
+    const int index = pressed - kFirstChoiceId;
+    return index >= 0 && static_cast<std::size_t>(index) < items.size() ? static_cast<std::size_t>(index) : last;
+}
 
 int Win32Backend::AskYesNoCancel(std::string_view text) {
     if (m_automation != nullptr) return m_automation->AskYesNoCancel(text);

@@ -175,6 +175,10 @@ public:
     // Questions and file dialogs are asked of the automation instead of
     // shown: IDYES, IDNO or IDCANCEL; false for a cancelled file dialog.
     virtual int AskYesNoCancel(std::string_view /*text*/) { return IDCANCEL; }
+    // The index of the button chosen; the last one cancels.
+    virtual std::size_t AskChoice(std::string_view /*text*/, const std::vector<std::string>& buttons) {
+        return buttons.empty() ? 0 : buttons.size() - 1;
+    }
     virtual bool AskFileName(FileDialog /*kind*/, const std::vector<FileType>& /*types*/, std::string& /*path*/,
                              std::size_t& /*type*/) {
         return false;
@@ -198,6 +202,8 @@ public:
     int RunModal(DialogWindow& window) override;
     void MessageBox(std::string_view text) override;
     int AskYesNoCancel(std::string_view text) override;
+    // A task dialog with the buttons named, or the automation's answer.
+    std::size_t AskChoice(std::string_view text, const std::vector<std::string>& buttons) override;
     bool AskFileName(FileDialog kind, const std::vector<FileType>& types, std::string& path,
                      std::size_t& type) override;
     bool SendsInitDialog() const override { return true; }
