@@ -67,9 +67,46 @@ std::vector<std::string> WrapToWidth(const std::string& text, double width, doub
 
 struct Column {
     std::string title;
-    double width = 0.0;  // points
     TextAnchor anchor = TextAnchor::Start;
 };
+
+constexpr double kBoldWidth = 1.1;  // a bold face is this much wider than TextWidth's
+
+// Each column as wide as its widest text; then the columns share the
+// width: spare room in proportion, and when there is too little, the
+// widest columns cut down to one width that makes them fit.
+std::vector<double> ColumnWidths(const std::vector<Column>& columns, const std::vector<std::vector<std::string>>& rows,
+                                 double width) {
+    std::vector<double> natural;
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        double most = kBoldWidth * draw::TextWidth(columns[i].title, kTableSize);
+        for (const auto& row : rows) {
+            if (i < row.size()) most = std::max(most, draw::TextWidth(row[i], kTableSize));
+        }
+        natural.push_back(most + 2.0 * kCellPadding);
+    }
+    double total = 0.0;
+    for (const double w : natural) total += w;
+    if (total <= width) {
+        for (double& w : natural) w *= width / total;
+        return natural;
+    }
+    std::vector<double> sorted = natural;
+    std::sort(sorted.begin(), sorted.end());
+    // The cap c with the sum of min(w, c) equal to the width.
+    double below = 0.0;
+    double cap = width / static_cast<double>(sorted.size());
+    for (std::size_t i = 0; i < sorted.size(); ++i) {
+        const double c = (width - below) / static_cast<double>(sorted.size() - i);
+        if (c <= sorted[i]) {
+            cap = c;
+            break;
+        }
+        below += sorted[i];
+    }
+    for (double& w : natural) w = std::min(w, cap);
+    return natural;
+}
 
 // Places items down the pages from the top margin, starting a page when
 // the next block does not fit above the foot.
@@ -138,6 +175,7 @@ public:
     void Table(const std::string& heading, const std::vector<Column>& columns,
                const std::vector<std::vector<std::string>>& rows) {
         const double rowHeight = kTableSize * 1.6;
+        const std::vector<double> widths = ColumnWidths(columns, rows, Width());
         Heading(heading);
         std::size_t next = 0;
         bool continued = false;
@@ -151,10 +189,10 @@ public:
             table.size = kTableSize;
             table.top = m_y;
             double x = Left();
-            for (const Column& c : columns) {
+            for (const double w : widths) {
                 table.columnLeft.push_back(x);
-                table.columnWidth.push_back(c.width);
-                x += c.width;
+                table.columnWidth.push_back(w);
+                x += w;
             }
             const auto add = [&](const std::vector<std::string>& texts, bool header) {
                 draw::TableRow row;
@@ -162,8 +200,9 @@ public:
                 row.baseline = m_y + rowHeight - 0.35 * kTableSize;
                 for (std::size_t i = 0; i < columns.size(); ++i) {
                     const std::string& text = i < texts.size() ? texts[i] : std::string();
-                    row.cells.push_back({CutToWidth(text, columns[i].width - 2.0 * kCellPadding, kTableSize),
-                                         columns[i].anchor, header});
+                    row.cells.push_back(
+                        {CutToWidth(text, (widths[i] - 2.0 * kCellPadding) / (header ? kBoldWidth : 1.0), kTableSize),
+                         columns[i].anchor, header});
                 }
                 table.rows.push_back(std::move(row));
                 m_y += rowHeight;
@@ -282,7 +321,10 @@ void AddTitleBlock(Layout& layout, const PlanDocument& document, const ReportOpt
         {"Gravity", ShownGravity(document.GravitySi()) + " m/s^2"},
     };
     const double half = layout.Width() / 2.0;
-    const double labelWidth = 70.0;
+    double labelWidth = 0.0;
+    for (const auto& pair : pairs) {
+        labelWidth = std::max(labelWidth, kBoldWidth * draw::TextWidth(pair.first, kBodySize) + 8.0);
+    }
     const double top = layout.Y();
     layout.Rule(layout.Left(), top, layout.Left() + layout.Width(), top, 0.75);
     layout.Gap(4.0);
@@ -302,7 +344,6 @@ void AddTitleBlock(Layout& layout, const PlanDocument& document, const ReportOpt
 }
 
 void AddProfile(Layout& layout, const PlanDocument& document, const ResolvedProfile& profile, const ResultUnits& u) {
-    const double w = layout.Width();
     std::vector<std::vector<std::string>> rows;
     for (std::size_t i = 0; i < profile.segments.size(); ++i) {
         const ResolvedSegment& s = profile.segments[i];
@@ -317,14 +358,14 @@ void AddProfile(Layout& layout, const PlanDocument& document, const ResolvedProf
         row(s.to, s.end, false);
     }
     layout.Table("Profile",
-                 {{"Segment", 0.09 * w, TextAnchor::End},
-                  {"Level", 0.16 * w},
-                  {"As written", 0.17 * w},
-                  {"Hz", 0.10 * w, TextAnchor::End},
-                  {"Disp. p-p (" + u.length.symbol + ")", 0.13 * w, TextAnchor::End},
-                  {"Vel. (" + u.velocity.symbol + ")", 0.12 * w, TextAnchor::End},
-                  {"Accel. (" + u.acceleration.symbol + ")", 0.11 * w, TextAnchor::End},
-                  {"dB/oct", 0.12 * w, TextAnchor::End}},
+                 {{"Segment", TextAnchor::End},
+                  {"Level"},
+                  {"As written"},
+                  {"Hz", TextAnchor::End},
+                  {"Disp. p-p (" + u.length.symbol + ")", TextAnchor::End},
+                  {"Vel. (" + u.velocity.symbol + ")", TextAnchor::End},
+                  {"Accel. (" + u.acceleration.symbol + ")", TextAnchor::End},
+                  {"dB/oct", TextAnchor::End}},
                  rows);
     if (!profile.crossovers.empty()) {
         std::string text = "Crossovers:";
@@ -379,12 +420,11 @@ std::string RunFrequencies(const RunResult& run) {
 }
 
 void AddSequence(Layout& layout, const PlanDocument& document, const PlanOutcome& outcome) {
-    const double w = layout.Width();
     if (outcome.sweep) {
         const SweepResult& sweep = *outcome.sweep;
         const std::string rate =
             ShownNumber(sweep.rate * 60.0) + (sweep.type == SweepType::Log ? " oct/min" : " Hz/min");
-        layout.Table("Endurance sweep", {{"Sweep", 0.5 * w}, {"", 0.5 * w}},
+        layout.Table("Endurance sweep", {{"Sweep"}, {""}},
                      {{"Type and rate", std::string(sweep.type == SweepType::Log ? "log, " : "linear, ") + rate},
                       {"Frequencies (Hz)", ShownNumber(sweep.lowest) + " to " + ShownNumber(sweep.highest)},
                       {"Octaves", ShownNumber(sweep.octaves)},
@@ -404,13 +444,13 @@ void AddSequence(Layout& layout, const PlanDocument& document, const PlanOutcome
                         run.cyclesKnown ? ShownCount(run.cycles) : "-"});
     }
     layout.Table("Sequence, on each axis",
-                 {{"Run", 0.06 * w, TextAnchor::End},
-                  {"Kind", 0.15 * w},
-                  {"What it does", 0.25 * w},
-                  {"Hz", 0.12 * w, TextAnchor::End},
-                  {"Level", 0.15 * w},
-                  {"Time per axis", 0.14 * w, TextAnchor::End},
-                  {"Cycles per axis", 0.13 * w, TextAnchor::End}},
+                 {{"Run", TextAnchor::End},
+                  {"Kind"},
+                  {"What it does"},
+                  {"Hz", TextAnchor::End},
+                  {"Level"},
+                  {"Time per axis", TextAnchor::End},
+                  {"Cycles per axis", TextAnchor::End}},
                  rows);
     if (sequence.dwellTime > 0.0) {
         layout.Paragraph("The sweep's own dwells per axis: " + ShownDuration(sequence.dwellTime), TextRole::Body,
@@ -423,7 +463,6 @@ void AddSequence(Layout& layout, const PlanDocument& document, const PlanOutcome
 }
 
 void AddChecks(Layout& layout, const std::string& heading, const ShakerResult& shaker, const ResultUnits& u) {
-    const double w = layout.Width();
     const ShakerCheck* binding = BindingCheck(shaker);
     std::vector<std::vector<std::string>> rows;
     for (const ShakerCheck& c : shaker.checks) {
@@ -436,15 +475,15 @@ void AddChecks(Layout& layout, const std::string& heading, const ShakerResult& s
                         verdict});
     }
     layout.Table(heading,
-                 {{"Limit", 0.19 * w},
-                  {"Required", 0.11 * w, TextAnchor::End},
-                  {"Rated", 0.11 * w, TextAnchor::End},
-                  {"Usable", 0.11 * w, TextAnchor::End},
-                  {"Unit", 0.07 * w},
-                  {"Margin", 0.09 * w, TextAnchor::End},
-                  {"At Hz", 0.09 * w, TextAnchor::End},
-                  {"Run", 0.06 * w, TextAnchor::End},
-                  {"Verdict", 0.17 * w}},
+                 {{"Limit"},
+                  {"Required", TextAnchor::End},
+                  {"Rated", TextAnchor::End},
+                  {"Usable", TextAnchor::End},
+                  {"Unit"},
+                  {"Margin", TextAnchor::End},
+                  {"At Hz", TextAnchor::End},
+                  {"Run", TextAnchor::End},
+                  {"Verdict"}},
                  rows);
 }
 
