@@ -155,7 +155,7 @@ public:
 
     // A paragraph wrapped to the text's width, each line where it fits.
     void Paragraph(const std::string& text, TextRole role, double size, bool bold = false) {
-        for (const std::string& line : WrapToWidth(text, Width(), size)) {
+        for (const std::string& line : WrapToWidth(text, Width() / (bold ? kBoldWidth : 1.0), size)) {
             Keep(size * kLineSpacing);
             Text(Left(), m_y + size, line, role, size, bold);
             m_y += size * kLineSpacing;
@@ -303,7 +303,7 @@ const char* LevelName(LevelKind kind) {
 void AddTitleBlock(Layout& layout, const PlanDocument& document, const ReportOptions& options,
                    const std::string& title) {
     layout.Keep(kTitleSize * 2.0);
-    for (const std::string& line : WrapToWidth(title, layout.Width(), kTitleSize)) {
+    for (const std::string& line : WrapToWidth(title, layout.Width() / kBoldWidth, kTitleSize)) {
         layout.Text(layout.Left(), layout.Y() + kTitleSize, line, TextRole::Title, kTitleSize, true);
         layout.Gap(kTitleSize * 1.3);
     }

@@ -75,7 +75,9 @@ def main():
                 problems.append("attribute not written by the writer: %s on %s" % (attribute, name))
             if "http" in value or "url(" in value:
                 problems.append("an outside reference: %s=%r" % (attribute, value))
-    text = " ".join("".join(e.itertext()) for e in tree.iter() if isinstance(e.tag, str) and local(e.tag) == "body")
+    # Each element's text a word apart, as lines of a paragraph read.
+    body = [e for e in tree.iter() if isinstance(e.tag, str) and local(e.tag) == "body"][0]
+    text = " ".join(" ".join(body.itertext()).split())
     headings = [e for e in tree.iter() if isinstance(e.tag, str) and local(e.tag) == "h1"]
     if not headings or "".join(headings[0].itertext()) != HOSTILE_TITLE:
         problems.append("the title is not its text")

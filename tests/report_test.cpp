@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -99,9 +100,10 @@ TEST(Report, WorkedExampleOnA4AndLetter) {
         std::string all;
         for (const draw::Page& page : report.pages) all += PageTexts(page);
         for (const std::string& figure : figures) EXPECT_NE(all.find(figure), std::string::npos) << figure;
-        EXPECT_NE(PageTexts(report.pages[0])
-                      .find("The shaker can run this plan, binding on velocity at 13.99 Hz, "
-                            "margin 16.13."),
+        // The verdict's lines read as one sentence.
+        std::string first = PageTexts(report.pages[0]);
+        std::replace(first.begin(), first.end(), '\n', ' ');
+        EXPECT_NE(first.find("The shaker can run this plan, binding on velocity at 13.99 Hz, margin 16.13."),
                   std::string::npos);
         const std::string count = " of " + std::to_string(report.pages.size());
         for (std::size_t i = 0; i < report.pages.size(); ++i) {
