@@ -74,37 +74,45 @@ constexpr double kBoldWidth = 1.1;  // a bold face is this much wider than TextW
 
 // Each column as wide as its widest text; then the columns share the
 // width: spare room in proportion, and when there is too little, the
-// widest columns cut down to one width that makes them fit.
+// widest columns cut down to one width that makes them fit, but never
+// below their header's.
 std::vector<double> ColumnWidths(const std::vector<Column>& columns, const std::vector<std::vector<std::string>>& rows,
                                  double width) {
     std::vector<double> natural;
+    std::vector<double> least;
     for (std::size_t i = 0; i < columns.size(); ++i) {
-        double most = kBoldWidth * draw::TextWidth(columns[i].title, kTableSize);
+        least.push_back(kBoldWidth * draw::TextWidth(columns[i].title, kTableSize) + 2.0 * kCellPadding);
+        double most = least.back();
         for (const auto& row : rows) {
-            if (i < row.size()) most = std::max(most, draw::TextWidth(row[i], kTableSize));
+            if (i < row.size()) most = std::max(most, draw::TextWidth(row[i], kTableSize) + 2.0 * kCellPadding);
         }
-        natural.push_back(most + 2.0 * kCellPadding);
+        natural.push_back(most);
     }
     double total = 0.0;
-    for (const double w : natural) total += w;
+    double leastTotal = 0.0;
+    for (std::size_t i = 0; i < natural.size(); ++i) {
+        total += natural[i];
+        leastTotal += least[i];
+    }
     if (total <= width) {
         for (double& w : natural) w *= width / total;
         return natural;
     }
-    std::vector<double> sorted = natural;
-    std::sort(sorted.begin(), sorted.end());
-    // The cap c with the sum of min(w, c) equal to the width.
-    double below = 0.0;
-    double cap = width / static_cast<double>(sorted.size());
-    for (std::size_t i = 0; i < sorted.size(); ++i) {
-        const double c = (width - below) / static_cast<double>(sorted.size() - i);
-        if (c <= sorted[i]) {
-            cap = c;
-            break;
-        }
-        below += sorted[i];
+    if (leastTotal > width) std::fill(least.begin(), least.end(), 0.0);
+    // The cap c for which the columns, each min(natural, c) but at least its
+    // header, take the width; found by halving.
+    const auto taken = [&](double cap) {
+        double sum = 0.0;
+        for (std::size_t i = 0; i < natural.size(); ++i) sum += std::max(least[i], std::min(natural[i], cap));
+        return sum;
+    };
+    double low = 0.0;
+    double high = width;
+    for (int step = 0; step < 60; ++step) {
+        const double mid = (low + high) / 2.0;
+        (taken(mid) > width ? high : low) = mid;
     }
-    for (double& w : natural) w = std::min(w, cap);
+    for (std::size_t i = 0; i < natural.size(); ++i) natural[i] = std::max(least[i], std::min(natural[i], low));
     return natural;
 }
 
@@ -549,7 +557,11 @@ draw::PagedDocument LayOutReport(const PlanDocument& document, const PlanOutcome
         layout.Gap(4.0);
         layout.Paragraph(*document.report->notes, TextRole::Body, kBodySize);
     }
+    // What the shaker is asked and what it gives come first, beside the
+    // verdict; the chart, which needs half a page, after the times.
     AddProfile(layout, document, outcome.profile, units);
+    AddEquipment(layout, document, outcome, lab, units);
+    AddSequence(layout, document, outcome);
 
     // The chart as the window draws it, half a page and more.
     auto chart = std::make_shared<draw::Chart>();
@@ -558,9 +570,6 @@ draw::PagedDocument LayOutReport(const PlanDocument& document, const PlanOutcome
     layout.Keep(kHeadingSize * 1.8 + 6.0 + chartHeight);
     layout.Heading("Chart");
     layout.Chart(chart, chartHeight);
-
-    AddSequence(layout, document, outcome);
-    AddEquipment(layout, document, outcome, lab, units);
     return layout.Finish(title, options);
 }
 
