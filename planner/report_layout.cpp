@@ -47,7 +47,9 @@ std::vector<std::string> WrapToWidth(const std::string& text, double width, doub
     while (at <= text.size()) {
         const std::size_t end = std::min(text.find_first_of(" \n", at), text.size());
         const std::string word = text.substr(at, end - at);
-        const std::string joined = line.empty() ? word : line + ' ' + word;
+        std::string joined = line;
+        if (!joined.empty()) joined += ' ';
+        joined += word;
         if (!line.empty() && draw::TextWidth(joined, size) > width) {
             lines.push_back(line);
             line = word;
@@ -216,6 +218,7 @@ public:
                 m_y += rowHeight;
             };
             std::vector<std::string> titles;
+            titles.reserve(columns.size());
             for (const Column& c : columns) titles.push_back(c.title);
             add(titles, true);
             while (next < rows.size() && rowHeight <= Room()) add(rows[next++], false);
