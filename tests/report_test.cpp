@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -192,6 +194,48 @@ TEST(Report, TitleBlockRoundTrips) {
     std::string message;
     ASSERT_TRUE(planner::ReadPlan(text, back, message)) << message;
     EXPECT_EQ(back, document);
+}
+
+}  // namespace
+
+namespace {
+
+// A profile with a step and a shaker named from the library: the warning
+// set apart, the library's names, and the force derated by the library's
+// 0.8: 9 kN rated, 7.2 kN usable.
+TEST(Report, WarningsAndTheLibrarysShaker) {
+    std::ifstream in(std::string(HALVEX_SOURCE_DIR) + "/docs/examples/lab.halvex-lab");
+    std::stringstream labText;
+    labText << in.rdbuf();
+    planner::LabDocument lab;
+    std::string message;
+    ASSERT_TRUE(planner::ReadLabDocument(labText.str(), lab, message)) << message;
+    planner::PlanDocument document;
+    ASSERT_TRUE(planner::ReadPlan(R"({"format": "halvex-plan", "version": 2,
+        "profile": [{"from": 5, "to": 50, "acceleration": "1 g"}, {"from": 50, "to": 500, "acceleration": "2 g"}],
+        "shaker": {"name": "S-9", "rated_force": "9 kN", "moving_mass": {"armature": "5 kg"}}})",
+                                  document, message))
+        << message;
+    planner::PlanQuery query;
+    query.lab = &lab;
+    planner::PlanOutcome outcome;
+    ASSERT_TRUE(planner::EvaluatePlan(document, query, outcome, message)) << message;
+    ASSERT_EQ(outcome.profile.warnings.size(), 1u);
+    const draw::PagedDocument report = planner::LayOutReport(document, outcome, &lab, {});
+    std::string warnings;
+    std::string all;
+    for (const draw::Page& page : report.pages) {
+        all += PageTexts(page);
+        for (const draw::PageItem& item : page.items) {
+            if (item.kind == PageItemKind::Text && item.text.role == draw::TextRole::Warning) {
+                warnings += item.text.text;
+            }
+        }
+    }
+    EXPECT_NE(warnings.find("profile[0].to"), std::string::npos) << warnings;
+    EXPECT_NE(all.find("S-9"), std::string::npos);
+    EXPECT_NE(all.find("Environmental lab, building 2"), std::string::npos);
+    EXPECT_NE(all.find("force\t0.09807\t9\t7.2\tkN"), std::string::npos) << all;
 }
 
 }  // namespace
