@@ -239,3 +239,28 @@ TEST(Report, WarningsAndTheLibrarysShaker) {
 }
 
 }  // namespace
+
+namespace {
+
+// Long texts in the title block and the sequence's words wrap rather than
+// lose their ends: nothing but the cut columns ends in an ellipsis.
+TEST(Report, LongTextsWrap) {
+    std::ifstream in(std::string(HALVEX_SOURCE_DIR) + "/docs/examples/endurance-sequence.halvex-plan");
+    std::stringstream text;
+    text << in.rdbuf();
+    planner::PlanDocument document;
+    std::string message;
+    ASSERT_TRUE(planner::ReadPlan(text.str(), document, message)) << message;
+    document.report.emplace();
+    document.report->reference = "MIL-STD-810H Method 514.8, Procedure I, Annex C, Category 24";
+    planner::PlanOutcome outcome;
+    ASSERT_TRUE(planner::EvaluatePlan(document, {}, outcome, message)) << message;
+    const draw::PagedDocument report = planner::LayOutReport(document, outcome, nullptr, {});
+    EXPECT_EQ(Overflow(report), "");
+    std::string all;
+    for (const draw::Page& page : report.pages) all += PageTexts(page);
+    EXPECT_EQ(all.find("\xE2\x80\xA6"), std::string::npos) << all;
+    EXPECT_NE(all.find("Category 24"), std::string::npos);
+}
+
+}  // namespace
