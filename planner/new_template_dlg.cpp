@@ -1,6 +1,7 @@
 #include "planner/new_template_dlg.h"
 
-#include <iterator>
+#include <cstddef>
+#include <string>
 #include <utility>
 
 #include "planner/plan_form.h"
@@ -8,6 +9,37 @@
 #include "res/resource_ids.h"
 
 using namespace res::new_template_dlg;
+
+namespace {
+
+// Lines broken between words to fit the details' width on every backend:
+// not every one wraps a label's text itself.
+std::string Wrapped(const std::string& text, std::size_t width) {
+    std::string out;
+    std::size_t lineStart = 0;
+    std::size_t lastBlank = std::string::npos;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        out += c;
+        if (c == '\n') {
+            lineStart = out.size();
+            lastBlank = std::string::npos;
+        } else if (c == ' ') {
+            lastBlank = out.size() - 1;
+        }
+        if (out.size() - lineStart > width && lastBlank != std::string::npos) {
+            out[lastBlank] = '\n';
+            lineStart = lastBlank + 1;
+            lastBlank = std::string::npos;
+        }
+    }
+    return out;
+}
+
+// Characters of the template's font that fit across the details.
+constexpr std::size_t kDetailsWidth = 140;
+
+}  // namespace
 
 const ui::EventEntry<CNewTemplateDlg> CNewTemplateDlg::kEvents[] = {
     ui::OnCommand(ui::LBN_SELCHANGE, IDC_TEMPLATES, &CNewTemplateDlg::OnSelchangeTemplates),
@@ -33,7 +65,7 @@ bool CNewTemplateDlg::OnInitDialog() {
     SetIcon(ui::Icon{res::IDR_PLANNER}, true);
     SetIcon(ui::Icon{res::IDR_PLANNER}, false);
     std::vector<ui::GridColumn> columns;
-    constexpr int kWidths[planner::kProfileColumns] = {12, 40, 40, 50, 50, 50, 90};
+    constexpr int kWidths[planner::kProfileColumns] = {12, 50, 50, 60, 60, 60, 130};
     for (int i = 0; i < planner::kProfileColumns; ++i) {
         columns.push_back(ui::GridColumn{planner::kProfileColumnTitles[i], kWidths[i], {}, false});
     }
@@ -56,7 +88,7 @@ void CNewTemplateDlg::ShowPreview() {
     }
     const planner::TemplateEntry& entry = m_templates[static_cast<std::size_t>(chosen)];
     m_profile.SetRows(planner::TemplateProfileRows(entry.document));
-    m_details.SetWindowText(planner::TemplateDetails(entry));
+    m_details.SetWindowText(Wrapped(planner::TemplateDetails(entry), kDetailsWidth));
 }
 
 // Enter and OK: the chosen template; none chosen, nothing happens.

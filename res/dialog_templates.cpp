@@ -355,12 +355,12 @@ constexpr ControlTemplate kLabControls[] = {
 namespace nt = new_template_dlg;
 constexpr ControlTemplate kNewTemplateControls[] = {
     {kNoId, K::Static, kLabel, 7, 7, 200, 8, "Templates", 0},
-    {nt::IDC_TEMPLATES, K::List, kChoiceList, 7, 17, 346, 68, "", 0},
-    {kNoId, K::Static, kLabel, 7, 90, 200, 8, "Profile (? marks a figure to fill)", 0},
-    {nt::IDC_TEMPLATE_PROFILE, K::Grid, kReadOnly | kBorder | kTabStop, 7, 100, 346, 52, "", 0},
-    {nt::IDC_TEMPLATE_DETAILS, K::Static, kLabel, 7, 157, 346, 42, "", 0},
-    {IDOK, K::Button, kDefaultButton | kTabStop, 245, 204, 50, 14, "OK", 0},
-    {IDCANCEL, K::Button, kTabStop, 303, 204, 50, 14, "Cancel", 0},
+    {nt::IDC_TEMPLATES, K::List, kChoiceList, 7, 17, 456, 60, "", 0},
+    {kNoId, K::Static, kLabel, 7, 82, 200, 8, "Profile (? marks a figure to fill)", 0},
+    {nt::IDC_TEMPLATE_PROFILE, K::Grid, kReadOnly | kBorder | kTabStop, 7, 92, 456, 52, "", 0},
+    {nt::IDC_TEMPLATE_DETAILS, K::Static, kLabel, 7, 149, 456, 72, "", 0},
+    {IDOK, K::Button, kDefaultButton | kTabStop, 355, 226, 50, 14, "OK", 0},
+    {IDCANCEL, K::Button, kTabStop, 413, 226, 50, 14, "Cancel", 0},
 };
 
 // Save as Template: what the library lists it by and what it says of itself.
@@ -402,7 +402,7 @@ constexpr DialogTemplate kTemplates[] = {
         kPlannerControls, &kPlannerMenu),
     MakeTemplate(IDD_LAB, "Equipment Library", 472, 338, "Arial", 9,
                  kPopup | kCaption | kSysMenu | kMaximizeBox | kModalFrame | kThickFrame, kLabControls),
-    MakeTemplate(IDD_NEW_FROM_TEMPLATE, "New from Template", 360, 225, "Arial", 9,
+    MakeTemplate(IDD_NEW_FROM_TEMPLATE, "New from Template", 470, 247, "Arial", 9,
                  kPopup | kCaption | kSysMenu | kModalFrame, kNewTemplateControls),
     MakeTemplate(IDD_SAVE_AS_TEMPLATE, "Save as Template", 300, 120, "Arial", 9,
                  kPopup | kCaption | kSysMenu | kModalFrame, kSaveTemplateControls),
