@@ -131,6 +131,9 @@ struct PlanFields {
     // had it so that a save never drops it, with its fields to fill.
     ShakerSettings kept;
     std::vector<std::string> keptUnfilled;
+    // The document's sweep had its rate (or time per pass) to fill: an empty
+    // rate is then that figure still to give, not "no sweep".
+    bool rateToFill = false;
 };
 
 // What File > New shows: one segment of 1 g from 10 to 100 Hz, swept at
