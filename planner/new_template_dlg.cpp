@@ -65,6 +65,7 @@ bool CNewTemplateDlg::OnInitDialog() {
     SetIcon(ui::Icon{res::IDR_PLANNER}, true);
     SetIcon(ui::Icon{res::IDR_PLANNER}, false);
     std::vector<ui::GridColumn> columns;
+    columns.reserve(planner::kProfileColumns);
     constexpr int kWidths[planner::kProfileColumns] = {12, 50, 50, 60, 60, 60, 130};
     for (int i = 0; i < planner::kProfileColumns; ++i) {
         columns.push_back(ui::GridColumn{planner::kProfileColumnTitles[i], kWidths[i], {}, false});

@@ -56,6 +56,7 @@ std::string TemplateLine(const TemplateEntry& entry) {
 std::vector<std::vector<std::string>> TemplateProfileRows(const PlanDocument& document) {
     const PlanFields fields = FieldsOf(document);
     std::vector<std::vector<std::string>> rows;
+    rows.reserve(fields.segments.size());
     for (std::size_t i = 0; i < fields.segments.size(); ++i) rows.push_back(ProfileRow(i, fields.segments[i]));
     // A figure to fill shows as an empty field in the planner; here, where
     // nothing is typed, it is said.
