@@ -141,6 +141,7 @@ void AppendGrid(std::string& line, const ui::ControlState& grid) {
         if (i > 0) line += ',';
         line += "{\"row\":" + std::to_string(mark.row) + ",\"column\":" + std::to_string(mark.column) + ",\"problem\":";
         AppendJsonString(line, mark.problem);
+        if (mark.kind == ui::MarkKind::Warning) line += ",\"warning\":true";
         line += '}';
     }
     line += ']';

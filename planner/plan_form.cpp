@@ -886,6 +886,7 @@ PlanFields FieldsOf(const PlanDocument& document) {
         // A bare time per pass would read back as a rate: say its unit.
         if (!sweep.rate && sweep.passTime->unit.empty()) fields.rate += " s";
         fields.rate = shown(sweep.rate ? "sweep.rate" : "sweep.pass_time", fields.rate);
+        fields.rateToFill = fields.rate.empty();
         fields.sweeps = sweep.duration ? shown("sweep.duration", QuantityText(*sweep.duration))
                                        : shown("sweep.sweeps", Number(sweep.sweeps));
         // A bare duration would read back as a number of sweeps: say its unit.
@@ -1009,11 +1010,17 @@ bool DocumentOf(const PlanFields& fields, PlanDocument& document, std::string& p
     }
     place = FieldPlace();
     place.field = FormField::Rate;
-    // Dwells without a rate yet: a sweep whose rate is to fill.
-    const bool rateToFill = !fields.dwells.empty() && LeftToFill(fields.rate, "sweep.rate", unfilled);
+    // Dwells without a rate yet, or a sweep that came with its rate to
+    // fill: a sweep whose rate is to fill.
+    const bool sweepAsked = !fields.dwells.empty() || fields.rateToFill;
+    const bool rateToFill = sweepAsked && LeftToFill(fields.rate, "sweep.rate", unfilled);
     if (Trimmed(fields.rate).empty() && !rateToFill) {
         if (!fields.dwells.empty()) {
             problem = "the dwells are part of a sweep: give a rate or a time per pass";
+            return named();
+        }
+        if (fields.rateToFill) {
+            problem = "the sweep's rate or time per pass is to be filled";
             return named();
         }
         // Without a sweep its counts are not used, but a text in them that

@@ -133,6 +133,9 @@ struct PlanFields {
     std::vector<std::string> keptUnfilled;
     // The report's title block, kept as the document had it.
     std::optional<ReportInfo> report;
+    // The document's sweep had its rate (or time per pass) to fill: an empty
+    // rate is then that figure still to give, not "no sweep".
+    bool rateToFill = false;
 };
 
 // What File > New shows: one segment of 1 g from 10 to 100 Hz, swept at

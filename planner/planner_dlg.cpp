@@ -138,9 +138,11 @@ const ui::EventEntry<CPlannerDlg> CPlannerDlg::kEvents[] = {
     ui::OnCommand(ui::EN_CHANGE, IDC_QUERY_RESONANCE, &CPlannerDlg::OnChangeQuery),
     ui::OnCommand(ui::EN_CHANGE, IDC_QUERY_Q, &CPlannerDlg::OnChangeQuery),
     ui::OnCommand(ui::BN_CLICKED, IDM_NEW, &CPlannerDlg::OnNew),
+    ui::OnCommand(ui::BN_CLICKED, IDM_NEW_FROM_TEMPLATE, &CPlannerDlg::OnNewFromTemplate),
     ui::OnCommand(ui::BN_CLICKED, IDM_OPEN, &CPlannerDlg::OnOpen),
     ui::OnCommand(ui::BN_CLICKED, IDM_SAVE, &CPlannerDlg::OnSave),
     ui::OnCommand(ui::BN_CLICKED, IDM_SAVE_AS, &CPlannerDlg::OnSaveAs),
+    ui::OnCommand(ui::BN_CLICKED, IDM_SAVE_AS_TEMPLATE, &CPlannerDlg::OnSaveAsTemplate),
     ui::OnCommand(ui::BN_CLICKED, IDM_EXPORT_CHART, &CPlannerDlg::OnExportChart),
     ui::OnCommand(ui::BN_CLICKED, IDM_EXPORT_RESULTS, &CPlannerDlg::OnExportResults),
     ui::OnCommand(ui::BN_CLICKED, IDM_CLOSE, &CPlannerDlg::OnClose),
@@ -748,6 +750,7 @@ bool CPlannerDlg::KeepChanges() {
 void CPlannerDlg::OnNew() {
     if (!KeepChanges()) return;
     m_fields = planner::NewPlanFields();
+    m_templateInfo.reset();
     m_selected = 0;
     m_path.clear();
     m_history.Reset(Step{m_fields, 0, -1, -1});
@@ -778,6 +781,7 @@ void CPlannerDlg::OpenFile(const std::string& path) {
         return;
     }
     m_fields = planner::FieldsOf(document);
+    m_templateInfo = document.templateInfo;
     m_selected = 0;
     m_path = path;
     m_stamp = stamp;

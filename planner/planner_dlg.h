@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -102,6 +103,8 @@ private:
     void OnTakeLabFigures();
     void OnManual();
     void OnAbout();
+    void OnNewFromTemplate();
+    void OnSaveAsTemplate();
 
     void ShowFields();
     void ShowSegments();
@@ -214,6 +217,9 @@ private:
     std::string m_labNote;      // why the library does not read, until said
     std::string m_rankingNote;  // why Which shaker? is empty, in its one row
     std::vector<planner::RankedShaker> m_ranking;
+    // What the template the plan came from said of itself: Save as
+    // Template starts from it.
+    std::optional<planner::TemplateInfo> m_templateInfo;
 
     ui::CGrid m_profile;
     ui::CEdit m_gravity;

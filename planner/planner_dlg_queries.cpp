@@ -125,6 +125,18 @@ void CPlannerDlg::ShowMarks(const std::string& problem, const planner::FieldPlac
             controls.push_back(id);
         }
     }
+    // A step at a stated boundary: its To cell, as a warning, while the plan
+    // on show is the fields' own (and no problem marks that cell).
+    if (m_planProblem.empty() && m_haveResult) {
+        for (const planner::ProfileWarning& warning : m_outcome.profile.warnings) {
+            const ui::GridCell cell{static_cast<int>(warning.segment), planner::kToColumn};
+            const auto sameCell = [&](const ui::GridCell& c) { return c.row == cell.row && c.column == cell.column; };
+            if (cell.row >= static_cast<int>(m_fields.segments.size()) || marked(cells, sameCell)) continue;
+            planner::FieldPlace ignored;
+            m_profile.WarnCell(cell.row, cell.column, "Warning: " + planner::WindowMessage(warning.message, ignored));
+            cells.push_back(cell);
+        }
+    }
     for (const ui::GridCell& old : m_markedCells) {
         const auto sameCell = [&](const ui::GridCell& c) { return c.row == old.row && c.column == old.column; };
         if (!marked(cells, sameCell) && old.row < static_cast<int>(m_fields.segments.size())) {

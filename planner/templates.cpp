@@ -1,10 +1,12 @@
 #include "planner/templates.h"
 
 #include <optional>
+#include <string>
 
 #include "numeric/json_text.h"
 #include "planner/file_io.h"
 #include "planner/json.h"
+#include "planner/plan_form.h"
 
 namespace planner {
 
@@ -41,6 +43,54 @@ const TemplateEntry* FindTemplate(const std::vector<TemplateEntry>& templates, s
         if (entry.id == id) return &entry;
     }
     return nullptr;
+}
+
+std::string TemplateLine(const TemplateEntry& entry) {
+    const std::optional<TemplateInfo>& info = entry.document.templateInfo;
+    std::string line = info ? info->title : entry.id;
+    if (info && info->reference) line += " \u2014 " + *info->reference;
+    if (!entry.builtIn) line += " (library)";
+    return line;
+}
+
+std::vector<std::vector<std::string>> TemplateProfileRows(const PlanDocument& document) {
+    const PlanFields fields = FieldsOf(document);
+    std::vector<std::vector<std::string>> rows;
+    rows.reserve(fields.segments.size());
+    for (std::size_t i = 0; i < fields.segments.size(); ++i) rows.push_back(ProfileRow(i, fields.segments[i]));
+    // A figure to fill shows as an empty field in the planner; here, where
+    // nothing is typed, it is said.
+    for (const std::string& path : document.unfilled) {
+        if (path.rfind("profile[", 0) != 0) continue;
+        const std::size_t close = path.find("].");
+        if (close == std::string::npos) continue;
+        const std::size_t segment = std::stoul(path.substr(8, close - 8));
+        if (segment >= rows.size()) continue;
+        const std::string field = path.substr(close + 2);
+        const int column = field == "from"                          ? kFromColumn
+                           : field == "to"                          ? kToColumn
+                           : field.find("[1]") != std::string::npos ? kRampColumn
+                                                                    : kValueColumn;
+        rows[segment][static_cast<std::size_t>(column)] = "?";
+    }
+    return rows;
+}
+
+std::string TemplateDetails(const TemplateEntry& entry) {
+    const PlanDocument& document = entry.document;
+    std::string text;
+    if (document.templateInfo && document.templateInfo->reference) {
+        text += "Reference: " + *document.templateInfo->reference + "\n";
+    }
+    if (document.templateInfo && document.templateInfo->notes) text += *document.templateInfo->notes + "\n";
+    const std::size_t toFill = document.unfilled.size();
+    if (toFill == 0) {
+        text += "Every figure given: the plan computes as it opens.";
+    } else {
+        text += std::to_string(toFill) + (toFill == 1 ? " figure" : " figures") +
+                " to fill, marked in the planner; the plan computes once they are given.";
+    }
+    return text;
 }
 
 namespace {

@@ -28,6 +28,18 @@ std::vector<TemplateEntry> Templates(const LabDocument* lab);
 // The template of this id, or null.
 const TemplateEntry* FindTemplate(const std::vector<TemplateEntry>& templates, std::string_view id);
 
+// A template's line in New from Template's list: its title and the
+// standard or procedure it follows; a library's own is marked as such.
+std::string TemplateLine(const TemplateEntry& entry);
+
+// The template's profile as the planner's profile grid shows it, "?" in each
+// figure left to fill.
+std::vector<std::vector<std::string>> TemplateProfileRows(const PlanDocument& document);
+
+// What the template says of itself below the preview: its reference, its
+// notes, and how many figures are left to fill.
+std::string TemplateDetails(const TemplateEntry& entry);
+
 // `halvex-calc templates [--lab LIB] [--format text|json]` and
 // `halvex-calc template ID [--lab LIB]`: args are the words after the
 // command. Exit status as RunPlanCommand's.

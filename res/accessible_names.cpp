@@ -3,9 +3,11 @@
 #include "res/dialog_template.h"
 #include "res/lab_ids.h"
 #include "res/main_menu_ids.h"
+#include "res/new_template_ids.h"
 #include "res/planner_ids.h"
 #include "res/pure_sine_ids.h"
 #include "res/resource_ids.h"
+#include "res/save_template_ids.h"
 #include "res/sine_sweep_ids.h"
 
 namespace res {
@@ -133,6 +135,14 @@ constexpr AccessibleName kNames[] = {
     {IDD_LAB, lb::IDC_FIXTURE_MASS_UNIT, "Fixture mass unit", kNoId, ""},
     {IDD_LAB, lb::IDC_FIXTURE_RESONANCE, "Fixture first resonance", kNoId, ""},
     {IDD_LAB, lb::IDC_FIXTURE_RESONANCE_UNIT, "Fixture first resonance unit", kNoId, ""},
+
+    {IDD_NEW_FROM_TEMPLATE, new_template_dlg::IDC_TEMPLATES, "Templates", kNoId, ""},
+    {IDD_NEW_FROM_TEMPLATE, new_template_dlg::IDC_TEMPLATE_PROFILE, "Template's profile", kNoId, ""},
+
+    {IDD_SAVE_AS_TEMPLATE, save_template_dlg::IDC_TEMPLATE_ID, "Template id", kNoId, ""},
+    {IDD_SAVE_AS_TEMPLATE, save_template_dlg::IDC_TEMPLATE_TITLE, "Template title", kNoId, ""},
+    {IDD_SAVE_AS_TEMPLATE, save_template_dlg::IDC_TEMPLATE_REFERENCE, "Template reference", kNoId, ""},
+    {IDD_SAVE_AS_TEMPLATE, save_template_dlg::IDC_TEMPLATE_NOTES, "Template notes", kNoId, ""},
 };
 
 }  // namespace

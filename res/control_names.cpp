@@ -20,6 +20,8 @@ const DialogNames kDialogNames[] = {
     {IDD_SINE_SWEEP, std::begin(sine_sweep::kControlNames), std::end(sine_sweep::kControlNames)},
     {IDD_PLANNER, std::begin(planner_dlg::kControlNames), std::end(planner_dlg::kControlNames)},
     {IDD_LAB, std::begin(lab_dlg::kControlNames), std::end(lab_dlg::kControlNames)},
+    {IDD_NEW_FROM_TEMPLATE, std::begin(new_template_dlg::kControlNames), std::end(new_template_dlg::kControlNames)},
+    {IDD_SAVE_AS_TEMPLATE, std::begin(save_template_dlg::kControlNames), std::end(save_template_dlg::kControlNames)},
 };
 
 }  // namespace

@@ -2,9 +2,11 @@
 
 #include "res/lab_ids.h"
 #include "res/main_menu_ids.h"
+#include "res/new_template_ids.h"
 #include "res/planner_ids.h"
 #include "res/pure_sine_ids.h"
 #include "res/resource_ids.h"
+#include "res/save_template_ids.h"
 #include "res/sine_sweep_ids.h"
 
 namespace res {
@@ -217,9 +219,11 @@ constexpr ControlTemplate kPlannerControls[] = {
 // The planner's menu bar.
 constexpr MenuItem kPlannerFileMenu[] = {
     {pl::IDM_NEW, "&New", "Ctrl+N", nullptr},
+    {pl::IDM_NEW_FROM_TEMPLATE, "New from &Template...", nullptr, nullptr},
     {pl::IDM_OPEN, "&Open...", "Ctrl+O", nullptr},
     {pl::IDM_SAVE, "&Save", "Ctrl+S", nullptr},
     {pl::IDM_SAVE_AS, "Save &As...", "Ctrl+Shift+S", nullptr},
+    {pl::IDM_SAVE_AS_TEMPLATE, "Save as Te&mplate...", nullptr, nullptr},
     {0, nullptr, nullptr, nullptr},
     {pl::IDM_EXPORT_CHART, "Export &Chart...", nullptr, nullptr},
     {pl::IDM_EXPORT_RESULTS, "Export &Results...", nullptr, nullptr},
@@ -346,6 +350,35 @@ constexpr ControlTemplate kLabControls[] = {
     {lb::IDC_CLOSE, K::Button, kTabStop, 410, 318, 55, 14, "Close", 0},
 };
 
+// New from Template: the templates' list, the chosen one's profile and what
+// it says of itself, OK and Cancel.
+namespace nt = new_template_dlg;
+constexpr ControlTemplate kNewTemplateControls[] = {
+    {kNoId, K::Static, kLabel, 7, 7, 200, 8, "Templates", 0},
+    {nt::IDC_TEMPLATES, K::List, kChoiceList, 7, 17, 456, 60, "", 0},
+    {kNoId, K::Static, kLabel, 7, 82, 200, 8, "Profile (? marks a figure to fill)", 0},
+    {nt::IDC_TEMPLATE_PROFILE, K::Grid, kReadOnly | kBorder | kTabStop, 7, 92, 456, 52, "", 0},
+    {nt::IDC_TEMPLATE_DETAILS, K::Static, kLabel, 7, 149, 456, 72, "", 0},
+    {IDOK, K::Button, kDefaultButton | kTabStop, 355, 226, 50, 14, "OK", 0},
+    {IDCANCEL, K::Button, kTabStop, 413, 226, 50, 14, "Cancel", 0},
+};
+
+// Save as Template: what the library lists it by and what it says of itself.
+namespace st = save_template_dlg;
+constexpr ControlTemplate kSaveTemplateControls[] = {
+    {kNoId, K::Static, kLabel, 7, 9, 50, 8, "Id", 0},
+    {st::IDC_TEMPLATE_ID, K::Edit, kInputEdit, 60, 7, 120, 13, "", 0},
+    {kNoId, K::Static, kLabel, 7, 26, 50, 8, "Title", 0},
+    {st::IDC_TEMPLATE_TITLE, K::Edit, kInputEdit, 60, 24, 233, 13, "", 0},
+    {kNoId, K::Static, kLabel, 7, 43, 50, 8, "Reference", 0},
+    {st::IDC_TEMPLATE_REFERENCE, K::Edit, kInputEdit, 60, 41, 233, 13, "", 0},
+    {kNoId, K::Static, kLabel, 7, 60, 50, 8, "Notes", 0},
+    {st::IDC_TEMPLATE_NOTES, K::Edit, kInputEdit, 60, 58, 233, 13, "", 0},
+    {st::IDC_TEMPLATE_STATUS, K::Static, kLabel, 7, 77, 286, 18, "", 0},
+    {IDOK, K::Button, kDefaultButton | kTabStop, 185, 99, 50, 14, "OK", 0},
+    {IDCANCEL, K::Button, kTabStop, 243, 99, 50, 14, "Cancel", 0},
+};
+
 template <std::size_t N>
 constexpr DialogTemplate MakeTemplate(int id, const char* caption, int cx, int cy, const char* font, int points,
                                       unsigned style, const ControlTemplate (&controls)[N],
@@ -369,6 +402,10 @@ constexpr DialogTemplate kTemplates[] = {
         kPlannerControls, &kPlannerMenu),
     MakeTemplate(IDD_LAB, "Equipment Library", 472, 338, "Arial", 9,
                  kPopup | kCaption | kSysMenu | kMaximizeBox | kModalFrame | kThickFrame, kLabControls),
+    MakeTemplate(IDD_NEW_FROM_TEMPLATE, "New from Template", 470, 247, "Arial", 9,
+                 kPopup | kCaption | kSysMenu | kModalFrame, kNewTemplateControls),
+    MakeTemplate(IDD_SAVE_AS_TEMPLATE, "Save as Template", 300, 120, "Arial", 9,
+                 kPopup | kCaption | kSysMenu | kModalFrame, kSaveTemplateControls),
 };
 
 }  // namespace

@@ -111,5 +111,7 @@ constexpr int IDM_ABOUT_PLANNER = 1293;
 constexpr int IDM_PASTE_PROFILE = 1294;
 constexpr int IDM_EQUIPMENT_LIBRARY = 1295;
 constexpr int IDM_TAKE_LAB_FIGURES = 1296;
+constexpr int IDM_NEW_FROM_TEMPLATE = 1600;
+constexpr int IDM_SAVE_AS_TEMPLATE = 1601;
 
 }  // namespace res::planner_dlg

@@ -15,6 +15,8 @@ constexpr int IDD_SINE_SWEEP = 130;
 constexpr int IDD_PLANNER = 131;
 constexpr int IDR_PLANNER = 132;  // the planner's icon
 constexpr int IDD_LAB = 133;      // the equipment library's editor
+constexpr int IDD_NEW_FROM_TEMPLATE = 140;
+constexpr int IDD_SAVE_AS_TEMPLATE = 141;
 
 // System-menu command that opens the About box.
 constexpr unsigned IDM_ABOUT = 0x0010;

@@ -21,8 +21,9 @@
 
 namespace {
 
-constexpr int kDialogs[] = {res::IDD_ABOUT,      res::IDD_MAIN_MENU, res::IDD_PURE_SINE,
-                            res::IDD_SINE_SWEEP, res::IDD_PLANNER,   res::IDD_LAB};
+constexpr int kDialogs[] = {
+    res::IDD_ABOUT,   res::IDD_MAIN_MENU, res::IDD_PURE_SINE,         res::IDD_SINE_SWEEP,
+    res::IDD_PLANNER, res::IDD_LAB,       res::IDD_NEW_FROM_TEMPLATE, res::IDD_SAVE_AS_TEMPLATE};
 
 TEST(ControlNames, EveryControlOfATemplateHasOneNameOnItsDialogAndNoOther) {
     for (const int dialogId : kDialogs) {
@@ -64,6 +65,8 @@ TEST(ControlNames, EveryIdConstantOfTheHeadersIsNamedWithItsValue) {
                               {"sine_sweep_ids.h", res::IDD_SINE_SWEEP},
                               {"planner_ids.h", res::IDD_PLANNER},
                               {"lab_ids.h", res::IDD_LAB},
+                              {"new_template_ids.h", res::IDD_NEW_FROM_TEMPLATE},
+                              {"save_template_ids.h", res::IDD_SAVE_AS_TEMPLATE},
                               // IDOK and IDCANCEL, which every dialog shares
                               {"resource_ids.h", res::IDD_ABOUT},
                               {"resource_ids.h", res::IDD_PLANNER}};

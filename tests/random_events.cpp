@@ -90,8 +90,10 @@ std::string FileNameOf(const std::string& path) {
 }
 
 bool AnyMark(const HeadlessWindow& top) {
-    return std::any_of(top.Controls().begin(), top.Controls().end(),
-                       [](const HeadlessControl& c) { return c.marked || !c.cellMarks.empty(); });
+    return std::any_of(top.Controls().begin(), top.Controls().end(), [](const HeadlessControl& c) {
+        return c.marked || std::any_of(c.cellMarks.begin(), c.cellMarks.end(),
+                                       [](const ui::GridMark& m) { return m.kind == ui::MarkKind::Problem; });
+    });
 }
 
 Typed TypedNeverReading(const HeadlessWindow& top, const std::string& line) {

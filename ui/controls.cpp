@@ -65,6 +65,10 @@ void CGrid::MarkCell(int row, int column, std::string_view problem) {
     Dialog().Window().GridMarkCell(GetDlgCtrlID(), row, column, problem);
 }
 
+void CGrid::WarnCell(int row, int column, std::string_view warning) {
+    Dialog().Window().GridWarnCell(GetDlgCtrlID(), row, column, warning);
+}
+
 void CMenu::AppendMenu(unsigned flags, unsigned commandId, std::string_view text) {
     m_dialog.Window().AppendSystemMenu(flags, commandId, text);
 }

@@ -104,6 +104,7 @@ public:
     void SetCurrentCell(int row, int column);
     GridCell GetCurrentCell() const;
     void MarkCell(int row, int column, std::string_view problem);
+    void WarnCell(int row, int column, std::string_view warning);
 };
 
 // The system menu of a dialog.

@@ -21,10 +21,15 @@ struct GridCell {
 };
 
 // A cell marked as not reading, and what is wrong with it.
+// A text that does not read (light red), or a figure that reads but the
+// user should look at again (light yellow): the plan still computes.
+enum class MarkKind { Problem, Warning };
+
 struct GridMark {
     int row;
     int column;
     std::string problem;
+    MarkKind kind = MarkKind::Problem;
 };
 
 using GridRows = std::vector<std::vector<std::string>>;

@@ -107,6 +107,9 @@ public:
     // As MarkControl, for one cell: a light red cell, the problem for a
     // screen reader or a tooltip; an empty problem takes the mark away.
     virtual void GridMarkCell(int /*id*/, int /*row*/, int /*column*/, std::string_view /*problem*/) {}
+    // As GridMarkCell, in the warning's colour: the cell reads, but says
+    // something the user should look at; an empty warning takes it away.
+    virtual void GridWarnCell(int /*id*/, int /*row*/, int /*column*/, std::string_view /*warning*/) {}
     // Marks an edit whose text does not read, so that the user sees which
     // one is wrong; problem is what is wrong with it, for a screen reader.
     // An empty problem takes the mark away.

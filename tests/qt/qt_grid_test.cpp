@@ -104,6 +104,28 @@ TEST_F(QtGrid, AChoiceCellCommitsWhatIsChosenInItsDropDown) {
     EXPECT_EQ(dialog.events, (std::vector<std::string>{"change 1,1 low"}));
 }
 
+// A warning is not a refusal: its cell must not look like a cell that does
+// not read, and a new mark of the other kind repaints the cell.
+TEST_F(QtGrid, AWarnedCellLooksUnlikeAMarkedOneAndSaysItsWarning) {
+    GridProbeDlg dialog;
+    QColor marked, warned, rewarned;
+    QString tip;
+    driver.On(kGridDialogId, [&](QWidget& top) {
+        dialog.m_grid.MarkCell(0, 0, "not a segment");
+        dialog.m_grid.WarnCell(1, 0, "a step of 1.76 %");
+        marked = GridOf(top).item(0, 0)->background().color();
+        warned = GridOf(top).item(1, 0)->background().color();
+        tip = GridOf(top).item(1, 0)->toolTip();
+        dialog.m_grid.WarnCell(0, 0, "a step");
+        rewarned = GridOf(top).item(0, 0)->background().color();
+        dialog.EndDialog(ui::IDOK);
+    });
+    driver.Run([&] { dialog.DoModal(); });
+    EXPECT_NE(marked, warned);
+    EXPECT_EQ(rewarned, warned);
+    EXPECT_EQ(tip.toStdString(), "a step of 1.76 %");
+}
+
 namespace pd = res::planner_dlg;
 
 QTableWidget& ProfileOf(QWidget& top) {

@@ -20,10 +20,13 @@
 #include "app/vibration_app.h"
 #include "planner/lab.h"
 #include "planner/lab_dlg.h"
+#include "planner/new_template_dlg.h"
 #include "planner/plan_form.h"
 #include "planner/planner_dlg.h"
+#include "planner/templates.h"
 #include "res/lab_ids.h"
 #include "res/main_menu_ids.h"
+#include "res/new_template_ids.h"
 #include "res/planner_ids.h"
 #include "res/pure_sine_ids.h"
 #include "res/resource_ids.h"
@@ -317,6 +320,18 @@ int main(int argc, char** argv) {
     driver.Run([] {
         CLabDlg lab(std::string(HALVEX_SOURCE_DIR) + "/docs/examples/lab.halvex-lab");
         lab.DoModal();
+    });
+
+    // New from Template, the crossover template chosen: its figures to fill
+    // shown as "?".
+    driver.On(res::IDD_NEW_FROM_TEMPLATE, [](QWidget& w) { ChooseItem(w, res::new_template_dlg::IDC_TEMPLATES, 2); })
+        .On(res::IDD_NEW_FROM_TEMPLATE, [](QWidget& w) {
+            Save(Framed(w), "new-from-template.png");
+            CloseWindow(w);
+        });
+    driver.Run([] {
+        CNewTemplateDlg dialog(planner::Templates(nullptr));
+        dialog.DoModal();
     });
 
     for (int size : {16, 32, 256}) {

@@ -152,6 +152,8 @@ const FitCase kCases[] = {
     {"SineSweep", res::IDD_SINE_SWEEP, SweepBoxes(), SweepLists()},
     {"Planner", res::IDD_PLANNER, {}, PlannerLists()},
     {"Lab", res::IDD_LAB, {}, LabLists()},
+    {"NewFromTemplate", res::IDD_NEW_FROM_TEMPLATE, {}, {}},
+    {"SaveAsTemplate", res::IDD_SAVE_AS_TEMPLATE, {}, {}},
 };
 
 class OneLook : public ui::win32::Automation {

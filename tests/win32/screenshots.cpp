@@ -13,9 +13,11 @@
 #include "app/vibration_app.h"
 #include "planner/lab.h"
 #include "planner/lab_dlg.h"
+#include "planner/new_template_dlg.h"
 #include "planner/planner_dlg.h"
 #include "res/lab_ids.h"
 #include "res/main_menu_ids.h"
+#include "res/new_template_ids.h"
 #include "res/planner_ids.h"
 #include "res/pure_sine_ids.h"
 #include "res/resource_ids.h"
@@ -208,6 +210,16 @@ int main(int argc, char** argv) {
     {
         CLabDlg editor(lab);
         editor.DoModal();
+    }
+    // New from Template, the crossover template chosen: its figures to fill
+    // shown as "?".
+    session.steps = {
+        act([](ui::win32::Win32Dialog& top) { top.UserSelect(res::new_template_dlg::IDC_TEMPLATES, 2); }),
+        shot("win32-new-from-template"),
+    };
+    {
+        CNewTemplateDlg dialog(planner::Templates(nullptr));
+        dialog.DoModal();
     }
     ui::SetBackend(nullptr);
     return 0;

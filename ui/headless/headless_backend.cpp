@@ -184,6 +184,14 @@ void HeadlessWindow::GridSetCurrentCell(int id, int row, int column) {
 }
 
 void HeadlessWindow::GridMarkCell(int id, int row, int column, std::string_view problem) {
+    MarkCell(id, row, column, problem, MarkKind::Problem);
+}
+
+void HeadlessWindow::GridWarnCell(int id, int row, int column, std::string_view warning) {
+    MarkCell(id, row, column, warning, MarkKind::Warning);
+}
+
+void HeadlessWindow::MarkCell(int id, int row, int column, std::string_view problem, MarkKind kind) {
     std::vector<GridMark>& marks = Control(id).cellMarks;
     const auto at = std::lower_bound(marks.begin(), marks.end(), std::make_pair(row, column),
                                      [](const GridMark& mark, const std::pair<int, int>& cell) {
@@ -194,8 +202,9 @@ void HeadlessWindow::GridMarkCell(int id, int row, int column, std::string_view 
         if (found) marks.erase(at);
     } else if (found) {
         at->problem.assign(problem);
+        at->kind = kind;
     } else {
-        marks.insert(at, GridMark{row, column, std::string(problem)});
+        marks.insert(at, GridMark{row, column, std::string(problem), kind});
     }
 }
 

@@ -54,6 +54,7 @@ public:
     void GridSetCurrentCell(int id, int row, int column) override;
     GridCell GridCurrentCell(int id) const override { return Control(id).current; }
     void GridMarkCell(int id, int row, int column, std::string_view problem) override;
+    void GridWarnCell(int id, int row, int column, std::string_view warning) override;
     void MarkControl(int id, std::string_view problem) override;
     void EnableControl(int id, bool enabled) override;
     void FocusControl(int /*id*/) override {}  // no keyboard here
@@ -93,6 +94,7 @@ public:
 
 private:
     HeadlessControl& Control(int id);
+    void MarkCell(int id, int row, int column, std::string_view problem, MarkKind kind);
     const HeadlessControl& Control(int id) const;
     std::string CheckUsable(int id, res::ControlKind kind, const char* what) const;
 

@@ -17,6 +17,7 @@ namespace ui::qt {
 namespace {
 
 const QColor kMarkedBackground(255, 214, 214);
+const QColor kWarnedBackground(255, 236, 170);
 
 QString FromUtf8(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -162,19 +163,20 @@ void GridView::ProgramSetCurrent(int row, int column) {
     --m_programDepth;
 }
 
-void GridView::ProgramMark(int row, int column, const QString& problem) {
+void GridView::ProgramMark(int row, int column, const QString& problem, MarkKind kind) {
     if (row < 0 || row >= rowCount() || column < 0 || column >= columnCount()) return;
     ++m_programDepth;
     if (problem.isEmpty()) {
         m_marks.erase({row, column});
     } else {
-        m_marks[{row, column}] = problem;
+        m_marks[{row, column}] = {problem, kind};
     }
     if (QTableWidgetItem* cell = item(row, column)) ApplyMark(*cell, row, column);
     --m_programDepth;
 }
 
-// A light red cell, its problem as the tooltip and for a screen reader.
+// A light red cell (light yellow for a warning), its problem as the tooltip
+// and for a screen reader.
 void GridView::ApplyMark(QTableWidgetItem& cell, int row, int column) {
     const auto found = m_marks.find({row, column});
     if (found == m_marks.end()) {
@@ -183,10 +185,11 @@ void GridView::ApplyMark(QTableWidgetItem& cell, int row, int column) {
         cell.setData(Qt::AccessibleDescriptionRole, QVariant());
         return;
     }
-    cell.setBackground(kMarkedBackground);
+    const auto& [problem, kind] = found->second;
+    cell.setBackground(kind == MarkKind::Warning ? kWarnedBackground : kMarkedBackground);
     cell.setForeground(QColor(Qt::black));
-    cell.setToolTip(found->second);
-    cell.setData(Qt::AccessibleDescriptionRole, found->second);
+    cell.setToolTip(problem);
+    cell.setData(Qt::AccessibleDescriptionRole, problem);
 }
 
 std::string GridView::Text(int row, int column) const {

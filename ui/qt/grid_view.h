@@ -31,7 +31,7 @@ public:
     void ProgramSetColumns(const std::vector<GridColumn>& columns, BaseUnits units);
     void ProgramSetRows(const GridRows& rows);
     void ProgramSetCurrent(int row, int column);
-    void ProgramMark(int row, int column, const QString& problem);
+    void ProgramMark(int row, int column, const QString& problem, MarkKind kind = MarkKind::Problem);
     std::string Text(int row, int column) const;
     GridCell Current() const;
     bool ReadOnly() const { return m_readOnly; }
@@ -54,7 +54,7 @@ private:
     std::vector<GridColumn> m_columns;
     // The texts as last committed or set, so that only a new text reports.
     std::vector<std::vector<QString>> m_texts;
-    std::map<std::pair<int, int>, QString> m_marks;
+    std::map<std::pair<int, int>, std::pair<QString, MarkKind>> m_marks;
     int m_programDepth = 0;
 };
 

@@ -463,6 +463,10 @@ void QtDialog::GridMarkCell(int id, int row, int column, std::string_view proble
     Grid(id).ProgramMark(row, column, FromUtf8(problem));
 }
 
+void QtDialog::GridWarnCell(int id, int row, int column, std::string_view warning) {
+    Grid(id).ProgramMark(row, column, FromUtf8(warning), MarkKind::Warning);
+}
+
 // Enter is the OK command: the focused push button's, else the default
 // button's, else IDOK. Esc is always the cancel command.
 void QtDialog::keyPressEvent(QKeyEvent* event) {

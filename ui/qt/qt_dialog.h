@@ -59,6 +59,7 @@ public:
     void GridSetCurrentCell(int id, int row, int column) override;
     GridCell GridCurrentCell(int id) const override;
     void GridMarkCell(int id, int row, int column, std::string_view problem) override;
+    void GridWarnCell(int id, int row, int column, std::string_view warning) override;
     void MarkControl(int id, std::string_view problem) override;
     void EnableControl(int id, bool enabled) override;
     void FocusControl(int id) override;

@@ -26,6 +26,8 @@ public:
     HBRUSH ColourEdit(HDC dc, HWND edit);
 
     static constexpr COLORREF kBackground = RGB(255, 214, 214);
+    // A grid cell that reads but warns.
+    static constexpr COLORREF kWarningBackground = RGB(255, 236, 170);
 
 private:
     std::set<int> m_marked;

@@ -150,12 +150,13 @@ void GridControl::InvalidateRow(int row) {
     InvalidateRect(m_list, &rect, FALSE);
 }
 
-bool GridControl::IsMarked(int row, int column) const {
-    return std::any_of(m_marks.begin(), m_marks.end(),
-                       [&](const GridMark& m) { return m.row == row && m.column == column; });
+const GridMark* GridControl::MarkOf(int row, int column) const {
+    const auto found = std::find_if(m_marks.begin(), m_marks.end(),
+                                    [&](const GridMark& m) { return m.row == row && m.column == column; });
+    return found == m_marks.end() ? nullptr : &*found;
 }
 
-void GridControl::Mark(int row, int column, std::string_view problem) {
+void GridControl::Mark(int row, int column, std::string_view problem, MarkKind kind) {
     const auto at = std::lower_bound(
         m_marks.begin(), m_marks.end(), std::make_pair(row, column),
         [](const GridMark& m, const std::pair<int, int>& cell) { return std::make_pair(m.row, m.column) < cell; });
@@ -164,8 +165,9 @@ void GridControl::Mark(int row, int column, std::string_view problem) {
         if (found) m_marks.erase(at);
     } else if (found) {
         at->problem.assign(problem);
+        at->kind = kind;
     } else {
-        m_marks.insert(at, GridMark{row, column, std::string(problem)});
+        m_marks.insert(at, GridMark{row, column, std::string(problem), kind});
     }
     InvalidateRow(row);
 }
@@ -224,7 +226,7 @@ bool GridControl::OnNotify(const NMHDR& header, LRESULT& result) {
 }
 
 // The current cell of an editable grid in the selection's colours, a marked
-// cell light red; the list view's own row highlight is left out there, as
+// cell light red (light yellow for a warning); the list view's own row highlight is left out there, as
 // the grid's unit is the cell.
 LRESULT GridControl::CustomDraw(NMLVCUSTOMDRAW& draw) {
     switch (draw.nmcd.dwDrawStage) {
@@ -236,9 +238,10 @@ LRESULT GridControl::CustomDraw(NMLVCUSTOMDRAW& draw) {
         case CDDS_ITEMPREPAINT | CDDS_SUBITEM: {
             const auto row = static_cast<int>(draw.nmcd.dwItemSpec);
             const int column = draw.iSubItem;
-            if (IsMarked(row, column)) {
+            if (const GridMark* mark = MarkOf(row, column)) {
                 ++m_markedCellsPainted;
-                draw.clrTextBk = ControlMarks::kBackground;
+                draw.clrTextBk =
+                    mark->kind == MarkKind::Warning ? ControlMarks::kWarningBackground : ControlMarks::kBackground;
                 draw.clrText = GetSysColor(COLOR_WINDOWTEXT);
             } else if (!m_readOnly && row == m_current.row && column == m_current.column) {
                 const bool focused = GetFocus() == m_list;

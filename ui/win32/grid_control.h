@@ -41,7 +41,7 @@ public:
     // Moves the current cell; by the user, a move to another row reports.
     void SetCurrent(int row, int column, bool byUser);
     GridCell Current() const { return m_current; }
-    void Mark(int row, int column, std::string_view problem);
+    void Mark(int row, int column, std::string_view problem, MarkKind kind = MarkKind::Problem);
 
     const std::vector<GridColumn>& Columns() const { return m_columns; }
     const std::vector<GridMark>& Marks() const { return m_marks; }
@@ -77,7 +77,7 @@ private:
     void ContextMenu(LPARAM at);
     void CopyRows();
     LRESULT CustomDraw(NMLVCUSTOMDRAW& draw);
-    bool IsMarked(int row, int column) const;
+    const GridMark* MarkOf(int row, int column) const;
     void InvalidateRow(int row);
     int RowCount() const;
 

@@ -487,6 +487,10 @@ void Win32Dialog::GridMarkCell(int id, int row, int column, std::string_view pro
     ExistingGrid(id).Mark(row, column, problem);
 }
 
+void Win32Dialog::GridWarnCell(int id, int row, int column, std::string_view warning) {
+    ExistingGrid(id).Mark(row, column, warning, MarkKind::Warning);
+}
+
 void Win32Dialog::EnableMenuItem(int commandId, bool enabled) {
     if (m_menu == nullptr) return;
     ::EnableMenuItem(m_menu, static_cast<UINT>(commandId), MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));

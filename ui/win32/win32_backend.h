@@ -74,6 +74,7 @@ public:
     void GridSetCurrentCell(int id, int row, int column) override;
     GridCell GridCurrentCell(int id) const override;
     void GridMarkCell(int id, int row, int column, std::string_view problem) override;
+    void GridWarnCell(int id, int row, int column, std::string_view warning) override;
     void SetControlTooltip(int id, std::string_view text) override;
     void EnableMenuItem(int commandId, bool enabled) override;
     void SetTitle(std::string_view text) override;
