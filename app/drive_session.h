@@ -40,6 +40,7 @@ public:
     void OnQuestion(std::string_view text, int answer) override;
     void OnFileDialog(ui::FileDialog kind, std::string_view extension, bool answered, std::string_view path) override;
     void OnOpenDocument(std::string_view path) override;
+    void OnPrint(const ui::PrintJob& job, bool printed, const draw::PagedDocument& pages) override;
 
 protected:
     // Carries out one command line on the top window (nullptr when no dialog
@@ -54,6 +55,7 @@ protected:
     // with its answer commands, and reported.
     int AnswerQuestion(std::string_view text);
     bool AnswerFileName(ui::FileDialog kind, std::string_view extension, std::string& path);
+    ui::PrintResult AnswerPrint(const ui::PrintJob& job);
     // The next line of the script; false at its end.
     bool ReadLine(std::string& line);
     void ReportOpen(const res::DialogTemplate& dialogTemplate);

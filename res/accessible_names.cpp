@@ -5,6 +5,7 @@
 #include "res/main_menu_ids.h"
 #include "res/planner_ids.h"
 #include "res/pure_sine_ids.h"
+#include "res/report_details_ids.h"
 #include "res/resource_ids.h"
 #include "res/sine_sweep_ids.h"
 
@@ -133,6 +134,15 @@ constexpr AccessibleName kNames[] = {
     {IDD_LAB, lb::IDC_FIXTURE_MASS_UNIT, "Fixture mass unit", kNoId, ""},
     {IDD_LAB, lb::IDC_FIXTURE_RESONANCE, "Fixture first resonance", kNoId, ""},
     {IDD_LAB, lb::IDC_FIXTURE_RESONANCE_UNIT, "Fixture first resonance unit", kNoId, ""},
+
+    {IDD_REPORT_DETAILS, report_details::IDC_REPORT_TITLE, "Report title", kNoId, ""},
+    {IDD_REPORT_DETAILS, report_details::IDC_REPORT_SPECIMEN, "Specimen", kNoId, ""},
+    {IDD_REPORT_DETAILS, report_details::IDC_REPORT_CUSTOMER, "Customer", kNoId, ""},
+    {IDD_REPORT_DETAILS, report_details::IDC_REPORT_REFERENCE, "Standard or test procedure followed", kNoId, ""},
+    {IDD_REPORT_DETAILS, report_details::IDC_REPORT_AUTHOR, "Author", kNoId, ""},
+    {IDD_REPORT_DETAILS, report_details::IDC_REPORT_REVISION, "Revision", kNoId, ""},
+    {IDD_REPORT_DETAILS, report_details::IDC_REPORT_NOTES, "Notes", kNoId, ""},
+    {IDD_REPORT_DETAILS, report_details::IDC_REPORT_PAPER, "Paper of an exported report", kNoId, ""},
 };
 
 }  // namespace

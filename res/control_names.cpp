@@ -20,6 +20,7 @@ const DialogNames kDialogNames[] = {
     {IDD_SINE_SWEEP, std::begin(sine_sweep::kControlNames), std::end(sine_sweep::kControlNames)},
     {IDD_PLANNER, std::begin(planner_dlg::kControlNames), std::end(planner_dlg::kControlNames)},
     {IDD_LAB, std::begin(lab_dlg::kControlNames), std::end(lab_dlg::kControlNames)},
+    {IDD_REPORT_DETAILS, std::begin(report_details::kControlNames), std::end(report_details::kControlNames)},
 };
 
 }  // namespace

@@ -111,5 +111,9 @@ constexpr int IDM_ABOUT_PLANNER = 1293;
 constexpr int IDM_PASTE_PROFILE = 1294;
 constexpr int IDM_EQUIPMENT_LIBRARY = 1295;
 constexpr int IDM_TAKE_LAB_FIGURES = 1296;
+// The test plan report.
+constexpr int IDM_PRINT = 1680;
+constexpr int IDM_EXPORT_REPORT = 1681;
+constexpr int IDM_REPORT_DETAILS = 1682;
 
 }  // namespace res::planner_dlg

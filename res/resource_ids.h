@@ -13,8 +13,9 @@ constexpr int IDR_MAINFRAME = 128;
 constexpr int IDD_PURE_SINE = 129;
 constexpr int IDD_SINE_SWEEP = 130;
 constexpr int IDD_PLANNER = 131;
-constexpr int IDR_PLANNER = 132;  // the planner's icon
-constexpr int IDD_LAB = 133;      // the equipment library's editor
+constexpr int IDR_PLANNER = 132;         // the planner's icon
+constexpr int IDD_LAB = 133;             // the equipment library's editor
+constexpr int IDD_REPORT_DETAILS = 160;  // the plan's report fields
 
 // System-menu command that opens the About box.
 constexpr unsigned IDM_ABOUT = 0x0010;

@@ -4,11 +4,14 @@
 #include <string>
 #include <utility>
 
+#include "draw/page.h"
+
 namespace ui {
 
 // The user's answers to questions and file dialogs, given ahead and taken
 // in order: "yes", "no" or "cancel" for a question, a path (empty to
-// cancel) for a file dialog. With none left, each is cancelled.
+// cancel) for a file dialog, "print" for a print dialog (on the paper it
+// offers, or "print a4", "print letter"). With none left, each is cancelled.
 class AnswerQueue {
 public:
     void Push(std::string answer) { m_answers.push_back(std::move(answer)); }
@@ -16,6 +19,9 @@ public:
     int TakeQuestion();
     // False when the dialog is cancelled; else path is the answer.
     bool TakeFileName(std::string& path);
+    // False when the print dialog is cancelled; else paper is the one chosen
+    // (left as offered when the answer names none).
+    bool TakePrint(draw::Paper& paper);
     // Drops the answers no dialog took.
     void Clear() { m_answers.clear(); }
 

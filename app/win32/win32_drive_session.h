@@ -23,6 +23,7 @@ public:
     int AskYesNoCancel(std::string_view text) override;
     bool AskFileName(ui::FileDialog kind, const std::vector<ui::FileType>& types, std::string& path,
                      std::size_t& type) override;
+    ui::PrintResult PrintPages(const ui::PrintJob& job) override { return AnswerPrint(job); }
 
 protected:
     void RunProgram() override;

@@ -24,6 +24,12 @@ public:
                      std::size_t& type) override;
     bool OpenDocument(const std::string& path) override;
     std::string ProgramDirectory() const override;
+    // QPrintDialog and QPrinter; the pages painted by page_painter.
+    PrintResult PrintPages(const PrintJob& job) override;
+    // QPdfWriter.
+    bool PagesAsPdf(const draw::PagedDocument& document, std::string& bytes) override;
+    bool WritesPdf() const override { return true; }
+    bool PrinterPaper(draw::Paper& paper) const override;
 
     // Modal runs in progress, dialogs and message boxes, innermost last.
     const std::vector<QDialog*>& Running() const { return m_running; }
