@@ -203,6 +203,23 @@ struct TemplateInfo {
     }
 };
 
+// The report's title block (version 2): who the test is for and who
+// planned it. Every field may be absent; texts are shown as written.
+struct ReportInfo {
+    std::optional<std::string> title;
+    std::optional<std::string> specimen;
+    std::optional<std::string> customer;
+    std::optional<std::string> reference;  // the standard or specification the test follows
+    std::optional<std::string> author;
+    std::optional<std::string> revision;
+    std::optional<std::string> notes;
+
+    bool operator==(const ReportInfo& o) const {
+        return title == o.title && specimen == o.specimen && customer == o.customer && reference == o.reference &&
+               author == o.author && revision == o.revision && notes == o.notes;
+    }
+};
+
 struct PlanDocument {
     Quantity gravity{kStandardGravity, ""};
     std::vector<Segment> profile;
@@ -215,6 +232,7 @@ struct PlanDocument {
     // sweep, sweep.axes counts them.
     std::optional<double> axes;
     std::optional<TemplateInfo> templateInfo;
+    std::optional<ReportInfo> report;
     // The JSON paths of the fields left for the user to fill, written "?", in
     // document order ("profile[1].to", "sweep.dwells[0].time"). Such a field
     // holds a zero in the model; a plan with any cannot be evaluated.
@@ -222,7 +240,8 @@ struct PlanDocument {
 
     bool operator==(const PlanDocument& o) const {
         return gravity == o.gravity && profile == o.profile && sweep == o.sweep && shaker == o.shaker &&
-               sequence == o.sequence && axes == o.axes && templateInfo == o.templateInfo && unfilled == o.unfilled;
+               sequence == o.sequence && axes == o.axes && templateInfo == o.templateInfo && report == o.report &&
+               unfilled == o.unfilled;
     }
 
     bool IsUnfilled(std::string_view path) const;

@@ -56,7 +56,7 @@ const char* RunKindName(RunKind kind) {
 int PlanDocument::Version() const {
     const bool timed = sweep && sweep->duration;
     const bool library = shaker && shaker->UsesLibraryFields();
-    return unfilled.empty() && !sequence && !axes && !timed && !library && !templateInfo ? 1 : 2;
+    return unfilled.empty() && !sequence && !axes && !timed && !library && !templateInfo && !report ? 1 : 2;
 }
 
 ShakerSettings ShakerSettings::OnAxis(std::size_t axis) const {
@@ -147,9 +147,28 @@ public:
                 return false;
             }
         }
-        if (!CheckFields(
-                root, "",
-                {"format", "version", "template", "gravity", "profile", "sweep", "shaker", "sequence", "axes"})) {
+        if (const JsonValue* info = root.Find("report")) {
+            if (!NeedsVersion2("report", "a report's title block")) return false;
+            if (!CheckObject(*info, "report") ||
+                !CheckFields(*info, "report",
+                             {"title", "specimen", "customer", "reference", "author", "revision", "notes"})) {
+                return false;
+            }
+            document.report.emplace();
+            ReportInfo& r = *document.report;
+            if (!ReadOptionalText(*info, "title", "report", r.title) ||
+                !ReadOptionalText(*info, "specimen", "report", r.specimen) ||
+                !ReadOptionalText(*info, "customer", "report", r.customer) ||
+                !ReadOptionalText(*info, "reference", "report", r.reference) ||
+                !ReadOptionalText(*info, "author", "report", r.author) ||
+                !ReadOptionalText(*info, "revision", "report", r.revision) ||
+                !ReadOptionalText(*info, "notes", "report", r.notes)) {
+                return false;
+            }
+        }
+        if (!CheckFields(root, "",
+                         {"format", "version", "template", "report", "gravity", "profile", "sweep", "shaker",
+                          "sequence", "axes"})) {
             return false;
         }
 

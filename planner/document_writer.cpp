@@ -25,6 +25,19 @@ public:
             Name(first, "notes", info.notes);
             m_out += '}';
         }
+        if (m_document.report) {
+            const ReportInfo& info = *m_document.report;
+            bool first = true;
+            m_out += ",\n  \"report\": {";
+            Name(first, "title", info.title);
+            Name(first, "specimen", info.specimen);
+            Name(first, "customer", info.customer);
+            Name(first, "reference", info.reference);
+            Name(first, "author", info.author);
+            Name(first, "revision", info.revision);
+            Name(first, "notes", info.notes);
+            m_out += '}';
+        }
         m_out += ",\n  \"gravity\": ";
         Value("gravity", m_document.gravity);
         m_out += ",\n  \"profile\": [";

@@ -1,4 +1,6 @@
 #include <cstdio>
+#include <cstdlib>
+#include <ctime>
 
 #include "numeric/number_text.h"
 #include "planner/chart.h"
@@ -6,6 +8,8 @@
 #include "planner/json.h"
 #include "planner/plan.h"
 #include "planner/ranking.h"
+#include "planner/report.h"
+#include "res/version.h"
 
 namespace planner {
 namespace {
@@ -19,8 +23,30 @@ bool ReadOptionValue(const std::string& text, QuantityKind kind, double& value) 
 int Usage(std::string& err, const std::string& problem) {
     err = "plan: " + problem +
           " (usage: plan FILE [--format text|json] [--at TIME] [--frequency F] [--resonance F --q Q] [--svg OUT] "
-          "[--lab LIB [--rank]])\n";
+          "[--report OUT.html [--paper a4|letter]] [--lab LIB [--rank]])\n";
     return 2;
+}
+
+// Today as 2026-12-08; SOURCE_DATE_EPOCH, when set, fixes the day, so that
+// a report can be made again byte for byte.
+std::string Today() {
+    std::time_t now = std::time(nullptr);
+    const char* fixed = std::getenv("SOURCE_DATE_EPOCH");
+    if (fixed != nullptr && *fixed != '\0') now = static_cast<std::time_t>(std::strtoll(fixed, nullptr, 10));
+    std::tm day{};
+#if defined(_WIN32)
+    gmtime_s(&day, &now);
+#else
+    gmtime_r(&now, &day);
+#endif
+    char text[48];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", day.tm_year + 1900, day.tm_mon + 1, day.tm_mday);
+    return text;
+}
+
+std::string BaseName(const std::string& path) {
+    const std::size_t slash = path.find_last_of("/\\");
+    return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 }  // namespace
@@ -33,6 +59,8 @@ int RunPlanCommand(const std::vector<std::string>& args, std::string& out, std::
     bool json = false;
     bool haveFormat = false;
     std::optional<std::string> svg;
+    std::optional<std::string> report;
+    std::optional<draw::Paper> paper;
     std::optional<std::string> labPath;
     bool rank = false;
     PlanQuery query;
@@ -51,7 +79,7 @@ int RunPlanCommand(const std::vector<std::string>& args, std::string& out, std::
             continue;
         }
         if (word != "--format" && word != "--at" && word != "--frequency" && word != "--resonance" && word != "--q" &&
-            word != "--svg" && word != "--lab") {
+            word != "--svg" && word != "--lab" && word != "--report" && word != "--paper") {
             return Usage(err, "unknown option " + Quoted(word));
         }
         if (i + 1 >= args.size()) return Usage(err, word + " needs a value");
@@ -69,6 +97,17 @@ int RunPlanCommand(const std::vector<std::string>& args, std::string& out, std::
         if (word == "--svg") {
             if (svg) return Usage(err, "--svg given twice");
             svg = value;
+            continue;
+        }
+        if (word == "--report") {
+            if (report) return Usage(err, "--report given twice");
+            report = value;
+            continue;
+        }
+        if (word == "--paper") {
+            if (paper) return Usage(err, "--paper given twice");
+            if (value != "a4" && value != "letter") return Usage(err, "--paper is a4 or letter, not " + Quoted(value));
+            paper = value == "a4" ? draw::Paper::A4 : draw::Paper::Letter;
             continue;
         }
         if (word == "--lab") {
@@ -99,9 +138,10 @@ int RunPlanCommand(const std::vector<std::string>& args, std::string& out, std::
     if (query.q && !query.resonance) return Usage(err, "--q needs --resonance");
     if (query.resonance && !query.q) return Usage(err, "--resonance needs --q");
     if (rank && !labPath) return Usage(err, "--rank needs --lab");
-    if (rank && (svg || query.at || query.frequency || query.resonance)) {
-        return Usage(err, "--rank answers alone, without --svg, --at, --frequency or --resonance");
+    if (rank && (svg || report || query.at || query.frequency || query.resonance)) {
+        return Usage(err, "--rank answers alone, without --svg, --report, --at, --frequency or --resonance");
     }
+    if (paper && !report) return Usage(err, "--paper needs --report");
 
     std::string text;
     if (!ReadTextFile(file, text)) {
@@ -139,10 +179,23 @@ int RunPlanCommand(const std::vector<std::string>& args, std::string& out, std::
     }
     if (svg) {
         // The picture the planner exports, titled with the file's name.
-        const std::size_t slash = file.find_last_of("/\\");
         Chart chart;
-        DrawChart(document, outcome, chart, ChartTitle{slash == std::string::npos ? file : file.substr(slash + 1)});
+        DrawChart(document, outcome, chart, ChartTitle{BaseName(file)});
         if (!WriteFileReplacing(*svg, ChartSvg(chart, 800, 600), message)) {
+            err = message + '\n';
+            return 1;
+        }
+    }
+    if (report) {
+        // The report of the plan alone: the answers to a query are not part of it.
+        PlanOutcome plain;
+        if (!EvaluatePlan(document, PlanQuery{{}, {}, {}, {}, query.lab}, plain, message)) {
+            err = file + ": " + message + '\n';
+            return 1;
+        }
+        ReportOptions options{paper.value_or(DefaultPaper()), BaseName(file), Today(), res::kProgramVersion};
+        const draw::PagedDocument pages = LayOutReport(document, plain, labPath ? &lab : nullptr, options);
+        if (!WriteFileReplacing(*report, ReportHtml(pages), message)) {
             err = message + '\n';
             return 1;
         }

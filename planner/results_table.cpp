@@ -5,9 +5,7 @@
 #include "planner/sweep_plan.h"
 
 namespace planner {
-namespace {
 
-// The unit a check's figures are shown in.
 const ResultUnit& LimitUnit(const ResultUnits& units, LimitKind limit) {
     static const ResultUnit kHertz{"Hz", 1.0};
     switch (limit) {
@@ -28,8 +26,6 @@ const ResultUnit& LimitUnit(const ResultUnits& units, LimitKind limit) {
     }
     return kHertz;
 }
-
-}  // namespace
 
 namespace {
 

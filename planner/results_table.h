@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "planner/plan.h"
+#include "planner/result_text.h"
 
 namespace planner {
 
@@ -31,5 +32,9 @@ ResultsGrid ResultsGridOf(const PlanDocument& document, const PlanOutcome& outco
 // time per pass ("= 3 min 19.3 s per pass"); for a time per pass, the rate
 // it gives ("= 0.3322 oct/min"). Empty without a sweep.
 std::string SweepCounterpart(const PlanDocument& document, const PlanOutcome& outcome);
+
+// The unit a shaker check's figures are shown in: the length, velocity,
+// acceleration, force or mass unit, Hz for the frequency checks.
+const ResultUnit& LimitUnit(const ResultUnits& units, LimitKind limit);
 
 }  // namespace planner
