@@ -861,6 +861,7 @@ PlanFields NewPlanFields() {
 PlanFields FieldsOf(const PlanDocument& document) {
     PlanFields fields;
     fields.gravity = GravityField(document.gravity);
+    fields.report = document.report;
     // A field to fill is an empty field.
     const auto shown = [&](const std::string& path, const std::string& text) {
         return document.IsUnfilled(path) ? std::string() : text;
@@ -1129,6 +1130,7 @@ bool DocumentOf(const PlanFields& fields, PlanDocument& document, std::string& p
         built.unfilled.insert(built.unfilled.end(), fields.keptUnfilled.begin(), fields.keptUnfilled.end());
     }
     if (anyShaker) built.shaker = shaker;
+    built.report = fields.report;
     // Ranges and the profile's order as a file of this document is checked;
     // with fields to fill, only what is given.
     const bool read = built.unfilled.empty() ? ReadPlan(WritePlanDocument(built), document, problem)

@@ -131,6 +131,8 @@ struct PlanFields {
     // had it so that a save never drops it, with its fields to fill.
     ShakerSettings kept;
     std::vector<std::string> keptUnfilled;
+    // The report's title block, edited in Report Details: texts as typed.
+    std::optional<ReportInfo> report;
 };
 
 // What File > New shows: one segment of 1 g from 10 to 100 Hz, swept at

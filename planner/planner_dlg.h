@@ -1,10 +1,12 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "draw/page.h"
 #include "planner/file_io.h"
 #include "planner/plan_form.h"
 #include "planner/query_form.h"
@@ -101,6 +103,15 @@ private:
     void OnTakeLabFigures();
     void OnManual();
     void OnAbout();
+    // The report (planner_dlg_report.cpp).
+    void OnReportDetails();
+    void OnExportReport();
+    void OnPrint();
+    // The report of the plan on show, on that paper.
+    draw::PagedDocument ReportOnShow(draw::Paper paper) const;
+    // The paper reports are laid out on: the user's, until Report Details
+    // chooses another.
+    draw::Paper ReportPaper();
 
     void ShowFields();
     void ShowSegments();
@@ -212,6 +223,7 @@ private:
     std::string m_labNote;      // why the library does not read, until said
     std::string m_rankingNote;  // why Which shaker? is empty, in its one row
     std::vector<planner::RankedShaker> m_ranking;
+    std::optional<draw::Paper> m_reportPaper;  // asked of the backend when first needed
 
     ui::CGrid m_profile;
     ui::CEdit m_gravity;

@@ -13,16 +13,17 @@ namespace {
 constexpr int kEditIds[7] = {IDC_REPORT_TITLE,  IDC_REPORT_SPECIMEN, IDC_REPORT_CUSTOMER, IDC_REPORT_REFERENCE,
                              IDC_REPORT_AUTHOR, IDC_REPORT_REVISION, IDC_REPORT_NOTES};
 
-std::string* Fields(ReportDetails& details, int i) {
-    std::string* const fields[7] = {&details.title,  &details.specimen, &details.customer, &details.reference,
-                                    &details.author, &details.revision, &details.notes};
-    return fields[i];
+std::optional<std::string>& Field(planner::ReportInfo& report, int i) {
+    std::optional<std::string>* const fields[7] = {&report.title,     &report.specimen, &report.customer,
+                                                   &report.reference, &report.author,   &report.revision,
+                                                   &report.notes};
+    return *fields[i];
 }
 
 }  // namespace
 
-CReportDetailsDlg::CReportDetailsDlg(ReportDetails details, draw::Paper paper)
-    : CDialog(res::IDD_REPORT_DETAILS), m_details(std::move(details)), m_paper(paper) {}
+CReportDetailsDlg::CReportDetailsDlg(std::optional<planner::ReportInfo> report, draw::Paper paper)
+    : CDialog(res::IDD_REPORT_DETAILS), m_report(std::move(report)), m_paper(paper) {}
 
 void CReportDetailsDlg::DoDataExchange(ui::CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
@@ -32,7 +33,8 @@ void CReportDetailsDlg::DoDataExchange(ui::CDataExchange* pDX) {
 
 bool CReportDetailsDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    for (int i = 0; i < 7; ++i) m_edits[i].SetWindowText(*Fields(m_details, i));
+    planner::ReportInfo report = m_report.value_or(planner::ReportInfo());
+    for (int i = 0; i < 7; ++i) m_edits[i].SetWindowText(Field(report, i).value_or(""));
     m_paperList.InsertString(0, "A4");
     m_paperList.InsertString(1, "US Letter");
     m_paperList.SetCurSel(m_paper == draw::Paper::A4 ? 0 : 1);
@@ -40,16 +42,22 @@ bool CReportDetailsDlg::OnInitDialog() {
 }
 
 // A line break typed or pasted into a field would break the report's lines;
-// each is taken as a blank.
+// each is taken as a blank. A field kept absent when it is still as it was
+// (an empty text the file had stays), none given, no title block at all.
 void CReportDetailsDlg::OnOK() {
+    planner::ReportInfo report = m_report.value_or(planner::ReportInfo());
+    bool any = false;
     for (int i = 0; i < 7; ++i) {
         std::string text;
         m_edits[i].GetWindowText(text);
         for (char& c : text) {
             if (c == '\r' || c == '\n' || c == '\t') c = ' ';
         }
-        *Fields(m_details, i) = text;
+        std::optional<std::string>& field = Field(report, i);
+        if (text != field.value_or("")) field = text.empty() ? std::nullopt : std::optional<std::string>(text);
+        any = any || field.has_value();
     }
+    m_report = any ? std::optional<planner::ReportInfo>(report) : std::nullopt;
     m_paper = m_paperList.GetCurSel() == 1 ? draw::Paper::Letter : draw::Paper::A4;
     CDialog::OnOK();
 }
