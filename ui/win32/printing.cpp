@@ -1,10 +1,15 @@
 // Printing a report: the platform's print dialog (PrintDlgExW) and the pages
 // painted with GDI on the printer it gives, a page of the print job each.
+// The backend's header first: it brings the layer's names in before windows.h.
+#include "ui/win32/win32_backend.h"
+
 #include <string>
 
 #include "ui/win32/page_painter.h"
 #include "ui/win32/utf16.h"
-#include "ui/win32/win32_backend.h"
+
+// PRINTDLGEXW is declared only with COM's interface macros.
+#include <objbase.h>
 
 #include <commdlg.h>
 
