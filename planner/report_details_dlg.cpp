@@ -14,10 +14,22 @@ constexpr int kEditIds[7] = {IDC_REPORT_TITLE,  IDC_REPORT_SPECIMEN, IDC_REPORT_
                              IDC_REPORT_AUTHOR, IDC_REPORT_REVISION, IDC_REPORT_NOTES};
 
 std::optional<std::string>& Field(planner::ReportInfo& report, int i) {
-    std::optional<std::string>* const fields[7] = {&report.title,     &report.specimen, &report.customer,
-                                                   &report.reference, &report.author,   &report.revision,
-                                                   &report.notes};
-    return *fields[i];
+    switch (i) {
+        case 0:
+            return report.title;
+        case 1:
+            return report.specimen;
+        case 2:
+            return report.customer;
+        case 3:
+            return report.reference;
+        case 4:
+            return report.author;
+        case 5:
+            return report.revision;
+        default:
+            return report.notes;
+    }
 }
 
 }  // namespace

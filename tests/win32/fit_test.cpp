@@ -22,6 +22,7 @@
 #include "res/main_menu_ids.h"
 #include "res/planner_ids.h"
 #include "res/pure_sine_ids.h"
+#include "res/report_details_ids.h"
 #include "res/resource_ids.h"
 #include "res/sine_sweep_ids.h"
 #include "sweep/sine_sweep_report.h"
@@ -152,6 +153,7 @@ const FitCase kCases[] = {
     {"SineSweep", res::IDD_SINE_SWEEP, SweepBoxes(), SweepLists()},
     {"Planner", res::IDD_PLANNER, {}, PlannerLists()},
     {"Lab", res::IDD_LAB, {}, LabLists()},
+    {"ReportDetails", res::IDD_REPORT_DETAILS, {}, {{res::report_details::IDC_REPORT_PAPER, {"A4", "US Letter"}}}},
 };
 
 class OneLook : public ui::win32::Automation {
