@@ -72,6 +72,9 @@ struct TableRow {
     double baseline = 0.0;
     std::vector<TableCell> cells;  // one per column
     bool header = false;
+    // The further lines of the row above, whose texts were wrapped: one
+    // row to the reader, with no rule between.
+    bool continued = false;
 };
 
 struct PageTable {

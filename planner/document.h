@@ -209,7 +209,7 @@ struct ReportInfo {
     std::optional<std::string> title;
     std::optional<std::string> specimen;
     std::optional<std::string> customer;
-    std::optional<std::string> reference;  // the standard or specification the test follows
+    std::optional<std::string> reference;  // the standard or test procedure the test follows
     std::optional<std::string> author;
     std::optional<std::string> revision;
     std::optional<std::string> notes;

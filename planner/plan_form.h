@@ -131,7 +131,8 @@ struct PlanFields {
     // had it so that a save never drops it, with its fields to fill.
     ShakerSettings kept;
     std::vector<std::string> keptUnfilled;
-    // The report's title block, edited in Report Details: texts as typed.
+    // The report's title block, edited in Report Details: kept as the
+    // document had it, texts as typed.
     std::optional<ReportInfo> report;
 };
 

@@ -18,9 +18,9 @@ struct ReportOptions {
     std::string version;      // the Halvex version in the footer
 };
 
-// The report of an evaluated plan: title block, verdict, profile, chart,
-// sequence, equipment and checks, with a footer on every page. lab may be
-// null; with it the equipment names the library.
+// The report of an evaluated plan: title block, verdict, profile,
+// equipment and checks, sweep and sequence, chart, with a footer on every
+// page. lab may be null; with it the equipment names the library.
 draw::PagedDocument LayOutReport(const PlanDocument& document, const PlanOutcome& outcome, const LabDocument* lab,
                                  const ReportOptions& options);
 

@@ -151,7 +151,8 @@ void WriteTable(std::string& out, const draw::PageTable& table) {
             inHead = false;
             inBody = true;
         }
-        out += "<tr style=\"height:" + Pt(rowHeight) + "\">";
+        out +=
+            std::string("<tr") + (row.continued ? " class=\"more\"" : "") + " style=\"height:" + Pt(rowHeight) + "\">";
         for (const draw::TableCell& cell : row.cells) {
             const char* element = row.header ? "th" : "td";
             std::string cls = AnchorClass(cell.anchor);
@@ -194,8 +195,10 @@ constexpr char kStyle[] =
     ".chart{position:absolute}\n"
     ".chart svg{display:block;width:100%;height:100%}\n"
     "table{position:absolute;border-collapse:collapse;table-layout:fixed;line-height:1}\n"
-    "th,td{padding:0 3pt;white-space:pre;overflow:hidden;text-align:left;vertical-align:middle;"
-    "border-bottom:0.5pt solid #c8c8c8}\n"
+    "th,td{padding:0 3pt;white-space:pre;overflow:hidden;text-align:left;vertical-align:middle}\n"
+    "td{border-top:0.5pt solid #c8c8c8}\n"
+    "tr.more td{border-top:none}\n"
+    "tbody{border-bottom:0.5pt solid #c8c8c8}\n"
     "th{font-weight:bold;border-bottom:0.75pt solid #606060;background:#eef0f3}\n"
     "th.r,td.r{text-align:right}\n"
     "th.c,td.c{text-align:center}\n"

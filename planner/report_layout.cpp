@@ -47,7 +47,9 @@ std::vector<std::string> WrapToWidth(const std::string& text, double width, doub
     while (at <= text.size()) {
         const std::size_t end = std::min(text.find_first_of(" \n", at), text.size());
         const std::string word = text.substr(at, end - at);
-        const std::string joined = line.empty() ? word : line + ' ' + word;
+        std::string joined = line;
+        if (!joined.empty()) joined += ' ';
+        joined += word;
         if (!line.empty() && draw::TextWidth(joined, size) > width) {
             lines.push_back(line);
             line = word;
@@ -68,43 +70,52 @@ std::vector<std::string> WrapToWidth(const std::string& text, double width, doub
 struct Column {
     std::string title;
     TextAnchor anchor = TextAnchor::Start;
+    bool wrap = false;  // a text too wide goes on over more lines, not cut
 };
 
 constexpr double kBoldWidth = 1.1;  // a bold face is this much wider than TextWidth's
 
 // Each column as wide as its widest text; then the columns share the
 // width: spare room in proportion, and when there is too little, the
-// widest columns cut down to one width that makes them fit.
+// widest columns cut down to one width that makes them fit, but never
+// below their header's.
 std::vector<double> ColumnWidths(const std::vector<Column>& columns, const std::vector<std::vector<std::string>>& rows,
                                  double width) {
     std::vector<double> natural;
+    std::vector<double> least;
     for (std::size_t i = 0; i < columns.size(); ++i) {
-        double most = kBoldWidth * draw::TextWidth(columns[i].title, kTableSize);
+        least.push_back(kBoldWidth * draw::TextWidth(columns[i].title, kTableSize) + 2.0 * kCellPadding);
+        double most = least.back();
         for (const auto& row : rows) {
-            if (i < row.size()) most = std::max(most, draw::TextWidth(row[i], kTableSize));
+            if (i < row.size()) most = std::max(most, draw::TextWidth(row[i], kTableSize) + 2.0 * kCellPadding);
         }
-        natural.push_back(most + 2.0 * kCellPadding);
+        natural.push_back(most);
     }
     double total = 0.0;
-    for (const double w : natural) total += w;
+    double leastTotal = 0.0;
+    for (std::size_t i = 0; i < natural.size(); ++i) {
+        total += natural[i];
+        leastTotal += least[i];
+    }
     if (total <= width) {
         for (double& w : natural) w *= width / total;
         return natural;
     }
-    std::vector<double> sorted = natural;
-    std::sort(sorted.begin(), sorted.end());
-    // The cap c with the sum of min(w, c) equal to the width.
-    double below = 0.0;
-    double cap = width / static_cast<double>(sorted.size());
-    for (std::size_t i = 0; i < sorted.size(); ++i) {
-        const double c = (width - below) / static_cast<double>(sorted.size() - i);
-        if (c <= sorted[i]) {
-            cap = c;
-            break;
-        }
-        below += sorted[i];
+    if (leastTotal > width) std::fill(least.begin(), least.end(), 0.0);
+    // The cap c for which the columns, each min(natural, c) but at least its
+    // header, take the width; found by halving.
+    const auto taken = [&](double cap) {
+        double sum = 0.0;
+        for (std::size_t i = 0; i < natural.size(); ++i) sum += std::max(least[i], std::min(natural[i], cap));
+        return sum;
+    };
+    double low = 0.0;
+    double high = width;
+    for (int step = 0; step < 60; ++step) {
+        const double mid = (low + high) / 2.0;
+        (taken(mid) > width ? high : low) = mid;
     }
-    for (double& w : natural) w = std::min(w, cap);
+    for (std::size_t i = 0; i < natural.size(); ++i) natural[i] = std::max(least[i], std::min(natural[i], low));
     return natural;
 }
 
@@ -155,7 +166,7 @@ public:
 
     // A paragraph wrapped to the text's width, each line where it fits.
     void Paragraph(const std::string& text, TextRole role, double size, bool bold = false) {
-        for (const std::string& line : WrapToWidth(text, Width(), size)) {
+        for (const std::string& line : WrapToWidth(text, Width() / (bold ? kBoldWidth : 1.0), size)) {
             Keep(size * kLineSpacing);
             Text(Left(), m_y + size, line, role, size, bold);
             m_y += size * kLineSpacing;
@@ -176,6 +187,23 @@ public:
                const std::vector<std::vector<std::string>>& rows) {
         const double rowHeight = kTableSize * 1.6;
         const std::vector<double> widths = ColumnWidths(columns, rows, Width());
+        // A row as lines: the wrapping columns' texts over as many as
+        // they need, the others cut to their cells.
+        const auto lines = [&](const std::vector<std::string>& texts, bool header) {
+            std::vector<std::vector<std::string>> cells(columns.size());
+            std::size_t count = 1;
+            for (std::size_t i = 0; i < columns.size(); ++i) {
+                const std::string& text = i < texts.size() ? texts[i] : std::string();
+                const double room = (widths[i] - 2.0 * kCellPadding) / (header ? kBoldWidth : 1.0);
+                cells[i] = columns[i].wrap && !header ? WrapToWidth(text, room, kTableSize)
+                                                      : std::vector<std::string>{CutToWidth(text, room, kTableSize)};
+                count = std::max(count, cells[i].size());
+            }
+            return std::make_pair(cells, count);
+        };
+        // The heading stays with the header and the first row.
+        Keep(kHeadingSize * 1.8 + 6.0 +
+             rowHeight * static_cast<double>(1 + (rows.empty() ? 1 : lines(rows.front(), false).second)));
         Heading(heading);
         std::size_t next = 0;
         bool continued = false;
@@ -184,7 +212,7 @@ public:
                 NewPage();
                 Heading(heading + " (continued)");
             }
-            Keep(2.0 * rowHeight);
+            Keep(rowHeight * static_cast<double>(1 + (next < rows.size() ? lines(rows[next], false).second : 1)));
             draw::PageTable table;
             table.size = kTableSize;
             table.top = m_y;
@@ -195,22 +223,32 @@ public:
                 x += w;
             }
             const auto add = [&](const std::vector<std::string>& texts, bool header) {
-                draw::TableRow row;
-                row.header = header;
-                row.baseline = m_y + rowHeight - 0.35 * kTableSize;
-                for (std::size_t i = 0; i < columns.size(); ++i) {
-                    const std::string& text = i < texts.size() ? texts[i] : std::string();
-                    row.cells.push_back(
-                        {CutToWidth(text, (widths[i] - 2.0 * kCellPadding) / (header ? kBoldWidth : 1.0), kTableSize),
-                         columns[i].anchor, header});
+                const auto [cells, count] = lines(texts, header);
+                for (std::size_t line = 0; line < count; ++line) {
+                    draw::TableRow row;
+                    row.header = header;
+                    row.continued = line > 0;
+                    row.baseline = m_y + rowHeight - 0.35 * kTableSize;
+                    for (std::size_t i = 0; i < columns.size(); ++i) {
+                        row.cells.push_back(
+                            {line < cells[i].size() ? cells[i][line] : std::string(), columns[i].anchor, header});
+                    }
+                    table.rows.push_back(std::move(row));
+                    m_y += rowHeight;
                 }
-                table.rows.push_back(std::move(row));
-                m_y += rowHeight;
             };
             std::vector<std::string> titles;
+            titles.reserve(columns.size());
             for (const Column& c : columns) titles.push_back(c.title);
             add(titles, true);
-            while (next < rows.size() && rowHeight <= Room()) add(rows[next++], false);
+            // A row's lines stay on one page.
+            while (next < rows.size() && static_cast<double>(lines(rows[next], false).second) * rowHeight <= Room()) {
+                add(rows[next++], false);
+            }
+            if (next < rows.size() && table.rows.size() == 1) {
+                // Not even one row fits under the header on a fresh page: cut it there.
+                add(rows[next++], false);
+            }
             table.bottom = m_y;
             PageItem item;
             item.kind = PageItemKind::Table;
@@ -303,7 +341,7 @@ const char* LevelName(LevelKind kind) {
 void AddTitleBlock(Layout& layout, const PlanDocument& document, const ReportOptions& options,
                    const std::string& title) {
     layout.Keep(kTitleSize * 2.0);
-    for (const std::string& line : WrapToWidth(title, layout.Width(), kTitleSize)) {
+    for (const std::string& line : WrapToWidth(title, layout.Width() / kBoldWidth, kTitleSize)) {
         layout.Text(layout.Left(), layout.Y() + kTitleSize, line, TextRole::Title, kTitleSize, true);
         layout.Gap(kTitleSize * 1.3);
     }
@@ -328,15 +366,26 @@ void AddTitleBlock(Layout& layout, const PlanDocument& document, const ReportOpt
     const double top = layout.Y();
     layout.Rule(layout.Left(), top, layout.Left() + layout.Width(), top, 0.75);
     layout.Gap(4.0);
+    // Values wrap in their half of the line, at most four lines each.
+    constexpr std::size_t kMostLines = 4;
     for (std::size_t i = 0; i < pairs.size(); i += 2) {
-        const double baseline = layout.Y() + kBodySize;
+        std::size_t height = 1;
         for (std::size_t j = i; j < i + 2 && j < pairs.size(); ++j) {
             const double x = layout.Left() + static_cast<double>(j - i) * half;
-            layout.Text(x, baseline, pairs[j].first, TextRole::Label, kBodySize, true);
-            layout.Text(x + labelWidth, baseline, CutToWidth(pairs[j].second, half - labelWidth - 6.0, kBodySize),
-                        TextRole::Value, kBodySize, false);
+            const double room = half - labelWidth - 6.0;
+            std::vector<std::string> lines = WrapToWidth(pairs[j].second, room, kBodySize);
+            if (lines.size() > kMostLines) {
+                lines.resize(kMostLines);
+                lines.back() = CutToWidth(lines.back() + kEllipsis, room, kBodySize);
+            }
+            layout.Text(x, layout.Y() + kBodySize, pairs[j].first, TextRole::Label, kBodySize, true);
+            for (std::size_t k = 0; k < lines.size(); ++k) {
+                layout.Text(x + labelWidth, layout.Y() + kBodySize + static_cast<double>(k) * kBodySize * kLineSpacing,
+                            lines[k], TextRole::Value, kBodySize, false);
+            }
+            height = std::max(height, lines.size());
         }
-        layout.Gap(kBodySize * kLineSpacing);
+        layout.Gap(static_cast<double>(height) * kBodySize * kLineSpacing);
     }
     layout.Gap(2.0);
     layout.Rule(layout.Left(), layout.Y(), layout.Left() + layout.Width(), layout.Y(), 0.75);
@@ -359,8 +408,8 @@ void AddProfile(Layout& layout, const PlanDocument& document, const ResolvedProf
     }
     layout.Table("Profile",
                  {{"Segment", TextAnchor::End},
-                  {"Level"},
-                  {"As written"},
+                  {"Level", TextAnchor::Start, true},
+                  {"As written", TextAnchor::Start, true},
                   {"Hz", TextAnchor::End},
                   {"Disp. p-p (" + u.length.symbol + ")", TextAnchor::End},
                   {"Vel. (" + u.velocity.symbol + ")", TextAnchor::End},
@@ -445,10 +494,10 @@ void AddSequence(Layout& layout, const PlanDocument& document, const PlanOutcome
     }
     layout.Table("Sequence, on each axis",
                  {{"Run", TextAnchor::End},
-                  {"Kind"},
-                  {"What it does"},
+                  {"Kind", TextAnchor::Start, true},
+                  {"What it does", TextAnchor::Start, true},
                   {"Hz", TextAnchor::End},
-                  {"Level"},
+                  {"Level", TextAnchor::Start, true},
                   {"Time per axis", TextAnchor::End},
                   {"Cycles per axis", TextAnchor::End}},
                  rows);
@@ -549,7 +598,11 @@ draw::PagedDocument LayOutReport(const PlanDocument& document, const PlanOutcome
         layout.Gap(4.0);
         layout.Paragraph(*document.report->notes, TextRole::Body, kBodySize);
     }
+    // What the shaker is asked and what it gives come first, beside the
+    // verdict; the chart, which needs half a page, after the times.
     AddProfile(layout, document, outcome.profile, units);
+    AddEquipment(layout, document, outcome, lab, units);
+    AddSequence(layout, document, outcome);
 
     // The chart as the window draws it, half a page and more.
     auto chart = std::make_shared<draw::Chart>();
@@ -558,9 +611,6 @@ draw::PagedDocument LayOutReport(const PlanDocument& document, const PlanOutcome
     layout.Keep(kHeadingSize * 1.8 + 6.0 + chartHeight);
     layout.Heading("Chart");
     layout.Chart(chart, chartHeight);
-
-    AddSequence(layout, document, outcome);
-    AddEquipment(layout, document, outcome, lab, units);
     return layout.Finish(title, options);
 }
 

@@ -326,6 +326,14 @@ INSTANTIATE_TEST_SUITE_P(
         CommandCase{
             "ResonanceAlone", Document(kOne, kSweep), {"FILE", "--resonance", "100"}, 2, "plan: --resonance needs --q"},
         CommandCase{"Twice", Document(kOne, kSweep), {"FILE", "--at", "1", "--at", "2"}, 2, "plan: --at given twice"},
+        CommandCase{"PaperAlone", Document(kOne), {"FILE", "--paper", "a4"}, 2, "plan: --paper needs --report"},
+        CommandCase{"BadPaper",
+                    Document(kOne),
+                    {"FILE", "--report", "out.html", "--paper", "a3"},
+                    2,
+                    "plan: --paper is a4 or letter, not \"a3\""},
+        CommandCase{
+            "ReportNowhere", Document(kOne), {"FILE", "--report", "/nonexistent/out.html"}, 1, "/nonexistent/out.html"},
         CommandCase{"NoSuchFile", "", {"/nonexistent/plan.halvex-plan"}, 1, "/nonexistent/plan.halvex-plan: cannot"},
         CommandCase{"Directory", "", {"/"}, 1, "/: cannot be read"},
         CommandCase{"RefusedDocument", Document(kOne, R"("colour": 1)"), {"FILE"}, 1, "FILE: "},

@@ -39,11 +39,12 @@ TEST(PlannerForm, ADocumentsFieldsDescribeTheSameDocument) {
 
 // What the window does not show of a shaker from the lab's library (its
 // names, figures kept of them, set-ups per axis, fields to fill among them)
-// goes back into the document whole.
+// and the report's title block go back into the document whole.
 TEST(PlannerForm, TheShakersLibraryFieldsSurviveTheWindow) {
     planner::PlanDocument document;
     std::string problem;
     ASSERT_TRUE(planner::ReadPlanDocument(R"({"format": "halvex-plan", "version": 2,
+        "report": {"title": "Bracket", "revision": "B"},
         "profile": [{"from": 10, "to": 100, "acceleration": "1 g"}],
         "sweep": {"type": "log", "rate": "1 oct/min", "mode": "up", "axes": 2},
         "shaker": {"name": "S-9", "rated_force": "9 kN", "max_payload": "?", "frequency_range": ["5 Hz", "4000 Hz"],
