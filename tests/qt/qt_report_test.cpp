@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <QByteArray>
+#include <QPrinter>
 
 #include <cstdio>
-#include <cstdlib>
 #include <fstream>
 #include <memory>
 #include <regex>
@@ -122,7 +122,23 @@ TEST(QtReport, APdfHoldsThePagesTextsAsTextOnThePaperAndWhereTheLayoutPutThem) {
     ASSERT_NE(secondPage, std::string::npos);
     EXPECT_GT(bbox.find("Footnote"), secondPage);
     EXPECT_NEAR(WordBox(bbox, "Footnote").xMax, 540.0, 1.0);
-    if (std::getenv("HALVEX_KEEP") == nullptr) std::remove(path.c_str());
+    std::remove(path.c_str());
+}
+
+// Print... paints on a full-page printer: its origin is the paper's corner,
+// not the printable area's, and the paper the layout asked for is kept.
+TEST(QtReport, APrinterGetsThePagesFromThePapersCorner) {
+    const std::string path = TestTempPath(".pdf");
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(path));
+    printer.setFullPage(true);
+    ASSERT_TRUE(ui::qt::PaintDocument(printer, TwoPages()));
+    EXPECT_NE(Output("pdfinfo '" + path + "'").find("612 x 792 pts (letter)"), std::string::npos);
+    const std::string bbox = Output("pdftotext -bbox '" + path + "' -");
+    EXPECT_NEAR(WordBox(bbox, "Headline").xMin, 72.0, 1.0);
+    EXPECT_NEAR(WordBox(bbox, "Footnote").xMax, 540.0, 1.0);
+    std::remove(path.c_str());
 }
 
 }  // namespace
