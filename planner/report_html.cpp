@@ -1,5 +1,6 @@
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <string>
 
 #include "numeric/number_text.h"
@@ -243,14 +244,21 @@ std::string ReportHtml(const draw::PagedDocument& report) {
 }
 
 draw::Paper DefaultPaper() {
-#if defined(__linux__) && defined(_NL_PAPER_WIDTH)
+#if defined(__GLIBC__)
     // The environment's paper alone, read without touching the process's
     // locale: US Letter is 216 by 279 mm, anything else prints on A4.
     const locale_t paper = newlocale(LC_PAPER_MASK, "", static_cast<locale_t>(nullptr));
     if (paper == static_cast<locale_t>(nullptr)) return draw::Paper::A4;
-    // glibc hands these numbers out in the pointer itself.
-    const auto width = reinterpret_cast<std::intptr_t>(nl_langinfo_l(_NL_PAPER_WIDTH, paper));
-    const auto height = reinterpret_cast<std::intptr_t>(nl_langinfo_l(_NL_PAPER_HEIGHT, paper));
+    // glibc hands these numbers out in the pointer itself, as an int in its
+    // first bytes; the rest is whatever was there.
+    const auto millimetres = [&](nl_item item) {
+        const char* value = nl_langinfo_l(item, paper);
+        unsigned int number = 0;
+        std::memcpy(&number, static_cast<const void*>(&value), sizeof number);
+        return number;
+    };
+    const unsigned int width = millimetres(_NL_PAPER_WIDTH);
+    const unsigned int height = millimetres(_NL_PAPER_HEIGHT);
     freelocale(paper);
     return width == 216 && height == 279 ? draw::Paper::Letter : draw::Paper::A4;
 #else
