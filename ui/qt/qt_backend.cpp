@@ -10,7 +10,6 @@
 #include <QPageSize>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QPrinterInfo>
 #include <QSpacerItem>
 #include <QStyle>
 #include <QStyleFactory>
@@ -150,14 +149,6 @@ bool QtBackend::PagesAsPdf(const draw::PagedDocument& document, std::string& byt
     QByteArray pdf;
     if (!DocumentAsPdf(document, pdf)) return false;
     bytes.assign(pdf.constData(), static_cast<std::size_t>(pdf.size()));
-    return true;
-}
-
-// The default printer's paper; none without a printer.
-bool QtBackend::PrinterPaper(draw::Paper& paper) const {
-    const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
-    if (printer.isNull() || !printer.defaultPageSize().isValid()) return false;
-    paper = PaperOf(printer.defaultPageSize());
     return true;
 }
 

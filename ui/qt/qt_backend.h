@@ -29,7 +29,8 @@ public:
     // QPdfWriter.
     bool PagesAsPdf(const draw::PagedDocument& document, std::string& bytes) override;
     bool WritesPdf() const override { return true; }
-    bool PrinterPaper(draw::Paper& paper) const override;
+    // No PrinterPaper: on the Linux desktop the user's settings (LC_PAPER)
+    // say which paper, and the print dialog may choose another.
 
     // Modal runs in progress, dialogs and message boxes, innermost last.
     const std::vector<QDialog*>& Running() const { return m_running; }
