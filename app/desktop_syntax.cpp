@@ -41,8 +41,14 @@ std::string PlannerHelp(Toolkit toolkit) {
            "chosen last, else the user's own.\n"
            "\n" +
            Options(toolkit) + "  --lab        edit the equipment library (a .halvex-lab file)\n" +
+           "  --export-report OUT\n"
+           "               write FILE's test plan report to OUT and exit, showing no window:\n" +
+           (toolkit == Toolkit::Qt ? "               PDF (OUT.pdf) or HTML (OUT.html), on the paper of LC_PAPER\n"
+                                   : "               HTML (OUT.html), on the default printer's paper\n") +
            "\n"
-           "Exit status: 0 when the window was closed, 2 when the command line is wrong.\n";
+           "Exit status: 0 when the window was closed or the report written, 1 when the\n"
+           "report could not be written (the reason on standard error), 2 when the\n"
+           "command line is wrong.\n";
 }
 
 }  // namespace
@@ -56,15 +62,33 @@ const CommandLineSyntax& CalculatorSyntax(Toolkit toolkit) {
 
 const CommandLineSyntax& PlannerSyntax(Toolkit toolkit) {
     static const std::string help[] = {PlannerHelp(Toolkit::Qt), PlannerHelp(Toolkit::Win32)};
-    static const CommandLineSyntax syntax[] = {{"halvex-planner", help[0], {{"lab", false}}, 1},
-                                               {"halvex-planner", help[1], {{"lab", false}}, 1}};
+    static const CommandLineSyntax syntax[] = {
+        {"halvex-planner", help[0], {{"lab", false}, {"export-report", true}}, 1},
+        {"halvex-planner", help[1], {{"lab", false}, {"export-report", true}}, 1}};
     return syntax[toolkit == Toolkit::Qt ? 0 : 1];
 }
 
 PlannerStart PlannerStartOf(const CommandLine& line) {
     PlannerStart start;
-    for (const auto& option : line.options) start.lab = start.lab || option.first == "lab";
+    bool exporting = false;
+    for (const auto& option : line.options) {
+        start.lab = start.lab || option.first == "lab";
+        if (option.first == "export-report") {
+            if (exporting) start.problem = "halvex-planner: --export-report given twice";
+            exporting = true;
+            start.exportReport = option.second;
+        }
+    }
     if (!line.operands.empty()) start.file = line.operands.front();
+    if (exporting && start.problem.empty()) {
+        if (start.lab) {
+            start.problem = "halvex-planner: --export-report writes a plan's report, not with --lab";
+        } else if (start.file.empty()) {
+            start.problem = "halvex-planner: --export-report needs the plan FILE";
+        } else if (start.exportReport.empty()) {
+            start.problem = "halvex-planner: --export-report needs a file name";
+        }
+    }
     return start;
 }
 

@@ -238,6 +238,15 @@ bool DriveSession::AnswerFileName(ui::FileDialog kind, std::string_view extensio
     return answered;
 }
 
+ui::PrintResult DriveSession::AnswerPrint(const ui::PrintJob& job) {
+    draw::Paper paper = job.paper;
+    const bool printed = m_answers.TakePrint(paper);
+    const draw::PagedDocument pages =
+        printed && job.layOut ? job.layOut(paper) : draw::PagedDocument{paper, job.title, {}};
+    OnPrint(job, printed, pages);
+    return printed ? ui::PrintResult::Printed : ui::PrintResult::Cancelled;
+}
+
 int DriveSession::Run() {
     m_running = true;
     RunProgram();
@@ -329,6 +338,19 @@ void DriveSession::OnFileDialog(ui::FileDialog kind, std::string_view extension,
 void DriveSession::OnOpenDocument(std::string_view path) {
     std::string line = "{\"event\":\"document\",\"path\":";
     AppendJsonString(line, path);
+    WriteLine(line + "}");
+}
+
+// What would have been printed: the paper offered and the one chosen (null
+// when cancelled), and the number of pages laid out on it.
+void DriveSession::OnPrint(const ui::PrintJob& job, bool printed, const draw::PagedDocument& pages) {
+    std::string line = "{\"event\":\"print\",\"title\":";
+    AppendJsonString(line, job.title);
+    line += ",\"offered\":\"";
+    line += ui::PaperName(job.paper);
+    line += "\",\"paper\":";
+    line += printed ? "\"" + std::string(ui::PaperName(pages.paper)) + "\"" : std::string("null");
+    line += ",\"pages\":" + std::to_string(pages.pages.size());
     WriteLine(line + "}");
 }
 

@@ -41,6 +41,7 @@ public:
     void OnChoice(std::string_view text, const std::vector<std::string>& buttons, std::size_t chosen) override;
     void OnFileDialog(ui::FileDialog kind, std::string_view extension, bool answered, std::string_view path) override;
     void OnOpenDocument(std::string_view path) override;
+    void OnPrint(const ui::PrintJob& job, bool printed, const draw::PagedDocument& pages) override;
 
 protected:
     // Carries out one command line on the top window (nullptr when no dialog
@@ -56,6 +57,7 @@ protected:
     int AnswerQuestion(std::string_view text);
     std::size_t AnswerChoice(std::string_view text, const std::vector<std::string>& buttons);
     bool AnswerFileName(ui::FileDialog kind, std::string_view extension, std::string& path);
+    ui::PrintResult AnswerPrint(const ui::PrintJob& job);
     // The next line of the script; false at its end.
     bool ReadLine(std::string& line);
     void ReportOpen(const res::DialogTemplate& dialogTemplate);

@@ -131,7 +131,8 @@ struct PlanFields {
     // had it so that a save never drops it, with its fields to fill.
     ShakerSettings kept;
     std::vector<std::string> keptUnfilled;
-    // The report's title block, kept as the document had it.
+    // The report's title block, edited in Report Details: kept as the
+    // document had it, texts as typed.
     std::optional<ReportInfo> report;
     // The document's sweep had its rate (or time per pass) to fill: an empty
     // rate is then that figure still to give, not "no sweep".

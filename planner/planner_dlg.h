@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "draw/page.h"
 #include "planner/file_io.h"
 #include "planner/file_stamp.h"
 #include "planner/plan_form.h"
@@ -105,6 +106,15 @@ private:
     void OnAbout();
     void OnNewFromTemplate();
     void OnSaveAsTemplate();
+    // The report (planner_dlg_report.cpp).
+    void OnReportDetails();
+    void OnExportReport();
+    void OnPrint();
+    // The report of the plan on show, on that paper.
+    draw::PagedDocument ReportOnShow(draw::Paper paper) const;
+    // The paper reports are laid out on: the user's, until Report Details
+    // chooses another.
+    draw::Paper ReportPaper();
 
     void ShowFields();
     void ShowSegments();
@@ -220,6 +230,7 @@ private:
     // What the template the plan came from said of itself: Save as
     // Template starts from it.
     std::optional<planner::TemplateInfo> m_templateInfo;
+    std::optional<draw::Paper> m_reportPaper;  // asked of the backend when first needed
 
     ui::CGrid m_profile;
     ui::CEdit m_gravity;

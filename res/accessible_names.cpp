@@ -6,6 +6,7 @@
 #include "res/new_template_ids.h"
 #include "res/planner_ids.h"
 #include "res/pure_sine_ids.h"
+#include "res/report_details_ids.h"
 #include "res/resource_ids.h"
 #include "res/save_template_ids.h"
 #include "res/sine_sweep_ids.h"
@@ -143,6 +144,14 @@ constexpr AccessibleName kNames[] = {
     {IDD_SAVE_AS_TEMPLATE, save_template_dlg::IDC_TEMPLATE_TITLE, "Template title", kNoId, ""},
     {IDD_SAVE_AS_TEMPLATE, save_template_dlg::IDC_TEMPLATE_REFERENCE, "Template reference", kNoId, ""},
     {IDD_SAVE_AS_TEMPLATE, save_template_dlg::IDC_TEMPLATE_NOTES, "Template notes", kNoId, ""},
+    {IDD_REPORT_DETAILS, report_details::IDC_REPORT_TITLE, "Report title", kNoId, ""},
+    {IDD_REPORT_DETAILS, report_details::IDC_REPORT_SPECIMEN, "Specimen", kNoId, ""},
+    {IDD_REPORT_DETAILS, report_details::IDC_REPORT_CUSTOMER, "Customer", kNoId, ""},
+    {IDD_REPORT_DETAILS, report_details::IDC_REPORT_REFERENCE, "Standard or test procedure followed", kNoId, ""},
+    {IDD_REPORT_DETAILS, report_details::IDC_REPORT_AUTHOR, "Author", kNoId, ""},
+    {IDD_REPORT_DETAILS, report_details::IDC_REPORT_REVISION, "Revision", kNoId, ""},
+    {IDD_REPORT_DETAILS, report_details::IDC_REPORT_NOTES, "Notes", kNoId, ""},
+    {IDD_REPORT_DETAILS, report_details::IDC_REPORT_PAPER, "Paper of an exported report", kNoId, ""},
 };
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "res/new_template_ids.h"
 #include "res/planner_ids.h"
 #include "res/pure_sine_ids.h"
+#include "res/report_details_ids.h"
 #include "res/resource_ids.h"
 #include "res/save_template_ids.h"
 #include "res/sine_sweep_ids.h"
@@ -228,6 +229,10 @@ constexpr MenuItem kPlannerFileMenu[] = {
     {pl::IDM_EXPORT_CHART, "Export &Chart...", nullptr, nullptr},
     {pl::IDM_EXPORT_RESULTS, "Export &Results...", nullptr, nullptr},
     {0, nullptr, nullptr, nullptr},
+    {pl::IDM_REPORT_DETAILS, "Report &Details...", nullptr, nullptr},
+    {pl::IDM_EXPORT_REPORT, "E&xport Report...", nullptr, nullptr},
+    {pl::IDM_PRINT, "&Print...", "Ctrl+P", nullptr},
+    {0, nullptr, nullptr, nullptr},
     {pl::IDM_CLOSE, "&Close", "Ctrl+W", nullptr},
 };
 constexpr MenuItem kPlannerEditMenu[] = {
@@ -379,6 +384,29 @@ constexpr ControlTemplate kSaveTemplateControls[] = {
     {IDCANCEL, K::Button, kTabStop, 243, 99, 50, 14, "Cancel", 0},
 };
 
+// The report's fields of a plan, and the paper its export is laid out on.
+namespace rd = report_details;
+constexpr ControlTemplate kReportDetailsControls[] = {
+    {kNoId, K::Static, kLabel, 7, 9, 50, 8, "Title", 0},
+    {rd::IDC_REPORT_TITLE, K::Edit, kInputEdit, 60, 7, 193, 13, "", 0},
+    {kNoId, K::Static, kLabel, 7, 25, 50, 8, "Specimen", 0},
+    {rd::IDC_REPORT_SPECIMEN, K::Edit, kInputEdit, 60, 23, 193, 13, "", 0},
+    {kNoId, K::Static, kLabel, 7, 41, 50, 8, "Customer", 0},
+    {rd::IDC_REPORT_CUSTOMER, K::Edit, kInputEdit, 60, 39, 193, 13, "", 0},
+    {kNoId, K::Static, kLabel, 7, 57, 50, 8, "Standard", 0},
+    {rd::IDC_REPORT_REFERENCE, K::Edit, kInputEdit, 60, 55, 193, 13, "", 0},
+    {kNoId, K::Static, kLabel, 7, 73, 50, 8, "Author", 0},
+    {rd::IDC_REPORT_AUTHOR, K::Edit, kInputEdit, 60, 71, 193, 13, "", 0},
+    {kNoId, K::Static, kLabel, 7, 89, 50, 8, "Revision", 0},
+    {rd::IDC_REPORT_REVISION, K::Edit, kInputEdit, 60, 87, 60, 13, "", 0},
+    {kNoId, K::Static, kLabel, 7, 105, 50, 8, "Notes", 0},
+    {rd::IDC_REPORT_NOTES, K::Edit, kInputEdit, 60, 103, 193, 13, "", 0},
+    {kNoId, K::Static, kLabel, 7, 123, 50, 8, "Export on", 0},
+    {rd::IDC_REPORT_PAPER, K::List, kDropDownList, 60, 121, 70, 13, "", 0},
+    {IDOK, K::Button, kDefaultButton | kTabStop, 147, 141, 50, 14, "OK", 0},
+    {IDCANCEL, K::Button, kTabStop, 203, 141, 50, 14, "Cancel", 0},
+};
+
 template <std::size_t N>
 constexpr DialogTemplate MakeTemplate(int id, const char* caption, int cx, int cy, const char* font, int points,
                                       unsigned style, const ControlTemplate (&controls)[N],
@@ -406,6 +434,8 @@ constexpr DialogTemplate kTemplates[] = {
                  kPopup | kCaption | kSysMenu | kModalFrame, kNewTemplateControls),
     MakeTemplate(IDD_SAVE_AS_TEMPLATE, "Save as Template", 300, 120, "Arial", 9,
                  kPopup | kCaption | kSysMenu | kModalFrame, kSaveTemplateControls),
+    MakeTemplate(IDD_REPORT_DETAILS, "Report Details", 260, 162, "Arial", 9, kPopup | kCaption | kSysMenu | kModalFrame,
+                 kReportDetailsControls),
 };
 
 }  // namespace

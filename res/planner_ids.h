@@ -113,5 +113,9 @@ constexpr int IDM_EQUIPMENT_LIBRARY = 1295;
 constexpr int IDM_TAKE_LAB_FIGURES = 1296;
 constexpr int IDM_NEW_FROM_TEMPLATE = 1600;
 constexpr int IDM_SAVE_AS_TEMPLATE = 1601;
+// The test plan report.
+constexpr int IDM_PRINT = 1680;
+constexpr int IDM_EXPORT_REPORT = 1681;
+constexpr int IDM_REPORT_DETAILS = 1682;
 
 }  // namespace res::planner_dlg

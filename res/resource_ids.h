@@ -17,6 +17,7 @@ constexpr int IDR_PLANNER = 132;  // the planner's icon
 constexpr int IDD_LAB = 133;      // the equipment library's editor
 constexpr int IDD_NEW_FROM_TEMPLATE = 140;
 constexpr int IDD_SAVE_AS_TEMPLATE = 141;
+constexpr int IDD_REPORT_DETAILS = 160;  // the plan's report fields
 
 // System-menu command that opens the About box.
 constexpr unsigned IDM_ABOUT = 0x0010;

@@ -22,8 +22,8 @@
 namespace {
 
 constexpr int kDialogs[] = {
-    res::IDD_ABOUT,   res::IDD_MAIN_MENU, res::IDD_PURE_SINE,         res::IDD_SINE_SWEEP,
-    res::IDD_PLANNER, res::IDD_LAB,       res::IDD_NEW_FROM_TEMPLATE, res::IDD_SAVE_AS_TEMPLATE};
+    res::IDD_ABOUT, res::IDD_MAIN_MENU,         res::IDD_PURE_SINE,        res::IDD_SINE_SWEEP,    res::IDD_PLANNER,
+    res::IDD_LAB,   res::IDD_NEW_FROM_TEMPLATE, res::IDD_SAVE_AS_TEMPLATE, res::IDD_REPORT_DETAILS};
 
 TEST(ControlNames, EveryControlOfATemplateHasOneNameOnItsDialogAndNoOther) {
     for (const int dialogId : kDialogs) {
@@ -67,6 +67,7 @@ TEST(ControlNames, EveryIdConstantOfTheHeadersIsNamedWithItsValue) {
                               {"lab_ids.h", res::IDD_LAB},
                               {"new_template_ids.h", res::IDD_NEW_FROM_TEMPLATE},
                               {"save_template_ids.h", res::IDD_SAVE_AS_TEMPLATE},
+                              {"report_details_ids.h", res::IDD_REPORT_DETAILS},
                               // IDOK and IDCANCEL, which every dialog shares
                               {"resource_ids.h", res::IDD_ABOUT},
                               {"resource_ids.h", res::IDD_PLANNER}};

@@ -1,6 +1,7 @@
 #include "ui/answer_queue.h"
 
 #include "ui/messages.h"
+#include "ui/print_job.h"
 
 namespace ui {
 
@@ -38,6 +39,15 @@ bool AnswerQueue::TakeFileName(std::string& path) {
     if (answered) path = m_answers.front();
     m_answers.pop_front();
     return answered;
+}
+
+bool AnswerQueue::TakePrint(draw::Paper& paper) {
+    if (m_answers.empty()) return false;
+    const std::string answer = m_answers.front();
+    m_answers.pop_front();
+    if (answer == "print") return true;
+    if (answer.rfind("print ", 0) != 0) return false;
+    return ReadPaperName(answer.substr(6), paper);
 }
 
 }  // namespace ui

@@ -10,6 +10,7 @@
 #include "res/dialog_template.h"
 #include "ui/grid.h"
 #include "ui/messages.h"
+#include "ui/print_job.h"
 
 // The one interface between the dialog layer and a windowing backend.
 //
@@ -187,6 +188,18 @@ public:
     // The directory of the running program, where the files installed with
     // it are found; empty where the backend does not know it.
     virtual std::string ProgramDirectory() const { return {}; }
+
+    // The system's print dialog for the job, the job's paper chosen at first;
+    // the pages then painted on the printer chosen. A backend that cannot
+    // print cancels.
+    virtual PrintResult PrintPages(const PrintJob& /*job*/) { return PrintResult::Cancelled; }
+    // The pages as a PDF file's bytes, the texts as text (selectable and
+    // searchable); false where the backend writes no PDF.
+    virtual bool PagesAsPdf(const draw::PagedDocument& /*document*/, std::string& /*bytes*/) { return false; }
+    virtual bool WritesPdf() const { return false; }
+    // The paper of the user's default printer, where the backend can ask the
+    // platform; false where it cannot, and the user's settings decide.
+    virtual bool PrinterPaper(draw::Paper& /*paper*/) const { return false; }
 };
 
 // The process's backend; set once at start-up, before any dialog runs.

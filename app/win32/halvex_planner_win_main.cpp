@@ -1,4 +1,5 @@
 // halvex-planner.exe: the sine test planner on the Win32 backend.
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -7,6 +8,7 @@
 #include "app/win32/parent_console.h"
 #include "planner/lab_dlg.h"
 #include "planner/planner_dlg.h"
+#include "planner/report_export.h"
 #include "ui/win32/utf16.h"
 #include "ui/win32/win32_backend.h"
 
@@ -39,9 +41,20 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
         halvex::PrintCommandLineMessages(line);
         if (line.exit) return line.exitStatus;
         start = halvex::PlannerStartOf(line);
+        if (!start.problem.empty()) {
+            std::fprintf(stderr, "%s\n", start.problem.c_str());
+            return 2;
+        }
     }
     ui::win32::Win32Backend backend(instance);
     ui::SetBackend(&backend);
+    if (!start.exportReport.empty()) {
+        std::string problem;
+        const int status = planner::ExportReport(start.file, start.exportReport, problem);
+        if (status != 0) std::fprintf(stderr, "halvex-planner: %s\n", problem.c_str());
+        ui::SetBackend(nullptr);
+        return status;
+    }
     if (start.lab) {
         CLabDlg lab(start.file.empty() ? planner::ChosenLabPath() : start.file);
         lab.DoModal();

@@ -24,6 +24,7 @@ public:
     std::size_t AskChoice(std::string_view text, const std::vector<std::string>& buttons) override;
     bool AskFileName(ui::FileDialog kind, const std::vector<ui::FileType>& types, std::string& path,
                      std::size_t& type) override;
+    ui::PrintResult PrintPages(const ui::PrintJob& job) override { return AnswerPrint(job); }
 
 protected:
     void RunProgram() override;

@@ -23,6 +23,7 @@
 #include "planner/new_template_dlg.h"
 #include "planner/plan_form.h"
 #include "planner/planner_dlg.h"
+#include "planner/report_details_dlg.h"
 #include "planner/templates.h"
 #include "res/lab_ids.h"
 #include "res/main_menu_ids.h"
@@ -332,6 +333,23 @@ int main(int argc, char** argv) {
     driver.Run([] {
         CNewTemplateDlg dialog(planner::Templates(nullptr));
         dialog.DoModal();
+    });
+
+    // The report's title block, filled in.
+    driver.On(res::IDD_REPORT_DETAILS, [](QWidget& w) {
+        Save(Framed(w), "report-details.png");
+        CloseWindow(w);
+    });
+    driver.Run([] {
+        planner::ReportInfo report;
+        report.title = "Qualification vibration test";
+        report.specimen = "Control unit CU-4, serial 0117";
+        report.customer = "Acme Avionics";
+        report.reference = "MIL-STD-810H, Method 514.8";
+        report.author = "J. Doe";
+        report.revision = "B";
+        CReportDetailsDlg details(report, draw::Paper::A4);
+        details.DoModal();
     });
 
     for (int size : {16, 32, 256}) {

@@ -22,6 +22,7 @@
 #include "res/main_menu_ids.h"
 #include "res/planner_ids.h"
 #include "res/pure_sine_ids.h"
+#include "res/report_details_ids.h"
 #include "res/resource_ids.h"
 #include "res/sine_sweep_ids.h"
 #include "sweep/sine_sweep_report.h"
@@ -154,6 +155,7 @@ const FitCase kCases[] = {
     {"Lab", res::IDD_LAB, {}, LabLists()},
     {"NewFromTemplate", res::IDD_NEW_FROM_TEMPLATE, {}, {}},
     {"SaveAsTemplate", res::IDD_SAVE_AS_TEMPLATE, {}, {}},
+    {"ReportDetails", res::IDD_REPORT_DETAILS, {}, {{res::report_details::IDC_REPORT_PAPER, {"A4", "US Letter"}}}},
 };
 
 class OneLook : public ui::win32::Automation {

@@ -2,8 +2,9 @@
 // backend and writes each window as DIR/NAME.bmp: the main menu, pure sine
 // with results, a message box, the sine sweep with results and the About
 // box; then the planner with the plan file PLAN open and the pointer over its
-// chart, and the equipment library's editor on lab.halvex-lab beside PLAN. Needs a display (scripts/screenshots-windows
-// runs it on Xvfb).
+// chart, and the equipment library's editor on lab.halvex-lab beside PLAN; last
+// the second page of PLAN's report as the printer gets it, painted with GDI.
+// Needs a display (scripts/screenshots-windows runs it on Xvfb).
 #include <cmath>
 #include <cstdio>
 #include <deque>
@@ -11,10 +12,12 @@
 #include <string>
 
 #include "app/vibration_app.h"
+#include "planner/file_io.h"
 #include "planner/lab.h"
 #include "planner/lab_dlg.h"
 #include "planner/new_template_dlg.h"
 #include "planner/planner_dlg.h"
+#include "planner/report_export.h"
 #include "res/lab_ids.h"
 #include "res/main_menu_ids.h"
 #include "res/new_template_ids.h"
@@ -24,12 +27,31 @@
 #include "res/sine_sweep_ids.h"
 #include "ui/win32/win32_backend.h"
 
+#include "ui/win32/page_painter.h"
+
 namespace {
 
 namespace ps = res::pure_sine;
 namespace ss = res::sine_sweep;
 
 std::string g_dir;
+
+// A 24-bit bottom-up picture as DIR/NAME.bmp.
+void WriteBitmap(const BITMAPINFO& info, const void* bits, const char* name) {
+    const LONG width = info.bmiHeader.biWidth;
+    const LONG height = info.bmiHeader.biHeight;
+    const DWORD rowBytes = static_cast<DWORD>((width * 3 + 3) & ~3);
+    const DWORD imageBytes = rowBytes * static_cast<DWORD>(height);
+    BITMAPFILEHEADER file{0x4D42, static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof info.bmiHeader) + imageBytes, 0,
+                          0, static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof info.bmiHeader)};
+    const std::string path = g_dir + "/" + name + ".bmp";
+    if (std::FILE* out = std::fopen(path.c_str(), "wb")) {
+        std::fwrite(&file, sizeof file, 1, out);
+        std::fwrite(&info.bmiHeader, sizeof info.bmiHeader, 1, out);
+        std::fwrite(bits, 1, imageBytes, out);
+        std::fclose(out);
+    }
+}
 
 // The window as it is on the screen, frame and caption included.
 void Capture(HWND hwnd, const char* name) {
@@ -47,17 +69,7 @@ void Capture(HWND hwnd, const char* name) {
     HGDIOBJ old = SelectObject(memory, bitmap);
     BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
     GdiFlush();
-    const DWORD rowBytes = static_cast<DWORD>((width * 3 + 3) & ~3);
-    const DWORD imageBytes = rowBytes * static_cast<DWORD>(height);
-    BITMAPFILEHEADER file{0x4D42, static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof info.bmiHeader) + imageBytes, 0,
-                          0, static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof info.bmiHeader)};
-    const std::string path = g_dir + "/" + name + ".bmp";
-    if (std::FILE* out = std::fopen(path.c_str(), "wb")) {
-        std::fwrite(&file, sizeof file, 1, out);
-        std::fwrite(&info.bmiHeader, sizeof info.bmiHeader, 1, out);
-        std::fwrite(bits, 1, imageBytes, out);
-        std::fclose(out);
-    }
+    WriteBitmap(info, bits, name);
     SelectObject(memory, old);
     DeleteObject(bitmap);
     DeleteDC(memory);
@@ -124,6 +136,39 @@ void PointAtBinding(ui::win32::Win32Dialog& top) {
     }
 }
 
+// A page of the plan's report at 90 dots per inch, as PrintPages paints it
+// on a printer, on the paper of the user's settings.
+void ReportPage(const std::string& planPath, std::size_t index, const char* name) {
+    std::string text, message;
+    planner::PlanDocument document;
+    planner::PlanOutcome outcome;
+    if (!planner::ReadTextFile(planPath, text) || !planner::ReadPlan(text, document, message) ||
+        !planner::EvaluatePlan(document, {}, outcome, message)) {
+        std::fprintf(stderr, "%s: %s\n", planPath.c_str(), message.c_str());
+        return;
+    }
+    const std::string fileName = planPath.substr(planPath.find_last_of("/\\") + 1);
+    const draw::PagedDocument report = planner::ReportPages(document, outcome, nullptr, fileName, planner::UserPaper());
+    if (index >= report.pages.size()) return;
+    constexpr double kPixelsPerPoint = 90.0 / 72.0;
+    const draw::PaperSize paper = draw::SizeOf(report.paper);
+    const int width = static_cast<int>(std::lround(paper.width * kPixelsPerPoint));
+    const int height = static_cast<int>(std::lround(paper.height * kPixelsPerPoint));
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof info.bmiHeader, width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    HDC memory = CreateCompatibleDC(nullptr);
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    PatBlt(memory, 0, 0, width, height, WHITENESS);
+    ui::win32::PaintPage(memory, report.pages[index], kPixelsPerPoint);
+    GdiFlush();
+    WriteBitmap(info, bits, name);
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -177,6 +222,7 @@ int main(int argc, char** argv) {
         app.InitInstance();
     }
     session.plan = argv[2];
+    const std::string planPath = argv[2];
     // The example library beside the plan, chosen in the screenshots' own
     // prefix, so that the planner ranks its shakers for the plan.
     std::string lab = session.plan;
@@ -221,6 +267,7 @@ int main(int argc, char** argv) {
         CNewTemplateDlg dialog(planner::Templates(nullptr));
         dialog.DoModal();
     }
+    ReportPage(planPath, 1, "win32-report-page");
     ui::SetBackend(nullptr);
     return 0;
 }

@@ -330,4 +330,13 @@ bool HeadlessBackend::AskFileName(FileDialog kind, const std::vector<FileType>& 
     return answered;
 }
 
+PrintResult HeadlessBackend::PrintPages(const PrintJob& job) {
+    draw::Paper paper = job.paper;
+    const bool printed = m_answers->TakePrint(paper);
+    const draw::PagedDocument pages =
+        printed && job.layOut ? job.layOut(paper) : draw::PagedDocument{paper, job.title, {}};
+    if (m_observer != nullptr) m_observer->OnPrint(job, printed, pages);
+    return printed ? PrintResult::Printed : PrintResult::Cancelled;
+}
+
 }  // namespace ui::headless

@@ -138,6 +138,9 @@ public:
     virtual void OnFileDialog(FileDialog /*kind*/, std::string_view /*extension*/, bool /*answered*/,
                               std::string_view /*path*/) {}
     virtual void OnOpenDocument(std::string_view /*path*/) {}
+    // A print dialog, and what would have gone to the printer: the pages as
+    // laid out on the paper chosen (none when it was cancelled).
+    virtual void OnPrint(const PrintJob& /*job*/, bool /*printed*/, const draw::PagedDocument& /*pages*/) {}
 };
 
 class HeadlessBackend final : public Backend {
@@ -158,6 +161,9 @@ public:
     // Told to the observer, and taken as opened.
     bool OpenDocument(const std::string& path) override;
     std::string ProgramDirectory() const override { return m_programDirectory; }
+    // Answered from the queue ("print", "print letter"); the pages are laid
+    // out on the paper chosen and told to the observer, not painted.
+    PrintResult PrintPages(const PrintJob& job) override;
     void SetProgramDirectory(std::string directory) { m_programDirectory = std::move(directory); }
     void QueueAnswer(std::string answer) { m_answers->Push(std::move(answer)); }
     // Answers from that queue, kept by the caller, instead of the backend's own.

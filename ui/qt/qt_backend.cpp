@@ -7,6 +7,9 @@
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QMessageBox>
+#include <QPageSize>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QSpacerItem>
 #include <QStyle>
@@ -18,6 +21,7 @@
 
 #include "res/string_table.h"
 #include "ui/qt/app_icon.h"
+#include "ui/qt/page_painter.h"
 #include "ui/qt/qt_dialog.h"
 
 namespace ui::qt {
@@ -126,6 +130,54 @@ bool QtBackend::OpenDocument(const std::string& path) {
 
 std::string QtBackend::ProgramDirectory() const {
     return QCoreApplication::applicationDirPath().toUtf8().toStdString();
+}
+
+namespace {
+
+QPageSize::PageSizeId PageSizeOf(draw::Paper paper) {
+    return paper == draw::Paper::A4 ? QPageSize::A4 : QPageSize::Letter;
+}
+
+// The paper of the two a page size is nearer to: the American sizes print
+// on Letter, the rest on A4.
+draw::Paper PaperOf(const QPageSize& size) {
+    switch (size.id()) {
+        case QPageSize::Letter:
+        case QPageSize::Legal:
+        case QPageSize::Executive:
+        case QPageSize::Tabloid:
+        case QPageSize::Ledger:
+            return draw::Paper::Letter;
+        default:
+            return draw::Paper::A4;
+    }
+}
+
+}  // namespace
+
+PrintResult QtBackend::PrintPages(const PrintJob& job) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QString::fromUtf8(job.title.c_str()));
+    printer.setPageSize(QPageSize(PageSizeOf(job.paper)));
+    printer.setFullPage(true);
+    QWidget* parent = m_running.empty() ? nullptr : m_running.back();
+    QPrintDialog dialog(&printer, parent);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    m_running.push_back(&dialog);
+    const int answer = dialog.exec();
+    m_running.pop_back();
+    if (answer != QDialog::Accepted) return PrintResult::Cancelled;
+    const draw::PagedDocument document = job.layOut(PaperOf(printer.pageLayout().pageSize()));
+    printer.setFullPage(true);
+    return PaintDocument(printer, document) ? PrintResult::Printed : PrintResult::Failed;
+}
+
+bool QtBackend::PagesAsPdf(const draw::PagedDocument& document, std::string& bytes) {
+    QByteArray pdf;
+    if (!DocumentAsPdf(document, pdf)) return false;
+    bytes.assign(pdf.constData(), static_cast<std::size_t>(pdf.size()));
+    return true;
 }
 
 bool QtBackend::Settled() const {

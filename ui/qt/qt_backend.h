@@ -25,6 +25,13 @@ public:
                      std::size_t& type) override;
     bool OpenDocument(const std::string& path) override;
     std::string ProgramDirectory() const override;
+    // QPrintDialog and QPrinter; the pages painted by page_painter.
+    PrintResult PrintPages(const PrintJob& job) override;
+    // QPdfWriter.
+    bool PagesAsPdf(const draw::PagedDocument& document, std::string& bytes) override;
+    bool WritesPdf() const override { return true; }
+    // No PrinterPaper: on the Linux desktop the user's settings (LC_PAPER)
+    // say which paper, and the print dialog may choose another.
 
     // Modal runs in progress, dialogs and message boxes, innermost last.
     const std::vector<QDialog*>& Running() const { return m_running; }

@@ -24,4 +24,17 @@ int RunDesktop(int argc, char** argv, const std::function<void()>& body, const D
     return 0;
 }
 
+int RunWithoutWindow(int argc, char** argv, const std::function<int()>& body, const DesktopProgram& program) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QString::fromUtf8(program.name));
+    QApplication::setApplicationVersion(QString::fromLatin1(res::kProgramVersion));
+    ConfigureApplication(application, true);
+    QtBackend backend;
+    SetBackend(&backend);
+    const int status = body();
+    SetBackend(nullptr);
+    return status;
+}
+
 }  // namespace ui::qt

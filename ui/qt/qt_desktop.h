@@ -16,4 +16,9 @@ struct DesktopProgram {
 
 int RunDesktop(int argc, char** argv, const std::function<void()>& body, const DesktopProgram& program);
 
+// The same frame for work that shows no window (a report written from the
+// command line): on the offscreen platform, so that no display is needed;
+// the body's result is the exit status.
+int RunWithoutWindow(int argc, char** argv, const std::function<int()>& body, const DesktopProgram& program);
+
 }  // namespace ui::qt

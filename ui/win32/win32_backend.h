@@ -186,6 +186,9 @@ public:
     }
     // A document the program opens is told instead of shown.
     virtual void OnOpenDocument(std::string_view /*path*/) {}
+    // A print dialog is answered by the automation, which is told what
+    // would be printed instead of printing it.
+    virtual PrintResult PrintPages(const PrintJob& /*job*/) { return PrintResult::Cancelled; }
     // Performs at most one user action on the top dialog; false when there
     // will be no more, and the run is then cancelled.
     virtual bool Next(Win32Dialog& top) = 0;
@@ -211,6 +214,11 @@ public:
     // ShellExecuteW, or told to the automation when one plays the user.
     bool OpenDocument(const std::string& path) override;
     std::string ProgramDirectory() const override;
+    // PrintDlgExW and the pages painted with GDI on its printer
+    // (ui/win32/printing.cpp), or the automation's answer.
+    PrintResult PrintPages(const PrintJob& job) override;
+    // The default printer's form, where there is a printer.
+    bool PrinterPaper(draw::Paper& paper) const override;
     // Has the dialogs' modal runs offer their keys to the top dialog's menu
     // shortcuts first; done when the first dialog with a menu opens.
     void FilterMessages();
