@@ -20,6 +20,7 @@ int main(int argc, char** argv) {
     const halvex::PlannerStart start = halvex::PlannerStartOf(line);
     return ui::qt::RunDesktop(argc, argv,
                               [&start] {
+                                  planner::EnableRecoveryOffers(true);
                                   if (start.lab) {
                                       CLabDlg lab(start.file.empty() ? planner::ChosenLabPath() : start.file);
                                       lab.DoModal();

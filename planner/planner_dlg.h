@@ -8,6 +8,7 @@
 #include "planner/file_io.h"
 #include "planner/plan_form.h"
 #include "planner/query_form.h"
+#include "planner/recovery_dlg.h"
 #include "planner/undo_stack.h"
 #include "ui/dialog.h"
 
@@ -42,6 +43,8 @@ public:
     // Called between writing a save and renaming it over the file; a test
     // stops the save there.
     planner::BeforeReplace beforeReplace;
+    // The window's recovery copy of its unsaved changes.
+    planner::RecoveryKeeper& Recovery() { return m_recovery; }
 
 protected:
     void DoDataExchange(ui::CDataExchange* pDX) override;
@@ -101,6 +104,14 @@ private:
     void OnTakeLabFigures();
     void OnManual();
     void OnAbout();
+    void OnRecoveryTimer();
+
+    // The recovery copy follows the document: due after edits pause, gone
+    // once nothing is unsaved.
+    void RecoveryAfterChange() { m_recovery.Changed(*this, m_history.Changed()); }
+    // A copy left by a Halvex that ended unexpectedly, restored as changed
+    // when the user chooses to.
+    void OfferRecovery();
 
     void ShowFields();
     void ShowSegments();
@@ -212,6 +223,7 @@ private:
     std::string m_labNote;      // why the library does not read, until said
     std::string m_rankingNote;  // why Which shaker? is empty, in its one row
     std::vector<planner::RankedShaker> m_ranking;
+    planner::RecoveryKeeper m_recovery{planner::RecoveryKind::Plan};
 
     ui::CGrid m_profile;
     ui::CEdit m_gravity;

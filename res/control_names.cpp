@@ -20,6 +20,7 @@ const DialogNames kDialogNames[] = {
     {IDD_SINE_SWEEP, std::begin(sine_sweep::kControlNames), std::end(sine_sweep::kControlNames)},
     {IDD_PLANNER, std::begin(planner_dlg::kControlNames), std::end(planner_dlg::kControlNames)},
     {IDD_LAB, std::begin(lab_dlg::kControlNames), std::end(lab_dlg::kControlNames)},
+    {IDD_RECOVERY, std::begin(recovery_dlg::kControlNames), std::end(recovery_dlg::kControlNames)},
 };
 
 }  // namespace

@@ -16,6 +16,9 @@ constexpr int IDD_PLANNER = 131;
 constexpr int IDR_PLANNER = 132;  // the planner's icon
 constexpr int IDD_LAB = 133;      // the equipment library's editor
 
+// The offer of a recovery copy at start.
+constexpr int IDD_RECOVERY = 145;
+
 // System-menu command that opens the About box.
 constexpr unsigned IDM_ABOUT = 0x0010;
 

@@ -21,8 +21,8 @@
 
 namespace {
 
-constexpr int kDialogs[] = {res::IDD_ABOUT,      res::IDD_MAIN_MENU, res::IDD_PURE_SINE,
-                            res::IDD_SINE_SWEEP, res::IDD_PLANNER,   res::IDD_LAB};
+constexpr int kDialogs[] = {res::IDD_ABOUT,   res::IDD_MAIN_MENU, res::IDD_PURE_SINE, res::IDD_SINE_SWEEP,
+                            res::IDD_PLANNER, res::IDD_LAB,       res::IDD_RECOVERY};
 
 TEST(ControlNames, EveryControlOfATemplateHasOneNameOnItsDialogAndNoOther) {
     for (const int dialogId : kDialogs) {
@@ -64,6 +64,7 @@ TEST(ControlNames, EveryIdConstantOfTheHeadersIsNamedWithItsValue) {
                               {"sine_sweep_ids.h", res::IDD_SINE_SWEEP},
                               {"planner_ids.h", res::IDD_PLANNER},
                               {"lab_ids.h", res::IDD_LAB},
+                              {"recovery_ids.h", res::IDD_RECOVERY},
                               // IDOK and IDCANCEL, which every dialog shares
                               {"resource_ids.h", res::IDD_ABOUT},
                               {"resource_ids.h", res::IDD_PLANNER}};

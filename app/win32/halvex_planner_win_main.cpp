@@ -42,6 +42,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
     }
     ui::win32::Win32Backend backend(instance);
     ui::SetBackend(&backend);
+    planner::EnableRecoveryOffers(true);
     if (start.lab) {
         CLabDlg lab(start.file.empty() ? planner::ChosenLabPath() : start.file);
         lab.DoModal();
