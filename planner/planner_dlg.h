@@ -34,6 +34,7 @@ public:
 
     bool Modified() const { return m_history.Changed(); }
     const std::string& Path() const { return m_path; }
+    const planner::PlanFields& Fields() const { return m_fields; }
     // The plan on show and its results: the last plan the fields made, out
     // of date while PlanProblem() says why the fields make none.
     const planner::PlanDocument& PlanShown() const { return m_document; }

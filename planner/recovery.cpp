@@ -172,6 +172,19 @@ std::vector<FoundCopy> FindRecoveryCopies(RecoveryKind kind) {
     if (directory.empty()) return found;
     std::vector<std::string> names = ListDirectory(directory);
     std::sort(names.begin(), names.end());
+    std::set<std::string> withCopies;
+    for (const std::string& name : names) {
+        std::string instance, kindWord;
+        if (SplitName(name, instance, kindWord)) withCopies.insert(instance);
+    }
+    // The locks of programs that ended with nothing left to offer.
+    const std::string lock = ".lock";
+    for (const std::string& name : names) {
+        if (name.size() > lock.size() && name.compare(name.size() - lock.size(), lock.size(), lock) == 0 &&
+            withCopies.count(name.substr(0, name.size() - lock.size())) == 0) {
+            RemoveStaleLock(directory + kSeparator + name);
+        }
+    }
     for (const std::string& name : names) {
         std::string instance, kindWord;
         if (!SplitName(name, instance, kindWord) || kindWord != KindWord(kind)) continue;

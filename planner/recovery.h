@@ -64,7 +64,8 @@ struct FoundCopy {
 };
 
 // The copies of that kind that no running program holds, the oldest first;
-// those that do not read are listed too, never removed here.
+// those that do not read are listed too, never removed here. The locks of
+// programs that ended leaving no copy go.
 std::vector<FoundCopy> FindRecoveryCopies(RecoveryKind kind);
 
 // The copy removed; the lock of the program that left it goes with its last copy.

@@ -105,7 +105,10 @@ TEST_F(RecoveryDirectoryTest, OnlyCopiesNoLiveProgramHoldsAreOfferedAndNoneIsRem
     LeftBehind("1-1-3.lab.halvex-recovery",
                planner::WriteRecoveryText({planner::RecoveryKind::Lab, "", "", Example("lab.halvex-lab")}));
 
+    const std::string staleLock = LeftBehind("1-2.lock", "");
+
     std::vector<planner::FoundCopy> found = planner::FindRecoveryCopies(planner::RecoveryKind::Plan);
+    EXPECT_FALSE(planner::FileExists(staleLock));
     ASSERT_EQ(found.size(), 2u);
     EXPECT_EQ(found[0].path, good);
     EXPECT_TRUE(found[0].readable);
