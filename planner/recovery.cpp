@@ -64,7 +64,7 @@ std::string UtcNow() {
 }  // namespace
 
 std::string RecoveryDirectory() {
-    const std::string state = UserStateDirectory();
+    std::string state = UserStateDirectory();
     if (state.empty()) return state;
 #ifdef _WIN32
     return state + "\\Recovery";
@@ -182,7 +182,9 @@ std::vector<FoundCopy> FindRecoveryCopies(RecoveryKind kind) {
     for (const std::string& name : names) {
         if (name.size() > lock.size() && name.compare(name.size() - lock.size(), lock.size(), lock) == 0 &&
             withCopies.count(name.substr(0, name.size() - lock.size())) == 0) {
-            RemoveStaleLock(directory + kSeparator + name);
+            std::string path = directory;
+            path.append(1, kSeparator).append(name);
+            RemoveStaleLock(path);
         }
     }
     for (const std::string& name : names) {
@@ -190,7 +192,8 @@ std::vector<FoundCopy> FindRecoveryCopies(RecoveryKind kind) {
         if (!SplitName(name, instance, kindWord) || kindWord != KindWord(kind)) continue;
         if (LockHeld(LockPath(directory, instance))) continue;
         FoundCopy copy;
-        copy.path = directory + kSeparator + name;
+        copy.path = directory;
+        copy.path.append(1, kSeparator).append(name);
         std::string text;
         if (!ReadTextFile(copy.path, text)) {
             copy.problem = "cannot be read";

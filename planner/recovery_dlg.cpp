@@ -73,7 +73,7 @@ bool OfferRecovery(RecoveryKind kind, FoundCopy& restored) {
     return false;
 }
 
-void RecoveryKeeper::Changed(ui::CDialog& dialog, bool unsaved) {
+void RecoveryKeeper::Changed(const ui::CDialog& dialog, bool unsaved) {
     if (unsaved) {
         dialog.Window().SetTimer(kTimerId, kPause);
         return;

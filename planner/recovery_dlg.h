@@ -59,7 +59,7 @@ public:
     ~RecoveryKeeper() { m_file.Remove(); }
 
     // After every change to the document.
-    void Changed(ui::CDialog& dialog, bool unsaved);
+    void Changed(const ui::CDialog& dialog, bool unsaved);
     // The pause is over: the document as it is now.
     void Write(const std::string& original, const std::string& document);
     const std::string& Path() const { return m_file.Path(); }

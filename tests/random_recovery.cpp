@@ -150,7 +150,7 @@ KillOutcome KillAndRestore(std::uint64_t seed, Program program, const std::strin
     SetStateHome(after);
     const std::string recovery = planner::RecoveryDirectory();
     for (const std::string& name : planner::ListDirectory(recovery)) {
-        planner::RemoveFile(recovery + planner::kSeparator + name);
+        planner::RemoveFile(std::string(recovery).append(1, planner::kSeparator).append(name));
     }
     std::string message;
     planner::MakeDirectories(recovery);

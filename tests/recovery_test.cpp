@@ -36,7 +36,8 @@ protected:
 
     // A copy as a process that is gone left it: no lock of it is held.
     static std::string LeftBehind(const std::string& name, const std::string& text) {
-        const std::string path = planner::RecoveryDirectory() + planner::kSeparator + name;
+        std::string path = planner::RecoveryDirectory() + planner::kSeparator;
+        path += name;
         std::string message;
         EXPECT_TRUE(planner::WriteFileReplacing(path, text, message)) << message;
         return path;
