@@ -22,9 +22,8 @@ std::string Time(std::string written) {
 
 std::string OfferText(const planner::FoundCopy& found) {
     const bool plan = found.copy.kind == planner::RecoveryKind::Plan;
-    return std::string(plan ? "A plan" : "A library") +
-           " with changes that were not saved was kept when Halvex last ended unexpectedly:\n" +
-           (found.copy.original.empty() ? std::string("Untitled") : found.copy.original) + "\nKept at " +
+    return std::string("Halvex ended without saving the changes to this ") + (plan ? "plan" : "library") + ":\n" +
+           (found.copy.original.empty() ? std::string("Untitled") : found.copy.original) + "\nThey were kept at " +
            Time(found.copy.written) + ".";
 }
 

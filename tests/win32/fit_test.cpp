@@ -152,6 +152,7 @@ const FitCase kCases[] = {
     {"SineSweep", res::IDD_SINE_SWEEP, SweepBoxes(), SweepLists()},
     {"Planner", res::IDD_PLANNER, {}, PlannerLists()},
     {"Lab", res::IDD_LAB, {}, LabLists()},
+    {"Recovery", res::IDD_RECOVERY, {}, {}},
 };
 
 class OneLook : public ui::win32::Automation {
