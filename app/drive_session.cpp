@@ -147,6 +147,30 @@ void AppendGrid(std::string& line, const ui::ControlState& grid) {
     line += ']';
 }
 
+// "2", "0.5" or "1.25" seconds, at most an hour, as milliseconds.
+bool ReadSeconds(std::string_view text, unsigned& milliseconds) {
+    const std::size_t point = text.find('.');
+    const std::string_view whole = text.substr(0, point);
+    const std::string_view part = point == std::string_view::npos ? std::string_view() : text.substr(point + 1);
+    if (whole.empty() || whole.size() > 4 || part.size() > 3 || (point != std::string_view::npos && part.empty())) {
+        return false;
+    }
+    unsigned value = 0;
+    for (const char c : whole) {
+        if (c < '0' || c > '9') return false;
+        value = value * 10 + static_cast<unsigned>(c - '0');
+    }
+    unsigned fraction = 0;
+    for (std::size_t i = 0; i < 3; ++i) {
+        const char c = i < part.size() ? part[i] : '0';
+        if (c < '0' || c > '9') return false;
+        fraction = fraction * 10 + static_cast<unsigned>(c - '0');
+    }
+    if (value > 3600) return false;
+    milliseconds = value * 1000 + fraction;
+    return true;
+}
+
 // A paste's text: \t, \n and \\ stand for a tab, a line break and a
 // backslash; false for any other escape.
 bool Unescape(std::string_view text, std::string& out) {
@@ -208,6 +232,8 @@ void DriveSession::RunProgram() {
 }
 
 void DriveSession::RunChosenProgram() {
+    // The planner and the library editor offer what a killed session left.
+    planner::EnableRecoveryOffers(m_program != Program::Calculator);
     if (m_program == Program::Planner) {
         CPlannerDlg planner;
         planner.DoModal();
@@ -485,7 +511,8 @@ void DriveSession::Execute(std::string_view line, ui::UserWindow* top) {
     const bool known = command == "select" || command == "type" || command == "click" || command == "enter" ||
                        command == "escape" || command == "close" || command == "syscommand" || command == "dump" ||
                        command == "globals" || command == "answer" || command == "show" || command == "cell" ||
-                       command == "goto" || command == "paste" || command == "menu" || command == "key";
+                       command == "goto" || command == "paste" || command == "menu" || command == "key" ||
+                       command == "wait";
     if (!known) return WriteError("unknown command: " + std::string(command));
     if (command == "globals") return WriteGlobals();
     if (command == "answer") {
@@ -497,6 +524,17 @@ void DriveSession::Execute(std::string_view line, ui::UserWindow* top) {
     if (top == nullptr) return WriteError("no dialog open");
 
     if (command == "dump") return WriteDump(*top);
+    if (command == "wait") {
+        // Seconds, whole or with up to three decimals: the timers' clock
+        // counts milliseconds.
+        const std::string_view seconds = NextWord(rest);
+        unsigned milliseconds = 0;
+        if (!ReadSeconds(seconds, milliseconds) || !NextWord(rest).empty()) {
+            return WriteError("wait: expected a number of seconds");
+        }
+        top->UserWait(milliseconds);
+        return;
+    }
     if (command == "key") {
         const std::string_view keys = NextWord(rest);
         if (keys.empty() || !NextWord(rest).empty()) return WriteError("key: expected a shortcut");

@@ -39,6 +39,7 @@ int main(int argc, char** argv) {
     return ui::qt::RunDesktop(
         argc, argv,
         [&start] {
+            planner::EnableRecoveryOffers(true);
             if (start.lab) {
                 CLabDlg lab(start.file.empty() ? planner::ChosenLabPath() : start.file);
                 lab.DoModal();

@@ -14,6 +14,7 @@
 
 #include "planner/json.h"
 #include "planner/plan.h"
+#include "planner/recovery.h"
 
 namespace {
 
@@ -46,10 +47,27 @@ void CheckSequence(const planner::SequenceResult& sequence) {
     if (std::fabs(sequence.axisTime - sum) > 1e-9 * std::max(sum, 1.0)) std::abort();
 }
 
+// A recovery copy: its header's line and the document after it, read whole
+// or refused with one line; one that reads writes back as it was read.
+void CheckRecovery(std::string_view text) {
+    planner::RecoveryCopy copy;
+    std::string problem;
+    if (!planner::ReadRecoveryText(text, copy, problem)) {
+        if (problem.empty() || problem.find('\n') != std::string::npos) std::abort();
+        return;
+    }
+    planner::RecoveryCopy again;
+    if (!planner::ReadRecoveryText(planner::WriteRecoveryText(copy), again, problem) || again.kind != copy.kind ||
+        again.original != copy.original || again.written != copy.written || again.document != copy.document) {
+        std::abort();
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
+    CheckRecovery(text);
     planner::PlanDocument document;
     std::string message;
     if (!planner::ReadPlan(text, document, message)) {

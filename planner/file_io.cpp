@@ -7,6 +7,9 @@
 #ifdef _WIN32
 #include <windows.h>
 #else
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -73,6 +76,109 @@ std::string UserDataDirectory() {
     return std::string(home) + "/.local/share/halvex";
 #endif
 }
+
+std::string UserStateDirectory() {
+#ifdef _WIN32
+    const wchar_t* localAppData = _wgetenv(L"LOCALAPPDATA");
+    const std::string base = localAppData != nullptr ? Narrow(localAppData) : std::string();
+    return base.empty() ? std::string() : base + "\\Halvex";
+#else
+    const char* stateHome = std::getenv("XDG_STATE_HOME");
+    if (stateHome != nullptr && stateHome[0] == '/') return std::string(stateHome) + "/halvex";
+    const char* home = std::getenv("HOME");
+    if (home == nullptr || home[0] == '\0') return std::string();
+    return std::string(home) + "/.local/state/halvex";
+#endif
+}
+
+std::vector<std::string> ListDirectory(const std::string& path) {
+    std::vector<std::string> names;
+#ifdef _WIN32
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW(Wide(path + "\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return names;
+    do {
+        const std::string name = Narrow(found.cFileName);
+        if (name != "." && name != ".." && (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+            names.push_back(name);
+        }
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+#else
+    DIR* directory = opendir(path.c_str());
+    if (directory == nullptr) return names;
+    while (const dirent* entry = readdir(directory)) {
+        const std::string name = entry->d_name;
+        if (name != "." && name != "..") names.push_back(name);
+    }
+    closedir(directory);
+#endif
+    return names;
+}
+
+bool RemoveFile(const std::string& path) {
+    Remove(path);
+    return !FileExists(path);
+}
+
+#ifdef _WIN32
+// A file opened to be shared with no one is the lock; Windows closes it when
+// the process ends, TerminateProcess included.
+bool HoldLock(const std::string& path) {
+    const HANDLE file = CreateFileW(Wide(path).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    return file != INVALID_HANDLE_VALUE;  // kept open on purpose until the end
+}
+
+bool LockHeld(const std::string& path) {
+    const HANDLE file =
+        CreateFileW(Wide(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return GetLastError() == ERROR_SHARING_VIOLATION;
+    CloseHandle(file);
+    return false;
+}
+
+// An open file cannot be deleted: a held lock stays.
+void RemoveStaleLock(const std::string& path) { Remove(path); }
+
+long ProcessId() { return static_cast<long>(GetCurrentProcessId()); }
+#else
+// flock belongs to the open file and goes with the process. Another process
+// may remove a stale lock file between our open and our lock: the lock is
+// ours only if the file we locked is still the one at path.
+bool HoldLock(const std::string& path) {
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        const int fd = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+        if (fd < 0) return false;
+        struct stat held {
+        }, named{};
+        if (flock(fd, LOCK_EX | LOCK_NB) == 0 && fstat(fd, &held) == 0 && stat(path.c_str(), &named) == 0 &&
+            held.st_ino == named.st_ino && held.st_dev == named.st_dev) {
+            return true;  // the descriptor stays open on purpose until the end
+        }
+        close(fd);
+    }
+    return false;
+}
+
+bool LockHeld(const std::string& path) {
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    const bool held = flock(fd, LOCK_EX | LOCK_NB) != 0;
+    close(fd);
+    return held;
+}
+
+// Removed while we hold it, so that no one locks it in between.
+void RemoveStaleLock(const std::string& path) {
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return;
+    if (flock(fd, LOCK_EX | LOCK_NB) == 0) unlink(path.c_str());
+    close(fd);
+}
+
+long ProcessId() { return static_cast<long>(getpid()); }
+#endif
 
 bool FileExists(const std::string& path) {
 #ifdef _WIN32

@@ -160,6 +160,7 @@ const ui::EventEntry<CLabDlg> CLabDlg::kEvents[] = {
     ui::OnCommand(ui::BN_CLICKED, IDC_SAVE, &CLabDlg::OnSave),
     ui::OnCommand(ui::BN_CLICKED, IDC_SAVE_AS, &CLabDlg::OnSaveAs),
     ui::OnCommand(ui::BN_CLICKED, IDC_CLOSE, &CLabDlg::OnClose),
+    ui::OnMessage(ui::WM_TIMER, &CLabDlg::OnRecoveryTimer),
     ui::OnCommand(ui::BN_CLICKED, res::IDM_OPEN_MANUAL, &CLabDlg::OnManual),
 };
 
@@ -210,7 +211,37 @@ bool CLabDlg::OnInitDialog() {
         FillList(m_fixtureUnits[i], planner::FieldUnits(kFixtureQuantities[i].kind));
     }
     OpenFile(m_path);
+    if (planner::RecoveryOffersEnabled()) OfferRecovery();
     return true;
+}
+
+void CLabDlg::OnRecoveryTimer() {
+    planner::LabDocument lab;
+    std::string problem;
+    planner::LabPlace place;
+    if (!Modified() || !planner::LabOf(m_fields, lab, problem, place)) return;
+    m_recovery.Write(m_path, m_stamp, planner::WriteLabDocument(lab));
+}
+
+// Saving writes where the library was; an unsaved state compared with the
+// file as it is now. The restored library gets a copy of this window's at
+// once, before the old one goes.
+void CLabDlg::OfferRecovery() {
+    planner::FoundCopy found;
+    if (!planner::OfferRecovery(planner::RecoveryKind::Lab, found)) return;
+    planner::LabDocument lab;
+    std::string message;
+    if (!planner::ReadLabDocument(found.copy.document, lab, message)) return;
+    const planner::OpenedLab opened = planner::OpenLab(found.copy.original);
+    m_path = found.copy.original;
+    m_stamp = found.copy.file;
+    m_unreadable = opened.readable ? std::string() : opened.problem;
+    m_saved = planner::LabFieldsOf(opened.lab);
+    m_fields = planner::LabFieldsOf(lab);
+    for (int i = 0; i < planner::kLabLists; ++i) m_selected[i] = Count(LabList(i)) > 0 ? 0 : -1;
+    ShowAll();
+    m_recovery.Write(m_path, m_stamp, found.copy.document);
+    planner::DiscardRecoveryCopy(found.path);
 }
 
 // Enter does nothing of its own: every edit is checked as it is typed.
@@ -475,6 +506,7 @@ void CLabDlg::ShowStatus() {
     if (marked != res::kNoId) Window().MarkControl(marked, m_problem);
     m_marked = marked;
     Window().SetTitle(FileName(m_path) + (Modified() ? "*" : "") + " \u2014 Equipment Library");
+    m_recovery.Changed(*this, Modified());
 }
 
 bool CLabDlg::KeepChanges() {

@@ -6,6 +6,7 @@
 
 #include "planner/file_stamp.h"
 #include "planner/lab_form.h"
+#include "planner/recovery_dlg.h"
 #include "ui/dialog.h"
 
 // "Equipment Library": the lab's shakers, head expanders and slip tables, and
@@ -28,6 +29,8 @@ public:
     const planner::LabFields& Fields() const { return m_fields; }
     // Whether the file on Path() did not read as a library.
     bool Unreadable() const { return !m_unreadable.empty(); }
+    // The window's recovery copy of its unsaved changes.
+    planner::RecoveryKeeper& Recovery() { return m_recovery; }
 
 protected:
     void DoDataExchange(ui::CDataExchange* pDX) override;
@@ -56,8 +59,15 @@ protected:
     void OnSave();
     void OnSaveAs();
     void OnManual();
+    // The library as it would be saved, kept as the recovery copy; fields
+    // that make none leave the copy before.
+    void OnRecoveryTimer();
 
 private:
+    // A copy left by a Halvex that ended unexpectedly, restored as changed
+    // when the user chooses to.
+    void OfferRecovery();
+
     // A quantity field of the library or of an item on show, and its controls.
     struct QuantityControls {
         ui::CEdit* edit;
@@ -103,6 +113,7 @@ private:
     std::string m_problem;
     planner::LabPlace m_place;
     int m_marked = -1;  // the control marked, if any
+    planner::RecoveryKeeper m_recovery{planner::RecoveryKind::Lab};
 
     ui::CEdit m_labName, m_gravity, m_fixtureMargin;
     ui::CEdit m_derating[4];

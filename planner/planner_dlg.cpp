@@ -160,6 +160,7 @@ const ui::EventEntry<CPlannerDlg> CPlannerDlg::kEvents[] = {
     ui::OnCommand(ui::BN_CLICKED, IDM_TAKE_LAB_FIGURES, &CPlannerDlg::OnTakeLabFigures),
     ui::OnCommand(ui::BN_CLICKED, IDM_MANUAL, &CPlannerDlg::OnManual),
     ui::OnCommand(ui::BN_CLICKED, IDM_ABOUT_PLANNER, &CPlannerDlg::OnAbout),
+    ui::OnMessage(ui::WM_TIMER, &CPlannerDlg::OnRecoveryTimer),
 };
 
 CPlannerDlg::CPlannerDlg()
@@ -272,6 +273,7 @@ bool CPlannerDlg::OnInitDialog() {
     OpenChosenLab();
     ShowFields();
     if (!m_startPath.empty()) OpenFile(m_startPath);
+    if (planner::RecoveryOffersEnabled()) OfferRecovery();
     return true;
 }
 
@@ -445,6 +447,7 @@ void CPlannerDlg::Edited() {
     const std::string key = planner::TypingKey(m_history.Current().fields, m_fields);
     m_history.Record(Step{m_fields, m_selected, m_selectedDwell, m_selectedRun}, key);
     Recalculate();
+    RecoveryAfterChange();
 }
 
 void CPlannerDlg::ShowStep() {
@@ -468,12 +471,14 @@ void CPlannerDlg::OnUndo() {
     if (!m_history.CanUndo()) return;
     m_history.Undo();
     ShowStep();
+    RecoveryAfterChange();
 }
 
 void CPlannerDlg::OnRedo() {
     if (!m_history.CanRedo()) return;
     m_history.Redo();
     ShowStep();
+    RecoveryAfterChange();
 }
 
 void CPlannerDlg::OnProfileRowChange(int row, int /*column*/) {
@@ -758,6 +763,7 @@ void CPlannerDlg::OnNew() {
     m_path.clear();
     m_history.Reset(Step{m_fields, 0, -1, -1});
     ShowFields();
+    RecoveryAfterChange();
 }
 
 // A file that does not read is refused with the reader's message, and the
@@ -790,6 +796,7 @@ void CPlannerDlg::OpenFile(const std::string& path) {
     m_stamp = stamp;
     m_history.Reset(Step{m_fields, 0, -1, -1});
     ShowFields();
+    RecoveryAfterChange();
 }
 
 // A file changed on disk since it was opened or saved is not written over
@@ -842,7 +849,35 @@ bool CPlannerDlg::SaveTo(const std::string& path) {
     m_stamp = planner::StampOfWritten(path, text);
     m_history.MarkSaved();
     ShowStatus();
+    RecoveryAfterChange();
     return true;
+}
+
+// The plan as it would be saved; fields that make none leave the copy before.
+void CPlannerDlg::OnRecoveryTimer() {
+    planner::PlanDocument document;
+    std::string message;
+    if (!m_history.Changed() || !planner::DocumentOf(m_fields, document, message, planner::Unfilled::Allowed)) return;
+    m_recovery.Write(m_path, m_stamp, planner::WritePlanDocument(document));
+}
+
+// The restored plan gets a copy of this window's at once, before the old
+// one goes, so that a crash right now loses nothing either.
+void CPlannerDlg::OfferRecovery() {
+    planner::FoundCopy found;
+    if (!planner::OfferRecovery(planner::RecoveryKind::Plan, found)) return;
+    planner::PlanDocument document;
+    std::string message;
+    if (!planner::ReadPlan(found.copy.document, document, message)) return;
+    m_fields = planner::FieldsOf(document);
+    m_selected = 0;
+    m_path = found.copy.original;
+    m_stamp = found.copy.file;
+    m_history.Reset(Step{m_fields, 0, -1, -1});
+    m_history.MarkUnsaved();
+    ShowFields();
+    m_recovery.Write(m_path, m_stamp, found.copy.document);
+    planner::DiscardRecoveryCopy(found.path);
 }
 
 bool CPlannerDlg::ExportTo(const ui::FileType& type, const std::string& text) {

@@ -11,6 +11,7 @@
 #include "planner/file_stamp.h"
 #include "planner/plan_form.h"
 #include "planner/query_form.h"
+#include "planner/recovery_dlg.h"
 #include "planner/undo_stack.h"
 #include "ui/dialog.h"
 
@@ -36,6 +37,7 @@ public:
 
     bool Modified() const { return m_history.Changed(); }
     const std::string& Path() const { return m_path; }
+    const planner::PlanFields& Fields() const { return m_fields; }
     // The plan on show and its results: the last plan the fields made, out
     // of date while PlanProblem() says why the fields make none.
     const planner::PlanDocument& PlanShown() const { return m_document; }
@@ -45,6 +47,8 @@ public:
     // Called between writing a save and renaming it over the file; a test
     // stops the save there.
     planner::BeforeReplace beforeReplace;
+    // The window's recovery copy of its unsaved changes.
+    planner::RecoveryKeeper& Recovery() { return m_recovery; }
 
 protected:
     void DoDataExchange(ui::CDataExchange* pDX) override;
@@ -115,6 +119,14 @@ private:
     // The paper reports are laid out on: the user's, until Report Details
     // chooses another.
     draw::Paper ReportPaper();
+    void OnRecoveryTimer();
+
+    // The recovery copy follows the document: due after edits pause, gone
+    // once nothing is unsaved.
+    void RecoveryAfterChange() { m_recovery.Changed(*this, m_history.Changed()); }
+    // A copy left by a Halvex that ended unexpectedly, restored as changed
+    // when the user chooses to.
+    void OfferRecovery();
 
     void ShowFields();
     void ShowSegments();
@@ -231,6 +243,7 @@ private:
     // Template starts from it.
     std::optional<planner::TemplateInfo> m_templateInfo;
     std::optional<draw::Paper> m_reportPaper;  // asked of the backend when first needed
+    planner::RecoveryKeeper m_recovery{planner::RecoveryKind::Plan};
 
     ui::CGrid m_profile;
     ui::CEdit m_gravity;

@@ -64,6 +64,8 @@ public:
         m_lastKey.clear();
     }
     bool Changed() const { return m_saved != m_at; }
+    // No state is the saved one: a document restored from a recovery copy.
+    void MarkUnsaved() { m_saved = kNever; }
 
 private:
     static constexpr std::size_t kMaxSteps = 1000;

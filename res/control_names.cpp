@@ -23,6 +23,7 @@ const DialogNames kDialogNames[] = {
     {IDD_NEW_FROM_TEMPLATE, std::begin(new_template_dlg::kControlNames), std::end(new_template_dlg::kControlNames)},
     {IDD_SAVE_AS_TEMPLATE, std::begin(save_template_dlg::kControlNames), std::end(save_template_dlg::kControlNames)},
     {IDD_REPORT_DETAILS, std::begin(report_details::kControlNames), std::end(report_details::kControlNames)},
+    {IDD_RECOVERY, std::begin(recovery_dlg::kControlNames), std::end(recovery_dlg::kControlNames)},
 };
 
 }  // namespace

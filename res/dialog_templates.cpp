@@ -5,6 +5,7 @@
 #include "res/new_template_ids.h"
 #include "res/planner_ids.h"
 #include "res/pure_sine_ids.h"
+#include "res/recovery_ids.h"
 #include "res/report_details_ids.h"
 #include "res/resource_ids.h"
 #include "res/save_template_ids.h"
@@ -414,6 +415,14 @@ constexpr DialogTemplate MakeTemplate(int id, const char* caption, int cx, int c
     return DialogTemplate{id, caption, cx, cy, font, points, style, controls, N, menu};
 }
 
+// The text names the document, its file and the time; three lines at most.
+constexpr ControlTemplate kRecoveryControls[] = {
+    {recovery_dlg::IDC_RECOVERY_TEXT, K::Static, kLeftAligned | kNoPrefix, 7, 7, 266, 36, "", 0},
+    {recovery_dlg::IDC_RESTORE, K::Button, kDefaultButton | kGroup | kTabStop, 105, 50, 50, 14, "Restore", 0},
+    {recovery_dlg::IDC_DISCARD, K::Button, kTabStop, 161, 50, 50, 14, "Discard", 0},
+    {IDCANCEL, K::Button, kTabStop, 217, 50, 56, 14, "Decide Later", 0},
+};
+
 constexpr DialogTemplate kTemplates[] = {
     MakeTemplate(IDD_ABOUT, "About Halvex", 217, 55, "MS Sans Serif", 8, kPopup | kCaption | kSysMenu | kModalFrame,
                  kAboutControls),
@@ -436,6 +445,8 @@ constexpr DialogTemplate kTemplates[] = {
                  kPopup | kCaption | kSysMenu | kModalFrame, kSaveTemplateControls),
     MakeTemplate(IDD_REPORT_DETAILS, "Report Details", 260, 162, "Arial", 9, kPopup | kCaption | kSysMenu | kModalFrame,
                  kReportDetailsControls),
+    MakeTemplate(IDD_RECOVERY, "Unsaved Changes Found", 280, 71, "Arial", 9, kPopup | kCaption | kSysMenu | kModalFrame,
+                 kRecoveryControls),
 };
 
 }  // namespace

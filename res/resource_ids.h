@@ -19,6 +19,9 @@ constexpr int IDD_NEW_FROM_TEMPLATE = 140;
 constexpr int IDD_SAVE_AS_TEMPLATE = 141;
 constexpr int IDD_REPORT_DETAILS = 160;  // the plan's report fields
 
+// The offer of a recovery copy at start.
+constexpr int IDD_RECOVERY = 145;
+
 // System-menu command that opens the About box.
 constexpr unsigned IDM_ABOUT = 0x0010;
 

@@ -22,8 +22,8 @@
 namespace {
 
 constexpr int kDialogs[] = {
-    res::IDD_ABOUT, res::IDD_MAIN_MENU,         res::IDD_PURE_SINE,        res::IDD_SINE_SWEEP,    res::IDD_PLANNER,
-    res::IDD_LAB,   res::IDD_NEW_FROM_TEMPLATE, res::IDD_SAVE_AS_TEMPLATE, res::IDD_REPORT_DETAILS};
+    res::IDD_ABOUT, res::IDD_MAIN_MENU,         res::IDD_PURE_SINE,        res::IDD_SINE_SWEEP,     res::IDD_PLANNER,
+    res::IDD_LAB,   res::IDD_NEW_FROM_TEMPLATE, res::IDD_SAVE_AS_TEMPLATE, res::IDD_REPORT_DETAILS, res::IDD_RECOVERY};
 
 TEST(ControlNames, EveryControlOfATemplateHasOneNameOnItsDialogAndNoOther) {
     for (const int dialogId : kDialogs) {
@@ -68,6 +68,7 @@ TEST(ControlNames, EveryIdConstantOfTheHeadersIsNamedWithItsValue) {
                               {"new_template_ids.h", res::IDD_NEW_FROM_TEMPLATE},
                               {"save_template_ids.h", res::IDD_SAVE_AS_TEMPLATE},
                               {"report_details_ids.h", res::IDD_REPORT_DETAILS},
+                              {"recovery_ids.h", res::IDD_RECOVERY},
                               // IDOK and IDCANCEL, which every dialog shares
                               {"resource_ids.h", res::IDD_ABOUT},
                               {"resource_ids.h", res::IDD_PLANNER}};

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "tests/random_lab.h"
+#include "tests/random_recovery.h"
 #include "tests/random_session.h"
 
 namespace {
@@ -118,6 +119,28 @@ TEST(RandomDialogs, InvariantsHoldAfterEveryEvent) {
         return;
     }
     std::cout << "random events (lab): " << labTotal << " over " << seeds << " seeds\n";
+}
+
+// Killed at a random event and started again, the planner and the library
+// editor restore the document as it was at the last recovery write.
+// HALVEX_RANDOM_KILLS sets the number of kills, half on each.
+TEST(RandomDialogs, AKilledWindowRestoresItsLastRecoveryCopy) {
+    const std::size_t firstSeed = FromEnvironment("HALVEX_RANDOM_SEED", 1);
+    const std::size_t kills = FromEnvironment("HALVEX_RANDOM_KILLS", 1000);
+    const PlanFiles files;
+    const UserData data(files.Path() + "/data");
+    std::size_t restored = 0;
+    for (std::size_t seed = firstSeed; seed < firstSeed + kills; ++seed) {
+        const Program program = seed % 2 == 0 ? Program::Planner : Program::Lab;
+        if (program == Program::Lab) halvex_test::PrepareLabDirectory(files.Path());
+        // Short runs, so that many kills fall soon after a pause.
+        const halvex_test::KillOutcome outcome =
+            halvex_test::KillAndRestore(seed, program, files.Path(), 1 + seed * 7919 % 40);
+        ASSERT_EQ(outcome.failure, "") << (program == Program::Lab ? "lab" : "planner") << " seed " << seed;
+        if (outcome.restored) ++restored;
+    }
+    std::cout << "kills: " << kills << ", of which restored from a recovery copy: " << restored << "\n";
+    EXPECT_GT(restored, kills / 10);
 }
 
 // A hand-written session through both calculators must replay without a

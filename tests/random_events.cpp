@@ -256,6 +256,10 @@ void WindowEvents::Generate(std::mt19937_64& random, const HeadlessWindow& top, 
         lines.push_back(roll < 4 ? "enter" : "escape");
         return;
     }
+    if (roll >= 940) {  // a pause: the recovery copy is written
+        lines.push_back("wait 2");
+        return;
+    }
     if (roll < 60) {  // a file command
         const int last = 3 + static_cast<int>(w.exports.size());
         switch (const int which = std::uniform_int_distribution<int>(0, last)(random)) {

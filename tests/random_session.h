@@ -43,6 +43,9 @@ protected:
 
     // The library editor's directory as each session finds it.
     void PrepareDirectory() const;
+    // The window that runs, nullptr when it is not that one.
+    CPlannerDlg* Planner() const { return m_planner; }
+    CLabDlg* Lab() const { return m_lab; }
 
     std::string m_failure;
     std::size_t m_events = 0;

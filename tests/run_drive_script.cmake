@@ -10,11 +10,15 @@ if(DATA_HOME)
   file(REMOVE_RECURSE ${DATA_HOME})
   file(MAKE_DIRECTORY ${DATA_HOME})
   set(ENV{XDG_DATA_HOME} ${DATA_HOME})
+  # Recovery copies, which the planner and the library editor offer at
+  # start, in that directory too.
+  set(ENV{XDG_STATE_HOME} ${DATA_HOME}/state)
   # Wine sets APPDATA itself, to the prefix's own: that is emptied instead.
   if(DEFINED ENV{WINEPREFIX})
     file(GLOB wine_homes "$ENV{WINEPREFIX}/drive_c/users/*/AppData/Roaming/Halvex")
-    if(wine_homes)
-      file(REMOVE_RECURSE ${wine_homes})
+    file(GLOB wine_states "$ENV{WINEPREFIX}/drive_c/users/*/AppData/Local/Halvex")
+    if(wine_homes OR wine_states)
+      file(REMOVE_RECURSE ${wine_homes} ${wine_states})
     endif()
   endif()
 endif()

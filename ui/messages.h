@@ -13,6 +13,8 @@ constexpr unsigned WM_QUERYDRAGICON = 0x0037;
 constexpr unsigned WM_INITDIALOG = 0x0110;
 constexpr unsigned WM_COMMAND = 0x0111;
 constexpr unsigned WM_SYSCOMMAND = 0x0112;
+// A timer the dialog set (DialogWindow::SetTimer) ran out; wParam is its id.
+constexpr unsigned WM_TIMER = 0x0113;
 
 // WM_COMMAND notification codes.
 constexpr unsigned BN_CLICKED = 0;

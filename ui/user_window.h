@@ -74,6 +74,9 @@ public:
     // item is greyed out.
     virtual std::string UserMenu(int commandId) = 0;
     virtual std::string UserKey(std::string_view shortcut) = 0;
+    // The user does nothing for that long; the timers that run out meanwhile
+    // go off, in the order they run out.
+    virtual void UserWait(unsigned milliseconds) = 0;
 
 protected:
     ~UserWindow() = default;

@@ -130,6 +130,12 @@ public:
     // The window's caption, in place of the template's.
     virtual void SetTitle(std::string_view text) = 0;
 
+    // Sends WM_TIMER with this id once, after that many milliseconds of the
+    // backend's clock; setting it again before then starts the wait anew.
+    // The defaults never send it.
+    virtual void SetTimer(unsigned /*id*/, unsigned /*milliseconds*/) {}
+    virtual void KillTimer(unsigned /*id*/) {}
+
     // Ends the modal run of this window with the given code once the current
     // handler has returned.
     virtual void EndDialog(int code) = 0;

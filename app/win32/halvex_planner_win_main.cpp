@@ -55,6 +55,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
         ui::SetBackend(nullptr);
         return status;
     }
+    planner::EnableRecoveryOffers(true);
     if (start.lab) {
         CLabDlg lab(start.file.empty() ? planner::ChosenLabPath() : start.file);
         lab.DoModal();

@@ -55,6 +55,8 @@ BrandingText "Halvex ${VERSION}"
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_PAGE_FINISH
+; The user's own data stays: the uninstaller says so before it starts.
+!define MUI_UNCONFIRMPAGE_TEXT_TOP "Halvex will be removed from the folder below. Your equipment library and the recovery copies of unsaved plans and libraries (in AppData\Roaming\Halvex and AppData\Local\Halvex) are yours and are kept."
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "English"
@@ -166,6 +168,9 @@ Function un.onInit
 FunctionEnd
 
 Section "Uninstall"
+  ; Only what the installer put there: each user's own data (the equipment
+  ; library and the recovery copies of unsaved plans, under AppData) is theirs.
+  DetailPrint "Your equipment library and recovery copies in AppData\Roaming\Halvex and AppData\Local\Halvex are kept."
   !insertmacro HalvexFiles RemoveFile
   Delete "$INSTDIR\uninstall.exe"
   RMDir "$INSTDIR"

@@ -253,11 +253,9 @@ struct TemplateCase {
     int id;
 };
 
-const TemplateCase kTemplates[] = {{"About", res::IDD_ABOUT},
-                                   {"MainMenu", res::IDD_MAIN_MENU},
-                                   {"PureSine", res::IDD_PURE_SINE},
-                                   {"SineSweep", res::IDD_SINE_SWEEP},
-                                   {"Planner", res::IDD_PLANNER}};
+const TemplateCase kTemplates[] = {{"About", res::IDD_ABOUT},        {"MainMenu", res::IDD_MAIN_MENU},
+                                   {"PureSine", res::IDD_PURE_SINE}, {"SineSweep", res::IDD_SINE_SWEEP},
+                                   {"Planner", res::IDD_PLANNER},    {"Recovery", res::IDD_RECOVERY}};
 
 void PrintTo(const TemplateCase& c, std::ostream* out) { *out << c.name; }
 

@@ -156,6 +156,7 @@ const FitCase kCases[] = {
     {"NewFromTemplate", res::IDD_NEW_FROM_TEMPLATE, {}, {}},
     {"SaveAsTemplate", res::IDD_SAVE_AS_TEMPLATE, {}, {}},
     {"ReportDetails", res::IDD_REPORT_DETAILS, {}, {{res::report_details::IDC_REPORT_PAPER, {"A4", "US Letter"}}}},
+    {"Recovery", res::IDD_RECOVERY, {}, {}},
 };
 
 class OneLook : public ui::win32::Automation {

@@ -7,8 +7,8 @@
 
 namespace ui::headless {
 
-HeadlessWindow::HeadlessWindow(const res::DialogTemplate& dialogTemplate, DialogSink& sink)
-    : m_template(dialogTemplate), m_sink(sink), m_title(dialogTemplate.caption) {
+HeadlessWindow::HeadlessWindow(const res::DialogTemplate& dialogTemplate, DialogSink& sink, HeadlessBackend* backend)
+    : m_template(dialogTemplate), m_sink(sink), m_backend(backend), m_title(dialogTemplate.caption) {
     m_controls.reserve(dialogTemplate.controlCount);
     for (const res::ControlTemplate& control : dialogTemplate) {
         if (control.id >= 0) {
@@ -276,9 +276,66 @@ std::string HeadlessWindow::UserShortcut(unsigned commandId) {
     return "no command " + std::to_string(commandId) + " on dialog " + std::to_string(m_template.id);
 }
 
+void HeadlessWindow::SetTimer(unsigned id, unsigned milliseconds) {
+    KillTimer(id);
+    const std::uint64_t now = m_backend != nullptr ? m_backend->Now() : m_ownClock;
+    m_timers.push_back(Timer{id, now + milliseconds});
+}
+
+void HeadlessWindow::KillTimer(unsigned id) {
+    m_timers.erase(std::remove_if(m_timers.begin(), m_timers.end(), [id](const Timer& t) { return t.id == id; }),
+                   m_timers.end());
+}
+
+bool HeadlessWindow::NextTimer(std::uint64_t& due) const {
+    if (m_timers.empty()) return false;
+    due = std::min_element(m_timers.begin(), m_timers.end(), [](const Timer& a, const Timer& b) {
+              return a.due < b.due;
+          })->due;
+    return true;
+}
+
+bool HeadlessWindow::FireTimer(std::uint64_t now) {
+    std::uint64_t due = 0;
+    if (!NextTimer(due) || due > now) return false;
+    const auto timer = std::find_if(m_timers.begin(), m_timers.end(), [due](const Timer& t) { return t.due == due; });
+    const unsigned id = timer->id;
+    m_timers.erase(timer);
+    m_sink.HandleMessage(WM_TIMER, id, 0);
+    return true;
+}
+
+void HeadlessWindow::UserWait(unsigned milliseconds) {
+    if (m_backend != nullptr) return m_backend->AdvanceClock(milliseconds);
+    m_ownClock += milliseconds;
+    while (!m_ended && FireTimer(m_ownClock)) {
+    }
+}
+
 std::unique_ptr<DialogWindow> HeadlessBackend::CreateDialogWindow(const res::DialogTemplate& dialogTemplate,
                                                                   DialogSink& sink) {
-    return std::make_unique<HeadlessWindow>(dialogTemplate, sink);
+    return std::make_unique<HeadlessWindow>(dialogTemplate, sink, this);
+}
+
+// Each timer goes off at its own time, the earliest first, in whichever
+// running window set it; one that ends its window stops the rest there.
+void HeadlessBackend::AdvanceClock(unsigned milliseconds) {
+    const std::uint64_t until = m_now + milliseconds;
+    for (;;) {
+        HeadlessWindow* first = nullptr;
+        std::uint64_t firstDue = until;
+        for (HeadlessWindow* window : m_running) {
+            std::uint64_t due = 0;
+            if (!window->Ended() && window->NextTimer(due) && due <= firstDue) {
+                first = window;
+                firstDue = due;
+            }
+        }
+        if (first == nullptr) break;
+        m_now = firstDue;
+        first->FireTimer(m_now);
+    }
+    m_now = until;
 }
 
 int HeadlessBackend::RunModal(DialogWindow& window) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -28,9 +29,13 @@ struct ControlCommand {
     std::vector<int> controlIds;
 };
 
+class HeadlessBackend;
+
 class HeadlessWindow final : public DialogWindow, public UserWindow {
 public:
-    HeadlessWindow(const res::DialogTemplate& dialogTemplate, DialogSink& sink);
+    // Timers run on the backend's clock; a window made without one keeps a
+    // clock of its own.
+    HeadlessWindow(const res::DialogTemplate& dialogTemplate, DialogSink& sink, HeadlessBackend* backend = nullptr);
 
     const res::DialogTemplate& Template() const override { return m_template; }
     void ShowControl(int id, bool show) override;
@@ -61,6 +66,8 @@ public:
     void SetControlTooltip(int id, std::string_view text) override;
     void EnableMenuItem(int commandId, bool enabled) override;
     void SetTitle(std::string_view text) override { m_title.assign(text); }
+    void SetTimer(unsigned id, unsigned milliseconds) override;
+    void KillTimer(unsigned id) override;
     void EndDialog(int code) override;
 
     std::vector<ControlState> ReadControls() const override { return m_controls; }
@@ -78,6 +85,7 @@ public:
     std::string UserPaste(int id, std::string_view text) override;
     std::string UserMenu(int commandId) override;
     std::string UserKey(std::string_view shortcut) override;
+    void UserWait(unsigned milliseconds) override;
     // The shortcut key of a command the dialog added.
     std::string UserShortcut(unsigned commandId);
 
@@ -91,8 +99,18 @@ public:
     int SmallIcon() const { return m_smallIcon; }
     bool Ended() const { return m_ended; }
     int EndCode() const { return m_endCode; }
+    // When this window's next timer runs out, in the clock's milliseconds;
+    // false when none is set.
+    bool NextTimer(std::uint64_t& due) const;
+    // Sends WM_TIMER for the timer that runs out first, if it is due by now.
+    bool FireTimer(std::uint64_t now);
 
 private:
+    struct Timer {
+        unsigned id;
+        std::uint64_t due;
+    };
+
     HeadlessControl& Control(int id);
     void MarkCell(int id, int row, int column, std::string_view problem, MarkKind kind);
     const HeadlessControl& Control(int id) const;
@@ -100,6 +118,9 @@ private:
 
     const res::DialogTemplate& m_template;
     DialogSink& m_sink;
+    HeadlessBackend* m_backend;
+    std::uint64_t m_ownClock = 0;
+    std::vector<Timer> m_timers;
     std::vector<HeadlessControl> m_controls;
     std::vector<int> m_indexById;  // control ids are small: a direct index, -1 for none
     std::vector<SystemMenuItem> m_systemMenu;
@@ -172,6 +193,12 @@ public:
     // The innermost running dialog, or nullptr.
     HeadlessWindow* Top() const { return m_running.empty() ? nullptr : m_running.back(); }
 
+    // A clock of its own, in milliseconds, that moves only when told: the
+    // running windows' timers go off as it passes them, so that a script
+    // waits two seconds in no time and always alike.
+    std::uint64_t Now() const { return m_now; }
+    void AdvanceClock(unsigned milliseconds);
+
 private:
     EventSource* m_source = nullptr;
     Observer* m_observer = nullptr;
@@ -179,6 +206,7 @@ private:
     AnswerQueue m_ownAnswers;
     AnswerQueue* m_answers = &m_ownAnswers;
     std::string m_programDirectory;
+    std::uint64_t m_now = 0;
 };
 
 }  // namespace ui::headless

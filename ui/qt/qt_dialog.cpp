@@ -275,6 +275,23 @@ void QtDialog::SetControlTooltip(int id, std::string_view text) { Existing(id).s
 
 void QtDialog::SetTitle(std::string_view text) { setWindowTitle(FromUtf8(text)); }
 
+void QtDialog::SetTimer(unsigned id, unsigned milliseconds) {
+    QTimer*& timer = m_timers[id];
+    if (timer == nullptr) {
+        timer = new QTimer(this);
+        timer->setSingleShot(true);
+        connect(timer, &QTimer::timeout, this, [this, id] {
+            if (!m_ended) Send(WM_TIMER, id, 0);
+        });
+    }
+    timer->start(static_cast<int>(milliseconds));
+}
+
+void QtDialog::KillTimer(unsigned id) {
+    const auto found = m_timers.find(id);
+    if (found != m_timers.end()) found->second->stop();
+}
+
 void QtDialog::SetControlText(int id, std::string_view text) {
     QWidget& widget = Existing(id);
     const QString value = FromUtf8(text);

@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPalette>
+#include <QTimer>
 
 #include <map>
 #include <vector>
@@ -66,6 +67,8 @@ public:
     void SetControlTooltip(int id, std::string_view text) override;
     void EnableMenuItem(int commandId, bool enabled) override;
     void SetTitle(std::string_view text) override;
+    void SetTimer(unsigned id, unsigned milliseconds) override;
+    void KillTimer(unsigned id) override;
     void EndDialog(int code) override;
 
     // The one way between a template entry and its widget: the control of
@@ -146,6 +149,8 @@ private:
         unsigned commandId;
     };
     std::vector<KeyCommand> m_commandKeys;
+    // The layer's timers, single-shot, owned by the dialog.
+    std::map<unsigned, QTimer*> m_timers;
     // A marked control's own palette and description, to go back to.
     struct Unmarked {
         QPalette palette;

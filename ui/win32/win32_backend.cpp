@@ -223,6 +223,11 @@ INT_PTR Win32Dialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CLOSE:
             Send(WM_CLOSE, 0, 0);
             return TRUE;
+        case WM_TIMER:
+            // The layer's timers go off once.
+            ::KillTimer(m_hwnd, wParam);
+            if (!m_ended) Send(WM_TIMER, wParam, 0);
+            return TRUE;
         case WM_CONTEXTMENU:
             // The Menu key or Shift+F10 where the focus is on no control with
             // a menu of its own (those answer it themselves).
@@ -498,6 +503,28 @@ void Win32Dialog::EnableMenuItem(int commandId, bool enabled) {
 }
 
 void Win32Dialog::SetTitle(std::string_view text) { SetWindowTextW(m_hwnd, Widen(text).c_str()); }
+
+void Win32Dialog::SetTimer(unsigned id, unsigned milliseconds) {
+    if (m_hwnd != nullptr) ::SetTimer(m_hwnd, id, milliseconds, nullptr);
+}
+
+void Win32Dialog::KillTimer(unsigned id) {
+    if (m_hwnd != nullptr) ::KillTimer(m_hwnd, id);
+}
+
+void Win32Dialog::UserWait(unsigned milliseconds) {
+    const ULONGLONG until = GetTickCount64() + milliseconds;
+    for (ULONGLONG now = GetTickCount64(); now < until && !m_ended; now = GetTickCount64()) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(until - now), QS_ALLINPUT);
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (!IsDialogMessageW(m_hwnd, &message)) {
+                TranslateMessage(&message);
+                DispatchMessageW(&message);
+            }
+        }
+    }
+}
 
 std::string Win32Dialog::Title() const { return Narrow(TextOf(m_hwnd)); }
 

@@ -78,6 +78,8 @@ public:
     void SetControlTooltip(int id, std::string_view text) override;
     void EnableMenuItem(int commandId, bool enabled) override;
     void SetTitle(std::string_view text) override;
+    void SetTimer(unsigned id, unsigned milliseconds) override;
+    void KillTimer(unsigned id) override;
 
     // The user's actions, as the messages the platform sends for them.
     std::vector<ControlState> ReadControls() const override;
@@ -97,6 +99,8 @@ public:
     // dialog's accelerator table, with the modifiers held down.
     std::string UserMenu(int commandId) override;
     std::string UserKey(std::string_view shortcut) override;
+    // The messages of that time handled as the modal loop would, timers included.
+    void UserWait(unsigned milliseconds) override;
 
     // Turns a key of the menu's or the controls' commands, pressed in this
     // dialog, into its command; false for any other message.
