@@ -22,36 +22,6 @@ double Pi() { return std::atan2(0.0, -1.0); }
 
 std::string Px(double value) { return halvex::FormatNumber("%.7g", std::round(value * 100.0) / 100.0); }
 
-std::string Colour(std::uint32_t rgb) {
-    static const char kHex[] = "0123456789abcdef";
-    std::string text = "#";
-    for (int shift = 20; shift >= 0; shift -= 4) text += kHex[(rgb >> shift) & 0xf];
-    return text;
-}
-
-std::string Escaped(const std::string& text) {
-    std::string out;
-    for (char c : text) {
-        switch (c) {
-            case '&':
-                out += "&amp;";
-                break;
-            case '<':
-                out += "&lt;";
-                break;
-            case '>':
-                out += "&gt;";
-                break;
-            case '"':
-                out += "&quot;";
-                break;
-            default:
-                out += c;
-        }
-    }
-    return out;
-}
-
 const char* RoleClass(DrawRole role) {
     switch (role) {
         case DrawRole::Frame:
@@ -103,7 +73,7 @@ std::string Points(const ChartMapping& map, const DrawOp& op) {
 }
 
 std::string Stroke(const DrawStyle& style) {
-    std::string text = " stroke=\"" + Colour(style.stroke) + "\" stroke-width=\"" + Px(style.width) + "\"";
+    std::string text = " stroke=\"" + HexColour(style.stroke) + "\" stroke-width=\"" + Px(style.width) + "\"";
     if (style.dashed) text += " stroke-dasharray=\"5,3\"";
     return text;
 }
@@ -122,11 +92,11 @@ std::string Element(const ChartMapping& map, const DrawOp& op) {
             return "<polyline " + head + " points=\"" + Points(map, op) + "\" fill=\"none\"" + Stroke(style) +
                    " stroke-linejoin=\"round\"/>";
         case DrawKind::Fill:
-            return "<polygon " + head + " points=\"" + Points(map, op) + "\" fill=\"" + Colour(style.fill) +
+            return "<polygon " + head + " points=\"" + Points(map, op) + "\" fill=\"" + HexColour(style.fill) +
                    "\" fill-opacity=\"" + Px(style.fillOpacity) + "\" stroke=\"none\"/>";
         case DrawKind::Marker:
             return "<circle " + head + " cx=\"" + Px(at.x) + "\" cy=\"" + Px(at.y) + "\" r=\"" + Px(style.radius) +
-                   "\" fill=\"" + Colour(style.fill) + "\"" + Stroke(style) + "/>";
+                   "\" fill=\"" + HexColour(style.fill) + "\"" + Stroke(style) + "/>";
         case DrawKind::Text:
             break;
     }
@@ -134,10 +104,10 @@ std::string Element(const ChartMapping& map, const DrawOp& op) {
     const double y = at.y;
     const char* anchor = op.anchor == TextAnchor::Start ? "start" : op.anchor == TextAnchor::Middle ? "middle" : "end";
     std::string text = "<text " + head + " x=\"" + Px(x) + "\" y=\"" + Px(y) + "\" font-size=\"" + Px(style.fontSize) +
-                       "\" fill=\"" + Colour(style.stroke) + "\" text-anchor=\"" + anchor + "\"";
+                       "\" fill=\"" + HexColour(style.stroke) + "\" text-anchor=\"" + anchor + "\"";
     const double angle = map.TextAngle(op);
     if (angle != 0.0) text += " transform=\"rotate(" + Px(-angle) + " " + Px(x) + " " + Px(y) + ")\"";
-    return text + ">" + Escaped(op.text) + "</text>";
+    return text + ">" + MarkupEscaped(op.text) + "</text>";
 }
 
 }  // namespace
@@ -302,6 +272,45 @@ std::string ChartSvg(const Chart& chart, double width, double height) {
         if (!op.points.empty()) svg += Element(map, op) + "\n";
     }
     return svg + "</svg>\n";
+}
+
+std::string HexColour(std::uint32_t rgb) {
+    static const char kHex[] = "0123456789abcdef";
+    std::string text = "#";
+    for (int shift = 20; shift >= 0; shift -= 4) text += kHex[(rgb >> shift) & 0xf];
+    return text;
+}
+
+std::string MarkupEscaped(const std::string& text) {
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        switch (c) {
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '"':
+                out += "&quot;";
+                break;
+            case '\'':
+                out += "&#39;";
+                break;
+            default:
+                // Control characters other than tab and newline are allowed in neither.
+                if (static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n') {
+                    out += ' ';
+                } else {
+                    out += c;
+                }
+        }
+    }
+    return out;
 }
 
 }  // namespace draw

@@ -140,6 +140,14 @@ constexpr double kTextDescent = 0.24;
 // "12.3 Hz  0.254 mm p-p  0.0981 m/s  0.102 g" for a point of the chart.
 std::string ChartReadout(const Chart& chart, ChartPoint point);
 
+// A text as it may stand in HTML or SVG, as content or as an attribute's
+// value: nothing in it can open a tag, start an entity or end a quote, and
+// the control characters neither allows are blanks.
+std::string MarkupEscaped(const std::string& text);
+
+// A colour as #rrggbb.
+std::string HexColour(std::uint32_t rgb);
+
 // The chart as an SVG picture of this size in pixels, with its title line.
 // The root carries the
 // plot's rectangle and ranges (data-plot, data-range) so that a reader can

@@ -18,49 +18,8 @@ using draw::PageItemKind;
 using draw::TextAnchor;
 using draw::TextRole;
 
-// Every text from a plan or a library passes here: in HTML text and in
-// attribute values alike, nothing in it can open a tag or end a quote.
-std::string Escaped(const std::string& text) {
-    std::string out;
-    out.reserve(text.size());
-    for (const char c : text) {
-        switch (c) {
-            case '&':
-                out += "&amp;";
-                break;
-            case '<':
-                out += "&lt;";
-                break;
-            case '>':
-                out += "&gt;";
-                break;
-            case '"':
-                out += "&quot;";
-                break;
-            case '\'':
-                out += "&#39;";
-                break;
-            default:
-                // Control characters other than tab and newline are not allowed in HTML.
-                if (static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n') {
-                    out += ' ';
-                } else {
-                    out += c;
-                }
-        }
-    }
-    return out;
-}
-
 // Points to a hundredth, without a trailing zero.
 std::string Pt(double value) { return halvex::FormatNumber("%.7g", std::round(value * 100.0) / 100.0) + "pt"; }
-
-std::string Colour(std::uint32_t rgb) {
-    static const char kHex[] = "0123456789abcdef";
-    std::string text = "#";
-    for (int shift = 20; shift >= 0; shift -= 4) text += kHex[(rgb >> shift) & 0xf];
-    return text;
-}
 
 const char* ElementOf(TextRole role) {
     switch (role) {
@@ -110,9 +69,9 @@ void WriteText(std::string& out, const draw::PageText& text, double pageWidth) {
         style += ";left:" + Pt(text.x);
     }
     if (text.bold) style += ";font-weight:bold";
-    if (text.colour != 0) style += ";color:" + Colour(text.colour);
+    if (text.colour != 0) style += ";color:" + draw::HexColour(text.colour);
     out += std::string("<") + element + " class=\"t " + ClassOf(text.role) + AnchorClass(text.anchor) + "\" style=\"" +
-           style + "\">" + Escaped(text.text) + "</" + element + ">\n";
+           style + "\">" + draw::MarkupEscaped(text.text) + "</" + element + ">\n";
 }
 
 void WriteRule(std::string& out, const draw::PageRule& rule) {
@@ -123,8 +82,8 @@ void WriteRule(std::string& out, const draw::PageRule& rule) {
     const double length = level ? (rule.x1 - rule.x0 < 0 ? rule.x0 - rule.x1 : rule.x1 - rule.x0)
                                 : (rule.y1 - rule.y0 < 0 ? rule.y0 - rule.y1 : rule.y1 - rule.y0);
     out += "<div class=\"rule\" style=\"left:" + Pt(x) + ";top:" + Pt(y) + ";" + (level ? "width:" : "height:") +
-           Pt(length) + ";border-" + (level ? "top" : "left") + ":" + Pt(rule.width) + " solid " + Colour(rule.colour) +
-           "\"></div>\n";
+           Pt(length) + ";border-" + (level ? "top" : "left") + ":" + Pt(rule.width) + " solid " +
+           draw::HexColour(rule.colour) + "\"></div>\n";
 }
 
 void WriteTable(std::string& out, const draw::PageTable& table) {
@@ -135,7 +94,7 @@ void WriteTable(std::string& out, const draw::PageTable& table) {
         table.rows.empty() ? 0.0 : (table.bottom - table.top) / static_cast<double>(table.rows.size());
     out += "<table style=\"left:" + Pt(left) + ";top:" + Pt(table.top) + ";width:" + Pt(width) +
            ";font-size:" + Pt(table.size) + "\">\n";
-    if (!table.caption.empty()) out += "<caption>" + Escaped(table.caption) + "</caption>\n";
+    if (!table.caption.empty()) out += "<caption>" + draw::MarkupEscaped(table.caption) + "</caption>\n";
     out += "<colgroup>";
     for (const double w : table.columnWidth) out += "<col style=\"width:" + Pt(w) + "\">";
     out += "</colgroup>\n";
@@ -159,7 +118,7 @@ void WriteTable(std::string& out, const draw::PageTable& table) {
             std::string cls = AnchorClass(cell.anchor);
             if (cell.bold && !row.header) cls += " b";
             out += std::string("<") + element + (cls.empty() ? "" : " class=\"" + cls.substr(1) + "\"") + ">" +
-                   Escaped(cell.text) + "</" + element + ">";
+                   draw::MarkupEscaped(cell.text) + "</" + element + ">";
         }
         out += "</tr>\n";
     }
@@ -215,7 +174,7 @@ constexpr char kStyle[] =
 std::string ReportHtml(const draw::PagedDocument& report) {
     const draw::PaperSize size = draw::SizeOf(report.paper);
     std::string out = "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>" +
-                      Escaped(report.title) + "</title>\n<style>\n";
+                      draw::MarkupEscaped(report.title) + "</title>\n<style>\n";
     out += std::string("@page{size:") + (report.paper == draw::Paper::A4 ? "A4" : "letter") + ";margin:0}\n";
     out += ".page{width:" + Pt(size.width) + ";height:" + Pt(size.height) + "}\n";
     out += kStyle;

@@ -323,20 +323,6 @@ std::string LevelText(const Segment& segment) {
     return text;
 }
 
-const char* LevelName(LevelKind kind) {
-    switch (kind) {
-        case LevelKind::DisplacementPp:
-            return "displacement p-p";
-        case LevelKind::DisplacementZp:
-            return "displacement 0-p";
-        case LevelKind::Velocity:
-            return "velocity";
-        case LevelKind::Acceleration:
-            break;
-    }
-    return "acceleration";
-}
-
 // Title, then the title block as pairs in two columns.
 void AddTitleBlock(Layout& layout, const PlanDocument& document, const ReportOptions& options,
                    const std::string& title) {
@@ -398,7 +384,7 @@ void AddProfile(Layout& layout, const PlanDocument& document, const ResolvedProf
         const ResolvedSegment& s = profile.segments[i];
         const std::string level = i < document.profile.size() ? LevelText(document.profile[i]) : std::string();
         const auto row = [&](double f, const Motion& m, bool first) {
-            rows.push_back({first ? std::to_string(i + 1) : "", first ? LevelName(s.kind) : "", first ? level : "",
+            rows.push_back({first ? std::to_string(i + 1) : "", first ? LevelWords(s.kind) : "", first ? level : "",
                             ShownNumber(f), ShownNumber(u.length.Of(m.displacementPp)),
                             ShownNumber(u.velocity.Of(m.velocity)), ShownNumber(u.acceleration.Of(m.acceleration)),
                             first && s.ramp ? ShownNumber(s.slopeDbPerOctave) : ""});
@@ -450,7 +436,7 @@ std::string RunLevelText(const PlanDocument& document, std::size_t index, const 
         case RunLevel::Source::Own:
             break;
     }
-    return std::string(LevelName(run.level.kind)) + ' ' + QuantityText(run.level.value);
+    return std::string(LevelWords(run.level.kind)) + ' ' + QuantityText(run.level.value);
 }
 
 std::string RunFrequencies(const RunResult& run) {

@@ -69,20 +69,6 @@ Units ChooseUnits(const PlanDocument& document) {
     return {"mm", 1000.0, "m/s", 1.0, "N", 1.0, "kg", 1.0, document.GravitySi()};
 }
 
-const char* LevelLabel(LevelKind kind) {
-    switch (kind) {
-        case LevelKind::DisplacementPp:
-            return "displacement p-p";
-        case LevelKind::DisplacementZp:
-            return "displacement 0-p";
-        case LevelKind::Velocity:
-            return "velocity";
-        case LevelKind::Acceleration:
-            break;
-    }
-    return "acceleration";
-}
-
 void AppendProfile(std::string& out, const ResolvedProfile& profile, const Units& u) {
     Table table("llrrrrr");
     // Units in brackets: "Disp p-p in" would read as a sentence cut short.
@@ -91,7 +77,7 @@ void AppendProfile(std::string& out, const ResolvedProfile& profile, const Units
     for (std::size_t i = 0; i < profile.segments.size(); ++i) {
         const ResolvedSegment& s = profile.segments[i];
         const auto row = [&](double f, const Motion& m, bool first) {
-            table.Row({first ? std::to_string(i + 1) : "", first ? LevelLabel(s.kind) : "", ShownNumber(f),
+            table.Row({first ? std::to_string(i + 1) : "", first ? LevelWords(s.kind) : "", ShownNumber(f),
                        ShownNumber(m.displacementPp * u.lengthPerMetre), ShownNumber(m.velocity * u.velocityPerMps),
                        ShownNumber(m.acceleration / u.gravity),
                        first && s.ramp ? ShownNumber(s.slopeDbPerOctave) : ""});

@@ -131,4 +131,18 @@ ResultUnits ResultUnitsOf(const PlanDocument& document) {
     return units;
 }
 
+const char* LevelWords(LevelKind kind) {
+    switch (kind) {
+        case LevelKind::DisplacementPp:
+            return "displacement p-p";
+        case LevelKind::DisplacementZp:
+            return "displacement 0-p";
+        case LevelKind::Velocity:
+            return "velocity";
+        case LevelKind::Acceleration:
+            break;
+    }
+    return "acceleration";
+}
+
 }  // namespace planner

@@ -26,6 +26,9 @@ std::string ShownSeconds(double seconds);
 // The gravity to six digits, as the report states it: 9.80665.
 std::string ShownGravity(double gravity);
 
+// A level's kind as the reports name it: "displacement p-p", "velocity".
+const char* LevelWords(LevelKind kind);
+
 // "1 pass", "2 passes", "6.644 octaves": the singular only for a number shown as 1.
 std::string Counted(const std::string& number, const char* one, const char* many);
 
