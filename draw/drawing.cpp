@@ -274,6 +274,20 @@ std::string ChartSvg(const Chart& chart, double width, double height) {
     return svg + "</svg>\n";
 }
 
+double ChartScale(const Chart& chart, double width, double height) {
+    if (width <= 0.0 || height <= 0.0) return 1.0;
+    // The margins around the plot keep their size in pixels, so a few rounds
+    // settle the factor.
+    double scale = 1.0;
+    for (int round = 0; round < 8; ++round) {
+        const ChartMapping map = FitChart(chart.box, width * scale, height * scale, !chart.title.empty());
+        const double shortBy = std::max(kLeastPlotWidth / map.width, kLeastPlotHeight / map.height);
+        if (shortBy <= 1.0) break;
+        scale *= shortBy * 1.0001;
+    }
+    return scale;
+}
+
 std::string HexColour(std::uint32_t rgb) {
     static const char kHex[] = "0123456789abcdef";
     std::string text = "#";

@@ -121,6 +121,12 @@ struct ChartMapping {
 // labels, the legend and, on a picture with a title, the title line.
 ChartMapping FitChart(const ChartBox& box, double width, double height, bool titled = false);
 
+// How much larger than a rectangle of this size a picture of the chart is
+// drawn, then scaled down into it, so that its plot is no smaller than the
+// least plot and its texts keep clear of each other: 1 for a rectangle that
+// is large enough. A page's chart is drawn so.
+double ChartScale(const Chart& chart, double width, double height);
+
 // What a picture file shows: the chart's operations, then its title line
 // above the plot.
 std::vector<DrawOp> PictureOps(const Chart& chart);

@@ -131,8 +131,12 @@ void WriteChart(std::string& out, const draw::PageChart& chart) {
     out += "<div class=\"chart\" style=\"left:" + Pt(chart.x) + ";top:" + Pt(chart.y) + ";width:" + Pt(chart.width) +
            ";height:" + Pt(chart.height) + "\">\n";
     if (chart.chart) {
-        // CSS pixels are 3/4 of a point: the picture fills its box.
-        std::string svg = draw::ChartSvg(*chart.chart, chart.width * 4.0 / 3.0, chart.height * 4.0 / 3.0);
+        // CSS pixels are 3/4 of a point: the picture fills its box, drawn
+        // larger where the box is small and scaled down by its view box.
+        const double width = chart.width * 4.0 / 3.0;
+        const double height = chart.height * 4.0 / 3.0;
+        const double scale = draw::ChartScale(*chart.chart, width, height);
+        std::string svg = draw::ChartSvg(*chart.chart, width * scale, height * scale);
         // Inline, the SVG needs neither the XML declaration nor its namespace,
         // which the HTML parser gives it.
         if (svg.compare(0, 5, "<?xml") == 0) svg.erase(0, svg.find('\n') + 1);

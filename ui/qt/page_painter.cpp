@@ -83,7 +83,10 @@ void PaintPageChart(QPainter& painter, const draw::PageChart& chart) {
     painter.save();
     painter.translate(chart.x, chart.y);
     painter.setClipRect(QRectF(0, 0, chart.width, chart.height));
-    PaintChart(painter, *chart.chart, chart.width, chart.height, true);
+    // Drawn larger where the rectangle is small, and scaled down into it.
+    const double scale = draw::ChartScale(*chart.chart, chart.width, chart.height);
+    painter.scale(1.0 / scale, 1.0 / scale);
+    PaintChart(painter, *chart.chart, chart.width * scale, chart.height * scale, true);
     painter.restore();
 }
 

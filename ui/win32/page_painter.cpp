@@ -111,9 +111,11 @@ void PaintPage(HDC dc, const draw::Page& page, double pixelsPerPoint, double lef
             case draw::PageItemKind::Chart: {
                 const draw::PageChart& chart = item.chart;
                 if (!chart.chart) break;
-                SetScale(dc, pixelsPerPoint, left + chart.x * pixelsPerPoint, top + chart.y * pixelsPerPoint);
-                PaintChart(dc, *chart.chart, 0, 0, static_cast<int>(std::lround(chart.width)),
-                           static_cast<int>(std::lround(chart.height)), true);
+                // Drawn larger where the rectangle is small, and scaled down into it.
+                const double scale = draw::ChartScale(*chart.chart, chart.width, chart.height);
+                SetScale(dc, pixelsPerPoint / scale, left + chart.x * pixelsPerPoint, top + chart.y * pixelsPerPoint);
+                PaintChart(dc, *chart.chart, 0, 0, static_cast<int>(std::lround(chart.width * scale)),
+                           static_cast<int>(std::lround(chart.height * scale)), true);
                 break;
             }
         }
