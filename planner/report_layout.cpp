@@ -63,8 +63,25 @@ std::vector<std::string> WrapToWidth(const std::string& text, double width, doub
         at = end + 1;
     }
     if (!line.empty() || lines.empty()) lines.push_back(line);
-    for (std::string& l : lines) l = CutToWidth(l, width, size);
-    return lines;
+    // A word wider than the line, such as a long file name, is broken
+    // between characters rather than cut.
+    std::vector<std::string> broken;
+    for (const std::string& l : lines) {
+        std::string piece;
+        for (std::size_t i = 0; i < l.size();) {
+            std::size_t next = i + 1;
+            while (next < l.size() && (static_cast<unsigned char>(l[next]) & 0xC0) == 0x80) ++next;
+            const std::string character = l.substr(i, next - i);
+            if (!piece.empty() && draw::TextWidth(piece + character, size) > width) {
+                broken.push_back(piece);
+                piece.clear();
+            }
+            piece += character;
+            i = next;
+        }
+        broken.push_back(piece);
+    }
+    return broken;
 }
 
 struct Column {

@@ -255,12 +255,18 @@ TEST(Report, LongTextsWrap) {
     document.report->reference = "MIL-STD-810H Method 514.8, Procedure I, Annex C, Category 24";
     planner::PlanOutcome outcome;
     ASSERT_TRUE(planner::EvaluatePlan(document, {}, outcome, message)) << message;
-    const draw::PagedDocument report = planner::LayOutReport(document, outcome, nullptr, {});
+    // A file name with no blank to break at goes on over lines, whole.
+    planner::ReportOptions options;
+    options.fileName = "qualification-vibration-bracket-b7-serial-0042-revision-b.halvex-plan";
+    const draw::PagedDocument report = planner::LayOutReport(document, outcome, nullptr, options);
     EXPECT_EQ(Overflow(report), "");
     std::string all;
     for (const draw::Page& page : report.pages) all += PageTexts(page);
     EXPECT_EQ(all.find("\xE2\x80\xA6"), std::string::npos) << all;
     EXPECT_NE(all.find("Category 24"), std::string::npos);
+    std::string joined = all;
+    joined.erase(std::remove(joined.begin(), joined.end(), '\n'), joined.end());
+    EXPECT_NE(joined.find(options.fileName), std::string::npos) << all;
 }
 
 }  // namespace
