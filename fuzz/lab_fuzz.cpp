@@ -8,11 +8,11 @@
 #include <string_view>
 #include <vector>
 
+#include "fuzz/recovery_check.h"
 #include "planner/json.h"
 #include "planner/lab.h"
 #include "planner/plan.h"
 #include "planner/ranking.h"
-#include "planner/recovery.h"
 
 namespace {
 
@@ -31,22 +31,6 @@ const char* const kPlan = R"({"format": "halvex-plan", "version": 2,
     "sweep": {"type": "log", "rate": "1 oct/min", "mode": "up", "axes": 2},
     "shaker": {"name": "S-9", "expander": "HE-600", "fixture": "Cube 200", "moving_mass": {"specimen": "8 kg"},
                "setups": [{"axis": "Z"}, {"axis": "X", "expander": "ST", "moving_mass": {"expander": "35 kg"}}]}})";
-
-// A recovery copy: its header's line and the document after it, read whole
-// or refused with one line; one that reads writes back as it was read.
-void CheckRecovery(std::string_view text) {
-    planner::RecoveryCopy copy;
-    std::string problem;
-    if (!planner::ReadRecoveryText(text, copy, problem)) {
-        if (problem.empty() || problem.find('\n') != std::string::npos) std::abort();
-        return;
-    }
-    planner::RecoveryCopy again;
-    if (!planner::ReadRecoveryText(planner::WriteRecoveryText(copy), again, problem) || again.kind != copy.kind ||
-        again.original != copy.original || again.written != copy.written || again.document != copy.document) {
-        std::abort();
-    }
-}
 
 }  // namespace
 

@@ -12,9 +12,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "fuzz/recovery_check.h"
 #include "planner/json.h"
 #include "planner/plan.h"
-#include "planner/recovery.h"
 
 namespace {
 
@@ -45,22 +45,6 @@ void CheckSequence(const planner::SequenceResult& sequence) {
         end = run.End();
     }
     if (std::fabs(sequence.axisTime - sum) > 1e-9 * std::max(sum, 1.0)) std::abort();
-}
-
-// A recovery copy: its header's line and the document after it, read whole
-// or refused with one line; one that reads writes back as it was read.
-void CheckRecovery(std::string_view text) {
-    planner::RecoveryCopy copy;
-    std::string problem;
-    if (!planner::ReadRecoveryText(text, copy, problem)) {
-        if (problem.empty() || problem.find('\n') != std::string::npos) std::abort();
-        return;
-    }
-    planner::RecoveryCopy again;
-    if (!planner::ReadRecoveryText(planner::WriteRecoveryText(copy), again, problem) || again.kind != copy.kind ||
-        again.original != copy.original || again.written != copy.written || again.document != copy.document) {
-        std::abort();
-    }
 }
 
 }  // namespace
