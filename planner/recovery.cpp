@@ -4,10 +4,10 @@
 #include <atomic>
 #include <cerrno>
 #include <chrono>
+#include <cstdint>
 #include <cstdlib>
 #include <ctime>
 #include <set>
-#include <type_traits>
 
 #include "numeric/json_text.h"
 #include "planner/json.h"
@@ -79,27 +79,27 @@ std::string RecoveryDirectory() {
 namespace {
 
 // A whole number written as a string of digits, as the header keeps them.
-template <typename Number>
-bool ReadDigits(const JsonValue* value, Number& number) {
-    if (value == nullptr || value->type != JsonValue::Type::String || value->text.empty()) return false;
-    std::size_t at = value->text[0] == '-' && std::is_signed_v<Number> ? 1 : 0;
-    if (at == value->text.size()) return false;
-    for (std::size_t i = at; i < value->text.size(); ++i) {
-        if (value->text[i] < '0' || value->text[i] > '9') return false;
+bool ReadDigits(const JsonValue* value, std::uint64_t& number) {
+    if (value == nullptr || value->type != JsonValue::Type::String || value->text.empty() ||
+        value->text.find_first_not_of("0123456789") != std::string::npos) {
+        return false;
     }
     errno = 0;
-    if constexpr (std::is_signed_v<Number>) {
-        number = static_cast<Number>(std::strtoll(value->text.c_str(), nullptr, 10));
-    } else {
-        number = static_cast<Number>(std::strtoull(value->text.c_str(), nullptr, 10));
-    }
+    number = std::strtoull(value->text.c_str(), nullptr, 10);
     return errno == 0;
 }
 
 bool ReadFileStamp(const JsonValue& file, FileStamp& stamp) {
+    // The time as the bits of its 64-bit number, since a file system's ticks
+    // may be negative.
+    std::uint64_t modified = 0;
     stamp.exists = file.type == JsonValue::Type::Object;
-    return stamp.exists && ReadDigits(file.Find("size"), stamp.size) &&
-           ReadDigits(file.Find("modified"), stamp.modified) && ReadDigits(file.Find("hash"), stamp.hash);
+    if (!stamp.exists || !ReadDigits(file.Find("size"), stamp.size) || !ReadDigits(file.Find("modified"), modified) ||
+        !ReadDigits(file.Find("hash"), stamp.hash)) {
+        return false;
+    }
+    stamp.modified = static_cast<std::int64_t>(modified);
+    return true;
 }
 
 }  // namespace
@@ -118,7 +118,8 @@ std::string WriteRecoveryText(const RecoveryCopy& copy) {
     if (copy.file.exists) {
         // As strings: a 64-bit hash does not survive a JSON number.
         text += ",\"file\":{\"size\":\"" + std::to_string(copy.file.size) + "\",\"modified\":\"" +
-                std::to_string(copy.file.modified) + "\",\"hash\":\"" + std::to_string(copy.file.hash) + "\"}";
+                std::to_string(static_cast<std::uint64_t>(copy.file.modified)) + "\",\"hash\":\"" +
+                std::to_string(copy.file.hash) + "\"}";
     }
     text += "}\n";
     return text + copy.document;
