@@ -1,9 +1,12 @@
 #include "app/command_line.h"
 
 #include <cstdio>
+#include <optional>
 #include <string_view>
 #include <vector>
 
+#include "lang/tr.h"
+#include "numeric/number_text.h"
 #include "res/version.h"
 
 namespace halvex {
@@ -25,7 +28,38 @@ CommandLine Fail(const CommandLineSyntax& syntax, const std::string& what) {
     return line;
 }
 
+// The codes --language takes: exactly these, not a locale name.
+std::optional<lang::Language> LanguageOfCode(std::string_view code) {
+    for (lang::Language language : lang::kLanguages) {
+        if (code == lang::CodeOf(language)) return language;
+    }
+    return std::nullopt;
+}
+
 }  // namespace
+
+void ApplyLanguageOptions(int argc, const char* const* argv, bool fromUserSettings) {
+    lang::Language language = fromUserSettings ? lang::LanguageOfUserSettings() : lang::Language::English;
+    bool decimalComma = fromUserSettings && lang::DecimalCommaOfUserSettings();
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--") break;
+        std::string_view code;
+        if (arg == "--language" && i + 1 < argc) {
+            code = argv[++i];
+        } else if (arg.rfind("--language=", 0) == 0) {
+            code = arg.substr(11);
+        } else if (arg == "--decimal-comma") {
+            decimalComma = true;
+            continue;
+        } else {
+            continue;
+        }
+        if (const auto chosen = LanguageOfCode(code)) language = *chosen;
+    }
+    lang::SetLanguage(language);
+    halvex::SetDecimalComma(decimalComma);
+}
 
 CommandLine ParseCommandLine(const CommandLineSyntax& syntax, int argc, const char* const* argv) {
     CommandLine line;
@@ -59,6 +93,24 @@ CommandLine ParseCommandLine(const CommandLineSyntax& syntax, int argc, const ch
             line.exit = true;
             line.exitStatus = 0;
             return line;
+        }
+        if (name == "decimal-comma") {
+            if (hasInlineValue) return Fail(syntax, "option '--decimal-comma' takes no value");
+            continue;
+        }
+        if (name == "language") {
+            std::string_view code;
+            if (hasInlineValue) {
+                code = arg.substr(equals + 1);
+            } else if (i + 1 < argc) {
+                code = argv[++i];
+            } else {
+                return Fail(syntax, "option '--language' needs a value");
+            }
+            if (!LanguageOfCode(code)) {
+                return Fail(syntax, "no language '" + std::string(code) + "' (en, de, fr, zh_CN or ja)");
+            }
+            continue;
         }
         const OptionRule* option = FindOption(syntax, name);
         if (option == nullptr) {

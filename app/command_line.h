@@ -42,6 +42,14 @@ struct CommandLine {
 // iostreams: PrintCommandLineMessages writes through C's standard streams).
 CommandLine ParseCommandLine(const CommandLineSyntax& syntax, int argc, const char* const* argv);
 
+// Sets the process's language and decimal sign before anything is written,
+// so that even --help speaks the language asked for: first from the user's
+// settings for a desktop program (fromUserSettings), English and the point
+// for the others; then from --language CODE and --decimal-comma wherever they
+// are before "--". A code Halvex does not speak is left for ParseCommandLine
+// to refuse. Every program takes both options.
+void ApplyLanguageOptions(int argc, const char* const* argv, bool fromUserSettings);
+
 // Writes the line's out and err texts to standard output and error, flushed.
 void PrintCommandLineMessages(const CommandLine& line);
 

@@ -46,6 +46,7 @@ const halvex::CommandLineSyntax kSyntax{
 }  // namespace
 
 int main(int argc, char** argv) {
+    halvex::ApplyLanguageOptions(argc, argv, false);
     const halvex::CommandLine line = halvex::ParseCommandLine(kSyntax, argc, argv);
     halvex::PrintCommandLineMessages(line);
     if (line.exit) return line.exitStatus;

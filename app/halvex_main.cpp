@@ -12,6 +12,7 @@ int main(int argc, char** argv) {
     // Read before the toolkit starts, so --help works without a display. The
     // toolkit's own -style is left for it to take.
     const std::vector<const char*> ours = halvex::WithoutStyleOption(argc, argv);
+    halvex::ApplyLanguageOptions(static_cast<int>(ours.size()), ours.data(), true);
     const halvex::CommandLine line = halvex::ParseCommandLine(halvex::CalculatorSyntax(halvex::Toolkit::Qt),
                                                               static_cast<int>(ours.size()), ours.data());
     halvex::PrintCommandLineMessages(line);

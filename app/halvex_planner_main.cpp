@@ -15,6 +15,7 @@
 
 int main(int argc, char** argv) {
     const std::vector<const char*> ours = halvex::WithoutStyleOption(argc, argv);
+    halvex::ApplyLanguageOptions(static_cast<int>(ours.size()), ours.data(), true);
     const halvex::CommandLine line = halvex::ParseCommandLine(halvex::PlannerSyntax(halvex::Toolkit::Qt),
                                                               static_cast<int>(ours.size()), ours.data());
     halvex::PrintCommandLineMessages(line);

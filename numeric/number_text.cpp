@@ -9,6 +9,8 @@
 namespace halvex {
 namespace {
 
+bool g_decimalComma = false;
+
 bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -55,6 +57,10 @@ std::size_t NumberPrefixLength(std::string_view text) {
 }
 
 }  // namespace
+
+void SetDecimalComma(bool comma) { g_decimalComma = comma; }
+
+bool DecimalComma() { return g_decimalComma; }
 
 std::optional<double> ReadNumber(std::string_view text) {
     const std::size_t length = NumberPrefixLength(text);

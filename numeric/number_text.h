@@ -6,6 +6,12 @@
 
 namespace halvex {
 
+// Whether the numbers a person types and reads use the decimal comma; the
+// point until set, once at start-up, from the user's regional settings or
+// --decimal-comma. Files and machine output never follow it.
+void SetDecimalComma(bool comma);
+bool DecimalComma();
+
 // Reads a typed number. The text counts as a number only when all of it is
 // one number of the form
 //   [white space] [sign] digits [. digits] [(e|E) [sign] digits] [white space]

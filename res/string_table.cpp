@@ -1,5 +1,6 @@
 #include "res/string_table.h"
 
+#include "lang/tr.h"
 #include "res/resource_ids.h"
 
 namespace res {
@@ -7,7 +8,7 @@ namespace res {
 std::string_view LoadResourceString(int id) {
     switch (id) {
         case IDS_ABOUT_ITEM:
-            return "&About Halvex...";
+            return lang::Tr("&About Halvex...");
         default:
             return {};
     }

@@ -3,6 +3,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "res/localized_template.h"
+
 namespace ui {
 namespace {
 
@@ -59,7 +61,7 @@ int CDialog::DoModal() {
         m_template != nullptr ? m_template : res::FindDialogTemplate(m_templateId);
     if (dialogTemplate == nullptr) throw std::logic_error("no dialog template " + std::to_string(m_templateId));
     Backend& backend = GetBackend();
-    std::unique_ptr<DialogWindow> window = backend.CreateDialogWindow(*dialogTemplate, *this);
+    std::unique_ptr<DialogWindow> window = backend.CreateDialogWindow(res::Localized(*dialogTemplate), *this);
     // Cleared again by `reset` below, before the window is destroyed.
     // cppcheck-suppress danglingLifetime
     m_window = window.get();

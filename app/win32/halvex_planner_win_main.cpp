@@ -32,9 +32,10 @@ std::vector<std::string> Arguments() {
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLine*/, int /*show*/) {
     const std::vector<std::string> arguments = Arguments();
     halvex::PlannerStart start;
+    std::vector<const char*> argv;
+    for (const std::string& argument : arguments) argv.push_back(argument.c_str());
+    halvex::ApplyLanguageOptions(static_cast<int>(argv.size()), argv.data(), true);
     if (arguments.size() > 1) {
-        std::vector<const char*> argv;
-        for (const std::string& argument : arguments) argv.push_back(argument.c_str());
         halvex::win32::UseParentConsole();
         const halvex::CommandLine line = halvex::ParseCommandLine(halvex::PlannerSyntax(halvex::Toolkit::Win32),
                                                                   static_cast<int>(argv.size()), argv.data());

@@ -10,6 +10,7 @@
 // initialised here (an explicit InitCommonControlsEx cost a tenth of a
 // second of start-up under Wine).
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLine*/, int /*show*/) {
+    halvex::ApplyLanguageOptions(__argc, __argv, true);
     if (__argc > 1) {
         halvex::win32::UseParentConsole();
         const halvex::CommandLine line =
