@@ -159,7 +159,7 @@ Conversion ReadConversion(std::string_view format) {
 
 // to_chars writes the point; the one point of a number becomes the sign
 // asked for.
-void ToDecimalSign(char* first, char* last, char decimalSign) {
+void ToDecimalSign(char* first, const char* last, char decimalSign) {
     if (decimalSign == '.') return;
     for (char* c = first; c != last; ++c) {
         if (*c == '.') *c = decimalSign;
