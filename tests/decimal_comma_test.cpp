@@ -11,7 +11,6 @@
 #include "planner/plan.h"
 #include "planner/plan_form.h"
 #include "planner/quantity.h"
-#include "planner/result_text.h"
 
 // The user's decimal comma: what a person types and reads takes it, what a
 // program reads (documents, JSON, SVG coordinates) keeps the point.
@@ -61,18 +60,13 @@ TEST_F(DecimalComma, PlanDocumentsKeepThePoint) {
     EXPECT_EQ(planner::WritePlanDocument(edited), pointWritten);
 }
 
-// The planner's quantity fields read the comma, and a point is then not a
-// number, as a comma is not with the point.
-TEST_F(DecimalComma, QuantityFieldsReadTheComma) {
+// With the comma a point in a quantity field is not a number, as a comma
+// is not with the point (the window test types "0,5 oct/min").
+TEST_F(DecimalComma, QuantityFieldsRefuseThePoint) {
     planner::Quantity rate;
     std::string problem;
-    ASSERT_TRUE(planner::ParseQuantityText("0,5 oct/min", planner::QuantityKind::SweepRate, rate, problem));
-    EXPECT_EQ(rate, (planner::Quantity{0.5, "oct/min"}));
     EXPECT_FALSE(planner::ParseQuantityText("0.5 oct/min", planner::QuantityKind::SweepRate, rate, problem));
     EXPECT_EQ(problem, "\"0.5\" is not a number");
-    double value = 0.0;
-    EXPECT_FALSE(planner::ReadSiValue("1.5", planner::QuantityKind::Time, 9.81, value, problem));
-    EXPECT_EQ(planner::ShownDuration(62.5), "1 min 2,5 s");
 }
 
 // The chart's labels and readout are read by a person, the SVG file's
