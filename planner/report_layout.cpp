@@ -566,7 +566,7 @@ void AddSequence(Layout& layout, const PlanDocument& document, const PlanOutcome
     // The count of axes as shown: "1 axis", "3 axes", "1.5 axes".
     const std::string axes = ShownNumber(sequence.axes);
     layout.Paragraph(
-        lang::Fill(lang::TrN("Test time over %1 axis: %2", "Test time over %1 axes: %2", axes == "1" ? 1UL : 2UL),
+        lang::Fill(axes == "1" ? lang::Tr("Test time over %1 axis: %2") : lang::Tr("Test time over %1 axes: %2"),
                    {axes, ShownDuration(sequence.totalTime)}),
         TextRole::Body, kBodySize, true);
 }

@@ -258,7 +258,7 @@ void AppendSequence(std::string& out, const SequenceResult& sequence) {
     times.Row({lang::Tr("Test time per axis"), ShownDuration(sequence.axisTime)});
     const std::string axes = ShownNumber(sequence.axes);
     times.Row(
-        {lang::Fill(lang::TrN("Test time over %1 axis", "Test time over %1 axes", axes == "1" ? 1UL : 2UL), {axes}),
+        {lang::Fill(axes == "1" ? lang::Tr("Test time over %1 axis") : lang::Tr("Test time over %1 axes"), {axes}),
          ShownDuration(sequence.totalTime)});
     out += '\n';
     times.AppendTo(out, "");
