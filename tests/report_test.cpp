@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "lang/tr.h"
 #include "planner/plan.h"
 #include "planner/report.h"
 #include "tests/planner_example.h"
@@ -267,6 +268,61 @@ TEST(Report, LongTextsWrap) {
     std::string joined = all;
     joined.erase(std::remove(joined.begin(), joined.end(), '\n'), joined.end());
     EXPECT_NE(joined.find(options.fileName), std::string::npos) << all;
+}
+
+// The report in the language the program speaks: German headings, footer and
+// verdict, the HTML's lang attribute, the units as they are; in Japanese a
+// paragraph of ideographs wrapped at their full width (an ideograph is one em,
+// not a Latin letter's width), so that no line runs off the page.
+TEST(Report, SpeaksTheProgramsLanguage) {
+    struct English {
+        ~English() { lang::SetLanguage(lang::Language::English); }
+    } english;
+    lang::SetLanguage(lang::Language::German);
+    const draw::PagedDocument german = Report(ExamplePlan(), draw::Paper::A4);
+    std::string headings;
+    for (const draw::Page& page : german.pages) {
+        for (const draw::PageItem& item : page.items) {
+            if (item.kind == PageItemKind::Text && item.text.role == draw::TextRole::Heading) {
+                headings += item.text.text + '|';
+            }
+        }
+    }
+    EXPECT_EQ(headings,
+              "Prüfprofil|Prüfeinrichtung|Prüfungen|Dauerschwingprüfung mit Frequenzdurchlauf|"
+              "Prüfablauf, je Achse|Diagramm|");
+    const std::string first = PageTexts(german.pages[0]);
+    EXPECT_NE(first.find("Seite 1 von " + std::to_string(german.pages.size())), std::string::npos) << first;
+    EXPECT_NE(first.find("9.80665 m/s^2"), std::string::npos) << first;
+    std::string verdict = first;  // over two lines
+    std::replace(verdict.begin(), verdict.end(), '\n', ' ');
+    EXPECT_NE(verdict.find("maßgebend ist Schwinggeschwindigkeit bei 13.99 Hz, Reserve 16.13."), std::string::npos)
+        << first;
+    EXPECT_EQ(planner::ReportHtml(german).rfind("<!DOCTYPE html>\n<html lang=\"de\">", 0), 0u);
+
+    lang::SetLanguage(lang::Language::Japanese);
+    planner::PlanDocument document = ExamplePlan();
+    document.report.emplace();
+    std::string notes;
+    for (int i = 0; i < 40; ++i) notes += "加振機の取付面を確認する。";  // 13 ideographs and a full stop each
+    document.report->notes = notes;
+    const draw::PagedDocument japanese = Report(document, draw::Paper::A4);
+    EXPECT_EQ(planner::ReportHtml(japanese).rfind("<!DOCTYPE html>\n<html lang=\"ja\">", 0), 0u);
+    const double width = draw::SizeOf(draw::Paper::A4).width - 2.0 * 56.0;
+    std::string wrapped;
+    std::size_t lines = 0;
+    for (const draw::PageItem& item : japanese.pages[0].items) {
+        if (item.kind != PageItemKind::Text || item.text.role != draw::TextRole::Body || item.text.text.empty() ||
+            notes.find(item.text.text) == std::string::npos) {
+            continue;
+        }
+        const std::size_t characters = item.text.text.size() / 3;  // each three bytes in UTF-8
+        EXPECT_LE(static_cast<double>(characters) * item.text.size, width) << item.text.text;
+        wrapped += item.text.text;
+        ++lines;
+    }
+    EXPECT_GE(lines, 4u);
+    EXPECT_EQ(wrapped.size(), notes.size());
 }
 
 }  // namespace
