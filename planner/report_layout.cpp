@@ -38,10 +38,11 @@ bool IsWide(char32_t c) {
            (c >= 0xFF00 && c <= 0xFF60) || (c >= 0xFFE0 && c <= 0xFFE6) || (c >= 0x20000 && c <= 0x3FFFD);
 }
 
-// draw::TextWidth's estimate, with the full em that a Chinese or Japanese
-// character takes where the estimate counts a Latin letter's 0.64.
+// draw::TextWidth's estimate, with at least the full em that a Chinese or
+// Japanese character takes (an estimate made for Latin letters gives it
+// about two thirds of one).
 double TextWidth(const std::string& text, double size) {
-    double extra = 0.0;
+    double width = draw::TextWidth(text, size);
     for (std::size_t i = 0; i < text.size();) {
         const auto lead = static_cast<unsigned char>(text[i]);
         const std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
@@ -49,10 +50,10 @@ double TextWidth(const std::string& text, double size) {
         for (std::size_t k = 1; k < length && i + k < text.size(); ++k) {
             c = (c << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
         }
-        if (IsWide(c)) extra += 0.36;
+        if (IsWide(c)) width += std::max(0.0, size - draw::TextWidth(text.substr(i, length), size));
         i += length;
     }
-    return draw::TextWidth(text, size) + extra * size;
+    return width;
 }
 
 // Punctuation that a line of Chinese or Japanese does not begin with.
@@ -274,7 +275,7 @@ public:
         while (next < rows.size() || !continued) {
             if (continued) {
                 NewPage();
-                Heading(lang::Fill(lang::Tr("%1 (continued)"), {heading}));
+                Heading(lang::Fill(lang::TrC("report", "%1 (continued)"), {heading}));
             }
             Keep(rowHeight * static_cast<double>(1 + (next < rows.size() ? lines(rows[next], false).second : 1)));
             draw::PageTable table;
@@ -359,13 +360,13 @@ public:
                              0x555555};
                 page.items.push_back(std::move(item));
             };
-            foot(
-                Left(),
-                options.printedDate.empty() ? std::string() : lang::Fill(lang::Tr("Printed %1"), {options.printedDate}),
-                TextAnchor::Start);
+            foot(Left(),
+                 options.printedDate.empty() ? std::string()
+                                             : lang::Fill(lang::TrC("report", "Printed %1"), {options.printedDate}),
+                 TextAnchor::Start);
             foot(Left() + Width() / 2.0, "Halvex " + options.version, TextAnchor::Middle);
             foot(Left() + Width(),
-                 lang::Fill(lang::Tr("Page %1 of %2"), {std::to_string(i + 1), std::to_string(count)}),
+                 lang::Fill(lang::TrC("report", "Page %1 of %2"), {std::to_string(i + 1), std::to_string(count)}),
                  TextAnchor::End);
         }
         return std::move(m_report);
@@ -379,7 +380,7 @@ private:
 
 // "A to B": two frequencies or levels of a range.
 std::string Range(const std::string& from, const std::string& to) {
-    return lang::Fill(lang::Tr("%1 to %2"), {from, to});
+    return lang::Fill(lang::TrC("report", "%1 to %2"), {from, to});
 }
 
 std::string LevelText(const Segment& segment) {
@@ -402,14 +403,15 @@ void AddTitleBlock(Layout& layout, const PlanDocument& document, const ReportOpt
     const ReportInfo info = document.report.value_or(ReportInfo{});
     const auto or_ = [](const std::optional<std::string>& text) { return text.value_or(""); };
     const std::vector<std::pair<std::string, std::string>> pairs{
-        {lang::Tr("Specimen"), or_(info.specimen)},
-        {lang::Tr("Customer"), or_(info.customer)},
-        {lang::Tr("Standard"), or_(info.reference)},
-        {lang::Tr("Author"), or_(info.author)},
-        {lang::Tr("Revision"), or_(info.revision)},
-        {lang::Tr("Date of issue"), options.printedDate},
-        {lang::Tr("Plan file"), options.fileName.empty() ? lang::Tr("Untitled") : options.fileName},
-        {lang::Tr("Gravity"), ShownGravity(document.GravitySi()) + " m/s^2"},
+        {lang::TrC("report", "Specimen"), or_(info.specimen)},
+        {lang::TrC("report", "Customer"), or_(info.customer)},
+        {lang::TrC("report", "Standard"), or_(info.reference)},
+        {lang::TrC("report", "Author"), or_(info.author)},
+        {lang::TrC("report", "Revision"), or_(info.revision)},
+        {lang::TrC("report", "Date of issue"), options.printedDate},
+        {lang::TrC("report", "Plan file"),
+         options.fileName.empty() ? lang::TrC("report", "Untitled") : options.fileName},
+        {lang::TrC("report", "Gravity"), ShownGravity(document.GravitySi()) + " m/s^2"},
     };
     const double half = layout.Width() / 2.0;
     double labelWidth = 0.0;
@@ -459,14 +461,14 @@ void AddProfile(Layout& layout, const PlanDocument& document, const ResolvedProf
         row(s.from, s.start, true);
         row(s.to, s.end, false);
     }
-    layout.Table(lang::Tr("Profile"),
-                 {{lang::Tr("Segment"), TextAnchor::End},
-                  {lang::Tr("Level"), TextAnchor::Start, true},
-                  {lang::Tr("As written"), TextAnchor::Start, true},
+    layout.Table(lang::TrC("report", "Profile"),
+                 {{lang::TrC("report", "Segment"), TextAnchor::End},
+                  {lang::TrC("report", "Level"), TextAnchor::Start, true},
+                  {lang::TrC("report", "As written"), TextAnchor::Start, true},
                   {"Hz", TextAnchor::End},
-                  {lang::Fill(lang::Tr("Disp. p-p (%1)"), {u.length.symbol}), TextAnchor::End},
-                  {lang::Fill(lang::Tr("Vel. (%1)"), {u.velocity.symbol}), TextAnchor::End},
-                  {lang::Fill(lang::Tr("Accel. (%1)"), {u.acceleration.symbol}), TextAnchor::End},
+                  {lang::Fill(lang::TrC("report", "Disp. p-p (%1)"), {u.length.symbol}), TextAnchor::End},
+                  {lang::Fill(lang::TrC("report", "Vel. (%1)"), {u.velocity.symbol}), TextAnchor::End},
+                  {lang::Fill(lang::TrC("report", "Accel. (%1)"), {u.acceleration.symbol}), TextAnchor::End},
                   {"dB/oct", TextAnchor::End}},
                  rows);
     if (!profile.crossovers.empty()) {
@@ -474,11 +476,12 @@ void AddProfile(Layout& layout, const PlanDocument& document, const ResolvedProf
         for (std::size_t i = 0; i < profile.crossovers.size(); ++i) {
             list += (i == 0 ? "" : ", ") + ShownNumber(profile.crossovers[i]) + " Hz";
         }
-        layout.Paragraph(lang::Fill(lang::Tr("Crossovers: %1"), {list}), TextRole::Body, kBodySize);
+        layout.Paragraph(lang::Fill(lang::TrC("report", "Crossovers: %1"), {list}), TextRole::Body, kBodySize);
     }
     layout.Paragraph(
-        lang::Fill(lang::Tr("Peak displacement %1 %2 p-p at %3 Hz; peak velocity %4 %5 at %6 Hz; peak acceleration "
-                            "%7 %8 at %9 Hz."),
+        lang::Fill(lang::TrC("report",
+                             "Peak displacement %1 %2 p-p at %3 Hz; peak velocity %4 %5 at %6 Hz; peak acceleration "
+                             "%7 %8 at %9 Hz."),
                    {ShownNumber(u.length.Of(profile.displacementPp.value)), u.length.symbol,
                     ShownNumber(profile.displacementPp.frequency), ShownNumber(u.velocity.Of(profile.velocity.value)),
                     u.velocity.symbol, ShownNumber(profile.velocity.frequency),
@@ -486,22 +489,23 @@ void AddProfile(Layout& layout, const PlanDocument& document, const ResolvedProf
                     ShownNumber(profile.acceleration.frequency)}),
         TextRole::Body, kBodySize);
     for (const ProfileWarning& warning : profile.warnings) {
-        layout.Paragraph(lang::Fill(lang::Tr("Warning: %1"), {warning.message}), TextRole::Warning, kBodySize);
+        layout.Paragraph(lang::Fill(lang::TrC("report", "Warning: %1"), {warning.message}), TextRole::Warning,
+                         kBodySize);
     }
 }
 
 std::string RunLevelText(const PlanDocument& document, std::size_t index, const PlanOutcome& outcome) {
     if (!outcome.sequence || !outcome.sequence->fromDocument || !document.sequence ||
         index >= document.sequence->size()) {
-        return lang::Tr("the profile");
+        return lang::TrC("report", "the profile");
     }
     const Run& run = (*document.sequence)[index];
-    if (run.kind == RunKind::Sweep) return lang::Tr("the profile");
+    if (run.kind == RunKind::Sweep) return lang::TrC("report", "the profile");
     switch (run.level.source) {
         case RunLevel::Source::Profile:
-            return lang::Tr("the profile");
+            return lang::TrC("report", "the profile");
         case RunLevel::Source::Fraction:
-            return lang::Fill(lang::Tr("%1 % of the profile"), {ShownNumber(run.level.fraction * 100.0)});
+            return lang::Fill(lang::TrC("report", "%1 % of the profile"), {ShownNumber(run.level.fraction * 100.0)});
         case RunLevel::Source::Own:
             break;
     }
@@ -514,7 +518,7 @@ std::string RunFrequencies(const RunResult& run) {
         case RunKind::Search:
             return Range(ShownNumber(run.sweep.lowest), ShownNumber(run.sweep.highest));
         case RunKind::Dwell:
-            return run.resonances > 0 ? lang::Tr("resonances") : ShownNumber(run.frequency);
+            return run.resonances > 0 ? lang::TrC("report", "resonances") : ShownNumber(run.frequency);
         case RunKind::Stepped:
             break;
     }
@@ -527,16 +531,19 @@ void AddSequence(Layout& layout, const PlanDocument& document, const PlanOutcome
         const SweepResult& sweep = *outcome.sweep;
         const std::string rate =
             ShownNumber(sweep.rate * 60.0) + (sweep.type == SweepType::Log ? " oct/min" : " Hz/min");
-        layout.Table(lang::Tr("Endurance sweep"), {{lang::Tr("Sweep")}, {""}},
-                     {{lang::Tr("Type and rate"),
-                       lang::Fill(sweep.type == SweepType::Log ? lang::Tr("log, %1") : lang::Tr("linear, %1"), {rate})},
-                      {lang::Tr("Frequencies (Hz)"), Range(ShownNumber(sweep.lowest), ShownNumber(sweep.highest))},
-                      {lang::Tr("Octaves"), ShownNumber(sweep.octaves)},
-                      {lang::Tr("Time per pass"), ShownDuration(sweep.passTime)},
-                      {lang::Tr("Cycles per pass"), ShownCount(sweep.cyclesPerPass)},
-                      {lang::Tr("Passes per axis"), ShownNumber(sweep.passesPerAxis)},
-                      {lang::Tr("Time per axis"), ShownDuration(sweep.axisTime)},
-                      {lang::Tr("Total time"), ShownDuration(sweep.totalTime)}});
+        layout.Table(
+            lang::TrC("report", "Endurance sweep"), {{lang::TrC("report", "Sweep")}, {""}},
+            {{lang::TrC("report", "Type and rate"),
+              lang::Fill(
+                  sweep.type == SweepType::Log ? lang::TrC("report", "log, %1") : lang::TrC("report", "linear, %1"),
+                  {rate})},
+             {lang::TrC("report", "Frequencies (Hz)"), Range(ShownNumber(sweep.lowest), ShownNumber(sweep.highest))},
+             {lang::TrC("report", "Octaves"), ShownNumber(sweep.octaves)},
+             {lang::TrC("report", "Time per pass"), ShownDuration(sweep.passTime)},
+             {lang::TrC("report", "Cycles per pass"), ShownCount(sweep.cyclesPerPass)},
+             {lang::TrC("report", "Passes per axis"), ShownNumber(sweep.passesPerAxis)},
+             {lang::TrC("report", "Time per axis"), ShownDuration(sweep.axisTime)},
+             {lang::TrC("report", "Total time"), ShownDuration(sweep.totalTime)}});
     }
     if (!outcome.sequence) return;
     const SequenceResult& sequence = *outcome.sequence;
@@ -547,28 +554,28 @@ void AddSequence(Layout& layout, const PlanDocument& document, const PlanOutcome
                         RunLevelText(document, i, outcome), ShownDuration(run.time),
                         run.cyclesKnown ? ShownCount(run.cycles) : "-"});
     }
-    layout.Table(lang::Tr("Sequence, on each axis"),
-                 {{lang::Tr("Run"), TextAnchor::End},
-                  {lang::Tr("Kind"), TextAnchor::Start, true},
-                  {lang::Tr("What it does"), TextAnchor::Start, true},
+    layout.Table(lang::TrC("report", "Sequence, on each axis"),
+                 {{lang::TrC("report", "Run"), TextAnchor::End},
+                  {lang::TrC("report", "Kind"), TextAnchor::Start, true},
+                  {lang::TrC("report", "What it does"), TextAnchor::Start, true},
                   {"Hz", TextAnchor::End},
-                  {lang::Tr("Level"), TextAnchor::Start, true},
-                  {lang::Tr("Time per axis"), TextAnchor::End},
-                  {lang::Tr("Cycles per axis"), TextAnchor::End}},
+                  {lang::TrC("report", "Level"), TextAnchor::Start, true},
+                  {lang::TrC("report", "Time per axis"), TextAnchor::End},
+                  {lang::TrC("report", "Cycles per axis"), TextAnchor::End}},
                  rows);
     if (sequence.dwellTime > 0.0) {
         layout.Paragraph(
-            lang::Fill(lang::Tr("The sweep's own dwells per axis: %1"), {ShownDuration(sequence.dwellTime)}),
+            lang::Fill(lang::TrC("report", "The sweep's own dwells per axis: %1"), {ShownDuration(sequence.dwellTime)}),
             TextRole::Body, kBodySize);
     }
-    layout.Paragraph(lang::Fill(lang::Tr("Test time per axis: %1"), {ShownDuration(sequence.axisTime)}), TextRole::Body,
-                     kBodySize, true);
+    layout.Paragraph(lang::Fill(lang::TrC("report", "Test time per axis: %1"), {ShownDuration(sequence.axisTime)}),
+                     TextRole::Body, kBodySize, true);
     // The count of axes as shown: "1 axis", "3 axes", "1.5 axes".
     const std::string axes = ShownNumber(sequence.axes);
-    layout.Paragraph(
-        lang::Fill(axes == "1" ? lang::Tr("Test time over %1 axis: %2") : lang::Tr("Test time over %1 axes: %2"),
-                   {axes, ShownDuration(sequence.totalTime)}),
-        TextRole::Body, kBodySize, true);
+    layout.Paragraph(lang::Fill(axes == "1" ? lang::TrC("report", "Test time over %1 axis: %2")
+                                            : lang::TrC("report", "Test time over %1 axes: %2"),
+                                {axes, ShownDuration(sequence.totalTime)}),
+                     TextRole::Body, kBodySize, true);
 }
 
 void AddChecks(Layout& layout, const std::string& heading, const ShakerResult& shaker, const ResultUnits& u) {
@@ -576,23 +583,23 @@ void AddChecks(Layout& layout, const std::string& heading, const ShakerResult& s
     std::vector<std::vector<std::string>> rows;
     for (const ShakerCheck& c : shaker.checks) {
         const ResultUnit& unit = LimitUnit(u, c.limit);
-        const char* verdict = c.ok ? lang::Tr("holds") : lang::Tr("FAILS");
-        if (&c == binding) verdict = c.ok ? lang::Tr("holds, binds") : lang::Tr("FAILS, binds");
+        const char* verdict = c.ok ? lang::TrC("report", "holds") : lang::TrC("report", "FAILS");
+        if (&c == binding) verdict = c.ok ? lang::TrC("report", "holds, binds") : lang::TrC("report", "FAILS, binds");
         rows.push_back({LimitWords(c.limit), ShownNumber(unit.Of(c.required)), ShownNumber(unit.Of(c.rated)),
                         ShownNumber(unit.Of(c.available)), unit.symbol, ShownNumber(c.margin),
                         c.frequency ? ShownNumber(*c.frequency) : "", c.run ? std::to_string(*c.run + 1) : "",
                         verdict});
     }
     layout.Table(heading,
-                 {{lang::Tr("Limit")},
-                  {lang::Tr("Required"), TextAnchor::End},
-                  {lang::Tr("Rated"), TextAnchor::End},
-                  {lang::Tr("Usable"), TextAnchor::End},
-                  {lang::Tr("Unit")},
-                  {lang::Tr("Margin"), TextAnchor::End},
-                  {lang::Tr("At Hz"), TextAnchor::End},
-                  {lang::Tr("Run"), TextAnchor::End},
-                  {lang::Tr("Verdict")}},
+                 {{lang::TrC("report", "Limit")},
+                  {lang::TrC("report", "Required"), TextAnchor::End},
+                  {lang::TrC("report", "Rated"), TextAnchor::End},
+                  {lang::TrC("report", "Usable"), TextAnchor::End},
+                  {lang::TrC("report", "Unit")},
+                  {lang::TrC("report", "Margin"), TextAnchor::End},
+                  {lang::TrC("report", "At Hz"), TextAnchor::End},
+                  {lang::TrC("report", "Run"), TextAnchor::End},
+                  {lang::TrC("report", "Verdict")}},
                  rows);
 }
 
@@ -601,36 +608,39 @@ void AddEquipment(Layout& layout, const PlanDocument& document, const PlanOutcom
     if (!document.shaker || !outcome.shaker) return;
     const ShakerSettings& settings = *document.shaker;
     const ShakerResult& shaker = *outcome.shaker;
-    layout.Heading(lang::Tr("Equipment"));
-    std::string line = lang::Fill(lang::Tr("Shaker: %1"), {settings.name.value_or(lang::Tr("as given in the plan"))});
-    if (settings.expander) line += lang::Fill(lang::Tr("; expander: %1"), {*settings.expander});
-    if (settings.fixture) line += lang::Fill(lang::Tr("; fixture: %1"), {*settings.fixture});
+    layout.Heading(lang::TrC("report", "Equipment"));
+    std::string line = lang::Fill(lang::TrC("report", "Shaker: %1"),
+                                  {settings.name.value_or(lang::TrC("report", "as given in the plan"))});
+    if (settings.expander) line += lang::Fill(lang::TrC("report", "; expander: %1"), {*settings.expander});
+    if (settings.fixture) line += lang::Fill(lang::TrC("report", "; fixture: %1"), {*settings.fixture});
     if (lab != nullptr && settings.name) {
-        line += lab->name ? lang::Fill(lang::Tr(" (from the library %1)"), {*lab->name})
-                          : std::string(lang::Tr(" (from the library)"));
+        line += lab->name ? lang::Fill(lang::TrC("report", " (from the library %1)"), {*lab->name})
+                          : std::string(lang::TrC("report", " (from the library)"));
     }
     layout.Paragraph(line, TextRole::Body, kBodySize);
     if (shaker.movingMass) {
-        layout.Paragraph(
-            lang::Fill(lang::Tr("Moving mass %1 %2"), {ShownNumber(u.mass.Of(*shaker.movingMass)), u.mass.symbol}),
-            TextRole::Body, kBodySize);
-    }
-    if (shaker.maxAcceleration) {
-        layout.Paragraph(lang::Fill(lang::Tr("Highest acceleration %1 %2 (usable force over the moving mass)"),
-                                    {ShownNumber(u.acceleration.Of(*shaker.maxAcceleration)), u.acceleration.symbol}),
+        layout.Paragraph(lang::Fill(lang::TrC("report", "Moving mass %1 %2"),
+                                    {ShownNumber(u.mass.Of(*shaker.movingMass)), u.mass.symbol}),
                          TextRole::Body, kBodySize);
     }
-    if (!shaker.checks.empty()) AddChecks(layout, lang::Tr("Checks"), shaker, u);
+    if (shaker.maxAcceleration) {
+        layout.Paragraph(
+            lang::Fill(lang::TrC("report", "Highest acceleration %1 %2 (usable force over the moving mass)"),
+                       {ShownNumber(u.acceleration.Of(*shaker.maxAcceleration)), u.acceleration.symbol}),
+            TextRole::Body, kBodySize);
+    }
+    if (!shaker.checks.empty()) AddChecks(layout, lang::TrC("report", "Checks"), shaker, u);
     for (std::size_t i = 0; i < shaker.axes.size() && i < settings.setups.size(); ++i) {
         const AxisSetup& setup = settings.setups[i];
-        std::string name = lang::Fill(lang::Tr("Axis %1"), {std::to_string(i + 1)});
+        std::string name = lang::Fill(lang::TrC("report", "Axis %1"), {std::to_string(i + 1)});
         if (setup.axis) name += " (" + *setup.axis + ")";
         if (setup.expander) name += ", " + *setup.expander;
         if (setup.fixture) name += ", " + *setup.fixture;
         AddChecks(layout, name, shaker.axes[i], u);
     }
     for (const std::string& difference : outcome.labDifferences) {
-        layout.Paragraph(lang::Fill(lang::Tr("The library differs: %1"), {difference}), TextRole::Warning, kBodySize);
+        layout.Paragraph(lang::Fill(lang::TrC("report", "The library differs: %1"), {difference}), TextRole::Warning,
+                         kBodySize);
     }
 }
 
@@ -640,72 +650,75 @@ void AddEquipment(Layout& layout, const PlanDocument& document, const PlanOutcom
 const char* LimitWords(LimitKind kind) {
     switch (kind) {
         case LimitKind::Force:
-            return lang::Tr("force");
+            return lang::TrC("report", "force");
         case LimitKind::Stroke:
-            return lang::Tr("stroke");
+            return lang::TrC("report", "stroke");
         case LimitKind::Velocity:
-            return lang::Tr("velocity");
+            return lang::TrC("report", "velocity");
         case LimitKind::Acceleration:
-            return lang::Tr("acceleration");
+            return lang::TrC("report", "acceleration");
         case LimitKind::Payload:
-            return lang::Tr("payload");
+            return lang::TrC("report", "payload");
         case LimitKind::FrequencyRange:
-            return lang::Tr("frequency range");
+            return lang::TrC("report", "frequency range");
         case LimitKind::ExpanderResonance:
-            return lang::Tr("expander resonance");
+            return lang::TrC("report", "expander resonance");
         case LimitKind::FixtureResonance:
             break;
     }
-    return lang::Tr("fixture resonance");
+    return lang::TrC("report", "fixture resonance");
 }
 
 // A level's kind, as LevelWords names it, in the report's language.
 const char* LevelName(LevelKind kind) {
     switch (kind) {
         case LevelKind::DisplacementPp:
-            return lang::Tr("displacement p-p");
+            return lang::TrC("report", "displacement p-p");
         case LevelKind::DisplacementZp:
-            return lang::Tr("displacement 0-p");
+            return lang::TrC("report", "displacement 0-p");
         case LevelKind::Velocity:
-            return lang::Tr("velocity");
+            return lang::TrC("report", "velocity");
         case LevelKind::Acceleration:
             break;
     }
-    return lang::Tr("acceleration");
+    return lang::TrC("report", "acceleration");
 }
 
 // A run's kind, as RunLabel names it, in the report's language.
 const char* RunName(RunKind kind) {
     switch (kind) {
         case RunKind::Sweep:
-            return lang::Tr("endurance sweep");
+            return lang::TrC("report", "endurance sweep");
         case RunKind::Search:
-            return lang::Tr("resonance search");
+            return lang::TrC("report", "resonance search");
         case RunKind::Dwell:
-            return lang::Tr("dwell");
+            return lang::TrC("report", "dwell");
         case RunKind::Stepped:
             break;
     }
-    return lang::Tr("stepped sine");
+    return lang::TrC("report", "stepped sine");
 }
 
 std::string VerdictSentence(const PlanOutcome& outcome) {
-    if (!outcome.shaker) return lang::Tr("No shaker is given: the plan is not checked against one.");
+    if (!outcome.shaker) return lang::TrC("report", "No shaker is given: the plan is not checked against one.");
     const ShakerResult& shaker = *outcome.shaker;
     const ShakerCheck* binding = BindingCheck(shaker);
-    if (binding == nullptr) return lang::Tr("The plan gives the shaker no limit to check.");
+    if (binding == nullptr) return lang::TrC("report", "The plan gives the shaker no limit to check.");
     // One whole sentence per case, so that each language orders its parts.
     const std::string limit = LimitWords(binding->limit);
     const std::string margin = ShownNumber(binding->margin);
     if (binding->frequency) {
         const std::string at = ShownNumber(*binding->frequency);
-        return shaker.ok ? lang::Fill(lang::Tr("The shaker can run this plan, binding on %1 at %2 Hz, margin %3."),
-                                      {limit, at, margin})
-                         : lang::Fill(lang::Tr("The shaker cannot run this plan: %1 fails at %2 Hz, margin %3."),
-                                      {limit, at, margin});
+        return shaker.ok
+                   ? lang::Fill(lang::TrC("report", "The shaker can run this plan, binding on %1 at %2 Hz, margin %3."),
+                                {limit, at, margin})
+                   : lang::Fill(lang::TrC("report", "The shaker cannot run this plan: %1 fails at %2 Hz, margin %3."),
+                                {limit, at, margin});
     }
-    return shaker.ok ? lang::Fill(lang::Tr("The shaker can run this plan, binding on %1, margin %2."), {limit, margin})
-                     : lang::Fill(lang::Tr("The shaker cannot run this plan: %1 fails, margin %2."), {limit, margin});
+    return shaker.ok ? lang::Fill(lang::TrC("report", "The shaker can run this plan, binding on %1, margin %2."),
+                                  {limit, margin})
+                     : lang::Fill(lang::TrC("report", "The shaker cannot run this plan: %1 fails, margin %2."),
+                                  {limit, margin});
 }
 
 draw::PagedDocument LayOutReport(const PlanDocument& document, const PlanOutcome& outcome, const LabDocument* lab,
@@ -715,7 +728,7 @@ draw::PagedDocument LayOutReport(const PlanDocument& document, const PlanOutcome
     const ResultUnits units = ResultUnitsOf(document);
     const std::string title = document.report && document.report->title && !document.report->title->empty()
                                   ? *document.report->title
-                                  : std::string(lang::Tr("Sine vibration test plan"));
+                                  : std::string(lang::TrC("report", "Sine vibration test plan"));
     AddTitleBlock(layout, document, options, title);
     layout.Paragraph(VerdictSentence(outcome), TextRole::Verdict, 12.0, true);
     if (document.report && document.report->notes) {
@@ -733,7 +746,7 @@ draw::PagedDocument LayOutReport(const PlanDocument& document, const PlanOutcome
     DrawChart(document, outcome, *chart);
     const double chartHeight = std::max(0.75 * layout.Width(), draw::SizeOf(options.paper).height / 2.0);
     layout.Keep(kHeadingSize * 1.8 + 6.0 + chartHeight);
-    layout.Heading(lang::Tr("Chart"));
+    layout.Heading(lang::TrC("report", "Chart"));
     layout.Chart(chart, chartHeight);
     return layout.Finish(title, options);
 }

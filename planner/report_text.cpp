@@ -98,8 +98,10 @@ Units ChooseUnits(const PlanDocument& document) {
 void AppendProfile(std::string& out, const ResolvedProfile& profile, const Units& u) {
     Table table("llrrrrr");
     // Units in brackets: "Disp p-p in" would read as a sentence cut short.
-    table.Row({lang::Tr("Segment"), lang::Tr("Level"), "Hz", lang::Fill(lang::Tr("Disp p-p (%1)"), {u.length}),
-               lang::Fill(lang::Tr("Velocity (%1)"), {u.velocity}), lang::Tr("Accel (g)"), lang::Tr("Slope (dB/oct)")});
+    table.Row({lang::TrC("report", "Segment"), lang::TrC("report", "Level"), "Hz",
+               lang::Fill(lang::TrC("report", "Disp p-p (%1)"), {u.length}),
+               lang::Fill(lang::TrC("report", "Velocity (%1)"), {u.velocity}), lang::TrC("report", "Accel (g)"),
+               lang::TrC("report", "Slope (dB/oct)")});
     for (std::size_t i = 0; i < profile.segments.size(); ++i) {
         const ResolvedSegment& s = profile.segments[i];
         const auto row = [&](double f, const Motion& m, bool first) {
@@ -111,65 +113,68 @@ void AppendProfile(std::string& out, const ResolvedProfile& profile, const Units
         row(s.from, s.start, true);
         row(s.to, s.end, false);
     }
-    out += lang::Tr("Profile") + std::string("\n");
+    out += lang::TrC("report", "Profile") + std::string("\n");
     table.AppendTo(out, "  ");
     if (!profile.crossovers.empty()) {
-        out += std::string("  ") + lang::Tr("Crossovers:");
+        out += std::string("  ") + lang::TrC("report", "Crossovers:");
         for (const double f : profile.crossovers) out += ' ' + ShownNumber(f) + " Hz";
         out += '\n';
     }
     // "at" between the value and the frequency, as in "12 g at 15.32 Hz".
     const char* at = lang::TrC("peak at frequency", "at");
     Table peaks("lrllrl");
-    peaks.Row({lang::Tr("Peak displacement p-p"), ShownNumber(profile.displacementPp.value * u.lengthPerMetre),
-               u.length, at, ShownNumber(profile.displacementPp.frequency), "Hz"});
-    peaks.Row({lang::Tr("Peak velocity"), ShownNumber(profile.velocity.value * u.velocityPerMps), u.velocity, at,
-               ShownNumber(profile.velocity.frequency), "Hz"});
-    peaks.Row({lang::Tr("Peak acceleration"), ShownNumber(profile.acceleration.value / u.gravity), "g", at,
+    peaks.Row({lang::TrC("report", "Peak displacement p-p"),
+               ShownNumber(profile.displacementPp.value * u.lengthPerMetre), u.length, at,
+               ShownNumber(profile.displacementPp.frequency), "Hz"});
+    peaks.Row({lang::TrC("report", "Peak velocity"), ShownNumber(profile.velocity.value * u.velocityPerMps), u.velocity,
+               at, ShownNumber(profile.velocity.frequency), "Hz"});
+    peaks.Row({lang::TrC("report", "Peak acceleration"), ShownNumber(profile.acceleration.value / u.gravity), "g", at,
                ShownNumber(profile.acceleration.frequency), "Hz"});
     peaks.AppendTo(out, "  ");
     for (const ProfileWarning& warning : profile.warnings) {
-        out += "  " + lang::Fill(lang::Tr("Warning: %1"), {warning.message}) + '\n';
+        out += "  " + lang::Fill(lang::TrC("report", "Warning: %1"), {warning.message}) + '\n';
     }
 }
 
 void AppendChecks(std::string& out, const ShakerResult& shaker, const Units& u);
 
 void AppendShaker(std::string& out, const ShakerResult& shaker, const ShakerSettings& settings, const Units& u) {
-    out += '\n' + std::string(lang::Tr("Shaker")) + '\n';
+    out += '\n' + std::string(lang::TrC("report", "Shaker")) + '\n';
     if (shaker.movingMass) {
         out += "  " +
-               lang::Fill(lang::Tr("Moving mass %1 %2"), {ShownNumber(*shaker.movingMass * u.massPerKg), u.mass}) +
+               lang::Fill(lang::TrC("report", "Moving mass %1 %2"),
+                          {ShownNumber(*shaker.movingMass * u.massPerKg), u.mass}) +
                '\n';
     }
     if (shaker.maxAcceleration) {
         const std::string highest = ShownNumber(*shaker.maxAcceleration / u.gravity);
         out += "  ";
         out += *shaker.ratedMaxAcceleration != *shaker.maxAcceleration
-                   ? lang::Fill(lang::Tr("Highest acceleration %1 g (%2 g rated)"),
+                   ? lang::Fill(lang::TrC("report", "Highest acceleration %1 g (%2 g rated)"),
                                 {highest, ShownNumber(*shaker.ratedMaxAcceleration / u.gravity)})
-                   : lang::Fill(lang::Tr("Highest acceleration %1 g"), {highest});
+                   : lang::Fill(lang::TrC("report", "Highest acceleration %1 g"), {highest});
         out += '\n';
     }
     if (shaker.checks.empty()) return;
     AppendChecks(out, shaker, u);
     for (std::size_t i = 0; i < shaker.axes.size(); ++i) {
         const ShakerResult& axis = shaker.axes[i];
-        std::string name = lang::Fill(lang::Tr("Axis %1"), {std::to_string(i + 1)});
+        std::string name = lang::Fill(lang::TrC("report", "Axis %1"), {std::to_string(i + 1)});
         if (settings.setups[i].axis) name += " (" + *settings.setups[i].axis + ")";
         if (axis.movingMass) {
-            name = lang::Fill(lang::Tr("%1, moving mass %2 %3"),
+            name = lang::Fill(lang::TrC("report", "%1, moving mass %2 %3"),
                               {name, ShownNumber(*axis.movingMass * u.massPerKg), u.mass});
         }
         out += "  " +
-               lang::Fill(axis.ok ? lang::Tr("%1: the shaker can run it") : lang::Tr("%1: the shaker cannot run it"),
+               lang::Fill(axis.ok ? lang::TrC("report", "%1: the shaker can run it")
+                                  : lang::TrC("report", "%1: the shaker cannot run it"),
                           {name}) +
                '\n';
         AppendChecks(out, axis, u);
     }
     out += "  ";
-    out += shaker.ok ? lang::Tr("Verdict: the shaker can run this profile")
-                     : lang::Tr("Verdict: the shaker cannot run this profile");
+    out += shaker.ok ? lang::TrC("report", "Verdict: the shaker can run this profile")
+                     : lang::TrC("report", "Verdict: the shaker cannot run this profile");
     out += '\n';
 }
 
@@ -179,15 +184,15 @@ void AppendChecks(std::string& out, const ShakerResult& shaker, const Units& u) 
     const bool byRun = any([](const ShakerCheck& c) { return c.run.has_value(); });
     const bool byAxis = any([](const ShakerCheck& c) { return c.axis.has_value(); });
     Table table(derated ? "lrrrlrrllr" : "lrrlrrllr");
-    std::vector<std::string> header{lang::Tr("Limit"),
-                                    lang::Tr("Required"),
-                                    lang::Tr("Available"),
-                                    lang::Tr("Unit"),
-                                    lang::Tr("Margin"),
-                                    lang::Tr("At Hz"),
+    std::vector<std::string> header{lang::TrC("report", "Limit"),
+                                    lang::TrC("report", "Required"),
+                                    lang::TrC("report", "Available"),
+                                    lang::TrC("report", "Unit"),
+                                    lang::TrC("report", "Margin"),
+                                    lang::TrC("report", "At Hz"),
                                     "",
-                                    byRun ? lang::Tr("In run") : ""};
-    if (derated) header.insert(header.begin() + 3, lang::Tr("Rated"));
+                                    byRun ? lang::TrC("report", "In run") : ""};
+    if (derated) header.insert(header.begin() + 3, lang::TrC("report", "Rated"));
     table.Row(header);
     for (const ShakerCheck& c : shaker.checks) {
         double scale = 1.0 / u.gravity;
@@ -206,7 +211,7 @@ void AppendChecks(std::string& out, const ShakerResult& shaker, const Units& u) 
                                      unit,
                                      ShownNumber(c.margin),
                                      c.frequency ? ShownNumber(*c.frequency) : "",
-                                     c.ok ? lang::TrC("shaker check", "ok") : lang::Tr("FAILS"),
+                                     c.ok ? lang::TrC("shaker check", "ok") : lang::TrC("report", "FAILS"),
                                      c.run ? std::to_string(*c.run + 1) : ""};
         if (derated) row.insert(row.begin() + 3, ShownNumber(c.rated * scale));
         if (byAxis) row.push_back(c.axis ? std::to_string(*c.axis + 1) : "");
@@ -217,28 +222,29 @@ void AppendChecks(std::string& out, const ShakerResult& shaker, const Units& u) 
 
 void AppendSweep(std::string& out, const SweepResult& sweep, bool timed) {
     Table table("lr");
-    table.Row({lang::Tr("Octaves"), ShownNumber(sweep.octaves)});
-    table.Row({lang::Tr("Time per pass"), ShownDuration(sweep.passTime)});
-    table.Row({lang::Tr("Cycles per pass"), ShownCount(sweep.cyclesPerPass)});
-    if (timed) table.Row({lang::Tr("Sweeps per axis"), ShownNumber(sweep.sweepsPerAxis)});
-    table.Row({lang::Tr("Passes per axis"), ShownNumber(sweep.passesPerAxis)});
-    table.Row({lang::Tr("Time per axis"), ShownDuration(sweep.axisTime)});
-    table.Row({lang::Tr("Total time"), ShownDuration(sweep.totalTime)});
+    table.Row({lang::TrC("report", "Octaves"), ShownNumber(sweep.octaves)});
+    table.Row({lang::TrC("report", "Time per pass"), ShownDuration(sweep.passTime)});
+    table.Row({lang::TrC("report", "Cycles per pass"), ShownCount(sweep.cyclesPerPass)});
+    if (timed) table.Row({lang::TrC("report", "Sweeps per axis"), ShownNumber(sweep.sweepsPerAxis)});
+    table.Row({lang::TrC("report", "Passes per axis"), ShownNumber(sweep.passesPerAxis)});
+    table.Row({lang::TrC("report", "Time per axis"), ShownDuration(sweep.axisTime)});
+    table.Row({lang::TrC("report", "Total time"), ShownDuration(sweep.totalTime)});
     out += '\n';
     out += sweep.type == SweepType::Log
-               ? lang::Fill(lang::Tr("Sweep, log, %1 oct/min"), {ShownNumber(sweep.rate * 60.0)})
-               : lang::Fill(lang::Tr("Sweep, linear, %1 Hz/min"), {ShownNumber(sweep.rate * 60.0)});
+               ? lang::Fill(lang::TrC("report", "Sweep, log, %1 oct/min"), {ShownNumber(sweep.rate * 60.0)})
+               : lang::Fill(lang::TrC("report", "Sweep, linear, %1 Hz/min"), {ShownNumber(sweep.rate * 60.0)});
     out += '\n';
     table.AppendTo(out, "  ");
     if (sweep.passesPerAxis != std::floor(sweep.passesPerAxis)) {
-        out += std::string("  ") + lang::Tr("The time per axis ends inside a pass: the last pass is cut short") + '\n';
+        out += std::string("  ") +
+               lang::TrC("report", "The time per axis ends inside a pass: the last pass is cut short") + '\n';
     }
 }
 
 void AppendSequence(std::string& out, const SequenceResult& sequence) {
-    out += '\n' + std::string(lang::Tr("Sequence, on each axis")) + '\n';
+    out += '\n' + std::string(lang::TrC("report", "Sequence, on each axis")) + '\n';
     Table table("rlrrl");
-    table.Row({lang::Tr("Run"), "", lang::Tr("Time"), lang::Tr("Cycles"), ""});
+    table.Row({lang::TrC("report", "Run"), "", lang::TrC("report", "Time"), lang::TrC("report", "Cycles"), ""});
     for (std::size_t i = 0; i < sequence.runs.size(); ++i) {
         const RunResult& run = sequence.runs[i];
         table.Row({std::to_string(i + 1), RunName(run.kind), ShownDuration(run.time),
@@ -247,19 +253,20 @@ void AppendSequence(std::string& out, const SequenceResult& sequence) {
     table.AppendTo(out, "  ");
     for (std::size_t i = 0; i < sequence.runs.size(); ++i) {
         if (sequence.runs[i].kind != RunKind::Stepped) continue;
-        std::string line = "  " + lang::Fill(lang::Tr("Steps of run %1 (Hz):"), {std::to_string(i + 1)});
+        std::string line = "  " + lang::Fill(lang::TrC("report", "Steps of run %1 (Hz):"), {std::to_string(i + 1)});
         for (const double f : sequence.runs[i].frequencies) line += ' ' + ShownNumber(f);
         out += line + '\n';
     }
     Table times("lr");
     if (sequence.dwellTime > 0.0) {
-        times.Row({lang::Tr("Sweep's own dwells per axis"), ShownDuration(sequence.dwellTime)});
+        times.Row({lang::TrC("report", "Sweep's own dwells per axis"), ShownDuration(sequence.dwellTime)});
     }
-    times.Row({lang::Tr("Test time per axis"), ShownDuration(sequence.axisTime)});
+    times.Row({lang::TrC("report", "Test time per axis"), ShownDuration(sequence.axisTime)});
     const std::string axes = ShownNumber(sequence.axes);
-    times.Row(
-        {lang::Fill(axes == "1" ? lang::Tr("Test time over %1 axis") : lang::Tr("Test time over %1 axes"), {axes}),
-         ShownDuration(sequence.totalTime)});
+    times.Row({lang::Fill(axes == "1" ? lang::TrC("report", "Test time over %1 axis")
+                                      : lang::TrC("report", "Test time over %1 axes"),
+                          {axes}),
+               ShownDuration(sequence.totalTime)});
     out += '\n';
     times.AppendTo(out, "");
 }
@@ -268,14 +275,14 @@ void AppendSequence(std::string& out, const SequenceResult& sequence) {
 
 std::string PlanTextReport(const PlanDocument& document, const PlanOutcome& outcome) {
     const Units units = ChooseUnits(document);
-    std::string out = lang::Fill(lang::Tr("Gravity g = %1 m/s^2"), {ShownGravity(units.gravity)}) + "\n\n";
+    std::string out = lang::Fill(lang::TrC("report", "Gravity g = %1 m/s^2"), {ShownGravity(units.gravity)}) + "\n\n";
     AppendProfile(out, outcome.profile, units);
     if (outcome.shaker) AppendShaker(out, *outcome.shaker, *document.shaker, units);
     if (outcome.sweep) AppendSweep(out, *outcome.sweep, document.sweep->duration.has_value());
     // Without a sequence the sweep's own times are the test's.
     if (outcome.sequence && outcome.sequence->fromDocument) AppendSequence(out, *outcome.sequence);
     if (!outcome.labDifferences.empty()) {
-        out += '\n' + std::string(lang::Tr("The library's figures differ from the plan's copy")) + '\n';
+        out += '\n' + std::string(lang::TrC("report", "The library's figures differ from the plan's copy")) + '\n';
         for (const std::string& line : outcome.labDifferences) out += "  " + line + '\n';
     }
     if (outcome.at || outcome.crossings || outcome.resonance) out += '\n' + QueryAnswers(outcome, 0);
