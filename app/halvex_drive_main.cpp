@@ -39,7 +39,7 @@ std::string Option(const char* name, const char* description) {
 
 // The help in the language asked for (--language is read before the rest).
 std::string HelpText() {
-    return std::string("Usage: halvex-drive [OPTION]... [--] [SCRIPT]\n") +
+    return lang::Tr("Usage:") + std::string(" halvex-drive [OPTION]... [--] [SCRIPT]\n") +
            lang::Tr(
                "Runs Halvex without a screen: plays the user actions of SCRIPT, or of\n"
                "standard input when there is no SCRIPT, one command a line, on the main menu\n"

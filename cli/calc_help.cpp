@@ -41,12 +41,23 @@ std::string Option(const char* name, const char* description) {
     return text;
 }
 
+// The columns a text takes on a terminal, two for a Chinese or Japanese
+// character, so that the second syntax line stands under the first.
+std::size_t Columns(std::string_view text) {
+    std::size_t columns = 0;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if ((byte & 0xC0) != 0x80) columns += byte >= 0xE3 ? 2 : 1;
+    }
+    return columns;
+}
+
 }  // namespace
 
 std::string HelpText() {
-    return std::string(
-               "Usage: halvex-calc COMMAND [OPTIONS]\n"
-               "       halvex-calc --batch [--format json]\n") +
+    const std::string usage = lang::Tr("Usage:");
+    return usage + " halvex-calc COMMAND [OPTIONS]\n" + std::string(Columns(usage), ' ') +
+           " halvex-calc --batch [--format json]\n" +
            Indented("", N_("Sinusoidal vibration calculations from the command line, with the texts of the\n"
                            "Halvex dialogs.")) +
            "\n" + lang::Tr("Commands:") + "\n" +
