@@ -39,8 +39,8 @@ std::string VerdictSentence(const PlanOutcome& outcome);
 // A shaker's limit, a level's kind and a run's kind as the reports name them
 // to people, in the process's language: "frequency range",
 // "displacement p-p", "resonance search".
-const char* LimitWords(LimitKind kind);
-const char* LevelName(LevelKind kind);
-const char* RunName(RunKind kind);
+const char* ReportLimitWords(LimitKind kind);
+const char* ReportLevelWords(LevelKind kind);
+const char* ReportRunWords(RunKind kind);
 
 }  // namespace planner

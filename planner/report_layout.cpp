@@ -453,8 +453,8 @@ void AddProfile(Layout& layout, const PlanDocument& document, const ResolvedProf
         const ResolvedSegment& s = profile.segments[i];
         const std::string level = i < document.profile.size() ? LevelText(document.profile[i]) : std::string();
         const auto row = [&](double f, const Motion& m, bool first) {
-            rows.push_back({first ? std::to_string(i + 1) : "", first ? LevelName(s.kind) : "", first ? level : "",
-                            ShownNumber(f), ShownNumber(u.length.Of(m.displacementPp)),
+            rows.push_back({first ? std::to_string(i + 1) : "", first ? ReportLevelWords(s.kind) : "",
+                            first ? level : "", ShownNumber(f), ShownNumber(u.length.Of(m.displacementPp)),
                             ShownNumber(u.velocity.Of(m.velocity)), ShownNumber(u.acceleration.Of(m.acceleration)),
                             first && s.ramp ? ShownNumber(s.slopeDbPerOctave) : ""});
         };
@@ -509,7 +509,7 @@ std::string RunLevelText(const PlanDocument& document, std::size_t index, const 
         case RunLevel::Source::Own:
             break;
     }
-    return std::string(LevelName(run.level.kind)) + ' ' + QuantityText(run.level.value);
+    return std::string(ReportLevelWords(run.level.kind)) + ' ' + QuantityText(run.level.value);
 }
 
 std::string RunFrequencies(const RunResult& run) {
@@ -550,7 +550,7 @@ void AddSequence(Layout& layout, const PlanDocument& document, const PlanOutcome
     std::vector<std::vector<std::string>> rows;
     for (std::size_t i = 0; i < sequence.runs.size(); ++i) {
         const RunResult& run = sequence.runs[i];
-        rows.push_back({std::to_string(i + 1), RunName(run.kind), RunDetails(run), RunFrequencies(run),
+        rows.push_back({std::to_string(i + 1), ReportRunWords(run.kind), RunDetails(run), RunFrequencies(run),
                         RunLevelText(document, i, outcome), ShownDuration(run.time),
                         run.cyclesKnown ? ShownCount(run.cycles) : "-"});
     }
@@ -585,7 +585,7 @@ void AddChecks(Layout& layout, const std::string& heading, const ShakerResult& s
         const ResultUnit& unit = LimitUnit(u, c.limit);
         const char* verdict = c.ok ? lang::TrC("report", "holds") : lang::TrC("report", "FAILS");
         if (&c == binding) verdict = c.ok ? lang::TrC("report", "holds, binds") : lang::TrC("report", "FAILS, binds");
-        rows.push_back({LimitWords(c.limit), ShownNumber(unit.Of(c.required)), ShownNumber(unit.Of(c.rated)),
+        rows.push_back({ReportLimitWords(c.limit), ShownNumber(unit.Of(c.required)), ShownNumber(unit.Of(c.rated)),
                         ShownNumber(unit.Of(c.available)), unit.symbol, ShownNumber(c.margin),
                         c.frequency ? ShownNumber(*c.frequency) : "", c.run ? std::to_string(*c.run + 1) : "",
                         verdict});
@@ -647,7 +647,7 @@ void AddEquipment(Layout& layout, const PlanDocument& document, const PlanOutcom
 }  // namespace
 
 // A shaker's limit as the report names it: "frequency range".
-const char* LimitWords(LimitKind kind) {
+const char* ReportLimitWords(LimitKind kind) {
     switch (kind) {
         case LimitKind::Force:
             return lang::TrC("report", "force");
@@ -670,7 +670,7 @@ const char* LimitWords(LimitKind kind) {
 }
 
 // A level's kind, as LevelWords names it, in the report's language.
-const char* LevelName(LevelKind kind) {
+const char* ReportLevelWords(LevelKind kind) {
     switch (kind) {
         case LevelKind::DisplacementPp:
             return lang::TrC("report", "displacement p-p");
@@ -685,7 +685,7 @@ const char* LevelName(LevelKind kind) {
 }
 
 // A run's kind, as RunLabel names it, in the report's language.
-const char* RunName(RunKind kind) {
+const char* ReportRunWords(RunKind kind) {
     switch (kind) {
         case RunKind::Sweep:
             return lang::TrC("report", "endurance sweep");
@@ -705,7 +705,7 @@ std::string VerdictSentence(const PlanOutcome& outcome) {
     const ShakerCheck* binding = BindingCheck(shaker);
     if (binding == nullptr) return lang::TrC("report", "The plan gives the shaker no limit to check.");
     // One whole sentence per case, so that each language orders its parts.
-    const std::string limit = LimitWords(binding->limit);
+    const std::string limit = ReportLimitWords(binding->limit);
     const std::string margin = ShownNumber(binding->margin);
     if (binding->frequency) {
         const std::string at = ShownNumber(*binding->frequency);

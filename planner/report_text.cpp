@@ -33,7 +33,7 @@ std::size_t Columns(const std::string& text) {
 // A limit as the text answer names it: in English its name as the JSON
 // answer has it ("frequency_range"), in another language in words.
 const char* LimitKey(LimitKind kind) {
-    return lang::CurrentLanguage() == lang::Language::English ? LimitName(kind) : LimitWords(kind);
+    return lang::CurrentLanguage() == lang::Language::English ? LimitName(kind) : ReportLimitWords(kind);
 }
 
 // Columns padded to their widest cell; align holds 'l' or 'r' per column.
@@ -105,7 +105,7 @@ void AppendProfile(std::string& out, const ResolvedProfile& profile, const Units
     for (std::size_t i = 0; i < profile.segments.size(); ++i) {
         const ResolvedSegment& s = profile.segments[i];
         const auto row = [&](double f, const Motion& m, bool first) {
-            table.Row({first ? std::to_string(i + 1) : "", first ? LevelName(s.kind) : "", ShownNumber(f),
+            table.Row({first ? std::to_string(i + 1) : "", first ? ReportLevelWords(s.kind) : "", ShownNumber(f),
                        ShownNumber(m.displacementPp * u.lengthPerMetre), ShownNumber(m.velocity * u.velocityPerMps),
                        ShownNumber(m.acceleration / u.gravity),
                        first && s.ramp ? ShownNumber(s.slopeDbPerOctave) : ""});
@@ -247,7 +247,7 @@ void AppendSequence(std::string& out, const SequenceResult& sequence) {
     table.Row({lang::TrC("report", "Run"), "", lang::TrC("report", "Time"), lang::TrC("report", "Cycles"), ""});
     for (std::size_t i = 0; i < sequence.runs.size(); ++i) {
         const RunResult& run = sequence.runs[i];
-        table.Row({std::to_string(i + 1), RunName(run.kind), ShownDuration(run.time),
+        table.Row({std::to_string(i + 1), ReportRunWords(run.kind), ShownDuration(run.time),
                    run.cyclesKnown ? ShownCount(run.cycles) : "-", RunDetails(run)});
     }
     table.AppendTo(out, "  ");
