@@ -325,4 +325,39 @@ TEST(Report, SpeaksTheProgramsLanguage) {
     EXPECT_EQ(wrapped.size(), notes.size());
 }
 
+// The plan command's text answer in Japanese: its tables padded by the
+// columns a terminal gives each character, two for an ideograph, so that
+// the peaks' figures stand one under the other after labels of different
+// lengths.
+TEST(Report, TextAnswerLinesUpInJapanese) {
+    struct English {
+        ~English() { lang::SetLanguage(lang::Language::English); }
+    } english;
+    lang::SetLanguage(lang::Language::Japanese);
+    const planner::PlanDocument document = ExamplePlan();
+    planner::PlanOutcome outcome;
+    std::string message;
+    ASSERT_TRUE(planner::EvaluatePlan(document, {}, outcome, message)) << message;
+    const auto columns = [](const std::string& text) {
+        std::size_t n = 0;
+        for (const char c : text) {
+            const auto byte = static_cast<unsigned char>(c);
+            if ((byte & 0xC0) != 0x80) n += byte >= 0xE3 ? 2 : 1;
+        }
+        return n;
+    };
+    std::istringstream answer(planner::PlanTextReport(document, outcome));
+    std::vector<std::size_t> ends;  // where each peak's figure ends
+    for (std::string line; std::getline(answer, line);) {
+        if (line.rfind("  最大", 0) != 0 || line.find("周波数") == std::string::npos) continue;
+        std::istringstream words(line);
+        std::string label, figure;
+        words >> label >> figure;
+        ends.push_back(columns(line.substr(0, line.find(figure, line.find(label) + label.size()) + figure.size())));
+    }
+    ASSERT_EQ(ends.size(), 3u);
+    EXPECT_EQ(ends[0], ends[1]);
+    EXPECT_EQ(ends[1], ends[2]);
+}
+
 }  // namespace
