@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "lang/tr.h"
 #include "planner/breakpoints.h"
 #include "planner/changed_on_disk.h"
 #include "planner/chart.h"
@@ -266,7 +267,8 @@ bool CPlannerDlg::OnInitDialog() {
     rankingColumns.reserve(planner::kRankingColumns);
     constexpr int kRankingWidths[planner::kRankingColumns] = {12, 100, 34, 36, 120};
     for (int i = 0; i < planner::kRankingColumns; ++i) {
-        rankingColumns.push_back(ui::GridColumn{planner::kRankingColumnTitles[i], kRankingWidths[i], {}, false});
+        rankingColumns.push_back(
+            ui::GridColumn{lang::Tr(planner::kRankingColumnTitles[i]), kRankingWidths[i], {}, false});
     }
     m_rankingGrid.SetColumns(rankingColumns);
     SetTooltips();
@@ -945,11 +947,11 @@ void CPlannerDlg::OpenChosenLab() {
     m_lab = opened.readable ? std::move(opened.lab) : planner::LabDocument();
     m_labNote = opened.readable ? std::string() : opened.problem + "; the planner works without the library";
     if (!opened.readable) {
-        m_rankingNote = "The library does not read";
+        m_rankingNote = lang::Tr("The library does not read");
     } else if (!opened.exists) {
-        m_rankingNote = "No library yet: Tools > Equipment Library...";
+        m_rankingNote = lang::Tr("No library yet: Tools > Equipment Library...");
     } else if (m_lab.shakers.empty()) {
-        m_rankingNote = "The library has no shakers";
+        m_rankingNote = lang::Tr("The library has no shakers");
     } else {
         m_rankingNote.clear();
     }
