@@ -27,7 +27,7 @@ const ui::FileType kPlanFiles{"Sine test plans", "halvex-plan"};
 const ui::FileType kResultsFiles{"Results as tab-separated text", "tsv"};
 
 std::string FileName(const std::string& path) {
-    if (path.empty()) return "Untitled";
+    if (path.empty()) return lang::Tr("Untitled");
     const std::size_t slash = path.find_last_of("/\\");
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
@@ -259,7 +259,9 @@ bool CPlannerDlg::OnInitDialog() {
     FillList(m_runType, planner::kSweepTypeItems);
     FillList(m_runMode, planner::kSweepModeItems);
     FillList(m_levelSource, planner::kLevelSourceItems);
-    FillList(m_levelKind, planner::kLevelKindCells);
+    std::vector<std::string> levelKinds;
+    for (const char* kind : planner::kLevelKindCells) levelKinds.emplace_back(lang::Tr(kind));
+    FillList(m_levelKind, levelKinds);
     for (const QuantityControls& quantity : ShakerQuantities()) {
         FillList(*quantity.units, planner::FieldUnits(quantity.kind));
     }
@@ -955,7 +957,7 @@ void CPlannerDlg::OpenChosenLab() {
     } else {
         m_rankingNote.clear();
     }
-    std::vector<std::string> expanders{"none"}, fixtures{"none"};
+    std::vector<std::string> expanders{lang::Tr("none")}, fixtures{lang::Tr("none")};
     for (const planner::LabExpander& expander : m_lab.expanders) expanders.push_back(expander.name);
     for (const planner::LabFixture& fixture : m_lab.fixtures) fixtures.push_back(fixture.name);
     FillList(m_labExpander, expanders);

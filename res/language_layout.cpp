@@ -1,5 +1,7 @@
 #include "res/language_layout.h"
 
+#include "res/resource_ids.h"
+
 namespace res {
 namespace {
 
@@ -12,6 +14,12 @@ struct Widening {
 // Only the dialogs whose translations do not fit as laid out for English.
 constexpr Widening kWidenings[] = {
     {0, lang::Language::English, 100},
+    // "Speichern unter...", "Enregistrer sous..." on the library's buttons.
+    {IDD_LAB, lang::Language::German, 110},
+    {IDD_LAB, lang::Language::French, 112},
+    // "Später entscheiden", "Décider plus tard".
+    {IDD_RECOVERY, lang::Language::German, 120},
+    {IDD_RECOVERY, lang::Language::French, 110},
 };
 
 }  // namespace
