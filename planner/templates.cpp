@@ -124,10 +124,11 @@ std::string TemplateDetails(const TemplateEntry& entry) {
     if (toFill == 0) {
         text += lang::Tr("Every figure given: the plan computes as it opens.");
     } else {
-        text += lang::Fill(
-            lang::TrN("%1 figure to fill, marked in the planner; the plan computes once they are given.",
-                      "%1 figures to fill, marked in the planner; the plan computes once they are given.", toFill),
-            {std::to_string(toFill)});
+        text +=
+            lang::Fill(lang::TrN("%1 figure to fill, marked in the planner; the plan computes once they are given.",
+                                 "%1 figures to fill, marked in the planner; the plan computes once they are given.",
+                                 static_cast<unsigned long>(toFill)),
+                       {std::to_string(toFill)});
     }
     return text;
 }
