@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "lang/tr.h"
 #include "numeric/number_text.h"
 #include "planner/result_text.h"
 
@@ -966,16 +967,43 @@ void SetShakerFields(PlanFields& fields, const ShakerSettings& shaker) {
     unfilled.erase(std::remove_if(unfilled.begin(), unfilled.end(), filled), unfilled.end());
 }
 
-const char* const kRankingColumnTitles[kRankingColumns] = {"", "Shaker", "Can run", "Margin", "Binds"};
+const char* const kRankingColumnTitles[kRankingColumns] = {"", N_("Shaker"), N_("Can run"), N_("Margin"), N_("Binds")};
+
+namespace {
+
+// The binding limit as people say it, in their language ("fixture resonance").
+const char* RankingLimit(const ShakerCheck* binding) {
+    if (binding == nullptr) return lang::Tr("no limit given");
+    switch (binding->limit) {
+        case LimitKind::Force:
+            return lang::TrC("binding limit", "force");
+        case LimitKind::Stroke:
+            return lang::TrC("binding limit", "stroke");
+        case LimitKind::Velocity:
+            return lang::TrC("binding limit", "velocity");
+        case LimitKind::Acceleration:
+            return lang::TrC("binding limit", "acceleration");
+        case LimitKind::Payload:
+            return lang::TrC("binding limit", "payload");
+        case LimitKind::FrequencyRange:
+            return lang::TrC("binding limit", "frequency range");
+        case LimitKind::ExpanderResonance:
+            return lang::TrC("binding limit", "expander resonance");
+        case LimitKind::FixtureResonance:
+            break;
+    }
+    return lang::TrC("binding limit", "fixture resonance");
+}
+
+}  // namespace
 
 std::vector<std::vector<std::string>> RankingRows(const std::vector<RankedShaker>& ranking) {
     std::vector<std::vector<std::string>> rows;
     for (std::size_t i = 0; i < ranking.size(); ++i) {
         const ShakerCheck* binding = ranking[i].Binding();
-        std::string limit = binding != nullptr ? LimitName(binding->limit) : "no limit given";
-        std::replace(limit.begin(), limit.end(), '_', ' ');  // "fixture resonance", as people say it
-        rows.push_back({std::to_string(i + 1), ranking[i].shaker, ranking[i].result.ok ? "yes" : "no",
-                        binding != nullptr ? ShownNumber(binding->margin) : "", limit});
+        rows.push_back({std::to_string(i + 1), ranking[i].shaker,
+                        ranking[i].result.ok ? lang::Tr("yes") : lang::Tr("no"),
+                        binding != nullptr ? ShownNumber(binding->margin) : "", RankingLimit(binding)});
     }
     return rows;
 }

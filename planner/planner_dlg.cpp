@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "lang/tr.h"
 #include "planner/breakpoints.h"
 #include "planner/changed_on_disk.h"
 #include "planner/chart.h"
@@ -26,7 +27,7 @@ const ui::FileType kPlanFiles{"Sine test plans", "halvex-plan"};
 const ui::FileType kResultsFiles{"Results as tab-separated text", "tsv"};
 
 std::string FileName(const std::string& path) {
-    if (path.empty()) return "Untitled";
+    if (path.empty()) return lang::Tr("Untitled");
     const std::size_t slash = path.find_last_of("/\\");
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
@@ -258,7 +259,9 @@ bool CPlannerDlg::OnInitDialog() {
     FillList(m_runType, planner::kSweepTypeItems);
     FillList(m_runMode, planner::kSweepModeItems);
     FillList(m_levelSource, planner::kLevelSourceItems);
-    FillList(m_levelKind, planner::kLevelKindCells);
+    std::vector<std::string> levelKinds;
+    for (const char* kind : planner::kLevelKindCells) levelKinds.emplace_back(lang::Tr(kind));
+    FillList(m_levelKind, levelKinds);
     for (const QuantityControls& quantity : ShakerQuantities()) {
         FillList(*quantity.units, planner::FieldUnits(quantity.kind));
     }
@@ -266,7 +269,8 @@ bool CPlannerDlg::OnInitDialog() {
     rankingColumns.reserve(planner::kRankingColumns);
     constexpr int kRankingWidths[planner::kRankingColumns] = {12, 100, 34, 36, 120};
     for (int i = 0; i < planner::kRankingColumns; ++i) {
-        rankingColumns.push_back(ui::GridColumn{planner::kRankingColumnTitles[i], kRankingWidths[i], {}, false});
+        rankingColumns.push_back(
+            ui::GridColumn{lang::Tr(planner::kRankingColumnTitles[i]), kRankingWidths[i], {}, false});
     }
     m_rankingGrid.SetColumns(rankingColumns);
     SetTooltips();
@@ -945,15 +949,15 @@ void CPlannerDlg::OpenChosenLab() {
     m_lab = opened.readable ? std::move(opened.lab) : planner::LabDocument();
     m_labNote = opened.readable ? std::string() : opened.problem + "; the planner works without the library";
     if (!opened.readable) {
-        m_rankingNote = "The library does not read";
+        m_rankingNote = lang::Tr("The library does not read");
     } else if (!opened.exists) {
-        m_rankingNote = "No library yet: Tools > Equipment Library...";
+        m_rankingNote = lang::Tr("No library yet: Tools > Equipment Library...");
     } else if (m_lab.shakers.empty()) {
-        m_rankingNote = "The library has no shakers";
+        m_rankingNote = lang::Tr("The library has no shakers");
     } else {
         m_rankingNote.clear();
     }
-    std::vector<std::string> expanders{"none"}, fixtures{"none"};
+    std::vector<std::string> expanders{lang::Tr("none")}, fixtures{lang::Tr("none")};
     for (const planner::LabExpander& expander : m_lab.expanders) expanders.push_back(expander.name);
     for (const planner::LabFixture& fixture : m_lab.fixtures) fixtures.push_back(fixture.name);
     FillList(m_labExpander, expanders);

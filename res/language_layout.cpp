@@ -14,9 +14,15 @@ struct Widening {
 // Only the dialogs whose translations do not fit as laid out for English.
 constexpr Widening kWidenings[] = {
     {0, lang::Language::English, 100},
+    // "Speichern unter...", "Enregistrer sous..." on the library's buttons.
+    {IDD_LAB, lang::Language::German, 110},
+    {IDD_LAB, lang::Language::French, 112},
     // The Chinese and Japanese UI faces set Latin letters wider than Arial.
     {IDD_LAB, lang::Language::Chinese, 104},
     {IDD_LAB, lang::Language::Japanese, 104},
+    // "Später entscheiden", "Décider plus tard".
+    {IDD_RECOVERY, lang::Language::German, 120},
+    {IDD_RECOVERY, lang::Language::French, 110},
 };
 
 }  // namespace

@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "lang/tr.h"
 #include "res/string_table.h"
 #include "ui/qt/app_icon.h"
 #include "ui/qt/page_painter.h"
@@ -85,7 +86,7 @@ std::size_t QtBackend::AskChoice(std::string_view text, const std::vector<std::s
         const QMessageBox::ButtonRole role = i + 1 == buttons.size() ? QMessageBox::RejectRole
                                              : i == 0                ? QMessageBox::AcceptRole
                                                                      : QMessageBox::ActionRole;
-        added.push_back(box.addButton(QString::fromUtf8(buttons[i].c_str()), role));
+        added.push_back(box.addButton(QString::fromUtf8(lang::Tr(buttons[i].c_str())), role));
     }
     box.setDefaultButton(added.back());
     box.setEscapeButton(added.back());
