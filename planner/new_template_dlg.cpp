@@ -4,6 +4,7 @@
 #include <string>
 #include <utility>
 
+#include "lang/tr.h"
 #include "planner/plan_form.h"
 #include "res/new_template_ids.h"
 #include "res/resource_ids.h"
@@ -68,7 +69,7 @@ bool CNewTemplateDlg::OnInitDialog() {
     columns.reserve(planner::kProfileColumns);
     constexpr int kWidths[planner::kProfileColumns] = {12, 50, 50, 60, 60, 60, 130};
     for (int i = 0; i < planner::kProfileColumns; ++i) {
-        columns.push_back(ui::GridColumn{planner::kProfileColumnTitles[i], kWidths[i], {}, false});
+        columns.push_back(ui::GridColumn{lang::Tr(planner::kProfileColumnTitles[i]), kWidths[i], {}, false});
     }
     m_profile.SetColumns(columns);
     int index = 0;

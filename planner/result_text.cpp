@@ -141,37 +141,37 @@ ResultUnits ResultUnitsOf(const PlanDocument& document) {
 const char* LevelWords(LevelKind kind) {
     switch (kind) {
         case LevelKind::DisplacementPp:
-            return lang::Tr("displacement p-p");
+            return lang::TrC("level", "displacement p-p");
         case LevelKind::DisplacementZp:
-            return lang::Tr("displacement 0-p");
+            return lang::TrC("level", "displacement 0-p");
         case LevelKind::Velocity:
-            return lang::Tr("velocity");
+            return lang::TrC("level", "velocity");
         case LevelKind::Acceleration:
             break;
     }
-    return lang::Tr("acceleration");
+    return lang::TrC("level", "acceleration");
 }
 
 const char* LimitWords(LimitKind kind) {
     switch (kind) {
         case LimitKind::Force:
-            return lang::Tr("force");
+            return lang::TrC("limit", "force");
         case LimitKind::Stroke:
-            return lang::Tr("stroke");
+            return lang::TrC("limit", "stroke");
         case LimitKind::Velocity:
-            return lang::Tr("velocity");
+            return lang::TrC("limit", "velocity");
         case LimitKind::Acceleration:
-            return lang::Tr("acceleration");
+            return lang::TrC("limit", "acceleration");
         case LimitKind::Payload:
-            return lang::Tr("payload");
+            return lang::TrC("limit", "payload");
         case LimitKind::FrequencyRange:
-            return lang::Tr("frequency range");
+            return lang::TrC("limit", "frequency range");
         case LimitKind::ExpanderResonance:
-            return lang::Tr("expander resonance");
+            return lang::TrC("limit", "expander resonance");
         case LimitKind::FixtureResonance:
             break;
     }
-    return lang::Tr("fixture resonance");
+    return lang::TrC("limit", "fixture resonance");
 }
 
 }  // namespace planner

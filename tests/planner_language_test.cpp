@@ -55,9 +55,9 @@ TEST(PlannerLanguage, TheWindowSpeaksGerman) {
         EXPECT_EQ(Ctl(w, IDC_SWEEP_MODE).items, (std::vector<std::string>{"auf", "ab", "auf-ab"}));
         EXPECT_EQ(AxisTitles(*Ctl(w, IDC_CHART).drawing),
                   (std::vector<std::string>{"Frequenz (Hz)", "Geschwindigkeit (m/s)"}));
-        // Typed in English by a script or a paste, a level's kind still reads.
-        w.UserEditCell(IDC_PROFILE, 0, planner::kLevelColumn, "velocity");
-        EXPECT_EQ(Ctl(w, IDC_PROFILE).rows[0][planner::kLevelColumn], "Geschw.");
+        // A level's kind chosen by its German name: a velocity, in m/s.
+        EXPECT_EQ(w.UserEditCell(IDC_PROFILE, 0, planner::kLevelColumn, "Geschw."), "");
+        EXPECT_EQ(Ctl(w, IDC_PROFILE).rows[0][planner::kUnitColumn], "m/s");
         w.UserEditCell(IDC_PROFILE, 0, planner::kToColumn, "2OO");
         EXPECT_EQ(w.UserShortcut(res::IDM_COPY_ALL_RESULTS), "");
         run.Backend().QueueAnswer("no");
