@@ -172,6 +172,7 @@ void CPlannerDlg::ShowRun() {
         m_runFields[slot].SetWindowText(label != nullptr ? run.entries[slot].text : "");
         m_runFields[slot].EnableWindow(label != nullptr);
         std::vector<std::string> shown;
+        shown.reserve(units.size());
         for (const std::string& unit : units) shown.push_back(planner::ShownUnitWord(unit));
         FillList(m_runUnits[slot], shown);
         m_runUnits[slot].SetCurSel(units.empty() ? -1 : run.entries[slot].unit);
