@@ -401,7 +401,8 @@ void DrawGrid(Chart& chart, const ChartMapping& least, double velocityUnit, cons
         chart.ops.push_back(TextOp(DrawRole::AxisLabel, {b.x0, tick.at}, std::move(tick.text), TextAnchor::End, -5, 4));
     }
     const double titleSize = StyleOf(DrawRole::AxisTitle).fontSize;
-    chart.ops.push_back(TextOp(DrawRole::AxisTitle, {b.x1, b.y0}, lang::Tr("Frequency (Hz)"), TextAnchor::End, 0, 27));
+    chart.ops.push_back(TextOp(DrawRole::AxisTitle, {b.x1, b.y0}, lang::Fill(lang::Tr("Frequency (%1)"), {"Hz"}),
+                               TextAnchor::End, 0, 27));
     // Upright beside the labels, its baseline on their side, and inside the
     // 62 pixels FitChart leaves left of the plot.
     const double beside =

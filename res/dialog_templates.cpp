@@ -1,6 +1,5 @@
-#include "res/dialog_template.h"
-
 #include "lang/tr.h"
+#include "res/dialog_template.h"
 
 #include "res/lab_ids.h"
 #include "res/main_menu_ids.h"
@@ -125,7 +124,7 @@ constexpr ControlTemplate kPlannerControls[] = {
     {pl::IDC_MOVE_DOWN, K::Button, kTabStop, 160, 67, 53, 13, N_("Move Down"), 0},
     {kNoId, K::Static, kLabel, 13, 84, 28, 8, N_("Gravity"), 0},
     {pl::IDC_GRAVITY, K::Edit, kInputEdit, 43, 82, 40, 13, "", 0},
-    {pl::IDC_GRAVITY_UNIT, K::List, kDropDownList, 85, 82, 40, 13, "", 0},
+    {pl::IDC_GRAVITY_UNIT, K::List, kDropDownList, 85, 82, 44, 13, "", 0},
     {kNoId, K::Frame, 0, 7, 101, 212, 94, N_("Sweep"), 0},
     {pl::IDC_SWEEP_TYPE, K::List, kDropDownList, 13, 112, 36, 13, "", 0},
     {pl::IDC_SWEEP_MODE, K::List, kDropDownList, 52, 112, 48, 13, "", 0},
@@ -154,7 +153,7 @@ constexpr ControlTemplate kPlannerControls[] = {
     {pl::IDC_FRACTION, K::Edit, kInputEdit, 71, 216, 26, 13, "", 0},
     {kNoId, K::Static, kLabel, 136, 208, 65, 8, N_("Stroke p-p"), 0},
     {pl::IDC_STROKE, K::Edit, kInputEdit, 136, 216, 25, 13, "", 0},
-    {pl::IDC_STROKE_UNIT, K::List, kDropDownList, 162, 216, 39, 13, "", 0},
+    {pl::IDC_STROKE_UNIT, K::List, kDropDownList, 162, 216, 43, 13, "", 0},
     {kNoId, K::Static, kLabel, 13, 231, 54, 8, N_("Armature"), 0},
     {pl::IDC_ARMATURE, K::Edit, kInputEdit, 13, 239, 26, 13, "", 0},
     {pl::IDC_ARMATURE_UNIT, K::List, kDropDownList, 40, 239, 26, 13, "", 0},
@@ -163,7 +162,7 @@ constexpr ControlTemplate kPlannerControls[] = {
     {pl::IDC_EXPANDER_UNIT, K::List, kDropDownList, 98, 239, 33, 13, "", 0},
     {kNoId, K::Static, kLabel, 136, 231, 65, 8, N_("Fixture"), 0},
     {pl::IDC_FIXTURE, K::Edit, kInputEdit, 136, 239, 25, 13, "", 0},
-    {pl::IDC_FIXTURE_UNIT, K::List, kDropDownList, 162, 239, 39, 13, "", 0},
+    {pl::IDC_FIXTURE_UNIT, K::List, kDropDownList, 162, 239, 43, 13, "", 0},
     {kNoId, K::Static, kLabel, 13, 254, 54, 8, N_("Specimen"), 0},
     {pl::IDC_SPECIMEN, K::Edit, kInputEdit, 13, 262, 26, 13, "", 0},
     {pl::IDC_SPECIMEN_UNIT, K::List, kDropDownList, 40, 262, 26, 13, "", 0},
@@ -172,7 +171,7 @@ constexpr ControlTemplate kPlannerControls[] = {
     {pl::IDC_VELOCITY_LIMIT_UNIT, K::List, kDropDownList, 98, 262, 33, 13, "", 0},
     {kNoId, K::Static, kLabel, 136, 254, 65, 8, N_("Acceleration"), 0},
     {pl::IDC_ACCELERATION_LIMIT, K::Edit, kInputEdit, 136, 262, 25, 13, "", 0},
-    {pl::IDC_ACCELERATION_LIMIT_UNIT, K::List, kDropDownList, 162, 262, 39, 13, "", 0},
+    {pl::IDC_ACCELERATION_LIMIT_UNIT, K::List, kDropDownList, 162, 262, 43, 13, "", 0},
     {kNoId, K::Frame, 0, 7, 280, 212, 114, N_("Sequence"), 0},
     {pl::IDC_RUNS, K::List, kChoiceList, 13, 291, 96, 55, "", 0},
     {pl::IDC_ADD_RUN, K::Button, kTabStop, 112, 291, 48, 13, N_("Add"), 0},
@@ -390,24 +389,24 @@ constexpr ControlTemplate kSaveTemplateControls[] = {
 // The report's fields of a plan, and the paper its export is laid out on.
 namespace rd = report_details;
 constexpr ControlTemplate kReportDetailsControls[] = {
-    {kNoId, K::Static, kLabel, 7, 9, 50, 8, "Title", 0},
+    {kNoId, K::Static, kLabel, 7, 9, 50, 8, N_("Title"), 0},
     {rd::IDC_REPORT_TITLE, K::Edit, kInputEdit, 60, 7, 193, 13, "", 0},
-    {kNoId, K::Static, kLabel, 7, 25, 50, 8, "Specimen", 0},
+    {kNoId, K::Static, kLabel, 7, 25, 50, 8, N_("Specimen"), 0},
     {rd::IDC_REPORT_SPECIMEN, K::Edit, kInputEdit, 60, 23, 193, 13, "", 0},
-    {kNoId, K::Static, kLabel, 7, 41, 50, 8, "Customer", 0},
+    {kNoId, K::Static, kLabel, 7, 41, 50, 8, N_("Customer"), 0},
     {rd::IDC_REPORT_CUSTOMER, K::Edit, kInputEdit, 60, 39, 193, 13, "", 0},
-    {kNoId, K::Static, kLabel, 7, 57, 50, 8, "Standard", 0},
+    {kNoId, K::Static, kLabel, 7, 57, 50, 8, N_("Standard"), 0},
     {rd::IDC_REPORT_REFERENCE, K::Edit, kInputEdit, 60, 55, 193, 13, "", 0},
-    {kNoId, K::Static, kLabel, 7, 73, 50, 8, "Author", 0},
+    {kNoId, K::Static, kLabel, 7, 73, 50, 8, N_("Author"), 0},
     {rd::IDC_REPORT_AUTHOR, K::Edit, kInputEdit, 60, 71, 193, 13, "", 0},
-    {kNoId, K::Static, kLabel, 7, 89, 50, 8, "Revision", 0},
+    {kNoId, K::Static, kLabel, 7, 89, 50, 8, N_("Revision"), 0},
     {rd::IDC_REPORT_REVISION, K::Edit, kInputEdit, 60, 87, 60, 13, "", 0},
-    {kNoId, K::Static, kLabel, 7, 105, 50, 8, "Notes", 0},
+    {kNoId, K::Static, kLabel, 7, 105, 50, 8, N_("Notes"), 0},
     {rd::IDC_REPORT_NOTES, K::Edit, kInputEdit, 60, 103, 193, 13, "", 0},
-    {kNoId, K::Static, kLabel, 7, 123, 50, 8, "Export on", 0},
+    {kNoId, K::Static, kLabel, 7, 123, 50, 8, N_("Export on"), 0},
     {rd::IDC_REPORT_PAPER, K::List, kDropDownList, 60, 121, 70, 13, "", 0},
-    {IDOK, K::Button, kDefaultButton | kTabStop, 147, 141, 50, 14, "OK", 0},
-    {IDCANCEL, K::Button, kTabStop, 203, 141, 50, 14, "Cancel", 0},
+    {IDOK, K::Button, kDefaultButton | kTabStop, 147, 141, 50, 14, N_("OK"), 0},
+    {IDCANCEL, K::Button, kTabStop, 203, 141, 50, 14, N_("Cancel"), 0},
 };
 
 template <std::size_t N>
@@ -445,8 +444,8 @@ constexpr DialogTemplate kTemplates[] = {
                  kPopup | kCaption | kSysMenu | kModalFrame, kNewTemplateControls),
     MakeTemplate(IDD_SAVE_AS_TEMPLATE, "Save as Template", 300, 120, "Arial", 9,
                  kPopup | kCaption | kSysMenu | kModalFrame, kSaveTemplateControls),
-    MakeTemplate(IDD_REPORT_DETAILS, "Report Details", 260, 162, "Arial", 9, kPopup | kCaption | kSysMenu | kModalFrame,
-                 kReportDetailsControls),
+    MakeTemplate(IDD_REPORT_DETAILS, N_("Report Details"), 260, 162, "Arial", 9,
+                 kPopup | kCaption | kSysMenu | kModalFrame, kReportDetailsControls),
     MakeTemplate(IDD_RECOVERY, "Unsaved Changes Found", 280, 71, "Arial", 9, kPopup | kCaption | kSysMenu | kModalFrame,
                  kRecoveryControls),
 };

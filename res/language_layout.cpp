@@ -1,5 +1,7 @@
 #include "res/language_layout.h"
 
+#include "res/resource_ids.h"
+
 namespace res {
 namespace {
 
@@ -12,6 +14,9 @@ struct Widening {
 // Only the dialogs whose translations do not fit as laid out for English.
 constexpr Widening kWidenings[] = {
     {0, lang::Language::English, 100},
+    // The Chinese and Japanese UI faces set Latin letters wider than Arial.
+    {IDD_LAB, lang::Language::Chinese, 104},
+    {IDD_LAB, lang::Language::Japanese, 104},
 };
 
 }  // namespace
