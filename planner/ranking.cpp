@@ -12,7 +12,7 @@ namespace {
 
 // "9 kN", or "none".
 std::string Shown(const std::optional<Quantity>& quantity) {
-    return quantity ? QuantityText(*quantity) : lang::Tr("none");
+    return quantity ? QuantityText(*quantity) : std::string(lang::Tr("none"));
 }
 
 class Differences {
@@ -29,7 +29,7 @@ public:
                           lang::Fill(lang::Tr("%1 in the plan, %2 in the library"), {Shown(plan), Shown(lab)}));
     }
 
-    // pattern: the sentence for the list the name is not found in.
+    // pattern: "\"%1\" is not among the library's shakers", marked N_.
     void Missing(const std::string& path, const std::string& name, const char* pattern) {
         m_lines.push_back(path + ": " + lang::Fill(lang::Tr(pattern), {name}));
     }
