@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "lang/tr.h"
+
 namespace halvex {
 namespace {
 
@@ -17,7 +19,7 @@ void AppendLine(std::string& out, std::string_view quantity, std::string_view fo
 
 std::string ResultsTable(const std::vector<ResultRow>& rows) {
     std::string out;
-    AppendLine(out, "quantity", "form", "value", "unit");
+    AppendLine(out, lang::Tr("quantity"), lang::Tr("form"), lang::Tr("value"), lang::Tr("unit"));
     for (const ResultRow& row : rows) AppendLine(out, row.quantity, row.form, row.value, row.unit);
     return out;
 }

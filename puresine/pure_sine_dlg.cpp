@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "lang/tr.h"
 #include "numeric/number_text.h"
 #include "numeric/results_table.h"
 #include "puresine/pure_sine_calc.h"
@@ -63,7 +64,7 @@ ui::CEdit& CPureSineDlg::Result(int id) {
 
 const char* CPureSineDlg::ControlName(int id) const {
     const puresine::ResultBox* box = puresine::FindResultBox(id);
-    return box == nullptr ? nullptr : box->accessibleName;
+    return box == nullptr ? nullptr : lang::Tr(box->accessibleName);
 }
 
 void CPureSineDlg::DoDataExchange(ui::CDataExchange* pDX) {

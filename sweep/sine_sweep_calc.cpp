@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "lang/tr.h"
 #include "numeric/number_text.h"
 #include "res/sine_sweep_ids.h"
 #include "sweep/sine_sweep_report.h"
@@ -18,12 +19,12 @@ double Pi() { return std::atan2(0.0, -1.0); }
 
 SweepOutcome Message(const char* text) {
     SweepOutcome outcome;
-    outcome.message = text;
+    outcome.message = lang::Tr(text);
     return outcome;
 }
 
 void Add(SweepOutcome& outcome, int id, const OutputKind& kind, double value) {
-    outcome.outputs.push_back(SweepOutput{id, halvex::FormatNumber(kind.format, value), value,
+    outcome.outputs.push_back(SweepOutput{id, halvex::FormatNumber(lang::Tr(kind.format), value), value,
                                           halvex::FormatNumberField(kind.format, value), &kind});
 }
 

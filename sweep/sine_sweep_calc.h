@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "lang/tr.h"
+
 // The sine sweep analyses, free of any window: parsed numbers and a list
 // index in, one message or the texts of some output boxes out. Inch units
 // throughout: in, in/sec, G, Hz and minutes.
@@ -12,9 +14,9 @@ namespace sweep {
 // G to in/s^2: exactly 386, this calculator's own figure.
 constexpr double kInchesPerSecSqPerG = 386.0;
 
-constexpr const char* kInputErrorMessage = " Input Error ";
-constexpr const char* kPairInputErrorMessage = " Input Error";  // no trailing blank, unlike the others
-constexpr const char* kRateTypeMessage = " Please select rate type:  linear or log ";
+constexpr const char* kInputErrorMessage = N_(" Input Error ");
+constexpr const char* kPairInputErrorMessage = N_(" Input Error");  // no trailing blank, unlike the others
+constexpr const char* kRateTypeMessage = N_(" Please select rate type:  linear or log ");
 
 // By index in the analysis list.
 enum class SweepAnalysis { Amplitude = 0, CrossoverFrequency, NumberOfOctaves, SweepRate, TotalSineCycles };
@@ -49,7 +51,8 @@ struct SweepOutput {
     const OutputKind* kind;
 };
 
-// Either a message, and then no texts, or the texts in the order they are set.
+// Either a message, and then no texts, or the texts in the order they are set;
+// both in the process's language.
 struct SweepOutcome {
     const char* message = nullptr;
     std::vector<SweepOutput> outputs;
