@@ -1,12 +1,11 @@
 // The calculators in every language on real widgets: what they set at run
-// time (list items, the sweep's labels, the result texts) fits its control,
+// time (the sweep's labels, the result texts) fits its control,
 // and the texts Qt writes itself follow the program's language.
 #include <string>
 #include <vector>
 
 #include <QApplication>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -15,12 +14,9 @@
 
 #include "lang/tr.h"
 #include "numeric/number_text.h"
-#include "puresine/pure_sine_calc.h"
 #include "puresine/pure_sine_results.h"
-#include "puresine/pure_sine_tables.h"
 #include "res/dialog_template.h"
 #include "res/localized_template.h"
-#include "res/main_menu_ids.h"
 #include "res/pure_sine_ids.h"
 #include "res/resource_ids.h"
 #include "res/sine_sweep_ids.h"
@@ -32,7 +28,6 @@ namespace {
 
 using halvex_test::RecordingSink;
 using ui::qt::QtDialog;
-namespace ps = res::pure_sine;
 namespace ss = res::sine_sweep;
 
 class LanguageForTest {
@@ -62,21 +57,13 @@ struct RunTimeTexts {
     std::vector<std::string> english;
 };
 
-std::vector<std::string> Items(const res::ItemTable& table) { return {table.begin(), table.end()}; }
-
 // The widest a number of the format writes: sign, digits and exponent.
 std::string Widest(const char* format) { return halvex::FormatNumber(format, -8.888888e-188); }
 
-std::vector<RunTimeTexts> Cases() {
-    std::vector<RunTimeTexts> cases = {
-        {"MainMenu", res::IDD_MAIN_MENU, res::main_menu::IDC_ANALYSIS_LIST, {"pure sine", "sine sweep"}},
-        {"Types", res::IDD_PURE_SINE, ps::IDC_TYPE, Items(puresine::kTypeItems)},
-        {"Dimensions", res::IDD_PURE_SINE, ps::IDC_DIMENSION, Items(puresine::kDimensionItems)},
-        {"FrequencyUnits", res::IDD_PURE_SINE, ps::IDC_FREQUENCY_UNIT, Items(puresine::kFrequencyUnitItems)},
-        {"SweepAnalyses", res::IDD_SINE_SWEEP, ss::IDC_ANALYSIS, Items(sweep::kAnalysisItems)},
-        {"GivenQuantities", res::IDD_SINE_SWEEP, ss::IDC_INPUT_LIST, Items(sweep::kGivenQuantityItems)},
-        {"AmplitudePairs", res::IDD_SINE_SWEEP, ss::IDC_INPUT_LIST, Items(sweep::kAmplitudePairItems)},
-        {"RateTypes", res::IDD_SINE_SWEEP, ss::IDC_INPUT_LIST, Items(sweep::kRateTypeItems)},
+// The sweep's heading and labels, which it sets as the analysis and the
+// input chosen change (the lists' items are checked with the templates).
+std::vector<RunTimeTexts> Labels() {
+    return {
         {"Heading",
          res::IDD_SINE_SWEEP,
          ss::IDC_HEADING,
@@ -93,12 +80,6 @@ std::vector<RunTimeTexts> Cases() {
           sweep::GivenQuantityLabel(2), sweep::GivenQuantityLabel(3), sweep::PairSecondLabel(0),
           sweep::PairSecondLabel(1)}},
     };
-    for (const res::ItemTable* units :
-         {&puresine::kDisplacementUnits, &puresine::kVelocityUnits, &puresine::kAccelerationUnits,
-          &puresine::kAngleUnits, &puresine::kAngularVelocityUnits, &puresine::kAngularAccelerationUnits}) {
-        cases.push_back({"AmplitudeUnits", res::IDD_PURE_SINE, ps::IDC_AMPLITUDE_UNIT, Items(*units)});
-    }
-    return cases;
 }
 
 // The formats, written with their widest number once translated.
@@ -138,30 +119,15 @@ int TextRoom(const QLineEdit& edit) {
 
 class CalculatorTexts : public ::testing::TestWithParam<lang::Language> {};
 
-TEST_P(CalculatorTexts, SetAtRunTimeFitTheirControls) {
+TEST_P(CalculatorTexts, LabelsFitTheirBoxes) {
     const LanguageForTest language(GetParam());
-    for (const RunTimeTexts& c : Cases()) {
+    for (const RunTimeTexts& c : Labels()) {
         Shown w(c.templateId);
-        QWidget& control = *w.dialog.Control(c.controlId);
-        if (auto* list = dynamic_cast<QListWidget*>(&control)) {
-            for (std::size_t i = 0; i < c.english.size(); ++i) {
-                w.dialog.ListInsert(c.controlId, static_cast<int>(i), lang::Tr(c.english[i].c_str()));
-            }
-            QApplication::processEvents();  // shows the scroll bar if the items need it
-            const int margin = list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
-            for (const std::string& english : c.english) {
-                const char* shown = lang::Tr(english.c_str());
-                EXPECT_LE(list->fontMetrics().horizontalAdvance(QString::fromUtf8(shown)) + 2 * margin,
-                          list->viewport()->width())
-                    << c.name << ": " << shown;
-            }
-        } else {
-            const auto& edit = dynamic_cast<QLineEdit&>(control);
-            for (const std::string& english : c.english) {
-                const char* shown = lang::Tr(english.c_str());
-                EXPECT_LE(edit.fontMetrics().horizontalAdvance(QString::fromUtf8(shown)), TextRoom(edit))
-                    << c.name << ": " << shown;
-            }
+        const auto& edit = dynamic_cast<const QLineEdit&>(*w.dialog.Control(c.controlId));
+        for (const std::string& english : c.english) {
+            const char* shown = lang::Tr(english.c_str());
+            EXPECT_LE(edit.fontMetrics().horizontalAdvance(QString::fromUtf8(shown)), TextRoom(edit))
+                << c.name << ": " << shown;
         }
     }
 }
