@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "lang/tr.h"
+#include "res/language_layout.h"
 
 namespace res {
 namespace {
@@ -19,13 +20,20 @@ struct LocalCopy {
     MenuBar menu{};
 };
 
-std::unique_ptr<LocalCopy> Translate(const DialogTemplate& english) {
+int Widened(int x, int percent) { return (x * percent + 50) / 100; }
+
+std::unique_ptr<LocalCopy> Translate(const DialogTemplate& english, lang::Language language) {
     auto copy = std::make_unique<LocalCopy>();
     copy->dialog = english;
     copy->dialog.caption = lang::Tr(english.caption);
     copy->controls.assign(english.begin(), english.end());
+    const int percent = WidthPercent(english.id, language);
+    copy->dialog.cx = Widened(english.cx, percent);
     for (ControlTemplate& control : copy->controls) {
         if (control.text != nullptr) control.text = lang::Tr(control.text);
+        const int right = Widened(control.x + control.cx, percent);
+        control.x = Widened(control.x, percent);
+        control.cx = right - control.x;
     }
     copy->dialog.controls = copy->controls.data();
     if (english.menu != nullptr) {
@@ -54,7 +62,7 @@ const DialogTemplate& Localized(const DialogTemplate& english) {
     if (language == lang::Language::English) return english;
     static std::map<std::pair<const DialogTemplate*, lang::Language>, std::unique_ptr<LocalCopy>> made;
     std::unique_ptr<LocalCopy>& copy = made[{&english, language}];
-    if (copy == nullptr) copy = Translate(english);
+    if (copy == nullptr) copy = Translate(english, language);
     return copy->dialog;
 }
 

@@ -6,6 +6,7 @@
 #include <iostream>
 #include <string>
 
+#include "lang/tr.h"
 #include "tests/random_lab.h"
 #include "tests/random_recovery.h"
 #include "tests/random_session.h"
@@ -119,6 +120,26 @@ TEST(RandomDialogs, InvariantsHoldAfterEveryEvent) {
         return;
     }
     std::cout << "random events (lab): " << labTotal << " over " << seeds << " seeds\n";
+}
+
+// In every other language, no text that its catalogue translates is shown
+// in English, in a window or a message, whatever the user does.
+TEST(RandomDialogs, NothingTranslatedIsShownInEnglish) {
+    const PlanFiles files;
+    const UserData data(files.Path() + "/data");
+    for (lang::Language language : lang::kLanguages) {
+        if (language == lang::Language::English) continue;
+        lang::SetLanguage(language);
+        std::size_t total = 0;
+        const bool clean = PlaySeeds(Program::Calculator, 1, 3, 400, {}, total) &&
+                           PlaySeeds(Program::Planner, 1, 3, 400, files.Path(), total) &&
+                           PlaySeeds(Program::Lab, 1, 3, 200, files.Path(), total);
+        lang::SetLanguage(lang::Language::English);
+        if (!clean) {
+            ADD_FAILURE() << "in " << lang::CodeOf(language);
+            return;
+        }
+    }
 }
 
 // Killed at a random event and started again, the planner and the library

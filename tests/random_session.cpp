@@ -226,6 +226,8 @@ void CheckedSession::RunChosenProgram() {
 
 void CheckedSession::OnMessageBox(std::string_view text) {
     ++m_messages;
+    const std::string english = m_leftOvers.FindInMessage(text);
+    if (!english.empty()) Fail("a message shows \"" + english + "\" in English: " + std::string(text));
     DriveSession::OnMessageBox(text);
 }
 
@@ -269,6 +271,10 @@ void CheckedSession::Step(const std::string& line, HeadlessWindow& top) {
         failure = CheckPlanner(*m_planner, top, line, plannerBefore);
     } else if (lab) {
         failure = CheckLab(*m_lab, top, m_directory, line, labBefore);
+    }
+    if (failure.empty()) {
+        const std::string english = m_leftOvers.FindIn(top);
+        if (!english.empty()) failure = "\"" + english + "\" is shown in English";
     }
     if (!failure.empty()) Fail("after \"" + line + "\" on dialog " + std::to_string(dialog) + ": " + failure);
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/drive_session.h"
+#include "tests/left_in_english.h"
 #include "tests/random_events.h"
 
 class CLabDlg;
@@ -57,6 +58,7 @@ private:
     std::istringstream m_noInput;
     std::ostream m_noOutput{nullptr};
     std::size_t m_messages = 0;
+    EnglishLeftOvers m_leftOvers{lang::CurrentLanguage()};
 };
 
 // Generates events from a seed until the budget is spent or a check fails;

@@ -14,10 +14,13 @@
 #include <QStyle>
 #include <QStyleOptionComboBox>
 
+#include "lang/tr.h"
 #include "planner/plan_form.h"
 #include "puresine/pure_sine_results.h"
 #include "puresine/pure_sine_tables.h"
 #include "res/dialog_template.h"
+#include "res/lab_ids.h"
+#include "res/localized_template.h"
 #include "res/main_menu_ids.h"
 #include "res/planner_ids.h"
 #include "res/pure_sine_ids.h"
@@ -47,7 +50,7 @@ constexpr int kResult = res::pure_sine::IDC_DISP_PP_MM;
 
 class ShownDialog {
 public:
-    explicit ShownDialog(int templateId) : dialog(*res::FindDialogTemplate(templateId), sink, nullptr) {
+    explicit ShownDialog(int templateId) : dialog(res::Localized(*res::FindDialogTemplate(templateId)), sink, nullptr) {
         dialog.show();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
     }
@@ -249,15 +252,42 @@ TEST(QtDropDown, ReportsTheUsersChoicesOnly) {
 }
 
 struct TemplateCase {
-    const char* name;
+    std::string name;
     int id;
+    lang::Language language;
 };
 
-const TemplateCase kTemplates[] = {{"About", res::IDD_ABOUT},        {"MainMenu", res::IDD_MAIN_MENU},
-                                   {"PureSine", res::IDD_PURE_SINE}, {"SineSweep", res::IDD_SINE_SWEEP},
-                                   {"Planner", res::IDD_PLANNER},    {"Recovery", res::IDD_RECOVERY}};
+// Every dialog in every language.
+std::vector<TemplateCase> EveryTemplateInEveryLanguage() {
+    const std::pair<const char*, int> dialogs[] = {{"About", res::IDD_ABOUT},
+                                                   {"MainMenu", res::IDD_MAIN_MENU},
+                                                   {"PureSine", res::IDD_PURE_SINE},
+                                                   {"SineSweep", res::IDD_SINE_SWEEP},
+                                                   {"Planner", res::IDD_PLANNER},
+                                                   {"Lab", res::IDD_LAB},
+                                                   {"NewFromTemplate", res::IDD_NEW_FROM_TEMPLATE},
+                                                   {"SaveAsTemplate", res::IDD_SAVE_AS_TEMPLATE},
+                                                   {"ReportDetails", res::IDD_REPORT_DETAILS},
+                                                   {"Recovery", res::IDD_RECOVERY}};
+    std::vector<TemplateCase> out;
+    for (const auto& [name, id] : dialogs) {
+        for (lang::Language language : lang::kLanguages) {
+            out.push_back({std::string(name) + "_" + lang::CodeOf(language), id, language});
+        }
+    }
+    return out;
+}
 
 void PrintTo(const TemplateCase& c, std::ostream* out) { *out << c.name; }
+
+// Sets the language for the life of a test.
+class InLanguage {
+public:
+    explicit InLanguage(lang::Language language) { lang::SetLanguage(language); }
+    ~InLanguage() { lang::SetLanguage(lang::Language::English); }
+    InLanguage(const InLanguage&) = delete;
+    InLanguage& operator=(const InLanguage&) = delete;
+};
 
 // Answers for the names a dialog gives its controls itself as the pure sine
 // dialog does: its result boxes, from their table.
@@ -271,15 +301,24 @@ public:
 
 class EveryTemplate : public ::testing::TestWithParam<TemplateCase> {
 protected:
-    EveryTemplate() : dialog(*res::FindDialogTemplate(GetParam().id), sink, nullptr) {}
+    EveryTemplate()
+        : language(GetParam().language),
+          dialog(res::Localized(*res::FindDialogTemplate(GetParam().id)), sink, nullptr) {}
     template <class F>
     void ForEachControl(F f) {
         dialog.ForEachControl(f);
     }
 
+    InLanguage language;
     NamingSink sink;
     QtDialog dialog;
 };
+
+// Within the smallest screen the program supports, in every language.
+TEST_P(EveryTemplate, FitsTheSmallestScreen) {
+    EXPECT_LE(dialog.width(), 1024);
+    EXPECT_LE(dialog.height(), 768);
+}
 
 // Arial is served by Liberation Sans; a missing font would change every
 // width below.
@@ -333,7 +372,8 @@ TEST_P(EveryTemplate, EveryControlTheUserWorksWithHasAName) {
     });
 }
 
-INSTANTIATE_TEST_SUITE_P(Qt, EveryTemplate, ::testing::ValuesIn(kTemplates), halvex_test::CaseName());
+INSTANTIATE_TEST_SUITE_P(Qt, EveryTemplate, ::testing::ValuesIn(EveryTemplateInEveryLanguage()),
+                         halvex_test::CaseName());
 
 // The planner's menu bar sits above the controls and shows each item's
 // shortcut; the shortcut pressed in an edit reaches the dialog as the
@@ -410,13 +450,30 @@ TEST(QtAccessibility, SweepInputsAreNamedByTheirCurrentLabels) {
 }
 
 struct ListCase {
-    const char* name;
+    std::string name;
     int templateId;
     int listId;
     std::vector<std::string> items;
+    lang::Language language = lang::Language::English;
 };
 
 void PrintTo(const ListCase& c, std::ostream* out) { *out << c.name; }
+
+// Each list in every language, its items as that language shows them.
+std::vector<ListCase> InEveryLanguage(std::initializer_list<ListCase> english) {
+    std::vector<ListCase> out;
+    for (lang::Language language : lang::kLanguages) {
+        lang::SetLanguage(language);
+        for (ListCase c : english) {
+            c.name += std::string("_") + lang::CodeOf(language);
+            for (std::string& item : c.items) item = lang::Tr(item.c_str());
+            c.language = language;
+            out.push_back(std::move(c));
+        }
+    }
+    lang::SetLanguage(lang::Language::English);
+    return out;
+}
 
 std::vector<std::string> ItemsOf(const res::ItemTable& table) { return {table.begin(), table.end()}; }
 
@@ -425,6 +482,7 @@ class ListItemsFit : public ::testing::TestWithParam<ListCase> {};
 // Every item shows whole, beside the scroll bar when there is one.
 TEST_P(ListItemsFit, BesideTheScrollBar) {
     const ListCase& c = GetParam();
+    const InLanguage language(c.language);
     ShownDialog w(c.templateId);
     for (std::size_t i = 0; i < c.items.size(); ++i) {
         w.dialog.ListInsert(c.listId, static_cast<int>(i), c.items[i]);
@@ -441,20 +499,20 @@ TEST_P(ListItemsFit, BesideTheScrollBar) {
 
 INSTANTIATE_TEST_SUITE_P(
     Qt, ListItemsFit,
-    ::testing::Values(
-        ListCase{"Analyses", kMainMenu, res::main_menu::IDC_ANALYSIS_LIST, {"pure sine", "sine sweep"}},
-        ListCase{"Types", kPureSine, kType, ItemsOf(puresine::kTypeItems)},
-        ListCase{"Dimensions", kPureSine, res::pure_sine::IDC_DIMENSION, ItemsOf(puresine::kDimensionItems)},
-        ListCase{"FrequencyUnits", kPureSine, res::pure_sine::IDC_FREQUENCY_UNIT,
-                 ItemsOf(puresine::kFrequencyUnitItems)},
-        ListCase{"DisplacementUnits", kPureSine, kAmplitudeUnit, ItemsOf(puresine::kDisplacementUnits)},
-        ListCase{"VelocityUnits", kPureSine, kAmplitudeUnit, ItemsOf(puresine::kVelocityUnits)},
-        ListCase{"AccelerationUnits", kPureSine, kAmplitudeUnit, ItemsOf(puresine::kAccelerationUnits)},
-        ListCase{"AngularAccelerationUnits", kPureSine, kAmplitudeUnit, ItemsOf(puresine::kAngularAccelerationUnits)},
-        ListCase{"SweepAnalyses", kSineSweep, ss::IDC_ANALYSIS, ItemsOf(sweep::kAnalysisItems)},
-        ListCase{"GivenQuantities", kSineSweep, ss::IDC_INPUT_LIST, ItemsOf(sweep::kGivenQuantityItems)},
-        ListCase{"AmplitudePairs", kSineSweep, ss::IDC_INPUT_LIST, ItemsOf(sweep::kAmplitudePairItems)},
-        ListCase{"RateTypes", kSineSweep, ss::IDC_INPUT_LIST, ItemsOf(sweep::kRateTypeItems)}),
+    ::testing::ValuesIn(InEveryLanguage(
+        {ListCase{"Analyses", kMainMenu, res::main_menu::IDC_ANALYSIS_LIST, {"pure sine", "sine sweep"}},
+         ListCase{"Types", kPureSine, kType, ItemsOf(puresine::kTypeItems)},
+         ListCase{"Dimensions", kPureSine, res::pure_sine::IDC_DIMENSION, ItemsOf(puresine::kDimensionItems)},
+         ListCase{"FrequencyUnits", kPureSine, res::pure_sine::IDC_FREQUENCY_UNIT,
+                  ItemsOf(puresine::kFrequencyUnitItems)},
+         ListCase{"DisplacementUnits", kPureSine, kAmplitudeUnit, ItemsOf(puresine::kDisplacementUnits)},
+         ListCase{"VelocityUnits", kPureSine, kAmplitudeUnit, ItemsOf(puresine::kVelocityUnits)},
+         ListCase{"AccelerationUnits", kPureSine, kAmplitudeUnit, ItemsOf(puresine::kAccelerationUnits)},
+         ListCase{"AngularAccelerationUnits", kPureSine, kAmplitudeUnit, ItemsOf(puresine::kAngularAccelerationUnits)},
+         ListCase{"SweepAnalyses", kSineSweep, ss::IDC_ANALYSIS, ItemsOf(sweep::kAnalysisItems)},
+         ListCase{"GivenQuantities", kSineSweep, ss::IDC_INPUT_LIST, ItemsOf(sweep::kGivenQuantityItems)},
+         ListCase{"AmplitudePairs", kSineSweep, ss::IDC_INPUT_LIST, ItemsOf(sweep::kAmplitudePairItems)},
+         ListCase{"RateTypes", kSineSweep, ss::IDC_INPUT_LIST, ItemsOf(sweep::kRateTypeItems)}})),
     halvex_test::CaseName());
 
 class DropDownItemsFit : public ::testing::TestWithParam<ListCase> {};
@@ -462,6 +520,7 @@ class DropDownItemsFit : public ::testing::TestWithParam<ListCase> {};
 // A drop-down list shows its choice whole beside its arrow.
 TEST_P(DropDownItemsFit, BesideTheArrow) {
     const ListCase& c = GetParam();
+    const InLanguage language(c.language);
     ShownDialog w(c.templateId);
     for (std::size_t i = 0; i < c.items.size(); ++i) {
         w.dialog.ListInsert(c.listId, static_cast<int>(i), c.items[i]);
@@ -485,25 +544,25 @@ using planner::QuantityKind;
 
 INSTANTIATE_TEST_SUITE_P(
     Qt, DropDownItemsFit,
-    ::testing::Values(ListCase{"Gravity", kPlanner, pl::IDC_GRAVITY_UNIT, planner::GravityUnits()},
-                      ListCase{"SweepTypes",
-                               kPlanner,
-                               pl::IDC_SWEEP_TYPE,
-                               {std::begin(planner::kSweepTypeItems), std::end(planner::kSweepTypeItems)}},
-                      ListCase{"SweepModes",
-                               kPlanner,
-                               pl::IDC_SWEEP_MODE,
-                               {std::begin(planner::kSweepModeItems), std::end(planner::kSweepModeItems)}},
-                      ListCase{"DwellTime", kPlanner, pl::IDC_DWELL_TIME_UNIT, Units(QuantityKind::Time)},
-                      ListCase{"Force", kPlanner, pl::IDC_FORCE_UNIT, Units(QuantityKind::Force)},
-                      ListCase{"Stroke", kPlanner, pl::IDC_STROKE_UNIT, Units(QuantityKind::Length)},
-                      ListCase{"Armature", kPlanner, pl::IDC_ARMATURE_UNIT, Units(QuantityKind::Mass)},
-                      ListCase{"Expander", kPlanner, pl::IDC_EXPANDER_UNIT, Units(QuantityKind::Mass)},
-                      ListCase{"Fixture", kPlanner, pl::IDC_FIXTURE_UNIT, Units(QuantityKind::Mass)},
-                      ListCase{"Specimen", kPlanner, pl::IDC_SPECIMEN_UNIT, Units(QuantityKind::Mass)},
-                      ListCase{"Velocity", kPlanner, pl::IDC_VELOCITY_LIMIT_UNIT, Units(QuantityKind::Velocity)},
-                      ListCase{"Acceleration", kPlanner, pl::IDC_ACCELERATION_LIMIT_UNIT,
-                               Units(QuantityKind::Acceleration)}),
+    ::testing::ValuesIn(InEveryLanguage(
+        {ListCase{"Gravity", kPlanner, pl::IDC_GRAVITY_UNIT, planner::GravityUnits()},
+         ListCase{"SweepTypes",
+                  kPlanner,
+                  pl::IDC_SWEEP_TYPE,
+                  {std::begin(planner::kSweepTypeItems), std::end(planner::kSweepTypeItems)}},
+         ListCase{"SweepModes",
+                  kPlanner,
+                  pl::IDC_SWEEP_MODE,
+                  {std::begin(planner::kSweepModeItems), std::end(planner::kSweepModeItems)}},
+         ListCase{"DwellTime", kPlanner, pl::IDC_DWELL_TIME_UNIT, Units(QuantityKind::Time)},
+         ListCase{"Force", kPlanner, pl::IDC_FORCE_UNIT, Units(QuantityKind::Force)},
+         ListCase{"Stroke", kPlanner, pl::IDC_STROKE_UNIT, Units(QuantityKind::Length)},
+         ListCase{"Armature", kPlanner, pl::IDC_ARMATURE_UNIT, Units(QuantityKind::Mass)},
+         ListCase{"Expander", kPlanner, pl::IDC_EXPANDER_UNIT, Units(QuantityKind::Mass)},
+         ListCase{"Fixture", kPlanner, pl::IDC_FIXTURE_UNIT, Units(QuantityKind::Mass)},
+         ListCase{"Specimen", kPlanner, pl::IDC_SPECIMEN_UNIT, Units(QuantityKind::Mass)},
+         ListCase{"Velocity", kPlanner, pl::IDC_VELOCITY_LIMIT_UNIT, Units(QuantityKind::Velocity)},
+         ListCase{"Acceleration", kPlanner, pl::IDC_ACCELERATION_LIMIT_UNIT, Units(QuantityKind::Acceleration)}})),
     halvex_test::CaseName());
 
 }  // namespace

@@ -13,6 +13,7 @@
 
 #include "ui/win32/win32_backend.h"  // first: the layer's names before windows.h
 
+#include "lang/tr.h"
 #include "numeric/number_text.h"
 #include "planner/lab_form.h"
 #include "planner/plan_form.h"
@@ -251,12 +252,48 @@ int Dpi() {
     return dpi;
 }
 
-class Win32Fit : public ::testing::TestWithParam<FitCase> {};
+// Every dialog in every language.
+struct LanguageCase {
+    std::string name;
+    const FitCase* fit;
+    lang::Language language;
+};
+
+void PrintTo(const LanguageCase& c, std::ostream* out) { *out << c.name; }
+
+std::vector<LanguageCase> InEveryLanguage() {
+    std::vector<LanguageCase> out;
+    for (const FitCase& fit : kCases) {
+        for (lang::Language language : lang::kLanguages) {
+            out.push_back({std::string(fit.name) + "_" + lang::CodeOf(language), &fit, language});
+        }
+    }
+    return out;
+}
+
+// The texts as the language shows them: the tables' English translated, the
+// numbers as they are.
+Texts Translated(const Texts& english) {
+    Texts out;
+    for (const auto& [id, texts] : english) {
+        std::vector<std::string> shown;
+        for (const std::string& text : texts) shown.emplace_back(lang::Tr(text.c_str()));
+        out.emplace_back(id, std::move(shown));
+    }
+    return out;
+}
+
+class Win32Fit : public ::testing::TestWithParam<LanguageCase> {
+protected:
+    void SetUp() override { lang::SetLanguage(GetParam().language); }
+    void TearDown() override { lang::SetLanguage(lang::Language::English); }
+};
 
 // The template's texts, the boxes' longest and the lists' items all show
 // whole, and no two controls but a frame and what it holds overlap.
 TEST_P(Win32Fit, TextsFitAndNothingOverlaps) {
-    const FitCase& c = GetParam();
+    const FitCase english = *GetParam().fit;
+    const FitCase c{english.name, english.templateId, Translated(english.boxes), Translated(english.lists)};
     std::vector<std::string> misfits, overlaps;
     OneLook look([&](Win32Dialog& top) {
         HWND dialog = top.Handle();
@@ -299,6 +336,6 @@ TEST_P(Win32Fit, TextsFitAndNothingOverlaps) {
     EXPECT_TRUE(overlaps.empty()) << ::testing::PrintToString(overlaps);
 }
 
-INSTANTIATE_TEST_SUITE_P(Win32, Win32Fit, ::testing::ValuesIn(kCases), halvex_test::CaseName());
+INSTANTIATE_TEST_SUITE_P(Win32, Win32Fit, ::testing::ValuesIn(InEveryLanguage()), halvex_test::CaseName());
 
 }  // namespace

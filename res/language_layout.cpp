@@ -1,0 +1,26 @@
+#include "res/language_layout.h"
+
+namespace res {
+namespace {
+
+struct Widening {
+    int dialogId;
+    lang::Language language;
+    int percent;
+};
+
+// Only the dialogs whose translations do not fit as laid out for English.
+constexpr Widening kWidenings[] = {
+    {0, lang::Language::English, 100},
+};
+
+}  // namespace
+
+int WidthPercent(int dialogId, lang::Language language) {
+    for (const Widening& widening : kWidenings) {
+        if (widening.dialogId == dialogId && widening.language == language) return widening.percent;
+    }
+    return 100;
+}
+
+}  // namespace res
