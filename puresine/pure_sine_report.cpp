@@ -1,6 +1,5 @@
 #include "puresine/pure_sine_report.h"
 
-#include "lang/tr.h"
 #include "puresine/pure_sine_results.h"
 
 namespace puresine {
@@ -12,7 +11,7 @@ std::vector<halvex::ResultRow> ResultRows(const OutputTexts& texts, bool rotatio
         if (box == nullptr) continue;
         const char* unit = rotation ? box->rotationUnit : box->translationUnit;
         if (unit == nullptr) continue;
-        rows.push_back({lang::Tr(QuantityName(box->quantity)), lang::Tr(FormName(box->form)), text.number, unit});
+        rows.push_back({QuantityName(box->quantity), FormName(box->form), text.number, unit});
     }
     return rows;
 }

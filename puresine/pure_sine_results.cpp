@@ -66,15 +66,15 @@ const ResultBox* FindResultBox(int id) {
 const char* QuantityName(Quantity quantity) {
     switch (quantity) {
         case Quantity::Displacement:
-            return N_("displacement");
+            return "displacement";
         case Quantity::Velocity:
-            return N_("velocity");
+            return "velocity";
         case Quantity::Acceleration:
-            return N_("acceleration");
+            return "acceleration";
     }
     return "";
 }
 
-const char* FormName(Form form) { return form == Form::PeakToPeak ? N_("peak-to-peak") : N_("zero-to-peak"); }
+const char* FormName(Form form) { return form == Form::PeakToPeak ? "peak-to-peak" : "zero-to-peak"; }
 
 }  // namespace puresine

@@ -1,7 +1,5 @@
 #include "sweep/sine_sweep_report.h"
 
-#include "lang/tr.h"
-
 namespace sweep {
 
 std::vector<halvex::ResultRow> ResultRows(const SweepOutcome& outcome) {
@@ -9,8 +7,7 @@ std::vector<halvex::ResultRow> ResultRows(const SweepOutcome& outcome) {
     if (outcome.message != nullptr) return rows;
     for (const SweepOutput& output : outcome.outputs) {
         if (output.kind == nullptr) continue;
-        rows.push_back(
-            {lang::Tr(output.kind->quantity), lang::Tr(output.kind->form), output.number, lang::Tr(output.kind->unit)});
+        rows.push_back({output.kind->quantity, output.kind->form, output.number, output.kind->unit});
     }
     return rows;
 }

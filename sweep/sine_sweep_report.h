@@ -21,18 +21,18 @@ constexpr const char* kCyclesFormat = N_("%13.6g cycles per sweep");
 
 // Velocity and acceleration are amplitudes like the displacement, so
 // zero-to-peak; a frequency, a count or a rate has no form.
-inline constexpr OutputKind kDispZeroPeakOutput{kDispZeroPeakFormat, N_("displacement"), N_("zero-to-peak"), "in"};
-inline constexpr OutputKind kDispPeakPeakOutput{kDispPeakPeakFormat, N_("displacement"), N_("peak-to-peak"), "in"};
-inline constexpr OutputKind kVelocityOutput{kVelocityFormat, N_("velocity"), N_("zero-to-peak"), "in/s"};
-inline constexpr OutputKind kAccelerationOutput{kAccelerationFormat, N_("acceleration"), N_("zero-to-peak"), "g"};
-inline constexpr OutputKind kFrequencyOutput{kFrequencyFormat, N_("frequency"), "", "Hz"};
-inline constexpr OutputKind kOctavesOutput{kOctavesFormat, N_("octaves"), "", "oct"};
-inline constexpr OutputKind kLinearRateOutput{kLinearRateFormat, N_("sweep rate"), "", "Hz/min"};
-inline constexpr OutputKind kLogRateOutput{kLogRateFormat, N_("sweep rate"), "", "oct/min"};
-inline constexpr OutputKind kCyclesOutput{kCyclesFormat, N_("cycles"), "", N_("cycles")};
+inline constexpr OutputKind kDispZeroPeakOutput{kDispZeroPeakFormat, "displacement", "zero-to-peak", "in"};
+inline constexpr OutputKind kDispPeakPeakOutput{kDispPeakPeakFormat, "displacement", "peak-to-peak", "in"};
+inline constexpr OutputKind kVelocityOutput{kVelocityFormat, "velocity", "zero-to-peak", "in/s"};
+inline constexpr OutputKind kAccelerationOutput{kAccelerationFormat, "acceleration", "zero-to-peak", "g"};
+inline constexpr OutputKind kFrequencyOutput{kFrequencyFormat, "frequency", "", "Hz"};
+inline constexpr OutputKind kOctavesOutput{kOctavesFormat, "octaves", "", "oct"};
+inline constexpr OutputKind kLinearRateOutput{kLinearRateFormat, "sweep rate", "", "Hz/min"};
+inline constexpr OutputKind kLogRateOutput{kLogRateFormat, "sweep rate", "", "oct/min"};
+inline constexpr OutputKind kCyclesOutput{kCyclesFormat, "cycles", "", "cycles"};
 
-// One results-table row per output, in the outcome's order, from its kind (its
-// words in the process's language) and its number as formatted. A message outcome gives no rows, and an output
+// One results-table row per output, in the outcome's order, from its kind and
+// its number as formatted. A message outcome gives no rows, and an output
 // without a kind gives none either.
 std::vector<halvex::ResultRow> ResultRows(const SweepOutcome& outcome);
 

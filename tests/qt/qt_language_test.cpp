@@ -144,8 +144,8 @@ TEST_P(CalculatorTexts, ResultsFitTheirBoxes) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Qt, CalculatorTexts, ::testing::ValuesIn(lang::kLanguages),
-                         [](const ::testing::TestParamInfo<lang::Language>& info) {
-                             return std::string(lang::CodeOf(info.param));
+                         [](const ::testing::TestParamInfo<lang::Language>& param) {
+                             return std::string(lang::CodeOf(param.param));
                          });
 
 // Qt's own buttons and an edit's own menu come from our catalogues.
