@@ -36,18 +36,20 @@ std::string_view TableWord(std::string_view english) {
 
 void AppendLine(std::string& out, std::string_view quantity, std::string_view form, std::string_view value,
                 std::string_view unit) {
-    out.append(TableWord(quantity)).append(1, '\t');
-    out.append(TableWord(form)).append(1, '\t');
+    out.append(quantity).append(1, '\t');
+    out.append(form).append(1, '\t');
     out.append(value).append(1, '\t');
-    out.append(TableWord(unit)).append(1, '\n');
+    out.append(unit).append(1, '\n');
 }
 
 }  // namespace
 
 std::string ResultsTable(const std::vector<ResultRow>& rows) {
     std::string out;
-    AppendLine(out, "quantity", "form", "value", "unit");
-    for (const ResultRow& row : rows) AppendLine(out, row.quantity, row.form, row.value, row.unit);
+    AppendLine(out, TableWord("quantity"), TableWord("form"), TableWord("value"), TableWord("unit"));
+    for (const ResultRow& row : rows) {
+        AppendLine(out, TableWord(row.quantity), TableWord(row.form), row.value, TableWord(row.unit));
+    }
     return out;
 }
 

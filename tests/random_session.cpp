@@ -6,6 +6,7 @@
 #include <set>
 #include <sstream>
 
+#include "lang/tr.h"
 #include "numeric/number_text.h"
 #include "planner/lab_dlg.h"
 #include "planner/planner_dlg.h"
@@ -177,7 +178,7 @@ std::string CheckSweep(const HeadlessWindow& w, bool calculated, bool typedIntoO
 
 std::string CheckMainMenu(const HeadlessWindow& w) {
     const HeadlessControl& list = Control(w, res::main_menu::IDC_ANALYSIS_LIST);
-    if (list.items != std::vector<std::string>{"pure sine", "sine sweep"} || list.selected != -1) {
+    if (list.items != std::vector<std::string>{lang::Tr("pure sine"), lang::Tr("sine sweep")} || list.selected != -1) {
         return "main menu list is not back in its opening state";
     }
     return {};
