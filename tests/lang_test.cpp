@@ -32,6 +32,8 @@ TEST(LanguageOfLocaleName, ReadsLanguageAndRegionOnly) {
     for (const auto& c : cases) EXPECT_EQ(lang::LanguageOfLocaleName(c.name), c.language) << c.name;
 }
 
+#ifndef _WIN32
+// The environment's variables (Windows reads the user's settings instead).
 // Restores the variables a test sets.
 class Environment : public ::testing::Test {
 protected:
@@ -70,6 +72,8 @@ TEST_F(Environment, DecimalSignFollowsTheNumbersLocaleNotTheLanguage) {
     setenv("LC_ALL", "C", 1);
     EXPECT_FALSE(lang::DecimalCommaOfUserSettings());
 }
+
+#endif
 
 TEST(Fill, PutsArgumentsWhereTheTranslationWantsThem) {
     EXPECT_EQ(lang::Fill("%2 vor %1, 100 %%", {"a", "b"}), "b vor a, 100 %");

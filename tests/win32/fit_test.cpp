@@ -50,8 +50,6 @@ struct FitCase {
     Texts lists;  // all the items in the list at once
 };
 
-void PrintTo(const FitCase& c, std::ostream* out) { *out << c.name; }
-
 std::vector<std::string> ItemsOf(const res::ItemTable& table) { return {table.begin(), table.end()}; }
 
 // The widest numbers a format makes in practice: all digits, with and
