@@ -69,7 +69,7 @@ bool ParseInt(std::string_view word, int& value) {
 }
 
 // A number of a chart, to four significant digits: enough to check by hand.
-void AppendShort(std::string& line, double value) { line += halvex::FormatNumber("%.4g", value); }
+void AppendShort(std::string& line, double value) { line += halvex::FormatPointNumber("%.4g", value); }
 
 void AppendPoint(std::string& line, const draw::ChartPoint& point) {
     line += '[';

@@ -1,6 +1,7 @@
 #include "cli/calc_request.h"
 
 #include <initializer_list>
+#include <optional>
 
 #include "cli/calc_answers.h"
 #include "numeric/json_text.h"
@@ -47,8 +48,9 @@ bool Choose(const Options& options, const char* name, std::initializer_list<cons
 }
 
 // A number option as the dialog reads its edit: a box left empty reads as
-// an empty text.
-double Number(const Options& options, const char* name) { return ParseNumber(options.Value(name)); }
+// an empty text. Options are what scripts write: always the point, whatever
+// --decimal-comma says of the output.
+double Number(const Options& options, const char* name) { return ParsePointNumber(options.Value(name)); }
 
 // The amplitude unit as the index of the dimension's unit list: translation
 // units by length (per second, per second squared for velocity and
@@ -321,6 +323,9 @@ Status RunRequest(const std::vector<std::string_view>& args, bool jsonOnly, Scra
         }
         format = static_cast<Format>(index);
     }
+    // JSON is machine output: its texts and messages keep the point too.
+    std::optional<PointNumbersScope> point;
+    if (format == Format::Json) point.emplace();
     return command->run(scratch.options, format, scratch, out, problem);
 }
 

@@ -20,7 +20,7 @@ constexpr double kTitleRoom = 24.0;  // a picture's title line, above the rest
 
 double Pi() { return std::atan2(0.0, -1.0); }
 
-std::string Px(double value) { return halvex::FormatNumber("%.7g", std::round(value * 100.0) / 100.0); }
+std::string Px(double value) { return halvex::FormatPointNumber("%.7g", std::round(value * 100.0) / 100.0); }
 
 const char* RoleClass(DrawRole role) {
     switch (role) {
@@ -265,8 +265,9 @@ std::string ChartSvg(const Chart& chart, double width, double height) {
     svg += "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + Px(width) + "\" height=\"" + Px(height) +
            "\" viewBox=\"0 0 " + Px(width) + " " + Px(height) + "\" font-family=\"sans-serif\" data-plot=\"" +
            Px(map.left) + " " + Px(map.top) + " " + Px(map.width) + " " + Px(map.height) + "\" data-range=\"" +
-           halvex::FormatNumber("%.17g", chart.box.x0) + " " + halvex::FormatNumber("%.17g", chart.box.x1) + " " +
-           halvex::FormatNumber("%.17g", chart.box.y0) + " " + halvex::FormatNumber("%.17g", chart.box.y1) + "\">\n";
+           halvex::FormatPointNumber("%.17g", chart.box.x0) + " " + halvex::FormatPointNumber("%.17g", chart.box.x1) +
+           " " + halvex::FormatPointNumber("%.17g", chart.box.y0) + " " +
+           halvex::FormatPointNumber("%.17g", chart.box.y1) + "\">\n";
     svg += "<rect width=\"100%\" height=\"100%\" fill=\"#ffffff\"/>\n";
     for (const DrawOp& op : PictureOps(chart)) {
         if (!op.points.empty()) svg += Element(map, op) + "\n";

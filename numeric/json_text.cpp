@@ -94,7 +94,7 @@ void AppendJsonDouble(std::string& out, double value) {
         out += std::isnan(value) ? "\"nan\"" : (value < 0 ? "\"-inf\"" : "\"inf\"");
         return;
     }
-    out += FormatNumber("%.17g", value);
+    out += FormatPointNumber("%.17g", value);
 }
 
 void AppendJsonShortestDouble(std::string& out, double value) {
@@ -102,7 +102,7 @@ void AppendJsonShortestDouble(std::string& out, double value) {
         AppendJsonDouble(out, value);
         return;
     }
-    AppendShortestNumber(out, value);
+    AppendShortestPointNumber(out, value);
 }
 
 }  // namespace halvex

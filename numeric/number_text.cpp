@@ -31,14 +31,14 @@ locale_t CLocale() {
 
 // Length of the number at the start of the text, leading white space
 // included; 0 when there is none.
-std::size_t NumberPrefixLength(std::string_view text) {
+std::size_t NumberPrefixLength(std::string_view text, char decimalSign) {
     std::size_t pos = 0;
     while (pos < text.size() && IsSpace(text[pos])) ++pos;
     if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) ++pos;
     const std::size_t intStart = pos;
     pos = SkipDigits(text, pos);
     bool haveDigits = pos > intStart;
-    if (pos < text.size() && text[pos] == '.') {
+    if (pos < text.size() && text[pos] == decimalSign) {
         const std::size_t fracStart = pos + 1;
         const std::size_t fracEnd = SkipDigits(text, fracStart);
         if (haveDigits || fracEnd > fracStart) {
@@ -62,12 +62,17 @@ void SetDecimalComma(bool comma) { g_decimalComma = comma; }
 
 bool DecimalComma() { return g_decimalComma; }
 
-std::optional<double> ReadNumber(std::string_view text) {
-    const std::size_t length = NumberPrefixLength(text);
-    if (length == 0) return std::nullopt;
-    for (std::size_t pos = length; pos < text.size(); ++pos) {
-        if (!IsSpace(text[pos])) return std::nullopt;
-    }
+char ShownDecimalSign() { return g_decimalComma ? ',' : '.'; }
+
+PointNumbersScope::PointNumbersScope() : m_comma(g_decimalComma) { g_decimalComma = false; }
+
+PointNumbersScope::~PointNumbersScope() { g_decimalComma = m_comma; }
+
+namespace {
+
+// The value of a text whose first length characters are a number written
+// with the point, as NumberPrefixLength found it.
+double PointNumberValue(std::string_view text, std::size_t length) {
 #ifdef _WIN32
     // Windows has no strtod_l; from_chars is locale-free and correctly
     // rounded, as strtod is, but takes neither blanks nor a plus sign.
@@ -96,7 +101,29 @@ std::optional<double> ReadNumber(std::string_view text) {
 #endif
 }
 
+}  // namespace
+
+std::optional<double> ReadNumberWith(std::string_view text, char decimalSign) {
+    const std::size_t length = NumberPrefixLength(text, decimalSign);
+    if (length == 0) return std::nullopt;
+    for (std::size_t pos = length; pos < text.size(); ++pos) {
+        if (!IsSpace(text[pos])) return std::nullopt;
+    }
+    if (decimalSign == '.') return PointNumberValue(text, length);
+    // The number holds at most one decimal sign and no point.
+    std::string number(text.substr(0, length));
+    const std::size_t sign = number.find(decimalSign);
+    if (sign != std::string::npos) number[sign] = '.';
+    return PointNumberValue(number, length);
+}
+
+std::optional<double> ReadNumber(std::string_view text) { return ReadNumberWith(text, ShownDecimalSign()); }
+
+std::optional<double> ReadPointNumber(std::string_view text) { return ReadNumberWith(text, '.'); }
+
 double ParseNumber(std::string_view text) { return ReadNumber(text).value_or(0.0); }
+
+double ParsePointNumber(std::string_view text) { return ReadPointNumber(text).value_or(0.0); }
 
 namespace {
 
@@ -130,8 +157,18 @@ Conversion ReadConversion(std::string_view format) {
     return conversion;
 }
 
-// The number as %.Pg writes it, without padding; returns its length.
-std::size_t WriteNumber(char (&number)[64], double value, int precision) {
+// to_chars writes the point; the one point of a number becomes the sign
+// asked for.
+void ToDecimalSign(char* first, const char* last, char decimalSign) {
+    if (decimalSign == '.') return;
+    for (char* c = first; c != last; ++c) {
+        if (*c == '.') *c = decimalSign;
+    }
+}
+
+// The number as %.Pg writes it, without padding, with the decimal sign
+// given; returns its length.
+std::size_t WriteNumber(char (&number)[64], double value, int precision, char decimalSign) {
     if (std::isnan(value)) {
         constexpr std::string_view word = "nan";
         word.copy(number, word.size());
@@ -144,15 +181,15 @@ std::size_t WriteNumber(char (&number)[64], double value, int precision) {
     }
     // to_chars with a precision is printf's %.Pg in the "C" locale.
     const auto result = std::to_chars(number, number + sizeof number, value, std::chars_format::general, precision);
+    ToDecimalSign(number, result.ptr, decimalSign);
     return static_cast<std::size_t>(result.ptr - number);
 }
 
-}  // namespace
-
-void FormatNumber(std::string& out, std::string_view format, double value) {
+// Writes the number of a "%W.Pg" format with the decimal sign given.
+void FormatWith(std::string& out, std::string_view format, double value, char decimalSign) {
     const Conversion conversion = ReadConversion(format);
     char number[64];
-    const std::size_t numberLength = WriteNumber(number, value, conversion.precision);
+    const std::size_t numberLength = WriteNumber(number, value, conversion.precision, decimalSign);
     out.assign(format.substr(0, conversion.percent));
     const auto width = static_cast<std::size_t>(conversion.width);
     if (numberLength < width) out.append(width - numberLength, ' ');
@@ -160,22 +197,41 @@ void FormatNumber(std::string& out, std::string_view format, double value) {
     out.append(format.substr(conversion.end));
 }
 
-void FormatNumberField(std::string& out, std::string_view format, double value) {
-    const Conversion conversion = ReadConversion(format);
-    char number[64];
-    out.assign(number, WriteNumber(number, value, conversion.precision));
-}
-
-void AppendShortestNumber(std::string& out, double value) {
+void AppendShortest(std::string& out, double value, char decimalSign) {
     // to_chars without a precision is locale-free and round-trips exactly.
     char buffer[32];
     const std::to_chars_result written = std::to_chars(buffer, buffer + sizeof buffer, value);
+    ToDecimalSign(buffer, written.ptr, decimalSign);
     out.append(buffer, written.ptr);
 }
+
+}  // namespace
+
+void FormatNumber(std::string& out, std::string_view format, double value) {
+    FormatWith(out, format, value, ShownDecimalSign());
+}
+
+void FormatPointNumber(std::string& out, std::string_view format, double value) { FormatWith(out, format, value, '.'); }
+
+void FormatNumberField(std::string& out, std::string_view format, double value) {
+    const Conversion conversion = ReadConversion(format);
+    char number[64];
+    out.assign(number, WriteNumber(number, value, conversion.precision, ShownDecimalSign()));
+}
+
+void AppendShortestPointNumber(std::string& out, double value) { AppendShortest(out, value, '.'); }
+
+void AppendShortestShownNumber(std::string& out, double value) { AppendShortest(out, value, ShownDecimalSign()); }
 
 std::string FormatNumber(std::string_view format, double value) {
     std::string out;
     FormatNumber(out, format, value);
+    return out;
+}
+
+std::string FormatPointNumber(std::string_view format, double value) {
+    std::string out;
+    FormatPointNumber(out, format, value);
     return out;
 }
 

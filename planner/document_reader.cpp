@@ -312,8 +312,8 @@ public:
                 if (text.size() <= length || !EndsWithIgnoringCase(text, word)) continue;
                 std::string number = text.substr(0, text.size() - length);
                 if (!number.empty() && number.back() == ' ') number.pop_back();
-                if (!IsNumberText(number)) break;
-                step = Quantity{halvex::ParseNumber(number), "oct"};
+                if (!IsPointNumberText(number)) break;
+                step = Quantity{halvex::ParsePointNumber(number), "oct"};
                 if (!std::isfinite(step.number) || !(step.number > 0.0))
                     return Fail(path, "must be positive and finite");
                 return true;
@@ -326,7 +326,7 @@ public:
         Quantity frequency;
         std::string problem;
         if (value.type == JsonValue::Type::String &&
-            !ParseQuantityText(value.text, QuantityKind::Frequency, frequency, problem)) {
+            !ParsePointQuantityText(value.text, QuantityKind::Frequency, frequency, problem)) {
             return Fail(path, "expected a frequency (\"1 Hz\") or a part of an octave (\"0.5 oct\")");
         }
         return ReadPositive(value, QuantityKind::Frequency, path, step);
@@ -395,7 +395,7 @@ public:
         Quantity frequency;
         std::string problem;
         if (value->type == JsonValue::Type::String && value->text.find(' ') == std::string::npos &&
-            !ParseQuantityText(value->text, QuantityKind::Frequency, frequency, problem)) {
+            !ParsePointQuantityText(value->text, QuantityKind::Frequency, frequency, problem)) {
             return Fail(field, "expected \"auto\" or " + KindDescription(QuantityKind::Frequency));
         }
         return ReadPositive(*value, QuantityKind::Frequency, field, boundary.frequency);

@@ -88,7 +88,7 @@ private:
         if (quantity.unit.empty()) {
             halvex::AppendJsonShortestDouble(m_out, quantity.number);
         } else {
-            halvex::AppendJsonString(m_out, QuantityText(quantity));
+            halvex::AppendJsonString(m_out, PointQuantityText(quantity));
         }
     }
 

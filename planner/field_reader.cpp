@@ -59,7 +59,7 @@ bool FieldReader::ToFillQuantity(const JsonValue& value, QuantityKind kind, cons
     if (unit == std::string::npos) return ToFill(value, path, ok);
     Quantity read;
     std::string problem;
-    if (value.text[1] != ' ' || !ParseQuantityText("1 " + value.text.substr(unit), kind, read, problem)) {
+    if (value.text[1] != ' ' || !ParsePointQuantityText("1 " + value.text.substr(unit), kind, read, problem)) {
         ok = Fail(path, "a field to fill is \"?\", or \"?\", a blank and the unit it is to be given in");
         return true;
     }
@@ -88,7 +88,7 @@ bool FieldReader::ReadQuantity(const JsonValue& value, QuantityKind kind, const 
         return Fail(path, "expected " + KindDescription(kind) + ", found " + TypeName(value));
     }
     std::string problem;
-    if (!ParseQuantityText(value.text, kind, quantity, problem)) return Fail(path, problem);
+    if (!ParsePointQuantityText(value.text, kind, quantity, problem)) return Fail(path, problem);
     return true;
 }
 

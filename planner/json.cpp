@@ -194,7 +194,7 @@ private:
             if (!ReadDigits()) return Fail("a number needs digits in its exponent");
         }
         value.type = JsonValue::Type::Number;
-        value.number = halvex::ParseNumber(m_text.substr(start, m_pos - start));
+        value.number = halvex::ParsePointNumber(m_text.substr(start, m_pos - start));
         if (!std::isfinite(value.number)) {
             m_pos = start;
             return Fail("the number is too large");

@@ -209,7 +209,7 @@ public:
         if (quantity.unit.empty()) {
             halvex::AppendJsonShortestDouble(out, quantity.number);
         } else {
-            halvex::AppendJsonString(out, QuantityText(quantity));
+            halvex::AppendJsonString(out, PointQuantityText(quantity));
         }
     }
 

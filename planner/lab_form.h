@@ -37,8 +37,8 @@ struct LabFixtureFields {
 
 struct LabFields {
     std::string name;
-    QuantityField gravity{"9.80665", 0};                      // in GravityUnits()
-    std::array<std::string, 4> derating{"1", "1", "1", "1"};  // in LabDerating order
+    QuantityField gravity = GravityField(Quantity{kStandardGravity, ""});  // in GravityUnits()
+    std::array<std::string, 4> derating{"1", "1", "1", "1"};               // in LabDerating order
     std::string fixtureMargin = "1";
     std::vector<LabShakerFields> shakers;
     std::vector<LabExpanderFields> expanders;

@@ -1,6 +1,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <optional>
 
 #include "numeric/number_text.h"
 #include "planner/chart.h"
@@ -14,10 +15,11 @@
 namespace planner {
 namespace {
 
-// An option's value: a bare number in SI units or "NUMBER UNIT".
+// An option's value: a bare number in SI units or "NUMBER UNIT", always
+// with the point, as scripts write it.
 bool ReadOptionValue(const std::string& text, QuantityKind kind, double& value) {
     std::string problem;
-    return ReadSiValue(text, kind, kStandardGravity, value, problem);
+    return ReadPointSiValue(text, kind, kStandardGravity, value, problem);
 }
 
 int Usage(std::string& err, const std::string& problem) {
@@ -129,8 +131,8 @@ int RunPlanCommand(const std::vector<std::string>& args, std::string& out, std::
         }
         if (slot->has_value()) return Usage(err, word + " given twice");
         double number = 0.0;
-        const bool read = word == "--q" ? IsNumberText(value) : ReadOptionValue(value, kind, number);
-        if (word == "--q" && read) number = halvex::ParseNumber(value);
+        const bool read = word == "--q" ? IsPointNumberText(value) : ReadOptionValue(value, kind, number);
+        if (word == "--q" && read) number = halvex::ParsePointNumber(value);
         if (!read) return Usage(err, word + " needs " + expected + ", not " + Quoted(value));
         *slot = number;
     }
@@ -142,6 +144,9 @@ int RunPlanCommand(const std::vector<std::string>& args, std::string& out, std::
         return Usage(err, "--rank answers alone, without --svg, --report, --at, --frequency or --resonance");
     }
     if (paper && !report) return Usage(err, "--paper needs --report");
+    // JSON is machine output: its texts, messages included, keep the point.
+    std::optional<halvex::PointNumbersScope> point;
+    if (json) point.emplace();
 
     std::string text;
     if (!ReadTextFile(file, text)) {
@@ -233,6 +238,8 @@ int RunLabCommand(const std::vector<std::string>& args, std::string& out, std::s
         }
     }
     if (!file) return usage("LIB is missing");
+    std::optional<halvex::PointNumbersScope> point;
+    if (format == std::optional<std::string>("json")) point.emplace();
     std::string text;
     if (!ReadTextFile(*file, text)) {
         err = *file + ": cannot be read\n";

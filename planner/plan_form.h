@@ -125,7 +125,7 @@ struct PlanFields {
     QuantityField velocity;
     QuantityField acceleration;
     // In GravityUnits(); empty for standard gravity.
-    QuantityField gravity{"9.80665", 0};
+    QuantityField gravity = GravityField(Quantity{kStandardGravity, ""});
     // What the window does not show of the shaker (the library's names and
     // the figures kept of them, the set-ups per axis), kept as the document
     // had it so that a save never drops it, with its fields to fill.

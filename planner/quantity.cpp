@@ -88,22 +88,26 @@ const Unit* ReadUnit(std::string_view symbol, QuantityKind kind) {
     return nullptr;
 }
 
-// An example of the kind, for the message of a text that is not "NUMBER UNIT".
-const char* Example(QuantityKind kind) {
+// An example of the kind, for the message of a text that is not "NUMBER
+// UNIT", with the decimal sign the text is read with.
+std::string Example(QuantityKind kind, char decimalSign) {
     static const char* const kExamples[] = {"51 mm",  "0.5 m/s", "10 g",  "100 Hz",
                                             "30 min", "20 kg",   "22 kN", "1 oct/min"};
-    return kExamples[static_cast<int>(kind)];
+    std::string example = kExamples[static_cast<int>(kind)];
+    const std::size_t point = example.find('.');
+    if (point != std::string::npos) example[point] = decimalSign;
+    return example;
 }
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // The length of the longest start of text that the number grammar reads.
-std::size_t NumberLength(std::string_view text) {
+std::size_t NumberLength(std::string_view text, char decimalSign) {
     std::size_t pos = 0;
     if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) ++pos;
     std::size_t digits = 0;
     while (pos < text.size() && IsDigit(text[pos])) ++pos, ++digits;
-    if (pos < text.size() && text[pos] == '.') {
+    if (pos < text.size() && text[pos] == decimalSign) {
         ++pos;
         while (pos < text.size() && IsDigit(text[pos])) ++pos, ++digits;
     }
@@ -117,6 +121,56 @@ std::size_t NumberLength(std::string_view text) {
         if (pos > start) end = pos;
     }
     return end;
+}
+
+bool IsNumberTextWith(std::string_view text, char decimalSign) {
+    return !text.empty() && NumberLength(text, decimalSign) == text.size();
+}
+
+bool ParseQuantityWith(std::string_view text, QuantityKind kind, char decimalSign, Quantity& quantity,
+                       std::string& problem) {
+    // The number and the unit, with one blank between or none: "22 kN",
+    // "22kN". No unit starts with a digit, a point, a comma or an e followed
+    // by a digit, so where the number ends is never in doubt.
+    const std::size_t blank = text.find(' ');
+    const std::size_t split = blank == std::string_view::npos ? NumberLength(text, decimalSign) : blank;
+    const std::string_view number = text.substr(0, split);
+    const std::string_view symbol = text.substr(blank == std::string_view::npos ? split : split + 1);
+    if (number.empty() || symbol.empty() || symbol.find(' ') != std::string_view::npos) {
+        problem = "expected a number and a unit, such as \"" + Example(kind, decimalSign) + '"';
+        return false;
+    }
+    // The number reader reads whole texts only, so the number goes alone.
+    if (!IsNumberTextWith(number, decimalSign)) {
+        problem = Quoted(number) + " is not a number";
+        return false;
+    }
+    // "G" is the usual spelling of the gravity, so in a mass it is not
+    // guessed to be the gram.
+    if (kind == QuantityKind::Mass && symbol == "G") {
+        problem = "\"G\" may be the gravity or the gram: a mass is in kg, g or lb";
+        return false;
+    }
+    const Unit* unit = ReadUnit(symbol, kind);
+    if (unit == nullptr) {
+        problem = Quoted(symbol) + " is not a unit of " + KindDescription(kind);
+        return false;
+    }
+    quantity.number = halvex::ReadNumberWith(number, decimalSign).value_or(0.0);
+    quantity.unit = unit->symbol;
+    return true;
+}
+
+bool ReadSiValueWith(std::string_view text, QuantityKind kind, double gravity, char decimalSign, double& value,
+                     std::string& problem) {
+    if (IsNumberTextWith(text, decimalSign)) {
+        value = halvex::ReadNumberWith(text, decimalSign).value_or(0.0);
+        return true;
+    }
+    Quantity quantity;
+    if (!ParseQuantityWith(text, kind, decimalSign, quantity, problem)) return false;
+    value = ToSi(quantity, kind, gravity);
+    return true;
 }
 
 }  // namespace
@@ -137,39 +191,16 @@ std::string KindDescription(QuantityKind kind) {
     return out;
 }
 
-bool IsNumberText(std::string_view text) { return !text.empty() && NumberLength(text) == text.size(); }
+bool IsNumberText(std::string_view text) { return IsNumberTextWith(text, halvex::ShownDecimalSign()); }
+
+bool IsPointNumberText(std::string_view text) { return IsNumberTextWith(text, '.'); }
 
 bool ParseQuantityText(std::string_view text, QuantityKind kind, Quantity& quantity, std::string& problem) {
-    // The number and the unit, with one blank between or none: "22 kN",
-    // "22kN". No unit starts with a digit, a point or an e followed by a
-    // digit, so where the number ends is never in doubt.
-    const std::size_t blank = text.find(' ');
-    const std::size_t split = blank == std::string_view::npos ? NumberLength(text) : blank;
-    const std::string_view number = text.substr(0, split);
-    const std::string_view symbol = text.substr(blank == std::string_view::npos ? split : split + 1);
-    if (number.empty() || symbol.empty() || symbol.find(' ') != std::string_view::npos) {
-        problem = std::string("expected a number and a unit, such as \"") + Example(kind) + '"';
-        return false;
-    }
-    // The number reader reads whole texts only, so the number goes alone.
-    if (!IsNumberText(number)) {
-        problem = Quoted(number) + " is not a number";
-        return false;
-    }
-    // "G" is the usual spelling of the gravity, so in a mass it is not
-    // guessed to be the gram.
-    if (kind == QuantityKind::Mass && symbol == "G") {
-        problem = "\"G\" may be the gravity or the gram: a mass is in kg, g or lb";
-        return false;
-    }
-    const Unit* unit = ReadUnit(symbol, kind);
-    if (unit == nullptr) {
-        problem = Quoted(symbol) + " is not a unit of " + KindDescription(kind);
-        return false;
-    }
-    quantity.number = halvex::ParseNumber(number);
-    quantity.unit = unit->symbol;
-    return true;
+    return ParseQuantityWith(text, kind, halvex::ShownDecimalSign(), quantity, problem);
+}
+
+bool ParsePointQuantityText(std::string_view text, QuantityKind kind, Quantity& quantity, std::string& problem) {
+    return ParseQuantityWith(text, kind, '.', quantity, problem);
 }
 
 double ToSi(const Quantity& quantity, QuantityKind kind, double gravity) {
@@ -181,14 +212,11 @@ double ToSi(const Quantity& quantity, QuantityKind kind, double gravity) {
 }
 
 bool ReadSiValue(std::string_view text, QuantityKind kind, double gravity, double& value, std::string& problem) {
-    if (IsNumberText(text)) {
-        value = halvex::ParseNumber(text);
-        return true;
-    }
-    Quantity quantity;
-    if (!ParseQuantityText(text, kind, quantity, problem)) return false;
-    value = ToSi(quantity, kind, gravity);
-    return true;
+    return ReadSiValueWith(text, kind, gravity, halvex::ShownDecimalSign(), value, problem);
+}
+
+bool ReadPointSiValue(std::string_view text, QuantityKind kind, double gravity, double& value, std::string& problem) {
+    return ReadSiValueWith(text, kind, gravity, '.', value, problem);
 }
 
 bool IsInchPoundUnit(std::string_view unit) {
@@ -199,7 +227,14 @@ bool IsOctaveRateUnit(std::string_view unit) { return unit == "oct/min" || unit 
 
 std::string QuantityText(const Quantity& quantity) {
     std::string out;
-    halvex::AppendShortestNumber(out, quantity.number);
+    halvex::AppendShortestShownNumber(out, quantity.number);
+    if (!quantity.unit.empty()) out += ' ' + quantity.unit;
+    return out;
+}
+
+std::string PointQuantityText(const Quantity& quantity) {
+    std::string out;
+    halvex::AppendShortestPointNumber(out, quantity.number);
     if (!quantity.unit.empty()) out += ' ' + quantity.unit;
     return out;
 }

@@ -29,16 +29,21 @@ std::string KindDescription(QuantityKind kind);
 // ("22 kN", "22kN"), the unit in any letter case ("KN", "hz", "G" for the
 // gravity), an octave also as octave or octaves. The unit is kept in its
 // canonical spelling ("kN"). On failure says what is wrong, without the
-// field's name.
+// field's name. The number is read with the user's decimal sign (a field
+// of the window); ParsePointQuantityText reads it with the point (documents,
+// command-line options).
 bool ParseQuantityText(std::string_view text, QuantityKind kind, Quantity& quantity, std::string& problem);
+bool ParsePointQuantityText(std::string_view text, QuantityKind kind, Quantity& quantity, std::string& problem);
 
 // The value in SI units (sweep rates in oct/s or Hz/s). The kind tells "g"
 // the gram from "g" the gravity.
 double ToSi(const Quantity& quantity, QuantityKind kind, double gravity);
 
 // A value typed as a bare number in SI units or as "NUMBER UNIT", in SI
-// units; false with what is wrong.
+// units; false with what is wrong. ReadSiValue with the user's decimal sign,
+// ReadPointSiValue with the point.
 bool ReadSiValue(std::string_view text, QuantityKind kind, double gravity, double& value, std::string& problem);
+bool ReadPointSiValue(std::string_view text, QuantityKind kind, double gravity, double& value, std::string& problem);
 
 // True for in, mil, in/s, in/s^2, lb and lbf.
 bool IsInchPoundUnit(std::string_view unit);
@@ -46,10 +51,16 @@ bool IsInchPoundUnit(std::string_view unit);
 // True for oct/min and oct/s; false for Hz/min, Hz/s and the bare number.
 bool IsOctaveRateUnit(std::string_view unit);
 
-// "2.54 mm", or "0.5" for a bare number; the number in shortest round-trip form.
+// "2.54 mm", or "0.5" for a bare number; the number in shortest round-trip
+// form: QuantityText with the user's decimal sign ("2,54 mm"), for what a
+// person reads; PointQuantityText with the point, for documents.
 std::string QuantityText(const Quantity& quantity);
+std::string PointQuantityText(const Quantity& quantity);
 
-// The number reader's grammar, for the whole text: [sign] digits [. digits] [e [sign] digits].
+// The number reader's grammar, for the whole text: [sign] digits [. digits]
+// [e [sign] digits], with the user's decimal sign; IsPointNumberText with
+// the point.
 bool IsNumberText(std::string_view text);
+bool IsPointNumberText(std::string_view text);
 
 }  // namespace planner

@@ -19,7 +19,7 @@ using draw::TextAnchor;
 using draw::TextRole;
 
 // Points to a hundredth, without a trailing zero.
-std::string Pt(double value) { return halvex::FormatNumber("%.7g", std::round(value * 100.0) / 100.0) + "pt"; }
+std::string Pt(double value) { return halvex::FormatPointNumber("%.7g", std::round(value * 100.0) / 100.0) + "pt"; }
 
 const char* ElementOf(TextRole role) {
     switch (role) {

@@ -21,7 +21,7 @@ std::string ShownDuration(double seconds) {
     const long long s = tenths % 600;
     std::string out = h > 0 ? std::to_string(h) + " h " : std::string();
     out += std::to_string(min) + " min " + std::to_string(s / 10);
-    if (s % 10 != 0) out += '.' + std::to_string(s % 10);
+    if (s % 10 != 0) out += halvex::ShownDecimalSign() + std::to_string(s % 10);
     return out + " s";
 }
 
@@ -29,7 +29,7 @@ std::string ShownSeconds(double seconds) {
     if (seconds < 60.0 || seconds >= 1e9) return ShownNumber(seconds);
     const long long tenths = std::llround(seconds * 10.0);
     std::string out = std::to_string(tenths / 10);
-    if (tenths % 10 != 0) out += '.' + std::to_string(tenths % 10);
+    if (tenths % 10 != 0) out += halvex::ShownDecimalSign() + std::to_string(tenths % 10);
     return out;
 }
 

@@ -7,6 +7,7 @@
 #include <limits>
 #include <string_view>
 
+#include "numeric/json_text.h"
 #include "numeric/number_text.h"
 
 namespace {
@@ -101,6 +102,72 @@ TEST(NumberTextLocale, IgnoresACommaDecimalLocale) {
     EXPECT_EQ(ParseNumber("1,5"), 0.0);
     EXPECT_EQ(FormatNumber("%12.4g mm", 1.5), "         1.5 mm");
     std::setlocale(LC_ALL, "C");
+}
+
+// The user's decimal comma for one test, and the point again after it.
+class DecimalCommaTest : public ::testing::Test {
+protected:
+    void SetUp() override { halvex::SetDecimalComma(true); }
+    void TearDown() override { halvex::SetDecimalComma(false); }
+};
+
+struct CommaCase {
+    const char* name;
+    std::string_view text;
+    bool comma;  // read with the decimal comma, else with the point
+    double expected;
+    bool number;
+};
+
+class DecimalSignTest : public ::testing::TestWithParam<CommaCase> {
+protected:
+    void TearDown() override { halvex::SetDecimalComma(false); }
+};
+
+// Each sign reads its own numbers and refuses the other's; neither reads
+// digit grouping, which would make "1.234" a thousand times too large.
+TEST_P(DecimalSignTest, ReadsOnlyItsOwnSignAndNoGrouping) {
+    const CommaCase& c = GetParam();
+    halvex::SetDecimalComma(c.comma);
+    EXPECT_EQ(halvex::ReadNumber(c.text).has_value(), c.number) << '"' << c.text << '"';
+    EXPECT_EQ(ParseNumber(c.text), c.expected) << '"' << c.text << '"';
+}
+
+INSTANTIATE_TEST_SUITE_P(Signs, DecimalSignTest,
+                         ::testing::Values(CommaCase{"CommaRead", " -1,5e1 ", true, -15.0, true},
+                                           CommaCase{"CommaAloneBeforeDigits", ",25", true, 0.25, true},
+                                           CommaCase{"PointRefusedWithComma", "1.5", true, 0.0, false},
+                                           CommaCase{"PointGroupingRefused", "1.234,5", true, 0.0, false},
+                                           CommaCase{"BlankGroupingRefused", "1 234,5", true, 0.0, false},
+                                           CommaCase{"TwoCommasRefused", "1,234,5", true, 0.0, false},
+                                           CommaCase{"CommaGroupingRefusedWithPoint", "1,234.5", false, 0.0, false}),
+                         halvex_test::CaseName());
+
+// Only the number takes the comma, not a point in the text around it; the
+// machine's functions keep the point whatever the setting.
+TEST_F(DecimalCommaTest, WritesTheCommaForPeopleAndThePointForMachines) {
+    EXPECT_EQ(FormatNumber("%12.4g mm.", 25.4), "        25,4 mm.");
+    EXPECT_EQ(halvex::FormatNumberField("%12.3g in", 2.44e-6), "2,44e-06");
+    std::string shown;
+    halvex::AppendShortestShownNumber(shown, 0.1);
+    EXPECT_EQ(shown, "0,1");
+
+    EXPECT_EQ(halvex::FormatPointNumber("%12.4g mm", 25.4), "        25.4 mm");
+    std::string point;
+    halvex::AppendShortestPointNumber(point, 0.1);
+    EXPECT_EQ(point, "0.1");
+    EXPECT_EQ(halvex::ReadPointNumber("0.5"), 0.5);
+    EXPECT_FALSE(halvex::ReadPointNumber("0,5").has_value());
+    std::string json;
+    halvex::AppendJsonShortestDouble(json, 0.1);
+    json += ' ';
+    halvex::AppendJsonDouble(json, 0.5);
+    EXPECT_EQ(json, "0.1 0.5");
+    {
+        const halvex::PointNumbersScope machine;
+        EXPECT_EQ(FormatNumber("%g", 0.5), "0.5");
+    }
+    EXPECT_EQ(FormatNumber("%g", 0.5), "0,5");
 }
 
 }  // namespace

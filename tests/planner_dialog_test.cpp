@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "numeric/number_text.h"
 #include "planner/file_io.h"
 #include "planner/plan_form.h"
 #include "planner/planner_dlg.h"
@@ -114,6 +115,42 @@ TEST(PlannerDialog, EveryEditRedrawsTheChart) {
     EXPECT_EQ(third, second);
     EXPECT_EQ(run.messages, std::vector<std::string>{"The results cannot be copied while Segment 1, To: \"2OO\" is "
                                                      "not a number (a frequency in Hz, or auto)"});
+}
+
+// With the decimal comma the window reads "0,5" in a cell and "0,5 oct/min"
+// in a field, and shows and copies its results with the comma; the file it
+// saves keeps the point.
+TEST(PlannerDialog, TheDecimalCommaIsTheWindowsNotTheFiles) {
+    const std::string path = ::testing::TempDir() + "planner_dialog_comma.halvex-plan";
+    std::remove(path.c_str());
+    halvex::SetDecimalComma(true);
+    ScriptedRun run;
+    CPlannerDlg dialog;
+    std::string gravity, rateResult, copied;
+    run.Then([&](HeadlessWindow& w) {
+        w.UserEditCell(IDC_PROFILE, 0, planner::kValueColumn, "0,5");
+        w.UserType(IDC_RATE, "0,5 oct/min");
+        rateResult = Ctl(w, IDC_RATE_RESULT).text;
+        gravity = Ctl(w, IDC_GRAVITY).text;
+        EXPECT_EQ(w.UserShortcut(res::IDM_COPY_ALL_RESULTS), "");
+        copied = w.Clipboard();
+        run.Backend().QueueAnswer(path);
+        w.UserMenu(IDM_SAVE_AS);
+        w.UserClose();
+    });
+    dialog.DoModal();
+    halvex::SetDecimalComma(false);
+    const std::string saved = Contents(path);
+    EXPECT_NE(saved.find(R"("acceleration": "0.5 g")"), std::string::npos) << saved;
+    EXPECT_NE(saved.find(R"("rate": "0.5 oct/min")"), std::string::npos) << saved;
+    EXPECT_EQ(gravity, "9,80665");
+    // log2(10) = 3.322 octaves at 0.5 oct/min: 6.644 min a pass; at 10 Hz
+    // 0.5 g is 0.5 * 9.80665 / (2 pi 10) = 0.07804 m/s.
+    EXPECT_EQ(rateResult, "= 6 min 38,6 s per pass");
+    EXPECT_NE(copied.find("\ntime per pass\t\t398,6\ts\n"), std::string::npos) << copied;
+    EXPECT_NE(copied.find("\npeak velocity\tzero-to-peak\t0,07804\tm/s\n"), std::string::npos) << copied;
+    EXPECT_TRUE(run.messages.empty());
+    std::remove(path.c_str());
 }
 
 // The file named on the command line opens with the window; one that cannot
