@@ -18,6 +18,9 @@ constexpr Widening kWidenings[] = {
     {IDD_MAIN_MENU, lang::Language::French, 110},
     {IDD_PURE_SINE, lang::Language::French, 110},
     {IDD_SINE_SWEEP, lang::Language::French, 110},
+    // The Chinese and Japanese UI faces set Latin letters wider than Arial.
+    {IDD_LAB, lang::Language::Chinese, 104},
+    {IDD_LAB, lang::Language::Japanese, 104},
 };
 
 }  // namespace

@@ -4,10 +4,13 @@
 ; halvex-calc.exe when it is built, and the runtime libraries when they are
 ; not linked in), halvex.ico, halvex-planner.ico, halvex-installer.bmp (the side
 ; picture of the first and last pages), LICENSE.txt, the manual's
-; pages and the example plan. Installs
+; pages and the example plan, and languages.nsh (the installer's texts in
+; every language, written by nsis_languages.py). Installs
 ; for all users under Program Files, with a Start-menu shortcut for the
 ; calculator and one for the planner, and an entry in the installed
-; programs; /S installs or uninstalls silently.
+; programs; /S installs or uninstalls silently. It speaks the user's
+; display language where Halvex has it (German, French, Simplified Chinese,
+; Japanese), English otherwise.
 Unicode true
 Target amd64-unicode
 
@@ -49,17 +52,23 @@ BrandingText "Halvex ${VERSION}"
 !define MUI_UNWELCOMEFINISHPAGE_BITMAP "${SRCDIR}\halvex-installer.bmp"
 !define MUI_FINISHPAGE_RUN "$INSTDIR\halvex.exe"
 !define MUI_FINISHPAGE_SHOWREADME "$INSTDIR\index.html"
-!define MUI_FINISHPAGE_SHOWREADME_TEXT "Open the Halvex manual"
+!define MUI_FINISHPAGE_SHOWREADME_TEXT "$(OpenManual)"
 !define MUI_FINISHPAGE_SHOWREADME_NOTCHECKED
 !insertmacro MUI_PAGE_LICENSE "${SRCDIR}\LICENSE.txt"
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_PAGE_FINISH
 ; The user's own data stays: the uninstaller says so before it starts.
-!define MUI_UNCONFIRMPAGE_TEXT_TOP "Halvex will be removed from the folder below. Your equipment library and the recovery copies of unsaved plans and libraries (in AppData\Roaming\Halvex and AppData\Local\Halvex) are yours and are kept."
+!define MUI_UNCONFIRMPAGE_TEXT_TOP "$(KeepUserData)"
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
+; The first is the one used where the user's language is none of these.
 !insertmacro MUI_LANGUAGE "English"
+!insertmacro MUI_LANGUAGE "German"
+!insertmacro MUI_LANGUAGE "French"
+!insertmacro MUI_LANGUAGE "SimpChinese"
+!insertmacro MUI_LANGUAGE "Japanese"
+!include "${SRCDIR}\languages.nsh"
 
 ; The installed files, listed once for installing and removing.
 !macro HalvexFiles Action
@@ -109,13 +118,13 @@ Section "Halvex"
   !insertmacro HalvexFiles InstallFile
   WriteUninstaller "$INSTDIR\uninstall.exe"
   CreateShortCut "$SMPROGRAMS\Halvex.lnk" "$INSTDIR\halvex.exe" "" "$INSTDIR\halvex.ico" 0 \
-    SW_SHOWNORMAL "" "Calculate sinusoidal vibration and plan sine sweep tests"
+    SW_SHOWNORMAL "" "$(CalculatorShortcut)"
   CreateShortCut "$SMPROGRAMS\Halvex Sine Test Planner.lnk" "$INSTDIR\halvex-planner.exe" "" \
-    "$INSTDIR\halvex-planner.ico" 0 SW_SHOWNORMAL "" "Plan a sine vibration test on the four-coordinate chart"
+    "$INSTDIR\halvex-planner.ico" 0 SW_SHOWNORMAL "" "$(PlannerShortcut)"
 
   ; Plans open in the planner from Explorer.
   WriteRegStr HKLM "${PLAN_EXTENSION}" "" "Halvex.Plan"
-  WriteRegStr HKLM "${PLAN_CLASS}" "" "Halvex sine test plan"
+  WriteRegStr HKLM "${PLAN_CLASS}" "" "$(PlanFileType)"
   WriteRegStr HKLM "${PLAN_CLASS}\DefaultIcon" "" "$INSTDIR\halvex-planner.ico"
   WriteRegStr HKLM "${PLAN_CLASS}\shell\open\command" "" '"$INSTDIR\halvex-planner.exe" "%1"'
   System::Call 'shell32::SHChangeNotify(i 0x08000000, i 0, p 0, p 0)'  ; the associations changed
@@ -160,7 +169,7 @@ Function un.onInit
   ReadRegStr $0 HKLM "${UNINSTALL_KEY}" "InstallLocation"
   ${If} $0 == ""
   ${OrIfNot} ${FileExists} "$INSTDIR\halvex.exe"
-    Push "Halvex is not installed in $INSTDIR: there is nothing to uninstall."
+    Push "$(NotInstalled)"
     Call un.SayError
     SetErrorLevel 2
     Quit
@@ -170,7 +179,7 @@ FunctionEnd
 Section "Uninstall"
   ; Only what the installer put there: each user's own data (the equipment
   ; library and the recovery copies of unsaved plans, under AppData) is theirs.
-  DetailPrint "Your equipment library and recovery copies in AppData\Roaming\Halvex and AppData\Local\Halvex are kept."
+  DetailPrint "$(UserDataKept)"
   !insertmacro HalvexFiles RemoveFile
   Delete "$INSTDIR\uninstall.exe"
   RMDir "$INSTDIR"

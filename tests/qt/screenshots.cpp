@@ -1,5 +1,6 @@
-// halvex-screenshots DIR: plays a short session on the offscreen platform
-// and writes what the windows show to PNG files in DIR, for the README.
+// halvex-screenshots [--language CODE] DIR: plays a short session on the
+// offscreen platform and writes what the windows show to PNG files in DIR,
+// for the README; in the language CODE (en, de, fr, zh_CN, ja) when given.
 // Window managers draw their own title bars; the one drawn here only shows
 // each window's caption.
 #include <QAbstractItemView>
@@ -16,8 +17,10 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 #include "app/vibration_app.h"
+#include "lang/tr.h"
 #include "planner/lab.h"
 #include "planner/lab_dlg.h"
 #include "planner/new_template_dlg.h"
@@ -133,13 +136,17 @@ void ChooseInPopup(QWidget& popup, const QString& text) {
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: halvex-screenshots DIR\n");
+    const bool languageGiven = argc == 4 && std::string(argv[1]) == "--language";
+    const auto language = languageGiven ? lang::LanguageOfLocaleName(argv[2]) : lang::Language::English;
+    if ((argc != 2 && !languageGiven) || !language) {
+        std::fprintf(stderr, "usage: halvex-screenshots [--language en|de|fr|zh_CN|ja] DIR\n");
         return 2;
     }
-    g_outDir = QDir(QString::fromLocal8Bit(argv[1]));
+    lang::SetLanguage(*language);
+    const char* dir = argv[argc - 1];
+    g_outDir = QDir(QString::fromLocal8Bit(dir));
     if (!g_outDir.mkpath(QStringLiteral("."))) {
-        std::fprintf(stderr, "cannot create %s\n", argv[1]);
+        std::fprintf(stderr, "cannot create %s\n", dir);
         return 2;
     }
     ui::qt::ConfigureApplication(application);
@@ -193,7 +200,10 @@ int main(int argc, char** argv) {
         .On(kPopupMenu,
             [](QWidget& w) {
                 Save(w.grab().toImage(), "system-menu.png");
-                QTest::keyClick(&w, Qt::Key_A);
+                // About is the menu's last item; its mnemonic differs by language.
+                auto* menu = qobject_cast<QMenu*>(&w);
+                if (menu != nullptr && !menu->actions().isEmpty()) menu->setActiveAction(menu->actions().last());
+                QTest::keyClick(&w, Qt::Key_Return);
             })
         .On(res::IDD_ABOUT,
             [](QWidget& w) {
@@ -352,7 +362,9 @@ int main(int argc, char** argv) {
         details.DoModal();
     });
 
+    // The icons have no words: written with the English screenshots only.
     for (int size : {16, 32, 256}) {
+        if (languageGiven) break;
         const std::string name = "icon-" + std::to_string(size) + ".png";
         Save(ui::qt::AppIconPixmap(size).toImage(), name.c_str());
     }

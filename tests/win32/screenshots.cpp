@@ -1,4 +1,5 @@
-// halvex-win32-screenshots DIR PLAN: plays a short session on the Win32
+// halvex-win32-screenshots [--language CODE] DIR PLAN: plays a short session,
+// in the language CODE (en, de, fr, zh_CN, ja) when given, on the Win32
 // backend and writes each window as DIR/NAME.bmp: the main menu, pure sine
 // with results, a message box, the sine sweep with results and the About
 // box; then the planner with the plan file PLAN open and the pointer over its
@@ -12,6 +13,7 @@
 #include <string>
 
 #include "app/vibration_app.h"
+#include "lang/tr.h"
 #include "planner/file_io.h"
 #include "planner/lab.h"
 #include "planner/lab_dlg.h"
@@ -172,10 +174,14 @@ void ReportPage(const std::string& planPath, std::size_t index, const char* name
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: halvex-win32-screenshots DIR PLAN\n");
+    const bool languageGiven = argc == 5 && std::string(argv[1]) == "--language";
+    const auto language = languageGiven ? lang::LanguageOfLocaleName(argv[2]) : lang::Language::English;
+    if ((argc != 3 && !languageGiven) || !language) {
+        std::fprintf(stderr, "usage: halvex-win32-screenshots [--language en|de|fr|zh_CN|ja] DIR PLAN\n");
         return 2;
     }
+    lang::SetLanguage(*language);
+    argv += argc - 3;  // DIR and PLAN
     g_dir = argv[1];
     Session session;
     const auto shot = [](const char* name) {

@@ -7,17 +7,21 @@
 #include <cstdio>
 #include <deque>
 #include <functional>
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "app/vibration_app.h"
+#include "lang/tr.h"
 #include "planner/plan_form.h"
 #include "planner/planner_dlg.h"
+#include "res/dialog_template.h"
 #include "res/main_menu_ids.h"
 #include "res/planner_ids.h"
 #include "res/resource_ids.h"
 #include "res/sine_sweep_ids.h"
 #include "tests/win32/win32_steps.h"
+#include "ui/win32/utf16.h"
 #include "ui/win32/win32_backend.h"
 
 #include <commctrl.h>
@@ -283,6 +287,47 @@ TEST(Win32MainMenu, SystemMenuAndAboutBox) {
     EXPECT_EQ(steps.codes, (std::vector<int>{IDOK, IDCANCEL, IDCANCEL}));
     EXPECT_FALSE(mainEnabledDuringAbout);
     EXPECT_EQ(aboutOwner, mainMenu);
+}
+
+// In Japanese a dialog is set in a face that holds Japanese glyphs rather
+// than the template's Latin face, whose glyphs would show as boxes; in
+// English the template's face stays.
+TEST(Win32Language, JapaneseDialogsUseAFaceWithJapaneseGlyphs) {
+    struct Seen {
+        std::wstring face;
+        int missingGlyphs = -1;
+    };
+    Steps steps;  // the backend
+    const auto open = [] {
+        Seen seen;
+        ProbeDlg probe;
+        probe.onInit = [&seen](ProbeDlg& p) {
+            const auto top = static_cast<ui::win32::Win32Backend&>(ui::GetBackend()).Top();
+            HFONT font = reinterpret_cast<HFONT>(SendMessageW(top->Handle(), WM_GETFONT, 0, 0));
+            LOGFONTW logFont{};
+            if (font != nullptr && GetObjectW(font, sizeof logFont, &logFont) != 0) {
+                seen.face = logFont.lfFaceName;
+                HDC dc = GetDC(top->Handle());
+                HGDIOBJ old = SelectObject(dc, font);
+                const wchar_t text[] = L"全振幅 変位 加振機";
+                WORD glyphs[std::size(text) - 1] = {};
+                GetGlyphIndicesW(dc, text, static_cast<int>(std::size(glyphs)), glyphs, GGI_MARK_NONEXISTING_GLYPHS);
+                seen.missingGlyphs = static_cast<int>(std::count(std::begin(glyphs), std::end(glyphs), WORD{0xFFFF}));
+                SelectObject(dc, old);
+                ReleaseDC(top->Handle(), dc);
+            }
+            p.EndDialog(IDCANCEL);
+        };
+        probe.DoModal();
+        return seen;
+    };
+    lang::SetLanguage(lang::Language::Japanese);
+    const Seen japanese = open();
+    lang::SetLanguage(lang::Language::English);
+    const Seen english = open();
+    EXPECT_EQ(japanese.missingGlyphs, 0) << "face " << ui::win32::Narrow(japanese.face);
+    EXPECT_NE(japanese.face, english.face);
+    EXPECT_EQ(ui::win32::Narrow(english.face), res::FindDialogTemplate(res::IDD_SINE_SWEEP)->fontName);
 }
 
 // Both icons are set, each drawn at the system's size for it, so sharp at

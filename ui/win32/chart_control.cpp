@@ -6,6 +6,7 @@
 
 #include "draw/png_writer.h"
 #include "ui/win32/chart_painter.h"
+#include "ui/win32/language_font.h"
 #include "ui/win32/utf16.h"
 
 #include <commctrl.h>
@@ -26,8 +27,9 @@ int Round(double value) { return static_cast<int>(std::lround(value)); }
 // The readout in the plot's top right corner, on white.
 void PaintReadout(HDC dc, const draw::Chart& chart, const std::string& readout, const RECT& rect) {
     const draw::ChartMapping map = draw::FitChart(chart.box, rect.right - rect.left, rect.bottom - rect.top);
-    HFONT font = CreateFontW(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                             CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH | FF_SWISS, L"Arial");
+    HFONT font = CreateFontW(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, CharsetForLanguage(), OUT_DEFAULT_PRECIS,
+                             CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH | FF_SWISS,
+                             Widen(FaceForLanguage("Arial")).c_str());
     HGDIOBJ oldFont = SelectObject(dc, font);
     const std::wstring text = Widen(readout);
     SIZE extent{};

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <vector>
 
+#include "ui/win32/language_font.h"
 #include "ui/win32/utf16.h"
 
 namespace ui::win32 {
@@ -45,8 +46,8 @@ void PaintText(HDC dc, const draw::ChartMapping& map, const draw::DrawOp& op, co
                int top) {
     const double angle = map.TextAngle(op);
     HFONT font = CreateFontW(-Round(style.fontSize), 0, Round(angle * 10.0), Round(angle * 10.0), FW_NORMAL, FALSE,
-                             FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                             ANTIALIASED_QUALITY, DEFAULT_PITCH | FF_SWISS, L"Arial");
+                             FALSE, FALSE, CharsetForLanguage(), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                             ANTIALIASED_QUALITY, DEFAULT_PITCH | FF_SWISS, Widen(FaceForLanguage("Arial")).c_str());
     HGDIOBJ oldFont = SelectObject(dc, font);
     const std::wstring text = Widen(op.text);
     SIZE extent{};

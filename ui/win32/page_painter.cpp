@@ -5,6 +5,7 @@
 #include <string>
 
 #include "ui/win32/chart_painter.h"
+#include "ui/win32/language_font.h"
 #include "ui/win32/utf16.h"
 
 namespace ui::win32 {
@@ -34,9 +35,9 @@ void SetScale(HDC dc, double scale, double left, double top) {
 
 void PaintText(HDC dc, double x, double y, const std::string& text, double size, bool bold, draw::TextAnchor anchor,
                std::uint32_t colour) {
-    HFONT font =
-        CreateFontW(-Units(size), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                    OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH | FF_SWISS, L"Arial");
+    HFONT font = CreateFontW(-Units(size), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+                             CharsetForLanguage(), OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY,
+                             DEFAULT_PITCH | FF_SWISS, Widen(FaceForLanguage("Arial")).c_str());
     HGDIOBJ oldFont = SelectObject(dc, font);
     const UINT align = anchor == draw::TextAnchor::Start    ? TA_LEFT
                        : anchor == draw::TextAnchor::Middle ? TA_CENTER

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "ui/win32/language_font.h"
 #include "ui/win32/utf16.h"
 
 namespace ui::win32 {
@@ -152,8 +153,8 @@ std::vector<std::uint16_t> BuildDialogTemplate(const res::DialogTemplate& t) {
     w.Text(t.caption);
     w.Word(static_cast<std::uint16_t>(t.pointSize));
     w.Word(FW_NORMAL);
-    w.Word(static_cast<std::uint16_t>(DEFAULT_CHARSET << 8));  // italic 0, then the character set
-    w.Text(t.fontName);
+    w.Word(static_cast<std::uint16_t>(CharsetForLanguage() << 8));  // italic 0, then the character set
+    w.Text(FaceForLanguage(t.fontName));
     for (const res::ControlTemplate& c : t) {
         w.AlignDword();
         w.Dword(0);  // help id
