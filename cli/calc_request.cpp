@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "cli/calc_answers.h"
+#include "lang/tr.h"
 #include "numeric/json_text.h"
 #include "numeric/number_text.h"
 #include "puresine/pure_sine_state.h"
@@ -20,8 +21,14 @@ std::string Alternatives(std::initializer_list<const char*> words) {
     std::string text;
     std::size_t i = 0;
     for (const char* word : words) {
-        if (i > 0) text += i + 1 == words.size() ? " or " : ", ";
-        text += word;
+        if (i == 0) {
+            text = word;
+        } else if (i + 1 == words.size()) {
+            text = lang::Fill(lang::Tr("%1 or %2"), {text, word});
+        } else {
+            text += ", ";
+            text += word;
+        }
         ++i;
     }
     return text;
@@ -43,7 +50,7 @@ bool Choose(const Options& options, const char* name, std::initializer_list<cons
         }
         ++i;
     }
-    problem = std::string("--") + name + " must be " + Alternatives(words) + ", not " + Quoted(*value);
+    problem = lang::Fill(lang::Tr("--%1 must be %2, not %3"), {name, Alternatives(words), Quoted(*value)});
     return false;
 }
 
@@ -72,18 +79,18 @@ bool AmplitudeUnit(std::string_view unit, int typeSel, int dimensionSel, int& in
     index = IndexIn(rotation ? kAngleUnits : kLengthUnits, unit);
     if (index < 0) {
         if (!rotation && IndexIn(kAngleUnits, unit) >= 0) {
-            problem = "--unit " + std::string(unit) + " needs --rotation";
+            problem = lang::Fill(lang::Tr("--unit %1 needs --rotation"), {unit});
         } else if (rotation && IndexIn(kLengthUnits, unit) >= 0) {
-            problem = "--unit " + std::string(unit) + " is not an angle unit: with --rotation use rad or deg";
+            problem = lang::Fill(lang::Tr("--unit %1 is not an angle unit: with --rotation use rad or deg"), {unit});
         } else {
-            problem =
-                "--unit must be " + Alternatives(kLengthUnits) + " (rad or deg with --rotation), not " + Quoted(unit);
+            problem = lang::Fill(lang::Tr("--unit must be %1 (rad or deg with --rotation), not %2"),
+                                 {Alternatives(kLengthUnits), Quoted(unit)});
         }
         return false;
     }
     const res::ItemTable* table = puresine::AmplitudeUnitTable(typeSel, dimensionSel);
     if (table != nullptr && static_cast<std::size_t>(index) >= table->count) {
-        problem = "--unit " + std::string(unit) + " is only for --dimension acceleration";
+        problem = lang::Fill(lang::Tr("--unit %1 is only for --dimension acceleration"), {unit});
         return false;
     }
     return true;
@@ -203,7 +210,7 @@ bool ReadOptions(const CommandRule& command, const std::vector<std::string_view>
     for (std::size_t i = first; i < args.size(); ++i) {
         const std::string_view arg = args[i];
         if (!StartsWithDashes(arg) || arg.size() == 2) {
-            problem = "unexpected argument " + Quoted(arg);
+            problem = lang::Fill(lang::Tr("unexpected argument %1"), {Quoted(arg)});
             return false;
         }
         std::string_view name = arg.substr(2);
@@ -216,23 +223,23 @@ bool ReadOptions(const CommandRule& command, const std::vector<std::string_view>
         }
         const OptionRule* rule = name == kFormatOption.name ? &kFormatOption : FindOptionRule(command.options, name);
         if (rule == nullptr) {
-            problem = KnownAnywhere(name)
-                          ? "option --" + std::string(name) + " does not belong to " + Quoted(CommandName(command))
-                          : "unknown option --" + std::string(name);
+            problem = KnownAnywhere(name) ? lang::Fill(lang::Tr("option --%1 does not belong to %2"),
+                                                       {name, Quoted(CommandName(command))})
+                                          : lang::Fill(lang::Tr("unknown option --%1"), {name});
             return false;
         }
         if (options.Has(name)) {
-            problem = "option --" + std::string(name) + " given twice";
+            problem = lang::Fill(lang::Tr("option --%1 given twice"), {name});
             return false;
         }
         if (rule->flag && inlineValue) {
-            problem = "option --" + std::string(name) + " takes no value";
+            problem = lang::Fill(lang::Tr("option --%1 takes no value"), {name});
             return false;
         }
         if (!rule->flag && !inlineValue) {
             // A following option is not a value: the value was left out.
             if (i + 1 == args.size() || StartsWithDashes(args[i + 1])) {
-                problem = "option --" + std::string(name) + " needs a value";
+                problem = lang::Fill(lang::Tr("option --%1 needs a value"), {name});
                 return false;
             }
             value = args[++i];
@@ -280,7 +287,7 @@ Status RunRequest(const std::vector<std::string_view>& args, bool jsonOnly, Scra
                   std::string& problem, Format& format) {
     format = jsonOnly ? Format::Json : Format::Text;
     if (args.empty()) {
-        problem = "no command given (see --help)";
+        problem = lang::Tr("no command given (see --help)");
         return Status::Usage;
     }
     const CommandRule* command = nullptr;
@@ -295,9 +302,9 @@ Status RunRequest(const std::vector<std::string_view>& args, bool jsonOnly, Scra
     }
     if (command == nullptr) {
         if (StartsWithDashes(args[0])) {
-            problem = "a command comes first, its options after it: " + Quoted(args[0]);
+            problem = lang::Fill(lang::Tr("a command comes first, its options after it: %1"), {Quoted(args[0])});
         } else if (!nameKnown) {
-            problem = "unknown command " + Quoted(args[0]);
+            problem = lang::Fill(lang::Tr("unknown command %1"), {Quoted(args[0])});
         } else if (args.size() < 2 || StartsWithDashes(args[1])) {
             std::string analyses;
             for (const CommandRule& candidate : Commands()) {
@@ -305,9 +312,9 @@ Status RunRequest(const std::vector<std::string_view>& args, bool jsonOnly, Scra
                 analyses += analyses.empty() ? "" : ", ";
                 analyses += candidate.analysis;
             }
-            problem = Quoted(args[0]) + " needs one of " + analyses;
+            problem = lang::Fill(lang::Tr("%1 needs one of %2"), {Quoted(args[0]), analyses});
         } else {
-            problem = "unknown " + std::string(args[0]) + " analysis " + Quoted(args[1]);
+            problem = lang::Fill(lang::Tr("unknown %1 analysis %2"), {args[0], Quoted(args[1])});
         }
         return Status::Usage;
     }
@@ -318,7 +325,7 @@ Status RunRequest(const std::vector<std::string_view>& args, bool jsonOnly, Scra
         int index = -1;
         if (!Choose(scratch.options, "format", {"text", "tsv", "json"}, index, problem)) return Status::Usage;
         if (jsonOnly && index != static_cast<int>(Format::Json)) {
-            problem = "--format " + std::string(*name) + " in a batch: every answer is a JSON line";
+            problem = lang::Fill(lang::Tr("--format %1 in a batch: every answer is a JSON line"), {*name});
             return Status::Usage;
         }
         format = static_cast<Format>(index);

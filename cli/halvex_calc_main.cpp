@@ -2,6 +2,7 @@
 // arguments or a batch from standard input.
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -9,6 +10,9 @@
 
 #include "cli/calc_batch.h"
 #include "cli/calc_request.h"
+#include "lang/tr.h"
+#include "numeric/number_text.h"
+#include "planner/machine_texts.h"
 #include "planner/plan.h"
 #include "planner/templates.h"
 
@@ -31,6 +35,53 @@ int UsageError(const std::string& problem) {
     return kUsageStatus;
 }
 
+using planner::MachineTexts;
+
+// Takes --language CODE (or --language=CODE) and --decimal-comma out of the
+// arguments, wherever they are, before anything else reads them. False with
+// a usage problem; the language is set at once, so that even the problem of
+// a later word is told in it.
+bool TakeLanguageOptions(std::vector<std::string_view>& args, bool& decimalComma, std::string& problem) {
+    std::vector<std::string_view> rest;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string_view arg = args[i];
+        if (arg == "--decimal-comma") {
+            decimalComma = true;
+            continue;
+        }
+        if (arg.rfind("--decimal-comma=", 0) == 0) {
+            problem = lang::Tr("option --decimal-comma takes no value");
+            return false;
+        }
+        std::string_view code;
+        if (arg == "--language") {
+            if (i + 1 == args.size()) {
+                problem = lang::Tr("option --language needs a value");
+                return false;
+            }
+            code = args[++i];
+        } else if (arg.rfind("--language=", 0) == 0) {
+            code = arg.substr(11);
+        } else {
+            rest.push_back(arg);
+            continue;
+        }
+        bool known = false;
+        for (const lang::Language language : lang::kLanguages) {
+            if (code == lang::CodeOf(language)) {
+                lang::SetLanguage(language);
+                known = true;
+            }
+        }
+        if (!known) {
+            problem = lang::Fill(lang::Tr("no language '%1' (en, de, fr, zh_CN or ja)"), {code});
+            return false;
+        }
+    }
+    args = std::move(rest);
+    return true;
+}
+
 int RunBatch() {
 #ifdef _WIN32
     // Bytes as they are: no CR LF translation, no end at a Ctrl-Z.
@@ -39,6 +90,8 @@ int RunBatch() {
 #endif
     halvex::cli::BatchRun batch;
     std::vector<char> buffer(1 << 16);
+    // Every answer is a JSON line.
+    std::optional<MachineTexts> machine(std::in_place);
     while (true) {
         const std::size_t read = std::fread(buffer.data(), 1, buffer.size(), stdin);
         if (read > 0) batch.Feed(std::string_view(buffer.data(), read));
@@ -50,10 +103,11 @@ int RunBatch() {
     }
     const bool unreadable = std::ferror(stdin) != 0;
     if (!unreadable) batch.Finish();
+    machine.reset();
     Write(stdout, batch.Output());
     if (std::fflush(stdout) != 0) return kUsageStatus;
     if (unreadable) {
-        Write(stderr, "halvex-calc: cannot read standard input\n");
+        Write(stderr, std::string("halvex-calc: ") + lang::Tr("cannot read standard input") + "\n");
         return kUsageStatus;
     }
     return batch.ExitStatus();
@@ -62,7 +116,11 @@ int RunBatch() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const std::vector<std::string_view> args(argv + 1, argv + argc);
+    // English and the point unless asked otherwise: scripts match the texts.
+    std::vector<std::string_view> args(argv + 1, argv + argc);
+    bool decimalComma = false;
+    std::string languageProblem;
+    if (!TakeLanguageOptions(args, decimalComma, languageProblem)) return UsageError(languageProblem);
     for (std::string_view arg : args) {
         if (arg == "--help") {
             Write(stdout, halvex::cli::HelpText());
@@ -74,28 +132,30 @@ int main(int argc, char** argv) {
         }
     }
     if (std::find(args.begin(), args.end(), "--batch") != args.end()) {
-        // Nothing else but --format json, before or after.
+        // Nothing else but --format json, before or after. --decimal-comma
+        // changes nothing here: the lines are read, and the answers written,
+        // as programs write numbers, with the point.
         bool batch = false;
         bool format = false;
         for (std::size_t i = 0; i < args.size(); ++i) {
             const std::string_view arg = args[i];
             if (arg == "--batch") {
-                if (batch) return UsageError("option --batch given twice");
+                if (batch) return UsageError(lang::Tr("option --batch given twice"));
                 batch = true;
                 continue;
             }
             std::string_view value;
             if (arg == "--format") {
-                if (i + 1 == args.size()) return UsageError("option --format needs a value");
+                if (i + 1 == args.size()) return UsageError(lang::Tr("option --format needs a value"));
                 value = args[++i];
             } else if (arg.rfind("--format=", 0) == 0) {
                 value = arg.substr(9);
             } else {
-                return UsageError("unexpected argument '" + std::string(arg) + "' with --batch");
+                return UsageError(lang::Fill(lang::Tr("unexpected argument '%1' with --batch"), {arg}));
             }
-            if (format) return UsageError("option --format given twice");
+            if (format) return UsageError(lang::Tr("option --format given twice"));
             format = true;
-            if (value != "json") return UsageError("--batch answers in JSON only: --format json or nothing");
+            if (value != "json") return UsageError(lang::Tr("--batch answers in JSON only: --format json or nothing"));
         }
         return RunBatch();
     }
@@ -110,6 +170,7 @@ int main(int argc, char** argv) {
     for (const auto& [name, run] : kPlannerCommands) {
         if (!args.empty() && args.front() == name) command = run;
     }
+    halvex::SetDecimalComma(decimalComma);
     if (command != nullptr) {
         // The planner reads its documents and options itself.
         const std::vector<std::string> words(args.begin() + 1, args.end());
@@ -126,7 +187,15 @@ int main(int argc, char** argv) {
     std::string out;
     std::string problem;
     Format format = Format::Text;
-    const Status status = halvex::cli::RunRequest(args, false, scratch, out, problem, format);
+    Status status = halvex::cli::RunRequest(args, false, scratch, out, problem, format);
+    if (status != Status::Usage && format == Format::Json && MachineTexts::Needed()) {
+        // The same answer again as programs read it; a usage problem stays
+        // on standard error in the language asked for.
+        const MachineTexts machine;
+        out.clear();
+        problem.clear();
+        status = halvex::cli::RunRequest(args, false, scratch, out, problem, format);
+    }
     switch (status) {
         case Status::Answered:
             Write(stdout, out);
@@ -136,7 +205,8 @@ int main(int argc, char** argv) {
                 halvex::cli::AppendJsonError(out, problem);
                 Write(stdout, out);
             } else {
-                Write(stderr, problem + "\n");
+                // The calculator's message, as its dialog shows it.
+                Write(stderr, lang::Tr(problem.c_str()) + std::string("\n"));
             }
             break;
         case Status::Usage:

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "lang/tr.h"
 #include "planner/planner_dlg.h"
 #include "planner/report_details_dlg.h"
 #include "planner/report_export.h"
@@ -40,10 +41,10 @@ void CPlannerDlg::OnReportDetails() {
 // PDF where the backend writes it, HTML everywhere; the file is written
 // whole or not at all.
 void CPlannerDlg::OnExportReport() {
-    if (!PlanOnShow("The report cannot be exported")) return;
+    if (!PlanOnShow(lang::Tr("The report cannot be exported"))) return;
     std::vector<ui::FileType> types;
-    if (ui::GetBackend().WritesPdf()) types.push_back({"Report as PDF", "pdf"});
-    types.push_back({"Report as HTML", "html"});
+    if (ui::GetBackend().WritesPdf()) types.push_back({lang::Tr("Report as PDF"), "pdf"});
+    types.push_back({lang::Tr("Report as HTML"), "html"});
     std::string path;
     std::size_t type = 0;
     if (!ui::AfxSaveFileName(types, path, type)) return;
@@ -57,12 +58,12 @@ void CPlannerDlg::OnExportReport() {
 // The print dialog opens on the window's paper; the report is laid out again
 // on the paper chosen there.
 void CPlannerDlg::OnPrint() {
-    if (!PlanOnShow("The report cannot be printed")) return;
+    if (!PlanOnShow(lang::Tr("The report cannot be printed"))) return;
     ui::PrintJob job;
-    job.title = ReportFileName(m_path.empty() ? std::string("Untitled") : m_path);
+    job.title = ReportFileName(m_path.empty() ? std::string(lang::Tr("Untitled")) : m_path);
     job.paper = ReportPaper();
     job.layOut = [this](draw::Paper paper) { return ReportOnShow(paper); };
     if (ui::GetBackend().PrintPages(job) == ui::PrintResult::Failed) {
-        ui::AfxMessageBox("The report could not be printed.");
+        ui::AfxMessageBox(lang::Tr("The report could not be printed."));
     }
 }

@@ -36,4 +36,11 @@ draw::Paper DefaultPaper();
 // binding on stroke at 5 Hz, margin 1.21."
 std::string VerdictSentence(const PlanOutcome& outcome);
 
+// A shaker's limit, a level's kind and a run's kind as the reports name them
+// to people, in the process's language: "frequency range",
+// "displacement p-p", "resonance search".
+const char* ReportLimitWords(LimitKind kind);
+const char* ReportLevelWords(LevelKind kind);
+const char* ReportRunWords(RunKind kind);
+
 }  // namespace planner

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "lang/tr.h"
 #include "res/report_details_ids.h"
 #include "res/resource_ids.h"
 
@@ -48,7 +49,7 @@ bool CReportDetailsDlg::OnInitDialog() {
     planner::ReportInfo report = m_report.value_or(planner::ReportInfo());
     for (int i = 0; i < 7; ++i) m_edits[i].SetWindowText(Field(report, i).value_or(""));
     m_paperList.InsertString(0, "A4");
-    m_paperList.InsertString(1, "US Letter");
+    m_paperList.InsertString(1, lang::Tr("US Letter"));
     m_paperList.SetCurSel(m_paper == draw::Paper::A4 ? 0 : 1);
     return true;
 }

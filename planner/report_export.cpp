@@ -2,6 +2,7 @@
 
 #include <ctime>
 
+#include "lang/tr.h"
 #include "planner/file_io.h"
 #include "planner/report.h"
 #include "res/version.h"
@@ -68,17 +69,17 @@ bool ReportFileBytes(const draw::PagedDocument& pages, const std::string& path, 
     }
     if (extension == "pdf") {
         if (ui::GetBackend().PagesAsPdf(pages, bytes)) return true;
-        problem = path + ": PDF is not written here; a report can be written as .html";
+        problem = lang::Fill(lang::Tr("%1: PDF is not written here; a report can be written as .html"), {path});
         return false;
     }
-    problem = path + ": a report is written as .pdf or .html";
+    problem = lang::Fill(lang::Tr("%1: a report is written as .pdf or .html"), {path});
     return false;
 }
 
 int ExportReport(const std::string& planPath, const std::string& outPath, std::string& problem) {
     std::string text, message;
     if (!ReadTextFile(planPath, text)) {
-        problem = planPath + ": cannot be read";
+        problem = lang::Fill(lang::Tr("%1: cannot be read"), {planPath});
         return 1;
     }
     PlanDocument document;

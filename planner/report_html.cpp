@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "lang/tr.h"
 #include "numeric/number_text.h"
 #include "planner/report.h"
 
@@ -173,18 +174,54 @@ constexpr char kStyle[] =
     ".page:last-child{break-after:auto;page-break-after:auto}"
     "th{-webkit-print-color-adjust:exact;print-color-adjust:exact}}\n";
 
+// The language the report is written in, as HTML names it, so that a browser
+// chooses its fonts (Japanese or Chinese forms of the same character) and
+// hyphenation by it.
+const char* HtmlLanguage() {
+    switch (lang::CurrentLanguage()) {
+        case lang::Language::German:
+            return "de";
+        case lang::Language::French:
+            return "fr";
+        case lang::Language::Chinese:
+            return "zh-CN";
+        case lang::Language::Japanese:
+            return "ja";
+        case lang::Language::English:
+            break;
+    }
+    return "en";
+}
+
+// Faces that hold the language's characters, before the Latin ones, where
+// DejaVu Sans has none: the Noto CJK faces on Linux, the system's own on
+// Windows and macOS.
+const char* CjkFonts() {
+    switch (lang::CurrentLanguage()) {
+        case lang::Language::Chinese:
+            return "body{font-family:'DejaVu Sans','Noto Sans CJK SC','Microsoft YaHei','PingFang SC',sans-serif}\n";
+        case lang::Language::Japanese:
+            return "body{font-family:'DejaVu Sans','Noto Sans CJK JP','Yu Gothic',Meiryo,'Hiragino Sans',sans-serif}\n";
+        default:
+            return "";
+    }
+}
+
 }  // namespace
 
 std::string ReportHtml(const draw::PagedDocument& report) {
     const draw::PaperSize size = draw::SizeOf(report.paper);
-    std::string out = "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>" +
-                      draw::MarkupEscaped(report.title) + "</title>\n<style>\n";
+    std::string out = std::string("<!DOCTYPE html>\n<html lang=\"") + HtmlLanguage() +
+                      "\">\n<head>\n<meta charset=\"utf-8\">\n<title>" + draw::MarkupEscaped(report.title) +
+                      "</title>\n<style>\n";
     out += std::string("@page{size:") + (report.paper == draw::Paper::A4 ? "A4" : "letter") + ";margin:0}\n";
     out += ".page{width:" + Pt(size.width) + ";height:" + Pt(size.height) + "}\n";
     out += kStyle;
+    out += CjkFonts();
     out += "</style>\n</head>\n<body>\n";
     for (std::size_t i = 0; i < report.pages.size(); ++i) {
-        out += "<section class=\"page\" aria-label=\"Page " + std::to_string(i + 1) + "\">\n";
+        out += "<section class=\"page\" aria-label=\"" +
+               draw::MarkupEscaped(lang::Fill(lang::Tr("Page %1"), {std::to_string(i + 1)})) + "\">\n";
         for (const draw::PageItem& item : report.pages[i].items) {
             switch (item.kind) {
                 case PageItemKind::Text:

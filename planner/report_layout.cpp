@@ -1,9 +1,11 @@
 #include <algorithm>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "lang/tr.h"
 #include "planner/chart.h"
 #include "planner/report.h"
 #include "planner/result_text.h"
@@ -27,11 +29,46 @@ constexpr double kTitleSize = 18.0;
 constexpr double kFooterSize = 8.0;
 constexpr char kEllipsis[] = "\xE2\x80\xA6";
 
+// Whether a code point is set full width: CJK ideographs, kana, hangul and
+// their punctuation, the full-width forms.
+bool IsWide(char32_t c) {
+    return (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0x303E) || (c >= 0x3041 && c <= 0x33FF) ||
+           (c >= 0x3400 && c <= 0x4DBF) || (c >= 0x4E00 && c <= 0x9FFF) || (c >= 0xA000 && c <= 0xA4CF) ||
+           (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0xF900 && c <= 0xFAFF) || (c >= 0xFE30 && c <= 0xFE4F) ||
+           (c >= 0xFF00 && c <= 0xFF60) || (c >= 0xFFE0 && c <= 0xFFE6) || (c >= 0x20000 && c <= 0x3FFFD);
+}
+
+// draw::TextWidth's estimate, with at least the full em that a Chinese or
+// Japanese character takes (an estimate made for Latin letters gives it
+// about two thirds of one).
+double TextWidth(const std::string& text, double size) {
+    double width = draw::TextWidth(text, size);
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+        char32_t c = length == 1 ? lead : lead & (0x3F >> (length - 1));
+        for (std::size_t k = 1; k < length && i + k < text.size(); ++k) {
+            c = (c << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+        }
+        if (IsWide(c)) width += std::max(0.0, size - draw::TextWidth(text.substr(i, length), size));
+        i += length;
+    }
+    return width;
+}
+
+// Punctuation that a line of Chinese or Japanese does not begin with.
+bool NoLineStart(const std::string& character) {
+    static const char* const kClosing[] = {"\xE3\x80\x81", "\xE3\x80\x82", "\xEF\xBC\x8C", "\xEF\xBC\x9A",
+                                           "\xEF\xBC\x9B", "\xEF\xBC\x89", "\xE3\x80\x8D", "\xE3\x80\x8F",
+                                           "\xEF\xBC\x81", "\xEF\xBC\x9F", "\xE3\x83\xBC"};
+    return std::find(std::begin(kClosing), std::end(kClosing), character) != std::end(kClosing);
+}
+
 // Drops whole characters from the end until the text and an ellipsis fit.
 std::string CutToWidth(const std::string& text, double width, double size) {
-    if (draw::TextWidth(text, size) <= width) return text;
+    if (TextWidth(text, size) <= width) return text;
     std::string cut = text;
-    while (!cut.empty() && draw::TextWidth(cut + kEllipsis, size) > width) {
+    while (!cut.empty() && TextWidth(cut + kEllipsis, size) > width) {
         cut.pop_back();
         while (!cut.empty() && (static_cast<unsigned char>(cut.back()) & 0xc0) == 0x80) cut.pop_back();
         if (!cut.empty() && static_cast<unsigned char>(cut.back()) >= 0xc0) cut.pop_back();
@@ -50,7 +87,7 @@ std::vector<std::string> WrapToWidth(const std::string& text, double width, doub
         std::string joined = line;
         if (!joined.empty()) joined += ' ';
         joined += word;
-        if (!line.empty() && draw::TextWidth(joined, size) > width) {
+        if (!line.empty() && TextWidth(joined, size) > width) {
             lines.push_back(line);
             line = word;
         } else {
@@ -72,9 +109,20 @@ std::vector<std::string> WrapToWidth(const std::string& text, double width, doub
             std::size_t next = i + 1;
             while (next < l.size() && (static_cast<unsigned char>(l[next]) & 0xC0) == 0x80) ++next;
             const std::string character = l.substr(i, next - i);
-            if (!piece.empty() && draw::TextWidth(piece + character, size) > width) {
+            if (!piece.empty() && TextWidth(piece + character, size) > width) {
+                // A closing mark goes with the character before it to the
+                // next line, as Chinese and Japanese type is set.
+                std::string carried;
+                if (NoLineStart(character) && piece.size() > 1) {
+                    std::size_t last = piece.size() - 1;
+                    while (last > 0 && (static_cast<unsigned char>(piece[last]) & 0xC0) == 0x80) --last;
+                    if (last > 0) {
+                        carried = piece.substr(last);
+                        piece.erase(last);
+                    }
+                }
                 broken.push_back(piece);
-                piece.clear();
+                piece = carried;
             }
             piece += character;
             i = next;
@@ -101,10 +149,10 @@ std::vector<double> ColumnWidths(const std::vector<Column>& columns, const std::
     std::vector<double> natural;
     std::vector<double> least;
     for (std::size_t i = 0; i < columns.size(); ++i) {
-        least.push_back(kBoldWidth * draw::TextWidth(columns[i].title, kTableSize) + 2.0 * kCellPadding);
+        least.push_back(kBoldWidth * TextWidth(columns[i].title, kTableSize) + 2.0 * kCellPadding);
         double most = least.back();
         for (const auto& row : rows) {
-            if (i < row.size()) most = std::max(most, draw::TextWidth(row[i], kTableSize) + 2.0 * kCellPadding);
+            if (i < row.size()) most = std::max(most, TextWidth(row[i], kTableSize) + 2.0 * kCellPadding);
         }
         natural.push_back(most);
     }
@@ -227,7 +275,7 @@ public:
         while (next < rows.size() || !continued) {
             if (continued) {
                 NewPage();
-                Heading(heading + " (continued)");
+                Heading(lang::Fill(lang::TrC("report", "%1 (continued)"), {heading}));
             }
             Keep(rowHeight * static_cast<double>(1 + (next < rows.size() ? lines(rows[next], false).second : 1)));
             draw::PageTable table;
@@ -312,10 +360,14 @@ public:
                              0x555555};
                 page.items.push_back(std::move(item));
             };
-            foot(Left(), options.printedDate.empty() ? std::string() : "Printed " + options.printedDate,
+            foot(Left(),
+                 options.printedDate.empty() ? std::string()
+                                             : lang::Fill(lang::TrC("report", "Printed %1"), {options.printedDate}),
                  TextAnchor::Start);
             foot(Left() + Width() / 2.0, "Halvex " + options.version, TextAnchor::Middle);
-            foot(Left() + Width(), "Page " + std::to_string(i + 1) + " of " + std::to_string(count), TextAnchor::End);
+            foot(Left() + Width(),
+                 lang::Fill(lang::TrC("report", "Page %1 of %2"), {std::to_string(i + 1), std::to_string(count)}),
+                 TextAnchor::End);
         }
         return std::move(m_report);
     }
@@ -326,16 +378,15 @@ private:
     double m_y = kMargin;
 };
 
-std::string Words(const char* name) {
-    std::string text = name;
-    std::replace(text.begin(), text.end(), '_', ' ');
-    return text;
+// "A to B": two frequencies or levels of a range.
+std::string Range(const std::string& from, const std::string& to) {
+    return lang::Fill(lang::TrC("report", "%1 to %2"), {from, to});
 }
 
 std::string LevelText(const Segment& segment) {
     std::string text;
     for (std::size_t i = 0; i < segment.values.size(); ++i) {
-        text += (i == 0 ? "" : " to ") + QuantityText(segment.values[i]);
+        text = i == 0 ? QuantityText(segment.values[i]) : Range(text, QuantityText(segment.values[i]));
     }
     return text;
 }
@@ -352,19 +403,20 @@ void AddTitleBlock(Layout& layout, const PlanDocument& document, const ReportOpt
     const ReportInfo info = document.report.value_or(ReportInfo{});
     const auto or_ = [](const std::optional<std::string>& text) { return text.value_or(""); };
     const std::vector<std::pair<std::string, std::string>> pairs{
-        {"Specimen", or_(info.specimen)},
-        {"Customer", or_(info.customer)},
-        {"Standard", or_(info.reference)},
-        {"Author", or_(info.author)},
-        {"Revision", or_(info.revision)},
-        {"Date of issue", options.printedDate},
-        {"Plan file", options.fileName.empty() ? "Untitled" : options.fileName},
-        {"Gravity", ShownGravity(document.GravitySi()) + " m/s^2"},
+        {lang::TrC("report", "Specimen"), or_(info.specimen)},
+        {lang::TrC("report", "Customer"), or_(info.customer)},
+        {lang::TrC("report", "Standard"), or_(info.reference)},
+        {lang::TrC("report", "Author"), or_(info.author)},
+        {lang::TrC("report", "Revision"), or_(info.revision)},
+        {lang::TrC("report", "Date of issue"), options.printedDate},
+        {lang::TrC("report", "Plan file"),
+         options.fileName.empty() ? lang::TrC("report", "Untitled") : options.fileName},
+        {lang::TrC("report", "Gravity"), ShownGravity(document.GravitySi()) + " m/s^2"},
     };
     const double half = layout.Width() / 2.0;
     double labelWidth = 0.0;
     for (const auto& pair : pairs) {
-        labelWidth = std::max(labelWidth, kBoldWidth * draw::TextWidth(pair.first, kBodySize) + 8.0);
+        labelWidth = std::max(labelWidth, kBoldWidth * TextWidth(pair.first, kBodySize) + 8.0);
     }
     const double top = layout.Y();
     layout.Rule(layout.Left(), top, layout.Left() + layout.Width(), top, 0.75);
@@ -401,74 +453,77 @@ void AddProfile(Layout& layout, const PlanDocument& document, const ResolvedProf
         const ResolvedSegment& s = profile.segments[i];
         const std::string level = i < document.profile.size() ? LevelText(document.profile[i]) : std::string();
         const auto row = [&](double f, const Motion& m, bool first) {
-            rows.push_back({first ? std::to_string(i + 1) : "", first ? LevelWords(s.kind) : "", first ? level : "",
-                            ShownNumber(f), ShownNumber(u.length.Of(m.displacementPp)),
+            rows.push_back({first ? std::to_string(i + 1) : "", first ? ReportLevelWords(s.kind) : "",
+                            first ? level : "", ShownNumber(f), ShownNumber(u.length.Of(m.displacementPp)),
                             ShownNumber(u.velocity.Of(m.velocity)), ShownNumber(u.acceleration.Of(m.acceleration)),
                             first && s.ramp ? ShownNumber(s.slopeDbPerOctave) : ""});
         };
         row(s.from, s.start, true);
         row(s.to, s.end, false);
     }
-    layout.Table("Profile",
-                 {{"Segment", TextAnchor::End},
-                  {"Level", TextAnchor::Start, true},
-                  {"As written", TextAnchor::Start, true},
+    layout.Table(lang::TrC("report", "Profile"),
+                 {{lang::TrC("report", "Segment"), TextAnchor::End},
+                  {lang::TrC("report", "Level"), TextAnchor::Start, true},
+                  {lang::TrC("report", "As written"), TextAnchor::Start, true},
                   {"Hz", TextAnchor::End},
-                  {"Disp. p-p (" + u.length.symbol + ")", TextAnchor::End},
-                  {"Vel. (" + u.velocity.symbol + ")", TextAnchor::End},
-                  {"Accel. (" + u.acceleration.symbol + ")", TextAnchor::End},
+                  {lang::Fill(lang::TrC("report", "Disp. p-p (%1)"), {u.length.symbol}), TextAnchor::End},
+                  {lang::Fill(lang::TrC("report", "Vel. (%1)"), {u.velocity.symbol}), TextAnchor::End},
+                  {lang::Fill(lang::TrC("report", "Accel. (%1)"), {u.acceleration.symbol}), TextAnchor::End},
                   {"dB/oct", TextAnchor::End}},
                  rows);
     if (!profile.crossovers.empty()) {
-        std::string text = "Crossovers:";
+        std::string list;
         for (std::size_t i = 0; i < profile.crossovers.size(); ++i) {
-            text += (i == 0 ? " " : ", ") + ShownNumber(profile.crossovers[i]) + " Hz";
+            list += (i == 0 ? "" : ", ") + ShownNumber(profile.crossovers[i]) + " Hz";
         }
-        layout.Paragraph(text, TextRole::Body, kBodySize);
+        layout.Paragraph(lang::Fill(lang::TrC("report", "Crossovers: %1"), {list}), TextRole::Body, kBodySize);
     }
-    layout.Paragraph("Peak displacement " + ShownNumber(u.length.Of(profile.displacementPp.value)) + ' ' +
-                         u.length.symbol + " p-p at " + ShownNumber(profile.displacementPp.frequency) +
-                         " Hz; peak velocity " + ShownNumber(u.velocity.Of(profile.velocity.value)) + ' ' +
-                         u.velocity.symbol + " at " + ShownNumber(profile.velocity.frequency) +
-                         " Hz; peak acceleration " + ShownNumber(u.acceleration.Of(profile.acceleration.value)) + ' ' +
-                         u.acceleration.symbol + " at " + ShownNumber(profile.acceleration.frequency) + " Hz.",
-                     TextRole::Body, kBodySize);
+    layout.Paragraph(
+        lang::Fill(lang::TrC("report",
+                             "Peak displacement %1 %2 p-p at %3 Hz; peak velocity %4 %5 at %6 Hz; peak acceleration "
+                             "%7 %8 at %9 Hz."),
+                   {ShownNumber(u.length.Of(profile.displacementPp.value)), u.length.symbol,
+                    ShownNumber(profile.displacementPp.frequency), ShownNumber(u.velocity.Of(profile.velocity.value)),
+                    u.velocity.symbol, ShownNumber(profile.velocity.frequency),
+                    ShownNumber(u.acceleration.Of(profile.acceleration.value)), u.acceleration.symbol,
+                    ShownNumber(profile.acceleration.frequency)}),
+        TextRole::Body, kBodySize);
     for (const ProfileWarning& warning : profile.warnings) {
-        layout.Paragraph("Warning: " + warning.message, TextRole::Warning, kBodySize);
+        layout.Paragraph(lang::Fill(lang::TrC("report", "Warning: %1"), {warning.message}), TextRole::Warning,
+                         kBodySize);
     }
 }
 
 std::string RunLevelText(const PlanDocument& document, std::size_t index, const PlanOutcome& outcome) {
     if (!outcome.sequence || !outcome.sequence->fromDocument || !document.sequence ||
         index >= document.sequence->size()) {
-        return "the profile";
+        return lang::TrC("report", "the profile");
     }
     const Run& run = (*document.sequence)[index];
-    if (run.kind == RunKind::Sweep) return "the profile";
+    if (run.kind == RunKind::Sweep) return lang::TrC("report", "the profile");
     switch (run.level.source) {
         case RunLevel::Source::Profile:
-            return "the profile";
+            return lang::TrC("report", "the profile");
         case RunLevel::Source::Fraction:
-            return ShownNumber(run.level.fraction * 100.0) + " % of the profile";
+            return lang::Fill(lang::TrC("report", "%1 % of the profile"), {ShownNumber(run.level.fraction * 100.0)});
         case RunLevel::Source::Own:
             break;
     }
-    return std::string(LevelWords(run.level.kind)) + ' ' + QuantityText(run.level.value);
+    return std::string(ReportLevelWords(run.level.kind)) + ' ' + QuantityText(run.level.value);
 }
 
 std::string RunFrequencies(const RunResult& run) {
     switch (run.kind) {
         case RunKind::Sweep:
         case RunKind::Search:
-            return ShownNumber(run.sweep.lowest) + " to " + ShownNumber(run.sweep.highest);
+            return Range(ShownNumber(run.sweep.lowest), ShownNumber(run.sweep.highest));
         case RunKind::Dwell:
-            return run.resonances > 0 ? "resonances" : ShownNumber(run.frequency);
+            return run.resonances > 0 ? lang::TrC("report", "resonances") : ShownNumber(run.frequency);
         case RunKind::Stepped:
             break;
     }
-    return run.frequencies.empty()
-               ? std::string()
-               : ShownNumber(run.frequencies.front()) + " to " + ShownNumber(run.frequencies.back());
+    return run.frequencies.empty() ? std::string()
+                                   : Range(ShownNumber(run.frequencies.front()), ShownNumber(run.frequencies.back()));
 }
 
 void AddSequence(Layout& layout, const PlanDocument& document, const PlanOutcome& outcome) {
@@ -476,41 +531,50 @@ void AddSequence(Layout& layout, const PlanDocument& document, const PlanOutcome
         const SweepResult& sweep = *outcome.sweep;
         const std::string rate =
             ShownNumber(sweep.rate * 60.0) + (sweep.type == SweepType::Log ? " oct/min" : " Hz/min");
-        layout.Table("Endurance sweep", {{"Sweep"}, {""}},
-                     {{"Type and rate", std::string(sweep.type == SweepType::Log ? "log, " : "linear, ") + rate},
-                      {"Frequencies (Hz)", ShownNumber(sweep.lowest) + " to " + ShownNumber(sweep.highest)},
-                      {"Octaves", ShownNumber(sweep.octaves)},
-                      {"Time per pass", ShownDuration(sweep.passTime)},
-                      {"Cycles per pass", ShownCount(sweep.cyclesPerPass)},
-                      {"Passes per axis", ShownNumber(sweep.passesPerAxis)},
-                      {"Time per axis", ShownDuration(sweep.axisTime)},
-                      {"Total time", ShownDuration(sweep.totalTime)}});
+        layout.Table(
+            lang::TrC("report", "Endurance sweep"), {{lang::TrC("report", "Sweep")}, {""}},
+            {{lang::TrC("report", "Type and rate"),
+              lang::Fill(
+                  sweep.type == SweepType::Log ? lang::TrC("report", "log, %1") : lang::TrC("report", "linear, %1"),
+                  {rate})},
+             {lang::TrC("report", "Frequencies (Hz)"), Range(ShownNumber(sweep.lowest), ShownNumber(sweep.highest))},
+             {lang::TrC("report", "Octaves"), ShownNumber(sweep.octaves)},
+             {lang::TrC("report", "Time per pass"), ShownDuration(sweep.passTime)},
+             {lang::TrC("report", "Cycles per pass"), ShownCount(sweep.cyclesPerPass)},
+             {lang::TrC("report", "Passes per axis"), ShownNumber(sweep.passesPerAxis)},
+             {lang::TrC("report", "Time per axis"), ShownDuration(sweep.axisTime)},
+             {lang::TrC("report", "Total time"), ShownDuration(sweep.totalTime)}});
     }
     if (!outcome.sequence) return;
     const SequenceResult& sequence = *outcome.sequence;
     std::vector<std::vector<std::string>> rows;
     for (std::size_t i = 0; i < sequence.runs.size(); ++i) {
         const RunResult& run = sequence.runs[i];
-        rows.push_back({std::to_string(i + 1), RunLabel(run.kind), RunDetails(run), RunFrequencies(run),
+        rows.push_back({std::to_string(i + 1), ReportRunWords(run.kind), RunDetails(run), RunFrequencies(run),
                         RunLevelText(document, i, outcome), ShownDuration(run.time),
                         run.cyclesKnown ? ShownCount(run.cycles) : "-"});
     }
-    layout.Table("Sequence, on each axis",
-                 {{"Run", TextAnchor::End},
-                  {"Kind", TextAnchor::Start, true},
-                  {"What it does", TextAnchor::Start, true},
+    layout.Table(lang::TrC("report", "Sequence, on each axis"),
+                 {{lang::TrC("report", "Run"), TextAnchor::End},
+                  {lang::TrC("report", "Kind"), TextAnchor::Start, true},
+                  {lang::TrC("report", "What it does"), TextAnchor::Start, true},
                   {"Hz", TextAnchor::End},
-                  {"Level", TextAnchor::Start, true},
-                  {"Time per axis", TextAnchor::End},
-                  {"Cycles per axis", TextAnchor::End}},
+                  {lang::TrC("report", "Level"), TextAnchor::Start, true},
+                  {lang::TrC("report", "Time per axis"), TextAnchor::End},
+                  {lang::TrC("report", "Cycles per axis"), TextAnchor::End}},
                  rows);
     if (sequence.dwellTime > 0.0) {
-        layout.Paragraph("The sweep's own dwells per axis: " + ShownDuration(sequence.dwellTime), TextRole::Body,
-                         kBodySize);
+        layout.Paragraph(
+            lang::Fill(lang::TrC("report", "The sweep's own dwells per axis: %1"), {ShownDuration(sequence.dwellTime)}),
+            TextRole::Body, kBodySize);
     }
-    layout.Paragraph("Test time per axis: " + ShownDuration(sequence.axisTime), TextRole::Body, kBodySize, true);
-    layout.Paragraph("Test time over " + Counted(ShownNumber(sequence.axes), "axis", "axes") + ": " +
-                         ShownDuration(sequence.totalTime),
+    layout.Paragraph(lang::Fill(lang::TrC("report", "Test time per axis: %1"), {ShownDuration(sequence.axisTime)}),
+                     TextRole::Body, kBodySize, true);
+    // The count of axes as shown: "1 axis", "3 axes", "1.5 axes".
+    const std::string axes = ShownNumber(sequence.axes);
+    layout.Paragraph(lang::Fill(axes == "1" ? lang::TrC("report", "Test time over %1 axis: %2")
+                                            : lang::TrC("report", "Test time over %1 axes: %2"),
+                                {axes, ShownDuration(sequence.totalTime)}),
                      TextRole::Body, kBodySize, true);
 }
 
@@ -519,23 +583,23 @@ void AddChecks(Layout& layout, const std::string& heading, const ShakerResult& s
     std::vector<std::vector<std::string>> rows;
     for (const ShakerCheck& c : shaker.checks) {
         const ResultUnit& unit = LimitUnit(u, c.limit);
-        std::string verdict = c.ok ? "holds" : "FAILS";
-        if (&c == binding) verdict += ", binds";
-        rows.push_back({Words(LimitName(c.limit)), ShownNumber(unit.Of(c.required)), ShownNumber(unit.Of(c.rated)),
+        const char* verdict = c.ok ? lang::TrC("report", "holds") : lang::TrC("report", "FAILS");
+        if (&c == binding) verdict = c.ok ? lang::TrC("report", "holds, binds") : lang::TrC("report", "FAILS, binds");
+        rows.push_back({ReportLimitWords(c.limit), ShownNumber(unit.Of(c.required)), ShownNumber(unit.Of(c.rated)),
                         ShownNumber(unit.Of(c.available)), unit.symbol, ShownNumber(c.margin),
                         c.frequency ? ShownNumber(*c.frequency) : "", c.run ? std::to_string(*c.run + 1) : "",
                         verdict});
     }
     layout.Table(heading,
-                 {{"Limit"},
-                  {"Required", TextAnchor::End},
-                  {"Rated", TextAnchor::End},
-                  {"Usable", TextAnchor::End},
-                  {"Unit"},
-                  {"Margin", TextAnchor::End},
-                  {"At Hz", TextAnchor::End},
-                  {"Run", TextAnchor::End},
-                  {"Verdict"}},
+                 {{lang::TrC("report", "Limit")},
+                  {lang::TrC("report", "Required"), TextAnchor::End},
+                  {lang::TrC("report", "Rated"), TextAnchor::End},
+                  {lang::TrC("report", "Usable"), TextAnchor::End},
+                  {lang::TrC("report", "Unit")},
+                  {lang::TrC("report", "Margin"), TextAnchor::End},
+                  {lang::TrC("report", "At Hz"), TextAnchor::End},
+                  {lang::TrC("report", "Run"), TextAnchor::End},
+                  {lang::TrC("report", "Verdict")}},
                  rows);
 }
 
@@ -544,47 +608,117 @@ void AddEquipment(Layout& layout, const PlanDocument& document, const PlanOutcom
     if (!document.shaker || !outcome.shaker) return;
     const ShakerSettings& settings = *document.shaker;
     const ShakerResult& shaker = *outcome.shaker;
-    layout.Heading("Equipment");
-    std::string line = "Shaker: " + settings.name.value_or("as given in the plan");
-    if (settings.expander) line += "; expander: " + *settings.expander;
-    if (settings.fixture) line += "; fixture: " + *settings.fixture;
-    if (lab != nullptr && settings.name) line += " (from the library" + (lab->name ? " " + *lab->name : "") + ")";
+    layout.Heading(lang::TrC("report", "Equipment"));
+    std::string line = lang::Fill(lang::TrC("report", "Shaker: %1"),
+                                  {settings.name.value_or(lang::TrC("report", "as given in the plan"))});
+    if (settings.expander) line += lang::Fill(lang::TrC("report", "; expander: %1"), {*settings.expander});
+    if (settings.fixture) line += lang::Fill(lang::TrC("report", "; fixture: %1"), {*settings.fixture});
+    if (lab != nullptr && settings.name) {
+        line += lab->name ? lang::Fill(lang::TrC("report", " (from the library %1)"), {*lab->name})
+                          : std::string(lang::TrC("report", " (from the library)"));
+    }
     layout.Paragraph(line, TextRole::Body, kBodySize);
     if (shaker.movingMass) {
-        layout.Paragraph("Moving mass " + ShownNumber(u.mass.Of(*shaker.movingMass)) + ' ' + u.mass.symbol,
+        layout.Paragraph(lang::Fill(lang::TrC("report", "Moving mass %1 %2"),
+                                    {ShownNumber(u.mass.Of(*shaker.movingMass)), u.mass.symbol}),
                          TextRole::Body, kBodySize);
     }
     if (shaker.maxAcceleration) {
-        layout.Paragraph("Highest acceleration " + ShownNumber(u.acceleration.Of(*shaker.maxAcceleration)) + ' ' +
-                             u.acceleration.symbol + " (usable force over the moving mass)",
-                         TextRole::Body, kBodySize);
+        layout.Paragraph(
+            lang::Fill(lang::TrC("report", "Highest acceleration %1 %2 (usable force over the moving mass)"),
+                       {ShownNumber(u.acceleration.Of(*shaker.maxAcceleration)), u.acceleration.symbol}),
+            TextRole::Body, kBodySize);
     }
-    if (!shaker.checks.empty()) AddChecks(layout, "Checks", shaker, u);
+    if (!shaker.checks.empty()) AddChecks(layout, lang::TrC("report", "Checks"), shaker, u);
     for (std::size_t i = 0; i < shaker.axes.size() && i < settings.setups.size(); ++i) {
         const AxisSetup& setup = settings.setups[i];
-        std::string name = "Axis " + std::to_string(i + 1);
+        std::string name = lang::Fill(lang::TrC("report", "Axis %1"), {std::to_string(i + 1)});
         if (setup.axis) name += " (" + *setup.axis + ")";
         if (setup.expander) name += ", " + *setup.expander;
         if (setup.fixture) name += ", " + *setup.fixture;
         AddChecks(layout, name, shaker.axes[i], u);
     }
     for (const std::string& difference : outcome.labDifferences) {
-        layout.Paragraph("The library differs: " + difference, TextRole::Warning, kBodySize);
+        layout.Paragraph(lang::Fill(lang::TrC("report", "The library differs: %1"), {difference}), TextRole::Warning,
+                         kBodySize);
     }
 }
 
 }  // namespace
 
+// A shaker's limit as the report names it: "frequency range".
+const char* ReportLimitWords(LimitKind kind) {
+    switch (kind) {
+        case LimitKind::Force:
+            return lang::TrC("report", "force");
+        case LimitKind::Stroke:
+            return lang::TrC("report", "stroke");
+        case LimitKind::Velocity:
+            return lang::TrC("report", "velocity");
+        case LimitKind::Acceleration:
+            return lang::TrC("report", "acceleration");
+        case LimitKind::Payload:
+            return lang::TrC("report", "payload");
+        case LimitKind::FrequencyRange:
+            return lang::TrC("report", "frequency range");
+        case LimitKind::ExpanderResonance:
+            return lang::TrC("report", "expander resonance");
+        case LimitKind::FixtureResonance:
+            break;
+    }
+    return lang::TrC("report", "fixture resonance");
+}
+
+// A level's kind, as LevelWords names it, in the report's language.
+const char* ReportLevelWords(LevelKind kind) {
+    switch (kind) {
+        case LevelKind::DisplacementPp:
+            return lang::TrC("report", "displacement p-p");
+        case LevelKind::DisplacementZp:
+            return lang::TrC("report", "displacement 0-p");
+        case LevelKind::Velocity:
+            return lang::TrC("report", "velocity");
+        case LevelKind::Acceleration:
+            break;
+    }
+    return lang::TrC("report", "acceleration");
+}
+
+// A run's kind, as RunLabel names it, in the report's language.
+const char* ReportRunWords(RunKind kind) {
+    switch (kind) {
+        case RunKind::Sweep:
+            return lang::TrC("report", "endurance sweep");
+        case RunKind::Search:
+            return lang::TrC("report", "resonance search");
+        case RunKind::Dwell:
+            return lang::TrC("report", "dwell");
+        case RunKind::Stepped:
+            break;
+    }
+    return lang::TrC("report", "stepped sine");
+}
+
 std::string VerdictSentence(const PlanOutcome& outcome) {
-    if (!outcome.shaker) return "No shaker is given: the plan is not checked against one.";
+    if (!outcome.shaker) return lang::TrC("report", "No shaker is given: the plan is not checked against one.");
     const ShakerResult& shaker = *outcome.shaker;
     const ShakerCheck* binding = BindingCheck(shaker);
-    if (binding == nullptr) return "The plan gives the shaker no limit to check.";
-    std::string text = shaker.ok ? "The shaker can run this plan, binding on " : "The shaker cannot run this plan: ";
-    text += Words(LimitName(binding->limit));
-    if (!shaker.ok) text += " fails";
-    if (binding->frequency) text += " at " + ShownNumber(*binding->frequency) + " Hz";
-    return text + ", margin " + ShownNumber(binding->margin) + ".";
+    if (binding == nullptr) return lang::TrC("report", "The plan gives the shaker no limit to check.");
+    // One whole sentence per case, so that each language orders its parts.
+    const std::string limit = ReportLimitWords(binding->limit);
+    const std::string margin = ShownNumber(binding->margin);
+    if (binding->frequency) {
+        const std::string at = ShownNumber(*binding->frequency);
+        return shaker.ok
+                   ? lang::Fill(lang::TrC("report", "The shaker can run this plan, binding on %1 at %2 Hz, margin %3."),
+                                {limit, at, margin})
+                   : lang::Fill(lang::TrC("report", "The shaker cannot run this plan: %1 fails at %2 Hz, margin %3."),
+                                {limit, at, margin});
+    }
+    return shaker.ok ? lang::Fill(lang::TrC("report", "The shaker can run this plan, binding on %1, margin %2."),
+                                  {limit, margin})
+                     : lang::Fill(lang::TrC("report", "The shaker cannot run this plan: %1 fails, margin %2."),
+                                  {limit, margin});
 }
 
 draw::PagedDocument LayOutReport(const PlanDocument& document, const PlanOutcome& outcome, const LabDocument* lab,
@@ -594,7 +728,7 @@ draw::PagedDocument LayOutReport(const PlanDocument& document, const PlanOutcome
     const ResultUnits units = ResultUnitsOf(document);
     const std::string title = document.report && document.report->title && !document.report->title->empty()
                                   ? *document.report->title
-                                  : std::string("Sine vibration test plan");
+                                  : std::string(lang::TrC("report", "Sine vibration test plan"));
     AddTitleBlock(layout, document, options, title);
     layout.Paragraph(VerdictSentence(outcome), TextRole::Verdict, 12.0, true);
     if (document.report && document.report->notes) {
@@ -612,7 +746,7 @@ draw::PagedDocument LayOutReport(const PlanDocument& document, const PlanOutcome
     DrawChart(document, outcome, *chart);
     const double chartHeight = std::max(0.75 * layout.Width(), draw::SizeOf(options.paper).height / 2.0);
     layout.Keep(kHeadingSize * 1.8 + 6.0 + chartHeight);
-    layout.Heading("Chart");
+    layout.Heading(lang::TrC("report", "Chart"));
     layout.Chart(chart, chartHeight);
     return layout.Finish(title, options);
 }

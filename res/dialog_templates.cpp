@@ -1,3 +1,4 @@
+#include "lang/tr.h"
 #include "res/dialog_template.h"
 
 #include "lang/tr.h"
@@ -389,24 +390,24 @@ constexpr ControlTemplate kSaveTemplateControls[] = {
 // The report's fields of a plan, and the paper its export is laid out on.
 namespace rd = report_details;
 constexpr ControlTemplate kReportDetailsControls[] = {
-    {kNoId, K::Static, kLabel, 7, 9, 50, 8, "Title", 0},
+    {kNoId, K::Static, kLabel, 7, 9, 50, 8, N_("Title"), 0},
     {rd::IDC_REPORT_TITLE, K::Edit, kInputEdit, 60, 7, 193, 13, "", 0},
-    {kNoId, K::Static, kLabel, 7, 25, 50, 8, "Specimen", 0},
+    {kNoId, K::Static, kLabel, 7, 25, 50, 8, N_("Specimen"), 0},
     {rd::IDC_REPORT_SPECIMEN, K::Edit, kInputEdit, 60, 23, 193, 13, "", 0},
-    {kNoId, K::Static, kLabel, 7, 41, 50, 8, "Customer", 0},
+    {kNoId, K::Static, kLabel, 7, 41, 50, 8, N_("Customer"), 0},
     {rd::IDC_REPORT_CUSTOMER, K::Edit, kInputEdit, 60, 39, 193, 13, "", 0},
-    {kNoId, K::Static, kLabel, 7, 57, 50, 8, "Standard", 0},
+    {kNoId, K::Static, kLabel, 7, 57, 50, 8, N_("Standard"), 0},
     {rd::IDC_REPORT_REFERENCE, K::Edit, kInputEdit, 60, 55, 193, 13, "", 0},
-    {kNoId, K::Static, kLabel, 7, 73, 50, 8, "Author", 0},
+    {kNoId, K::Static, kLabel, 7, 73, 50, 8, N_("Author"), 0},
     {rd::IDC_REPORT_AUTHOR, K::Edit, kInputEdit, 60, 71, 193, 13, "", 0},
-    {kNoId, K::Static, kLabel, 7, 89, 50, 8, "Revision", 0},
+    {kNoId, K::Static, kLabel, 7, 89, 50, 8, N_("Revision"), 0},
     {rd::IDC_REPORT_REVISION, K::Edit, kInputEdit, 60, 87, 60, 13, "", 0},
-    {kNoId, K::Static, kLabel, 7, 105, 50, 8, "Notes", 0},
+    {kNoId, K::Static, kLabel, 7, 105, 50, 8, N_("Notes"), 0},
     {rd::IDC_REPORT_NOTES, K::Edit, kInputEdit, 60, 103, 193, 13, "", 0},
-    {kNoId, K::Static, kLabel, 7, 123, 50, 8, "Export on", 0},
+    {kNoId, K::Static, kLabel, 7, 123, 50, 8, N_("Export on"), 0},
     {rd::IDC_REPORT_PAPER, K::List, kDropDownList, 60, 121, 70, 13, "", 0},
-    {IDOK, K::Button, kDefaultButton | kTabStop, 147, 141, 50, 14, "OK", 0},
-    {IDCANCEL, K::Button, kTabStop, 203, 141, 50, 14, "Cancel", 0},
+    {IDOK, K::Button, kDefaultButton | kTabStop, 147, 141, 50, 14, N_("OK"), 0},
+    {IDCANCEL, K::Button, kTabStop, 203, 141, 50, 14, N_("Cancel"), 0},
 };
 
 template <std::size_t N>
@@ -444,8 +445,8 @@ constexpr DialogTemplate kTemplates[] = {
                  kPopup | kCaption | kSysMenu | kModalFrame, kNewTemplateControls),
     MakeTemplate(IDD_SAVE_AS_TEMPLATE, "Save as Template", 300, 120, "Arial", 9,
                  kPopup | kCaption | kSysMenu | kModalFrame, kSaveTemplateControls),
-    MakeTemplate(IDD_REPORT_DETAILS, "Report Details", 260, 162, "Arial", 9, kPopup | kCaption | kSysMenu | kModalFrame,
-                 kReportDetailsControls),
+    MakeTemplate(IDD_REPORT_DETAILS, N_("Report Details"), 260, 162, "Arial", 9,
+                 kPopup | kCaption | kSysMenu | kModalFrame, kReportDetailsControls),
     MakeTemplate(IDD_RECOVERY, "Unsaved Changes Found", 280, 71, "Arial", 9, kPopup | kCaption | kSysMenu | kModalFrame,
                  kRecoveryControls),
 };

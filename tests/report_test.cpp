@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "lang/tr.h"
 #include "planner/plan.h"
 #include "planner/report.h"
 #include "tests/planner_example.h"
@@ -267,6 +268,96 @@ TEST(Report, LongTextsWrap) {
     std::string joined = all;
     joined.erase(std::remove(joined.begin(), joined.end(), '\n'), joined.end());
     EXPECT_NE(joined.find(options.fileName), std::string::npos) << all;
+}
+
+// The report in the language the program speaks: German headings, footer and
+// verdict, the HTML's lang attribute, the units as they are; in Japanese a
+// paragraph of ideographs wrapped at their full width (an ideograph is one em,
+// not a Latin letter's width), so that no line runs off the page.
+TEST(Report, SpeaksTheProgramsLanguage) {
+    struct English {
+        ~English() { lang::SetLanguage(lang::Language::English); }
+    } english;
+    lang::SetLanguage(lang::Language::German);
+    const draw::PagedDocument german = Report(ExamplePlan(), draw::Paper::A4);
+    std::string headings;
+    for (const draw::Page& page : german.pages) {
+        for (const draw::PageItem& item : page.items) {
+            if (item.kind == PageItemKind::Text && item.text.role == draw::TextRole::Heading) {
+                headings += item.text.text + '|';
+            }
+        }
+    }
+    EXPECT_EQ(headings,
+              "Prüfprofil|Prüfeinrichtung|Prüfungen|Dauerschwingprüfung mit Frequenzdurchlauf|"
+              "Prüfablauf, je Achse|Diagramm|");
+    const std::string first = PageTexts(german.pages[0]);
+    EXPECT_NE(first.find("Seite 1 von " + std::to_string(german.pages.size())), std::string::npos) << first;
+    EXPECT_NE(first.find("9.80665 m/s^2"), std::string::npos) << first;
+    std::string verdict = first;  // over two lines
+    std::replace(verdict.begin(), verdict.end(), '\n', ' ');
+    EXPECT_NE(verdict.find("maßgebend ist Schwinggeschwindigkeit bei 13.99 Hz, Reserve 16.13."), std::string::npos)
+        << first;
+    EXPECT_EQ(planner::ReportHtml(german).rfind("<!DOCTYPE html>\n<html lang=\"de\">", 0), 0u);
+
+    lang::SetLanguage(lang::Language::Japanese);
+    planner::PlanDocument document = ExamplePlan();
+    document.report.emplace();
+    std::string notes;
+    for (int i = 0; i < 40; ++i) notes += "加振機の取付面を確認する。";  // 13 ideographs and a full stop each
+    document.report->notes = notes;
+    const draw::PagedDocument japanese = Report(document, draw::Paper::A4);
+    EXPECT_EQ(planner::ReportHtml(japanese).rfind("<!DOCTYPE html>\n<html lang=\"ja\">", 0), 0u);
+    const double width = draw::SizeOf(draw::Paper::A4).width - 2.0 * 56.0;
+    std::string wrapped;
+    std::size_t lines = 0;
+    for (const draw::PageItem& item : japanese.pages[0].items) {
+        if (item.kind != PageItemKind::Text || item.text.role != draw::TextRole::Body || item.text.text.empty() ||
+            notes.find(item.text.text) == std::string::npos) {
+            continue;
+        }
+        const std::size_t characters = item.text.text.size() / 3;  // each three bytes in UTF-8
+        EXPECT_LE(static_cast<double>(characters) * item.text.size, width) << item.text.text;
+        wrapped += item.text.text;
+        ++lines;
+    }
+    EXPECT_GE(lines, 4u);
+    EXPECT_EQ(wrapped.size(), notes.size());
+}
+
+// The plan command's text answer in Japanese: its tables padded by the
+// columns a terminal gives each character, two for an ideograph, so that
+// the peaks' figures stand one under the other after labels of different
+// lengths.
+TEST(Report, TextAnswerLinesUpInJapanese) {
+    struct English {
+        ~English() { lang::SetLanguage(lang::Language::English); }
+    } english;
+    lang::SetLanguage(lang::Language::Japanese);
+    const planner::PlanDocument document = ExamplePlan();
+    planner::PlanOutcome outcome;
+    std::string message;
+    ASSERT_TRUE(planner::EvaluatePlan(document, {}, outcome, message)) << message;
+    const auto columns = [](const std::string& text) {
+        std::size_t n = 0;
+        for (const char c : text) {
+            const auto byte = static_cast<unsigned char>(c);
+            if ((byte & 0xC0) != 0x80) n += byte >= 0xE3 ? 2 : 1;
+        }
+        return n;
+    };
+    std::istringstream answer(planner::PlanTextReport(document, outcome));
+    std::vector<std::size_t> ends;  // where each peak's figure ends
+    for (std::string line; std::getline(answer, line);) {
+        if (line.rfind("  最大", 0) != 0 || line.find("周波数") == std::string::npos) continue;
+        std::istringstream words(line);
+        std::string label, figure;
+        words >> label >> figure;
+        ends.push_back(columns(line.substr(0, line.find(figure, line.find(label) + label.size()) + figure.size())));
+    }
+    ASSERT_EQ(ends.size(), 3u);
+    EXPECT_EQ(ends[0], ends[1]);
+    EXPECT_EQ(ends[1], ends[2]);
 }
 
 }  // namespace

@@ -93,3 +93,18 @@ expect("refused plan" "${plan_bad_status}|${plan_bad_out}" "1|")
 expect_match("refused plan" "${plan_bad_err}" "profile\\[0\\]")
 run(plan_usage ARGS plan)
 expect("plan usage" "${plan_usage_status}" "2")
+
+# --language speaks to people in the language asked for, wherever it is
+# given; what programs read, JSON answers and their numbers, stays as in
+# English with the point. A code Halvex does not speak is a usage error.
+run(german_usage ARGS sine --language de --bogus 1)
+expect("German usage" "${german_usage_status}|${german_usage_err}" "2|halvex-calc: unbekannte Option --bogus\n")
+run(german_json ARGS --language de --decimal-comma sine --format json)
+expect("refusal as JSON in German" "${german_json_status}|${german_json_out}" "${refused_json_status}|${refused_json_out}")
+run(english_octaves ARGS sweep octaves --from 10 --to 25 --format json)
+run(german_octaves ARGS --language=de --decimal-comma sweep octaves --from 10 --to 25 --format json)
+expect("answer as JSON in German" "${german_octaves_out}" "${english_octaves_out}")
+run(german_plan ARGS --language de --decimal-comma plan ${WORK}/crossover.halvex-plan --format json)
+expect("plan as JSON in German" "${german_plan_out}" "${plan_out}")
+run(no_language ARGS --language tlh sine)
+expect_match("unknown language" "${no_language_status}|${no_language_err}" "^2|halvex-calc: [^\n]*'tlh'")
