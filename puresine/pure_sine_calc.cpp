@@ -43,12 +43,12 @@ double AngularFrequency(int frequencyUnitSel, double frequencyValue, double twoP
 }
 
 const char* CheckInputs(const PureSineInputs& inputs) {
-    if (!InWindow(inputs.frequencyValue)) return lang::Tr(kFrequencyMessage);
-    if (!InWindow(inputs.amplitudeValue)) return lang::Tr(kAmplitudeMessage);
-    if (inputs.amplitudeUnitSel < 0 || inputs.amplitudeUnitSel > 6) return lang::Tr(kUnitMessage);
+    if (!InWindow(inputs.frequencyValue)) return kFrequencyMessage;
+    if (!InWindow(inputs.amplitudeValue)) return kAmplitudeMessage;
+    if (inputs.amplitudeUnitSel < 0 || inputs.amplitudeUnitSel > 6) return kUnitMessage;
     // A dimension of -1 is reachable after a type change; a result from it
     // would not belong to the inputs on screen.
-    if (inputs.dimensionSel < 0 || inputs.dimensionSel > 3) return lang::Tr(kDimensionMessage);
+    if (inputs.dimensionSel < 0 || inputs.dimensionSel > 3) return kDimensionMessage;
     return nullptr;
 }
 
@@ -138,9 +138,8 @@ template <std::size_t N>
 void FormatAll(int typeSel, const std::array<double, N>& values, OutputTexts& out) {
     out.count = 0;
     for (const ResultBox& box : kResultBoxes) {
-        const char* english = OutputFormat(box, typeSel);
-        if (english == nullptr) continue;
-        const char* format = lang::Tr(english);
+        const char* format = OutputFormat(box, typeSel);
+        if (format == nullptr) continue;
         OutputText& item = out.items[out.count];
         item.id = box.id;
         // at(): a table with more boxes than values is a fault, not a read past the end.
@@ -152,6 +151,15 @@ void FormatAll(int typeSel, const std::array<double, N>& values, OutputTexts& ou
 }
 
 }  // namespace
+
+void ShowInLanguage(OutputTexts& texts, int typeSel) {
+    for (std::size_t i = 0; i < texts.count; ++i) {
+        OutputText& item = texts.items[i];
+        const ResultBox* box = FindResultBox(item.id);
+        const char* format = box != nullptr ? OutputFormat(*box, typeSel) : nullptr;
+        if (format != nullptr) halvex::FormatNumber(item.text, lang::Tr(format), item.value);
+    }
+}
 
 void TranslationTexts(const Motion& motion, OutputTexts& out) {
     std::array<double, 20> values;

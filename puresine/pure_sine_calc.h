@@ -55,9 +55,9 @@ struct OutputTexts {
 // Hz (index 0) times two pi; any other index takes the value as rad/s.
 double AngularFrequency(int frequencyUnitSel, double frequencyValue, double twoPi);
 
-// The first failing check's message in the process's language, or nullptr
-// when the inputs may be calculated: frequency, amplitude, unit, then
-// dimension.
+// The first failing check's message, or nullptr when the inputs may be
+// calculated: frequency, amplitude, unit, then dimension. In English, as
+// halvex-calc's JSON answers give it; the window shows lang::Tr of it.
 const char* CheckInputs(const PureSineInputs& inputs);
 
 Motion TranslationMotion(int dimensionSel, int amplitudeUnitSel, double amplitude, double omega);
@@ -73,9 +73,11 @@ const char* OutputFormat(const ResultBox& box, int typeSel);
 void TranslationValues(const Motion& motion, std::array<double, 20>& values);
 void RotationValues(const Motion& motion, double pi, std::array<double, 8>& values);
 
-// The twenty translation texts and the eight rotation texts, their words in
-// the process's language.
+// The twenty translation texts and the eight rotation texts, in English.
+// ShowInLanguage writes them again with the words of the process's language,
+// as the window shows them (the numbers and values stay).
 void TranslationTexts(const Motion& motion, OutputTexts& out);
+void ShowInLanguage(OutputTexts& texts, int typeSel);
 void RotationTexts(const Motion& motion, double pi, OutputTexts& out);
 
 struct PureSineOutcome {

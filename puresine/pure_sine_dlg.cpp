@@ -215,7 +215,7 @@ void CPureSineDlg::OnOK() {
                                           g_frequencyUnitSel, g_frequencyValue, g_amplitudeValue};
     g_omega = puresine::AngularFrequency(g_frequencyUnitSel, g_frequencyValue, g_twoPi);
     if (const char* message = puresine::CheckInputs(inputs)) {
-        ui::AfxMessageBox(message);
+        ui::AfxMessageBox(lang::Tr(message));
         return;
     }
     if (g_typeSel == 0) {
@@ -251,6 +251,7 @@ void CPureSineDlg::CalculateTranslation() {
     const puresine::Motion motion =
         puresine::TranslationMotion(g_dimensionSel, g_amplitudeUnitSel, g_amplitudeValue, g_omega);
     puresine::TranslationTexts(motion, m_shownTexts);
+    puresine::ShowInLanguage(m_shownTexts, 0);
     ShowResults(motion, 0);
 }
 
@@ -258,5 +259,6 @@ void CPureSineDlg::CalculateRotation() {
     const puresine::Motion motion =
         puresine::RotationMotion(g_dimensionSel, g_amplitudeUnitSel, g_amplitudeValue, g_omega, g_pi);
     puresine::RotationTexts(motion, g_pi, m_shownTexts);
+    puresine::ShowInLanguage(m_shownTexts, g_typeSel);
     ShowResults(motion, g_typeSel);
 }

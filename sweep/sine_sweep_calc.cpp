@@ -19,12 +19,12 @@ double Pi() { return std::atan2(0.0, -1.0); }
 
 SweepOutcome Message(const char* text) {
     SweepOutcome outcome;
-    outcome.message = lang::Tr(text);
+    outcome.message = text;
     return outcome;
 }
 
 void Add(SweepOutcome& outcome, int id, const OutputKind& kind, double value) {
-    outcome.outputs.push_back(SweepOutput{id, halvex::FormatNumber(lang::Tr(kind.format), value), value,
+    outcome.outputs.push_back(SweepOutput{id, halvex::FormatNumber(kind.format, value), value,
                                           halvex::FormatNumberField(kind.format, value), &kind});
 }
 
@@ -168,6 +168,13 @@ SweepOutcome CalculateTotalSineCycles(double f1, double f2, double duration, int
     Add(outcome, IDC_OUTPUT2, kOctavesOutput, octaves);
     Add(outcome, IDC_OUTPUT1, kCyclesOutput, cycles);
     return outcome;
+}
+
+void ShowInLanguage(SweepOutcome& outcome) {
+    if (outcome.message != nullptr) outcome.message = lang::Tr(outcome.message);
+    for (SweepOutput& output : outcome.outputs) {
+        if (output.kind != nullptr) output.text = halvex::FormatNumber(lang::Tr(output.kind->format), output.value);
+    }
 }
 
 std::optional<SweepOutcome> CalculateAnalysis(int analysis, int inputSel, double x1, double x2, double x3) {

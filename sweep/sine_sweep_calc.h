@@ -52,7 +52,7 @@ struct SweepOutput {
 };
 
 // Either a message, and then no texts, or the texts in the order they are set;
-// both in the process's language.
+// both in English, as halvex-calc's JSON answers give them.
 struct SweepOutcome {
     const char* message = nullptr;
     std::vector<SweepOutput> outputs;
@@ -75,5 +75,9 @@ SweepOutcome CalculateTotalSineCycles(double f1, double f2, double duration, int
 // three inputs x1, x2, x3 (edits 1019, 1020, 1021) as each analysis reads
 // them; no outcome at all for an index outside 0 to 4 (no analysis chosen).
 std::optional<SweepOutcome> CalculateAnalysis(int analysis, int inputSel, double x1, double x2, double x3);
+
+// The message and the texts as the window shows them: in the words of the
+// process's language, the numbers and values as they were.
+void ShowInLanguage(SweepOutcome& outcome);
 
 }  // namespace sweep

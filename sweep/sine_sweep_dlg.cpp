@@ -267,8 +267,9 @@ void CSineSweepDlg::OnOK() {
             x3 = ReadNumber(m_input3);
             break;
     }
-    const std::optional<sweep::SweepOutcome> outcome =
+    std::optional<sweep::SweepOutcome> outcome =
         sweep::CalculateAnalysis(g_sweepAnalysisSel, g_sweepInputSel, x1, x2, x3);
+    if (outcome) sweep::ShowInLanguage(*outcome);
     // No analysis selected: nothing happens but the arming.
     if (outcome && outcome->message != nullptr) {
         ui::AfxMessageBox(outcome->message);
