@@ -219,14 +219,42 @@ std::vector<DrawOp> PictureOps(const Chart& chart) {
     return ops;
 }
 
+namespace {
+
+// Whether a character, by its UTF-8 lead byte and the bytes after it, is
+// drawn full width: the CJK ideographs, kana, hangul, their punctuation and
+// the full-width forms, about one em each in every face that has them.
+bool FullWidth(const std::string& text, std::size_t at) {
+    const auto byte = [&](std::size_t i) { return i < text.size() ? static_cast<unsigned char>(text[i]) : 0u; };
+    const unsigned lead = byte(at);
+    char32_t code = 0;
+    if ((lead & 0xf0) == 0xe0) {
+        code = ((lead & 0x0fu) << 12) | ((byte(at + 1) & 0x3fu) << 6) | (byte(at + 2) & 0x3fu);
+    } else if ((lead & 0xf8) == 0xf0) {
+        return true;  // beyond the BMP: the CJK extensions, emoji
+    } else {
+        return false;
+    }
+    return (code >= 0x1100 && code <= 0x115f) || (code >= 0x2e80 && code <= 0xa4cf) ||
+           (code >= 0xac00 && code <= 0xd7a3) || (code >= 0xf900 && code <= 0xfaff) ||
+           (code >= 0xfe30 && code <= 0xfe4f) || (code >= 0xff00 && code <= 0xff60) ||
+           (code >= 0xffe0 && code <= 0xffe6);
+}
+
+}  // namespace
+
 // Advances in ems of a broad face (DejaVu Sans), by kind of glyph, a little
-// generous; a character beyond ASCII counts once, as a digit.
+// generous; a full-width character (Chinese, Japanese) counts one em, any
+// other beyond ASCII once, as a digit.
 double TextWidth(const std::string& text, double fontSize) {
     double ems = 0.0;
-    for (const char c : text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
         const auto u = static_cast<unsigned char>(c);
         if ((u & 0xc0) == 0x80) continue;
-        if (std::string_view(" .,:;'").find(c) != std::string_view::npos) {
+        if (u >= 0x80) {
+            ems += FullWidth(text, i) ? 1.0 : 0.64;
+        } else if (std::string_view(" .,:;'").find(c) != std::string_view::npos) {
             ems += 0.32;
         } else if (std::string_view("ijlI|!").find(c) != std::string_view::npos) {
             ems += 0.30;

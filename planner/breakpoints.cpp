@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cmath>
 
+#include "lang/tr.h"
 #include "numeric/number_text.h"
 
 namespace planner {
@@ -80,7 +81,8 @@ bool ReadLevel(std::string cell, const std::string& headerUnit, Form headerForm,
     if (form == Form::None) form = headerForm;
     const std::string text = IsNumberText(cell) ? cell + " " + headerUnit : cell;
     if (IsNumberText(cell) && headerUnit.empty()) {
-        problem = "\"" + cell + "\" needs a unit, in the header or after the number (g, m/s, mm p-p...)";
+        problem =
+            lang::Fill(lang::Tr("\"%1\" needs a unit, in the header or after the number (g, m/s, mm p-p...)"), {cell});
         return false;
     }
     for (const QuantityKind kind : {QuantityKind::Acceleration, QuantityKind::Velocity, QuantityKind::Length}) {
@@ -88,7 +90,8 @@ bool ReadLevel(std::string cell, const std::string& headerUnit, Form headerForm,
         std::string ignored;
         if (!ParseQuantityText(text, kind, quantity, ignored)) continue;
         if (kind == QuantityKind::Length && form == Form::None) {
-            problem = "say whether the displacement \"" + cell + "\" is p-p or 0-p, in the header or the cell";
+            problem = lang::Fill(
+                lang::Tr("say whether the displacement \"%1\" is p-p or 0-p, in the header or the cell"), {cell});
             return false;
         }
         level.kind = kind == QuantityKind::Acceleration ? LevelKind::Acceleration
@@ -104,7 +107,8 @@ bool ReadLevel(std::string cell, const std::string& headerUnit, Form headerForm,
         if (level.unit < 0 || !(level.number > 0.0) || !std::isfinite(level.number)) break;
         return true;
     }
-    problem = "\"" + cell + "\" is not a level (an acceleration, velocity or displacement with its unit)";
+    problem =
+        lang::Fill(lang::Tr("\"%1\" is not a level (an acceleration, velocity or displacement with its unit)"), {cell});
     return false;
 }
 
@@ -142,10 +146,11 @@ bool ReadBreakpointTable(std::string_view text, double gravity, std::vector<Segm
         ++lineNumber;
         std::vector<std::string> cells = Cells(line);
         if (cells.empty()) continue;
-        const std::string where = "Line " + std::to_string(lineNumber) + ": ";
+        const std::string where = lang::Fill(lang::Tr("Line %1: "), {std::to_string(lineNumber)});
         if (cells.size() != 2) {
-            problem = where + "a breakpoint table has two columns, frequency and level; this line has " +
-                      std::to_string(cells.size());
+            problem = where + lang::Fill(lang::Tr("a breakpoint table has two columns, frequency and level; this "
+                                                  "line has %1"),
+                                         {std::to_string(cells.size())});
             return false;
         }
         std::string frequency = cells[0];
@@ -158,17 +163,17 @@ bool ReadBreakpointTable(std::string_view text, double gravity, std::vector<Segm
                 headerUnit = HeaderUnit(cells[1]);
                 continue;
             }
-            problem = where + "\"" + cells[0] + "\" is not a frequency in Hz";
+            problem = where + lang::Fill(lang::Tr("\"%1\" is not a frequency in Hz"), {cells[0]});
             return false;
         }
         Breakpoint point;
         point.frequency = halvex::ParseNumber(frequency);
         if (!(point.frequency > 0.0) || !std::isfinite(point.frequency)) {
-            problem = where + "a frequency must be positive";
+            problem = where + lang::Tr("a frequency must be positive");
             return false;
         }
         if (!points.empty() && !(point.frequency > points.back().frequency)) {
-            problem = where + "the frequencies must rise from line to line";
+            problem = where + lang::Tr("the frequencies must rise from line to line");
             return false;
         }
         if (!ReadLevel(cells[1], headerUnit, headerForm, point.level, problem)) {
@@ -178,7 +183,7 @@ bool ReadBreakpointTable(std::string_view text, double gravity, std::vector<Segm
         points.push_back(point);
     }
     if (points.size() < 2) {
-        problem = "a breakpoint table needs two breakpoints or more, a frequency and a level on each line";
+        problem = lang::Tr("a breakpoint table needs two breakpoints or more, a frequency and a level on each line");
         return false;
     }
     segments.clear();

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "lang/tr.h"
 #include "numeric/number_text.h"
 #include "planner/sequence.h"
 
@@ -400,13 +401,14 @@ void DrawGrid(Chart& chart, const ChartMapping& least, double velocityUnit, cons
         chart.ops.push_back(TextOp(DrawRole::AxisLabel, {b.x0, tick.at}, std::move(tick.text), TextAnchor::End, -5, 4));
     }
     const double titleSize = StyleOf(DrawRole::AxisTitle).fontSize;
-    chart.ops.push_back(TextOp(DrawRole::AxisTitle, {b.x1, b.y0}, "Frequency (Hz)", TextAnchor::End, 0, 27));
+    chart.ops.push_back(TextOp(DrawRole::AxisTitle, {b.x1, b.y0}, lang::Fill(lang::Tr("Frequency (%1)"), {"Hz"}),
+                               TextAnchor::End, 0, 27));
     // Upright beside the labels, its baseline on their side, and inside the
     // 62 pixels FitChart leaves left of the plot.
     const double beside =
         std::min(-5.0 - widest - 4.0 - draw::kTextDescent * titleSize, -draw::kTextAscent * titleSize - 2.0);
     DrawOp velocity =
-        TextOp(DrawRole::AxisTitle, {b.x0, (b.y0 + b.y1) / 2.0}, std::string("Velocity (") + velocityName + ")",
+        TextOp(DrawRole::AxisTitle, {b.x0, (b.y0 + b.y1) / 2.0}, lang::Fill(lang::Tr("Velocity (%1)"), {velocityName}),
                TextAnchor::Middle, std::max(beside, -58.0 + draw::kTextAscent * titleSize), 0);
     velocity.angle = 90.0;
     chart.ops.push_back(std::move(velocity));
@@ -777,6 +779,30 @@ std::vector<ChartPoint> ProfileLine(const ResolvedProfile& profile) {
 
 std::string Margin(double margin) { return halvex::FormatNumber("%.3g", margin); }
 
+// The binding limit as the chart's note names it, the document's own word
+// in English ("frequency_range binds").
+const char* LimitNote(LimitKind kind) {
+    switch (kind) {
+        case LimitKind::Force:
+            return lang::TrC("chart note", "force");
+        case LimitKind::Stroke:
+            return lang::TrC("chart note", "stroke");
+        case LimitKind::Velocity:
+            return lang::TrC("chart note", "velocity");
+        case LimitKind::Acceleration:
+            return lang::TrC("chart note", "acceleration");
+        case LimitKind::Payload:
+            return lang::TrC("chart note", "payload");
+        case LimitKind::FrequencyRange:
+            return lang::TrC("chart note", "frequency_range");
+        case LimitKind::ExpanderResonance:
+            return lang::TrC("chart note", "expander_resonance");
+        case LimitKind::FixtureResonance:
+            break;
+    }
+    return lang::TrC("chart note", "fixture_resonance");
+}
+
 // The runs of the document's sequence where they leave the profile: a
 // search's level of its own or a part of the profile's, a dashed line over
 // the profile's span; each dwell's and step's frequency, a mark at the level
@@ -823,10 +849,11 @@ std::vector<DrawOp> Markers(const PlanOutcome& outcome, Clearance& room) {
     if (binding != nullptr && binding->frequency) {
         const double f = std::clamp(*binding->frequency, profile.Lowest(), profile.Highest());
         const ChartPoint at = Point(f, VelocityAt(profile, f));
-        marks.emplace_back(Op(DrawKind::Marker, DrawRole::Binding, {at}),
-                           TextOp(DrawRole::Binding, at,
-                                  std::string(LimitName(binding->limit)) + " binds, margin " + Margin(binding->margin),
-                                  TextAnchor::Start, 0, 0));
+        marks.emplace_back(
+            Op(DrawKind::Marker, DrawRole::Binding, {at}),
+            TextOp(DrawRole::Binding, at,
+                   lang::Fill(lang::Tr("%1 binds, margin %2"), {LimitNote(binding->limit), Margin(binding->margin)}),
+                   TextAnchor::Start, 0, 0));
     }
     for (double f : profile.crossovers) {
         const ChartPoint at = Point(f, VelocityAt(profile, f));
@@ -862,23 +889,24 @@ void DrawLegend(Chart& chart, bool envelope, bool binding, const RunsDrawn& runs
         op.offsets = std::move(offsets);
         chart.ops.push_back(std::move(op));
     };
-    auto name = [&](const char* text) {
+    auto name = [&](const char* english) {
+        const char* text = lang::Tr(english);
         chart.ops.push_back(TextOp(DrawRole::Legend, corner, text, TextAnchor::Start, x, baseline));
         x += draw::TextWidth(text, size) + 14.0;
     };
     sample(DrawKind::Line, DrawRole::Profile, {{x, 0.0}, {x + 18.0, 0.0}});
     x += 22.0;
-    name("profile");
+    name(N_("profile"));
     if (envelope) {
         sample(DrawKind::Fill, DrawRole::LimitRegion, {{x, -5.0}, {x + 16.0, -5.0}, {x + 16.0, 4.0}, {x, 4.0}});
         sample(DrawKind::Line, DrawRole::LimitRegion, {{x, 4.0}, {x + 16.0, 4.0}});
         x += 20.0;
-        name("shaker envelope");
+        name(N_("shaker envelope"));
     }
     if (binding) {
         sample(DrawKind::Marker, DrawRole::Binding, {{x + 6.0, 0.0}});
         x += 16.0;
-        name("binding point");
+        name(N_("binding point"));
     }
     // The runs' levels and marks under one name, which leaves the room
     // the frequency's title needs on the least plot.
@@ -892,7 +920,7 @@ void DrawLegend(Chart& chart, bool envelope, bool binding, const RunsDrawn& runs
     }
     if (!runs.levels.empty() || !runs.marks.empty()) {
         x += 2.0;
-        name("runs");
+        name(N_("runs"));
     }
 }
 
@@ -905,7 +933,7 @@ void DrawChart(const PlanDocument& document, const PlanOutcome& outcome, Chart& 
     chart.inchPound = document.UsesInchPound();
     chart.title.clear();
     if (title) {
-        chart.title = (title->planName.empty() ? std::string("Untitled") : title->planName) +
+        chart.title = (title->planName.empty() ? std::string(lang::Tr("Untitled")) : title->planName) +
                       ", g = " + halvex::FormatNumber("%.6g", chart.gravity) + " m/s\u00b2";
     }
     const ResolvedProfile& profile = outcome.profile;

@@ -3,6 +3,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "lang/tr.h"
 #include "numeric/number_text.h"
 #include "planner/document.h"
 #include "planner/field_reader.h"
@@ -115,24 +116,26 @@ public:
     bool ReadDocument(const JsonValue& root, PlanDocument& document) {
         if (!CheckObject(root, "document")) return false;
         const JsonValue* format = root.Find("format");
-        if (format == nullptr) return Fail("format", "missing; a plan starts with \"format\": \"halvex-plan\"");
+        if (format == nullptr)
+            return Fail("format", lang::Tr("missing; a plan starts with \"format\": \"halvex-plan\""));
         if (format->type != JsonValue::Type::String || format->text != "halvex-plan") {
-            return Fail("format", "unknown format; expected \"halvex-plan\"");
+            return Fail("format", lang::Tr("unknown format; expected \"halvex-plan\""));
         }
         const JsonValue* version = root.Find("version");
         if (version == nullptr) return Fail("version", "missing");
         if (version->type != JsonValue::Type::Number || !(version->number >= 1.0) ||
             version->number != std::floor(version->number)) {
-            return Fail("version", "must be a whole number, at least 1");
+            return Fail("version", lang::Tr("must be a whole number, at least 1"));
         }
         if (version->number > kPlanVersion) {
-            return Fail("version", "this document is of a newer version than this program reads (" +
-                                       std::to_string(kPlanVersion) + ")");
+            return Fail("version",
+                        lang::Fill(lang::Tr("this document is of a newer version than this program reads (%1)"),
+                                   {std::to_string(kPlanVersion)}));
         }
         m_version = static_cast<int>(version->number);
         m_unfilled = &document.unfilled;
         if (const JsonValue* info = root.Find("template")) {
-            if (!NeedsVersion2("template", "a template")) return false;
+            if (!NeedsVersion2("template", N_("a template needs version 2 of the format"))) return false;
             if (!CheckObject(*info, "template") ||
                 !CheckFields(*info, "template", {"id", "title", "reference", "notes"})) {
                 return false;
@@ -148,7 +151,7 @@ public:
             }
         }
         if (const JsonValue* info = root.Find("report")) {
-            if (!NeedsVersion2("report", "a report's title block")) return false;
+            if (!NeedsVersion2("report", N_("a report's title block needs version 2 of the format"))) return false;
             if (!CheckObject(*info, "report") ||
                 !CheckFields(*info, "report",
                              {"title", "specimen", "customer", "reference", "author", "revision", "notes"})) {
@@ -174,7 +177,7 @@ public:
 
         if (const JsonValue* gravity = root.Find("gravity")) {
             if (!ReadQuantity(*gravity, QuantityKind::Acceleration, "gravity", document.gravity)) return false;
-            if (document.gravity.unit == "g") return Fail("gravity", "cannot be given in g");
+            if (document.gravity.unit == "g") return Fail("gravity", lang::Tr("cannot be given in g"));
             if (!ReadPositive(*gravity, QuantityKind::Acceleration, "gravity", document.gravity)) return false;
         }
         m_gravity = document.GravitySi();
@@ -182,7 +185,7 @@ public:
         const JsonValue* profile = root.Find("profile");
         if (profile == nullptr) return Fail("profile", "missing");
         if (profile->type != JsonValue::Type::Array || profile->items.empty()) {
-            return Fail("profile", "expected a list of one or more segments");
+            return Fail("profile", lang::Tr("expected a list of one or more segments"));
         }
         for (std::size_t i = 0; i < profile->items.size(); ++i) {
             document.profile.emplace_back();
@@ -198,15 +201,16 @@ public:
             if (!ReadShaker(*shaker, *document.shaker)) return false;
         }
         if (root.Find("axes") != nullptr) {
-            if (!NeedsVersion2("axes", "the axes of a plan without a sweep")) return false;
-            if (document.sweep) return Fail("axes", "a plan with a sweep gives its axes as sweep.axes");
+            if (!NeedsVersion2("axes", N_("the axes of a plan without a sweep needs version 2 of the format")))
+                return false;
+            if (document.sweep) return Fail("axes", lang::Tr("a plan with a sweep gives its axes as sweep.axes"));
             document.axes = 1.0;
             if (!ReadWhole(root, "axes", "", kMaxAxes, *document.axes)) return false;
         }
         if (const JsonValue* sequence = root.Find("sequence")) {
-            if (!NeedsVersion2("sequence", "a sequence")) return false;
+            if (!NeedsVersion2("sequence", N_("a sequence needs version 2 of the format"))) return false;
             if (sequence->type != JsonValue::Type::Array || sequence->items.empty()) {
-                return Fail("sequence", "expected a list of one or more runs");
+                return Fail("sequence", lang::Tr("expected a list of one or more runs"));
             }
             document.sequence.emplace();
             std::optional<std::size_t> sweepRun;
@@ -216,10 +220,10 @@ public:
                 Run& run = document.sequence->back();
                 if (!ReadRun(sequence->items[i], path, run)) return false;
                 if (run.kind != RunKind::Sweep) continue;
-                if (!document.sweep) return Fail(path, "a sweep run needs the document's sweep");
+                if (!document.sweep) return Fail(path, lang::Tr("a sweep run needs the document's sweep"));
                 if (sweepRun) {
-                    return Fail(
-                        path, "the endurance sweep runs once, and sequence[" + std::to_string(*sweepRun) + "] runs it");
+                    return Fail(path, lang::Fill(lang::Tr("the endurance sweep runs once, and %1 runs it"),
+                                                 {"sequence[" + std::to_string(*sweepRun) + "]"}));
                 }
                 sweepRun = i;
             }
@@ -227,17 +231,18 @@ public:
         return true;
     }
 
-    bool NeedsVersion2(const std::string& path, const std::string& what) {
+    // refusal: "a sequence needs version 2 of the format", marked N_.
+    bool NeedsVersion2(const std::string& path, const char* refusal) {
         if (m_version >= 2) return true;
-        return Fail(path, what + " needs version 2 of the format");
+        return Fail(path, lang::Tr(refusal));
     }
 
     // A log sweep's rate in octaves, a linear one's in Hz.
     bool CheckRateUnit(const Quantity& rate, SweepType type, const std::string& path) {
         const bool octaves = IsOctaveRateUnit(rate.unit);
         if (rate.unit.empty() || octaves == (type == SweepType::Log)) return true;
-        return Fail(path, type == SweepType::Log ? "a log sweep's rate is in oct/min or oct/s"
-                                                 : "a linear sweep's rate is in Hz/min or Hz/s");
+        return Fail(path, type == SweepType::Log ? lang::Tr("a log sweep's rate is in oct/min or oct/s")
+                                                 : lang::Tr("a linear sweep's rate is in Hz/min or Hz/s"));
     }
 
     bool ReadRun(const JsonValue& value, const std::string& path, Run& run) {
@@ -291,7 +296,7 @@ public:
     bool ReadStepped(const JsonValue& value, const std::string& path, Run& run) {
         if (!CheckFields(value, path, {"run", "from", "to", "step", "hold", "hold_cycles", "level"})) return false;
         for (const char* name : {"from", "to", "step"}) {
-            if (value.Find(name) == nullptr) return Fail(Join(path, name), "missing");
+            if (value.Find(name) == nullptr) return Fail(Join(path, name), lang::Tr("missing"));
         }
         return ReadPositive(*value.Find("from"), QuantityKind::Frequency, Join(path, "from"), run.from) &&
                ReadPositive(*value.Find("to"), QuantityKind::Frequency, Join(path, "to"), run.to) &&
@@ -315,7 +320,7 @@ public:
                 if (!IsPointNumberText(number)) break;
                 step = Quantity{halvex::ParsePointNumber(number), "oct"};
                 if (!std::isfinite(step.number) || !(step.number > 0.0))
-                    return Fail(path, "must be positive and finite");
+                    return Fail(path, lang::Tr("must be positive and finite"));
                 return true;
             }
             if (value.text.rfind('?', 0) == 0) {
@@ -327,7 +332,7 @@ public:
         std::string problem;
         if (value.type == JsonValue::Type::String &&
             !ParsePointQuantityText(value.text, QuantityKind::Frequency, frequency, problem)) {
-            return Fail(path, "expected a frequency (\"1 Hz\") or a part of an octave (\"0.5 oct\")");
+            return Fail(path, lang::Tr("expected a frequency (\"1 Hz\") or a part of an octave (\"0.5 oct\")"));
         }
         return ReadPositive(value, QuantityKind::Frequency, path, step);
     }
@@ -354,7 +359,7 @@ public:
         }
         if (value->type == JsonValue::Type::Number) {
             if (!(value->number > 0.0) || value->number > 1.0) {
-                return Fail(field, "a part of the profile's level is above 0 and at most 1");
+                return Fail(field, lang::Tr("a part of the profile's level is above 0 and at most 1"));
             }
             level.source = RunLevel::Source::Fraction;
             level.fraction = value->number;
@@ -362,8 +367,8 @@ public:
         }
         if (value->type != JsonValue::Type::Object || value->names.size() != 1) {
             return Fail(field,
-                        "expected a part of the profile's level (0.25) or an object with one level, such as "
-                        "{\"acceleration\": \"0.5 g\"}");
+                        lang::Tr("expected a part of the profile's level (0.25) or an object with one level, such as "
+                                 "{\"acceleration\": \"0.5 g\"}"));
         }
         if (!CheckFields(*value, field, {"displacement_pp", "displacement_zp", "velocity", "acceleration"})) {
             return false;
@@ -375,7 +380,8 @@ public:
             level.source = RunLevel::Source::Own;
             level.kind = kind;
             const std::string ownField = Join(field, LevelFieldName(kind));
-            if (own->type == JsonValue::Type::Array) return Fail(ownField, "a run's own level is one constant value");
+            if (own->type == JsonValue::Type::Array)
+                return Fail(ownField, lang::Tr("a run's own level is one constant value"));
             return ReadPositive(*own, LevelQuantityKind(kind), ownField, level.value);
         }
         return true;
@@ -384,7 +390,7 @@ public:
     bool ReadBoundary(const JsonValue& segment, const char* name, const std::string& path, Boundary& boundary) {
         const JsonValue* value = segment.Find(name);
         const std::string field = Join(path, name);
-        if (value == nullptr) return Fail(field, "missing");
+        if (value == nullptr) return Fail(field, lang::Tr("missing"));
         bool ok = true;
         if (ToFill(*value, field, ok)) return ok;
         if (value->type == JsonValue::Type::String && value->text == "auto") {
@@ -417,13 +423,16 @@ public:
             if (found == nullptr) continue;
             if (level != nullptr) {
                 return Fail(Join(path, LevelFieldName(kind)),
-                            std::string("a segment has one level, and this one has ") + LevelFieldName(segment.kind));
+                            lang::Fill(lang::Tr("a segment has one level, and this one has %1"),
+                                       {LevelFieldName(segment.kind)}));
             }
             level = found;
             segment.kind = kind;
         }
         if (level == nullptr) {
-            return Fail(path, "a segment needs one level: displacement_pp, displacement_zp, velocity or acceleration");
+            return Fail(
+                path,
+                lang::Tr("a segment needs one level: displacement_pp, displacement_zp, velocity or acceleration"));
         }
         const std::string field = Join(path, LevelFieldName(segment.kind));
         const QuantityKind kind = LevelQuantityKind(segment.kind);
@@ -431,7 +440,7 @@ public:
             segment.values.emplace_back();
             return ReadPositive(*level, kind, field, segment.values.back());
         }
-        if (level->items.size() != 2) return Fail(field, "a ramp has two values, at `from` and at `to`");
+        if (level->items.size() != 2) return Fail(field, lang::Tr("a ramp has two values, at `from` and at `to`"));
         for (std::size_t i = 0; i < 2; ++i) {
             segment.values.emplace_back();
             if (!ReadPositive(level->items[i], kind, field + '[' + std::to_string(i) + ']', segment.values.back())) {
@@ -452,7 +461,8 @@ public:
         sweep.type = type == 0 ? SweepType::Log : SweepType::Linear;
         const JsonValue* rate = value.Find("rate");
         const JsonValue* passTime = value.Find("pass_time");
-        if ((rate == nullptr) == (passTime == nullptr)) return Fail(path, "give either rate or pass_time, not both");
+        if ((rate == nullptr) == (passTime == nullptr))
+            return Fail(path, lang::Tr("give either rate or pass_time, not both"));
         if (rate != nullptr) {
             sweep.rate.emplace();
             if (!ReadPositive(*rate, QuantityKind::SweepRate, "sweep.rate", *sweep.rate) ||
@@ -468,20 +478,24 @@ public:
         sweep.mode = static_cast<SweepMode>(mode);
         if (!ReadWhole(value, "sweeps", path, kMaxSweeps, sweep.sweeps)) return false;
         if (value.Find("duration") != nullptr) {
-            if (!NeedsVersion2("sweep.duration", "a sweep given by its time per axis")) return false;
-            if (value.Find("sweeps") != nullptr) return Fail(path, "give either sweeps or duration, not both");
+            if (!NeedsVersion2("sweep.duration",
+                               N_("a sweep given by its time per axis needs version 2 of the format")))
+                return false;
+            if (value.Find("sweeps") != nullptr)
+                return Fail(path, lang::Tr("give either sweeps or duration, not both"));
             if (!ReadOptionalPositive(value, "duration", QuantityKind::Time, path, sweep.duration)) return false;
         }
         if (!ReadWhole(value, "axes", path, kMaxAxes, sweep.axes)) return false;
         if (const JsonValue* dwells = value.Find("dwells")) {
-            if (dwells->type != JsonValue::Type::Array) return Fail("sweep.dwells", "expected a list of dwells");
+            if (dwells->type != JsonValue::Type::Array)
+                return Fail("sweep.dwells", lang::Tr("expected a list of dwells"));
             for (std::size_t i = 0; i < dwells->items.size(); ++i) {
                 const std::string item = "sweep.dwells[" + std::to_string(i) + "]";
                 const JsonValue& dwell = dwells->items[i];
                 if (!CheckObject(dwell, item) || !CheckFields(dwell, item, {"frequency", "time"})) return false;
                 sweep.dwells.emplace_back();
                 for (const char* name : {"frequency", "time"}) {
-                    if (dwell.Find(name) == nullptr) return Fail(Join(item, name), "missing");
+                    if (dwell.Find(name) == nullptr) return Fail(Join(item, name), lang::Tr("missing"));
                 }
                 if (!ReadPositive(*dwell.Find("frequency"), QuantityKind::Frequency, item + ".frequency",
                                   sweep.dwells.back().frequency) ||
@@ -498,7 +512,9 @@ public:
         const std::string path = "shaker";
         for (const char* field : {"name", "expander", "fixture", "max_payload", "frequency_range", "expander_resonance",
                                   "fixture_resonance", "setups"}) {
-            if (value.Find(field) != nullptr && !NeedsVersion2(Join(path, field), "a shaker from the lab's library")) {
+            if (value.Find(field) != nullptr &&
+                !NeedsVersion2(Join(path, field),
+                               N_("a shaker from the lab's library needs version 2 of the format"))) {
                 return false;
             }
         }
@@ -523,7 +539,7 @@ public:
         for (const std::string& member : value->names) {
             bool known = false;
             for (int i = 0; i < count; ++i) known = known || member == names[i];
-            if (!known) return Fail(Join(massPath, member), "unknown field");
+            if (!known) return Fail(Join(massPath, member), lang::Tr("unknown field"));
         }
         for (int i = 0; i < count; ++i) {
             const JsonValue* mass = value->Find(names[i]);
@@ -538,7 +554,7 @@ public:
             if (!ReadQuantity(*mass, QuantityKind::Mass, field, *masses[i])) return false;
             const double si = ToSi(*masses[i], QuantityKind::Mass, m_gravity);
             // A part that is not there may be written as 0.
-            if (!std::isfinite(si) || si < 0.0) return Fail(field, "must be zero or positive, and finite");
+            if (!std::isfinite(si) || si < 0.0) return Fail(field, lang::Tr("must be zero or positive, and finite"));
         }
         return true;
     }
@@ -548,7 +564,7 @@ public:
         const JsonValue* setups = value.Find("setups");
         if (setups == nullptr) return true;
         if (setups->type != JsonValue::Type::Array || setups->items.empty()) {
-            return Fail("shaker.setups", "expected a list of one set-up per axis");
+            return Fail("shaker.setups", lang::Tr("expected a list of one set-up per axis"));
         }
         for (std::size_t i = 0; i < setups->items.size(); ++i) {
             const std::string path = "shaker.setups[" + std::to_string(i) + "]";
@@ -599,7 +615,7 @@ public:
                 if (!ok) return false;
             } else if (fraction->type != JsonValue::Type::Number || !(fraction->number > 0.0) ||
                        fraction->number > 1.0) {
-                return Fail("shaker.force_fraction", "must be a number above 0 and at most 1");
+                return Fail("shaker.force_fraction", lang::Tr("must be a number above 0 and at most 1"));
             } else {
                 shaker.forceFraction = fraction->number;
             }

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "lang/tr.h"
+
 namespace planner {
 
 const char* TypeName(const JsonValue& value) {
@@ -11,15 +13,15 @@ const char* TypeName(const JsonValue& value) {
         case JsonValue::Type::Bool:
             return value.boolean ? "true" : "false";
         case JsonValue::Type::Number:
-            return "a number";
+            return lang::Tr("a number");
         case JsonValue::Type::String:
-            return "a string";
+            return lang::Tr("a string");
         case JsonValue::Type::Array:
-            return "an array";
+            return lang::Tr("an array");
         case JsonValue::Type::Object:
             break;
     }
-    return "an object";
+    return lang::Tr("an object");
 }
 
 bool FieldReader::Fail(const std::string& path, const std::string& what) {
@@ -29,7 +31,7 @@ bool FieldReader::Fail(const std::string& path, const std::string& what) {
 
 bool FieldReader::CheckObject(const JsonValue& value, const std::string& path) {
     if (value.type != JsonValue::Type::Object)
-        return Fail(path, std::string("expected an object, found ") + TypeName(value));
+        return Fail(path, lang::Fill(lang::Tr("expected an object, found %1"), {TypeName(value)}));
     return true;
 }
 
@@ -38,7 +40,7 @@ bool FieldReader::CheckFields(const JsonValue& object, const std::string& path,
     for (const std::string& name : object.names) {
         bool found = false;
         for (const char* k : known) found = found || name == k;
-        if (!found) return Fail(Join(path, name), "unknown field");
+        if (!found) return Fail(Join(path, name), lang::Tr("unknown field"));
     }
     return true;
 }
@@ -46,7 +48,7 @@ bool FieldReader::CheckFields(const JsonValue& object, const std::string& path,
 bool FieldReader::ToFill(const JsonValue& value, const std::string& path, bool& ok) {
     if (m_unfilled == nullptr || value.type != JsonValue::Type::String || value.text != "?") return false;
     ok = m_version >= 2 ? (m_unfilled->push_back(path), true)
-                        : Fail(path, "a field to fill (\"?\") needs version 2 of the format");
+                        : Fail(path, lang::Tr("a field to fill (\"?\") needs version 2 of the format"));
     return true;
 }
 
@@ -60,11 +62,11 @@ bool FieldReader::ToFillQuantity(const JsonValue& value, QuantityKind kind, cons
     Quantity read;
     std::string problem;
     if (value.text[1] != ' ' || !ParsePointQuantityText("1 " + value.text.substr(unit), kind, read, problem)) {
-        ok = Fail(path, "a field to fill is \"?\", or \"?\", a blank and the unit it is to be given in");
+        ok = Fail(path, lang::Tr("a field to fill is \"?\", or \"?\", a blank and the unit it is to be given in"));
         return true;
     }
     if (m_version < 2) {
-        ok = Fail(path, "a field to fill (\"?\") needs version 2 of the format");
+        ok = Fail(path, lang::Tr("a field to fill (\"?\") needs version 2 of the format"));
         return true;
     }
     m_unfilled->push_back(path);
@@ -97,7 +99,7 @@ bool FieldReader::ReadPositive(const JsonValue& value, QuantityKind kind, const 
     if (ToFillQuantity(value, kind, path, quantity, ok)) return ok;
     if (!ReadQuantity(value, kind, path, quantity)) return false;
     const double si = ToSi(quantity, kind, m_gravity);
-    if (!std::isfinite(si) || !(si > 0.0)) return Fail(path, "must be positive and finite");
+    if (!std::isfinite(si) || !(si > 0.0)) return Fail(path, lang::Tr("must be positive and finite"));
     return true;
 }
 
@@ -120,12 +122,13 @@ bool FieldReader::ReadWhole(const JsonValue& object, const char* name, const std
         return ok;
     }
     if (value->type != JsonValue::Type::Number) {
-        return Fail(field, std::string("expected a whole number, found ") + TypeName(*value));
+        return Fail(field, lang::Fill(lang::Tr("expected a whole number, found %1"), {TypeName(*value)}));
     }
     if (!(value->number >= 1.0) || value->number != std::floor(value->number)) {
-        return Fail(field, "must be a whole number, at least 1");
+        return Fail(field, lang::Tr("must be a whole number, at least 1"));
     }
-    if (value->number > max) return Fail(field, "must be at most " + std::to_string(static_cast<long>(max)));
+    if (value->number > max)
+        return Fail(field, lang::Fill(lang::Tr("must be at most %1"), {std::to_string(static_cast<long>(max))}));
     number = value->number;
     return true;
 }
@@ -134,7 +137,7 @@ bool FieldReader::ReadWord(const JsonValue& object, const char* name, const std:
                            std::initializer_list<const char*> words, int& index) {
     const JsonValue* value = object.Find(name);
     const std::string field = Join(path, name);
-    if (value == nullptr) return Fail(field, "missing");
+    if (value == nullptr) return Fail(field, lang::Tr("missing"));
     std::string list;
     int i = 0;
     for (const char* word : words) {
@@ -145,14 +148,14 @@ bool FieldReader::ReadWord(const JsonValue& object, const char* name, const std:
         list += std::string(i == 0 ? "" : ", ") + '"' + word + '"';
         ++i;
     }
-    return Fail(field, "must be one of " + list);
+    return Fail(field, lang::Fill(lang::Tr("must be one of %1"), {list}));
 }
 
 bool FieldReader::EitherOr(const JsonValue& object, const std::string& path, const char* one, const char* other) {
     const bool hasOne = object.Find(one) != nullptr;
     const bool hasOther = object.Find(other) != nullptr;
-    if (hasOne && hasOther) return Fail(path, std::string("give either ") + one + " or " + other + ", not both");
-    if (!hasOne && !hasOther) return Fail(path, std::string("give ") + one + " or " + other);
+    if (hasOne && hasOther) return Fail(path, lang::Fill(lang::Tr("give either %1 or %2, not both"), {one, other}));
+    if (!hasOne && !hasOther) return Fail(path, lang::Fill(lang::Tr("give %1 or %2"), {one, other}));
     return true;
 }
 
@@ -165,7 +168,7 @@ bool FieldReader::ReadCount(const JsonValue& object, const char* name, const std
     bool ok = true;
     if (ToFill(*value, field, ok)) return ok;
     if (value->type != JsonValue::Type::Number || !(value->number > 0.0) || !std::isfinite(value->number)) {
-        return Fail(field, "must be a number above 0");
+        return Fail(field, lang::Tr("must be a number above 0"));
     }
     number = value->number;
     return true;
@@ -180,9 +183,10 @@ bool FieldReader::ReadOptionalWhole(const JsonValue& object, const char* name, c
 
 bool FieldReader::ReadText(const JsonValue& value, const std::string& path, std::string& text) {
     if (value.type != JsonValue::Type::String)
-        return Fail(path, std::string("expected a text, found ") + TypeName(value));
-    if (value.text.find_first_not_of(' ') == std::string::npos) return Fail(path, "must not be blank");
-    if (value.text == "?") return Fail(path, "a field to fill (\"?\") stands for a figure, not for a name or a text");
+        return Fail(path, lang::Fill(lang::Tr("expected a text, found %1"), {TypeName(value)}));
+    if (value.text.find_first_not_of(' ') == std::string::npos) return Fail(path, lang::Tr("must not be blank"));
+    if (value.text == "?")
+        return Fail(path, lang::Tr("a field to fill (\"?\") stands for a figure, not for a name or a text"));
     text = value.text;
     return true;
 }
@@ -201,7 +205,7 @@ bool FieldReader::ReadFrequencyRange(const JsonValue& object, const std::string&
     if (value == nullptr) return true;
     const std::string field = Join(path, "frequency_range");
     if (value->type != JsonValue::Type::Array || value->items.size() != 2) {
-        return Fail(field, "expected a list of two frequencies, the lowest and the highest");
+        return Fail(field, lang::Tr("expected a list of two frequencies, the lowest and the highest"));
     }
     range.emplace();
     const std::size_t filled = m_unfilled != nullptr ? m_unfilled->size() : 0;
@@ -214,7 +218,7 @@ bool FieldReader::ReadFrequencyRange(const JsonValue& object, const std::string&
     const bool toFill = m_unfilled != nullptr && m_unfilled->size() > filled;
     if (!toFill && !(ToSi((*range)[0], QuantityKind::Frequency, m_gravity) <
                      ToSi((*range)[1], QuantityKind::Frequency, m_gravity))) {
-        return Fail(field + "[1]", "must be above the lowest frequency");
+        return Fail(field + "[1]", lang::Tr("must be above the lowest frequency"));
     }
     return true;
 }

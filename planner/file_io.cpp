@@ -14,6 +14,8 @@
 #include <unistd.h>
 #endif
 
+#include "lang/tr.h"
+
 namespace planner {
 namespace {
 
@@ -217,7 +219,7 @@ bool WriteFileReplacing(const std::string& path, const std::string& text, std::s
     const std::string temporary = path + ".saving";
     std::FILE* file = Open(temporary, true);
     if (file == nullptr) {
-        message = path + ": cannot be written";
+        message = lang::Fill(lang::Tr("%1: cannot be written"), {path});
         return false;
     }
     bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size() && std::fflush(file) == 0;
@@ -228,16 +230,16 @@ bool WriteFileReplacing(const std::string& path, const std::string& text, std::s
     written = std::fclose(file) == 0 && written;
     if (!written) {
         Remove(temporary);
-        message = path + ": cannot be written";
+        message = lang::Fill(lang::Tr("%1: cannot be written"), {path});
         return false;
     }
     if (beforeReplace && !beforeReplace(temporary)) {
-        message = path + ": the save was stopped";
+        message = lang::Fill(lang::Tr("%1: the save was stopped"), {path});
         return false;
     }
     if (!Rename(temporary, path)) {
         Remove(temporary);
-        message = path + ": cannot be replaced";
+        message = lang::Fill(lang::Tr("%1: cannot be replaced"), {path});
         return false;
     }
     return true;

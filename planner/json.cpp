@@ -4,6 +4,7 @@
 #include <set>
 #include <string_view>
 
+#include "lang/tr.h"
 #include "numeric/json_text.h"
 #include "numeric/number_text.h"
 
@@ -34,7 +35,7 @@ public:
         SkipSpace();
         if (!ReadValue(value, 0)) return false;
         SkipSpace();
-        if (m_pos != m_text.size()) return Fail("unexpected text after the document");
+        if (m_pos != m_text.size()) return Fail(lang::Tr("unexpected text after the document"));
         return true;
     }
 
@@ -70,13 +71,13 @@ private:
     }
 
     bool ReadWord(std::string_view word) {
-        if (m_text.substr(m_pos, word.size()) != word) return Fail("not a JSON value");
+        if (m_text.substr(m_pos, word.size()) != word) return Fail(lang::Tr("not a JSON value"));
         m_pos += word.size();
         return true;
     }
 
     bool ReadValue(JsonValue& value, int depth) {
-        if (AtEnd()) return Fail("the document ends where a value is expected");
+        if (AtEnd()) return Fail(lang::Tr("the document ends where a value is expected"));
         value.offset = m_pos;
         switch (Peek()) {
             case '{':
@@ -98,12 +99,12 @@ private:
                 return ReadWord("null");
             default:
                 if (Peek() == '-' || (Peek() >= '0' && Peek() <= '9')) return ReadNumber(value);
-                return Fail("not a JSON value");
+                return Fail(lang::Tr("not a JSON value"));
         }
     }
 
     bool ReadObject(JsonValue& value, int depth) {
-        if (depth > kJsonMaxDepth) return Fail("nested too deeply");
+        if (depth > kJsonMaxDepth) return Fail(lang::Tr("nested too deeply"));
         value.type = JsonValue::Type::Object;
         ++m_pos;
         SkipSpace();
@@ -114,16 +115,16 @@ private:
         std::set<std::string> seen;  // a set keeps many members from costing quadratic time
         for (;;) {
             SkipSpace();
-            if (AtEnd() || Peek() != '"') return Fail("expected a member name in quotes");
+            if (AtEnd() || Peek() != '"') return Fail(lang::Tr("expected a member name in quotes"));
             const std::size_t nameStart = m_pos;
             std::string name;
             if (!ReadString(name)) return false;
             if (!seen.insert(name).second) {
                 m_pos = nameStart;
-                return Fail("the name " + Quoted(name) + " appears twice");
+                return Fail(lang::Fill(lang::Tr("the name %1 appears twice"), {Quoted(name)}));
             }
             SkipSpace();
-            if (AtEnd() || Peek() != ':') return Fail("expected ':' after a member name");
+            if (AtEnd() || Peek() != ':') return Fail(lang::Tr("expected ':' after a member name"));
             ++m_pos;
             SkipSpace();
             m_path.push_back(PathStep{false, 0, name});
@@ -132,18 +133,18 @@ private:
             if (!ReadValue(value.items.back(), depth)) return false;
             m_path.pop_back();
             SkipSpace();
-            if (AtEnd()) return Fail("the document ends inside an object");
+            if (AtEnd()) return Fail(lang::Tr("the document ends inside an object"));
             if (Peek() == '}') {
                 ++m_pos;
                 return true;
             }
-            if (Peek() != ',') return Fail("expected ',' or '}'");
+            if (Peek() != ',') return Fail(lang::Tr("expected ',' or '}'"));
             ++m_pos;
         }
     }
 
     bool ReadArray(JsonValue& value, int depth) {
-        if (depth > kJsonMaxDepth) return Fail("nested too deeply");
+        if (depth > kJsonMaxDepth) return Fail(lang::Tr("nested too deeply"));
         value.type = JsonValue::Type::Array;
         ++m_pos;
         SkipSpace();
@@ -158,12 +159,12 @@ private:
             if (!ReadValue(value.items.back(), depth)) return false;
             m_path.pop_back();
             SkipSpace();
-            if (AtEnd()) return Fail("the document ends inside an array");
+            if (AtEnd()) return Fail(lang::Tr("the document ends inside an array"));
             if (Peek() == ']') {
                 ++m_pos;
                 return true;
             }
-            if (Peek() != ',') return Fail("expected ',' or ']'");
+            if (Peek() != ',') return Fail(lang::Tr("expected ',' or ']'"));
             ++m_pos;
         }
     }
@@ -177,33 +178,33 @@ private:
     bool ReadNumber(JsonValue& value) {
         const std::size_t start = m_pos;
         if (Peek() == '-') ++m_pos;
-        if (AtEnd() || !(Peek() >= '0' && Peek() <= '9')) return Fail("a number needs digits");
+        if (AtEnd() || !(Peek() >= '0' && Peek() <= '9')) return Fail(lang::Tr("a number needs digits"));
         if (Peek() == '0') {
             ++m_pos;
-            if (!AtEnd() && Peek() >= '0' && Peek() <= '9') return Fail("a number may not start with 0");
+            if (!AtEnd() && Peek() >= '0' && Peek() <= '9') return Fail(lang::Tr("a number may not start with 0"));
         } else {
             ReadDigits();
         }
         if (!AtEnd() && Peek() == '.') {
             ++m_pos;
-            if (!ReadDigits()) return Fail("a number needs digits after '.'");
+            if (!ReadDigits()) return Fail(lang::Tr("a number needs digits after '.'"));
         }
         if (!AtEnd() && (Peek() == 'e' || Peek() == 'E')) {
             ++m_pos;
             if (!AtEnd() && (Peek() == '+' || Peek() == '-')) ++m_pos;
-            if (!ReadDigits()) return Fail("a number needs digits in its exponent");
+            if (!ReadDigits()) return Fail(lang::Tr("a number needs digits in its exponent"));
         }
         value.type = JsonValue::Type::Number;
         value.number = halvex::ParsePointNumber(m_text.substr(start, m_pos - start));
         if (!std::isfinite(value.number)) {
             m_pos = start;
-            return Fail("the number is too large");
+            return Fail(lang::Tr("the number is too large"));
         }
         return true;
     }
 
     bool ReadHex4(unsigned& code) {
-        if (m_text.size() - m_pos < 4) return Fail("\\u needs four hexadecimal digits");
+        if (m_text.size() - m_pos < 4) return Fail(lang::Tr("\\u needs four hexadecimal digits"));
         code = 0;
         for (int i = 0; i < 4; ++i) {
             const char c = m_text[m_pos++];
@@ -216,7 +217,7 @@ private:
                 digit = static_cast<unsigned>(c - 'A' + 10);
             } else {
                 --m_pos;
-                return Fail("\\u needs four hexadecimal digits");
+                return Fail(lang::Tr("\\u needs four hexadecimal digits"));
             }
             code = code * 16 + digit;
         }
@@ -243,7 +244,7 @@ private:
 
     bool ReadEscape(std::string& out) {
         ++m_pos;  // the backslash
-        if (AtEnd()) return Fail("the document ends inside a string");
+        if (AtEnd()) return Fail(lang::Tr("the document ends inside a string"));
         const char c = m_text[m_pos++];
         switch (c) {
             case '"':
@@ -270,18 +271,18 @@ private:
                 break;
             default:
                 --m_pos;
-                return Fail("unknown escape in a string");
+                return Fail(lang::Tr("unknown escape in a string"));
         }
         unsigned code = 0;
         if (!ReadHex4(code)) return false;
-        if (code >= 0xDC00 && code <= 0xDFFF) return Fail("a low surrogate without a high one");
+        if (code >= 0xDC00 && code <= 0xDFFF) return Fail(lang::Tr("a low surrogate without a high one"));
         if (code >= 0xD800 && code <= 0xDBFF) {
             // Text is kept as UTF-8, which has no spelling for half a pair.
-            if (m_text.substr(m_pos, 2) != "\\u") return Fail("a high surrogate without a low one");
+            if (m_text.substr(m_pos, 2) != "\\u") return Fail(lang::Tr("a high surrogate without a low one"));
             m_pos += 2;
             unsigned low = 0;
             if (!ReadHex4(low)) return false;
-            if (low < 0xDC00 || low > 0xDFFF) return Fail("a high surrogate without a low one");
+            if (low < 0xDC00 || low > 0xDFFF) return Fail(lang::Tr("a high surrogate without a low one"));
             code = 0x10000 + ((code - 0xD800) << 10) + (low - 0xDC00);
         }
         AppendUtf8(out, code);
@@ -312,7 +313,7 @@ private:
     bool ReadString(std::string& out) {
         ++m_pos;  // the opening quote
         for (;;) {
-            if (AtEnd()) return Fail("the document ends inside a string");
+            if (AtEnd()) return Fail(lang::Tr("the document ends inside a string"));
             const unsigned char c = static_cast<unsigned char>(Peek());
             if (c == '"') {
                 ++m_pos;
@@ -321,13 +322,13 @@ private:
             if (c == '\\') {
                 if (!ReadEscape(out)) return false;
             } else if (c < 0x20) {
-                return Fail("a control character in a string must be escaped");
+                return Fail(lang::Tr("a control character in a string must be escaped"));
             } else if (c < 0x80) {
                 out += static_cast<char>(c);
                 ++m_pos;
             } else {
                 const std::size_t length = Utf8Length();
-                if (length == 0) return Fail("a string that is not UTF-8");
+                if (length == 0) return Fail(lang::Tr("a string that is not UTF-8"));
                 out.append(m_text.substr(m_pos, length));
                 m_pos += length;
             }
@@ -351,8 +352,8 @@ bool ParseJson(std::string_view text, JsonValue& value, JsonError& error) {
 std::string FormatJsonError(const JsonError& error) {
     std::string out;
     if (!error.path.empty()) out = error.path + ": ";
-    out += "not valid JSON at line " + std::to_string(error.line) + ", column " + std::to_string(error.column) + ": " +
-           error.what;
+    out += lang::Fill(lang::Tr("not valid JSON at line %1, column %2: %3"),
+                      {std::to_string(error.line), std::to_string(error.column), error.what});
     return out;
 }
 

@@ -5,6 +5,7 @@
 #include <iterator>
 #include <utility>
 
+#include "lang/tr.h"
 #include "planner/changed_on_disk.h"
 #include "res/lab_ids.h"
 #include "res/resource_ids.h"
@@ -17,12 +18,13 @@ using planner::QuantityKind;
 
 namespace {
 
-const ui::FileType kLabFiles{"Equipment libraries", "halvex-lab"};
+// Named in the user's language where the file dialog shows it.
+ui::FileType LabFiles() { return {lang::Tr("Equipment libraries"), "halvex-lab"}; }
 
 int Index(LabList list) { return static_cast<int>(list); }
 
 std::string FileName(const std::string& path) {
-    if (path.empty()) return "Untitled";
+    if (path.empty()) return lang::Tr("Untitled");
     const std::size_t slash = path.find_last_of("/\\");
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
@@ -58,8 +60,8 @@ const int kListIds[planner::kLabLists] = {IDC_SHAKERS, IDC_EXPANDERS, IDC_FIXTUR
 const int kRemoveIds[planner::kLabLists] = {IDC_REMOVE_SHAKER, IDC_REMOVE_EXPANDER, IDC_REMOVE_FIXTURE};
 const int kDuplicateIds[planner::kLabLists] = {IDC_DUPLICATE_SHAKER, IDC_DUPLICATE_EXPANDER, IDC_DUPLICATE_FIXTURE};
 const int kNameIds[planner::kLabLists] = {IDC_SHAKER_NAME, IDC_EXPANDER_NAME, IDC_FIXTURE_NAME};
-// What a new item is called before the user names it.
-const char* const kNewNames[planner::kLabLists] = {"Shaker", "Expander", "Fixture"};
+// What a new item is called before the user names it, in the user's language.
+const char* const kNewNames[planner::kLabLists] = {N_("Shaker"), N_("Expander"), N_("Fixture")};
 
 // The library's own fields that a problem can lie in.
 struct KeyControl {
@@ -81,6 +83,13 @@ void FillList(ui::CListBox& list, const Items& items) {
     list.ResetContent();
     int index = 0;
     for (const auto& item : items) list.InsertString(index++, item);
+}
+
+// Words of the program's own, shown in the user's language.
+template <std::size_t N>
+void FillTranslated(ui::CListBox& list, const char* const (&items)[N]) {
+    list.ResetContent();
+    for (std::size_t i = 0; i < N; ++i) list.InsertString(static_cast<int>(i), lang::Tr(items[i]));
 }
 
 template <typename Item>
@@ -204,7 +213,7 @@ bool CLabDlg::OnInitDialog() {
     SetIcon(ui::Icon{res::IDR_PLANNER}, false);
     Window().AddControlCommand(res::IDM_OPEN_MANUAL, res::kManualItem, res::kManualShortcut, {});
     FillList(m_gravityUnit, planner::GravityUnits());
-    FillList(m_expanderKind, planner::kExpanderKindItems);
+    FillTranslated(m_expanderKind, planner::kExpanderKindItems);
     for (int i = 0; i < 8; ++i) FillList(m_shakerUnits[i], planner::FieldUnits(kShakerQuantities[i].kind));
     for (int i = 0; i < 2; ++i) {
         FillList(m_expanderUnits[i], planner::FieldUnits(kExpanderQuantities[i].kind));
@@ -347,7 +356,7 @@ void CLabDlg::OnSelchangeList(LabList list) {
 
 // A new item, named so that no other in its list has its name, chosen.
 void CLabDlg::OnAdd(LabList list) {
-    const std::string name = planner::UniqueName(kNewNames[Index(list)], Names(list));
+    const std::string name = planner::UniqueName(lang::Tr(kNewNames[Index(list)]), Names(list));
     m_selected[Index(list)] = WithList(m_fields, list, [&](auto& items) {
         items.emplace_back();
         items.back().name = name;
@@ -393,9 +402,9 @@ void CLabDlg::OpenFile(const std::string& path) {
     for (int i = 0; i < planner::kLabLists; ++i) m_selected[i] = Count(LabList(i)) > 0 ? 0 : -1;
     ShowAll();
     if (!m_unreadable.empty()) {
-        ui::AfxMessageBox(m_unreadable +
-                          "\nThe library opens empty, and that file is not written over: Save As keeps what you "
-                          "enter in another file.");
+        ui::AfxMessageBox(lang::Fill(lang::Tr("%1\nThe library opens empty, and that file is not written over: Save "
+                                              "As keeps what you enter in another file."),
+                                     {m_unreadable}));
     }
 }
 
@@ -498,20 +507,21 @@ void CLabDlg::ShowStatus() {
     std::string status = m_problem;
     if (status.empty()) {
         status = m_unreadable.empty() ? FileName(m_path)
-                                      : FileName(m_path) + " does not read as a library and is not written over";
+                                      : lang::Fill(lang::Tr("%1 does not read as a library and is not written over"),
+                                                   {FileName(m_path)});
     }
     m_status.SetWindowText(status);
     const int marked = m_problem.empty() ? res::kNoId : ControlOf(m_place);
     if (m_marked != res::kNoId && m_marked != marked) Window().MarkControl(m_marked, {});
     if (marked != res::kNoId) Window().MarkControl(marked, m_problem);
     m_marked = marked;
-    Window().SetTitle(FileName(m_path) + (Modified() ? "*" : "") + " \u2014 Equipment Library");
+    Window().SetTitle(FileName(m_path) + (Modified() ? "*" : "") + " \u2014 " + lang::Tr("Equipment Library"));
     m_recovery.Changed(*this, Modified());
 }
 
 bool CLabDlg::KeepChanges() {
     if (!Modified()) return true;
-    switch (ui::AfxQuestion("Save the changes to " + FileName(m_path) + "?")) {
+    switch (ui::AfxQuestion(lang::Fill(lang::Tr("Save the changes to %1?"), {FileName(m_path)}))) {
         case ui::IDYES:
             OnSave();
             return !Modified();
@@ -525,7 +535,7 @@ bool CLabDlg::KeepChanges() {
 void CLabDlg::OnOpen() {
     if (!KeepChanges()) return;
     std::string path;
-    if (!ui::AfxOpenFileName({kLabFiles}, path)) return;
+    if (!ui::AfxOpenFileName({LabFiles()}, path)) return;
     OpenFile(path);
     if (m_unreadable.empty()) Remember(path);
 }
@@ -533,12 +543,13 @@ void CLabDlg::OnOpen() {
 // A file that did not read is not written over: Save As is offered instead.
 void CLabDlg::OnSave() {
     if (!m_problem.empty()) {
-        ui::AfxMessageBox("The library cannot be saved while " + m_problem);
+        ui::AfxMessageBox(lang::Fill(lang::Tr("The library cannot be saved while %1"), {m_problem}));
         return;
     }
     if (!m_unreadable.empty()) {
-        if (ui::AfxQuestion(FileName(m_path) + " does not read as a library and is not written over. Save the "
-                                               "library in another file?") == ui::IDYES) {
+        if (ui::AfxQuestion(lang::Fill(lang::Tr("%1 does not read as a library and is not written over. Save the "
+                                                "library in another file?"),
+                                       {FileName(m_path)})) == ui::IDYES) {
             OnSaveAs();
         }
         return;
@@ -559,12 +570,12 @@ void CLabDlg::OnSave() {
 
 void CLabDlg::OnSaveAs() {
     if (!m_problem.empty()) {
-        ui::AfxMessageBox("The library cannot be saved while " + m_problem);
+        ui::AfxMessageBox(lang::Fill(lang::Tr("The library cannot be saved while %1"), {m_problem}));
         return;
     }
     std::string path = m_unreadable.empty() ? m_path : std::string();
     std::size_t type = 0;
-    if (!ui::AfxSaveFileName({kLabFiles}, path, type)) return;
+    if (!ui::AfxSaveFileName({LabFiles()}, path, type)) return;
     if (SaveTo(path)) Remember(path);
 }
 

@@ -2,6 +2,7 @@
 #include <set>
 #include <string>
 
+#include "lang/tr.h"
 #include "numeric/json_text.h"
 #include "planner/field_reader.h"
 #include "planner/file_io.h"
@@ -31,16 +32,18 @@ public:
     bool ReadLab(const JsonValue& root, LabDocument& lab) {
         if (!CheckObject(root, "document")) return false;
         const JsonValue* format = root.Find("format");
-        if (format == nullptr) return Fail("format", "missing; a library starts with \"format\": \"halvex-lab\"");
+        if (format == nullptr)
+            return Fail("format", lang::Tr("missing; a library starts with \"format\": \"halvex-lab\""));
         if (format->type != JsonValue::Type::String || format->text != "halvex-lab") {
-            return Fail("format", "unknown format; expected \"halvex-lab\"");
+            return Fail("format", lang::Tr("unknown format; expected \"halvex-lab\""));
         }
         double version = 0.0;
-        if (root.Find("version") == nullptr) return Fail("version", "missing");
+        if (root.Find("version") == nullptr) return Fail("version", lang::Tr("missing"));
         if (!ReadWhole(root, "version", "", 1e9, version)) return false;
         if (version > kLabVersion) {
-            return Fail("version", "this library is of a newer version than this program reads (" +
-                                       std::to_string(kLabVersion) + ")");
+            return Fail("version",
+                        lang::Fill(lang::Tr("this library is of a newer version than this program reads (%1)"),
+                                   {std::to_string(kLabVersion)}));
         }
         if (!CheckFields(root, "",
                          {"format", "version", "name", "gravity", "derating", "fixture_margin", "shakers", "expanders",
@@ -53,7 +56,7 @@ public:
         }
         if (const JsonValue* gravity = root.Find("gravity")) {
             if (!ReadQuantity(*gravity, QuantityKind::Acceleration, "gravity", lab.gravity)) return false;
-            if (lab.gravity.unit == "g") return Fail("gravity", "cannot be given in g");
+            if (lab.gravity.unit == "g") return Fail("gravity", lang::Tr("cannot be given in g"));
             if (!ReadPositive(*gravity, QuantityKind::Acceleration, "gravity", lab.gravity)) return false;
         }
         m_gravity = lab.GravitySi();
@@ -71,7 +74,7 @@ public:
         }
         if (const JsonValue* margin = root.Find("fixture_margin")) {
             if (margin->type != JsonValue::Type::Number || !(margin->number >= 1.0) || !std::isfinite(margin->number)) {
-                return Fail("fixture_margin", "must be a number, at least 1");
+                return Fail("fixture_margin", lang::Tr("must be a number, at least 1"));
             }
             lab.fixtureMargin = margin->number;
         }
@@ -85,7 +88,7 @@ public:
         const JsonValue* list = root.Find("templates");
         if (list == nullptr) return true;
         if (list->type != JsonValue::Type::Array) {
-            return Fail("templates", std::string("expected a list, found ") + TypeName(*list));
+            return Fail("templates", lang::Fill(lang::Tr("expected a list, found %1"), {TypeName(*list)}));
         }
         for (std::size_t i = 0; i < list->items.size(); ++i) {
             const std::string path = "templates[" + std::to_string(i) + "]";
@@ -101,13 +104,12 @@ public:
                 return false;
             }
             if (!plan.templateInfo || !plan.templateInfo->id) {
-                return Fail(path + ".template.id", "missing; a library's template needs an id");
+                return Fail(path + ".template.id", lang::Tr("missing; a library's template needs an id"));
             }
             for (std::size_t j = 0; j < i; ++j) {
                 if (lab.templates[j].templateInfo->id == plan.templateInfo->id) {
-                    return Fail(
-                        path + ".template.id",
-                        "\"" + *plan.templateInfo->id + "\" is already the id of templates[" + std::to_string(j) + "]");
+                    return Fail(path + ".template.id", lang::Fill(lang::Tr("\"%1\" is already the id of templates[%2]"),
+                                                                  {*plan.templateInfo->id, std::to_string(j)}));
                 }
             }
         }
@@ -119,7 +121,7 @@ private:
         const JsonValue* value = object.Find(name);
         if (value == nullptr) return true;
         if (value->type != JsonValue::Type::Number || !(value->number > 0.0) || value->number > 1.0) {
-            return Fail(Join("derating", name), "must be a number above 0 and at most 1");
+            return Fail(Join("derating", name), lang::Tr("must be a number above 0 and at most 1"));
         }
         fraction = value->number;
         return true;
@@ -131,18 +133,20 @@ private:
         const JsonValue* value = root.Find(list);
         if (value == nullptr) return true;
         if (value->type != JsonValue::Type::Array)
-            return Fail(list, std::string("expected a list, found ") + TypeName(*value));
+            return Fail(list, lang::Fill(lang::Tr("expected a list, found %1"), {TypeName(*value)}));
         std::set<std::string> names;
         for (std::size_t i = 0; i < value->items.size(); ++i) {
             const std::string path = std::string(list) + "[" + std::to_string(i) + "]";
             const JsonValue& item = value->items[i];
             if (!CheckObject(item, path)) return false;
             items.emplace_back();
-            if (item.Find("name") == nullptr) return Fail(Join(path, "name"), "missing");
+            if (item.Find("name") == nullptr) return Fail(Join(path, "name"), lang::Tr("missing"));
             if (!ReadText(*item.Find("name"), Join(path, "name"), items.back().name)) return false;
             if (!names.insert(items.back().name).second) {
-                return Fail(Join(path, "name"),
-                            "\"" + items.back().name + "\" is already the name of another in " + list);
+                return Fail(
+                    Join(path, "name"),
+                    // TRANSLATORS: %2 is the list's key in the file: shakers, expanders or fixtures.
+                    lang::Fill(lang::Tr("\"%1\" is already the name of another in %2"), {items.back().name, list}));
             }
             if (!(this->*readItem)(item, path, items.back())) return false;
         }
@@ -343,7 +347,7 @@ std::string ChosenLabPath() {
 bool RememberLabPath(const std::string& path, std::string& message) {
     const std::string settings = SettingsPath();
     if (settings.empty() || !MakeDirectories(UserDataDirectory())) {
-        message = "there is no place to keep the choice of library";
+        message = lang::Tr("there is no place to keep the choice of library");
         return false;
     }
     std::string text = "{\"lab\": ";
@@ -359,7 +363,7 @@ OpenedLab OpenLab(const std::string& path) {
         // A library not made yet is an empty one; one that is there but cannot be read is not.
         opened.exists = FileExists(path);
         opened.readable = !opened.exists;
-        if (!opened.readable) opened.problem = path + ": cannot be read";
+        if (!opened.readable) opened.problem = lang::Fill(lang::Tr("%1: cannot be read"), {path});
         return opened;
     }
     opened.exists = true;
@@ -375,7 +379,7 @@ OpenedLab OpenLab(const std::string& path) {
 bool SaveLab(const std::string& path, const LabDocument& lab, std::string& message) {
     const OpenedLab there = OpenLab(path);
     if (!there.readable) {
-        message = there.problem + "; it is kept as it is, not written over";
+        message = lang::Fill(lang::Tr("%1; it is kept as it is, not written over"), {there.problem});
         return false;
     }
     const std::size_t slash = path.find_last_of("/\\");

@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <optional>
 
+#include "lang/tr.h"
+
 namespace planner {
 
-const char* const kExpanderKindItems[2] = {"head expander", "slip table"};
+const char* const kExpanderKindItems[2] = {N_("head expander"), N_("slip table")};
 
 namespace {
 
@@ -21,42 +23,44 @@ struct KeyLabel {
 };
 
 const KeyLabel kLibraryLabels[] = {
-    {"name", "Library name"},
-    {"gravity", "Gravity"},
-    {"fixture_margin", "Fixture resonance margin"},
-    {"derating.force", "Usable part of the rated force"},
-    {"derating.stroke", "Usable part of the rated stroke"},
-    {"derating.velocity", "Usable part of the rated velocity"},
-    {"derating.acceleration", "Usable part of the rated acceleration"},
+    {"name", N_("Library name")},
+    {"gravity", N_("Gravity")},
+    {"fixture_margin", N_("Fixture resonance margin")},
+    {"derating.force", N_("Usable part of the rated force")},
+    {"derating.stroke", N_("Usable part of the rated stroke")},
+    {"derating.velocity", N_("Usable part of the rated velocity")},
+    {"derating.acceleration", N_("Usable part of the rated acceleration")},
 };
 const KeyLabel kItemLabels[] = {
-    {"name", "Name"},
-    {"rated_force", "Rated force"},
-    {"stroke_pp", "Stroke p-p"},
-    {"velocity", "Velocity"},
-    {"acceleration", "Acceleration"},
-    {"armature", "Armature mass"},
-    {"max_payload", "Max payload"},
-    {"frequency_range", "Frequency range"},
-    {"frequency_range[0]", "Lowest frequency"},
-    {"frequency_range[1]", "Highest frequency"},
-    {"kind", "Kind"},
-    {"mass", "Mass"},
-    {"first_resonance", "First resonance"},
+    {"name", N_("Name")},
+    {"rated_force", N_("Rated force")},
+    {"stroke_pp", N_("Stroke p-p")},
+    {"velocity", N_("Velocity")},
+    {"acceleration", N_("Acceleration")},
+    {"armature", N_("Armature mass")},
+    {"max_payload", N_("Max payload")},
+    {"frequency_range", N_("Frequency range")},
+    {"frequency_range[0]", N_("Lowest frequency")},
+    {"frequency_range[1]", N_("Highest frequency")},
+    {"kind", N_("Kind")},
+    {"mass", N_("Mass")},
+    {"first_resonance", N_("First resonance")},
 };
 const char* const kListPaths[kLabLists] = {"shakers", "expanders", "fixtures"};
-const char* const kItemNames[kLabLists] = {"Shaker", "Expander", "Fixture"};
+// "Shaker 2": an item by its place in its list.
+const char* const kItemNames[kLabLists] = {N_("Shaker %1"), N_("Expander %1"), N_("Fixture %1")};
 
 // "Shaker 2, Rated force", "Gravity": a field as the window names it.
 std::string PlaceName(const LabPlace& place) {
     std::string name;
     if (place.item >= 0) {
-        name = std::string(kItemNames[static_cast<int>(place.list)]) + " " + std::to_string(place.item + 1);
+        name = lang::Fill(lang::Tr(kItemNames[static_cast<int>(place.list)]), {std::to_string(place.item + 1)});
     }
     const auto& labels = place.item >= 0 ? std::vector<KeyLabel>(std::begin(kItemLabels), std::end(kItemLabels))
                                          : std::vector<KeyLabel>(std::begin(kLibraryLabels), std::end(kLibraryLabels));
     for (const KeyLabel& label : labels) {
-        if (place.key == label.key) return name.empty() ? label.label : name + ", " + label.label;
+        if (place.key == label.key)
+            return name.empty() ? std::string(lang::Tr(label.label)) : name + ", " + lang::Tr(label.label);
     }
     return name.empty() ? place.key : name;
 }
@@ -123,7 +127,7 @@ bool ReadShaker(const LabShakerFields& fields, FieldsReader& read, LabShaker& sh
     }
     if (low.has_value() != high.has_value()) {
         return read.Fail(low ? "frequency_range[1]" : "frequency_range[0]",
-                         "give both ends of the frequency range, or neither");
+                         lang::Tr("give both ends of the frequency range, or neither"));
     }
     if (low) shaker.frequencyRange = std::array<planner::Quantity, 2>{*low, *high};
     return true;
@@ -266,7 +270,8 @@ std::string UniqueName(const std::string& base, const std::vector<std::string>& 
 
 std::string CopyName(const std::string& name, const std::vector<std::string>& names) {
     for (int n = 1;; ++n) {
-        std::string copy = name + (n == 1 ? " (copy)" : " (copy " + std::to_string(n) + ")");
+        std::string copy = n == 1 ? lang::Fill(lang::Tr("%1 (copy)"), {name})
+                                  : lang::Fill(lang::Tr("%1 (copy %2)"), {name, std::to_string(n)});
         if (std::find(names.begin(), names.end(), copy) == names.end()) return copy;
     }
 }

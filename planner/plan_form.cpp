@@ -3,13 +3,14 @@
 #include <algorithm>
 #include <cmath>
 
+#include "lang/tr.h"
 #include "numeric/number_text.h"
 #include "planner/result_text.h"
 
 namespace planner {
 
-const char* const kSweepTypeItems[2] = {"log", "linear"};
-const char* const kSweepModeItems[3] = {"up", "down", "up-down"};
+const char* const kSweepTypeItems[2] = {N_("log"), N_("linear")};
+const char* const kSweepModeItems[3] = {N_("up"), N_("down"), N_("up-down")};
 
 const std::vector<std::string>& FieldUnits(QuantityKind kind) {
     static const std::vector<std::string> kLength{"mm", "m", "um", "in", "mil"};
@@ -88,8 +89,9 @@ bool ReadQuantity(const QuantityField& field, QuantityKind kind, const std::vect
     Quantity read;
     if (IsNumberText(text)) {
         if (field.unit < 0 || field.unit >= static_cast<int>(units.size())) {
-            problem = "\"" + text + "\" needs a unit: choose one beside it, or type one after the number (" +
-                      UnitChoices(units) + ")";
+            problem =
+                lang::Fill(lang::Tr("\"%1\" needs a unit: choose one beside it, or type one after the number (%2)"),
+                           {text, UnitChoices(units)});
             return false;
         }
         read.number = halvex::ParseNumber(text);
@@ -125,7 +127,8 @@ bool ReadTypedQuantity(const std::string& field, QuantityKind kind, std::optiona
 bool ReadNumber(const std::string& field, double& number, std::string& problem) {
     const std::string text = Trimmed(field);
     if (!IsNumberText(text)) {
-        problem = text.empty() ? "a number is needed" : "\"" + text + "\" is not a number";
+        problem = text.empty() ? std::string(lang::Tr("a number is needed"))
+                               : lang::Fill(lang::Tr("\"%1\" is not a number"), {text});
         return false;
     }
     number = halvex::ParseNumber(text);
@@ -142,7 +145,7 @@ bool ReadBoundary(const std::string& field, Boundary& boundary, std::string& pro
         return true;
     }
     if (!ReadNumber(text, boundary.frequency.number, problem)) {
-        problem += " (a frequency in Hz, or auto)";
+        problem += lang::Tr(" (a frequency in Hz, or auto)");
         return false;
     }
     return true;
@@ -155,7 +158,7 @@ bool ReadGravity(const QuantityField& field, Quantity& gravity, std::string& pro
     if (!ReadQuantity(field, QuantityKind::Acceleration, GravityUnits(), read, problem)) return false;
     gravity = read.value_or(Quantity{kStandardGravity, ""});
     if (gravity.unit == "g") {
-        problem = "the gravity is what g means, so it cannot be given in g (m/s^2, mm/s^2, in/s^2)";
+        problem = lang::Tr("the gravity is what g means, so it cannot be given in g (m/s^2, mm/s^2, in/s^2)");
         return false;
     }
     if (gravity.unit == "m/s^2") gravity.unit.clear();
@@ -225,13 +228,13 @@ bool ReadSegment(const SegmentFields& fields, const std::string& path, std::vect
                 return true;
             }
             if (segment.from.isAuto || segment.to.isAuto) {
-                problem = "a slope in dB/oct needs From and To as frequencies; give the end level instead";
+                problem = lang::Tr("a slope in dB/oct needs From and To as frequencies; give the end level instead");
                 return false;
             }
             const double octaves = std::log2(segment.to.frequency.number / segment.from.frequency.number);
             number = segment.values[0].number * std::pow(10.0, slope * octaves / 20.0);
         } else if (!ReadNumber(fields.endValue, number, problem)) {
-            problem += " (the end level, or a slope such as \"+6 dB/oct\")";
+            problem += lang::Tr(" (the end level, or a slope such as \"+6 dB/oct\")");
             return false;
         }
         segment.values.push_back(Quantity{number, unit});
@@ -246,7 +249,7 @@ bool ReadDwell(const DwellFields& fields, const std::string& path, std::vector<s
     field = FormField::DwellFrequency;
     if (!LeftToFill(fields.frequency, path + ".frequency", unfilled) &&
         !ReadNumber(fields.frequency, dwell.frequency.number, problem)) {
-        problem += " (a frequency in Hz)";
+        problem += lang::Tr(" (a frequency in Hz)");
         return false;
     }
     field = FormField::DwellTime;
@@ -261,7 +264,7 @@ bool ReadDwell(const DwellFields& fields, const std::string& path, std::vector<s
     std::optional<Quantity> time;
     if (!ReadQuantity(fields.time, QuantityKind::Time, FieldUnits(QuantityKind::Time), time, problem)) return false;
     if (!time) {
-        problem = "a time is needed";
+        problem = lang::Tr("a time is needed");
         return false;
     }
     dwell.time = *time;
@@ -341,8 +344,9 @@ bool ReadSlot(const QuantityField& field, const std::vector<std::string>& units,
         number = halvex::ParseNumber(text);
         if (units.empty()) return true;
         if (field.unit < 0 || field.unit >= static_cast<int>(units.size())) {
-            problem = "\"" + text + "\" needs a unit: choose one beside it, or type one after the number (" +
-                      UnitChoices(units) + ")";
+            problem =
+                lang::Fill(lang::Tr("\"%1\" needs a unit: choose one beside it, or type one after the number (%2)"),
+                           {text, UnitChoices(units)});
             return false;
         }
         unit = units[field.unit];
@@ -350,8 +354,9 @@ bool ReadSlot(const QuantityField& field, const std::vector<std::string>& units,
     }
     int index = -1;
     if (units.empty() || !TypedSlotUnit(text, units, number, index)) {
-        problem = units.empty() ? "\"" + text + "\" is not a number"
-                                : "\"" + text + "\" is not a number with one of " + UnitChoices(units);
+        problem = units.empty()
+                      ? lang::Fill(lang::Tr("\"%1\" is not a number"), {text})
+                      : lang::Fill(lang::Tr("\"%1\" is not a number with one of %2"), {text, UnitChoices(units)});
         return false;
     }
     unit = units[index];
@@ -432,7 +437,7 @@ bool ReadRun(const RunFields& fields, const std::string& path, std::vector<std::
         if (passTime) name = "pass_time";
         if (empty) {
             if (unfilled == nullptr) {
-                problem = "a value is needed";
+                problem = lang::Tr("a value is needed");
                 return false;
             }
             unfilled->push_back(path + '.');
@@ -459,7 +464,7 @@ bool ReadRun(const RunFields& fields, const std::string& path, std::vector<std::
         run.level.fraction = 0.0;
         if (!LeftToFill(fields.level, path + ".level", unfilled) &&
             !ReadNumber(fields.level, run.level.fraction, problem)) {
-            problem += " (a part of the profile's level, above 0 and at most 1)";
+            problem += lang::Tr(" (a part of the profile's level, above 0 and at most 1)");
             return false;
         }
     } else if (fields.source == RunLevel::Source::Own) {
@@ -482,39 +487,39 @@ struct FieldLabel {
 };
 
 constexpr FieldLabel kLabels[] = {
-    {FormField::From, "From"},
-    {FormField::To, "To"},
-    {FormField::Value, "Value"},
-    {FormField::EndValue, "Ramp to"},
-    {FormField::Rate, "Rate or time per pass"},
-    {FormField::Sweeps, "Sweeps"},
-    {FormField::Axes, "Axes"},
-    {FormField::DwellFrequency, "Frequency"},
-    {FormField::DwellTime, "Time"},
-    {FormField::Force, "Rated force"},
-    {FormField::Fraction, "Usable part"},
-    {FormField::Armature, "Armature"},
-    {FormField::Expander, "Expander"},
-    {FormField::Fixture, "Fixture"},
-    {FormField::Specimen, "Specimen"},
-    {FormField::Stroke, "Stroke p-p"},
-    {FormField::Velocity, "Velocity"},
-    {FormField::Acceleration, "Acceleration"},
-    {FormField::QueryTime, "Time"},
-    {FormField::QueryFrequency, "Frequency"},
-    {FormField::QueryResonance, "Resonance"},
+    {FormField::From, N_("From")},
+    {FormField::To, N_("To")},
+    {FormField::Value, N_("Value")},
+    {FormField::EndValue, N_("Ramp to")},
+    {FormField::Rate, N_("Rate or time per pass")},
+    {FormField::Sweeps, N_("Sweeps")},
+    {FormField::Axes, N_("Axes")},
+    {FormField::DwellFrequency, N_("Frequency")},
+    {FormField::DwellTime, N_("Time")},
+    {FormField::Force, N_("Rated force")},
+    {FormField::Fraction, N_("Usable part")},
+    {FormField::Armature, N_("Armature")},
+    {FormField::Expander, N_("Expander")},
+    {FormField::Fixture, N_("Fixture")},
+    {FormField::Specimen, N_("Specimen")},
+    {FormField::Stroke, N_("Stroke p-p")},
+    {FormField::Velocity, N_("Velocity")},
+    {FormField::Acceleration, N_("Acceleration")},
+    {FormField::QueryTime, N_("Time")},
+    {FormField::QueryFrequency, N_("Frequency")},
+    {FormField::QueryResonance, N_("Resonance")},
     {FormField::QueryQ, "Q"},
-    {FormField::Gravity, "Gravity"},
-    {FormField::RunRate, "Rate"},
-    {FormField::RunSweeps, "Sweeps"},
-    {FormField::RunAt, "At"},
-    {FormField::RunCount, "Count"},
-    {FormField::RunFor, "For"},
-    {FormField::RunFrom, "From"},
-    {FormField::RunTo, "To"},
-    {FormField::RunStep, "Step"},
-    {FormField::RunHold, "Hold"},
-    {FormField::RunLevel, "Level"},
+    {FormField::Gravity, N_("Gravity")},
+    {FormField::RunRate, N_("Rate")},
+    {FormField::RunSweeps, N_("Sweeps")},
+    {FormField::RunAt, N_("At")},
+    {FormField::RunCount, N_("Count")},
+    {FormField::RunFor, N_("For")},
+    {FormField::RunFrom, N_("From")},
+    {FormField::RunTo, N_("To")},
+    {FormField::RunStep, N_("Step")},
+    {FormField::RunHold, N_("Hold")},
+    {FormField::RunLevel, N_("Level")},
 };
 
 struct PathField {
@@ -569,7 +574,7 @@ FieldPlace PlaceOfPath(const std::string& path, std::string& name) {
     if (ReadIndexed(path, "profile", index, rest)) {
         place.segment = index;
         if (rest.empty()) {
-            name = "Segment " + std::to_string(index + 1);
+            name = lang::Fill(lang::Tr("Segment %1"), {std::to_string(index + 1)});
             return place;
         }
         // A level is its Value, the second value of a ramp its ramp to.
@@ -582,7 +587,7 @@ FieldPlace PlaceOfPath(const std::string& path, std::string& name) {
         if (rest == ".frequency") place.field = FormField::DwellFrequency;
         if (rest == ".time") place.field = FormField::DwellTime;
         if (place.field == FormField::None) {
-            name = "Dwell " + std::to_string(index + 1);
+            name = lang::Fill(lang::Tr("Dwell %1"), {std::to_string(index + 1)});
             return place;
         }
     } else if (ReadIndexed(path, "sequence", index, rest)) {
@@ -603,7 +608,7 @@ FieldPlace PlaceOfPath(const std::string& path, std::string& name) {
         }
         if (rest.compare(0, 6, ".level") == 0) place.field = FormField::RunLevel;
         if (place.field == FormField::None) {
-            name = "Run " + std::to_string(index + 1);
+            name = lang::Fill(lang::Tr("Run %1"), {std::to_string(index + 1)});
             return place;
         }
     } else {
@@ -611,7 +616,7 @@ FieldPlace PlaceOfPath(const std::string& path, std::string& name) {
             if (path == known.path) place.field = known.field;
         }
         if (place.field == FormField::None) {
-            if (path == "shaker.moving_mass") name = "Shaker, moving mass";
+            if (path == "shaker.moving_mass") name = lang::Tr("Shaker, moving mass");
             return place;
         }
     }
@@ -627,21 +632,21 @@ std::string NamedInText(const std::string& text) {
         int index = 0;
         std::string rest;
         if (ReadIndexed(text.substr(at), "profile", index, rest)) {
-            const std::string segment = "segment " + std::to_string(index + 1);
+            const std::string segment = std::to_string(index + 1);
             at = text.size() - rest.size();
             if (rest.compare(0, 5, ".from") == 0) {
-                out += segment + "'s From";
+                out += lang::Fill(lang::Tr("segment %1's From"), {segment});
                 at += 5;
             } else if (rest.compare(0, 3, ".to") == 0) {
-                out += segment + "'s To";
+                out += lang::Fill(lang::Tr("segment %1's To"), {segment});
                 at += 3;
             } else {
-                out += segment;
+                out += lang::Fill(lang::Tr("segment %1"), {segment});
             }
             continue;
         }
         if (ReadIndexed(text.substr(at), "sequence", index, rest)) {
-            out += "run " + std::to_string(index + 1);
+            out += lang::Fill(lang::Tr("run %1"), {std::to_string(index + 1)});
             at = text.size() - rest.size();
             continue;
         }
@@ -795,9 +800,9 @@ void ChooseUnit(QuantityField& field, QuantityKind kind, int unit) {
 }
 
 std::string FieldName(const FieldPlace& place) {
-    const char* label = "";
+    std::string label;
     for (const FieldLabel& known : kLabels) {
-        if (known.field == place.field) label = known.label;
+        if (known.field == place.field) label = lang::Tr(known.label);
     }
     switch (place.field) {
         case FormField::None:
@@ -806,21 +811,21 @@ std::string FieldName(const FieldPlace& place) {
         case FormField::To:
         case FormField::Value:
         case FormField::EndValue:
-            return "Segment " + std::to_string(place.segment + 1) + ", " + label;
+            return lang::Fill(lang::Tr("Segment %1, %2"), {std::to_string(place.segment + 1), label});
         case FormField::Rate:
         case FormField::Sweeps:
         case FormField::Axes:
-            return std::string("Sweep, ") + label;
+            return lang::Fill(lang::Tr("Sweep, %1"), {label});
         case FormField::DwellFrequency:
         case FormField::DwellTime:
-            return "Dwell " + std::to_string(place.dwell + 1) + ", " + label;
+            return lang::Fill(lang::Tr("Dwell %1, %2"), {std::to_string(place.dwell + 1), label});
         case FormField::QueryTime:
         case FormField::QueryFrequency:
         case FormField::QueryResonance:
         case FormField::QueryQ:
-            return std::string("Queries, ") + label;
+            return lang::Fill(lang::Tr("Queries, %1"), {label});
         case FormField::Gravity:
-            return std::string("Profile, ") + label;
+            return lang::Fill(lang::Tr("Profile, %1"), {label});
         case FormField::RunRate:
         case FormField::RunSweeps:
         case FormField::RunAt:
@@ -831,11 +836,11 @@ std::string FieldName(const FieldPlace& place) {
         case FormField::RunStep:
         case FormField::RunHold:
         case FormField::RunLevel:
-            return "Run " + std::to_string(place.run + 1) + ", " + label;
+            return lang::Fill(lang::Tr("Run %1, %2"), {std::to_string(place.run + 1), label});
         default:
             break;
     }
-    return std::string("Shaker, ") + label;
+    return lang::Fill(lang::Tr("Shaker, %1"), {label});
 }
 
 std::string WindowMessage(const std::string& message, FieldPlace& place) {
@@ -966,15 +971,15 @@ void SetShakerFields(PlanFields& fields, const ShakerSettings& shaker) {
     unfilled.erase(std::remove_if(unfilled.begin(), unfilled.end(), filled), unfilled.end());
 }
 
-const char* const kRankingColumnTitles[kRankingColumns] = {"", "Shaker", "Can run", "Margin", "Binds"};
+const char* const kRankingColumnTitles[kRankingColumns] = {"", N_("Shaker"), N_("Can run"), N_("Margin"), N_("Binds")};
 
 std::vector<std::vector<std::string>> RankingRows(const std::vector<RankedShaker>& ranking) {
     std::vector<std::vector<std::string>> rows;
     for (std::size_t i = 0; i < ranking.size(); ++i) {
         const ShakerCheck* binding = ranking[i].Binding();
-        std::string limit = binding != nullptr ? LimitName(binding->limit) : "no limit given";
-        std::replace(limit.begin(), limit.end(), '_', ' ');  // "fixture resonance", as people say it
-        rows.push_back({std::to_string(i + 1), ranking[i].shaker, ranking[i].result.ok ? "yes" : "no",
+        const std::string limit = binding != nullptr ? LimitWords(binding->limit) : lang::Tr("no limit given");
+        rows.push_back({std::to_string(i + 1), ranking[i].shaker,
+                        ranking[i].result.ok ? lang::Tr("yes") : lang::Tr("no"),
                         binding != nullptr ? ShownNumber(binding->margin) : "", limit});
     }
     return rows;
@@ -990,7 +995,7 @@ bool DocumentOf(const PlanFields& fields, PlanDocument& document, std::string& p
     PlanDocument built;
     place.field = FormField::Gravity;
     if (!ReadGravity(fields.gravity, built.gravity, problem)) {
-        problem.insert(0, FieldName(place) + ": ");
+        problem = lang::Fill(lang::Tr("%1: %2"), {FieldName(place), problem});
         return false;
     }
     place = FieldPlace();
@@ -998,7 +1003,7 @@ bool DocumentOf(const PlanFields& fields, PlanDocument& document, std::string& p
     place = FieldPlace();
     // Names the field in place before what is wrong with it; always false.
     const auto named = [&] {
-        problem.insert(0, FieldName(place) + ": ");
+        problem = lang::Fill(lang::Tr("%1: %2"), {FieldName(place), problem});
         return false;
     };
     for (std::size_t i = 0; i < fields.segments.size(); ++i) {
@@ -1016,11 +1021,11 @@ bool DocumentOf(const PlanFields& fields, PlanDocument& document, std::string& p
     const bool rateToFill = sweepAsked && LeftToFill(fields.rate, "sweep.rate", unfilled);
     if (Trimmed(fields.rate).empty() && !rateToFill) {
         if (!fields.dwells.empty()) {
-            problem = "the dwells are part of a sweep: give a rate or a time per pass";
+            problem = lang::Tr("the dwells are part of a sweep: give a rate or a time per pass");
             return named();
         }
         if (fields.rateToFill) {
-            problem = "the sweep's rate or time per pass is to be filled";
+            problem = lang::Tr("the sweep's rate or time per pass is to be filled");
             return named();
         }
         // Without a sweep its counts are not used, but a text in them that
@@ -1041,7 +1046,7 @@ bool DocumentOf(const PlanFields& fields, PlanDocument& document, std::string& p
         } else if (ReadTypedQuantity(fields.rate, QuantityKind::SweepRate, rate, rateProblem)) {
             sweep.rate = rate;
         } else if (!ReadTypedQuantity(fields.rate, QuantityKind::Time, sweep.passTime, problem)) {
-            problem = rateProblem + ", or a time (s, min, h)";
+            problem = rateProblem + lang::Tr(", or a time (s, min, h)");
             return named();
         }
         place.field = FormField::Sweeps;
@@ -1052,7 +1057,7 @@ bool DocumentOf(const PlanFields& fields, PlanDocument& document, std::string& p
                    ReadTypedQuantity(fields.sweeps, QuantityKind::Time, sweep.duration, problem) && sweep.duration) {
             sweep.sweeps = 1.0;
         } else if (!ReadNumber(fields.sweeps, sweep.sweeps, problem)) {
-            if (!Trimmed(fields.sweeps).empty()) problem += " of sweeps, or a time (s, min, h)";
+            if (!Trimmed(fields.sweeps).empty()) problem += lang::Tr(" of sweeps, or a time (s, min, h)");
             return named();
         }
         place.field = FormField::Axes;
@@ -1150,8 +1155,23 @@ bool DocumentOf(const PlanFields& fields, PlanDocument& document, std::string& p
     return true;
 }
 
-const char* const kProfileColumnTitles[kProfileColumns] = {"#", "From", "To", "Level", "Value", "Unit", "Ramp to"};
+const char* const kProfileColumnTitles[kProfileColumns] = {"#",         N_("From"), N_("To"),     N_("Level"),
+                                                           N_("Value"), N_("Unit"), N_("Ramp to")};
 const char* const kLevelKindCells[4] = {"disp. p-p", "disp. 0-p", "velocity", "accel."};
+
+const char* LevelKindCell(LevelKind kind) {
+    switch (kind) {
+        case LevelKind::DisplacementPp:
+            return lang::TrC("level kind", "disp. p-p");
+        case LevelKind::DisplacementZp:
+            return lang::TrC("level kind", "disp. 0-p");
+        case LevelKind::Velocity:
+            return lang::TrC("level kind", "velocity");
+        case LevelKind::Acceleration:
+            break;
+    }
+    return lang::TrC("level kind", "accel.");
+}
 
 const std::vector<std::string>& ProfileUnits() {
     static const std::vector<std::string> kUnits = [] {
@@ -1168,12 +1188,7 @@ std::vector<std::string> ProfileRow(std::size_t index, const SegmentFields& segm
     const std::vector<std::string>& units = LevelUnits(segment.kind);
     const std::string unit =
         segment.unit >= 0 && segment.unit < static_cast<int>(units.size()) ? units[segment.unit] : "";
-    return {std::to_string(index + 1),
-            segment.from,
-            segment.to,
-            kLevelKindCells[static_cast<int>(segment.kind)],
-            segment.value,
-            unit,
+    return {std::to_string(index + 1), segment.from, segment.to, LevelKindCell(segment.kind), segment.value, unit,
             segment.endValue};
 }
 
@@ -1193,7 +1208,8 @@ bool SetProfileCell(SegmentFields& segment, int column, const std::string& text)
             return true;
         case kLevelColumn:
             for (int kind = 0; kind < 4; ++kind) {
-                if (text != kLevelKindCells[kind]) continue;
+                // The shown word, or the English one a script or a paste may give.
+                if (text != LevelKindCell(static_cast<LevelKind>(kind)) && text != kLevelKindCells[kind]) continue;
                 // The unit stays where the new kind has it (mm from p-p to 0-p), else its first.
                 const std::string unit = ProfileRow(0, segment)[kUnitColumn];
                 segment.kind = static_cast<LevelKind>(kind);
@@ -1286,20 +1302,24 @@ std::string DwellSummary(const DwellFields& dwell) {
     const std::string frequency = Trimmed(dwell.frequency);
     const std::string time = Trimmed(dwell.time.text);
     const std::vector<std::string>& units = FieldUnits(QuantityKind::Time);
-    std::string line = (frequency.empty() ? "?" : frequency + " Hz") + " for " + (time.empty() ? "?" : time);
+    std::string shownTime = time.empty() ? "?" : time;
     if (IsNumberText(time) && dwell.time.unit >= 0 && dwell.time.unit < static_cast<int>(units.size())) {
-        line += " " + units[dwell.time.unit];
+        shownTime += " " + units[dwell.time.unit];
     }
-    return line;
+    return lang::Fill(lang::Tr("%1 for %2"), {frequency.empty() ? "?" : frequency + " Hz", shownTime});
 }
 
-const char* const kRunChoiceItems[kRunChoices] = {"endurance sweep", "resonance search", "dwell", "resonance dwells",
-                                                  "stepped sine"};
-const char* const kLevelSourceItems[3] = {"profile", "fraction", "own level"};
+const char* const kRunChoiceItems[kRunChoices] = {N_("endurance sweep"), N_("resonance search"), N_("dwell"),
+                                                  N_("resonance dwells"), N_("stepped sine")};
+const char* const kLevelSourceItems[3] = {N_("profile"), N_("fraction"), N_("own level")};
 
 const char* RunSlotLabel(RunChoice choice, int slot) {
     constexpr const char* kSlotLabels[kRunChoices][kRunSlots] = {
-        {}, {"Rate", "Sweeps"}, {"At", "For"}, {"Count", "For"}, {"From", "To", "Step", "Hold"},
+        {},
+        {N_("Rate"), N_("Sweeps")},
+        {N_("At"), N_("For")},
+        {N_("Count"), N_("For")},
+        {N_("From"), N_("To"), N_("Step"), N_("Hold")},
     };
     return slot < 0 || slot >= kRunSlots ? nullptr : kSlotLabels[static_cast<int>(choice)][slot];
 }
@@ -1363,35 +1383,46 @@ std::string RunSummary(const RunFields& run) {
         if (IsNumberText(text) && run.entries[i].unit >= 0 && run.entries[i].unit < static_cast<int>(units.size())) {
             std::string unit = units[run.entries[i].unit];
             if (text == "1" && IsCountWord(unit)) unit.pop_back();  // "1 sweep"
-            return text + " " + unit;
+            return text + " " + ShownUnitWord(unit);
         }
         return text;
     };
-    std::string line = kRunChoiceItems[static_cast<int>(run.choice)];
+    std::string line = lang::Tr(kRunChoiceItems[static_cast<int>(run.choice)]);
     switch (run.choice) {
         case RunChoice::Sweep:
             return line;
         case RunChoice::Search:
-            line += ", " + slot(0) + ", " + slot(1);
+            line = lang::Fill(lang::Tr("%1, %2, %3"), {line, slot(0), slot(1)});
             break;
         case RunChoice::Dwell:
-            line += ", " + slot(0) + " for " + slot(1);
+            line = lang::Fill(lang::Tr("%1, %2 for %3"), {line, slot(0), slot(1)});
             break;
         case RunChoice::Resonances:
-            line = slot(0) + " " + line + " for " + slot(1);
+            line = lang::Fill(lang::Tr("%1 resonance dwells for %2"), {slot(0), slot(1)});
             break;
         case RunChoice::Stepped:
-            line += ", " + slot(0) + " to " + slot(1) + " by " + slot(2) + ", " + slot(3) + " each";
+            line = lang::Fill(lang::Tr("%1, %2 to %3 by %4, %5 each"), {line, slot(0), slot(1), slot(2), slot(3)});
             break;
     }
     const std::string level = Trimmed(run.level);
-    if (run.source == RunLevel::Source::Fraction) line += ", " + (level.empty() ? "?" : level) + " of the profile";
+    if (run.source == RunLevel::Source::Fraction) {
+        line = lang::Fill(lang::Tr("%1, %2 of the profile"), {line, level.empty() ? "?" : level});
+    }
     if (run.source == RunLevel::Source::Own) {
         const std::vector<std::string>& units = LevelUnits(run.levelKind);
-        line += ", at " + (level.empty() ? "?" : level) + " " +
-                units[std::clamp(run.levelUnit, 0, static_cast<int>(units.size()) - 1)];
+        line = lang::Fill(lang::Tr("%1, at %2 %3"),
+                          {line, level.empty() ? "?" : level,
+                           units[std::clamp(run.levelUnit, 0, static_cast<int>(units.size()) - 1)]});
     }
     return line;
+}
+
+std::string ShownUnitWord(const std::string& unit) {
+    if (unit == "cycles") return lang::TrC("unit list", "cycles");
+    if (unit == "sweeps") return lang::TrC("unit list", "sweeps");
+    if (unit == "cycle") return lang::TrC("unit list", "cycle");
+    if (unit == "sweep") return lang::TrC("unit list", "sweep");
+    return unit;
 }
 
 int RunSlotOf(FormField field) {

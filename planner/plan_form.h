@@ -201,6 +201,11 @@ enum class FormField {
 // The slot a run's field is shown in; -1 for the level and other fields.
 int RunSlotOf(FormField field);
 
+// A run unit list's entry as the window shows it: the count words ("cycles",
+// "sweeps", and "cycle", "sweep" after a 1) in the process's language, unit
+// symbols as they are.
+std::string ShownUnitWord(const std::string& unit);
+
 struct FieldPlace {
     FormField field = FormField::None;
     int segment = -1;  // from 0, for a segment's own field
@@ -243,6 +248,8 @@ constexpr int kProfileColumns = 7;
 extern const char* const kProfileColumnTitles[kProfileColumns];
 // The level column's choices, in LevelKind order, short enough for a cell.
 extern const char* const kLevelKindCells[4];
+// A level kind's cell as the window shows it, in the process's language.
+const char* LevelKindCell(LevelKind kind);
 // The unit column's choices: every level's units, a length's, a velocity's
 // and an acceleration's, so that choosing one of another kind changes the
 // level's kind to it.

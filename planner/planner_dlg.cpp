@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "lang/tr.h"
 #include "planner/breakpoints.h"
 #include "planner/changed_on_disk.h"
 #include "planner/chart.h"
@@ -22,11 +23,12 @@ using namespace res::planner_dlg;
 
 namespace {
 
-const ui::FileType kPlanFiles{"Sine test plans", "halvex-plan"};
-const ui::FileType kResultsFiles{"Results as tab-separated text", "tsv"};
+// File types as the dialogs name them, in the process's language.
+ui::FileType PlanFiles() { return {lang::Tr("Sine test plans"), "halvex-plan"}; }
+ui::FileType ResultsFiles() { return {lang::Tr("Results as tab-separated text"), "tsv"}; }
 
 std::string FileName(const std::string& path) {
-    if (path.empty()) return "Untitled";
+    if (path.empty()) return lang::Tr("Untitled");
     const std::size_t slash = path.find_last_of("/\\");
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
@@ -35,7 +37,7 @@ std::string FileName(const std::string& path) {
 std::string UnitChoices(const std::vector<std::string>& units) {
     std::string text;
     for (std::size_t i = 0; i < units.size(); ++i) {
-        if (i > 0) text += i + 1 == units.size() ? " or " : ", ";
+        if (i > 0) text += i + 1 == units.size() ? lang::Tr(" or ") : ", ";
         text += units[i];
     }
     return text;
@@ -63,14 +65,15 @@ std::string UnitChoices(planner::QuantityKind kind) { return UnitChoices(planner
 
 // A field with a unit list beside it: what it takes, and in which units.
 std::string QuantityTip(const char* what, planner::QuantityKind kind) {
-    return std::string(what) + ": a number in the unit chosen beside it, or typed with its unit (" + UnitChoices(kind) +
-           "). Empty: not given.";
+    return lang::Fill(
+        lang::Tr("%1: a number in the unit chosen beside it, or typed with its unit (%2). Empty: not given."),
+        {lang::Tr(what), UnitChoices(kind)});
 }
 
 // A query field, read as SI when bare.
 std::string QueryTip(const char* what, const char* bare, planner::QuantityKind kind) {
-    return std::string(what) + ": a number of " + bare + ", or typed with its unit (" + UnitChoices(kind) +
-           "). Empty: not asked.";
+    return lang::Fill(lang::Tr("%1: a number of %2, or typed with its unit (%3). Empty: not asked."),
+                      {lang::Tr(what), lang::Tr(bare), UnitChoices(kind)});
 }
 
 }  // namespace
@@ -243,22 +246,28 @@ bool CPlannerDlg::OnInitDialog() {
     std::vector<ui::GridColumn> columns;
     constexpr int kWidths[planner::kProfileColumns] = {12, 24, 24, 34, 26, 30, 36};
     for (int i = 0; i < planner::kProfileColumns; ++i) {
-        ui::GridColumn column{planner::kProfileColumnTitles[i], kWidths[i], {}, i != planner::kSegmentColumn};
-        if (i == planner::kLevelColumn)
-            column.choices.assign(std::begin(planner::kLevelKindCells), std::end(planner::kLevelKindCells));
+        ui::GridColumn column{lang::Tr(planner::kProfileColumnTitles[i]), kWidths[i], {}, i != planner::kSegmentColumn};
+        if (i == planner::kLevelColumn) {
+            for (int kind = 0; kind < 4; ++kind) {
+                column.choices.emplace_back(planner::LevelKindCell(static_cast<planner::LevelKind>(kind)));
+            }
+        }
         if (i == planner::kUnitColumn) column.choices = planner::ProfileUnits();
         columns.push_back(column);
     }
     m_profile.SetColumns(columns);
     FillList(m_gravityUnit, planner::GravityUnits());
-    FillList(m_sweepType, planner::kSweepTypeItems);
-    FillList(m_sweepMode, planner::kSweepModeItems);
+    FillTranslatedList(m_sweepType, planner::kSweepTypeItems);
+    FillTranslatedList(m_sweepMode, planner::kSweepModeItems);
     FillList(m_dwellTimeUnit, planner::FieldUnits(planner::QuantityKind::Time));
-    FillList(m_runKind, planner::kRunChoiceItems);
-    FillList(m_runType, planner::kSweepTypeItems);
-    FillList(m_runMode, planner::kSweepModeItems);
-    FillList(m_levelSource, planner::kLevelSourceItems);
-    FillList(m_levelKind, planner::kLevelKindCells);
+    FillTranslatedList(m_runKind, planner::kRunChoiceItems);
+    FillTranslatedList(m_runType, planner::kSweepTypeItems);
+    FillTranslatedList(m_runMode, planner::kSweepModeItems);
+    FillTranslatedList(m_levelSource, planner::kLevelSourceItems);
+    FillList(m_levelKind, std::vector<std::string>{planner::LevelKindCell(planner::LevelKind::DisplacementPp),
+                                                   planner::LevelKindCell(planner::LevelKind::DisplacementZp),
+                                                   planner::LevelKindCell(planner::LevelKind::Velocity),
+                                                   planner::LevelKindCell(planner::LevelKind::Acceleration)});
     for (const QuantityControls& quantity : ShakerQuantities()) {
         FillList(*quantity.units, planner::FieldUnits(quantity.kind));
     }
@@ -266,7 +275,8 @@ bool CPlannerDlg::OnInitDialog() {
     rankingColumns.reserve(planner::kRankingColumns);
     constexpr int kRankingWidths[planner::kRankingColumns] = {12, 100, 34, 36, 120};
     for (int i = 0; i < planner::kRankingColumns; ++i) {
-        rankingColumns.push_back(ui::GridColumn{planner::kRankingColumnTitles[i], kRankingWidths[i], {}, false});
+        rankingColumns.push_back(
+            ui::GridColumn{lang::Tr(planner::kRankingColumnTitles[i]), kRankingWidths[i], {}, false});
     }
     m_rankingGrid.SetColumns(rankingColumns);
     SetTooltips();
@@ -295,48 +305,59 @@ void CPlannerDlg::SetTooltips() {
     ui::DialogWindow& window = Window();
     window.SetControlTooltip(
         IDC_PROFILE,
-        "A row per segment. From and To: Hz, or auto where two levels meet. Unit: " +
-            UnitChoices(QuantityKind::Length) + " (a displacement), " + UnitChoices(QuantityKind::Velocity) +
-            " (a velocity), " + UnitChoices(QuantityKind::Acceleration) +
-            " (an acceleration). Ramp to: the level at To, or a slope such as +6 dB/oct; empty for a constant "
-            "level. Ctrl+V pastes a breakpoint table from a spreadsheet: frequency and level columns.");
+        lang::Fill(lang::Tr("A row per segment. From and To: Hz, or auto where two levels meet. Unit: %1 (a "
+                            "displacement), %2 (a velocity), %3 (an acceleration). Ramp to: the level at To, or a "
+                            "slope such as +6 dB/oct; empty for a constant level. Ctrl+V pastes a breakpoint table "
+                            "from a spreadsheet: frequency and level columns."),
+                   {UnitChoices(QuantityKind::Length), UnitChoices(QuantityKind::Velocity),
+                    UnitChoices(QuantityKind::Acceleration)}));
     window.SetControlTooltip(IDC_GRAVITY,
-                             "The gravity a level in g means: a number in the unit chosen beside it, or "
-                             "typed with its unit (" +
-                                 UnitChoices(planner::GravityUnits()) + "). Empty: standard gravity, 9.80665 m/s^2.");
-    window.SetControlTooltip(IDC_RATE, "Sweep rate, typed with its unit (" + UnitChoices(QuantityKind::SweepRate) +
-                                           "), or the time of one pass (" + UnitChoices(QuantityKind::Time) +
-                                           "). Empty: no sweep.");
-    window.SetControlTooltip(IDC_SWEEPS, "Sweeps: a number of sweeps, or the time per axis typed with its unit (" +
-                                             UnitChoices(QuantityKind::Time) + "), which gives the number.");
+                             lang::Fill(lang::Tr("The gravity a level in g means: a number in the unit chosen beside "
+                                                 "it, or typed with its unit (%1). Empty: standard gravity, 9.80665 "
+                                                 "m/s^2."),
+                                        {UnitChoices(planner::GravityUnits())}));
+    window.SetControlTooltip(
+        IDC_RATE, lang::Fill(lang::Tr("Sweep rate, typed with its unit (%1), or the time of one pass (%2). Empty: no "
+                                      "sweep."),
+                             {UnitChoices(QuantityKind::SweepRate), UnitChoices(QuantityKind::Time)}));
+    window.SetControlTooltip(
+        IDC_SWEEPS, lang::Fill(lang::Tr("Sweeps: a number of sweeps, or the time per axis typed with its unit (%1), "
+                                        "which gives the number."),
+                               {UnitChoices(QuantityKind::Time)}));
     window.SetControlTooltip(IDC_RUNS,
-                             "The runs made on each axis, in order. None: the sweep alone. The first run added "
-                             "puts the endurance sweep before it.");
-    window.SetControlTooltip(IDC_DWELL_FREQUENCY, "Dwell frequency, in " + UnitChoices(QuantityKind::Frequency) + ".");
-    window.SetControlTooltip(IDC_DWELL_TIME, QuantityTip("Dwell time", QuantityKind::Time));
-    window.SetControlTooltip(IDC_FORCE, QuantityTip("Rated force of the shaker", QuantityKind::Force));
+                             lang::Tr("The runs made on each axis, in order. None: the sweep alone. The first run "
+                                      "added puts the endurance sweep before it."));
+    window.SetControlTooltip(IDC_DWELL_FREQUENCY,
+                             lang::Fill(lang::Tr("Dwell frequency, in %1."), {UnitChoices(QuantityKind::Frequency)}));
+    window.SetControlTooltip(IDC_DWELL_TIME, QuantityTip(N_("Dwell time"), QuantityKind::Time));
+    window.SetControlTooltip(IDC_FORCE, QuantityTip(N_("Rated force of the shaker"), QuantityKind::Force));
     window.SetControlTooltip(IDC_FRACTION,
-                             "The part of the rated force the test may use, from 0 to 1 (1: all of it). Empty: 1.");
-    window.SetControlTooltip(IDC_ARMATURE, QuantityTip("Armature mass", QuantityKind::Mass));
-    window.SetControlTooltip(IDC_EXPANDER, QuantityTip("Head expander mass", QuantityKind::Mass));
-    window.SetControlTooltip(IDC_FIXTURE, QuantityTip("Fixture mass", QuantityKind::Mass));
-    window.SetControlTooltip(IDC_SPECIMEN, QuantityTip("Specimen mass", QuantityKind::Mass));
-    window.SetControlTooltip(IDC_STROKE, QuantityTip("Stroke limit, peak-to-peak", QuantityKind::Length));
-    window.SetControlTooltip(IDC_VELOCITY_LIMIT, QuantityTip("Velocity limit", QuantityKind::Velocity));
-    window.SetControlTooltip(IDC_ACCELERATION_LIMIT, QuantityTip("Acceleration limit", QuantityKind::Acceleration));
+                             lang::Tr("The part of the rated force the test may use, from 0 to 1 (1: all of it). "
+                                      "Empty: 1."));
+    window.SetControlTooltip(IDC_ARMATURE, QuantityTip(N_("Armature mass"), QuantityKind::Mass));
+    window.SetControlTooltip(IDC_EXPANDER, QuantityTip(N_("Head expander mass"), QuantityKind::Mass));
+    window.SetControlTooltip(IDC_FIXTURE, QuantityTip(N_("Fixture mass"), QuantityKind::Mass));
+    window.SetControlTooltip(IDC_SPECIMEN, QuantityTip(N_("Specimen mass"), QuantityKind::Mass));
+    window.SetControlTooltip(IDC_STROKE, QuantityTip(N_("Stroke limit, peak-to-peak"), QuantityKind::Length));
+    window.SetControlTooltip(IDC_VELOCITY_LIMIT, QuantityTip(N_("Velocity limit"), QuantityKind::Velocity));
+    window.SetControlTooltip(IDC_ACCELERATION_LIMIT, QuantityTip(N_("Acceleration limit"), QuantityKind::Acceleration));
     window.SetControlTooltip(IDC_QUERY_TIME,
-                             QueryTip("Elapsed time into one axis's sweeping", "seconds", QuantityKind::Time));
+                             QueryTip(N_("Elapsed time into one axis's sweeping"), N_("seconds"), QuantityKind::Time));
     window.SetControlTooltip(IDC_QUERY_FREQUENCY,
-                             QueryTip("A frequency the sweep passes", "hertz", QuantityKind::Frequency));
+                             QueryTip(N_("A frequency the sweep passes"), N_("hertz"), QuantityKind::Frequency));
     window.SetControlTooltip(IDC_QUERY_RESONANCE,
-                             QueryTip("A resonance's natural frequency", "hertz", QuantityKind::Frequency));
-    window.SetControlTooltip(IDC_QUERY_Q, "The resonance's quality factor Q, a plain number, with its frequency.");
+                             QueryTip(N_("A resonance's natural frequency"), N_("hertz"), QuantityKind::Frequency));
+    window.SetControlTooltip(IDC_QUERY_Q,
+                             lang::Tr("The resonance's quality factor Q, a plain number, with its frequency."));
     window.SetControlTooltip(IDC_RANKING,
-                             "The library's shakers for this plan at the library's derating: those that can run it "
-                             "first, the smallest first. Choose a row to put that shaker into the plan.");
+                             lang::Tr("The library's shakers for this plan at the library's derating: those that "
+                                      "can run it first, the smallest first. Choose a row to put that shaker into "
+                                      "the plan."));
     window.SetControlTooltip(IDC_LAB_EXPANDER,
-                             "The library's head expander or slip table for the plan: its mass and first resonance.");
-    window.SetControlTooltip(IDC_LAB_FIXTURE, "The library's fixture for the plan: its mass and first resonance.");
+                             lang::Tr("The library's head expander or slip table for the plan: its mass and first "
+                                      "resonance."));
+    window.SetControlTooltip(IDC_LAB_FIXTURE,
+                             lang::Tr("The library's fixture for the plan: its mass and first resonance."));
 }
 
 // Every control from the fields, then the plan they make.
@@ -520,7 +541,7 @@ void CPlannerDlg::PasteIntoProfile(const std::string& text) {
     // Levels in g on different lines convert through the gravity on show.
     const double gravity = m_haveResult ? m_document.GravitySi() : planner::kStandardGravity;
     if (!planner::ReadBreakpointTable(text, gravity, segments, problem)) {
-        ui::AfxMessageBox("The clipboard's table cannot be pasted as the profile: " + problem);
+        ui::AfxMessageBox(lang::Fill(lang::Tr("The clipboard's table cannot be pasted as the profile: %1"), {problem}));
         return;
     }
     m_fields.segments = std::move(segments);
@@ -708,12 +729,13 @@ void CPlannerDlg::ShowStatus() {
     std::string text = problem;
     if (text.empty() && m_haveResult && !m_outcome.labDifferences.empty()) {
         const std::optional<std::string>& name = m_document.shaker ? m_document.shaker->name : std::nullopt;
-        text = "The library's figures" + (name ? " for " + *name : std::string()) + " differ: ";
+        text = name ? lang::Fill(lang::Tr("The library's figures for %1 differ: "), {*name})
+                    : std::string(lang::Tr("The library's figures differ: "));
         for (std::size_t i = 0; i < m_outcome.labDifferences.size(); ++i) {
             planner::FieldPlace ignored;
             text += (i > 0 ? "; " : "") + planner::WindowMessage(m_outcome.labDifferences[i], ignored);
         }
-        text += ". Edit > Take Library Figures takes them.";
+        text += lang::Tr(". Edit > Take Library Figures takes them.");
     }
     if (text.empty()) text = std::exchange(m_labNote, {});
     m_status.SetWindowText(text.empty() ? FileName(m_path) : text);
@@ -724,7 +746,7 @@ void CPlannerDlg::ShowStatus() {
 
 // The plan's file name, marked while it has changes that are not saved.
 void CPlannerDlg::ShowTitle() {
-    Window().SetTitle(FileName(m_path) + (m_history.Changed() ? "*" : "") + " \u2014 Sine Test Planner");
+    Window().SetTitle(FileName(m_path) + (m_history.Changed() ? "*" : "") + " \u2014 " + lang::Tr("Sine Test Planner"));
 }
 
 void CPlannerDlg::ShowCommands() {
@@ -736,7 +758,7 @@ void CPlannerDlg::ShowCommands() {
 
 bool CPlannerDlg::PlanOnShow(const char* refused) {
     if (m_planProblem.empty() && m_haveResult) return true;
-    ui::AfxMessageBox(std::string(refused) + " while " + m_planProblem);
+    ui::AfxMessageBox(lang::Fill(lang::Tr("%1 while %2"), {lang::Tr(refused), m_planProblem}));
     return false;
 }
 
@@ -744,7 +766,7 @@ bool CPlannerDlg::PlanOnShow(const char* refused) {
 // that was asked for did not happen.
 bool CPlannerDlg::KeepChanges() {
     if (!m_history.Changed()) return true;
-    switch (ui::AfxQuestion("Save the changes to " + FileName(m_path) + "?")) {
+    switch (ui::AfxQuestion(lang::Fill(lang::Tr("Save the changes to %1?"), {FileName(m_path)}))) {
         case ui::IDYES:
             OnSave();
             return !m_history.Changed();
@@ -771,7 +793,7 @@ void CPlannerDlg::OnNew() {
 void CPlannerDlg::OnOpen() {
     if (!KeepChanges()) return;
     std::string path;
-    if (ui::AfxOpenFileName({kPlanFiles}, path)) OpenFile(path);
+    if (ui::AfxOpenFileName({PlanFiles()}, path)) OpenFile(path);
 }
 
 // The plan in that file replaces the open one; a file that does not read is
@@ -782,7 +804,7 @@ void CPlannerDlg::OpenFile(const std::string& path) {
     planner::PlanDocument document;
     std::string message;
     if (!planner::ReadTextFile(path, text)) {
-        ui::AfxMessageBox(path + ": cannot be read");
+        ui::AfxMessageBox(lang::Fill(lang::Tr("%1: cannot be read"), {path}));
         return;
     }
     if (!planner::ReadPlan(text, document, message)) {
@@ -822,7 +844,7 @@ void CPlannerDlg::OnSaveAs() {
     if (!SavedDocument(document)) return;
     std::string path = m_path;
     std::size_t type = 0;
-    if (!ui::AfxSaveFileName({kPlanFiles}, path, type)) return;
+    if (!ui::AfxSaveFileName({PlanFiles()}, path, type)) return;
     SaveTo(path);
 }
 
@@ -832,7 +854,7 @@ void CPlannerDlg::OnSaveAs() {
 bool CPlannerDlg::SavedDocument(planner::PlanDocument& document) {
     std::string message;
     if (planner::DocumentOf(m_fields, document, message, planner::Unfilled::Allowed)) return true;
-    ui::AfxMessageBox("The plan cannot be saved while " + message);
+    ui::AfxMessageBox(lang::Fill(lang::Tr("%1 while %2"), {lang::Tr("The plan cannot be saved"), message}));
     return false;
 }
 
@@ -895,12 +917,12 @@ bool CPlannerDlg::ExportTo(const ui::FileType& type, const std::string& text) {
 // SVG everywhere, written here; PNG and PDF where the backend paints the
 // chart into such a file.
 void CPlannerDlg::OnExportChart() {
-    if (!PlanOnShow("The chart cannot be exported")) return;
-    std::vector<ui::FileType> types{{"Chart as SVG", "svg"}};
+    if (!PlanOnShow(N_("The chart cannot be exported"))) return;
+    std::vector<ui::FileType> types{{lang::Fill(lang::Tr("Chart as %1"), {"SVG"}), "svg"}};
     for (const std::string& extension : Window().ControlPictureExtensions()) {
         std::string upper = extension;
         for (char& c : upper) c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
-        types.push_back({"Chart as " + upper, extension});
+        types.push_back({lang::Fill(lang::Tr("Chart as %1"), {upper}), extension});
     }
     std::string path;
     std::size_t type = 0;
@@ -911,7 +933,8 @@ void CPlannerDlg::OnExportChart() {
     m_drawing = titled;
     m_chart.SetDrawing(titled);
     if (type > 0) {
-        if (!Window().SaveControlPicture(IDC_CHART, path)) ui::AfxMessageBox(path + ": cannot be written");
+        if (!Window().SaveControlPicture(IDC_CHART, path))
+            ui::AfxMessageBox(lang::Fill(lang::Tr("%1: cannot be written"), {path}));
         return;
     }
     std::string message;
@@ -922,13 +945,13 @@ void CPlannerDlg::OnExportChart() {
 
 // The same table as the calculators copy, on the clipboard.
 void CPlannerDlg::OnCopyAllResults() {
-    if (!PlanOnShow("The results cannot be copied")) return;
+    if (!PlanOnShow(N_("The results cannot be copied"))) return;
     Window().SetClipboardText(planner::ResultsTable(m_document, m_outcome));
 }
 
 void CPlannerDlg::OnExportResults() {
-    if (!PlanOnShow("The results cannot be exported")) return;
-    ExportTo(kResultsFiles, planner::ResultsTable(m_document, m_outcome));
+    if (!PlanOnShow(N_("The results cannot be exported"))) return;
+    ExportTo(ResultsFiles(), planner::ResultsTable(m_document, m_outcome));
 }
 
 // The library chosen last, edited over the planner; the plan is then
@@ -943,17 +966,18 @@ void CPlannerDlg::OpenChosenLab() {
     planner::OpenedLab opened = planner::OpenLab(planner::ChosenLabPath());
     m_haveLab = opened.readable;
     m_lab = opened.readable ? std::move(opened.lab) : planner::LabDocument();
-    m_labNote = opened.readable ? std::string() : opened.problem + "; the planner works without the library";
+    m_labNote = opened.readable ? std::string()
+                                : lang::Fill(lang::Tr("%1; the planner works without the library"), {opened.problem});
     if (!opened.readable) {
-        m_rankingNote = "The library does not read";
+        m_rankingNote = lang::Tr("The library does not read");
     } else if (!opened.exists) {
-        m_rankingNote = "No library yet: Tools > Equipment Library...";
+        m_rankingNote = lang::Tr("No library yet: Tools > Equipment Library...");
     } else if (m_lab.shakers.empty()) {
-        m_rankingNote = "The library has no shakers";
+        m_rankingNote = lang::Tr("The library has no shakers");
     } else {
         m_rankingNote.clear();
     }
-    std::vector<std::string> expanders{"none"}, fixtures{"none"};
+    std::vector<std::string> expanders{lang::Tr("none")}, fixtures{lang::Tr("none")};
     for (const planner::LabExpander& expander : m_lab.expanders) expanders.push_back(expander.name);
     for (const planner::LabFixture& fixture : m_lab.fixtures) fixtures.push_back(fixture.name);
     FillList(m_labExpander, expanders);
@@ -993,7 +1017,7 @@ void CPlannerDlg::ChangeShaker(const planner::ShakerSettings& shaker) {
 // plan's expander, fixture and specimen kept.
 void CPlannerDlg::OnRankingRowChange(int row, int /*column*/) {
     if (row < 0 || row >= static_cast<int>(m_ranking.size())) return;
-    if (!PlanOnShow("The shaker cannot be chosen")) return;
+    if (!PlanOnShow(N_("The shaker cannot be chosen"))) return;
     const planner::LabShaker* shaker = m_lab.FindShaker(m_ranking[row].shaker);
     if (shaker == nullptr) return;
     ChangeShaker(planner::WithLabShaker(ShakerOf(m_document), *shaker));
@@ -1009,7 +1033,8 @@ void CPlannerDlg::OnSelchangeLabFixture() { ChooseLabEntry(false); }
 void CPlannerDlg::ChooseLabEntry(bool expander) {
     const ui::CListBox& list = expander ? m_labExpander : m_labFixture;
     const int chosen = list.GetCurSel();
-    if (chosen < 0 || !PlanOnShow(expander ? "The expander cannot be chosen" : "The fixture cannot be chosen")) {
+    if (chosen < 0 ||
+        !PlanOnShow(expander ? N_("The expander cannot be chosen") : N_("The fixture cannot be chosen"))) {
         return ShowRanking();
     }
     planner::ShakerSettings shaker = ShakerOf(m_document);
@@ -1024,7 +1049,7 @@ void CPlannerDlg::ChooseLabEntry(bool expander) {
 // Offered while the library's figures for an entry the plan names differ
 // from the plan's copy; never done unasked.
 void CPlannerDlg::OnTakeLabFigures() {
-    if (!m_haveLab || !PlanOnShow("The library's figures cannot be taken")) return;
+    if (!m_haveLab || !PlanOnShow(N_("The library's figures cannot be taken"))) return;
     if (m_outcome.labDifferences.empty()) return;
     ChangeShaker(planner::WithLabFigures(ShakerOf(m_document), m_lab));
 }
@@ -1032,7 +1057,7 @@ void CPlannerDlg::OnTakeLabFigures() {
 void CPlannerDlg::OnManual() { ui::OpenManual("planner.html"); }
 
 void CPlannerDlg::OnAbout() {
-    ui::AfxMessageBox(std::string("Sine Test Planner\nHalvex version ") + res::kProgramVersion +
-                      "\nPlans swept-sine vibration tests: the profile, the shaker's limits, the time and the "
-                      "four-coordinate chart.");
+    ui::AfxMessageBox(lang::Fill(lang::Tr("Sine Test Planner\nHalvex version %1\nPlans swept-sine vibration tests: "
+                                          "the profile, the shaker's limits, the time and the four-coordinate chart."),
+                                 {res::kProgramVersion}));
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "draw/page.h"
+#include "lang/tr.h"
 #include "planner/file_io.h"
 #include "planner/file_stamp.h"
 #include "planner/plan_form.h"
@@ -171,7 +172,7 @@ private:
     void PasteIntoProfile(const std::string& text);
     void SetTooltips();
     // False, with a message saying what is refused and why, while the fields
-    // do not make a plan.
+    // do not make a plan; refused is English, marked N_, translated here.
     bool PlanOnShow(const char* refused);
     bool KeepChanges();
     void OpenFile(const std::string& path);
@@ -202,6 +203,13 @@ private:
         list.ResetContent();
         int index = 0;
         for (const auto& item : items) list.InsertString(index++, item);
+    }
+    // A list of the program's own words (marked N_), in the process's language.
+    template <typename Items>
+    static void FillTranslatedList(ui::CListBox& list, const Items& items) {
+        list.ResetContent();
+        int index = 0;
+        for (const char* item : items) list.InsertString(index++, lang::Tr(item));
     }
 
     static const ui::EventEntry<CPlannerDlg> kEvents[];

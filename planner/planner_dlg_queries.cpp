@@ -103,7 +103,7 @@ void CPlannerDlg::ShowMarks(const std::string& problem, const planner::FieldPlac
         std::string ignored;
         if (planner::DocumentOf(m_fields, unfinished, ignored, planner::Unfilled::Allowed)) {
             for (const planner::FieldPlace& empty : planner::UnfilledPlaces(unfinished)) {
-                marks.emplace_back(empty, planner::FieldName(empty) + ": to be filled");
+                marks.emplace_back(empty, lang::Fill(lang::Tr("%1: to be filled"), {planner::FieldName(empty)}));
             }
         }
     }
@@ -133,7 +133,8 @@ void CPlannerDlg::ShowMarks(const std::string& problem, const planner::FieldPlac
             const auto sameCell = [&](const ui::GridCell& c) { return c.row == cell.row && c.column == cell.column; };
             if (cell.row >= static_cast<int>(m_fields.segments.size()) || marked(cells, sameCell)) continue;
             planner::FieldPlace ignored;
-            m_profile.WarnCell(cell.row, cell.column, "Warning: " + planner::WindowMessage(warning.message, ignored));
+            m_profile.WarnCell(cell.row, cell.column,
+                               lang::Fill(lang::Tr("Warning: %1"), {planner::WindowMessage(warning.message, ignored)}));
             cells.push_back(cell);
         }
     }

@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "lang/tr.h"
 #include "planner/planner_dlg.h"
 #include "res/planner_ids.h"
 
@@ -18,11 +19,13 @@ std::string SlotTip(planner::RunChoice choice, int slot) {
     const char* label = planner::RunSlotLabel(choice, slot);
     const std::vector<std::string>& units = planner::RunSlotUnits(choice, slot);
     // Never empty: a tip once set is updated, not added again.
-    if (label == nullptr) return "Not used by a run of this kind.";
-    if (units.empty()) return std::string(label) + ": the number of resonances still to be found.";
+    if (label == nullptr) return lang::Tr("Not used by a run of this kind.");
+    if (units.empty())
+        return lang::Fill(lang::Tr("%1: the number of resonances still to be found."), {lang::Tr(label)});
     std::string choices;
-    for (const std::string& unit : units) choices += (choices.empty() ? "" : ", ") + unit;
-    return std::string(label) + ": a number in the unit chosen beside it, or typed with its unit (" + choices + ").";
+    for (const std::string& unit : units) choices += (choices.empty() ? "" : ", ") + planner::ShownUnitWord(unit);
+    return lang::Fill(lang::Tr("%1: a number in the unit chosen beside it, or typed with its unit (%2)."),
+                      {lang::Tr(label), choices});
 }
 
 }  // namespace
@@ -165,10 +168,13 @@ void CPlannerDlg::ShowRun() {
     for (int slot = 0; slot < planner::kRunSlots; ++slot) {
         const char* label = planner::RunSlotLabel(run.choice, slot);
         const std::vector<std::string>& units = planner::RunSlotUnits(run.choice, slot);
-        m_runLabels[slot].SetWindowText(label != nullptr ? label : "");
+        m_runLabels[slot].SetWindowText(label != nullptr ? lang::Tr(label) : "");
         m_runFields[slot].SetWindowText(label != nullptr ? run.entries[slot].text : "");
         m_runFields[slot].EnableWindow(label != nullptr);
-        FillList(m_runUnits[slot], units);
+        std::vector<std::string> shown;
+        shown.reserve(units.size());
+        for (const std::string& unit : units) shown.push_back(planner::ShownUnitWord(unit));
+        FillList(m_runUnits[slot], shown);
         m_runUnits[slot].SetCurSel(units.empty() ? -1 : run.entries[slot].unit);
         m_runUnits[slot].EnableWindow(!units.empty());
         Window().SetControlTooltip(IDC_RUN_FIELD1 + slot, SlotTip(run.choice, slot));
@@ -185,7 +191,7 @@ void CPlannerDlg::ShowRun() {
     m_levelUnit.SetCurSel(own ? run.levelUnit : -1);
     m_levelUnit.EnableWindow(own);
     Window().SetControlTooltip(IDC_RUN_LEVEL, run.source == planner::RunLevel::Source::Fraction
-                                                  ? "The part of the profile's level, above 0 and at most 1."
-                                                  : "The run's own level, in the unit chosen beside it.");
+                                                  ? lang::Tr("The part of the profile's level, above 0 and at most 1.")
+                                                  : lang::Tr("The run's own level, in the unit chosen beside it."));
     m_loading = loading;
 }

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "lang/tr.h"
 #include "planner/new_template_dlg.h"
 #include "planner/planner_dlg.h"
 #include "planner/save_template_dlg.h"
@@ -32,12 +33,12 @@ void CPlannerDlg::OnSaveAsTemplate() {
     if (!SavedDocument(document)) return;
     const std::string path = planner::ChosenLabPath();
     if (path.empty()) {
-        ui::AfxMessageBox("The template cannot be saved: there is no place for an equipment library.");
+        ui::AfxMessageBox(lang::Tr("The template cannot be saved: there is no place for an equipment library."));
         return;
     }
     planner::OpenedLab opened = planner::OpenLab(path);
     if (!opened.readable) {
-        ui::AfxMessageBox("The template cannot be saved: " + opened.problem);
+        ui::AfxMessageBox(lang::Fill(lang::Tr("The template cannot be saved: %1"), {opened.problem}));
         return;
     }
     planner::TemplateInfo info = m_templateInfo.value_or(planner::TemplateInfo{});
@@ -54,7 +55,8 @@ void CPlannerDlg::OnSaveAsTemplate() {
             templates.push_back(document);
             break;
         }
-        const int answer = ui::AfxQuestion("The library already has a template \"" + *info.id + "\". Replace it?");
+        const int answer =
+            ui::AfxQuestion(lang::Fill(lang::Tr("The library already has a template \"%1\". Replace it?"), {*info.id}));
         if (answer == ui::IDCANCEL) return;
         if (answer == ui::IDYES) {
             *same = document;
@@ -68,6 +70,6 @@ void CPlannerDlg::OnSaveAsTemplate() {
     }
     m_templateInfo = info;
     OpenChosenLab();
-    m_labNote = "Saved as the library's template \"" + *info.id + "\"";
+    m_labNote = lang::Fill(lang::Tr("Saved as the library's template \"%1\""), {*info.id});
     ShowStatus();
 }

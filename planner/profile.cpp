@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "lang/tr.h"
 #include "numeric/number_text.h"
 #include "planner/rounding.h"
 
@@ -86,17 +87,18 @@ bool ResolveProfile(const PlanDocument& document, ResolvedProfile& profile, std:
     std::vector<double> bounds(n + 1, 0.0);
     std::vector<bool> crossover(n + 1, false);
     if (segments.front().from.isAuto) {
-        message = SegmentPath(0) + ".from: auto needs a segment below to meet";
+        message = SegmentPath(0) + ".from: " + lang::Tr("auto needs a segment below to meet");
         return false;
     }
     if (segments.back().to.isAuto) {
-        message = SegmentPath(n - 1) + ".to: auto needs a segment above to meet";
+        message = SegmentPath(n - 1) + ".to: " + lang::Tr("auto needs a segment above to meet");
         return false;
     }
     for (std::size_t i = 0; i < n; ++i) {
         const Segment& s = segments[i];
         if (s.values.size() == 2 && (s.from.isAuto || s.to.isAuto)) {
-            message = SegmentPath(i) + (s.from.isAuto ? ".from" : ".to") + ": a ramp's ends must be numbers, not auto";
+            message = SegmentPath(i) + (s.from.isAuto ? ".from" : ".to") + ": " +
+                      lang::Tr("a ramp's ends must be numbers, not auto");
             return false;
         }
     }
@@ -112,8 +114,9 @@ bool ResolveProfile(const PlanDocument& document, ResolvedProfile& profile, std:
         } else if (below.isAuto || above.isAuto) {
             bounds[j] = below.isAuto ? aboveHz : belowHz;
         } else if (!EqualWithinRounding(belowHz, aboveHz)) {
-            message = SegmentPath(j) + ".from: " + Hz(aboveHz) + " does not meet " + SegmentPath(j - 1) + ".to (" +
-                      Hz(belowHz) + "); segments must be contiguous";
+            message = SegmentPath(j) + ".from: " +
+                      lang::Fill(lang::Tr("%1 does not meet %2 (%3); segments must be contiguous"),
+                                 {Hz(aboveHz), SegmentPath(j - 1) + ".to", Hz(belowHz)});
             return false;
         } else {
             bounds[j] = belowHz;
@@ -130,7 +133,7 @@ bool ResolveProfile(const PlanDocument& document, ResolvedProfile& profile, std:
         const double q2 = ToSi(s.values.back(), kind, gravity);
         if (s.values.size() == 2) {
             if (!BelowBeyondRounding(bounds[i], bounds[i + 1])) {
-                message = SegmentPath(i) + ".to: must be above from (" + Hz(bounds[i]) + ")";
+                message = SegmentPath(i) + ".to: " + lang::Fill(lang::Tr("must be above from (%1)"), {Hz(bounds[i])});
                 return false;
             }
             // Ends equal but for the rounding of their units make a flat ramp.
@@ -146,7 +149,8 @@ bool ResolveProfile(const PlanDocument& document, ResolvedProfile& profile, std:
         const double f = std::exp((b.intercept - a.intercept) / (a.slope - b.slope));
         if (EqualWithinRounding(a.slope, b.slope) || !std::isfinite(f) || !(f > 0.0)) {
             message = SegmentPath(j - 1);
-            message += ".to: the levels of " + SegmentPath(j - 1) + " and " + SegmentPath(j) + " never meet";
+            message += ".to: " +
+                       lang::Fill(lang::Tr("the levels of %1 and %2 never meet"), {SegmentPath(j - 1), SegmentPath(j)});
             return false;
         }
         bounds[j] = f;
@@ -155,15 +159,16 @@ bool ResolveProfile(const PlanDocument& document, ResolvedProfile& profile, std:
         if (!crossover[j]) continue;
         // The span is the lower segment's from to the upper segment's to; either may be a crossover too.
         if (!BelowBeyondRounding(bounds[j - 1], bounds[j]) || !BelowBeyondRounding(bounds[j], bounds[j + 1])) {
-            message = SegmentPath(j - 1) + ".to: the levels of " + SegmentPath(j - 1) + " and " + SegmentPath(j) +
-                      " meet at " + Hz(bounds[j]) + ", outside their span " + Hz(bounds[j - 1]) + " to " +
-                      Hz(bounds[j + 1]);
+            message =
+                SegmentPath(j - 1) + ".to: " +
+                lang::Fill(lang::Tr("the levels of %1 and %2 meet at %3, outside their span %4 to %5"),
+                           {SegmentPath(j - 1), SegmentPath(j), Hz(bounds[j]), Hz(bounds[j - 1]), Hz(bounds[j + 1])});
             return false;
         }
     }
     for (std::size_t i = 0; i < n; ++i) {
         if (!BelowBeyondRounding(bounds[i], bounds[i + 1])) {
-            message = SegmentPath(i) + ".to: must be above from (" + Hz(bounds[i]) + ")";
+            message = SegmentPath(i) + ".to: " + lang::Fill(lang::Tr("must be above from (%1)"), {Hz(bounds[i])});
             return false;
         }
     }
@@ -186,7 +191,8 @@ bool ResolveProfile(const PlanDocument& document, ResolvedProfile& profile, std:
         for (const Motion& m : {r.start, r.end}) {
             for (const double v : {m.displacementPp, m.velocity, m.acceleration}) {
                 if (!std::isfinite(v) || !(v > 0.0) || !std::isfinite(r.slopeDbPerOctave)) {
-                    message = SegmentPath(i) + ": the motion of this level is too large or too small to compute";
+                    message = SegmentPath(i) + ": " +
+                              lang::Tr("the motion of this level is too large or too small to compute");
                     return false;
                 }
             }
@@ -226,11 +232,12 @@ bool ResolveProfile(const PlanDocument& document, ResolvedProfile& profile, std:
             }
             return halvex::FormatNumber("%.4g m/s^2", m.acceleration);
         };
-        warning.message = warning.path + ": at " + Hz(bounds[j]) + " " + SegmentPath(j - 1) + " asks " +
-                          own(below.end) + " and " + SegmentPath(j) + " " + own(above.start) + " of " +
-                          LevelFieldName(above.kind) + ", a step of " +
-                          halvex::FormatNumber("%.3g", warning.stepPercent) + " %" +
-                          (warning.meetsAt ? "; the levels meet at " + Hz(*warning.meetsAt) : std::string());
+        warning.message =
+            warning.path + ": " +
+            lang::Fill(lang::Tr("at %1 %2 asks %3 and %4 %5 of %6, a step of %7 %"),
+                       {Hz(bounds[j]), SegmentPath(j - 1), own(below.end), SegmentPath(j), own(above.start),
+                        LevelFieldName(above.kind), halvex::FormatNumber("%.3g", warning.stepPercent)}) +
+            (warning.meetsAt ? lang::Fill(lang::Tr("; the levels meet at %1"), {Hz(*warning.meetsAt)}) : std::string());
         profile.warnings.push_back(std::move(warning));
     }
 

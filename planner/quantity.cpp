@@ -1,5 +1,6 @@
 #include "planner/quantity.h"
 
+#include "lang/tr.h"
 #include "numeric/number_text.h"
 #include "planner/json.h"
 
@@ -137,23 +138,23 @@ bool ParseQuantityWith(std::string_view text, QuantityKind kind, char decimalSig
     const std::string_view number = text.substr(0, split);
     const std::string_view symbol = text.substr(blank == std::string_view::npos ? split : split + 1);
     if (number.empty() || symbol.empty() || symbol.find(' ') != std::string_view::npos) {
-        problem = "expected a number and a unit, such as \"" + Example(kind, decimalSign) + '"';
+        problem = lang::Fill(lang::Tr("expected a number and a unit, such as \"%1\""), {Example(kind, decimalSign)});
         return false;
     }
     // The number reader reads whole texts only, so the number goes alone.
     if (!IsNumberTextWith(number, decimalSign)) {
-        problem = Quoted(number) + " is not a number";
+        problem = lang::Fill(lang::Tr("%1 is not a number"), {Quoted(number)});
         return false;
     }
     // "G" is the usual spelling of the gravity, so in a mass it is not
     // guessed to be the gram.
     if (kind == QuantityKind::Mass && symbol == "G") {
-        problem = "\"G\" may be the gravity or the gram: a mass is in kg, g or lb";
+        problem = lang::Tr("\"G\" may be the gravity or the gram: a mass is in kg, g or lb");
         return false;
     }
     const Unit* unit = ReadUnit(symbol, kind);
     if (unit == nullptr) {
-        problem = Quoted(symbol) + " is not a unit of " + KindDescription(kind);
+        problem = lang::Fill(lang::Tr("%1 is not a unit of %2"), {Quoted(symbol), KindDescription(kind)});
         return false;
     }
     quantity.number = halvex::ReadNumberWith(number, decimalSign).value_or(0.0);
@@ -176,19 +177,16 @@ bool ReadSiValueWith(std::string_view text, QuantityKind kind, double gravity, c
 }  // namespace
 
 std::string KindDescription(QuantityKind kind) {
-    static const char* const kNames[] = {"a length", "a velocity", "an acceleration", "a frequency",
-                                         "a time",   "a mass",     "a force",         "a sweep rate"};
-    std::string out = kNames[static_cast<int>(kind)];
-    out += " (";
-    bool first = true;
+    static const char* const kNames[] = {N_("a length (%1)"),    N_("a velocity (%1)"),  N_("an acceleration (%1)"),
+                                         N_("a frequency (%1)"), N_("a time (%1)"),      N_("a mass (%1)"),
+                                         N_("a force (%1)"),     N_("a sweep rate (%1)")};
+    std::string units;
     for (const Unit& unit : kUnits) {
         if (unit.kind != kind) continue;
-        if (!first) out += ", ";
-        out += unit.symbol;
-        first = false;
+        if (!units.empty()) units += ", ";
+        units += unit.symbol;
     }
-    out += ')';
-    return out;
+    return lang::Fill(lang::Tr(kNames[static_cast<int>(kind)]), {units});
 }
 
 bool IsNumberText(std::string_view text) { return IsNumberTextWith(text, halvex::ShownDecimalSign()); }

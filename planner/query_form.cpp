@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "lang/tr.h"
 #include "numeric/number_text.h"
 
 namespace planner {
@@ -34,7 +35,7 @@ public:
     bool Add(const Asked& asked, const std::string& what) {
         if (m_place.field == FormField::None) {
             m_place.field = asked.field;
-            m_problem = FieldName(m_place) + ": " + what;
+            m_problem = lang::Fill(lang::Tr("%1: %2"), {FieldName(m_place), what});
         }
         return false;
     }
@@ -65,7 +66,7 @@ bool Read(const std::string& field, QuantityKind kind, const Asked& asked, std::
         // Unless it has the one blank of "NUMBER UNIT", say what would read
         // here rather than the reader's general example.
         if (std::count(text.begin(), text.end(), ' ') != 1) {
-            what = "\"" + text + "\" is not a number or " + KindDescription(kind);
+            what = lang::Fill(lang::Tr("\"%1\" is not a number or %2"), {text, KindDescription(kind)});
         }
         return problems.Add(asked, what);
     }
@@ -77,7 +78,7 @@ bool ReadQ(const std::string& field, std::optional<double>& value, Problems& pro
     const std::string text = Trimmed(field);
     value.reset();
     if (text.empty()) return true;
-    if (!IsNumberText(text)) return problems.Add(kQ, "\"" + text + "\" is not a number");
+    if (!IsNumberText(text)) return problems.Add(kQ, lang::Fill(lang::Tr("\"%1\" is not a number"), {text}));
     value = halvex::ParseNumber(text);
     return true;
 }
@@ -95,12 +96,12 @@ bool AnswerQueries(const QueryFields& fields, PlanOutcome& outcome, std::string&
     Read(fields.resonance, QuantityKind::Frequency, kResonance, resonance, problems);
     ReadQ(fields.q, q, problems);
     // A band needs both; the one that is missing is the one to fill in.
-    if (resonance && !q) problems.Add(kQ, "a quality factor is needed for the half-power band");
-    if (q && !resonance) problems.Add(kResonance, "a natural frequency is needed for the half-power band");
+    if (resonance && !q) problems.Add(kQ, lang::Tr("a quality factor is needed for the half-power band"));
+    if (q && !resonance) problems.Add(kResonance, lang::Tr("a natural frequency is needed for the half-power band"));
 
     const SweepResult* sweep = outcome.sweep ? &*outcome.sweep : nullptr;
     const SequenceResult* sequence = outcome.sequence ? &*outcome.sequence : nullptr;
-    const char* const noSweep = "the plan has no sweep (give a rate or a time per pass)";
+    const char* const noSweep = lang::Tr("the plan has no sweep (give a rate or a time per pass)");
     std::string message;
     if (time) {
         SequencePoint point;

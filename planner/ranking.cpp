@@ -4,13 +4,16 @@
 #include <cmath>
 #include <limits>
 
+#include "lang/tr.h"
 #include "planner/rounding.h"
 
 namespace planner {
 namespace {
 
 // "9 kN", or "none".
-std::string Shown(const std::optional<Quantity>& quantity) { return quantity ? QuantityText(*quantity) : "none"; }
+std::string Shown(const std::optional<Quantity>& quantity) {
+    return quantity ? QuantityText(*quantity) : std::string(lang::Tr("none"));
+}
 
 class Differences {
 public:
@@ -22,11 +25,13 @@ public:
         if (plan && lab && EqualWithinRounding(ToSi(*plan, kind, m_planGravity), ToSi(*lab, kind, m_labGravity))) {
             return;
         }
-        m_lines.push_back(path + ": " + Shown(plan) + " in the plan, " + Shown(lab) + " in the library");
+        m_lines.push_back(path + ": " +
+                          lang::Fill(lang::Tr("%1 in the plan, %2 in the library"), {Shown(plan), Shown(lab)}));
     }
 
-    void Missing(const std::string& path, const std::string& name, const char* list) {
-        m_lines.push_back(path + ": \"" + name + "\" is not among the library's " + list);
+    // pattern: "\"%1\" is not among the library's shakers", marked N_.
+    void Missing(const std::string& path, const std::string& name, const char* pattern) {
+        m_lines.push_back(path + ": " + lang::Fill(lang::Tr(pattern), {name}));
     }
 
     std::vector<std::string> Lines() { return std::move(m_lines); }
@@ -53,7 +58,7 @@ void CompareSetup(Differences& differences, const LabDocument& lab, const std::s
             differences.Compare(path + ".expander_resonance", expanderResonance, expander->firstResonance,
                                 QuantityKind::Frequency);
         } else {
-            differences.Missing(path + ".expander", *expanderName, "expanders");
+            differences.Missing(path + ".expander", *expanderName, N_("\"%1\" is not among the library's expanders"));
         }
     }
     if (fixtureName) {
@@ -62,7 +67,7 @@ void CompareSetup(Differences& differences, const LabDocument& lab, const std::s
             differences.Compare(path + ".fixture_resonance", fixtureResonance, fixture->firstResonance,
                                 QuantityKind::Frequency);
         } else {
-            differences.Missing(path + ".fixture", *fixtureName, "fixtures");
+            differences.Missing(path + ".fixture", *fixtureName, N_("\"%1\" is not among the library's fixtures"));
         }
     }
 }
@@ -131,7 +136,7 @@ std::vector<std::string> LabDifferences(const PlanDocument& document, const LabD
                                     QuantityKind::Frequency);
             }
         } else {
-            differences.Missing("shaker.name", *plan.name, "shakers");
+            differences.Missing("shaker.name", *plan.name, N_("\"%1\" is not among the library's shakers"));
         }
     }
     CompareSetup(differences, lab, "shaker", plan.expander, plan.masses[1], plan.expanderResonance, plan.fixture,

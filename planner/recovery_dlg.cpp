@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "lang/tr.h"
 #include "res/recovery_ids.h"
 #include "res/resource_ids.h"
 
@@ -22,9 +23,13 @@ std::string Time(std::string written) {
 
 std::string OfferText(const planner::FoundCopy& found) {
     const bool plan = found.copy.kind == planner::RecoveryKind::Plan;
-    return std::string("Halvex ended without saving the changes to this ") + (plan ? "plan" : "library") + ":\n" +
-           (found.copy.original.empty() ? std::string("Untitled") : found.copy.original) + "\nThey were kept at " +
-           Time(found.copy.written) + ".";
+    const std::string original = found.copy.original.empty() ? std::string(lang::Tr("Untitled")) : found.copy.original;
+    // Each sentence whole, so that a language can order its words.
+    return lang::Fill(plan
+                          ? lang::Tr("Halvex ended without saving the changes to this plan:\n%1\nThey were kept at %2.")
+                          : lang::Tr("Halvex ended without saving the changes to this library:\n%1\nThey were kept at "
+                                     "%2."),
+                      {original, Time(found.copy.written)});
 }
 
 }  // namespace
@@ -58,7 +63,8 @@ bool RecoveryOffersEnabled() { return g_offers; }
 bool OfferRecovery(RecoveryKind kind, FoundCopy& restored) {
     for (FoundCopy& found : FindRecoveryCopies(kind)) {
         if (!found.readable) {
-            ui::AfxMessageBox("A recovery copy does not read, and is kept: " + found.path + ": " + found.problem);
+            ui::AfxMessageBox(lang::Fill(lang::Tr("A recovery copy does not read, and is kept: %1: %2"),
+                                         {found.path, found.problem}));
             continue;
         }
         CRecoveryDlg offer(OfferText(found));

@@ -315,32 +315,41 @@ std::string QueryAnswers(const PlanOutcome& outcome, std::size_t timesInLine) {
     std::string out;
     if (outcome.at) {
         const SequencePoint& at = *outcome.at;
-        out += "At " + ShownDuration(at.time) + ": ";
+        out += lang::Fill(lang::Tr("At %1: "), {ShownDuration(at.time)});
         if (outcome.sequence && outcome.sequence->fromDocument) {
-            out += "run " + std::to_string(at.run + 1) + " (" + RunLabel(outcome.sequence->runs[at.run].kind) + "), ";
+            out += lang::Fill(lang::Tr("run %1 (%2), "),
+                              {std::to_string(at.run + 1), RunLabel(outcome.sequence->runs[at.run].kind)});
         }
-        if (at.pass > 0) out += "pass " + std::to_string(at.pass) + (at.upward ? " (up), " : " (down), ");
-        out += at.frequencyKnown ? ShownNumber(at.frequency) + " Hz\n" : "at a resonance still to be found\n";
+        if (at.pass > 0) {
+            out += lang::Fill(at.upward ? lang::Tr("pass %1 (up), ") : lang::Tr("pass %1 (down), "),
+                              {std::to_string(at.pass)});
+        }
+        out += at.frequencyKnown ? ShownNumber(at.frequency) + " Hz\n"
+                                 : std::string(lang::Tr("at a resonance still to be found")) + '\n';
     }
     if (outcome.crossings) {
         const std::vector<double>& times = outcome.crossings->times;
-        out += ShownNumber(outcome.crossings->frequency) + " Hz is passed at:";
+        out += lang::Fill(lang::Tr("%1 Hz is passed at:"), {ShownNumber(outcome.crossings->frequency)});
         if (timesInLine == 0) {
             for (const double t : times) out += "\n  " + ShownDuration(t);
         } else {
             for (std::size_t i = 0; i < times.size() && i < timesInLine; ++i) {
                 out += (i == 0 ? " " : ", ") + ShownDuration(times[i]);
             }
-            if (times.size() > timesInLine)
-                out += ", and " + std::to_string(times.size() - timesInLine) + " more, each a row of the results";
+            if (times.size() > timesInLine) {
+                out += lang::Fill(lang::Tr(", and %1 more, each a row of the results"),
+                                  {std::to_string(times.size() - timesInLine)});
+            }
         }
         out += '\n';
     }
     if (outcome.resonance) {
         const ResonanceResult& r = *outcome.resonance;
-        out += "Half-power band " + ShownNumber(r.low) + " to " + ShownNumber(r.high) +
-               " Hz: " + ShownDuration(r.timePerPass) + " and " +
-               Counted(ShownCount(r.cyclesPerPass), "cycle", "cycles") + " per pass\n";
+        const std::string cycles = ShownCount(r.cyclesPerPass);
+        out += lang::Fill(lang::TrN("Half-power band %1 to %2 Hz: %3 and %4 cycle per pass",
+                                    "Half-power band %1 to %2 Hz: %3 and %4 cycles per pass", CountOf(cycles)),
+                          {ShownNumber(r.low), ShownNumber(r.high), ShownDuration(r.timePerPass), cycles}) +
+               '\n';
     }
     return out;
 }

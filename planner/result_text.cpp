@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "lang/tr.h"
 #include "numeric/number_text.h"
 
 namespace planner {
@@ -35,6 +36,8 @@ std::string ShownSeconds(double seconds) {
 
 std::string ShownGravity(double gravity) { return halvex::FormatNumber("%.6g", gravity); }
 
+unsigned long CountOf(const std::string& number) { return number == "1" ? 1 : 2; }
+
 std::string Counted(const std::string& number, const char* one, const char* many) {
     return number + ' ' + (number == "1" ? one : many);
 }
@@ -42,36 +45,40 @@ std::string Counted(const std::string& number, const char* one, const char* many
 const char* RunLabel(RunKind kind) {
     switch (kind) {
         case RunKind::Sweep:
-            return "endurance sweep";
+            return lang::Tr("endurance sweep");
         case RunKind::Search:
-            return "resonance search";
+            return lang::Tr("resonance search");
         case RunKind::Dwell:
-            return "dwell";
+            return lang::Tr("dwell");
         case RunKind::Stepped:
             break;
     }
-    return "stepped sine";
+    return lang::Tr("stepped sine");
 }
 
 std::string RunDetails(const RunResult& run) {
     switch (run.kind) {
         case RunKind::Sweep:
         case RunKind::Search: {
-            std::string out = Counted(ShownNumber(run.sweep.passesPerAxis), "pass", "passes");
-            if (run.sweep.passesPerAxis != std::floor(run.sweep.passesPerAxis)) out += ", the last cut short";
+            const std::string passes = ShownNumber(run.sweep.passesPerAxis);
+            std::string out = lang::Fill(lang::TrN("%1 pass", "%1 passes", CountOf(passes)), {passes});
+            if (run.sweep.passesPerAxis != std::floor(run.sweep.passesPerAxis)) out += lang::Tr(", the last cut short");
             return out;
         }
-        case RunKind::Dwell:
-            if (run.resonances == 0) return "at " + ShownNumber(run.frequency) + " Hz";
-            return Counted(std::to_string(run.resonances), "resonance", "resonances") +
-                   (run.budgetFrequency > 0.0
-                        ? ", cycles timed at " + ShownNumber(run.budgetFrequency) + " Hz (the highest)"
-                        : std::string(", frequencies still to find"));
+        case RunKind::Dwell: {
+            if (run.resonances == 0) return lang::Fill(lang::Tr("at %1 Hz"), {ShownNumber(run.frequency)});
+            const std::string count = std::to_string(run.resonances);
+            return lang::Fill(lang::TrN("%1 resonance", "%1 resonances", CountOf(count)), {count}) +
+                   (run.budgetFrequency > 0.0 ? lang::Fill(lang::Tr(", cycles timed at %1 Hz (the highest)"),
+                                                           {ShownNumber(run.budgetFrequency)})
+                                              : std::string(lang::Tr(", frequencies still to find")));
+        }
         case RunKind::Stepped:
             break;
     }
-    return Counted(std::to_string(run.frequencies.size()), "step", "steps") + ", " +
-           ShownNumber(run.frequencies.front()) + " to " + ShownNumber(run.frequencies.back()) + " Hz";
+    const std::string steps = std::to_string(run.frequencies.size());
+    return lang::Fill(lang::TrN("%1 step, %2 to %3 Hz", "%1 steps, %2 to %3 Hz", CountOf(steps)),
+                      {steps, ShownNumber(run.frequencies.front()), ShownNumber(run.frequencies.back())});
 }
 
 namespace {
@@ -134,15 +141,37 @@ ResultUnits ResultUnitsOf(const PlanDocument& document) {
 const char* LevelWords(LevelKind kind) {
     switch (kind) {
         case LevelKind::DisplacementPp:
-            return "displacement p-p";
+            return lang::TrC("level", "displacement p-p");
         case LevelKind::DisplacementZp:
-            return "displacement 0-p";
+            return lang::TrC("level", "displacement 0-p");
         case LevelKind::Velocity:
-            return "velocity";
+            return lang::TrC("level", "velocity");
         case LevelKind::Acceleration:
             break;
     }
-    return "acceleration";
+    return lang::TrC("level", "acceleration");
+}
+
+const char* LimitWords(LimitKind kind) {
+    switch (kind) {
+        case LimitKind::Force:
+            return lang::TrC("limit", "force");
+        case LimitKind::Stroke:
+            return lang::TrC("limit", "stroke");
+        case LimitKind::Velocity:
+            return lang::TrC("limit", "velocity");
+        case LimitKind::Acceleration:
+            return lang::TrC("limit", "acceleration");
+        case LimitKind::Payload:
+            return lang::TrC("limit", "payload");
+        case LimitKind::FrequencyRange:
+            return lang::TrC("limit", "frequency range");
+        case LimitKind::ExpanderResonance:
+            return lang::TrC("limit", "expander resonance");
+        case LimitKind::FixtureResonance:
+            break;
+    }
+    return lang::TrC("limit", "fixture resonance");
 }
 
 }  // namespace planner

@@ -4,6 +4,7 @@
 
 #include "planner/document.h"
 #include "planner/sequence.h"
+#include "planner/shaker.h"
 
 // Results as the planner's window shows them to people; the text report,
 // the window's summary and the results table all write their numbers here,
@@ -26,19 +27,28 @@ std::string ShownSeconds(double seconds);
 // The gravity to six digits, as the report states it: 9.80665.
 std::string ShownGravity(double gravity);
 
-// A level's kind as the reports name it: "displacement p-p", "velocity".
+// A level's kind as the reports name it: "displacement p-p", "velocity", in
+// the process's language.
 const char* LevelWords(LevelKind kind);
 
 // "1 pass", "2 passes", "6.644 octaves": the singular only for a number shown as 1.
 std::string Counted(const std::string& number, const char* one, const char* many);
+// The count to choose a translation's plural form by: 1 for a number shown
+// as 1, else 2 (a plural form).
+unsigned long CountOf(const std::string& number);
 
 // What a run of the sequence does, in a few words for a row of results:
 // "240 passes", "1.5 passes, the last cut short", "at 30 Hz",
 // "3 resonances, cycles timed at 500 Hz (the highest)", "30 steps, 4 to 33 Hz".
 std::string RunDetails(const RunResult& run);
 
-// "sweep", "search", "dwell", "stepped" as a person reads them.
+// "endurance sweep", "resonance search", "dwell", "stepped sine" as a person
+// reads them, in the process's language.
 const char* RunLabel(RunKind kind);
+
+// A shaker check's limit as a person names it, in the process's language:
+// "fixture resonance" (the document and JSON say "fixture_resonance").
+const char* LimitWords(LimitKind kind);
 
 // A unit results are written in: its symbol, and the SI value of one of it.
 struct ResultUnit {

@@ -1,5 +1,6 @@
 #include "planner/results_table.h"
 
+#include "lang/tr.h"
 #include "numeric/results_table.h"
 #include "planner/result_text.h"
 #include "planner/sweep_plan.h"
@@ -44,7 +45,35 @@ const std::vector<RunResult>& DocumentRuns(const PlanOutcome& outcome) {
 
 // "run 2 (dwell)", for the check that binds in it and the queried time.
 std::string RunName(const PlanOutcome& outcome, std::size_t run) {
-    return "run " + std::to_string(run + 1) + " (" + RunLabel(DocumentRuns(outcome)[run].kind) + ")";
+    return lang::Fill(lang::Tr("run %1 (%2)"), {std::to_string(run + 1), RunLabel(DocumentRuns(outcome)[run].kind)});
+}
+
+// "Force check", "Fixture resonance check": a check's row in the window.
+const char* CheckName(LimitKind limit) {
+    switch (limit) {
+        case LimitKind::Force:
+            return lang::Tr("Force check");
+        case LimitKind::Stroke:
+            return lang::Tr("Stroke check");
+        case LimitKind::Velocity:
+            return lang::Tr("Velocity check");
+        case LimitKind::Acceleration:
+            return lang::Tr("Acceleration check");
+        case LimitKind::Payload:
+            return lang::Tr("Payload check");
+        case LimitKind::FrequencyRange:
+            return lang::Tr("Frequency range check");
+        case LimitKind::ExpanderResonance:
+            return lang::Tr("Expander resonance check");
+        case LimitKind::FixtureResonance:
+            break;
+    }
+    return lang::Tr("Fixture resonance check");
+}
+
+// "1 cycle", "240 cycles".
+std::string CycleCount(const std::string& shown) {
+    return lang::Fill(lang::TrN("%1 cycle", "%1 cycles", CountOf(shown)), {shown});
 }
 
 }  // namespace
@@ -176,12 +205,12 @@ namespace planner {
 ResultsGrid ResultsGridOf(const PlanDocument& document, const PlanOutcome& outcome) {
     const ResultUnits u = ResultUnitsOf(document);
     ResultsGrid grid;
-    grid.columns = {"Result",
+    grid.columns = {lang::Tr("Result"),
                     "Hz",
-                    "Disp. p-p (" + u.length.symbol + ")",
-                    "Vel. (" + u.velocity.symbol + ")",
-                    "Accel. (" + u.acceleration.symbol + ")",
-                    "Details"};
+                    lang::Fill(lang::Tr("Disp. p-p (%1)"), {u.length.symbol}),
+                    lang::Fill(lang::Tr("Vel. (%1)"), {u.velocity.symbol}),
+                    lang::Fill(lang::Tr("Accel. (%1)"), {u.acceleration.symbol}),
+                    lang::Tr("Details")};
     const auto row = [&](const std::string& name, const std::string& hz, const std::string& details) {
         grid.rows.push_back({name, hz, "", "", "", details});
         return &grid.rows.back();
@@ -195,91 +224,100 @@ ResultsGrid ResultsGridOf(const PlanDocument& document, const PlanOutcome& outco
     const ResolvedProfile& p = outcome.profile;
     for (std::size_t i = 0; i < p.segments.size(); ++i) {
         const ResolvedSegment& s = p.segments[i];
-        const std::string name = "Segment " + std::to_string(i + 1);
-        const std::string slope = s.ramp ? "slope " + ShownNumber(s.slopeDbPerOctave) + " dB/oct" : "";
-        motion(name + " start", s.from, s.start, slope);
-        motion(name + " end", s.to, s.end, "");
+        const std::string number = std::to_string(i + 1);
+        const std::string slope =
+            s.ramp ? lang::Fill(lang::Tr("slope %1 dB/oct"), {ShownNumber(s.slopeDbPerOctave)}) : std::string();
+        motion(lang::Fill(lang::Tr("Segment %1 start"), {number}), s.from, s.start, slope);
+        motion(lang::Fill(lang::Tr("Segment %1 end"), {number}), s.to, s.end, "");
     }
-    for (const double f : p.crossovers) row("Crossover", ShownNumber(f), "");
+    for (const double f : p.crossovers) row(lang::Tr("Crossover"), ShownNumber(f), "");
     for (const ProfileWarning& w : p.warnings) {
-        row("Step at segment " + std::to_string(w.segment + 1) + " end", ShownNumber(w.frequency),
-            "the levels differ by " + ShownNumber(w.stepPercent) + " %" +
-                (w.meetsAt ? "; they meet at " + ShownNumber(*w.meetsAt) + " Hz" : std::string()));
+        row(lang::Fill(lang::Tr("Step at segment %1 end"), {std::to_string(w.segment + 1)}), ShownNumber(w.frequency),
+            lang::Fill(lang::Tr("the levels differ by %1 %"), {ShownNumber(w.stepPercent)}) +
+                (w.meetsAt ? lang::Fill(lang::Tr("; they meet at %1 Hz"), {ShownNumber(*w.meetsAt)}) : std::string()));
     }
-    (*row("Peak displacement", ShownNumber(p.displacementPp.frequency), ""))[2] =
+    (*row(lang::Tr("Peak displacement"), ShownNumber(p.displacementPp.frequency), ""))[2] =
         ShownNumber(u.length.Of(p.displacementPp.value));
-    (*row("Peak velocity", ShownNumber(p.velocity.frequency), ""))[3] = ShownNumber(u.velocity.Of(p.velocity.value));
-    (*row("Peak acceleration", ShownNumber(p.acceleration.frequency), ""))[4] =
+    (*row(lang::Tr("Peak velocity"), ShownNumber(p.velocity.frequency), ""))[3] =
+        ShownNumber(u.velocity.Of(p.velocity.value));
+    (*row(lang::Tr("Peak acceleration"), ShownNumber(p.acceleration.frequency), ""))[4] =
         ShownNumber(u.acceleration.Of(p.acceleration.value));
     if (outcome.shaker) {
         const ShakerResult& shaker = *outcome.shaker;
-        if (shaker.movingMass) row("Moving mass", "", ShownNumber(u.mass.Of(*shaker.movingMass)) + " " + u.mass.symbol);
+        if (shaker.movingMass)
+            row(lang::Tr("Moving mass"), "", ShownNumber(u.mass.Of(*shaker.movingMass)) + " " + u.mass.symbol);
         if (shaker.maxAcceleration) {
-            row("Highest acceleration", "",
+            row(lang::Tr("Highest acceleration"), "",
                 ShownNumber(u.acceleration.Of(*shaker.maxAcceleration)) + " " + u.acceleration.symbol);
         }
         for (const ShakerCheck& c : shaker.checks) {
             const ResultUnit& unit = LimitUnit(u, c.limit);
-            std::string name = LimitName(c.limit);
-            name[0] = static_cast<char>(name[0] - 'a' + 'A');
-            for (char& ch : name) ch = ch == '_' ? ' ' : ch;
-            const std::string rated =
-                c.rated != c.available ? " (rated " + ShownNumber(unit.Of(c.rated)) + " " + unit.symbol + ")" : "";
-            row(name + " check", c.frequency ? ShownNumber(*c.frequency) : "",
-                "required " + ShownNumber(unit.Of(c.required)) + " " + unit.symbol + ", available " +
-                    ShownNumber(unit.Of(c.available)) + " " + unit.symbol + rated + ", margin " +
-                    ShownNumber(c.margin) + (c.ok ? ", holds" : ", fails") +
-                    (c.run ? " in " + RunName(outcome, *c.run) : ""));
+            const std::string rated = c.rated != c.available ? lang::Fill(lang::Tr(" (rated %1 %2)"),
+                                                                          {ShownNumber(unit.Of(c.rated)), unit.symbol})
+                                                             : std::string();
+            row(CheckName(c.limit), c.frequency ? ShownNumber(*c.frequency) : "",
+                lang::Fill(lang::Tr("required %1 %2, available %3 %2%4, margin %5"),
+                           {ShownNumber(unit.Of(c.required)), unit.symbol, ShownNumber(unit.Of(c.available)), rated,
+                            ShownNumber(c.margin)}) +
+                    (c.ok ? lang::Tr(", holds") : lang::Tr(", fails")) +
+                    (c.run ? lang::Fill(lang::Tr(" in %1"), {RunName(outcome, *c.run)}) : std::string()));
         }
-        row("Verdict", "", shaker.ok ? "the shaker can run this profile" : "the shaker cannot run this profile");
+        row(lang::Tr("Verdict"), "",
+            shaker.ok ? lang::Tr("the shaker can run this profile") : lang::Tr("the shaker cannot run this profile"));
     }
     if (outcome.sweep) {
         const SweepResult& sweep = *outcome.sweep;
-        row("Octaves", "", ShownNumber(sweep.octaves));
-        row("Time per pass", "", ShownDuration(sweep.passTime));
-        row("Cycles per pass", "", ShownCount(sweep.cyclesPerPass));
-        row("Passes per axis", "", ShownCount(sweep.passesPerAxis));
-        row("Time per axis", "", ShownDuration(sweep.axisTime));
-        row("Total time", "", ShownDuration(sweep.totalTime));
+        row(lang::Tr("Octaves"), "", ShownNumber(sweep.octaves));
+        row(lang::Tr("Time per pass"), "", ShownDuration(sweep.passTime));
+        row(lang::Tr("Cycles per pass"), "", ShownCount(sweep.cyclesPerPass));
+        row(lang::Tr("Passes per axis"), "", ShownCount(sweep.passesPerAxis));
+        row(lang::Tr("Time per axis"), "", ShownDuration(sweep.axisTime));
+        row(lang::Tr("Total time"), "", ShownDuration(sweep.totalTime));
     }
     // A row per run with the most it asks, then the whole test's time.
     const std::vector<RunResult>& runs = DocumentRuns(outcome);
     for (std::size_t i = 0; i < runs.size(); ++i) {
         const RunResult& run = runs[i];
         std::string details = std::string(RunLabel(run.kind)) + ": " + ShownDuration(run.time);
-        if (run.cyclesKnown) details += ", " + Counted(ShownCount(run.cycles), "cycle", "cycles");
+        if (run.cyclesKnown) details += ", " + CycleCount(ShownCount(run.cycles));
         details += ", " + RunDetails(run);
-        std::vector<std::string>& cells =
-            *row("Run " + std::to_string(i + 1), run.frequency > 0.0 ? ShownNumber(run.frequency) : "", details);
+        std::vector<std::string>& cells = *row(lang::Fill(lang::Tr("Run %1"), {std::to_string(i + 1)}),
+                                               run.frequency > 0.0 ? ShownNumber(run.frequency) : "", details);
         cells[2] = ShownNumber(u.length.Of(run.peaks.displacementPp.value));
         cells[3] = ShownNumber(u.velocity.Of(run.peaks.velocity.value));
         cells[4] = ShownNumber(u.acceleration.Of(run.peaks.acceleration.value));
     }
     if (!runs.empty()) {
         const SequenceResult& sequence = *outcome.sequence;
-        row("Test time per axis", "", ShownDuration(sequence.axisTime));
-        row("Test time", "",
-            ShownDuration(sequence.totalTime) + " on " + Counted(ShownCount(sequence.axes), "axis", "axes"));
+        const std::string axes = ShownCount(sequence.axes);
+        row(lang::Tr("Test time per axis"), "", ShownDuration(sequence.axisTime));
+        row(lang::Tr("Test time"), "",
+            lang::Fill(lang::TrN("%1 on %2 axis", "%1 on %2 axes", CountOf(axes)),
+                       {ShownDuration(sequence.totalTime), axes}));
     }
     if (outcome.at) {
         const SequencePoint& at = *outcome.at;
         std::string details = runs.empty() ? "" : RunName(outcome, at.run);
         if (at.pass > 0) {
-            details +=
-                (details.empty() ? "pass " : ", pass ") + std::to_string(at.pass) + (at.upward ? ", up" : ", down");
+            const std::string pass =
+                lang::Fill(at.upward ? lang::Tr("pass %1, up") : lang::Tr("pass %1, down"), {std::to_string(at.pass)});
+            details += (details.empty() ? "" : ", ") + pass;
         }
-        if (!at.frequencyKnown) details += ", at a resonance still to be found";
-        row("At " + ShownDuration(at.time), at.frequencyKnown ? ShownNumber(at.frequency) : "", details);
+        if (!at.frequencyKnown) details += lang::Tr(", at a resonance still to be found");
+        row(lang::Fill(lang::Tr("At %1"), {ShownDuration(at.time)}), at.frequencyKnown ? ShownNumber(at.frequency) : "",
+            details);
     }
     if (outcome.crossings) {
         const std::string f = ShownNumber(outcome.crossings->frequency);
-        for (const double t : outcome.crossings->times) row("Passes " + f + " Hz", f, "at " + ShownDuration(t));
+        for (const double t : outcome.crossings->times) {
+            row(lang::Fill(lang::Tr("Passes %1 Hz"), {f}), f, lang::Fill(lang::Tr("at %1"), {ShownDuration(t)}));
+        }
     }
     if (outcome.resonance) {
         const ResonanceResult& r = *outcome.resonance;
-        row("Half-power band", ShownNumber(r.low) + " to " + ShownNumber(r.high),
-            ShownDuration(r.timePerPass) + " and " + Counted(ShownCount(r.cyclesPerPass), "cycle", "cycles") +
-                " per pass");
+        row(lang::Tr("Half-power band"), lang::Fill(lang::Tr("%1 to %2"), {ShownNumber(r.low), ShownNumber(r.high)}),
+            lang::Fill(lang::Tr("%1 and %2 per pass"),
+                       {ShownDuration(r.timePerPass), CycleCount(ShownCount(r.cyclesPerPass))}));
     }
     return grid;
 }
@@ -287,7 +325,7 @@ ResultsGrid ResultsGridOf(const PlanDocument& document, const PlanOutcome& outco
 std::string SweepCounterpart(const PlanDocument& document, const PlanOutcome& outcome) {
     if (!document.sweep || !outcome.sweep) return {};
     const SweepResult& sweep = *outcome.sweep;
-    if (document.sweep->rate) return "= " + ShownDuration(sweep.passTime) + " per pass";
+    if (document.sweep->rate) return lang::Fill(lang::Tr("= %1 per pass"), {ShownDuration(sweep.passTime)});
     return "= " + ShownNumber(sweep.rate * 60.0) + (sweep.type == SweepType::Log ? " oct/min" : " Hz/min");
 }
 

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "lang/tr.h"
 #include "res/resource_ids.h"
 #include "res/save_template_ids.h"
 
@@ -37,7 +38,7 @@ bool CSaveTemplateDlg::OnInitDialog() {
     m_title.SetWindowText(m_info.title);
     m_reference.SetWindowText(m_info.reference.value_or(""));
     m_notes.SetWindowText(m_info.notes.value_or(""));
-    m_status.SetWindowText("Into the library " + m_where);
+    m_status.SetWindowText(lang::Fill(lang::Tr("Into the library %1"), {m_where}));
     return true;
 }
 
@@ -55,8 +56,9 @@ void CSaveTemplateDlg::OnOK() {
     if (m_marked != 0 && m_marked != missing) Window().MarkControl(m_marked, {});
     m_marked = missing;
     if (missing != 0) {
-        const char* problem = missing == IDC_TEMPLATE_ID ? "Id: the id the library lists the template by is missing"
-                                                         : "Title: the template's title is missing";
+        const char* problem = missing == IDC_TEMPLATE_ID
+                                  ? lang::Tr("Id: the id the library lists the template by is missing")
+                                  : lang::Tr("Title: the template's title is missing");
         m_status.SetWindowText(problem);
         Window().MarkControl(missing, problem);
         return;

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "lang/tr.h"
 #include "numeric/number_text.h"
 #include "planner/rounding.h"
 
@@ -13,7 +14,7 @@ std::string Number(double value) { return halvex::FormatNumber("%.6g", value); }
 std::string RunPath(std::size_t i) { return "sequence[" + std::to_string(i) + "]"; }
 
 std::string ProfileSpan(const ResolvedProfile& profile) {
-    return "the profile (" + Number(profile.Lowest()) + " to " + Number(profile.Highest()) + " Hz)";
+    return lang::Fill(lang::Tr("the profile (%1 to %2 Hz)"), {Number(profile.Lowest()), Number(profile.Highest())});
 }
 
 bool InsideProfile(const ResolvedProfile& profile, double f) {
@@ -92,25 +93,27 @@ bool StepFrequencies(const Run& run, const std::string& path, double gravity, st
     const double from = ToSi(run.from, QuantityKind::Frequency, gravity);
     const double to = ToSi(run.to, QuantityKind::Frequency, gravity);
     if (!BelowBeyondRounding(from, to)) {
-        message = path + ".to: must be above from (" + Number(from) + " Hz)";
+        message = path + ".to: " + lang::Fill(lang::Tr("must be above from (%1 Hz)"), {Number(from)});
         return false;
     }
     const bool octaves = run.StepsInOctaves();
     const double step = octaves ? run.step.number : ToSi(run.step, QuantityKind::Frequency, gravity);
     const double span = octaves ? std::log2(to / from) : to - from;
     if (!Usable(step)) {
-        message = path + ".step: must be positive and finite";
+        message = path + ".step: " + lang::Tr("must be positive and finite");
         return false;
     }
     if (BelowBeyondRounding(span, step)) {
-        message = path + ".step: " + QuantityText(run.step) + " is larger than the span from " + Number(from) + " to " +
-                  Number(to) + " Hz";
+        message = path + ".step: " +
+                  lang::Fill(lang::Tr("%1 is larger than the span from %2 to %3 Hz"),
+                             {QuantityText(run.step), Number(from), Number(to)});
         return false;
     }
     const double steps = span / step;
     if (!(steps < kMaxSteps)) {
-        message = path + ".step: more than " + std::to_string(static_cast<long>(kMaxSteps)) + " steps from " +
-                  Number(from) + " to " + Number(to) + " Hz";
+        message = path + ".step: " +
+                  lang::Fill(lang::Tr("more than %1 steps from %2 to %3 Hz"),
+                             {std::to_string(static_cast<long>(kMaxSteps)), Number(from), Number(to)});
         return false;
     }
     const auto frequencyOf = [&](double k) { return octaves ? from * std::pow(2.0, k * step) : from + k * step; };
@@ -135,7 +138,7 @@ public:
         const RunLevelAt level(run.level, m_profile, m_gravity);
         switch (run.kind) {
             case RunKind::Sweep:
-                if (!m_sweep) return Fail(path, "a sweep run needs the document's sweep");
+                if (!m_sweep) return Fail(path, lang::Tr("a sweep run needs the document's sweep"));
                 result.sweep = *m_sweep;
                 result.time = m_sweep->SweepingTime();
                 result.cycles = m_sweep->cyclesPerAxis;
@@ -154,8 +157,9 @@ public:
                     for (const double f : {result.frequencies.front(), result.frequencies.back()}) {
                         if (!InsideProfile(m_profile, f)) {
                             return Fail(path + (f == result.frequencies.front() ? ".from" : ".to"),
-                                        "the step at " + Number(f) + " Hz is outside " + ProfileSpan(m_profile) +
-                                            "; a run outside it needs a level of its own");
+                                        lang::Fill(lang::Tr("the step at %1 Hz is outside %2; a run outside it "
+                                                            "needs a level of its own"),
+                                                   {Number(f), ProfileSpan(m_profile)}));
                         }
                     }
                 }
@@ -169,7 +173,7 @@ public:
                 break;
         }
         if (!Usable(result.time) || (result.cyclesKnown && !Usable(result.cycles)) || !PeaksUsable(result.peaks)) {
-            return Fail(path, "the run's time, cycles or level are too large or too small to compute");
+            return Fail(path, lang::Tr("the run's time, cycles or level are too large or too small to compute"));
         }
         return true;
     }
@@ -216,8 +220,9 @@ private:
         }
         result.frequency = ToSi(*run.frequency, QuantityKind::Frequency, m_gravity);
         if (run.level.source != RunLevel::Source::Own && !InsideProfile(m_profile, result.frequency)) {
-            return Fail(path + ".frequency", Number(result.frequency) + " Hz is outside " + ProfileSpan(m_profile) +
-                                                 "; a dwell outside it needs a level of its own");
+            return Fail(path + ".frequency",
+                        lang::Fill(lang::Tr("%1 Hz is outside %2; a dwell outside it needs a level of its own"),
+                                   {Number(result.frequency), ProfileSpan(m_profile)}));
         }
         result.time = run.time ? time : *run.cycles / result.frequency;
         result.cycles = run.time ? time * result.frequency : *run.cycles;
@@ -280,7 +285,8 @@ bool PlanSequence(const PlanDocument& document, const ResolvedProfile& profile, 
     sequence.axisTime = start + sequence.dwellTime;
     sequence.totalTime = sequence.axisTime * sequence.axes;
     if (!std::isfinite(sequence.totalTime)) {
-        message = std::string(document.sequence ? "sequence" : "sweep") + ": the test's time is too long to compute";
+        message = std::string(document.sequence ? "sequence" : "sweep") + ": " +
+                  lang::Tr("the test's time is too long to compute");
         return false;
     }
     return true;
@@ -289,8 +295,10 @@ bool PlanSequence(const PlanDocument& document, const ResolvedProfile& profile, 
 bool SequenceAt(const SequenceResult& sequence, double time, SequencePoint& point, std::string& message) {
     const double end = sequence.TimelineEnd();
     if (!(time >= 0.0) || !std::isfinite(time) || time > end || sequence.runs.empty()) {
-        message = "--at: " + Number(time) + " s is outside the " + (sequence.fromDocument ? "sequence" : "sweeps") +
-                  " of one axis (0 to " + Number(end) + " s)";
+        message = "--at: " + lang::Fill(sequence.fromDocument
+                                            ? lang::Tr("%1 s is outside the sequence of one axis (0 to %2 s)")
+                                            : lang::Tr("%1 s is outside the sweeps of one axis (0 to %2 s)"),
+                                        {Number(time), Number(end)});
         return false;
     }
     // A run's end is the next one's start; the last run keeps its end.
@@ -364,7 +372,8 @@ bool SequenceCrossings(const SequenceResult& sequence, double frequency, std::ve
         }
     }
     if (!reached) {
-        message = "--frequency: " + Number(frequency) + " Hz is not reached by any run of the sequence";
+        message = "--frequency: " +
+                  lang::Fill(lang::Tr("%1 Hz is not reached by any run of the sequence"), {Number(frequency)});
         return false;
     }
     return true;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "lang/tr.h"
 #include "planner/lab.h"
 #include "planner/rounding.h"
 #include "planner/sequence.h"
@@ -82,8 +83,9 @@ bool CheckShaker(const PlanDocument& document, const ResolvedProfile& profile, c
     if (!document.shaker) return true;
     const std::size_t setups = document.shaker->setups.size();
     if (setups > 0 && static_cast<double>(setups) != document.Axes()) {
-        message = "shaker.setups: " + std::to_string(setups) + " set-ups for " +
-                  std::to_string(static_cast<long>(document.Axes())) + " axes; give one for each axis";
+        message = "shaker.setups: " +
+                  lang::Fill(lang::Tr("%1 set-ups for %2 axes; give one for each axis"),
+                             {std::to_string(setups), std::to_string(static_cast<long>(document.Axes()))});
         return false;
     }
     return CheckShakerSettings(*document.shaker, document.GravitySi(), profile, sequence, lab, result, message);
@@ -148,7 +150,7 @@ bool CheckOneSetup(const ShakerSettings& shaker, double gravity, const ResolvedP
         mass += ToSi(*part, QuantityKind::Mass, gravity);
     }
     if (!Finite(mass)) {
-        message = "shaker.moving_mass: the masses add up to more than can be computed";
+        message = std::string("shaker.moving_mass: ") + lang::Tr("the masses add up to more than can be computed");
         return false;
     }
     if (anyMass) result.movingMass = mass;
@@ -160,7 +162,7 @@ bool CheckOneSetup(const ShakerSettings& shaker, double gravity, const ResolvedP
 
     const auto add = [&](const char* field, ShakerCheck check) {
         if (!Finite(check.required) || !Finite(check.margin) || !(check.margin > 0.0)) {
-            message = std::string("shaker.") + field + ": too far from what the profile asks to compare";
+            message = std::string("shaker.") + field + ": " + lang::Tr("too far from what the profile asks to compare");
             return false;
         }
         result.checks.push_back(check);
@@ -185,14 +187,14 @@ bool CheckOneSetup(const ShakerSettings& shaker, double gravity, const ResolvedP
 
     if (shaker.ratedForce) {
         if (!(mass > 0.0)) {
-            message = "shaker.moving_mass: the force check needs a moving mass above 0";
+            message = std::string("shaker.moving_mass: ") + lang::Tr("the force check needs a moving mass above 0");
             return false;
         }
         const double rated = ToSi(*shaker.ratedForce, QuantityKind::Force, gravity);
         result.maxAcceleration = rated * derating.force / mass;
         result.ratedMaxAcceleration = rated / mass;
         if (!Finite(*result.ratedMaxAcceleration) || !(*result.maxAcceleration > 0.0)) {
-            message = "shaker.rated_force: too far from the moving mass to compare";
+            message = std::string("shaker.rated_force: ") + lang::Tr("too far from the moving mass to compare");
             return false;
         }
         if (!motion(LimitKind::Force, "rated_force", acceleration, mass, rated, derating.force)) return false;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "lang/tr.h"
 #include "numeric/number_text.h"
 #include "planner/rounding.h"
 
@@ -12,7 +13,7 @@ namespace {
 std::string Number(double value) { return halvex::FormatNumber("%.6g", value); }
 
 std::string ProfileSpan(const SweepResult& sweep) {
-    return "the profile (" + Number(sweep.lowest) + " to " + Number(sweep.highest) + " Hz)";
+    return lang::Fill(lang::Tr("the profile (%1 to %2 Hz)"), {Number(sweep.lowest), Number(sweep.highest)});
 }
 
 bool Usable(double value) { return std::isfinite(value) && value > 0.0; }
@@ -97,14 +98,15 @@ bool PlanSweepSpec(const SweepSpec& given, double lowest, double highest, double
     sweep.axisTime = sweep.SweepingTime();
     sweep.totalTime = sweep.axisTime;
     if (given.duration != nullptr && sweep.sweepsPerAxis > kMaxSweeps) {
-        message = given.path + ".duration: more than " + std::to_string(static_cast<long>(kMaxSweeps)) +
-                  " sweeps, the most the planner follows";
+        message = given.path + ".duration: " +
+                  lang::Fill(lang::Tr("more than %1 sweeps, the most the planner follows"),
+                             {std::to_string(static_cast<long>(kMaxSweeps))});
         return false;
     }
     if (!Usable(sweep.rate) || !Usable(sweep.passTime) || !Usable(sweep.cyclesPerPass) ||
         !Usable(sweep.cyclesPerAxis)) {
-        message = given.path + (given.rate != nullptr ? ".rate" : ".pass_time") +
-                  ": the sweep's time or cycles are too large or too small to compute";
+        message = given.path + (given.rate != nullptr ? ".rate" : ".pass_time") + ": " +
+                  lang::Tr("the sweep's time or cycles are too large or too small to compute");
         return false;
     }
     return true;
@@ -127,8 +129,8 @@ bool PlanSweep(const PlanDocument& document, const ResolvedProfile& profile, Swe
     for (std::size_t i = 0; i < settings.dwells.size(); ++i) {
         const double f = ToSi(settings.dwells[i].frequency, QuantityKind::Frequency, gravity);
         if (f < sweep.lowest || f > sweep.highest) {
-            message = "sweep.dwells[" + std::to_string(i) + "].frequency: " + Number(f) + " Hz is outside " +
-                      ProfileSpan(sweep);
+            message = "sweep.dwells[" + std::to_string(i) +
+                      "].frequency: " + lang::Fill(lang::Tr("%1 Hz is outside %2"), {Number(f), ProfileSpan(sweep)});
             return false;
         }
         sweep.dwellTime += ToSi(settings.dwells[i].time, QuantityKind::Time, gravity);
@@ -136,8 +138,8 @@ bool PlanSweep(const PlanDocument& document, const ResolvedProfile& profile, Swe
     sweep.axisTime = sweep.SweepingTime() + sweep.dwellTime;
     sweep.totalTime = sweep.axisTime * settings.axes;
     if (!Usable(sweep.totalTime)) {
-        message = std::string("sweep.") + (settings.rate ? "rate" : "pass_time") +
-                  ": the sweep's time or cycles are too large or too small to compute";
+        message = std::string("sweep.") + (settings.rate ? "rate" : "pass_time") + ": " +
+                  lang::Tr("the sweep's time or cycles are too large or too small to compute");
         return false;
     }
     return true;
@@ -146,7 +148,8 @@ bool PlanSweep(const PlanDocument& document, const ResolvedProfile& profile, Swe
 bool FrequencyAt(const SweepResult& sweep, double time, TimePoint& point, std::string& message) {
     const double end = sweep.SweepingTime();
     if (!(time >= 0.0) || !std::isfinite(time) || time > end) {
-        message = "--at: " + Number(time) + " s is outside the sweeps of one axis (0 to " + Number(end) + " s)";
+        message = "--at: " + lang::Fill(lang::Tr("%1 s is outside the sweeps of one axis (0 to %2 s)"),
+                                        {Number(time), Number(end)});
         return false;
     }
     // The end of the last pass, whole or not, still belongs to it.
@@ -163,7 +166,8 @@ bool FrequencyAt(const SweepResult& sweep, double time, TimePoint& point, std::s
 bool CrossingTimes(const SweepResult& sweep, double frequency, std::vector<double>& times, std::string& message) {
     times.clear();
     if (!(frequency >= sweep.lowest && frequency <= sweep.highest)) {
-        message = "--frequency: " + Number(frequency) + " Hz is outside " + ProfileSpan(sweep);
+        message =
+            "--frequency: " + lang::Fill(lang::Tr("%1 Hz is outside %2"), {Number(frequency), ProfileSpan(sweep)});
         return false;
     }
     const double up = TimeFromLowest(sweep, frequency);
@@ -188,11 +192,12 @@ bool CrossingTimes(const SweepResult& sweep, double frequency, std::vector<doubl
 bool ResonanceIn(const SweepResult& sweep, double naturalFrequency, double q, ResonanceResult& resonance,
                  std::string& message) {
     if (!Usable(naturalFrequency)) {
-        message = "--resonance: the natural frequency must be positive and finite";
+        message = std::string("--resonance: ") + lang::Tr("the natural frequency must be positive and finite");
         return false;
     }
     if (!(q > 0.5) || !std::isfinite(q)) {
-        message = "--q: the quality factor must be above 0.5 for the band to start above 0 Hz";
+        message =
+            std::string("--q: ") + lang::Tr("the quality factor must be above 0.5 for the band to start above 0 Hz");
         return false;
     }
     resonance.low = naturalFrequency * (1.0 - 1.0 / (2.0 * q));
@@ -212,7 +217,7 @@ bool ResonanceIn(const SweepResult& sweep, double naturalFrequency, double q, Re
     }
     if (!std::isfinite(resonance.high) || !std::isfinite(resonance.timePerPass) ||
         !std::isfinite(resonance.cyclesPerPass)) {
-        message = "--resonance: the band is too wide to compute";
+        message = std::string("--resonance: ") + lang::Tr("the band is too wide to compute");
         return false;
     }
     return true;

@@ -3,12 +3,47 @@
 #include <optional>
 #include <string>
 
+#include "lang/tr.h"
 #include "numeric/json_text.h"
 #include "planner/file_io.h"
 #include "planner/json.h"
 #include "planner/plan_form.h"
 
 namespace planner {
+namespace {
+
+// The shipped templates' titles, references and notes, for the catalogues:
+// a built-in template is shown in the user's language, a library's own as
+// its lab wrote it. The tests check that each shipped text is among them.
+[[maybe_unused]] const char* const kBuiltinTemplateWords[] = {
+    N_("Exploratory vibration, 4 to 33 Hz in 1 Hz steps"),
+    N_("MIL-STD-167-1A, Type I environmental vibration, exploratory vibration test"),
+    N_("Each frequency from 4 to 33 Hz in steps of 1 Hz held about 15 s at a single amplitude (zero-to-peak) of 0.010 "
+       "in, with a tolerance of +/- 0.002 in, to find the resonances. Figures from the public-domain US military "
+       "standard."),
+    N_("Low-frequency vibration, 10 to 55 Hz at 0.06 in total excursion"),
+    N_("MIL-STD-202, Method 201A (vibration)"),
+    N_("0.06 in total excursion (peak-to-peak) from 10 to 55 Hz; the frequency varied uniformly from 10 to 55 Hz and "
+       "back to 10 Hz in about one minute; 2 hours in each of 3 mutually perpendicular directions, 6 hours in all. "
+       "Figures from the public-domain US military standard."),
+    N_("Resonance search, endurance, dwells at the resonances, search again"),
+    N_("Structure only: every severity is left to fill from your own copy of the standard"),
+    N_("On each axis: a low-level resonance search at 1 octave per minute, the endurance sweeps for a time, a dwell at "
+       "each resonance found, and a second search to see whether anything moved."),
+    N_("Stepped sine survey"),
+    N_("Each frequency of a table from one frequency to another in equal steps, held for a time at the profile's "
+       "level."),
+    N_("Swept sine endurance with a displacement/acceleration crossover"),
+    N_("A constant displacement below the crossover and a constant acceleration above it, swept logarithmically up and "
+       "down a number of times on each of three axes."),
+};
+
+// A text of a built-in template as shown; a library's own as written.
+std::string Shown(const TemplateEntry& entry, const std::string& text) {
+    return entry.builtIn ? std::string(lang::Tr(text.c_str())) : text;
+}
+
+}  // namespace
 
 std::vector<TemplateEntry> Templates(const LabDocument* lab) {
     std::vector<TemplateEntry> templates;
@@ -47,9 +82,9 @@ const TemplateEntry* FindTemplate(const std::vector<TemplateEntry>& templates, s
 
 std::string TemplateLine(const TemplateEntry& entry) {
     const std::optional<TemplateInfo>& info = entry.document.templateInfo;
-    std::string line = info ? info->title : entry.id;
-    if (info && info->reference) line += " \u2014 " + *info->reference;
-    if (!entry.builtIn) line += " (library)";
+    std::string line = info ? Shown(entry, info->title) : entry.id;
+    if (info && info->reference) line += " \u2014 " + Shown(entry, *info->reference);
+    if (!entry.builtIn) line = lang::Fill(lang::Tr("%1 (library)"), {line});
     return line;
 }
 
@@ -80,15 +115,20 @@ std::string TemplateDetails(const TemplateEntry& entry) {
     const PlanDocument& document = entry.document;
     std::string text;
     if (document.templateInfo && document.templateInfo->reference) {
-        text += "Reference: " + *document.templateInfo->reference + "\n";
+        text += lang::Fill(lang::Tr("Reference: %1"), {Shown(entry, *document.templateInfo->reference)}) + "\n";
     }
-    if (document.templateInfo && document.templateInfo->notes) text += *document.templateInfo->notes + "\n";
+    if (document.templateInfo && document.templateInfo->notes) {
+        text += Shown(entry, *document.templateInfo->notes) + "\n";
+    }
     const std::size_t toFill = document.unfilled.size();
     if (toFill == 0) {
-        text += "Every figure given: the plan computes as it opens.";
+        text += lang::Tr("Every figure given: the plan computes as it opens.");
     } else {
-        text += std::to_string(toFill) + (toFill == 1 ? " figure" : " figures") +
-                " to fill, marked in the planner; the plan computes once they are given.";
+        text +=
+            lang::Fill(lang::TrN("%1 figure to fill, marked in the planner; the plan computes once they are given.",
+                                 "%1 figures to fill, marked in the planner; the plan computes once they are given.",
+                                 static_cast<unsigned long>(toFill)),
+                       {std::to_string(toFill)});
     }
     return text;
 }

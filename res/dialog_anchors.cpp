@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "lang/tr.h"
 #include "res/lab_ids.h"
 #include "res/planner_ids.h"
 #include "res/resource_ids.h"
@@ -193,16 +194,32 @@ constexpr AnchorEntry kAnchors[] = {
     {IDD_LAB, lb::IDC_CLOSE, nullptr, kMoveDown | kMoveRight},
 };
 
-bool Names(const AnchorEntry& entry, const ControlTemplate& control) {
+// A control without an id is named by its English text: the template's own
+// control of that text at the same height, shown in English or translated (a
+// translated template keeps every control's height; two texts may have one
+// translation, "velocity" and "Velocity", or a translation may be another
+// English text, "Library name" and "Name").
+bool Names(int dialogId, const AnchorEntry& entry, const ControlTemplate& control) {
     if (entry.controlId != kNoId) return entry.controlId == control.id;
-    return control.id == kNoId && control.text != nullptr && std::strcmp(entry.text, control.text) == 0;
+    if (control.id != kNoId || control.text == nullptr) return false;
+    if (std::strcmp(entry.text, control.text) != 0 && std::strcmp(lang::Tr(entry.text), control.text) != 0)
+        return false;
+    const DialogTemplate* english = FindDialogTemplate(dialogId);
+    if (english == nullptr) return false;
+    for (const ControlTemplate& c : *english) {
+        if (c.id == kNoId && c.kind == control.kind && c.y == control.y && c.text != nullptr &&
+            std::strcmp(c.text, entry.text) == 0) {
+            return true;
+        }
+    }
+    return false;
 }
 
 }  // namespace
 
 unsigned ControlAnchors(int dialogId, const ControlTemplate& control) {
     for (const AnchorEntry& entry : kAnchors) {
-        if (entry.dialogId == dialogId && Names(entry, control)) return entry.anchors;
+        if (entry.dialogId == dialogId && Names(dialogId, entry, control)) return entry.anchors;
     }
     return 0;
 }

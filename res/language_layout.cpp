@@ -18,9 +18,15 @@ constexpr Widening kWidenings[] = {
     {IDD_MAIN_MENU, lang::Language::French, 110},
     {IDD_PURE_SINE, lang::Language::French, 110},
     {IDD_SINE_SWEEP, lang::Language::French, 110},
+    // "Speichern unter...", "Enregistrer sous..." on the library's buttons.
+    {IDD_LAB, lang::Language::German, 110},
+    {IDD_LAB, lang::Language::French, 112},
     // The Chinese and Japanese UI faces set Latin letters wider than Arial.
     {IDD_LAB, lang::Language::Chinese, 104},
     {IDD_LAB, lang::Language::Japanese, 104},
+    // "Später entscheiden", "Décider plus tard".
+    {IDD_RECOVERY, lang::Language::German, 120},
+    {IDD_RECOVERY, lang::Language::French, 110},
 };
 
 }  // namespace

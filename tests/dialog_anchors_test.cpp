@@ -4,8 +4,10 @@
 // a frame still in it. The fixed dialogs have no anchors at all.
 #include <gtest/gtest.h>
 
+#include "lang/tr.h"
 #include "res/dialog_anchors.h"
 #include "res/dialog_template.h"
+#include "res/localized_template.h"
 #include "res/resource_ids.h"
 
 namespace {
@@ -56,6 +58,24 @@ TEST(DialogAnchors, AGrownDialogKeepsItsControlsApartAndInside) {
         }
     }
     EXPECT_EQ(resizable, 2);  // the planner and the equipment library
+}
+
+// Translated, the controls without an id still follow the edges they follow
+// in English: they are named by their English texts.
+TEST(DialogAnchors, TranslatedControlsKeepTheirAnchors) {
+    for (const lang::Language language : lang::kLanguages) {
+        lang::SetLanguage(language);
+        for (const int id : {res::IDD_PLANNER, res::IDD_LAB}) {
+            const res::DialogTemplate& english = *res::FindDialogTemplate(id);
+            const res::DialogTemplate& shown = res::Localized(english);
+            ASSERT_EQ(shown.controlCount, english.controlCount);
+            for (std::size_t i = 0; i < english.controlCount; ++i) {
+                EXPECT_EQ(res::ControlAnchors(id, shown.controls[i]), res::ControlAnchors(id, english.controls[i]))
+                    << lang::CodeOf(language) << " " << english.controls[i].text;
+            }
+        }
+    }
+    lang::SetLanguage(lang::Language::English);
 }
 
 }  // namespace

@@ -160,7 +160,9 @@ void AfxMessageBox(std::string_view text);
 int AfxQuestion(std::string_view text);
 
 // A question answered by one of these buttons, the last the one that leaves
-// everything as it was: the index of the button chosen.
+// everything as it was: the index of the button chosen. The buttons are
+// named in English, as halvex-drive's scripts answer them; a window shows
+// each in the user's language.
 std::size_t AfxChoice(std::string_view text, const std::vector<std::string>& buttons);
 
 // The file dialog for a file to open, of these types; false when cancelled.

@@ -88,7 +88,7 @@ std::size_t QtBackend::AskChoice(std::string_view text, const std::vector<std::s
         const QMessageBox::ButtonRole role = i + 1 == buttons.size() ? QMessageBox::RejectRole
                                              : i == 0                ? QMessageBox::AcceptRole
                                                                      : QMessageBox::ActionRole;
-        added.push_back(box.addButton(QString::fromUtf8(buttons[i].c_str()), role));
+        added.push_back(box.addButton(QString::fromUtf8(lang::Tr(buttons[i].c_str())), role));
     }
     box.setDefaultButton(added.back());
     box.setEscapeButton(added.back());

@@ -53,7 +53,7 @@ std::size_t Win32Backend::AskChoice(std::string_view text, const std::vector<std
     if (show == nullptr || buttons.empty()) return last;
     const bool systemCancel = buttons.back() == "Cancel" || buttons.back() == lang::Tr("Cancel");
     std::vector<std::wstring> names;
-    for (const std::string& button : buttons) names.push_back(Widen(button));
+    for (const std::string& button : buttons) names.push_back(Widen(lang::Tr(button.c_str())));
     std::vector<TASKDIALOG_BUTTON> items;
     for (std::size_t i = 0; i < (systemCancel ? last : buttons.size()); ++i) {
         items.push_back(TASKDIALOG_BUTTON{kFirstChoiceId + static_cast<int>(i), names[i].c_str()});
