@@ -22,11 +22,15 @@ const OptionRule* FindOption(const CommandLineSyntax& syntax, std::string_view n
 CommandLine Fail(const CommandLineSyntax& syntax, const std::string& what) {
     const std::string program(syntax.program);
     CommandLine line;
-    line.err = program + ": " + what + " (see '" + program + " --help')\n";
+    line.err = lang::Fill(lang::Tr("%1: %2 (see '%1 --help')\n"), {program, what});
     line.exit = true;
     line.exitStatus = 2;
     return line;
 }
+
+std::string NoValue(std::string_view name) { return lang::Fill(lang::Tr("option '--%1' takes no value"), {name}); }
+
+std::string NeedsValue(std::string_view name) { return lang::Fill(lang::Tr("option '--%1' needs a value"), {name}); }
 
 // The codes --language takes: exactly these, not a locale name.
 std::optional<lang::Language> LanguageOfCode(std::string_view code) {
@@ -68,7 +72,7 @@ CommandLine ParseCommandLine(const CommandLineSyntax& syntax, int argc, const ch
         const std::string_view arg = argv[i];
         if (optionsEnded || arg == "-" || arg.empty() || arg[0] != '-') {
             if (line.operands.size() == syntax.maxOperands) {
-                return Fail(syntax, "unexpected argument '" + std::string(arg) + "'");
+                return Fail(syntax, lang::Fill(lang::Tr("unexpected argument '%1'"), {arg}));
             }
             line.operands.emplace_back(arg);
             continue;
@@ -77,13 +81,13 @@ CommandLine ParseCommandLine(const CommandLineSyntax& syntax, int argc, const ch
             optionsEnded = true;
             continue;
         }
-        if (arg.substr(0, 2) != "--") return Fail(syntax, "unknown option '" + std::string(arg) + "'");
+        if (arg.substr(0, 2) != "--") return Fail(syntax, lang::Fill(lang::Tr("unknown option '%1'"), {arg}));
 
         const std::size_t equals = arg.find('=');
         const std::string_view name = arg.substr(2, equals == std::string_view::npos ? arg.npos : equals - 2);
         const bool hasInlineValue = equals != std::string_view::npos;
         if (name == "help" || name == "version") {
-            if (hasInlineValue) return Fail(syntax, "option '--" + std::string(name) + "' takes no value");
+            if (hasInlineValue) return Fail(syntax, NoValue(name));
             if (name == "help") {
                 line.out = std::string(syntax.help);
             } else {
@@ -95,7 +99,7 @@ CommandLine ParseCommandLine(const CommandLineSyntax& syntax, int argc, const ch
             return line;
         }
         if (name == "decimal-comma") {
-            if (hasInlineValue) return Fail(syntax, "option '--decimal-comma' takes no value");
+            if (hasInlineValue) return Fail(syntax, NoValue(name));
             continue;
         }
         if (name == "language") {
@@ -105,23 +109,23 @@ CommandLine ParseCommandLine(const CommandLineSyntax& syntax, int argc, const ch
             } else if (i + 1 < argc) {
                 code = argv[++i];
             } else {
-                return Fail(syntax, "option '--language' needs a value");
+                return Fail(syntax, NeedsValue(name));
             }
             if (!LanguageOfCode(code)) {
-                return Fail(syntax, "no language '" + std::string(code) + "' (en, de, fr, zh_CN or ja)");
+                return Fail(syntax, lang::Fill(lang::Tr("no language '%1' (en, de, fr, zh_CN or ja)"), {code}));
             }
             continue;
         }
         const OptionRule* option = FindOption(syntax, name);
         if (option == nullptr) {
-            return Fail(syntax, "unknown option '--" + std::string(name) + "'");
+            return Fail(syntax, lang::Fill(lang::Tr("unknown option '%1'"), {arg.substr(0, arg.find('='))}));
         }
         std::string value;
         if (hasInlineValue) {
-            if (!option->takesValue) return Fail(syntax, "option '--" + std::string(name) + "' takes no value");
+            if (!option->takesValue) return Fail(syntax, NoValue(name));
             value = std::string(arg.substr(equals + 1));
         } else if (option->takesValue) {
-            if (i + 1 == argc) return Fail(syntax, "option '--" + std::string(name) + "' needs a value");
+            if (i + 1 == argc) return Fail(syntax, NeedsValue(name));
             value = argv[++i];
         }
         line.options.emplace_back(std::string(name), std::move(value));

@@ -2,53 +2,59 @@
 
 #include <string>
 
+#include "lang/tr.h"
+
 namespace halvex {
 namespace {
 
+// Each paragraph is one text for the translators, so that they may reflow it.
 std::string Options(Toolkit toolkit) {
     if (toolkit == Toolkit::Win32) {
-        return "Options:\n"
-               "  --help     show this help and exit\n"
-               "  --version  show the version and exit\n";
+        return lang::Tr(
+            "Options:\n"
+            "  --help     show this help and exit\n"
+            "  --version  show the version and exit\n");
     }
-    return "Options:\n"
-           "  --help       show this help and exit\n"
-           "  --version    show the version and exit\n"
-           "  -style NAME  the widget style, e.g. fusion (the default) or windows; also\n"
-           "               taken from QT_STYLE_OVERRIDE\n"
-           "\n"
-           "The display is chosen as for any Qt program, e.g. QT_QPA_PLATFORM=wayland.\n";
+    return std::string(lang::Tr("Options:\n"
+                                "  --help       show this help and exit\n"
+                                "  --version    show the version and exit\n"
+                                "  -style NAME  the widget style, e.g. fusion (the default) or windows; also\n"
+                                "               taken from QT_STYLE_OVERRIDE\n")) +
+           "\n" + lang::Tr("The display is chosen as for any Qt program, e.g. QT_QPA_PLATFORM=wayland.\n");
 }
 
 std::string CalculatorHelp(Toolkit toolkit) {
-    return "Usage: halvex [OPTION]...\n"
-           "Halvex, a calculator for sinusoidal vibration. Opens the main menu, from\n"
-           "which the pure sine and the sine sweep calculators are chosen; closing the\n"
-           "main menu ends the program.\n"
-           "\n" +
-           Options(toolkit) +
-           "\n"
-           "Exit status: 0 when the main menu was closed, 2 when the command line is\n"
-           "wrong.\n";
+    return std::string(lang::Tr("Usage: halvex [OPTION]...\n")) +
+           lang::Tr(
+               "Halvex, a calculator for sinusoidal vibration. Opens the main menu, from\n"
+               "which the pure sine and the sine sweep calculators are chosen; closing the\n"
+               "main menu ends the program.\n") +
+           "\n" + Options(toolkit) + "\n" +
+           lang::Tr(
+               "Exit status: 0 when the main menu was closed, 2 when the command line is\n"
+               "wrong.\n");
 }
 
 std::string PlannerHelp(Toolkit toolkit) {
-    return "Usage: halvex-planner [OPTION]... [FILE]\n"
-           "The Halvex sine test planner: a profile of sine segments, its crossovers and\n"
-           "peaks, the shaker check and the test time, on the four-coordinate chart.\n"
-           "Plans are kept in .halvex-plan files; FILE, when given, is opened at start.\n"
-           "With --lab, the lab's equipment library opens instead: FILE, else the library\n"
-           "chosen last, else the user's own.\n"
+    return std::string(lang::Tr("Usage: halvex-planner [OPTION]... [FILE]\n")) +
+           lang::Tr(
+               "The Halvex sine test planner: a profile of sine segments, its crossovers and\n"
+               "peaks, the shaker check and the test time, on the four-coordinate chart.\n"
+               "Plans are kept in .halvex-plan files; FILE, when given, is opened at start.\n"
+               "With --lab, the lab's equipment library opens instead: FILE, else the library\n"
+               "chosen last, else the user's own.\n") +
+           "\n" + Options(toolkit) + lang::Tr("  --lab        edit the equipment library (a .halvex-lab file)\n") +
+           lang::Tr(
+               "  --export-report OUT\n"
+               "               write FILE's test plan report to OUT and exit, showing no window:\n") +
+           (toolkit == Toolkit::Qt
+                ? lang::Tr("               PDF (OUT.pdf) or HTML (OUT.html), on the paper of LC_PAPER\n")
+                : lang::Tr("               HTML (OUT.html), on the default printer's paper\n")) +
            "\n" +
-           Options(toolkit) + "  --lab        edit the equipment library (a .halvex-lab file)\n" +
-           "  --export-report OUT\n"
-           "               write FILE's test plan report to OUT and exit, showing no window:\n" +
-           (toolkit == Toolkit::Qt ? "               PDF (OUT.pdf) or HTML (OUT.html), on the paper of LC_PAPER\n"
-                                   : "               HTML (OUT.html), on the default printer's paper\n") +
-           "\n"
-           "Exit status: 0 when the window was closed or the report written, 1 when the\n"
-           "report could not be written (the reason on standard error), 2 when the\n"
-           "command line is wrong.\n";
+           lang::Tr(
+               "Exit status: 0 when the window was closed or the report written, 1 when the\n"
+               "report could not be written (the reason on standard error), 2 when the\n"
+               "command line is wrong.\n");
 }
 
 }  // namespace
@@ -74,7 +80,7 @@ PlannerStart PlannerStartOf(const CommandLine& line) {
     for (const auto& option : line.options) {
         start.lab = start.lab || option.first == "lab";
         if (option.first == "export-report") {
-            if (exporting) start.problem = "halvex-planner: --export-report given twice";
+            if (exporting) start.problem = lang::Tr("halvex-planner: --export-report given twice");
             exporting = true;
             start.exportReport = option.second;
         }
@@ -82,11 +88,11 @@ PlannerStart PlannerStartOf(const CommandLine& line) {
     if (!line.operands.empty()) start.file = line.operands.front();
     if (exporting && start.problem.empty()) {
         if (start.lab) {
-            start.problem = "halvex-planner: --export-report writes a plan's report, not with --lab";
+            start.problem = lang::Tr("halvex-planner: --export-report writes a plan's report, not with --lab");
         } else if (start.file.empty()) {
-            start.problem = "halvex-planner: --export-report needs the plan FILE";
+            start.problem = lang::Tr("halvex-planner: --export-report needs the plan FILE");
         } else if (start.exportReport.empty()) {
-            start.problem = "halvex-planner: --export-report needs a file name";
+            start.problem = lang::Tr("halvex-planner: --export-report needs a file name");
         }
     }
     return start;

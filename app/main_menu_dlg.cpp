@@ -4,6 +4,7 @@
 
 #include "app/about_box_dlg.h"
 #include "app/icon_position.h"
+#include "lang/tr.h"
 #include "res/main_menu_ids.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"
@@ -51,8 +52,8 @@ void CMainMenuDlg::OnManual() { ui::OpenManual(res::kManualPage); }
 
 void CMainMenuDlg::FillAnalysisList() {
     m_analysisList.ResetContent();
-    m_analysisList.InsertString(0, "pure sine");
-    m_analysisList.InsertString(1, "sine sweep");
+    m_analysisList.InsertString(0, lang::Tr("pure sine"));
+    m_analysisList.InsertString(1, lang::Tr("sine sweep"));
 }
 
 void CMainMenuDlg::OnSysCommand(unsigned commandId, std::intptr_t /*lParam*/) {

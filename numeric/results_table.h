@@ -14,9 +14,11 @@ struct ResultRow {
     std::string unit;      // a short symbol: "mm", "in/s", "Hz/min"
 };
 
-// A header row "quantity\tform\tvalue\tunit", then one row per result, each
-// line ended by '\n' (also the last). Tabs keep a spreadsheet paste to one
-// value per cell; no field holds a tab or a line end.
+// A header row "quantity\tform\tvalue\tunit", then one row per result, the
+// header's and the calculators' words in the process's language (unit
+// symbols as they are), each line ended by '\n' (also the last). Tabs
+// keep a spreadsheet paste to one value per cell; no field holds a tab or a
+// line end.
 std::string ResultsTable(const std::vector<ResultRow>& rows);
 
 }  // namespace halvex

@@ -152,6 +152,15 @@ void FormatAll(int typeSel, const std::array<double, N>& values, OutputTexts& ou
 
 }  // namespace
 
+void ShowInLanguage(OutputTexts& texts, int typeSel) {
+    for (std::size_t i = 0; i < texts.count; ++i) {
+        OutputText& item = texts.items[i];
+        const ResultBox* box = FindResultBox(item.id);
+        const char* format = box != nullptr ? OutputFormat(*box, typeSel) : nullptr;
+        if (format != nullptr) halvex::FormatNumber(item.text, lang::Tr(format), item.value);
+    }
+}
+
 void TranslationTexts(const Motion& motion, OutputTexts& out) {
     std::array<double, 20> values;
     TranslationValues(motion, values);

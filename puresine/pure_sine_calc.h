@@ -4,16 +4,17 @@
 #include <cstddef>
 #include <string>
 
+#include "lang/tr.h"
 #include "puresine/pure_sine_results.h"
 
 // The pure sine checks and formulas, free of any window: indices and numbers
 // in, one message or the output texts (by control id) out.
 namespace puresine {
 
-constexpr const char* kFrequencyMessage = "Please enter valid frequency. ";
-constexpr const char* kAmplitudeMessage = "Please enter valid amplitude. ";
-constexpr const char* kUnitMessage = "Please select input unit. ";
-constexpr const char* kDimensionMessage = "Please select input dimension. ";
+constexpr const char* kFrequencyMessage = N_("Please enter valid frequency. ");
+constexpr const char* kAmplitudeMessage = N_("Please enter valid amplitude. ");
+constexpr const char* kUnitMessage = N_("Please select input unit. ");
+constexpr const char* kDimensionMessage = N_("Please select input dimension. ");
 
 struct PureSineInputs {
     int typeSel;
@@ -55,7 +56,8 @@ struct OutputTexts {
 double AngularFrequency(int frequencyUnitSel, double frequencyValue, double twoPi);
 
 // The first failing check's message, or nullptr when the inputs may be
-// calculated: frequency, amplitude, unit, then dimension.
+// calculated: frequency, amplitude, unit, then dimension. In English, as
+// halvex-calc's JSON answers give it; the window shows lang::Tr of it.
 const char* CheckInputs(const PureSineInputs& inputs);
 
 Motion TranslationMotion(int dimensionSel, int amplitudeUnitSel, double amplitude, double omega);
@@ -71,8 +73,11 @@ const char* OutputFormat(const ResultBox& box, int typeSel);
 void TranslationValues(const Motion& motion, std::array<double, 20>& values);
 void RotationValues(const Motion& motion, double pi, std::array<double, 8>& values);
 
-// The twenty translation texts and the eight rotation texts.
+// The twenty translation texts and the eight rotation texts, in English.
+// ShowInLanguage writes them again with the words of the process's language,
+// as the window shows them (the numbers and values stay).
 void TranslationTexts(const Motion& motion, OutputTexts& out);
+void ShowInLanguage(OutputTexts& texts, int typeSel);
 void RotationTexts(const Motion& motion, double pi, OutputTexts& out);
 
 struct PureSineOutcome {

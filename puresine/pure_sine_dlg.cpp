@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "lang/tr.h"
 #include "numeric/number_text.h"
 #include "numeric/results_table.h"
 #include "puresine/pure_sine_calc.h"
@@ -63,7 +64,7 @@ ui::CEdit& CPureSineDlg::Result(int id) {
 
 const char* CPureSineDlg::ControlName(int id) const {
     const puresine::ResultBox* box = puresine::FindResultBox(id);
-    return box == nullptr ? nullptr : box->accessibleName;
+    return box == nullptr ? nullptr : lang::Tr(box->accessibleName);
 }
 
 void CPureSineDlg::DoDataExchange(ui::CDataExchange* pDX) {
@@ -214,7 +215,7 @@ void CPureSineDlg::OnOK() {
                                           g_frequencyUnitSel, g_frequencyValue, g_amplitudeValue};
     g_omega = puresine::AngularFrequency(g_frequencyUnitSel, g_frequencyValue, g_twoPi);
     if (const char* message = puresine::CheckInputs(inputs)) {
-        ui::AfxMessageBox(message);
+        ui::AfxMessageBox(lang::Tr(message));
         return;
     }
     if (g_typeSel == 0) {
@@ -250,6 +251,7 @@ void CPureSineDlg::CalculateTranslation() {
     const puresine::Motion motion =
         puresine::TranslationMotion(g_dimensionSel, g_amplitudeUnitSel, g_amplitudeValue, g_omega);
     puresine::TranslationTexts(motion, m_shownTexts);
+    puresine::ShowInLanguage(m_shownTexts, 0);
     ShowResults(motion, 0);
 }
 
@@ -257,5 +259,6 @@ void CPureSineDlg::CalculateRotation() {
     const puresine::Motion motion =
         puresine::RotationMotion(g_dimensionSel, g_amplitudeUnitSel, g_amplitudeValue, g_omega, g_pi);
     puresine::RotationTexts(motion, g_pi, m_shownTexts);
+    puresine::ShowInLanguage(m_shownTexts, g_typeSel);
     ShowResults(motion, g_typeSel);
 }

@@ -38,6 +38,8 @@ extern const std::array<ResultBox, 20> kResultBoxes;
 // The row for a result box id, nullptr for any other id.
 const ResultBox* FindResultBox(int id);
 
+// English, as JSON names them; the results table writes them in the
+// process's language.
 const char* QuantityName(Quantity quantity);  // "displacement", "velocity", "acceleration"
 const char* FormName(Form form);              // "zero-to-peak", "peak-to-peak"
 

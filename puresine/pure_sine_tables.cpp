@@ -1,20 +1,28 @@
 #include "puresine/pure_sine_tables.h"
 
+#include "lang/tr.h"
+
 namespace puresine {
 namespace {
 
-constexpr const char* kType[] = {"translation", "rotation"};
-constexpr const char* kDimension[] = {"displacement (peak-peak)", "displacement (zero-peak)", "velocity (zero-peak)",
-                                      "acceleration (zero-peak)"};
-constexpr const char* kFrequencyUnit[] = {"Hz", "radians/sec"};
-constexpr const char* kDisplacement[] = {"micro inches", "Mils", "inches", "microns", "millimeters", "meters"};
-constexpr const char* kVelocity[] = {"micro inches/sec", "Mils/sec",        "inches/sec",
-                                     "microns/sec",      "millimeters/sec", "meters/sec"};
-constexpr const char* kAcceleration[] = {
-    "micro inches/sec^2", "Mils/sec^2", "inches/sec^2", "microns/sec^2", "millimeters/sec^2", "meters/sec^2", "G"};
-constexpr const char* kAngle[] = {"radians", "degrees"};
-constexpr const char* kAngularVelocity[] = {"radians/sec", "degrees/sec"};
-constexpr const char* kAngularAcceleration[] = {"radians/sec^2", "degrees/sec^2"};
+constexpr const char* kType[] = {N_("translation"), N_("rotation")};
+constexpr const char* kDimension[] = {N_("displacement (peak-peak)"), N_("displacement (zero-peak)"),
+                                      N_("velocity (zero-peak)"), N_("acceleration (zero-peak)")};
+constexpr const char* kFrequencyUnit[] = {"Hz", N_("radians/sec")};
+constexpr const char* kDisplacement[] = {N_("micro inches"), N_("Mils"),        N_("inches"),
+                                         N_("microns"),      N_("millimeters"), N_("meters")};
+constexpr const char* kVelocity[] = {N_("micro inches/sec"), N_("Mils/sec"),        N_("inches/sec"),
+                                     N_("microns/sec"),      N_("millimeters/sec"), N_("meters/sec")};
+constexpr const char* kAcceleration[] = {N_("micro inches/sec^2"),
+                                         N_("Mils/sec^2"),
+                                         N_("inches/sec^2"),
+                                         N_("microns/sec^2"),
+                                         N_("millimeters/sec^2"),
+                                         N_("meters/sec^2"),
+                                         "G"};
+constexpr const char* kAngle[] = {N_("radians"), N_("degrees")};
+constexpr const char* kAngularVelocity[] = {N_("radians/sec"), N_("degrees/sec")};
+constexpr const char* kAngularAcceleration[] = {N_("radians/sec^2"), N_("degrees/sec^2")};
 
 }  // namespace
 

@@ -1,5 +1,6 @@
 #include "res/accessible_names.h"
 
+#include "lang/tr.h"
 #include "res/dialog_template.h"
 #include "res/lab_ids.h"
 #include "res/main_menu_ids.h"
@@ -23,24 +24,24 @@ namespace lb = lab_dlg;
 // what each box is (puresine/pure_sine_results.h); the dialog gives those
 // names to the backend.
 constexpr AccessibleName kNames[] = {
-    {IDD_MAIN_MENU, main_menu::IDC_ANALYSIS_LIST, "Select Analysis", kNoId, ""},
+    {IDD_MAIN_MENU, main_menu::IDC_ANALYSIS_LIST, N_("Select Analysis"), kNoId, ""},
 
-    {IDD_PURE_SINE, ps::IDC_TYPE, "Select Type", kNoId, ""},
-    {IDD_PURE_SINE, ps::IDC_DIMENSION, "Select Input Dimension", kNoId, ""},
-    {IDD_PURE_SINE, ps::IDC_AMPLITUDE, "Input amplitude", kNoId, ""},
-    {IDD_PURE_SINE, ps::IDC_AMPLITUDE_UNIT, "Amplitude unit", kNoId, ""},
-    {IDD_PURE_SINE, ps::IDC_FREQUENCY, "Frequency", kNoId, ""},
-    {IDD_PURE_SINE, ps::IDC_FREQUENCY_UNIT, "Frequency unit", kNoId, ""},
+    {IDD_PURE_SINE, ps::IDC_TYPE, N_("Select Type"), kNoId, ""},
+    {IDD_PURE_SINE, ps::IDC_DIMENSION, N_("Select Input Dimension"), kNoId, ""},
+    {IDD_PURE_SINE, ps::IDC_AMPLITUDE, N_("Input amplitude"), kNoId, ""},
+    {IDD_PURE_SINE, ps::IDC_AMPLITUDE_UNIT, N_("Amplitude unit"), kNoId, ""},
+    {IDD_PURE_SINE, ps::IDC_FREQUENCY, N_("Frequency"), kNoId, ""},
+    {IDD_PURE_SINE, ps::IDC_FREQUENCY_UNIT, N_("Frequency unit"), kNoId, ""},
 
-    {IDD_SINE_SWEEP, ss::IDC_ANALYSIS, "Select Analysis", kNoId, ""},
-    {IDD_SINE_SWEEP, ss::IDC_INPUT_LIST, "Input choice", ss::IDC_HEADING, ""},
-    {IDD_SINE_SWEEP, ss::IDC_INPUT1, "First input", ss::IDC_LABEL1, ""},
-    {IDD_SINE_SWEEP, ss::IDC_INPUT2, "Second frequency", ss::IDC_LABEL1, " 2"},
-    {IDD_SINE_SWEEP, ss::IDC_INPUT3, "Third input", ss::IDC_LABEL3, ""},
-    {IDD_SINE_SWEEP, ss::IDC_OUTPUT1, "Output, first row", kNoId, ""},
-    {IDD_SINE_SWEEP, ss::IDC_OUTPUT2, "Output, second row", kNoId, ""},
-    {IDD_SINE_SWEEP, ss::IDC_OUTPUT3, "Output, third row", kNoId, ""},
-    {IDD_SINE_SWEEP, ss::IDC_OUTPUT4, "Output, fourth row", kNoId, ""},
+    {IDD_SINE_SWEEP, ss::IDC_ANALYSIS, N_("Select Analysis"), kNoId, ""},
+    {IDD_SINE_SWEEP, ss::IDC_INPUT_LIST, N_("Input choice"), ss::IDC_HEADING, ""},
+    {IDD_SINE_SWEEP, ss::IDC_INPUT1, N_("First input"), ss::IDC_LABEL1, ""},
+    {IDD_SINE_SWEEP, ss::IDC_INPUT2, N_("Second frequency"), ss::IDC_LABEL1, " 2"},
+    {IDD_SINE_SWEEP, ss::IDC_INPUT3, N_("Third input"), ss::IDC_LABEL3, ""},
+    {IDD_SINE_SWEEP, ss::IDC_OUTPUT1, N_("Output, first row"), kNoId, ""},
+    {IDD_SINE_SWEEP, ss::IDC_OUTPUT2, N_("Output, second row"), kNoId, ""},
+    {IDD_SINE_SWEEP, ss::IDC_OUTPUT3, N_("Output, third row"), kNoId, ""},
+    {IDD_SINE_SWEEP, ss::IDC_OUTPUT4, N_("Output, fourth row"), kNoId, ""},
 
     {IDD_PLANNER, pl::IDC_PROFILE, "Profile segments", kNoId, ""},
     {IDD_PLANNER, pl::IDC_GRAVITY, "Gravity", kNoId, ""},

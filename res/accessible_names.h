@@ -8,7 +8,8 @@ namespace res {
 struct AccessibleName {
     int dialogId;
     int controlId;
-    // The name; for a control with a label, used while the label is blank.
+    // The name in English (the backends translate it); for a control with a
+    // label, used while the label is blank.
     const char* name;
     // A control whose current text names this one (the sweep relabels its
     // inputs), or kNoId.

@@ -25,37 +25,37 @@ constexpr unsigned kLabelEdit = kAutoHScroll | kReadOnly;
 // Template order is tab order.
 constexpr ControlTemplate kAboutControls[] = {
     {kNoId, K::Icon, 0, 11, 17, 20, 20, "", IDR_MAINFRAME},
-    {kNoId, K::Static, kLeftAligned | kNoPrefix | kGroup, 40, 10, 119, 8, "Halvex Version 2.0", 0},
-    {kNoId, K::Static, kLeftAligned | kGroup, 40, 25, 119, 8, "Copyright (C) 2026 the Halvex team", 0},
-    {IDOK, K::Button, kDefaultButton | kGroup | kTabStop, 178, 7, 32, 14, "OK", 0},
+    {kNoId, K::Static, kLeftAligned | kNoPrefix | kGroup, 40, 10, 119, 8, N_("Halvex Version 2.0"), 0},
+    {kNoId, K::Static, kLeftAligned | kGroup, 40, 25, 119, 8, N_("Copyright (C) 2026 the Halvex team"), 0},
+    {IDOK, K::Button, kDefaultButton | kGroup | kTabStop, 178, 7, 32, 14, N_("OK"), 0},
 };
 
 constexpr ControlTemplate kMainMenuControls[] = {
-    {IDCANCEL, K::Button, kTabStop, 129, 70, 55, 14, "Exit", 0},
-    {kNoId, K::Frame, 0, 17, 19, 97, 66, "Select Analysis", 0},
+    {IDCANCEL, K::Button, kTabStop, 129, 70, 55, 14, N_("Exit"), 0},
+    {kNoId, K::Frame, 0, 17, 19, 97, 66, N_("Select Analysis"), 0},
     {main_menu::IDC_ANALYSIS_LIST, K::List, kListStyle, 33, 35, 63, 40, "", 0},
     {kNoId, K::Frame, 0, 129, 23, 88, 26, "", 0},
-    {kNoId, K::Static, kLeftAligned | kGroup, 141, 34, 43, 8, "Halvex team", 0},
+    {kNoId, K::Static, kLeftAligned | kGroup, 141, 34, 43, 8, N_("Halvex team"), 0},
 };
 
 namespace ps = pure_sine;
 constexpr ControlTemplate kPureSineControls[] = {
-    {IDOK, K::Button, kDefaultButton | kTabStop, 85, 326, 109, 17, "Calculate", 0},
-    {IDCANCEL, K::Button, kTabStop, 206, 327, 102, 16, "Return to Main Menu", 0},
-    {ps::IDC_AMPLITUDE_FRAME, K::Frame, 0, 7, 84, 141, 83, "Enter Input Amplitude and Select Unit", 0},
+    {IDOK, K::Button, kDefaultButton | kTabStop, 85, 326, 109, 17, N_("Calculate"), 0},
+    {IDCANCEL, K::Button, kTabStop, 206, 327, 102, 16, N_("Return to Main Menu"), 0},
+    {ps::IDC_AMPLITUDE_FRAME, K::Frame, 0, 7, 84, 141, 83, N_("Enter Input Amplitude and Select Unit"), 0},
     {ps::IDC_AMPLITUDE_UNIT, K::List, kListStyle, 74, 101, 67, 59, "", 0},
-    {ps::IDC_TYPE_FRAME, K::Frame, 0, 7, 7, 139, 67, "Select Type", 0},
+    {ps::IDC_TYPE_FRAME, K::Frame, 0, 7, 7, 139, 67, N_("Select Type"), 0},
     {ps::IDC_TYPE, K::List, kListStyle, 28, 23, 57, 40, "", 0},
-    {ps::IDC_DIMENSION_FRAME, K::Frame, 0, 157, 7, 128, 66, "Select Input Dimension", 0},
+    {ps::IDC_DIMENSION_FRAME, K::Frame, 0, 157, 7, 128, 66, N_("Select Input Dimension"), 0},
     {ps::IDC_DIMENSION, K::List, kListStyle, 175, 23, 93, 40, "", 0},
-    {ps::IDC_FREQUENCY_FRAME, K::Frame, 0, 155, 87, 158, 80, "Enter Frequency and Select Unit", 0},
+    {ps::IDC_FREQUENCY_FRAME, K::Frame, 0, 155, 87, 158, 80, N_("Enter Frequency and Select Unit"), 0},
     {ps::IDC_FREQUENCY_UNIT, K::List, kListStyle, 226, 102, 78, 40, "", 0},
     {ps::IDC_AMPLITUDE, K::Edit, kInputEdit, 13, 102, 55, 14, "", 0},
     {ps::IDC_FREQUENCY, K::Edit, kInputEdit, 164, 102, 53, 14, "", 0},
-    {ps::IDC_OUTPUT_FRAME, K::Frame, 0, 7, 174, 431, 139, "Output", 0},
-    {ps::IDC_CAPTION_DISP_PP, K::Static, kLeftAligned, 119, 185, 76, 10, "Disp (peak-to-peak)", 0},
-    {ps::IDC_CAPTION_VELOCITY, K::Static, kLeftAligned, 218, 186, 79, 8, "Velocity (zero-to-peak)", 0},
-    {ps::IDC_CAPTION_ACCELERATION, K::Static, kLeftAligned, 331, 186, 91, 8, "Acceleration (zero-to-peak)", 0},
+    {ps::IDC_OUTPUT_FRAME, K::Frame, 0, 7, 174, 431, 139, N_("Output"), 0},
+    {ps::IDC_CAPTION_DISP_PP, K::Static, kLeftAligned, 119, 185, 76, 10, N_("Disp (peak-to-peak)"), 0},
+    {ps::IDC_CAPTION_VELOCITY, K::Static, kLeftAligned, 218, 186, 79, 8, N_("Velocity (zero-to-peak)"), 0},
+    {ps::IDC_CAPTION_ACCELERATION, K::Static, kLeftAligned, 331, 186, 91, 8, N_("Acceleration (zero-to-peak)"), 0},
     {ps::IDC_DISP_PP_MM, K::Edit, kResultEdit, 116, 200, 84, 14, "", 0},
     {ps::IDC_DISP_ZP_MM, K::Edit, kResultEdit, 19, 200, 85, 14, "", 0},
     {ps::IDC_DISP_PP_IN, K::Edit, kResultEdit, 115, 236, 85, 14, "", 0},
@@ -69,8 +69,8 @@ constexpr ControlTemplate kPureSineControls[] = {
     {ps::IDC_ACC_IN, K::Edit, kResultEdit, 329, 233, 101, 14, "", 0},
     {ps::IDC_ACC_G, K::Edit, kResultEdit, 329, 251, 102, 14, "", 0},
     {kNoId, K::Frame, 0, 298, 7, 76, 67, "", 0},
-    {kNoId, K::Static, kLeftAligned, 306, 16, 43, 8, "Halvex team", 0},
-    {ps::IDC_CAPTION_DISP_ZP, K::Static, kLeftAligned, 30, 186, 67, 10, "Disp (zero-to-peak)", 0},
+    {kNoId, K::Static, kLeftAligned, 306, 16, 43, 8, N_("Halvex team"), 0},
+    {ps::IDC_CAPTION_DISP_ZP, K::Static, kLeftAligned, 30, 186, 67, 10, N_("Disp (zero-to-peak)"), 0},
     {ps::IDC_VEL_MILS, K::Edit, kResultEdit, 211, 276, 107, 14, "", 0},
     {ps::IDC_VEL_UIN, K::Edit, kResultEdit, 211, 295, 106, 14, "", 0},
     {ps::IDC_DISP_ZP_MILS, K::Edit, kResultEdit, 19, 258, 85, 14, "", 0},
@@ -83,13 +83,13 @@ constexpr ControlTemplate kPureSineControls[] = {
 
 namespace ss = sine_sweep;
 constexpr ControlTemplate kSineSweepControls[] = {
-    {IDOK, K::Button, kDefaultButton | kTabStop, 163, 225, 107, 14, "Calculate", 0},
-    {IDCANCEL, K::Button, kTabStop, 162, 252, 105, 14, "Return to Main Menu", 0},
-    {ss::IDC_ANALYSIS_FRAME, K::Frame, 0, 7, 36, 133, 94, "Select Analysis", 0},
+    {IDOK, K::Button, kDefaultButton | kTabStop, 163, 225, 107, 14, N_("Calculate"), 0},
+    {IDCANCEL, K::Button, kTabStop, 162, 252, 105, 14, N_("Return to Main Menu"), 0},
+    {ss::IDC_ANALYSIS_FRAME, K::Frame, 0, 7, 36, 133, 94, N_("Select Analysis"), 0},
     {ss::IDC_ANALYSIS, K::List, kListStyle, 21, 57, 97, 64, "", 0},
-    {kNoId, K::Static, kLeftAligned, 14, 16, 43, 8, "Halvex team", 0},
+    {kNoId, K::Static, kLeftAligned, 14, 16, 43, 8, N_("Halvex team"), 0},
     {kNoId, K::Frame, 0, 7, 7, 133, 24, "", 0},
-    {ss::IDC_INPUT_FRAME, K::Frame, 0, 154, 38, 214, 156, "Input", 0},
+    {ss::IDC_INPUT_FRAME, K::Frame, 0, 154, 38, 214, 156, N_("Input"), 0},
     {ss::IDC_INPUT_LIST, K::List, kListStyle, 185, 68, 132, 43, "", 0},
     {ss::IDC_INPUT1, K::Edit, kInputEdit, 169, 158, 73, 14, "", 0},
     {ss::IDC_INPUT2, K::Edit, kInputEdit, 169, 172, 73, 14, "", 0},
@@ -97,7 +97,7 @@ constexpr ControlTemplate kSineSweepControls[] = {
     {ss::IDC_HEADING, K::Edit, kLabelEdit, 209, 53, 73, 12, "", 0},
     {ss::IDC_LABEL1, K::Edit, kLabelEdit, 169, 138, 71, 14, "", 0},
     {ss::IDC_LABEL3, K::Edit, kLabelEdit, 283, 139, 75, 14, "", 0},
-    {ss::IDC_OUTPUT_FRAME, K::Frame, 0, 7, 149, 133, 113, "Output", 0},
+    {ss::IDC_OUTPUT_FRAME, K::Frame, 0, 7, 149, 133, 113, N_("Output"), 0},
     // Wide enough for "disp = %12.3g in peak-to-peak" in the Windows font at 100 %.
     {ss::IDC_OUTPUT1, K::Edit, kInputEdit, 15, 167, 118, 17, "", 0},
     {ss::IDC_OUTPUT2, K::Edit, kInputEdit, 15, 193, 118, 17, "", 0},
@@ -425,14 +425,14 @@ constexpr ControlTemplate kRecoveryControls[] = {
 };
 
 constexpr DialogTemplate kTemplates[] = {
-    MakeTemplate(IDD_ABOUT, "About Halvex", 217, 55, "MS Sans Serif", 8, kPopup | kCaption | kSysMenu | kModalFrame,
+    MakeTemplate(IDD_ABOUT, N_("About Halvex"), 217, 55, "MS Sans Serif", 8, kPopup | kCaption | kSysMenu | kModalFrame,
                  kAboutControls),
-    MakeTemplate(IDD_MAIN_MENU, "Sine Vibration", 238, 108, "Arial", 9,
+    MakeTemplate(IDD_MAIN_MENU, N_("Sine Vibration"), 238, 108, "Arial", 9,
                  kPopup | kVisible | kCaption | kSysMenu | kMinimizeBox | kMaximizeBox | kModalFrame | kAppWindow,
                  kMainMenuControls),
-    MakeTemplate(IDD_PURE_SINE, "Pure Sine Vibration", 445, 349, "Arial", 9, kPopup | kCaption | kSysMenu | kModalFrame,
-                 kPureSineControls),
-    MakeTemplate(IDD_SINE_SWEEP, "Sine Sweep Test Parameters", 385, 277, "Arial", 9,
+    MakeTemplate(IDD_PURE_SINE, N_("Pure Sine Vibration"), 445, 349, "Arial", 9,
+                 kPopup | kCaption | kSysMenu | kModalFrame, kPureSineControls),
+    MakeTemplate(IDD_SINE_SWEEP, N_("Sine Sweep Test Parameters"), 385, 277, "Arial", 9,
                  kPopup | kCaption | kSysMenu | kModalFrame, kSineSweepControls),
     MakeTemplate(
         IDD_PLANNER, N_("Sine Test Planner"), 578, 410, "Arial", 9,

@@ -6,7 +6,8 @@ namespace res {
 
 // The items of a list, in the order they are inserted: an item's index in
 // the list is its position here, since lists are filled by position and
-// never sorted.
+// never sorted. Written in English (marked N_ for the catalogues) and
+// translated as they are inserted.
 struct ItemTable {
     const char* const* items;
     std::size_t count;

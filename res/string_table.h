@@ -2,17 +2,20 @@
 
 #include <string_view>
 
+#include "lang/tr.h"
+
 namespace res {
 
 // The title of message boxes and of the program in task lists.
 constexpr const char* kApplicationTitle = "Halvex";
 
-// The result boxes' context-menu entry and its key.
-constexpr const char* kCopyAllResultsItem = "Copy All Results";
+// The result boxes' context-menu entry and its key; the backends show the
+// entry in the process's language.
+constexpr const char* kCopyAllResultsItem = N_("Copy All Results");
 constexpr const char* kCopyAllResultsShortcut = "Ctrl+Shift+C";
 
 // The calculators' key for their manual, anywhere in the window.
-constexpr const char* kManualItem = "Manual";
+constexpr const char* kManualItem = N_("Manual");
 constexpr const char* kManualShortcut = "F1";
 
 // The manual's pages, installed beside the program.

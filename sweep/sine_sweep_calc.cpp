@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "lang/tr.h"
 #include "numeric/number_text.h"
 #include "res/sine_sweep_ids.h"
 #include "sweep/sine_sweep_report.h"
@@ -167,6 +168,13 @@ SweepOutcome CalculateTotalSineCycles(double f1, double f2, double duration, int
     Add(outcome, IDC_OUTPUT2, kOctavesOutput, octaves);
     Add(outcome, IDC_OUTPUT1, kCyclesOutput, cycles);
     return outcome;
+}
+
+void ShowInLanguage(SweepOutcome& outcome) {
+    if (outcome.message != nullptr) outcome.message = lang::Tr(outcome.message);
+    for (SweepOutput& output : outcome.outputs) {
+        if (output.kind != nullptr) output.text = halvex::FormatNumber(lang::Tr(output.kind->format), output.value);
+    }
 }
 
 std::optional<SweepOutcome> CalculateAnalysis(int analysis, int inputSel, double x1, double x2, double x3) {

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "lang/tr.h"
+
 // The sine sweep analyses, free of any window: parsed numbers and a list
 // index in, one message or the texts of some output boxes out. Inch units
 // throughout: in, in/sec, G, Hz and minutes.
@@ -12,9 +14,9 @@ namespace sweep {
 // G to in/s^2: exactly 386, this calculator's own figure.
 constexpr double kInchesPerSecSqPerG = 386.0;
 
-constexpr const char* kInputErrorMessage = " Input Error ";
-constexpr const char* kPairInputErrorMessage = " Input Error";  // no trailing blank, unlike the others
-constexpr const char* kRateTypeMessage = " Please select rate type:  linear or log ";
+constexpr const char* kInputErrorMessage = N_(" Input Error ");
+constexpr const char* kPairInputErrorMessage = N_(" Input Error");  // no trailing blank, unlike the others
+constexpr const char* kRateTypeMessage = N_(" Please select rate type:  linear or log ");
 
 // By index in the analysis list.
 enum class SweepAnalysis { Amplitude = 0, CrossoverFrequency, NumberOfOctaves, SweepRate, TotalSineCycles };
@@ -49,7 +51,8 @@ struct SweepOutput {
     const OutputKind* kind;
 };
 
-// Either a message, and then no texts, or the texts in the order they are set.
+// Either a message, and then no texts, or the texts in the order they are set;
+// both in English, as halvex-calc's JSON answers give them.
 struct SweepOutcome {
     const char* message = nullptr;
     std::vector<SweepOutput> outputs;
@@ -72,5 +75,9 @@ SweepOutcome CalculateTotalSineCycles(double f1, double f2, double duration, int
 // three inputs x1, x2, x3 (edits 1019, 1020, 1021) as each analysis reads
 // them; no outcome at all for an index outside 0 to 4 (no analysis chosen).
 std::optional<SweepOutcome> CalculateAnalysis(int analysis, int inputSel, double x1, double x2, double x3);
+
+// The message and the texts as the window shows them: in the words of the
+// process's language, the numbers and values as they were.
+void ShowInLanguage(SweepOutcome& outcome);
 
 }  // namespace sweep

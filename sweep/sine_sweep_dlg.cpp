@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "lang/tr.h"
 #include "numeric/number_text.h"
 #include "numeric/results_table.h"
 #include "res/resource_ids.h"
@@ -23,7 +24,7 @@ namespace {
 
 // An index outside the table has no label, and the box keeps its text.
 void SetLabel(ui::CEdit& label, const char* text) {
-    if (text != nullptr) label.SetWindowText(text);
+    if (text != nullptr) label.SetWindowText(lang::Tr(text));
 }
 
 }  // namespace
@@ -149,18 +150,18 @@ void CSineSweepDlg::OnSelchangeAnalysis() {
             m_inputFrame.ShowWindow(SW_SHOW);
             m_inputList.ShowWindow(SW_SHOW);
             m_heading.ShowWindow(SW_SHOW);
-            m_heading.SetWindowText(sweep::kGivenHeading);
+            m_heading.SetWindowText(lang::Tr(sweep::kGivenHeading));
             m_inputList.InsertItems(sweep::kGivenQuantityItems);
             m_input1.ShowWindow(SW_SHOW);
             m_label1.ShowWindow(SW_SHOW);
-            m_label1.SetWindowText(sweep::kAmplitudeFrequencyLabel);
+            m_label1.SetWindowText(lang::Tr(sweep::kAmplitudeFrequencyLabel));
             break;
         case SweepAnalysis::CrossoverFrequency:
             // The edits appear once a pair is chosen.
             m_inputFrame.ShowWindow(SW_SHOW);
             m_inputList.ShowWindow(SW_SHOW);
             m_heading.ShowWindow(SW_SHOW);
-            m_heading.SetWindowText(sweep::kAmplitudePairsHeading);
+            m_heading.SetWindowText(lang::Tr(sweep::kAmplitudePairsHeading));
             m_inputList.InsertItems(sweep::kAmplitudePairItems);
             break;
         case SweepAnalysis::NumberOfOctaves:
@@ -170,14 +171,14 @@ void CSineSweepDlg::OnSelchangeAnalysis() {
             m_mark1.ShowWindow(SW_SHOW);
             m_mark2.ShowWindow(SW_SHOW);
             m_label1.ShowWindow(SW_SHOW);
-            m_label1.SetWindowText(sweep::kFrequencyLabel);
+            m_label1.SetWindowText(lang::Tr(sweep::kFrequencyLabel));
             break;
         case SweepAnalysis::SweepRate:
         case SweepAnalysis::TotalSineCycles:
             m_label1.ShowWindow(SW_SHOW);
-            m_label1.SetWindowText(sweep::kFrequencyLabel);
+            m_label1.SetWindowText(lang::Tr(sweep::kFrequencyLabel));
             m_heading.ShowWindow(SW_SHOW);
-            m_heading.SetWindowText(sweep::kRateTypeHeading);
+            m_heading.SetWindowText(lang::Tr(sweep::kRateTypeHeading));
             m_inputFrame.ShowWindow(SW_SHOW);
             m_input2.ShowWindow(SW_SHOW);
             m_input1.ShowWindow(SW_SHOW);
@@ -186,7 +187,7 @@ void CSineSweepDlg::OnSelchangeAnalysis() {
             m_inputList.ShowWindow(SW_SHOW);
             m_inputList.InsertItems(sweep::kRateTypeItems);
             m_label3.ShowWindow(SW_SHOW);
-            m_label3.SetWindowText(sweep::kDurationLabel);
+            m_label3.SetWindowText(lang::Tr(sweep::kDurationLabel));
             m_input3.ShowWindow(SW_SHOW);
             break;
     }
@@ -230,7 +231,7 @@ void CSineSweepDlg::OnChangeOutput() {
     if (g_sweepOutputGuard == kGuardQuiet) return;
     g_sweepOutputGuard = kGuardQuiet;
     ClearResults();
-    ui::AfxMessageBox(sweep::kIllegalOutputMessage);
+    ui::AfxMessageBox(lang::Tr(sweep::kIllegalOutputMessage));
 }
 
 double CSineSweepDlg::ReadNumber(const ui::CEdit& edit) {
@@ -266,8 +267,9 @@ void CSineSweepDlg::OnOK() {
             x3 = ReadNumber(m_input3);
             break;
     }
-    const std::optional<sweep::SweepOutcome> outcome =
+    std::optional<sweep::SweepOutcome> outcome =
         sweep::CalculateAnalysis(g_sweepAnalysisSel, g_sweepInputSel, x1, x2, x3);
+    if (outcome) sweep::ShowInLanguage(*outcome);
     // No analysis selected: nothing happens but the arming.
     if (outcome && outcome->message != nullptr) {
         ui::AfxMessageBox(outcome->message);

@@ -2,21 +2,22 @@
 
 #include <vector>
 
+#include "lang/tr.h"
 #include "numeric/results_table.h"
 #include "sweep/sine_sweep_calc.h"
 
 namespace sweep {
 
 // The formats of the output texts, each naming what its number is.
-constexpr const char* kDispZeroPeakFormat = "disp = %12.3g in zero-to-peak";
-constexpr const char* kDispPeakPeakFormat = "disp = %12.3g in peak-to-peak";
-constexpr const char* kVelocityFormat = "vel  = %12.3g in/sec";
-constexpr const char* kAccelerationFormat = "accel= %12.3g G";
-constexpr const char* kFrequencyFormat = "Frequency = %12.4g Hz";
-constexpr const char* kOctavesFormat = "%12.3g octaves";
+constexpr const char* kDispZeroPeakFormat = N_("disp = %12.3g in zero-to-peak");
+constexpr const char* kDispPeakPeakFormat = N_("disp = %12.3g in peak-to-peak");
+constexpr const char* kVelocityFormat = N_("vel  = %12.3g in/sec");
+constexpr const char* kAccelerationFormat = N_("accel= %12.3g G");
+constexpr const char* kFrequencyFormat = N_("Frequency = %12.4g Hz");
+constexpr const char* kOctavesFormat = N_("%12.3g octaves");
 constexpr const char* kLinearRateFormat = "%12.3g  Hz/min";
-constexpr const char* kLogRateFormat = "%12.3g  octaves/min";
-constexpr const char* kCyclesFormat = "%13.6g cycles per sweep";
+constexpr const char* kLogRateFormat = N_("%12.3g  octaves/min");
+constexpr const char* kCyclesFormat = N_("%13.6g cycles per sweep");
 
 // Velocity and acceleration are amplitudes like the displacement, so
 // zero-to-peak; a frequency, a count or a rate has no form.

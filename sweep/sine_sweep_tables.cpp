@@ -1,5 +1,7 @@
 #include "sweep/sine_sweep_tables.h"
 
+#include "lang/tr.h"
+
 namespace sweep {
 namespace {
 
@@ -8,22 +10,23 @@ const char* Row(const char* const (&items)[N], int index) {
     return (index >= 0 && static_cast<std::size_t>(index) < N) ? items[index] : nullptr;
 }
 
-constexpr const char* kAnalysis[] = {"Amplitude", "Crossover Frequency", "Number of Octaves", "Sweep Rate",
-                                     "Total Sine Cycles"};
-constexpr const char* kGivenQuantity[] = {"displacement (zero-to-peak)", "displacement (peak-to-peak)", "velocity    ",
-                                          "acceleration    "};
-constexpr const char* kAmplitudePair[] = {"disp (zero-peak) -> velocity ", "disp (zero-peak) -> acceleration ",
-                                          "disp (peak-peak) -> velocity ", "disp (peak-peak) -> acceleration ",
-                                          "velocity         -> acceleration  "};
-constexpr const char* kRateType[] = {"linear ", "log    "};
+constexpr const char* kAnalysis[] = {N_("Amplitude"), N_("Crossover Frequency"), N_("Number of Octaves"),
+                                     N_("Sweep Rate"), N_("Total Sine Cycles")};
+constexpr const char* kGivenQuantity[] = {N_("displacement (zero-to-peak)"), N_("displacement (peak-to-peak)"),
+                                          N_("velocity    "), N_("acceleration    ")};
+constexpr const char* kAmplitudePair[] = {N_("disp (zero-peak) -> velocity "), N_("disp (zero-peak) -> acceleration "),
+                                          N_("disp (peak-peak) -> velocity "), N_("disp (peak-peak) -> acceleration "),
+                                          N_("velocity         -> acceleration  ")};
+constexpr const char* kRateType[] = {N_("linear "), N_("log    ")};
 
-constexpr const char* kGivenQuantityLabel[] = {"Disp. (in zero-peak) ", "Disp. (in peak-peak) ", "Velocity (in/sec) ",
-                                               "Acceleration (G) "};
-constexpr const char* kPairFirstLabel[] = {"Disp. (in zero-peak) ", "Disp. (in zero-peak) ", "Disp. (in peak-peak) ",
-                                           "Disp. (in peak-peak) ", "Velocity (in/sec) "};
+constexpr const char* kGivenQuantityLabel[] = {N_("Disp. (in zero-peak) "), N_("Disp. (in peak-peak) "),
+                                               N_("Velocity (in/sec) "), N_("Acceleration (G) ")};
+constexpr const char* kPairFirstLabel[] = {N_("Disp. (in zero-peak) "), N_("Disp. (in zero-peak) "),
+                                           N_("Disp. (in peak-peak) "), N_("Disp. (in peak-peak) "),
+                                           N_("Velocity (in/sec) ")};
 // Without the trailing blank that the amplitude analysis's labels have.
-constexpr const char* kPairSecondLabel[] = {"Velocity (in/sec)", "Acceleration (G)", "Velocity (in/sec)",
-                                            "Acceleration (G)", "Acceleration (G)"};
+constexpr const char* kPairSecondLabel[] = {N_("Velocity (in/sec)"), N_("Acceleration (G)"), N_("Velocity (in/sec)"),
+                                            N_("Acceleration (G)"), N_("Acceleration (G)")};
 
 }  // namespace
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "lang/tr.h"
 #include "res/item_table.h"
 
 // The sine sweep dialog's list items and labels, blanks included. An item's
@@ -14,21 +15,21 @@ extern const ItemTable kAmplitudePairItems;
 extern const ItemTable kRateTypeItems;
 
 // Heading above the input list.
-constexpr const char* kGivenHeading = "Given";
-constexpr const char* kAmplitudePairsHeading = " Amplitude Pairs ";
-constexpr const char* kRateTypeHeading = " Rate Type ";
+constexpr const char* kGivenHeading = N_("Given");
+constexpr const char* kAmplitudePairsHeading = N_(" Amplitude Pairs ");
+constexpr const char* kRateTypeHeading = N_(" Rate Type ");
 
 // Label above the first input: the amplitude analysis has a blank before
 // the parenthesis, the frequency analyses do not.
-constexpr const char* kAmplitudeFrequencyLabel = "Frequency (Hz)";
-constexpr const char* kFrequencyLabel = "Frequency(Hz)";
+constexpr const char* kAmplitudeFrequencyLabel = N_("Frequency (Hz)");
+constexpr const char* kFrequencyLabel = N_("Frequency(Hz)");
 // Label above the third input under the rate and cycle analyses.
-constexpr const char* kDurationLabel = "Duration (min) ";
+constexpr const char* kDurationLabel = N_("Duration (min) ");
 
 // A blank, not an empty text, is what a cleared box holds.
 constexpr const char* kBlank = " ";
 
-constexpr const char* kIllegalOutputMessage = " Illegal attempt to modify output. ";
+constexpr const char* kIllegalOutputMessage = N_(" Illegal attempt to modify output. ");
 
 // Labels by list index; nullptr for an index outside the list.
 const char* GivenQuantityLabel(int givenQuantity);  // above the third input

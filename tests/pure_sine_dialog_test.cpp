@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "lang/tr.h"
 #include "puresine/pure_sine_dlg.h"
 #include "puresine/pure_sine_results.h"
 #include "puresine/pure_sine_state.h"
@@ -260,6 +261,46 @@ TEST(PureSineDialog, CommaDecimalIsRefusedLikeAnEmptyBox) {
     EXPECT_EQ(run.messages, std::vector<std::string>{"Please enter valid amplitude. "});
     EXPECT_EQ(g_amplitudeValue, 0.0);
     EXPECT_EQ(g_frequencyValue, 10.0);
+}
+
+// Sets the process's language for one test and always sets English back.
+class LanguageForTest {
+public:
+    explicit LanguageForTest(lang::Language language) { lang::SetLanguage(language); }
+    ~LanguageForTest() { lang::SetLanguage(lang::Language::English); }
+    LanguageForTest(const LanguageForTest&) = delete;
+    LanguageForTest& operator=(const LanguageForTest&) = delete;
+};
+
+// In German every text the dialog shows is German: the caption, the list
+// items as inserted, the results' unit words and the check's message; unit
+// symbols and the numbers are written as in English. The English run of
+// the same steps is WalksThroughTheStatesToTranslationResults.
+TEST(PureSineDialog, SpeaksGermanWhenTheLanguageIsGerman) {
+    const LanguageForTest german(lang::Language::German);
+    std::string copied;
+    ScriptedRun run;
+    run.Then(Check([](const HeadlessWindow& w) {
+        EXPECT_STREQ(w.Template().caption, "Reine Sinusschwingung");
+        EXPECT_EQ(Ctl(w, IDC_TYPE).items, (std::vector<std::string>{"Translation", "Rotation"}));
+    }));
+    EnterTranslationExample(run);
+    run.Then(Calculate()).Then(Check([](const HeadlessWindow& w) {
+        EXPECT_EQ(Ctl(w, IDC_FREQUENCY_UNIT).items, (std::vector<std::string>{"Hz", "Radiant/s"}));
+        EXPECT_EQ(Ctl(w, IDC_AMPLITUDE_UNIT).items[2], "Zoll");
+        EXPECT_EQ(Ctl(w, IDC_CAPTION_DISP_PP).text, "Weg (Spitze-Spitze)");
+        EXPECT_EQ(Ctl(w, IDC_DISP_PP_MM).text, "        25.4 mm");
+        EXPECT_EQ(Ctl(w, IDC_DISP_PP_IN).text, "           1 Zoll");
+    }));
+    run.Then([&copied](HeadlessWindow& w) {
+        ASSERT_EQ(w.UserShortcut(res::IDM_COPY_ALL_RESULTS), "");
+        copied = w.Clipboard();
+    });
+    run.Then(Type(IDC_FREQUENCY, "0")).Then(Calculate());
+    RunDialog();
+    EXPECT_EQ(copied.substr(0, copied.find('\n', copied.find('\n') + 1) + 1),
+              "Größe\tForm\tWert\tEinheit\nSchwingweg\tSpitze-Spitze\t25.4\tmm\n");
+    EXPECT_EQ(run.messages, std::vector<std::string>{"Bitte eine gültige Frequenz eingeben. "});
 }
 
 TEST(PureSineDialog, RotationAfterTranslationShowsOnlyTheEightRotationEdits) {

@@ -6,6 +6,7 @@
 #include <set>
 #include <sstream>
 
+#include "lang/tr.h"
 #include "numeric/number_text.h"
 #include "planner/lab_dlg.h"
 #include "planner/planner_dlg.h"
@@ -70,6 +71,7 @@ std::string CheckPureSine(const HeadlessWindow& w, bool calculated, bool changed
                                           halvex::ParseNumber(Text(w, ps::IDC_AMPLITUDE))};
     puresine::PureSineOutcome fresh;
     puresine::CalculatePureSine(inputs, g_twoPi, g_pi, fresh);
+    puresine::ShowInLanguage(fresh.texts, inputs.typeSel);
     if (!shown.empty()) {
         if (fresh.message != nullptr) return std::string("results shown for inputs that fail: ") + fresh.message;
         if (!Control(w, ps::IDC_AMPLITUDE).visible || !Control(w, ps::IDC_FREQUENCY).visible) {
@@ -143,8 +145,9 @@ std::string CheckSweep(const HeadlessWindow& w, bool calculated, bool typedIntoO
     }
     if (!shown.empty()) {
         if (g_sweepOutputGuard != kGuardArmed) return "results shown with the guard not armed";
-        const std::optional<sweep::SweepOutcome> fresh = FreshSweep(w);
+        std::optional<sweep::SweepOutcome> fresh = FreshSweep(w);
         if (!fresh || fresh->message != nullptr) return "results shown for inputs that give none";
+        sweep::ShowInLanguage(*fresh);
         std::set<int> expected;
         for (const sweep::SweepOutput& output : fresh->outputs) {
             expected.insert(output.id);
@@ -177,7 +180,7 @@ std::string CheckSweep(const HeadlessWindow& w, bool calculated, bool typedIntoO
 
 std::string CheckMainMenu(const HeadlessWindow& w) {
     const HeadlessControl& list = Control(w, res::main_menu::IDC_ANALYSIS_LIST);
-    if (list.items != std::vector<std::string>{"pure sine", "sine sweep"} || list.selected != -1) {
+    if (list.items != std::vector<std::string>{lang::Tr("pure sine"), lang::Tr("sine sweep")} || list.selected != -1) {
         return "main menu list is not back in its opening state";
     }
     return {};

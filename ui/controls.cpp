@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "lang/tr.h"
 #include "ui/dialog.h"
 
 namespace ui {
@@ -44,7 +45,7 @@ void CListBox::SetCurSel(int index) { Dialog().Window().ListSetCurSel(GetDlgCtrl
 
 void CListBox::InsertItems(const res::ItemTable& items) {
     int index = 0;
-    for (const char* item : items) InsertString(index++, item);
+    for (const char* item : items) InsertString(index++, lang::Tr(item));
 }
 
 void CGrid::SetColumns(const std::vector<GridColumn>& columns) {

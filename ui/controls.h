@@ -82,7 +82,8 @@ public:
     int InsertString(int index, std::string_view text);
     int GetCurSel() const;  // LB_ERR (-1) when nothing is selected
     void SetCurSel(int index);
-    // Inserts the table's items at positions 0, 1, 2 ... after what is there.
+    // Inserts the table's items at positions 0, 1, 2 ... after what is there,
+    // in the process's language.
     void InsertItems(const res::ItemTable& items);
 };
 

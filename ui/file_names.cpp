@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "lang/tr.h"
 #include "ui/dialog.h"
 
 namespace ui {
@@ -59,7 +60,7 @@ bool AfxSaveFileName(const std::vector<FileType>& types, std::string& path, std:
         const bool replaces = completed != path && FileExists(completed);
         path = completed;
         if (!replaces) return true;
-        switch (AfxQuestion(FileName(completed) + " already exists. Replace it?")) {
+        switch (AfxQuestion(lang::Fill(lang::Tr("%1 already exists. Replace it?"), {FileName(completed)}))) {
             case IDYES:
                 return true;
             case IDNO:

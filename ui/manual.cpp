@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "lang/tr.h"
 #include "ui/dialog.h"
 #include "ui/window.h"
 
@@ -25,10 +26,10 @@ void OpenManual(std::string_view page) {
         std::error_code error;
         // u8path: the place is UTF-8, which Windows would read as its ANSI code page.
         if (!std::filesystem::is_regular_file(std::filesystem::u8path(place), error)) continue;
-        if (!backend.OpenDocument(place)) AfxMessageBox(place + ": cannot be opened");
+        if (!backend.OpenDocument(place)) AfxMessageBox(lang::Fill(lang::Tr("%1: cannot be opened"), {place}));
         return;
     }
-    std::string text = "The manual is not installed. It was looked for at:";
+    std::string text = lang::Tr("The manual is not installed. It was looked for at:");
     for (const std::string& place : places) text += "\n" + place;
     AfxMessageBox(text);
 }

@@ -13,6 +13,8 @@
 #include <algorithm>
 #include <set>
 
+#include "lang/tr.h"
+
 namespace ui::qt {
 namespace {
 
@@ -270,7 +272,7 @@ void GridView::CopyRows() {
 void GridView::contextMenuEvent(QContextMenuEvent* event) {
     if (state() == QAbstractItemView::EditingState) return;
     QMenu menu(this);
-    QAction* action = menu.addAction(m_readOnly ? tr("&Copy") : tr("&Paste"));
+    QAction* action = menu.addAction(QString::fromUtf8(m_readOnly ? lang::Tr("&Copy") : lang::Tr("&Paste")));
     action->setShortcut(m_readOnly ? QKeySequence::Copy : QKeySequence::Paste);
     if (menu.exec(event->globalPos()) != action) return;
     if (m_readOnly) {

@@ -14,9 +14,11 @@
 #include <QSpacerItem>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QTranslator>
 #include <QUrl>
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 #include "lang/tr.h"
@@ -106,7 +108,7 @@ bool QtBackend::AskFileName(FileDialog kind, const std::vector<FileType>& types,
     QWidget* parent = m_running.empty() ? nullptr : m_running.back();
     QStringList filters;
     for (const FileType& fileType : types) {
-        filters << QString::fromUtf8(fileType.name.c_str()) + QStringLiteral(" (*.") +
+        filters << QString::fromUtf8(lang::Tr(fileType.name.c_str())) + QStringLiteral(" (*.") +
                        QString::fromUtf8(fileType.extension.c_str()) + QStringLiteral(")");
     }
     // The platform's own dialog where there is one, as QFileDialog's static
@@ -199,6 +201,41 @@ int MessageBoxMinimumWidth(const QString& title) {
     return metrics.horizontalAdvance(title) + 4 * button;
 }
 
+namespace {
+
+// The texts Qt itself writes in our windows: the message boxes' buttons (in
+// the generic and the GNOME theme's wording) and an edit's context menu.
+constexpr const char* kQtContexts[] = {"QPlatformTheme", "QGnomeTheme", "QLineEdit"};
+constexpr const char* kQtTexts[] = {
+    N_("OK"),    N_("&OK"),  N_("Cancel"), N_("&Cancel"), N_("&Yes"),   N_("&No"),        N_("&Undo"),
+    N_("&Redo"), N_("Cu&t"), N_("&Copy"),  N_("&Paste"),  N_("Delete"), N_("Select All"),
+};
+
+bool Listed(const char* text, const char* const* begin, const char* const* end) {
+    return std::any_of(begin, end, [text](const char* listed) { return std::strcmp(listed, text) == 0; });
+}
+
+// Answers those texts from our catalogues, so that they follow the
+// program's language without Qt's own translation files; anything else
+// stays Qt's.
+class CatalogueTranslator : public QTranslator {
+public:
+    using QTranslator::QTranslator;
+
+    bool isEmpty() const override { return false; }
+
+    QString translate(const char* context, const char* sourceText, const char* /*disambiguation*/,
+                      int /*n*/) const override {
+        if (context == nullptr || sourceText == nullptr) return {};
+        if (!Listed(context, std::begin(kQtContexts), std::end(kQtContexts))) return {};
+        if (!Listed(sourceText, std::begin(kQtTexts), std::end(kQtTexts))) return {};
+        const char* translated = lang::Tr(sourceText);
+        return translated == sourceText ? QString() : QString::fromUtf8(translated);
+    }
+};
+
+}  // namespace
+
 bool StyleChosen(int argc, const char* const* argv) {
     if (!qEnvironmentVariableIsEmpty("QT_STYLE_OVERRIDE")) return true;
     for (int i = 1; i < argc; ++i) {
@@ -219,6 +256,8 @@ void ConfigureApplication(QApplication& application, bool styleChosen) {
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Sans Serif"));
     application.setWindowIcon(AppIcon());
     application.setQuitOnLastWindowClosed(false);
+    // Asked at each text, so it follows a language set after this, as tests do.
+    application.installTranslator(new CatalogueTranslator(&application));
 }
 
 }  // namespace ui::qt

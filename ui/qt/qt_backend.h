@@ -50,8 +50,9 @@ bool StyleChosen(int argc, const char* const* argv);
 
 // What every Halvex process on Qt sets up once its QApplication exists: the
 // style (Fusion, unless one was chosen), the fonts the templates name, the
-// icon, and no quitting when the last window closes (the dialogs' own runs
-// decide when the program ends).
+// icon, no quitting when the last window closes (the dialogs' own runs
+// decide when the program ends), and Qt's own texts in our windows (message
+// box buttons, an edit's context menu) in the program's language.
 void ConfigureApplication(QApplication& application, bool styleChosen = false);
 
 // The width that a message box keeps at least, so that the window manager

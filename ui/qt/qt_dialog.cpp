@@ -14,6 +14,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "lang/tr.h"
 #include "res/accessible_names.h"
 #include "res/app_icon_picture.h"
 #include "res/dialog_anchors.h"
@@ -427,7 +428,7 @@ void QtDialog::NameControls() {
             return;
         }
         const res::AccessibleName* entry = res::FindAccessibleName(m_template.id, control.id);
-        if (entry != nullptr) widget.setAccessibleName(QString::fromUtf8(entry->name));
+        if (entry != nullptr) widget.setAccessibleName(QString::fromUtf8(lang::Tr(entry->name)));
         if (entry != nullptr && entry->labelId != res::kNoId) NameByLabel(entry->labelId);
     });
 }
@@ -441,7 +442,7 @@ void QtDialog::NameByLabel(int labelId) {
         std::string label;
         GetControlText(labelId, label);
         const QString text = QString::fromUtf8(label.c_str()).trimmed();
-        widget.setAccessibleName(text.isEmpty() ? QString::fromUtf8(entry->name)
+        widget.setAccessibleName(text.isEmpty() ? QString::fromUtf8(lang::Tr(entry->name))
                                                 : text + QString::fromUtf8(entry->labelSuffix));
     });
 }

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "lang/tr.h"
 #include "ui/messages.h"
 #include "ui/qt/grid_view.h"
 #include "ui/qt/qt_dialog.h"
@@ -99,13 +100,13 @@ void QtDialog::BuildSystemMenu() {
     const bool minimise = Has(m_template.style, res::kMinimizeBox);
     const bool maximise = Has(m_template.style, res::kMaximizeBox);
     if (minimise || maximise) {
-        AddSystemCommand(QStringLiteral("&Restore"), SC_RESTORE);
-        AddSystemCommand(QStringLiteral("&Size"), SC_SIZE);
-        AddSystemCommand(QStringLiteral("Mi&nimize"), SC_MINIMIZE);
-        AddSystemCommand(QStringLiteral("Ma&ximize"), SC_MAXIMIZE);
+        AddSystemCommand(QString::fromUtf8(lang::Tr("&Restore")), SC_RESTORE);
+        AddSystemCommand(QString::fromUtf8(lang::Tr("&Size")), SC_SIZE);
+        AddSystemCommand(QString::fromUtf8(lang::Tr("Mi&nimize")), SC_MINIMIZE);
+        AddSystemCommand(QString::fromUtf8(lang::Tr("Ma&ximize")), SC_MAXIMIZE);
         m_systemMenu.addSeparator();
     }
-    AddSystemCommand(QStringLiteral("&Close\tAlt+F4"), SC_CLOSE);
+    AddSystemCommand(QString::fromUtf8(lang::Tr("&Close")) + QStringLiteral("\tAlt+F4"), SC_CLOSE);
     connect(&m_systemMenu, &QMenu::aboutToShow, this, [this, minimise, maximise] {
         for (QAction* action : m_systemMenu.actions()) {
             switch (action->data().toUInt()) {
@@ -209,7 +210,7 @@ void QtDialog::contextMenuEvent(QContextMenuEvent* event) {
 // added at the end.
 void QtDialog::AddControlCommand(unsigned commandId, std::string_view text, std::string_view shortcut,
                                  const std::vector<int>& controlIds) {
-    const QString label = FromUtf8(text);
+    const QString label = QString::fromUtf8(lang::Tr(std::string(text).c_str()));
     const QKeySequence keys(FromUtf8(shortcut), QKeySequence::PortableText);
     m_commandKeys.push_back(KeyCommand{keys, commandId});
     for (int id : controlIds) {

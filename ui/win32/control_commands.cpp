@@ -3,8 +3,11 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <string>
 
+#include "lang/tr.h"
 #include "ui/win32/menu_bar.h"
+#include "ui/win32/utf16.h"
 
 namespace ui::win32 {
 namespace {
@@ -13,6 +16,11 @@ constexpr UINT_PTR kEditSubclass = 3;
 
 // The edit's own items; the dialog's commands have ids far above these.
 enum EditItem : UINT { kUndo = 1, kCut, kCopy, kPaste, kDelete, kSelectAll };
+
+// An item's text in the program's language, its key after a tab.
+void AppendItem(HMENU menu, UINT flags, UINT id, const char* text, const char* key) {
+    AppendMenuW(menu, flags, id, Widen(std::string(lang::Tr(text)) + "\t" + key).c_str());
+}
 
 }  // namespace
 
@@ -27,17 +35,17 @@ UINT TrackEditMenu(HWND edit, POINT at, const std::vector<ControlCommand>& comma
 
     HMENU menu = CreatePopupMenu();
     if (!readOnly) {
-        AppendMenuW(menu, state(SendMessageW(edit, EM_CANUNDO, 0, 0) != 0), kUndo, L"&Undo\tCtrl+Z");
+        AppendItem(menu, state(SendMessageW(edit, EM_CANUNDO, 0, 0) != 0), kUndo, N_("&Undo"), "Ctrl+Z");
         AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-        AppendMenuW(menu, state(selected), kCut, L"Cu&t\tCtrl+X");
+        AppendItem(menu, state(selected), kCut, N_("Cu&t"), "Ctrl+X");
     }
-    AppendMenuW(menu, state(selected), kCopy, L"&Copy\tCtrl+C");
+    AppendItem(menu, state(selected), kCopy, N_("&Copy"), "Ctrl+C");
     if (!readOnly) {
-        AppendMenuW(menu, state(IsClipboardFormatAvailable(CF_UNICODETEXT) != FALSE), kPaste, L"&Paste\tCtrl+V");
-        AppendMenuW(menu, state(selected), kDelete, L"&Delete\tDel");
+        AppendItem(menu, state(IsClipboardFormatAvailable(CF_UNICODETEXT) != FALSE), kPaste, N_("&Paste"), "Ctrl+V");
+        AppendItem(menu, state(selected), kDelete, N_("&Delete"), "Del");
         AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     }
-    AppendMenuW(menu, state(length > 0 && (start > 0 || end < length)), kSelectAll, L"Select &All\tCtrl+A");
+    AppendItem(menu, state(length > 0 && (start > 0 || end < length)), kSelectAll, N_("Select &All"), "Ctrl+A");
     if (!commands.empty()) AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     for (const ControlCommand& command : commands) AppendMenuW(menu, MF_STRING, command.id, command.label.c_str());
 

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "lang/tr.h"
 #include "ui/win32/clipboard.h"
 #include "ui/win32/control_marks.h"
 #include "ui/win32/utf16.h"
@@ -439,8 +440,9 @@ void GridControl::ContextMenu(LPARAM at) {
         ClientToScreen(m_list, &point);
     }
     HMENU menu = CreatePopupMenu();
-    AppendMenuW(menu, MF_STRING, m_readOnly ? kCopyCommand : kPasteCommand,
-                m_readOnly ? L"&Copy\tCtrl+C" : L"&Paste\tCtrl+V");
+    const std::string item =
+        m_readOnly ? std::string(lang::Tr("&Copy")) + "\tCtrl+C" : std::string(lang::Tr("&Paste")) + "\tCtrl+V";
+    AppendMenuW(menu, MF_STRING, m_readOnly ? kCopyCommand : kPasteCommand, Widen(item).c_str());
     if (!m_commands.empty()) AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     for (const ControlCommand& command : m_commands) AppendMenuW(menu, MF_STRING, command.id, command.label.c_str());
     const UINT chosen =

@@ -51,7 +51,7 @@ std::size_t Win32Backend::AskChoice(std::string_view text, const std::vector<std
     const std::size_t last = buttons.empty() ? 0 : buttons.size() - 1;
     const TaskDialogFunction show = TaskDialog();
     if (show == nullptr || buttons.empty()) return last;
-    const bool systemCancel = buttons.back() == "Cancel";
+    const bool systemCancel = buttons.back() == "Cancel" || buttons.back() == lang::Tr("Cancel");
     std::vector<std::wstring> names;
     for (const std::string& button : buttons) names.push_back(Widen(lang::Tr(button.c_str())));
     std::vector<TASKDIALOG_BUTTON> items;
@@ -96,7 +96,7 @@ bool Win32Backend::AskFileName(FileDialog kind, const std::vector<FileType>& typ
     std::wstring filter;
     for (const FileType& fileType : types) {
         const std::wstring pattern = L"*." + Widen(fileType.extension);
-        filter += Widen(fileType.name) + L" (" + pattern + L")";
+        filter += Widen(lang::Tr(fileType.name.c_str())) + L" (" + pattern + L")";
         filter.push_back(L'\0');
         filter += pattern;
         filter.push_back(L'\0');

@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "lang/tr.h"
 #include "res/app_icon_picture.h"
 #include "res/string_table.h"
 #include "ui/win32/app_icon.h"
@@ -178,7 +179,8 @@ bool Win32Dialog::TranslateKey(MSG& message) {
 // unless the menu bar has the command, whose key and greyed state rule.
 void Win32Dialog::AddControlCommand(unsigned commandId, std::string_view text, std::string_view shortcut,
                                     const std::vector<int>& controlIds) {
-    const ControlCommand command{commandId, Widen(std::string(text) + "\t" + std::string(shortcut))};
+    const ControlCommand command{
+        commandId, Widen(std::string(lang::Tr(std::string(text).c_str())) + "\t" + std::string(shortcut))};
     for (int id : controlIds) {
         const res::ControlTemplate* control = m_template.Find(id);
         if (control == nullptr) continue;
