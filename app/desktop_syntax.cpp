@@ -9,18 +9,25 @@ namespace {
 
 // Each paragraph is one text for the translators, so that they may reflow it.
 std::string Options(Toolkit toolkit) {
+    const char* language = lang::Tr(
+        "  --language CODE\n"
+        "               speak CODE (en, de, fr, zh_CN or ja) rather than the language\n"
+        "               of the user's settings\n"
+        "  --decimal-comma\n"
+        "               read and write numbers with a decimal comma, whatever the\n"
+        "               regional settings say\n");
     if (toolkit == Toolkit::Win32) {
-        return lang::Tr(
-            "Options:\n"
-            "  --help     show this help and exit\n"
-            "  --version  show the version and exit\n");
+        return std::string(lang::Tr("Options:\n"
+                                    "  --help     show this help and exit\n"
+                                    "  --version  show the version and exit\n")) +
+               language;
     }
     return std::string(lang::Tr("Options:\n"
                                 "  --help       show this help and exit\n"
                                 "  --version    show the version and exit\n"
                                 "  -style NAME  the widget style, e.g. fusion (the default) or windows; also\n"
                                 "               taken from QT_STYLE_OVERRIDE\n")) +
-           "\n" + lang::Tr("The display is chosen as for any Qt program, e.g. QT_QPA_PLATFORM=wayland.\n");
+           language + "\n" + lang::Tr("The display is chosen as for any Qt program, e.g. QT_QPA_PLATFORM=wayland.\n");
 }
 
 std::string CalculatorHelp(Toolkit toolkit) {
