@@ -64,12 +64,16 @@ void WritePureSine(const puresine::PureSineOutcome& outcome, int typeSel, Format
     const bool rotation = typeSel != 0;
     const GridTexts grid = InGridOrder(outcome.texts);
     switch (format) {
-        case Format::Text:
-            for (const BoxText& item : grid) {
+        case Format::Text: {
+            // In the language asked for, as the dialog shows them.
+            puresine::OutputTexts shown = outcome.texts;
+            puresine::ShowInLanguage(shown, typeSel);
+            for (const BoxText& item : InGridOrder(shown)) {
                 out += item.text->text;
                 out += '\n';
             }
             break;
+        }
         case Format::Tsv:
             // As Copy All Results copies it: in the order Calculate sets the texts.
             out += ResultsTable(puresine::ResultRows(outcome.texts, rotation));
@@ -102,13 +106,18 @@ void WriteSweep(const sweep::SweepOutcome& outcome, Format format, std::string& 
     std::array<const sweep::SweepOutput*, 4> rows{};
     for (const sweep::SweepOutput& output : outcome.outputs) rows[SweepRow(output.id) - 1] = &output;
     switch (format) {
-        case Format::Text:
-            for (const sweep::SweepOutput* output : rows) {
+        case Format::Text: {
+            sweep::SweepOutcome shown = outcome;
+            sweep::ShowInLanguage(shown);
+            std::array<const sweep::SweepOutput*, 4> shownRows{};
+            for (const sweep::SweepOutput& output : shown.outputs) shownRows[SweepRow(output.id) - 1] = &output;
+            for (const sweep::SweepOutput* output : shownRows) {
                 if (output == nullptr) continue;
                 out += output->text;
                 out += '\n';
             }
             break;
+        }
         case Format::Tsv:
             out += ResultsTable(sweep::ResultRows(outcome));
             break;

@@ -106,5 +106,8 @@ run(german_octaves ARGS --language=de --decimal-comma sweep octaves --from 10 --
 expect("answer as JSON in German" "${german_octaves_out}" "${english_octaves_out}")
 run(german_plan ARGS --language de --decimal-comma plan ${WORK}/crossover.halvex-plan --format json)
 expect("plan as JSON in German" "${german_plan_out}" "${plan_out}")
+# The text answer is what the dialog shows: its words and decimal sign too.
+run(german_text ARGS --language de --decimal-comma sweep octaves --from 10 --to 100)
+expect("text answer in German" "${german_text_out}" "        3,32 Oktaven\n")
 run(no_language ARGS --language tlh sine)
 expect_match("unknown language" "${no_language_status}|${no_language_err}" "^2|halvex-calc: [^\n]*'tlh'")
