@@ -17,6 +17,7 @@
 #include "res/lab_ids.h"
 #include "res/new_template_ids.h"
 #include "tests/headless_script.h"
+#include "tests/in_language.h"
 
 namespace {
 
@@ -24,15 +25,6 @@ using halvex_test::Ctl;
 using halvex_test::HeadlessWindow;
 using halvex_test::ScriptedRun;
 using namespace res::lab_dlg;
-
-// Sets the language for one test and puts English back, whatever happens.
-class InLanguage {
-public:
-    explicit InLanguage(lang::Language language) { lang::SetLanguage(language); }
-    ~InLanguage() { lang::SetLanguage(lang::Language::English); }
-    InLanguage(const InLanguage&) = delete;
-    InLanguage& operator=(const InLanguage&) = delete;
-};
 
 // Also keeps the choices asked, with their buttons.
 class ChoiceRun : public ScriptedRun {
@@ -60,7 +52,7 @@ bool HasStatic(const HeadlessWindow& w, const std::string& text) {
 }
 
 TEST(LabEditorInGerman, ShowsGermanTextsAndKeepsUnitSymbols) {
-    const InLanguage german(lang::Language::German);
+    const halvex_test::InLanguage german(lang::Language::German);
     ScriptedRun run;
     CLabDlg dialog("");
     run.Then([&](HeadlessWindow& w) {
@@ -87,7 +79,7 @@ TEST(LabEditorInGerman, ShowsGermanTextsAndKeepsUnitSymbols) {
 // A script's `answer overwrite` names the button in English whatever the
 // language: the question is German, its buttons stay the words it answers.
 TEST(LabEditorInGerman, OverwriteIsAnsweredByItsEnglishWord) {
-    const InLanguage german(lang::Language::German);
+    const halvex_test::InLanguage german(lang::Language::German);
     const std::string path = ::testing::TempDir() + "lab_language_overwrite.halvex-lab";
     std::remove(path.c_str());
     ChoiceRun run;

@@ -13,6 +13,7 @@
 #include "res/planner_ids.h"
 #include "res/resource_ids.h"
 #include "tests/headless_script.h"
+#include "tests/in_language.h"
 
 namespace {
 
@@ -21,13 +22,7 @@ using halvex_test::Ctl;
 using halvex_test::HeadlessWindow;
 using halvex_test::ScriptedRun;
 
-// Back to English however the test ends.
-struct InLanguage {
-    explicit InLanguage(lang::Language language) { lang::SetLanguage(language); }
-    ~InLanguage() { lang::SetLanguage(lang::Language::English); }
-    InLanguage(const InLanguage&) = delete;
-    InLanguage& operator=(const InLanguage&) = delete;
-};
+using halvex_test::InLanguage;
 
 std::vector<std::string> AxisTitles(const draw::Chart& chart) {
     std::vector<std::string> titles;

@@ -12,6 +12,7 @@
 #include "res/resource_ids.h"
 #include "tests/case_name.h"
 #include "tests/headless_script.h"
+#include "tests/in_language.h"
 
 namespace {
 
@@ -263,21 +264,12 @@ TEST(PureSineDialog, CommaDecimalIsRefusedLikeAnEmptyBox) {
     EXPECT_EQ(g_frequencyValue, 10.0);
 }
 
-// Sets the process's language for one test and always sets English back.
-class LanguageForTest {
-public:
-    explicit LanguageForTest(lang::Language language) { lang::SetLanguage(language); }
-    ~LanguageForTest() { lang::SetLanguage(lang::Language::English); }
-    LanguageForTest(const LanguageForTest&) = delete;
-    LanguageForTest& operator=(const LanguageForTest&) = delete;
-};
-
 // In German every text the dialog shows is German: the caption, the list
 // items as inserted, the results' unit words and the check's message; unit
 // symbols and the numbers are written as in English. The English run of
 // the same steps is WalksThroughTheStatesToTranslationResults.
 TEST(PureSineDialog, SpeaksGermanWhenTheLanguageIsGerman) {
-    const LanguageForTest german(lang::Language::German);
+    const halvex_test::InLanguage german(lang::Language::German);
     std::string copied;
     ScriptedRun run;
     run.Then(Check([](const HeadlessWindow& w) {

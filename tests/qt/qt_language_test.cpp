@@ -22,6 +22,7 @@
 #include "res/sine_sweep_ids.h"
 #include "sweep/sine_sweep_report.h"
 #include "sweep/sine_sweep_tables.h"
+#include "tests/in_language.h"
 #include "tests/qt/qt_fixture.h"
 
 namespace {
@@ -29,14 +30,6 @@ namespace {
 using halvex_test::RecordingSink;
 using ui::qt::QtDialog;
 namespace ss = res::sine_sweep;
-
-class LanguageForTest {
-public:
-    explicit LanguageForTest(lang::Language language) { lang::SetLanguage(language); }
-    ~LanguageForTest() { lang::SetLanguage(lang::Language::English); }
-    LanguageForTest(const LanguageForTest&) = delete;
-    LanguageForTest& operator=(const LanguageForTest&) = delete;
-};
 
 // The dialog as the language lays it out.
 struct Shown {
@@ -120,7 +113,7 @@ int TextRoom(const QLineEdit& edit) {
 class CalculatorTexts : public ::testing::TestWithParam<lang::Language> {};
 
 TEST_P(CalculatorTexts, LabelsFitTheirBoxes) {
-    const LanguageForTest language(GetParam());
+    const halvex_test::InLanguage language(GetParam());
     for (const RunTimeTexts& c : Labels()) {
         Shown w(c.templateId);
         const auto& edit = dynamic_cast<const QLineEdit&>(*w.dialog.Control(c.controlId));
@@ -133,7 +126,7 @@ TEST_P(CalculatorTexts, LabelsFitTheirBoxes) {
 }
 
 TEST_P(CalculatorTexts, ResultsFitTheirBoxes) {
-    const LanguageForTest language(GetParam());
+    const halvex_test::InLanguage language(GetParam());
     for (const FormatCase& c : Formats()) {
         Shown w(c.templateId);
         const auto& edit = dynamic_cast<const QLineEdit&>(*w.dialog.Control(c.controlId));
@@ -150,7 +143,7 @@ INSTANTIATE_TEST_SUITE_P(Qt, CalculatorTexts, ::testing::ValuesIn(lang::kLanguag
 
 // Qt's own buttons and an edit's own menu come from our catalogues.
 TEST(QtLanguage, QtsOwnTextsFollowTheProgramLanguage) {
-    const LanguageForTest german(lang::Language::German);
+    const halvex_test::InLanguage german(lang::Language::German);
     QMessageBox box(QMessageBox::Question, "Halvex", "?", QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     EXPECT_EQ(box.button(QMessageBox::Yes)->text().toStdString(), "&Ja");
     EXPECT_EQ(box.button(QMessageBox::Cancel)->text().toStdString(), "Abbrechen");

@@ -28,6 +28,7 @@
 #include "res/sine_sweep_ids.h"
 #include "sweep/sine_sweep_tables.h"
 #include "tests/case_name.h"
+#include "tests/in_language.h"
 #include "tests/qt/qt_fixture.h"
 
 namespace {
@@ -280,15 +281,6 @@ std::vector<TemplateCase> EveryTemplateInEveryLanguage() {
 
 void PrintTo(const TemplateCase& c, std::ostream* out) { *out << c.name; }
 
-// Sets the language for the life of a test.
-class InLanguage {
-public:
-    explicit InLanguage(lang::Language language) { lang::SetLanguage(language); }
-    ~InLanguage() { lang::SetLanguage(lang::Language::English); }
-    InLanguage(const InLanguage&) = delete;
-    InLanguage& operator=(const InLanguage&) = delete;
-};
-
 // Answers for the names a dialog gives its controls itself as the pure sine
 // dialog does: its result boxes, from their table.
 class NamingSink : public RecordingSink {
@@ -309,7 +301,7 @@ protected:
         dialog.ForEachControl(f);
     }
 
-    InLanguage language;
+    halvex_test::InLanguage language;
     NamingSink sink;
     QtDialog dialog;
 };
@@ -482,7 +474,7 @@ class ListItemsFit : public ::testing::TestWithParam<ListCase> {};
 // Every item shows whole, beside the scroll bar when there is one.
 TEST_P(ListItemsFit, BesideTheScrollBar) {
     const ListCase& c = GetParam();
-    const InLanguage language(c.language);
+    const halvex_test::InLanguage language(c.language);
     ShownDialog w(c.templateId);
     for (std::size_t i = 0; i < c.items.size(); ++i) {
         w.dialog.ListInsert(c.listId, static_cast<int>(i), c.items[i]);
@@ -520,7 +512,7 @@ class DropDownItemsFit : public ::testing::TestWithParam<ListCase> {};
 // A drop-down list shows its choice whole beside its arrow.
 TEST_P(DropDownItemsFit, BesideTheArrow) {
     const ListCase& c = GetParam();
-    const InLanguage language(c.language);
+    const halvex_test::InLanguage language(c.language);
     ShownDialog w(c.templateId);
     for (std::size_t i = 0; i < c.items.size(); ++i) {
         w.dialog.ListInsert(c.listId, static_cast<int>(i), c.items[i]);
