@@ -35,7 +35,7 @@ constexpr ControlTemplate kMainMenuControls[] = {
     {kNoId, K::Frame, 0, 17, 19, 97, 66, N_("Select Analysis"), 0},
     {main_menu::IDC_ANALYSIS_LIST, K::List, kListStyle, 33, 35, 63, 40, "", 0},
     {kNoId, K::Frame, 0, 129, 23, 88, 26, "", 0},
-    {kNoId, K::Static, kLeftAligned | kGroup, 141, 34, 43, 8, N_("Halvex team"), 0},
+    {kNoId, K::Static, kLeftAligned | kGroup, 141, 34, 64, 8, N_("Halvex team"), 0},
 };
 
 namespace ps = pure_sine;
@@ -69,7 +69,7 @@ constexpr ControlTemplate kPureSineControls[] = {
     {ps::IDC_ACC_IN, K::Edit, kResultEdit, 329, 233, 101, 14, "", 0},
     {ps::IDC_ACC_G, K::Edit, kResultEdit, 329, 251, 102, 14, "", 0},
     {kNoId, K::Frame, 0, 298, 7, 76, 67, "", 0},
-    {kNoId, K::Static, kLeftAligned, 306, 16, 43, 8, N_("Halvex team"), 0},
+    {kNoId, K::Static, kLeftAligned, 306, 16, 60, 8, N_("Halvex team"), 0},
     {ps::IDC_CAPTION_DISP_ZP, K::Static, kLeftAligned, 30, 186, 67, 10, N_("Disp (zero-to-peak)"), 0},
     {ps::IDC_VEL_MILS, K::Edit, kResultEdit, 211, 276, 107, 14, "", 0},
     {ps::IDC_VEL_UIN, K::Edit, kResultEdit, 211, 295, 106, 14, "", 0},
@@ -87,7 +87,7 @@ constexpr ControlTemplate kSineSweepControls[] = {
     {IDCANCEL, K::Button, kTabStop, 162, 252, 105, 14, N_("Return to Main Menu"), 0},
     {ss::IDC_ANALYSIS_FRAME, K::Frame, 0, 7, 36, 133, 94, N_("Select Analysis"), 0},
     {ss::IDC_ANALYSIS, K::List, kListStyle, 21, 57, 97, 64, "", 0},
-    {kNoId, K::Static, kLeftAligned, 14, 16, 43, 8, N_("Halvex team"), 0},
+    {kNoId, K::Static, kLeftAligned, 14, 16, 64, 8, N_("Halvex team"), 0},
     {kNoId, K::Frame, 0, 7, 7, 133, 24, "", 0},
     {ss::IDC_INPUT_FRAME, K::Frame, 0, 154, 38, 214, 156, N_("Input"), 0},
     {ss::IDC_INPUT_LIST, K::List, kListStyle, 185, 68, 132, 43, "", 0},
@@ -135,8 +135,8 @@ constexpr ControlTemplate kPlannerControls[] = {
     {kNoId, K::Static, kLabel, 13, 129, 80, 8, N_("Rate or time per pass"), 0},
     {pl::IDC_RATE, K::Edit, kInputEdit, 95, 127, 60, 13, "", 0},
     {pl::IDC_RATE_RESULT, K::Static, kLabel, 95, 142, 106, 8, "", 0},
-    {kNoId, K::Static, kLabel, 13, 154, 24, 8, N_("Dwells"), 0},
-    {pl::IDC_DWELLS, K::List, kChoiceList, 40, 152, 105, 25, "", 0},
+    {kNoId, K::Static, kLabel, 13, 154, 28, 8, N_("Dwells"), 0},
+    {pl::IDC_DWELLS, K::List, kChoiceList, 43, 152, 102, 25, "", 0},
     {pl::IDC_ADD_DWELL, K::Button, kTabStop, 150, 152, 51, 12, N_("Add Dwell"), 0},
     {pl::IDC_REMOVE_DWELL, K::Button, kTabStop, 150, 165, 51, 12, N_("Remove Dwell"), 0},
     {pl::IDC_DWELL_FREQUENCY_LABEL, K::Static, kLabel, 13, 181, 36, 8, N_("Frequency"), 0},

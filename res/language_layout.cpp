@@ -14,10 +14,6 @@ struct Widening {
 // Only the dialogs whose translations do not fit as laid out for English.
 constexpr Widening kWidenings[] = {
     {0, lang::Language::English, 100},
-    // "Équipe Halvex", the calculators' credit, is a little wider than its label.
-    {IDD_MAIN_MENU, lang::Language::French, 110},
-    {IDD_PURE_SINE, lang::Language::French, 110},
-    {IDD_SINE_SWEEP, lang::Language::French, 110},
     // "Speichern unter...", "Enregistrer sous..." on the library's buttons.
     {IDD_LAB, lang::Language::German, 110},
     {IDD_LAB, lang::Language::French, 112},
