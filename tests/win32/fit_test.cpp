@@ -46,8 +46,10 @@ using Texts = std::vector<std::pair<int, std::vector<std::string>>>;
 struct FitCase {
     const char* name;
     int templateId;
-    Texts boxes;  // each text set alone into its box
-    Texts lists;  // all the items in the list at once
+    // Made in the language of the test: each text set alone into its box,
+    // and all the items in the list at once.
+    Texts (*boxes)();
+    Texts (*lists)();
 };
 
 std::vector<std::string> ItemsOf(const res::ItemTable& table) { return {table.begin(), table.end()}; }
@@ -55,7 +57,8 @@ std::vector<std::string> ItemsOf(const res::ItemTable& table) { return {table.be
 // The widest numbers a format makes in practice: all digits, with and
 // without an exponent.
 std::vector<std::string> Widest(const char* format) {
-    return {halvex::FormatNumber(format, 0.0008888), halvex::FormatNumber(format, 8.888e+05)};
+    const char* shown = lang::Tr(format);
+    return {halvex::FormatNumber(shown, 0.0008888), halvex::FormatNumber(shown, 8.888e+05)};
 }
 
 Texts PureSineBoxes() {
@@ -145,17 +148,25 @@ Texts LabLists() {
             {lb::IDC_FIXTURE_RESONANCE_UNIT, units(QuantityKind::Frequency)}};
 }
 
+Texts None() { return {}; }
+
 const FitCase kCases[] = {
-    {"About", res::IDD_ABOUT, {}, {}},
-    {"MainMenu", res::IDD_MAIN_MENU, {}, {{res::main_menu::IDC_ANALYSIS_LIST, {"pure sine", "sine sweep"}}}},
-    {"PureSine", res::IDD_PURE_SINE, PureSineBoxes(), PureSineLists()},
-    {"SineSweep", res::IDD_SINE_SWEEP, SweepBoxes(), SweepLists()},
-    {"Planner", res::IDD_PLANNER, {}, PlannerLists()},
-    {"Lab", res::IDD_LAB, {}, LabLists()},
-    {"NewFromTemplate", res::IDD_NEW_FROM_TEMPLATE, {}, {}},
-    {"SaveAsTemplate", res::IDD_SAVE_AS_TEMPLATE, {}, {}},
-    {"ReportDetails", res::IDD_REPORT_DETAILS, {}, {{res::report_details::IDC_REPORT_PAPER, {"A4", "US Letter"}}}},
-    {"Recovery", res::IDD_RECOVERY, {}, {}},
+    {"About", res::IDD_ABOUT, None, None},
+    {"MainMenu", res::IDD_MAIN_MENU, None,
+     [] {
+         return Texts{{res::main_menu::IDC_ANALYSIS_LIST, {"pure sine", "sine sweep"}}};
+     }},
+    {"PureSine", res::IDD_PURE_SINE, PureSineBoxes, PureSineLists},
+    {"SineSweep", res::IDD_SINE_SWEEP, SweepBoxes, SweepLists},
+    {"Planner", res::IDD_PLANNER, None, PlannerLists},
+    {"Lab", res::IDD_LAB, None, LabLists},
+    {"NewFromTemplate", res::IDD_NEW_FROM_TEMPLATE, None, None},
+    {"SaveAsTemplate", res::IDD_SAVE_AS_TEMPLATE, None, None},
+    {"ReportDetails", res::IDD_REPORT_DETAILS, None,
+     [] {
+         return Texts{{res::report_details::IDC_REPORT_PAPER, {"A4", "US Letter"}}};
+     }},
+    {"Recovery", res::IDD_RECOVERY, None, None},
 };
 
 class OneLook : public ui::win32::Automation {
@@ -290,8 +301,9 @@ protected:
 // The template's texts, the boxes' longest and the lists' items all show
 // whole, and no two controls but a frame and what it holds overlap.
 TEST_P(Win32Fit, TextsFitAndNothingOverlaps) {
-    const FitCase english = *GetParam().fit;
-    const FitCase c{english.name, english.templateId, Translated(english.boxes), Translated(english.lists)};
+    const FitCase& english = *GetParam().fit;
+    const Texts boxes = Translated(english.boxes());
+    const Texts lists = Translated(english.lists());
     std::vector<std::string> misfits, overlaps;
     OneLook look([&](Win32Dialog& top) {
         HWND dialog = top.Handle();
@@ -312,14 +324,14 @@ TEST_P(Win32Fit, TextsFitAndNothingOverlaps) {
             }
             placed.push_back(rect);
         }
-        for (const auto& [id, texts] : c.boxes) {
+        for (const auto& [id, texts] : boxes) {
             for (const std::string& text : texts) {
                 top.SetControlText(id, text);
                 const std::string misfit = Misfit(dialog, top.Control(id), text);
                 if (!misfit.empty()) misfits.push_back(misfit);
             }
         }
-        for (const auto& [id, items] : c.lists) {
+        for (const auto& [id, items] : lists) {
             top.ListReset(id);
             for (std::size_t i = 0; i < items.size(); ++i) top.ListInsert(id, static_cast<int>(i), items[i]);
             for (const std::string& item : items) {
@@ -328,7 +340,7 @@ TEST_P(Win32Fit, TextsFitAndNothingOverlaps) {
             }
         }
     });
-    ui::CDialog dialog(c.templateId);
+    ui::CDialog dialog(english.templateId);
     dialog.DoModal();
     EXPECT_TRUE(misfits.empty()) << Dpi() << " dpi:\n" << ::testing::PrintToString(misfits);
     EXPECT_TRUE(overlaps.empty()) << ::testing::PrintToString(overlaps);
