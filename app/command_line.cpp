@@ -32,14 +32,6 @@ std::string NoValue(std::string_view name) { return lang::Fill(lang::Tr("option 
 
 std::string NeedsValue(std::string_view name) { return lang::Fill(lang::Tr("option '--%1' needs a value"), {name}); }
 
-// The codes --language takes: exactly these, not a locale name.
-std::optional<lang::Language> LanguageOfCode(std::string_view code) {
-    for (lang::Language language : lang::kLanguages) {
-        if (code == lang::CodeOf(language)) return language;
-    }
-    return std::nullopt;
-}
-
 }  // namespace
 
 void ApplyLanguageOptions(int argc, const char* const* argv, bool fromUserSettings) {
@@ -59,7 +51,7 @@ void ApplyLanguageOptions(int argc, const char* const* argv, bool fromUserSettin
         } else {
             continue;
         }
-        if (const auto chosen = LanguageOfCode(code)) language = *chosen;
+        if (const auto chosen = lang::LanguageOfCode(code)) language = *chosen;
     }
     lang::SetLanguage(language);
     halvex::SetDecimalComma(decimalComma);
@@ -111,7 +103,7 @@ CommandLine ParseCommandLine(const CommandLineSyntax& syntax, int argc, const ch
             } else {
                 return Fail(syntax, NeedsValue(name));
             }
-            if (!LanguageOfCode(code)) {
+            if (!lang::LanguageOfCode(code)) {
                 return Fail(syntax, lang::Fill(lang::Tr("no language '%1' (en, de, fr, zh_CN or ja)"), {code}));
             }
             continue;

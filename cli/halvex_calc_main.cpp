@@ -66,17 +66,12 @@ bool TakeLanguageOptions(std::vector<std::string_view>& args, bool& decimalComma
             rest.push_back(arg);
             continue;
         }
-        bool known = false;
-        for (const lang::Language language : lang::kLanguages) {
-            if (code == lang::CodeOf(language)) {
-                lang::SetLanguage(language);
-                known = true;
-            }
-        }
-        if (!known) {
+        const std::optional<lang::Language> language = lang::LanguageOfCode(code);
+        if (!language) {
             problem = lang::Fill(lang::Tr("no language '%1' (en, de, fr, zh_CN or ja)"), {code});
             return false;
         }
+        lang::SetLanguage(*language);
     }
     args = std::move(rest);
     return true;

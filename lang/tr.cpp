@@ -65,6 +65,13 @@ const char* CodeOf(Language language) {
     }
 }
 
+std::optional<Language> LanguageOfCode(std::string_view code) {
+    for (Language language : kLanguages) {
+        if (code == CodeOf(language)) return language;
+    }
+    return std::nullopt;
+}
+
 std::optional<Language> LanguageOfLocaleName(std::string_view name) {
     // "ll", "ll_CC", each maybe followed by ".codeset" and "@modifier".
     const std::size_t end = name.find_first_of(".@");

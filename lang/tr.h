@@ -21,6 +21,10 @@ constexpr Language kLanguages[] = {Language::English, Language::German, Language
 // "en", "de", "fr", "zh_CN", "ja".
 const char* CodeOf(Language language);
 
+// The language of a code as --language takes it: exactly "en", "de", "fr",
+// "zh_CN" or "ja", not a locale name.
+std::optional<Language> LanguageOfCode(std::string_view code);
+
 // The language a code or a locale name asks for ("de", "de_DE.UTF-8",
 // "fr_CA", "zh_CN.GB18030", "ja_JP", "C"), or nothing when Halvex does not
 // speak it. Chinese is Simplified Chinese only: "zh_TW" and "zh_HK" are not.

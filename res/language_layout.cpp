@@ -13,7 +13,6 @@ struct Widening {
 
 // Only the dialogs whose translations do not fit as laid out for English.
 constexpr Widening kWidenings[] = {
-    {0, lang::Language::English, 100},
     // "Speichern unter...", "Enregistrer sous..." on the library's buttons.
     {IDD_LAB, lang::Language::German, 110},
     {IDD_LAB, lang::Language::French, 112},
